@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every test with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs them all against the simulated USB bus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset build-asan
+cmake --build --preset build-asan
+ctest --preset build-asan

@@ -1,0 +1,145 @@
+#include "tests/sim/bus.h"
+
+#include <algorithm>
+#include <string>
+
+namespace sim {
+
+HidInterface& Device::add_hid(uint16_t usage_page, uint16_t usage, int interface_number)
+{
+    auto iface = std::make_shared<HidInterface>();
+    iface->usage_page = usage_page;
+    iface->usage = usage;
+    iface->interface_number = interface_number;
+    hid.push_back(iface);
+    return *iface;
+}
+
+void Bus::assign_paths(Device& device)
+{
+    for (auto& iface : device.hid)
+        iface->path_ = "/dev/hidraw-sim" + std::to_string(next_path_++);
+}
+
+std::shared_ptr<Device> Bus::plug(std::shared_ptr<Device> device)
+{
+    std::lock_guard lock(mutex_);
+    if (std::find(devices_.begin(), devices_.end(), device) == devices_.end())
+        devices_.push_back(device);
+    device->present_ = true;
+    ++device->generation_;
+    assign_paths(*device);
+    return device;
+}
+
+std::shared_ptr<Device> Bus::plug_hid(uint16_t product_id, HidHandler handler, uint16_t usage_page, uint16_t usage,
+                                      uint16_t vendor_id)
+{
+    auto device = std::make_shared<Device>(product_id, vendor_id);
+    device->add_hid(usage_page, usage).handler = std::move(handler);
+    return plug(device);
+}
+
+void Bus::unplug(Device& device)
+{
+    std::lock_guard lock(mutex_);
+    device.present_ = false;
+    ++device.generation_;
+}
+
+void Bus::replug(Device& device, std::optional<uint16_t> new_product_id)
+{
+    std::lock_guard lock(mutex_);
+    if (new_product_id)
+        device.product_id = *new_product_id;
+    device.present_ = true;
+    ++device.generation_;
+    assign_paths(device);
+}
+
+void Bus::leave(std::shared_ptr<Device> device, kivo::Duration after, std::optional<kivo::Duration> away,
+                std::optional<uint16_t> new_product_id)
+{
+    schedule(after, [this, device] { unplug(*device); });
+    if (away)
+        schedule(after + *away, [this, device, new_product_id] { replug(*device, new_product_id); });
+}
+
+void Bus::schedule(kivo::Duration after, std::function<void()> event)
+{
+    std::lock_guard lock(mutex_);
+    events_.push_back({clock_.now() + after, event_order_++, std::move(event)});
+}
+
+std::optional<kivo::Duration> Bus::next_event_time() const
+{
+    std::lock_guard lock(mutex_);
+    std::optional<kivo::Duration> next;
+    for (const Event& e : events_)
+        if (!next || e.at < *next)
+            next = e.at;
+    return next;
+}
+
+void Bus::run_due_events()
+{
+    std::lock_guard lock(mutex_);
+    for (;;) {
+        auto due = std::min_element(events_.begin(), events_.end(), [](const Event& a, const Event& b) {
+            return a.at != b.at ? a.at < b.at : a.order < b.order;
+        });
+        if (due == events_.end() || due->at > clock_.now())
+            return;
+        auto run = std::move(due->run);
+        events_.erase(due);
+        run();
+    }
+}
+
+std::vector<std::shared_ptr<Device>> Bus::devices() const
+{
+    std::lock_guard lock(mutex_);
+    return devices_;
+}
+
+int Bus::open_hid_handles() const
+{
+    std::lock_guard lock(mutex_);
+    return open_hid_handles_;
+}
+
+int Bus::hid_exit_calls() const
+{
+    std::lock_guard lock(mutex_);
+    return hid_exit_calls_;
+}
+
+void Bus::reset()
+{
+    std::lock_guard lock(mutex_);
+    devices_.clear();
+    events_.clear();
+    clock_.reset();
+    open_hid_handles_ = 0;
+    hid_exit_calls_ = 0;
+}
+
+Bus& bus()
+{
+    static Bus the_bus;
+    return the_bus;
+}
+
+Session::Session()
+{
+    sim::bus().reset();
+    kivo::install_clock(&sim::bus().clock());
+}
+
+Session::~Session()
+{
+    kivo::install_clock(nullptr);
+    sim::bus().reset();
+}
+
+} // namespace sim

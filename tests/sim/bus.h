@@ -1,0 +1,111 @@
+#pragma once
+// The simulated USB bus that stands in for every device the link can meet. Tests drive it through
+// this API (plug, unplug, schedule events at virtual times, read transcripts, arm faults); the
+// link reaches it only through the C faces that the real library headers declare.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "tests/sim/hid_interface.h"
+#include "tests/sim/virtual_clock.h"
+
+namespace sim {
+
+inline constexpr uint16_t kVendorId = 0x092B;
+
+// A physical device: an identity on the bus and the faces it shows.
+class Device {
+public:
+    explicit Device(uint16_t product, uint16_t vendor = kVendorId)
+        : vendor_id(vendor), product_id(product)
+    {
+    }
+
+    uint16_t vendor_id;
+    uint16_t product_id;
+
+    // Adds one HID interface (one entry of the HID enumeration).
+    HidInterface& add_hid(uint16_t usage_page = 0xFF00, uint16_t usage = 1, int interface_number = 0);
+    std::vector<std::shared_ptr<HidInterface>> hid;
+
+    bool present() const { return present_; }
+    // Changes each time the device leaves or comes back: handles of an earlier presence are dead.
+    uint64_t generation() const { return generation_; }
+
+private:
+    friend class Bus;
+    bool present_ = false;
+    uint64_t generation_ = 0;
+};
+
+class Bus {
+public:
+    // Puts a device on the bus, after those already there (enumeration order is plug order).
+    std::shared_ptr<Device> plug(std::shared_ptr<Device> device);
+    // A device with one HID interface answering through handler.
+    std::shared_ptr<Device> plug_hid(uint16_t product_id, HidHandler handler, uint16_t usage_page = 0xFF00,
+                                     uint16_t usage = 1, uint16_t vendor_id = kVendorId);
+    void unplug(Device& device);
+    // Plugs a device back (optionally as another product id), as a new presence.
+    void replug(Device& device, std::optional<uint16_t> new_product_id = std::nullopt);
+    // The device leaves the bus after `after` and, unless away is empty, comes back `away` later
+    // (optionally as another product id). Virtual times count from now.
+    void leave(std::shared_ptr<Device> device, kivo::Duration after, std::optional<kivo::Duration> away = std::nullopt,
+               std::optional<uint16_t> new_product_id = std::nullopt);
+    // Runs event once the virtual clock reaches `after` from now.
+    void schedule(kivo::Duration after, std::function<void()> event);
+
+    std::vector<std::shared_ptr<Device>> devices() const;
+    VirtualClock& clock() { return clock_; }
+
+    // HID library bookkeeping, for checks that nothing is left open.
+    int open_hid_handles() const;
+    int hid_exit_calls() const;
+
+    // Empties the bus, the schedule, the clock and the bookkeeping.
+    void reset();
+
+    // For the C faces: the bus lock, and firing the events that are due.
+    std::recursive_mutex& mutex() { return mutex_; }
+    void run_due_events();
+    // The time of the next scheduled event, if any.
+    std::optional<kivo::Duration> next_event_time() const;
+
+private:
+    friend struct HidFace;
+    struct Event {
+        kivo::Duration at;
+        uint64_t order;
+        std::function<void()> run;
+    };
+
+    void assign_paths(Device& device);
+
+    mutable std::recursive_mutex mutex_;
+    VirtualClock clock_;
+    std::vector<std::shared_ptr<Device>> devices_;
+    std::vector<Event> events_;
+    uint64_t event_order_ = 0;
+    uint64_t next_path_ = 0;
+    int open_hid_handles_ = 0;
+    int hid_exit_calls_ = 0;
+};
+
+// The one bus of the process.
+Bus& bus();
+
+// For a test's lifetime: an empty bus and the virtual clock installed in the clock seam.
+class Session {
+public:
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    Bus& bus() { return sim::bus(); }
+};
+
+} // namespace sim

@@ -1,0 +1,74 @@
+// The simulator's own rules that the link tests rely on: virtual time and devices that come and go.
+
+#include <gtest/gtest.h>
+
+#include <hidapi.h>
+
+#include "tests/sim/bus.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+int count_entries(uint16_t product_id)
+{
+    int n = 0;
+    hid_device_info* list = hid_enumerate(0, product_id);
+    for (hid_device_info* e = list; e != nullptr; e = e->next)
+        ++n;
+    hid_free_enumeration(list);
+    return n;
+}
+
+} // namespace
+
+TEST(Simulator, ReadTimeoutCostsVirtualTimeOnly)
+{
+    sim::Session session;
+    auto device = session.bus().plug_hid(0x3142, nullptr);
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    ASSERT_NE(dev, nullptr);
+    unsigned char buf[67];
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(hid_read_timeout(dev, buf, sizeof buf, 3'600'000), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    EXPECT_EQ(kivo::clock().now(), std::chrono::hours(1));
+    hid_close(dev);
+}
+
+TEST(Simulator, DeviceLeavesAndComesBackAsAnotherProduct)
+{
+    sim::Session session;
+    auto device = session.bus().plug_hid(0x3142, nullptr);
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    session.bus().leave(device, 2s, 3s, 0xB142);
+
+    kivo::sleep_ms(1999);
+    EXPECT_EQ(count_entries(0x3142), 1);
+    unsigned char buf[67];
+    // A read that waits across the departure fails like a device pulled from the port.
+    EXPECT_EQ(hid_read_timeout(dev, buf, sizeof buf, 10'000), -1);
+    EXPECT_EQ(count_entries(0), 0);
+    kivo::sleep_ms(3000);
+    EXPECT_EQ(count_entries(0x3142), 0);
+    EXPECT_EQ(count_entries(0xB142), 1);
+    EXPECT_EQ(hid_write(dev, buf, sizeof buf), -1) << "a handle of the earlier presence stays dead";
+    hid_close(dev);
+}
+
+TEST(Simulator, RepliesWaitForTheirDelay)
+{
+    sim::Session session;
+    auto device = session.bus().plug_hid(0x3142, [](const sim::Bytes& out) {
+        return sim::HidReply{{sim::status_report(out[1], 0)}, {}};
+    });
+    device->hid[0]->faults.reply_delay = 5s;
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    unsigned char report[1023] = {1, 0x12};
+    ASSERT_EQ(hid_write(dev, report, sizeof report), 1023);
+    unsigned char buf[67];
+    EXPECT_EQ(hid_read_timeout(dev, buf, sizeof buf, 1000), 0);
+    EXPECT_EQ(hid_read_timeout(dev, buf, sizeof buf, 10'000), 67);
+    EXPECT_EQ(kivo::clock().now(), 5s);
+    hid_close(dev);
+}
