@@ -3,6 +3,7 @@
 // 13 interface languages; English is the fallback of every table.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace kivo {

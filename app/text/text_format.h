@@ -20,6 +20,7 @@
 
 namespace kivo {
 
+// One argument of a fill; it refers to the caller's text, so it lives only for the call.
 class FormatArg {
 public:
     FormatArg(std::string_view text) : value_(text) {}

@@ -90,6 +90,9 @@ TEST(AppText, LookupRuleAcrossTableShapes)
         std::string english;
         std::map<ManagerLanguage, std::string> in; // languages 1 to 12 worth pinning
     };
+    // Label tables are indexed directly, English first; a language past the end gets English too.
+    const kivo::LabelTable label = {"Region", "Région", "Region", "Regione", "地域", "지역", "Región", "Regio",
+                                    "Регион", "地区", "Alue", "Oblast", nullptr};
     const Case cases[] = {
         {"full table", AppText::tavk_string_cancel_in, "CANCEL", {{1, "ANNULER"}, {5, "취소"}, {12, "ANULUJ"}}},
         {"Korean only", AppText::tavk_string_ok_in, "OK", {{1, "OK"}, {4, "OK"}, {5, "확인"}, {6, "OK"}, {12, "OK"}}},
@@ -106,6 +109,8 @@ TEST(AppText, LookupRuleAcrossTableShapes)
          "Failed to restore firmware", {{1, "Échec de la restauration du firmware"}, {12, "Nie udało się przywrócić firmware"}}},
         {"menu text", [](ManagerLanguage in) { return AppText::stringMenuItemQuit(in, "Kivo"); }, "Quit Kivo",
          {{1, "Quitter Kivo"}, {12, "Zakończ Kivo"}}},
+        {"label table", [&](ManagerLanguage in) { return std::string(kivo::label_in(label, in)); }, "Region",
+         {{1, "Région"}, {11, "Oblast"}, {12, "Region"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shape);
