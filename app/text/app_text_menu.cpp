@@ -1,0 +1,50 @@
+#include "app/text/app_text.h"
+#include "app/text/tables/menu.h"
+#include "app/text/text_format.h"
+
+namespace kivo {
+
+using namespace text_tables;
+
+namespace {
+constexpr int kModeDeviceSetting = 7;
+}
+
+std::string AppText::stringMenuHelp(ManagerLanguage in) { return localized(kMenuHelp, in); }
+
+std::string AppText::stringMenuItemAbout(ManagerLanguage in, std::string_view title)
+{
+    return fill_format(localized(kMenuAbout, in), {title});
+}
+
+std::string AppText::stringMenuItemHideThis(ManagerLanguage in, std::string_view title)
+{
+    return fill_format(localized(kMenuHideThis, in), {title});
+}
+
+std::string AppText::stringMenuItemHideOthers(ManagerLanguage in) { return localized(kMenuHideOthers, in); }
+std::string AppText::stringMenuItemShowAll(ManagerLanguage in) { return localized(kMenuShowAll, in); }
+
+std::string AppText::stringMenuItemQuit(ManagerLanguage in, std::string_view title)
+{
+    return fill_format(localized(kMenuQuit, in), {title});
+}
+
+std::string AppText::stringMenuItemOnlineHelp(ManagerLanguage in) { return localized(kMenuOnlineHelp, in); }
+std::string AppText::stringMenuItemManagerLanguage(ManagerLanguage in) { return tavk_string_language_manager_in(in); }
+std::string AppText::stringMenuItemDiagnosticLog(ManagerLanguage in) { return localized(kMenuDiagnosticLog, in); }
+
+std::string AppText::stringMenuItemKeyboradShortcuts(ManagerLanguage in, bool show_shortcuts)
+{
+    const Translated& word = show_shortcuts ? kMenuShortcutHide : kMenuShortcutShow;
+    return fill_format(localized(kMenuKeyboardShortcut, in), {localized(word, in)});
+}
+
+std::string AppText::stringMenuItemShowPrecaution(ManagerLanguage in) { return localized(kMenuShowPrecaution, in); }
+
+std::string AppText::stringPromptSave(ManagerLanguage in)
+{
+    return fill_format(localized(kPromptSave, in), {tavk_string_mode_in(kModeDeviceSetting, in)});
+}
+
+} // namespace kivo
