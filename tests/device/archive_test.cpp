@@ -131,12 +131,12 @@ TEST(BackupArchive, WritesExactlyTheKeysInOrderWithTheirTypes)
         EXPECT_TRUE(text ? value.is_string() : value.is_number_integer()) << key;
     }
     EXPECT_EQ(keys, expected_keys());
-    EXPECT_EQ(archive["$class"], "KIVOBluetoothDeviceData");
-    EXPECT_EQ(archive["keyDateArchived"], "2023-07-14T15:11:05+05:30");
-    EXPECT_EQ(archive["keyBasicSettingWispenCamera03"], populated_record(0).basicSettingWispenCameraAt(2));
+    EXPECT_EQ(archive.at("$class"), "KIVOBluetoothDeviceData");
+    EXPECT_EQ(archive.at("keyDateArchived"), "2023-07-14T15:11:05+05:30");
+    EXPECT_EQ(archive.at("keyBasicSettingWispenCamera03"), populated_record(0).basicSettingWispenCameraAt(2));
 
     // A record never backed up has no date.
-    EXPECT_TRUE(json::parse(kivo::archive_device_record(R{}))["keyDateArchived"].is_null());
+    EXPECT_TRUE(json::parse(kivo::archive_device_record(R{})).at("keyDateArchived").is_null());
 }
 
 TEST(BackupArchive, RoundTripKeepsEveryArchivedFieldAndOnlyThose)
