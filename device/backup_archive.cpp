@@ -122,10 +122,10 @@ void KIVOBluetoothDeviceData::encodeWithCoder(KeyedArchiver& coder) const
     coder.encodeInt("keyManagerVersionMinor", managerVersionMinor_);
     coder.encodeInt("keyDeviceRecognized", deviceRecognized_);
     coder.encodeText("keyDeviceName", deviceName_);
-    coder.encodeInt("keyDeviceVersionMajor", deviceVersionMajor_);
-    coder.encodeInt("keyDeviceVersionMinor", deviceVersionMinor_);
-    coder.encodeInt("keyDeviceSecondaryVersionType", deviceSecondaryVersionType_);
-    coder.encodeInt("keyDeviceSecondaryVersion", deviceSecondaryVersion_);
+    coder.encodeInt("keyDeviceVersionMajor", deviceVersion_.major);
+    coder.encodeInt("keyDeviceVersionMinor", deviceVersion_.minor);
+    coder.encodeInt("keyDeviceSecondaryVersionType", deviceVersion_.secondaryType);
+    coder.encodeInt("keyDeviceSecondaryVersion", deviceVersion_.secondary);
     coder.encodeDate("keyDateArchived", dateArchived_);
 
     for (const auto& named : kNamedSettingKeys)
@@ -160,13 +160,13 @@ KIVOBluetoothDeviceData KIVOBluetoothDeviceData::initWithCoder(const KeyedUnarch
     r.deviceRecognized_ = coder.decodeInt("keyDeviceRecognized");
     r.deviceName_ = coder.decodeText("keyDeviceName");
     if (coder.containsValueForKey("keyDeviceVersionMajor")) {
-        r.deviceVersionMajor_ = coder.decodeInt("keyDeviceVersionMajor");
-        r.deviceVersionMinor_ = coder.decodeInt("keyDeviceVersionMinor");
+        r.deviceVersion_.major = coder.decodeInt("keyDeviceVersionMajor");
+        r.deviceVersion_.minor = coder.decodeInt("keyDeviceVersionMinor");
     } else {
-        read_float_version(coder, "keyDeviceVersion", r.deviceVersionMajor_, r.deviceVersionMinor_);
+        read_float_version(coder, "keyDeviceVersion", r.deviceVersion_.major, r.deviceVersion_.minor);
     }
-    r.deviceSecondaryVersionType_ = coder.decodeInt("keyDeviceSecondaryVersionType");
-    r.deviceSecondaryVersion_ = coder.decodeInt("keyDeviceSecondaryVersion");
+    r.deviceVersion_.secondaryType = coder.decodeInt("keyDeviceSecondaryVersionType");
+    r.deviceVersion_.secondary = coder.decodeInt("keyDeviceSecondaryVersion");
     r.dateArchived_ = coder.decodeDate("keyDateArchived");
 
     for (const auto& named : kNamedSettingKeys)

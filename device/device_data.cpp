@@ -28,20 +28,20 @@ void slot_set(std::array<int, N>& slots, int index, int value)
 
 void KIVOBluetoothDeviceData::setDeviceVersionMajor_Minor(int major, int minor)
 {
-    deviceVersionMajor_ = major;
-    deviceVersionMinor_ = minor;
+    deviceVersion_.major = major;
+    deviceVersion_.minor = minor;
 }
 
 void KIVOBluetoothDeviceData::setDeviceVersion01Major_Minor(int major, int minor)
 {
-    deviceVersionMajor01_ = major;
-    deviceVersionMinor01_ = minor;
+    deviceVersion01_.major = major;
+    deviceVersion01_.minor = minor;
 }
 
 void KIVOBluetoothDeviceData::setDeviceVersion02Major_Minor(int major, int minor)
 {
-    deviceVersionMajor02_ = major;
-    deviceVersionMinor02_ = minor;
+    deviceVersion02_.major = major;
+    deviceVersion02_.minor = minor;
 }
 
 int KIVOBluetoothDeviceData::basicSettingBrisko(int index) const
@@ -114,14 +114,6 @@ void KIVOBluetoothDeviceData::copyIdentityFrom(const KIVOBluetoothDeviceData& so
     deviceName_ = source.deviceName_;
 }
 
-void KIVOBluetoothDeviceData::copyFirmwareQuadFrom(const KIVOBluetoothDeviceData& source)
-{
-    deviceVersionMajor_ = source.deviceVersionMajor_;
-    deviceVersionMinor_ = source.deviceVersionMinor_;
-    deviceSecondaryVersionType_ = source.deviceSecondaryVersionType_;
-    deviceSecondaryVersion_ = source.deviceSecondaryVersion_;
-}
-
 void KIVOBluetoothDeviceData::copyLanguagePackFrom(const KIVOBluetoothDeviceData& source)
 {
     devicelanguagePackType_ = source.devicelanguagePackType_;
@@ -192,15 +184,9 @@ void KIVOBluetoothDeviceData::copyWithSource_version(const KIVOBluetoothDeviceDa
     managerVersionMinor_ = source.managerVersionMinor_;
     copyIdentityFrom(source);
     if (version == 1) {
-        copyFirmwareQuadFrom(source);
-        deviceVersionMajor01_ = source.deviceVersionMajor01_;
-        deviceVersionMinor01_ = source.deviceVersionMinor01_;
-        deviceSecondaryVersionType01_ = source.deviceSecondaryVersionType01_;
-        deviceSecondaryVersion01_ = source.deviceSecondaryVersion01_;
-        deviceVersionMajor02_ = source.deviceVersionMajor02_;
-        deviceVersionMinor02_ = source.deviceVersionMinor02_;
-        deviceSecondaryVersionType02_ = source.deviceSecondaryVersionType02_;
-        deviceSecondaryVersion02_ = source.deviceSecondaryVersion02_;
+        deviceVersion_ = source.deviceVersion_;
+        deviceVersion01_ = source.deviceVersion01_;
+        deviceVersion02_ = source.deviceVersion02_;
     }
     copyLanguagePackFrom(source);
     dateArchived_ = source.dateArchived_;
@@ -222,7 +208,7 @@ void KIVOBluetoothDeviceData::configureWithSource(const KIVOBluetoothDeviceData&
     managerVersionMajor_ = kivo::kManagerVersionMajor;
     managerVersionMinor_ = kivo::kManagerVersionMinor;
     copyIdentityFrom(source);
-    copyFirmwareQuadFrom(source);
+    deviceVersion_ = source.deviceVersion_; // the main quad only
     copyLanguagePackFrom(source);
     dateArchived_ = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     copyNamedSettingsFrom(source);

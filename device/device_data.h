@@ -22,6 +22,16 @@ struct SettingsTabText {
     char keyEquivalent = 0;
 };
 
+// A firmware version: major, minor, secondary version type (0 plain release, 1 release
+// candidate, 2 release with a third number) and secondary version number.
+struct FirmwareQuad {
+    int major = 0;
+    int minor = 0;
+    int secondaryType = 0;
+    int secondary = 0;
+    bool operator==(const FirmwareQuad&) const = default;
+};
+
 class KIVOBluetoothDeviceData {
 public:
     using Date = std::chrono::sys_seconds;
@@ -56,34 +66,34 @@ public:
     void setManagerVersionMinor(int v) { managerVersionMinor_ = v; }
 
     // ---- Firmware versions: the device's quad and those of its two modules ---------------------
-    int deviceVersionMajor() const { return deviceVersionMajor_; }
-    void setDeviceVersionMajor(int v) { deviceVersionMajor_ = v; }
-    int deviceVersionMinor() const { return deviceVersionMinor_; }
-    void setDeviceVersionMinor(int v) { deviceVersionMinor_ = v; }
-    int deviceSecondaryVersionType() const { return deviceSecondaryVersionType_; }
-    void setDeviceSecondaryVersionType(int v) { deviceSecondaryVersionType_ = v; }
-    int deviceSecondaryVersion() const { return deviceSecondaryVersion_; }
-    void setDeviceSecondaryVersion(int v) { deviceSecondaryVersion_ = v; }
+    int deviceVersionMajor() const { return deviceVersion_.major; }
+    void setDeviceVersionMajor(int v) { deviceVersion_.major = v; }
+    int deviceVersionMinor() const { return deviceVersion_.minor; }
+    void setDeviceVersionMinor(int v) { deviceVersion_.minor = v; }
+    int deviceSecondaryVersionType() const { return deviceVersion_.secondaryType; }
+    void setDeviceSecondaryVersionType(int v) { deviceVersion_.secondaryType = v; }
+    int deviceSecondaryVersion() const { return deviceVersion_.secondary; }
+    void setDeviceSecondaryVersion(int v) { deviceVersion_.secondary = v; }
     void setDeviceVersionMajor_Minor(int major, int minor);
 
-    int deviceVersionMajor01() const { return deviceVersionMajor01_; }
-    void setDeviceVersionMajor01(int v) { deviceVersionMajor01_ = v; }
-    int deviceVersionMinor01() const { return deviceVersionMinor01_; }
-    void setDeviceVersionMinor01(int v) { deviceVersionMinor01_ = v; }
-    int deviceSecondaryVersionType01() const { return deviceSecondaryVersionType01_; }
-    void setDeviceSecondaryVersionType01(int v) { deviceSecondaryVersionType01_ = v; }
-    int deviceSecondaryVersion01() const { return deviceSecondaryVersion01_; }
-    void setDeviceSecondaryVersion01(int v) { deviceSecondaryVersion01_ = v; }
+    int deviceVersionMajor01() const { return deviceVersion01_.major; }
+    void setDeviceVersionMajor01(int v) { deviceVersion01_.major = v; }
+    int deviceVersionMinor01() const { return deviceVersion01_.minor; }
+    void setDeviceVersionMinor01(int v) { deviceVersion01_.minor = v; }
+    int deviceSecondaryVersionType01() const { return deviceVersion01_.secondaryType; }
+    void setDeviceSecondaryVersionType01(int v) { deviceVersion01_.secondaryType = v; }
+    int deviceSecondaryVersion01() const { return deviceVersion01_.secondary; }
+    void setDeviceSecondaryVersion01(int v) { deviceVersion01_.secondary = v; }
     void setDeviceVersion01Major_Minor(int major, int minor);
 
-    int deviceVersionMajor02() const { return deviceVersionMajor02_; }
-    void setDeviceVersionMajor02(int v) { deviceVersionMajor02_ = v; }
-    int deviceVersionMinor02() const { return deviceVersionMinor02_; }
-    void setDeviceVersionMinor02(int v) { deviceVersionMinor02_ = v; }
-    int deviceSecondaryVersionType02() const { return deviceSecondaryVersionType02_; }
-    void setDeviceSecondaryVersionType02(int v) { deviceSecondaryVersionType02_ = v; }
-    int deviceSecondaryVersion02() const { return deviceSecondaryVersion02_; }
-    void setDeviceSecondaryVersion02(int v) { deviceSecondaryVersion02_ = v; }
+    int deviceVersionMajor02() const { return deviceVersion02_.major; }
+    void setDeviceVersionMajor02(int v) { deviceVersion02_.major = v; }
+    int deviceVersionMinor02() const { return deviceVersion02_.minor; }
+    void setDeviceVersionMinor02(int v) { deviceVersion02_.minor = v; }
+    int deviceSecondaryVersionType02() const { return deviceVersion02_.secondaryType; }
+    void setDeviceSecondaryVersionType02(int v) { deviceVersion02_.secondaryType = v; }
+    int deviceSecondaryVersion02() const { return deviceVersion02_.secondary; }
+    void setDeviceSecondaryVersion02(int v) { deviceVersion02_.secondary = v; }
     void setDeviceVersion02Major_Minor(int major, int minor);
 
     // Voice-prompt language pack; type 0 is the pack that lacks one language.
@@ -291,7 +301,6 @@ private:
     void copySettingsWordsFrom(const KIVOBluetoothDeviceData& source);
     void copyFmBlockFrom(const KIVOBluetoothDeviceData& source);
     void copySpeedDialsFrom(const KIVOBluetoothDeviceData& source);
-    void copyFirmwareQuadFrom(const KIVOBluetoothDeviceData& source);
 
     int deviceRecognized_ = 0;
     std::string deviceName_;
@@ -302,18 +311,9 @@ private:
     int managerVersionMajor_ = 0;
     int managerVersionMinor_ = 0;
 
-    int deviceVersionMajor_ = 0;
-    int deviceVersionMinor_ = 0;
-    int deviceSecondaryVersionType_ = 0;
-    int deviceSecondaryVersion_ = 0;
-    int deviceVersionMajor01_ = 0;
-    int deviceVersionMinor01_ = 0;
-    int deviceSecondaryVersionType01_ = 0;
-    int deviceSecondaryVersion01_ = 0;
-    int deviceVersionMajor02_ = 0;
-    int deviceVersionMinor02_ = 0;
-    int deviceSecondaryVersionType02_ = 0;
-    int deviceSecondaryVersion02_ = 0;
+    FirmwareQuad deviceVersion_;
+    FirmwareQuad deviceVersion01_;
+    FirmwareQuad deviceVersion02_;
     int devicelanguagePackType_ = 0;
     int devicelanguagePackTypeVerMajor_ = 0;
     int devicelanguagePackTypeVerMinor_ = 0;

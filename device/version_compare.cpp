@@ -136,8 +136,8 @@ int KIVOBluetoothDeviceData::compareVersionWithVersionMajor_Minor_SecondaryVersi
     int major, int minor, int secondaryType, int secondary) const
 {
     return compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
-        deviceVersionMajor_, deviceVersionMinor_, deviceSecondaryVersionType_,
-        deviceSecondaryVersion_, major, minor, secondaryType, secondary,
+        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondaryType,
+        deviceVersion_.secondary, major, minor, secondaryType, secondary,
         deviceRecognized_ == kivo::kCameraProductId);
 }
 
@@ -145,12 +145,13 @@ int KIVOBluetoothDeviceData::compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2
     int major, int minor, int minor2nd) const
 {
     return compareVersionUpToMinorMajor_Minor_Minor2nd_WithMajor_Minor_Minor2nd(
-        deviceVersionMajor_, deviceVersionMinor_, deviceSecondaryVersion_, major, minor, minor2nd);
+        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondary, major, minor,
+        minor2nd);
 }
 
 int KIVOBluetoothDeviceData::compareVersionUpToMinorWithMajor_Minor(int major, int minor) const
 {
-    return pair_rule(deviceVersionMajor_, deviceVersionMinor_, major, minor);
+    return pair_rule(deviceVersion_.major, deviceVersion_.minor, major, minor);
 }
 
 bool KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(std::string_view text, int& major,
