@@ -1,5 +1,6 @@
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
+find_package(nlohmann_json 3.11 REQUIRED)
 
 # The device libraries: the application links the real ones, the tests the simulated bus.
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
