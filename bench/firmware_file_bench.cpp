@@ -33,7 +33,7 @@ struct BenchFiles {
         container = fwfile::make_container(recipe);
         container_path = folder.put("container.bin", container);
 
-        dfu = fwfile::make_dfu_image(kName, kFileSize - kDfuNameOffset - (sizeof kName - 1) - kDfuSuffixSize, 0x0A21);
+        dfu = fwfile::make_dfu_image(kName, kFileSize - kDfuNameOffset - (sizeof kName - 1) - DfuFileSuffix::kSize, 0x0A21);
         dfu_path = folder.put("image.dfu", dfu);
     }
 
@@ -88,7 +88,7 @@ void DfuLoad(benchmark::State& state)
     for (auto _ : state) {
         FirmwareBuffer buffer;
         char text[64] = {};
-        if (dfu_file_load(f.dfu_path.c_str(), buffer, text, kName) != f.dfu.size() - kDfuSuffixSize)
+        if (dfu_file_load(f.dfu_path.c_str(), buffer, text, kName) != f.dfu.size() - DfuFileSuffix::kSize)
             state.SkipWithError(text);
         benchmark::DoNotOptimize(buffer.get());
     }

@@ -9,7 +9,7 @@ namespace {
 
 uint32_t stored_crc(std::span<const uint8_t> file)
 {
-    const uint8_t* crc = file.data() + file.size() - kDfuCrcSize;
+    const uint8_t* crc = file.data() + file.size() - DfuFileSuffix::kCrcSize;
     return uint32_t{crc[0]} | uint32_t{crc[1]} << 8 | uint32_t{crc[2]} << 16 | uint32_t{crc[3]} << 24;
 }
 
@@ -35,8 +35,8 @@ size_t dfu_file_load(const char* path, FirmwareBuffer& buffer, std::span<char> t
     const std::span<const uint8_t> file{buffer.get(), size};
 
     // An image with nothing before its suffix would report success as size 0.
-    const bool intact = size > kDfuSuffixSize && size >= kDfuNameOffset + name.size() &&
-        dfu_suffix_crc(file.first(size - kDfuCrcSize)) == stored_crc(file);
+    const bool intact = size > DfuFileSuffix::kSize && size >= kDfuNameOffset + name.size() &&
+        dfu_suffix_crc(file.first(size - DfuFileSuffix::kCrcSize)) == stored_crc(file);
     if (!intact) {
         buffer.reset();
         kivo::copy_text(text, kFirmwareCorrupted);
@@ -49,5 +49,5 @@ size_t dfu_file_load(const char* path, FirmwareBuffer& buffer, std::span<char> t
         return 0;
     }
     kivo::copy_text(text, kDfuChecked);
-    return size - kDfuSuffixSize;
+    return size - DfuFileSuffix::kSize;
 }

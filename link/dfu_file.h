@@ -10,8 +10,11 @@
 
 #include "link/firmware_file.h"
 
-inline constexpr size_t kDfuSuffixSize = 16;
-inline constexpr size_t kDfuCrcSize = 4;
+// The USB DFU 1.1 file suffix; of its fields only the CRC is checked.
+struct DfuFileSuffix {
+    static constexpr size_t kSize = 16;
+    static constexpr size_t kCrcSize = 4;
+};
 inline constexpr size_t kDfuNameOffset = 16;
 // Images of this family may carry a space where the name belongs.
 inline constexpr std::string_view kDfuBlankNameFamily = "Aldero";

@@ -50,16 +50,16 @@ uint32_t read_le32(std::span<const uint8_t> bytes, size_t offset)
 std::string_view header_text(std::span<const uint8_t> file)
 {
     const char* text = reinterpret_cast<const char*>(file.data());
-    return {text, strnlen(text, kContainerHeaderTextSize)};
+    return {text, strnlen(text, FirmwareContainer::kHeaderTextSize)};
 }
 
 // True when the header text fills all 24 bytes or only zeros follow its NUL.
 bool header_zero_padded(std::span<const uint8_t> file)
 {
     const size_t length = header_text(file).size();
-    if (length == kContainerHeaderTextSize)
+    if (length == FirmwareContainer::kHeaderTextSize)
         return true;
-    const auto padding = file.subspan(length + 1, kContainerHeaderTextSize - length - 1);
+    const auto padding = file.subspan(length + 1, FirmwareContainer::kHeaderTextSize - length - 1);
     return std::all_of(padding.begin(), padding.end(), [](uint8_t b) { return b == 0; });
 }
 
@@ -88,7 +88,7 @@ uint64_t header_version(std::string_view text)
 
 SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
 {
-    const uint32_t container_product = read_le32(file, kContainerProductIdOffset);
+    const uint32_t container_product = read_le32(file, FirmwareContainer::kProductIdOffset);
     const SectionTable by_product = fw_uses_extended_table(product) ? SectionTable::extended : SectionTable::standard;
 
     if (product == 0x4210 || product == 0x4220) {
@@ -97,7 +97,7 @@ SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
         return !header_zero_padded(file) || product_fits ? by_product : SectionTable::rejected;
     }
     if (product == 0x3233 && container_product == 0x3232)
-        return header_version(header_text(file)) >= kContainerVersionFloor ? by_product : SectionTable::rejected;
+        return header_version(header_text(file)) >= FirmwareContainer::kVersionFloor ? by_product : SectionTable::rejected;
     if (product == 0x5451)
         return SectionTable::extended;
     if (product == 0x3143)
@@ -107,27 +107,27 @@ SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
 
 bool sections_intact(std::span<const uint8_t> file, SectionTable table)
 {
-    const auto count = static_cast<int32_t>(read_le32(file, kContainerSectionCountOffset));
+    const auto count = static_cast<int32_t>(read_le32(file, FirmwareContainer::kSectionCountOffset));
     if (count < 1)
         return true;
 
     const uint64_t entries = static_cast<uint64_t>(count);
-    const uint64_t standard_end = kContainerTableOffset + kContainerEntrySize * entries;
-    uint64_t table_start = kContainerTableOffset;
-    uint64_t entry_size = kContainerEntrySize;
-    uint64_t digest_offset = kContainerEntryDigestOffset;
+    const uint64_t standard_end = FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * entries;
+    uint64_t table_start = FirmwareContainer::kTableOffset;
+    uint64_t entry_size = FirmwareContainer::kEntrySize;
+    uint64_t digest_offset = FirmwareContainer::kEntryDigestOffset;
     if (table == SectionTable::extended) {
         table_start = standard_end;
-        entry_size = kContainerExtendedEntrySize;
-        digest_offset = kContainerExtendedEntryDigestOffset;
+        entry_size = FirmwareContainer::kExtendedEntrySize;
+        digest_offset = FirmwareContainer::kExtendedEntryDigestOffset;
     }
     if (table_start + entry_size * entries > file.size())
         return false;
 
     for (uint64_t i = 0; i < entries; ++i) {
         const size_t entry = static_cast<size_t>(table_start + entry_size * i);
-        const uint64_t offset = read_le32(file, entry + kContainerEntryOffsetField);
-        const uint64_t length = read_le32(file, entry + kContainerEntryLengthField);
+        const uint64_t offset = read_le32(file, entry + FirmwareContainer::kEntryOffsetField);
+        const uint64_t length = read_le32(file, entry + FirmwareContainer::kEntryLengthField);
         if (offset + length > file.size())
             return false;
         const Md5Digest digest = md5_digest(file.subspan(static_cast<size_t>(offset), static_cast<size_t>(length)));
@@ -139,7 +139,7 @@ bool sections_intact(std::span<const uint8_t> file, SectionTable table)
 
 bool container_intact(std::span<const uint8_t> file, uint32_t product)
 {
-    if (file.size() < kContainerTableOffset)
+    if (file.size() < FirmwareContainer::kTableOffset)
         return false;
     const SectionTable table = table_for(product, file);
     return table != SectionTable::rejected && sections_intact(file, table);

@@ -15,21 +15,23 @@
 
 #include "link/firmware_file.h"
 
-inline constexpr size_t kContainerHeaderTextSize = 24;
-inline constexpr size_t kContainerProductIdOffset = 28;
-inline constexpr size_t kContainerSectionCountOffset = 32;
-inline constexpr size_t kContainerTableOffset = 36;
+struct FirmwareContainer {
+    static constexpr size_t kHeaderTextSize = 24;
+    static constexpr size_t kProductIdOffset = 28;
+    static constexpr size_t kSectionCountOffset = 32;
+    static constexpr size_t kTableOffset = 36;
 
-inline constexpr size_t kContainerEntrySize = 32;
-inline constexpr size_t kContainerEntryDigestOffset = 16;
-inline constexpr size_t kContainerExtendedEntrySize = 312;
-inline constexpr size_t kContainerExtendedEntryDigestOffset = 296;
-// Both entry forms keep the section's offset and length at the same place.
-inline constexpr size_t kContainerEntryOffsetField = 8;
-inline constexpr size_t kContainerEntryLengthField = 12;
+    static constexpr size_t kEntrySize = 32;
+    static constexpr size_t kEntryDigestOffset = 16;
+    static constexpr size_t kExtendedEntrySize = 312;
+    static constexpr size_t kExtendedEntryDigestOffset = 296;
+    // Both entry forms keep the section's offset and length at the same place.
+    static constexpr size_t kEntryOffsetField = 8;
+    static constexpr size_t kEntryLengthField = 12;
 
-// A product 0x3233 accepts a 0x3232 container only from this version on (1.2.3.1).
-inline constexpr uint64_t kContainerVersionFloor = 1'020'301;
+    // A product 0x3233 accepts a 0x3232 container only from this version on (1.2.3.1).
+    static constexpr uint64_t kVersionFloor = 1'020'301;
+};
 
 // Loads the container at path and checks it for product_id. Returns the file size with the file
 // in buffer and no text written, or 0 as the loaders' failure rules say ("Firmware corrupted"

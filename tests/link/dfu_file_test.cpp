@@ -9,14 +9,9 @@
 namespace {
 
 using fwfile::Bytes;
+using fwfile::Loaded;
 
 constexpr char kName[] = "Nimbra X#0A21";
-
-struct Loaded {
-    size_t size = 0;
-    std::string text;
-    FirmwareBuffer buffer;
-};
 
 class DfuFileTest : public ::testing::Test {
 protected:
@@ -34,7 +29,7 @@ protected:
 
 Bytes with_crc_renewed(Bytes file)
 {
-    fwfile::put_le32(file, file.size() - kDfuCrcSize, dfu_suffix_crc({file.data(), file.size() - kDfuCrcSize}));
+    fwfile::put_le32(file, file.size() - DfuFileSuffix::kCrcSize, dfu_suffix_crc({file.data(), file.size() - DfuFileSuffix::kCrcSize}));
     return file;
 }
 
@@ -42,7 +37,7 @@ TEST_F(DfuFileTest, ImageWithItsNameAndCrcIsHandedOverWithoutTheSuffix)
 {
     const Bytes file = fwfile::make_dfu_image(kName, 5000, 0x0A21);
     const Loaded loaded = load(file);
-    EXPECT_EQ(loaded.size, file.size() - kDfuSuffixSize);
+    EXPECT_EQ(loaded.size, file.size() - DfuFileSuffix::kSize);
     EXPECT_EQ(loaded.text, kDfuChecked);
     ASSERT_TRUE(loaded.buffer);
     EXPECT_EQ(std::memcmp(loaded.buffer.get(), file.data(), file.size()), 0);
@@ -59,7 +54,7 @@ TEST_F(DfuFileTest, SuffixCrcIsTheOneOfTheDfuFileFormat)
     file.insert(file.end(), std::begin(suffix), std::end(suffix));
 
     const Loaded loaded = load(file);
-    EXPECT_EQ(loaded.size, file.size() - kDfuSuffixSize);
+    EXPECT_EQ(loaded.size, file.size() - DfuFileSuffix::kSize);
     EXPECT_EQ(loaded.text, kDfuChecked);
 }
 
@@ -99,7 +94,7 @@ TEST_F(DfuFileTest, BlankNameIsAcceptedForItsFamily)
     file[17] = 'X';
     file = with_crc_renewed(file);
     const Loaded loaded = load(file, "Aldero 5#4D10");
-    EXPECT_EQ(loaded.size, file.size() - kDfuSuffixSize);
+    EXPECT_EQ(loaded.size, file.size() - DfuFileSuffix::kSize);
     EXPECT_EQ(loaded.text, kDfuChecked);
 }
 

@@ -13,14 +13,9 @@
 namespace {
 
 using fwfile::Bytes;
+using fwfile::Loaded;
 
 constexpr char kUntouched[] = "untouched";
-
-struct Loaded {
-    size_t size = 0;
-    std::string text;
-    FirmwareBuffer buffer;
-};
 
 class ContainerTest : public ::testing::Test {
 protected:
@@ -63,7 +58,7 @@ Bytes two_section_container(uint32_t container_product, bool extended, std::stri
 // Changes one byte of the digest of the second section in the standard or the extended table.
 void spoil_second_digest(Bytes& file, bool extended)
 {
-    const size_t digest = extended ? kContainerExtendedEntryDigestOffset : kContainerEntryDigestOffset;
+    const size_t digest = extended ? FirmwareContainer::kExtendedEntryDigestOffset : FirmwareContainer::kEntryDigestOffset;
     file[fwfile::entry_position(2, extended, 1) + digest + 5] ^= 0x40;
 }
 
@@ -166,8 +161,8 @@ struct Damage {
 void set_second_section(Bytes& file, uint32_t offset, uint32_t length, bool extended)
 {
     const size_t entry = fwfile::entry_position(2, extended, 1);
-    fwfile::put_le32(file, entry + kContainerEntryOffsetField, offset);
-    fwfile::put_le32(file, entry + kContainerEntryLengthField, length);
+    fwfile::put_le32(file, entry + FirmwareContainer::kEntryOffsetField, offset);
+    fwfile::put_le32(file, entry + FirmwareContainer::kEntryLengthField, length);
 }
 
 // Points the first section at the header text so that it checks out before the file ends, then
@@ -175,17 +170,17 @@ void set_second_section(Bytes& file, uint32_t offset, uint32_t length, bool exte
 void cut_inside_second_entry(Bytes& file, bool extended)
 {
     const size_t first = fwfile::entry_position(2, extended, 0);
-    const size_t digest = extended ? kContainerExtendedEntryDigestOffset : kContainerEntryDigestOffset;
-    fwfile::put_le32(file, first + kContainerEntryOffsetField, 0);
-    fwfile::put_le32(file, first + kContainerEntryLengthField, kContainerHeaderTextSize);
-    const Md5Digest header = md5_digest({file.data(), kContainerHeaderTextSize});
+    const size_t digest = extended ? FirmwareContainer::kExtendedEntryDigestOffset : FirmwareContainer::kEntryDigestOffset;
+    fwfile::put_le32(file, first + FirmwareContainer::kEntryOffsetField, 0);
+    fwfile::put_le32(file, first + FirmwareContainer::kEntryLengthField, FirmwareContainer::kHeaderTextSize);
+    const Md5Digest header = md5_digest({file.data(), FirmwareContainer::kHeaderTextSize});
     std::copy(header.begin(), header.end(), file.begin() + static_cast<std::ptrdiff_t>(first + digest));
-    file.resize(fwfile::entry_position(2, extended, 1) + kContainerEntryOffsetField + 2);
+    file.resize(fwfile::entry_position(2, extended, 1) + FirmwareContainer::kEntryOffsetField + 2);
 }
 
 uint32_t second_section_length(const Bytes& file)
 {
-    const size_t field = fwfile::entry_position(2, false, 1) + kContainerEntryLengthField;
+    const size_t field = fwfile::entry_position(2, false, 1) + FirmwareContainer::kEntryLengthField;
     return uint32_t{file[field]} | uint32_t{file[field + 1]} << 8;
 }
 
@@ -202,29 +197,29 @@ TEST_F(ContainerTest, DamagedOrHostileContainersAreCorruptedAndNeverReadOutside)
             false},
         {"offset plus length wraps", 0x6806, [](Bytes& f) { set_second_section(f, 0xFFFFFFFF, 2, false); }, false},
         {"offset far past the end", 0x6806, [](Bytes& f) { set_second_section(f, 0x7FFFFFF0, 0, false); }, false},
-        {"huge count", 0x6806, [](Bytes& f) { fwfile::put_le32(f, kContainerSectionCountOffset, 0x7FFFFFFF); }, false},
+        {"huge count", 0x6806, [](Bytes& f) { fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"huge count, extended table", 0x6800,
-            [](Bytes& f) { fwfile::put_le32(f, kContainerSectionCountOffset, 0x7FFFFFFF); }, false},
+            [](Bytes& f) { fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"standard table cut", 0x6806, [](Bytes& f) { cut_inside_second_entry(f, false); }, false},
         {"extended table cut", 0x6800, [](Bytes& f) { cut_inside_second_entry(f, true); }, false},
-        {"shorter than the header", 0x6806, [](Bytes& f) { f.resize(kContainerTableOffset - 1); }, false},
+        {"shorter than the header", 0x6806, [](Bytes& f) { f.resize(FirmwareContainer::kTableOffset - 1); }, false},
         {"empty file", 0x6806, [](Bytes& f) { f.clear(); }, false},
         {"count 0: no section checked", 0x6800,
             [](Bytes& f) {
-                fwfile::put_le32(f, kContainerSectionCountOffset, 0);
+                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0);
                 spoil_second_digest(f, true);
             },
             true},
         {"negative count: no section checked", 0x6806,
             [](Bytes& f) {
-                fwfile::put_le32(f, kContainerSectionCountOffset, 0xFFFFFFFF);
+                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0xFFFFFFFF);
                 set_second_section(f, 0xFFFFFFFF, 2, false);
             },
             true},
         {"header only, count 0", 0x6806,
             [](Bytes& f) {
-                f.resize(kContainerTableOffset);
-                fwfile::put_le32(f, kContainerSectionCountOffset, 0);
+                f.resize(FirmwareContainer::kTableOffset);
+                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0);
             },
             true},
     };

@@ -15,8 +15,8 @@ namespace fwfile {
 size_t entry_position(size_t count, bool extended, size_t index)
 {
     if (!extended)
-        return kContainerTableOffset + kContainerEntrySize * index;
-    return kContainerTableOffset + kContainerEntrySize * count + kContainerExtendedEntrySize * index;
+        return FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * index;
+    return FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * count + FirmwareContainer::kExtendedEntrySize * index;
 }
 
 Bytes make_container(const ContainerRecipe& recipe)
@@ -24,21 +24,21 @@ Bytes make_container(const ContainerRecipe& recipe)
     const size_t count = recipe.sections.size();
     size_t offset = entry_position(count, recipe.extended, count);
     Bytes file(offset);
-    std::copy_n(recipe.header.begin(), std::min(recipe.header.size(), kContainerHeaderTextSize), file.begin());
-    put_le32(file, kContainerProductIdOffset, recipe.product_id);
-    put_le32(file, kContainerSectionCountOffset, static_cast<uint32_t>(count));
+    std::copy_n(recipe.header.begin(), std::min(recipe.header.size(), FirmwareContainer::kHeaderTextSize), file.begin());
+    put_le32(file, FirmwareContainer::kProductIdOffset, recipe.product_id);
+    put_le32(file, FirmwareContainer::kSectionCountOffset, static_cast<uint32_t>(count));
 
     for (size_t i = 0; i < count; ++i) {
         const Bytes& section = recipe.sections[i];
         const Md5Digest digest = md5_digest(section);
         auto put_entry = [&](size_t entry, size_t digest_offset) {
-            put_le32(file, entry + kContainerEntryOffsetField, static_cast<uint32_t>(offset));
-            put_le32(file, entry + kContainerEntryLengthField, static_cast<uint32_t>(section.size()));
+            put_le32(file, entry + FirmwareContainer::kEntryOffsetField, static_cast<uint32_t>(offset));
+            put_le32(file, entry + FirmwareContainer::kEntryLengthField, static_cast<uint32_t>(section.size()));
             std::copy(digest.begin(), digest.end(), file.begin() + static_cast<std::ptrdiff_t>(entry + digest_offset));
         };
-        put_entry(entry_position(count, false, i), kContainerEntryDigestOffset);
+        put_entry(entry_position(count, false, i), FirmwareContainer::kEntryDigestOffset);
         if (recipe.extended)
-            put_entry(entry_position(count, true, i), kContainerExtendedEntryDigestOffset);
+            put_entry(entry_position(count, true, i), FirmwareContainer::kExtendedEntryDigestOffset);
         file.insert(file.end(), section.begin(), section.end());
         offset += section.size();
     }
@@ -47,20 +47,17 @@ Bytes make_container(const ContainerRecipe& recipe)
 
 Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id)
 {
-    Bytes file = pattern(kDfuNameOffset, 0xD0);
-    file.insert(file.end(), name.begin(), name.end());
-    const Bytes payload = pattern(payload_size, 0xD1);
-    file.insert(file.end(), payload.begin(), payload.end());
-
-    // USB DFU 1.1 suffix: bcdDevice, idProduct, idVendor, bcdDFU, "UFD", bLength, dwCRC.
-    const uint8_t suffix[kDfuSuffixSize - kDfuCrcSize] = {0xFF, 0xFF,
+    // USB DFU 1.1 suffix: bcdDevice, idProduct, idVendor, bcdDFU, "UFD", bLength, then dwCRC.
+    const uint8_t suffix[DfuFileSuffix::kSize - DfuFileSuffix::kCrcSize] = {0xFF, 0xFF,
         static_cast<uint8_t>(product_id), static_cast<uint8_t>(product_id >> 8),
         static_cast<uint8_t>(DEVICE_VENDOR_ID), static_cast<uint8_t>(DEVICE_VENDOR_ID >> 8),
-        0x00, 0x01, 'U', 'F', 'D', kDfuSuffixSize};
-    file.insert(file.end(), std::begin(suffix), std::end(suffix));
-    const uint32_t crc = dfu_suffix_crc(file);
-    file.resize(file.size() + kDfuCrcSize);
-    put_le32(file, file.size() - kDfuCrcSize, crc);
+        0x00, 0x01, 'U', 'F', 'D', DfuFileSuffix::kSize};
+
+    Bytes file = pattern(kDfuNameOffset + name.size() + payload_size + DfuFileSuffix::kSize, 0xD0);
+    std::copy(name.begin(), name.end(), file.begin() + kDfuNameOffset);
+    std::copy(std::begin(suffix), std::end(suffix), file.end() - DfuFileSuffix::kSize);
+    const size_t crc_at = file.size() - DfuFileSuffix::kCrcSize;
+    put_le32(file, crc_at, dfu_suffix_crc({file.data(), crc_at}));
     return file;
 }
 

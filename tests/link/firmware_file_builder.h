@@ -9,9 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "link/firmware_file.h"
+
 namespace fwfile {
 
 using Bytes = std::vector<uint8_t>;
+
+// What a loader handed back.
+struct Loaded {
+    size_t size = 0;
+    std::string text;
+    FirmwareBuffer buffer;
+};
 
 struct ContainerRecipe {
     std::string header;  // the first 24 bytes; may hold bytes after its NUL
