@@ -33,7 +33,8 @@ struct BenchFiles {
         container = fwfile::make_container(recipe);
         container_path = folder.put("container.bin", container);
 
-        dfu = fwfile::make_dfu_image(kName, kFileSize - kDfuNameOffset - (sizeof kName - 1) - DfuFileSuffix::kSize, 0x0A21);
+        const size_t payload = kFileSize - kDfuNameOffset - (sizeof kName - 1) - DfuFileSuffix::kSize;
+        dfu = fwfile::make_dfu_image(kName, payload, 0x0A21);
         dfu_path = folder.put("image.dfu", dfu);
     }
 

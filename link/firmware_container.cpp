@@ -9,6 +9,8 @@
 
 namespace {
 
+using Layout = FirmwareContainer;
+
 // A single id, or an inclusive range when last is given.
 struct ProductRange {
     uint32_t first;
@@ -50,16 +52,16 @@ uint32_t read_le32(std::span<const uint8_t> bytes, size_t offset)
 std::string_view header_text(std::span<const uint8_t> file)
 {
     const char* text = reinterpret_cast<const char*>(file.data());
-    return {text, strnlen(text, FirmwareContainer::kHeaderTextSize)};
+    return {text, strnlen(text, Layout::kHeaderTextSize)};
 }
 
 // True when the header text fills all 24 bytes or only zeros follow its NUL.
 bool header_zero_padded(std::span<const uint8_t> file)
 {
     const size_t length = header_text(file).size();
-    if (length == FirmwareContainer::kHeaderTextSize)
+    if (length == Layout::kHeaderTextSize)
         return true;
-    const auto padding = file.subspan(length + 1, FirmwareContainer::kHeaderTextSize - length - 1);
+    const auto padding = file.subspan(length + 1, Layout::kHeaderTextSize - length - 1);
     return std::all_of(padding.begin(), padding.end(), [](uint8_t b) { return b == 0; });
 }
 
@@ -88,7 +90,7 @@ uint64_t header_version(std::string_view text)
 
 SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
 {
-    const uint32_t container_product = read_le32(file, FirmwareContainer::kProductIdOffset);
+    const uint32_t container_product = read_le32(file, Layout::kProductIdOffset);
     const SectionTable by_product = fw_uses_extended_table(product) ? SectionTable::extended : SectionTable::standard;
 
     if (product == 0x4210 || product == 0x4220) {
@@ -97,7 +99,7 @@ SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
         return !header_zero_padded(file) || product_fits ? by_product : SectionTable::rejected;
     }
     if (product == 0x3233 && container_product == 0x3232)
-        return header_version(header_text(file)) >= FirmwareContainer::kVersionFloor ? by_product : SectionTable::rejected;
+        return header_version(header_text(file)) >= Layout::kVersionFloor ? by_product : SectionTable::rejected;
     if (product == 0x5451)
         return SectionTable::extended;
     if (product == 0x3143)
@@ -107,27 +109,27 @@ SectionTable table_for(uint32_t product, std::span<const uint8_t> file)
 
 bool sections_intact(std::span<const uint8_t> file, SectionTable table)
 {
-    const auto count = static_cast<int32_t>(read_le32(file, FirmwareContainer::kSectionCountOffset));
+    const auto count = static_cast<int32_t>(read_le32(file, Layout::kSectionCountOffset));
     if (count < 1)
         return true;
 
     const uint64_t entries = static_cast<uint64_t>(count);
-    const uint64_t standard_end = FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * entries;
-    uint64_t table_start = FirmwareContainer::kTableOffset;
-    uint64_t entry_size = FirmwareContainer::kEntrySize;
-    uint64_t digest_offset = FirmwareContainer::kEntryDigestOffset;
+    const uint64_t standard_end = Layout::kTableOffset + Layout::kEntrySize * entries;
+    uint64_t table_start = Layout::kTableOffset;
+    uint64_t entry_size = Layout::kEntrySize;
+    uint64_t digest_offset = Layout::kEntryDigestOffset;
     if (table == SectionTable::extended) {
         table_start = standard_end;
-        entry_size = FirmwareContainer::kExtendedEntrySize;
-        digest_offset = FirmwareContainer::kExtendedEntryDigestOffset;
+        entry_size = Layout::kExtendedEntrySize;
+        digest_offset = Layout::kExtendedEntryDigestOffset;
     }
     if (table_start + entry_size * entries > file.size())
         return false;
 
     for (uint64_t i = 0; i < entries; ++i) {
         const size_t entry = static_cast<size_t>(table_start + entry_size * i);
-        const uint64_t offset = read_le32(file, entry + FirmwareContainer::kEntryOffsetField);
-        const uint64_t length = read_le32(file, entry + FirmwareContainer::kEntryLengthField);
+        const uint64_t offset = read_le32(file, entry + Layout::kEntryOffsetField);
+        const uint64_t length = read_le32(file, entry + Layout::kEntryLengthField);
         if (offset + length > file.size())
             return false;
         const Md5Digest digest = md5_digest(file.subspan(static_cast<size_t>(offset), static_cast<size_t>(length)));
@@ -139,7 +141,7 @@ bool sections_intact(std::span<const uint8_t> file, SectionTable table)
 
 bool container_intact(std::span<const uint8_t> file, uint32_t product)
 {
-    if (file.size() < FirmwareContainer::kTableOffset)
+    if (file.size() < Layout::kTableOffset)
         return false;
     const SectionTable table = table_for(product, file);
     return table != SectionTable::rejected && sections_intact(file, table);

@@ -29,7 +29,8 @@ protected:
 
 Bytes with_crc_renewed(Bytes file)
 {
-    fwfile::put_le32(file, file.size() - DfuFileSuffix::kCrcSize, dfu_suffix_crc({file.data(), file.size() - DfuFileSuffix::kCrcSize}));
+    const size_t crc_at = file.size() - DfuFileSuffix::kCrcSize;
+    fwfile::put_le32(file, crc_at, dfu_suffix_crc({file.data(), crc_at}));
     return file;
 }
 

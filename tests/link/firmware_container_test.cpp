@@ -14,6 +14,7 @@ namespace {
 
 using fwfile::Bytes;
 using fwfile::Loaded;
+using Layout = FirmwareContainer;
 
 constexpr char kUntouched[] = "untouched";
 
@@ -55,11 +56,15 @@ Bytes two_section_container(uint32_t container_product, bool extended, std::stri
         {std::move(header), container_product, extended, {fwfile::pattern(300, 1), fwfile::pattern(77, 2)}});
 }
 
+size_t digest_offset(bool extended)
+{
+    return extended ? Layout::kExtendedEntryDigestOffset : Layout::kEntryDigestOffset;
+}
+
 // Changes one byte of the digest of the second section in the standard or the extended table.
 void spoil_second_digest(Bytes& file, bool extended)
 {
-    const size_t digest = extended ? FirmwareContainer::kExtendedEntryDigestOffset : FirmwareContainer::kEntryDigestOffset;
-    file[fwfile::entry_position(2, extended, 1) + digest + 5] ^= 0x40;
+    file[fwfile::entry_position(2, extended, 1) + digest_offset(extended) + 5] ^= 0x40;
 }
 
 // Every container carries both tables here, so spoiling the one the product must not read proves
@@ -161,8 +166,8 @@ struct Damage {
 void set_second_section(Bytes& file, uint32_t offset, uint32_t length, bool extended)
 {
     const size_t entry = fwfile::entry_position(2, extended, 1);
-    fwfile::put_le32(file, entry + FirmwareContainer::kEntryOffsetField, offset);
-    fwfile::put_le32(file, entry + FirmwareContainer::kEntryLengthField, length);
+    fwfile::put_le32(file, entry + Layout::kEntryOffsetField, offset);
+    fwfile::put_le32(file, entry + Layout::kEntryLengthField, length);
 }
 
 // Points the first section at the header text so that it checks out before the file ends, then
@@ -170,17 +175,16 @@ void set_second_section(Bytes& file, uint32_t offset, uint32_t length, bool exte
 void cut_inside_second_entry(Bytes& file, bool extended)
 {
     const size_t first = fwfile::entry_position(2, extended, 0);
-    const size_t digest = extended ? FirmwareContainer::kExtendedEntryDigestOffset : FirmwareContainer::kEntryDigestOffset;
-    fwfile::put_le32(file, first + FirmwareContainer::kEntryOffsetField, 0);
-    fwfile::put_le32(file, first + FirmwareContainer::kEntryLengthField, FirmwareContainer::kHeaderTextSize);
-    const Md5Digest header = md5_digest({file.data(), FirmwareContainer::kHeaderTextSize});
-    std::copy(header.begin(), header.end(), file.begin() + static_cast<std::ptrdiff_t>(first + digest));
-    file.resize(fwfile::entry_position(2, extended, 1) + FirmwareContainer::kEntryOffsetField + 2);
+    fwfile::put_le32(file, first + Layout::kEntryOffsetField, 0);
+    fwfile::put_le32(file, first + Layout::kEntryLengthField, Layout::kHeaderTextSize);
+    const Md5Digest header = md5_digest({file.data(), Layout::kHeaderTextSize});
+    std::copy(header.begin(), header.end(), &file[first + digest_offset(extended)]);
+    file.resize(fwfile::entry_position(2, extended, 1) + Layout::kEntryOffsetField + 2);
 }
 
 uint32_t second_section_length(const Bytes& file)
 {
-    const size_t field = fwfile::entry_position(2, false, 1) + FirmwareContainer::kEntryLengthField;
+    const size_t field = fwfile::entry_position(2, false, 1) + Layout::kEntryLengthField;
     return uint32_t{file[field]} | uint32_t{file[field + 1]} << 8;
 }
 
@@ -197,29 +201,30 @@ TEST_F(ContainerTest, DamagedOrHostileContainersAreCorruptedAndNeverReadOutside)
             false},
         {"offset plus length wraps", 0x6806, [](Bytes& f) { set_second_section(f, 0xFFFFFFFF, 2, false); }, false},
         {"offset far past the end", 0x6806, [](Bytes& f) { set_second_section(f, 0x7FFFFFF0, 0, false); }, false},
-        {"huge count", 0x6806, [](Bytes& f) { fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0x7FFFFFFF); }, false},
+        {"huge count", 0x6806,
+            [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"huge count, extended table", 0x6800,
-            [](Bytes& f) { fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0x7FFFFFFF); }, false},
+            [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"standard table cut", 0x6806, [](Bytes& f) { cut_inside_second_entry(f, false); }, false},
         {"extended table cut", 0x6800, [](Bytes& f) { cut_inside_second_entry(f, true); }, false},
-        {"shorter than the header", 0x6806, [](Bytes& f) { f.resize(FirmwareContainer::kTableOffset - 1); }, false},
+        {"shorter than the header", 0x6806, [](Bytes& f) { f.resize(Layout::kTableOffset - 1); }, false},
         {"empty file", 0x6806, [](Bytes& f) { f.clear(); }, false},
         {"count 0: no section checked", 0x6800,
             [](Bytes& f) {
-                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0);
+                fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
                 spoil_second_digest(f, true);
             },
             true},
         {"negative count: no section checked", 0x6806,
             [](Bytes& f) {
-                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0xFFFFFFFF);
+                fwfile::put_le32(f, Layout::kSectionCountOffset, 0xFFFFFFFF);
                 set_second_section(f, 0xFFFFFFFF, 2, false);
             },
             true},
         {"header only, count 0", 0x6806,
             [](Bytes& f) {
-                f.resize(FirmwareContainer::kTableOffset);
-                fwfile::put_le32(f, FirmwareContainer::kSectionCountOffset, 0);
+                f.resize(Layout::kTableOffset);
+                fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
             },
             true},
     };

@@ -12,11 +12,13 @@
 
 namespace fwfile {
 
+using Layout = FirmwareContainer;
+
 size_t entry_position(size_t count, bool extended, size_t index)
 {
     if (!extended)
-        return FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * index;
-    return FirmwareContainer::kTableOffset + FirmwareContainer::kEntrySize * count + FirmwareContainer::kExtendedEntrySize * index;
+        return Layout::kTableOffset + Layout::kEntrySize * index;
+    return Layout::kTableOffset + Layout::kEntrySize * count + Layout::kExtendedEntrySize * index;
 }
 
 Bytes make_container(const ContainerRecipe& recipe)
@@ -24,21 +26,21 @@ Bytes make_container(const ContainerRecipe& recipe)
     const size_t count = recipe.sections.size();
     size_t offset = entry_position(count, recipe.extended, count);
     Bytes file(offset);
-    std::copy_n(recipe.header.begin(), std::min(recipe.header.size(), FirmwareContainer::kHeaderTextSize), file.begin());
-    put_le32(file, FirmwareContainer::kProductIdOffset, recipe.product_id);
-    put_le32(file, FirmwareContainer::kSectionCountOffset, static_cast<uint32_t>(count));
+    std::copy_n(recipe.header.begin(), std::min(recipe.header.size(), Layout::kHeaderTextSize), file.begin());
+    put_le32(file, Layout::kProductIdOffset, recipe.product_id);
+    put_le32(file, Layout::kSectionCountOffset, static_cast<uint32_t>(count));
 
     for (size_t i = 0; i < count; ++i) {
         const Bytes& section = recipe.sections[i];
         const Md5Digest digest = md5_digest(section);
         auto put_entry = [&](size_t entry, size_t digest_offset) {
-            put_le32(file, entry + FirmwareContainer::kEntryOffsetField, static_cast<uint32_t>(offset));
-            put_le32(file, entry + FirmwareContainer::kEntryLengthField, static_cast<uint32_t>(section.size()));
+            put_le32(file, entry + Layout::kEntryOffsetField, static_cast<uint32_t>(offset));
+            put_le32(file, entry + Layout::kEntryLengthField, static_cast<uint32_t>(section.size()));
             std::copy(digest.begin(), digest.end(), file.begin() + static_cast<std::ptrdiff_t>(entry + digest_offset));
         };
-        put_entry(entry_position(count, false, i), FirmwareContainer::kEntryDigestOffset);
+        put_entry(entry_position(count, false, i), Layout::kEntryDigestOffset);
         if (recipe.extended)
-            put_entry(entry_position(count, true, i), FirmwareContainer::kExtendedEntryDigestOffset);
+            put_entry(entry_position(count, true, i), Layout::kExtendedEntryDigestOffset);
         file.insert(file.end(), section.begin(), section.end());
         offset += section.size();
     }

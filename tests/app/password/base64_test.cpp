@@ -37,7 +37,9 @@ TEST(Base64, EncodesTheRfc4648VectorsIntoBuffersOfTheStatedSize)
         EXPECT_EQ(size, std::strlen(c.base64) + 1);
     }
     std::unique_ptr<char[]> text;
-    const std::string all_bytes = [] { std::string s; for (int b = 0; b < 256; ++b) s += static_cast<char>(b); return s; }();
+    std::string all_bytes;
+    for (int b = 0; b < 256; ++b)
+        all_bytes += static_cast<char>(b);
     base64_encode_alloc(bytes(all_bytes), text);
     EXPECT_EQ(decode(text.get(), 256), all_bytes);
 }
