@@ -44,14 +44,14 @@ TEST(Md5, MatchesTheRfc1321Suite)
         EXPECT_EQ(hex(md5_digest(bytes(c.message))), c.digest) << '"' << c.message << '"';
 }
 
-TEST(Md5, FeedingInPiecesAcrossBlocksGivesTheSameDigest)
+TEST(Md5, FeedingInChunksAcrossBlocksGivesTheSameDigest)
 {
     for (const auto& c : kRfc1321Suite) {
         const std::string_view message = c.message;
         Md5Context context;
         md5_init(context);
-        for (size_t at = 0, piece = 1; at < message.size(); at += piece, piece = piece % 13 + 1)
-            md5_update(context, bytes(message.substr(at, piece)));
+        for (size_t at = 0, chunk = 1; at < message.size(); at += chunk, chunk = chunk % 13 + 1)
+            md5_update(context, bytes(message.substr(at, chunk)));
         Md5Digest digest;
         md5_final(digest, context);
         EXPECT_EQ(hex(digest), c.digest) << '"' << c.message << '"';
