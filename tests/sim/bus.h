@@ -95,6 +95,13 @@ public:
 
     // For the C faces: the bus lock, and firing the events that are due.
     std::recursive_mutex& mutex() { return mutex_; }
+    // Takes the bus lock and fires what is due: how a face call begins.
+    [[nodiscard]] std::unique_lock<std::recursive_mutex> enter()
+    {
+        std::unique_lock lock(mutex_);
+        run_due_events();
+        return lock;
+    }
     // Changes with every reset: what a face built from an earlier bus is stale.
     uint64_t epoch() const { return epoch_; }
     // The faces' counts, with the bus lock held.

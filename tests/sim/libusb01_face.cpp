@@ -105,8 +105,7 @@ struct Usb01Face {
     static int rescan()
     {
         Bus& b = bus();
-        std::lock_guard lock(b.mutex());
-        b.run_due_events();
+        auto lock = b.enter();
         if (epoch != b.epoch()) {
             nodes.clear();
             buses.clear();
@@ -209,9 +208,7 @@ char* usb_strerror(void) { return Usb01Face::error.data(); }
 
 usb_dev_handle* usb_open(struct usb_device* dev)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     Usb01Face::Node* node = Usb01Face::node_of(dev);
     if (node == nullptr || !node->device->present() || node->device->generation() != node->generation) {
         Usb01Face::fail(-ENODEV, "could not open device");
@@ -239,9 +236,7 @@ int usb_close(usb_dev_handle* dev)
 
 int usb_claim_interface(usb_dev_handle* dev, int interface)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (dev == nullptr)
         return Usb01Face::fail(-EINVAL, "could not claim interface");
     if (!Usb01Face::alive(dev))
@@ -254,9 +249,7 @@ int usb_claim_interface(usb_dev_handle* dev, int interface)
 
 int usb_release_interface(usb_dev_handle* dev, int interface)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (dev == nullptr)
         return Usb01Face::fail(-EINVAL, "could not release interface");
     auto it = dev->claimed.find(interface);
@@ -271,9 +264,7 @@ int usb_release_interface(usb_dev_handle* dev, int interface)
 
 int usb_detach_kernel_driver_np(usb_dev_handle* dev, int interface)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (!Usb01Face::alive(dev))
         return Usb01Face::fail(-ENODEV, "could not detach kernel driver");
     if (int r = dev->device->usb.detach_kernel_driver(interface); r < 0)
@@ -284,8 +275,7 @@ int usb_detach_kernel_driver_np(usb_dev_handle* dev, int interface)
 int usb_reset(usb_dev_handle* dev)
 {
     sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = b.enter();
     if (!Usb01Face::alive(dev))
         return Usb01Face::fail(-ENODEV, "could not reset");
     b.usb_reset(dev->device);
@@ -295,9 +285,7 @@ int usb_reset(usb_dev_handle* dev)
 int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value, int index, char* bytes, int size,
                     int timeout)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (dev == nullptr || size < 0 || size > 0xFFFF || (size > 0 && bytes == nullptr))
         return Usb01Face::fail(-EINVAL, "error sending control message");
     if (!Usb01Face::alive(dev))

@@ -201,8 +201,7 @@ const char* LIBUSB_CALL libusb_strerror(int errcode) { return libusb_error_name(
 ssize_t LIBUSB_CALL libusb_get_device_list(libusb_context*, libusb_device*** list)
 {
     sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = b.enter();
     if (list == nullptr)
         return LIBUSB_ERROR_INVALID_PARAM;
     if (sim::strike(b.usb_library_faults.fail_device_list))
@@ -269,9 +268,7 @@ uint8_t LIBUSB_CALL libusb_get_device_address(libusb_device* dev) { return dev->
 
 int LIBUSB_CALL libusb_open(libusb_device* dev, libusb_device_handle** dev_handle)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (dev == nullptr || dev_handle == nullptr)
         return LIBUSB_ERROR_INVALID_PARAM;
     if (!Libusb1Face::alive(dev))
@@ -291,7 +288,7 @@ void LIBUSB_CALL libusb_close(libusb_device_handle* handle)
     sim::UsbFace& usb = handle->dev->device->usb;
     if (Libusb1Face::alive(handle->dev))
         for (int interface : handle->claimed)
-            usb.release(interface, true);
+            usb.release(interface, handle->auto_detach);
     usb.close();
     Libusb1Face::unref(handle->dev);
     delete handle;
@@ -307,9 +304,7 @@ int LIBUSB_CALL libusb_set_auto_detach_kernel_driver(libusb_device_handle* handl
 
 int LIBUSB_CALL libusb_claim_interface(libusb_device_handle* handle, int interface_number)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (handle == nullptr)
         return LIBUSB_ERROR_INVALID_PARAM;
     if (!Libusb1Face::alive(handle->dev))
@@ -324,9 +319,7 @@ int LIBUSB_CALL libusb_claim_interface(libusb_device_handle* handle, int interfa
 
 int LIBUSB_CALL libusb_release_interface(libusb_device_handle* handle, int interface_number)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (handle == nullptr)
         return LIBUSB_ERROR_INVALID_PARAM;
     auto it = handle->claimed.find(interface_number);
@@ -343,9 +336,7 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle* handle, uint8_t re
                                         uint16_t wValue, uint16_t wIndex, unsigned char* data, uint16_t wLength,
                                         unsigned int timeout)
 {
-    sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = sim::bus().enter();
     if (handle == nullptr)
         return LIBUSB_ERROR_INVALID_PARAM;
     if (!Libusb1Face::alive(handle->dev))
@@ -387,8 +378,7 @@ void LIBUSB_CALL libusb_free_transfer(struct libusb_transfer* transfer)
 int LIBUSB_CALL libusb_submit_transfer(struct libusb_transfer* transfer)
 {
     sim::Bus& b = sim::bus();
-    std::lock_guard lock(b.mutex());
-    b.run_due_events();
+    auto lock = b.enter();
     Libusb1Face::forget_stale(b);
     auto it = Libusb1Face::transfers().find(transfer);
     if (it == Libusb1Face::transfers().end() || transfer->dev_handle == nullptr)
