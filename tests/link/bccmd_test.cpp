@@ -1,6 +1,7 @@
 // BCCMD messages: framing, the sequence counter, key sizes, answers that go wrong, the interrupt
 // read, and which device the messages go to.
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 

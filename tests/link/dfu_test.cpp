@@ -2,6 +2,7 @@
 
 #include <usb.h>
 
+#include <functional>
 #include <vector>
 
 #include "tests/link/usb_fixture.h"
