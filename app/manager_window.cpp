@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "app/resource_images.h"
 #include "app/window_colors.h"
 
 ManagerWindow::ManagerWindow()
@@ -23,6 +24,8 @@ ManagerWindow::ManagerWindow()
     sheetAbout->setWindowModality(Qt::WindowModal);
 
     sheetMessageBox = new MessageBoxSheet(this);
+    ui.btnAbout->setIcon(QIcon(kivo::images::load(QStringLiteral("about.svg"), {24, 24})));
+    ui.btnClose->setIcon(QIcon(kivo::images::load(QStringLiteral("close.svg"), {24, 24})));
 
     QPalette title = ui.lblDetailTitle->palette();
     title.setColor(QPalette::Window, kivo::colors::kBrandOrange);
