@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/sim/dfu_persona.h"
+
 namespace sim {
 
 HidInterface& Device::add_hid(uint16_t usage_page, uint16_t usage, int interface_number)
@@ -19,6 +21,9 @@ void Bus::assign_paths(Device& device)
 {
     for (auto& iface : device.hid)
         iface->path_ = "/dev/hidraw-sim" + std::to_string(next_path_++);
+    device.usb.address_ = next_address_++;
+    if (next_address_ > 127)
+        next_address_ = 1;
 }
 
 std::shared_ptr<Device> Bus::plug(std::shared_ptr<Device> device)
@@ -45,6 +50,7 @@ void Bus::unplug(Device& device)
     std::lock_guard lock(mutex_);
     device.present_ = false;
     ++device.generation_;
+    device.usb.on_leave();
 }
 
 void Bus::replug(Device& device, std::optional<uint16_t> new_product_id)
@@ -114,6 +120,48 @@ int Bus::hid_exit_calls() const
     return hid_exit_calls_;
 }
 
+int Bus::open_usb_handles() const
+{
+    std::lock_guard lock(mutex_);
+    int n = 0;
+    for (const auto& device : devices_)
+        n += device->usb.open_handles();
+    return n;
+}
+
+int Bus::claimed_usb_interfaces() const
+{
+    std::lock_guard lock(mutex_);
+    int n = 0;
+    for (const auto& device : devices_)
+        n += static_cast<int>(device->usb.claimed().size());
+    return n;
+}
+
+int Bus::usb_transfers_in_flight() const
+{
+    std::lock_guard lock(mutex_);
+    return usb_transfers_;
+}
+
+Bus::UsbLibraryCalls Bus::usb_library_calls() const
+{
+    std::lock_guard lock(mutex_);
+    return usb_calls_;
+}
+
+void Bus::usb_reset(const std::shared_ptr<Device>& device)
+{
+    std::lock_guard lock(mutex_);
+    unplug(*device);
+    schedule(device->usb.reenumerate_after, [this, device] {
+        uint16_t product_id = device->product_id;
+        if (device->usb.dfu)
+            product_id = device->usb.dfu->reset(device->usb.layout);
+        replug(*device, product_id);
+    });
+}
+
 void Bus::reset()
 {
     std::lock_guard lock(mutex_);
@@ -122,6 +170,11 @@ void Bus::reset()
     clock_.reset();
     open_hid_handles_ = 0;
     hid_exit_calls_ = 0;
+    ++epoch_;
+    next_address_ = 1;
+    usb_calls_ = {};
+    usb_transfers_ = 0;
+    usb_library_faults = {};
 }
 
 Bus& bus()

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/sim/hid_interface.h"
+#include "tests/sim/usb_face.h"
 #include "tests/sim/virtual_clock.h"
 
 namespace sim {
@@ -31,6 +32,8 @@ public:
     // Adds one HID interface (one entry of the HID enumeration).
     HidInterface& add_hid(uint16_t usage_page = 0xFF00, uint16_t usage = 1, int interface_number = 0);
     std::vector<std::shared_ptr<HidInterface>> hid;
+    // What the plain-USB libraries see of it (every device is on the USB bus).
+    UsbFace usb;
 
     bool present() const { return present_; }
     // Changes each time the device leaves or comes back: handles of an earlier presence are dead.
@@ -66,11 +69,44 @@ public:
     int open_hid_handles() const;
     int hid_exit_calls() const;
 
+    // Plain-USB bookkeeping: handles of either library, claimed interfaces, asynchronous
+    // transfers submitted and not yet completed, library start and end calls.
+    int open_usb_handles() const;
+    int claimed_usb_interfaces() const;
+    int usb_transfers_in_flight() const;
+    struct UsbLibraryCalls {
+        int libusb_init = 0;
+        int libusb_exit = 0;
+        int usb_init = 0;
+    };
+    UsbLibraryCalls usb_library_calls() const;
+    // Scripted failures of the libraries themselves (counters as in UsbFaults).
+    struct UsbLibraryFaults {
+        int fail_libusb_init = 0;
+        int fail_device_list = 0;
+    } usb_library_faults;
+
+    // A USB reset: the device leaves the bus and comes back reenumerate_after later, as its DFU
+    // persona decides when it has one.
+    void usb_reset(const std::shared_ptr<Device>& device);
+
     // Empties the bus, the schedule, the clock and the bookkeeping.
     void reset();
 
     // For the C faces: the bus lock, and firing the events that are due.
     std::recursive_mutex& mutex() { return mutex_; }
+    // Takes the bus lock and fires what is due: how a face call begins.
+    [[nodiscard]] std::unique_lock<std::recursive_mutex> enter()
+    {
+        std::unique_lock lock(mutex_);
+        run_due_events();
+        return lock;
+    }
+    // Changes with every reset: what a face built from an earlier bus is stale.
+    uint64_t epoch() const { return epoch_; }
+    // The faces' counts, with the bus lock held.
+    UsbLibraryCalls& usb_calls() { return usb_calls_; }
+    int& usb_transfers() { return usb_transfers_; }
     void run_due_events();
     // The time of the next scheduled event, if any.
     std::optional<kivo::Duration> next_event_time() const;
@@ -93,6 +129,10 @@ private:
     uint64_t next_path_ = 0;
     int open_hid_handles_ = 0;
     int hid_exit_calls_ = 0;
+    uint64_t epoch_ = 0;
+    uint8_t next_address_ = 1;
+    UsbLibraryCalls usb_calls_;
+    int usb_transfers_ = 0;
 };
 
 // The one bus of the process.

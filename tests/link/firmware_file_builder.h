@@ -1,0 +1,62 @@
+#pragma once
+// Makes firmware containers and DFU images in memory, and writes them to files, for the loader
+// tests and the benchmark.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/firmware_file.h"
+
+namespace fwfile {
+
+using Bytes = std::vector<uint8_t>;
+
+// What a loader handed back.
+struct Loaded {
+    size_t size = 0;
+    std::string text;
+    FirmwareBuffer buffer;
+};
+
+struct ContainerRecipe {
+    std::string header;  // the first 24 bytes; may hold bytes after its NUL
+    uint32_t product_id = 0;
+    bool extended = false; // also write the extended table
+    std::vector<Bytes> sections;
+};
+
+// Header, standard table (and extended table), then the sections in order, every entry with the
+// section's offset, length and MD5.
+Bytes make_container(const ContainerRecipe& recipe);
+// Where entry index of a container with count sections starts.
+size_t entry_position(size_t count, bool extended, size_t index);
+
+// Sixteen header bytes, the name at offset 16, payload_size bytes of pattern, the DFU suffix.
+Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id);
+
+// Deterministic filler that differs from section to section.
+Bytes pattern(size_t size, uint32_t seed);
+void put_le32(Bytes& bytes, size_t offset, uint32_t value);
+void write_file(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+// A fresh folder below the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Writes bytes into a file of that name in the folder and returns its path.
+    std::string put(const std::string& name, std::span<const uint8_t> bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace fwfile
