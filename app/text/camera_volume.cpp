@@ -136,7 +136,7 @@ std::string camera_marker(int product_id)
     return {};
 }
 
-std::string camera_disk_path(int device_target, const VolumeSystem& system)
+std::string getCameraDiskPath(int device_target, const VolumeSystem& system)
 {
     const std::string marker = camera_marker(device_target);
     if (marker.empty())

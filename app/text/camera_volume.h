@@ -20,6 +20,6 @@ struct VolumeSystem {
 std::string camera_marker(int product_id);
 
 // The first qualifying volume in mount order, ending with "/"; empty when there is none.
-std::string camera_disk_path(int device_target, const VolumeSystem& system = {});
+std::string getCameraDiskPath(int device_target, const VolumeSystem& system = {});
 
 } // namespace kivo

@@ -6,6 +6,7 @@
 #include "app/text/product_names.h"
 #include "app/text/tables/device_panel.h"
 #include "app/text/text_format.h"
+#include "link/usb_products.h"
 
 namespace kivo {
 
@@ -13,7 +14,8 @@ using namespace text_tables;
 
 namespace {
 
-constexpr int kManagementModeStatus = 0x8000;
+// A usbStatus with the management bit or above: the device runs its firmware loader.
+constexpr int kManagementModeStatus = static_cast<int>(MANAGEMENT_MODE_BIT);
 constexpr int kCameraProduct = 0x3020;
 constexpr int kRemoteWithFixedName = 0x4112;
 // Its module versions are always read as type 2, so it shows three numbers whatever the type says.

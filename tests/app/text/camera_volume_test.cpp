@@ -55,7 +55,7 @@ protected:
         std::ofstream(system_.mount_table, std::ios::app) << device << ' ' << mount_point_as_listed << " vfat "
                                                           << options << " 0 0\n";
     }
-    std::string find(int product = kCamera) const { return camera_disk_path(product, system_); }
+    std::string find(int product = kCamera) const { return getCameraDiskPath(product, system_); }
 
     fs::path root_;
     VolumeSystem system_;
