@@ -1,0 +1,25 @@
+#pragma once
+// Finds the mounted memory card of a camera product. A volume counts when it is mounted for the
+// user (below one of the user mount roots), its block device is removable, it is mounted writable
+// and it holds the product's marker file. Cheap enough to be polled once a second.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kivo {
+
+// Where the mounts and block devices are read from; tests point it at temporary folders.
+struct VolumeSystem {
+    std::filesystem::path mount_table = "/proc/self/mounts";
+    std::filesystem::path block_devices = "/sys/block";
+    std::vector<std::filesystem::path> user_mount_roots = {"/media", "/run/media"};
+};
+
+// The marker file, relative to the volume root, of a camera product; empty for other products.
+std::string camera_marker(int product_id);
+
+// The first qualifying volume in mount order, ending with "/"; empty when there is none.
+std::string getCameraDiskPath(int device_target, const VolumeSystem& system = {});
+
+} // namespace kivo
