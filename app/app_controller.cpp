@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "app/addresses.h"
+#include "common/addresses.h"
 #include "app/address_opener.h"
 #include "app/data_folders.h"
 #include "app/home_page.h"
@@ -21,6 +21,9 @@
 #include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
+#include "app/text/camera_volume.h"
+#include "app/text/device_panel.h"
+#include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/window_colors.h"
 #include "common/manager_version.h"
@@ -28,6 +31,7 @@
 #include "link/usb_link.h"
 
 using kivo::AppText;
+using kivo::ProductNames;
 
 namespace {
 
@@ -534,7 +538,7 @@ void KIVOBluetoothManagerAppController::setMenuTitles()
 {
     Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
     const int language = languageManager_;
-    const std::string title = tavk_title_in(0, language);
+    const std::string title = ProductNames::tavk_title_in(0, language);
     ui.menuApplication->setTitle(qtext(title));
     ui.menuHelp->setTitle(qtext(AppText::stringMenuHelp(language)));
     ui.menuItemAbout->setText(qtext(AppText::stringMenuItemAbout(language, title)));
@@ -630,7 +634,7 @@ void KIVOBluetoothManagerAppController::setControlsFont()
     sized(ui.btnDeviceRecognition, french ? -1 : 0);
     sized(ui.btnFirmwareRestore, french ? -2 : german ? -1 : 0);
     sized(ui.btnDeviceSettings, german ? -1 : 0);
-    const std::string title = tavk_title_in(0, languageManager_);
+    const std::string title = ProductNames::tavk_title_in(0, languageManager_);
     ui.btnAbout->setToolTip(qtext(AppText::stringMenuItemAbout(languageManager_, title)));
     ui.btnClose->setToolTip(qtext(AppText::stringMenuItemQuit(languageManager_, title)));
     ui.btnLanguageManager->setToolTip(qtext(AppText::tavk_string_language_manager_in(languageManager_)));
@@ -935,7 +939,7 @@ void KIVOBluetoothManagerAppController::about()
         return;
     const int language = languageManager_;
     const std::string line =
-        kivo::fill_format("%@ %@ %d.%d%@", {tavk_title_in(0, language), AppText::tavk_string_version_in(language),
+        kivo::fill_format("%@ %@ %d.%d%@", {ProductNames::tavk_title_in(0, language), AppText::tavk_string_version_in(language),
                                             kivo::kManagerVersionMajor, kivo::kManagerVersionMinor, ""});
     Ui::AboutSheet& ui = window_->aboutUi;
     ui.imgAboutImg->setPixmap(kivo::images::application());
@@ -1140,15 +1144,33 @@ void KIVOBluetoothManagerAppController::messageBoxCancel()
     }
 }
 
-std::string KIVOBluetoothManagerAppController::tavk_title_in(int, int) { return "KIVO Bluetooth Manager"; }
-
 // ---- Window title and recognized-device panel --------------------------------------------------
 
-void KIVOBluetoothManagerAppController::setTitle() { window_->setWindowTitle(qtext(tavk_title_in(0, languageManager_))); }
+void KIVOBluetoothManagerAppController::setTitle() { window_->setWindowTitle(qtext(ProductNames::tavk_title_in(0, languageManager_))); }
 
 void KIVOBluetoothManagerAppController::setInformationDeviceRecognized()
 {
-    // The panel's picture and two lines; the product tables fill them.
+    kivo::DevicePanelState state;
+    state.recognized = recognized();
+    state.usbStatus = usbStatus();
+    state.languageManager = languageManager_;
+    state.isRestartDFU = isRestartDFU();
+    state.deviceVersionMajorRestartDFU = deviceVersionMajorRestartDFU_;
+    state.deviceVersionMinorRestartDFU = deviceVersionMinorRestartDFU_;
+    state.deviceSecondaryVersionTypeRestartDFU = deviceSecondaryVersionTypeRestartDFU_;
+    state.deviceSecondaryVersionRestartDFU = deviceSecondaryVersionRestartDFU_;
+    const kivo::DevicePanel panel = kivo::recognized_device_panel(state, data_);
+
     Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    ui.imgProduct->setPixmap(kivo::images::application().scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ui.imgProduct->setPixmap(kivo::images::product_picture(panel.picture, ui.imgProduct->size()));
+    if (panel.nameLine)
+        ui.lblProduct->setText(qtext(*panel.nameLine));
+    ui.lblVersion->setText(qtext(panel.versionLine));
+}
+
+std::string KIVOBluetoothManagerAppController::getImageFileName() const { return kivo::getImageFileName(data_); }
+
+std::string KIVOBluetoothManagerAppController::getCameraDiskPath() const
+{
+    return kivo::getCameraDiskPath(deviceTarget());
 }

@@ -204,6 +204,10 @@ public:
     // The window title and the recognized-device panel.
     void setTitle();
     void setInformationDeviceRecognized();
+    // The recognized product's picture name.
+    std::string getImageFileName() const;
+    // The mounted card of the selected camera, ending in "/"; empty when there is none.
+    std::string getCameraDiskPath() const;
 
     bool isDeviceTargetSameAs(int product_id) const;
     int compareOsVersionWithVersionPrimary_VersionSecondary(int primary, int secondary) const;
@@ -260,9 +264,6 @@ public:
     void messageBoxOK();
     void messageBoxCancel();
     int messageBoxStatus() const { return messageBoxStatus_.load(); }
-
-    // The product title shown in the window title, menus and About sheet.
-    static std::string tavk_title_in(int family, int language);
 
 signals:
     // Emitted once the controller decided to end the application.

@@ -4,6 +4,7 @@
 #include "app/resource_images.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
+#include "app/text/product_names.h"
 
 using kivo::AppText;
 
@@ -19,7 +20,7 @@ DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManage
     : DetailViewController(controller), view_(new QWidget)
 {
     ui_.setupUi(view_);
-    ui_.btnHome->setIcon(QIcon(kivo::images::application()));
+    ui_.btnHome->setIcon(QIcon(kivo::images::product_picture(kivo::product_picture(kOemHeadset, 0), {240, 180})));
     connect(ui_.btnHome, &QPushButton::clicked, this, [this] { btnHomeClick(ui_.btnHome); });
     connect(ui_.btnNext, &QPushButton::clicked, this, [this] { targetDeviceSet(ui_.btnNext); });
 }

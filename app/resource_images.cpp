@@ -6,16 +6,24 @@
 
 #include <array>
 
+#include "app/text/product_names.h"
+
 // Resources of a static library must be registered by name, from outside any namespace.
-static void register_application_resources() { Q_INIT_RESOURCE(app); }
+static void register_application_resources()
+{
+    Q_INIT_RESOURCE(app);
+    Q_INIT_RESOURCE(products);
+}
 
 namespace kivo::images {
 
-QPixmap load(const QString& name, QSize size)
+namespace {
+
+QPixmap render(const QString& resource, QSize size)
 {
     static const bool registered = (register_application_resources(), true);
     (void)registered;
-    QSvgRenderer renderer(QStringLiteral(":/app/") + name);
+    QSvgRenderer renderer(resource);
     if (!renderer.isValid())
         return {};
     QPixmap pixmap(size);
@@ -25,10 +33,18 @@ QPixmap load(const QString& name, QSize size)
     return pixmap;
 }
 
+} // namespace
+
+QPixmap load(const QString& name, QSize size) { return render(QStringLiteral(":/app/") + name, size); }
+
+QPixmap product_picture(const std::string& name, QSize size)
+{
+    return render(QString::fromStdString(picture_resource_path(name)), size);
+}
+
 QPixmap application() { return load(QStringLiteral("application.svg"), {96, 96}); }
 QPixmap brand() { return load(QStringLiteral("brand.svg"), {300, 72}); }
 QPixmap caution() { return load(QStringLiteral("caution.svg"), {96, 96}); }
-QPixmap lock() { return load(QStringLiteral("lock.svg"), {80, 80}); }
 
 QPixmap language_flag(int language)
 {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/addresses.h"
+#include "common/addresses.h"
 #include "common/system_log.h"
 
 namespace kivo {

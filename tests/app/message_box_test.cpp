@@ -5,7 +5,7 @@
 #include "tests/app/app_fixture.h"
 #include "tests/app/spy_pages.h"
 
-#include "app/addresses.h"
+#include "common/addresses.h"
 #include "app/message_box_layout.h"
 
 class MessageBox : public AppTest {

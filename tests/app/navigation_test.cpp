@@ -225,3 +225,23 @@ TEST_F(RelaunchWithPendingFirmware, StartsRecognitionOnceThroughTheNextButton)
     EXPECT_EQ(spies.recognition->recognitions, 1);
     EXPECT_EQ(spies.recognition->lastCaller, kModeUpdate);
 }
+
+TEST_F(Navigation, PanelShowsTheRecognizedDevice)
+{
+    EXPECT_EQ(ui().lblProduct->text().toStdString(), "No device");
+    EXPECT_EQ(ui().lblVersion->text().toStdString(), "recognized");
+
+    recognize(0x3142);
+    app().data().setDeviceName("Zeltra 2.0 Kit");
+    app().data().setDeviceVersionMajor01(2);
+    app().data().setDeviceVersionMinor01(5);
+    app().setFirmwareUpdateWithStatus(true);
+    EXPECT_EQ(ui().lblProduct->text().toStdString(), "Zeltra 2.0") << "a name with a period loses its last word";
+    EXPECT_EQ(ui().lblVersion->text().toStdString(), "v2.5") << "this product shows its module's version";
+    EXPECT_FALSE(ui().imgProduct->pixmap().isNull());
+
+    app().setUsbStatus(0x8000);
+    app().setControls();
+    EXPECT_EQ(ui().lblProduct->text().toStdString(), "Firmware");
+    EXPECT_EQ(ui().lblVersion->text().toStdString(), "Management");
+}
