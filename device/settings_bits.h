@@ -54,4 +54,9 @@ constexpr int code_or(int word, int shift, int width, int last, int fallback)
     return code <= last ? code : fallback;
 }
 
+// Language pack type 0 lacks one language, so for the products that have such packs the codes
+// from language index 6 on run one higher than the index.
+inline constexpr int kShortLanguagePackType = 0;
+inline constexpr int kFirstShiftedLanguageIndex = 6;
+
 } // namespace kivo::settings_bits

@@ -75,9 +75,6 @@ void Record::SetBasicSettingAirohaIntercomAudioOverlaySensitivity(int code)
 
 // ---- Word 2: unit language ---------------------------------------------------------------------
 namespace {
-// Language pack type 0 lacks one language, so from index 6 on its codes run one higher.
-constexpr int kShortPackType = 0;
-constexpr int kFirstShiftedIndex = 6;
 // The one extra language of the QIXA unit.
 constexpr int kQixaLanguageCode = 7;
 
@@ -101,11 +98,12 @@ void Record::SetBasicSettingAirohaUnitLanguage(int code)
 int Record::GetBasicSettingAirohaUnitLanguageKELPOR8R(int packType) const
 {
     const int code = traced_language_code(basicSettingBrisko_[W2]);
-    return packType == kShortPackType && code > kFirstShiftedIndex ? code - 1 : code;
+    return packType == kShortLanguagePackType && code > kFirstShiftedLanguageIndex ? code - 1
+                                                                                   : code;
 }
 void Record::SetBasicSettingAirohaUnitLanguageKELPOR8R_PackType(int index, int packType)
 {
-    const bool shifted = packType == kShortPackType && index >= kFirstShiftedIndex;
+    const bool shifted = packType == kShortLanguagePackType && index >= kFirstShiftedLanguageIndex;
     const int code = field(index, 0, 16); // the field's bits first: no argument can overflow
     put_field(basicSettingBrisko_[W2], 0, 16, shifted ? code + 1 : code);
 }

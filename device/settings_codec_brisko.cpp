@@ -109,8 +109,14 @@ void Record::setBasicSettingBriskoHDSpeakerAccessory(int on)
 {
     put_flag(basicSettingBrisko_[W4], 15, on);
 }
-int Record::getBasicSettingBriskoLEDControl() const { return bit(basicSettingBrisko_[W4], 15); }
-void Record::setBasicSettingBriskoLEDControl(int on) { put_flag(basicSettingBrisko_[W4], 15, on); }
+int Record::getBasicSettingBriskoLEDControl() const
+{
+    return getBasicSettingBriskoHDSpeakerAccessory();
+}
+void Record::setBasicSettingBriskoLEDControl(int on)
+{
+    setBasicSettingBriskoHDSpeakerAccessory(on);
+}
 
 // ---- Word 1 ------------------------------------------------------------------------------------
 int Record::getBasicSettingHIDOneModuleHDSpeakerAccessory() const

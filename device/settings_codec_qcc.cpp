@@ -72,9 +72,9 @@ void Record::SetBasicSettingQCCAudioOverlaySensitivity(int level)
 }
 int Record::GetBasicSettingQCCIntercomAudioOverlaySensitivity() const
 {
-    return code_or(basicSettingBrisko_[W1], 11, 3, 5, 3);
+    return GetBasicSettingQCCAudioOverlaySensitivity();
 }
 void Record::SetBasicSettingQCCIntercomAudioOverlaySensitivity(int level)
 {
-    put_code(basicSettingBrisko_[W1], 11, 3, level, 0, 5);
+    SetBasicSettingQCCAudioOverlaySensitivity(level);
 }

@@ -11,28 +11,27 @@ using Record = KIVOBluetoothDeviceData;
 
 namespace {
 
-// Language pack type 0 lacks one language, so from index 6 on its codes run one higher.
-constexpr int kShortPackType = 0;
-constexpr int kFirstShiftedIndex = 6;
-
-template <size_t N>
-bool shifts(const std::array<int, N>& products, int device, int packType)
-{
-    return packType == kShortPackType && kivo::product_in(products, device);
-}
-
 // An index past every language is left as it is: it stays out of each setter's range, and the
 // shift cannot overflow.
 constexpr int kIndexLimit = 16;
 
-int index_to_code(int index, bool shifted)
+// The language sits in bits 0-3 of its word in all three shifted families.
+void put_language(int& word, int index, bool shifted, int lastCode)
 {
-    return shifted && index >= kFirstShiftedIndex && index < kIndexLimit ? index + 1 : index;
+    const bool up = shifted && index >= kFirstShiftedLanguageIndex && index < kIndexLimit;
+    put_code(word, 0, 4, up ? index + 1 : index, 0, lastCode);
 }
 
-int code_to_index(int code, bool shifted)
+int language_of(int code, bool shifted)
 {
-    return shifted && code >= kFirstShiftedIndex ? code - 1 : code;
+    return shifted && code >= kFirstShiftedLanguageIndex ? code - 1 : code;
+}
+
+// The pack lacks a language and the product is one whose codes shift for it.
+template <size_t N>
+bool shifts(const std::array<int, N>& products, int device, int packType)
+{
+    return packType == kShortLanguagePackType && kivo::product_in(products, device);
 }
 
 } // namespace
@@ -41,41 +40,38 @@ int code_to_index(int code, bool shifted)
 int Record::GetBasicSettingKelporUnitLanguage(int device) const
 {
     // Codes 12 to 15 are no language of the family; they read as the first language.
-    const int code = code_or(basicSettingBrisko_[W3], 0, 4, 11, 0);
-    return code_to_index(
-        code, shifts(kivo::kKelporShiftedLanguageProducts, device, devicelanguagePackType_));
+    return language_of(
+        code_or(basicSettingBrisko_[W3], 0, 4, 11, 0),
+        shifts(kivo::kKelporShiftedLanguageProducts, device, devicelanguagePackType_));
 }
 void Record::SetBasicSettingKelporUnitLanguage_device(int index, int device)
 {
-    const bool shifted =
-        shifts(kivo::kKelporShiftedLanguageProducts, device, devicelanguagePackType_);
-    put_code(basicSettingBrisko_[W3], 0, 4, index_to_code(index, shifted), 0, 11);
+    put_language(basicSettingBrisko_[W3], index,
+                 shifts(kivo::kKelporShiftedLanguageProducts, device, devicelanguagePackType_), 11);
 }
 
 int Record::GetBasicSettingyarloUnitLanguage(int device) const
 {
-    return code_to_index(
+    return language_of(
         field(basicSettingBrisko_[W1], 0, 4),
         shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_));
 }
 void Record::SetBasicSettingYarloUnitLanguage_device(int index, int device)
 {
-    const bool shifted =
-        shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_);
-    put_code(basicSettingBrisko_[W1], 0, 4, index_to_code(index, shifted), 0, 12);
+    put_language(basicSettingBrisko_[W1], index,
+                 shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_), 12);
 }
 
 int Record::GetBasicSettingVOSKAUnitLanguage(int device) const
 {
-    return code_to_index(
+    return language_of(
         field(basicSettingBrisko_[W2], 0, 4),
         shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_));
 }
 void Record::SetBasicSettingVOSKAUnitLanguage_device(int index, int device)
 {
-    const bool shifted =
-        shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_);
-    put_code(basicSettingBrisko_[W2], 0, 4, index_to_code(index, shifted), 0, 12);
+    put_language(basicSettingBrisko_[W2], index,
+                 shifts(kivo::kYarloShiftedLanguageProducts, device, devicelanguagePackType_), 12);
 }
 
 // ---- Without a shift ---------------------------------------------------------------------------

@@ -23,8 +23,8 @@ void Record::SetBasicSettingVantorHighQulityA2DP(int on)
 }
 int Record::GetBasicSettingVantorSidetone() const { return bit(basicSettingBrisko_[W0], 8); }
 void Record::SetBasicSettingVantorSidetone(int on) { put_flag(basicSettingBrisko_[W0], 8, on); }
-int Record::GetBasicSettingFMRadioOnVargo() const { return bit(basicSettingBrisko_[W0], 8); }
-void Record::SetBasicSettingFMRadioOnVargo(int on) { put_flag(basicSettingBrisko_[W0], 8, on); }
+int Record::GetBasicSettingFMRadioOnVargo() const { return GetBasicSettingVantorSidetone(); }
+void Record::SetBasicSettingFMRadioOnVargo(int on) { SetBasicSettingVantorSidetone(on); }
 int Record::GetBasicSettingVantorAdvancedNoiseControl() const
 {
     return bit(basicSettingBrisko_[W0], 9);
@@ -33,8 +33,11 @@ void Record::SetBasicSettingVantorAdvancedNoiseControl(int on)
 {
     put_flag(basicSettingBrisko_[W0], 9, on);
 }
-int Record::GetBasicSettingPhoneOnVargo() const { return bit(basicSettingBrisko_[W0], 9); }
-void Record::SetBasicSettingPhoneOnVargo(int on) { put_flag(basicSettingBrisko_[W0], 9, on); }
+int Record::GetBasicSettingPhoneOnVargo() const
+{
+    return GetBasicSettingVantorAdvancedNoiseControl();
+}
+void Record::SetBasicSettingPhoneOnVargo(int on) { SetBasicSettingVantorAdvancedNoiseControl(on); }
 int Record::GetBasicSettingVantorAudioBoost() const { return bit(basicSettingBrisko_[W0], 10); }
 void Record::SetBasicSettingVantorAudioBoost(int on) { put_flag(basicSettingBrisko_[W0], 10, on); }
 int Record::GetBasicSettingVantorHDIntercom() const { return bit(basicSettingBrisko_[W0], 11); }
@@ -125,8 +128,8 @@ void Record::SetBasicSettingVantorAudioOverlay(int on)
 }
 int Record::GetBasicSettingUILayer() const { return bit(basicSettingBrisko_[W1], 12); }
 void Record::SetBasicSettingUILayer(int on) { put_flag(basicSettingBrisko_[W1], 12, on); }
-int Record::GetBasicSettingQccAutoOff() const { return bit(basicSettingBrisko_[W1], 12); }
-void Record::SetBasicSettingQccAutoOff(int on) { put_flag(basicSettingBrisko_[W1], 12, on); }
+int Record::GetBasicSettingQccAutoOff() const { return GetBasicSettingUILayer(); }
+void Record::SetBasicSettingQccAutoOff(int on) { SetBasicSettingUILayer(on); }
 int Record::GetBasicSettingKelporHDSpeakerAccessory() const
 {
     return bit(basicSettingBrisko_[W1], 13);
@@ -157,17 +160,11 @@ int Record::GetBasicSettingHeronyxHDVoice() const { return bit(basicSettingBrisk
 void Record::SetBasicSettingHeronyxHDVoice(int on) { put_flag(basicSettingBrisko_[W3], 10, on); }
 int Record::GetBasicSettingVantorHDSpeakerAccessory() const
 {
-    return bit(basicSettingBrisko_[W3], 10);
+    return GetBasicSettingHeronyxHDVoice();
 }
-void Record::SetBasicSettingVantorHDSpeakerAccessory(int on)
-{
-    put_flag(basicSettingBrisko_[W3], 10, on);
-}
-int Record::GetBasicSettingMeshReachOutLarnex() const { return bit(basicSettingBrisko_[W3], 10); }
-void Record::SetBasicSettingMeshReachOutLarnex(int on)
-{
-    put_flag(basicSettingBrisko_[W3], 10, on);
-}
+void Record::SetBasicSettingVantorHDSpeakerAccessory(int on) { SetBasicSettingHeronyxHDVoice(on); }
+int Record::GetBasicSettingMeshReachOutLarnex() const { return GetBasicSettingHeronyxHDVoice(); }
+void Record::SetBasicSettingMeshReachOutLarnex(int on) { SetBasicSettingHeronyxHDVoice(on); }
 int Record::GetBasicSettingVantorEqualizer() const
 {
     return code_or(basicSettingBrisko_[W3], 11, 3, 4, 0);

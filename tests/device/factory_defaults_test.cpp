@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "device/device_data.h"
@@ -64,6 +65,13 @@ void fm_cleared(R& r, int region, int presets = R::kFmPresetCount, int rds = 0)
     r.setFmRadioRDS(rds);
 }
 
+using NamedSetter = void (R::*)(int);
+void set_named(R& r, int value, std::initializer_list<NamedSetter> setters)
+{
+    for (const NamedSetter set : setters)
+        (r.*set)(value);
+}
+
 struct Case {
     int product;
     Firmware firmware;
@@ -115,17 +123,16 @@ TEST(FactoryDefaults, WordsAndFmRegionByFirmwareRange)
              words(r, 0x0005, 0x0003, 0xED20, 0x0002);
              fm_cleared(r, 1);
          }},
-        // Six-preset products keep presets 6 to 9 and switch RDS on.
+        // Six-preset products clear presets 0 to 5 only and switch RDS on.
         {0x6030,
          {1, 0},
          [](R& r) {
-             for (auto on : {&R::setHandsfreeVOX, &R::setBitpoolRate, &R::setAudioBoost,
-                             &R::setHdIntercom, &R::setAutoOnOff})
-                 (r.*on)(1);
-             for (auto off :
-                  {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                   &R::setAdvancedNoiseControl, &R::setAudioOverlay, &R::setSmartNaviSystem})
-                 (r.*off)(0);
+             set_named(r, 1,
+                       {&R::setHandsfreeVOX, &R::setBitpoolRate, &R::setAudioBoost,
+                        &R::setHdIntercom, &R::setAutoOnOff});
+             set_named(r, 0,
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
+                        &R::setAdvancedNoiseControl, &R::setAudioOverlay, &R::setSmartNaviSystem});
              r.setBasicSettingPintraVOXSensitivity_with(0, 2);
              r.setBasicSettingBriskoAt_with(2, 0x006B);
              fm_cleared(r, 0, 6, 1);
@@ -151,13 +158,13 @@ TEST(FactoryDefaults, WordsAndFmRegionByFirmwareRange)
         {0x6461,
          {1, 0},
          [](R& r) {
-             for (auto on : {&R::setHandsfreeVOX, &R::setAudioBoost, &R::setHdIntercom,
-                             &R::setFmStationGuide, &R::setHdVoice})
-                 (r.*on)(1);
-             for (auto off :
-                  {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                   &R::setAdvancedNoiseControl, &R::setAudioSourcePriority, &R::setAudioOverlay})
-                 (r.*off)(0);
+             set_named(r, 1,
+                       {&R::setHandsfreeVOX, &R::setAudioBoost, &R::setHdIntercom,
+                        &R::setFmStationGuide, &R::setHdVoice});
+             set_named(r, 0,
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
+                        &R::setAdvancedNoiseControl, &R::setAudioSourcePriority,
+                        &R::setAudioOverlay});
              r.setBackgroundVolume(4);
          }},
         // Unknown products, product 0 included, only lose their words and speed dials.
@@ -178,9 +185,9 @@ TEST(FactoryDefaults, ThreePartThresholds)
     const auto plain_5520 = [](R& r) {
         r.setHandsfreeVOX(1);
         r.setBitpoolRate(1);
-        for (auto off : {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                         &R::setAdvancedNoiseControl, &R::setAudioBoost})
-            (r.*off)(0);
+        set_named(r, 0,
+                  {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
+                   &R::setAdvancedNoiseControl, &R::setAudioBoost});
         r.setBasicSettingPintraVOXSensitivity_with(0, 3);
         fm_cleared(r, 0);
     };
@@ -207,9 +214,9 @@ TEST(FactoryDefaults, ThreePartThresholds)
          [](R& r) {
              r.setHandsfreeVOX(1);
              r.setBitpoolRate(1);
-             for (auto off : {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                              &R::setAdvancedNoiseControl, &R::setAudioBoost})
-                 (r.*off)(0);
+             set_named(r, 0,
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
+                        &R::setAdvancedNoiseControl, &R::setAudioBoost});
              r.setBasicSettingWispenCamera_with(0, 0x07C0);
              fm_cleared(r, 0);
          }},
@@ -219,9 +226,9 @@ TEST(FactoryDefaults, ThreePartThresholds)
              r.setHandsfreeVOX(1);
              r.setBitpoolRate(1);
              r.setAudioBoost(1);
-             for (auto off : {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                              &R::setAdvancedNoiseControl})
-                 (r.*off)(0);
+             set_named(r, 0,
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
+                        &R::setAdvancedNoiseControl});
              r.setBasicSettingWispenCamera_with(0, 0x07C0);
              fm_cleared(r, 0);
          }},
