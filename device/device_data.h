@@ -291,6 +291,275 @@ public:
     // ---- Settings-word codec and factory defaults ----------------------------------------------
     // The per-family accessors over the settings words and the factory defaults are declared here
     // and defined in their own source files (settings_codec_<family>.cpp, factory_defaults.cpp).
+    //
+    // The words are a device format: every accessor produces exactly the device's bits and leaves
+    // every other bit of the word as it was. Families share words; the caller picks the family by
+    // product id. On/off setters store 1 for any non-zero value; a coded setter given a value
+    // outside its range leaves the word unchanged. Several names below denote the same bits.
+
+    // Brisko family: settings words 0 to 4.
+    int getBasicSettingBriskoAudioMultitaskingSensitivity() const; // whole word 0
+    void setBasicSettingBriskoAudioMultitaskingSensitivity(int value);
+    int getBasicSettingBriskoMotionSensorSensitivity() const; // whole word 3
+    void setBasicSettingBriskoMotionSensorSensitivity(int value);
+    int GetBasicSettingBriskoVoiceCommand() const;
+    void SetBasicSettingBriskoVoiceCommand(int on);
+    int getBasicSettingBriskoSmartVolumeControl() const; // 0 to 3
+    void setBasicSettingBriskoSmartVolumeControl(int level);
+    int getBasicSettingBriskoFMStationGuide() const;
+    void setBasicSettingBriskoFMStationGuide(int on);
+    int getBasicSettingBriskoEightWayIntercom() const;
+    void setBasicSettingBriskoEightWayIntercom(int on);
+    int getBasicSettingBriskoAudioBoost() const;
+    void setBasicSettingBriskoAudioBoost(int on);
+    int getBasicSettingBriskoAdvancedNoiseControl() const;
+    void setBasicSettingBriskoAdvancedNoiseControl(int on);
+    int getBasicSettingBriskoNavigationAppOverlay() const;
+    void setBasicSettingBriskoNavigationAppOverlay(int on);
+    int getBasicSettingBriskoVoicePrompt() const;
+    void setBasicSettingBriskoVoicePrompt(int on);
+    int getBasicSettingBriskoAudioMultitasking() const;
+    void setBasicSettingBriskoAudioMultitasking(int on);
+    int getBasicSettingBriskoSidetone() const;
+    void setBasicSettingBriskoSidetone(int on);
+    int getBasicSettingBriskoHDIntercom() const;
+    void setBasicSettingBriskoHDIntercom(int on);
+    int getBasicSettingBriskoVOXPhone() const;
+    void setBasicSettingBriskoVOXPhone(int on);
+    int GetBasicSettingBriskoDuvaneSpeakerAccessorySelect() const; // 0 to 3
+    void SetBasicSettingBriskoDuvaneSpeakerAccessorySelect(int code);
+    int getBasicSettingBriskoAudioEqualizer() const; // 0 to 4
+    void setBasicSettingBriskoAudioEqualizer(int preset);
+    int getBasicSettingBriskoHDSpeakerAccessory() const;
+    void setBasicSettingBriskoHDSpeakerAccessory(int on);
+    int getBasicSettingBriskoLEDControl() const;
+    void setBasicSettingBriskoLEDControl(int on);
+    int getBasicSettingHIDOneModuleHDSpeakerAccessory() const;
+    void setBasicSettingHIDOneModuleHDSpeakerAccessory(int on);
+
+    // Vantor layout and the families sharing it: settings words 0, 1, 3 and 4.
+    int GetBasicSettingVantorVOXPhone() const;
+    void SetBasicSettingVantorVOXPhone(int on);
+    int GetBasicSettingVantorVOXIntercom() const;
+    void SetBasicSettingVantorVOXIntercom(int on);
+    int GetBasicSettingEDR() const;
+    void SetBasicSettingEDR(int on);
+    int GetBasicSettingVantorVoicePrompt() const;
+    void SetBasicSettingVantorVoicePrompt(int on);
+    int GetBasicSettingVantorHighQulityA2DP() const;
+    void SetBasicSettingVantorHighQulityA2DP(int on);
+    int GetBasicSettingVantorSidetone() const;
+    void SetBasicSettingVantorSidetone(int on);
+    int GetBasicSettingFMRadioOnVargo() const;
+    void SetBasicSettingFMRadioOnVargo(int on);
+    int GetBasicSettingVantorAdvancedNoiseControl() const;
+    void SetBasicSettingVantorAdvancedNoiseControl(int on);
+    int GetBasicSettingPhoneOnVargo() const;
+    void SetBasicSettingPhoneOnVargo(int on);
+    int GetBasicSettingVantorAudioBoost() const;
+    void SetBasicSettingVantorAudioBoost(int on);
+    int GetBasicSettingVantorHDIntercom() const;
+    void SetBasicSettingVantorHDIntercom(int on);
+    int GetBasicSettingVantorFMStationGuide() const;
+    void SetBasicSettingVantorFMStationGuide(int on);
+    int GetBasicSettingVantorMeshMode() const; // 0 to 2
+    void SetBasicSettingVantorMeshMode(int mode);
+    int GetBasicSettingQCCHDVoice() const;
+    void SetBasicSettingQCCHDVoice(int on);
+    int GetBasicSettingVantorMeshGuestMode() const;
+    void SetBasicSettingVantorMeshGuestMode(int on);
+    int GetBasicSettingVantorVoxSensitivity() const; // 0 to 5
+    void SetBasicSettingVantorVoxSensitivity(int level);
+    int GetBasicSettingTresselMeshPublicChannel() const; // 0 to 8
+    void SetBasicSettingTresselMeshPublicChannel(int channel);
+    int GetBasicSettingVantorAGCSensitivity() const; // 0 to 3
+    void SetBasicSettingVantorAGCSensitivity(int level);
+    int GetBasicSettingVantorAudioOverlayVolumeManagement() const; // the bit as stored
+    void SetBasicSettingVantorAudioOverlayVolumeManagement(int on); // stores the inverse
+    int GetBasicSettingVantorAudioOverlaySensitivity() const; // 0 to 5
+    void SetBasicSettingVantorAudioOverlaySensitivity(int level);
+    int GetBasicSettingVantorVoiceCommand() const;
+    void SetBasicSettingVantorVoiceCommand(int on);
+    int GetBasicSettingTresselRemoteUIPTT() const; // the inverse of the bit
+    void SetBasicSettingTresselRemoteUIPTT(int on);
+    int GetBasicSettingVantorAudioOverlay() const;
+    void SetBasicSettingVantorAudioOverlay(int on);
+    int GetBasicSettingUILayer() const;
+    void SetBasicSettingUILayer(int on);
+    int GetBasicSettingQccAutoOff() const;
+    void SetBasicSettingQccAutoOff(int on);
+    int GetBasicSettingKelporHDSpeakerAccessory() const;
+    void SetBasicSettingKelporHDSpeakerAccessory(int on);
+    int GetBasicSettingVantorMeshPublicChannel() const; // 0 to 5
+    void SetBasicSettingVantorMeshPublicChannel(int channel);
+    int GetBasicSettingMossraMeshPublicChannel() const; // 1 to 9
+    void SetBasicSettingMossraMeshPublicChannel(int channel);
+    int GetBasicSettingHeronyxHDVoice() const;
+    void SetBasicSettingHeronyxHDVoice(int on);
+    int GetBasicSettingVantorHDSpeakerAccessory() const;
+    void SetBasicSettingVantorHDSpeakerAccessory(int on);
+    int GetBasicSettingMeshReachOutLarnex() const;
+    void SetBasicSettingMeshReachOutLarnex(int on);
+    int GetBasicSettingVantorEqualizer() const; // 0 to 4
+    void SetBasicSettingVantorEqualizer(int preset);
+    int GetBasicSettingEgranoEqualizer() const; // 0 to 4
+    void SetBasicSettingEgranoEqualizer(int preset);
+    int GetBasicSettingVantorMeshReachOut() const;
+    void SetBasicSettingVantorMeshReachOut(int on);
+    int GetBasicSettingDuvaneSpeakerAccessorySelect() const; // 0 to 3
+    void SetBasicSettingDuvaneSpeakerAccessorySelect(int code);
+    // The two Egrano selects take -8 to 4 and store value + 8; the getters return that stored code.
+    int GetBasicSettingEgranoSpeakerAccessorySelect() const;
+    void SetBasicSettingEgranoSpeakerAccessorySelect(int value);
+    int GetBasicSettingEgranoMicAccessorySelect() const;
+    void SetBasicSettingEgranoMicAccessorySelect(int value);
+    int GetBasicSettingVoiceAssistant() const; // the inverse of the bit
+    void SetBasicSettingVoiceAssistant(int on);
+    int GetBasicSettingMeshReachOut() const; // the bit as stored
+    void SetBasicSettingMeshReachOut(int on); // stores the inverse
+
+    // QCC layout and the Yarlo equalizer: settings word 1.
+    int GetBasicSettingYarloEqualizer() const; // 0 to 4
+    void SetBasicSettingYarloEqualizer(int preset);
+    int GetBasicSettingQCCAudioEqualizer() const; // 0 to 5
+    void SetBasicSettingQCCAudioEqualizer(int preset);
+    int GetBasicSettingQCCVOXSensitivity() const; // 0 to 5
+    void SetBasicSettingQCCVOXSensitivity(int level);
+    int GetBasicSettingJUNOVAVOXSensitivity() const; // 0 to 5
+    void SetBasicSettingJUNOVAVOXSensitivity(int level);
+    int GetBasicSettingQCCAudioOverlayVolumeManagement() const; // the bit as stored
+    void SetBasicSettingQCCAudioOverlayVolumeManagement(int on); // stores the inverse
+    int GetBasicSettingQCCAudioOverlaySensitivity() const; // 0 to 5
+    void SetBasicSettingQCCAudioOverlaySensitivity(int level);
+    int GetBasicSettingQCCIntercomAudioOverlaySensitivity() const;
+    void SetBasicSettingQCCIntercomAudioOverlaySensitivity(int level);
+
+    // Airoha layout: settings words 0 to 2.
+    int GetBasicSettingAirohaVOXPhone() const;
+    void SetBasicSettingAirohaVOXPhone(int on);
+    int GetBasicSettingAirohaVoicePrompt() const;
+    void SetBasicSettingAirohaVoicePrompt(int on);
+    int GetBasicSettingAirohaSidetone() const;
+    void SetBasicSettingAirohaSidetone(int on);
+    int GetBasicSettingAirohaFMStation() const;
+    void SetBasicSettingAirohaFMStation(int on);
+    int GetBasicSettingAirohaAudioOverlayVolumeManagement() const;
+    void SetBasicSettingAirohaAudioOverlayVolumeManagement(int on);
+    int GetBasicSettingAirohaMeshReachOut() const;
+    void SetBasicSettingAirohaMeshReachOut(int on);
+    int GetBasicSettingAirohaAdaptiveLight() const;
+    void SetBasicSettingAirohaAdaptiveLight(int on);
+    int GetBasicSettingAirohaAudioBoost() const;
+    void SetBasicSettingAirohaAudioBoost(int on);
+    int GetBasicSettingAirohaAutoOnOff() const;
+    void SetBasicSettingAirohaAutoOnOff(int on);
+    int GetBasicSettingAirohaAutoOff() const;
+    void SetBasicSettingAirohaAutoOff(int on);
+    // The four 4-bit codes of word 1 store the low 4 bits of any argument.
+    int GetBasicSettingAirohaMeshPublicChannel() const;
+    void SetBasicSettingAirohaMeshPublicChannel(int code);
+    int GetBasicSettingAirohaAudioEqualizer() const;
+    void SetBasicSettingAirohaAudioEqualizer(int code);
+    int GetBasicSettingAirohaVoxSensitivity() const;
+    void SetBasicSettingAirohaVoxSensitivity(int code);
+    int GetBasicSettingAirohaIntercomAudioOverlaySensitivity() const;
+    void SetBasicSettingAirohaIntercomAudioOverlaySensitivity(int code);
+    // Unit (voice-prompt) language in the low 16 bits of word 2. The getters trace the code.
+    int GetBasicSettingAirohaUnitLanguage() const;
+    void SetBasicSettingAirohaUnitLanguage(int code);
+    // Pack type 0 lacks one language: indexes from 6 on are stored one higher.
+    int GetBasicSettingAirohaUnitLanguageKELPOR8R(int packType) const;
+    void SetBasicSettingAirohaUnitLanguageKELPOR8R_PackType(int index, int packType);
+    int GetBasicSettingAirohaQIXAUnitLanguage() const; // 1 for code 7, else 0
+    void SetBasicSettingAirohaQIXAUnitLanguage(int index);
+
+    // Unit (voice-prompt) language of the other families. The forms with a product id shift
+    // indexes from 6 on by one for the products whose language pack type 0 lacks a language.
+    int GetBasicSettingKelporUnitLanguage(int device) const;
+    void SetBasicSettingKelporUnitLanguage_device(int index, int device);
+    int GetBasicSettingyarloUnitLanguage(int device) const;
+    void SetBasicSettingYarloUnitLanguage_device(int index, int device);
+    int GetBasicSettingVOSKAUnitLanguage(int device) const;
+    void SetBasicSettingVOSKAUnitLanguage_device(int index, int device);
+    // The product id of the RUSKAN, Pellon and Ulmeck forms is not used.
+    int GetBasicSettingRUSKANUnitLanguage(int device) const;
+    void SetBasicSettingRUSKANUnitLanguage_device(int index, int device);
+    int GetBasicSettingVantorUnitLanguage() const;
+    void SetBasicSettingVantorUnitLanguage(int index);
+    int GetBasicSettingZaffreUnitLanguage() const;
+    void SetBasicSettingZaffreUnitLanguage(int index);
+    int GetBasicSettingYorbitUnitLanguage() const;
+    void SetBasicSettingYorbitUnitLanguage(int index);
+    int GetBasicSettingPellonUnitLanguage(int device) const;
+    void SetBasicSettingPellonUnitLanguage_device(int index, int device);
+    // Reads word 2; the setter writes no word but keeps the index in GrennikLanguage.
+    int GetBasicSettingUlmeckUnitLanguage(int device) const;
+    void SetBasicSettingUlmeckUnitLanguage_device(int index, int device);
+
+    // Ess family and microphone gain: settings word 2.
+    int getEssStatus() const;
+    void setEssStatus(int status);
+    int getEssSensitivity() const;
+    void setEssSensitivity(int sensitivity);
+    int getMicGain() const; // 1, 3 or 5
+    void setMicGain(int level);
+
+    // Camera words.
+    int getBasicSettingWispenCameraPhotoMode() const;
+    void setBasicSettingWispenCameraPhotoMode(int on);
+    // An on/off switch before firmware 2.0, a mode 0 to 2 from 2.0.
+    int getBasicSettingWispenCameraVideoMode() const;
+    void setBasicSettingWispenCameraVideoMode(int value);
+    int getBasicSettingWispenCameraVideoResolution() const; // 0 to 2
+    void setBasicSettingWispenCameraVideoResolution(int code);
+    int getBasicSettingWispenCameraTimelapseInterval() const;
+    void setBasicSettingWispenCameraTimelapseInterval(int on);
+    int getBasicSettingWispenCameraDateCaption() const;
+    void setBasicSettingWispenCameraDateCaption(int on);
+    int getBasicSettingWispenCameraSpeakerSoundRecording() const;
+    void setBasicSettingWispenCameraSpeakerSoundRecording(int on);
+    int getBasicSettingWispenCameraAutoCameraSleep() const;
+    void setBasicSettingWispenCameraAutoCameraSleep(int on);
+    int getBasicSettingWispenCameraSpeakerSoundRecordingMusic() const;
+    void setBasicSettingWispenCameraSpeakerSoundRecordingMusic(int on);
+    int getBasicSettingWispenCameraSpeakerSoundRecordingFMRadio() const;
+    void setBasicSettingWispenCameraSpeakerSoundRecordingFMRadio(int on);
+    int getBasicSettingWispenCameraSpeakerSoundRecordingIntercom() const;
+    void setBasicSettingWispenCameraSpeakerSoundRecordingIntercom(int on);
+    int getBasicSettingWispenCameraSpeakerSoundRecordingPhone() const;
+    void setBasicSettingWispenCameraSpeakerSoundRecordingPhone(int on);
+    int getBasicSettingWispenCameraVideoTaggingInterval() const; // 0 to 2
+    void setBasicSettingWispenCameraVideoTaggingInterval(int code);
+    int getBasicSettingWispenCameraLoopRecordingInterval() const; // 0 to 2
+    void setBasicSettingWispenCameraLoopRecordingInterval(int code);
+    int getBasicSettingWispenCameraVideoMicrophoneGain() const; // 0 to 2
+    void setBasicSettingWispenCameraVideoMicrophoneGain(int code);
+    // True when none of the four sound-recording sources is on.
+    bool emptyCheckSpeakerSoundRecording() const;
+
+    // Device words of the older devices, packed from the named settings (a setting counts only
+    // when it is exactly 1).
+    uint16_t getSettings40() const;
+    uint16_t getSettings40Second() const;
+    uint16_t getSettingsVARGO() const;
+
+    // 0 when every word of the block equals the other record's; else this word minus the other's
+    // (wrapped to 32 bits) at the first that differs. The camera compare covers words 0 and 1
+    // before firmware 2.0 and all four from 2.0.
+    int compareBasicSettingBriskoWith(const KIVOBluetoothDeviceData& other) const;
+    int compareBasicSettingWispenCameraWith(const KIVOBluetoothDeviceData& other) const;
+    int compareBasicSettingPintraVOXSensitivityWith(const KIVOBluetoothDeviceData& other) const;
+    int compareBasicSettingTavelSmartVolumeControlWith(const KIVOBluetoothDeviceData& other) const;
+
+    // Factory defaults: a working copy of the source (versions included) with the defaults of its
+    // product id and firmware applied. The source is not changed.
+    static KIVOBluetoothDeviceData makeDefaultDataWithSource(const KIVOBluetoothDeviceData& source);
+    // Clears every settings word and the speed-dial numbers, then applies the factory row of the
+    // product and firmware. Settings a row does not name keep their values. Most thresholds use
+    // major and minor as given; the three-part ones read this record's own firmware quad.
+    void initializeObjectWithDevice_VersionMajor_Minor(int device, int major, int minor);
+    // Empties the three speed-dial numbers; the arguments are not used.
+    void initializeSpeedDialObjectWithDevice_VersionMajor_Minor(int device, int major, int minor);
 
 private:
     // Identity, language pack, named settings from intercomVOX to audioChannelTimeout, settings
