@@ -232,20 +232,8 @@ bool KIVOBluetoothManagerAppController::leaveSettingsPageFor(int target, bool ch
     return false;
 }
 
-void KIVOBluetoothManagerAppController::resetDataToNoDevice()
-{
-    // What the factory rule does for "no device": every settings word and speed dial cleared.
-    for (int i = 0; i < KIVOBluetoothDeviceData::kBriskoWordCount; ++i)
-        data_.setBasicSettingBriskoAt_with(i, 0);
-    for (int i = 0; i < KIVOBluetoothDeviceData::kPintraWordCount; ++i)
-        data_.setBasicSettingPintraVOXSensitivity_with(i, 0);
-    for (int i = 0; i < KIVOBluetoothDeviceData::kTavelWordCount; ++i)
-        data_.setBasicSettingTavelSmartVolumeControl_with(i, 0);
-    for (int i = 0; i < KIVOBluetoothDeviceData::kCameraWordCount; ++i)
-        data_.setBasicSettingWispenCamera_with(i, 0);
-    for (int i = 0; i < KIVOBluetoothDeviceData::kSpeedDialCount; ++i)
-        data_.setSpeedDialAt_with(i, "");
-}
+// Back to "no device": the factory rule for product 0 clears every settings word and speed dial.
+void KIVOBluetoothManagerAppController::resetDataToNoDevice() { data_.initializeObjectWithDevice_VersionMajor_Minor(0, 0, 0); }
 
 void KIVOBluetoothManagerAppController::showPage(DetailViewController* page) { switchDetailViewWithViewController(page); }
 

@@ -3,8 +3,6 @@
 // buttons and the controller, and read back what it shows.
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +14,7 @@
 #include "app/address_opener.h"
 #include "app/application.h"
 #include "app/manager_window.h"
+#include "tests/app/run_events.h"
 #include "tests/sim/bus.h"
 
 class AppTest : public ::testing::Test {
@@ -44,19 +43,6 @@ protected:
     Ui::KIVOBluetoothManagerWindow& ui() { return window().ui; }
     std::string statusLine() { return ui().tfStatus->text().toStdString(); }
     const std::vector<std::string>& openedAddresses() const { return opened_; }
-
-    // Lets queued work on the main thread run until done() or the time is up.
-    static bool runUntil(const std::function<bool()>& done, int timeout_ms = 5000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done()) {
-            if (timer.elapsed() > timeout_ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return true;
-    }
 
     // A recognized device as recognition leaves it.
     void recognize(int product_id, int major = 1, int minor = 0)

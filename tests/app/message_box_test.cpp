@@ -107,7 +107,7 @@ TEST_F(MessageBox, WorkerWaitsForTheAnswerFromTheMainThread)
         update->answer.waitUntilAnswered();
         went_on = true;
     });
-    ASSERT_TRUE(runUntil([&] { return box().isVisible(); }));
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
     EXPECT_EQ(box().messageText().toStdString(), "Skip the backup file?");
     EXPECT_FALSE(went_on);
     box().okButton()->click();
