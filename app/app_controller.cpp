@@ -251,23 +251,18 @@ void KIVOBluetoothManagerAppController::setManagerUpdate()
 
 void KIVOBluetoothManagerAppController::setDeviceSelection()
 {
-    if (leaveSettingsPageFor(kModeHome, true))
-        return;
-    mode_ = kModeHome;
-    setRecognized(false);
-    initTabData();
-    setUsbStatus(0);
-    resetDataToNoDevice();
-    showPage(home_.get());
-    home_->initializeObjectOnStartUp(false);
-    setStatusWithDefault();
-    setControls();
+    if (!leaveSettingsPageFor(kModeHome, true))
+        showHomePage(false);
 }
 
 void KIVOBluetoothManagerAppController::setDeviceSelectionOnStartUp(bool onStartUp)
 {
-    if (leaveSettingsPageFor(kModeHome, false))
-        return;
+    if (!leaveSettingsPageFor(kModeHome, false))
+        showHomePage(onStartUp);
+}
+
+void KIVOBluetoothManagerAppController::showHomePage(bool onStartUp)
+{
     mode_ = kModeHome;
     setRecognized(false);
     initTabData();
@@ -305,40 +300,40 @@ void KIVOBluetoothManagerAppController::setDeviceRecognitionWithStatus_info_from
 
 void KIVOBluetoothManagerAppController::setFirmwareUpdateWithStatus(bool status)
 {
-    if (leaveSettingsPageFor(kModeUpdate, true))
-        return;
-    mode_ = kModeUpdate;
-    if (deviceTarget() == 0) {
-        setDeviceSelection();
-        return;
-    }
-    if (!recognized()) {
-        setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
-        return;
-    }
-    showPage(update_.get());
-    update_->initializeObjectWithDefaultStatus(status);
-    if (status)
-        setStatusWithDefault();
-    setControls();
+    showUpdatePage(kModeUpdate, update_.get(), status);
 }
 
 void KIVOBluetoothManagerAppController::setFirmwareRestoreWithStatus(bool status)
 {
-    if (leaveSettingsPageFor(kModeRestore, true))
-        return;
-    mode_ = kModeRestore;
+    showUpdatePage(kModeRestore, restore_.get(), status);
+}
+
+// The update and restore pages need a selected, recognized device; otherwise the home page or the
+// recognition page stands in.
+bool KIVOBluetoothManagerAppController::fallBackWithoutRecognizedDevice()
+{
     if (deviceTarget() == 0) {
         setDeviceSelection();
-        return;
+        return true;
     }
     if (!recognized()) {
         setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
-        return;
+        return true;
     }
-    showPage(restore_.get());
-    restore_->initializeObjectWithDefaultStatus(status);
-    if (status && restore_->restorePossible())
+    return false;
+}
+
+void KIVOBluetoothManagerAppController::showUpdatePage(int mode, UpdatePageBase* page, bool status)
+{
+    if (leaveSettingsPageFor(mode, true))
+        return;
+    mode_ = mode;
+    if (fallBackWithoutRecognizedDevice())
+        return;
+    showPage(page);
+    page->initializeObjectWithDefaultStatus(status);
+    // The restore page writes its default status only when it holds a usable backup.
+    if (status && (mode == kModeUpdate || page->restorePossible()))
         setStatusWithDefault();
     setControls();
 }
@@ -349,14 +344,8 @@ void KIVOBluetoothManagerAppController::showSettingsPage(int mode, SettingsPageB
         return;
     mode_ = mode;
     page->setModeToGo(0);
-    if (deviceTarget() == 0) {
-        setDeviceSelection();
+    if (fallBackWithoutRecognizedDevice())
         return;
-    }
-    if (!recognized()) {
-        setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
-        return;
-    }
     showPage(page);
     page->initializeObject();
     if (status)
@@ -467,7 +456,7 @@ void KIVOBluetoothManagerAppController::setControls()
             break;
         case kModeUpdate:
         case kModeRestore:
-            if (usbStatus() >= MANAGEMENT_MODE_BIT || settingsExcluded())
+            if (usb_status_in_management_mode(usbStatus()) || settingsExcluded())
                 ui.btnDeviceSettings->setEnabled(false);
             if (mode_ == kModeRestore && restore_->restorePossible() && restore_->tabCount() >= 2)
                 layOutPageTitleTabs(restore_->tabIndexSelected());

@@ -17,6 +17,7 @@
 
 #include "app/status_text_set.h"
 #include "device/device_data.h"
+#include "link/usb_products.h"
 
 class DetailViewController;
 class DeviceSelectionViewController;
@@ -40,10 +41,6 @@ enum DetailMode : int {
     kModeSecondSettings = 8,
     kModeSpeedDial = 9,
 };
-
-// A product id with this bit set runs its firmware-management loader; a usbStatus at or above it
-// records that.
-inline constexpr int MANAGEMENT_MODE_BIT = 0x8000;
 
 class KIVOBluetoothManagerAppController;
 
@@ -278,6 +275,9 @@ private:
     bool settingsExcluded() const;
     void showPage(DetailViewController* page);
     void openSettingsTab(int tab);
+    void showHomePage(bool onStartUp);
+    bool fallBackWithoutRecognizedDevice();
+    void showUpdatePage(int mode, UpdatePageBase* page, bool status);
     void showSettingsPage(int mode, SettingsPageBase* page, bool status);
     void resetDataToNoDevice();
     void layOutPageTitleTabs(int selected);

@@ -96,7 +96,7 @@ bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
     const auto* app = appController();
     const int target = app->deviceTarget();
-    if (app->usbStatus() >= MANAGEMENT_MODE_BIT)
+    if (usb_status_in_management_mode(app->usbStatus()))
         return true;
     switch (target) {
     case 0x5310: case 0x5320: case 0x5330: case 0x3550: case 0x5345: case 0x3010: case 0x3020:
@@ -114,7 +114,7 @@ void PlaceholderUpdatePage::moveToNext(QObject*)
 {
     auto* app = appController();
     const int target = app->deviceTarget();
-    if (app->usbStatus() >= MANAGEMENT_MODE_BIT) {
+    if (usb_status_in_management_mode(app->usbStatus())) {
         app->setDeviceSelection();
         return;
     }
