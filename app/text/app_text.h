@@ -38,6 +38,8 @@ public:
     static std::string tavk_string_back_in(ManagerLanguage in);
     static std::string tavk_string_next_in(ManagerLanguage in);
     static std::string tavk_string_new_device_in(ManagerLanguage in);
+    // The page-title tab that opens the list of further settings tabs.
+    static std::string stringMore(ManagerLanguage in);
     static std::string tavk_string_jog_dial_in(ManagerLanguage in);
     static std::string tavk_string_phone_button_in(ManagerLanguage in);
     static std::string tavk_string_center_button_in(ManagerLanguage in);

@@ -1,4 +1,5 @@
 #include "app/text/app_text.h"
+#include "link/usb_products.h"
 #include "app/text/tables/messages.h"
 #include "app/text/tables/modes.h"
 #include "app/text/text_format.h"
@@ -11,7 +12,6 @@ using namespace text_tables;
 constexpr int kModeUpdate = 5;
 constexpr int kModeRestore = 6;
 constexpr int kModeHome = 3;
-constexpr int kManagementModeStatus = 0x8000;
 
 // The entry of a mode table, or null for a mode outside 2 to 9 or one the table has no text for.
 const Translated* by_mode(const ByMode& table, int mode)
@@ -48,7 +48,7 @@ std::string AppText::tavk_status_default_usb_in(int mode, int usb_status, Manage
     if (mode == kModeHome)
         return fill_format(localized(kPressToProceed, in), {tavk_string_next_in(in)});
     std::string title = tavk_string_mode_in(mode, in);
-    if ((mode == kModeUpdate || mode == kModeRestore) && usb_status >= kManagementModeStatus) {
+    if ((mode == kModeUpdate || mode == kModeRestore) && usb_status_in_management_mode(usb_status)) {
         // The loader cannot give the current firmware back, so no backup can be made first.
         std::string with_reason =
             fill_format(localized(kReadyForWithReason, in), {tavk_string_cannot_make_backup_firmware_in(in)});

@@ -15,7 +15,6 @@ using namespace text_tables;
 namespace {
 
 // A usbStatus with the management bit or above: the device runs its firmware loader.
-constexpr int kManagementModeStatus = static_cast<int>(MANAGEMENT_MODE_BIT);
 constexpr int kCameraProduct = 0x3020;
 constexpr int kRemoteWithFixedName = 0x4112;
 // Its module versions are always read as type 2, so it shows three numbers whatever the type says.
@@ -119,7 +118,7 @@ DevicePanel recognized_device_panel(const DevicePanelState& state, const KIVOBlu
         return {std::string(kEmblemPicture), label_in(kNoDeviceNameLine, in), label_in(kNoDeviceVersionLine, in)};
 
     const int product = data.deviceRecognized();
-    if (state.usbStatus >= kManagementModeStatus) {
+    if (usb_status_in_management_mode(state.usbStatus)) {
         if (!state.isRestartDFU)
             return {std::string(kLockPicture), label_in(kManagementNameLine, in), label_in(kManagementVersionLine, in)};
         if (product == kCameraProduct) {

@@ -1,5 +1,7 @@
 #include "app/text/instruction_texts.h"
 
+#include "common/addresses.h"
+
 #include <algorithm>
 #include <span>
 
@@ -67,7 +69,7 @@ std::string InstructionTexts::getMessageBoxFileCreationFailed(ManagerLanguage in
 {
     const std::string restore = AppText::tavk_string_mode_in(kModeRestore, in);
     return fill_format(localized(kBackupFileFailed, in),
-                       {restore, restore, AppText::tavk_string_firmware_in(in), kMakerWebSite,
+                       {restore, restore, AppText::tavk_string_firmware_in(in), addresses::kMakerWebSite,
                         AppText::tavk_string_mode_in(kModeUpdate, in), AppText::tavk_string_ok_in(in)});
 }
 

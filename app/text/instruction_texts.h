@@ -9,9 +9,6 @@
 
 namespace kivo {
 
-// The maker's web site, named in the backup-failure message.
-inline constexpr const char* kMakerWebSite = "https://www.example.com/";
-
 class InstructionTexts {
 public:
     // Empty for a product that has no instruction for the step; the box is then shown without it.

@@ -15,6 +15,8 @@ inline constexpr Translated kNo{"NO", {"NON", "NEIN", "NO", "いいえ", "아니
 inline constexpr Translated kUpdate{"UPDATE", {"METTRE À JOUR", "AKTUALISIEREN", "AGGIORNA", "アップデート", "업데이트", "ACTUALIZAR", "BIJWERKEN", "ОБНОВИТЬ", "更新", "PÄIVITÄ", "AKTUALIZOVAT", "AKTUALIZUJ"}};
 inline constexpr Translated kBack{"BACK", {"RETOUR", "ZURÜCK", "INDIETRO", "戻る", "뒤로", "ATRÁS", "TERUG", "НАЗАД", "返回", "TAKAISIN", "ZPĚT", "WSTECZ"}};
 inline constexpr Translated kNext{"NEXT", {"SUIVANT", "WEITER", "AVANTI", "次へ", "다음", "SIGUIENTE", "VOLGENDE", "ДАЛЕЕ", "下一步", "SEURAAVA", "DALŠÍ", "DALEJ"}};
+// The page-title tab that opens the list of further settings tabs.
+inline constexpr Translated kMore{"More...", {"Plus...", "Mehr...", "Altro...", "その他...", "더 보기...", "Más...", "Meer...", "Ещё...", "更多...", "Lisää...", "Další...", "Więcej..."}};
 inline constexpr Translated kNewDevice{"NEW DEVICE", {"NOUVEL APPAREIL", "NEUES GERÄT", "NUOVO DISPOSITIVO", "新しいデバイス", "새 장치", "NUEVO DISPOSITIVO", "NIEUW APPARAAT", "НОВОЕ УСТРОЙСТВО", "新设备", "UUSI LAITE", "NOVÉ ZAŘÍZENÍ", "NOWE URZĄDZENIE"}};
 
 inline constexpr Translated kJogDial{"Jog Dial", {"Molette", "Drehrad", "Rotella", "ジョグダイヤル", "조그 다이얼", "Rueda", "Draaiknop", "Поворотный регулятор", "旋钮", "Säätörulla", "Otočný ovladač", "Pokrętło"}};

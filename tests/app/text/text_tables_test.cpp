@@ -42,6 +42,7 @@ std::vector<Table> all_tables()
         {"back", &kBack},
         {"next", &kNext},
         {"new device", &kNewDevice},
+        {"more", &kMore},
         {"jog dial", &kJogDial},
         {"phone button", &kPhoneButton},
         {"center button", &kCenterButton},

@@ -1,0 +1,355 @@
+#pragma once
+// The one application controller: it owns the main window, the eight pages, the shared device
+// record and the page mode. Every page reaches it through its back-pointer. It runs on the main
+// thread; workers started by pages write the few fields marked below (atomics) and the record,
+// and publish their result last, so the main thread reads those only after it has seen a result.
+
+#include <QObject>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "app/status_text_set.h"
+#include "device/device_data.h"
+#include "link/usb_products.h"
+
+class DetailViewController;
+class DeviceSelectionViewController;
+class ManagerUpdateViewController;
+class ManagerWindow;
+class RecognitionPageBase;
+class SettingsPageBase;
+class UpdatePageBase;
+class QPushButton;
+class QShortcut;
+
+// Page modes.
+enum DetailMode : int {
+    kModeNone = 0,
+    kModeManagerUpdate = 2,
+    kModeHome = 3,
+    kModeRecognition = 4,
+    kModeUpdate = 5,
+    kModeRestore = 6,
+    kModeSettings = 7,
+    kModeSecondSettings = 8,
+    kModeSpeedDial = 9,
+};
+
+class KIVOBluetoothManagerAppController;
+
+// Makes the pages that live in other subsystems; the executables pass the real ones.
+struct PageFactory {
+    std::function<std::unique_ptr<RecognitionPageBase>(KIVOBluetoothManagerAppController*)> recognition;
+    // mode 5 (update page) or 6 (restore page)
+    std::function<std::unique_ptr<UpdatePageBase>(KIVOBluetoothManagerAppController*, int)> update;
+    // mode 7, 8 or 9
+    std::function<std::unique_ptr<SettingsPageBase>(KIVOBluetoothManagerAppController*, int)> settings;
+};
+
+// Stand-ins for the pages that are not built yet.
+PageFactory placeholder_page_factory();
+
+class KIVOBluetoothManagerAppController : public QObject {
+    Q_OBJECT
+public:
+    explicit KIVOBluetoothManagerAppController(PageFactory pages = placeholder_page_factory(),
+                                               QObject* parent = nullptr);
+    ~KIVOBluetoothManagerAppController() override;
+
+    // After the window is built: resets the state, reads the configuration and shows the first page.
+    void initializeObject();
+    // Reads the stored configuration into the controller during initializeObject; without one the
+    // defaults stand.
+    using ConfigurationReader = std::function<void(KIVOBluetoothManagerAppController&)>;
+    void setConfigurationReader(ConfigurationReader reader) { configurationReader_ = std::move(reader); }
+    ManagerWindow* window() const { return window_.get(); }
+
+    // ---- State -------------------------------------------------------------------------------
+    int mode() const { return mode_; }
+    void setMode(int mode) { mode_ = mode; }
+    // Written by the recognition worker.
+    bool recognized() const { return recognized_.load(); }
+    void setRecognized(bool v) { recognized_.store(v); }
+    int deviceTarget() const { return deviceTarget_.load(); }
+    void setDeviceTarget(int v) { deviceTarget_.store(v); }
+    int usbStatus() const { return usbStatus_.load(); }
+    void setUsbStatus(int v) { usbStatus_.store(v); }
+    bool onProcessing() const { return onProcessing_.load(); }
+    void setOnProcessing(bool v) { onProcessing_.store(v); }
+    int languageManager() const { return languageManager_; }
+    void setLanguageManager(int v) { languageManager_ = v; }
+    bool showShortcuts() const { return showShortcuts_; }
+    void setShowShortcuts(bool v) { showShortcuts_ = v; }
+
+    // Settings tabs of the device (written by the recognition worker too).
+    int tabCount() const { return tabCount_.load(); }
+    void setTabCount(int v) { tabCount_.store(v); }
+    int tabAt(int index) const { return tabs_[static_cast<size_t>(index)].load(); }
+    void setTab_At(int tab, int index) { tabs_[static_cast<size_t>(index)].store(tab); }
+    int tabIndexSelected() const { return tabIndexSelected_.load(); }
+    void setTabIndexSelected(int v) { tabIndexSelected_.store(v); }
+    bool listTabsOpened() const { return listTabsOpened_; }
+    void setListTabsOpened(bool v) { listTabsOpened_ = v; }
+
+    // Kept at 10.9.0: nothing here reads the host's version.
+    int osVersionPrimary() const { return osVersionPrimary_; }
+    int osVersionSecondary() const { return osVersionSecondary_; }
+    int osVersionMinor() const { return osVersionMinor_; }
+    bool lionIOBluetoothFamilyKextEnabled() const { return false; }
+    bool thisIOBluetoothFamilyKextBackedUp() const { return false; }
+
+    // The shared device record. Workers fill it before they publish their result.
+    KIVOBluetoothDeviceData& data() { return data_; }
+    const KIVOBluetoothDeviceData& data() const { return data_; }
+    void setData(const KIVOBluetoothDeviceData& record) { data_ = record; }
+
+    // Restart to recover an interrupted update or restore, and the firmware file it will use.
+    bool restartToRecover() const { return restartToRecover_.load(); }
+    void setRestartToRecover(bool v) { restartToRecover_.store(v); }
+    int modeRestartToRecover() const { return modeRestartToRecover_.load(); }
+    void setModeRestartToRecover(int v) { modeRestartToRecover_.store(v); }
+    const std::string& strRestartDFUFirmwareFile() const { return strRestartDFUFirmwareFile_; }
+    void setStrRestartDFUFirmwareFile(const std::string& v) { strRestartDFUFirmwareFile_ = v; }
+    int indexRestartDFUFirmwareLanguage() const { return indexRestartDFUFirmwareLanguage_; }
+    void setIndexRestartDFUFirmwareLanguage(int v) { indexRestartDFUFirmwareLanguage_ = v; }
+    int deviceVersionMajorRestartDFU() const { return deviceVersionMajorRestartDFU_; }
+    void setDeviceVersionMajorRestartDFU(int v) { deviceVersionMajorRestartDFU_ = v; }
+    int deviceVersionMinorRestartDFU() const { return deviceVersionMinorRestartDFU_; }
+    void setDeviceVersionMinorRestartDFU(int v) { deviceVersionMinorRestartDFU_ = v; }
+    int deviceSecondaryVersionTypeRestartDFU() const { return deviceSecondaryVersionTypeRestartDFU_; }
+    void setDeviceSecondaryVersionTypeRestartDFU(int v) { deviceSecondaryVersionTypeRestartDFU_ = v; }
+    int deviceSecondaryVersionRestartDFU() const { return deviceSecondaryVersionRestartDFU_; }
+    void setDeviceSecondaryVersionRestartDFU(int v) { deviceSecondaryVersionRestartDFU_ = v; }
+    bool isRestartDFU() const { return !strRestartDFUFirmwareFile_.empty(); }
+
+    const std::string& strManagerVersion() const { return strManagerVersion_; }
+    void setStrManagerVersion(const std::string& v) { strManagerVersion_ = v; }
+    const std::string& strLanguageManager() const { return strLanguageManager_; }
+    void setStrLanguageManager(const std::string& v) { strLanguageManager_ = v; }
+    const std::string& strLanguageFirmware() const { return strLanguageFirmware_; }
+    void setStrLanguageFirmware(const std::string& v) { strLanguageFirmware_ = v; }
+    bool applyToLanguageFirmware() const { return applyToLanguageFirmware_; }
+    void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
+    int deviceUpdatedOrRestored() const { return deviceUpdatedOrRestored_.load(); }
+    void setDeviceUpdatedOrRestored(int v) { deviceUpdatedOrRestored_.store(v); }
+    bool statusWithWarning() const { return statusWithWarning_; }
+    bool skipRestoreBackupFile() const { return skipRestoreBackupFile_.load(); }
+    void setSkipRestoreBackupFile(bool v) { skipRestoreBackupFile_.store(v); }
+    bool startManager() const { return false; }
+
+    // The manager-version check (written by its worker).
+    const std::string& urlManagerUpdate() const { return urlManagerUpdate_; }
+    void setUrlManagerUpdate(const std::string& v) { urlManagerUpdate_ = v; }
+    int managerLatestVersionMajor() const { return managerLatestVersionMajor_.load(); }
+    void setManagerLatestVersionMajor(int v) { managerLatestVersionMajor_.store(v); }
+    int managerLatestVersionMinor() const { return managerLatestVersionMinor_.load(); }
+    void setManagerLatestVersionMinor(int v) { managerLatestVersionMinor_.store(v); }
+    int managerLatestVersionSecondary() const { return managerLatestVersionSecondary_.load(); }
+    void setManagerLatestVersionSecondary(int v) { managerLatestVersionSecondary_.store(v); }
+
+    // Device answers that recognition records (written by its worker).
+    int fmRadioShowAndHide() const { return fmRadioShowAndHide_.load(); }
+    void setFmRadioShowAndHide(int v) { fmRadioShowAndHide_.store(v); }
+    int motionSensorShowAndHide() const { return motionSensorShowAndHide_.load(); }
+    void setMotionSensorShowAndHide(int v) { motionSensorShowAndHide_.store(v); }
+    int deviceInfoStatus() const { return deviceInfoStatus_.load(); }
+    void setDeviceInfoStatus(int v) { deviceInfoStatus_.store(v); }
+    int deviceEgranoSpeakerType() const { return deviceEgranoSpeakerType_.load(); }
+    void setDeviceEgranoSpeakerType(int v) { deviceEgranoSpeakerType_.store(v); }
+
+    // ---- Pages -------------------------------------------------------------------------------
+    ManagerUpdateViewController* managerUpdateViewController() const { return managerUpdate_.get(); }
+    DeviceSelectionViewController* deviceSelectionViewController() const { return home_.get(); }
+    RecognitionPageBase* deviceRecognitionViewController() const { return recognition_.get(); }
+    UpdatePageBase* updateViewController() const { return update_.get(); }
+    UpdatePageBase* restoreViewController() const { return restore_.get(); }
+    SettingsPageBase* deviceSettingsViewController() const { return settings_.get(); }
+    SettingsPageBase* deviceSettingsSecondViewController() const { return settingsSecond_.get(); }
+    SettingsPageBase* deviceSettingsSpeedDialViewController() const { return settingsSpeedDial_.get(); }
+    // The page of the current mode, nullptr outside 2..9.
+    DetailViewController* currentDetailViewController() const;
+
+    // ---- Page switching ----------------------------------------------------------------------
+    void setDetailViewController(int mode);
+    void setManagerUpdate();
+    void setDeviceSelection();
+    void setDeviceSelectionOnStartUp(bool onStartUp);
+    void setDeviceRecognitionWithStatus_info_from(bool status, std::optional<KIVOBluetoothDeviceData> info, int from);
+    void setFirmwareUpdateWithStatus(bool status);
+    void setFirmwareRestoreWithStatus(bool status);
+    void setDeviceSettingsWithStatus(bool status);
+    void setDeviceSettingsSecondWithStatus(bool status);
+    void setDeviceSettingsSpeedDialWithStatus(bool status);
+    void switchDetailViewWithViewController(DetailViewController* page);
+
+    // ---- Frame -------------------------------------------------------------------------------
+    void setControls();
+    void setShortcuts();
+    void reflectShortcuts();
+    void setMainButtonTitleColor();
+    void setControlsFont();
+    void setDetailTitle();
+    void enableListTabsTo(bool open);
+    void initTabData();
+    // The window title and the recognized-device panel.
+    void setTitle();
+    void setInformationDeviceRecognized();
+    // The recognized product's picture name.
+    std::string getImageFileName() const;
+    // The mounted card of the selected camera, ending in "/"; empty when there is none.
+    std::string getCameraDiskPath() const;
+
+    bool isDeviceTargetSameAs(int product_id) const;
+    int compareOsVersionWithVersionPrimary_VersionSecondary(int primary, int secondary) const;
+    // Removes the temporary file that an interrupted download may have left.
+    void deleteTampFile();
+
+    // Settings tabs per product and firmware version.
+    static void SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count, std::array<int, 3>& tabs,
+                                                                  int& selected);
+    static void SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
+        int& count, std::array<int, 3>& tabs, int& selected, int product_id, int major, int minor, int fm_radio);
+    // Sets the controller's own tabs for a product and version.
+    void setTabsForDevice(int product_id, int major, int minor, int fm_radio);
+    // Index in the controller's tabs of a settings mode's tab, -1 when absent.
+    int GetTabIndexWith(int mode) const;
+
+    // ---- Actions (refused while processing; each first closes an open tab list) ---------------
+    void deviceSelection();
+    void deviceRecognition();
+    void firmwareUpdate();
+    void firmwareRestore();
+    void deviceSettings();
+    void goNext();
+    void goBack();
+    void moveToFirstPage();
+    void moveToSecondPage();
+    void changeSelectionListTabs(int index);
+    void changeShortcuts();
+    void about();
+    void aboutOK();
+    void showOnlineHelp();
+    void showStatus();
+    void stopManager();
+
+    // ---- Status line -------------------------------------------------------------------------
+    std::string getStrStatus() const;
+    void setStrStatus_In(const std::string& text, int language);
+    // Stores a whole set at once (workers hand theirs over this way).
+    void setStrStatusAll(const StatusTextSet& texts);
+    StatusTextSet strStatus() const { return strStatus_.snapshot(); }
+    std::string getStatusDefault();
+    std::string getStatusProcessing();
+    std::string getStatusSuccess();
+    std::string getStatusFailure();
+    void setStatus_withWarning(const std::string& text, bool warning);
+    void setStatusWithDefault();
+    void updateStatusInManagerLanguage();
+
+    // ---- Message box (any thread may open it) --------------------------------------------------
+    void openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        const std::string& message, bool warning, const std::optional<std::string>& cancel,
+        const std::optional<std::string>& ok, int size, int purpose);
+    int closeMessageBox();
+    void messageBoxOK();
+    void messageBoxCancel();
+    int messageBoxStatus() const { return messageBoxStatus_.load(); }
+
+signals:
+    // Emitted once the controller decided to end the application.
+    void quitRequested();
+
+private:
+    // Shows the box a worker asked for; a queued call with no data, the request waits in pendingBox_.
+    Q_INVOKABLE void presentPendingMessageBox();
+
+    bool refuseAction();
+    bool leaveSettingsPageFor(int target, bool check_act);
+    bool settingsExcluded() const;
+    void showPage(DetailViewController* page);
+    void openSettingsTab(int tab);
+    void showHomePage(bool onStartUp);
+    bool fallBackWithoutRecognizedDevice();
+    void showUpdatePage(int mode, UpdatePageBase* page, bool status);
+    void showSettingsPage(int mode, SettingsPageBase* page, bool status);
+    void resetDataToNoDevice();
+    void layOutPageTitleTabs(int selected);
+    void fillStatusSet(const std::function<std::string(int language)>& text_of);
+    void setMenuTitles();
+
+    std::unique_ptr<ManagerWindow> window_;
+    std::unique_ptr<ManagerUpdateViewController> managerUpdate_;
+    std::unique_ptr<DeviceSelectionViewController> home_;
+    std::unique_ptr<RecognitionPageBase> recognition_;
+    std::unique_ptr<UpdatePageBase> update_;
+    std::unique_ptr<UpdatePageBase> restore_;
+    std::unique_ptr<SettingsPageBase> settings_;
+    std::unique_ptr<SettingsPageBase> settingsSecond_;
+    std::unique_ptr<SettingsPageBase> settingsSpeedDial_;
+
+    int mode_ = kModeNone;
+    std::atomic<bool> recognized_{false};
+    std::atomic<int> deviceTarget_{0};
+    std::atomic<int> usbStatus_{0};
+    std::atomic<bool> onProcessing_{false};
+    int languageManager_ = 0;
+    bool showShortcuts_ = false;
+    std::atomic<int> tabCount_{0};
+    std::array<std::atomic<int>, 3> tabs_{};
+    std::atomic<int> tabIndexSelected_{0};
+    bool listTabsOpened_ = false;
+    int osVersionPrimary_ = 10;
+    int osVersionSecondary_ = 9;
+    int osVersionMinor_ = 0;
+
+    KIVOBluetoothDeviceData data_;
+
+    std::atomic<bool> restartToRecover_{false};
+    std::atomic<int> modeRestartToRecover_{0};
+    std::string strRestartDFUFirmwareFile_;
+    int indexRestartDFUFirmwareLanguage_ = 0;
+    int deviceVersionMajorRestartDFU_ = 0;
+    int deviceVersionMinorRestartDFU_ = 0;
+    int deviceSecondaryVersionTypeRestartDFU_ = 0;
+    int deviceSecondaryVersionRestartDFU_ = 0;
+
+    std::string strManagerVersion_;
+    std::string strLanguageManager_;
+    std::string strLanguageFirmware_;
+    bool applyToLanguageFirmware_ = true;
+    std::atomic<int> deviceUpdatedOrRestored_{0};
+    bool statusWithWarning_ = false;
+    std::atomic<bool> skipRestoreBackupFile_{false};
+
+    std::string urlManagerUpdate_;
+    std::atomic<int> managerLatestVersionMajor_{0};
+    std::atomic<int> managerLatestVersionMinor_{0};
+    std::atomic<int> managerLatestVersionSecondary_{0};
+
+    std::atomic<int> fmRadioShowAndHide_{0};
+    std::atomic<int> motionSensorShowAndHide_{0};
+    std::atomic<int> deviceInfoStatus_{0};
+    std::atomic<int> deviceEgranoSpeakerType_{0};
+
+    struct PendingBox {
+        std::string message;
+        bool warning;
+        std::optional<std::string> cancel;
+        std::optional<std::string> ok;
+        int size;
+    };
+    std::mutex pendingBoxMutex_;
+    std::optional<PendingBox> pendingBox_;
+    std::thread::id mainThread_ = std::this_thread::get_id();
+    std::array<QShortcut*, 3> listTabShortcuts_{};
+    ConfigurationReader configurationReader_;
+    StatusTexts strStatus_;
+    std::atomic<int> messageBoxStatus_{0};
+};

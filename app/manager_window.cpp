@@ -1,0 +1,62 @@
+#include "app/manager_window.h"
+
+#include <QCloseEvent>
+
+#include "app/resource_images.h"
+#include "app/window_colors.h"
+
+ManagerWindow::ManagerWindow()
+{
+    ui.setupUi(this);
+    setWindowIcon(QIcon());
+
+    boxListTabsBox = new QFrame(ui.centralwidget);
+    listTabs.setupUi(boxListTabsBox);
+    boxListTabsBox->setAutoFillBackground(true);
+    boxListTabsBox->hide();
+    btnListTabs = {listTabs.btnListTabs01, listTabs.btnListTabs02, listTabs.btnListTabs03};
+    lblListTabs = {listTabs.lblListTabs01, listTabs.lblListTabs02, listTabs.lblListTabs03};
+    for (QLabel* label : lblListTabs)
+        label->setAutoFillBackground(true);
+
+    sheetAbout = new QDialog(this);
+    aboutUi.setupUi(sheetAbout);
+    sheetAbout->setWindowModality(Qt::WindowModal);
+
+    sheetMessageBox = new MessageBoxSheet(this);
+    ui.btnAbout->setIcon(QIcon(kivo::images::load(QStringLiteral("about.svg"), {24, 24})));
+    ui.btnClose->setIcon(QIcon(kivo::images::load(QStringLiteral("close.svg"), {24, 24})));
+
+    QPalette title = ui.lblDetailTitle->palette();
+    title.setColor(QPalette::Window, kivo::colors::kBrandOrange);
+    title.setColor(QPalette::WindowText, Qt::white);
+    ui.lblDetailTitle->setAutoFillBackground(true);
+    ui.lblDetailTitle->setPalette(title);
+    QFont bold = ui.lblDetailTitle->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() + 2);
+    ui.lblDetailTitle->setFont(bold);
+}
+
+void ManagerWindow::closeEvent(QCloseEvent* event)
+{
+    if (closeRequested && !closeRequested())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void ManagerWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeListTabs();
+}
+
+void ManagerWindow::placeListTabs()
+{
+    // Drops down under the second page-title tab, over the page.
+    const QPoint below = ui.btnDetailTitlePagesSecond->mapTo(ui.centralwidget,
+                                                             QPoint(0, ui.btnDetailTitlePagesSecond->height()));
+    boxListTabsBox->move(below);
+    boxListTabsBox->raise();
+}

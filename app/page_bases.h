@@ -1,0 +1,69 @@
+#pragma once
+// What the controller asks of the pages that live in other subsystems: recognition, the update
+// and restore pages (one class, two instances) and the three settings pages. Each real page
+// derives from its base; until a page exists, a placeholder stands in.
+
+#include <QPushButton>
+
+#include <optional>
+
+#include "app/detail_view_controller.h"
+#include "device/device_data.h"
+
+class RecognitionPageBase : public DetailViewController {
+    Q_OBJECT
+public:
+    using DetailViewController::DetailViewController;
+    virtual int callerMode() const = 0;
+    virtual void setCallerMode(int mode) = 0;
+    virtual void initializeObject() = 0;
+    // Starts a recognition; a record is written back to the device after it is found.
+    virtual void doRecognize(std::optional<KIVOBluetoothDeviceData> info) = 0;
+    virtual void recognize(QObject* sender) = 0;
+    virtual void targetDevice(QObject* sender) = 0;
+    virtual QPushButton* btnNext() = 0;
+    virtual QPushButton* btnBack() = 0;
+};
+
+class UpdatePageBase : public DetailViewController {
+    Q_OBJECT
+public:
+    using DetailViewController::DetailViewController;
+    virtual void initializeObjectWithDefaultStatus(bool status) = 0;
+    virtual void readLatest() = 0;
+    virtual bool restorePossible() const = 0;
+    virtual void setControlsFirmwareRestore() = 0;
+    virtual int tabCount() const = 0;
+    virtual int tabAt(int index) const = 0;
+    virtual int tabIndexSelected() const = 0;
+    virtual void setTabIndexSelected(int index) = 0;
+    virtual QPushButton* btnNext() = 0;
+    virtual QPushButton* btnBack() = 0;
+    virtual void moveToNext(QObject* sender) = 0;
+    virtual void moveToBack(QObject* sender) = 0;
+    virtual void endLumoraUpdate() = 0;
+    virtual void setOpenedMessageBox(bool opened) = 0;
+};
+
+class SettingsPageBase : public DetailViewController {
+    Q_OBJECT
+public:
+    using DetailViewController::DetailViewController;
+    virtual void initializeObject() = 0;
+    virtual void setModeToGo(int mode) = 0;
+    virtual bool checkNeedToSave() = 0;
+    // Settings page only: the audio-channel-timeout field holds an acceptable value.
+    virtual bool checkACT() { return true; }
+    virtual void save(QObject* sender) = 0;
+    virtual void moveToModeToGo() = 0;
+    // Settings page only: after the all-settings sheet's prompt was declined.
+    virtual void moveToSettingToSetting() {}
+    // Settings page only: the all-settings sheet, or nullptr.
+    virtual QWidget* sheetDeviceAllSettings() { return nullptr; }
+    // Settings page only: re-titles the all-settings table after a language change.
+    virtual void callTableviewReloadDataForOutsideClass() {}
+    virtual QPushButton* btnNewDevice() = 0;
+    virtual QPushButton* btnBack() = 0;
+    virtual void moveToDeviceSelection(QObject* sender) = 0;
+    virtual void moveToFirmwareUpdate(QObject* sender) = 0;
+};

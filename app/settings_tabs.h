@@ -1,0 +1,26 @@
+#pragma once
+// The settings tabs a device gets, by product id and firmware version.
+
+#include <array>
+
+// Tab ids: which settings page a tab opens.
+enum SettingsTabId : int {
+    kTabNone = 0,
+    kTabDeviceSettings = 1, // mode 7
+    kTabSpeedDial = 2,      // mode 9
+    kTabSecondSettings = 3, // mode 8 (FM radio)
+};
+
+struct SettingsTabs {
+    int count = 0;
+    std::array<int, 3> tabs{};
+    int selected = 0;
+};
+
+// The tabs of a product at firmware major.minor; fm_radio is the device's FM show/hide answer.
+SettingsTabs settings_tabs_for(int product_id, int major, int minor, int fm_radio);
+
+// The mode whose tab id is tab (7, 8 or 9), 0 for none.
+int settings_mode_of_tab(int tab);
+// The tab id of a settings mode (7 -> 1, 8 -> 3, 9 -> 2), 0 for other modes.
+int settings_tab_of_mode(int mode);

@@ -1,0 +1,117 @@
+// The one message box: sizes, buttons, what its answers do, and a worker that waits for it.
+
+#include <thread>
+
+#include "tests/app/app_fixture.h"
+#include "tests/app/spy_pages.h"
+
+#include "common/addresses.h"
+#include "app/message_box_layout.h"
+
+class MessageBox : public AppTest {
+protected:
+    PageFactory pages() override { return spies.factory(); }
+
+    void open(int purpose, bool with_cancel = true, int size = 0)
+    {
+        app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            "Question?", false, with_cancel ? std::optional<std::string>("NO") : std::nullopt, "YES", size, purpose);
+    }
+    MessageBoxSheet& box() { return *window().sheetMessageBox; }
+
+    SpyPages spies;
+};
+
+TEST(MessageBoxLayout, SizesByCodeAndTheFirstBoxOfARun)
+{
+    struct Case {
+        int code, width, height;
+    };
+    for (const Case c : {Case{0, 420, 115}, Case{1, 420, 135}, Case{2, 520, 175}, Case{3, 520, 205},
+                         Case{4, 520, 235}, Case{5, 530, 355}, Case{6, 520, 265}, Case{7, 840, 240},
+                         Case{8, 720, 180}, Case{9, 0, 0}, Case{42, 530, 355}, Case{-1, 530, 355}}) {
+        EXPECT_EQ(message_box_size(c.code, false), QSize(c.width, c.height)) << c.code;
+        EXPECT_EQ(message_box_size(c.code, true), QSize(c.width, c.height + 20)) << c.code;
+    }
+}
+
+TEST_F(MessageBox, OkOnlyBoxHidesCancelAndShowsTheWarning)
+{
+    app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat("Careful", true, std::nullopt,
+                                                                                  "OK", 1, kBoxStatus);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(box().messageText().toStdString(), "Careful");
+    EXPECT_TRUE(box().warningShown());
+    EXPECT_FALSE(box().cancelButton()->isVisible());
+    EXPECT_FALSE(box().cancelButton()->isEnabled());
+    EXPECT_EQ(box().okButton()->text().toStdString(), "OK");
+    EXPECT_EQ(app().messageBoxStatus(), kBoxStatus);
+    box().okButton()->click();
+    EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(app().messageBoxStatus(), 0);
+}
+
+TEST_F(MessageBox, AnswersActByPurpose)
+{
+    app().setDeviceTarget(0x3142);
+    app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    open(kBoxToHome);
+    box().cancelButton()->click();
+    EXPECT_EQ(app().mode(), kModeRecognition) << "cancel only closes";
+    open(kBoxToHome);
+    box().okButton()->click();
+    EXPECT_EQ(app().mode(), kModeHome);
+
+    open(kBoxSupportMail);
+    box().cancelButton()->click();
+    open(kBoxRecognitionHelp);
+    box().cancelButton()->click();
+    open(kBoxRecognitionHelp);
+    box().okButton()->click();
+    ASSERT_EQ(openedAddresses().size(), 2u);
+    EXPECT_EQ(openedAddresses()[0], kivo::addresses::kSupportMail);
+    EXPECT_EQ(openedAddresses()[1].rfind(kivo::addresses::kGlobalServerBase, 0), 0u);
+
+    recognize(0x3142);
+    app().setDeviceSettingsWithStatus(true);
+    open(kBoxSaveSettings);
+    box().okButton()->click();
+    EXPECT_EQ(spies.settings[0]->saves, 1);
+
+    open(kBoxCameraUpdateDone);
+    box().okButton()->click();
+    EXPECT_EQ(spies.restore->cameraDone, 1) << "outside the update page, the restore page ends it";
+}
+
+TEST_F(MessageBox, RestartToRecoverRemembersTheModeAndQuits)
+{
+    bool quit = false;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { quit = true; });
+    recognize(0x3142);
+    app().setFirmwareUpdateWithStatus(true);
+    open(kBoxRestartToRecover);
+    box().okButton()->click();
+    EXPECT_TRUE(app().restartToRecover());
+    EXPECT_EQ(app().modeRestartToRecover(), kModeUpdate);
+    EXPECT_TRUE(quit);
+}
+
+TEST_F(MessageBox, WorkerWaitsForTheAnswerFromTheMainThread)
+{
+    SpyUpdatePage* update = spies.update;
+    std::atomic<bool> went_on{false};
+    std::thread worker([&] {
+        update->setOpenedMessageBox(true);
+        app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            "Skip the backup file?", true, "NO", "YES", 2, kBoxSkipRestoreBackup);
+        update->answer.waitUntilAnswered();
+        went_on = true;
+    });
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    EXPECT_EQ(box().messageText().toStdString(), "Skip the backup file?");
+    EXPECT_FALSE(went_on);
+    box().okButton()->click();
+    worker.join();
+    EXPECT_TRUE(went_on);
+    EXPECT_TRUE(app().skipRestoreBackupFile());
+}

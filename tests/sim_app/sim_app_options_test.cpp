@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "tests/sim_app/sim_app_options.h"
+
+TEST(SimAppOptions, DevicesServerAndScreenshot)
+{
+    std::string error;
+    auto options = parse_sim_app_options({"--device", "hid:0x3142", "--device", "usb:4D10", "--server-base",
+                                          "http://127.0.0.1:8080/kivobluetoothmanager/", "--screenshot", "a.png"},
+                                         error);
+    ASSERT_TRUE(options) << error;
+    ASSERT_EQ(options->devices.size(), 2u);
+    EXPECT_EQ(options->devices[0].face, SimDeviceOption::Hid);
+    EXPECT_EQ(options->devices[0].product_id, 0x3142);
+    EXPECT_EQ(options->devices[1].face, SimDeviceOption::Usb);
+    EXPECT_EQ(options->devices[1].product_id, 0x4D10);
+    EXPECT_EQ(options->server_base, "http://127.0.0.1:8080/kivobluetoothmanager/");
+    EXPECT_EQ(options->screenshot, "a.png");
+}
+
+TEST(SimAppOptions, BadInputIsNamed)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--device", "bt:0x3142"},
+                                                 {"--device", "hid:0x13142"}, {"--device", "hid:"},
+                                                 {"--device"}, {"--bogus"}, {"--screenshot-delay", "-5"}}) {
+        std::string error;
+        EXPECT_FALSE(parse_sim_app_options(args, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
