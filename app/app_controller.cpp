@@ -1,6 +1,7 @@
 #include "app/app_controller.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QMetaObject>
 #include <QShortcut>
 
@@ -14,6 +15,7 @@
 #include "app/home_page.h"
 #include "app/main_button.h"
 #include "app/manager_update_page.h"
+#include "app/manager_version_list.h"
 #include "app/manager_window.h"
 #include "app/page_bases.h"
 #include "app/resource_images.h"
@@ -89,6 +91,16 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
     connect(ui.menuItemQuit, &QAction::triggered, this, [this] { stopManager(); });
     connect(ui.menuItemOnlineHelp, &QAction::triggered, this, [this] { showOnlineHelp(); });
     connect(ui.menuItemKeyboradShortcuts, &QAction::triggered, this, [this] { changeShortcuts(); });
+    connect(ui.menuItemDiagnosticLog, &QAction::triggered, this, [this] { logStatus(); });
+    connect(ui.menuItemManagerLanguage, &QAction::triggered, this, [this] { openLanguageManager(); });
+    connect(ui.btnLanguageManager, &QPushButton::clicked, this, [this] { openLanguageManager(); });
+    LanguageSheet* sheet = window_->sheetLanguageManager;
+    connect(sheet->radioLanguageManager, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* cell) { changeLanguageManager(cell); });
+    for (QPushButton* name : sheet->languageButtons)
+        connect(name, &QPushButton::clicked, this, [this, name] { changeLanguageManager(name); });
+    connect(sheet->ui.btnLanguageManagerOK, &QPushButton::clicked, this, [this] { languageManagerOK(); });
+    connect(sheet->ui.btnLanguageManagerCancel, &QPushButton::clicked, this, [this] { languageManagerCancel(); });
     for (int i = 0; i < 3; ++i)
         connect(window_->btnListTabs[static_cast<size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { changeSelectionListTabs(i); });
@@ -113,6 +125,7 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
         {QKeySequence(Qt::CTRL | Qt::Key_2), &KIVOBluetoothManagerAppController::moveToSecondPage},
         {QKeySequence(Qt::CTRL | Qt::Key_I), &KIVOBluetoothManagerAppController::about},
         {QKeySequence(Qt::CTRL | Qt::Key_K), &KIVOBluetoothManagerAppController::changeShortcuts},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), &KIVOBluetoothManagerAppController::openLanguageManager},
     };
     for (const auto& [sequence, action] : keys) {
         auto* shortcut = new QShortcut(sequence, window_.get());
@@ -671,6 +684,12 @@ void KIVOBluetoothManagerAppController::initTabData()
     setTabIndexSelected(selected);
     listTabsOpened_ = false;
     enableListTabsTo(false);
+}
+
+bool KIVOBluetoothManagerAppController::haveNewManagerUpdate() const
+{
+    return kivo::is_newer_manager_version(managerLatestVersionMajor(), managerLatestVersionMinor(),
+                                          managerLatestVersionSecondary());
 }
 
 bool KIVOBluetoothManagerAppController::isDeviceTargetSameAs(int product_id) const

@@ -20,6 +20,8 @@
 #include "link/usb_products.h"
 
 class DetailViewController;
+class KeyedArchiver;
+class KeyedUnarchiver;
 class DeviceSelectionViewController;
 class ManagerUpdateViewController;
 class ManagerWindow;
@@ -69,6 +71,11 @@ public:
     // defaults stand.
     using ConfigurationReader = std::function<void(KIVOBluetoothManagerAppController&)>;
     void setConfigurationReader(ConfigurationReader reader) { configurationReader_ = std::move(reader); }
+    // The configuration archive's keys (app/configuration_archive.h reads and writes the file).
+    void encodeWithCoder(KeyedArchiver& coder) const;
+    // Takes a stored configuration's values. A value of the wrong type raises ArchiveError before
+    // anything changes.
+    void initWithCoder(const KeyedUnarchiver& coder);
     ManagerWindow* window() const { return window_.get(); }
 
     // ---- State -------------------------------------------------------------------------------
@@ -153,6 +160,8 @@ public:
     void setManagerLatestVersionMinor(int v) { managerLatestVersionMinor_.store(v); }
     int managerLatestVersionSecondary() const { return managerLatestVersionSecondary_.load(); }
     void setManagerLatestVersionSecondary(int v) { managerLatestVersionSecondary_.store(v); }
+    // The latest manager version read from the server is above the running 1.2.0.
+    bool haveNewManagerUpdate() const;
 
     // Device answers that recognition records (written by its worker).
     int fmRadioShowAndHide() const { return fmRadioShowAndHide_.load(); }
@@ -238,6 +247,23 @@ public:
     void showOnlineHelp();
     void showStatus();
     void stopManager();
+    // Saves the diagnostic log where the user chooses.
+    void logStatus();
+    // Writes the diagnostic log to file; false when it cannot be written.
+    bool writeDiagnosticLog(const std::string& file);
+
+    // ---- Language sheet ----------------------------------------------------------------------
+    void openLanguageManager();
+    // The action of the sheet's radio cells and language names.
+    void changeLanguageManager(QObject* sender);
+    // Re-titles the sheet in the language of its selected row.
+    void setControlsLanguageManager();
+    void languageManagerOK();
+    void languageManagerCancel();
+    // The sheet's row r shows language R(r): English, French, Spanish, Italian, German, Dutch,
+    // Russian, Chinese, Korean, Japanese, Finnish, Czech, Polish. Outside 1 to 12: row or language 0.
+    static int languageManagerFromButtonCellIndex(int row);
+    static int buttonCellIndexFromLanguageManager(int language);
 
     // ---- Status line -------------------------------------------------------------------------
     std::string getStrStatus() const;

@@ -1,16 +1,24 @@
 #include "app/application.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/configuration_archive.h"
 #include "app/manager_window.h"
+#include "common/system_log.h"
 #include "link/usb_link.h"
 
 KIVOBluetoothManagerAppDelegate::KIVOBluetoothManagerAppDelegate(PageFactory pages)
-    : controller_(std::make_unique<KIVOBluetoothManagerAppController>(std::move(pages)))
+    : controller_(std::make_unique<KIVOBluetoothManagerAppController>(std::move(pages))),
+      configurationFile_(kivo::configuration_file()),
+      relaunch_(kivo::relaunch_application)
 {
+    controller_->setConfigurationReader([this](KIVOBluetoothManagerAppController& controller) {
+        kivo::read_configuration(configurationFile_, controller);
+    });
     connect(controller_.get(), &KIVOBluetoothManagerAppController::quitRequested, this,
             [] { QCoreApplication::quit(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { applicationWillTerminate(); });
@@ -29,7 +37,11 @@ void KIVOBluetoothManagerAppDelegate::applicationWillTerminate()
     if (terminated_)
         return;
     terminated_ = true;
+    kivo::write_configuration(configurationFile_, *controller_);
     usb_link_stop();
+    // The new run reads the configuration just written and recovers the device.
+    if (controller_->restartToRecover() && relaunch_)
+        relaunch_();
 }
 
 namespace kivo {
@@ -53,6 +65,13 @@ bool display_available(const char* program)
                  "Start it from a desktop session, or under xvfb-run.\n",
                  program);
     return false;
+}
+
+void relaunch_application()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!QProcess::startDetached(program, QCoreApplication::arguments().mid(1)))
+        system_logf("cannot start %s again", program.toStdString().c_str());
 }
 
 } // namespace kivo

@@ -4,11 +4,14 @@
 
 #include <QObject>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/app_controller.h"
 
-// Owns the controller for the run and does the end-of-run work when the application quits.
+// Owns the controller for the run, gives it the stored configuration at start and does the
+// end-of-run work when the application quits.
 class KIVOBluetoothManagerAppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -18,11 +21,21 @@ public:
     KIVOBluetoothManagerAppController& appController() { return *controller_; }
     // Shows the window and its first page.
     void start();
-    // The end-of-run work: the USB libraries end.
+    // The end-of-run work, once: the configuration is written, the USB library ends and, when a
+    // restart to recover was asked for, the program is started again.
     void applicationWillTerminate();
+
+    // Where the configuration is read and written (the user's configuration file unless a test
+    // says otherwise). Set before start().
+    void setConfigurationFile(std::filesystem::path file) { configurationFile_ = std::move(file); }
+    const std::filesystem::path& configurationFile() const { return configurationFile_; }
+    // What starting the program again does (tests record it instead).
+    void setRelauncher(std::function<void()> relaunch) { relaunch_ = std::move(relaunch); }
 
 private:
     std::unique_ptr<KIVOBluetoothManagerAppController> controller_;
+    std::filesystem::path configurationFile_;
+    std::function<void()> relaunch_;
     bool terminated_ = false;
 };
 
@@ -32,5 +45,7 @@ namespace kivo {
 void name_application();
 // True when a window can be shown; otherwise says why on standard error.
 bool display_available(const char* program);
+// Starts this program again as a process of its own, with the same arguments.
+void relaunch_application();
 
 } // namespace kivo

@@ -1,7 +1,9 @@
 #include "app/home_page.h"
 
 #include "app/app_controller.h"
+#include "app/manager_version_list.h"
 #include "app/resource_images.h"
+#include "app/server_choice.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
@@ -9,11 +11,32 @@
 using kivo::AppText;
 
 namespace {
+
 // Selected unless the configuration holds another product.
 constexpr int kOemHeadset = 0x3142;
 // An older id of the same product.
 constexpr int kRenamedProduct = 0x4010;
 constexpr int kRenamedProductNow = 0x4D10;
+
+// The model buttons of earlier releases; the page keeps them, always hidden.
+struct LegacyModel {
+    QPushButton* Ui::DeviceSelectionView::*button;
+    QLabel* Ui::DeviceSelectionView::*background;
+    int productId;
+};
+using V = Ui::DeviceSelectionView;
+constexpr LegacyModel kLegacyModels[] = {
+    {&V::btnAldero, &V::bgAldero, 0x4D10},       {&V::btnAlderoR, &V::bgAlderoR, 0x4D20},
+    {&V::btnGalvex, &V::bgGalvex, 0x2020},       {&V::btnBirchel, &V::bgBirchel, 0x4D05},
+    {&V::btnBirchelFM, &V::bgBirchelFM, 0x4D15}, {&V::btnCedrin, &V::bgCedrin, 0x4020},
+    {&V::btnHailor, &V::bgHailor, 0x2010},       {&V::btnDovrin, &V::bgDovrin, 0x4030},
+    {&V::btnDALVOR, &V::bgDALVOR, 0x4010},       {&V::btnElmora, &V::bgElmora, 0x5010},
+    {&V::btnElmoraS, &V::bgElmoraS, 0x5020},     {&V::btnElmoraH, &V::bgElmoraH, 0x5030},
+    {&V::btnElmoraHFM, &V::bgElmoraHFM, 0x5040}, {&V::btnISLORA, &V::bgISLORA, 0x4110},
+    {&V::btnYewdel, &V::bgYewdel, 0x5210},       {&V::btnXandel, &V::bgXandel, 0x5310},
+    {&V::btnWrenna, &V::bgWrenna, 0x3010},       {&V::btnVessra, &V::bgVessra, 0x4120},
+};
+
 } // namespace
 
 DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller)
@@ -23,11 +46,15 @@ DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManage
     ui_.btnHome->setIcon(QIcon(kivo::images::product_picture(kivo::product_picture(kOemHeadset, 0), {240, 180})));
     connect(ui_.btnHome, &QPushButton::clicked, this, [this] { btnHomeClick(ui_.btnHome); });
     connect(ui_.btnNext, &QPushButton::clicked, this, [this] { targetDeviceSet(ui_.btnNext); });
+    for (const LegacyModel& model : kLegacyModels) {
+        QPushButton* button = ui_.*model.button;
+        button->setProperty("productId", model.productId);
+        connect(button, &QPushButton::clicked, this, [this, button] { targetDeviceSelected(button); });
+    }
 }
 
 void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
 {
-    (void)onStartUp; // the once-per-run manager check joins here
     appController()->setShowShortcuts(false);
     appController()->reflectShortcuts();
     deviceTargetSelected_ = appController()->deviceTarget();
@@ -35,6 +62,8 @@ void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
     if (deviceTargetSelected_ == 0)
         deviceTargetSelected_ = kOemHeadset;
     setControls();
+    if (onStartUp)
+        checkManagerUpdate();
 }
 
 void DeviceSelectionViewController::setControls()
@@ -42,6 +71,12 @@ void DeviceSelectionViewController::setControls()
     if (deviceTargetSelected_ == kRenamedProduct) {
         deviceTargetSelected_ = kRenamedProductNow;
         appController()->setDeviceTarget(kRenamedProductNow);
+    }
+    for (const LegacyModel& model : kLegacyModels) {
+        for (QWidget* w : {static_cast<QWidget*>(ui_.*model.button), static_cast<QWidget*>(ui_.*model.background)}) {
+            w->setEnabled(false);
+            w->hide();
+        }
     }
     ui_.btnHome->setEnabled(true);
     ui_.btnHome->show();
@@ -57,6 +92,8 @@ void DeviceSelectionViewController::setShortcuts()
     ui_.btnNext->setText(appController()->showShortcuts()
                              ? QString::fromUtf8(kivo::shortcuts::kNext)
                              : QString::fromStdString(AppText::tavk_string_next_in(appController()->languageManager())));
+    for (const LegacyModel& model : kLegacyModels)
+        (ui_.*model.button)->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(model.productId)));
 }
 
 void DeviceSelectionViewController::btnHomeClick(QObject*) { targetDeviceSet(ui_.btnNext); }
@@ -65,4 +102,62 @@ void DeviceSelectionViewController::targetDeviceSet(QObject*)
 {
     appController()->setDeviceTarget(deviceTargetSelected_);
     appController()->setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+}
+
+void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
+{
+    const QVariant product = sender ? sender->property("productId") : QVariant();
+    deviceTargetSelected_ = product.isValid() ? product.toInt() : kRenamedProductNow;
+    setControls();
+}
+
+// ---- Manager-version check ---------------------------------------------------------------------
+
+void DeviceSelectionViewController::checkManagerUpdate()
+{
+    KIVOBluetoothManagerAppController* controller = appController();
+    goManagerUpdate_.store(false);
+    controller->setOnProcessing(true);
+    controller->setControls();
+    if (checkStarted_) {
+        controller->setOnProcessing(false);
+        controller->setControls();
+        return;
+    }
+    checkStarted_ = true;
+    threadTerminated_.store(false);
+    // Chosen here: the time-zone lookup is a Qt call, which stays on the main thread.
+    const std::string base = kivo::firmware_server_base();
+    checkRun_.start([this, base] { threadMethodCheckManagerUpdate(base); },
+                    [this] { timerMethodCheckManagerUpdate(); });
+}
+
+void DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string& base)
+{
+    KIVOBluetoothManagerAppController* controller = appController();
+    controller->setManagerLatestVersionMajor(kivo::kManagerVersionMajor);
+    controller->setManagerLatestVersionMinor(kivo::kManagerVersionMinor);
+    controller->setManagerLatestVersionSecondary(kivo::kManagerSecondaryVersion);
+    if (const auto latest = kivo::read_manager_version_list(base, kivo::kManagerCheckTimeout)) {
+        controller->setManagerLatestVersionMajor(latest->major);
+        controller->setManagerLatestVersionMinor(latest->minor);
+        controller->setManagerLatestVersionSecondary(latest->secondary);
+        controller->setUrlManagerUpdate(latest->downloadAddress);
+        // Without a download address there is nothing to offer.
+        goManagerUpdate_.store(controller->haveNewManagerUpdate() && !latest->downloadAddress.empty());
+    }
+    threadTerminated_.store(true, std::memory_order_release);
+}
+
+void DeviceSelectionViewController::timerMethodCheckManagerUpdate()
+{
+    if (!threadTerminated_.load(std::memory_order_acquire))
+        return;
+    checkRun_.finish();
+    KIVOBluetoothManagerAppController* controller = appController();
+    controller->setOnProcessing(false);
+    controller->setControls();
+    setControls();
+    if (goManagerUpdate_.load())
+        controller->setManagerUpdate();
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The home page: the OEM headset is preselected; its button hands the product id to the controller
-// and goes on to device recognition.
+// and goes on to device recognition. Shown first in a run, it checks once whether the firmware
+// server lists a newer manager and then offers it.
+
+#include <QPushButton>
+
+#include <atomic>
+#include <string>
 
 #include "app/detail_view_controller.h"
+#include "app/worker_run.h"
 #include "ui_device_selection_view.h"
-
-class QPushButton;
 
 class DeviceSelectionViewController : public DetailViewController {
     Q_OBJECT
@@ -13,17 +18,36 @@ public:
     explicit DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller);
 
     QWidget* view() override { return view_; }
-    // Prepares the page each time it is shown; onStartUp only for the first page of a start.
+    // Prepares the page each time it is shown; onStartUp only for the first page of a start, and
+    // only then may the manager check run.
     void initializeObjectOnStartUp(bool onStartUp);
     void setControls() override;
     void setShortcuts() override;
     void btnHomeClick(QObject* sender);
     void targetDeviceSet(QObject* sender);
+    // The legacy model buttons' action: their product id becomes the selection.
+    void targetDeviceSelected(QObject* sender);
     QPushButton* btnNext() const { return ui_.btnNext; }
     int deviceTargetSelected() const { return deviceTargetSelected_; }
+    const Ui::DeviceSelectionView& ui() const { return ui_; }
+
+    // The once-per-run check for a newer manager: a worker reads the server's list, the timer
+    // ends the check and switches to the offer when there is one.
+    void checkManagerUpdate();
+    bool managerCheckRunning() const { return checkRun_.active(); }
 
 private:
+    void threadMethodCheckManagerUpdate(const std::string& base);
+    void timerMethodCheckManagerUpdate();
+
     QWidget* view_;
     Ui::DeviceSelectionView ui_;
     int deviceTargetSelected_ = 0;
+
+    // The page lives for the whole run, so this is once per run.
+    bool checkStarted_ = false;
+    std::atomic<bool> goManagerUpdate_{false};
+    // The worker's hand-over flag, set after all its other writes.
+    std::atomic<bool> threadTerminated_{false};
+    kivo::WorkerRun checkRun_;
 };

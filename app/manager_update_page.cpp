@@ -1,8 +1,16 @@
 #include "app/manager_update_page.h"
 
+#include <QShortcut>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/address_opener.h"
 #include "app/app_controller.h"
+#include "app/server_choice.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
+#include "common/addresses.h"
 
 using kivo::AppText;
 
@@ -10,7 +18,15 @@ ManagerUpdateViewController::ManagerUpdateViewController(KIVOBluetoothManagerApp
     : DetailViewController(controller), view_(new QWidget)
 {
     ui_.setupUi(view_);
+    connect(ui_.btnYes, &QPushButton::clicked, this, [this] { okUpdate(ui_.btnYes); });
     connect(ui_.btnNo, &QPushButton::clicked, this, [this] { cancelUpdate(ui_.btnNo); });
+    connect(ui_.btnReleaseNotes, &QPushButton::clicked, this, [this] { releaseNotes(ui_.btnReleaseNotes); });
+    // The buttons' shortcut labels: [ENTER] and [ESC], while the page is shown.
+    for (auto [key, button] : {std::pair{Qt::Key_Return, ui_.btnYes}, std::pair{Qt::Key_Enter, ui_.btnYes},
+                               std::pair{Qt::Key_Escape, ui_.btnNo}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), view_);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
 }
 
 void ManagerUpdateViewController::initializeObject()
@@ -20,7 +36,11 @@ void ManagerUpdateViewController::initializeObject()
     setControls();
 }
 
-void ManagerUpdateViewController::setControls() { setShortcuts(); }
+void ManagerUpdateViewController::setControls()
+{
+    setShortcuts();
+    ui_.tfInstruction->setText(QString::fromStdString(stringInstruction()));
+}
 
 void ManagerUpdateViewController::setShortcuts()
 {
@@ -28,12 +48,33 @@ void ManagerUpdateViewController::setShortcuts()
     if (appController()->showShortcuts()) {
         ui_.btnYes->setText(QString::fromUtf8(kivo::shortcuts::kEnter));
         ui_.btnNo->setText(QString::fromUtf8(kivo::shortcuts::kEscape));
+        ui_.btnReleaseNotes->setText(QStringLiteral("[C]-[ENTER]"));
     } else {
         ui_.btnYes->setText(QString::fromStdString(AppText::tavk_string_yes_in(language)));
         ui_.btnNo->setText(QString::fromStdString(AppText::tavk_string_no_in(language)));
+        ui_.btnReleaseNotes->setText(QStringLiteral("Release Notes"));
     }
     ui_.btnReleaseNotes->hide();
     ui_.btnReleaseNotes->setEnabled(false);
 }
 
+std::string ManagerUpdateViewController::stringInstruction() const
+{
+    const KIVOBluetoothManagerAppController* c = appController();
+    return AppText::stringManagerUpdateInstruction(c->languageManager(), c->managerLatestVersionMajor(),
+                                                   c->managerLatestVersionMinor(), c->managerLatestVersionSecondary());
+}
+
+void ManagerUpdateViewController::okUpdate(QObject*)
+{
+    kivo::open_address(appController()->urlManagerUpdate());
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
 void ManagerUpdateViewController::cancelUpdate(QObject*) { appController()->setDeviceSelection(); }
+
+void ManagerUpdateViewController::releaseNotes(QObject*)
+{
+    kivo::open_address(kivo::firmware_server_base() + kivo::addresses::kHelpReleaseNotesPath);
+}

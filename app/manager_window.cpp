@@ -24,6 +24,7 @@ ManagerWindow::ManagerWindow()
     sheetAbout->setWindowModality(Qt::WindowModal);
 
     sheetMessageBox = new MessageBoxSheet(this);
+    sheetLanguageManager = new LanguageSheet(this);
     ui.btnAbout->setIcon(QIcon(kivo::images::load(QStringLiteral("about.svg"), {24, 24})));
     ui.btnClose->setIcon(QIcon(kivo::images::load(QStringLiteral("close.svg"), {24, 24})));
 

@@ -1,12 +1,13 @@
 #pragma once
 // The main window: the layout of the window's Designer file, the drop-down list of settings tabs,
-// the About sheet and the message box.
+// the About sheet, the language sheet and the message box.
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
 
+#include "app/language_sheet.h"
 #include "app/message_box_sheet.h"
 #include "ui_about_sheet.h"
 #include "ui_list_tabs_box.h"
@@ -25,6 +26,7 @@ public:
     QFrame* boxListTabsBox = nullptr;
     QDialog* sheetAbout = nullptr;
     MessageBoxSheet* sheetMessageBox = nullptr;
+    LanguageSheet* sheetLanguageManager = nullptr;
     std::array<QPushButton*, 3> btnListTabs{};
     std::array<QLabel*, 3> lblListTabs{};
 

@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <array>
+#include <mutex>
 #include <string_view>
 
 #include "common/addresses.h"
 #include "common/system_log.h"
 
 namespace kivo {
+namespace {
+std::mutex base_mutex;
+std::string chosen_base;
+} // namespace
 
 bool is_china_server()
 {
@@ -23,7 +28,18 @@ bool is_china_server()
 
 std::string firmware_server_base()
 {
+    {
+        std::lock_guard lock(base_mutex);
+        if (!chosen_base.empty())
+            return chosen_base;
+    }
     return is_china_server() ? addresses::kRegionalServerBase : addresses::kGlobalServerBase;
+}
+
+void set_firmware_server_base(std::string base)
+{
+    std::lock_guard lock(base_mutex);
+    chosen_base = std::move(base);
 }
 
 } // namespace kivo

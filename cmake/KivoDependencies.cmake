@@ -21,6 +21,9 @@ target_link_libraries(kivo_mbedcrypto INTERFACE ${MBEDCRYPTO_LIBRARY})
 
 find_package(ZLIB REQUIRED)
 
+# The firmware server is read over HTTP.
+pkg_check_modules(LIBCURL REQUIRED IMPORTED_TARGET libcurl)
+
 if(KIVO_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()

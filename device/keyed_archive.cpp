@@ -144,6 +144,8 @@ KeyedArchiver::~KeyedArchiver() = default;
 
 void KeyedArchiver::encodeInt(std::string_view key, int value) { (*root_)[key_text(key)] = value; }
 
+void KeyedArchiver::encodeBool(std::string_view key, bool value) { (*root_)[key_text(key)] = value; }
+
 void KeyedArchiver::encodeText(std::string_view key, std::string_view text)
 {
     (*root_)[key_text(key)] = std::string(text);
@@ -211,6 +213,18 @@ double KeyedUnarchiver::decodeFloat(std::string_view key) const
     if (!found->is_number())
         wrong_type(key, "a number");
     return found->get<double>();
+}
+
+bool KeyedUnarchiver::decodeBool(std::string_view key) const
+{
+    const auto found = root_->find(key_text(key));
+    if (found == root_->end())
+        return false;
+    if (found->is_boolean())
+        return found->get<bool>();
+    if (found->is_number_integer())
+        return found->get<int64_t>() != 0;
+    wrong_type(key, "a flag");
 }
 
 std::string KeyedUnarchiver::decodeText(std::string_view key) const

@@ -1,11 +1,11 @@
 #pragma once
 // A keyed store written as JSON: one object whose first member "$class" names the archived class,
-// followed by the encoded keys in the order they were encoded. Integers are JSON integers, texts
-// JSON strings, dates ISO 8601 texts with their UTC offset ("2024-05-01T14:03:09+02:00"); a
-// missing date is null.
+// followed by the encoded keys in the order they were encoded. Integers are JSON integers, flags
+// JSON booleans, texts JSON strings, dates ISO 8601 texts with their UTC offset
+// ("2024-05-01T14:03:09+02:00"); a missing date is null.
 //
 // Reading is strict about what is present and lenient about what is absent: a value of the wrong
-// type raises ArchiveError, an absent key reads as 0, an empty text or no date.
+// type raises ArchiveError, an absent key reads as 0, false, an empty text or no date.
 
 #include <chrono>
 #include <memory>
@@ -33,6 +33,7 @@ public:
     KeyedArchiver& operator=(const KeyedArchiver&) = delete;
 
     void encodeInt(std::string_view key, int value);
+    void encodeBool(std::string_view key, bool value);
     void encodeText(std::string_view key, std::string_view text);
     void encodeDate(std::string_view key, const std::optional<ArchiveDate>& date);
 
@@ -53,6 +54,8 @@ public:
 
     bool containsValueForKey(std::string_view key) const;
     int decodeInt(std::string_view key) const;
+    // A JSON boolean, or an integer (non-zero is true) as older writers stored flags.
+    bool decodeBool(std::string_view key) const;
     double decodeFloat(std::string_view key) const;
     std::string decodeText(std::string_view key) const;
     std::optional<ArchiveDate> decodeDate(std::string_view key) const;

@@ -27,6 +27,8 @@ public:
     // The language named `english_name` written in `in`; a name in no table comes back unchanged.
     static std::string tavk_language_manager_from_language_in(std::string_view english_name, ManagerLanguage in);
     static std::string tavk_string_language_manager_in(ManagerLanguage in);
+    // The language sheet's check box.
+    static std::string stringApplyToFirmwareLanguage(ManagerLanguage in);
 
     // Button words and device-button names.
     static std::string tavk_string_ok_in(ManagerLanguage in);
@@ -102,6 +104,11 @@ public:
     static std::string stringMenuItemShowPrecaution(ManagerLanguage in);
     // Asked by the settings pages before they are left with unsaved changes.
     static std::string stringPromptSave(ManagerLanguage in);
+
+    // The manager-update offer: the product title, the latest version (its secondary number as
+    // a ".N" suffix when 1 or more) against the running 1.2, and the YES and NO button words.
+    static std::string stringManagerUpdateInstruction(ManagerLanguage in, int latest_major, int latest_minor,
+                                                      int latest_secondary);
 };
 
 } // namespace kivo

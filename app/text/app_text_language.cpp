@@ -54,4 +54,9 @@ std::string AppText::tavk_string_language_manager_in(ManagerLanguage in)
     return localized(text_tables::kManagerSoftwareLanguage, in);
 }
 
+std::string AppText::stringApplyToFirmwareLanguage(ManagerLanguage in)
+{
+    return localized(text_tables::kApplyToFirmwareLanguage, in);
+}
+
 } // namespace kivo

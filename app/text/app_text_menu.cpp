@@ -1,6 +1,9 @@
 #include "app/text/app_text.h"
+#include "app/text/product_names.h"
+#include "app/text/tables/manager_update.h"
 #include "app/text/tables/menu.h"
 #include "app/text/text_format.h"
+#include "common/manager_version.h"
 
 namespace kivo {
 
@@ -45,6 +48,16 @@ std::string AppText::stringMenuItemShowPrecaution(ManagerLanguage in) { return l
 std::string AppText::stringPromptSave(ManagerLanguage in)
 {
     return fill_format(localized(kPromptSave, in), {tavk_string_mode_in(kModeDeviceSetting, in)});
+}
+
+std::string AppText::stringManagerUpdateInstruction(ManagerLanguage in, int latest_major, int latest_minor,
+                                                    int latest_secondary)
+{
+    const std::string title = ProductNames::tavk_title_in(0, in);
+    const std::string suffix = latest_secondary >= 1 ? fill_format(".%d", {latest_secondary}) : std::string();
+    return fill_format(localized(kManagerUpdateOffer, in),
+                       {title, title, latest_major, latest_minor, suffix, tavk_string_yes_in(in),
+                        tavk_string_no_in(in), title, kManagerVersionMajor, kManagerVersionMinor, ""});
 }
 
 } // namespace kivo

@@ -1,8 +1,11 @@
 #pragma once
 // The whole application, offscreen, on an empty simulated bus: tests drive it through the window's
-// buttons and the controller, and read back what it shows.
+// buttons and the controller, and read back what it shows. Its configuration lives in a folder of
+// its own, its firmware server is a closed local port unless a test serves one, and a relaunch is
+// only counted.
 
 #include <QAbstractButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +16,11 @@
 
 #include "app/address_opener.h"
 #include "app/application.h"
+#include "app/configuration_archive.h"
+#include "app/home_page.h"
 #include "app/manager_window.h"
+#include "app/server_choice.h"
+#include "tests/app/net/local_http_server.h"
 #include "tests/app/run_events.h"
 #include "tests/sim/bus.h"
 
@@ -21,28 +28,47 @@ class AppTest : public ::testing::Test {
 protected:
     // The pages the application is started with; tests that spy on a page override it.
     virtual PageFactory pages() { return placeholder_page_factory(); }
-    // Runs before the controller reads its configuration.
+    // Runs after the controller has read its configuration file, before it uses it.
     virtual void configure(KIVOBluetoothManagerAppController&) {}
+    // The firmware server the application starts with.
+    virtual std::string serverBase() { return testnet::closed_local_base(); }
 
     void SetUp() override
     {
+        ASSERT_TRUE(folder_.isValid());
         kivo::set_address_opener([this](const std::string& address) { opened_.push_back(address); });
+        kivo::set_firmware_server_base(serverBase());
         delegate_ = std::make_unique<KIVOBluetoothManagerAppDelegate>(pages());
-        app().setConfigurationReader([this](KIVOBluetoothManagerAppController& c) { configure(c); });
+        delegate_->setConfigurationFile(configurationFile());
+        delegate_->setRelauncher([this] { ++relaunches_; });
+        app().setConfigurationReader([this](KIVOBluetoothManagerAppController& c) {
+            kivo::read_configuration(configurationFile(), c);
+            configure(c);
+        });
         delegate_->start();
+        // The home page's manager check ends before a test acts.
+        ASSERT_TRUE(run_events_until([this] { return !app().deviceSelectionViewController()->managerCheckRunning(); }));
     }
 
     void TearDown() override
     {
         delegate_.reset();
         kivo::set_address_opener(nullptr);
+        kivo::set_firmware_server_base({});
     }
 
     KIVOBluetoothManagerAppController& app() { return delegate_->appController(); }
+    KIVOBluetoothManagerAppDelegate& delegate() { return *delegate_; }
     ManagerWindow& window() { return *app().window(); }
     Ui::KIVOBluetoothManagerWindow& ui() { return window().ui; }
     std::string statusLine() { return ui().tfStatus->text().toStdString(); }
     const std::vector<std::string>& openedAddresses() const { return opened_; }
+    int relaunches() const { return relaunches_; }
+    // Where this test's configuration is read and written; the folder is this test's own.
+    std::filesystem::path configurationFile() const
+    {
+        return std::filesystem::path(folder_.path().toStdString()) / "config" / "VARGOZeltraDeviceManager.tavkconf";
+    }
 
     // A recognized device as recognition leaves it.
     void recognize(int product_id, int major = 1, int minor = 0)
@@ -56,7 +82,9 @@ protected:
     }
 
 private:
+    QTemporaryDir folder_;
     sim::Session sim_;
     std::unique_ptr<KIVOBluetoothManagerAppDelegate> delegate_;
     std::vector<std::string> opened_;
+    int relaunches_ = 0;
 };

@@ -1,6 +1,9 @@
 #pragma once
 // Placeholder pages that record what the controller asks of them.
 
+#include <string>
+#include <vector>
+
 #include "app/box_answer_wait.h"
 #include "app/placeholder_pages.h"
 
@@ -25,17 +28,34 @@ struct SpySettingsPage : PlaceholderSettingsPage {
         return unsaved;
     }
     void save(QObject*) override { ++saves; }
+    void setControls() override
+    {
+        ++controlsSet;
+        PlaceholderSettingsPage::setControls();
+    }
+    void callTableviewReloadDataForOutsideClass() override { ++tableReloads; }
     bool unsaved = false;
     int prompts = 0;
     int saves = 0;
+    int controlsSet = 0;
+    int tableReloads = 0;
 };
 
 struct SpyUpdatePage : PlaceholderUpdatePage {
     using PlaceholderUpdatePage::PlaceholderUpdatePage;
     void setOpenedMessageBox(bool opened) override { answer.setOpen(opened); }
     void endLumoraUpdate() override { ++cameraDone; }
+    void initializeObjectWithDefaultStatus(bool status) override
+    {
+        calls.push_back(status ? "initializeObjectWithDefaultStatus YES" : "initializeObjectWithDefaultStatus NO");
+        PlaceholderUpdatePage::initializeObjectWithDefaultStatus(status);
+    }
+    void setControlsFirmwareRestore() override { calls.push_back("setControlsFirmwareRestore"); }
+    void readLatest() override { calls.push_back("readLatest"); }
     BoxAnswerWait answer;
     int cameraDone = 0;
+    // The language sheet's calls, in order.
+    std::vector<std::string> calls;
 };
 
 // The pages of an application whose recognition, update and settings pages are spies.

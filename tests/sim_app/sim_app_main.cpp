@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/main/page_factory.h"
 #include "app/manager_window.h"
+#include "app/server_choice.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_interface.h"
 #include "tests/sim/usb_devices.h"
@@ -50,6 +51,9 @@ int main(int argc, char** argv)
         else
             sim::bus().plug(sim::make_bccmd_device(device.product_id, {}));
     }
+
+    if (!options->server_base.empty())
+        kivo::set_firmware_server_base(options->server_base);
 
     QApplication application(argc, argv);
     kivo::name_application();

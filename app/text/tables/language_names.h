@@ -34,4 +34,7 @@ inline constexpr std::array<Translated, kLanguageNameCount> kLanguageNames = {{
 
 inline constexpr Translated kManagerSoftwareLanguage{"Manager Software Language", {"Langue du logiciel", "Sprache der Software", "Lingua del software", "ソフトウェアの言語", "소프트웨어 언어", "Idioma del software", "Taal van de software", "Язык программы", "软件语言", "Ohjelmiston kieli", "Jazyk programu", "Język programu"}};
 
+// The language sheet's check box: the device's voice-prompt language follows the interface's.
+inline constexpr Translated kApplyToFirmwareLanguage{"Apply To Firmware Language", {"Appliquer à la langue du micrologiciel", "Auf die Firmware-Sprache anwenden", "Applica alla lingua del firmware", "ファームウェアの言語にも適用", "펌웨어 언어에 적용", "Aplicar al idioma del firmware", "Toepassen op de firmwaretaal", "Применить к языку прошивки", "应用于固件语言", "Käytä myös laiteohjelmiston kielenä", "Použít i pro jazyk firmwaru", "Zastosuj do języka oprogramowania układowego"}};
+
 } // namespace kivo::text_tables

@@ -275,3 +275,15 @@ TEST(AppText, LanguageNameFromEnglishName)
     EXPECT_EQ(AppText::tavk_language_manager_from_language_in("Klingon", kivo::kFrench), "Klingon");
     EXPECT_EQ(AppText::tavk_language_manager_from_language_in("", kivo::kFrench), "");
 }
+
+TEST(AppText, ManagerUpdateOfferNamesBothVersions)
+{
+    EXPECT_EQ(AppText::stringManagerUpdateInstruction(kivo::kEnglish, 1, 3, 1),
+              "Newer version of KIVO Bluetooth Manager is available. Would you like to update KIVO Bluetooth "
+              "Manager to v1.3.1?\n\nPressing the [YES] button will close this program and start downloading the "
+              "update. Install the update after downloading.\nPressing the [NO] button will start KIVO Bluetooth "
+              "Manager v1.2 without updating.");
+    const std::string german = AppText::stringManagerUpdateInstruction(kivo::kGerman, 2, 0, 0);
+    EXPECT_NE(german.find("auf v2.0 aktualisieren"), std::string::npos) << "no suffix for secondary 0: " << german;
+    EXPECT_NE(german.find("[JA]"), std::string::npos) << german;
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/text/tables/language_names.h"
+#include "app/text/tables/manager_update.h"
 #include "app/text/tables/menu.h"
 #include "app/text/tables/messages.h"
 #include "app/text/tables/modes.h"
@@ -33,6 +34,8 @@ std::vector<Table> all_tables()
 {
     std::vector<Table> tables = {
         {"manager software language", &kManagerSoftwareLanguage},
+        {"apply to firmware language", &kApplyToFirmwareLanguage},
+        {"manager update offer", &kManagerUpdateOffer},
         {"ok", &kOk, kKoreanOnly},
         {"send email", &kSendEmail},
         {"cancel", &kCancel},

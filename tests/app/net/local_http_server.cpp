@@ -1,0 +1,155 @@
+#include "tests/app/net/local_http_server.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace testnet {
+namespace {
+
+int bound_socket(int& port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        throw std::runtime_error("socket failed");
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    socklen_t length = sizeof address;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::close(fd);
+        throw std::runtime_error("bind failed");
+    }
+    port = ntohs(address.sin_port);
+    return fd;
+}
+
+const char* reason(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    default: return "Status";
+    }
+}
+
+} // namespace
+
+LocalHttpServer::LocalHttpServer()
+{
+    listener_ = bound_socket(port_);
+    if (::listen(listener_, 16) != 0 || ::pipe(wake_) != 0)
+        throw std::runtime_error("listen failed");
+    thread_ = std::thread([this] { run(); });
+}
+
+LocalHttpServer::~LocalHttpServer()
+{
+    stop_.store(true);
+    const char byte = 0;
+    [[maybe_unused]] const auto written = ::write(wake_[1], &byte, 1);
+    thread_.join();
+    for (int fd : held_)
+        ::close(fd);
+    ::close(listener_);
+    ::close(wake_[0]);
+    ::close(wake_[1]);
+}
+
+void LocalHttpServer::serve(const std::string& path, Reply reply)
+{
+    std::lock_guard lock(mutex_);
+    replies_[path] = std::move(reply);
+}
+
+std::string LocalHttpServer::base() const
+{
+    return "http://127.0.0.1:" + std::to_string(port_) + "/kivobluetoothmanager/";
+}
+
+int LocalHttpServer::requestCount(const std::string& path) const
+{
+    std::lock_guard lock(mutex_);
+    const auto found = counts_.find(path);
+    return found == counts_.end() ? 0 : found->second;
+}
+
+std::string LocalHttpServer::lastRequest() const
+{
+    std::lock_guard lock(mutex_);
+    return lastRequest_;
+}
+
+void LocalHttpServer::run()
+{
+    while (!stop_.load()) {
+        pollfd fds[2] = {{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) <= 0 || (fds[1].revents & POLLIN))
+            continue;
+        const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection >= 0)
+            answer(connection);
+    }
+}
+
+void LocalHttpServer::answer(int connection)
+{
+    std::string request;
+    char buffer[4096];
+    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
+        pollfd fd{connection, POLLIN, 0};
+        if (::poll(&fd, 1, 2000) <= 0)
+            break;
+        const ssize_t got = ::read(connection, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        request.append(buffer, static_cast<size_t>(got));
+    }
+    // "GET /path HTTP/1.1"
+    const size_t start = request.find(' ');
+    const size_t end = start == std::string::npos ? start : request.find(' ', start + 1);
+    const std::string path = end == std::string::npos ? "" : request.substr(start + 1, end - start - 1);
+
+    Reply reply{404, "not here"};
+    {
+        std::lock_guard lock(mutex_);
+        ++counts_[path];
+        lastRequest_ = request;
+        if (const auto found = replies_.find(path); found != replies_.end())
+            reply = found->second;
+    }
+    if (reply.neverAnswer) {
+        held_.push_back(connection);
+        return;
+    }
+    const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
+                             "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
+                             "\r\nConnection: close\r\n\r\n";
+    const std::string whole = head + reply.body;
+    size_t sent = 0;
+    while (sent < whole.size()) {
+        const ssize_t n = ::send(connection, whole.data() + sent, whole.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0)
+            break;
+        sent += static_cast<size_t>(n);
+    }
+    ::close(connection);
+}
+
+std::string closed_local_base()
+{
+    // A port the system just handed out and nobody listens on.
+    int port = 0;
+    ::close(bound_socket(port));
+    return "http://127.0.0.1:" + std::to_string(port) + "/kivobluetoothmanager/";
+}
+
+} // namespace testnet
