@@ -54,13 +54,6 @@ std::optional<std::string> read_name(HidCommandReport& request, uint8_t record)
     return device_text(bytes);
 }
 
-void store_version(KIVOBluetoothDeviceData& data, const FirmwareQuad& version)
-{
-    data.setDeviceVersionMajor_Minor(version.major, version.minor);
-    data.setDeviceSecondaryVersionType(version.secondaryType);
-    data.setDeviceSecondaryVersion(version.secondary);
-}
-
 void store_language_pack(KIVOBluetoothDeviceData& data, int type, int major, int minor)
 {
     data.setDevicelanguagePackType(type);
@@ -77,7 +70,7 @@ void read_version(HidCommandReport& request, KIVOBluetoothDeviceData& data, bool
     request[1] = COMMAND_GET_VERSION;
     HidStatusReport answer{};
     const bool read = hid_command(0, request, answer) != 0;
-    store_version(data, read ? FirmwareQuad{answer[3], answer[4], answer[5], answer[6]} : kUnreadVersion);
+    data.setDeviceVersion(read ? FirmwareQuad{answer[3], answer[4], answer[5], answer[6]} : kUnreadVersion);
     if (!with_language_pack)
         return;
     if (read)
@@ -103,9 +96,9 @@ void read_identity_over_short_reports(int product_id, KIVOBluetoothDeviceData& d
 
     request = hid_short_request(COMMAND_GET_VERSION, kShortMainVersion);
     if (hid_command_by_table(0, request, answer) != 0)
-        store_version(data, {answer[4], answer[5], answer[6], answer[7]});
+        data.setDeviceVersion({answer[4], answer[5], answer[6], answer[7]});
     else
-        store_version(data, kUnreadVersion);
+        data.setDeviceVersion(kUnreadVersion);
 
     request = hid_short_request(COMMAND_GET_VERSION, kShortLanguagePack);
     const bool read = hid_command_by_table(0, request, answer) != 0;
@@ -129,14 +122,6 @@ int query_fm_radio()
     const int shown = answer[3] != 0 ? kFmRadioShown : kFmRadioHidden;
     system_logf("FM radio show/hide [%d]", shown);
     return shown;
-}
-
-// Module quad 01 repeats the main version for headsets with a module.
-void copy_main_version_to_first_module(KIVOBluetoothDeviceData& data)
-{
-    data.setDeviceVersion01Major_Minor(data.deviceVersionMajor(), data.deviceVersionMinor());
-    data.setDeviceSecondaryVersionType01(data.deviceSecondaryVersionType());
-    data.setDeviceSecondaryVersion01(data.deviceSecondaryVersion());
 }
 
 } // namespace
@@ -172,7 +157,8 @@ bool identify_hid_device(RecognitionRun& run, OpenedDevice& device, KIVOBluetoot
     if (is_oem_headset(product)) {
         data.setDeviceName(read_name(request, kOemNameRecord).value_or(default_device_name(product)));
         read_version(request, data, true);
-        copy_main_version_to_first_module(data);
+        // Module quad 01 repeats the main version for headsets with a module.
+        data.setDeviceVersion01(data.deviceVersion());
         return read_module_version(kOemModuleRoute, device, data);
     }
     if (reads_name_record(product))
@@ -182,7 +168,7 @@ bool identify_hid_device(RecognitionRun& run, OpenedDevice& device, KIVOBluetoot
     else if (reads_version_with_name_record(product))
         read_version(request, data, true);
     if (has_mesh_module(product)) {
-        copy_main_version_to_first_module(data);
+        data.setDeviceVersion01(data.deviceVersion());
         return read_module_version(kMeshModuleRoute, device, data);
     }
     return true;

@@ -57,10 +57,7 @@ bool read_module_version(const ModuleRoute& route, OpenedDevice& headset, KIVOBl
     hid_close_devices();
 
     if (open_module(route)) {
-        const FirmwareQuad module = ask_module_version(route);
-        data.setDeviceVersion02Major_Minor(module.major, module.minor);
-        data.setDeviceSecondaryVersionType02(module.secondaryType);
-        data.setDeviceSecondaryVersion02(module.secondary);
+        data.setDeviceVersion02(ask_module_version(route));
     }
 
     hid_close_devices();

@@ -36,6 +36,10 @@ DeviceRecognitionViewController::DeviceRecognitionViewController(KIVOBluetoothMa
     : RecognitionPageBase(controller), view_(new QWidget)
 {
     ui_.setupUi(view_);
+    // The instructions sit on the page's own background.
+    QPalette palette = ui_.tvInstruction->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    ui_.tvInstruction->setPalette(palette);
     connect(ui_.btnNext, &QPushButton::clicked, this, [this] { recognize(ui_.btnNext); });
     connect(ui_.btnBack, &QPushButton::clicked, this, [this] { targetDevice(ui_.btnBack); });
     // Links in the instructions open in the desktop's browser, never inside the page.

@@ -27,11 +27,6 @@ sim::Bytes request_with(const sim::HidInterface& iface, uint8_t command)
     return {};
 }
 
-FirmwareQuad main_version(const KIVOBluetoothDeviceData& d)
-{
-    return {d.deviceVersionMajor(), d.deviceVersionMinor(), d.deviceSecondaryVersionType(), d.deviceSecondaryVersion()};
-}
-
 } // namespace
 
 using Recognition = RecognitionRunTest;
@@ -45,11 +40,9 @@ TEST_F(Recognition, OemHeadsetEndsRecognizedWithItsNameVersionsAndStatus)
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
 
     EXPECT_EQ(data.deviceName(), "VARGO Zeltra");
-    EXPECT_EQ(main_version(data), (FirmwareQuad{2, 1, 0, 0}));
-    EXPECT_EQ(data.deviceVersionMajor01(), 2) << "the first module repeats the main version";
-    EXPECT_EQ(data.deviceVersionMinor01(), 1);
-    EXPECT_EQ(data.deviceVersionMajor02(), 1) << "the module's own version";
-    EXPECT_EQ(data.deviceVersionMinor02(), 3);
+    EXPECT_EQ(data.deviceVersion(), (FirmwareQuad{2, 1, 0, 0}));
+    EXPECT_EQ(data.deviceVersion01(), data.deviceVersion()) << "the first module repeats the main version";
+    EXPECT_EQ(data.deviceVersion02(), (FirmwareQuad{1, 3, 0, 0})) << "the module's own version";
     EXPECT_EQ(data.devicelanguagePackType(), 1);
     EXPECT_EQ(data.devicelanguagePackTypeVerMajor(), 1);
     EXPECT_EQ(data.deviceRecognized(), 0x3142);
@@ -179,7 +172,7 @@ TEST_F(Recognition, VersionAndFmRadioAnswers)
         persona.fmRadioShown = c.fm_shown;
         const sim::PluggedHeadset plugged = sim::plug_headset(persona);
         ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
-        EXPECT_EQ(main_version(data), c.version);
+        EXPECT_EQ(data.deviceVersion(), c.version);
         EXPECT_EQ(run.controller.fmRadioShowAndHide, c.fm);
         EXPECT_EQ(sent(plugged.hid(), COMMAND_FM_RADIO_QUERY), c.fm_asked);
     }
@@ -195,7 +188,7 @@ TEST_F(Recognition, SomeProductsTakeVersionAndLanguagePackFromTheNameRequest)
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
     EXPECT_EQ(data.deviceName(), "Trail Rider");
-    EXPECT_EQ(main_version(data), (FirmwareQuad{3, 2, 1, 4}));
+    EXPECT_EQ(data.deviceVersion(), (FirmwareQuad{3, 2, 1, 4}));
     EXPECT_EQ(data.devicelanguagePackType(), 2);
     EXPECT_EQ(data.devicelanguagePackTypeVerMinor(), 7);
     EXPECT_EQ(request_with(plugged.hid(), COMMAND_GET_VERSION).at(2), 0x3C);
@@ -223,7 +216,7 @@ TEST_F(Recognition, ShortReportFamiliesTellNameVersionAndLanguagePack)
 
         ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
         EXPECT_EQ(data.deviceName(), c.expected);
-        EXPECT_EQ(main_version(data), (FirmwareQuad{3, 2, 1, 4})) << "read whatever the name gave";
+        EXPECT_EQ(data.deviceVersion(), (FirmwareQuad{3, 2, 1, 4})) << "read whatever the name gave";
         EXPECT_EQ(data.devicelanguagePackType(), 3);
         EXPECT_EQ(data.devicelanguagePackTypeVerMajor(), 2);
         EXPECT_EQ(data.devicelanguagePackTypeVerMinor(), 5);

@@ -18,18 +18,6 @@ sim::HeadsetPersona mesh_headset()
     return persona;
 }
 
-FirmwareQuad module_version(const KIVOBluetoothDeviceData& d)
-{
-    return {d.deviceVersionMajor02(), d.deviceVersionMinor02(), d.deviceSecondaryVersionType02(),
-            d.deviceSecondaryVersion02()};
-}
-
-FirmwareQuad first_module_version(const KIVOBluetoothDeviceData& d)
-{
-    return {d.deviceVersionMajor01(), d.deviceVersionMinor01(), d.deviceSecondaryVersionType01(),
-            d.deviceSecondaryVersion01()};
-}
-
 // Commands the headset got after it was opened again (its second session).
 std::vector<uint8_t> commands_after_reopen(const sim::HidInterface& iface)
 {
@@ -49,9 +37,7 @@ protected:
     void SetUp() override
     {
         RecognitionRunTest::SetUp();
-        data.setDeviceVersion02Major_Minor(kEarlierModuleVersion.major, kEarlierModuleVersion.minor);
-        data.setDeviceSecondaryVersionType02(kEarlierModuleVersion.secondaryType);
-        data.setDeviceSecondaryVersion02(kEarlierModuleVersion.secondary);
+        data.setDeviceVersion02(kEarlierModuleVersion);
     }
 };
 
@@ -60,8 +46,8 @@ TEST_F(ModuleVersion, ModuleAnswersItsVersionAndTheHeadsetGoesBackToNormal)
     const sim::PluggedHeadset plugged = sim::plug_headset(mesh_headset());
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
-    EXPECT_EQ(module_version(data), (FirmwareQuad{4, 5, 1, 2}));
-    EXPECT_EQ(first_module_version(data), (FirmwareQuad{3, 2, 1, 4}));
+    EXPECT_EQ(data.deviceVersion02(), (FirmwareQuad{4, 5, 1, 2}));
+    EXPECT_EQ(data.deviceVersion01(), (FirmwareQuad{3, 2, 1, 4}));
     EXPECT_EQ(data.deviceName(), "Trail Rider");
     EXPECT_EQ(run.controller.usbStatus, kMeshHeadset) << "the headset's id, not the module's";
 
@@ -83,8 +69,8 @@ TEST_F(ModuleVersion, ModuleThatNeverAppearsCostsItsSearchAndLeavesTheOldVersion
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
     EXPECT_GE(virtual_seconds(), 22) << "2 s after the switch, then 20 tries 1 s apart";
-    EXPECT_EQ(module_version(data), kEarlierModuleVersion);
-    EXPECT_EQ(first_module_version(data), (FirmwareQuad{3, 2, 1, 4}));
+    EXPECT_EQ(data.deviceVersion02(), kEarlierModuleVersion);
+    EXPECT_EQ(data.deviceVersion01(), (FirmwareQuad{3, 2, 1, 4}));
     EXPECT_EQ(commands_after_reopen(plugged.hid()), std::vector<uint8_t>{COMMAND_MESH_NORMAL_MODE});
 }
 
@@ -95,7 +81,7 @@ TEST_F(ModuleVersion, SilentModuleReadsAsOnePointZero)
     sim::plug_headset(persona);
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
-    EXPECT_EQ(module_version(data), (FirmwareQuad{1, 0, 0, 0}));
+    EXPECT_EQ(data.deviceVersion02(), (FirmwareQuad{1, 0, 0, 0}));
 }
 
 TEST_F(ModuleVersion, HeadsetThatDoesNotComeBackIsNotRecognizedOverHid)
