@@ -80,6 +80,11 @@ TEST_F(RecognitionPage, OemHeadsetIsRecognizedFromTheHomePageToThePanel)
     const QImage shown = ui().imgProduct->pixmap().toImage();
     EXPECT_EQ(shown, kivo::images::product_picture("vargo_zeltra", ui().imgProduct->size()).toImage());
     EXPECT_EQ(sim::bus().open_hid_handles(), 0);
+
+    // The worker's texts stay the status of every language.
+    app().setLanguageManager(kivo::kGerman);
+    app().updateStatusInManagerLanguage();
+    EXPECT_EQ(statusLine(), "Gerät erfolgreich erkannt. Bereit für FIRMWARE-AKTUALISIERUNG");
 }
 
 TEST_F(RecognitionPage, RecognizedDeviceIsHandedToThePageThatAsked)
