@@ -1,6 +1,7 @@
 #include "recognition/hid_identity.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <string_view>

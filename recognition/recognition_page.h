@@ -61,7 +61,6 @@ private:
     // stored last, with release).
     std::atomic<int> resultThreadRecognize_{kivo::kRecognitionRunning};
     StatusTextSet strStatusThreadRecognize_;
-    bool goFirmwareUpgradeThreadRecognize_ = false;
     bool doWarnThreadRecognize_ = false;
     kivo::WorkerRun worker_;
 };

@@ -7,6 +7,7 @@
 // has finished, so this code can be driven directly by tests.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
