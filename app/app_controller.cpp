@@ -144,7 +144,17 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
     deleteTampFile();
 }
 
-KIVOBluetoothManagerAppController::~KIVOBluetoothManagerAppController() = default;
+KIVOBluetoothManagerAppController::~KIVOBluetoothManagerAppController()
+{
+    // Pages go first: a page joins its worker, which may still be writing the record and the
+    // fields declared after the pages.
+    settingsSpeedDial_.reset();
+    settingsSecond_.reset();
+    settings_.reset();
+    restore_.reset();
+    update_.reset();
+    recognition_.reset();
+}
 
 void KIVOBluetoothManagerAppController::initializeObject()
 {

@@ -96,6 +96,14 @@ public:
     void setDeviceSecondaryVersion02(int v) { deviceVersion02_.secondary = v; }
     void setDeviceVersion02Major_Minor(int major, int minor);
 
+    // The same quads whole.
+    const FirmwareQuad& deviceVersion() const { return deviceVersion_; }
+    void setDeviceVersion(const FirmwareQuad& v) { deviceVersion_ = v; }
+    const FirmwareQuad& deviceVersion01() const { return deviceVersion01_; }
+    void setDeviceVersion01(const FirmwareQuad& v) { deviceVersion01_ = v; }
+    const FirmwareQuad& deviceVersion02() const { return deviceVersion02_; }
+    void setDeviceVersion02(const FirmwareQuad& v) { deviceVersion02_ = v; }
+
     // Voice-prompt language pack; type 0 is the pack that lacks one language.
     int devicelanguagePackType() const { return devicelanguagePackType_; }
     void setDevicelanguagePackType(int v) { devicelanguagePackType_ = v; }

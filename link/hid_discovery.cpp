@@ -123,6 +123,11 @@ int hid_open_device(uint32_t& product_id, std::span<char> text)
         product_id, text, true);
 }
 
+bool hid_device_product(uint32_t product_id)
+{
+    return contains(kAnyInterfaceProducts, product_id) || contains(kGeneralProducts, product_id);
+}
+
 int hid_open_vantor_mesh(uint32_t& product_id, std::span<char> text)
 {
     return open_single(

@@ -20,6 +20,8 @@ inline constexpr uint16_t kHidVendorUsage = 1;
 
 // The recognition, update and save workers' opener (slot 0).
 int hid_open_device(uint32_t& product_id, std::span<char> text);
+// Whether hid_open_device takes a device of this product id (on some interface).
+bool hid_device_product(uint32_t product_id);
 // Mesh-module openers (slot 0).
 int hid_open_vantor_mesh(uint32_t& product_id, std::span<char> text);
 int hid_open_qcc_mesh(uint32_t& product_id, std::span<char> text);

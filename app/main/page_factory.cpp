@@ -1,3 +1,12 @@
 #include "app/main/page_factory.h"
 
-PageFactory application_pages() { return placeholder_page_factory(); }
+#include "recognition/recognition_page.h"
+
+PageFactory application_pages()
+{
+    PageFactory pages = placeholder_page_factory();
+    pages.recognition = [](KIVOBluetoothManagerAppController* app) {
+        return std::make_unique<DeviceRecognitionViewController>(app);
+    };
+    return pages;
+}

@@ -27,24 +27,6 @@ bool listed(std::span<const std::uint16_t> products, int product_id)
     return std::find(products.begin(), products.end(), product_id) != products.end();
 }
 
-FirmwareQuad main_quad(const KIVOBluetoothDeviceData& data)
-{
-    return {data.deviceVersionMajor(), data.deviceVersionMinor(), data.deviceSecondaryVersionType(),
-            data.deviceSecondaryVersion()};
-}
-
-FirmwareQuad first_module_quad(const KIVOBluetoothDeviceData& data)
-{
-    return {data.deviceVersionMajor01(), data.deviceVersionMinor01(), data.deviceSecondaryVersionType01(),
-            data.deviceSecondaryVersion01()};
-}
-
-FirmwareQuad second_module_quad(const KIVOBluetoothDeviceData& data)
-{
-    return {data.deviceVersionMajor02(), data.deviceVersionMinor02(), data.deviceSecondaryVersionType02(),
-            data.deviceSecondaryVersion02()};
-}
-
 // The camera writes its version with the secondary pair first.
 std::string camera_version(const FirmwareQuad& q)
 {
@@ -129,12 +111,12 @@ DevicePanel recognized_device_panel(const DevicePanelState& state, const KIVOBlu
         return {getImageFileName(data), std::nullopt, {}};
     }
 
-    const FirmwareQuad shown = listed(kFirstModuleVersionProducts, product) ? first_module_quad(data) : main_quad(data);
+    const FirmwareQuad shown = listed(kFirstModuleVersionProducts, product) ? data.deviceVersion01() : data.deviceVersion();
     std::string name = product == kRemoteWithFixedName ? ProductNames::tavk_product_name(product)
                                                        : shown_name(data.deviceName());
     std::string version = version_of(product, shown);
     if (listed(kSecondModuleProducts, product))
-        version += second_module_suffix(product, first_module_quad(data), second_module_quad(data));
+        version += second_module_suffix(product, data.deviceVersion01(), data.deviceVersion02());
     return {getImageFileName(data), std::move(name), std::move(version)};
 }
 

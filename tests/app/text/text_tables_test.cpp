@@ -10,6 +10,7 @@
 #include "app/text/tables/menu.h"
 #include "app/text/tables/messages.h"
 #include "app/text/tables/modes.h"
+#include "app/text/tables/recognition.h"
 #include "app/text/tables/words.h"
 #include "tests/app/text/translation_check.h"
 
@@ -93,6 +94,12 @@ std::vector<Table> all_tables()
         {"menu shortcut hide", &kMenuShortcutHide},
         {"menu show precaution", &kMenuShowPrecaution},
         {"prompt save", &kPromptSave},
+        {"connection step", &kConnectionStep},
+        {"press next button at", &kPressNextButtonAt},
+        {"device other than", &kDeviceOtherThan},
+        {"restarting manager", &kRestartingManager, kFrenchToFinnish},
+        {"cannot restore", &kCannotRestore, kFrenchToFinnish},
+        {"device recognized successfully", &kDeviceRecognizedSuccessfully},
     };
     for (std::size_t i = 0; i < kLanguageNames.size(); ++i)
         tables.push_back({"language name " + std::to_string(i), &kLanguageNames[i]});

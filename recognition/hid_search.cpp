@@ -1,0 +1,38 @@
+#include "recognition/hid_search.h"
+
+#include "common/clock.h"
+#include "common/system_log.h"
+#include "link/hid_discovery.h"
+#include "link/hid_protocol.h"
+#include "recognition/hid_product_sets.h"
+#include "recognition/hid_requests.h"
+
+namespace kivo {
+
+bool open_hid_device(OpenedDevice& device)
+{
+    for (int attempt = 0; attempt < kHidOpenTries; ++attempt) {
+        if (hid_open_device(device.productId, device.text()) == 0)
+            return true;
+        hid_close_devices();
+        sleep_ms(kHidOpenPauseMs);
+    }
+    return false;
+}
+
+bool hid_device_ready(int product_id)
+{
+    const Readiness rule = readiness_rule(product_id);
+    if (rule == Readiness::NotAsked)
+        return true;
+    HidStatusReport answer{};
+    if (hid_command(0, hid_request(COMMAND_READY_STATE), answer) == 0) {
+        system_log("ready state read failed");
+        return false;
+    }
+    const int value = answer[3];
+    system_logf("rV = [%d]", value);
+    return rule == Readiness::ReadyWhenNonZero ? value != 0 : value == 0;
+}
+
+} // namespace kivo

@@ -1,0 +1,330 @@
+#include "recognition/recognition_page.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+
+#include "app/address_opener.h"
+#include "app/app_controller.h"
+#include "app/message_box_layout.h"
+#include "app/shortcut_labels.h"
+#include "app/text/app_text.h"
+#include "app/text/product_names.h"
+#include "app/text/recognition_texts.h"
+#include "app/text/text_format.h"
+#include "link/usb_products.h"
+
+using kivo::AppText;
+using kivo::RecognitionTexts;
+
+namespace {
+
+QString qtext(const std::string& s) { return QString::fromStdString(s); }
+
+// The product whose failed update or restore may leave the manager needing a restart.
+constexpr int kRestartAdviceProduct = 0x5310;
+// The status the page's restart-to-recover text is written for.
+constexpr int kRecoveryUsbStatus = 0x4D10;
+// Appended to a failure status: the failure was seen by this page.
+constexpr char kRecognitionFailureTag = 'N';
+// The message box size codes the page uses.
+constexpr int kBoxSizeSmall = 0;
+constexpr int kBoxSizeQuestion = 2;
+
+} // namespace
+
+DeviceRecognitionViewController::DeviceRecognitionViewController(KIVOBluetoothManagerAppController* controller)
+    : RecognitionPageBase(controller), view_(new QWidget)
+{
+    ui_.setupUi(view_);
+    // The instructions sit on the page's own background.
+    QPalette palette = ui_.tvInstruction->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    ui_.tvInstruction->setPalette(palette);
+    connect(ui_.btnNext, &QPushButton::clicked, this, [this] { recognize(ui_.btnNext); });
+    connect(ui_.btnBack, &QPushButton::clicked, this, [this] { targetDevice(ui_.btnBack); });
+    // Links in the instructions open in the desktop's browser, never inside the page.
+    connect(ui_.tvInstruction, &QTextBrowser::anchorClicked, this,
+            [](const QUrl& url) { kivo::open_address(url.toString().toStdString()); });
+}
+
+DeviceRecognitionViewController::~DeviceRecognitionViewController() { worker_.finish(); }
+
+void DeviceRecognitionViewController::initializeObject()
+{
+    auto* app = appController();
+    isFirst_.store(true);
+    app->setShowShortcuts(false);
+    app->reflectShortcuts();
+    if (app->restartToRecover()) {
+        const int mode = app->modeRestartToRecover();
+        StatusTextSet texts;
+        for (int language = 0; language < kStatusLanguageCount; ++language)
+            texts[static_cast<size_t>(language)] = kivo::fill_format(
+                "%@. %@", {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
+                           AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
+        showStatusSet(texts, true);
+    } else {
+        app->setStatus_withWarning(app->getStrStatus(), false);
+    }
+    setControls();
+}
+
+std::string DeviceRecognitionViewController::stringInstruction() const
+{
+    return RecognitionTexts::stringInstruction(appController()->languageManager());
+}
+
+QString DeviceRecognitionViewController::autoLinkURLs(const QString& text)
+{
+    static const QRegularExpression address(QStringLiteral(R"((?:https?://|mailto:|www\.)[^\s<>"]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    // Punctuation that ends a sentence is not part of the address before it.
+    static const QRegularExpression trailing(QStringLiteral(R"([.,;:!?)\]]+$)"));
+    QString html = QStringLiteral("<p style=\"white-space:pre-wrap\">");
+    qsizetype at = 0;
+    for (auto it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString link = match.captured();
+        link.remove(trailing);
+        html += text.mid(at, match.capturedStart() - at).toHtmlEscaped();
+        const QString target = link.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)
+                                   ? QStringLiteral("http://") + link
+                                   : link;
+        html += QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), link.toHtmlEscaped());
+        at = match.capturedStart() + link.size();
+    }
+    html += text.mid(at).toHtmlEscaped() + QStringLiteral("</p>");
+    return html;
+}
+
+void DeviceRecognitionViewController::setControls()
+{
+    setShortcuts();
+    ui_.webView->hide();
+    for (QWidget* hidden : {static_cast<QWidget*>(ui_.tfHIDInstruction), static_cast<QWidget*>(ui_.tfInstruction),
+                            static_cast<QWidget*>(ui_.btnKivoProduct), static_cast<QWidget*>(ui_.btnOEMProduct)}) {
+        hidden->setEnabled(false);
+        hidden->hide();
+    }
+    ui_.tvInstruction->setReadOnly(true);
+    ui_.tvInstruction->setHtml(autoLinkURLs(qtext(stringInstruction())));
+
+    const bool processing = appController()->onProcessing();
+    ui_.btnNext->setEnabled(!processing);
+    ui_.btnBack->setEnabled(!processing);
+    // A busy bar while a recognition runs, an empty one otherwise.
+    ui_.piProcessing->setRange(0, processing ? 0 : 100);
+    ui_.piProcessing->setValue(0);
+}
+
+void DeviceRecognitionViewController::setShortcuts()
+{
+    auto* app = appController();
+    const int language = app->languageManager();
+    if (app->showShortcuts()) {
+        ui_.btnNext->setText(QString::fromUtf8(kivo::shortcuts::kNext));
+        ui_.btnBack->setText(QString::fromUtf8(kivo::shortcuts::kBack));
+    } else {
+        ui_.btnNext->setText(qtext(AppText::tavk_string_next_in(language)));
+        ui_.btnBack->setText(qtext(AppText::tavk_string_back_in(language)));
+    }
+    ui_.btnKivoProduct->setText(qtext(AppText::tavk_string_kivo_product_in(language)));
+    ui_.btnOEMProduct->setText(qtext(AppText::tavk_string_oem_product_in(language)));
+}
+
+void DeviceRecognitionViewController::recognize(QObject*) { doRecognize(std::nullopt); }
+
+void DeviceRecognitionViewController::targetDevice(QObject*) { appController()->setDeviceSelection(); }
+
+kivo::RecognitionRun DeviceRecognitionViewController::runFromController(std::optional<KIVOBluetoothDeviceData> info) const
+{
+    const auto* app = appController();
+    kivo::RecognitionRun run;
+    run.callerMode = callerMode_;
+    run.mode = app->mode();
+    run.saved = std::move(info);
+    run.isFirst = isFirst_.load();
+    kivo::RecognitionControllerFields& c = run.controller;
+    c.deviceTarget = app->deviceTarget();
+    c.recognized = app->recognized();
+    c.usbStatus = app->usbStatus();
+    c.fmRadioShowAndHide = app->fmRadioShowAndHide();
+    c.motionSensorShowAndHide = app->motionSensorShowAndHide();
+    c.deviceInfoStatus = app->deviceInfoStatus();
+    c.deviceEgranoSpeakerType = app->deviceEgranoSpeakerType();
+    c.restartToRecover = app->restartToRecover();
+    c.modeRestartToRecover = app->modeRestartToRecover();
+    c.tabs.count = app->tabCount();
+    for (int i = 0; i < 3; ++i)
+        c.tabs.tabs[static_cast<size_t>(i)] = app->tabAt(i);
+    c.tabs.selected = app->tabIndexSelected();
+    return run;
+}
+
+void DeviceRecognitionViewController::doRecognize(std::optional<KIVOBluetoothDeviceData> info)
+{
+    auto* app = appController();
+    app->deleteTampFile();
+    app->setStatus_withWarning(app->getStatusProcessing(), false);
+    app->setOnProcessing(true);
+    app->setControls();
+    setControls();
+
+    // One recognition at a time: the last one has ended and been joined before its fields are reset.
+    worker_.finish();
+    resultThreadRecognize_.store(kivo::kRecognitionRunning);
+    strStatusThreadRecognize_ = {};
+    doWarnThreadRecognize_ = false;
+    worker_.start([this, run = runFromController(std::move(info))]() mutable { threadMethodRecognize(std::move(run)); },
+                  [this] { timerMethodRecognize(); });
+}
+
+int DeviceRecognitionViewController::recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data)
+{
+    return kivo::recognize_device(run, data);
+}
+
+void DeviceRecognitionViewController::threadMethodRecognize(kivo::RecognitionRun run)
+{
+    auto* app = appController();
+    const int result = recognizeDevice(run, app->data());
+    const kivo::RecognitionControllerFields& c = run.controller;
+    app->setDeviceTarget(c.deviceTarget);
+    app->setRecognized(c.recognized);
+    app->setUsbStatus(c.usbStatus);
+    app->setFmRadioShowAndHide(c.fmRadioShowAndHide);
+    app->setMotionSensorShowAndHide(c.motionSensorShowAndHide);
+    app->setDeviceInfoStatus(c.deviceInfoStatus);
+    app->setDeviceEgranoSpeakerType(c.deviceEgranoSpeakerType);
+    app->setRestartToRecover(c.restartToRecover);
+    app->setModeRestartToRecover(c.modeRestartToRecover);
+    app->setTabCount(c.tabs.count);
+    for (int i = 0; i < 3; ++i)
+        app->setTab_At(c.tabs.tabs[static_cast<size_t>(i)], i);
+    app->setTabIndexSelected(c.tabs.selected);
+    isFirst_.store(run.isFirst);
+    strStatusThreadRecognize_ = run.strStatus;
+    doWarnThreadRecognize_ = run.doWarn;
+    // Last: the devices are closed and every field above is written.
+    resultThreadRecognize_.store(result, std::memory_order_release);
+}
+
+void DeviceRecognitionViewController::showStatusSet(const StatusTextSet& texts, bool warning)
+{
+    auto* app = appController();
+    app->setStrStatusAll(texts);
+    app->setStatus_withWarning(app->getStrStatus(), warning);
+}
+
+// The controller's status becomes "<failure of the page>. <worker's text>" in every language,
+// with the page's letter after it when asked; shown with the warning colour.
+void DeviceRecognitionViewController::showFailure(const std::string& format, bool with_code_letter)
+{
+    const auto* app = appController();
+    const int mode = app->mode(), usb = app->usbStatus();
+    StatusTextSet texts;
+    for (int language = 0; language < kStatusLanguageCount; ++language) {
+        const std::string failure = AppText::tavk_status_failure_usb_in(mode, usb, language);
+        const std::string& cause = strStatusThreadRecognize_[static_cast<size_t>(language)];
+        texts[static_cast<size_t>(language)] =
+            with_code_letter ? kivo::fill_format(format, {failure, cause, kRecognitionFailureTag})
+                             : kivo::fill_format(format, {failure, cause});
+    }
+    showStatusSet(texts, true);
+}
+
+void DeviceRecognitionViewController::timerMethodRecognize()
+{
+    const int result = resultThreadRecognize_.load(std::memory_order_acquire);
+    if (result <= kivo::kRecognitionRunning)
+        return;
+    worker_.finish();
+    auto* app = appController();
+    app->setOnProcessing(false);
+    app->setControls();
+    setControls();
+
+    const int language = app->languageManager();
+    switch (result) {
+    case kivo::kRecognitionOtherDevice:
+        app->openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            RecognitionTexts::stringMessageDeviceOtherThan(kivo::ProductNames::tavk_product_name(app->deviceTarget()),
+                                                           language),
+            true, std::nullopt, AppText::tavk_string_ok_in(language), kBoxSizeSmall, kBoxToHome);
+        break;
+    case kivo::kRecognitionSucceeded:
+        moveToCaller_withWarning(strStatusThreadRecognize_[static_cast<size_t>(language)], doWarnThreadRecognize_);
+        break;
+    case kivo::kRecognitionFailed:
+        if (app->deviceUpdatedOrRestored() == kRestartAdviceProduct && app->deviceTarget() != kRestartAdviceProduct) {
+            const std::string title = kivo::ProductNames::tavk_title_in(0, language);
+            app->openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+                RecognitionTexts::stringMessageRestartingManager(title, language), true,
+                AppText::tavk_string_no_in(language), AppText::tavk_string_yes_in(language), kBoxSizeQuestion,
+                kBoxQuit);
+            showFailure("%@. %@", false);
+        } else {
+            showFailure("%@. %@[%c]", true);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string& status, bool warning)
+{
+    auto* app = appController();
+    app->setControls();
+    const int usb = app->usbStatus();
+    const bool management_mode = usb_status_in_management_mode(usb);
+    // The worker's texts become the controller's, so that a language change shows them again.
+    auto show_worker_status = [&] {
+        app->setStrStatusAll(strStatusThreadRecognize_);
+        app->setStatus_withWarning(status, warning);
+    };
+    auto show_success_of = [&](int mode, bool with_warning) {
+        StatusTextSet texts;
+        for (int language = 0; language < kStatusLanguageCount; ++language)
+            texts[static_cast<size_t>(language)] = AppText::tavk_status_success_usb_in(mode, usb, language);
+        showStatusSet(texts, with_warning);
+    };
+
+    if (callerMode_ > 100) {
+        app->setDetailViewController(callerMode_ - 100);
+        if (management_mode)
+            show_worker_status();
+        return;
+    }
+    switch (callerMode_) {
+    case kModeUpdate:
+    case kModeRestore:
+        if (callerMode_ == kModeUpdate)
+            app->setFirmwareUpdateWithStatus(false);
+        else
+            app->setFirmwareRestoreWithStatus(false);
+        if (management_mode && !app->isRestartDFU())
+            show_worker_status();
+        else
+            show_success_of(callerMode_, false);
+        break;
+    case kModeSettings:
+    case kModeSecondSettings:
+    case kModeSpeedDial:
+        if (callerMode_ == kModeSettings)
+            app->setDeviceSettingsWithStatus(false);
+        else if (callerMode_ == kModeSecondSettings)
+            app->setDeviceSettingsSecondWithStatus(false);
+        else
+            app->setDeviceSettingsSpeedDialWithStatus(false);
+        if (management_mode)
+            show_worker_status();
+        else
+            show_success_of(callerMode_, warning);
+        break;
+    default:
+        app->setFirmwareUpdateWithStatus(false);
+        show_worker_status();
+        break;
+    }
+}

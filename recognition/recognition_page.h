@@ -1,0 +1,66 @@
+#pragma once
+// The device recognition page: how to connect the device, a recognition started on request (on a
+// worker thread, watched by the one-second timer), and the hand-over of a recognized device to the
+// page that asked for it.
+
+#include <atomic>
+#include <optional>
+#include <string>
+
+#include "app/page_bases.h"
+#include "app/status_text_set.h"
+#include "app/worker_run.h"
+#include "recognition/recognition_run.h"
+#include "ui_device_recognition_view.h"
+
+class DeviceRecognitionViewController : public RecognitionPageBase {
+    Q_OBJECT
+public:
+    explicit DeviceRecognitionViewController(KIVOBluetoothManagerAppController* controller);
+    ~DeviceRecognitionViewController() override;
+
+    QWidget* view() override { return view_; }
+    int callerMode() const override { return callerMode_; }
+    void setCallerMode(int mode) override { callerMode_ = mode; }
+    void initializeObject() override;
+    void doRecognize(std::optional<KIVOBluetoothDeviceData> info) override;
+    void recognize(QObject* sender) override;
+    void targetDevice(QObject* sender) override;
+    QPushButton* btnNext() override { return ui_.btnNext; }
+    QPushButton* btnBack() override { return ui_.btnBack; }
+    void setControls() override;
+    void setShortcuts() override;
+
+    // Hands a recognized device over to the page that asked, with the worker's status text.
+    void moveToCaller_withWarning(const std::string& status, bool warning);
+    // The instructions in the interface language.
+    std::string stringInstruction() const;
+    // The text as rich text in which every web or mail address is a link.
+    static QString autoLinkURLs(const QString& text);
+
+    bool isFirst() const { return isFirst_.load(); }
+    const Ui::DeviceRecognitionView& ui() const { return ui_; }
+
+protected:
+    // The device work of one run, on the worker thread.
+    virtual int recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data);
+
+private:
+    void threadMethodRecognize(kivo::RecognitionRun run);
+    void timerMethodRecognize();
+    kivo::RecognitionRun runFromController(std::optional<KIVOBluetoothDeviceData> info) const;
+    void showFailure(const std::string& format, bool with_code_letter);
+    void showStatusSet(const StatusTextSet& texts, bool warning);
+
+    QWidget* view_;
+    Ui::DeviceRecognitionView ui_;
+    int callerMode_ = 0;
+    std::atomic<bool> isFirst_{true};
+
+    // Written by the worker; read on the main thread once the result is above 0 (the result is
+    // stored last, with release).
+    std::atomic<int> resultThreadRecognize_{kivo::kRecognitionRunning};
+    StatusTextSet strStatusThreadRecognize_;
+    bool doWarnThreadRecognize_ = false;
+    kivo::WorkerRun worker_;
+};

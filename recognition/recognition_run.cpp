@@ -1,0 +1,69 @@
+#include "recognition/recognition_run.h"
+
+#include "app/text/app_text.h"
+#include "app/text/recognition_texts.h"
+#include "app/text/text_format.h"
+#include "common/manager_version.h"
+#include "link/hid_protocol.h"
+#include "recognition/hid_identity.h"
+#include "recognition/hid_search.h"
+#include "recognition/usb_path.h"
+
+namespace kivo {
+namespace {
+
+// The end of every recognition over HID: the record and the controller say what was recognized,
+// the status texts say so, and the devices are closed before the result is handed back.
+int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDeviceData& data)
+{
+    RecognitionControllerFields& controller = run.controller;
+    data.setManagerVersionMajor(kManagerVersionMajor);
+    data.setManagerVersionMinor(kManagerVersionMinor);
+    data.setDeviceRecognized(controller.deviceTarget);
+    controller.recognized = true;
+    controller.usbStatus = static_cast<int>(device.productId);
+    controller.tabs = settings_tabs_for(data.deviceRecognized(), data.deviceVersionMajor(), data.deviceVersionMinor(),
+                                       controller.fmRadioShowAndHide);
+    controller.tabs.selected = 0;
+
+    const std::string link_text = device.statusString();
+    for (int language = 0; language < kStatusLanguageCount; ++language)
+        run.strStatus[static_cast<size_t>(language)] = fill_format(
+            AppText::tavk_status_success_usb_in(run.mode, controller.usbStatus, language),
+            {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
+             AppText::tavk_status_default_usb_in(run.mode + 1, controller.usbStatus, language)});
+    run.goFirmwareUpgrade = true;
+    hid_close_devices();
+    return kRecognitionSucceeded;
+}
+
+} // namespace
+
+int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
+{
+    RecognitionControllerFields& controller = run.controller;
+    // Every run opens its devices afresh.
+    hid_close_devices();
+    controller.restartToRecover = false;
+    controller.modeRestartToRecover = 0;
+    if (run.callerMode == 0)
+        controller.deviceTarget = 0;
+
+    OpenedDevice device;
+    if (open_hid_device(device)) {
+        controller.deviceTarget = static_cast<int>(device.productId);
+        if (hid_device_ready(controller.deviceTarget) && identify_hid_device(run, device, data)) {
+            // The settings write-back (with a saved record) and the settings read of the device's
+            // family come here, before the success end.
+            return finish_over_hid(run, device, data);
+        }
+        // Not ready, or gone after its module was read: not usable over HID.
+        controller.deviceTarget = 0;
+    }
+
+    device.productId = 0;
+    hid_close_devices();
+    return recognize_over_usb(run, data);
+}
+
+} // namespace kivo

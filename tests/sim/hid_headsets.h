@@ -1,0 +1,74 @@
+#pragma once
+// Virtual headsets on the HID link, as recognition meets them: they answer the readiness and FM
+// questions, tell their name and version (over 1023/67-byte reports, or over 62-byte reports for
+// the families that speak those), and switch a separate module into its update mode, where the
+// module shows up on the bus as a HID device of its own until it is sent back or its time is up.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/sim/bus.h"
+
+namespace sim {
+
+struct VersionQuad {
+    uint8_t major = 1;
+    uint8_t minor = 0;
+    uint8_t secondaryType = 0;
+    uint8_t secondary = 0;
+};
+
+struct ModulePersona {
+    uint16_t product_id = 0x3160;
+    VersionQuad version;
+    bool appears = true;  // shows up after the headset's switch command
+    bool answers = true;  // answers its version read
+    kivo::Duration appear_after = std::chrono::seconds(3);
+    // Leaves the bus after this long, or when the headset is told to go back to normal mode.
+    kivo::Duration stays = std::chrono::seconds(30);
+};
+
+struct HeadsetPersona {
+    uint16_t product_id = 0x3142;
+    // Answered to every name read; empty: the name record has no words.
+    std::string name;
+    VersionQuad version;
+    uint8_t languagePackType = 0;
+    uint8_t languagePackMajor = 0;
+    uint8_t languagePackMinor = 0;
+    uint8_t readiness = 0;     // byte 3 of the ready-state answer
+    bool fmRadioShown = true;  // byte 3 of the FM query answer
+    // Overrides the word count the name answer claims (the words sent stay what fits).
+    std::optional<int> nameWordCount;
+    // Commands (byte 1, or byte 2 of 62-byte reports) answered with a failure status.
+    std::vector<uint8_t> failingCommands;
+    // Speaks the 62-byte report protocol.
+    bool shortReports = false;
+    // Switch commands: 0x0F (mesh module) and 0x50 (the OEM headset's module).
+    std::optional<ModulePersona> module;
+    // The headset itself leaves the bus when it switches its module over, and stays away.
+    bool leavesForModule = false;
+};
+
+// The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).
+HeadsetPersona oem_headset();
+
+struct PluggedHeadset {
+    std::shared_ptr<Device> headset;
+    // Made at once, on the bus only while the headset has it switched over; null without a module.
+    std::shared_ptr<Device> module;
+    HidInterface& hid() const { return *headset->hid.front(); }
+};
+
+PluggedHeadset plug_headset(const HeadsetPersona& persona);
+
+// The command of every output report written to an interface (byte 2 of 62-byte reports, else
+// byte 1), in order.
+std::vector<uint8_t> commands_sent(const HidInterface& iface);
+
+} // namespace sim
