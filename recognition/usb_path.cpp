@@ -28,6 +28,7 @@ using BdAddress = std::array<uint8_t, 8>;
 struct UsbDeviceReading {
     uint32_t productId = 0; // on the bus
     int chipProductId = 0;
+    bool selected = false; // the chip is the selected product, or a variant of it
     BdAddress address{};
     std::string lastSix;
     std::string name;
@@ -148,10 +149,13 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
         return SlotEnd::EndOfPath;
     }
 
+    // Power tables and saved settings belong to the selected product: a device that is not it
+    // is read, never written.
+    device.selected = is_device_target_same_as(c.deviceTarget, device.chipProductId);
     bccmd_read_bdaddr(device.address);
     device.lastSix = fill_format("%02X%02X%02X", {device.address[0], device.address[3], device.address[2]});
     const bool above_threshold = changePSKeyPowerTableWith(c.deviceTarget, device.lastSix);
-    if (above_threshold)
+    if (device.selected && above_threshold)
         write_power_table(c.deviceTarget);
 
     std::array<uint8_t, 256> name{};
@@ -161,7 +165,7 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
     device.version = {static_cast<int>(major), static_cast<int>(minor), static_cast<int>(type),
                       static_cast<int>(secondary)};
 
-    if (run.saved) {
+    if (run.saved && device.selected) {
         if (const std::optional<uint16_t> failed = write_back_usb_settings(c.deviceTarget, *run.saved)) {
             fill_status(run,
                         [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
@@ -170,8 +174,9 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
             return SlotEnd::EndOfPath;
         }
     }
-    device.settings =
-        read_usb_settings(device.chipProductId, device.version.major, device.version.minor, above_threshold);
+    device.settings = read_usb_settings(device.chipProductId, device.version.major, device.version.minor);
+    if (device.selected && !above_threshold && takes_low_address_power_table(device.chipProductId))
+        write_low_address_power_table();
     return SlotEnd::NextSlot;
 }
 
@@ -182,7 +187,7 @@ SlotEnd recognize_first_device(UsbPass& pass, uint32_t product_id)
     if (read_device(pass, device) == SlotEnd::EndOfPath)
         return SlotEnd::EndOfPath;
     store_device(pass, device);
-    if (is_device_target_same_as(pass.run.controller.deviceTarget, device.chipProductId)) {
+    if (device.selected) {
         status_recognized(pass.run, pass.linkText);
         pass.run.goFirmwareUpgrade = true;
     } else {

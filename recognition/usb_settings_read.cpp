@@ -6,7 +6,6 @@
 
 #include "device/product_sets.h"
 #include "link/bccmd.h"
-#include "recognition/usb_power_table.h"
 #include "recognition/usb_ps_keys.h"
 
 namespace kivo {
@@ -306,7 +305,7 @@ void UsbDeviceSettings::store_in(KIVOBluetoothDeviceData& record) const
         record.setSpeedDialAt_with(static_cast<int>(i), speedDials[i]);
 }
 
-UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor, bool address_above_threshold)
+UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor)
 {
     UsbDeviceSettings settings;
     const Version firmware{major, minor};
@@ -318,8 +317,6 @@ UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor, b
     else if (row != nullptr)
         read_basic_word(settings, chip_product_id, bits_at(*row, firmware));
 
-    if (takes_low_address_power_table(chip_product_id) && !address_above_threshold)
-        write_low_address_power_table();
     if (product_in(kFmBlockChips, chip_product_id))
         settings.fm = read_fm_block();
     if (product_in(kRadioGainChips, chip_product_id)) {

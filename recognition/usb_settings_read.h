@@ -54,8 +54,8 @@ struct UsbDeviceSettings {
     void store_in(KIVOBluetoothDeviceData& record) const;
 };
 
-// Reads the selected device's settings. address_above_threshold says whether its power table was
-// brought up to date already; two products take the low-address table otherwise.
-UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor, bool address_above_threshold);
+// Reads the selected device's settings. The only write is the repair of an FM block the chip does
+// not know.
+UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor);
 
 } // namespace kivo

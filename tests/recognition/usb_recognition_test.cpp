@@ -497,6 +497,34 @@ TEST_F(UsbRecognition, AcceptanceOfTheChipForTheSelectedProduct)
     }
 }
 
+TEST_F(UsbRecognition, DeviceOtherThanTheSelectedIsReadButNeverWritten)
+{
+    struct Case {
+        uint16_t on_bus;
+        int selected;
+        int result;
+        std::vector<uint16_t> written;
+    };
+    const Case cases[] = {
+        {0x4D10, 0x4D05, kivo::kRecognitionOtherDevice, {}},
+        {0x4D35, 0x4D10, kivo::kRecognitionOtherDevice, {}}, // at the selected one's threshold, below its own
+        {0x4D30, 0x4D10, kivo::kRecognitionSucceeded, {23, 33, 45, 49, 502, 521, 578, 654}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.on_bus << " selected " << c.selected);
+        start_over();
+        auto device = plug(headset(c.on_bus, 0x2C9BD1 + kAbove));
+        KIVOBluetoothDeviceData saved;
+        saved.setDeviceVersion({5, 0, 0, 0});
+        run.saved = saved;
+        run.callerMode = 6;
+        run.controller.deviceTarget = c.selected;
+
+        EXPECT_EQ(recognize(), c.result);
+        EXPECT_EQ(keys_of(sim::ps_writes(*device)), c.written);
+    }
+}
+
 TEST_F(UsbRecognition, CameraIsRecognizedOnlyWithItsCard)
 {
     const fs::path root = fs::temp_directory_path() / ("usb_camera_" + std::to_string(::getpid()));
