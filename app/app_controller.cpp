@@ -702,19 +702,19 @@ bool KIVOBluetoothManagerAppController::haveNewManagerUpdate() const
                                           managerLatestVersionSecondary());
 }
 
-bool KIVOBluetoothManagerAppController::isDeviceTargetSameAs(int product_id) const
+bool kivo::is_device_target_same_as(int device_target, int product_id)
 {
-    const int target = deviceTarget();
-    if (product_id == target)
+    if (product_id == device_target)
         return true;
-    // Products found under another id than the one selected.
+    // (found, selected): products found under another id than the one selected. The last three
+    // report their chip's id, not the id they show on the bus.
     static const std::pair<int, int> same[] = {
         {0x4D35, 0x4D05}, {0x4D55, 0x4D05}, {0x4D45, 0x4D15}, {0x4D65, 0x4D15}, {0x4D30, 0x4D10},
         {0x4D40, 0x4D10}, {0x5050, 0x5040}, {0x5060, 0x5010}, {0x5061, 0x5010}, {0x5070, 0x5020},
-        {0x5080, 0x5030},
+        {0x5080, 0x5030}, {0x6020, 0x6021}, {0x6022, 0x6023}, {0x6024, 0x6025},
     };
     return std::any_of(std::begin(same), std::end(same),
-                       [&](const auto& pair) { return pair.first == product_id && pair.second == target; });
+                       [&](const auto& pair) { return pair.first == product_id && pair.second == device_target; });
 }
 
 int KIVOBluetoothManagerAppController::compareOsVersionWithVersionPrimary_VersionSecondary(int primary,

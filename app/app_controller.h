@@ -58,6 +58,13 @@ struct PageFactory {
 // Stand-ins for the pages that are not built yet.
 PageFactory placeholder_page_factory();
 
+namespace kivo {
+// Whether a connected device that identifies itself as product_id is the selected device_target:
+// the same id, or a product that is found under another id than the one selected. Workers ask this
+// with the target they read from the controller.
+bool is_device_target_same_as(int device_target, int product_id);
+} // namespace kivo
+
 class KIVOBluetoothManagerAppController : public QObject {
     Q_OBJECT
 public:
@@ -215,7 +222,10 @@ public:
     // The mounted card of the selected camera, ending in "/"; empty when there is none.
     std::string getCameraDiskPath() const;
 
-    bool isDeviceTargetSameAs(int product_id) const;
+    bool isDeviceTargetSameAs(int product_id) const
+    {
+        return kivo::is_device_target_same_as(deviceTarget(), product_id);
+    }
     int compareOsVersionWithVersionPrimary_VersionSecondary(int primary, int secondary) const;
     // Removes the temporary file that an interrupted download may have left.
     void deleteTampFile();

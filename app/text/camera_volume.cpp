@@ -128,6 +128,12 @@ bool device_is_removable(const std::string& device, const VolumeSystem& system)
 
 } // namespace
 
+VolumeSystem& camera_volume_system()
+{
+    static VolumeSystem system;
+    return system;
+}
+
 std::string camera_marker(int product_id)
 {
     for (const CameraMarker& marker : kCameraMarkers)

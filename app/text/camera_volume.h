@@ -16,10 +16,14 @@ struct VolumeSystem {
     std::vector<std::filesystem::path> user_mount_roots = {"/media", "/run/media"};
 };
 
+// The volume system the application looks at; tests point it at temporary folders before a worker
+// that looks for a camera starts.
+VolumeSystem& camera_volume_system();
+
 // The marker file, relative to the volume root, of a camera product; empty for other products.
 std::string camera_marker(int product_id);
 
 // The first qualifying volume in mount order, ending with "/"; empty when there is none.
-std::string getCameraDiskPath(int device_target, const VolumeSystem& system = {});
+std::string getCameraDiskPath(int device_target, const VolumeSystem& system = camera_volume_system());
 
 } // namespace kivo

@@ -232,11 +232,12 @@ TEST_F(Recognition, NoDeviceOpensTakesThreeTriesThenTheUsbRoad)
     EXPECT_GE(virtual_seconds(), 3);
     EXPECT_TRUE(run.doWarn);
     EXPECT_FALSE(run.goFirmwareUpgrade);
-    EXPECT_EQ(run.strStatus[0], "Cannot open USB [1]") << "the firmware-management probe found nothing";
-    EXPECT_EQ(run.strStatus[1], "Impossible d'ouvrir l'USB [1]");
-    EXPECT_TRUE(run.isFirst);
+    EXPECT_EQ(run.strStatus[0], "Cannot open USB [-1]") << "after the probe, the normal open found nothing either";
+    EXPECT_EQ(run.strStatus[1], "Impossible d'ouvrir l'USB [-1]");
+    EXPECT_GE(virtual_seconds(), 3 + 19) << "the firmware-management probe tried 20 times";
+    EXPECT_TRUE(run.isFirst) << "the probe has not succeeded yet";
 
-    // Once the probe has succeeded, the normal open says why it failed.
+    // Once the probe has succeeded, only the normal open runs.
     run = {};
     run.isFirst = false;
     run.callerMode = 5;

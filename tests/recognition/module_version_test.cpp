@@ -99,6 +99,6 @@ TEST_F(ModuleVersion, HeadsetThatDoesNotComeBackIsNotRecognizedOverHid)
         EXPECT_FALSE(run.controller.recognized);
         EXPECT_EQ(run.controller.deviceTarget, 0);
         EXPECT_NE(run.controller.usbStatus, static_cast<int>(persona.module->product_id));
-        EXPECT_EQ(run.strStatus[0], "Cannot open USB [1]");
+        EXPECT_EQ(run.strStatus[0], "Cannot open USB [-1]");
     }
 }

@@ -124,13 +124,13 @@ TEST_F(RecognitionPage, FailureStaysOnThePageWithTheWorkersReason)
     recognizeFor(kModeUpdate);
     EXPECT_EQ(app().mode(), kModeRecognition);
     EXPECT_FALSE(app().recognized());
-    EXPECT_EQ(statusLine(), "Failed to recognize device. Cannot open USB [1][N]");
+    EXPECT_EQ(statusLine(), "Failed to recognize device. Cannot open USB [-1][N]");
     EXPECT_TRUE(app().statusWithWarning());
     EXPECT_TRUE(page().btnNext()->isEnabled());
 
     app().setLanguageManager(kivo::kGerman);
     app().updateStatusInManagerLanguage();
-    EXPECT_EQ(statusLine(), "Gerät konnte nicht erkannt werden. USB kann nicht geöffnet werden [1][N]");
+    EXPECT_EQ(statusLine(), "Gerät konnte nicht erkannt werden. USB kann nicht geöffnet werden [-1][N]");
 }
 
 TEST_F(RecognitionPage, InstructionLinksOpenInTheBrowser)

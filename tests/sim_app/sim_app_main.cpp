@@ -15,9 +15,12 @@
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/sim/usb_devices.h"
+#include "tests/sim/usb_headsets.h"
 #include "tests/sim_app/sim_app_options.h"
 
 namespace {
+
+constexpr uint16_t kTwoDeviceProduct = 0x5310;
 
 // A headset as recognition meets it: the OEM headset as it ships; any other product with its
 // display name, version 1.0, the readiness answer its group expects, and a module where it has one.
@@ -33,6 +36,23 @@ sim::HeadsetPersona persona_for(uint16_t product_id)
     if (kivo::has_mesh_module(product_id))
         persona.module = sim::ModulePersona{};
     return persona;
+}
+
+// A plain-USB device as recognition meets it: a device in firmware-management mode when the id has
+// bit 15 set; otherwise a headset with its display name and the keys its chip keeps, both halves of
+// it for the product made of two devices.
+void plug_usb_device(uint16_t product_id)
+{
+    if (product_id & sim::kManagementModeBit) {
+        sim::bus().plug(sim::make_dfu_device(product_id));
+        return;
+    }
+    const sim::UsbHeadsetPersona persona =
+        sim::usb_headset(product_id, kivo::ProductNames::tavk_product_name(product_id));
+    if (product_id == kTwoDeviceProduct)
+        sim::plug_usb_pair(persona);
+    else
+        sim::bus().plug(sim::make_usb_headset(persona));
 }
 
 } // namespace
@@ -58,7 +78,7 @@ int main(int argc, char** argv)
         if (device.face == SimDeviceOption::Hid)
             sim::plug_headset(persona_for(device.product_id));
         else
-            sim::bus().plug(sim::make_bccmd_device(device.product_id, {}));
+            plug_usb_device(device.product_id);
     }
 
     if (!options->server_base.empty())
