@@ -56,6 +56,8 @@ constexpr size_t kBackgroundVolumeWord = 7;
 constexpr size_t kAddressBytes = 6;
 constexpr size_t kAddressAtA = 3; // of the protocol A reply
 constexpr size_t kAddressAtB = 4; // of the protocol B answer
+static_assert(kAddressAtA + kAddressBytes <= kHidStatusReportSize &&
+              kAddressAtB + kAddressBytes <= kHidShortReportSize);
 
 void set_named_settings_off(Record& data)
 {
@@ -104,7 +106,6 @@ void read_address(bool over_short_reports, Record& data)
         if (read)
             store_address(data, &reply[kAddressAtA]);
     }
-    static_assert(kAddressAtB + kAddressBytes <= kHidShortReportSize && kAddressAtA + kAddressBytes <= kHidStatusReportSize);
     // The device's own address stays as it was.
     if (!read)
         data.setBdAddress("");

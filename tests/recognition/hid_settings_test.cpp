@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "link/hid_discovery.h"
 #include "recognition/hid_product_sets.h"
+#include "recognition/hid_settings_groups.h"
 #include "tests/recognition/recognition_fixture.h"
 
 namespace {
@@ -508,4 +510,24 @@ TEST_F(HidSettings, ShortReportFamiliesAskVersionThenLanguagePackEachOnItsOwn)
     const std::vector<std::pair<int, int>> expected = {{0x03, 0x02}, {0x01, 0x00}, {0x01, 0x01},
                                                        {0x01, 0x01}, {0x02, 0x00}, {0x03, 0x03}};
     EXPECT_EQ(short_requests(plugged.hid()), expected) << "and no speed dials in this family";
+}
+
+TEST(HidSettingsGroups, EveryProductOpenedOverHidIsInExactlyOneGroup)
+{
+    for (int id = 0; id <= 0xFFFF; ++id) {
+        const bool opened = hid_device_product(static_cast<uint32_t>(id));
+        const bool grouped = kivo::settings_group(id) != kivo::SettingsGroup::None;
+        EXPECT_EQ(opened, grouped) << std::hex << id;
+        // The sets of the groups do not overlap.
+        const int sets = kivo::product_in(kivo::kSettingsGroupG1Products, id) +
+                         kivo::product_in(kivo::kSettingsGroupG2Products, id) +
+                         kivo::product_in(kivo::kGrennikProducts, id) + kivo::product_in(kivo::kOemHeadsetProducts, id) +
+                         kivo::product_in(kivo::kSettingsGroupG5Products, id) +
+                         kivo::product_in(kivo::kSettingsGroupG6Products, id) +
+                         kivo::product_in(kivo::kSettingsGroupG7Products, id) +
+                         kivo::product_in(kivo::kSettingsGroupG8Products, id) +
+                         kivo::product_in(kivo::kBackgroundVolumeProducts, id) +
+                         kivo::product_in(kivo::kSettingsGroupG10Products, id) + kivo::speaks_protocol_b(id);
+        EXPECT_LE(sets, 1) << std::hex << id;
+    }
 }
