@@ -7,6 +7,8 @@
 #include "link/hid_protocol.h"
 #include "recognition/hid_identity.h"
 #include "recognition/hid_search.h"
+#include "recognition/hid_settings_read.h"
+#include "recognition/hid_settings_write_back.h"
 #include "recognition/usb_path.h"
 
 namespace kivo {
@@ -53,8 +55,12 @@ int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
     if (open_hid_device(device)) {
         controller.deviceTarget = static_cast<int>(device.productId);
         if (hid_device_ready(controller.deviceTarget) && identify_hid_device(run, device, data)) {
-            // The settings write-back (with a saved record) and the settings read of the device's
-            // family come here, before the success end.
+            if (run.saved) {
+                if (const std::optional<RestoredSetting> lost =
+                        write_back_hid_settings(controller.deviceTarget, *run.saved))
+                    return end_with_restore_failure(run, *lost);
+            }
+            read_hid_settings(controller.deviceTarget, data);
             return finish_over_hid(run, device, data);
         }
         // Not ready, or gone after its module was read: not usable over HID.

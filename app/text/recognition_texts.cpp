@@ -7,10 +7,15 @@
 #include "app/text/tables/recognition.h"
 #include "app/text/tables/setting_keys.h"
 #include "app/text/text_format.h"
+#include "device/device_data.h"
 
 namespace kivo {
 
 using namespace text_tables;
+
+namespace {
+constexpr int kSpeedDialTab = 2;
+} // namespace
 
 std::string RecognitionTexts::stringInstruction(ManagerLanguage in)
 {
@@ -35,6 +40,12 @@ std::string RecognitionTexts::stringMessageRestartingManager(std::string_view ti
 std::string RecognitionTexts::tavk_string_cannot_restore_in(int key, ManagerLanguage in)
 {
     return fill_format(localized(kCannotRestore, in), {setting_key_name_in(key, in).value_or("")});
+}
+
+std::string RecognitionTexts::tavk_string_cannot_restore_speed_dial_in(ManagerLanguage in)
+{
+    const std::optional<SettingsTabText> tab = KIVOBluetoothDeviceData::getTabText_With_In(kSpeedDialTab, false, in);
+    return fill_format(localized(kCannotRestore, in), {tab ? tab->text : std::string()});
 }
 
 std::optional<std::string> RecognitionTexts::tavk_string_for_status_in(std::string_view link_text, ManagerLanguage in)

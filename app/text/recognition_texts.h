@@ -22,6 +22,8 @@ public:
     // "Cannot restore %@" with the name of the setting under a persistent-store key (no name for
     // a key outside the table).
     static std::string tavk_string_cannot_restore_in(int key, ManagerLanguage in);
+    // "Cannot restore %@" with the name of the speed-dial tab.
+    static std::string tavk_string_cannot_restore_speed_dial_in(ManagerLanguage in);
     // The link's status text ("Device recognized successfully", "Firmware management mode") in
     // the language; none for any other text.
     static std::optional<std::string> tavk_string_for_status_in(std::string_view link_text, ManagerLanguage in);

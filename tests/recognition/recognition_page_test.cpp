@@ -133,6 +133,35 @@ TEST_F(RecognitionPage, FailureStaysOnThePageWithTheWorkersReason)
     EXPECT_EQ(statusLine(), "Gerät konnte nicht erkannt werden. USB kann nicht geöffnet werden [-1][N]");
 }
 
+TEST_F(RecognitionPage, RestoredSettingsAreWrittenBackOrTheStatusSaysWhatWasLost)
+{
+    KIVOBluetoothDeviceData saved;
+    saved.setDeviceRecognized(kOemHeadset);
+    saved.setBasicSettingBriskoAt_with(0, 0x1D25);
+    saved.setFmRadioCurrentFrequency(9710);
+    sim::HeadsetPersona persona = sim::oem_headset();
+    const sim::PluggedHeadset plugged = sim::plug_headset(persona);
+    app().setDeviceTarget(kOemHeadset);
+    app().setDeviceRecognitionWithStatus_info_from(true, saved, kModeRestore);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(app().mode(), kModeRestore);
+    EXPECT_EQ(plugged.record(0x04).at(0), 0x1D25);
+    EXPECT_EQ(app().data().basicSettingBrisko(0), 0x1D25) << "the record shows what the device now holds";
+    EXPECT_EQ(app().data().fmRadioCurrentFrequency(), 9710);
+
+    sim::bus().reset();
+    persona.failingRecords = {0x15};
+    sim::plug_headset(persona);
+    app().setDeviceTarget(kOemHeadset);
+    app().setDeviceRecognitionWithStatus_info_from(true, saved, kModeRestore);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(app().mode(), kModeRecognition);
+    EXPECT_FALSE(app().recognized());
+    EXPECT_EQ(statusLine(), "Failed to recognize device. Cannot restore FM Radio Setting[N]");
+    EXPECT_TRUE(app().statusWithWarning());
+    EXPECT_EQ(sim::bus().open_hid_handles(), 0);
+}
+
 TEST_F(RecognitionPage, InstructionLinksOpenInTheBrowser)
 {
     const QString html = DeviceRecognitionViewController::autoLinkURLs(

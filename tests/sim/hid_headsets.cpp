@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace sim {
+
+struct HeadsetState {
+    HeadsetPersona persona;
+    std::weak_ptr<Device> headset;
+    std::shared_ptr<Device> module;
+};
+
 namespace {
 
 constexpr size_t kShortReport = 62;
@@ -15,6 +22,7 @@ constexpr uint8_t kFailed = 2;
 constexpr uint8_t kGetVersion = 0x01;
 constexpr uint8_t kGetInfo = 0x02;
 constexpr uint8_t kReadSettings = 0x03;
+constexpr uint8_t kWriteSettings = 0x04;
 constexpr uint8_t kModuleSwitchQcc = 0x0F;
 constexpr uint8_t kModuleNormalMode = 0x10;
 constexpr uint8_t kReadyState = 0x12;
@@ -24,16 +32,20 @@ constexpr uint8_t kNameRecord = 0x3C;
 constexpr uint8_t kOemNameRecord = 0x1D;
 constexpr uint8_t kShortNameRecord = 0x02;
 constexpr uint8_t kShortLanguagePack = 0x01;
+constexpr size_t kShortDataAt = 4;
+constexpr size_t kLongWordsAt = 4;
 
-struct HeadsetState {
-    HeadsetPersona persona;
-    std::weak_ptr<Device> headset;
-    std::shared_ptr<Device> module;
-};
-
-bool failing(const HeadsetPersona& p, uint8_t command)
+bool contains(const std::vector<uint8_t>& list, uint8_t value)
 {
-    return std::find(p.failingCommands.begin(), p.failingCommands.end(), command) != p.failingCommands.end();
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+bool failing(const HeadsetPersona& p, uint8_t command) { return contains(p.failingCommands, command); }
+
+// A settings command that reaches a failing record.
+bool failing_record(const HeadsetPersona& p, uint8_t command, uint8_t record)
+{
+    return (command == kReadSettings || command == kWriteSettings) && contains(p.failingRecords, record);
 }
 
 HidReply one_report(Bytes report)
@@ -103,11 +115,43 @@ void switch_module_over(HeadsetState& state)
     });
 }
 
+// A record as the headset answers it: its words, as many as a status report holds, and the
+// count the persona makes it claim.
+Bytes record_report(const HeadsetPersona& p, uint8_t record)
+{
+    const auto stored = p.records.find(record);
+    std::vector<uint16_t> words = stored == p.records.end() ? std::vector<uint16_t>{} : stored->second;
+    if (words.size() > kStatusWords)
+        words.resize(kStatusWords);
+    Bytes report = status_report_words(kReadSettings, 0, words);
+    if (p.recordWordCount)
+        report[4] = static_cast<uint8_t>(*p.recordWordCount);
+    return report;
+}
+
+// Count in byte 3, big-endian words from byte 4.
+void keep_record(HeadsetPersona& p, const Bytes& out)
+{
+    const size_t count = std::min<size_t>(out[3], (out.size() - kLongWordsAt) / 2);
+    std::vector<uint16_t> words;
+    for (size_t i = 0; i < count; ++i)
+        words.push_back(static_cast<uint16_t>(out[kLongWordsAt + 2 * i] << 8 | out[kLongWordsAt + 2 * i + 1]));
+    p.records[out[2]] = std::move(words);
+}
+
+// Address in bytes 3 to 8.
+Bytes address_report(const HeadsetPersona& p)
+{
+    Bytes report = status_report(kGetInfo, 0);
+    std::copy(p.bdAddress.begin(), p.bdAddress.end(), report.begin() + 3);
+    return report;
+}
+
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
 {
-    const HeadsetPersona& p = state.persona;
+    HeadsetPersona& p = state.persona;
     const uint8_t command = out[1];
-    if (failing(p, command))
+    if (failing(p, command) || failing_record(p, command, out[2]))
         return one_report(status_report(command, kFailed));
     switch (command) {
     case kReadyState:
@@ -117,7 +161,12 @@ HidReply answer_long_report(HeadsetState& state, const Bytes& out)
     case kReadSettings:
         if (out[2] == kNameRecord || out[2] == kOemNameRecord)
             return one_report(name_report(p));
-        return one_report(status_report_words(command, 0, {}));
+        return one_report(record_report(p, out[2]));
+    case kWriteSettings:
+        keep_record(p, out);
+        return one_report(status_report(command, 0));
+    case kGetInfo:
+        return one_report(address_report(p));
     case kGetVersion:
         return one_report(version_report(p.version, p.languagePackType, p.languagePackMajor, p.languagePackMinor));
     case kModuleSwitchQcc:
@@ -140,26 +189,33 @@ HidReply one_answer(uint8_t command, const Bytes& data)
     return reply;
 }
 
-// 62-byte reports: command in byte 2, sub-record in byte 3. A failing command is never answered.
-HidReply answer_short_report(const HeadsetPersona& p, const Bytes& out)
+// 62-byte reports: command in byte 2, sub-record in byte 3, data from byte 4. A failing command
+// or record is never answered.
+HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
 {
     const uint8_t command = out[2];
     const uint8_t sub_record = out[3];
-    if (failing(p, command))
+    if (failing(p, command) || failing_record(p, command, sub_record))
         return {};
     switch (command) {
     case kReadSettings: {
         Bytes data(kShortNameBytes, 0);
-        if (sub_record == kShortNameRecord)
+        if (sub_record == kShortNameRecord) {
             std::copy_n(p.name.begin(), std::min(p.name.size(), kShortNameBytes), data.begin());
+        } else if (const auto stored = p.shortRecords.find(sub_record); stored != p.shortRecords.end()) {
+            std::copy_n(stored->second.begin(), std::min(stored->second.size(), kShortNameBytes), data.begin());
+        }
         return one_answer(command, data);
     }
+    case kWriteSettings:
+        p.shortRecords[sub_record] = Bytes(out.begin() + kShortDataAt, out.end());
+        return one_answer(command, {});
     case kGetVersion:
         if (sub_record == kShortLanguagePack)
             return one_answer(command, {p.languagePackMajor, p.languagePackMinor, 0, 0, p.languagePackType, 0, 0, 0});
         return one_answer(command, {p.version.major, p.version.minor, p.version.secondaryType, p.version.secondary, 0});
     case kGetInfo:
-        return one_answer(command, Bytes(6, 0));
+        return one_answer(command, Bytes(p.bdAddress.begin(), p.bdAddress.end()));
     default:
         return one_answer(command, {});
     }
@@ -216,7 +272,32 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
         return answer_long_report(*state, out);
     };
     bus().plug(headset);
-    return {headset, state->module};
+    return {headset, state->module, state};
+}
+
+std::vector<uint16_t> PluggedHeadset::record(uint8_t id) const
+{
+    std::lock_guard lock(bus().mutex());
+    const auto stored = state->persona.records.find(id);
+    return stored == state->persona.records.end() ? std::vector<uint16_t>{} : stored->second;
+}
+
+Bytes PluggedHeadset::shortRecord(uint8_t sub_record) const
+{
+    std::lock_guard lock(bus().mutex());
+    const auto stored = state->persona.shortRecords.find(sub_record);
+    return stored == state->persona.shortRecords.end() ? Bytes{} : stored->second;
+}
+
+std::vector<Bytes> settings_writes(const HidInterface& iface)
+{
+    std::vector<Bytes> writes;
+    for (const Bytes& out : iface.outputs()) {
+        const size_t command_at = out.size() == kShortReport ? 2 : 1;
+        if (out.size() > command_at && out[command_at] == kWriteSettings)
+            writes.push_back(out);
+    }
+    return writes;
 }
 
 std::vector<uint8_t> commands_sent(const HidInterface& iface)

@@ -1,12 +1,14 @@
 #pragma once
-// Virtual headsets on the HID link, as recognition meets them: they answer the readiness and FM
-// questions, tell their name and version (over 1023/67-byte reports, or over 62-byte reports for
-// the families that speak those), and switch a separate module into its update mode, where the
-// module shows up on the bus as a HID device of its own until it is sent back or its time is up.
+// Virtual headsets on the HID link: they answer the readiness and FM questions, tell their name,
+// version and Bluetooth address (over 1023/67-byte reports, or over 62-byte reports for the
+// families that speak those), keep every settings record written to them and answer reads from
+// what they keep, and switch a separate module into its update mode, where the module shows up on
+// the bus as a HID device of its own until it is sent back or its time is up.
 
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,8 +49,20 @@ struct HeadsetPersona {
     std::optional<int> nameWordCount;
     // Commands (byte 1, or byte 2 of 62-byte reports) answered with a failure status.
     std::vector<uint8_t> failingCommands;
-    // Speaks the 62-byte report protocol.
+    // Speaks the 62-byte report protocol (its settings records may still be the 1023/67-byte
+    // ones: a headset answers both forms).
     bool shortReports = false;
+    // The Bluetooth address, answered to the information command over either protocol.
+    std::array<uint8_t, 6> bdAddress{0x00, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F};
+    // Settings records by record id, words in host order: a write (command 0x04) replaces the
+    // record with its words, a read (0x03) answers them; a record never written has no words.
+    std::map<uint8_t, std::vector<uint16_t>> records;
+    // The same over 62-byte reports: the data bytes by sub-record (a write keeps all 58).
+    std::map<uint8_t, Bytes> shortRecords;
+    // Records (and 62-byte sub-records) whose reads and writes fail (62-byte ones go unanswered).
+    std::vector<uint8_t> failingRecords;
+    // Overrides the word count every settings answer claims (the words sent stay what fits).
+    std::optional<int> recordWordCount;
     // Switch commands: 0x0F (mesh module) and 0x50 (the OEM headset's module).
     std::optional<ModulePersona> module;
     // The headset itself leaves the bus when it switches its module over, and stays away.
@@ -58,14 +72,25 @@ struct HeadsetPersona {
 // The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).
 HeadsetPersona oem_headset();
 
+struct HeadsetState;
+
 struct PluggedHeadset {
     std::shared_ptr<Device> headset;
     // Made at once, on the bus only while the headset has it switched over; null without a module.
     std::shared_ptr<Device> module;
+    std::shared_ptr<HeadsetState> state;
     HidInterface& hid() const { return *headset->hid.front(); }
+    // What the headset holds now under a record id (empty: nothing) ...
+    std::vector<uint16_t> record(uint8_t id) const;
+    // ... and under a 62-byte sub-record.
+    Bytes shortRecord(uint8_t sub_record) const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);
+
+// The settings writes (command 0x04) written to an interface, in order: 1023-byte reports and
+// 62-byte ones alike, as written.
+std::vector<Bytes> settings_writes(const HidInterface& iface);
 
 // The command of every output report written to an interface (byte 2 of 62-byte reports, else
 // byte 1), in order.
