@@ -28,18 +28,23 @@ int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDevi
                                        controller.fmRadioShowAndHide);
     controller.tabs.selected = 0;
 
-    const std::string link_text = device.statusString();
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] = fill_format(
-            AppText::tavk_status_success_usb_in(run.mode, controller.usbStatus, language),
-            {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
-             AppText::tavk_status_default_usb_in(run.mode + 1, controller.usbStatus, language)});
+    status_recognized(run, device.statusString());
     run.goFirmwareUpgrade = true;
     hid_close_devices();
     return kRecognitionSucceeded;
 }
 
 } // namespace
+
+void status_recognized(RecognitionRun& run, std::string_view link_text)
+{
+    const int usb_status = run.controller.usbStatus;
+    for (int language = 0; language < kStatusLanguageCount; ++language)
+        run.strStatus[static_cast<size_t>(language)] = fill_format(
+            AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
+            {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
+             AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+}
 
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
 {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "app/settings_tabs.h"
 #include "app/status_text_set.h"
@@ -68,5 +69,9 @@ struct OpenedDevice {
 // Runs one recognition to its end: every way out closes the devices it opened. Fills `data`
 // (the controller's shared record) and the run; returns a RecognitionResult above 0.
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data);
+
+// The run's status after a recognition over either link: the link's text, followed by what the
+// page that takes over is ready for.
+void status_recognized(RecognitionRun& run, std::string_view link_text);
 
 } // namespace kivo

@@ -60,17 +60,6 @@ void fail_with_code(RecognitionRun& run, std::string (*reason_in)(ManagerLanguag
     run.doWarn = true;
 }
 
-// The link's text, followed by what the page that takes over is ready for.
-void status_recognized(RecognitionRun& run, std::string_view link_text)
-{
-    const int usb_status = run.controller.usbStatus;
-    fill_status(run, [&](int language) {
-        return fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
-                           {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
-                            AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
-    });
-}
-
 std::string address_text(const BdAddress& a)
 {
     return fill_format("%02X%02X%02X[%02X%02X%02X]", {a[7], a[6], a[4], a[0], a[3], a[2]});

@@ -1,5 +1,7 @@
 #include "app/text/device_panel.h"
 
+#include "device/product_sets.h"
+
 #include <algorithm>
 #include <span>
 
@@ -14,8 +16,6 @@ using namespace text_tables;
 
 namespace {
 
-// A usbStatus with the management bit or above: the device runs its firmware loader.
-constexpr int kCameraProduct = 0x3020;
 constexpr int kRemoteWithFixedName = 0x4112;
 // Its module versions are always read as type 2, so it shows three numbers whatever the type says.
 constexpr int kThreeNumberProduct = 0x5345;
@@ -47,7 +47,7 @@ std::string typed_version(const FirmwareQuad& q)
 
 std::string version_of(int product_id, const FirmwareQuad& q)
 {
-    if (product_id == kCameraProduct)
+    if (product_id == kCameraProductId)
         return camera_version(q);
     if (product_id == kThreeNumberProduct)
         return fill_format("v%d.%d.%d", {q.major, q.minor, q.secondary});
@@ -103,10 +103,10 @@ DevicePanel recognized_device_panel(const DevicePanelState& state, const KIVOBlu
     if (usb_status_in_management_mode(state.usbStatus)) {
         if (!state.isRestartDFU)
             return {std::string(kLockPicture), label_in(kManagementNameLine, in), label_in(kManagementVersionLine, in)};
-        if (product == kCameraProduct) {
+        if (product == kCameraProductId) {
             const FirmwareQuad restart{state.deviceVersionMajorRestartDFU, state.deviceVersionMinorRestartDFU,
                                        state.deviceSecondaryVersionTypeRestartDFU, state.deviceSecondaryVersionRestartDFU};
-            return {getImageFileName(data), ProductNames::tavk_product_name(kCameraProduct), camera_version(restart)};
+            return {getImageFileName(data), ProductNames::tavk_product_name(kCameraProductId), camera_version(restart)};
         }
         return {getImageFileName(data), std::nullopt, {}};
     }
