@@ -409,14 +409,7 @@ void KIVOBluetoothManagerAppController::switchDetailViewWithViewController(Detai
 
 bool KIVOBluetoothManagerAppController::settingsExcluded() const
 {
-    const int target = deviceTarget();
-    if (in(target, {0x3010, 0x3020, 0x3550, 0x5310, 0x5320, 0x5330, 0x5345}))
-        return true;
-    if (target == 0x3500)
-        return data_.compareVersionUpToMinorWithMajor_Minor(2, 2) < 0;
-    if (in(target, {0x3560, 0x3570}))
-        return data_.compareVersionUpToMinorWithMajor_Minor(1, 1) < 0;
-    return false;
+    return settings_excluded(deviceTarget(), data_.deviceVersionMajor(), data_.deviceVersionMinor());
 }
 
 void KIVOBluetoothManagerAppController::setControls()

@@ -1,6 +1,7 @@
 #include "app/placeholder_pages.h"
 
 #include "app/app_controller.h"
+#include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 
@@ -95,33 +96,19 @@ void PlaceholderUpdatePage::initializeObjectWithDefaultStatus(bool)
 bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
     const auto* app = appController();
-    const int target = app->deviceTarget();
-    if (usb_status_in_management_mode(app->usbStatus()))
-        return true;
-    switch (target) {
-    case 0x5310: case 0x5320: case 0x5330: case 0x3550: case 0x5345: case 0x3010: case 0x3020:
-        return true;
-    case 0x3560: case 0x3570:
-        return version_against(app, 1, 1) < 0;
-    case 0x3500:
-        return version_against(app, 2, 2) < 0;
-    default:
-        return false;
-    }
+    return usb_status_in_management_mode(app->usbStatus()) ||
+           settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
 }
 
 void PlaceholderUpdatePage::moveToNext(QObject*)
 {
     auto* app = appController();
     const int target = app->deviceTarget();
-    if (usb_status_in_management_mode(app->usbStatus())) {
+    if (nextIsNewDevice()) {
         app->setDeviceSelection();
         return;
     }
     switch (target) {
-    case 0x5310: case 0x5320: case 0x5330: case 0x3550: case 0x5345: case 0x3010: case 0x3020:
-        app->setDeviceSelection();
-        return;
     case 0x6460: case 0x6461:
         version_against(app, 2, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
                                        : app->setDeviceSettingsWithStatus(true);
@@ -132,12 +119,6 @@ void PlaceholderUpdatePage::moveToNext(QObject*)
         return;
     case 0x4111: case 0x4112:
         app->setDeviceSettingsSpeedDialWithStatus(true);
-        return;
-    case 0x3560: case 0x3570:
-        version_against(app, 1, 1) >= 0 ? app->setDeviceSettingsWithStatus(true) : app->setDeviceSelection();
-        return;
-    case 0x3500:
-        version_against(app, 2, 2) >= 0 ? app->setDeviceSettingsWithStatus(true) : app->setDeviceSelection();
         return;
     default:
         app->setDeviceSettingsWithStatus(true);

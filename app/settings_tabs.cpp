@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "device/device_data.h"
+
 namespace {
 
 enum class Condition { None, FmRadio4, AboveVersion, BelowVersion };
@@ -65,8 +67,10 @@ const std::vector<TabRow>& tab_table()
     return rows;
 }
 
-// major.minor against x.y: negative, zero or positive.
-int compare_up_to_minor(int major, int minor, int x, int y) { return major != x ? major - x : minor - y; }
+int compare_up_to_minor(int major, int minor, int x, int y)
+{
+    return KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(major, minor, x, y);
+}
 
 bool holds(const TabRow& row, int major, int minor, int fm_radio)
 {
@@ -97,6 +101,20 @@ SettingsTabs settings_tabs_for(int product_id, int major, int minor, int fm_radi
         break;
     }
     return result;
+}
+
+bool settings_excluded(int product_id, int major, int minor)
+{
+    switch (product_id) {
+    case 0x3010: case 0x3020: case 0x3550: case 0x5310: case 0x5320: case 0x5330: case 0x5345:
+        return true;
+    case 0x3500:
+        return compare_up_to_minor(major, minor, 2, 2) < 0;
+    case 0x3560: case 0x3570:
+        return compare_up_to_minor(major, minor, 1, 1) < 0;
+    default:
+        return false;
+    }
 }
 
 int settings_mode_of_tab(int tab)

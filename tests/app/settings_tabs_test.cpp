@@ -68,3 +68,16 @@ TEST(SettingsTabs, ModesAndTabIds)
     for (int mode : {7, 8, 9})
         EXPECT_EQ(settings_mode_of_tab(settings_tab_of_mode(mode)), mode);
 }
+
+TEST(SettingsTabs, ProductsWithoutSettingsPages)
+{
+    struct Case {
+        int product, major, minor;
+        bool excluded;
+    };
+    for (const Case c : {Case{0x5310, 9, 9, true}, Case{0x3020, 1, 0, true}, Case{0x3500, 2, 1, true},
+                         Case{0x3500, 2, 2, false}, Case{0x3560, 1, 0, true}, Case{0x3570, 1, 1, false},
+                         Case{0x3142, 0, 0, false}})
+        EXPECT_EQ(settings_excluded(c.product, c.major, c.minor), c.excluded)
+            << std::hex << c.product << " " << std::dec << c.major << "." << c.minor;
+}
