@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "common/addresses.h"
 #include "app/address_opener.h"
 #include "app/data_folders.h"
 #include "app/home_page.h"
@@ -28,6 +27,7 @@
 #include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/window_colors.h"
+#include "common/addresses.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "link/usb_link.h"
@@ -256,9 +256,15 @@ bool KIVOBluetoothManagerAppController::leaveSettingsPageFor(int target, bool ch
 }
 
 // Back to "no device": the factory rule for product 0 clears every settings word and speed dial.
-void KIVOBluetoothManagerAppController::resetDataToNoDevice() { data_.initializeObjectWithDevice_VersionMajor_Minor(0, 0, 0); }
+void KIVOBluetoothManagerAppController::resetDataToNoDevice()
+{
+    data_.initializeObjectWithDevice_VersionMajor_Minor(0, 0, 0);
+}
 
-void KIVOBluetoothManagerAppController::showPage(DetailViewController* page) { switchDetailViewWithViewController(page); }
+void KIVOBluetoothManagerAppController::showPage(DetailViewController* page)
+{
+    switchDetailViewWithViewController(page);
+}
 
 void KIVOBluetoothManagerAppController::setManagerUpdate()
 {
@@ -460,8 +466,8 @@ void KIVOBluetoothManagerAppController::setControls()
         case kModeNone:
         case kModeManagerUpdate:
         case kModeHome:
-            for (QWidget* w : {ui.btnDeviceRecognition, ui.btnFirmwareUpdate, ui.btnFirmwareRestore,
-                               ui.btnDeviceSettings})
+            for (QWidget* w :
+                 {ui.btnDeviceRecognition, ui.btnFirmwareUpdate, ui.btnFirmwareRestore, ui.btnDeviceSettings})
                 w->setEnabled(false);
             break;
         case kModeRecognition:
@@ -476,8 +482,7 @@ void KIVOBluetoothManagerAppController::setControls()
                 ui.btnDeviceSettings->setEnabled(false);
             if (mode_ == kModeRestore && restore_->restorePossible() && restore_->tabCount() >= 2)
                 layOutPageTitleTabs(restore_->tabIndexSelected());
-            if (mode_ == kModeRestore &&
-                in(deviceTarget(), {0x6816, 0x6831, 0x6839, 0x6840, 0x6A01, 0x6A02, 0x6A04}))
+            if (mode_ == kModeRestore && in(deviceTarget(), {0x6816, 0x6831, 0x6839, 0x6840, 0x6A01, 0x6A02, 0x6A04}))
                 ui.btnDeviceSettings->setEnabled(false);
             break;
         case kModeSettings:
@@ -486,8 +491,7 @@ void KIVOBluetoothManagerAppController::setControls()
             if (tabCount() >= 2)
                 layOutPageTitleTabs(tabIndexSelected());
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -553,8 +557,8 @@ void KIVOBluetoothManagerAppController::setShortcuts()
 {
     Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
     const int language = languageManager_;
-    for (QLabel* label : {ui.lblShortcutsKeys, ui.lblShortcutsAbout, ui.lblShortcutsLanguageManager,
-                          ui.lblShortcutsClose})
+    for (QLabel* label :
+         {ui.lblShortcutsKeys, ui.lblShortcutsAbout, ui.lblShortcutsLanguageManager, ui.lblShortcutsClose})
         label->setVisible(showShortcuts_);
     if (!showShortcuts_) {
         ui.btnDeviceSelection->setText(qtext(AppText::tavk_string_mode_in(kModeHome, language)));
@@ -638,8 +642,9 @@ void KIVOBluetoothManagerAppController::setDetailTitle()
     std::string title;
     const int caller = recognition_->callerMode();
     if (mode_ == kModeRecognition && caller >= kModeUpdate && caller <= kModeSpeedDial)
-        title = kivo::fill_format("%@ > %@", {AppText::tavk_string_mode_in(caller, languageManager_),
-                                              AppText::tavk_string_mode_in(kModeRecognition, languageManager_)});
+        title = kivo::fill_format("%@ > %@",
+                                  {AppText::tavk_string_mode_in(caller, languageManager_),
+                                   AppText::tavk_string_mode_in(kModeRecognition, languageManager_)});
     else
         title = AppText::tavk_string_mode_in(mode_, languageManager_);
     window_->ui.lblDetailTitle->setText(qtext(title));
@@ -670,7 +675,8 @@ void KIVOBluetoothManagerAppController::enableListTabsTo(bool open)
         if (text && text->keyEquivalent != 0)
             shortcut->setKey(QKeySequence(QStringLiteral("Ctrl+Shift+") + QChar(text->keyEquivalent).toUpper()));
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, i == selected ? kivo::colors::kSelectedTab : kivo::colors::kWindowBackground);
+        palette.setColor(QPalette::Window,
+                         i == selected ? kivo::colors::kSelectedTab : kivo::colors::kWindowBackground);
         label->setPalette(palette);
     }
 }
@@ -711,7 +717,7 @@ bool kivo::is_device_target_same_as(int device_target, int product_id)
 }
 
 int KIVOBluetoothManagerAppController::compareOsVersionWithVersionPrimary_VersionSecondary(int primary,
-                                                                                          int secondary) const
+                                                                                           int secondary) const
 {
     return (osVersionPrimary_ - primary) * 100 + (osVersionSecondary_ - secondary);
 }
@@ -727,8 +733,9 @@ void KIVOBluetoothManagerAppController::deleteTampFile()
         kivo::system_logf("Delete fail [%s]", error.message().c_str());
 }
 
-void KIVOBluetoothManagerAppController::SetTabDataDefaultInTabCount_tabs_tabIndexSelected(
-    int& count, std::array<int, 3>& tabs, int& selected)
+void KIVOBluetoothManagerAppController::SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count,
+                                                                                          std::array<int, 3>& tabs,
+                                                                                          int& selected)
 {
     count = 0;
     tabs = {0, 0, 0};
@@ -938,8 +945,9 @@ void KIVOBluetoothManagerAppController::about()
         return;
     const int language = languageManager_;
     const std::string line =
-        kivo::fill_format("%@ %@ %d.%d%@", {ProductNames::tavk_title_in(0, language), AppText::tavk_string_version_in(language),
-                                            kivo::kManagerVersionMajor, kivo::kManagerVersionMinor, ""});
+        kivo::fill_format("%@ %@ %d.%d%@",
+                          {ProductNames::tavk_title_in(0, language), AppText::tavk_string_version_in(language),
+                           kivo::kManagerVersionMajor, kivo::kManagerVersionMinor, ""});
     Ui::AboutSheet& ui = window_->aboutUi;
     ui.imgAboutImg->setPixmap(kivo::images::application());
     ui.btnAboutOK->setText(qtext(AppText::tavk_string_ok_in(language)));
@@ -1041,8 +1049,9 @@ void KIVOBluetoothManagerAppController::setStatusWithDefault()
     if (mode_ == kModeRecognition && caller != 0) {
         const int usb = usbStatus();
         fillStatusSet([&](int language) {
-            return kivo::fill_format("%@. %@", {AppText::tavk_status_success_usb_in(caller, usb, language),
-                                                AppText::tavk_status_default_usb_in(kModeRecognition, usb, language)});
+            return kivo::fill_format("%@. %@",
+                                     {AppText::tavk_status_success_usb_in(caller, usb, language),
+                                      AppText::tavk_status_default_usb_in(kModeRecognition, usb, language)});
         });
         setStatus_withWarning(getStrStatus(), false);
     } else {
@@ -1096,9 +1105,7 @@ void KIVOBluetoothManagerAppController::messageBoxOK()
 {
     switch (closeMessageBox()) {
     case kBoxToHome:
-    case kBoxToHomeAfterUpdate:
-        setDeviceSelection();
-        break;
+    case kBoxToHomeAfterUpdate: setDeviceSelection(); break;
     case kBoxSaveSettings: settings_->save(nullptr); break;
     case kBoxSaveSecondSettings: settingsSecond_->save(nullptr); break;
     case kBoxSaveSpeedDial: settingsSpeedDial_->save(nullptr); break;
@@ -1145,7 +1152,10 @@ void KIVOBluetoothManagerAppController::messageBoxCancel()
 
 // ---- Window title and recognized-device panel --------------------------------------------------
 
-void KIVOBluetoothManagerAppController::setTitle() { window_->setWindowTitle(qtext(ProductNames::tavk_title_in(0, languageManager_))); }
+void KIVOBluetoothManagerAppController::setTitle()
+{
+    window_->setWindowTitle(qtext(ProductNames::tavk_title_in(0, languageManager_)));
+}
 
 void KIVOBluetoothManagerAppController::setInformationDeviceRecognized()
 {

@@ -231,8 +231,7 @@ public:
     void deleteTampFile();
 
     // Settings tabs per product and firmware version.
-    static void SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count, std::array<int, 3>& tabs,
-                                                                  int& selected);
+    static void SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count, std::array<int, 3>& tabs, int& selected);
     static void SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
         int& count, std::array<int, 3>& tabs, int& selected, int product_id, int major, int minor, int fm_radio);
     // Sets the controller's own tabs for a product and version.

@@ -101,4 +101,7 @@ void KIVOBluetoothManagerAppController::languageManagerOK()
     sheet->done(QDialog::Accepted);
 }
 
-void KIVOBluetoothManagerAppController::languageManagerCancel() { window_->sheetLanguageManager->done(QDialog::Rejected); }
+void KIVOBluetoothManagerAppController::languageManagerCancel()
+{
+    window_->sheetLanguageManager->done(QDialog::Rejected);
+}

@@ -12,9 +12,9 @@
 #include "link/usb_link.h"
 
 KIVOBluetoothManagerAppDelegate::KIVOBluetoothManagerAppDelegate(PageFactory pages)
-    : controller_(std::make_unique<KIVOBluetoothManagerAppController>(std::move(pages))),
-      configurationFile_(kivo::configuration_file()),
-      relaunch_(kivo::relaunch_application)
+    : controller_(std::make_unique<KIVOBluetoothManagerAppController>(std::move(pages)))
+    , configurationFile_(kivo::configuration_file())
+    , relaunch_(kivo::relaunch_application)
 {
     controller_->setConfigurationReader([this](KIVOBluetoothManagerAppController& controller) {
         kivo::read_configuration(configurationFile_, controller);

@@ -12,14 +12,13 @@ class DetailViewController : public QObject {
 public:
     explicit DetailViewController(KIVOBluetoothManagerAppController* controller)
         : appController_(controller)
-    {
-    }
+    { }
 
     KIVOBluetoothManagerAppController* appController() const { return appController_; }
     // The page's view; the controller puts it into the detail box.
     virtual QWidget* view() = 0;
-    virtual void setControls() {}
-    virtual void setShortcuts() {}
+    virtual void setControls() { }
+    virtual void setShortcuts() { }
 
 private:
     KIVOBluetoothManagerAppController* appController_;

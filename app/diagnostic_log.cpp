@@ -65,16 +65,16 @@ std::string diagnostic_log_head(const std::string& status, bool recognized, int 
     std::string versions;
     if (std::find(std::begin(kTwoModuleProducts), std::end(kTwoModuleProducts), product) !=
         std::end(kTwoModuleProducts))
-        versions = fill_format("Device Version 01: %d.%d\nSecondary Version Type 01: %dSecondary Version 01: %d\n"
-                               "Device Version 02: %d.%d\nSecondary Version Type 02: %dSecondary Version 02: %d\n\n",
-                               {data.deviceVersionMajor01(), data.deviceVersionMinor01(),
-                                data.deviceSecondaryVersionType01(), data.deviceSecondaryVersion01(),
-                                data.deviceVersionMajor02(), data.deviceVersionMinor02(),
-                                data.deviceSecondaryVersionType02(), data.deviceSecondaryVersion02()});
+        versions =
+            fill_format("Device Version 01: %d.%d\nSecondary Version Type 01: %dSecondary Version 01: %d\n"
+                        "Device Version 02: %d.%d\nSecondary Version Type 02: %dSecondary Version 02: %d\n\n",
+                        {data.deviceVersionMajor01(), data.deviceVersionMinor01(), data.deviceSecondaryVersionType01(),
+                         data.deviceSecondaryVersion01(), data.deviceVersionMajor02(), data.deviceVersionMinor02(),
+                         data.deviceSecondaryVersionType02(), data.deviceSecondaryVersion02()});
     else
         versions = fill_format("Device Version: %d.%d\nSecondary Version Type: %dSecondary Version: %d\n\n",
-                               {data.deviceVersionMajor(), data.deviceVersionMinor(),
-                                data.deviceSecondaryVersionType(), data.deviceSecondaryVersion()});
+                               {data.deviceVersionMajor(), data.deviceVersionMinor(), data.deviceSecondaryVersionType(),
+                                data.deviceSecondaryVersion()});
     return fill_format("[Manager Information]\nStatus: %@\nVersion: %d.%d%@\n[Device Information]\nRecognized: %d\n"
                        "Target Device: %04X\nUSB Status: %04X\nRecognized Device: %04X\nBD Address: %@\n"
                        "Device Name: %@\n%@",
@@ -116,7 +116,7 @@ std::string tool_output(const std::string& program, const std::vector<std::strin
 std::string diagnostic_system_sections(std::chrono::milliseconds limit)
 {
     return "[System Version]\n" + tool_output("uname", {"-a"}, limit) + read_os_release() + "\n[USB Devices]\n" +
-           tool_output("lsusb", {}, limit) + "\n[Kernel Modules]\n" + tool_output("lsmod", {}, limit);
+        tool_output("lsusb", {}, limit) + "\n[Kernel Modules]\n" + tool_output("lsmod", {}, limit);
 }
 
 } // namespace kivo
@@ -138,9 +138,8 @@ void KIVOBluetoothManagerAppController::logStatus()
 
 bool KIVOBluetoothManagerAppController::writeDiagnosticLog(const std::string& file)
 {
-    const std::string log =
-        kivo::diagnostic_log_head(window_->ui.tfStatus->text().toStdString(), recognized(), deviceTarget(),
-                                  usbStatus(), data_) +
+    const std::string log = kivo::diagnostic_log_head(window_->ui.tfStatus->text().toStdString(), recognized(),
+                                                      deviceTarget(), usbStatus(), data_) +
         kivo::diagnostic_system_sections(kivo::kDiagnosticToolLimit);
     std::string error;
     if (kivo::write_file_atomically(file, log, &error))

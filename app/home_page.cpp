@@ -40,7 +40,8 @@ constexpr LegacyModel kLegacyModels[] = {
 } // namespace
 
 DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller)
-    : DetailViewController(controller), view_(new QWidget)
+    : DetailViewController(controller)
+    , view_(new QWidget)
 {
     ui_.setupUi(view_);
     ui_.btnHome->setIcon(QIcon(kivo::images::product_picture(kivo::product_picture(kOemHeadset, 0), {240, 180})));
@@ -89,9 +90,9 @@ void DeviceSelectionViewController::setControls()
 
 void DeviceSelectionViewController::setShortcuts()
 {
-    ui_.btnNext->setText(appController()->showShortcuts()
-                             ? QString::fromUtf8(kivo::shortcuts::kNext)
-                             : QString::fromStdString(AppText::tavk_string_next_in(appController()->languageManager())));
+    ui_.btnNext->setText(appController()->showShortcuts() ? QString::fromUtf8(kivo::shortcuts::kNext)
+                                                          : QString::fromStdString(AppText::tavk_string_next_in(
+                                                                appController()->languageManager())));
     for (const LegacyModel& model : kLegacyModels)
         (ui_.*model.button)->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(model.productId)));
 }

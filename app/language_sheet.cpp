@@ -2,7 +2,8 @@
 
 #include <QButtonGroup>
 
-LanguageSheet::LanguageSheet(QWidget* window) : QDialog(window)
+LanguageSheet::LanguageSheet(QWidget* window)
+    : QDialog(window)
 {
     ui.setupUi(this);
     setWindowModality(Qt::WindowModal);
@@ -13,10 +14,10 @@ LanguageSheet::LanguageSheet(QWidget* window) : QDialog(window)
                    ui.buttonCell8LanguageManagerGeneral,  ui.buttonCell9LanguageManagerGeneral,
                    ui.buttonCell10LanguageManagerGeneral, ui.buttonCell11LanguageManagerGeneral,
                    ui.buttonCell12LanguageManagerGeneral};
-    languageButtons = {ui.btn0LanguageManagerGeneral,  ui.btn1LanguageManagerGeneral,  ui.btn2LanguageManagerGeneral,
-                       ui.btn3LanguageManagerGeneral,  ui.btn4LanguageManagerGeneral,  ui.btn5LanguageManagerGeneral,
-                       ui.btn6LanguageManagerGeneral,  ui.btn7LanguageManagerGeneral,  ui.btn8LanguageManagerGeneral,
-                       ui.btn9LanguageManagerGeneral,  ui.btn10LanguageManagerGeneral, ui.btn11LanguageManagerGeneral,
+    languageButtons = {ui.btn0LanguageManagerGeneral, ui.btn1LanguageManagerGeneral,  ui.btn2LanguageManagerGeneral,
+                       ui.btn3LanguageManagerGeneral, ui.btn4LanguageManagerGeneral,  ui.btn5LanguageManagerGeneral,
+                       ui.btn6LanguageManagerGeneral, ui.btn7LanguageManagerGeneral,  ui.btn8LanguageManagerGeneral,
+                       ui.btn9LanguageManagerGeneral, ui.btn10LanguageManagerGeneral, ui.btn11LanguageManagerGeneral,
                        ui.btn12LanguageManagerGeneral};
     radioLanguageManager = new QButtonGroup(this);
     radioLanguageManager->setExclusive(true);

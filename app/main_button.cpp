@@ -5,7 +5,8 @@
 
 #include "app/window_colors.h"
 
-KIVOBluetoothMainButton::KIVOBluetoothMainButton(QWidget* parent) : QPushButton(parent)
+KIVOBluetoothMainButton::KIVOBluetoothMainButton(QWidget* parent)
+    : QPushButton(parent)
 {
     QFont bold = font();
     bold.setBold(true);

@@ -15,7 +15,8 @@
 using kivo::AppText;
 
 ManagerUpdateViewController::ManagerUpdateViewController(KIVOBluetoothManagerAppController* controller)
-    : DetailViewController(controller), view_(new QWidget)
+    : DetailViewController(controller)
+    , view_(new QWidget)
 {
     ui_.setupUi(view_);
     connect(ui_.btnYes, &QPushButton::clicked, this, [this] { okUpdate(ui_.btnYes); });

@@ -37,8 +37,8 @@ std::optional<int> decimal(std::string_view text)
 bool stays_below_base(std::string_view path)
 {
     auto plain = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-               c == '.' || c == '_' || c == '~' || c == '+' || c == '/';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+            c == '_' || c == '~' || c == '+' || c == '/';
     };
     if (path.empty() || !std::all_of(path.begin(), path.end(), plain))
         return false;
@@ -95,8 +95,7 @@ std::optional<LatestManagerVersion> parse_manager_version_list(std::string_view 
     return latest;
 }
 
-std::optional<LatestManagerVersion> read_manager_version_list(std::string_view base,
-                                                              std::chrono::milliseconds timeout)
+std::optional<LatestManagerVersion> read_manager_version_list(std::string_view base, std::chrono::milliseconds timeout)
 {
     const HttpResult answer = http_get(base, kManagerVersionListName, timeout, kManagerVersionListMaxBytes);
     if (!answer.ok) {

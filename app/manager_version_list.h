@@ -39,8 +39,7 @@ std::optional<LatestManagerVersion> parse_manager_version_list(std::string_view 
 
 // Fetches base + "Software" and reads it. No value when nothing usable came within timeout (no
 // connection, silence, an HTTP error status, an untrusted list).
-std::optional<LatestManagerVersion> read_manager_version_list(std::string_view base,
-                                                              std::chrono::milliseconds timeout);
+std::optional<LatestManagerVersion> read_manager_version_list(std::string_view base, std::chrono::milliseconds timeout);
 
 // Above the running manager's 1.2.0.
 bool is_newer_manager_version(int major, int minor, int secondary);

@@ -8,7 +8,9 @@ class KIVOBluetoothManagerAppController;
 class KIVOBluetoothManagerView : public QWidget {
     Q_OBJECT
 public:
-    explicit KIVOBluetoothManagerView(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit KIVOBluetoothManagerView(QWidget* parent = nullptr)
+        : QWidget(parent)
+    { }
     void setAppController(KIVOBluetoothManagerAppController* controller) { appController_ = controller; }
     KIVOBluetoothManagerAppController* appController() const { return appController_; }
 

@@ -56,8 +56,8 @@ void ManagerWindow::resizeEvent(QResizeEvent* event)
 void ManagerWindow::placeListTabs()
 {
     // Drops down under the second page-title tab, over the page.
-    const QPoint below = ui.btnDetailTitlePagesSecond->mapTo(ui.centralwidget,
-                                                             QPoint(0, ui.btnDetailTitlePagesSecond->height()));
+    const QPoint below =
+        ui.btnDetailTitlePagesSecond->mapTo(ui.centralwidget, QPoint(0, ui.btnDetailTitlePagesSecond->height()));
     boxListTabsBox->move(below);
     boxListTabsBox->raise();
 }

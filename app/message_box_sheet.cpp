@@ -8,7 +8,9 @@
 
 std::atomic<bool> MessageBoxSheet::opened_in_this_run_{false};
 
-MessageBoxSheet::MessageBoxSheet(QWidget* window) : QDialog(window), ui_(new Ui::MessageBoxSheet)
+MessageBoxSheet::MessageBoxSheet(QWidget* window)
+    : QDialog(window)
+    , ui_(new Ui::MessageBoxSheet)
 {
     ui_->setupUi(this);
     setWindowModality(Qt::WindowModal);

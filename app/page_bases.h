@@ -57,11 +57,11 @@ public:
     virtual void save(QObject* sender) = 0;
     virtual void moveToModeToGo() = 0;
     // Settings page only: after the all-settings sheet's prompt was declined.
-    virtual void moveToSettingToSetting() {}
+    virtual void moveToSettingToSetting() { }
     // Settings page only: the all-settings sheet, or nullptr.
     virtual QWidget* sheetDeviceAllSettings() { return nullptr; }
     // Settings page only: re-titles the all-settings table after a language change.
-    virtual void callTableviewReloadDataForOutsideClass() {}
+    virtual void callTableviewReloadDataForOutsideClass() { }
     virtual QPushButton* btnNewDevice() = 0;
     virtual QPushButton* btnBack() = 0;
     virtual void moveToDeviceSelection(QObject* sender) = 0;

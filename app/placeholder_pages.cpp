@@ -45,7 +45,11 @@ int version_against(const KIVOBluetoothManagerAppController* app, int x, int y)
 
 } // namespace
 
-PlaceholderView::PlaceholderView() : widget(new QWidget) { ui.setupUi(widget); }
+PlaceholderView::PlaceholderView()
+    : widget(new QWidget)
+{
+    ui.setupUi(widget);
+}
 
 // ---- Recognition -------------------------------------------------------------------------------
 
@@ -97,7 +101,7 @@ bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
     const auto* app = appController();
     return usb_status_in_management_mode(app->usbStatus()) ||
-           settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
+        settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
 }
 
 void PlaceholderUpdatePage::moveToNext(QObject*)
@@ -109,19 +113,22 @@ void PlaceholderUpdatePage::moveToNext(QObject*)
         return;
     }
     switch (target) {
-    case 0x6460: case 0x6461:
+    case 0x6460:
+    case 0x6461:
         version_against(app, 2, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
                                        : app->setDeviceSettingsWithStatus(true);
         return;
-    case 0x6480: case 0x6481: case 0x6490: case 0x6491: case 0x6620:
+    case 0x6480:
+    case 0x6481:
+    case 0x6490:
+    case 0x6491:
+    case 0x6620:
         version_against(app, 1, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
                                        : app->setDeviceSettingsWithStatus(true);
         return;
-    case 0x4111: case 0x4112:
-        app->setDeviceSettingsSpeedDialWithStatus(true);
-        return;
-    default:
-        app->setDeviceSettingsWithStatus(true);
+    case 0x4111:
+    case 0x4112: app->setDeviceSettingsSpeedDialWithStatus(true); return;
+    default: app->setDeviceSettingsWithStatus(true);
     }
 }
 
@@ -148,7 +155,8 @@ void PlaceholderUpdatePage::setShortcuts()
 // ---- Settings ----------------------------------------------------------------------------------
 
 PlaceholderSettingsPage::PlaceholderSettingsPage(KIVOBluetoothManagerAppController* controller, int mode)
-    : SettingsPageBase(controller), mode_(mode)
+    : SettingsPageBase(controller)
+    , mode_(mode)
 {
     connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { moveToDeviceSelection(view_.ui.btnNext); });
     connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { moveToFirmwareUpdate(view_.ui.btnBack); });

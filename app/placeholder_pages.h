@@ -20,7 +20,7 @@ public:
     int callerMode() const override { return callerMode_; }
     void setCallerMode(int mode) override { callerMode_ = mode; }
     void initializeObject() override;
-    void doRecognize(std::optional<KIVOBluetoothDeviceData>) override {}
+    void doRecognize(std::optional<KIVOBluetoothDeviceData>) override { }
     void recognize(QObject*) override { doRecognize(std::nullopt); }
     void targetDevice(QObject* sender) override;
     QPushButton* btnNext() override { return view_.ui.btnNext; }
@@ -41,7 +41,7 @@ public:
     void initializeObjectWithDefaultStatus(bool status) override;
     void readLatest() override { setControls(); }
     bool restorePossible() const override { return false; }
-    void setControlsFirmwareRestore() override {}
+    void setControlsFirmwareRestore() override { }
     int tabCount() const override { return 0; }
     int tabAt(int) const override { return 0; }
     int tabIndexSelected() const override { return tabIndexSelected_; }
@@ -50,8 +50,8 @@ public:
     QPushButton* btnBack() override { return view_.ui.btnBack; }
     void moveToNext(QObject* sender) override;
     void moveToBack(QObject* sender) override;
-    void endLumoraUpdate() override {}
-    void setOpenedMessageBox(bool) override {}
+    void endLumoraUpdate() override { }
+    void setOpenedMessageBox(bool) override { }
     void setControls() override;
     void setShortcuts() override;
 
@@ -71,7 +71,7 @@ public:
     void setModeToGo(int mode) override { modeToGo_ = mode; }
     int modeToGo() const { return modeToGo_; }
     bool checkNeedToSave() override { return false; }
-    void save(QObject*) override {}
+    void save(QObject*) override { }
     void moveToModeToGo() override;
     QPushButton* btnNewDevice() override { return view_.ui.btnNext; }
     QPushButton* btnBack() override { return view_.ui.btnBack; }

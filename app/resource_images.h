@@ -12,9 +12,9 @@ namespace kivo::images {
 // unknown name gives an empty pixmap.
 QPixmap load(const QString& name, QSize size);
 
-QPixmap application();            // the application's own emblem
-QPixmap brand();                  // the header's brand picture
-QPixmap caution();                // warnings in the message box
+QPixmap application(); // the application's own emblem
+QPixmap brand(); // the header's brand picture
+QPixmap caution(); // warnings in the message box
 // A product picture (or the emblem or lock) by the name the product tables give it.
 QPixmap product_picture(const std::string& name, QSize size);
 QPixmap language_flag(int language); // the flag of an interface language (English outside 0..12)

@@ -27,10 +27,10 @@ const std::vector<TabRow>& tab_table()
         {{0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x3080, 0x3152, 0x4010, 0x4020, 0x4021, 0x4030, 0x4040,
           0x5210, 0x6310},
          {1}},
-        {{0x2020, 0x3223, 0x3300, 0x4110, 0x4113, 0x4120, 0x4D06, 0x4D75, 0x4D76, 0x5011, 0x5410, 0x6000, 0x6020,
-          0x6022, 0x6024, 0x6036, 0x6110, 0x6111, 0x6120, 0x6121, 0x6420, 0x6430, 0x6440, 0x6450, 0x6470, 0x6500,
-          0x6510, 0x6800, 0x6804, 0x6805, 0x6808, 0x6810, 0x6811, 0x6812, 0x6815, 0x6817, 0x6821, 0x6822, 0x6825,
-          0x6838, 0x683A},
+        {{0x2020, 0x3223, 0x3300, 0x4110, 0x4113, 0x4120, 0x4D06, 0x4D75, 0x4D76, 0x5011, 0x5410,
+          0x6000, 0x6020, 0x6022, 0x6024, 0x6036, 0x6110, 0x6111, 0x6120, 0x6121, 0x6420, 0x6430,
+          0x6440, 0x6450, 0x6470, 0x6500, 0x6510, 0x6800, 0x6804, 0x6805, 0x6808, 0x6810, 0x6811,
+          0x6812, 0x6815, 0x6817, 0x6821, 0x6822, 0x6825, 0x6838, 0x683A},
          {1, 2}},
         {{0x2030, 0x3030, 0x3040, 0x3060, 0x3112, 0x3114, 0x3116, 0x3118, 0x3132, 0x3134, 0x3136, 0x3140, 0x3146,
           0x3148, 0x3154, 0x3156, 0x3170, 0x3210, 0x3212, 0x3213, 0x3214, 0x3216, 0x3217, 0x3218, 0x3219, 0x321A,
@@ -75,14 +75,10 @@ int compare_up_to_minor(int major, int minor, int x, int y)
 bool holds(const TabRow& row, int major, int minor, int fm_radio)
 {
     switch (row.condition) {
-    case Condition::None:
-        return false;
-    case Condition::FmRadio4:
-        return fm_radio == 4;
-    case Condition::AboveVersion:
-        return compare_up_to_minor(major, minor, row.major, row.minor) > 0;
-    case Condition::BelowVersion:
-        return compare_up_to_minor(major, minor, row.major, row.minor) < 0;
+    case Condition::None: return false;
+    case Condition::FmRadio4: return fm_radio == 4;
+    case Condition::AboveVersion: return compare_up_to_minor(major, minor, row.major, row.minor) > 0;
+    case Condition::BelowVersion: return compare_up_to_minor(major, minor, row.major, row.minor) < 0;
     }
     return false;
 }
@@ -106,41 +102,36 @@ SettingsTabs settings_tabs_for(int product_id, int major, int minor, int fm_radi
 bool settings_excluded(int product_id, int major, int minor)
 {
     switch (product_id) {
-    case 0x3010: case 0x3020: case 0x3550: case 0x5310: case 0x5320: case 0x5330: case 0x5345:
-        return true;
-    case 0x3500:
-        return compare_up_to_minor(major, minor, 2, 2) < 0;
-    case 0x3560: case 0x3570:
-        return compare_up_to_minor(major, minor, 1, 1) < 0;
-    default:
-        return false;
+    case 0x3010:
+    case 0x3020:
+    case 0x3550:
+    case 0x5310:
+    case 0x5320:
+    case 0x5330:
+    case 0x5345: return true;
+    case 0x3500: return compare_up_to_minor(major, minor, 2, 2) < 0;
+    case 0x3560:
+    case 0x3570: return compare_up_to_minor(major, minor, 1, 1) < 0;
+    default: return false;
     }
 }
 
 int settings_mode_of_tab(int tab)
 {
     switch (tab) {
-    case kTabDeviceSettings:
-        return 7;
-    case kTabSecondSettings:
-        return 8;
-    case kTabSpeedDial:
-        return 9;
-    default:
-        return 0;
+    case kTabDeviceSettings: return 7;
+    case kTabSecondSettings: return 8;
+    case kTabSpeedDial: return 9;
+    default: return 0;
     }
 }
 
 int settings_tab_of_mode(int mode)
 {
     switch (mode) {
-    case 7:
-        return kTabDeviceSettings;
-    case 8:
-        return kTabSecondSettings;
-    case 9:
-        return kTabSpeedDial;
-    default:
-        return 0;
+    case 7: return kTabDeviceSettings;
+    case 8: return kTabSecondSettings;
+    case 9: return kTabSpeedDial;
+    default: return 0;
     }
 }

@@ -7,7 +7,7 @@
 enum SettingsTabId : int {
     kTabNone = 0,
     kTabDeviceSettings = 1, // mode 7
-    kTabSpeedDial = 2,      // mode 9
+    kTabSpeedDial = 2, // mode 9
     kTabSecondSettings = 3, // mode 8 (FM radio)
 };
 

@@ -5,9 +5,9 @@
 
 namespace kivo::colors {
 
-inline const QColor kBrandOrange{243, 122, 31};       // title bar, main button "on"
+inline const QColor kBrandOrange{243, 122, 31}; // title bar, main button "on"
 inline const QColor kWindowBackground{236, 236, 236};
-inline const QColor kSelectedTab{205, 225, 250};      // selected entry of the tab list
-inline const QColor kWarning{255, 170, 90};           // status line background for a warning
+inline const QColor kSelectedTab{205, 225, 250}; // selected entry of the tab list
+inline const QColor kWarning{255, 170, 90}; // status line background for a warning
 
 } // namespace kivo::colors

@@ -11,7 +11,8 @@ std::chrono::milliseconds worker_timer_period() { return std::chrono::millisecon
 
 void set_worker_timer_period(std::chrono::milliseconds period) { period_ms.store(period.count()); }
 
-WorkerRun::WorkerRun(QObject* parent) : QObject(parent)
+WorkerRun::WorkerRun(QObject* parent)
+    : QObject(parent)
 {
     connect(&timer_, &QTimer::timeout, this, [this] {
         // A copy: the tick may start the next run, which replaces tick_.

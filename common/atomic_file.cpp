@@ -33,8 +33,7 @@ bool write_all(int fd, std::string_view contents)
 
 } // namespace
 
-bool write_file_atomically(const std::filesystem::path& path, std::string_view contents,
-                           std::string* error)
+bool write_file_atomically(const std::filesystem::path& path, std::string_view contents, std::string* error)
 {
     // Same folder as the target, so the rename never crosses a file system.
     std::string temp = path.string() + ".XXXXXX";

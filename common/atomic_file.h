@@ -12,7 +12,6 @@ namespace kivo {
 // Replaces path with contents. On failure the old file (if any) is untouched, no temporary file is
 // left behind, false is returned and, when error is given, it receives a short English reason.
 // The folder must exist.
-bool write_file_atomically(const std::filesystem::path& path, std::string_view contents,
-                           std::string* error = nullptr);
+bool write_file_atomically(const std::filesystem::path& path, std::string_view contents, std::string* error = nullptr);
 
 } // namespace kivo

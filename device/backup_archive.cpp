@@ -63,10 +63,9 @@ struct IndexedKey {
 constexpr std::array<IndexedKey, 4> kSettingsWordKeys = {{
     {"keyBasicSettingBrisko", Record::kBriskoWordCount, &Record::basicSettingBrisko,
      &Record::setBasicSettingBriskoAt_with},
-    {"keyBasicSettingPintraVOXSensitivity", Record::kPintraWordCount,
-     &Record::basicSettingPintraVOXSensitivityAt, &Record::setBasicSettingPintraVOXSensitivity_with},
-    {"keyBasicSettingTavelSmartVolumeControl", Record::kTavelWordCount,
-     &Record::basicSettingTavelSmartVolumeControlAt,
+    {"keyBasicSettingPintraVOXSensitivity", Record::kPintraWordCount, &Record::basicSettingPintraVOXSensitivityAt,
+     &Record::setBasicSettingPintraVOXSensitivity_with},
+    {"keyBasicSettingTavelSmartVolumeControl", Record::kTavelWordCount, &Record::basicSettingTavelSmartVolumeControlAt,
      &Record::setBasicSettingTavelSmartVolumeControl_with},
     {"keyBasicSettingWispenCamera", Record::kCameraWordCount, &Record::basicSettingWispenCameraAt,
      &Record::setBasicSettingWispenCamera_with},
@@ -105,8 +104,7 @@ std::string read_file(const std::filesystem::path& path, bool& missing)
         throw ArchiveError("backup archive " + path.string() + " is not a readable file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw ArchiveError("cannot open backup archive " + path.string() + ": " +
-                           std::strerror(errno));
+        throw ArchiveError("cannot open backup archive " + path.string() + ": " + std::strerror(errno));
     std::ostringstream contents;
     contents << in.rdbuf();
     if (in.bad())
@@ -154,8 +152,7 @@ KIVOBluetoothDeviceData KIVOBluetoothDeviceData::initWithCoder(const KeyedUnarch
         r.managerVersionMajor_ = coder.decodeInt("keyManagerVersionMajor");
         r.managerVersionMinor_ = coder.decodeInt("keyManagerVersionMinor");
     } else {
-        read_float_version(coder, "keyManagerVersion", r.managerVersionMajor_,
-                           r.managerVersionMinor_);
+        read_float_version(coder, "keyManagerVersion", r.managerVersionMajor_, r.managerVersionMinor_);
     }
     r.deviceRecognized_ = coder.decodeInt("keyDeviceRecognized");
     r.deviceName_ = coder.decodeText("keyDeviceName");
@@ -204,8 +201,7 @@ KIVOBluetoothDeviceData unarchive_device_record(std::string_view data)
     return KIVOBluetoothDeviceData::initWithCoder(coder);
 }
 
-bool write_backup_archive(const KIVOBluetoothDeviceData& record, const std::filesystem::path& path,
-                          std::string* error)
+bool write_backup_archive(const KIVOBluetoothDeviceData& record, const std::filesystem::path& path, std::string* error)
 {
     return write_file_atomically(path, archive_device_record(record), error);
 }

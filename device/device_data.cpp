@@ -11,14 +11,12 @@ namespace {
 constexpr int kFmRegionCount = 6;
 
 // Slot access that stays inside the array whatever index a caller passes.
-template <size_t N>
-int slot_get(const std::array<int, N>& slots, int index)
+template <size_t N> int slot_get(const std::array<int, N>& slots, int index)
 {
     return index >= 0 && static_cast<size_t>(index) < N ? slots[static_cast<size_t>(index)] : 0;
 }
 
-template <size_t N>
-void slot_set(std::array<int, N>& slots, int index, int value)
+template <size_t N> void slot_set(std::array<int, N>& slots, int index, int value)
 {
     if (index >= 0 && static_cast<size_t>(index) < N)
         slots[static_cast<size_t>(index)] = value;
@@ -44,10 +42,7 @@ void KIVOBluetoothDeviceData::setDeviceVersion02Major_Minor(int major, int minor
     deviceVersion02_.minor = minor;
 }
 
-int KIVOBluetoothDeviceData::basicSettingBrisko(int index) const
-{
-    return slot_get(basicSettingBrisko_, index);
-}
+int KIVOBluetoothDeviceData::basicSettingBrisko(int index) const { return slot_get(basicSettingBrisko_, index); }
 void KIVOBluetoothDeviceData::setBasicSettingBriskoAt_with(int index, int value)
 {
     slot_set(basicSettingBrisko_, index, value);
@@ -81,10 +76,7 @@ void KIVOBluetoothDeviceData::setFmRadioRegion(int region)
 {
     fmRadioRegion_ = region >= 0 && region < kFmRegionCount ? region : 0;
 }
-int KIVOBluetoothDeviceData::fmRadioPresetsAt(int index) const
-{
-    return slot_get(fmRadioPresets_, index);
-}
+int KIVOBluetoothDeviceData::fmRadioPresetsAt(int index) const { return slot_get(fmRadioPresets_, index); }
 void KIVOBluetoothDeviceData::setFmRadioPresetsAt_with(int index, int frequency)
 {
     slot_set(fmRadioPresets_, index, frequency);
@@ -177,8 +169,7 @@ void KIVOBluetoothDeviceData::copySpeedDialsFrom(const KIVOBluetoothDeviceData& 
         setSpeedDialAt_with(i, source.speedDialAt(i));
 }
 
-void KIVOBluetoothDeviceData::copyWithSource_version(const KIVOBluetoothDeviceData& source,
-                                                     int version)
+void KIVOBluetoothDeviceData::copyWithSource_version(const KIVOBluetoothDeviceData& source, int version)
 {
     managerVersionMajor_ = source.managerVersionMajor_;
     managerVersionMinor_ = source.managerVersionMinor_;
@@ -198,9 +189,8 @@ void KIVOBluetoothDeviceData::copyWithSource_version(const KIVOBluetoothDeviceDa
     copySettingsWordsFrom(source);
     copyFmBlockFrom(source);
     copySpeedDialsFrom(source);
-    kivo::system_logf("Default Value %X %X %X %X %X", source.basicSettingBrisko(0),
-                      source.basicSettingBrisko(1), source.basicSettingBrisko(2),
-                      source.basicSettingBrisko(3), source.basicSettingBrisko(4));
+    kivo::system_logf("Default Value %X %X %X %X %X", source.basicSettingBrisko(0), source.basicSettingBrisko(1),
+                      source.basicSettingBrisko(2), source.basicSettingBrisko(3), source.basicSettingBrisko(4));
 }
 
 void KIVOBluetoothDeviceData::configureWithSource(const KIVOBluetoothDeviceData& source)

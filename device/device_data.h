@@ -189,20 +189,11 @@ public:
     void setBasicSettingWispenCamera_with(int index, int value);
     // The mesh accessory keeps channel, volume and microphone in settings words 0, 1 and 2.
     int basicSettingLinkbayChannelAt(int index) const { return basicSettingBrisko(index); }
-    void setBasicSettingLinkbayChannel_with(int index, int value)
-    {
-        setBasicSettingBriskoAt_with(index, value);
-    }
+    void setBasicSettingLinkbayChannel_with(int index, int value) { setBasicSettingBriskoAt_with(index, value); }
     int basicSettingLinkbayVolumeAt(int index) const { return basicSettingBrisko(index); }
-    void setBasicSettingLinkbayVolume_with(int index, int value)
-    {
-        setBasicSettingBriskoAt_with(index, value);
-    }
+    void setBasicSettingLinkbayVolume_with(int index, int value) { setBasicSettingBriskoAt_with(index, value); }
     int basicSettingLinkbayMicrophoneAt(int index) const { return basicSettingBrisko(index); }
-    void setBasicSettingLinkbayMicrophone_with(int index, int value)
-    {
-        setBasicSettingBriskoAt_with(index, value);
-    }
+    void setBasicSettingLinkbayMicrophone_with(int index, int value) { setBasicSettingBriskoAt_with(index, value); }
 
     // ---- FM radio block ------------------------------------------------------------------------
     int fmRadioRegion() const { return fmRadioRegion_; }
@@ -235,39 +226,37 @@ public:
     // ---- Versions ------------------------------------------------------------------------------
     // Every compare returns a value whose sign orders a against b (negative: a is older). Parts are
     // subtracted in 64 bits; a difference that does not fit an int is clamped to the int range.
-    int compareVersionWithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-        int major, int minor, int secondaryType, int secondary) const;
-    int compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(int major, int minor,
-                                                              int minor2nd) const;
+    int compareVersionWithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(int major, int minor,
+                                                                                   int secondaryType,
+                                                                                   int secondary) const;
+    int compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(int major, int minor, int minor2nd) const;
     // 0 or more: the device runs major.minor or later.
     int compareVersionUpToMinorWithMajor_Minor(int major, int minor) const;
 
-    static int compareVersionUpToMinorMajor_Minor_WithMajor_Minor(int majorA, int minorA,
-                                                                  int majorB, int minorB);
-    static int compareVersionUpToMinorMajor_Minor_Minor2nd_WithMajor_Minor_Minor2nd(
-        int majorA, int minorA, int minor2ndA, int majorB, int minorB, int minor2ndB);
+    static int compareVersionUpToMinorMajor_Minor_WithMajor_Minor(int majorA, int minorA, int majorB, int minorB);
+    static int compareVersionUpToMinorMajor_Minor_Minor2nd_WithMajor_Minor_Minor2nd(int majorA, int minorA,
+                                                                                    int minor2ndA, int majorB,
+                                                                                    int minorB, int minor2ndB);
     // forLumora selects the camera ordering: (secondary type, secondary) before (major, minor).
     static int
     compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
-        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB,
-        int secondaryB, bool forLumora);
+        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB, int secondaryB,
+        bool forLumora);
     static int
     compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB,
-        int secondaryB);
+        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB, int secondaryB);
     // Major, minor, then the secondary numbers; the secondary types are ignored.
     static int
     downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB,
-        int secondaryB);
+        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB, int secondaryB);
 
     // "major.minor": exactly two parts separated by "."; each part is read from its leading digits
     // (leading spaces and a sign allowed, 0 without digits, saturated to the int range). On any
     // other text nothing is stored and false is returned.
     static bool getVersionFromString_ToMajor_Minor(std::string_view text, int& major, int& minor);
     // "type.secondary.major.minor" (the camera's form): exactly four parts, read as above.
-    static bool getVersionFromString_ToSecondaryType_Secondary_Major_Minor(
-        std::string_view text, int& secondaryType, int& secondary, int& major, int& minor);
+    static bool getVersionFromString_ToSecondaryType_Secondary_Major_Minor(std::string_view text, int& secondaryType,
+                                                                           int& secondary, int& major, int& minor);
 
     // ---- Lookups -------------------------------------------------------------------------------
     // Label index of a radio transmit gain code: 0 Low, 1 Medium, 2 High.
@@ -284,12 +273,10 @@ public:
 
     // Device form to text: the low byte of each unit, up to the first zero, as UTF-8. Returns the
     // length in UTF-16 units; bytes that are not valid UTF-8 give an empty text and 0.
-    static int getSpeedDialString_FromArray(std::string& text,
-                                            std::span<const uint16_t, kSpeedDialUnitCount> units);
+    static int getSpeedDialString_FromArray(std::string& text, std::span<const uint16_t, kSpeedDialUnitCount> units);
     // Text to device form: the first 20 UTF-8 bytes, each widened with its sign, the rest 0.
     // Returns 2 x the bytes taken; an empty text returns 0 and leaves units untouched.
-    static int getSpeedDialArray_FromString(std::span<uint16_t, kSpeedDialUnitCount> units,
-                                            std::string_view text);
+    static int getSpeedDialArray_FromString(std::span<uint16_t, kSpeedDialUnitCount> units, std::string_view text);
 
     // ---- Archive form (see backup_archive.h) ---------------------------------------------------
     void encodeWithCoder(KeyedArchiver& coder) const;

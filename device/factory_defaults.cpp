@@ -51,21 +51,17 @@ constexpr int kTracedProduct = 0x3110;
 bool reached(const Record& record, const factory::Since& since, int major, int minor)
 {
     switch (since.rule) {
-    case factory::Since::Always:
-        return true;
+    case factory::Since::Always: return true;
     case factory::Since::Pair:
-        return Record::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(major, minor, since.major,
-                                                                          since.minor) >= 0;
+        return Record::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(major, minor, since.major, since.minor) >= 0;
     case factory::Since::Triple:
-        return record.compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(
-                   since.major, since.minor, since.third) >= 0;
+        return record.compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(since.major, since.minor, since.third) >= 0;
     case factory::Since::QuadType2:
         // Release candidates of the same major.minor count as below.
         return Record::
                    compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                       record.deviceVersionMajor(), record.deviceVersionMinor(),
-                       record.deviceSecondaryVersionType(), record.deviceSecondaryVersion(),
-                       since.major, since.minor, 2, since.third) >= 0;
+                       record.deviceVersionMajor(), record.deviceVersionMinor(), record.deviceSecondaryVersionType(),
+                       record.deviceSecondaryVersion(), since.major, since.minor, 2, since.third) >= 0;
     }
     return false;
 }
@@ -104,27 +100,13 @@ void apply_value(Record& record, const factory::SlotValue& v)
     case factory::W0:
     case factory::W1:
     case factory::W2:
-    case factory::W3:
-        record.setBasicSettingBriskoAt_with(v.slot - factory::W0, v.value);
-        break;
-    case factory::VoxWord0:
-        record.setBasicSettingPintraVOXSensitivity_with(0, v.value);
-        break;
-    case factory::C0:
-        record.setBasicSettingWispenCamera_with(0, v.value);
-        break;
-    case factory::C2:
-        record.setBasicSettingWispenCamera_with(2, v.value);
-        break;
-    case factory::RadioTransmitGain:
-        record.setRadioTransmitGain(v.value);
-        break;
-    case factory::AudioChannelTimeout:
-        record.setAudioChannelTimeout(v.value);
-        break;
-    case factory::BackgroundVolume:
-        record.setBackgroundVolume(v.value);
-        break;
+    case factory::W3: record.setBasicSettingBriskoAt_with(v.slot - factory::W0, v.value); break;
+    case factory::VoxWord0: record.setBasicSettingPintraVOXSensitivity_with(0, v.value); break;
+    case factory::C0: record.setBasicSettingWispenCamera_with(0, v.value); break;
+    case factory::C2: record.setBasicSettingWispenCamera_with(2, v.value); break;
+    case factory::RadioTransmitGain: record.setRadioTransmitGain(v.value); break;
+    case factory::AudioChannelTimeout: record.setAudioChannelTimeout(v.value); break;
+    case factory::BackgroundVolume: record.setBackgroundVolume(v.value); break;
     }
 }
 
@@ -140,8 +122,7 @@ void apply_fm(Record& record, factory::Fm fm)
     record.setFmRadioMagicCode(kFmMagicCode);
     record.setFmRadioCurrentFrequency(0);
     record.setFmRadioCurrentPreset(0);
-    const int presets =
-        fm == factory::Fm::ClearedSixPresetsRds1 ? kSixPresets : Record::kFmPresetCount;
+    const int presets = fm == factory::Fm::ClearedSixPresetsRds1 ? kSixPresets : Record::kFmPresetCount;
     for (int i = 0; i < presets; ++i)
         record.setFmRadioPresetsAt_with(i, 0);
     record.setFmRadioRDS(fm == factory::Fm::ClearedSixPresetsRds1 ? 1 : 0);
@@ -153,8 +134,8 @@ Record Record::makeDefaultDataWithSource(const Record& source)
 {
     Record defaults;
     defaults.copyWithSource_version(source, 1);
-    defaults.initializeObjectWithDevice_VersionMajor_Minor(
-        source.deviceRecognized(), source.deviceVersionMajor(), source.deviceVersionMinor());
+    defaults.initializeObjectWithDevice_VersionMajor_Minor(source.deviceRecognized(), source.deviceVersionMajor(),
+                                                           source.deviceVersionMinor());
     return defaults;
 }
 
@@ -180,8 +161,7 @@ void Record::initializeObjectWithDevice_VersionMajor_Minor(int device, int major
     initializeSpeedDialObjectWithDevice_VersionMajor_Minor(device, major, minor);
 }
 
-void Record::initializeSpeedDialObjectWithDevice_VersionMajor_Minor(int /*device*/, int /*major*/,
-                                                                    int /*minor*/)
+void Record::initializeSpeedDialObjectWithDevice_VersionMajor_Minor(int /*device*/, int /*major*/, int /*minor*/)
 {
     for (int i = 0; i < kSpeedDialCount; ++i)
         setSpeedDialAt_with(i, "");

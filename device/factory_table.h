@@ -82,14 +82,8 @@ struct Since {
 
 inline constexpr Since kAll{};
 constexpr Since pair(int major, int minor) { return {Since::Pair, major, minor, 0}; }
-constexpr Since triple(int major, int minor, int third)
-{
-    return {Since::Triple, major, minor, third};
-}
-constexpr Since quad_type2(int major, int minor, int third)
-{
-    return {Since::QuadType2, major, minor, third};
-}
+constexpr Since triple(int major, int minor, int third) { return {Since::Triple, major, minor, third}; }
+constexpr Since quad_type2(int major, int minor, int third) { return {Since::QuadType2, major, minor, third}; }
 
 struct Row {
     Since from;

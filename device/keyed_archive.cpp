@@ -77,17 +77,16 @@ std::string format_iso8601(ArchiveDate date)
     if (localtime_r(&seconds, &local) && local.tm_gmtoff % 60 == 0) {
         const long offset = local.tm_gmtoff;
         const long east = offset < 0 ? -offset : offset;
-        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld",
-                      local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                      local.tm_min, local.tm_sec, offset < 0 ? '-' : '+', east / 3600,
-                      east % 3600 / 60);
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", local.tm_year + 1900,
+                      local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                      offset < 0 ? '-' : '+', east / 3600, east % 3600 / 60);
         return text;
     }
     // Zones of old dates may sit seconds off UTC, which an offset cannot carry: write UTC then.
     std::tm utc{};
     gmtime_r(&seconds, &utc);
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900,
-                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
+                  utc.tm_hour, utc.tm_min, utc.tm_sec);
     return text;
 }
 
@@ -125,8 +124,7 @@ std::optional<ArchiveDate> parse_iso8601(std::string_view text)
     if (!offset || pos != text.size())
         return std::nullopt;
 
-    const year_month_day day{year{*y}, month{static_cast<unsigned>(*mo)},
-                             std::chrono::day{static_cast<unsigned>(*d)}};
+    const year_month_day day{year{*y}, month{static_cast<unsigned>(*mo)}, std::chrono::day{static_cast<unsigned>(*d)}};
     if (!day.ok() || *h > 23 || *mi > 59 || *s > 60)
         return std::nullopt;
     return sys_days{day} + hours{*h} + minutes{*mi} + seconds{*s} - seconds{*offset};
@@ -181,10 +179,7 @@ KeyedUnarchiver::KeyedUnarchiver(std::string_view data, std::string_view classNa
 
 KeyedUnarchiver::~KeyedUnarchiver() = default;
 
-bool KeyedUnarchiver::containsValueForKey(std::string_view key) const
-{
-    return root_->contains(key_text(key));
-}
+bool KeyedUnarchiver::containsValueForKey(std::string_view key) const { return root_->contains(key_text(key)); }
 
 int KeyedUnarchiver::decodeInt(std::string_view key) const
 {

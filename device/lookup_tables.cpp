@@ -11,10 +11,7 @@ namespace {
 constexpr int kLanguageCount = 13; // ManagerLanguage 0 English to 12 Polish
 
 // Interface languages outside the table read as English, as every localized text does.
-int table_language(int language)
-{
-    return language >= 0 && language < kLanguageCount ? language : 0;
-}
+int table_language(int language) { return language >= 0 && language < kLanguageCount ? language : 0; }
 
 // Low, Medium, High per interface language.
 constexpr std::array<std::array<std::string_view, 3>, kLanguageCount> kRtgLabels = {{
@@ -95,13 +92,11 @@ int KIVOBluetoothDeviceData::checkFMPresetValidWithRegion_FMRadioPreset(int regi
     return 0;
 }
 
-std::optional<SettingsTabText> KIVOBluetoothDeviceData::getTabText_With_In(int tab, bool label,
-                                                                           int language)
+std::optional<SettingsTabText> KIVOBluetoothDeviceData::getTabText_With_In(int tab, bool label, int language)
 {
     if (language < 0 || language >= kLanguageCount || tab < 1 || tab > 3)
         return std::nullopt;
     const auto column = static_cast<size_t>(tab - 1);
-    const std::string_view text =
-        label ? kTabShortcutLabels[column] : kTabNames[static_cast<size_t>(language)][column];
+    const std::string_view text = label ? kTabShortcutLabels[column] : kTabNames[static_cast<size_t>(language)][column];
     return SettingsTabText{std::string(text), kTabShortcutLetters[column]};
 }

@@ -11,10 +11,7 @@ namespace kivo::settings_bits {
 enum Word : int { W0 = 0, W1 = 1, W2 = 2, W3 = 3, W4 = 4 };
 enum CameraWord : int { C0 = 0, C1 = 1, C2 = 2, C3 = 3 };
 
-constexpr uint32_t field_mask(int shift, int width)
-{
-    return ((uint32_t{1} << width) - 1) << shift;
-}
+constexpr uint32_t field_mask(int shift, int width) { return ((uint32_t{1} << width) - 1) << shift; }
 
 constexpr int field(int word, int shift, int width)
 {
@@ -27,18 +24,14 @@ constexpr int bit(int word, int n) { return field(word, n, 1); }
 constexpr void put_field(int& word, int shift, int width, int code)
 {
     const uint32_t mask = field_mask(shift, width);
-    word = static_cast<int>((static_cast<uint32_t>(word) & ~mask) |
-                            ((static_cast<uint32_t>(code) << shift) & mask));
+    word = static_cast<int>((static_cast<uint32_t>(word) & ~mask) | ((static_cast<uint32_t>(code) << shift) & mask));
 }
 
 // On/off switch: any non-zero value stores 1.
 constexpr void put_flag(int& word, int n, int value) { put_field(word, n, 1, value != 0 ? 1 : 0); }
 
 // Switch the device keeps inverted: 0 stores 1, anything else 0.
-constexpr void put_inverted_flag(int& word, int n, int value)
-{
-    put_field(word, n, 1, value == 0 ? 1 : 0);
-}
+constexpr void put_inverted_flag(int& word, int n, int value) { put_field(word, n, 1, value == 0 ? 1 : 0); }
 
 // Coded field: a value outside first..last leaves the word unchanged.
 constexpr void put_code(int& word, int shift, int width, int value, int first, int last)

@@ -17,21 +17,12 @@ int Record::GetBasicSettingAirohaSidetone() const { return bit(basicSettingBrisk
 void Record::SetBasicSettingAirohaSidetone(int on) { put_flag(basicSettingBrisko_[W0], 2, on); }
 int Record::GetBasicSettingAirohaFMStation() const { return bit(basicSettingBrisko_[W0], 3); }
 void Record::SetBasicSettingAirohaFMStation(int on) { put_flag(basicSettingBrisko_[W0], 3, on); }
-int Record::GetBasicSettingAirohaAudioOverlayVolumeManagement() const
-{
-    return bit(basicSettingBrisko_[W0], 4);
-}
-void Record::SetBasicSettingAirohaAudioOverlayVolumeManagement(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 4, on);
-}
+int Record::GetBasicSettingAirohaAudioOverlayVolumeManagement() const { return bit(basicSettingBrisko_[W0], 4); }
+void Record::SetBasicSettingAirohaAudioOverlayVolumeManagement(int on) { put_flag(basicSettingBrisko_[W0], 4, on); }
 int Record::GetBasicSettingAirohaMeshReachOut() const { return bit(basicSettingBrisko_[W0], 5); }
 void Record::SetBasicSettingAirohaMeshReachOut(int on) { put_flag(basicSettingBrisko_[W0], 5, on); }
 int Record::GetBasicSettingAirohaAdaptiveLight() const { return bit(basicSettingBrisko_[W0], 6); }
-void Record::SetBasicSettingAirohaAdaptiveLight(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 6, on);
-}
+void Record::SetBasicSettingAirohaAdaptiveLight(int on) { put_flag(basicSettingBrisko_[W0], 6, on); }
 int Record::GetBasicSettingAirohaAudioBoost() const { return bit(basicSettingBrisko_[W0], 7); }
 void Record::SetBasicSettingAirohaAudioBoost(int on) { put_flag(basicSettingBrisko_[W0], 7, on); }
 int Record::GetBasicSettingAirohaAutoOnOff() const { return bit(basicSettingBrisko_[W0], 8); }
@@ -40,30 +31,12 @@ int Record::GetBasicSettingAirohaAutoOff() const { return bit(basicSettingBrisko
 void Record::SetBasicSettingAirohaAutoOff(int on) { put_flag(basicSettingBrisko_[W0], 9, on); }
 
 // ---- Word 1 ------------------------------------------------------------------------------------
-int Record::GetBasicSettingAirohaMeshPublicChannel() const
-{
-    return field(basicSettingBrisko_[W1], 0, 4);
-}
-void Record::SetBasicSettingAirohaMeshPublicChannel(int code)
-{
-    put_field(basicSettingBrisko_[W1], 0, 4, code);
-}
-int Record::GetBasicSettingAirohaAudioEqualizer() const
-{
-    return field(basicSettingBrisko_[W1], 4, 4);
-}
-void Record::SetBasicSettingAirohaAudioEqualizer(int code)
-{
-    put_field(basicSettingBrisko_[W1], 4, 4, code);
-}
-int Record::GetBasicSettingAirohaVoxSensitivity() const
-{
-    return field(basicSettingBrisko_[W1], 8, 4);
-}
-void Record::SetBasicSettingAirohaVoxSensitivity(int code)
-{
-    put_field(basicSettingBrisko_[W1], 8, 4, code);
-}
+int Record::GetBasicSettingAirohaMeshPublicChannel() const { return field(basicSettingBrisko_[W1], 0, 4); }
+void Record::SetBasicSettingAirohaMeshPublicChannel(int code) { put_field(basicSettingBrisko_[W1], 0, 4, code); }
+int Record::GetBasicSettingAirohaAudioEqualizer() const { return field(basicSettingBrisko_[W1], 4, 4); }
+void Record::SetBasicSettingAirohaAudioEqualizer(int code) { put_field(basicSettingBrisko_[W1], 4, 4, code); }
+int Record::GetBasicSettingAirohaVoxSensitivity() const { return field(basicSettingBrisko_[W1], 8, 4); }
+void Record::SetBasicSettingAirohaVoxSensitivity(int code) { put_field(basicSettingBrisko_[W1], 8, 4, code); }
 int Record::GetBasicSettingAirohaIntercomAudioOverlaySensitivity() const
 {
     return field(basicSettingBrisko_[W1], 12, 4);
@@ -86,20 +59,13 @@ int traced_language_code(int word)
 }
 } // namespace
 
-int Record::GetBasicSettingAirohaUnitLanguage() const
-{
-    return traced_language_code(basicSettingBrisko_[W2]);
-}
-void Record::SetBasicSettingAirohaUnitLanguage(int code)
-{
-    put_field(basicSettingBrisko_[W2], 0, 16, code);
-}
+int Record::GetBasicSettingAirohaUnitLanguage() const { return traced_language_code(basicSettingBrisko_[W2]); }
+void Record::SetBasicSettingAirohaUnitLanguage(int code) { put_field(basicSettingBrisko_[W2], 0, 16, code); }
 
 int Record::GetBasicSettingAirohaUnitLanguageKELPOR8R(int packType) const
 {
     const int code = traced_language_code(basicSettingBrisko_[W2]);
-    return packType == kShortLanguagePackType && code > kFirstShiftedLanguageIndex ? code - 1
-                                                                                   : code;
+    return packType == kShortLanguagePackType && code > kFirstShiftedLanguageIndex ? code - 1 : code;
 }
 void Record::SetBasicSettingAirohaUnitLanguageKELPOR8R_PackType(int index, int packType)
 {

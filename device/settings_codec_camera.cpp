@@ -7,14 +7,8 @@ using namespace kivo::settings_bits;
 using Record = KIVOBluetoothDeviceData;
 
 // ---- Word 0 ------------------------------------------------------------------------------------
-int Record::getBasicSettingWispenCameraPhotoMode() const
-{
-    return bit(basicSettingWispenCamera_[C0], 0);
-}
-void Record::setBasicSettingWispenCameraPhotoMode(int on)
-{
-    put_flag(basicSettingWispenCamera_[C0], 0, on);
-}
+int Record::getBasicSettingWispenCameraPhotoMode() const { return bit(basicSettingWispenCamera_[C0], 0); }
+void Record::setBasicSettingWispenCameraPhotoMode(int on) { put_flag(basicSettingWispenCamera_[C0], 0, on); }
 
 // Before firmware 2.0 the video mode is a switch in word 0; from 2.0 it is a mode 0 to 2 in
 // word 2.
@@ -40,38 +34,17 @@ void Record::setBasicSettingWispenCameraVideoResolution(int code)
 {
     put_code(basicSettingWispenCamera_[C0], 2, 2, code, 0, 2);
 }
-int Record::getBasicSettingWispenCameraTimelapseInterval() const
-{
-    return bit(basicSettingWispenCamera_[C0], 4);
-}
-void Record::setBasicSettingWispenCameraTimelapseInterval(int on)
-{
-    put_flag(basicSettingWispenCamera_[C0], 4, on);
-}
-int Record::getBasicSettingWispenCameraDateCaption() const
-{
-    return bit(basicSettingWispenCamera_[C0], 5);
-}
-void Record::setBasicSettingWispenCameraDateCaption(int on)
-{
-    put_flag(basicSettingWispenCamera_[C0], 5, on);
-}
-int Record::getBasicSettingWispenCameraSpeakerSoundRecording() const
-{
-    return bit(basicSettingWispenCamera_[C0], 6);
-}
+int Record::getBasicSettingWispenCameraTimelapseInterval() const { return bit(basicSettingWispenCamera_[C0], 4); }
+void Record::setBasicSettingWispenCameraTimelapseInterval(int on) { put_flag(basicSettingWispenCamera_[C0], 4, on); }
+int Record::getBasicSettingWispenCameraDateCaption() const { return bit(basicSettingWispenCamera_[C0], 5); }
+void Record::setBasicSettingWispenCameraDateCaption(int on) { put_flag(basicSettingWispenCamera_[C0], 5, on); }
+int Record::getBasicSettingWispenCameraSpeakerSoundRecording() const { return bit(basicSettingWispenCamera_[C0], 6); }
 void Record::setBasicSettingWispenCameraSpeakerSoundRecording(int on)
 {
     put_flag(basicSettingWispenCamera_[C0], 6, on);
 }
-int Record::getBasicSettingWispenCameraAutoCameraSleep() const
-{
-    return bit(basicSettingWispenCamera_[C0], 7);
-}
-void Record::setBasicSettingWispenCameraAutoCameraSleep(int on)
-{
-    put_flag(basicSettingWispenCamera_[C0], 7, on);
-}
+int Record::getBasicSettingWispenCameraAutoCameraSleep() const { return bit(basicSettingWispenCamera_[C0], 7); }
+void Record::setBasicSettingWispenCameraAutoCameraSleep(int on) { put_flag(basicSettingWispenCamera_[C0], 7, on); }
 
 // The four sources the speaker sound is recorded from: bits 8 to 11.
 namespace {
@@ -113,10 +86,7 @@ void Record::setBasicSettingWispenCameraSpeakerSoundRecordingPhone(int on)
 {
     put_flag(basicSettingWispenCamera_[C0], kPhoneBit, on);
 }
-bool Record::emptyCheckSpeakerSoundRecording() const
-{
-    return field(basicSettingWispenCamera_[C0], kMusicBit, 4) == 0;
-}
+bool Record::emptyCheckSpeakerSoundRecording() const { return field(basicSettingWispenCamera_[C0], kMusicBit, 4) == 0; }
 
 // ---- Word 2 ------------------------------------------------------------------------------------
 int Record::getBasicSettingWispenCameraVideoTaggingInterval() const

@@ -48,7 +48,7 @@ int Record::getMicGain() const
 void Record::setMicGain(int level)
 {
     const int code = level >= 1 && level <= static_cast<int>(kMicGainCodes.size())
-                         ? kMicGainCodes[static_cast<size_t>(level - 1)]
-                         : kMiddleMicGainCode;
+        ? kMicGainCodes[static_cast<size_t>(level - 1)]
+        : kMiddleMicGainCode;
     put_field(basicSettingBrisko_[W2], 5, 3, code);
 }

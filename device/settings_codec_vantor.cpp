@@ -17,84 +17,39 @@ void Record::SetBasicSettingEDR(int on) { put_flag(basicSettingBrisko_[W0], 2, o
 int Record::GetBasicSettingVantorVoicePrompt() const { return bit(basicSettingBrisko_[W0], 3); }
 void Record::SetBasicSettingVantorVoicePrompt(int on) { put_flag(basicSettingBrisko_[W0], 3, on); }
 int Record::GetBasicSettingVantorHighQulityA2DP() const { return bit(basicSettingBrisko_[W0], 5); }
-void Record::SetBasicSettingVantorHighQulityA2DP(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 5, on);
-}
+void Record::SetBasicSettingVantorHighQulityA2DP(int on) { put_flag(basicSettingBrisko_[W0], 5, on); }
 int Record::GetBasicSettingVantorSidetone() const { return bit(basicSettingBrisko_[W0], 8); }
 void Record::SetBasicSettingVantorSidetone(int on) { put_flag(basicSettingBrisko_[W0], 8, on); }
 int Record::GetBasicSettingFMRadioOnVargo() const { return GetBasicSettingVantorSidetone(); }
 void Record::SetBasicSettingFMRadioOnVargo(int on) { SetBasicSettingVantorSidetone(on); }
-int Record::GetBasicSettingVantorAdvancedNoiseControl() const
-{
-    return bit(basicSettingBrisko_[W0], 9);
-}
-void Record::SetBasicSettingVantorAdvancedNoiseControl(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 9, on);
-}
-int Record::GetBasicSettingPhoneOnVargo() const
-{
-    return GetBasicSettingVantorAdvancedNoiseControl();
-}
+int Record::GetBasicSettingVantorAdvancedNoiseControl() const { return bit(basicSettingBrisko_[W0], 9); }
+void Record::SetBasicSettingVantorAdvancedNoiseControl(int on) { put_flag(basicSettingBrisko_[W0], 9, on); }
+int Record::GetBasicSettingPhoneOnVargo() const { return GetBasicSettingVantorAdvancedNoiseControl(); }
 void Record::SetBasicSettingPhoneOnVargo(int on) { SetBasicSettingVantorAdvancedNoiseControl(on); }
 int Record::GetBasicSettingVantorAudioBoost() const { return bit(basicSettingBrisko_[W0], 10); }
 void Record::SetBasicSettingVantorAudioBoost(int on) { put_flag(basicSettingBrisko_[W0], 10, on); }
 int Record::GetBasicSettingVantorHDIntercom() const { return bit(basicSettingBrisko_[W0], 11); }
 void Record::SetBasicSettingVantorHDIntercom(int on) { put_flag(basicSettingBrisko_[W0], 11, on); }
 int Record::GetBasicSettingVantorFMStationGuide() const { return bit(basicSettingBrisko_[W0], 12); }
-void Record::SetBasicSettingVantorFMStationGuide(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 12, on);
-}
-int Record::GetBasicSettingVantorMeshMode() const
-{
-    return code_or(basicSettingBrisko_[W0], 13, 2, 2, 0);
-}
-void Record::SetBasicSettingVantorMeshMode(int mode)
-{
-    put_code(basicSettingBrisko_[W0], 13, 2, mode, 0, 2);
-}
+void Record::SetBasicSettingVantorFMStationGuide(int on) { put_flag(basicSettingBrisko_[W0], 12, on); }
+int Record::GetBasicSettingVantorMeshMode() const { return code_or(basicSettingBrisko_[W0], 13, 2, 2, 0); }
+void Record::SetBasicSettingVantorMeshMode(int mode) { put_code(basicSettingBrisko_[W0], 13, 2, mode, 0, 2); }
 // The QCC layout keeps HD voice in the low bit of the Vantor mesh mode.
 int Record::GetBasicSettingQCCHDVoice() const { return bit(basicSettingBrisko_[W0], 13); }
 void Record::SetBasicSettingQCCHDVoice(int on) { put_flag(basicSettingBrisko_[W0], 13, on); }
 int Record::GetBasicSettingVantorMeshGuestMode() const { return bit(basicSettingBrisko_[W0], 15); }
-void Record::SetBasicSettingVantorMeshGuestMode(int on)
-{
-    put_flag(basicSettingBrisko_[W0], 15, on);
-}
+void Record::SetBasicSettingVantorMeshGuestMode(int on) { put_flag(basicSettingBrisko_[W0], 15, on); }
 
 // ---- Word 1 ------------------------------------------------------------------------------------
-int Record::GetBasicSettingVantorVoxSensitivity() const
-{
-    return code_or(basicSettingBrisko_[W1], 0, 3, 5, 3);
-}
-void Record::SetBasicSettingVantorVoxSensitivity(int level)
-{
-    put_code(basicSettingBrisko_[W1], 0, 3, level, 0, 5);
-}
-int Record::GetBasicSettingTresselMeshPublicChannel() const
-{
-    return code_or(basicSettingBrisko_[W1], 0, 4, 8, 0);
-}
+int Record::GetBasicSettingVantorVoxSensitivity() const { return code_or(basicSettingBrisko_[W1], 0, 3, 5, 3); }
+void Record::SetBasicSettingVantorVoxSensitivity(int level) { put_code(basicSettingBrisko_[W1], 0, 3, level, 0, 5); }
+int Record::GetBasicSettingTresselMeshPublicChannel() const { return code_or(basicSettingBrisko_[W1], 0, 4, 8, 0); }
 // Any argument is taken to its low 4 bits, so that a stray value cannot reach the settings above
 // the channel.
-void Record::SetBasicSettingTresselMeshPublicChannel(int channel)
-{
-    put_field(basicSettingBrisko_[W1], 0, 4, channel);
-}
-int Record::GetBasicSettingVantorAGCSensitivity() const
-{
-    return code_or(basicSettingBrisko_[W1], 3, 3, 3, 3);
-}
-void Record::SetBasicSettingVantorAGCSensitivity(int level)
-{
-    put_code(basicSettingBrisko_[W1], 3, 3, level, 0, 3);
-}
-int Record::GetBasicSettingVantorAudioOverlayVolumeManagement() const
-{
-    return bit(basicSettingBrisko_[W1], 6);
-}
+void Record::SetBasicSettingTresselMeshPublicChannel(int channel) { put_field(basicSettingBrisko_[W1], 0, 4, channel); }
+int Record::GetBasicSettingVantorAGCSensitivity() const { return code_or(basicSettingBrisko_[W1], 3, 3, 3, 3); }
+void Record::SetBasicSettingVantorAGCSensitivity(int level) { put_code(basicSettingBrisko_[W1], 3, 3, level, 0, 3); }
+int Record::GetBasicSettingVantorAudioOverlayVolumeManagement() const { return bit(basicSettingBrisko_[W1], 6); }
 void Record::SetBasicSettingVantorAudioOverlayVolumeManagement(int on)
 {
     put_inverted_flag(basicSettingBrisko_[W1], 6, on);
@@ -108,89 +63,44 @@ void Record::SetBasicSettingVantorAudioOverlaySensitivity(int level)
     put_code(basicSettingBrisko_[W1], 7, 3, level, 0, 5);
 }
 int Record::GetBasicSettingVantorVoiceCommand() const { return bit(basicSettingBrisko_[W1], 10); }
-void Record::SetBasicSettingVantorVoiceCommand(int on)
-{
-    put_flag(basicSettingBrisko_[W1], 10, on);
-}
+void Record::SetBasicSettingVantorVoiceCommand(int on) { put_flag(basicSettingBrisko_[W1], 10, on); }
 // The remote push-to-talk bit is stored as given and read back inverted.
-int Record::GetBasicSettingTresselRemoteUIPTT() const
-{
-    return 1 - bit(basicSettingBrisko_[W1], 10);
-}
-void Record::SetBasicSettingTresselRemoteUIPTT(int on)
-{
-    put_flag(basicSettingBrisko_[W1], 10, on);
-}
+int Record::GetBasicSettingTresselRemoteUIPTT() const { return 1 - bit(basicSettingBrisko_[W1], 10); }
+void Record::SetBasicSettingTresselRemoteUIPTT(int on) { put_flag(basicSettingBrisko_[W1], 10, on); }
 int Record::GetBasicSettingVantorAudioOverlay() const { return bit(basicSettingBrisko_[W1], 11); }
-void Record::SetBasicSettingVantorAudioOverlay(int on)
-{
-    put_flag(basicSettingBrisko_[W1], 11, on);
-}
+void Record::SetBasicSettingVantorAudioOverlay(int on) { put_flag(basicSettingBrisko_[W1], 11, on); }
 int Record::GetBasicSettingUILayer() const { return bit(basicSettingBrisko_[W1], 12); }
 void Record::SetBasicSettingUILayer(int on) { put_flag(basicSettingBrisko_[W1], 12, on); }
 int Record::GetBasicSettingQccAutoOff() const { return GetBasicSettingUILayer(); }
 void Record::SetBasicSettingQccAutoOff(int on) { SetBasicSettingUILayer(on); }
-int Record::GetBasicSettingKelporHDSpeakerAccessory() const
-{
-    return bit(basicSettingBrisko_[W1], 13);
-}
-void Record::SetBasicSettingKelporHDSpeakerAccessory(int on)
-{
-    put_flag(basicSettingBrisko_[W1], 13, on);
-}
+int Record::GetBasicSettingKelporHDSpeakerAccessory() const { return bit(basicSettingBrisko_[W1], 13); }
+void Record::SetBasicSettingKelporHDSpeakerAccessory(int on) { put_flag(basicSettingBrisko_[W1], 13, on); }
 
 // ---- Word 3 ------------------------------------------------------------------------------------
-int Record::GetBasicSettingVantorMeshPublicChannel() const
-{
-    return code_or(basicSettingBrisko_[W3], 6, 4, 5, 0);
-}
+int Record::GetBasicSettingVantorMeshPublicChannel() const { return code_or(basicSettingBrisko_[W3], 6, 4, 5, 0); }
 void Record::SetBasicSettingVantorMeshPublicChannel(int channel)
 {
     put_code(basicSettingBrisko_[W3], 6, 4, channel, 0, 5);
 }
-int Record::GetBasicSettingMossraMeshPublicChannel() const
-{
-    return code_or(basicSettingBrisko_[W3], 6, 4, 9, 0);
-}
+int Record::GetBasicSettingMossraMeshPublicChannel() const { return code_or(basicSettingBrisko_[W3], 6, 4, 9, 0); }
 void Record::SetBasicSettingMossraMeshPublicChannel(int channel)
 {
     put_code(basicSettingBrisko_[W3], 6, 4, channel, 1, 9);
 }
 int Record::GetBasicSettingHeronyxHDVoice() const { return bit(basicSettingBrisko_[W3], 10); }
 void Record::SetBasicSettingHeronyxHDVoice(int on) { put_flag(basicSettingBrisko_[W3], 10, on); }
-int Record::GetBasicSettingVantorHDSpeakerAccessory() const
-{
-    return GetBasicSettingHeronyxHDVoice();
-}
+int Record::GetBasicSettingVantorHDSpeakerAccessory() const { return GetBasicSettingHeronyxHDVoice(); }
 void Record::SetBasicSettingVantorHDSpeakerAccessory(int on) { SetBasicSettingHeronyxHDVoice(on); }
 int Record::GetBasicSettingMeshReachOutLarnex() const { return GetBasicSettingHeronyxHDVoice(); }
 void Record::SetBasicSettingMeshReachOutLarnex(int on) { SetBasicSettingHeronyxHDVoice(on); }
-int Record::GetBasicSettingVantorEqualizer() const
-{
-    return code_or(basicSettingBrisko_[W3], 11, 3, 4, 0);
-}
-void Record::SetBasicSettingVantorEqualizer(int preset)
-{
-    put_code(basicSettingBrisko_[W3], 11, 3, preset, 0, 4);
-}
+int Record::GetBasicSettingVantorEqualizer() const { return code_or(basicSettingBrisko_[W3], 11, 3, 4, 0); }
+void Record::SetBasicSettingVantorEqualizer(int preset) { put_code(basicSettingBrisko_[W3], 11, 3, preset, 0, 4); }
 // The Egrano equalizer takes bit 14 into its field: a write clears it.
-int Record::GetBasicSettingEgranoEqualizer() const
-{
-    return code_or(basicSettingBrisko_[W3], 11, 4, 4, 0);
-}
-void Record::SetBasicSettingEgranoEqualizer(int preset)
-{
-    put_code(basicSettingBrisko_[W3], 11, 4, preset, 0, 4);
-}
+int Record::GetBasicSettingEgranoEqualizer() const { return code_or(basicSettingBrisko_[W3], 11, 4, 4, 0); }
+void Record::SetBasicSettingEgranoEqualizer(int preset) { put_code(basicSettingBrisko_[W3], 11, 4, preset, 0, 4); }
 int Record::GetBasicSettingVantorMeshReachOut() const { return bit(basicSettingBrisko_[W3], 14); }
-void Record::SetBasicSettingVantorMeshReachOut(int on)
-{
-    put_flag(basicSettingBrisko_[W3], 14, on);
-}
-int Record::GetBasicSettingDuvaneSpeakerAccessorySelect() const
-{
-    return field(basicSettingBrisko_[W3], 14, 2);
-}
+void Record::SetBasicSettingVantorMeshReachOut(int on) { put_flag(basicSettingBrisko_[W3], 14, on); }
+int Record::GetBasicSettingDuvaneSpeakerAccessorySelect() const { return field(basicSettingBrisko_[W3], 14, 2); }
 void Record::SetBasicSettingDuvaneSpeakerAccessorySelect(int code)
 {
     put_code(basicSettingBrisko_[W3], 14, 2, code, 0, 3);
@@ -207,28 +117,13 @@ void put_select(int& word, int shift, int value)
 }
 } // namespace
 
-int Record::GetBasicSettingEgranoSpeakerAccessorySelect() const
-{
-    return field(basicSettingBrisko_[W4], 0, 4);
-}
-void Record::SetBasicSettingEgranoSpeakerAccessorySelect(int value)
-{
-    put_select(basicSettingBrisko_[W4], 0, value);
-}
-int Record::GetBasicSettingEgranoMicAccessorySelect() const
-{
-    return field(basicSettingBrisko_[W4], 4, 4);
-}
-void Record::SetBasicSettingEgranoMicAccessorySelect(int value)
-{
-    put_select(basicSettingBrisko_[W4], 4, value);
-}
+int Record::GetBasicSettingEgranoSpeakerAccessorySelect() const { return field(basicSettingBrisko_[W4], 0, 4); }
+void Record::SetBasicSettingEgranoSpeakerAccessorySelect(int value) { put_select(basicSettingBrisko_[W4], 0, value); }
+int Record::GetBasicSettingEgranoMicAccessorySelect() const { return field(basicSettingBrisko_[W4], 4, 4); }
+void Record::SetBasicSettingEgranoMicAccessorySelect(int value) { put_select(basicSettingBrisko_[W4], 4, value); }
 // Stored as given, read back inverted.
 int Record::GetBasicSettingVoiceAssistant() const { return 1 - bit(basicSettingBrisko_[W4], 8); }
 void Record::SetBasicSettingVoiceAssistant(int on) { put_flag(basicSettingBrisko_[W4], 8, on); }
 // Stored inverted, read back as stored.
 int Record::GetBasicSettingMeshReachOut() const { return bit(basicSettingBrisko_[W4], 9); }
-void Record::SetBasicSettingMeshReachOut(int on)
-{
-    put_inverted_flag(basicSettingBrisko_[W4], 9, on);
-}
+void Record::SetBasicSettingMeshReachOut(int on) { put_inverted_flag(basicSettingBrisko_[W4], 9, on); }

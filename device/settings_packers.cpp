@@ -35,19 +35,17 @@ const std::vector<Settings40Layout>& settings40_layouts()
     constexpr NamedGetter autoOn = &Record::autoOnOff;
 
     static const std::vector<Settings40Layout> layouts = {
-        {{0x3030, 0x3032, 0x3040, 0x3050, 0x3060, 0x3070, 0x3080, 0x5560, 0x5562},
-         {agc, none, fmsg, none, none, none}},
+        {{0x3030, 0x3032, 0x3040, 0x3050, 0x3060, 0x3070, 0x3080, 0x5560, 0x5562}, {agc, none, fmsg, none, none, none}},
         {{0x3052, 0x3072, 0x3082, 0x3085}, {boost, hdIc, none, none, none, none}},
-        {{0x321B, 0x3300, 0x3350, 0x3360, 0x3370, 0x3400, 0x3410, 0x5410, 0x5412, 0x5414, 0x5416,
-          0x5418, 0x5420, 0x5424, 0x5426, 0x5428, 0x5430, 0x5432, 0x5434, 0x5440, 0x5441, 0x5442,
-          0x5443, 0x5444, 0x5445, 0x5451, 0x5510, 0x5520, 0x5526, 0x5530, 0x5534, 0x5538, 0x5550,
-          0x5552, 0x5553, 0x5570, 0x5576, 0x5580, 0x5590, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621,
-          0x5622, 0x6042, 0x6112, 0x6210, 0x6400, 0x6900, 0x6910},
+        {{0x321B, 0x3300, 0x3350, 0x3360, 0x3370, 0x3400, 0x3410, 0x5410, 0x5412, 0x5414, 0x5416, 0x5418, 0x5420,
+          0x5424, 0x5426, 0x5428, 0x5430, 0x5432, 0x5434, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451,
+          0x5510, 0x5520, 0x5526, 0x5530, 0x5534, 0x5538, 0x5550, 0x5552, 0x5553, 0x5570, 0x5576, 0x5580, 0x5590,
+          0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x6042, 0x6112, 0x6210, 0x6400, 0x6900, 0x6910},
          {boost, hdIc, fmsg, hdV, asp, ovl}},
         {{0x3340, 0x3341, 0x3342, 0x3343, 0x3420, 0x3430, 0x5623, 0x5624, 0x5630, 0x5632},
          {boost, hdIc, none, hdV, asp, ovl}},
-        {{0x3380, 0x3701, 0x4023, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6461,
-          0x6481, 0x6491, 0x6620},
+        {{0x3380, 0x3701, 0x4023, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6461, 0x6481, 0x6491,
+          0x6620},
          {agc, hdIc, none, hdV, asp, ovl}},
         {{0x5522, 0x5536}, {boost, none, fmsg, none, none, none}},
         {{0x5524}, {boost, none, fmsg, hdV, asp, ovl}},
@@ -83,13 +81,11 @@ constexpr int kHdIntercomBit = 11;
 
 // Words are compared as the device would: the first that differs decides; the difference wraps
 // like a 32-bit subtraction instead of overflowing.
-template <size_t N>
-int compare_words(const std::array<int, N>& own, const std::array<int, N>& other, size_t count)
+template <size_t N> int compare_words(const std::array<int, N>& own, const std::array<int, N>& other, size_t count)
 {
     for (size_t i = 0; i < count && i < N; ++i) {
         if (own[i] != other[i])
-            return static_cast<int>(static_cast<uint32_t>(own[i]) -
-                                    static_cast<uint32_t>(other[i]));
+            return static_cast<int>(static_cast<uint32_t>(own[i]) - static_cast<uint32_t>(other[i]));
     }
     return 0;
 }
@@ -100,17 +96,15 @@ uint16_t Record::getSettings40() const
 {
     // Bit 7 is never set.
     uint32_t word = bit_if_on(handsfreeVOX_, 0) | bit_if_on(intercomVOX_, 1) | bit_if_on(edr_, 2) |
-                    bit_if_on(voicePrompt_, 3) | bit_if_on(plc_, 4) | bit_if_on(bitpoolRate_, 5) |
-                    bit_if_on(microphoneBoost_, 6) | bit_if_on(sidetone_, 8) |
-                    bit_if_on(advancedNoiseControl_, 9);
+        bit_if_on(voicePrompt_, 3) | bit_if_on(plc_, 4) | bit_if_on(bitpoolRate_, 5) | bit_if_on(microphoneBoost_, 6) |
+        bit_if_on(sidetone_, 8) | bit_if_on(advancedNoiseControl_, 9);
 
     const std::array<NamedGetter, 6>& upper = bits10to15_of(deviceRecognized_);
     for (size_t i = 0; i < upper.size(); ++i) {
         const int n = 10 + static_cast<int>(i);
         if (upper[i] == nullptr)
             continue;
-        if (n == kHdIntercomBit &&
-            kivo::product_in(kivo::kLateHdIntercomProducts, deviceRecognized_) &&
+        if (n == kHdIntercomBit && kivo::product_in(kivo::kLateHdIntercomProducts, deviceRecognized_) &&
             compareVersionUpToMinorWithMajor_Minor(1, 1) < 0)
             continue;
         word |= bit_if_on((this->*upper[i])(), n);
@@ -131,8 +125,7 @@ uint16_t Record::getSettings40Second() const
 
 uint16_t Record::getSettingsVARGO() const
 {
-    return static_cast<uint16_t>(bit_if_on(VARGOFMRadio_, 8) |
-                                 bit_if_on(VARGOSmartphoneConnet_, 9));
+    return static_cast<uint16_t>(bit_if_on(VARGOFMRadio_, 8) | bit_if_on(VARGOSmartphoneConnet_, 9));
 }
 
 int Record::compareBasicSettingBriskoWith(const Record& other) const
@@ -149,12 +142,11 @@ int Record::compareBasicSettingWispenCameraWith(const Record& other) const
 
 int Record::compareBasicSettingPintraVOXSensitivityWith(const Record& other) const
 {
-    return compare_words(basicSettingPintraVOXSensitivity_, other.basicSettingPintraVOXSensitivity_,
-                         kPintraWordCount);
+    return compare_words(basicSettingPintraVOXSensitivity_, other.basicSettingPintraVOXSensitivity_, kPintraWordCount);
 }
 
 int Record::compareBasicSettingTavelSmartVolumeControlWith(const Record& other) const
 {
-    return compare_words(basicSettingTavelSmartVolumeControl_,
-                         other.basicSettingTavelSmartVolumeControl_, kTavelWordCount);
+    return compare_words(basicSettingTavelSmartVolumeControl_, other.basicSettingTavelSmartVolumeControl_,
+                         kTavelWordCount);
 }

@@ -8,8 +8,8 @@
 #include "common/utf8_text.h"
 #include "device/device_data.h"
 
-int KIVOBluetoothDeviceData::getSpeedDialString_FromArray(
-    std::string& text, std::span<const uint16_t, kSpeedDialUnitCount> units)
+int KIVOBluetoothDeviceData::getSpeedDialString_FromArray(std::string& text,
+                                                          std::span<const uint16_t, kSpeedDialUnitCount> units)
 {
     std::string bytes;
     for (const uint16_t unit : units) {
@@ -27,8 +27,8 @@ int KIVOBluetoothDeviceData::getSpeedDialString_FromArray(
     return *length;
 }
 
-int KIVOBluetoothDeviceData::getSpeedDialArray_FromString(
-    std::span<uint16_t, kSpeedDialUnitCount> units, std::string_view text)
+int KIVOBluetoothDeviceData::getSpeedDialArray_FromString(std::span<uint16_t, kSpeedDialUnitCount> units,
+                                                          std::string_view text)
 {
     if (text.empty())
         return 0;

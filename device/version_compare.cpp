@@ -59,8 +59,7 @@ int leading_int(std::string_view part)
 }
 
 // Splits text at every "." into exactly N parts; false when the count differs.
-template <size_t N>
-bool split_exact(std::string_view text, std::array<std::string_view, N>& parts)
+template <size_t N> bool split_exact(std::string_view text, std::array<std::string_view, N>& parts)
 {
     size_t count = 0;
     size_t start = 0;
@@ -78,9 +77,7 @@ bool split_exact(std::string_view text, std::array<std::string_view, N>& parts)
 
 } // namespace
 
-int KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(int majorA,
-                                                                                int minorA,
-                                                                                int majorB,
+int KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(int majorA, int minorA, int majorB,
                                                                                 int minorB)
 {
     return pair_rule(majorA, minorA, majorB, minorB);
@@ -95,8 +92,8 @@ int KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_Minor2nd_WithMaj
 
 int KIVOBluetoothDeviceData::
     compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
-        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB,
-        int secondaryB, bool forLumora)
+        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB, int secondaryB,
+        bool forLumora)
 {
     if (forLumora) {
         // The camera's version text leads with its secondary pair, its most significant part.
@@ -116,8 +113,7 @@ int KIVOBluetoothDeviceData::
 
 int KIVOBluetoothDeviceData::
     compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB,
-        int secondaryB)
+        int majorA, int minorA, int typeA, int secondaryA, int majorB, int minorB, int typeB, int secondaryB)
 {
     return compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
         majorA, minorA, typeA, secondaryA, majorB, minorB, typeB, secondaryB, false);
@@ -125,8 +121,7 @@ int KIVOBluetoothDeviceData::
 
 int KIVOBluetoothDeviceData::
     downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-        int majorA, int minorA, int /*typeA*/, int secondaryA, int majorB, int minorB,
-        int /*typeB*/, int secondaryB)
+        int majorA, int minorA, int /*typeA*/, int secondaryA, int majorB, int minorB, int /*typeB*/, int secondaryB)
 {
     const int upToMinor = pair_rule(majorA, minorA, majorB, minorB);
     return upToMinor != 0 ? upToMinor : difference(secondaryA, secondaryB);
@@ -136,17 +131,15 @@ int KIVOBluetoothDeviceData::compareVersionWithVersionMajor_Minor_SecondaryVersi
     int major, int minor, int secondaryType, int secondary) const
 {
     return compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
-        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondaryType,
-        deviceVersion_.secondary, major, minor, secondaryType, secondary,
-        deviceRecognized_ == kivo::kCameraProductId);
+        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondaryType, deviceVersion_.secondary, major,
+        minor, secondaryType, secondary, deviceRecognized_ == kivo::kCameraProductId);
 }
 
-int KIVOBluetoothDeviceData::compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(
-    int major, int minor, int minor2nd) const
+int KIVOBluetoothDeviceData::compareVersionUpToMinor2ndWithMajor2nd_Minor_Minor2nd(int major, int minor,
+                                                                                   int minor2nd) const
 {
     return compareVersionUpToMinorMajor_Minor_Minor2nd_WithMajor_Minor_Minor2nd(
-        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondary, major, minor,
-        minor2nd);
+        deviceVersion_.major, deviceVersion_.minor, deviceVersion_.secondary, major, minor, minor2nd);
 }
 
 int KIVOBluetoothDeviceData::compareVersionUpToMinorWithMajor_Minor(int major, int minor) const
@@ -154,8 +147,7 @@ int KIVOBluetoothDeviceData::compareVersionUpToMinorWithMajor_Minor(int major, i
     return pair_rule(deviceVersion_.major, deviceVersion_.minor, major, minor);
 }
 
-bool KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(std::string_view text, int& major,
-                                                                 int& minor)
+bool KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(std::string_view text, int& major, int& minor)
 {
     std::array<std::string_view, 2> parts;
     if (!split_exact(text, parts))
@@ -165,8 +157,10 @@ bool KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(std::string_vie
     return true;
 }
 
-bool KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(
-    std::string_view text, int& secondaryType, int& secondary, int& major, int& minor)
+bool KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(std::string_view text,
+                                                                                         int& secondaryType,
+                                                                                         int& secondary, int& major,
+                                                                                         int& minor)
 {
     std::array<std::string_view, 4> parts;
     if (!split_exact(text, parts))

@@ -12,8 +12,8 @@ namespace {
 
 constexpr uint8_t kChannel = 0xC2; // first and last fragment, channel 2
 constexpr uint8_t kVendorEvent = 0xFF;
-constexpr size_t kMessageHeader = 14;  // opcode, parameter length, channel, type, W, sequence, varid, status
-constexpr size_t kAnswerHeader = 13;   // event code, parameter length, channel, type, W, sequence, varid, status
+constexpr size_t kMessageHeader = 14; // opcode, parameter length, channel, type, W, sequence, varid, status
+constexpr size_t kAnswerHeader = 13; // event code, parameter length, channel, type, W, sequence, varid, status
 constexpr size_t kAnswerStatus = 11;
 constexpr uint8_t kInterruptIn = 0x81;
 constexpr int kDrainTimeoutMs = 2;
@@ -135,8 +135,8 @@ int bccmd_transact(uint16_t type, uint32_t sequence, uint16_t varid, std::span<u
     std::array<uint8_t, kHciEventBufferSize> answer{};
     usb_read_hci_event(answer, kDrainTimeoutMs); // an old event must not pass for the answer
 
-    const int sent = libusb_control_transfer(handle, 0x20, 0, 0, 0, message.data(), static_cast<uint16_t>(2 * words + 4),
-                                             kControlTimeoutMs);
+    const int sent = libusb_control_transfer(handle, 0x20, 0, 0, 0, message.data(),
+                                             static_cast<uint16_t>(2 * words + 4), kControlTimeoutMs);
     if (sent < 0)
         return -1;
     if (varid >= 0x4001 && varid <= 0x4004) // resets: the chip does not answer
@@ -171,7 +171,8 @@ int bccmd_get_pskey(uint16_t key, std::span<uint8_t> out, int& length_bytes)
     put16(&value[0], key);
     put16(&value[2], words);
     put16(&value[4], 0);
-    if (bccmd_transact(kBccmdGetRequest, bccmd_next_sequence(), kBccmdVaridPs, std::span(value).first(payload_bytes)) != 0)
+    if (bccmd_transact(kBccmdGetRequest, bccmd_next_sequence(), kBccmdVaridPs, std::span(value).first(payload_bytes)) !=
+        0)
         return -1;
     std::copy_n(value.begin() + 6, 2u * words, out.begin());
     length_bytes = 2 * words;

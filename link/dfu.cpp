@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kOut = 0x21; // class, interface, host to device
-constexpr int kIn = 0xA1;  // class, interface, device to host
+constexpr int kIn = 0xA1; // class, interface, device to host
 
 enum DfuRequest : int { DETACH = 0, DNLOAD = 1, GETSTATUS = 3, CLRSTATUS = 4, ABORT = 6, REQUEST7 = 7 };
 

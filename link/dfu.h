@@ -10,8 +10,8 @@
 
 inline constexpr int kDfuTimeoutMs = 10000;
 inline constexpr int kDfuDetachTimeoutMs = 5000; // wValue of DETACH
-inline constexpr int kDfuNoHandle = -5;          // no transfer was made
-inline constexpr size_t kDfuStatusSize = 6;      // bStatus, bwPollTimeout (3 bytes), bState, iString
+inline constexpr int kDfuNoHandle = -5; // no transfer was made
+inline constexpr size_t kDfuStatusSize = 6; // bStatus, bwPollTimeout (3 bytes), bState, iString
 inline constexpr int kDfuMaxListed = 30;
 
 // List and open modes: all DFU devices, normal ones only (bit 15 clear), management-mode ones only.

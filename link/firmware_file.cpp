@@ -44,7 +44,7 @@ bool read_whole(int fd, uint8_t* bytes, size_t size)
 
 bool firmware_file_read(const char* path, FirmwareBuffer& buffer, size_t& size, std::span<char> text)
 {
-    struct stat info {};
+    struct stat info { };
     if (stat(path, &info) != 0) {
         kivo::copy_text(text, kFirmwareCannotAccess);
         return false;

@@ -16,13 +16,12 @@ namespace {
 
 // Opened only on their vendor-defined interface.
 constexpr std::array<uint16_t, 81> kGeneralProducts = {
-    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3342, 0x3343, 0x3350, 0x3360, 0x3370,
-    0x3380, 0x3400, 0x3410, 0x3420, 0x3430, 0x3701, 0x4023, 0x4D06, 0x4D16, 0x4D76, 0x4D86, 0x5440,
-    0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451, 0x5552, 0x5553, 0x5590, 0x5591, 0x5592, 0x5593,
-    0x5594, 0x5595, 0x5596, 0x5597, 0x5630, 0x5632, 0x6038, 0x6039, 0x6042, 0x6461, 0x6481, 0x6491,
-    0x6600, 0x6610, 0x6620, 0x6700, 0x6800, 0x6801, 0x6802, 0x6803, 0x6804, 0x6805, 0x6806, 0x6808,
-    0x6810, 0x6811, 0x6812, 0x6814, 0x6815, 0x6816, 0x6817, 0x6821, 0x6822, 0x6824, 0x6825, 0x6829,
-    0x6831, 0x683A, 0x6841, 0x6845, 0x6846, 0x6847, 0x6848, 0x6900, 0x6910,
+    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3342, 0x3343, 0x3350, 0x3360, 0x3370, 0x3380, 0x3400,
+    0x3410, 0x3420, 0x3430, 0x3701, 0x4023, 0x4D06, 0x4D16, 0x4D76, 0x4D86, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444,
+    0x5445, 0x5451, 0x5552, 0x5553, 0x5590, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x5630, 0x5632,
+    0x6038, 0x6039, 0x6042, 0x6461, 0x6481, 0x6491, 0x6600, 0x6610, 0x6620, 0x6700, 0x6800, 0x6801, 0x6802, 0x6803,
+    0x6804, 0x6805, 0x6806, 0x6808, 0x6810, 0x6811, 0x6812, 0x6814, 0x6815, 0x6816, 0x6817, 0x6821, 0x6822, 0x6824,
+    0x6825, 0x6829, 0x6831, 0x683A, 0x6841, 0x6845, 0x6846, 0x6847, 0x6848, 0x6900, 0x6910,
 };
 // Opened on any interface.
 constexpr std::array<uint16_t, 2> kAnyInterfaceProducts = {0x3142, 0x3143};
@@ -32,8 +31,7 @@ constexpr uint16_t kAirohaMeshProduct = 0x3220;
 constexpr uint16_t kAirohaMeshAltProduct = 0x33F0;
 constexpr std::array<uint16_t, 2> kQuvinProducts = {0x5345, 0x5346};
 
-template <size_t N>
-bool contains(const std::array<uint16_t, N>& ids, unsigned id)
+template <size_t N> bool contains(const std::array<uint16_t, N>& ids, unsigned id)
 {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
@@ -83,8 +81,8 @@ bool slot_free(int slot)
 }
 
 // The walk of the single-slot openers: the first matching vendor entry that opens goes to slot 0.
-int open_single(const char* family, const std::function<bool(const hid_device_info&)>& matches,
-                uint32_t& product_id, std::span<char> text, bool trace_first = false)
+int open_single(const char* family, const std::function<bool(const hid_device_info&)>& matches, uint32_t& product_id,
+                std::span<char> text, bool trace_first = false)
 {
     if (!slot_free(0))
         return kHidOpenNotFound;
@@ -118,7 +116,7 @@ int hid_open_device(uint32_t& product_id, std::span<char> text)
         nullptr,
         [](const hid_device_info& e) {
             return contains(kAnyInterfaceProducts, e.product_id) ||
-                   (contains(kGeneralProducts, e.product_id) && vendor_interface(e));
+                (contains(kGeneralProducts, e.product_id) && vendor_interface(e));
         },
         product_id, text, true);
 }
@@ -131,30 +129,26 @@ bool hid_device_product(uint32_t product_id)
 int hid_open_vantor_mesh(uint32_t& product_id, std::span<char> text)
 {
     return open_single(
-        "vantor", [](const hid_device_info& e) { return e.product_id == kVantorMeshProduct; },
-        product_id, text);
+        "vantor", [](const hid_device_info& e) { return e.product_id == kVantorMeshProduct; }, product_id, text);
 }
 
 int hid_open_qcc_mesh(uint32_t& product_id, std::span<char> text)
 {
     return open_single(
-        "qcc", [](const hid_device_info& e) { return contains(kQccMeshProducts, e.product_id); },
-        product_id, text);
+        "qcc", [](const hid_device_info& e) { return contains(kQccMeshProducts, e.product_id); }, product_id, text);
 }
 
 int hid_open_airoha_mesh(uint32_t& product_id, std::span<char> text)
 {
     return open_single(
-        "airoha",
-        [](const hid_device_info& e) { return e.product_id == kAirohaMeshProduct && vendor_interface(e); },
+        "airoha", [](const hid_device_info& e) { return e.product_id == kAirohaMeshProduct && vendor_interface(e); },
         product_id, text);
 }
 
 int hid_open_airoha_mesh_alt(uint32_t& product_id, std::span<char> text)
 {
     return open_single(
-        "airoha",
-        [](const hid_device_info& e) { return e.product_id == kAirohaMeshAltProduct && vendor_interface(e); },
+        "airoha", [](const hid_device_info& e) { return e.product_id == kAirohaMeshAltProduct && vendor_interface(e); },
         product_id, text);
 }
 

@@ -207,8 +207,8 @@ int hid_command62(int slot, HidShortCommandReport& report, std::span<uint8_t> an
         if (!report_id_valid(answer))
             return 0;
         if (answer[2] != report[2]) {
-            link_trace("Invalid command (command_report->command: %d, status_response->last_command: %d) \n",
-                       report[2], answer[2]);
+            link_trace("Invalid command (command_report->command: %d, status_response->last_command: %d) \n", report[2],
+                       answer[2]);
             return 0;
         }
         if (answer[3] != kHidStatusBusy)
@@ -237,12 +237,9 @@ int hid_command_by_table(int slot, HidShortCommandReport& report, std::span<uint
             return 0;
         const int expected = static_cast<int>(entry.data_length) + 2;
         switch (gather_answer(dev, answer, expected, kHidTablePolls, 1, false)) {
-        case Gathered::Complete:
-            return 1;
-        case Gathered::TimedOut:
-            return 0;
-        case Gathered::Overlong:
-            break; // the next entry for this command expects a longer answer
+        case Gathered::Complete: return 1;
+        case Gathered::TimedOut: return 0;
+        case Gathered::Overlong: break; // the next entry for this command expects a longer answer
         }
     }
     return 0;

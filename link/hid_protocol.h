@@ -17,7 +17,7 @@ inline constexpr int kHidReportTimeoutMs = 30'000;
 inline constexpr int kHidExchangeTimeoutMs = 300'000;
 
 // Protocol B poll counts and intervals.
-inline constexpr int kHidTablePolls = 10'000;     // hid_command_by_table, 1 ms apart
+inline constexpr int kHidTablePolls = 10'000; // hid_command_by_table, 1 ms apart
 inline constexpr int kHidBusyRegatherPolls = 20'000; // hid_command62 after a busy answer, 5 ms apart
 
 // Protocol A.

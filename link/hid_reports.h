@@ -9,9 +9,9 @@
 inline constexpr uint16_t DEVICE_VENDOR_ID = 0x092B;
 
 inline constexpr size_t kHidCommandReportSize = 1023; // protocol A, out
-inline constexpr size_t kHidStatusReportSize = 67;    // protocol A, in
-inline constexpr size_t kHidShortReportSize = 62;     // protocol B, both ways
-inline constexpr size_t kHidReport65Size = 65;        // protocol C, both ways
+inline constexpr size_t kHidStatusReportSize = 67; // protocol A, in
+inline constexpr size_t kHidShortReportSize = 62; // protocol B, both ways
+inline constexpr size_t kHidReport65Size = 65; // protocol C, both ways
 
 // Protocol A: report id, command, parameters; settings words and block lengths big-endian.
 using HidCommandReport = std::array<uint8_t, kHidCommandReportSize>;

@@ -8,9 +8,9 @@
 
 struct UsbClaimProbe {
     enum Outcome { Claimed, NotFound, OpenFailed, GaveUp } outcome = NotFound;
-    usb_dev_handle* handle = nullptr;        // open and claimed when Claimed
+    usb_dev_handle* handle = nullptr; // open and claimed when Claimed
     struct usb_device* device = nullptr;
-    int error = 0;                           // errno of the failed open or of the last failed claim
+    int error = 0; // errno of the failed open or of the last failed claim
 };
 
 // find_first searches the bus again each time and returns the first device that qualifies.

@@ -27,7 +27,6 @@ void close_handle(int index)
     }
 }
 
-
 int claim_handle(int index)
 {
     libusb_device_handle* handle = usb_link_state().handles[index];
@@ -132,8 +131,7 @@ int open_management_device(std::span<uint32_t, 2> product_ids, std::span<char> t
     case UsbClaimProbe::GaveUp:
         kivo::format_text(text, "Cannot claim interface: %s (%d)", std::strerror(probe.error), probe.error);
         return kUsbProbeClaimFailed;
-    case UsbClaimProbe::NotFound:
-        break;
+    case UsbClaimProbe::NotFound: break;
     }
     kivo::copy_text(text, kUsbNotAvailableText);
     return kUsbProbeNoDevice;

@@ -14,14 +14,14 @@ inline constexpr char kUsbManagementModeText[] = "Firmware management mode";
 inline constexpr char kUsbNotAvailableText[] = "Device not available";
 
 // Mode 0 results.
-inline constexpr int kUsbNoDevice = -1;          // "Device not available"
-inline constexpr int kUsbClaimFailed = -3;       // "Cannot claim interface: %s (%d)"
+inline constexpr int kUsbNoDevice = -1; // "Device not available"
+inline constexpr int kUsbClaimFailed = -3; // "Cannot claim interface: %s (%d)"
 inline constexpr int kUsbSecondClaimFailed = -4; // "Cannot claim interface 2: %s (%d)"
-inline constexpr int kUsbSecondMismatch = -5;    // "USB interface 2 Not Match USB interface 1"
+inline constexpr int kUsbSecondMismatch = -5; // "USB interface 2 Not Match USB interface 1"
 // Mode 1 results.
-inline constexpr int kUsbProbeNoDevice = 1;      // "Device not available"
-inline constexpr int kUsbProbeOpenFailed = 2;    // "Cannot open device: %s (%d)"
-inline constexpr int kUsbProbeClaimFailed = 3;   // "Cannot claim interface: %s (%d)"
+inline constexpr int kUsbProbeNoDevice = 1; // "Device not available"
+inline constexpr int kUsbProbeOpenFailed = 2; // "Cannot open device: %s (%d)"
+inline constexpr int kUsbProbeClaimFailed = 3; // "Cannot claim interface: %s (%d)"
 
 inline constexpr int kUsbRetryPauseMs = 1000;
 

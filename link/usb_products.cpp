@@ -49,8 +49,7 @@ constexpr std::array<UsbProductEntry, 2 * kUsbNormalProductCount> make_table()
     return table;
 }
 
-template <size_t N>
-bool contains(const std::array<uint16_t, N>& ids, uint32_t id)
+template <size_t N> bool contains(const std::array<uint16_t, N>& ids, uint32_t id)
 {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }

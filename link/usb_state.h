@@ -9,13 +9,13 @@
 #include <cstdint>
 
 struct UsbLinkState {
-    bool started = false;                                   // libusb-1.0 initialised
-    std::array<libusb_device_handle*, 2> handles{};         // mode-0 devices, in the order found
+    bool started = false; // libusb-1.0 initialised
+    std::array<libusb_device_handle*, 2> handles{}; // mode-0 devices, in the order found
     int device_count = 0;
-    int selected = 0;                                       // where BCCMD messages go
-    usb_dev_handle* management = nullptr;                   // the mode-1 handle
+    int selected = 0; // where BCCMD messages go
+    usb_dev_handle* management = nullptr; // the mode-1 handle
     uint32_t bccmd_sequence = 0;
-    bool transfer_done = false;                             // set by the interrupt-read callback
+    bool transfer_done = false; // set by the interrupt-read callback
 };
 
 UsbLinkState& usb_link_state();

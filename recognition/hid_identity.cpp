@@ -78,8 +78,8 @@ void read_version(HidCommandReport& request, KIVOBluetoothDeviceData& data, bool
         store_language_pack(data, answer[8], answer[9], answer[10]);
     else
         store_language_pack(data, 0, 0, 0);
-    system_logf("languagePack version = %d.%d.%d", data.devicelanguagePackType(),
-                data.devicelanguagePackTypeVerMajor(), data.devicelanguagePackTypeVerMinor());
+    system_logf("languagePack version = %d.%d.%d", data.devicelanguagePackType(), data.devicelanguagePackTypeVerMajor(),
+                data.devicelanguagePackTypeVerMinor());
 }
 
 // The families of 62-byte reports: name, version and language pack, each its own exchange.

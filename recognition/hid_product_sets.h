@@ -12,10 +12,9 @@ namespace kivo {
 inline constexpr std::array kReadyWhenNonZeroProducts = {0x4D06, 0x4D16, 0x4D76, 0x4D86};
 // ... these when it is 0; every other product is not asked.
 inline constexpr std::array kReadyWhenZeroProducts = {
-    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3350, 0x3360, 0x3370, 0x3380,
-    0x3400, 0x3410, 0x3420, 0x3430, 0x3701, 0x4023, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444,
-    0x5445, 0x5451, 0x5552, 0x5553, 0x5590, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596,
-    0x5597, 0x5630, 0x5632, 0x6038, 0x6039, 0x6042, 0x6900, 0x6910};
+    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3350, 0x3360, 0x3370, 0x3380, 0x3400, 0x3410, 0x3420,
+    0x3430, 0x3701, 0x4023, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451, 0x5552, 0x5553, 0x5590, 0x5591,
+    0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x5630, 0x5632, 0x6038, 0x6039, 0x6042, 0x6900, 0x6910};
 // Of the ready-when-zero products, these two are not asked whether they show the FM radio.
 inline constexpr std::array kNoFmQueryProducts = {0x5630, 0x5632};
 
@@ -63,8 +62,9 @@ constexpr bool reads_version_with_name_record(int product_id)
 
 constexpr bool speaks_protocol_b(int product_id)
 {
-    return product_in(kProtocolBSettingsProducts, product_id) || product_in(kProtocolBNoSpeedDialProducts, product_id) ||
-           product_in(kProtocolBFmBlockProducts, product_id) || product_in(kProtocolBBasicWordProducts, product_id);
+    return product_in(kProtocolBSettingsProducts, product_id) ||
+        product_in(kProtocolBNoSpeedDialProducts, product_id) || product_in(kProtocolBFmBlockProducts, product_id) ||
+        product_in(kProtocolBBasicWordProducts, product_id);
 }
 
 // The products the HID opener takes whose name is read from record 0x3C: all but the OEM headsets

@@ -5,8 +5,7 @@
 namespace kivo {
 namespace {
 
-template <typename Row, size_t N>
-std::optional<Row> row_of(const std::array<Row, N>& table, int product_id)
+template <typename Row, size_t N> std::optional<Row> row_of(const std::array<Row, N>& table, int product_id)
 {
     const SettingsGroup group = settings_group(product_id);
     const auto row = std::find_if(table.begin(), table.end(), [group](const Row& r) { return r.group == group; });

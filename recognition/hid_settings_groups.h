@@ -14,11 +14,11 @@ namespace kivo {
 
 // Protocol A record ids of the settings stage.
 inline constexpr uint8_t kRecordBasicSettings = 0x04; // the basic settings word, or settings words 0 to 3 (G4)
-inline constexpr uint8_t kRecordOemFlags = 0x09;    // bit 8 FM radio, bit 9 smartphone connection
+inline constexpr uint8_t kRecordOemFlags = 0x09; // bit 8 FM radio, bit 9 smartphone connection
 inline constexpr uint8_t kRecordFmBlock = 0x15;
 inline constexpr uint8_t kRecordVoxSensitivity = 0x17;
-inline constexpr uint8_t kRecordSettings = 0x36;    // word 0 the basic settings word, then words 1 to 4
-inline constexpr uint8_t kRecordSpeedDial = 0x37;   // 0x37 to 0x39: speed-dial numbers 1 to 3
+inline constexpr uint8_t kRecordSettings = 0x36; // word 0 the basic settings word, then words 1 to 4
+inline constexpr uint8_t kRecordSpeedDial = 0x37; // 0x37 to 0x39: speed-dial numbers 1 to 3
 inline constexpr uint8_t kRecordExtendedSettings = 0x3F; // 8 words; word 7 the background volume
 inline constexpr uint8_t kRecordFmBlockSecond = 0x44;
 inline constexpr uint8_t kRecordSpeedDialSecond = 0x5A; // 0x5A to 0x5C
@@ -35,9 +35,9 @@ inline constexpr uint8_t kShortRecordFmBlock = 0x08;
 enum class SettingsGroup { None, G1, G2, G3, G4, G5, G6, G7, G8, G9, G10, G11, G12, G13, G14 };
 
 inline constexpr std::array kSettingsGroupG1Products = {
-    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3350, 0x3360, 0x3370, 0x3380, 0x3400, 0x3410,
-    0x3420, 0x3430, 0x3701, 0x4023, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451, 0x5590, 0x5591,
-    0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6042, 0x6900, 0x6910};
+    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3350, 0x3360, 0x3370, 0x3380, 0x3400,
+    0x3410, 0x3420, 0x3430, 0x3701, 0x4023, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451,
+    0x5590, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6042, 0x6900, 0x6910};
 inline constexpr std::array kSettingsGroupG2Products = {0x3342, 0x3343};
 inline constexpr std::array kSettingsGroupG5Products = {0x4D06, 0x4D76};
 inline constexpr std::array kSettingsGroupG6Products = {0x4D16, 0x4D86};
@@ -84,34 +84,64 @@ struct SettingsWriteBack {
     SettingsGroup group = SettingsGroup::None;
     uint8_t settingsRecord = 0;
     bool settingsOverShortReports = false; // protocol B sub-record instead of a protocol A record
-    bool startsWithBasicWord = false;       // word 0 the packed basic settings word, else settings word 0
-    int settingsWords = 0;                  // the words from word 0; the others are settings words 1, 2, ...
+    bool startsWithBasicWord = false; // word 0 the packed basic settings word, else settings word 0
+    int settingsWords = 0; // the words from word 0; the others are settings words 1, 2, ...
     uint8_t fmRecord = 0;
-    uint8_t speedDialRecord = 0;            // the first of three
+    uint8_t speedDialRecord = 0; // the first of three
 };
 
 inline constexpr std::array<SettingsWriteBack, 14> kSettingsWriteBacks{{
-    {.group = SettingsGroup::G1, .settingsRecord = kRecordSettings, .startsWithBasicWord = true, .settingsWords = 2,
-     .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G2, .settingsRecord = kRecordSettings, .startsWithBasicWord = true, .settingsWords = 2,
-     .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G3, .settingsRecord = kRecordSettings, .startsWithBasicWord = true, .settingsWords = 2,
-     .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G4, .settingsRecord = kRecordBasicSettings, .settingsWords = 4, .fmRecord = kRecordFmBlock},
-    {.group = SettingsGroup::G5, .settingsRecord = kRecordSettings, .settingsWords = 2,
+    {.group = SettingsGroup::G1,
+     .settingsRecord = kRecordSettings,
+     .startsWithBasicWord = true,
+     .settingsWords = 2,
+     .fmRecord = kRecordFmBlockSecond,
      .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G6, .settingsRecord = kRecordSettings, .settingsWords = 2,
-     .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G7, .settingsRecord = kRecordSettings, .startsWithBasicWord = true, .settingsWords = 3,
-     .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G2,
+     .settingsRecord = kRecordSettings,
+     .startsWithBasicWord = true,
+     .settingsWords = 2,
+     .fmRecord = kRecordFmBlockSecond,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G3,
+     .settingsRecord = kRecordSettings,
+     .startsWithBasicWord = true,
+     .settingsWords = 2,
+     .fmRecord = kRecordFmBlockSecond,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G4,
+     .settingsRecord = kRecordBasicSettings,
+     .settingsWords = 4,
+     .fmRecord = kRecordFmBlock},
+    {.group = SettingsGroup::G5,
+     .settingsRecord = kRecordSettings,
+     .settingsWords = 2,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G6,
+     .settingsRecord = kRecordSettings,
+     .settingsWords = 2,
+     .fmRecord = kRecordFmBlockSecond,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G7,
+     .settingsRecord = kRecordSettings,
+     .startsWithBasicWord = true,
+     .settingsWords = 3,
+     .fmRecord = kRecordFmBlockSecond,
+     .speedDialRecord = kRecordSpeedDial},
     {.group = SettingsGroup::G8, .settingsRecord = kRecordSettings, .startsWithBasicWord = true, .settingsWords = 5},
     {.group = SettingsGroup::G9, .speedDialRecord = kRecordSpeedDial},
     {.group = SettingsGroup::G10, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G11, .settingsRecord = kShortRecordSettings, .settingsOverShortReports = true,
+    {.group = SettingsGroup::G11,
+     .settingsRecord = kShortRecordSettings,
+     .settingsOverShortReports = true,
      .settingsWords = 3},
-    {.group = SettingsGroup::G12, .settingsRecord = kShortRecordSettings, .settingsOverShortReports = true,
+    {.group = SettingsGroup::G12,
+     .settingsRecord = kShortRecordSettings,
+     .settingsOverShortReports = true,
      .settingsWords = 3},
-    {.group = SettingsGroup::G13, .settingsRecord = kShortRecordSettings, .settingsOverShortReports = true,
+    {.group = SettingsGroup::G13,
+     .settingsRecord = kShortRecordSettings,
+     .settingsOverShortReports = true,
      .settingsWords = 3},
     {.group = SettingsGroup::G14},
 }};
@@ -147,11 +177,11 @@ struct SettingsRead {
     std::array<bool, 5> takesWord{};
     // Stored when the settings read fails.
     std::array<FixedSettingsWord, 2> onFailure{};
-    bool readsVoxSensitivity = false;   // after the settings, and only when they were read
+    bool readsVoxSensitivity = false; // after the settings, and only when they were read
     bool readsBackgroundVolume = false; // after the settings
     FmSource fmSource = FmSource::RecordA;
     uint8_t fmRecord = 0;
-    uint8_t speedDialRecord = 0;        // the first of three; 0: none
+    uint8_t speedDialRecord = 0; // the first of three; 0: none
     bool speedDialsOverShortReports = false;
 };
 
@@ -160,39 +190,89 @@ inline constexpr std::array<bool, 5> kTakesWord1{false, true, false, false, fals
 inline constexpr std::array<FixedSettingsWord, 2> kBasicWordFailure{{{1, 0x0020}, {}}};
 
 inline constexpr std::array<SettingsRead, 14> kSettingsReads{{
-    {.group = SettingsGroup::G1, .settingsRecord = kRecordSettings, .takesWord = kTakesWord1,
-     .onFailure = kBasicWordFailure, .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G2, .settingsRecord = kRecordSettings, .takesWord = kTakesWord1,
-     .onFailure = kBasicWordFailure, .fmRecord = kRecordFmBlock, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G3, .settingsRecord = kRecordSettings, .takesWord = kTakesWord1,
-     .onFailure = kBasicWordFailure, .readsVoxSensitivity = true, .fmRecord = kRecordFmBlockSecond,
+    {.group = SettingsGroup::G1,
+     .settingsRecord = kRecordSettings,
+     .takesWord = kTakesWord1,
+     .onFailure = kBasicWordFailure,
+     .fmRecord = kRecordFmBlockSecond,
      .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G4, .kind = SettingsReadKind::OemSettingsWords, .settingsRecord = kRecordBasicSettings,
-     .onFailure = {{{0, 0x1D21}, {1, 0x0183}}}, .fmRecord = kRecordFmBlock,
+    {.group = SettingsGroup::G2,
+     .settingsRecord = kRecordSettings,
+     .takesWord = kTakesWord1,
+     .onFailure = kBasicWordFailure,
+     .fmRecord = kRecordFmBlock,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G3,
+     .settingsRecord = kRecordSettings,
+     .takesWord = kTakesWord1,
+     .onFailure = kBasicWordFailure,
+     .readsVoxSensitivity = true,
+     .fmRecord = kRecordFmBlockSecond,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G4,
+     .kind = SettingsReadKind::OemSettingsWords,
+     .settingsRecord = kRecordBasicSettings,
+     .onFailure = {{{0, 0x1D21}, {1, 0x0183}}},
+     .fmRecord = kRecordFmBlock,
      .speedDialRecord = kRecordSpeedDialSecond},
-    {.group = SettingsGroup::G5, .kind = SettingsReadKind::SettingsWords, .settingsRecord = kRecordSettings,
-     .onFailure = {{{0, 0x1421}, {1, 0x0200}}}, .fmRecord = kRecordFmBlock, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G6, .kind = SettingsReadKind::SettingsWords, .settingsRecord = kRecordSettings,
-     .onFailure = {{{0, 0x1421}, {1, 0x0200}}}, .fmRecord = kRecordFmBlockSecond,
+    {.group = SettingsGroup::G5,
+     .kind = SettingsReadKind::SettingsWords,
+     .settingsRecord = kRecordSettings,
+     .onFailure = {{{0, 0x1421}, {1, 0x0200}}},
+     .fmRecord = kRecordFmBlock,
      .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G7, .settingsRecord = kRecordSettings, .takesWord = {false, true, true, false, false},
-     .onFailure = kBasicWordFailure, .fmRecord = kRecordFmBlockSecond, .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G8, .settingsRecord = kRecordSettings, .takesWord = {false, true, true, false, true},
-     .onFailure = kBasicWordFailure, .fmRecord = kRecordFmBlock, .speedDialRecord = kRecordSpeedDialSecond},
-    {.group = SettingsGroup::G9, .settingsRecord = kRecordSettings, .takesWord = kTakesWord1,
-     .onFailure = kBasicWordFailure, .readsBackgroundVolume = true, .fmRecord = kRecordFmBlock,
+    {.group = SettingsGroup::G6,
+     .kind = SettingsReadKind::SettingsWords,
+     .settingsRecord = kRecordSettings,
+     .onFailure = {{{0, 0x1421}, {1, 0x0200}}},
+     .fmRecord = kRecordFmBlockSecond,
      .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G10, .settingsRecord = kRecordBasicSettings, .fmRecord = kRecordFmBlock,
+    {.group = SettingsGroup::G7,
+     .settingsRecord = kRecordSettings,
+     .takesWord = {false, true, true, false, false},
+     .onFailure = kBasicWordFailure,
+     .fmRecord = kRecordFmBlockSecond,
      .speedDialRecord = kRecordSpeedDial},
-    {.group = SettingsGroup::G11, .kind = SettingsReadKind::ShortReportWords, .settingsRecord = kShortRecordSettings,
-     .onFailure = {{{0, 0x0003}, {1, 0x2200}}}, .fmSource = FmSource::Cleared,
-     .speedDialRecord = kShortRecordSpeedDial, .speedDialsOverShortReports = true},
-    {.group = SettingsGroup::G12, .kind = SettingsReadKind::ShortReportWords, .settingsRecord = kShortRecordSettings,
-     .onFailure = {{{0, 0x0003}, {1, 0x2200}}}, .fmSource = FmSource::Cleared},
-    {.group = SettingsGroup::G13, .kind = SettingsReadKind::ShortReportWords, .settingsRecord = kShortRecordSettings,
-     .onFailure = {{{0, 0x0003}, {1, 0x2200}}}, .fmSource = FmSource::ShortReport, .fmRecord = kShortRecordFmBlock,
-     .speedDialRecord = kShortRecordSpeedDial, .speedDialsOverShortReports = true},
-    {.group = SettingsGroup::G14, .settingsRecord = kRecordBasicSettings, .fmRecord = kRecordFmBlock,
+    {.group = SettingsGroup::G8,
+     .settingsRecord = kRecordSettings,
+     .takesWord = {false, true, true, false, true},
+     .onFailure = kBasicWordFailure,
+     .fmRecord = kRecordFmBlock,
+     .speedDialRecord = kRecordSpeedDialSecond},
+    {.group = SettingsGroup::G9,
+     .settingsRecord = kRecordSettings,
+     .takesWord = kTakesWord1,
+     .onFailure = kBasicWordFailure,
+     .readsBackgroundVolume = true,
+     .fmRecord = kRecordFmBlock,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G10,
+     .settingsRecord = kRecordBasicSettings,
+     .fmRecord = kRecordFmBlock,
+     .speedDialRecord = kRecordSpeedDial},
+    {.group = SettingsGroup::G11,
+     .kind = SettingsReadKind::ShortReportWords,
+     .settingsRecord = kShortRecordSettings,
+     .onFailure = {{{0, 0x0003}, {1, 0x2200}}},
+     .fmSource = FmSource::Cleared,
+     .speedDialRecord = kShortRecordSpeedDial,
+     .speedDialsOverShortReports = true},
+    {.group = SettingsGroup::G12,
+     .kind = SettingsReadKind::ShortReportWords,
+     .settingsRecord = kShortRecordSettings,
+     .onFailure = {{{0, 0x0003}, {1, 0x2200}}},
+     .fmSource = FmSource::Cleared},
+    {.group = SettingsGroup::G13,
+     .kind = SettingsReadKind::ShortReportWords,
+     .settingsRecord = kShortRecordSettings,
+     .onFailure = {{{0, 0x0003}, {1, 0x2200}}},
+     .fmSource = FmSource::ShortReport,
+     .fmRecord = kShortRecordFmBlock,
+     .speedDialRecord = kShortRecordSpeedDial,
+     .speedDialsOverShortReports = true},
+    {.group = SettingsGroup::G14,
+     .settingsRecord = kRecordBasicSettings,
+     .fmRecord = kRecordFmBlock,
      .speedDialRecord = kRecordSpeedDialSecond},
 }};
 

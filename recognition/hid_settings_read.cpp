@@ -192,16 +192,10 @@ void read_short_report_words(Record& data, const SettingsRead& row)
 void read_settings(Record& data, const SettingsRead& row)
 {
     switch (row.kind) {
-    case SettingsReadKind::BasicWord:
-        read_basic_word(data, row);
-        break;
+    case SettingsReadKind::BasicWord: read_basic_word(data, row); break;
     case SettingsReadKind::SettingsWords:
-    case SettingsReadKind::OemSettingsWords:
-        read_settings_words(data, row);
-        break;
-    case SettingsReadKind::ShortReportWords:
-        read_short_report_words(data, row);
-        break;
+    case SettingsReadKind::OemSettingsWords: read_settings_words(data, row); break;
+    case SettingsReadKind::ShortReportWords: read_short_report_words(data, row); break;
     }
     if (row.readsBackgroundVolume)
         read_background_volume(data);
@@ -211,8 +205,7 @@ void read_fm_block(Record& data, const SettingsRead& row)
 {
     FmBlock block{};
     switch (row.fmSource) {
-    case FmSource::Cleared:
-        break;
+    case FmSource::Cleared: break;
     case FmSource::RecordA:
         if (const std::optional<RecordWords> reply = read_record(row.fmRecord))
             for (size_t i = 0; i < block.size(); ++i)

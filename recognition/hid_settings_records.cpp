@@ -10,7 +10,7 @@
 namespace kivo {
 namespace {
 
-constexpr size_t kWordsAt = 4;      // of a protocol A write, and of a protocol B answer or write
+constexpr size_t kWordsAt = 4; // of a protocol A write, and of a protocol B answer or write
 constexpr size_t kReplyWordsAt = 5; // of a protocol A reply
 
 using SpeedDialUnits = std::array<uint16_t, KIVOBluetoothDeviceData::kSpeedDialUnitCount>;

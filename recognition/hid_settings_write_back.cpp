@@ -30,8 +30,7 @@ std::string cannot_restore_in(RestoredSetting setting, ManagerLanguage language)
         return RecognitionTexts::tavk_string_cannot_restore_in(kDeviceSettingKey, language);
     case RestoredSetting::FmRadioSetting:
         return RecognitionTexts::tavk_string_cannot_restore_in(kFmRadioSettingKey, language);
-    case RestoredSetting::SpeedDial:
-        break;
+    case RestoredSetting::SpeedDial: break;
     }
     return RecognitionTexts::tavk_string_cannot_restore_speed_dial_in(language);
 }

@@ -8,10 +8,10 @@
 
 namespace kivo {
 
-const ModuleRoute kMeshModuleRoute{"QCC", MESH_DFU_COMMAND_QCC, hid_open_qcc_mesh, true, true,
-                                   "-----Mesh handle open fail\n"};
-const ModuleRoute kOemModuleRoute{"VARGO", MESH_DFU_COMMAND_VANTOR, hid_open_vantor_mesh, false, false,
-                                  "-----Mesh Error\n"};
+const ModuleRoute kMeshModuleRoute{"QCC", MESH_DFU_COMMAND_QCC,          hid_open_qcc_mesh, true,
+                                   true,  "-----Mesh handle open fail\n"};
+const ModuleRoute kOemModuleRoute{"VARGO", MESH_DFU_COMMAND_VANTOR, hid_open_vantor_mesh, false,
+                                  false,   "-----Mesh Error\n"};
 
 namespace {
 

@@ -17,11 +17,11 @@ inline constexpr int kModuleOpenPauseMs = 1000;
 
 // How one family reaches its module.
 struct ModuleRoute {
-    const char* token;       // names the family in the log
-    uint8_t switchCommand;   // sent to the headset: module into update mode
+    const char* token; // names the family in the log
+    uint8_t switchCommand; // sent to the headset: module into update mode
     int (*open)(uint32_t& product_id, std::span<char> text);
-    bool versionOver65;      // the module answers 65-byte reports, else 1023/67-byte ones
-    bool backToNormalMode;   // the headset is told to leave module-update mode afterwards
+    bool versionOver65; // the module answers 65-byte reports, else 1023/67-byte ones
+    bool backToNormalMode; // the headset is told to leave module-update mode afterwards
     const char* notFoundLog;
 };
 

@@ -33,7 +33,8 @@ constexpr int kBoxSizeQuestion = 2;
 } // namespace
 
 DeviceRecognitionViewController::DeviceRecognitionViewController(KIVOBluetoothManagerAppController* controller)
-    : RecognitionPageBase(controller), view_(new QWidget)
+    : RecognitionPageBase(controller)
+    , view_(new QWidget)
 {
     ui_.setupUi(view_);
     // The instructions sit on the page's own background.
@@ -59,9 +60,10 @@ void DeviceRecognitionViewController::initializeObject()
         const int mode = app->modeRestartToRecover();
         StatusTextSet texts;
         for (int language = 0; language < kStatusLanguageCount; ++language)
-            texts[static_cast<size_t>(language)] = kivo::fill_format(
-                "%@. %@", {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
-                           AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
+            texts[static_cast<size_t>(language)] =
+                kivo::fill_format("%@. %@",
+                                  {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
+                                   AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
         showStatusSet(texts, true);
     } else {
         app->setStatus_withWarning(app->getStrStatus(), false);
@@ -87,9 +89,8 @@ QString DeviceRecognitionViewController::autoLinkURLs(const QString& text)
         QString link = match.captured();
         link.remove(trailing);
         html += text.mid(at, match.capturedStart() - at).toHtmlEscaped();
-        const QString target = link.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)
-                                   ? QStringLiteral("http://") + link
-                                   : link;
+        const QString target =
+            link.startsWith(QStringLiteral("www."), Qt::CaseInsensitive) ? QStringLiteral("http://") + link : link;
         html += QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), link.toHtmlEscaped());
         at = match.capturedStart() + link.size();
     }
@@ -136,7 +137,8 @@ void DeviceRecognitionViewController::recognize(QObject*) { doRecognize(std::nul
 
 void DeviceRecognitionViewController::targetDevice(QObject*) { appController()->setDeviceSelection(); }
 
-kivo::RecognitionRun DeviceRecognitionViewController::runFromController(std::optional<KIVOBluetoothDeviceData> info) const
+kivo::RecognitionRun
+DeviceRecognitionViewController::runFromController(std::optional<KIVOBluetoothDeviceData> info) const
 {
     const auto* app = appController();
     kivo::RecognitionRun run;
@@ -226,9 +228,9 @@ void DeviceRecognitionViewController::showFailure(const std::string& format, boo
     for (int language = 0; language < kStatusLanguageCount; ++language) {
         const std::string failure = AppText::tavk_status_failure_usb_in(mode, usb, language);
         const std::string& cause = strStatusThreadRecognize_[static_cast<size_t>(language)];
-        texts[static_cast<size_t>(language)] =
-            with_code_letter ? kivo::fill_format(format, {failure, cause, kRecognitionFailureTag})
-                             : kivo::fill_format(format, {failure, cause});
+        texts[static_cast<size_t>(language)] = with_code_letter
+            ? kivo::fill_format(format, {failure, cause, kRecognitionFailureTag})
+            : kivo::fill_format(format, {failure, cause});
     }
     showStatusSet(texts, true);
 }
@@ -267,8 +269,7 @@ void DeviceRecognitionViewController::timerMethodRecognize()
             showFailure("%@. %@[%c]", true);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -25,7 +25,7 @@ int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDevi
     controller.recognized = true;
     controller.usbStatus = static_cast<int>(device.productId);
     controller.tabs = settings_tabs_for(data.deviceRecognized(), data.deviceVersionMajor(), data.deviceVersionMinor(),
-                                       controller.fmRadioShowAndHide);
+                                        controller.fmRadioShowAndHide);
     controller.tabs.selected = 0;
 
     status_recognized(run, device.statusString());
@@ -40,10 +40,10 @@ void status_recognized(RecognitionRun& run, std::string_view link_text)
 {
     const int usb_status = run.controller.usbStatus;
     for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] = fill_format(
-            AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
-            {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
-             AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+        run.strStatus[static_cast<size_t>(language)] =
+            fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
+                        {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
+                         AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
 }
 
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)

@@ -23,8 +23,8 @@ namespace kivo {
 enum RecognitionResult : int {
     kRecognitionRunning = 0,
     kRecognitionOtherDevice = 1, // a device other than the selected one: box, back to the home page
-    kRecognitionSucceeded = 2,   // hand over to the page that asked
-    kRecognitionFailed = 3,      // stay on the page, show why
+    kRecognitionSucceeded = 2, // hand over to the page that asked
+    kRecognitionFailed = 3, // stay on the page, show why
 };
 
 // The application controller's fields a recognition reads and writes.

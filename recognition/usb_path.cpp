@@ -115,10 +115,10 @@ bool same_as_first(const UsbPass& pass, uint32_t first_product_id, const UsbDevi
 {
     const KIVOBluetoothDeviceData& data = pass.data;
     return device.productId == first_product_id && data.deviceRecognized() == device.chipProductId &&
-           data.deviceName() == device.name &&
-           data.compareVersionUpToMinorWithMajor_Minor(device.version.major, device.version.minor) == 0 &&
-           data.deviceSecondaryVersionType() == device.version.secondaryType &&
-           data.deviceSecondaryVersion() == device.version.secondary;
+        data.deviceName() == device.name &&
+        data.compareVersionUpToMinorWithMajor_Minor(device.version.major, device.version.minor) == 0 &&
+        data.deviceSecondaryVersionType() == device.version.secondaryType &&
+        data.deviceSecondaryVersion() == device.version.secondary;
 }
 
 // Steps of a device in normal mode, up to its settings. EndOfPath when the path fails here.
@@ -156,8 +156,8 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
 
     if (run.saved && device.selected) {
         if (const std::optional<uint16_t> failed = write_back_usb_settings(c.deviceTarget, *run.saved)) {
-            fill_status(run,
-                        [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
+            fill_status(
+                run, [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
             run.doWarn = true;
             c.usbStatus = 0;
             return SlotEnd::EndOfPath;

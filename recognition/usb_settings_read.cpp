@@ -83,10 +83,12 @@ const std::vector<SettingsReadRow>& settings_read_rows()
         {{0x6110, 0x6111, 0x6120, 0x6121}, {{{0, 0}, bits(2, 6) | bit(8) | bit(9)}}, SpeedDials::Always},
         {{0x4110, 0x4111, 0x4112, 0x4113}, {{{0, 0}, bits(0, 6)}}, SpeedDials::Always},
         {{0x4120}, {{{0, 0}, bits(0, 6) | bit(8) | bit(9) | bit(10)}}, SpeedDials::Always},
-        {{0x6420, 0x6440, 0x6450, 0x6460, 0x6470, 0x6480, 0x6490}, {{{0, 0}, bit(0) | bit(2) | bit(3)}},
+        {{0x6420, 0x6440, 0x6450, 0x6460, 0x6470, 0x6480, 0x6490},
+         {{{0, 0}, bit(0) | bit(2) | bit(3)}},
          SpeedDials::Always},
         {{0x6430}, {{{0, 0}, bit(0)}}, SpeedDials::Always},
-        {{0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x4010, 0x4020, 0x4030}, {{{0, 0}, bits(0, 5)}},
+        {{0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x4010, 0x4020, 0x4030},
+         {{{0, 0}, bits(0, 5)}},
          SpeedDials::None},
         {{0x4021}, {{{0, 0}, bit(0)}}, SpeedDials::None},
         {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65},
@@ -175,7 +177,7 @@ void read_vox_keys(UsbDeviceSettings& settings)
 
     std::array<uint8_t, 256> features{};
     const bool edr_off = bccmd_read_pskey(ps_key::kLocalSupportedFeatures, features) == 8 &&
-                         std::equal(kEdrOffFeatures.begin(), kEdrOffFeatures.end(), features.begin());
+        std::equal(kEdrOffFeatures.begin(), kEdrOffFeatures.end(), features.begin());
     settings.edr = edr_off ? 1 : 0;
 }
 
@@ -325,8 +327,8 @@ UsbDeviceSettings read_usb_settings(int chip_product_id, int major, int minor)
     }
 
     const bool dials = row != nullptr &&
-                       (row->speedDials == SpeedDials::Always ||
-                        (row->speedDials == SpeedDials::AboveVersion && compare(firmware, row->dialsAbove) > 0));
+        (row->speedDials == SpeedDials::Always ||
+         (row->speedDials == SpeedDials::AboveVersion && compare(firmware, row->dialsAbove) > 0));
     if (dials)
         settings.speedDials = read_speed_dials();
     return settings;

@@ -12,9 +12,9 @@ namespace kivo {
 namespace {
 
 enum class Write {
-    BasicOrVox,        // firmware 4.0 on: the basic settings word; before: the two VOX keys
-    BasicWord,         // the basic settings word
-    FmBlock,           // the FM radio block
+    BasicOrVox, // firmware 4.0 on: the basic settings word; before: the two VOX keys
+    BasicWord, // the basic settings word
+    FmBlock, // the FM radio block
     RadioGainAndTimeout,
 };
 
@@ -70,8 +70,7 @@ std::optional<uint16_t> write(Write what, const KIVOBluetoothDeviceData& saved)
         if (auto failed = write_word(ps_key::kIntercomVox, saved.intercomVOX()))
             return failed;
         return write_word(ps_key::kPhoneVox, saved.handsfreeVOX());
-    case Write::BasicWord:
-        return write_basic_word(saved);
+    case Write::BasicWord: return write_basic_word(saved);
     case Write::FmBlock: {
         const std::array<uint16_t, PsKeyFmBlock::kWords> words = PsKeyFmBlock::of_record(saved).words();
         return write_key(ps_key::kFmRadioBlock, words);
@@ -80,8 +79,7 @@ std::optional<uint16_t> write(Write what, const KIVOBluetoothDeviceData& saved)
         if (auto failed = write_word(ps_key::kRadioTransmitGain, saved.radioTransmitGain()))
             return failed;
         // A record from elsewhere may hold any number; the key holds milliseconds in 16 bits.
-        const int seconds =
-            std::clamp(saved.audioChannelTimeout(), kAudioChannelTimeoutMin, kAudioChannelTimeoutMax);
+        const int seconds = std::clamp(saved.audioChannelTimeout(), kAudioChannelTimeoutMin, kAudioChannelTimeoutMax);
         return write_word(ps_key::kAudioChannelTimeout, seconds * kMillisecondsPerSecond);
     }
     }

@@ -10,9 +10,9 @@
 namespace kivo {
 
 struct HttpResult {
-    bool ok = false;   // a 2xx answer whose whole body arrived within the size limit
-    long status = 0;   // the HTTP status; 0 when no answer came
-    std::string body;  // only when ok
+    bool ok = false; // a 2xx answer whose whole body arrived within the size limit
+    long status = 0; // the HTTP status; 0 when no answer came
+    std::string body; // only when ok
     std::string error; // a short English reason when not ok
 };
 

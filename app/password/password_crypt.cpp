@@ -31,7 +31,7 @@ size_t crypt_encrypt_string(const char* text, std::unique_ptr<char[]>& result)
     std::vector<uint8_t> cipher(padded);
     for (size_t at = 0; at < padded; at += kDesBlockSize)
         tdes_encrypt_block(context, std::span(plain).subspan(at).first<kDesBlockSize>(),
-            std::span(cipher).subspan(at).first<kDesBlockSize>());
+                           std::span(cipher).subspan(at).first<kDesBlockSize>());
     mbedtls_platform_zeroize(plain.data(), plain.size());
     return base64_encode_alloc(cipher, result);
 }
@@ -47,6 +47,6 @@ size_t crypt_decrypt_string(const char* base64, std::unique_ptr<char[]>& result)
     const std::span<uint8_t> plain(reinterpret_cast<uint8_t*>(result.get()), decoded);
     for (size_t at = 0; at + kDesBlockSize <= decoded; at += kDesBlockSize)
         tdes_decrypt_block(context, std::span(cipher).subspan(at).first<kDesBlockSize>(),
-            plain.subspan(at).first<kDesBlockSize>());
+                           plain.subspan(at).first<kDesBlockSize>());
     return decoded;
 }

@@ -29,13 +29,13 @@ int tdes_set3key(TdesContext& context, DesKey k1, DesKey k2, DesKey k3)
 }
 
 void tdes_encrypt_block(TdesContext& context, std::span<const uint8_t, kDesBlockSize> in,
-    std::span<uint8_t, kDesBlockSize> out)
+                        std::span<uint8_t, kDesBlockSize> out)
 {
     mbedtls_des3_crypt_ecb(&context.encrypt, in.data(), out.data());
 }
 
 void tdes_decrypt_block(TdesContext& context, std::span<const uint8_t, kDesBlockSize> in,
-    std::span<uint8_t, kDesBlockSize> out)
+                        std::span<uint8_t, kDesBlockSize> out)
 {
     mbedtls_des3_crypt_ecb(&context.decrypt, in.data(), out.data());
 }

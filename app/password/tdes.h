@@ -23,6 +23,6 @@ struct TdesContext {
 // Builds both schedules from K1, K2, K3; result 0.
 int tdes_set3key(TdesContext& context, DesKey k1, DesKey k2, DesKey k3);
 void tdes_encrypt_block(TdesContext& context, std::span<const uint8_t, kDesBlockSize> in,
-    std::span<uint8_t, kDesBlockSize> out);
+                        std::span<uint8_t, kDesBlockSize> out);
 void tdes_decrypt_block(TdesContext& context, std::span<const uint8_t, kDesBlockSize> in,
-    std::span<uint8_t, kDesBlockSize> out);
+                        std::span<uint8_t, kDesBlockSize> out);

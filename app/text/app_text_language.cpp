@@ -13,7 +13,7 @@ bool equal_ignoring_case(std::string_view a, std::string_view b)
 {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+        std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -25,13 +25,10 @@ std::string AppText::tavk_string_language_in(LanguageNameIndex index, ManagerLan
     return localized(kLanguageNames[static_cast<std::size_t>(index)], in);
 }
 
-std::string AppText::tavk_language_manager(LanguageNameIndex index)
-{
-    return tavk_string_language_in(index, kEnglish);
-}
+std::string AppText::tavk_language_manager(LanguageNameIndex index) { return tavk_string_language_in(index, kEnglish); }
 
 LanguageNameIndex AppText::tavk_language_manager_index_with_default(std::optional<std::string_view> name,
-                                                                     bool with_default)
+                                                                    bool with_default)
 {
     if (!name)
         return kEnglish;

@@ -56,8 +56,8 @@ std::string AppText::stringManagerUpdateInstruction(ManagerLanguage in, int late
     const std::string title = ProductNames::tavk_title_in(0, in);
     const std::string suffix = latest_secondary >= 1 ? fill_format(".%d", {latest_secondary}) : std::string();
     return fill_format(localized(kManagerUpdateOffer, in),
-                       {title, title, latest_major, latest_minor, suffix, tavk_string_yes_in(in),
-                        tavk_string_no_in(in), title, kManagerVersionMajor, kManagerVersionMinor, ""});
+                       {title, title, latest_major, latest_minor, suffix, tavk_string_yes_in(in), tavk_string_no_in(in),
+                        title, kManagerVersionMajor, kManagerVersionMinor, ""});
 }
 
 } // namespace kivo

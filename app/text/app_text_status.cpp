@@ -1,8 +1,8 @@
 #include "app/text/app_text.h"
-#include "link/usb_products.h"
 #include "app/text/tables/messages.h"
 #include "app/text/tables/modes.h"
 #include "app/text/text_format.h"
+#include "link/usb_products.h"
 
 namespace kivo {
 namespace {

@@ -42,10 +42,7 @@ std::string AppText::tavk_string_cannot_make_backup_firmware_in(ManagerLanguage 
     return localized(kCannotMakeBackupFirmware, in);
 }
 std::string AppText::tavk_string_try_again_in(ManagerLanguage in) { return localized(kTryAgain, in); }
-std::string AppText::tavk_string_camera_update_fail_in(ManagerLanguage in)
-{
-    return localized(kCameraUpdateFail, in);
-}
+std::string AppText::tavk_string_camera_update_fail_in(ManagerLanguage in) { return localized(kCameraUpdateFail, in); }
 std::string AppText::tavk_string_check_sd_card_in(ManagerLanguage in) { return localized(kCheckSdCard, in); }
 std::string AppText::tavk_cannot_update_briskoevo(ManagerLanguage in) { return localized(kCannotUpdateBriskoEvo, in); }
 std::string AppText::tavk_string_recognized_device_not_selected_in(ManagerLanguage in)

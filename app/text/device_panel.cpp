@@ -105,15 +105,17 @@ DevicePanel recognized_device_panel(const DevicePanelState& state, const KIVOBlu
             return {std::string(kLockPicture), label_in(kManagementNameLine, in), label_in(kManagementVersionLine, in)};
         if (product == kCameraProductId) {
             const FirmwareQuad restart{state.deviceVersionMajorRestartDFU, state.deviceVersionMinorRestartDFU,
-                                       state.deviceSecondaryVersionTypeRestartDFU, state.deviceSecondaryVersionRestartDFU};
+                                       state.deviceSecondaryVersionTypeRestartDFU,
+                                       state.deviceSecondaryVersionRestartDFU};
             return {getImageFileName(data), ProductNames::tavk_product_name(kCameraProductId), camera_version(restart)};
         }
         return {getImageFileName(data), std::nullopt, {}};
     }
 
-    const FirmwareQuad shown = listed(kFirstModuleVersionProducts, product) ? data.deviceVersion01() : data.deviceVersion();
-    std::string name = product == kRemoteWithFixedName ? ProductNames::tavk_product_name(product)
-                                                       : shown_name(data.deviceName());
+    const FirmwareQuad shown =
+        listed(kFirstModuleVersionProducts, product) ? data.deviceVersion01() : data.deviceVersion();
+    std::string name =
+        product == kRemoteWithFixedName ? ProductNames::tavk_product_name(product) : shown_name(data.deviceName());
     std::string version = version_of(product, shown);
     if (listed(kSecondModuleProducts, product))
         version += second_module_suffix(product, data.deviceVersion01(), data.deviceVersion02());

@@ -35,7 +35,10 @@ std::string ProductNames::tavk_product_name_for_internal(int product_id, bool fo
     return for_internal ? entry->internal : entry->display;
 }
 
-std::string ProductNames::tavk_product_name(int product_id) { return tavk_product_name_for_internal(product_id, false); }
+std::string ProductNames::tavk_product_name(int product_id)
+{
+    return tavk_product_name_for_internal(product_id, false);
+}
 
 std::string ProductNames::tavk_title_in(int /*family*/, ManagerLanguage /*in*/) { return std::string(kProductTitle); }
 

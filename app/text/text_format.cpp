@@ -62,14 +62,12 @@ std::string argument_text(const FormatArg& arg, char letter)
     const auto& value = arg.value();
     if (const auto* text = std::get_if<std::string_view>(&value))
         return std::string(*text);
-    long long number = std::holds_alternative<char>(value)
-                           ? static_cast<unsigned char>(std::get<char>(value))
-                           : std::get<long long>(value);
+    long long number = std::holds_alternative<char>(value) ? static_cast<unsigned char>(std::get<char>(value))
+                                                           : std::get<long long>(value);
     if (letter == 'c')
         return std::string(1, static_cast<char>(number));
     if (letter == '@')
-        return std::holds_alternative<char>(value) ? std::string(1, std::get<char>(value))
-                                                   : number_text(number, 'd');
+        return std::holds_alternative<char>(value) ? std::string(1, std::get<char>(value)) : number_text(number, 'd');
     return number_text(number, letter);
 }
 

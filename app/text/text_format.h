@@ -23,14 +23,22 @@ namespace kivo {
 // One argument of a fill; it refers to the caller's text, so it lives only for the call.
 class FormatArg {
 public:
-    FormatArg(std::string_view text) : value_(text) {}
-    FormatArg(const std::string& text) : value_(std::string_view(text)) {}
-    FormatArg(const char* text) : value_(std::string_view(text ? text : "")) {}
-    FormatArg(char c) : value_(c) {}
+    FormatArg(std::string_view text)
+        : value_(text)
+    { }
+    FormatArg(const std::string& text)
+        : value_(std::string_view(text))
+    { }
+    FormatArg(const char* text)
+        : value_(std::string_view(text ? text : ""))
+    { }
+    FormatArg(char c)
+        : value_(c)
+    { }
     template <std::integral T>
-    FormatArg(T number) : value_(static_cast<long long>(number))
-    {
-    }
+    FormatArg(T number)
+        : value_(static_cast<long long>(number))
+    { }
 
     const std::variant<std::string_view, long long, char>& value() const { return value_; }
 

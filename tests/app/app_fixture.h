@@ -29,7 +29,7 @@ protected:
     // The pages the application is started with; tests that spy on a page override it.
     virtual PageFactory pages() { return placeholder_page_factory(); }
     // Runs after the controller has read its configuration file, before it uses it.
-    virtual void configure(KIVOBluetoothManagerAppController&) {}
+    virtual void configure(KIVOBluetoothManagerAppController&) { }
     // The firmware server the application starts with.
     virtual std::string serverBase() { return testnet::closed_local_base(); }
 

@@ -19,13 +19,21 @@ std::vector<std::string> keys_of(const std::filesystem::path& file)
     return keys;
 }
 
-const std::vector<std::string> kAlwaysWritten = {
-    "$class",           "keyEncrypted",        "keyStrManagerVersion",    "keyStrLanguageManager",
-    "keyApplyToLanguageFirmware", "keyDeviceTarget", "keyRestartToRecover", "keyModeRestartToRecover",
-    "keyStrLanguageFirmware"};
-const std::vector<std::string> kRestartFirmwareKeys = {
-    "keyStrRestartDFUFirmwareFile",    "keyIndexRestartDFUFirmwareLanguage",      "keyDeviceVersionMajorRestartDFU",
-    "keyDeviceVersionMinorRestartDFU", "keyDeviceSecondaryVersionTypeRestartDFU", "keyDeviceSecondaryVersionRestartDFU"};
+const std::vector<std::string> kAlwaysWritten = {"$class",
+                                                 "keyEncrypted",
+                                                 "keyStrManagerVersion",
+                                                 "keyStrLanguageManager",
+                                                 "keyApplyToLanguageFirmware",
+                                                 "keyDeviceTarget",
+                                                 "keyRestartToRecover",
+                                                 "keyModeRestartToRecover",
+                                                 "keyStrLanguageFirmware"};
+const std::vector<std::string> kRestartFirmwareKeys = {"keyStrRestartDFUFirmwareFile",
+                                                       "keyIndexRestartDFUFirmwareLanguage",
+                                                       "keyDeviceVersionMajorRestartDFU",
+                                                       "keyDeviceVersionMinorRestartDFU",
+                                                       "keyDeviceSecondaryVersionTypeRestartDFU",
+                                                       "keyDeviceSecondaryVersionRestartDFU"};
 
 } // namespace
 
@@ -127,9 +135,10 @@ TEST_F(Configuration, UnusableFilesGiveTheDefaults)
 // A configuration made by hand (flags as numbers, keys missing) that asks for a restart to recover.
 TEST_F(Configuration, CraftedRestartToRecoverOpensRecognitionOnce)
 {
-    write_text(configurationFile(), R"({"$class":"KIVOBluetoothManagerAppController","keyDeviceTarget":12610,)"
-                                    R"("keyRestartToRecover":1,"keyModeRestartToRecover":5,)"
-                                    R"("keyStrLanguageManager":"korean"})");
+    write_text(configurationFile(),
+               R"({"$class":"KIVOBluetoothManagerAppController","keyDeviceTarget":12610,)"
+               R"("keyRestartToRecover":1,"keyModeRestartToRecover":5,)"
+               R"("keyStrLanguageManager":"korean"})");
     app().initializeObject();
     EXPECT_EQ(app().mode(), kModeRecognition);
     EXPECT_EQ(app().deviceTarget(), 0x3142);

@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 
-
 #include "app/diagnostic_log.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
@@ -65,7 +64,7 @@ TEST(DiagnosticLog, ToolsAnswerOrLeaveANote)
     }
 }
 
-class DiagnosticLogSave : public AppTest {};
+class DiagnosticLogSave : public AppTest { };
 
 TEST_F(DiagnosticLogSave, MenuProposesANameAndSavesTheLog)
 {

@@ -104,8 +104,9 @@ TEST_F(LanguageSheetTest, OkRendersTheNewLanguageAndRefreshesThePageByMode)
     sheet().languageButtons[9]->click(); // Japanese
     sheet().ui.btnLanguageManagerOK->click();
     EXPECT_EQ(app().languageManager(), kivo::kJapanese);
-    EXPECT_EQ(spies.restore->calls, (std::vector<std::string>{"initializeObjectWithDefaultStatus YES",
-                                                              "setControlsFirmwareRestore", "readLatest"}));
+    EXPECT_EQ(spies.restore->calls,
+              (std::vector<std::string>{"initializeObjectWithDefaultStatus YES", "setControlsFirmwareRestore",
+                                        "readLatest"}));
 }
 
 TEST_F(LanguageSheetTest, MenuOpensItAndABusyManagerRefuses)

@@ -43,8 +43,7 @@ TEST(ManagerVersionList, ListsReadFromTheServer)
          Expected{1, 3, 1, "dl/M-1.3.zip"}},
         {"LF only", "Other:v9.9:x\n" + k + ":v1.3:dl/M-1.3.zip\n" + k + ":1\n", Expected{1, 3, 1, "dl/M-1.3.zip"}},
         {"secondary before the version line", k + ":4\n" + k + ":v1.2:a\n", Expected{1, 2, 4, "a"}},
-        {"second matching line ends the scan", k + ":v1.3:a\n" + k + ":v9.0:b\n" + k + ":5\n",
-         Expected{1, 3, 0, "a"}},
+        {"second matching line ends the scan", k + ":v1.3:a\n" + k + ":v9.0:b\n" + k + ":5\n", Expected{1, 3, 0, "a"}},
         {"other line after the match ends the scan", k + ":v2.0:a\nOther:1\n" + k + ":5\n", Expected{2, 0, 0, "a"}},
         {"three-part version", k + ":v1.3.1:a\n", Expected{0, 0, 0, "a"}},
         {"version not a number", k + ":v1.x:a\n", Expected{0, 0, 0, "a"}},
@@ -97,7 +96,7 @@ TEST(ManagerVersionList, NewerThanTheRunningManager)
     const struct {
         int major, minor, secondary;
         bool newer;
-    } cases[] = {{1, 2, 0, false}, {1, 2, 1, true}, {1, 3, 0, true}, {2, 0, 0, true},
+    } cases[] = {{1, 2, 0, false},  {1, 2, 1, true},  {1, 3, 0, true}, {2, 0, 0, true},
                  {1, 1, 99, false}, {0, 9, 9, false}, {0, 0, 0, false}};
     for (const auto& c : cases)
         EXPECT_EQ(kivo::is_newer_manager_version(c.major, c.minor, c.secondary), c.newer)
@@ -111,10 +110,10 @@ TEST(ServerChoice, TimeZoneChoosesTheServer)
     const struct {
         const char* zone;
         bool regional;
-    } cases[] = {{"Asia/Shanghai", true},  {"Asia/Harbin", true},    {"Asia/Chongqing", true},
-                 {"Asia/Kashgar", true},   {"Asia/Urumqi", true},    {"Asia/Hong_Kong", false},
-                 {"Asia/Taipei", false},   {"Asia/Tokyo", false},    {"Europe/Berlin", false},
-                 {"UTC", false},           {":Asia/Shanghai", true}};
+    } cases[] = {{"Asia/Shanghai", true}, {"Asia/Harbin", true},   {"Asia/Chongqing", true},
+                 {"Asia/Kashgar", true},  {"Asia/Urumqi", true},   {"Asia/Hong_Kong", false},
+                 {"Asia/Taipei", false},  {"Asia/Tokyo", false},   {"Europe/Berlin", false},
+                 {"UTC", false},          {":Asia/Shanghai", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zone);
         setenv("TZ", c.zone, 1);
@@ -133,7 +132,7 @@ TEST(ServerChoice, TimeZoneChoosesTheServer)
 
 // ---- The home page and the offer ----------------------------------------------------------------
 
-class HomePage : public AppTest {};
+class HomePage : public AppTest { };
 
 TEST_F(HomePage, PreselectionFollowsTheStoredProduct)
 {

@@ -5,8 +5,8 @@
 #include "tests/app/app_fixture.h"
 #include "tests/app/spy_pages.h"
 
-#include "common/addresses.h"
 #include "app/message_box_layout.h"
+#include "common/addresses.h"
 
 class MessageBox : public AppTest {
 protected:
@@ -27,9 +27,9 @@ TEST(MessageBoxLayout, SizesByCodeAndTheFirstBoxOfARun)
     struct Case {
         int code, width, height;
     };
-    for (const Case c : {Case{0, 420, 115}, Case{1, 420, 135}, Case{2, 520, 175}, Case{3, 520, 205},
-                         Case{4, 520, 235}, Case{5, 530, 355}, Case{6, 520, 265}, Case{7, 840, 240},
-                         Case{8, 720, 180}, Case{9, 0, 0}, Case{42, 530, 355}, Case{-1, 530, 355}}) {
+    for (const Case c : {Case{0, 420, 115}, Case{1, 420, 135}, Case{2, 520, 175}, Case{3, 520, 205}, Case{4, 520, 235},
+                         Case{5, 530, 355}, Case{6, 520, 265}, Case{7, 840, 240}, Case{8, 720, 180}, Case{9, 0, 0},
+                         Case{42, 530, 355}, Case{-1, 530, 355}}) {
         EXPECT_EQ(message_box_size(c.code, false), QSize(c.width, c.height)) << c.code;
         EXPECT_EQ(message_box_size(c.code, true), QSize(c.width, c.height + 20)) << c.code;
     }
@@ -37,8 +37,8 @@ TEST(MessageBoxLayout, SizesByCodeAndTheFirstBoxOfARun)
 
 TEST_F(MessageBox, OkOnlyBoxHidesCancelAndShowsTheWarning)
 {
-    app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat("Careful", true, std::nullopt,
-                                                                                  "OK", 1, kBoxStatus);
+    app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat("Careful", true, std::nullopt, "OK",
+                                                                                   1, kBoxStatus);
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(box().messageText().toStdString(), "Careful");
     EXPECT_TRUE(box().warningShown());

@@ -24,32 +24,61 @@ namespace fs = std::filesystem;
 std::vector<std::string> expected_keys()
 {
     std::vector<std::string> keys = {"$class",
-                                     "keyManagerVersionMajor", "keyManagerVersionMinor",
-                                     "keyDeviceRecognized", "keyDeviceName",
-                                     "keyDeviceVersionMajor", "keyDeviceVersionMinor",
-                                     "keyDeviceSecondaryVersionType", "keyDeviceSecondaryVersion",
+                                     "keyManagerVersionMajor",
+                                     "keyManagerVersionMinor",
+                                     "keyDeviceRecognized",
+                                     "keyDeviceName",
+                                     "keyDeviceVersionMajor",
+                                     "keyDeviceVersionMinor",
+                                     "keyDeviceSecondaryVersionType",
+                                     "keyDeviceSecondaryVersion",
                                      "keyDateArchived",
-                                     "keyIntercomVOX", "keyHandsfreeVOX", "keyEDR", "keyVoicePrompt",
-                                     "keyPLC", "keyBitpoolRate", "keyMicrophoneBoost", "keySidetone",
-                                     "keyAdvancedNoiseControl", "keyAutoGainControl", "keyAudioBoost",
-                                     "keyHDIntercom", "keyFMStationGuide", "keyHDVoice",
-                                     "keyAudioSourcePriority", "keyAudioOverlay", "keyAutoOnOff",
-                                     "keyAutoStartRecording", "keySmartNaviSystem",
-                                     "keySmartNaviSystem2", "keyAutoOff", "keySimpleUI",
-                                     "keyRadioTransmitGain", "keyAudioChannelTimeout",
-                                     "keyBasicSettingBrisko01", "keyBasicSettingBrisko02",
-                                     "keyBasicSettingBrisko03", "keyBasicSettingBrisko04",
-                                     "keyBasicSettingBrisko05", "keyBasicSettingBrisko06",
-                                     "keyBasicSettingBrisko07", "keyBasicSettingBrisko08",
-                                     "keyBasicSettingBrisko09", "keyBasicSettingBrisko10",
+                                     "keyIntercomVOX",
+                                     "keyHandsfreeVOX",
+                                     "keyEDR",
+                                     "keyVoicePrompt",
+                                     "keyPLC",
+                                     "keyBitpoolRate",
+                                     "keyMicrophoneBoost",
+                                     "keySidetone",
+                                     "keyAdvancedNoiseControl",
+                                     "keyAutoGainControl",
+                                     "keyAudioBoost",
+                                     "keyHDIntercom",
+                                     "keyFMStationGuide",
+                                     "keyHDVoice",
+                                     "keyAudioSourcePriority",
+                                     "keyAudioOverlay",
+                                     "keyAutoOnOff",
+                                     "keyAutoStartRecording",
+                                     "keySmartNaviSystem",
+                                     "keySmartNaviSystem2",
+                                     "keyAutoOff",
+                                     "keySimpleUI",
+                                     "keyRadioTransmitGain",
+                                     "keyAudioChannelTimeout",
+                                     "keyBasicSettingBrisko01",
+                                     "keyBasicSettingBrisko02",
+                                     "keyBasicSettingBrisko03",
+                                     "keyBasicSettingBrisko04",
+                                     "keyBasicSettingBrisko05",
+                                     "keyBasicSettingBrisko06",
+                                     "keyBasicSettingBrisko07",
+                                     "keyBasicSettingBrisko08",
+                                     "keyBasicSettingBrisko09",
+                                     "keyBasicSettingBrisko10",
                                      "keyBasicSettingPintraVOXSensitivity01",
                                      "keyBasicSettingPintraVOXSensitivity02",
                                      "keyBasicSettingTavelSmartVolumeControl01",
                                      "keyBasicSettingTavelSmartVolumeControl02",
-                                     "keyBasicSettingWispenCamera01", "keyBasicSettingWispenCamera02",
-                                     "keyBasicSettingWispenCamera03", "keyBasicSettingWispenCamera04",
-                                     "keyFMRadioRegion", "keyFMRadioMagicCode",
-                                     "keyFMRadioCurrentFrequency", "keyFMRadioCurrentPreset"};
+                                     "keyBasicSettingWispenCamera01",
+                                     "keyBasicSettingWispenCamera02",
+                                     "keyBasicSettingWispenCamera03",
+                                     "keyBasicSettingWispenCamera04",
+                                     "keyFMRadioRegion",
+                                     "keyFMRadioMagicCode",
+                                     "keyFMRadioCurrentFrequency",
+                                     "keyFMRadioCurrentPreset"};
     for (int i = 1; i <= 10; ++i)
         keys.push_back((i < 10 ? "keyFMRadioPreset0" : "keyFMRadioPreset") + std::to_string(i));
     keys.insert(keys.end(), {"keyFMRadioRDS", "keySpeedDial01", "keySpeedDial02", "keySpeedDial03"});
@@ -126,8 +155,8 @@ TEST(BackupArchive, WritesExactlyTheKeysInOrderWithTheirTypes)
     std::vector<std::string> keys;
     for (const auto& [key, value] : archive.items()) {
         keys.push_back(key);
-        const bool text = key == "keyDeviceName" || key.starts_with("keySpeedDial") ||
-                          key == "keyDateArchived" || key == "$class";
+        const bool text =
+            key == "keyDeviceName" || key.starts_with("keySpeedDial") || key == "keyDateArchived" || key == "$class";
         EXPECT_TRUE(text ? value.is_string() : value.is_number_integer()) << key;
     }
     EXPECT_EQ(keys, expected_keys());
@@ -152,8 +181,7 @@ TEST(BackupArchive, RoundTripKeepsEveryArchivedFieldAndOnlyThose)
     // Texts a device hands over are not always UTF-8; the backup is still written and readable.
     R odd;
     odd.setDeviceName("Trail\xFF");
-    EXPECT_EQ(kivo::unarchive_device_record(kivo::archive_device_record(odd)).deviceName(),
-              "Trail\xEF\xBF\xBD");
+    EXPECT_EQ(kivo::unarchive_device_record(kivo::archive_device_record(odd)).deviceName(), "Trail\xEF\xBF\xBD");
 }
 
 TEST(BackupArchive, ReadsArchivesOfOlderVersionsThroughTheFloatVersionKeys)
@@ -206,7 +234,7 @@ TEST(BackupArchive, MalformedOrForeignContentRaisesArchiveError)
         "not json at all",
         R"({"$class": "KIVOBluetoothDeviceData", )", // cut short
         "[1, 2, 3]",
-        R"({"keyDeviceRecognized": 1})",              // no class: not one of our archives
+        R"({"keyDeviceRecognized": 1})", // no class: not one of our archives
         R"({"$class": "KIVOBluetoothManagerAppController", "keyDeviceRecognized": 1})",
         R"({"$class": 7})",
         header + R"("keyDeviceRecognized": "0x3142"})",
@@ -229,9 +257,8 @@ TEST(BackupArchive, DatesReadInAnyZoneAndWriteWithTheLocalOffset)
 {
     using namespace std::chrono;
     const sys_seconds noon = sys_days{year{2024} / 5 / 1} + hours{12} + minutes{3} + seconds{9};
-    for (const char* text : {"2024-05-01T12:03:09Z", "2024-05-01T14:03:09+02:00",
-                             "2024-05-01T14:03:09+0200", "2024-05-01T07:03:09-05",
-                             "2024-05-01T12:03:09.750Z"})
+    for (const char* text : {"2024-05-01T12:03:09Z", "2024-05-01T14:03:09+02:00", "2024-05-01T14:03:09+0200",
+                             "2024-05-01T07:03:09-05", "2024-05-01T12:03:09.750Z"})
         EXPECT_EQ(parse_iso8601(text), noon) << text;
     for (const char* text : {"2024-05-01 12:03:09Z", "2024-05-01T12:03:09", "2024-13-01T12:03:09Z",
                              "2024-05-01T24:00:00Z", "2024-05-01T12:03:09+02:", ""})

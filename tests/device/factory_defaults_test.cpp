@@ -84,9 +84,9 @@ void check(const Case& c)
     const R defaults = R::makeDefaultDataWithSource(source);
     R expected = cleared_copy(source);
     c.defaults(expected);
-    EXPECT_TRUE(defaults == expected)
-        << std::hex << c.product << std::dec << " at " << c.firmware.major << "."
-        << c.firmware.minor << " type " << c.firmware.type << " number " << c.firmware.secondary;
+    EXPECT_TRUE(defaults == expected) << std::hex << c.product << std::dec << " at " << c.firmware.major << "."
+                                      << c.firmware.minor << " type " << c.firmware.type << " number "
+                                      << c.firmware.secondary;
     EXPECT_TRUE(source == source_at(c.product, c.firmware)) << "the source was changed";
 }
 
@@ -127,12 +127,12 @@ TEST(FactoryDefaults, WordsAndFmRegionByFirmwareRange)
         {0x6030,
          {1, 0},
          [](R& r) {
-             set_named(r, 1,
-                       {&R::setHandsfreeVOX, &R::setBitpoolRate, &R::setAudioBoost,
-                        &R::setHdIntercom, &R::setAutoOnOff});
+             set_named(
+                 r, 1,
+                 {&R::setHandsfreeVOX, &R::setBitpoolRate, &R::setAudioBoost, &R::setHdIntercom, &R::setAutoOnOff});
              set_named(r, 0,
-                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                        &R::setAdvancedNoiseControl, &R::setAudioOverlay, &R::setSmartNaviSystem});
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone, &R::setAdvancedNoiseControl,
+                        &R::setAudioOverlay, &R::setSmartNaviSystem});
              r.setBasicSettingPintraVOXSensitivity_with(0, 2);
              r.setBasicSettingBriskoAt_with(2, 0x006B);
              fm_cleared(r, 0, 6, 1);
@@ -158,13 +158,12 @@ TEST(FactoryDefaults, WordsAndFmRegionByFirmwareRange)
         {0x6461,
          {1, 0},
          [](R& r) {
-             set_named(r, 1,
-                       {&R::setHandsfreeVOX, &R::setAudioBoost, &R::setHdIntercom,
-                        &R::setFmStationGuide, &R::setHdVoice});
+             set_named(
+                 r, 1,
+                 {&R::setHandsfreeVOX, &R::setAudioBoost, &R::setHdIntercom, &R::setFmStationGuide, &R::setHdVoice});
              set_named(r, 0,
-                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                        &R::setAdvancedNoiseControl, &R::setAudioSourcePriority,
-                        &R::setAudioOverlay});
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone, &R::setAdvancedNoiseControl,
+                        &R::setAudioSourcePriority, &R::setAudioOverlay});
              r.setBackgroundVolume(4);
          }},
         // Unknown products, product 0 included, only lose their words and speed dials.
@@ -185,9 +184,9 @@ TEST(FactoryDefaults, ThreePartThresholds)
     const auto plain_5520 = [](R& r) {
         r.setHandsfreeVOX(1);
         r.setBitpoolRate(1);
-        set_named(r, 0,
-                  {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                   &R::setAdvancedNoiseControl, &R::setAudioBoost});
+        set_named(
+            r, 0,
+            {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone, &R::setAdvancedNoiseControl, &R::setAudioBoost});
         r.setBasicSettingPintraVOXSensitivity_with(0, 3);
         fm_cleared(r, 0);
     };
@@ -215,8 +214,8 @@ TEST(FactoryDefaults, ThreePartThresholds)
              r.setHandsfreeVOX(1);
              r.setBitpoolRate(1);
              set_named(r, 0,
-                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                        &R::setAdvancedNoiseControl, &R::setAudioBoost});
+                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone, &R::setAdvancedNoiseControl,
+                        &R::setAudioBoost});
              r.setBasicSettingWispenCamera_with(0, 0x07C0);
              fm_cleared(r, 0);
          }},
@@ -226,9 +225,7 @@ TEST(FactoryDefaults, ThreePartThresholds)
              r.setHandsfreeVOX(1);
              r.setBitpoolRate(1);
              r.setAudioBoost(1);
-             set_named(r, 0,
-                       {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone,
-                        &R::setAdvancedNoiseControl});
+             set_named(r, 0, {&R::setIntercomVOX, &R::setVoicePrompt, &R::setSidetone, &R::setAdvancedNoiseControl});
              r.setBasicSettingWispenCamera_with(0, 0x07C0);
              fm_cleared(r, 0);
          }},
@@ -240,9 +237,7 @@ TEST(FactoryDefaults, ThreePartThresholds)
 // A later range that stops naming a setting leaves it at the source's value.
 TEST(FactoryDefaults, SettingsARangeDoesNotNameKeepTheSourceValue)
 {
-    const auto at = [](int product, Firmware fw) {
-        return R::makeDefaultDataWithSource(source_at(product, fw));
-    };
+    const auto at = [](int product, Firmware fw) { return R::makeDefaultDataWithSource(source_at(product, fw)); };
     const R source = populated_record(0x4D10);
 
     EXPECT_EQ(at(0x4D10, {3, 9}).handsfreeVOX(), 0);

@@ -91,11 +91,8 @@ TEST(DeviceRecordCopy, ProductRulesFollowTheJustCopiedProductId)
         int presetsCopied;
     };
     const Case cases[] = {
-        {0x6461, 0x4210, false, 10},
-        {0x4210, 0x6620, true, 10},
-        {0x4210, 0x6030, false, 6},
-        {0x6030, 0x4210, false, 10},
-        {0x6010, 0x6036, false, 6},
+        {0x6461, 0x4210, false, 10}, {0x4210, 0x6620, true, 10}, {0x4210, 0x6030, false, 6},
+        {0x6030, 0x4210, false, 10}, {0x6010, 0x6036, false, 6},
     };
     for (const auto& c : cases) {
         const R source = populated_record(c.sourceProduct);

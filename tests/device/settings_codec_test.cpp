@@ -46,8 +46,7 @@ uint32_t mask_of(const Accessor& a) { return ((uint32_t{1} << a.width) - 1) << a
 
 int word_of(const R& r, Block block, int index)
 {
-    return block == Block::Settings ? r.basicSettingBrisko(index)
-                                    : r.basicSettingWispenCameraAt(index);
+    return block == Block::Settings ? r.basicSettingBrisko(index) : r.basicSettingWispenCameraAt(index);
 }
 
 void set_word(R& r, Block block, int index, int value)
@@ -90,8 +89,7 @@ void check(const Accessor& a)
             EXPECT_EQ(static_cast<uint32_t>(word_of(r, a.block, a.word)),
                       static_cast<uint32_t>(word_of(expected, a.block, a.word)))
                 << a.name << " set " << c.argument << " on background " << std::hex << background;
-            EXPECT_TRUE(r == expected)
-                << a.name << " set " << c.argument << " changed another word";
+            EXPECT_TRUE(r == expected) << a.name << " set " << c.argument << " changed another word";
         }
 
         for (const GetCase& c : a.gets) {
@@ -116,19 +114,15 @@ Accessor on_off(std::string name, Block block, int word, int bit, Get get, Set s
 }
 
 // Stored inverted (0 stores 1), read back as stored.
-template <typename Get, typename Set>
-Accessor stored_inverted(std::string name, int word, int bit, Get get, Set set)
+template <typename Get, typename Set> Accessor stored_inverted(std::string name, int word, int bit, Get get, Set set)
 {
-    return {std::move(name),          Block::Settings, word, bit, 1, set, get,
-            {{0, 1}, {1, 0}, {5, 0}}, kSwitchGets};
+    return {std::move(name), Block::Settings, word, bit, 1, set, get, {{0, 1}, {1, 0}, {5, 0}}, kSwitchGets};
 }
 
 // Stored as given, read back inverted.
-template <typename Get, typename Set>
-Accessor read_inverted(std::string name, int word, int bit, Get get, Set set)
+template <typename Get, typename Set> Accessor read_inverted(std::string name, int word, int bit, Get get, Set set)
 {
-    return {std::move(name), Block::Settings, word, bit, 1, set, get,
-            kSwitchSets,     {{0, 1}, {1, 0}}};
+    return {std::move(name), Block::Settings, word, bit, 1, set, get, kSwitchSets, {{0, 1}, {1, 0}}};
 }
 
 constexpr Block S = Block::Settings;
@@ -161,8 +155,7 @@ TEST(SettingsCodec, BriskoFamily)
                &R::setBasicSettingBriskoFMStationGuide),
         on_off("BriskoEightWayIntercom", S, 2, 6, &R::getBasicSettingBriskoEightWayIntercom,
                &R::setBasicSettingBriskoEightWayIntercom),
-        on_off("BriskoAudioBoost", S, 2, 7, &R::getBasicSettingBriskoAudioBoost,
-               &R::setBasicSettingBriskoAudioBoost),
+        on_off("BriskoAudioBoost", S, 2, 7, &R::getBasicSettingBriskoAudioBoost, &R::setBasicSettingBriskoAudioBoost),
         on_off("BriskoAdvancedNoiseControl", S, 2, 8, &R::getBasicSettingBriskoAdvancedNoiseControl,
                &R::setBasicSettingBriskoAdvancedNoiseControl),
         on_off("BriskoNavigationAppOverlay", S, 2, 9, &R::getBasicSettingBriskoNavigationAppOverlay,
@@ -171,12 +164,9 @@ TEST(SettingsCodec, BriskoFamily)
                &R::setBasicSettingBriskoVoicePrompt),
         on_off("BriskoAudioMultitasking", S, 2, 11, &R::getBasicSettingBriskoAudioMultitasking,
                &R::setBasicSettingBriskoAudioMultitasking),
-        on_off("BriskoSidetone", S, 2, 12, &R::getBasicSettingBriskoSidetone,
-               &R::setBasicSettingBriskoSidetone),
-        on_off("BriskoHDIntercom", S, 2, 13, &R::getBasicSettingBriskoHDIntercom,
-               &R::setBasicSettingBriskoHDIntercom),
-        on_off("BriskoVOXPhone", S, 2, 15, &R::getBasicSettingBriskoVOXPhone,
-               &R::setBasicSettingBriskoVOXPhone),
+        on_off("BriskoSidetone", S, 2, 12, &R::getBasicSettingBriskoSidetone, &R::setBasicSettingBriskoSidetone),
+        on_off("BriskoHDIntercom", S, 2, 13, &R::getBasicSettingBriskoHDIntercom, &R::setBasicSettingBriskoHDIntercom),
+        on_off("BriskoVOXPhone", S, 2, 15, &R::getBasicSettingBriskoVOXPhone, &R::setBasicSettingBriskoVOXPhone),
         {"BriskoDuvaneSpeakerAccessorySelect",
          S,
          4,
@@ -197,10 +187,8 @@ TEST(SettingsCodec, BriskoFamily)
          {{4, 4}, {5, 0}, {7, 0}}},
         on_off("BriskoHDSpeakerAccessory", S, 4, 15, &R::getBasicSettingBriskoHDSpeakerAccessory,
                &R::setBasicSettingBriskoHDSpeakerAccessory),
-        on_off("BriskoLEDControl", S, 4, 15, &R::getBasicSettingBriskoLEDControl,
-               &R::setBasicSettingBriskoLEDControl),
-        on_off("HIDOneModuleHDSpeakerAccessory", S, 1, 9,
-               &R::getBasicSettingHIDOneModuleHDSpeakerAccessory,
+        on_off("BriskoLEDControl", S, 4, 15, &R::getBasicSettingBriskoLEDControl, &R::setBasicSettingBriskoLEDControl),
+        on_off("HIDOneModuleHDSpeakerAccessory", S, 1, 9, &R::getBasicSettingHIDOneModuleHDSpeakerAccessory,
                &R::setBasicSettingHIDOneModuleHDSpeakerAccessory),
     });
 }
@@ -225,8 +213,7 @@ TEST(SettingsCodec, BriskoWholeWordsAndSharedBits)
 TEST(SettingsCodec, VantorLayoutWord0And1)
 {
     check_all({
-        on_off("VantorVOXPhone", S, 0, 0, &R::GetBasicSettingVantorVOXPhone,
-               &R::SetBasicSettingVantorVOXPhone),
+        on_off("VantorVOXPhone", S, 0, 0, &R::GetBasicSettingVantorVOXPhone, &R::SetBasicSettingVantorVOXPhone),
         on_off("VantorVOXIntercom", S, 0, 1, &R::GetBasicSettingVantorVOXIntercom,
                &R::SetBasicSettingVantorVOXIntercom),
         on_off("EDR", S, 0, 2, &R::GetBasicSettingEDR, &R::SetBasicSettingEDR),
@@ -234,18 +221,13 @@ TEST(SettingsCodec, VantorLayoutWord0And1)
                &R::SetBasicSettingVantorVoicePrompt),
         on_off("VantorHighQulityA2DP", S, 0, 5, &R::GetBasicSettingVantorHighQulityA2DP,
                &R::SetBasicSettingVantorHighQulityA2DP),
-        on_off("VantorSidetone", S, 0, 8, &R::GetBasicSettingVantorSidetone,
-               &R::SetBasicSettingVantorSidetone),
-        on_off("FMRadioOnVargo", S, 0, 8, &R::GetBasicSettingFMRadioOnVargo,
-               &R::SetBasicSettingFMRadioOnVargo),
+        on_off("VantorSidetone", S, 0, 8, &R::GetBasicSettingVantorSidetone, &R::SetBasicSettingVantorSidetone),
+        on_off("FMRadioOnVargo", S, 0, 8, &R::GetBasicSettingFMRadioOnVargo, &R::SetBasicSettingFMRadioOnVargo),
         on_off("VantorAdvancedNoiseControl", S, 0, 9, &R::GetBasicSettingVantorAdvancedNoiseControl,
                &R::SetBasicSettingVantorAdvancedNoiseControl),
-        on_off("PhoneOnVargo", S, 0, 9, &R::GetBasicSettingPhoneOnVargo,
-               &R::SetBasicSettingPhoneOnVargo),
-        on_off("VantorAudioBoost", S, 0, 10, &R::GetBasicSettingVantorAudioBoost,
-               &R::SetBasicSettingVantorAudioBoost),
-        on_off("VantorHDIntercom", S, 0, 11, &R::GetBasicSettingVantorHDIntercom,
-               &R::SetBasicSettingVantorHDIntercom),
+        on_off("PhoneOnVargo", S, 0, 9, &R::GetBasicSettingPhoneOnVargo, &R::SetBasicSettingPhoneOnVargo),
+        on_off("VantorAudioBoost", S, 0, 10, &R::GetBasicSettingVantorAudioBoost, &R::SetBasicSettingVantorAudioBoost),
+        on_off("VantorHDIntercom", S, 0, 11, &R::GetBasicSettingVantorHDIntercom, &R::SetBasicSettingVantorHDIntercom),
         on_off("VantorFMStationGuide", S, 0, 12, &R::GetBasicSettingVantorFMStationGuide,
                &R::SetBasicSettingVantorFMStationGuide),
         {"VantorMeshMode",
@@ -257,8 +239,7 @@ TEST(SettingsCodec, VantorLayoutWord0And1)
          &R::GetBasicSettingVantorMeshMode,
          {{0, 0}, {2, 2}, {3, U}, {-1, U}},
          {{1, 1}, {2, 2}, {3, 0}}},
-        on_off("QCCHDVoice", S, 0, 13, &R::GetBasicSettingQCCHDVoice,
-               &R::SetBasicSettingQCCHDVoice),
+        on_off("QCCHDVoice", S, 0, 13, &R::GetBasicSettingQCCHDVoice, &R::SetBasicSettingQCCHDVoice),
         on_off("VantorMeshGuestMode", S, 0, 15, &R::GetBasicSettingVantorMeshGuestMode,
                &R::SetBasicSettingVantorMeshGuestMode),
 
@@ -309,8 +290,7 @@ TEST(SettingsCodec, VantorLayoutWord0And1)
         on_off("VantorAudioOverlay", S, 1, 11, &R::GetBasicSettingVantorAudioOverlay,
                &R::SetBasicSettingVantorAudioOverlay),
         on_off("UILayer", S, 1, 12, &R::GetBasicSettingUILayer, &R::SetBasicSettingUILayer),
-        on_off("QccAutoOff", S, 1, 12, &R::GetBasicSettingQccAutoOff,
-               &R::SetBasicSettingQccAutoOff),
+        on_off("QccAutoOff", S, 1, 12, &R::GetBasicSettingQccAutoOff, &R::SetBasicSettingQccAutoOff),
         on_off("KelporHDSpeakerAccessory", S, 1, 13, &R::GetBasicSettingKelporHDSpeakerAccessory,
                &R::SetBasicSettingKelporHDSpeakerAccessory),
     });
@@ -337,8 +317,7 @@ TEST(SettingsCodec, VantorLayoutWord3And4)
          &R::GetBasicSettingMossraMeshPublicChannel,
          {{1, 1}, {9, 9}, {0, U}, {10, U}},
          {{0, 0}, {9, 9}, {10, 0}, {15, 0}}},
-        on_off("HeronyxHDVoice", S, 3, 10, &R::GetBasicSettingHeronyxHDVoice,
-               &R::SetBasicSettingHeronyxHDVoice),
+        on_off("HeronyxHDVoice", S, 3, 10, &R::GetBasicSettingHeronyxHDVoice, &R::SetBasicSettingHeronyxHDVoice),
         on_off("VantorHDSpeakerAccessory", S, 3, 10, &R::GetBasicSettingVantorHDSpeakerAccessory,
                &R::SetBasicSettingVantorHDSpeakerAccessory),
         on_off("MeshReachOutLarnex", S, 3, 10, &R::GetBasicSettingMeshReachOutLarnex,
@@ -393,10 +372,8 @@ TEST(SettingsCodec, VantorLayoutWord3And4)
          &R::GetBasicSettingEgranoMicAccessorySelect,
          {{-8, 0}, {0, 8}, {4, 12}, {5, U}, {-9, U}},
          {{0, 0}, {12, 12}, {13, 13}}},
-        read_inverted("VoiceAssistant", 4, 8, &R::GetBasicSettingVoiceAssistant,
-                      &R::SetBasicSettingVoiceAssistant),
-        stored_inverted("MeshReachOut", 4, 9, &R::GetBasicSettingMeshReachOut,
-                        &R::SetBasicSettingMeshReachOut),
+        read_inverted("VoiceAssistant", 4, 8, &R::GetBasicSettingVoiceAssistant, &R::SetBasicSettingVoiceAssistant),
+        stored_inverted("MeshReachOut", 4, 9, &R::GetBasicSettingMeshReachOut, &R::SetBasicSettingMeshReachOut),
     });
 }
 
@@ -430,8 +407,7 @@ TEST(SettingsCodec, QccLayoutAndYarloEqualizer)
          &R::GetBasicSettingQCCVOXSensitivity,
          {{0, 0}, {5, 5}, {6, U}, {-1, U}},
          {{5, 5}, {6, 3}, {7, 3}}},
-        stored_inverted("QCCAudioOverlayVolumeManagement", 1, 10,
-                        &R::GetBasicSettingQCCAudioOverlayVolumeManagement,
+        stored_inverted("QCCAudioOverlayVolumeManagement", 1, 10, &R::GetBasicSettingQCCAudioOverlayVolumeManagement,
                         &R::SetBasicSettingQCCAudioOverlayVolumeManagement),
         {"QCCAudioOverlaySensitivity",
          S,
@@ -474,9 +450,7 @@ TEST(SettingsCodec, JunovaVoxSensitivityWritesTheDevicesPatterns)
         for (int level = 0; level < 6; ++level) {
             R r = base;
             r.SetBasicSettingJUNOVAVOXSensitivity(level);
-            EXPECT_EQ(static_cast<uint32_t>(r.basicSettingBrisko(1)),
-                      (background & ~kMask) | patterns[level])
-                << level;
+            EXPECT_EQ(static_cast<uint32_t>(r.basicSettingBrisko(1)), (background & ~kMask) | patterns[level]) << level;
             EXPECT_EQ(r.GetBasicSettingJUNOVAVOXSensitivity(), level);
         }
         for (const int bad : {6, -1, 100}) {
@@ -491,27 +465,20 @@ TEST(SettingsCodec, AirohaLayout)
 {
     testing::internal::CaptureStderr(); // the unit-language getters trace to the system log
     check_all({
-        on_off("AirohaVOXPhone", S, 0, 0, &R::GetBasicSettingAirohaVOXPhone,
-               &R::SetBasicSettingAirohaVOXPhone),
+        on_off("AirohaVOXPhone", S, 0, 0, &R::GetBasicSettingAirohaVOXPhone, &R::SetBasicSettingAirohaVOXPhone),
         on_off("AirohaVoicePrompt", S, 0, 1, &R::GetBasicSettingAirohaVoicePrompt,
                &R::SetBasicSettingAirohaVoicePrompt),
-        on_off("AirohaSidetone", S, 0, 2, &R::GetBasicSettingAirohaSidetone,
-               &R::SetBasicSettingAirohaSidetone),
-        on_off("AirohaFMStation", S, 0, 3, &R::GetBasicSettingAirohaFMStation,
-               &R::SetBasicSettingAirohaFMStation),
-        on_off("AirohaAudioOverlayVolumeManagement", S, 0, 4,
-               &R::GetBasicSettingAirohaAudioOverlayVolumeManagement,
+        on_off("AirohaSidetone", S, 0, 2, &R::GetBasicSettingAirohaSidetone, &R::SetBasicSettingAirohaSidetone),
+        on_off("AirohaFMStation", S, 0, 3, &R::GetBasicSettingAirohaFMStation, &R::SetBasicSettingAirohaFMStation),
+        on_off("AirohaAudioOverlayVolumeManagement", S, 0, 4, &R::GetBasicSettingAirohaAudioOverlayVolumeManagement,
                &R::SetBasicSettingAirohaAudioOverlayVolumeManagement),
         on_off("AirohaMeshReachOut", S, 0, 5, &R::GetBasicSettingAirohaMeshReachOut,
                &R::SetBasicSettingAirohaMeshReachOut),
         on_off("AirohaAdaptiveLight", S, 0, 6, &R::GetBasicSettingAirohaAdaptiveLight,
                &R::SetBasicSettingAirohaAdaptiveLight),
-        on_off("AirohaAudioBoost", S, 0, 7, &R::GetBasicSettingAirohaAudioBoost,
-               &R::SetBasicSettingAirohaAudioBoost),
-        on_off("AirohaAutoOnOff", S, 0, 8, &R::GetBasicSettingAirohaAutoOnOff,
-               &R::SetBasicSettingAirohaAutoOnOff),
-        on_off("AirohaAutoOff", S, 0, 9, &R::GetBasicSettingAirohaAutoOff,
-               &R::SetBasicSettingAirohaAutoOff),
+        on_off("AirohaAudioBoost", S, 0, 7, &R::GetBasicSettingAirohaAudioBoost, &R::SetBasicSettingAirohaAudioBoost),
+        on_off("AirohaAutoOnOff", S, 0, 8, &R::GetBasicSettingAirohaAutoOnOff, &R::SetBasicSettingAirohaAutoOnOff),
+        on_off("AirohaAutoOff", S, 0, 9, &R::GetBasicSettingAirohaAutoOff, &R::SetBasicSettingAirohaAutoOff),
         // The 4-bit codes take the low 4 bits of any argument.
         {"AirohaMeshPublicChannel",
          S,
@@ -596,8 +563,8 @@ TEST(SettingsCodec, AirohaLayout)
 using LanguageSet = void (R::*)(int, int);
 using LanguageGet = int (R::*)(int) const;
 
-Accessor shifted_language(std::string name, int word, LanguageSet set, LanguageGet get, int device,
-                          int packType, std::vector<SetCase> sets, std::vector<GetCase> gets)
+Accessor shifted_language(std::string name, int word, LanguageSet set, LanguageGet get, int device, int packType,
+                          std::vector<SetCase> sets, std::vector<GetCase> gets)
 {
     return {name + " " + std::to_string(device) + " pack " + std::to_string(packType),
             S,
@@ -621,22 +588,17 @@ TEST(SettingsCodec, UnitLanguagesShiftedByTheLanguagePack)
     const LanguageGet voskaGet = &R::GetBasicSettingVOSKAUnitLanguage;
     check_all({
         // Shifted: stores only results 0 to 11; codes 12 to 15 read as 0 before the shift.
-        shifted_language("Kelpor", 3, kelporSet, kelporGet, 0x3310, 0,
-                         {{5, 5}, {6, 7}, {10, 11}, {11, U}, {-1, U}},
+        shifted_language("Kelpor", 3, kelporSet, kelporGet, 0x3310, 0, {{5, 5}, {6, 7}, {10, 11}, {11, U}, {-1, U}},
                          {{5, 5}, {6, 5}, {7, 6}, {11, 10}, {12, 0}, {15, 0}}),
         shifted_language("Kelpor", 3, kelporSet, kelporGet, 0x3330, 1, {{6, 6}, {11, 11}, {12, U}},
                          {{7, 7}, {11, 11}, {12, 0}}),
-        shifted_language("Kelpor", 3, kelporSet, kelporGet, 0x3340, 0, {{6, 6}, {11, 11}, {12, U}},
-                         {{7, 7}, {12, 0}}),
+        shifted_language("Kelpor", 3, kelporSet, kelporGet, 0x3340, 0, {{6, 6}, {11, 11}, {12, U}}, {{7, 7}, {12, 0}}),
         shifted_language("Yarlo", 1, yarloSet, yarloGet, 0x3420, 0,
                          {{5, 5}, {6, 7}, {11, 12}, {12, U}, {-1, U}, {INT32_MAX, U}},
                          {{5, 5}, {7, 6}, {12, 11}, {15, 14}}),
-        shifted_language("Yarlo", 1, yarloSet, yarloGet, 0x3310, 0, {{6, 6}, {12, 12}, {13, U}},
-                         {{7, 7}, {15, 15}}),
-        shifted_language("VOSKA", 2, voskaSet, voskaGet, 0x3343, 0, {{6, 7}, {11, 12}, {12, U}},
-                         {{7, 6}, {12, 11}}),
-        shifted_language("VOSKA", 2, voskaSet, voskaGet, 0x3343, 1, {{6, 6}, {12, 12}, {13, U}},
-                         {{7, 7}}),
+        shifted_language("Yarlo", 1, yarloSet, yarloGet, 0x3310, 0, {{6, 6}, {12, 12}, {13, U}}, {{7, 7}, {15, 15}}),
+        shifted_language("VOSKA", 2, voskaSet, voskaGet, 0x3343, 0, {{6, 7}, {11, 12}, {12, U}}, {{7, 6}, {12, 11}}),
+        shifted_language("VOSKA", 2, voskaSet, voskaGet, 0x3343, 1, {{6, 6}, {12, 12}, {13, U}}, {{7, 7}}),
     });
 }
 
@@ -768,22 +730,17 @@ TEST(SettingsCodec, CameraWords)
                &R::setBasicSettingWispenCameraTimelapseInterval),
         on_off("DateCaption", C, 0, 5, &R::getBasicSettingWispenCameraDateCaption,
                &R::setBasicSettingWispenCameraDateCaption),
-        on_off("SpeakerSoundRecording", C, 0, 6,
-               &R::getBasicSettingWispenCameraSpeakerSoundRecording,
+        on_off("SpeakerSoundRecording", C, 0, 6, &R::getBasicSettingWispenCameraSpeakerSoundRecording,
                &R::setBasicSettingWispenCameraSpeakerSoundRecording),
         on_off("AutoCameraSleep", C, 0, 7, &R::getBasicSettingWispenCameraAutoCameraSleep,
                &R::setBasicSettingWispenCameraAutoCameraSleep),
-        on_off("SpeakerSoundRecordingMusic", C, 0, 8,
-               &R::getBasicSettingWispenCameraSpeakerSoundRecordingMusic,
+        on_off("SpeakerSoundRecordingMusic", C, 0, 8, &R::getBasicSettingWispenCameraSpeakerSoundRecordingMusic,
                &R::setBasicSettingWispenCameraSpeakerSoundRecordingMusic),
-        on_off("SpeakerSoundRecordingFMRadio", C, 0, 9,
-               &R::getBasicSettingWispenCameraSpeakerSoundRecordingFMRadio,
+        on_off("SpeakerSoundRecordingFMRadio", C, 0, 9, &R::getBasicSettingWispenCameraSpeakerSoundRecordingFMRadio,
                &R::setBasicSettingWispenCameraSpeakerSoundRecordingFMRadio),
-        on_off("SpeakerSoundRecordingIntercom", C, 0, 10,
-               &R::getBasicSettingWispenCameraSpeakerSoundRecordingIntercom,
+        on_off("SpeakerSoundRecordingIntercom", C, 0, 10, &R::getBasicSettingWispenCameraSpeakerSoundRecordingIntercom,
                &R::setBasicSettingWispenCameraSpeakerSoundRecordingIntercom),
-        on_off("SpeakerSoundRecordingPhone", C, 0, 11,
-               &R::getBasicSettingWispenCameraSpeakerSoundRecordingPhone,
+        on_off("SpeakerSoundRecordingPhone", C, 0, 11, &R::getBasicSettingWispenCameraSpeakerSoundRecordingPhone,
                &R::setBasicSettingWispenCameraSpeakerSoundRecordingPhone),
         {"VideoTaggingInterval",
          C,
@@ -814,8 +771,7 @@ TEST(SettingsCodec, CameraWords)
          {{2, 2}, {3, 0}}},
         // The video mode is a switch in word 0 before firmware 2.0 and a mode in word 2 from 2.0.
         {"VideoMode 1.9", C, 0, 1, 1, &R::setBasicSettingWispenCameraVideoMode,
-         &R::getBasicSettingWispenCameraVideoMode, kSwitchSets, kSwitchGets,
-         [](R& r) { camera_version(r, 1, 9); }},
+         &R::getBasicSettingWispenCameraVideoMode, kSwitchSets, kSwitchGets, [](R& r) { camera_version(r, 1, 9); }},
         {"VideoMode 2.0",
          C,
          2,

@@ -15,8 +15,9 @@ struct Quad {
 
 int quad_rule(Quad a, Quad b, bool camera = false)
 {
-    return R::compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
-        a.major, a.minor, a.type, a.secondary, b.major, b.minor, b.type, b.secondary, camera);
+    return R::
+        compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_ForLumora(
+            a.major, a.minor, a.type, a.secondary, b.major, b.minor, b.type, b.secondary, camera);
 }
 
 int sign(int v) { return (v > 0) - (v < 0); }
@@ -27,16 +28,15 @@ TEST(VersionCompare, PairAndTripleRulesReturnTheRawDifferenceClampedToInt)
         int a1, a2, b1, b2, expected;
     };
     const Case cases[] = {
-        {3, 0, 1, 5, 2},                // majors differ: minors do not matter
-        {1, 5, 1, 2, 3},                // minors
+        {3, 0, 1, 5, 2}, // majors differ: minors do not matter
+        {1, 5, 1, 2, 3}, // minors
         {2, 4, 2, 4, 0},
-        {INT_MAX, 0, -1, 0, INT_MAX},   // would overflow 32 bits
+        {INT_MAX, 0, -1, 0, INT_MAX}, // would overflow 32 bits
         {INT_MIN, 0, 1, 0, INT_MIN},
         {0, INT_MIN, 0, INT_MAX, INT_MIN},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(R::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(c.a1, c.a2, c.b1, c.b2),
-                  c.expected)
+        EXPECT_EQ(R::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(c.a1, c.a2, c.b1, c.b2), c.expected)
             << c.a1 << "." << c.a2 << " vs " << c.b1 << "." << c.b2;
 
     EXPECT_EQ(R::compareVersionUpToMinorMajor_Minor_Minor2nd_WithMajor_Minor_Minor2nd(1, 2, 9, 1, 2, 4), 5);
@@ -53,19 +53,17 @@ TEST(VersionCompare, QuadRuleRanksReleaseCandidatesLowestAndReturnsOnlyASignAfte
     const Case cases[] = {
         {{1, 2, 1, 5}, {1, 2, 0, 0}, -1}, // release candidate below plain release
         {{1, 2, 0, 0}, {1, 2, 2, 1}, -1}, // plain release below a release with a third number
-        {{1, 2, 2, 1}, {1, 2, 1, 9}, 1},
-        {{1, 2, 0, 9}, {1, 2, 0, 2}, 1},  // same type: by secondary number, as a sign
-        {{1, 2, 2, 3}, {1, 2, 2, 3}, 0},
-        {{3, 0, 1, 0}, {1, 5, 2, 9}, 2},  // major.minor first, raw difference
+        {{1, 2, 2, 1}, {1, 2, 1, 9}, 1},  {{1, 2, 0, 9}, {1, 2, 0, 2}, 1}, // same type: by secondary number, as a sign
+        {{1, 2, 2, 3}, {1, 2, 2, 3}, 0},  {{3, 0, 1, 0}, {1, 5, 2, 9}, 2}, // major.minor first, raw difference
         {{1, 2, -1, 4}, {1, 2, 1, 2}, 1}, // types differ but rank alike: numbers decide
     };
     for (const auto& c : cases) {
         EXPECT_EQ(quad_rule(c.a, c.b), c.expected);
         EXPECT_EQ(sign(quad_rule(c.b, c.a)), -sign(c.expected)) << "swapped";
-        EXPECT_EQ(R::compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                      c.a.major, c.a.minor, c.a.type, c.a.secondary, c.b.major, c.b.minor, c.b.type,
-                      c.b.secondary),
-                  c.expected);
+        EXPECT_EQ(
+            R::compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+                c.a.major, c.a.minor, c.a.type, c.a.secondary, c.b.major, c.b.minor, c.b.type, c.b.secondary),
+            c.expected);
     }
 }
 
@@ -73,7 +71,7 @@ TEST(VersionCompare, CameraOrderingPutsTheSecondaryPairFirst)
 {
     EXPECT_GT(quad_rule({1, 0, 2, 3}, {9, 9, 2, 2}, true), 0);
     EXPECT_EQ(quad_rule({1, 0, 2, 3}, {9, 9, 2, 3}, true), -8); // then major.minor, raw
-    EXPECT_EQ(quad_rule({1, 0, 4, 0}, {1, 0, 1, 7}, true), 3);  // type difference, raw, no ranking
+    EXPECT_EQ(quad_rule({1, 0, 4, 0}, {1, 0, 1, 7}, true), 3); // type difference, raw, no ranking
 
     // The record picks the camera ordering for the camera's product id only.
     R record;
@@ -88,15 +86,18 @@ TEST(VersionCompare, CameraOrderingPutsTheSecondaryPairFirst)
 
 TEST(VersionCompare, DowngradeRuleIgnoresTypesAndSubtractsSecondaryNumbers)
 {
-    EXPECT_EQ(R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                  1, 2, 1, 7, 1, 2, 0, 3),
-              4);
-    EXPECT_EQ(R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                  1, 2, 0, 3, 1, 2, 2, 3),
-              0);
-    EXPECT_EQ(R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                  2, 0, 0, 0, 2, 3, 0, 0),
-              -3);
+    EXPECT_EQ(
+        R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+            1, 2, 1, 7, 1, 2, 0, 3),
+        4);
+    EXPECT_EQ(
+        R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+            1, 2, 0, 3, 1, 2, 2, 3),
+        0);
+    EXPECT_EQ(
+        R::downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+            2, 0, 0, 0, 2, 3, 0, 0),
+        -3);
 }
 
 TEST(VersionCompare, RecordComparesItsOwnVersion)
@@ -121,8 +122,8 @@ TEST(VersionParse, TwoPartTextsReadLeadingDigitsAndFailWithoutTouchingOutputs)
     };
     const Case cases[] = {
         {"2.10", true, 2, 10},
-        {"a1.5", true, 0, 5},          // no leading digits: 0
-        {" +3.-4x", true, 3, -4},      // spaces, signs, trailing junk
+        {"a1.5", true, 0, 5}, // no leading digits: 0
+        {" +3.-4x", true, 3, -4}, // spaces, signs, trailing junk
         {"2.", true, 2, 0},
         {"99999999999.1", true, INT_MAX, 1},
         {"-99999999999.7", true, INT_MIN, 7},
@@ -141,7 +142,8 @@ TEST(VersionParse, TwoPartTextsReadLeadingDigitsAndFailWithoutTouchingOutputs)
 TEST(VersionParse, FourPartTextsFillTypeSecondaryMajorMinorInThatOrder)
 {
     int type = -1, secondary = -1, major = -1, minor = -1;
-    EXPECT_TRUE(R::getVersionFromString_ToSecondaryType_Secondary_Major_Minor("2.3.1.0", type, secondary, major, minor));
+    EXPECT_TRUE(
+        R::getVersionFromString_ToSecondaryType_Secondary_Major_Minor("2.3.1.0", type, secondary, major, minor));
     EXPECT_EQ(type, 2);
     EXPECT_EQ(secondary, 3);
     EXPECT_EQ(major, 1);

@@ -50,8 +50,8 @@ TEST_F(DfuFileTest, SuffixCrcIsTheOneOfTheDfuFileFormat)
     Bytes file;
     const std::string body = std::string("KV-IMAGE-HEADER", 16) + "Nimbra X#0A21" + std::string("\0firmware", 9);
     file.assign(body.begin(), body.end());
-    const uint8_t suffix[] = {0xFF, 0xFF, 0x21, 0x0A, 0x2B, 0x09, 0x00, 0x01, 0x55, 0x46, 0x44, 0x10,
-        0x08, 0xFD, 0xF0, 0x67};
+    const uint8_t suffix[] = {0xFF, 0xFF, 0x21, 0x0A, 0x2B, 0x09, 0x00, 0x01,
+                              0x55, 0x46, 0x44, 0x10, 0x08, 0xFD, 0xF0, 0x67};
     file.insert(file.end(), std::begin(suffix), std::end(suffix));
 
     const Loaded loaded = load(file);
@@ -68,16 +68,32 @@ TEST_F(DfuFileTest, DamagedShortOrForeignImagesAreRefused)
         std::string name;
         std::string text;
     } cases[] = {
-        {"last byte changed", [&] { Bytes f = good; f.back() ^= 1; return f; }(), kName, kFirmwareCorrupted},
-        {"payload byte changed", [&] { Bytes f = good; f[100] ^= 0x80; return f; }(), kName, kFirmwareCorrupted},
+        {"last byte changed",
+         [&] {
+             Bytes f = good;
+             f.back() ^= 1;
+             return f;
+         }(),
+         kName, kFirmwareCorrupted},
+        {"payload byte changed",
+         [&] {
+             Bytes f = good;
+             f[100] ^= 0x80;
+             return f;
+         }(),
+         kName, kFirmwareCorrupted},
         {"another product", good, "Nimbra Y#0A22", "Firmware not for Nimbra Y"},
         {"name without product id", good, "Nimbra Y", "Firmware not for Nimbra Y"},
-        {"blank name, other family", with_crc_renewed([&] { Bytes f = good; f[16] = ' '; return f; }()), kName,
-            "Firmware not for Nimbra X"},
+        {"blank name, other family", with_crc_renewed([&] {
+             Bytes f = good;
+             f[16] = ' ';
+             return f;
+         }()),
+         kName, "Firmware not for Nimbra X"},
         {"shorter than the suffix", Bytes(good.end() - 15, good.end()), kName, kFirmwareCorrupted},
         {"only a suffix", with_crc_renewed(Bytes(good.end() - 16, good.end())), "", kFirmwareCorrupted},
         {"too short for the name", fwfile::make_dfu_image("Nimbra", 0, 0x0A21), std::string(40, 'N') + "#0A21",
-            kFirmwareCorrupted},
+         kFirmwareCorrupted},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

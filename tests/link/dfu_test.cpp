@@ -54,7 +54,8 @@ public:
                 interfaces_.back().push_back({alts.data(), static_cast<int>(alts.size())});
         }
         for (auto& ifaces : interfaces_)
-            configs_.push_back({9, 2, 0, static_cast<uint8_t>(ifaces.size()), 1, 0, 0x80, 50, ifaces.data(), nullptr, 0});
+            configs_.push_back(
+                {9, 2, 0, static_cast<uint8_t>(ifaces.size()), 1, 0, 0x80, 50, ifaces.data(), nullptr, 0});
         device_.descriptor.bNumConfigurations = static_cast<uint8_t>(configs_.size());
         device_.config = configs_.empty() ? nullptr : configs_.data();
     }
@@ -64,12 +65,12 @@ private:
     std::vector<std::vector<std::vector<usb_interface_descriptor>>> alts_;
     std::vector<std::vector<usb_interface>> interfaces_;
     std::vector<usb_config_descriptor> configs_;
-    struct usb_device device_{};
+    struct usb_device device_ { };
 };
 
 } // namespace
 
-class Dfu : public UsbLinkTest {};
+class Dfu : public UsbLinkTest { };
 
 TEST_F(Dfu, RequestsCarryTheirFields)
 {
@@ -179,8 +180,7 @@ TEST_F(Dfu, FindInterfaceTakesTheFirstDfuAlternateSetting)
         {"no DFU interface", {{{hci}}}, -1},
         {"DFU interface 2", {{{hci}, {{1, 0, 0xE0, 1, 1}}, {{2, 0, 0xFE, 1, 0}}}}, 2},
         {"second alternate setting", {{{hci}, {{1, 0, 0xE0, 1, 1}, {1, 1, 0xFE, 1, 0}}}}, 1},
-        {"other protocol or subclass skipped",
-         {{{{0, 0, 0xFE, 1, 2}}, {{1, 0, 0xFE, 2, 0}}, {{3, 0, 0xFE, 1, 0}}}}, 3},
+        {"other protocol or subclass skipped", {{{{0, 0, 0xFE, 1, 2}}, {{1, 0, 0xFE, 2, 0}}, {{3, 0, 0xFE, 1, 0}}}}, 3},
         {"second configuration", {{{hci}}, {{hci}, {{4, 0, 0xFE, 1, 0}}}}, 4},
     };
     for (const Case& c : cases) {
@@ -198,7 +198,7 @@ TEST_F(Dfu, ListingTakesOnlyTheMakersDfuDevicesByMode)
     plug(sim::make_dfu_device(0xCD10, 0x1234)); // another maker's loader
     plug(sim::make_bccmd_device(0x4D10));
     plug(sim::make_dfu_device(0xCD20));
-    bus().plug_hid(0x3142, nullptr);             // no DFU interface
+    bus().plug_hid(0x3142, nullptr); // no DFU interface
     plug(sim::make_bccmd_device(0x4D30));
 
     struct Case {

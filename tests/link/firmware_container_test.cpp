@@ -115,10 +115,10 @@ TEST_F(ContainerTest, ContainerOfAnotherProductIsRejected)
         std::string header;
     } cases[] = {
         {0x6806, 0x6805, "FW-IMAGE"},
-        {0x3143, 0x3143, "FW-IMAGE"},                       // only a 0x3142 container will do
-        {0x4210, 0x1111, "FW-IMAGE"},                       // zero-padded header: product id held
-        {0x4220, 0x4230, "FW-IMAGE-WITH-24-CHARS!!"},       // full-length header: held too
-        {0x3232, 0x3233, "FW-IMAGE"},                       // the exception runs one way only
+        {0x3143, 0x3143, "FW-IMAGE"}, // only a 0x3142 container will do
+        {0x4210, 0x1111, "FW-IMAGE"}, // zero-padded header: product id held
+        {0x4220, 0x4230, "FW-IMAGE-WITH-24-CHARS!!"}, // full-length header: held too
+        {0x3232, 0x3233, "FW-IMAGE"}, // the exception runs one way only
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << "product " << c.product << " container " << c.container_product);
@@ -136,11 +136,11 @@ TEST_F(ContainerTest, OlderContainerOfTheSisterProductNeedsTheVersionFloor)
         {"Ro v1.2.3.1", true}, // exactly the floor
         {"Ro v1.2.3.0", false},
         {"Ro v1.10.0.0", true},
-        {"Rod1.2.4", true},    // "d" introduces a component; the fourth one missing counts 0
-        {"Ro v1.2", false},    // 1.2.0.0
+        {"Rod1.2.4", true}, // "d" introduces a component; the fourth one missing counts 0
+        {"Ro v1.2", false}, // 1.2.0.0
         {"v2", true},
         {"Rov.1.2.3.1", true}, // a marker not followed by a digit introduces nothing
-        {"ABCDEFGHIJKLM.9", true},  // a marker at position 13 counts
+        {"ABCDEFGHIJKLM.9", true}, // a marker at position 13 counts
         {"ABCDEFGHIJKLMN.9", false}, // one at position 14 does not
         {std::string("Ro v1\0.9.9.9", 12), false}, // the text ends at its NUL
         {"v99999999999999999999", true}, // long digit runs cannot overflow
@@ -195,39 +195,38 @@ TEST_F(ContainerTest, DamagedOrHostileContainersAreCorruptedAndNeverReadOutside)
         {"intact", 0x6806, [](Bytes&) {}, true},
         {"second digest wrong", 0x6806, [](Bytes& f) { spoil_second_digest(f, false); }, false},
         {"second section one byte past the end", 0x6806,
-            [](Bytes& f) {
-                const uint32_t length = second_section_length(f);
-                set_second_section(f, static_cast<uint32_t>(f.size() - length + 1), length, false);
-            },
-            false},
+         [](Bytes& f) {
+             const uint32_t length = second_section_length(f);
+             set_second_section(f, static_cast<uint32_t>(f.size() - length + 1), length, false);
+         },
+         false},
         {"offset plus length wraps", 0x6806, [](Bytes& f) { set_second_section(f, 0xFFFFFFFF, 2, false); }, false},
         {"offset far past the end", 0x6806, [](Bytes& f) { set_second_section(f, 0x7FFFFFF0, 0, false); }, false},
-        {"huge count", 0x6806,
-            [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
+        {"huge count", 0x6806, [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"huge count, extended table", 0x6800,
-            [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
+         [](Bytes& f) { fwfile::put_le32(f, Layout::kSectionCountOffset, 0x7FFFFFFF); }, false},
         {"standard table cut", 0x6806, [](Bytes& f) { cut_inside_second_entry(f, false); }, false},
         {"extended table cut", 0x6800, [](Bytes& f) { cut_inside_second_entry(f, true); }, false},
         {"shorter than the header", 0x6806, [](Bytes& f) { f.resize(Layout::kTableOffset - 1); }, false},
         {"empty file", 0x6806, [](Bytes& f) { f.clear(); }, false},
         {"count 0: no section checked", 0x6800,
-            [](Bytes& f) {
-                fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
-                spoil_second_digest(f, true);
-            },
-            true},
+         [](Bytes& f) {
+             fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
+             spoil_second_digest(f, true);
+         },
+         true},
         {"negative count: no section checked", 0x6806,
-            [](Bytes& f) {
-                fwfile::put_le32(f, Layout::kSectionCountOffset, 0xFFFFFFFF);
-                set_second_section(f, 0xFFFFFFFF, 2, false);
-            },
-            true},
+         [](Bytes& f) {
+             fwfile::put_le32(f, Layout::kSectionCountOffset, 0xFFFFFFFF);
+             set_second_section(f, 0xFFFFFFFF, 2, false);
+         },
+         true},
         {"header only, count 0", 0x6806,
-            [](Bytes& f) {
-                f.resize(Layout::kTableOffset);
-                fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
-            },
-            true},
+         [](Bytes& f) {
+             f.resize(Layout::kTableOffset);
+             fwfile::put_le32(f, Layout::kSectionCountOffset, 0);
+         },
+         true},
     };
     for (const Damage& c : cases) {
         SCOPED_TRACE(c.what);

@@ -50,10 +50,18 @@ Bytes make_container(const ContainerRecipe& recipe)
 Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id)
 {
     // USB DFU 1.1 suffix: bcdDevice, idProduct, idVendor, bcdDFU, "UFD", bLength, then dwCRC.
-    const uint8_t suffix[DfuFileSuffix::kSize - DfuFileSuffix::kCrcSize] = {0xFF, 0xFF,
-        static_cast<uint8_t>(product_id), static_cast<uint8_t>(product_id >> 8),
-        static_cast<uint8_t>(DEVICE_VENDOR_ID), static_cast<uint8_t>(DEVICE_VENDOR_ID >> 8),
-        0x00, 0x01, 'U', 'F', 'D', DfuFileSuffix::kSize};
+    const uint8_t suffix[DfuFileSuffix::kSize - DfuFileSuffix::kCrcSize] = {0xFF,
+                                                                            0xFF,
+                                                                            static_cast<uint8_t>(product_id),
+                                                                            static_cast<uint8_t>(product_id >> 8),
+                                                                            static_cast<uint8_t>(DEVICE_VENDOR_ID),
+                                                                            static_cast<uint8_t>(DEVICE_VENDOR_ID >> 8),
+                                                                            0x00,
+                                                                            0x01,
+                                                                            'U',
+                                                                            'F',
+                                                                            'D',
+                                                                            DfuFileSuffix::kSize};
 
     Bytes file = pattern(kDfuNameOffset + name.size() + payload_size + DfuFileSuffix::kSize, 0xD0);
     std::copy(name.begin(), name.end(), file.begin() + kDfuNameOffset);

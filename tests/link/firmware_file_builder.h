@@ -23,7 +23,7 @@ struct Loaded {
 };
 
 struct ContainerRecipe {
-    std::string header;  // the first 24 bytes; may hold bytes after its NUL
+    std::string header; // the first 24 bytes; may hold bytes after its NUL
     uint32_t product_id = 0;
     bool extended = false; // also write the extended table
     std::vector<Bytes> sections;

@@ -64,9 +64,9 @@ TEST_F(Discovery, EachOpenerTakesItsProductsOnTheRightInterface)
         bool opens;
     };
     const Case cases[] = {
-        {hid_open_device, 0x3142, 0x000C, 5, true},   // the OEM headset: any interface
+        {hid_open_device, 0x3142, 0x000C, 5, true}, // the OEM headset: any interface
         {hid_open_device, 0x3143, 0x0001, 2, true},
-        {hid_open_device, 0x6800, 0xFF00, 1, true},   // general list: vendor interface only
+        {hid_open_device, 0x6800, 0xFF00, 1, true}, // general list: vendor interface only
         {hid_open_device, 0x6800, 0xFF00, 2, false},
         {hid_open_device, 0x6800, 0x000C, 1, false},
         {hid_open_device, 0x3052, 0xFF00, 1, true},
@@ -154,8 +154,9 @@ TEST_F(Discovery, AnEntryThatFailsToOpenIsPassedOver)
     hid_close_devices();
     capture();
     EXPECT_EQ(hid_open_vantor_mesh(product_id, text), -2);
-    EXPECT_EQ(captured(), "vantor mesh pid[3142]\nvantor mesh pid[3120]\nhid open failed pid[3120]\n"
-                          "vantor mesh pid[3143]\n");
+    EXPECT_EQ(captured(),
+              "vantor mesh pid[3142]\nvantor mesh pid[3120]\nhid open failed pid[3120]\n"
+              "vantor mesh pid[3143]\n");
 }
 
 TEST_F(Discovery, AFilledSlotIsRefused)

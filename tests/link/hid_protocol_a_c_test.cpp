@@ -31,7 +31,7 @@ sim::HidHandler answer_with_status(uint8_t status)
 
 } // namespace
 
-class ProtocolA : public LinkTest {};
+class ProtocolA : public LinkTest { };
 
 TEST_F(ProtocolA, SettingsWriteGoesOutAsOneBigEndianReportOf1023Bytes)
 {
@@ -209,7 +209,7 @@ TEST(WordSwaps, SwapTheCountedWordsAndClampTheCount)
     EXPECT_EQ(report[4 + 2 * 254], 0x22);
 }
 
-class ProtocolC : public LinkTest {};
+class ProtocolC : public LinkTest { };
 
 TEST_F(ProtocolC, SixtyFiveBytesBothWaysAndNoTrace)
 {

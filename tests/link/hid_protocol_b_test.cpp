@@ -30,7 +30,7 @@ HidShortCommandReport command(uint8_t code)
 
 } // namespace
 
-class ProtocolB : public LinkTest {};
+class ProtocolB : public LinkTest { };
 
 TEST_F(ProtocolB, TableExchangeSendsSixtyTwoBytesWithPayloadLength60)
 {

@@ -35,7 +35,7 @@ const struct {
     {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
     {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
     {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
-        "57edf4a22be3c955ac49da2e2107b67a"},
+     "57edf4a22be3c955ac49da2e2107b67a"},
 };
 
 TEST(Md5, MatchesTheRfc1321Suite)

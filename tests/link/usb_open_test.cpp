@@ -41,16 +41,28 @@ TEST_F(UsbOpen, NormalModeTakesTableDevicesInListOrder)
         {"foreign vendor", {{0x4D10, 0x1234}}, kUsbNoDevice, "Device not available", 0, {0, 0}},
         {"not in the table", {{0x3142}, {0xE021}}, kUsbNoDevice, "Device not available", 0, {0, 0}},
         {"one 0x5310", {{0x5310}}, 0, "Device recognized successfully", 1, {0x5310, 0}},
-        {"two of another family: first only", {{0x4D10}, {0x4D30}}, 0, "Device recognized successfully", 1,
+        {"two of another family: first only",
+         {{0x4D10}, {0x4D30}},
+         0,
+         "Device recognized successfully",
+         1,
          {0x4D10, 0}},
         {"skips what is not in the table", {{0x3142}, {0x6021}}, 0, "Device recognized successfully", 1, {0x6021, 0}},
         {"management mode", {{0xCD10}}, 0, "Firmware management mode", 1, {0xCD10, 0}},
         {"odd management pair", {{0xE020}}, 0, "Firmware management mode", 1, {0xE020, 0}},
         {"0x5310 pair", {{0x5310}, {0x5310}}, 0, "Device recognized successfully", 2, {0x5310, 0x5310}},
-        {"0x5310 pair, second in management mode", {{0x5310}, {0xD310}}, 0, "Firmware management mode", 2,
+        {"0x5310 pair, second in management mode",
+         {{0x5310}, {0xD310}},
+         0,
+         "Firmware management mode",
+         2,
          {0x5310, 0xD310}},
-        {"0x5310 then another product", {{0x5310}, {0x4D10}}, kUsbSecondMismatch,
-         "USB interface 2 Not Match USB interface 1", 0, {0x5310, 0x4D10}},
+        {"0x5310 then another product",
+         {{0x5310}, {0x4D10}},
+         kUsbSecondMismatch,
+         "USB interface 2 Not Match USB interface 1",
+         0,
+         {0x5310, 0x4D10}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -73,23 +85,47 @@ TEST_F(UsbOpen, NormalModeFailuresLeaveNothingOpen)
     struct Case {
         const char* what;
         std::vector<PlugSpec> devices;
-        int faulty;                         // index of the device given the fault
+        int faulty; // index of the device given the fault
         void (*arm)(sim::UsbFaults&, sim::Bus&);
         int result;
         const char* text;
     };
     const Case cases[] = {
-        {"device list fails", {{0x4D10}}, 0, [](sim::UsbFaults&, sim::Bus& b) { b.usb_library_faults.fail_device_list = 1; },
-         kUsbNoDevice, "Device not available"},
-        {"descriptor read fails: the walk ends", {{0x4D10}}, 0, [](sim::UsbFaults& f, sim::Bus&) { f.fail_descriptor = 1; },
-         kUsbNoDevice, "Device not available"},
-        {"open fails: the walk ends", {{0x4D10}, {0x4D30}}, 0, [](sim::UsbFaults& f, sim::Bus&) { f.fail_open = 1; },
-         kUsbNoDevice, "Device not available"},
-        {"first claim fails", {{0x5310}, {0x5310}}, 0,
-         [](sim::UsbFaults& f, sim::Bus&) { f.fail_claim = 1; f.claim_errno = EBUSY; }, kUsbClaimFailed,
+        {"device list fails",
+         {{0x4D10}},
+         0,
+         [](sim::UsbFaults&, sim::Bus& b) { b.usb_library_faults.fail_device_list = 1; },
+         kUsbNoDevice,
+         "Device not available"},
+        {"descriptor read fails: the walk ends",
+         {{0x4D10}},
+         0,
+         [](sim::UsbFaults& f, sim::Bus&) { f.fail_descriptor = 1; },
+         kUsbNoDevice,
+         "Device not available"},
+        {"open fails: the walk ends",
+         {{0x4D10}, {0x4D30}},
+         0,
+         [](sim::UsbFaults& f, sim::Bus&) { f.fail_open = 1; },
+         kUsbNoDevice,
+         "Device not available"},
+        {"first claim fails",
+         {{0x5310}, {0x5310}},
+         0,
+         [](sim::UsbFaults& f, sim::Bus&) {
+             f.fail_claim = 1;
+             f.claim_errno = EBUSY;
+         },
+         kUsbClaimFailed,
          "Cannot claim interface: No such device or address (-6)"},
-        {"second claim fails", {{0x5310}, {0x5310}}, 1,
-         [](sim::UsbFaults& f, sim::Bus&) { f.fail_claim = 1; f.claim_errno = EACCES; }, kUsbSecondClaimFailed,
+        {"second claim fails",
+         {{0x5310}, {0x5310}},
+         1,
+         [](sim::UsbFaults& f, sim::Bus&) {
+             f.fail_claim = 1;
+             f.claim_errno = EACCES;
+         },
+         kUsbSecondClaimFailed,
          "Cannot claim interface 2: No such process (-3)"},
     };
     for (const Case& c : cases) {
@@ -171,9 +207,17 @@ TEST_F(UsbOpen, ManagementProbeWalksInterfacesUntilItGivesUp)
     };
     const Case cases[] = {
         {"busy once, then no interface 1: back to 0", 1, EBUSY, {0, 1, 0}, 0, "Firmware management mode"},
-        {"always busy: interfaces 0 to 11", -1, EBUSY, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, kUsbProbeClaimFailed,
+        {"always busy: interfaces 0 to 11",
+         -1,
+         EBUSY,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+         kUsbProbeClaimFailed,
          "Cannot claim interface: Device or resource busy (16)"},
-        {"always missing: 0 twice", -1, ENOENT, {0, 0}, kUsbProbeClaimFailed,
+        {"always missing: 0 twice",
+         -1,
+         ENOENT,
+         {0, 0},
+         kUsbProbeClaimFailed,
          "Cannot claim interface: No such file or directory (2)"},
     };
     for (const Case& c : cases) {

@@ -202,8 +202,8 @@ TEST_F(Recognition, ShortReportFamiliesTellNameVersionAndLanguagePack)
         std::string expected;
     };
     const std::string default_name = kivo::ProductNames::tavk_product_name(0x6800);
-    for (const Case& c : {Case{0x6800, "Summit Duo", "Summit Duo"}, Case{0x6800, "", default_name},
-                          Case{0x6831, "", ""}}) {
+    for (const Case& c :
+         {Case{0x6800, "Summit Duo", "Summit Duo"}, Case{0x6800, "", default_name}, Case{0x6831, "", ""}}) {
         SCOPED_TRACE(testing::Message() << std::hex << c.product << " named \"" << c.name << "\"");
         start_over();
         sim::HeadsetPersona persona = test_headset(c.product);

@@ -54,10 +54,7 @@ KIVOBluetoothDeviceData saved_record(int product)
 // The FM block the saved record is written as: always with magic code 0x66E9.
 const Words kWrittenFmBlock = {0x66E9, 9350, 3, 8750, 8850, 8950, 9050, 9150, 9250, 9350, 9450, 9550, 9650, 1, 2};
 
-Words text_words(const std::string& text)
-{
-    return Words(text.begin(), text.end());
-}
+Words text_words(const std::string& text) { return Words(text.begin(), text.end()); }
 
 // A settings write as the device must receive it: 1023 bytes, count in byte 3, big-endian words.
 sim::Bytes long_write(uint8_t record, const Words& words)
@@ -104,13 +101,11 @@ std::vector<sim::Bytes> joined(std::vector<sim::Bytes> a, const std::vector<sim:
 // The 21 named settings a settings read decides, in the basic settings word's order first.
 std::vector<int> named_settings(const KIVOBluetoothDeviceData& d)
 {
-    return {d.handsfreeVOX(),    d.intercomVOX(),          d.edr(),
-            d.voicePrompt(),     d.plc(),                  d.bitpoolRate(),
-            d.microphoneBoost(), d.sidetone(),             d.advancedNoiseControl(),
-            d.audioBoost(),      d.hdIntercom(),           d.fmStationGuide(),
-            d.hdVoice(),         d.audioSourcePriority(),  d.audioOverlay(),
-            d.autoGainControl(), d.smartNaviSystem(),      d.autoOnOff(),
-            d.autoStartRecording(), d.VARGOFMRadio(),      d.VARGOSmartphoneConnet()};
+    return {d.handsfreeVOX(),         d.intercomVOX(),     d.edr(),       d.voicePrompt(),          d.plc(),
+            d.bitpoolRate(),          d.microphoneBoost(), d.sidetone(),  d.advancedNoiseControl(), d.audioBoost(),
+            d.hdIntercom(),           d.fmStationGuide(),  d.hdVoice(),   d.audioSourcePriority(),  d.audioOverlay(),
+            d.autoGainControl(),      d.smartNaviSystem(), d.autoOnOff(), d.autoStartRecording(),   d.VARGOFMRadio(),
+            d.VARGOSmartphoneConnet()};
 }
 const std::vector<int> kAllOff(21, 0);
 // What a failed read of the basic settings word stands for.
@@ -165,8 +160,9 @@ std::vector<std::pair<int, int>> short_requests(const sim::HidInterface& iface)
 bool record_requested(const sim::HidInterface& iface, uint8_t record)
 {
     const std::vector<sim::Bytes> outputs = iface.outputs();
-    return std::any_of(outputs.begin(), outputs.end(),
-                       [record](const sim::Bytes& out) { return out.size() == 1023 && out[1] == 0x03 && out[2] == record; });
+    return std::any_of(outputs.begin(), outputs.end(), [record](const sim::Bytes& out) {
+        return out.size() == 1023 && out[1] == 0x03 && out[2] == record;
+    });
 }
 
 } // namespace
@@ -192,9 +188,11 @@ TEST_F(HidSettings, WriteBackSendsExactlyTheReportsOfTheDevicesGroup)
         {0x6038, basic_fm_and_dials(0x6038)},
         {0x3142, {long_write(0x04, {0x1101, 0x2202, 0x3303, 0x4404}), long_write(0x15, kWrittenFmBlock)}},
         {0x4D06, joined({long_write(0x36, {0x1101, 0x2202})}, speed_dial_writes(0x37))},
-        {0x4D16, joined({long_write(0x36, {0x1101, 0x2202}), long_write(0x44, kWrittenFmBlock)}, speed_dial_writes(0x37))},
-        {0x5552, joined({long_write(0x36, {basic(0x5552), 0x2202, 0x3303}), long_write(0x44, kWrittenFmBlock)},
-                        speed_dial_writes(0x37))},
+        {0x4D16,
+         joined({long_write(0x36, {0x1101, 0x2202}), long_write(0x44, kWrittenFmBlock)}, speed_dial_writes(0x37))},
+        {0x5552,
+         joined({long_write(0x36, {basic(0x5552), 0x2202, 0x3303}), long_write(0x44, kWrittenFmBlock)},
+                speed_dial_writes(0x37))},
         {0x5630, {long_write(0x36, {basic(0x5630), 0x2202, 0x3303, 0x4404, 0x5505})}},
         {0x6461, speed_dial_writes(0x37)},
         {0x6600, speed_dial_writes(0x37)},
@@ -264,12 +262,8 @@ TEST_F(HidSettings, WriteBackFollowedByTheReadShowsWhatTheDeviceNowHolds)
 
         EXPECT_EQ(settings_words_of(data, 5), c.settings_words);
         switch (c.named) {
-        case Named::FromSavedWord:
-            EXPECT_EQ(named_settings(data), named_settings(saved));
-            break;
-        case Named::AllOff:
-            EXPECT_EQ(named_settings(data), kAllOff);
-            break;
+        case Named::FromSavedWord: EXPECT_EQ(named_settings(data), named_settings(saved)); break;
+        case Named::AllOff: EXPECT_EQ(named_settings(data), kAllOff); break;
         case Named::OemFlagsOn: {
             std::vector<int> expected = kAllOff;
             expected[19] = expected[20] = 1;
@@ -279,15 +273,9 @@ TEST_F(HidSettings, WriteBackFollowedByTheReadShowsWhatTheDeviceNowHolds)
         }
         const Words fm = fm_block_of(data);
         switch (c.fm) {
-        case Fm::Written:
-            EXPECT_EQ(fm, kWrittenFmBlock);
-            break;
-        case Fm::DevicesOwn:
-            EXPECT_EQ(fm, own_fm);
-            break;
-        case Fm::Cleared:
-            EXPECT_EQ(fm, Words(15, 0));
-            break;
+        case Fm::Written: EXPECT_EQ(fm, kWrittenFmBlock); break;
+        case Fm::DevicesOwn: EXPECT_EQ(fm, own_fm); break;
+        case Fm::Cleared: EXPECT_EQ(fm, Words(15, 0)); break;
         }
         EXPECT_EQ(speed_dials_of(data), c.dials == Dials::Written ? speed_dials_of(saved) : own_dials);
     }
@@ -459,7 +447,8 @@ TEST_F(HidSettings, FailedWriteEndsTheWriteBackWithWhatWasLost)
         std::string german;
     };
     const Case cases[] = {
-        {0x3052, 0x44, 2, "Cannot restore FM Radio Setting", "UKW-Radio-Einstellung kann nicht wiederhergestellt werden"},
+        {0x3052, 0x44, 2, "Cannot restore FM Radio Setting",
+         "UKW-Radio-Einstellung kann nicht wiederhergestellt werden"},
         {0x3142, 0x04, 1, "Cannot restore Device Setting", "Geräteeinstellung kann nicht wiederhergestellt werden"},
         {0x4D06, 0x38, 3, "Cannot restore Speed Dial", "Kurzwahl kann nicht wiederhergestellt werden"},
         {0x5630, 0x36, 1, "Cannot restore Device Setting", "Geräteeinstellung kann nicht wiederhergestellt werden"},
@@ -520,14 +509,13 @@ TEST(HidSettingsGroups, EveryProductOpenedOverHidIsInExactlyOneGroup)
         EXPECT_EQ(opened, grouped) << std::hex << id;
         // The sets of the groups do not overlap.
         const int sets = kivo::product_in(kivo::kSettingsGroupG1Products, id) +
-                         kivo::product_in(kivo::kSettingsGroupG2Products, id) +
-                         kivo::product_in(kivo::kGrennikProducts, id) + kivo::product_in(kivo::kOemHeadsetProducts, id) +
-                         kivo::product_in(kivo::kSettingsGroupG5Products, id) +
-                         kivo::product_in(kivo::kSettingsGroupG6Products, id) +
-                         kivo::product_in(kivo::kSettingsGroupG7Products, id) +
-                         kivo::product_in(kivo::kSettingsGroupG8Products, id) +
-                         kivo::product_in(kivo::kBackgroundVolumeProducts, id) +
-                         kivo::product_in(kivo::kSettingsGroupG10Products, id) + kivo::speaks_protocol_b(id);
+            kivo::product_in(kivo::kSettingsGroupG2Products, id) + kivo::product_in(kivo::kGrennikProducts, id) +
+            kivo::product_in(kivo::kOemHeadsetProducts, id) + kivo::product_in(kivo::kSettingsGroupG5Products, id) +
+            kivo::product_in(kivo::kSettingsGroupG6Products, id) +
+            kivo::product_in(kivo::kSettingsGroupG7Products, id) +
+            kivo::product_in(kivo::kSettingsGroupG8Products, id) +
+            kivo::product_in(kivo::kBackgroundVolumeProducts, id) +
+            kivo::product_in(kivo::kSettingsGroupG10Products, id) + kivo::speaks_protocol_b(id);
         EXPECT_LE(sets, 1) << std::hex << id;
     }
 }

@@ -62,7 +62,8 @@ TEST_F(RecognitionPage, OemHeadsetIsRecognizedFromTheHomePageToThePanel)
     app().deviceSelectionViewController()->btnNext()->click();
     ASSERT_EQ(app().mode(), kModeRecognition);
     EXPECT_EQ(ui().lblDetailTitle->text().toStdString(), "DEVICE RECOGNITION");
-    EXPECT_TRUE(page().ui().tvInstruction->toPlainText().contains("connect it to your computer using the supplied USB"));
+    EXPECT_TRUE(
+        page().ui().tvInstruction->toPlainText().contains("connect it to your computer using the supplied USB"));
     EXPECT_TRUE(page().ui().tvInstruction->toPlainText().contains("2. Press the [NEXT >] button."));
 
     page().btnNext()->click();
@@ -166,9 +167,11 @@ TEST_F(RecognitionPage, InstructionLinksOpenInTheBrowser)
 {
     const QString html = DeviceRecognitionViewController::autoLinkURLs(
         "Help: https://help.example.com/recognize. Or www.example.com <now>");
-    EXPECT_TRUE(html.contains(R"(<a href="https://help.example.com/recognize">https://help.example.com/recognize</a>.)"))
+    EXPECT_TRUE(
+        html.contains(R"(<a href="https://help.example.com/recognize">https://help.example.com/recognize</a>.)"))
         << html.toStdString();
-    EXPECT_TRUE(html.contains(R"(<a href="http://www.example.com">www.example.com</a> &lt;now&gt;)")) << html.toStdString();
+    EXPECT_TRUE(html.contains(R"(<a href="http://www.example.com">www.example.com</a> &lt;now&gt;)"))
+        << html.toStdString();
 
     app().deviceSelectionViewController()->btnNext()->click();
     emit page().ui().tvInstruction->anchorClicked(QUrl("https://help.example.com/recognize"));
@@ -239,11 +242,11 @@ TEST_F(ScriptedRecognition, DeviceInFirmwareManagementModeKeepsTheWorkersText)
         const char* status;
         bool warning;
     };
-    for (const Case c : {Case{0, false, kModeUpdate, "worker 0", true},
-                         Case{kModeUpdate, false, kModeUpdate, "worker 0", true},
-                         Case{kModeUpdate, true, kModeUpdate, "Firmware updated successfully", false},
-                         Case{kModeSettings, false, kModeSettings, "worker 0", true},
-                         Case{100 + kModeSettings, false, kModeSettings, "worker 0", true}}) {
+    for (const Case c :
+         {Case{0, false, kModeUpdate, "worker 0", true}, Case{kModeUpdate, false, kModeUpdate, "worker 0", true},
+          Case{kModeUpdate, true, kModeUpdate, "Firmware updated successfully", false},
+          Case{kModeSettings, false, kModeSettings, "worker 0", true},
+          Case{100 + kModeSettings, false, kModeSettings, "worker 0", true}}) {
         SCOPED_TRACE(testing::Message() << c.caller << (c.restart_dfu ? " with a restart-DFU pending" : ""));
         app().setStrRestartDFUFirmwareFile(c.restart_dfu ? "pending.dfu" : "");
         script(kivo::kRecognitionSucceeded, 0x8000 | kOemHeadset);

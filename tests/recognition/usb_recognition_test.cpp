@@ -125,19 +125,19 @@ TEST_F(UsbRecognition, AddressThresholdChoosesThePowerTable)
     };
     const std::vector<uint16_t> full = {23, 33, 45, 49, 502, 521, 578};
     const Case cases[] = {
-        {0x4D35, 0x2DD49E + kAbove, full, 15},  // group B
-        {0x4D35, 0x2DD49E + kAt, {49}, 30},     // the low-address table instead
+        {0x4D35, 0x2DD49E + kAbove, full, 15}, // group B
+        {0x4D35, 0x2DD49E + kAt, {49}, 30}, // the low-address table instead
         {0x4D55, 0x000000, {49}, 30},
-        {0x4D05, 0x2DD49E + kAt, {}, 0},        // no low-address table for it
+        {0x4D05, 0x2DD49E + kAt, {}, 0}, // no low-address table for it
         {0x4D15, 0x2DE43E + kAbove, {23, 33, 49}, 15}, // group A
         {0x4D85, 0x2E037E + kAbove, full, 15},
-        {0x4D10, 0x2C9BD1 + kAbove, full, 30},  // group C
+        {0x4D10, 0x2C9BD1 + kAbove, full, 30}, // group C
         {0x4D10, 0x2C9BD1 + kAt, {}, 0},
         {0x4D50, 0x2CAF59 + kAbove, full, 30},
-        {0x6110, 0x34FD7D + kAbove, full, 25},  // group D
-        {0x6120, 0x358E08 + kAbove, full, 19},  // group E
+        {0x6110, 0x34FD7D + kAbove, full, 25}, // group D
+        {0x6120, 0x358E08 + kAbove, full, 19}, // group E
         {0x6120, 0xFFFFFF, full, 19},
-        {0x4D21, 0xFFFFFF, {}, 0},              // no power table at all
+        {0x4D21, 0xFFFFFF, {}, 0}, // no power table at all
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.product << " LAP " << c.lap);
@@ -179,8 +179,8 @@ TEST_F(UsbRecognition, SettingsAreReadByChipAndFirmware)
         const char* what;
         uint16_t product;
         uint16_t version;
-        uint16_t word;       // key 654 word 0
-        bool short_word;     // key 654 answers one word instead of two
+        uint16_t word; // key 654 word 0
+        bool short_word; // key 654 answers one word instead of two
         const char* on_off;
         bool dials;
     };
@@ -299,9 +299,8 @@ TEST_F(UsbRecognition, RadioTransmitGainAndChannelTimeoutFromTheirKeys)
         int shown_gain;
         int shown_timeout;
     };
-    for (const Case c : {Case{13, 2500, 12, 5}, Case{14, 3000, 15, 3}, Case{16, 45000, 15, 45},
-                         Case{17, 60999, 17, 60}, Case{0xFFFF, 61000, 17, 5}, Case{0, 0, 12, 5},
-                         Case{std::nullopt, std::nullopt, 15, 5}}) {
+    for (const Case c : {Case{13, 2500, 12, 5}, Case{14, 3000, 15, 3}, Case{16, 45000, 15, 45}, Case{17, 60999, 17, 60},
+                         Case{0xFFFF, 61000, 17, 5}, Case{0, 0, 12, 5}, Case{std::nullopt, std::nullopt, 15, 5}}) {
         SCOPED_TRACE(testing::Message() << c.shown_gain << "/" << c.shown_timeout);
         start_over();
         sim::UsbHeadsetPersona persona = headset(0x5210);
@@ -360,12 +359,11 @@ TEST_F(UsbRecognition, SavedRecordIsWrittenBackBeforeTheSettingsAreRead)
         const auto writes = sim::ps_writes(*device);
         ASSERT_EQ(keys_of(writes), c.keys);
         for (const sim::PsWrite& w : writes) {
-            const std::vector<uint16_t> expected =
-                w.key == 664   ? std::vector<uint16_t>{1}
-                : w.key == 665 ? std::vector<uint16_t>{0}
-                : w.key == 654 ? std::vector<uint16_t>{saved.getSettings40(), 0}
-                : w.key == 684 ? std::vector<uint16_t>{17}
-                : w.key == 682 ? std::vector<uint16_t>{45000}
+            const std::vector<uint16_t> expected = w.key == 664 ? std::vector<uint16_t>{1}
+                : w.key == 665                                  ? std::vector<uint16_t>{0}
+                : w.key == 654                                  ? std::vector<uint16_t>{saved.getSettings40(), 0}
+                : w.key == 684                                  ? std::vector<uint16_t>{17}
+                : w.key == 682                                  ? std::vector<uint16_t>{45000}
                                : std::vector<uint16_t>{0x56E9, 10170, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8750, 0, 2};
             EXPECT_EQ(w.words, expected) << "key " << w.key;
         }

@@ -22,9 +22,9 @@ inline constexpr uint16_t kVendorId = 0x092B;
 class Device {
 public:
     explicit Device(uint16_t product, uint16_t vendor = kVendorId)
-        : vendor_id(vendor), product_id(product)
-    {
-    }
+        : vendor_id(vendor)
+        , product_id(product)
+    { }
 
     uint16_t vendor_id;
     uint16_t product_id;

@@ -9,19 +9,15 @@ constexpr size_t kStatusSize = 6;
 
 } // namespace
 
-UsbAltSetting dfu_alt_setting(uint8_t interface_number)
-{
-    return {interface_number, 0, kUsbClassApplication, 1, 0};
-}
+UsbAltSetting dfu_alt_setting(uint8_t interface_number) { return {interface_number, 0, kUsbClassApplication, 1, 0}; }
 
-UsbLayout dfu_mode_layout()
-{
-    return {kUsbClassApplication, {{{dfu_alt_setting(0)}}}, {}};
-}
+UsbLayout dfu_mode_layout() { return {kUsbClassApplication, {{{dfu_alt_setting(0)}}}, {}}; }
 
 DfuPersona::DfuPersona(uint16_t runtime_product_id, uint16_t dfu_product_id, bool in_dfu_mode)
-    : runtime_product(runtime_product_id), dfu_product(dfu_product_id), dfu_mode(in_dfu_mode),
-      runtime_layout{0, {{{dfu_alt_setting(0)}}}, {}}
+    : runtime_product(runtime_product_id)
+    , dfu_product(dfu_product_id)
+    , dfu_mode(in_dfu_mode)
+    , runtime_layout{0, {{{dfu_alt_setting(0)}}}, {}}
 {
     status.state = dfu_mode ? kDfuIdle : kDfuAppIdle;
 }
@@ -78,8 +74,7 @@ int DfuPersona::request(const ControlSetup& setup, uint8_t* data)
             return -EPIPE;
         leave_requested = dfu_mode;
         return 0;
-    default:
-        return -EPIPE;
+    default: return -EPIPE;
     }
 }
 

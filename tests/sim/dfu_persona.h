@@ -38,8 +38,8 @@ public:
     uint16_t runtime_product;
     uint16_t dfu_product;
     bool dfu_mode;
-    DfuStatus status;                // what GETSTATUS answers
-    std::deque<DfuStatus> scripted;  // answered first, one per GETSTATUS
+    DfuStatus status; // what GETSTATUS answers
+    std::deque<DfuStatus> scripted; // answered first, one per GETSTATUS
     std::vector<DfuBlock> downloads;
     bool detached = false;
     bool leave_requested = false;

@@ -68,7 +68,8 @@ Bytes name_report(const HeadsetPersona& p)
     if (words.size() > kStatusWords)
         words.resize(kStatusWords);
     Bytes report = status_report_words(kReadSettings, 0, words);
-    report[4] = static_cast<uint8_t>(p.nameWordCount.value_or(p.name.empty() ? 0 : static_cast<int>(p.name.size()) + 1));
+    report[4] =
+        static_cast<uint8_t>(p.nameWordCount.value_or(p.name.empty() ? 0 : static_cast<int>(p.name.size()) + 1));
     return report;
 }
 
@@ -154,31 +155,23 @@ HidReply answer_long_report(HeadsetState& state, const Bytes& out)
     if (failing(p, command) || failing_record(p, command, out[2]))
         return one_report(status_report(command, kFailed));
     switch (command) {
-    case kReadyState:
-        return one_report(status_report(command, 0, p.readiness));
-    case kFmRadioQuery:
-        return one_report(status_report(command, 0, p.fmRadioShown ? 1 : 0));
+    case kReadyState: return one_report(status_report(command, 0, p.readiness));
+    case kFmRadioQuery: return one_report(status_report(command, 0, p.fmRadioShown ? 1 : 0));
     case kReadSettings:
         if (out[2] == kNameRecord || out[2] == kOemNameRecord)
             return one_report(name_report(p));
         return one_report(record_report(p, out[2]));
-    case kWriteSettings:
-        keep_record(p, out);
-        return one_report(status_report(command, 0));
-    case kGetInfo:
-        return one_report(address_report(p));
+    case kWriteSettings: keep_record(p, out); return one_report(status_report(command, 0));
+    case kGetInfo: return one_report(address_report(p));
     case kGetVersion:
         return one_report(version_report(p.version, p.languagePackType, p.languagePackMajor, p.languagePackMinor));
     case kModuleSwitchQcc:
-    case kModuleSwitchOem:
-        switch_module_over(state);
-        return one_report(status_report(command, 0));
+    case kModuleSwitchOem: switch_module_over(state); return one_report(status_report(command, 0));
     case kModuleNormalMode:
         if (state.module && state.module->present())
             bus().unplug(*state.module);
         return one_report(status_report(command, 0));
-    default:
-        return one_report(status_report(command, 0));
+    default: return one_report(status_report(command, 0));
     }
 }
 
@@ -214,10 +207,8 @@ HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
         if (sub_record == kShortLanguagePack)
             return one_answer(command, {p.languagePackMajor, p.languagePackMinor, 0, 0, p.languagePackType, 0, 0, 0});
         return one_answer(command, {p.version.major, p.version.minor, p.version.secondaryType, p.version.secondary, 0});
-    case kGetInfo:
-        return one_answer(command, Bytes(p.bdAddress.begin(), p.bdAddress.end()));
-    default:
-        return one_answer(command, {});
+    case kGetInfo: return one_answer(command, Bytes(p.bdAddress.begin(), p.bdAddress.end()));
+    default: return one_answer(command, {});
     }
 }
 

@@ -28,8 +28,8 @@ struct VersionQuad {
 struct ModulePersona {
     uint16_t product_id = 0x3160;
     VersionQuad version;
-    bool appears = true;  // shows up after the headset's switch command
-    bool answers = true;  // answers its version read
+    bool appears = true; // shows up after the headset's switch command
+    bool answers = true; // answers its version read
     kivo::Duration appear_after = std::chrono::seconds(3);
     // Leaves the bus after this long, or when the headset is told to go back to normal mode.
     kivo::Duration stays = std::chrono::seconds(30);
@@ -43,8 +43,8 @@ struct HeadsetPersona {
     uint8_t languagePackType = 0;
     uint8_t languagePackMajor = 0;
     uint8_t languagePackMinor = 0;
-    uint8_t readiness = 0;     // byte 3 of the ready-state answer
-    bool fmRadioShown = true;  // byte 3 of the FM query answer
+    uint8_t readiness = 0; // byte 3 of the ready-state answer
+    bool fmRadioShown = true; // byte 3 of the FM query answer
     // Overrides the word count the name answer claims (the words sent stay what fits).
     std::optional<int> nameWordCount;
     // Commands (byte 1, or byte 2 of 62-byte reports) answered with a failure status.

@@ -28,20 +28,20 @@ using HidHandler = std::function<HidReply(const Bytes& written)>;
 
 // Scripted misbehaviour. Counters count down as they strike; -1 means for ever.
 struct HidFaults {
-    int fail_open = 0;             // hid_open_path fails
+    int fail_open = 0; // hid_open_path fails
     bool open_permission_denied = false; // ... and says why (EACCES)
-    int fail_writes = 0;           // hid_write returns -1 (nothing reaches the device)
-    int fail_reads = 0;            // hid_read*/hid_get_input_report return -1
-    bool silent = false;           // writes succeed, nothing is ever answered
-    int busy_before_final = 0;     // k busy status reports (A/C) or busy answers (B) before each reply
-    bool wrong_echo = false;       // answers echo another command (B answer byte 0)
-    int wrong_report_id = -1;      // >= 0: chunks (B) come with this report id
-    int extra_answer_bytes = 0;    // B answers run this many bytes long (overlong)
-    int drop_answer_bytes = 0;     // B answers stop this many bytes short
-    int chunk_length = 60;         // B answers are served in chunks of this length
-    int chunk_length_byte = -1;    // >= 0: the chunk length byte claims this instead
-    int empty_polls = 0;           // B: polls that find nothing before each answer's first chunk
-    kivo::Duration reply_delay{0};  // replies become readable this long after the write
+    int fail_writes = 0; // hid_write returns -1 (nothing reaches the device)
+    int fail_reads = 0; // hid_read*/hid_get_input_report return -1
+    bool silent = false; // writes succeed, nothing is ever answered
+    int busy_before_final = 0; // k busy status reports (A/C) or busy answers (B) before each reply
+    bool wrong_echo = false; // answers echo another command (B answer byte 0)
+    int wrong_report_id = -1; // >= 0: chunks (B) come with this report id
+    int extra_answer_bytes = 0; // B answers run this many bytes long (overlong)
+    int drop_answer_bytes = 0; // B answers stop this many bytes short
+    int chunk_length = 60; // B answers are served in chunks of this length
+    int chunk_length_byte = -1; // >= 0: the chunk length byte claims this instead
+    int empty_polls = 0; // B: polls that find nothing before each answer's first chunk
+    kivo::Duration reply_delay{0}; // replies become readable this long after the write
     kivo::Duration report_interval{std::chrono::milliseconds(1)}; // between consecutive reports
 };
 
@@ -56,7 +56,7 @@ public:
     uint16_t usage_page = 0xFF00;
     uint16_t usage = 1;
     int interface_number = 0;
-    HidHandler handler;        // answers output reports; none: the device answers nothing
+    HidHandler handler; // answers output reports; none: the device answers nothing
     HidHandler feature_handler; // answers feature reports through hid_get_feature_report
     HidFaults faults;
 
@@ -75,7 +75,7 @@ private:
     struct Pending {
         kivo::Duration ready_at;
         Bytes bytes;
-        size_t served = 0;      // B: bytes already sent in chunks
+        size_t served = 0; // B: bytes already sent in chunks
         int empty_polls_left = 0;
     };
 

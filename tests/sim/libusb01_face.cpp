@@ -27,7 +27,7 @@ namespace sim {
 
 struct Usb01Face {
     struct Node {
-        struct usb_device dev{};
+        struct usb_device dev { };
         std::shared_ptr<Device> device;
         uint64_t generation = 0;
         std::vector<usb_config_descriptor> configs;
@@ -81,8 +81,8 @@ struct Usb01Face {
             for (const UsbInterfaceDesc& iface : config) {
                 std::vector<usb_interface_descriptor> alts;
                 for (const UsbAltSetting& a : iface)
-                    alts.push_back({USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE, a.number, a.alternate, 0, a.interface_class,
-                                    a.subclass, a.protocol, 0, nullptr, nullptr, 0});
+                    alts.push_back({USB_DT_INTERFACE_SIZE, USB_DT_INTERFACE, a.number, a.alternate, 0,
+                                    a.interface_class, a.subclass, a.protocol, 0, nullptr, nullptr, 0});
                 per_interface.push_back(std::move(alts));
             }
             node->alt_settings.push_back(std::move(per_interface));
@@ -196,7 +196,7 @@ void usb_init(void)
     ++sim::bus().usb_calls().usb_init;
 }
 
-void usb_set_debug(int) {}
+void usb_set_debug(int) { }
 
 int usb_find_busses(void) { return Usb01Face::rescan(); }
 
@@ -290,11 +290,11 @@ int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value
         return Usb01Face::fail(-EINVAL, "error sending control message");
     if (!Usb01Face::alive(dev))
         return Usb01Face::fail(-ENODEV, "error sending control message");
-    const int r = dev->device->usb.control(
-        sim::UsbApi::Libusb01,
-        {static_cast<uint8_t>(requesttype), static_cast<uint8_t>(request), static_cast<uint16_t>(value),
-         static_cast<uint16_t>(index), static_cast<uint16_t>(size)},
-        reinterpret_cast<uint8_t*>(bytes), timeout);
+    const int r = dev->device->usb.control(sim::UsbApi::Libusb01,
+                                           {static_cast<uint8_t>(requesttype), static_cast<uint8_t>(request),
+                                            static_cast<uint16_t>(value), static_cast<uint16_t>(index),
+                                            static_cast<uint16_t>(size)},
+                                           reinterpret_cast<uint8_t*>(bytes), timeout);
     return r < 0 ? Usb01Face::fail(r, "error sending control message") : r;
 }
 

@@ -134,9 +134,9 @@ struct Libusb1Face {
     {
         Bus& b = bus();
         std::unique_lock lock(b.mutex());
-        const kivo::Duration wait = tv == nullptr ? kivo::Duration(std::chrono::seconds(60))
-                                                  : std::chrono::seconds(tv->tv_sec) +
-                                                        std::chrono::microseconds(tv->tv_usec);
+        const kivo::Duration wait = tv == nullptr
+            ? kivo::Duration(std::chrono::seconds(60))
+            : std::chrono::seconds(tv->tv_sec) + std::chrono::microseconds(tv->tv_usec);
         const kivo::Duration deadline = b.clock().now() + wait;
         forget_stale(b);
         for (;;) {
@@ -341,9 +341,8 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle* handle, uint8_t re
         return LIBUSB_ERROR_INVALID_PARAM;
     if (!Libusb1Face::alive(handle->dev))
         return LIBUSB_ERROR_NO_DEVICE;
-    const int r = handle->dev->device->usb.control(sim::UsbApi::Libusb1,
-                                                  {request_type, bRequest, wValue, wIndex, wLength}, data,
-                                                  static_cast<int>(timeout));
+    const int r = handle->dev->device->usb.control(
+        sim::UsbApi::Libusb1, {request_type, bRequest, wValue, wIndex, wLength}, data, static_cast<int>(timeout));
     return r < 0 ? Libusb1Face::error_of(r) : r;
 }
 

@@ -30,13 +30,13 @@ public:
     Keys keys;
 
     struct Faults {
-        std::map<uint16_t, uint16_t> status;        // key -> the status of every answer about it
+        std::map<uint16_t, uint16_t> status; // key -> the status of every answer about it
         std::map<uint16_t, uint16_t> claimed_words; // key -> the length the size query reports
-        std::set<uint16_t> read_only;               // writes of these keys are refused
-        int silent = 0;                 // messages left unanswered (counts down; -1 for ever)
-        size_t short_by = 0;            // answers stop this many bytes early
-        bool not_vendor_event = false;  // answers carry another event code
-        bool wrong_channel = false;     // answers carry another channel byte
+        std::set<uint16_t> read_only; // writes of these keys are refused
+        int silent = 0; // messages left unanswered (counts down; -1 for ever)
+        size_t short_by = 0; // answers stop this many bytes early
+        bool not_vendor_event = false; // answers carry another event code
+        bool wrong_channel = false; // answers carry another channel byte
     } faults;
     kivo::Duration answer_delay{std::chrono::milliseconds(1)};
 

@@ -11,8 +11,8 @@ std::shared_ptr<Device> make_bccmd_device(uint16_t product_id, PsStore::Keys key
     device->usb.layout = {0xE0, {{{hci}, {audio0, audio1}, {dfu_alt_setting(2)}}}, {0, 1}};
     device->usb.ps_store = std::make_shared<PsStore>();
     device->usb.ps_store->keys = std::move(keys);
-    device->usb.dfu = std::make_shared<DfuPersona>(product_id, static_cast<uint16_t>(product_id | kManagementModeBit),
-                                                   false);
+    device->usb.dfu =
+        std::make_shared<DfuPersona>(product_id, static_cast<uint16_t>(product_id | kManagementModeBit), false);
     return device;
 }
 
@@ -20,8 +20,8 @@ std::shared_ptr<Device> make_dfu_device(uint16_t product_id, uint16_t vendor_id)
 {
     auto device = std::make_shared<Device>(product_id, vendor_id);
     device->usb.layout = dfu_mode_layout();
-    device->usb.dfu = std::make_shared<DfuPersona>(static_cast<uint16_t>(product_id & ~kManagementModeBit),
-                                                   product_id, true);
+    device->usb.dfu =
+        std::make_shared<DfuPersona>(static_cast<uint16_t>(product_id & ~kManagementModeBit), product_id, true);
     return device;
 }
 

@@ -21,8 +21,8 @@ class PsStore;
 class DfuPersona;
 
 struct UsbAltSetting {
-    uint8_t number;      // bInterfaceNumber
-    uint8_t alternate;   // bAlternateSetting
+    uint8_t number; // bInterfaceNumber
+    uint8_t alternate; // bAlternateSetting
     uint8_t interface_class;
     uint8_t subclass;
     uint8_t protocol;
@@ -56,23 +56,23 @@ enum class UsbApi { Libusb1, Libusb01 };
 struct ControlRecord {
     UsbApi api;
     ControlSetup setup;
-    Bytes data;     // host to device: the bytes sent; device to host: the bytes answered
+    Bytes data; // host to device: the bytes sent; device to host: the bytes answered
     int timeout_ms;
-    int result;     // bytes transferred, or a negative errno
+    int result; // bytes transferred, or a negative errno
 };
 
 // Scripted misbehaviour. Counters count down as they strike; -1 means for ever.
 struct UsbFaults {
     int fail_open = 0;
     int open_errno = EACCES;
-    int fail_descriptor = 0;          // libusb_get_device_descriptor fails
+    int fail_descriptor = 0; // libusb_get_device_descriptor fails
     int fail_claim = 0;
     int claim_errno = EBUSY;
-    int fail_control = 0;             // control transfers fail with control_errno (EPIPE: a stall)
+    int fail_control = 0; // control transfers fail with control_errno (EPIPE: a stall)
     int control_errno = EPIPE;
-    int fail_only_request = -1;       // >= 0: fail_control strikes only this bRequest
-    int control_timeouts = 0;         // control transfers time out after their full time-out
-    size_t interrupt_chunk = 0;       // > 0: interrupt data arrives in pieces of this size
+    int fail_only_request = -1; // >= 0: fail_control strikes only this bRequest
+    int control_timeouts = 0; // control transfers time out after their full time-out
+    size_t interrupt_chunk = 0; // > 0: interrupt data arrives in pieces of this size
 };
 
 inline constexpr uint8_t kInterruptInEndpoint = 0x81;

@@ -27,8 +27,7 @@ constexpr std::array<uint16_t, 14> kFirmware51 = {0x4D10, 0x4D20, 0x4D30, 0x4D40
                                                   0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080};
 constexpr std::array<uint16_t, 6> kFirmware21 = {0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65};
 
-template <size_t N>
-bool in(const std::array<uint16_t, N>& set, uint16_t id)
+template <size_t N> bool in(const std::array<uint16_t, N>& set, uint16_t id)
 {
     return std::find(set.begin(), set.end(), id) != set.end();
 }

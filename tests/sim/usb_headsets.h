@@ -37,16 +37,16 @@ struct BdAddr {
 
 struct UsbHeadsetPersona {
     uint16_t product_id = 0x4D10; // on the bus
-    uint16_t chip_id = 0x4D10;    // what the chip's product-id key says
+    uint16_t chip_id = 0x4D10; // what the chip's product-id key says
     std::string name = "Aldero";
     BdAddr address;
-    uint16_t version_tenths = 51;  // firmware 5.1 ...
-    uint8_t secondary_type = 0;    // ... with its secondary pair
+    uint16_t version_tenths = 51; // firmware 5.1 ...
+    uint8_t secondary_type = 0; // ... with its secondary pair
     uint8_t secondary = 0;
     std::optional<uint16_t> basic_word = 0x0119;
     std::optional<uint16_t> intercom_vox;
     std::optional<uint16_t> phone_vox;
-    std::optional<bool> edr_off;    // key 239 with the EDR-off (true) or EDR-on (false) features
+    std::optional<bool> edr_off; // key 239 with the EDR-off (true) or EDR-on (false) features
     std::optional<std::array<uint16_t, 15>> fm_block;
     std::vector<std::string> speed_dials; // one key each, a character in each word's low byte
     std::optional<uint16_t> transmit_gain;

@@ -11,8 +11,7 @@ void VirtualClock::advance(kivo::Duration d)
 void VirtualClock::advance_to(kivo::Duration t)
 {
     auto current = ticks_.load(std::memory_order_acquire);
-    while (current < t.count() && !ticks_.compare_exchange_weak(current, t.count(), std::memory_order_acq_rel)) {
-    }
+    while (current < t.count() && !ticks_.compare_exchange_weak(current, t.count(), std::memory_order_acq_rel)) { }
 }
 
 } // namespace sim

@@ -91,7 +91,8 @@ int main(int argc, char** argv)
 
     if (!options->screenshot.empty()) {
         QTimer::singleShot(options->screenshot_delay_ms, &application, [&] {
-            const bool saved = delegate.appController().window()->grab().save(QString::fromStdString(options->screenshot));
+            const bool saved =
+                delegate.appController().window()->grab().save(QString::fromStdString(options->screenshot));
             if (!saved)
                 std::fprintf(stderr, "kivo-sim-app: cannot save %s\n", options->screenshot.c_str());
             QApplication::exit(saved ? 0 : 1);

@@ -43,8 +43,8 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
             options.screenshot = args[++i];
         } else if (arg == "--screenshot-delay" && has_value) {
             const std::string& value = args[++i];
-            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(),
-                                                   options.screenshot_delay_ms);
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), options.screenshot_delay_ms);
             if (ec != std::errc() || end != value.data() + value.size() || options.screenshot_delay_ms < 0) {
                 error = "bad delay '" + value + "'";
                 return std::nullopt;

@@ -21,8 +21,11 @@ TEST(SimAppOptions, DevicesServerAndScreenshot)
 TEST(SimAppOptions, BadInputIsNamed)
 {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--device", "bt:0x3142"},
-                                                 {"--device", "hid:0x13142"}, {"--device", "hid:"},
-                                                 {"--device"}, {"--bogus"}, {"--screenshot-delay", "-5"}}) {
+                                                 {"--device", "hid:0x13142"},
+                                                 {"--device", "hid:"},
+                                                 {"--device"},
+                                                 {"--bogus"},
+                                                 {"--screenshot-delay", "-5"}}) {
         std::string error;
         EXPECT_FALSE(parse_sim_app_options(args, error));
         EXPECT_FALSE(error.empty());

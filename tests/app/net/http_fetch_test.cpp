@@ -27,8 +27,8 @@ TEST(HttpFetch, AnswersAndErrors)
         size_t bodySize;
     };
     const Case cases[] = {
-        {"list", true, 200, 10}, {"empty", true, 200, 0},   {"missing", false, 404, 0},
-        {"broken", false, 500, 0}, {"big", false, 200, 0}, {"fits", true, 200, 100},
+        {"list", true, 200, 10},   {"empty", true, 200, 0}, {"missing", false, 404, 0},
+        {"broken", false, 500, 0}, {"big", false, 200, 0},  {"fits", true, 200, 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

@@ -131,8 +131,8 @@ void LocalHttpServer::answer(int connection)
         return;
     }
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
-                             "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
-                             "\r\nConnection: close\r\n\r\n";
+        "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
+        "\r\nConnection: close\r\n\r\n";
     const std::string whole = head + reply.body;
     size_t sent = 0;
     while (sent < whole.size()) {

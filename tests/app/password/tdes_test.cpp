@@ -25,8 +25,8 @@ void expect_ecb(std::string_view key_hex, std::string_view plain, std::string_vi
     ASSERT_EQ(plain.size(), cipher.size());
     TdesContext context;
     EXPECT_EQ(tdes_set3key(context, std::span(key).subspan<0, 8>(), std::span(key).subspan<8, 8>(),
-                  std::span(key).subspan<16, 8>()),
-        0);
+                           std::span(key).subspan<16, 8>()),
+              0);
     for (size_t at = 0; at < plain.size(); at += kDesBlockSize) {
         Block in, expected, out, back;
         std::copy_n(&plain[at], kDesBlockSize, in.begin());
@@ -41,15 +41,25 @@ void expect_ecb(std::string_view key_hex, std::string_view plain, std::string_vi
 TEST(TripleDes, ThreeDistinctKeysMatchTheStandardExample)
 {
     // NIST SP 800-67, the TDEA example in ECB mode.
-    expect_ecb("0123456789ABCDEF" "23456789ABCDEF01" "456789ABCDEF0123", "The qufck brown fox jump",
-        "A826FD8CE53B855F" "CCE21C8112256FE6" "68D5C05DD9B6B900");
+    expect_ecb("0123456789ABCDEF"
+               "23456789ABCDEF01"
+               "456789ABCDEF0123",
+               "The qufck brown fox jump",
+               "A826FD8CE53B855F"
+               "CCE21C8112256FE6"
+               "68D5C05DD9B6B900");
 }
 
 TEST(TripleDes, OneKeyThreeTimesIsSingleDes)
 {
     // FIPS 81, the ECB example.
-    expect_ecb("0123456789ABCDEF" "0123456789ABCDEF" "0123456789ABCDEF", "Now is the time for all ",
-        "3FA40E8A984D4815" "6A271787AB8883F9" "893D51EC4B563B53");
+    expect_ecb("0123456789ABCDEF"
+               "0123456789ABCDEF"
+               "0123456789ABCDEF",
+               "Now is the time for all ",
+               "3FA40E8A984D4815"
+               "6A271787AB8883F9"
+               "893D51EC4B563B53");
 }
 
 } // namespace

@@ -12,9 +12,7 @@ TEST(UrlPercentEncode, KeepsUnreservedCharactersAndEscapesTheRest)
         const char* text;
         const char* encoded;
     } cases[] = {
-        {"a/b", "a%2Fb"}, {"9", "9"}, {"", ""},
-        {"Az09-._~ +=", "Az09-._%7E%20%2B%3D"},
-        {"\xC3\xA9", "%C3%A9"},
+        {"a/b", "a%2Fb"}, {"9", "9"}, {"", ""}, {"Az09-._~ +=", "Az09-._%7E%20%2B%3D"}, {"\xC3\xA9", "%C3%A9"},
     };
     for (const auto& c : cases) {
         char out[64] = {};

@@ -20,8 +20,9 @@ class CameraVolumeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path() / ("camera_volume_" + std::to_string(::getpid()) + "_" +
-                                             testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ = fs::temp_directory_path() /
+            ("camera_volume_" + std::to_string(::getpid()) + "_" +
+             testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         fs::create_directories(root_ / "sys" / "block");
         system_.mount_table = root_ / "mounts";
@@ -50,10 +51,11 @@ protected:
         }
         return dir;
     }
-    void mount(const std::string& device, const std::string& mount_point_as_listed, const std::string& options = "rw,nosuid")
+    void mount(const std::string& device, const std::string& mount_point_as_listed,
+               const std::string& options = "rw,nosuid")
     {
-        std::ofstream(system_.mount_table, std::ios::app) << device << ' ' << mount_point_as_listed << " vfat "
-                                                          << options << " 0 0\n";
+        std::ofstream(system_.mount_table, std::ios::app)
+            << device << ' ' << mount_point_as_listed << " vfat " << options << " 0 0\n";
     }
     std::string find(int product = kCamera) const { return getCameraDiskPath(product, system_); }
 
@@ -78,11 +80,11 @@ TEST_F(CameraVolumeTest, VolumesThatDoNotQualifyAreSkippedInMountOrder)
     add_disk("sdc", true, "sdc1");
     add_disk("sdd", true, "sdd1");
     add_disk("sde", true); // a card without a partition table
-    mount("/dev/sda2", add_volume("media/rider/FIXED").string());       // not removable
-    mount("/dev/sdb1", add_volume("media/rider/RO").string(), "ro");     // read-only
-    mount("/dev/sdc1", add_volume("mnt/card").string());                 // not mounted for the user
+    mount("/dev/sda2", add_volume("media/rider/FIXED").string()); // not removable
+    mount("/dev/sdb1", add_volume("media/rider/RO").string(), "ro"); // read-only
+    mount("/dev/sdc1", add_volume("mnt/card").string()); // not mounted for the user
     mount("/dev/sdd1", add_volume("media/rider/EMPTY", false).string()); // no marker
-    mount("tmpfs", add_volume("media/rider/TMP").string());              // no block device
+    mount("tmpfs", add_volume("media/rider/TMP").string()); // no block device
     fs::path card = add_volume("run/media/rider/CAM");
     mount("/dev/sde", card.string());
     mount("/dev/sdb1", add_volume("media/rider/LATER").string());
@@ -102,9 +104,9 @@ TEST_F(CameraVolumeTest, NothingForOtherProductsMissingTablesOrTheMediaRootItsel
     add_disk("sdb", true, "sdb1");
     fs::path card = add_volume("media/rider/CARD");
     mount("/dev/sdb1", card.string());
-    EXPECT_EQ(find(0x3142), "");   // not a camera
-    EXPECT_EQ(find(0x5510), "");   // a camera product without a marker
-    EXPECT_EQ(find(0x5580), "");   // another camera's marker
+    EXPECT_EQ(find(0x3142), ""); // not a camera
+    EXPECT_EQ(find(0x5510), ""); // a camera product without a marker
+    EXPECT_EQ(find(0x5580), ""); // another camera's marker
 
     fs::path media = add_volume("media");
     std::ofstream(system_.mount_table, std::ios::trunc) << "/dev/sdb1 " << media.string() << " vfat rw 0 0\n";

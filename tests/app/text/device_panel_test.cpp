@@ -54,9 +54,9 @@ TEST(DevicePanel, NothingRecognizedShowsTheEmblemAndTheLanguagePair)
         std::string name, version;
     };
     const Case cases[] = {
-        {kEnglish, "No device", "recognized"},  {kFrench, "Aucun appareil", "n'est reconnu"},
+        {kEnglish, "No device", "recognized"},   {kFrench, "Aucun appareil", "n'est reconnu"},
         {kJapanese, "デバイスが", "ありません"}, {kPolish, "BRAK urządzenia", "Rozpoznane"},
-        {13, "No device", "recognized"},        {-1, "No device", "recognized"},
+        {13, "No device", "recognized"},         {-1, "No device", "recognized"},
     };
     const KIVOBluetoothDeviceData data = device(0x4D10, "Aldero", {1, 2, 0, 0});
     for (const Case& c : cases) {
@@ -140,7 +140,8 @@ TEST(DevicePanel, VersionLineFollowsTheSecondaryTypeAndTheProduct)
         {0x5345, {9, 9, 0, 0}, {1, 2, 0, 7}, {1, 2, 0, 8}, "v1.2.7 / v1.2.8"},
     };
     for (const Case& c : cases) {
-        const DevicePanel panel = recognized_device_panel(recognized(), device(c.product, "Name", c.main, c.first, c.second));
+        const DevicePanel panel =
+            recognized_device_panel(recognized(), device(c.product, "Name", c.main, c.first, c.second));
         EXPECT_EQ(panel.versionLine, c.version) << std::hex << c.product;
     }
 }

@@ -22,7 +22,7 @@ std::string hold(const std::string& key) { return "Press and hold the " + key + 
 std::string replug(const std::string& key)
 {
     return "Unplug the USB cable from the USB port and plug it back by pressing and holding the " + key +
-           " until this message disappears.";
+        " until this message disappears.";
 }
 std::string hold_two(const std::string& a, const std::string& b)
 {
@@ -110,7 +110,8 @@ TEST(InstructionTexts, FollowTheInterfaceLanguageWithEnglishOutsideTheTable)
     for (ManagerLanguage outside : {13, -1, 0x7FFFFFFF}) {
         EXPECT_EQ(InstructionTexts::getMessageBoxFirstButton(0x2010, outside), hold("[-] Button"));
         EXPECT_EQ(InstructionTexts::getMessageBoxFailureFirstButton(0x4D10, outside), replug("Phone Button"));
-        EXPECT_EQ(InstructionTexts::getMessageBoxSecondButton(0x5210, outside), hold_two("PTT Button", "Pairing Button"));
+        EXPECT_EQ(InstructionTexts::getMessageBoxSecondButton(0x5210, outside),
+                  hold_two("PTT Button", "Pairing Button"));
         EXPECT_EQ(InstructionTexts::getMessageBoxFileCreationFailed(outside),
                   InstructionTexts::getMessageBoxFileCreationFailed(kEnglish));
     }
@@ -132,9 +133,9 @@ TEST(InstructionTexts, TranslationsKeepThePlaceholdersAndLines)
 {
     using namespace text_tables;
     const std::map<std::string, const Translated*> formats = {
-        {"unplug and replug", &kUnplugAndReplug},      {"press and hold", &kPressAndHoldKey},
-        {"replug holding", &kReplugHoldingKey},        {"press and hold two", &kPressAndHoldTwoKeys},
-        {"switch off and on", &kSwitchOffAndOn},       {"camera steps", &kCameraReconnectSteps},
+        {"unplug and replug", &kUnplugAndReplug},   {"press and hold", &kPressAndHoldKey},
+        {"replug holding", &kReplugHoldingKey},     {"press and hold two", &kPressAndHoldTwoKeys},
+        {"switch off and on", &kSwitchOffAndOn},    {"camera steps", &kCameraReconnectSteps},
         {"backup file failed", &kBackupFileFailed},
     };
     for (const auto& [name, text] : formats) {

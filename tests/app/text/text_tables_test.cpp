@@ -106,8 +106,8 @@ std::vector<Table> all_tables()
     for (const ByMode* by_mode : {&kModeTitles, &kProcessing, &kSuccess, &kFailure})
         for (std::size_t i = 0; i < by_mode->size(); ++i)
             if ((*by_mode)[i])
-                tables.push_back({"mode " + std::to_string(i + kFirstMode) + " " + (*by_mode)[i]->english,
-                                  (*by_mode)[i]});
+                tables.push_back(
+                    {"mode " + std::to_string(i + kFirstMode) + " " + (*by_mode)[i]->english, (*by_mode)[i]});
     return tables;
 }
 

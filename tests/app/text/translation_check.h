@@ -19,7 +19,11 @@ inline bool valid_utf8(std::string_view s)
     std::size_t i = 0;
     while (i < s.size()) {
         auto lead = static_cast<unsigned char>(s[i]);
-        std::size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : 4;
+        std::size_t extra = lead < 0x80 ? 0
+            : (lead >> 5) == 0x6        ? 1
+            : (lead >> 4) == 0xE        ? 2
+            : (lead >> 3) == 0x1E       ? 3
+                                        : 4;
         if (extra == 4 || i + extra >= s.size())
             return false;
         for (std::size_t k = 1; k <= extra; ++k)
