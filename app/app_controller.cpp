@@ -41,8 +41,6 @@ QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
 bool in(int value, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), value) != set.end(); }
 
-bool is_settings_mode(int mode) { return mode >= kModeSettings && mode <= kModeSpeedDial; }
-
 // Settings pages a device reaches only through its speed-dial page.
 bool opens_speed_dial_first(int product, const KIVOBluetoothDeviceData& data)
 {
@@ -180,7 +178,7 @@ void KIVOBluetoothManagerAppController::initializeObject()
         configurationReader_(*this);
     languageManager_ = AppText::tavk_language_manager_index_with_default(strLanguageManager_, true);
     // A voice-prompt-only language cannot be the interface's.
-    if (languageManager_ >= kStatusLanguageCount || languageManager_ < 0)
+    if (languageManager_ >= kivo::kStatusLanguageCount || languageManager_ < 0)
         languageManager_ = kivo::kEnglish;
 
     setControlsFont();
@@ -428,7 +426,7 @@ void KIVOBluetoothManagerAppController::setControls()
     ui.btnDeviceRecognition->setChecked(mode_ == kModeRecognition);
     ui.btnFirmwareUpdate->setChecked(mode_ == kModeUpdate);
     ui.btnFirmwareRestore->setChecked(mode_ == kModeRestore);
-    ui.btnDeviceSettings->setChecked(is_settings_mode(mode_));
+    ui.btnDeviceSettings->setChecked(kivo::is_settings_mode(mode_));
     // The restore button stays hidden; the settings button takes its place in the column.
     ui.btnFirmwareRestore->hide();
 
@@ -478,7 +476,7 @@ void KIVOBluetoothManagerAppController::setControls()
             break;
         case kModeUpdate:
         case kModeRestore:
-            if (usb_status_in_management_mode(usbStatus()) || settingsExcluded())
+            if (kivo::usb_status_in_management_mode(usbStatus()) || settingsExcluded())
                 ui.btnDeviceSettings->setEnabled(false);
             if (mode_ == kModeRestore && restore_->restorePossible() && restore_->tabCount() >= 2)
                 layOutPageTitleTabs(restore_->tabIndexSelected());
@@ -877,7 +875,7 @@ void KIVOBluetoothManagerAppController::moveToFirstPage()
 {
     if (refuseAction())
         return;
-    if (is_settings_mode(mode_) && tabCount() == 2 && tabIndexSelected() == 1) {
+    if (kivo::is_settings_mode(mode_) && tabCount() == 2 && tabIndexSelected() == 1) {
         setTabIndexSelected(0);
         openSettingsTab(tabAt(0));
     } else if (mode_ == kModeRestore && restore_->tabCount() == 2 && restore_->tabIndexSelected() == 1) {
@@ -892,7 +890,7 @@ void KIVOBluetoothManagerAppController::moveToSecondPage()
     // Leaves an open list alone: with three tabs this toggles it.
     if (onProcessing())
         return;
-    if (is_settings_mode(mode_)) {
+    if (kivo::is_settings_mode(mode_)) {
         if (tabCount() == 2) {
             setTabIndexSelected(1);
             setControls();
@@ -919,7 +917,7 @@ void KIVOBluetoothManagerAppController::changeSelectionListTabs(int index)
         return;
     listTabsOpened_ = false;
     enableListTabsTo(false);
-    if (is_settings_mode(mode_) && index >= 0 && index < tabCount() && index != tabIndexSelected()) {
+    if (kivo::is_settings_mode(mode_) && index >= 0 && index < tabCount() && index != tabIndexSelected()) {
         setTabIndexSelected(index);
         openSettingsTab(tabAt(index));
     } else if (mode_ == kModeRestore && index >= 0 && index < restore_->tabCount()) {
@@ -993,14 +991,11 @@ void KIVOBluetoothManagerAppController::setStrStatus_In(const std::string& text,
     strStatus_.set(text, language);
 }
 
-void KIVOBluetoothManagerAppController::setStrStatusAll(const StatusTextSet& texts) { strStatus_.set_all(texts); }
+void KIVOBluetoothManagerAppController::setStrStatusAll(const kivo::StatusTextSet& texts) { strStatus_.set_all(texts); }
 
 void KIVOBluetoothManagerAppController::fillStatusSet(const std::function<std::string(int language)>& text_of)
 {
-    StatusTextSet texts;
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        texts[static_cast<size_t>(language)] = text_of(language);
-    strStatus_.set_all(texts);
+    strStatus_.set_all(kivo::status_in_every_language(text_of));
 }
 
 std::string KIVOBluetoothManagerAppController::getStatusDefault()

@@ -15,9 +15,10 @@
 #include <string>
 #include <thread>
 
-#include "app/status_text_set.h"
+#include "app/text/status_text_set.h"
+#include "common/page_ids.h"
 #include "device/device_data.h"
-#include "link/usb_products.h"
+#include "device/device_session.h"
 
 class DetailViewController;
 class KeyedArchiver;
@@ -30,19 +31,6 @@ class SettingsPageBase;
 class UpdatePageBase;
 class QPushButton;
 class QShortcut;
-
-// Page modes.
-enum DetailMode : int {
-    kModeNone = 0,
-    kModeManagerUpdate = 2,
-    kModeHome = 3,
-    kModeRecognition = 4,
-    kModeUpdate = 5,
-    kModeRestore = 6,
-    kModeSettings = 7,
-    kModeSecondSettings = 8,
-    kModeSpeedDial = 9,
-};
 
 class KIVOBluetoothManagerAppController;
 
@@ -278,8 +266,8 @@ public:
     std::string getStrStatus() const;
     void setStrStatus_In(const std::string& text, int language);
     // Stores a whole set at once (workers hand theirs over this way).
-    void setStrStatusAll(const StatusTextSet& texts);
-    StatusTextSet strStatus() const { return strStatus_.snapshot(); }
+    void setStrStatusAll(const kivo::StatusTextSet& texts);
+    kivo::StatusTextSet strStatus() const { return strStatus_.snapshot(); }
     std::string getStatusDefault();
     std::string getStatusProcessing();
     std::string getStatusSuccess();
@@ -385,6 +373,6 @@ private:
     std::thread::id mainThread_ = std::this_thread::get_id();
     std::array<QShortcut*, 3> listTabShortcuts_{};
     ConfigurationReader configurationReader_;
-    StatusTexts strStatus_;
+    kivo::StatusTexts strStatus_;
     std::atomic<int> messageBoxStatus_{0};
 };

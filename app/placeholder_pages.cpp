@@ -100,7 +100,7 @@ void PlaceholderUpdatePage::initializeObjectWithDefaultStatus(bool)
 bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
     const auto* app = appController();
-    return usb_status_in_management_mode(app->usbStatus()) ||
+    return kivo::usb_status_in_management_mode(app->usbStatus()) ||
         settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
 }
 

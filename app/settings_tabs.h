@@ -3,13 +3,7 @@
 
 #include <array>
 
-// Tab ids: which settings page a tab opens.
-enum SettingsTabId : int {
-    kTabNone = 0,
-    kTabDeviceSettings = 1, // mode 7
-    kTabSpeedDial = 2, // mode 9
-    kTabSecondSettings = 3, // mode 8 (FM radio)
-};
+#include "common/page_ids.h"
 
 struct SettingsTabs {
     int count = 0;

@@ -11,7 +11,7 @@
 #include "app/text/product_names.h"
 #include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
-#include "link/usb_products.h"
+#include "device/device_session.h"
 
 using kivo::AppText;
 using kivo::RecognitionTexts;
@@ -58,13 +58,13 @@ void DeviceRecognitionViewController::initializeObject()
     app->reflectShortcuts();
     if (app->restartToRecover()) {
         const int mode = app->modeRestartToRecover();
-        StatusTextSet texts;
-        for (int language = 0; language < kStatusLanguageCount; ++language)
-            texts[static_cast<size_t>(language)] =
-                kivo::fill_format("%@. %@",
-                                  {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
-                                   AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
-        showStatusSet(texts, true);
+        showStatusSet(kivo::status_in_every_language([&](int language) {
+                          return kivo::fill_format(
+                              "%@. %@",
+                              {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
+                               AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
+                      }),
+                      true);
     } else {
         app->setStatus_withWarning(app->getStrStatus(), false);
     }
@@ -211,7 +211,7 @@ void DeviceRecognitionViewController::threadMethodRecognize(kivo::RecognitionRun
     resultThreadRecognize_.store(result, std::memory_order_release);
 }
 
-void DeviceRecognitionViewController::showStatusSet(const StatusTextSet& texts, bool warning)
+void DeviceRecognitionViewController::showStatusSet(const kivo::StatusTextSet& texts, bool warning)
 {
     auto* app = appController();
     app->setStrStatusAll(texts);
@@ -224,15 +224,13 @@ void DeviceRecognitionViewController::showFailure(const std::string& format, boo
 {
     const auto* app = appController();
     const int mode = app->mode(), usb = app->usbStatus();
-    StatusTextSet texts;
-    for (int language = 0; language < kStatusLanguageCount; ++language) {
-        const std::string failure = AppText::tavk_status_failure_usb_in(mode, usb, language);
-        const std::string& cause = strStatusThreadRecognize_[static_cast<size_t>(language)];
-        texts[static_cast<size_t>(language)] = with_code_letter
-            ? kivo::fill_format(format, {failure, cause, kRecognitionFailureTag})
-            : kivo::fill_format(format, {failure, cause});
-    }
-    showStatusSet(texts, true);
+    showStatusSet(kivo::status_in_every_language([&](int language) {
+                      const std::string failure = AppText::tavk_status_failure_usb_in(mode, usb, language);
+                      const std::string& cause = strStatusThreadRecognize_[static_cast<size_t>(language)];
+                      return with_code_letter ? kivo::fill_format(format, {failure, cause, kRecognitionFailureTag})
+                                              : kivo::fill_format(format, {failure, cause});
+                  }),
+                  true);
 }
 
 void DeviceRecognitionViewController::timerMethodRecognize()
@@ -278,17 +276,16 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
     auto* app = appController();
     app->setControls();
     const int usb = app->usbStatus();
-    const bool management_mode = usb_status_in_management_mode(usb);
+    const bool management_mode = kivo::usb_status_in_management_mode(usb);
     // The worker's texts become the controller's, so that a language change shows them again.
     auto show_worker_status = [&] {
         app->setStrStatusAll(strStatusThreadRecognize_);
         app->setStatus_withWarning(status, warning);
     };
     auto show_success_of = [&](int mode, bool with_warning) {
-        StatusTextSet texts;
-        for (int language = 0; language < kStatusLanguageCount; ++language)
-            texts[static_cast<size_t>(language)] = AppText::tavk_status_success_usb_in(mode, usb, language);
-        showStatusSet(texts, with_warning);
+        showStatusSet(kivo::status_in_every_language(
+                          [&](int language) { return AppText::tavk_status_success_usb_in(mode, usb, language); }),
+                      with_warning);
     };
 
     if (callerMode_ > 100) {

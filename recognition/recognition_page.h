@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/page_bases.h"
-#include "app/status_text_set.h"
+#include "app/text/status_text_set.h"
 #include "app/worker_run.h"
 #include "recognition/recognition_run.h"
 #include "ui_device_recognition_view.h"
@@ -50,7 +50,7 @@ private:
     void timerMethodRecognize();
     kivo::RecognitionRun runFromController(std::optional<KIVOBluetoothDeviceData> info) const;
     void showFailure(const std::string& format, bool with_code_letter);
-    void showStatusSet(const StatusTextSet& texts, bool warning);
+    void showStatusSet(const kivo::StatusTextSet& texts, bool warning);
 
     QWidget* view_;
     Ui::DeviceRecognitionView ui_;
@@ -60,7 +60,7 @@ private:
     // Written by the worker; read on the main thread once the result is above 0 (the result is
     // stored last, with release).
     std::atomic<int> resultThreadRecognize_{kivo::kRecognitionRunning};
-    StatusTextSet strStatusThreadRecognize_;
+    kivo::StatusTextSet strStatusThreadRecognize_;
     bool doWarnThreadRecognize_ = false;
     kivo::WorkerRun worker_;
 };

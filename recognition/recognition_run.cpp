@@ -39,11 +39,11 @@ int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDevi
 void status_recognized(RecognitionRun& run, std::string_view link_text)
 {
     const int usb_status = run.controller.usbStatus;
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] =
-            fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
-                        {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
-                         AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+    run.strStatus = status_in_every_language([&](int language) {
+        return fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
+                           {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
+                            AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+    });
 }
 
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "app/settings_tabs.h"
-#include "app/status_text_set.h"
+#include "app/text/status_text_set.h"
 #include "device/device_data.h"
 
 namespace kivo {

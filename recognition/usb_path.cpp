@@ -47,16 +47,12 @@ struct UsbPass {
 
 enum class SlotEnd { NextSlot, EndOfPath };
 
-void fill_status(RecognitionRun& run, const auto& text_in)
-{
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] = text_in(language);
-}
-
 // "%@ [%d]": why the path failed, and the code that says where.
 void fail_with_code(RecognitionRun& run, std::string (*reason_in)(ManagerLanguage), int code)
 {
-    fill_status(run, [&](int language) { return fill_format("%@ [%d]", {reason_in(language), code}); });
+    run.strStatus = status_in_every_language([&](int language) {
+        return fill_format("%@ [%d]", {reason_in(language), code});
+    });
     run.doWarn = true;
 }
 
@@ -156,8 +152,8 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
 
     if (run.saved && device.selected) {
         if (const std::optional<uint16_t> failed = write_back_usb_settings(c.deviceTarget, *run.saved)) {
-            fill_status(
-                run, [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
+            run.strStatus = status_in_every_language(
+                [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
             run.doWarn = true;
             c.usbStatus = 0;
             return SlotEnd::EndOfPath;

@@ -8,7 +8,7 @@
 #include "app/text/product_names.h"
 #include "app/text/tables/device_panel.h"
 #include "app/text/text_format.h"
-#include "link/usb_products.h"
+#include "device/device_session.h"
 
 namespace kivo {
 

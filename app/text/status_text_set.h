@@ -7,8 +7,19 @@
 #include <mutex>
 #include <string>
 
+namespace kivo {
+
 inline constexpr int kStatusLanguageCount = 13;
 using StatusTextSet = std::array<std::string, kStatusLanguageCount>;
+
+// The set whose entry for each interface language is text_of(language).
+template <typename TextOf> StatusTextSet status_in_every_language(TextOf&& text_of)
+{
+    StatusTextSet texts;
+    for (int language = 0; language < kStatusLanguageCount; ++language)
+        texts[static_cast<std::size_t>(language)] = text_of(language);
+    return texts;
+}
 
 class StatusTexts {
 public:
@@ -23,3 +34,5 @@ private:
     mutable std::mutex mutex_;
     StatusTextSet texts_;
 };
+
+} // namespace kivo

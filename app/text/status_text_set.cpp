@@ -1,5 +1,6 @@
-#include "app/status_text_set.h"
+#include "app/text/status_text_set.h"
 
+namespace kivo {
 namespace {
 int entry(int language) { return language >= 0 && language < kStatusLanguageCount ? language : 0; }
 } // namespace
@@ -35,3 +36,5 @@ void StatusTexts::clear()
     std::lock_guard lock(mutex_);
     texts_ = {};
 }
+
+} // namespace kivo
