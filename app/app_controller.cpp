@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "app/address_opener.h"
+#include "app/camera_card/camera_card_finder.h"
 #include "app/data_folders.h"
 #include "app/home_page.h"
 #include "app/main_button.h"
@@ -22,7 +23,6 @@
 #include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
-#include "app/text/camera_volume.h"
 #include "app/text/device_panel.h"
 #include "app/text/product_names.h"
 #include "app/text/text_format.h"

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "app/app_controller.h"
+#include "app/camera_card/camera_card_finder.h"
 #include "app/text/app_text.h"
-#include "app/text/camera_volume.h"
 #include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
 #include "common/manager_version.h"

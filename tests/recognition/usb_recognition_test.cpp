@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/camera_card/camera_card_finder.h"
 #include "app/settings_tabs.h"
-#include "app/text/camera_volume.h"
 #include "tests/recognition/recognition_fixture.h"
 #include "tests/sim/usb_headsets.h"
 

@@ -1,36 +1,19 @@
-#include "app/text/camera_volume.h"
+#include "app/camera_card/camera_card_finder.h"
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <fstream>
 #include <sstream>
 #include <string_view>
+
+#include "device/products/camera_cards.h"
 
 namespace kivo {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CameraMarker {
-    int product_id;
-    const char* path;
-};
-
-// The newer cameras keep their firmware version in MISC/version.conf; the older ones have a
-// version file of their own in the volume root.
-constexpr std::array<CameraMarker, 8> kCameraMarkers{{
-    {0x3020, "LUMORA/LUMORA.VER"},
-    {0x3040, "MISC/version.conf"},
-    {0x3060, "MISC/version.conf"},
-    {0x3232, "MISC/version.conf"},
-    {0x3233, "MISC/version.conf"},
-    {0x5570, "MISC/version.conf"},
-    {0x5576, "MISC/version.conf"},
-    {0x5580, "wispenpro.bin"},
-}};
 
 struct MountEntry {
     std::string device;
@@ -134,13 +117,7 @@ VolumeSystem& camera_volume_system()
     return system;
 }
 
-std::string camera_marker(int product_id)
-{
-    for (const CameraMarker& marker : kCameraMarkers)
-        if (marker.product_id == product_id)
-            return marker.path;
-    return {};
-}
+std::string camera_marker(int product_id) { return std::string(products::camera_card_marker(product_id)); }
 
 std::string getCameraDiskPath(int device_target, const VolumeSystem& system)
 {

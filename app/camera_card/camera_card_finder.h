@@ -1,7 +1,8 @@
 #pragma once
 // Finds the mounted memory card of a camera product. A volume counts when it is mounted for the
 // user (below one of the user mount roots), its block device is removable, it is mounted writable
-// and it holds the product's marker file. Cheap enough to be polled once a second.
+// and it holds the product's marker file (device/products/camera_cards.h). Cheap enough to be
+// polled once a second, and free of Qt: workers poll it.
 
 #include <filesystem>
 #include <string>

@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/text/camera_volume.h"
+#include "app/camera_card/camera_card_finder.h"
 
 using namespace kivo;
 namespace fs = std::filesystem;
