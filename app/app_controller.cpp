@@ -20,7 +20,6 @@
 #include "app/page_bases.h"
 #include "app/resource_images.h"
 #include "app/server_choice.h"
-#include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/device_panel.h"
@@ -30,6 +29,10 @@
 #include "common/addresses.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
+#include "device/products/restore_without_settings.h"
+#include "device/products/settings_tabs.h"
+#include "device/products/speed_dial_first.h"
+#include "device/products/without_settings_pages.h"
 #include "link/usb_link.h"
 
 using kivo::AppText;
@@ -38,20 +41,6 @@ using kivo::ProductNames;
 namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
-
-bool in(int value, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), value) != set.end(); }
-
-// Settings pages a device reaches only through its speed-dial page.
-bool opens_speed_dial_first(int product, const KIVOBluetoothDeviceData& data)
-{
-    if (in(product, {0x4111, 0x4112, 0x6600, 0x6610, 0x6700}))
-        return true;
-    if (in(product, {0x6480, 0x6481, 0x6490, 0x6491, 0x6620}))
-        return data.compareVersionUpToMinorWithMajor_Minor(1, 1) < 0;
-    if (in(product, {0x6460, 0x6461}))
-        return data.compareVersionUpToMinorWithMajor_Minor(2, 1) < 0;
-    return false;
-}
 
 } // namespace
 
@@ -413,7 +402,7 @@ void KIVOBluetoothManagerAppController::switchDetailViewWithViewController(Detai
 
 bool KIVOBluetoothManagerAppController::settingsExcluded() const
 {
-    return settings_excluded(deviceTarget(), data_.deviceVersionMajor(), data_.deviceVersionMinor());
+    return kivo::settings_excluded(deviceTarget(), data_.deviceVersionMajor(), data_.deviceVersionMinor());
 }
 
 void KIVOBluetoothManagerAppController::setControls()
@@ -480,7 +469,7 @@ void KIVOBluetoothManagerAppController::setControls()
                 ui.btnDeviceSettings->setEnabled(false);
             if (mode_ == kModeRestore && restore_->restorePossible() && restore_->tabCount() >= 2)
                 layOutPageTitleTabs(restore_->tabIndexSelected());
-            if (mode_ == kModeRestore && in(deviceTarget(), {0x6816, 0x6831, 0x6839, 0x6840, 0x6A01, 0x6A02, 0x6A04}))
+            if (mode_ == kModeRestore && kivo::restore_without_settings(deviceTarget()))
                 ui.btnDeviceSettings->setEnabled(false);
             break;
         case kModeSettings:
@@ -699,21 +688,6 @@ bool KIVOBluetoothManagerAppController::haveNewManagerUpdate() const
                                           managerLatestVersionSecondary());
 }
 
-bool kivo::is_device_target_same_as(int device_target, int product_id)
-{
-    if (product_id == device_target)
-        return true;
-    // (found, selected): products found under another id than the one selected. The last three
-    // report their chip's id, not the id they show on the bus.
-    static const std::pair<int, int> same[] = {
-        {0x4D35, 0x4D05}, {0x4D55, 0x4D05}, {0x4D45, 0x4D15}, {0x4D65, 0x4D15}, {0x4D30, 0x4D10},
-        {0x4D40, 0x4D10}, {0x5050, 0x5040}, {0x5060, 0x5010}, {0x5061, 0x5010}, {0x5070, 0x5020},
-        {0x5080, 0x5030}, {0x6020, 0x6021}, {0x6022, 0x6023}, {0x6024, 0x6025},
-    };
-    return std::any_of(std::begin(same), std::end(same),
-                       [&](const auto& pair) { return pair.first == product_id && pair.second == device_target; });
-}
-
 int KIVOBluetoothManagerAppController::compareOsVersionWithVersionPrimary_VersionSecondary(int primary,
                                                                                            int secondary) const
 {
@@ -744,7 +718,7 @@ void KIVOBluetoothManagerAppController::
     SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
         int& count, std::array<int, 3>& tabs, int& selected, int product_id, int major, int minor, int fm_radio)
 {
-    const SettingsTabs result = settings_tabs_for(product_id, major, minor, fm_radio);
+    const kivo::SettingsTabs result = kivo::settings_tabs_for(product_id, major, minor, fm_radio);
     count = result.count;
     tabs = result.tabs;
     selected = 0;
@@ -765,13 +739,11 @@ void KIVOBluetoothManagerAppController::setTabsForDevice(int product_id, int maj
 
 int KIVOBluetoothManagerAppController::GetTabIndexWith(int mode) const
 {
-    const int tab = settings_tab_of_mode(mode);
-    if (tab == 0)
-        return -1;
-    for (int i = 0; i < tabCount() && i < 3; ++i)
-        if (tabAt(i) == tab)
-            return i;
-    return -1;
+    kivo::SettingsTabs tabs;
+    tabs.count = tabCount();
+    for (int i = 0; i < 3; ++i)
+        tabs.tabs[static_cast<size_t>(i)] = tabAt(i);
+    return kivo::tab_index_of_mode(tabs, mode);
 }
 
 // ---- Actions -----------------------------------------------------------------------------------
@@ -815,7 +787,7 @@ void KIVOBluetoothManagerAppController::deviceSettings()
 {
     if (refuseAction())
         return;
-    if (opens_speed_dial_first(deviceTarget(), data_))
+    if (kivo::settings_open_on_speed_dial(deviceTarget(), data_.deviceVersionMajor(), data_.deviceVersionMinor()))
         setDeviceSettingsSpeedDialWithStatus(true);
     else if (!settingsExcluded())
         setDeviceSettingsWithStatus(true);

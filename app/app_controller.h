@@ -19,6 +19,7 @@
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
+#include "device/products/same_product.h"
 
 class DetailViewController;
 class KeyedArchiver;
@@ -45,13 +46,6 @@ struct PageFactory {
 
 // Stand-ins for the pages that are not built yet.
 PageFactory placeholder_page_factory();
-
-namespace kivo {
-// Whether a connected device that identifies itself as product_id is the selected device_target:
-// the same id, or a product that is found under another id than the one selected. Workers ask this
-// with the target they read from the controller.
-bool is_device_target_same_as(int device_target, int product_id);
-} // namespace kivo
 
 class KIVOBluetoothManagerAppController : public QObject {
     Q_OBJECT

@@ -7,35 +7,34 @@
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
+#include "device/products/home_selection.h"
 
 using kivo::AppText;
 
 namespace {
 
-// Selected unless the configuration holds another product.
-constexpr int kOemHeadset = 0x3142;
-// An older id of the same product.
-constexpr int kRenamedProduct = 0x4010;
-constexpr int kRenamedProductNow = 0x4D10;
+using kivo::kPreselectedProduct;
+using kivo::kRenamedProduct;
+using kivo::kRenamedProductNow;
 
-// The model buttons of earlier releases; the page keeps them, always hidden.
+// The model buttons of earlier releases; the page keeps them, always hidden. Their products are
+// kivo::kLegacyModelProducts, in this order.
 struct LegacyModel {
     QPushButton* Ui::DeviceSelectionView::*button;
     QLabel* Ui::DeviceSelectionView::*background;
-    int productId;
 };
 using V = Ui::DeviceSelectionView;
 constexpr LegacyModel kLegacyModels[] = {
-    {&V::btnAldero, &V::bgAldero, 0x4D10},       {&V::btnAlderoR, &V::bgAlderoR, 0x4D20},
-    {&V::btnGalvex, &V::bgGalvex, 0x2020},       {&V::btnBirchel, &V::bgBirchel, 0x4D05},
-    {&V::btnBirchelFM, &V::bgBirchelFM, 0x4D15}, {&V::btnCedrin, &V::bgCedrin, 0x4020},
-    {&V::btnHailor, &V::bgHailor, 0x2010},       {&V::btnDovrin, &V::bgDovrin, 0x4030},
-    {&V::btnDALVOR, &V::bgDALVOR, 0x4010},       {&V::btnElmora, &V::bgElmora, 0x5010},
-    {&V::btnElmoraS, &V::bgElmoraS, 0x5020},     {&V::btnElmoraH, &V::bgElmoraH, 0x5030},
-    {&V::btnElmoraHFM, &V::bgElmoraHFM, 0x5040}, {&V::btnISLORA, &V::bgISLORA, 0x4110},
-    {&V::btnYewdel, &V::bgYewdel, 0x5210},       {&V::btnXandel, &V::bgXandel, 0x5310},
-    {&V::btnWrenna, &V::bgWrenna, 0x3010},       {&V::btnVessra, &V::bgVessra, 0x4120},
+    {&V::btnAldero, &V::bgAldero},       {&V::btnAlderoR, &V::bgAlderoR},     {&V::btnGalvex, &V::bgGalvex},
+    {&V::btnBirchel, &V::bgBirchel},     {&V::btnBirchelFM, &V::bgBirchelFM}, {&V::btnCedrin, &V::bgCedrin},
+    {&V::btnHailor, &V::bgHailor},       {&V::btnDovrin, &V::bgDovrin},       {&V::btnDALVOR, &V::bgDALVOR},
+    {&V::btnElmora, &V::bgElmora},       {&V::btnElmoraS, &V::bgElmoraS},     {&V::btnElmoraH, &V::bgElmoraH},
+    {&V::btnElmoraHFM, &V::bgElmoraHFM}, {&V::btnISLORA, &V::bgISLORA},       {&V::btnYewdel, &V::bgYewdel},
+    {&V::btnXandel, &V::bgXandel},       {&V::btnWrenna, &V::bgWrenna},       {&V::btnVessra, &V::bgVessra},
 };
+static_assert(std::size(kLegacyModels) == kivo::kLegacyModelProducts.size());
+
+int legacy_product(std::size_t index) { return kivo::kLegacyModelProducts[index]; }
 
 } // namespace
 
@@ -44,12 +43,13 @@ DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManage
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
-    ui_.btnHome->setIcon(QIcon(kivo::images::product_picture(kivo::product_picture(kOemHeadset, 0), {240, 180})));
+    ui_.btnHome->setIcon(
+        QIcon(kivo::images::product_picture(kivo::product_picture(kPreselectedProduct, 0), {240, 180})));
     connect(ui_.btnHome, &QPushButton::clicked, this, [this] { btnHomeClick(ui_.btnHome); });
     connect(ui_.btnNext, &QPushButton::clicked, this, [this] { targetDeviceSet(ui_.btnNext); });
-    for (const LegacyModel& model : kLegacyModels) {
-        QPushButton* button = ui_.*model.button;
-        button->setProperty("productId", model.productId);
+    for (std::size_t i = 0; i < std::size(kLegacyModels); ++i) {
+        QPushButton* button = ui_.*kLegacyModels[i].button;
+        button->setProperty("productId", legacy_product(i));
         connect(button, &QPushButton::clicked, this, [this, button] { targetDeviceSelected(button); });
     }
 }
@@ -61,7 +61,7 @@ void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
     deviceTargetSelected_ = appController()->deviceTarget();
     appController()->setTitle();
     if (deviceTargetSelected_ == 0)
-        deviceTargetSelected_ = kOemHeadset;
+        deviceTargetSelected_ = kPreselectedProduct;
     setControls();
     if (onStartUp)
         checkManagerUpdate();
@@ -93,8 +93,9 @@ void DeviceSelectionViewController::setShortcuts()
     ui_.btnNext->setText(appController()->showShortcuts() ? QString::fromUtf8(kivo::shortcuts::kNext)
                                                           : QString::fromStdString(AppText::tavk_string_next_in(
                                                                 appController()->languageManager())));
-    for (const LegacyModel& model : kLegacyModels)
-        (ui_.*model.button)->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(model.productId)));
+    for (std::size_t i = 0; i < std::size(kLegacyModels); ++i)
+        (ui_.*kLegacyModels[i].button)
+            ->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(legacy_product(i))));
 }
 
 void DeviceSelectionViewController::btnHomeClick(QObject*) { targetDeviceSet(ui_.btnNext); }

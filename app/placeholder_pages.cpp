@@ -1,9 +1,10 @@
 #include "app/placeholder_pages.h"
 
 #include "app/app_controller.h"
-#include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
+#include "device/products/speed_dial_first.h"
+#include "device/products/without_settings_pages.h"
 
 using kivo::AppText;
 
@@ -35,12 +36,6 @@ void close_tab_list(KIVOBluetoothManagerAppController* app)
         app->setListTabsOpened(false);
         app->enableListTabsTo(false);
     }
-}
-
-// Firmware major.minor of the controller's record against x.y.
-int version_against(const KIVOBluetoothManagerAppController* app, int x, int y)
-{
-    return app->data().compareVersionUpToMinorWithMajor_Minor(x, y);
 }
 
 } // namespace
@@ -101,7 +96,8 @@ bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
     const auto* app = appController();
     return kivo::usb_status_in_management_mode(app->usbStatus()) ||
-        settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
+        kivo::settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(),
+                                app->data().deviceVersionMinor());
 }
 
 void PlaceholderUpdatePage::moveToNext(QObject*)
@@ -112,24 +108,10 @@ void PlaceholderUpdatePage::moveToNext(QObject*)
         app->setDeviceSelection();
         return;
     }
-    switch (target) {
-    case 0x6460:
-    case 0x6461:
-        version_against(app, 2, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
-                                       : app->setDeviceSettingsWithStatus(true);
-        return;
-    case 0x6480:
-    case 0x6481:
-    case 0x6490:
-    case 0x6491:
-    case 0x6620:
-        version_against(app, 1, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
-                                       : app->setDeviceSettingsWithStatus(true);
-        return;
-    case 0x4111:
-    case 0x4112: app->setDeviceSettingsSpeedDialWithStatus(true); return;
-    default: app->setDeviceSettingsWithStatus(true);
-    }
+    if (kivo::update_next_opens_speed_dial(target, app->data().deviceVersionMajor(), app->data().deviceVersionMinor()))
+        app->setDeviceSettingsSpeedDialWithStatus(true);
+    else
+        app->setDeviceSettingsWithStatus(true);
 }
 
 void PlaceholderUpdatePage::moveToBack(QObject*)

@@ -11,7 +11,7 @@
 #include "common/utf8_text.h"
 #include "link/hid_protocol.h"
 #include "recognition/device_info_probes.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "recognition/hid_requests.h"
 #include "recognition/module_version.h"
 

@@ -12,6 +12,7 @@
 #include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
 #include "device/device_session.h"
+#include "device/products/restart_to_recover.h"
 
 using kivo::AppText;
 using kivo::RecognitionTexts;
@@ -20,10 +21,6 @@ namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
-// The product whose failed update or restore may leave the manager needing a restart.
-constexpr int kRestartAdviceProduct = 0x5310;
-// The status the page's restart-to-recover text is written for.
-constexpr int kRecoveryUsbStatus = 0x4D10;
 // Appended to a failure status: the failure was seen by this page.
 constexpr char kRecognitionFailureTag = 'N';
 // The message box size codes the page uses.
@@ -58,13 +55,14 @@ void DeviceRecognitionViewController::initializeObject()
     app->reflectShortcuts();
     if (app->restartToRecover()) {
         const int mode = app->modeRestartToRecover();
-        showStatusSet(kivo::status_in_every_language([&](int language) {
-                          return kivo::fill_format(
-                              "%@. %@",
-                              {AppText::tavk_status_default_usb_in(kModeRecognition, kRecoveryUsbStatus, language),
-                               AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
-                      }),
-                      true);
+        showStatusSet(
+            kivo::status_in_every_language([&](int language) {
+                return kivo::fill_format(
+                    "%@. %@",
+                    {AppText::tavk_status_default_usb_in(kModeRecognition, kivo::kRecoveryStatusProduct, language),
+                     AppText::tavk_string_continue_the_firmware_update_or_restore_in(mode, language)});
+            }),
+            true);
     } else {
         app->setStatus_withWarning(app->getStrStatus(), false);
     }
@@ -256,7 +254,8 @@ void DeviceRecognitionViewController::timerMethodRecognize()
         moveToCaller_withWarning(strStatusThreadRecognize_[static_cast<size_t>(language)], doWarnThreadRecognize_);
         break;
     case kivo::kRecognitionFailed:
-        if (app->deviceUpdatedOrRestored() == kRestartAdviceProduct && app->deviceTarget() != kRestartAdviceProduct) {
+        if (app->deviceUpdatedOrRestored() == kivo::kRestartAdviceProduct &&
+            app->deviceTarget() != kivo::kRestartAdviceProduct) {
             const std::string title = kivo::ProductNames::tavk_title_in(0, language);
             app->openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
                 RecognitionTexts::stringMessageRestartingManager(title, language), true,

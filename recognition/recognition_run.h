@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_tabs.h"
 #include "app/text/status_text_set.h"
 #include "device/device_data.h"
+#include "device/products/settings_tabs.h"
 
 namespace kivo {
 

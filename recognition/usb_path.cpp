@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "app/app_controller.h"
 #include "app/camera_card/camera_card_finder.h"
 #include "app/text/app_text.h"
 #include "app/text/recognition_texts.h"
@@ -11,7 +10,9 @@
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "common/utf8_text.h"
-#include "device/product_sets.h"
+#include "device/products/helmet_camera.h"
+#include "device/products/same_product.h"
+#include "device/products/usb_chip_identity.h"
 #include "link/bccmd.h"
 #include "link/usb_link.h"
 #include "link/usb_products.h"

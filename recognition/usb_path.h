@@ -15,8 +15,6 @@ inline constexpr int kUsbModeManagementProbe = 1;
 inline constexpr int kNoCameraCardCode = 1000;
 // The name of a device whose name cannot be read.
 inline constexpr char kUnreadUsbDeviceName[] = "Aldero";
-// The product a chip is taken for when it does not say.
-inline constexpr int kUnknownChipProduct = 0x4D10;
 
 // Opens the USB devices (first, while the run's isFirst is set, probing for a device in
 // firmware-management mode) and identifies each: product, address, name and version, its power

@@ -117,7 +117,7 @@ VolumeSystem& camera_volume_system()
     return system;
 }
 
-std::string camera_marker(int product_id) { return std::string(products::camera_card_marker(product_id)); }
+std::string camera_marker(int product_id) { return std::string(camera_card_marker(product_id)); }
 
 std::string getCameraDiskPath(int device_target, const VolumeSystem& system)
 {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace kivo::products {
+namespace kivo {
 
 struct CameraCardMarker {
     int productId;
@@ -33,4 +33,4 @@ constexpr std::string_view camera_card_marker(int product_id)
     return {};
 }
 
-} // namespace kivo::products
+} // namespace kivo

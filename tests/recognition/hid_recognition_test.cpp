@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/settings_tabs.h"
 #include "app/text/product_names.h"
+#include "device/products/settings_tabs.h"
 #include "link/hid_discovery.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "tests/recognition/recognition_fixture.h"
 
 namespace {
@@ -58,7 +58,7 @@ TEST_F(Recognition, OemHeadsetEndsRecognizedWithItsNameVersionsAndStatus)
     EXPECT_EQ(c.deviceInfoStatus, 0);
     EXPECT_FALSE(c.restartToRecover) << "every run clears the restart state";
     EXPECT_EQ(c.modeRestartToRecover, 0);
-    const SettingsTabs tabs = settings_tabs_for(0x3142, 2, 1, 3);
+    const kivo::SettingsTabs tabs = kivo::settings_tabs_for(0x3142, 2, 1, 3);
     EXPECT_EQ(c.tabs.count, tabs.count);
     EXPECT_EQ(c.tabs.tabs, tabs.tabs);
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "link/hid_discovery.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "recognition/hid_settings_groups.h"
 #include "tests/recognition/recognition_fixture.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/camera_card/camera_card_finder.h"
-#include "app/settings_tabs.h"
+#include "device/products/settings_tabs.h"
 #include "tests/recognition/recognition_fixture.h"
 #include "tests/sim/usb_headsets.h"
 
@@ -105,7 +105,7 @@ TEST_F(UsbRecognition, HeadsetIsIdentifiedThroughItsPersistentStore)
     EXPECT_EQ(c.deviceTarget, 0x4D10);
     EXPECT_TRUE(c.recognized);
     EXPECT_EQ(c.usbStatus, 0x4D10);
-    const SettingsTabs tabs = settings_tabs_for(0x4D10, 5, 1, c.fmRadioShowAndHide);
+    const kivo::SettingsTabs tabs = kivo::settings_tabs_for(0x4D10, 5, 1, c.fmRadioShowAndHide);
     EXPECT_EQ(c.tabs.count, tabs.count);
     EXPECT_EQ(c.tabs.tabs, tabs.tabs);
     EXPECT_TRUE(run.goFirmwareUpgrade);

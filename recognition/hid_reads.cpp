@@ -1,4 +1,4 @@
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 
 #include "link/hid_discovery.h"
 

@@ -1,27 +1,31 @@
-#include "app/settings_tabs.h"
+#include "device/products/settings_tabs.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <initializer_list>
-#include <vector>
 
 #include "device/device_data.h"
+#include "device/products/speed_dial_first.h"
 
+namespace kivo {
 namespace {
 
-enum class Condition { None, FmRadio4, AboveVersion, BelowVersion };
+std::vector<int> ids(std::span<const int> set) { return {set.begin(), set.end()}; }
 
-// A row of the tab table: its products get `tabs`, or `other` while the condition holds.
-struct TabRow {
-    std::vector<uint16_t> products;
-    std::vector<int> tabs;
-    Condition condition = Condition::None;
-    int major = 0;
-    int minor = 0;
-    std::vector<int> other = {};
-};
+bool holds(const TabRow& row, int product_id, int major, int minor, int fm_radio)
+{
+    switch (row.condition) {
+    case TabCondition::None: return false;
+    case TabCondition::FmRadio4: return fm_radio == 4;
+    case TabCondition::AboveVersion:
+        return KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(major, minor, row.major,
+                                                                                           row.minor) > 0;
+    case TabCondition::SpeedDialFirst: return speed_dial_first_below_version(product_id, major, minor);
+    }
+    return false;
+}
 
-const std::vector<TabRow>& tab_table()
+} // namespace
+
+const std::vector<TabRow>& settings_tab_table()
 {
     static const std::vector<TabRow> rows = {
         {{0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x3080, 0x3152, 0x4010, 0x4020, 0x4021, 0x4030, 0x4040,
@@ -41,57 +45,39 @@ const std::vector<TabRow>& tab_table()
           0x6026, 0x6028, 0x6030, 0x6032, 0x6034, 0x6112, 0x6114, 0x6210, 0x6400, 0x6806},
          {1, 2, 3}},
         {{0x3142, 0x3143, 0x5560, 0x5562}, {1, 3}},
-        {{0x4111, 0x4112, 0x6600, 0x6610, 0x6700}, {2}},
+        {ids(kSpeedDialOnlyProducts), {2}},
         {{0x3032, 0x3050, 0x3110, 0x3211, 0x3215, 0x321B, 0x3340, 0x3341, 0x3342, 0x3343, 0x3350, 0x3360, 0x3370,
           0x3380, 0x3410, 0x3420, 0x3430, 0x3701, 0x4210, 0x5412, 0x5418, 0x5424, 0x5426, 0x5428, 0x5430, 0x5432,
           0x5434, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451, 0x5520, 0x5530, 0x5534, 0x5538, 0x5552,
           0x5553, 0x5570, 0x5590, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6042, 0x6900, 0x6910},
          {1, 2, 3},
-         Condition::FmRadio4,
+         TabCondition::FmRadio4,
          0,
          0,
          {1, 2}},
-        {{0x3070, 0x3124, 0x3126, 0x3128, 0x3144, 0x3150, 0x3161}, {1, 3}, Condition::FmRadio4, 0, 0, {1}},
-        {{0x4D05, 0x4D35, 0x4D55}, {1}, Condition::AboveVersion, 1, 2, {1, 2}},
-        {{0x4D15, 0x4D45, 0x4D65}, {1, 3}, Condition::AboveVersion, 1, 2, {1, 2, 3}},
+        {{0x3070, 0x3124, 0x3126, 0x3128, 0x3144, 0x3150, 0x3161}, {1, 3}, TabCondition::FmRadio4, 0, 0, {1}},
+        {{0x4D05, 0x4D35, 0x4D55}, {1}, TabCondition::AboveVersion, 1, 2, {1, 2}},
+        {{0x4D15, 0x4D45, 0x4D65}, {1, 3}, TabCondition::AboveVersion, 1, 2, {1, 2, 3}},
         {{0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020, 0x5030, 0x5060, 0x5061, 0x5070, 0x5080},
          {1},
-         Condition::AboveVersion,
+         TabCondition::AboveVersion,
          4,
          2,
          {1, 2}},
-        {{0x5040, 0x5050}, {1, 3}, Condition::AboveVersion, 4, 2, {1, 2, 3}},
-        {{0x6460, 0x6461}, {1, 2}, Condition::BelowVersion, 2, 1, {2}},
-        {{0x6480, 0x6481, 0x6490, 0x6491, 0x6620}, {1, 2}, Condition::BelowVersion, 1, 1, {2}},
+        {{0x5040, 0x5050}, {1, 3}, TabCondition::AboveVersion, 4, 2, {1, 2, 3}},
+        {ids(kSpeedDialFirstBelow2_1Products), {1, 2}, TabCondition::SpeedDialFirst, 0, 0, {2}},
+        {ids(kSpeedDialFirstBelow1_1Products), {1, 2}, TabCondition::SpeedDialFirst, 0, 0, {2}},
     };
     return rows;
 }
 
-int compare_up_to_minor(int major, int minor, int x, int y)
-{
-    return KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(major, minor, x, y);
-}
-
-bool holds(const TabRow& row, int major, int minor, int fm_radio)
-{
-    switch (row.condition) {
-    case Condition::None: return false;
-    case Condition::FmRadio4: return fm_radio == 4;
-    case Condition::AboveVersion: return compare_up_to_minor(major, minor, row.major, row.minor) > 0;
-    case Condition::BelowVersion: return compare_up_to_minor(major, minor, row.major, row.minor) < 0;
-    }
-    return false;
-}
-
-} // namespace
-
 SettingsTabs settings_tabs_for(int product_id, int major, int minor, int fm_radio)
 {
     SettingsTabs result;
-    for (const TabRow& row : tab_table()) {
+    for (const TabRow& row : settings_tab_table()) {
         if (std::find(row.products.begin(), row.products.end(), product_id) == row.products.end())
             continue;
-        const std::vector<int>& tabs = holds(row, major, minor, fm_radio) ? row.other : row.tabs;
+        const std::vector<int>& tabs = holds(row, product_id, major, minor, fm_radio) ? row.other : row.tabs;
         result.count = static_cast<int>(tabs.size());
         std::copy(tabs.begin(), tabs.end(), result.tabs.begin());
         break;
@@ -99,39 +85,35 @@ SettingsTabs settings_tabs_for(int product_id, int major, int minor, int fm_radi
     return result;
 }
 
-bool settings_excluded(int product_id, int major, int minor)
-{
-    switch (product_id) {
-    case 0x3010:
-    case 0x3020:
-    case 0x3550:
-    case 0x5310:
-    case 0x5320:
-    case 0x5330:
-    case 0x5345: return true;
-    case 0x3500: return compare_up_to_minor(major, minor, 2, 2) < 0;
-    case 0x3560:
-    case 0x3570: return compare_up_to_minor(major, minor, 1, 1) < 0;
-    default: return false;
-    }
-}
-
 int settings_mode_of_tab(int tab)
 {
     switch (tab) {
-    case kTabDeviceSettings: return 7;
-    case kTabSecondSettings: return 8;
-    case kTabSpeedDial: return 9;
-    default: return 0;
+    case kTabDeviceSettings: return kModeSettings;
+    case kTabSecondSettings: return kModeSecondSettings;
+    case kTabSpeedDial: return kModeSpeedDial;
+    default: return kModeNone;
     }
 }
 
 int settings_tab_of_mode(int mode)
 {
     switch (mode) {
-    case 7: return kTabDeviceSettings;
-    case 8: return kTabSecondSettings;
-    case 9: return kTabSpeedDial;
-    default: return 0;
+    case kModeSettings: return kTabDeviceSettings;
+    case kModeSecondSettings: return kTabSecondSettings;
+    case kModeSpeedDial: return kTabSpeedDial;
+    default: return kTabNone;
     }
 }
+
+int tab_index_of_mode(const SettingsTabs& tabs, int mode)
+{
+    const int tab = settings_tab_of_mode(mode);
+    if (tab == kTabNone)
+        return -1;
+    for (int i = 0; i < tabs.count && i < 3; ++i)
+        if (tabs.tabs[static_cast<size_t>(i)] == tab)
+            return i;
+    return -1;
+}
+
+} // namespace kivo

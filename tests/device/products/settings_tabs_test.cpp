@@ -4,22 +4,21 @@
 
 #include <vector>
 
-#include "app/app_controller.h"
-#include "app/settings_tabs.h"
+#include "device/products/settings_tabs.h"
+#include "device/products/speed_dial_first.h"
+#include "device/products/without_settings_pages.h"
+
+using namespace kivo;
 
 namespace {
 
 std::vector<int> tabs_of(int product, int major, int minor, int fm = 0)
 {
-    int count = -1, selected = -1;
-    std::array<int, 3> tabs{9, 9, 9};
-    KIVOBluetoothManagerAppController::
-        SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
-            count, tabs, selected, product, major, minor, fm);
-    EXPECT_EQ(selected, 0);
-    for (int i = count; i < 3; ++i)
-        EXPECT_EQ(tabs[static_cast<size_t>(i)], 0) << "unused tabs are cleared";
-    return {tabs.begin(), tabs.begin() + count};
+    const SettingsTabs tabs = settings_tabs_for(product, major, minor, fm);
+    EXPECT_EQ(tabs.selected, 0);
+    for (int i = tabs.count; i < 3; ++i)
+        EXPECT_EQ(tabs.tabs[static_cast<size_t>(i)], 0) << "unused tabs are cleared";
+    return {tabs.tabs.begin(), tabs.tabs.begin() + tabs.count};
 }
 
 } // namespace
@@ -67,4 +66,26 @@ TEST(SettingsTabs, ProductsWithoutSettingsPages)
           Case{0x3560, 1, 0, true}, Case{0x3570, 1, 1, false}, Case{0x3142, 0, 0, false}})
         EXPECT_EQ(settings_excluded(c.product, c.major, c.minor), c.excluded)
             << std::hex << c.product << " " << std::dec << c.major << "." << c.minor;
+}
+
+TEST(SpeedDialFirst, SettingsButtonAndUpdateNextAgreeWithTheTabs)
+{
+    struct Case {
+        int product, major, minor;
+        bool settings_button, update_next;
+    };
+    for (const Case c :
+         {Case{0x4111, 9, 9, true, true}, Case{0x6700, 1, 0, true, false}, Case{0x6480, 1, 0, true, true},
+          Case{0x6480, 1, 1, false, false}, Case{0x6461, 2, 0, true, true}, Case{0x6461, 2, 1, false, false},
+          Case{0x3142, 0, 0, false, false}}) {
+        EXPECT_EQ(settings_open_on_speed_dial(c.product, c.major, c.minor), c.settings_button) << std::hex << c.product;
+        EXPECT_EQ(update_next_opens_speed_dial(c.product, c.major, c.minor), c.update_next) << std::hex << c.product;
+    }
+    // The settings button opens the speed-dial page exactly when it is the first tab.
+    for (const TabRow& row : settings_tab_table())
+        for (int product : row.products)
+            for (const auto& [major, minor] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}, std::pair{2, 1}})
+                EXPECT_EQ(settings_open_on_speed_dial(product, major, minor),
+                          settings_tabs_for(product, major, minor, 0).tabs[0] == kTabSpeedDial)
+                    << std::hex << product << std::dec << " " << major << "." << minor;
 }
