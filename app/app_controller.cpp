@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <utility>
 
 #include "app/address_opener.h"
 #include "app/camera_card/camera_card_finder.h"
@@ -133,8 +134,7 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
 
 KIVOBluetoothManagerAppController::~KIVOBluetoothManagerAppController()
 {
-    // Pages go first: a page joins its worker, which may still be writing the record and the
-    // fields declared after the pages.
+    // Pages go first: a page joins its worker before anything its outcome would reach is gone.
     settingsSpeedDial_.reset();
     settingsSecond_.reset();
     settings_.reset();
@@ -1037,9 +1037,9 @@ void KIVOBluetoothManagerAppController::openMessageBoxWithMessage_warning_button
     const std::string& message, bool warning, const std::optional<std::string>& cancel,
     const std::optional<std::string>& ok, int size, int purpose)
 {
-    messageBoxStatus_.store(purpose);
     {
         std::lock_guard lock(pendingBoxMutex_);
+        messageBoxStatus_ = purpose;
         pendingBox_ = PendingBox{message, warning, cancel, ok, size};
     }
     // Widgets belong to the main thread: a worker only wakes it, the request itself waits above.
@@ -1047,6 +1047,12 @@ void KIVOBluetoothManagerAppController::openMessageBoxWithMessage_warning_button
         presentPendingMessageBox();
     else
         QMetaObject::invokeMethod(this, "presentPendingMessageBox", Qt::QueuedConnection);
+}
+
+int KIVOBluetoothManagerAppController::messageBoxStatus() const
+{
+    std::lock_guard lock(pendingBoxMutex_);
+    return messageBoxStatus_;
 }
 
 void KIVOBluetoothManagerAppController::presentPendingMessageBox()
@@ -1062,9 +1068,12 @@ void KIVOBluetoothManagerAppController::presentPendingMessageBox()
 
 int KIVOBluetoothManagerAppController::closeMessageBox()
 {
-    const int purpose = messageBoxStatus_.load();
+    int purpose = 0;
+    {
+        std::lock_guard lock(pendingBoxMutex_);
+        purpose = std::exchange(messageBoxStatus_, 0);
+    }
     window_->sheetMessageBox->dismiss();
-    messageBoxStatus_.store(0);
     return purpose;
 }
 
@@ -1131,10 +1140,10 @@ void KIVOBluetoothManagerAppController::setInformationDeviceRecognized()
     state.usbStatus = usbStatus();
     state.languageManager = languageManager_;
     state.isRestartDFU = isRestartDFU();
-    state.deviceVersionMajorRestartDFU = deviceVersionMajorRestartDFU_;
-    state.deviceVersionMinorRestartDFU = deviceVersionMinorRestartDFU_;
-    state.deviceSecondaryVersionTypeRestartDFU = deviceSecondaryVersionTypeRestartDFU_;
-    state.deviceSecondaryVersionRestartDFU = deviceSecondaryVersionRestartDFU_;
+    state.deviceVersionMajorRestartDFU = deviceVersionMajorRestartDFU();
+    state.deviceVersionMinorRestartDFU = deviceVersionMinorRestartDFU();
+    state.deviceSecondaryVersionTypeRestartDFU = deviceSecondaryVersionTypeRestartDFU();
+    state.deviceSecondaryVersionRestartDFU = deviceSecondaryVersionRestartDFU();
     const kivo::DevicePanel panel = kivo::recognized_device_panel(state, data_);
 
     Ui::KIVOBluetoothManagerWindow& ui = window_->ui;

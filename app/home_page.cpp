@@ -1,7 +1,6 @@
 #include "app/home_page.h"
 
 #include "app/app_controller.h"
-#include "app/manager_version_list.h"
 #include "app/resource_images.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
@@ -118,7 +117,6 @@ void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
 void DeviceSelectionViewController::checkManagerUpdate()
 {
     KIVOBluetoothManagerAppController* controller = appController();
-    goManagerUpdate_.store(false);
     controller->setOnProcessing(true);
     controller->setControls();
     if (checkStarted_) {
@@ -127,39 +125,36 @@ void DeviceSelectionViewController::checkManagerUpdate()
         return;
     }
     checkStarted_ = true;
-    threadTerminated_.store(false);
     // Chosen here: the time-zone lookup is a Qt call, which stays on the main thread.
     const std::string base = kivo::firmware_server_base();
-    checkRun_.start([this, base] { threadMethodCheckManagerUpdate(base); },
-                    [this] { timerMethodCheckManagerUpdate(); });
+    checkRun_.start<std::optional<kivo::LatestManagerVersion>>(
+        [base] { return threadMethodCheckManagerUpdate(base); },
+        [this](std::optional<kivo::LatestManagerVersion> latest) { timerMethodCheckManagerUpdate(latest); });
 }
 
-void DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string& base)
+std::optional<kivo::LatestManagerVersion>
+DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string& base)
+{
+    return kivo::read_manager_version_list(base, kivo::kManagerCheckTimeout);
+}
+
+void DeviceSelectionViewController::timerMethodCheckManagerUpdate(
+    const std::optional<kivo::LatestManagerVersion>& latest)
 {
     KIVOBluetoothManagerAppController* controller = appController();
-    controller->setManagerLatestVersionMajor(kivo::kManagerVersionMajor);
-    controller->setManagerLatestVersionMinor(kivo::kManagerVersionMinor);
-    controller->setManagerLatestVersionSecondary(kivo::kManagerSecondaryVersion);
-    if (const auto latest = kivo::read_manager_version_list(base, kivo::kManagerCheckTimeout)) {
-        controller->setManagerLatestVersionMajor(latest->major);
-        controller->setManagerLatestVersionMinor(latest->minor);
-        controller->setManagerLatestVersionSecondary(latest->secondary);
+    const kivo::LatestManagerVersion shown = latest.value_or(kivo::LatestManagerVersion{});
+    controller->setManagerLatestVersionMajor(shown.major);
+    controller->setManagerLatestVersionMinor(shown.minor);
+    controller->setManagerLatestVersionSecondary(shown.secondary);
+    // Without a download address there is nothing to offer.
+    bool goManagerUpdate = false;
+    if (latest) {
         controller->setUrlManagerUpdate(latest->downloadAddress);
-        // Without a download address there is nothing to offer.
-        goManagerUpdate_.store(controller->haveNewManagerUpdate() && !latest->downloadAddress.empty());
+        goManagerUpdate = controller->haveNewManagerUpdate() && !latest->downloadAddress.empty();
     }
-    threadTerminated_.store(true, std::memory_order_release);
-}
-
-void DeviceSelectionViewController::timerMethodCheckManagerUpdate()
-{
-    if (!threadTerminated_.load(std::memory_order_acquire))
-        return;
-    checkRun_.finish();
-    KIVOBluetoothManagerAppController* controller = appController();
     controller->setOnProcessing(false);
     controller->setControls();
     setControls();
-    if (goManagerUpdate_.load())
+    if (goManagerUpdate)
         controller->setManagerUpdate();
 }

@@ -63,7 +63,7 @@ int end_with_restore_failure(RecognitionRun& run, RestoredSetting setting)
 {
     run.strStatus = status_in_every_language([&](int language) { return cannot_restore_in(setting, language); });
     run.doWarn = true;
-    run.controller.usbStatus = 0;
+    run.session.usbStatus = 0;
     hid_close_devices();
     return kRecognitionFailed;
 }

@@ -50,7 +50,7 @@ DeviceRecognitionViewController::~DeviceRecognitionViewController() { worker_.fi
 void DeviceRecognitionViewController::initializeObject()
 {
     auto* app = appController();
-    isFirst_.store(true);
+    isFirst_ = true;
     app->setShowShortcuts(false);
     app->reflectShortcuts();
     if (app->restartToRecover()) {
@@ -143,21 +143,8 @@ DeviceRecognitionViewController::runFromController(std::optional<KIVOBluetoothDe
     run.callerMode = callerMode_;
     run.mode = app->mode();
     run.saved = std::move(info);
-    run.isFirst = isFirst_.load();
-    kivo::RecognitionControllerFields& c = run.controller;
-    c.deviceTarget = app->deviceTarget();
-    c.recognized = app->recognized();
-    c.usbStatus = app->usbStatus();
-    c.fmRadioShowAndHide = app->fmRadioShowAndHide();
-    c.motionSensorShowAndHide = app->motionSensorShowAndHide();
-    c.deviceInfoStatus = app->deviceInfoStatus();
-    c.deviceEgranoSpeakerType = app->deviceEgranoSpeakerType();
-    c.restartToRecover = app->restartToRecover();
-    c.modeRestartToRecover = app->modeRestartToRecover();
-    c.tabs.count = app->tabCount();
-    for (int i = 0; i < 3; ++i)
-        c.tabs.tabs[static_cast<size_t>(i)] = app->tabAt(i);
-    c.tabs.selected = app->tabIndexSelected();
+    run.isFirst = isFirst_;
+    run.session = app->session();
     return run;
 }
 
@@ -170,43 +157,30 @@ void DeviceRecognitionViewController::doRecognize(std::optional<KIVOBluetoothDev
     app->setControls();
     setControls();
 
-    // One recognition at a time: the last one has ended and been joined before its fields are reset.
-    worker_.finish();
-    resultThreadRecognize_.store(kivo::kRecognitionRunning);
-    strStatusThreadRecognize_ = {};
-    doWarnThreadRecognize_ = false;
-    worker_.start([this, run = runFromController(std::move(info))]() mutable { threadMethodRecognize(std::move(run)); },
-                  [this] { timerMethodRecognize(); });
+    // The run works on copies; the controller's session and record stay the main thread's.
+    worker_.start<kivo::RecognitionOutcome>(
+        [this, run = runFromController(std::move(info)), record = app->data()] {
+            return threadMethodRecognize(run, record);
+        },
+        [this](kivo::RecognitionOutcome outcome) { timerMethodRecognize(std::move(outcome)); });
 }
 
-int DeviceRecognitionViewController::recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data)
+int DeviceRecognitionViewController::recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data) const
 {
     return kivo::recognize_device(run, data);
 }
 
-void DeviceRecognitionViewController::threadMethodRecognize(kivo::RecognitionRun run)
+kivo::RecognitionOutcome DeviceRecognitionViewController::threadMethodRecognize(kivo::RecognitionRun run,
+                                                                                KIVOBluetoothDeviceData record) const
 {
-    auto* app = appController();
-    const int result = recognizeDevice(run, app->data());
-    const kivo::RecognitionControllerFields& c = run.controller;
-    app->setDeviceTarget(c.deviceTarget);
-    app->setRecognized(c.recognized);
-    app->setUsbStatus(c.usbStatus);
-    app->setFmRadioShowAndHide(c.fmRadioShowAndHide);
-    app->setMotionSensorShowAndHide(c.motionSensorShowAndHide);
-    app->setDeviceInfoStatus(c.deviceInfoStatus);
-    app->setDeviceEgranoSpeakerType(c.deviceEgranoSpeakerType);
-    app->setRestartToRecover(c.restartToRecover);
-    app->setModeRestartToRecover(c.modeRestartToRecover);
-    app->setTabCount(c.tabs.count);
-    for (int i = 0; i < 3; ++i)
-        app->setTab_At(c.tabs.tabs[static_cast<size_t>(i)], i);
-    app->setTabIndexSelected(c.tabs.selected);
-    isFirst_.store(run.isFirst);
-    strStatusThreadRecognize_ = run.strStatus;
-    doWarnThreadRecognize_ = run.doWarn;
-    // Last: the devices are closed and every field above is written.
-    resultThreadRecognize_.store(result, std::memory_order_release);
+    kivo::RecognitionOutcome outcome;
+    outcome.result = recognizeDevice(run, record);
+    outcome.session = std::move(run.session);
+    outcome.record = std::move(record);
+    outcome.status = std::move(run.strStatus);
+    outcome.warning = run.doWarn;
+    outcome.isFirst = run.isFirst;
+    return outcome;
 }
 
 void DeviceRecognitionViewController::showStatusSet(const kivo::StatusTextSet& texts, bool warning)
@@ -231,13 +205,14 @@ void DeviceRecognitionViewController::showFailure(const std::string& format, boo
                   true);
 }
 
-void DeviceRecognitionViewController::timerMethodRecognize()
+void DeviceRecognitionViewController::timerMethodRecognize(kivo::RecognitionOutcome outcome)
 {
-    const int result = resultThreadRecognize_.load(std::memory_order_acquire);
-    if (result <= kivo::kRecognitionRunning)
-        return;
-    worker_.finish();
     auto* app = appController();
+    app->session() = std::move(outcome.session);
+    app->setData(outcome.record);
+    isFirst_ = outcome.isFirst;
+    strStatusThreadRecognize_ = std::move(outcome.status);
+    const int result = outcome.result;
     app->setOnProcessing(false);
     app->setControls();
     setControls();
@@ -251,7 +226,7 @@ void DeviceRecognitionViewController::timerMethodRecognize()
             true, std::nullopt, AppText::tavk_string_ok_in(language), kBoxSizeSmall, kBoxToHome);
         break;
     case kivo::kRecognitionSucceeded:
-        moveToCaller_withWarning(strStatusThreadRecognize_[static_cast<size_t>(language)], doWarnThreadRecognize_);
+        moveToCaller_withWarning(strStatusThreadRecognize_[static_cast<size_t>(language)], outcome.warning);
         break;
     case kivo::kRecognitionFailed:
         if (app->deviceUpdatedOrRestored() == kivo::kRestartAdviceProduct &&

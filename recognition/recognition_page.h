@@ -3,7 +3,6 @@
 // worker thread, watched by the one-second timer), and the hand-over of a recognized device to the
 // page that asked for it.
 
-#include <atomic>
 #include <optional>
 #include <string>
 
@@ -38,16 +37,20 @@ public:
     // The text as rich text in which every web or mail address is a link.
     static QString autoLinkURLs(const QString& text);
 
-    bool isFirst() const { return isFirst_.load(); }
+    bool isFirst() const { return isFirst_; }
     const Ui::DeviceRecognitionView& ui() const { return ui_; }
 
+    // The worker's half: one run over its own copies of the session and the record.
+    kivo::RecognitionOutcome threadMethodRecognize(kivo::RecognitionRun run, KIVOBluetoothDeviceData record) const;
+    // The timer's half, on the main thread after the join: the outcome becomes the controller's and
+    // the page acts on its result.
+    void timerMethodRecognize(kivo::RecognitionOutcome outcome);
+
 protected:
-    // The device work of one run, on the worker thread.
-    virtual int recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data);
+    // The device work of one run, on the worker thread, over the run's copies.
+    virtual int recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data) const;
 
 private:
-    void threadMethodRecognize(kivo::RecognitionRun run);
-    void timerMethodRecognize();
     kivo::RecognitionRun runFromController(std::optional<KIVOBluetoothDeviceData> info) const;
     void showFailure(const std::string& format, bool with_code_letter);
     void showStatusSet(const kivo::StatusTextSet& texts, bool warning);
@@ -55,12 +58,9 @@ private:
     QWidget* view_;
     Ui::DeviceRecognitionView ui_;
     int callerMode_ = 0;
-    std::atomic<bool> isFirst_{true};
-
-    // Written by the worker; read on the main thread once the result is above 0 (the result is
-    // stored last, with release).
-    std::atomic<int> resultThreadRecognize_{kivo::kRecognitionRunning};
+    // Set until the plain-USB management probe first succeeds; a run takes it and hands it back.
+    bool isFirst_ = true;
+    // The last run's status texts, taken from its outcome on the main thread.
     kivo::StatusTextSet strStatusThreadRecognize_;
-    bool doWarnThreadRecognize_ = false;
     kivo::WorkerRun worker_;
 };

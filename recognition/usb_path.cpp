@@ -73,7 +73,7 @@ std::string name_text(const std::array<uint8_t, 256>& bytes)
 // A device in firmware-management mode: nothing to read, it waits for its firmware.
 void recognize_management_device(UsbPass& pass, uint32_t product_id)
 {
-    RecognitionControllerFields& c = pass.run.controller;
+    DeviceSession& c = pass.run.session;
     const int product = static_cast<int>(product_id - MANAGEMENT_MODE_BIT);
     c.deviceTarget = product;
     c.recognized = true;
@@ -87,7 +87,7 @@ void recognize_management_device(UsbPass& pass, uint32_t product_id)
 
 void store_device(UsbPass& pass, const UsbDeviceReading& device)
 {
-    RecognitionControllerFields& c = pass.run.controller;
+    DeviceSession& c = pass.run.session;
     KIVOBluetoothDeviceData& data = pass.data;
     const bool single = pass.deviceCount == 1;
     if (single) {
@@ -122,7 +122,7 @@ bool same_as_first(const UsbPass& pass, uint32_t first_product_id, const UsbDevi
 SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
 {
     RecognitionRun& run = pass.run;
-    RecognitionControllerFields& c = run.controller;
+    DeviceSession& c = run.session;
     if (c.deviceTarget == 0)
         c.deviceTarget = static_cast<int>(device.productId);
     device.chipProductId = bccmd_read_product_id();

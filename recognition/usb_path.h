@@ -19,7 +19,7 @@ inline constexpr char kUnreadUsbDeviceName[] = "Aldero";
 // Opens the USB devices (first, while the run's isFirst is set, probing for a device in
 // firmware-management mode) and identifies each: product, address, name and version, its power
 // table, the write-back of the run's saved record, its settings. Fills the record and the run's
-// controller fields and status texts; every way out closes what it opened and returns the run's
+// device session and status texts; every way out closes what it opened and returns the run's
 // result.
 int recognize_over_usb(RecognitionRun& run, KIVOBluetoothDeviceData& data);
 

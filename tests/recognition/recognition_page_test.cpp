@@ -4,7 +4,10 @@
 
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
+#include <string>
+#include <thread>
 
 #include "app/address_opener.h"
 #include "app/home_page.h"
@@ -26,9 +29,16 @@ class ScriptedRecognitionPage : public DeviceRecognitionViewController {
 public:
     using DeviceRecognitionViewController::DeviceRecognitionViewController;
     std::function<int(kivo::RecognitionRun&)> script;
+    // When set, the script's run also works on its copy of the record.
+    std::function<void(KIVOBluetoothDeviceData&)> recordScript;
 
 protected:
-    int recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData&) override { return script(run); }
+    int recognizeDevice(kivo::RecognitionRun& run, KIVOBluetoothDeviceData& data) const override
+    {
+        if (recordScript)
+            recordScript(data);
+        return script(run);
+    }
 };
 
 } // namespace
@@ -209,9 +219,9 @@ protected:
     void script(int result, int usb_status = kOemHeadset)
     {
         scripted->script = [result, usb_status](kivo::RecognitionRun& run) {
-            run.controller.deviceTarget = kOemHeadset;
-            run.controller.recognized = result == kivo::kRecognitionSucceeded;
-            run.controller.usbStatus = usb_status;
+            run.session.deviceTarget = kOemHeadset;
+            run.session.recognized = result == kivo::kRecognitionSucceeded;
+            run.session.usbStatus = usb_status;
             for (size_t i = 0; i < run.strStatus.size(); ++i)
                 run.strStatus[i] = "worker " + std::to_string(i);
             run.doWarn = true;
@@ -298,4 +308,33 @@ TEST_F(ScriptedRecognition, UnknownResultOnlyEndsTheRun)
     EXPECT_FALSE(box().isVisible());
     EXPECT_EQ(statusLine(), "On recognizing device.");
     EXPECT_TRUE(page().btnNext()->isEnabled());
+}
+
+// The worker works on its own copies: while it runs, the main thread may read and write the
+// controller's record and session (ThreadSanitizer watches), and what the run found becomes the
+// controller's only when its outcome is applied.
+TEST_F(ScriptedRecognition, WorkerLeavesTheControllerAloneUntilItsOutcomeIsApplied)
+{
+    std::atomic<bool> main_thread_went_on{false};
+    scripted->recordScript = [&](KIVOBluetoothDeviceData& data) {
+        for (int i = 0; i < 200; ++i)
+            data.setDeviceName("worker " + std::to_string(i));
+        while (!main_thread_went_on.load())
+            std::this_thread::yield();
+    };
+    script(kivo::kRecognitionSucceeded);
+    app().setDeviceTarget(kOemHeadset);
+    app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    scripted->setCallerMode(kModeUpdate);
+    scripted->doRecognize(std::nullopt);
+    for (int i = 0; i < 200; ++i) {
+        app().data().setDeviceName("main " + std::to_string(i));
+        app().session().fmRadioShowAndHide = i;
+        EXPECT_FALSE(app().recognized());
+    }
+    main_thread_went_on.store(true);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(app().data().deviceName(), "worker 199");
+    EXPECT_TRUE(app().recognized());
+    EXPECT_EQ(app().mode(), kModeUpdate);
 }
