@@ -51,18 +51,21 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
     usb_link_start();
 
     window_ = std::make_unique<ManagerWindow>();
-    managerUpdate_ = std::make_unique<ManagerUpdateViewController>(this);
-    home_ = std::make_unique<DeviceSelectionViewController>(this);
-    recognition_ = pages.recognition(this);
-    update_ = pages.update(this, kModeUpdate);
-    restore_ = pages.update(this, kModeRestore);
-    settings_ = pages.settings(this, kModeSettings);
-    settingsSecond_ = pages.settings(this, kModeSecondSettings);
-    settingsSpeedDial_ = pages.settings(this, kModeSpeedDial);
+    managerUpdate_ = std::make_unique<ManagerUpdateViewController>(*this);
+    home_ = std::make_unique<DeviceSelectionViewController>(*this);
+    recognition_ = pages.recognition(*this);
+    update_ = pages.update(*this, kModeUpdate);
+    restore_ = pages.update(*this, kModeRestore);
+    settings_ = pages.settings(*this, kModeSettings);
+    settingsSecond_ = pages.settings(*this, kModeSecondSettings);
+    settingsSpeedDial_ = pages.settings(*this, kModeSpeedDial);
+    routeShellMessageBoxes();
     for (DetailViewController* page : std::initializer_list<DetailViewController*>{
              managerUpdate_.get(), home_.get(), recognition_.get(), update_.get(), restore_.get(), settings_.get(),
-             settingsSecond_.get(), settingsSpeedDial_.get()})
+             settingsSecond_.get(), settingsSpeedDial_.get()}) {
         window_->ui.boxDetail->addWidget(page->view());
+        page->routeMessageBoxes();
+    }
 
     Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
     connect(ui.btnDeviceSelection, &QPushButton::clicked, this, [this] { deviceSelection(); });
@@ -396,6 +399,11 @@ void KIVOBluetoothManagerAppController::switchDetailViewWithViewController(Detai
         }
     }
     window_->ui.boxDetail->setCurrentWidget(page->view());
+    if (page != shownPage_) {
+        boxRoutes_.dropRoutesOf(shownPage_);
+        shownPage_ = page;
+    }
+    page->routeMessageBoxes();
 }
 
 // ---- Frame -------------------------------------------------------------------------------------
@@ -668,6 +676,14 @@ void KIVOBluetoothManagerAppController::enableListTabsTo(bool open)
     }
 }
 
+void KIVOBluetoothManagerAppController::closeListTabs()
+{
+    if (listTabsOpened_) {
+        listTabsOpened_ = false;
+        enableListTabsTo(false);
+    }
+}
+
 void KIVOBluetoothManagerAppController::initTabData()
 {
     int count = 0;
@@ -684,8 +700,7 @@ void KIVOBluetoothManagerAppController::initTabData()
 
 bool KIVOBluetoothManagerAppController::haveNewManagerUpdate() const
 {
-    return kivo::is_newer_manager_version(managerLatestVersionMajor(), managerLatestVersionMinor(),
-                                          managerLatestVersionSecondary());
+    return kivo::is_newer_manager_version(managerLatest_.major, managerLatest_.minor, managerLatest_.secondary);
 }
 
 int KIVOBluetoothManagerAppController::compareOsVersionWithVersionPrimary_VersionSecondary(int primary,
@@ -752,10 +767,7 @@ bool KIVOBluetoothManagerAppController::refuseAction()
 {
     if (onProcessing())
         return true;
-    if (listTabsOpened_) {
-        listTabsOpened_ = false;
-        enableListTabsTo(false);
-    }
+    closeListTabs();
     return false;
 }
 
@@ -1077,53 +1089,38 @@ int KIVOBluetoothManagerAppController::closeMessageBox()
     return purpose;
 }
 
-void KIVOBluetoothManagerAppController::messageBoxOK()
+void KIVOBluetoothManagerAppController::messageBoxOK() { boxRoutes_.answer(closeMessageBox(), true); }
+
+void KIVOBluetoothManagerAppController::messageBoxCancel() { boxRoutes_.answer(closeMessageBox(), false); }
+
+void KIVOBluetoothManagerAppController::routeMessageBox(kivo::MessageBoxPurpose purpose, const void* page,
+                                                        kivo::BoxRoute route)
 {
-    switch (closeMessageBox()) {
-    case kBoxToHome:
-    case kBoxToHomeAfterUpdate: setDeviceSelection(); break;
-    case kBoxSaveSettings: settings_->save(nullptr); break;
-    case kBoxSaveSecondSettings: settingsSecond_->save(nullptr); break;
-    case kBoxSaveSpeedDial: settingsSpeedDial_->save(nullptr); break;
-    case kBoxRestartToRecover:
-        setRestartToRecover(true);
-        setModeRestartToRecover(mode_);
-        stopManager();
-        break;
-    case kBoxQuit: stopManager(); break;
-    case kBoxCameraUpdateDone: (mode_ == kModeUpdate ? update_ : restore_)->endLumoraUpdate(); break;
-    case kBoxAllSettingsSave:
-        if (QWidget* sheet = settings_->sheetDeviceAllSettings())
-            sheet->hide();
-        settings_->save(nullptr);
-        break;
-    case kBoxSkipRestoreBackup:
-        setSkipRestoreBackupFile(true);
-        update_->setOpenedMessageBox(false);
-        break;
-    default: break;
-    }
+    boxRoutes_.add(purpose, page, std::move(route));
 }
 
-void KIVOBluetoothManagerAppController::messageBoxCancel()
+// The purposes any page may open: they lead home, quit, or to help, whichever page is shown.
+void KIVOBluetoothManagerAppController::routeShellMessageBoxes()
 {
-    switch (closeMessageBox()) {
-    case kBoxSaveSettings: settings_->moveToModeToGo(); break;
-    case kBoxSaveSecondSettings: settingsSecond_->moveToModeToGo(); break;
-    case kBoxSaveSpeedDial: settingsSpeedDial_->moveToModeToGo(); break;
-    case kBoxSupportMail: kivo::open_address(kivo::addresses::kSupportMail); break;
-    case kBoxRecognitionHelp:
-        kivo::open_address(std::string(kivo::addresses::kGlobalServerBase) +
-                           kivo::addresses::kHelpRecognitionFailurePath);
-        break;
-    case kBoxAllSettingsSave:
-        if (QWidget* sheet = settings_->sheetDeviceAllSettings())
-            sheet->hide();
-        settings_->moveToSettingToSetting();
-        break;
-    case kBoxSkipRestoreBackup: update_->setOpenedMessageBox(false); break;
-    default: break;
-    }
+    using kivo::MessageBoxPurpose;
+    const kivo::BoxRoute to_home{[this] { setDeviceSelection(); }, {}};
+    boxRoutes_.add(MessageBoxPurpose::ToHome, nullptr, to_home);
+    boxRoutes_.add(MessageBoxPurpose::ToHomeAfterUpdate, nullptr, to_home);
+    boxRoutes_.add(MessageBoxPurpose::RestartToRecover, nullptr,
+                   {[this] {
+                        setRestartToRecover(true);
+                        setModeRestartToRecover(mode_);
+                        stopManager();
+                    },
+                    {}});
+    boxRoutes_.add(MessageBoxPurpose::Quit, nullptr, {[this] { stopManager(); }, {}});
+    boxRoutes_.add(MessageBoxPurpose::SupportMail, nullptr,
+                   {{}, [] { kivo::open_address(kivo::addresses::kSupportMail); }});
+    boxRoutes_.add(MessageBoxPurpose::RecognitionHelp, nullptr,
+                   {{}, [] {
+                        kivo::open_address(std::string(kivo::addresses::kGlobalServerBase) +
+                                           kivo::addresses::kHelpRecognitionFailurePath);
+                    }});
 }
 
 // ---- Window title and recognized-device panel --------------------------------------------------

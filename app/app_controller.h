@@ -14,39 +14,24 @@
 #include <string>
 #include <thread>
 
+#include "app/box_routes.h"
+#include "app/page_bases.h"
+#include "app/page_host.h"
 #include "app/text/status_text_set.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
 #include "device/products/same_product.h"
 
-class DetailViewController;
 class KeyedArchiver;
 class KeyedUnarchiver;
 class DeviceSelectionViewController;
 class ManagerUpdateViewController;
 class ManagerWindow;
-class RecognitionPageBase;
-class SettingsPageBase;
-class UpdatePageBase;
 class QPushButton;
 class QShortcut;
 
-class KIVOBluetoothManagerAppController;
-
-// Makes the pages that live in other subsystems; the executables pass the real ones.
-struct PageFactory {
-    std::function<std::unique_ptr<RecognitionPageBase>(KIVOBluetoothManagerAppController*)> recognition;
-    // mode 5 (update page) or 6 (restore page)
-    std::function<std::unique_ptr<UpdatePageBase>(KIVOBluetoothManagerAppController*, int)> update;
-    // mode 7, 8 or 9
-    std::function<std::unique_ptr<SettingsPageBase>(KIVOBluetoothManagerAppController*, int)> settings;
-};
-
-// Stand-ins for the pages that are not built yet.
-PageFactory placeholder_page_factory();
-
-class KIVOBluetoothManagerAppController : public QObject {
+class KIVOBluetoothManagerAppController : public QObject, public kivo::PageHost {
     Q_OBJECT
 public:
     explicit KIVOBluetoothManagerAppController(PageFactory pages = placeholder_page_factory(),
@@ -67,23 +52,23 @@ public:
     ManagerWindow* window() const { return window_.get(); }
 
     // ---- State -------------------------------------------------------------------------------
-    int mode() const { return mode_; }
-    void setMode(int mode) { mode_ = mode; }
+    int mode() const override { return mode_; }
+    void setMode(int mode) override { mode_ = mode; }
     // The selected device besides its record; workers get a copy and hand a changed one back.
-    kivo::DeviceSession& session() { return session_; }
-    const kivo::DeviceSession& session() const { return session_; }
+    kivo::DeviceSession& session() override { return session_; }
+    const kivo::DeviceSession& session() const override { return session_; }
     bool recognized() const { return session_.recognized; }
     void setRecognized(bool v) { session_.recognized = v; }
     int deviceTarget() const { return session_.deviceTarget; }
     void setDeviceTarget(int v) { session_.deviceTarget = v; }
     int usbStatus() const { return session_.usbStatus; }
     void setUsbStatus(int v) { session_.usbStatus = v; }
-    bool onProcessing() const { return onProcessing_; }
-    void setOnProcessing(bool v) { onProcessing_ = v; }
-    int languageManager() const { return languageManager_; }
+    bool onProcessing() const override { return onProcessing_; }
+    void setOnProcessing(bool v) override { onProcessing_ = v; }
+    int languageManager() const override { return languageManager_; }
     void setLanguageManager(int v) { languageManager_ = v; }
-    bool showShortcuts() const { return showShortcuts_; }
-    void setShowShortcuts(bool v) { showShortcuts_ = v; }
+    bool showShortcuts() const override { return showShortcuts_; }
+    void setShowShortcuts(bool v) override { showShortcuts_ = v; }
 
     // Settings tabs of the device.
     int tabCount() const { return session_.tabs.count; }
@@ -103,9 +88,9 @@ public:
     bool thisIOBluetoothFamilyKextBackedUp() const { return false; }
 
     // The shared device record. Workers fill a copy; the main thread takes it back after the join.
-    KIVOBluetoothDeviceData& data() { return data_; }
-    const KIVOBluetoothDeviceData& data() const { return data_; }
-    void setData(const KIVOBluetoothDeviceData& record) { data_ = record; }
+    KIVOBluetoothDeviceData& data() override { return data_; }
+    const KIVOBluetoothDeviceData& data() const override { return data_; }
+    void setData(const KIVOBluetoothDeviceData& record) override { data_ = record; }
 
     // Restart to recover an interrupted update or restore, and the firmware file it will use.
     bool restartToRecover() const { return session_.restartToRecover; }
@@ -142,16 +127,18 @@ public:
     bool startManager() const { return false; }
 
     // The manager-version check's outcome.
-    const std::string& urlManagerUpdate() const { return urlManagerUpdate_; }
-    void setUrlManagerUpdate(const std::string& v) { urlManagerUpdate_ = v; }
-    int managerLatestVersionMajor() const { return managerLatestVersionMajor_; }
-    void setManagerLatestVersionMajor(int v) { managerLatestVersionMajor_ = v; }
-    int managerLatestVersionMinor() const { return managerLatestVersionMinor_; }
-    void setManagerLatestVersionMinor(int v) { managerLatestVersionMinor_ = v; }
-    int managerLatestVersionSecondary() const { return managerLatestVersionSecondary_; }
-    void setManagerLatestVersionSecondary(int v) { managerLatestVersionSecondary_ = v; }
+    kivo::LatestManagerVersion managerLatest() const override { return managerLatest_; }
+    void setManagerLatest(const kivo::LatestManagerVersion& latest) override { managerLatest_ = latest; }
+    const std::string& urlManagerUpdate() const { return managerLatest_.downloadAddress; }
+    void setUrlManagerUpdate(const std::string& v) { managerLatest_.downloadAddress = v; }
+    int managerLatestVersionMajor() const { return managerLatest_.major; }
+    void setManagerLatestVersionMajor(int v) { managerLatest_.major = v; }
+    int managerLatestVersionMinor() const { return managerLatest_.minor; }
+    void setManagerLatestVersionMinor(int v) { managerLatest_.minor = v; }
+    int managerLatestVersionSecondary() const { return managerLatest_.secondary; }
+    void setManagerLatestVersionSecondary(int v) { managerLatest_.secondary = v; }
     // The latest manager version read from the server is above the running 1.2.0.
-    bool haveNewManagerUpdate() const;
+    bool haveNewManagerUpdate() const override;
 
     // Device answers that recognition records.
     int fmRadioShowAndHide() const { return session_.fmRadioShowAndHide; }
@@ -176,29 +163,31 @@ public:
     DetailViewController* currentDetailViewController() const;
 
     // ---- Page switching ----------------------------------------------------------------------
-    void setDetailViewController(int mode);
-    void setManagerUpdate();
-    void setDeviceSelection();
+    void setDetailViewController(int mode) override;
+    void setManagerUpdate() override;
+    void setDeviceSelection() override;
     void setDeviceSelectionOnStartUp(bool onStartUp);
-    void setDeviceRecognitionWithStatus_info_from(bool status, std::optional<KIVOBluetoothDeviceData> info, int from);
-    void setFirmwareUpdateWithStatus(bool status);
-    void setFirmwareRestoreWithStatus(bool status);
-    void setDeviceSettingsWithStatus(bool status);
-    void setDeviceSettingsSecondWithStatus(bool status);
-    void setDeviceSettingsSpeedDialWithStatus(bool status);
+    void setDeviceRecognitionWithStatus_info_from(bool status, std::optional<KIVOBluetoothDeviceData> info,
+                                                  int from) override;
+    void setFirmwareUpdateWithStatus(bool status) override;
+    void setFirmwareRestoreWithStatus(bool status) override;
+    void setDeviceSettingsWithStatus(bool status) override;
+    void setDeviceSettingsSecondWithStatus(bool status) override;
+    void setDeviceSettingsSpeedDialWithStatus(bool status) override;
     void switchDetailViewWithViewController(DetailViewController* page);
 
     // ---- Frame -------------------------------------------------------------------------------
-    void setControls();
+    void setControls() override;
     void setShortcuts();
-    void reflectShortcuts();
+    void reflectShortcuts() override;
     void setMainButtonTitleColor();
     void setControlsFont();
     void setDetailTitle();
     void enableListTabsTo(bool open);
+    void closeListTabs() override;
     void initTabData();
     // The window title and the recognized-device panel.
-    void setTitle();
+    void setTitle() override;
     void setInformationDeviceRecognized();
     // The recognized product's picture name.
     std::string getImageFileName() const;
@@ -211,7 +200,7 @@ public:
     }
     int compareOsVersionWithVersionPrimary_VersionSecondary(int primary, int secondary) const;
     // Removes the temporary file that an interrupted download may have left.
-    void deleteTampFile();
+    void deleteTampFile() override;
 
     // Settings tabs per product and firmware version.
     static void SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count, std::array<int, 3>& tabs, int& selected);
@@ -258,26 +247,27 @@ public:
     static int buttonCellIndexFromLanguageManager(int language);
 
     // ---- Status line -------------------------------------------------------------------------
-    std::string getStrStatus() const;
+    std::string getStrStatus() const override;
     void setStrStatus_In(const std::string& text, int language);
     // Stores a whole set at once (workers hand theirs over this way).
-    void setStrStatusAll(const kivo::StatusTextSet& texts);
+    void setStrStatusAll(const kivo::StatusTextSet& texts) override;
     kivo::StatusTextSet strStatus() const { return strStatus_.snapshot(); }
     std::string getStatusDefault();
-    std::string getStatusProcessing();
+    std::string getStatusProcessing() override;
     std::string getStatusSuccess();
     std::string getStatusFailure();
-    void setStatus_withWarning(const std::string& text, bool warning);
-    void setStatusWithDefault();
+    void setStatus_withWarning(const std::string& text, bool warning) override;
+    void setStatusWithDefault() override;
     void updateStatusInManagerLanguage();
 
     // ---- Message box (any thread may open it) --------------------------------------------------
     void openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
         const std::string& message, bool warning, const std::optional<std::string>& cancel,
-        const std::optional<std::string>& ok, int size, int purpose);
+        const std::optional<std::string>& ok, int size, int purpose) override;
     int closeMessageBox();
     void messageBoxOK();
     void messageBoxCancel();
+    void routeMessageBox(kivo::MessageBoxPurpose purpose, const void* page, kivo::BoxRoute route) override;
     int messageBoxStatus() const;
 
 signals:
@@ -287,6 +277,7 @@ signals:
 private:
     // Shows the box a worker asked for; a queued call with no data, the request waits in pendingBox_.
     Q_INVOKABLE void presentPendingMessageBox();
+    void routeShellMessageBoxes();
 
     bool refuseAction();
     bool leaveSettingsPageFor(int target, bool check_act);
@@ -329,10 +320,8 @@ private:
     bool applyToLanguageFirmware_ = true;
     bool statusWithWarning_ = false;
 
-    std::string urlManagerUpdate_;
-    int managerLatestVersionMajor_ = 0;
-    int managerLatestVersionMinor_ = 0;
-    int managerLatestVersionSecondary_ = 0;
+    // Zero until the check has read the server's list.
+    kivo::LatestManagerVersion managerLatest_{0, 0, 0, {}};
 
     struct PendingBox {
         std::string message;
@@ -346,6 +335,9 @@ private:
     std::thread::id mainThread_ = std::this_thread::get_id();
     std::array<QShortcut*, 3> listTabShortcuts_{};
     ConfigurationReader configurationReader_;
+    kivo::BoxRoutes boxRoutes_;
+    // The page in the detail box; its box routes go when it is left.
+    DetailViewController* shownPage_ = nullptr;
     kivo::StatusTexts strStatus_;
     // Opened from any thread: the purpose is guarded with the pending request.
     int messageBoxStatus_ = 0;

@@ -1,6 +1,5 @@
 #include "app/home_page.h"
 
-#include "app/app_controller.h"
 #include "app/resource_images.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
@@ -37,8 +36,8 @@ int legacy_product(std::size_t index) { return kivo::kLegacyModelProducts[index]
 
 } // namespace
 
-DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller)
-    : DetailViewController(controller)
+DeviceSelectionViewController::DeviceSelectionViewController(kivo::PageHost& host)
+    : DetailViewController(host)
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
@@ -55,10 +54,10 @@ DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManage
 
 void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
-    deviceTargetSelected_ = appController()->deviceTarget();
-    appController()->setTitle();
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
+    deviceTargetSelected_ = host().session().deviceTarget;
+    host().setTitle();
     if (deviceTargetSelected_ == 0)
         deviceTargetSelected_ = kPreselectedProduct;
     setControls();
@@ -70,7 +69,7 @@ void DeviceSelectionViewController::setControls()
 {
     if (deviceTargetSelected_ == kRenamedProduct) {
         deviceTargetSelected_ = kRenamedProductNow;
-        appController()->setDeviceTarget(kRenamedProductNow);
+        host().session().deviceTarget = kRenamedProductNow;
     }
     for (const LegacyModel& model : kLegacyModels) {
         for (QWidget* w : {static_cast<QWidget*>(ui_.*model.button), static_cast<QWidget*>(ui_.*model.background)}) {
@@ -81,17 +80,17 @@ void DeviceSelectionViewController::setControls()
     ui_.btnHome->setEnabled(true);
     ui_.btnHome->show();
     setShortcuts();
-    ui_.btnBack->setText(QString::fromStdString(AppText::tavk_string_back_in(appController()->languageManager())));
-    const bool processing = appController()->onProcessing();
+    ui_.btnBack->setText(QString::fromStdString(AppText::tavk_string_back_in(host().languageManager())));
+    const bool processing = host().onProcessing();
     ui_.piProcessing->setRange(0, processing ? 0 : 100); // a busy bar while processing
     ui_.piProcessing->setValue(0);
 }
 
 void DeviceSelectionViewController::setShortcuts()
 {
-    ui_.btnNext->setText(appController()->showShortcuts() ? QString::fromUtf8(kivo::shortcuts::kNext)
-                                                          : QString::fromStdString(AppText::tavk_string_next_in(
-                                                                appController()->languageManager())));
+    ui_.btnNext->setText(host().showShortcuts()
+                             ? QString::fromUtf8(kivo::shortcuts::kNext)
+                             : QString::fromStdString(AppText::tavk_string_next_in(host().languageManager())));
     for (std::size_t i = 0; i < std::size(kLegacyModels); ++i)
         (ui_.*kLegacyModels[i].button)
             ->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(legacy_product(i))));
@@ -101,8 +100,8 @@ void DeviceSelectionViewController::btnHomeClick(QObject*) { targetDeviceSet(ui_
 
 void DeviceSelectionViewController::targetDeviceSet(QObject*)
 {
-    appController()->setDeviceTarget(deviceTargetSelected_);
-    appController()->setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    host().session().deviceTarget = deviceTargetSelected_;
+    host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
 }
 
 void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
@@ -116,12 +115,12 @@ void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
 
 void DeviceSelectionViewController::checkManagerUpdate()
 {
-    KIVOBluetoothManagerAppController* controller = appController();
-    controller->setOnProcessing(true);
-    controller->setControls();
+    kivo::PageHost& app = host();
+    app.setOnProcessing(true);
+    app.setControls();
     if (checkStarted_) {
-        controller->setOnProcessing(false);
-        controller->setControls();
+        app.setOnProcessing(false);
+        app.setControls();
         return;
     }
     checkStarted_ = true;
@@ -141,20 +140,17 @@ DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string&
 void DeviceSelectionViewController::timerMethodCheckManagerUpdate(
     const std::optional<kivo::LatestManagerVersion>& latest)
 {
-    KIVOBluetoothManagerAppController* controller = appController();
-    const kivo::LatestManagerVersion shown = latest.value_or(kivo::LatestManagerVersion{});
-    controller->setManagerLatestVersionMajor(shown.major);
-    controller->setManagerLatestVersionMinor(shown.minor);
-    controller->setManagerLatestVersionSecondary(shown.secondary);
+    kivo::PageHost& app = host();
+    // Without a list the running version stands and the address stays as it was.
+    kivo::LatestManagerVersion taken = latest.value_or(kivo::LatestManagerVersion{});
+    if (!latest)
+        taken.downloadAddress = app.managerLatest().downloadAddress;
+    app.setManagerLatest(taken);
     // Without a download address there is nothing to offer.
-    bool goManagerUpdate = false;
-    if (latest) {
-        controller->setUrlManagerUpdate(latest->downloadAddress);
-        goManagerUpdate = controller->haveNewManagerUpdate() && !latest->downloadAddress.empty();
-    }
-    controller->setOnProcessing(false);
-    controller->setControls();
+    const bool goManagerUpdate = latest && app.haveNewManagerUpdate() && !latest->downloadAddress.empty();
+    app.setOnProcessing(false);
+    app.setControls();
     setControls();
     if (goManagerUpdate)
-        controller->setManagerUpdate();
+        app.setManagerUpdate();
 }

@@ -16,7 +16,7 @@
 class DeviceSelectionViewController : public DetailViewController {
     Q_OBJECT
 public:
-    explicit DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller);
+    explicit DeviceSelectionViewController(kivo::PageHost& host);
 
     QWidget* view() override { return view_; }
     // Prepares the page each time it is shown; onStartUp only for the first page of a start, and

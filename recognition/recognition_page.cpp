@@ -4,7 +4,6 @@
 #include <QUrl>
 
 #include "app/address_opener.h"
-#include "app/app_controller.h"
 #include "app/message_box_layout.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
@@ -29,8 +28,8 @@ constexpr int kBoxSizeQuestion = 2;
 
 } // namespace
 
-DeviceRecognitionViewController::DeviceRecognitionViewController(KIVOBluetoothManagerAppController* controller)
-    : RecognitionPageBase(controller)
+DeviceRecognitionViewController::DeviceRecognitionViewController(kivo::PageHost& host)
+    : RecognitionPageBase(host)
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
@@ -49,12 +48,12 @@ DeviceRecognitionViewController::~DeviceRecognitionViewController() { worker_.fi
 
 void DeviceRecognitionViewController::initializeObject()
 {
-    auto* app = appController();
+    kivo::PageHost& app = host();
     isFirst_ = true;
-    app->setShowShortcuts(false);
-    app->reflectShortcuts();
-    if (app->restartToRecover()) {
-        const int mode = app->modeRestartToRecover();
+    app.setShowShortcuts(false);
+    app.reflectShortcuts();
+    if (app.session().restartToRecover) {
+        const int mode = app.session().modeRestartToRecover;
         showStatusSet(
             kivo::status_in_every_language([&](int language) {
                 return kivo::fill_format(
@@ -64,14 +63,14 @@ void DeviceRecognitionViewController::initializeObject()
             }),
             true);
     } else {
-        app->setStatus_withWarning(app->getStrStatus(), false);
+        app.setStatus_withWarning(app.getStrStatus(), false);
     }
     setControls();
 }
 
 std::string DeviceRecognitionViewController::stringInstruction() const
 {
-    return RecognitionTexts::stringInstruction(appController()->languageManager());
+    return RecognitionTexts::stringInstruction(host().languageManager());
 }
 
 QString DeviceRecognitionViewController::autoLinkURLs(const QString& text)
@@ -108,7 +107,7 @@ void DeviceRecognitionViewController::setControls()
     ui_.tvInstruction->setReadOnly(true);
     ui_.tvInstruction->setHtml(autoLinkURLs(qtext(stringInstruction())));
 
-    const bool processing = appController()->onProcessing();
+    const bool processing = host().onProcessing();
     ui_.btnNext->setEnabled(!processing);
     ui_.btnBack->setEnabled(!processing);
     // A busy bar while a recognition runs, an empty one otherwise.
@@ -118,9 +117,9 @@ void DeviceRecognitionViewController::setControls()
 
 void DeviceRecognitionViewController::setShortcuts()
 {
-    auto* app = appController();
-    const int language = app->languageManager();
-    if (app->showShortcuts()) {
+    kivo::PageHost& app = host();
+    const int language = app.languageManager();
+    if (app.showShortcuts()) {
         ui_.btnNext->setText(QString::fromUtf8(kivo::shortcuts::kNext));
         ui_.btnBack->setText(QString::fromUtf8(kivo::shortcuts::kBack));
     } else {
@@ -133,33 +132,33 @@ void DeviceRecognitionViewController::setShortcuts()
 
 void DeviceRecognitionViewController::recognize(QObject*) { doRecognize(std::nullopt); }
 
-void DeviceRecognitionViewController::targetDevice(QObject*) { appController()->setDeviceSelection(); }
+void DeviceRecognitionViewController::targetDevice(QObject*) { host().setDeviceSelection(); }
 
 kivo::RecognitionRun
 DeviceRecognitionViewController::runFromController(std::optional<KIVOBluetoothDeviceData> info) const
 {
-    const auto* app = appController();
+    const kivo::PageHost& app = host();
     kivo::RecognitionRun run;
     run.callerMode = callerMode_;
-    run.mode = app->mode();
+    run.mode = app.mode();
     run.saved = std::move(info);
     run.isFirst = isFirst_;
-    run.session = app->session();
+    run.session = app.session();
     return run;
 }
 
 void DeviceRecognitionViewController::doRecognize(std::optional<KIVOBluetoothDeviceData> info)
 {
-    auto* app = appController();
-    app->deleteTampFile();
-    app->setStatus_withWarning(app->getStatusProcessing(), false);
-    app->setOnProcessing(true);
-    app->setControls();
+    kivo::PageHost& app = host();
+    app.deleteTampFile();
+    app.setStatus_withWarning(app.getStatusProcessing(), false);
+    app.setOnProcessing(true);
+    app.setControls();
     setControls();
 
     // The run works on copies; the controller's session and record stay the main thread's.
     worker_.start<kivo::RecognitionOutcome>(
-        [this, run = runFromController(std::move(info)), record = app->data()] {
+        [this, run = runFromController(std::move(info)), record = app.data()] {
             return threadMethodRecognize(run, record);
         },
         [this](kivo::RecognitionOutcome outcome) { timerMethodRecognize(std::move(outcome)); });
@@ -185,17 +184,17 @@ kivo::RecognitionOutcome DeviceRecognitionViewController::threadMethodRecognize(
 
 void DeviceRecognitionViewController::showStatusSet(const kivo::StatusTextSet& texts, bool warning)
 {
-    auto* app = appController();
-    app->setStrStatusAll(texts);
-    app->setStatus_withWarning(app->getStrStatus(), warning);
+    kivo::PageHost& app = host();
+    app.setStrStatusAll(texts);
+    app.setStatus_withWarning(app.getStrStatus(), warning);
 }
 
 // The controller's status becomes "<failure of the page>. <worker's text>" in every language,
 // with the page's letter after it when asked; shown with the warning colour.
 void DeviceRecognitionViewController::showFailure(const std::string& format, bool with_code_letter)
 {
-    const auto* app = appController();
-    const int mode = app->mode(), usb = app->usbStatus();
+    const kivo::PageHost& app = host();
+    const int mode = app.mode(), usb = app.session().usbStatus;
     showStatusSet(kivo::status_in_every_language([&](int language) {
                       const std::string failure = AppText::tavk_status_failure_usb_in(mode, usb, language);
                       const std::string& cause = strStatusThreadRecognize_[static_cast<size_t>(language)];
@@ -207,32 +206,32 @@ void DeviceRecognitionViewController::showFailure(const std::string& format, boo
 
 void DeviceRecognitionViewController::timerMethodRecognize(kivo::RecognitionOutcome outcome)
 {
-    auto* app = appController();
-    app->session() = std::move(outcome.session);
-    app->setData(outcome.record);
+    kivo::PageHost& app = host();
+    app.session() = std::move(outcome.session);
+    app.setData(outcome.record);
     isFirst_ = outcome.isFirst;
     strStatusThreadRecognize_ = std::move(outcome.status);
     const int result = outcome.result;
-    app->setOnProcessing(false);
-    app->setControls();
+    app.setOnProcessing(false);
+    app.setControls();
     setControls();
 
-    const int language = app->languageManager();
+    const int language = app.languageManager();
     switch (result) {
     case kivo::kRecognitionOtherDevice:
-        app->openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
-            RecognitionTexts::stringMessageDeviceOtherThan(kivo::ProductNames::tavk_product_name(app->deviceTarget()),
-                                                           language),
+        app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            RecognitionTexts::stringMessageDeviceOtherThan(
+                kivo::ProductNames::tavk_product_name(app.session().deviceTarget), language),
             true, std::nullopt, AppText::tavk_string_ok_in(language), kBoxSizeSmall, kBoxToHome);
         break;
     case kivo::kRecognitionSucceeded:
         moveToCaller_withWarning(strStatusThreadRecognize_[static_cast<size_t>(language)], outcome.warning);
         break;
     case kivo::kRecognitionFailed:
-        if (app->deviceUpdatedOrRestored() == kivo::kRestartAdviceProduct &&
-            app->deviceTarget() != kivo::kRestartAdviceProduct) {
+        if (app.session().deviceUpdatedOrRestored == kivo::kRestartAdviceProduct &&
+            app.session().deviceTarget != kivo::kRestartAdviceProduct) {
             const std::string title = kivo::ProductNames::tavk_title_in(0, language);
-            app->openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
                 RecognitionTexts::stringMessageRestartingManager(title, language), true,
                 AppText::tavk_string_no_in(language), AppText::tavk_string_yes_in(language), kBoxSizeQuestion,
                 kBoxQuit);
@@ -247,14 +246,14 @@ void DeviceRecognitionViewController::timerMethodRecognize(kivo::RecognitionOutc
 
 void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string& status, bool warning)
 {
-    auto* app = appController();
-    app->setControls();
-    const int usb = app->usbStatus();
+    kivo::PageHost& app = host();
+    app.setControls();
+    const int usb = app.session().usbStatus;
     const bool management_mode = kivo::usb_status_in_management_mode(usb);
     // The worker's texts become the controller's, so that a language change shows them again.
     auto show_worker_status = [&] {
-        app->setStrStatusAll(strStatusThreadRecognize_);
-        app->setStatus_withWarning(status, warning);
+        app.setStrStatusAll(strStatusThreadRecognize_);
+        app.setStatus_withWarning(status, warning);
     };
     auto show_success_of = [&](int mode, bool with_warning) {
         showStatusSet(kivo::status_in_every_language(
@@ -263,7 +262,7 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
     };
 
     if (callerMode_ > 100) {
-        app->setDetailViewController(callerMode_ - 100);
+        app.setDetailViewController(callerMode_ - 100);
         if (management_mode)
             show_worker_status();
         return;
@@ -272,10 +271,10 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
     case kModeUpdate:
     case kModeRestore:
         if (callerMode_ == kModeUpdate)
-            app->setFirmwareUpdateWithStatus(false);
+            app.setFirmwareUpdateWithStatus(false);
         else
-            app->setFirmwareRestoreWithStatus(false);
-        if (management_mode && !app->isRestartDFU())
+            app.setFirmwareRestoreWithStatus(false);
+        if (management_mode && !app.session().isRestartDFU())
             show_worker_status();
         else
             show_success_of(callerMode_, false);
@@ -284,18 +283,18 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
     case kModeSecondSettings:
     case kModeSpeedDial:
         if (callerMode_ == kModeSettings)
-            app->setDeviceSettingsWithStatus(false);
+            app.setDeviceSettingsWithStatus(false);
         else if (callerMode_ == kModeSecondSettings)
-            app->setDeviceSettingsSecondWithStatus(false);
+            app.setDeviceSettingsSecondWithStatus(false);
         else
-            app->setDeviceSettingsSpeedDialWithStatus(false);
+            app.setDeviceSettingsSpeedDialWithStatus(false);
         if (management_mode)
             show_worker_status();
         else
             show_success_of(callerMode_, warning);
         break;
     default:
-        app->setFirmwareUpdateWithStatus(false);
+        app.setFirmwareUpdateWithStatus(false);
         show_worker_status();
         break;
     }

@@ -15,7 +15,7 @@
 class DeviceRecognitionViewController : public RecognitionPageBase {
     Q_OBJECT
 public:
-    explicit DeviceRecognitionViewController(KIVOBluetoothManagerAppController* controller);
+    explicit DeviceRecognitionViewController(kivo::PageHost& host);
     ~DeviceRecognitionViewController() override;
 
     QWidget* view() override { return view_; }

@@ -5,8 +5,6 @@
 PageFactory application_pages()
 {
     PageFactory pages = placeholder_page_factory();
-    pages.recognition = [](KIVOBluetoothManagerAppController* app) {
-        return std::make_unique<DeviceRecognitionViewController>(app);
-    };
+    pages.recognition = [](kivo::PageHost& host) { return std::make_unique<DeviceRecognitionViewController>(host); };
     return pages;
 }

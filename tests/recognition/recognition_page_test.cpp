@@ -207,8 +207,8 @@ protected:
     PageFactory pages() override
     {
         PageFactory f = application_pages();
-        f.recognition = [this](KIVOBluetoothManagerAppController* app) {
-            auto page = std::make_unique<ScriptedRecognitionPage>(app);
+        f.recognition = [this](kivo::PageHost& host) {
+            auto page = std::make_unique<ScriptedRecognitionPage>(host);
             scripted = page.get();
             return page;
         };
