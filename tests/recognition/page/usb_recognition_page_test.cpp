@@ -2,8 +2,8 @@
 // recognition page to the update page and the recognized-device panel.
 
 #include "app/home_page.h"
-#include "app/main/page_factory.h"
-#include "recognition/recognition_page.h"
+#include "main/page_factory.h"
+#include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sim/usb_headsets.h"
 

@@ -1,4 +1,4 @@
-#include "recognition/recognition_page.h"
+#include "recognition/page/recognition_page.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/main/page_factory.h"
+#include "main/page_factory.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
-#include "app/main/page_factory.h"
+#include "main/page_factory.h"
 
-#include "recognition/recognition_page.h"
+#include "recognition/page/recognition_page.h"
 
 PageFactory application_pages()
 {

@@ -11,12 +11,12 @@
 
 #include "app/address_opener.h"
 #include "app/home_page.h"
-#include "app/main/page_factory.h"
 #include "app/message_box_layout.h"
 #include "app/message_box_sheet.h"
 #include "app/resource_images.h"
 #include "app/text/localized.h"
-#include "recognition/recognition_page.h"
+#include "main/page_factory.h"
+#include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sim/hid_headsets.h"
 
