@@ -9,15 +9,15 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "app/box_routes.h"
 #include "app/page_bases.h"
 #include "app/page_host.h"
+#include "app/text/device_panel.h"
 #include "app/text/status_text_set.h"
+#include "app/window_frame.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
@@ -28,8 +28,11 @@ class KeyedUnarchiver;
 class DeviceSelectionViewController;
 class ManagerUpdateViewController;
 class ManagerWindow;
-class QPushButton;
-class QShortcut;
+namespace kivo {
+class MessageBoxHost;
+class StatusLine;
+class WindowFrame;
+} // namespace kivo
 
 class KIVOBluetoothManagerAppController : public QObject, public kivo::PageHost {
     Q_OBJECT
@@ -121,7 +124,7 @@ public:
     void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
     int deviceUpdatedOrRestored() const { return session_.deviceUpdatedOrRestored; }
     void setDeviceUpdatedOrRestored(int v) { session_.deviceUpdatedOrRestored = v; }
-    bool statusWithWarning() const { return statusWithWarning_; }
+    bool statusWithWarning() const;
     bool skipRestoreBackupFile() const { return session_.skipRestoreBackupFile; }
     void setSkipRestoreBackupFile(bool v) { session_.skipRestoreBackupFile = v; }
     bool startManager() const { return false; }
@@ -176,7 +179,9 @@ public:
     void setDeviceSettingsSpeedDialWithStatus(bool status) override;
     void switchDetailViewWithViewController(DetailViewController* page);
 
-    // ---- Frame -------------------------------------------------------------------------------
+    // ---- Frame (drawn by kivo::WindowFrame) ---------------------------------------------------
+    // What the frame shows now.
+    kivo::FrameState frameState() const;
     void setControls() override;
     void setShortcuts();
     void reflectShortcuts() override;
@@ -251,7 +256,7 @@ public:
     void setStrStatus_In(const std::string& text, int language);
     // Stores a whole set at once (workers hand theirs over this way).
     void setStrStatusAll(const kivo::StatusTextSet& texts) override;
-    kivo::StatusTextSet strStatus() const { return strStatus_.snapshot(); }
+    kivo::StatusTextSet strStatus() const;
     std::string getStatusDefault();
     std::string getStatusProcessing() override;
     std::string getStatusSuccess();
@@ -275,9 +280,9 @@ signals:
     void quitRequested();
 
 private:
-    // Shows the box a worker asked for; a queued call with no data, the request waits in pendingBox_.
-    Q_INVOKABLE void presentPendingMessageBox();
     void routeShellMessageBoxes();
+    // Connects the window's buttons, menus, sheets and keys to the actions.
+    void connectWindow();
 
     bool refuseAction();
     bool leaveSettingsPageFor(int target, bool check_act);
@@ -289,11 +294,12 @@ private:
     void showUpdatePage(int mode, UpdatePageBase* page, bool status);
     void showSettingsPage(int mode, SettingsPageBase* page, bool status);
     void resetDataToNoDevice();
-    void layOutPageTitleTabs(int selected);
-    void fillStatusSet(const std::function<std::string(int language)>& text_of);
-    void setMenuTitles();
+    kivo::DevicePanelState panelState() const;
 
     std::unique_ptr<ManagerWindow> window_;
+    std::unique_ptr<kivo::WindowFrame> frame_;
+    std::unique_ptr<kivo::StatusLine> statusLine_;
+    std::unique_ptr<kivo::MessageBoxHost> messageBox_;
     std::unique_ptr<ManagerUpdateViewController> managerUpdate_;
     std::unique_ptr<DeviceSelectionViewController> home_;
     std::unique_ptr<RecognitionPageBase> recognition_;
@@ -318,27 +324,11 @@ private:
     std::string strLanguageManager_;
     std::string strLanguageFirmware_;
     bool applyToLanguageFirmware_ = true;
-    bool statusWithWarning_ = false;
 
     // Zero until the check has read the server's list.
     kivo::LatestManagerVersion managerLatest_{0, 0, 0, {}};
 
-    struct PendingBox {
-        std::string message;
-        bool warning;
-        std::optional<std::string> cancel;
-        std::optional<std::string> ok;
-        int size;
-    };
-    mutable std::mutex pendingBoxMutex_;
-    std::optional<PendingBox> pendingBox_;
-    std::thread::id mainThread_ = std::this_thread::get_id();
-    std::array<QShortcut*, 3> listTabShortcuts_{};
     ConfigurationReader configurationReader_;
-    kivo::BoxRoutes boxRoutes_;
     // The page in the detail box; its box routes go when it is left.
     DetailViewController* shownPage_ = nullptr;
-    kivo::StatusTexts strStatus_;
-    // Opened from any thread: the purpose is guarded with the pending request.
-    int messageBoxStatus_ = 0;
 };

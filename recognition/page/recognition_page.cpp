@@ -9,6 +9,7 @@
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
 #include "app/text/recognition_texts.h"
+#include "app/text/status_sets.h"
 #include "app/text/text_format.h"
 #include "device/device_session.h"
 #include "device/products/restart_to_recover.h"
@@ -256,9 +257,7 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
         app.setStatus_withWarning(status, warning);
     };
     auto show_success_of = [&](int mode, bool with_warning) {
-        showStatusSet(kivo::status_in_every_language(
-                          [&](int language) { return AppText::tavk_status_success_usb_in(mode, usb, language); }),
-                      with_warning);
+        showStatusSet(kivo::success_status_set(mode, usb), with_warning);
     };
 
     if (callerMode_ > 100) {
