@@ -17,8 +17,7 @@ void MessageBoxHost::open(const std::string& message, bool warning, const std::o
 {
     {
         std::lock_guard lock(mutex_);
-        purpose_ = purpose;
-        pending_ = PendingBox{message, warning, cancel, ok, size};
+        pending_ = PendingBox{message, warning, cancel, ok, size, purpose};
     }
     // Widgets belong to the main thread: a worker only wakes it, the request itself waits above.
     if (std::this_thread::get_id() == mainThread_)
@@ -34,6 +33,10 @@ void MessageBoxHost::presentPending()
     {
         std::lock_guard lock(mutex_);
         box.swap(pending_);
+        // The purpose travels with its box: a box still shown keeps its own until this one
+        // replaces it.
+        if (box)
+            purpose_ = box->purpose;
     }
     if (box)
         sheet_.present(box->message, box->warning, box->cancel, box->ok, box->size);

@@ -22,7 +22,7 @@ public:
               const std::optional<std::string>& ok, int size, int purpose);
     // Closes the box (main thread); returns the purpose it was open for, 0 for none.
     int close();
-    // The purpose of the open box, 0 for none.
+    // The purpose of the box shown, 0 for none.
     int purpose() const;
     // Closes the box and runs the route of its purpose for OK or Cancel.
     void answer(bool ok);
@@ -35,6 +35,7 @@ private:
         std::optional<std::string> cancel;
         std::optional<std::string> ok;
         int size;
+        int purpose;
     };
     void presentPending();
 
