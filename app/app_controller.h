@@ -31,7 +31,6 @@ class ManagerWindow;
 namespace kivo {
 class MessageBoxHost;
 class StatusLine;
-class WindowFrame;
 } // namespace kivo
 
 class KIVOBluetoothManagerAppController : public QObject, public kivo::PageHost {
