@@ -2,60 +2,35 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QMetaObject>
 #include <QShortcut>
 
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <utility>
 
 #include "app/address_opener.h"
+#include "app/camera_card/camera_card_finder.h"
 #include "app/data_folders.h"
 #include "app/home_page.h"
-#include "app/main_button.h"
 #include "app/manager_update_page.h"
-#include "app/manager_version_list.h"
+#include "app/manager_view.h"
 #include "app/manager_window.h"
-#include "app/page_bases.h"
+#include "app/message_box_host.h"
 #include "app/resource_images.h"
-#include "app/server_choice.h"
-#include "app/settings_tabs.h"
-#include "app/shortcut_labels.h"
+#include "app/status_line.h"
 #include "app/text/app_text.h"
-#include "app/text/camera_volume.h"
-#include "app/text/device_panel.h"
 #include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/window_colors.h"
+#include "app/text/status_sets.h"
+#include "app/window_frame.h"
 #include "common/addresses.h"
-#include "common/manager_version.h"
 #include "common/system_log.h"
+#include "device/products/restore_without_settings.h"
+#include "device/products/settings_tabs.h"
+#include "device/products/without_settings_pages.h"
 #include "link/usb_link.h"
 
 using kivo::AppText;
-using kivo::ProductNames;
-
-namespace {
-
-QString qtext(const std::string& s) { return QString::fromStdString(s); }
-
-bool in(int value, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), value) != set.end(); }
-
-bool is_settings_mode(int mode) { return mode >= kModeSettings && mode <= kModeSpeedDial; }
-
-// Settings pages a device reaches only through its speed-dial page.
-bool opens_speed_dial_first(int product, const KIVOBluetoothDeviceData& data)
-{
-    if (in(product, {0x4111, 0x4112, 0x6600, 0x6610, 0x6700}))
-        return true;
-    if (in(product, {0x6480, 0x6481, 0x6490, 0x6491, 0x6620}))
-        return data.compareVersionUpToMinorWithMajor_Minor(1, 1) < 0;
-    if (in(product, {0x6460, 0x6461}))
-        return data.compareVersionUpToMinorWithMajor_Minor(2, 1) < 0;
-    return false;
-}
-
-} // namespace
 
 KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory pages, QObject* parent)
     : QObject(parent)
@@ -63,91 +38,32 @@ KIVOBluetoothManagerAppController::KIVOBluetoothManagerAppController(PageFactory
     usb_link_start();
 
     window_ = std::make_unique<ManagerWindow>();
-    managerUpdate_ = std::make_unique<ManagerUpdateViewController>(this);
-    home_ = std::make_unique<DeviceSelectionViewController>(this);
-    recognition_ = pages.recognition(this);
-    update_ = pages.update(this, kModeUpdate);
-    restore_ = pages.update(this, kModeRestore);
-    settings_ = pages.settings(this, kModeSettings);
-    settingsSecond_ = pages.settings(this, kModeSecondSettings);
-    settingsSpeedDial_ = pages.settings(this, kModeSpeedDial);
+    statusLine_ = std::make_unique<kivo::StatusLine>(*window_->ui.tfStatus);
+    messageBox_ = std::make_unique<kivo::MessageBoxHost>(*window_->sheetMessageBox);
+    managerUpdate_ = std::make_unique<ManagerUpdateViewController>(*this);
+    home_ = std::make_unique<DeviceSelectionViewController>(*this);
+    recognition_ = pages.recognition(*this);
+    update_ = pages.update(*this, kModeUpdate);
+    restore_ = pages.update(*this, kModeRestore);
+    settings_ = pages.settings(*this, kModeSettings);
+    settingsSecond_ = pages.settings(*this, kModeSecondSettings);
+    settingsSpeedDial_ = pages.settings(*this, kModeSpeedDial);
+    routeShellMessageBoxes();
     for (DetailViewController* page : std::initializer_list<DetailViewController*>{
              managerUpdate_.get(), home_.get(), recognition_.get(), update_.get(), restore_.get(), settings_.get(),
-             settingsSecond_.get(), settingsSpeedDial_.get()})
+             settingsSecond_.get(), settingsSpeedDial_.get()}) {
         window_->ui.boxDetail->addWidget(page->view());
-
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    connect(ui.btnDeviceSelection, &QPushButton::clicked, this, [this] { deviceSelection(); });
-    connect(ui.btnDeviceRecognition, &QPushButton::clicked, this, [this] { deviceRecognition(); });
-    connect(ui.btnFirmwareUpdate, &QPushButton::clicked, this, [this] { firmwareUpdate(); });
-    connect(ui.btnFirmwareRestore, &QPushButton::clicked, this, [this] { firmwareRestore(); });
-    connect(ui.btnDeviceSettings, &QPushButton::clicked, this, [this] { deviceSettings(); });
-    connect(ui.btnDetailTitlePagesFirst, &QPushButton::clicked, this, [this] { moveToFirstPage(); });
-    connect(ui.btnDetailTitlePagesSecond, &QPushButton::clicked, this, [this] { moveToSecondPage(); });
-    connect(ui.btnAbout, &QPushButton::clicked, this, [this] { about(); });
-    connect(ui.btnClose, &QPushButton::clicked, this, [this] { stopManager(); });
-    connect(ui.btnStatus, &QPushButton::clicked, this, [this] { showStatus(); });
-    connect(ui.menuItemAbout, &QAction::triggered, this, [this] { about(); });
-    connect(ui.menuItemQuit, &QAction::triggered, this, [this] { stopManager(); });
-    connect(ui.menuItemOnlineHelp, &QAction::triggered, this, [this] { showOnlineHelp(); });
-    connect(ui.menuItemKeyboradShortcuts, &QAction::triggered, this, [this] { changeShortcuts(); });
-    connect(ui.menuItemDiagnosticLog, &QAction::triggered, this, [this] { logStatus(); });
-    connect(ui.menuItemManagerLanguage, &QAction::triggered, this, [this] { openLanguageManager(); });
-    connect(ui.btnLanguageManager, &QPushButton::clicked, this, [this] { openLanguageManager(); });
-    LanguageSheet* sheet = window_->sheetLanguageManager;
-    connect(sheet->radioLanguageManager, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* cell) { changeLanguageManager(cell); });
-    for (QPushButton* name : sheet->languageButtons)
-        connect(name, &QPushButton::clicked, this, [this, name] { changeLanguageManager(name); });
-    connect(sheet->ui.btnLanguageManagerOK, &QPushButton::clicked, this, [this] { languageManagerOK(); });
-    connect(sheet->ui.btnLanguageManagerCancel, &QPushButton::clicked, this, [this] { languageManagerCancel(); });
-    for (int i = 0; i < 3; ++i)
-        connect(window_->btnListTabs[static_cast<size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { changeSelectionListTabs(i); });
-    connect(window_->aboutUi.btnAboutOK, &QPushButton::clicked, this, [this] { aboutOK(); });
-    connect(window_->sheetMessageBox, &MessageBoxSheet::okClicked, this, [this] { messageBoxOK(); });
-    connect(window_->sheetMessageBox, &MessageBoxSheet::cancelClicked, this, [this] { messageBoxCancel(); });
-    window_->closeRequested = [this] {
-        stopManager();
-        return false; // the application ends through stopManager, or not at all
-    };
-
-    // Command keys of the original are Ctrl here; the labels show them as [C].
-    const std::pair<QKeySequence, void (KIVOBluetoothManagerAppController::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &KIVOBluetoothManagerAppController::deviceSelection},
-        {QKeySequence(Qt::CTRL | Qt::Key_R), &KIVOBluetoothManagerAppController::deviceRecognition},
-        {QKeySequence(Qt::CTRL | Qt::Key_U), &KIVOBluetoothManagerAppController::firmwareUpdate},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), &KIVOBluetoothManagerAppController::firmwareRestore},
-        {QKeySequence(Qt::CTRL | Qt::Key_T), &KIVOBluetoothManagerAppController::deviceSettings},
-        {QKeySequence(Qt::CTRL | Qt::Key_Right), &KIVOBluetoothManagerAppController::goNext},
-        {QKeySequence(Qt::CTRL | Qt::Key_Left), &KIVOBluetoothManagerAppController::goBack},
-        {QKeySequence(Qt::CTRL | Qt::Key_1), &KIVOBluetoothManagerAppController::moveToFirstPage},
-        {QKeySequence(Qt::CTRL | Qt::Key_2), &KIVOBluetoothManagerAppController::moveToSecondPage},
-        {QKeySequence(Qt::CTRL | Qt::Key_I), &KIVOBluetoothManagerAppController::about},
-        {QKeySequence(Qt::CTRL | Qt::Key_K), &KIVOBluetoothManagerAppController::changeShortcuts},
-        {QKeySequence(Qt::CTRL | Qt::Key_L), &KIVOBluetoothManagerAppController::openLanguageManager},
-    };
-    for (const auto& [sequence, action] : keys) {
-        auto* shortcut = new QShortcut(sequence, window_.get());
-        connect(shortcut, &QShortcut::activated, this, action);
-    }
-    for (int i = 0; i < 3; ++i) {
-        auto* shortcut = new QShortcut(window_.get());
-        shortcut->setEnabled(false);
-        connect(shortcut, &QShortcut::activated, this, [this, i] {
-            if (listTabsOpened())
-                changeSelectionListTabs(i);
-        });
-        listTabShortcuts_[static_cast<size_t>(i)] = shortcut;
+        page->routeMessageBoxes();
     }
 
+    frame_ = std::make_unique<kivo::WindowFrame>(*window_);
+    connectWindow();
     deleteTampFile();
 }
 
 KIVOBluetoothManagerAppController::~KIVOBluetoothManagerAppController()
 {
-    // Pages go first: a page joins its worker, which may still be writing the record and the
-    // fields declared after the pages.
+    // Pages go first: a page joins its worker before anything its outcome would reach is gone.
     settingsSpeedDial_.reset();
     settingsSecond_.reset();
     settings_.reset();
@@ -166,8 +82,7 @@ void KIVOBluetoothManagerAppController::initializeObject()
     languageManager_ = kivo::kEnglish;
     setDeviceUpdatedOrRestored(0);
     showShortcuts_ = false;
-    strStatus_.clear();
-    statusWithWarning_ = false;
+    statusLine_->clear();
     setSkipRestoreBackupFile(false);
     static_cast<KIVOBluetoothManagerView*>(window_->ui.centralwidget)->setAppController(this);
 
@@ -180,7 +95,7 @@ void KIVOBluetoothManagerAppController::initializeObject()
         configurationReader_(*this);
     languageManager_ = AppText::tavk_language_manager_index_with_default(strLanguageManager_, true);
     // A voice-prompt-only language cannot be the interface's.
-    if (languageManager_ >= kStatusLanguageCount || languageManager_ < 0)
+    if (languageManager_ >= kivo::kStatusLanguageCount || languageManager_ < 0)
         languageManager_ = kivo::kEnglish;
 
     setControlsFont();
@@ -409,311 +324,18 @@ void KIVOBluetoothManagerAppController::switchDetailViewWithViewController(Detai
         }
     }
     window_->ui.boxDetail->setCurrentWidget(page->view());
-}
-
-// ---- Frame -------------------------------------------------------------------------------------
-
-bool KIVOBluetoothManagerAppController::settingsExcluded() const
-{
-    return settings_excluded(deviceTarget(), data_.deviceVersionMajor(), data_.deviceVersionMinor());
-}
-
-void KIVOBluetoothManagerAppController::setControls()
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    setTitle();
-    setDetailTitle();
-
-    ui.btnDeviceSelection->setChecked(mode_ == kModeHome);
-    ui.btnDeviceRecognition->setChecked(mode_ == kModeRecognition);
-    ui.btnFirmwareUpdate->setChecked(mode_ == kModeUpdate);
-    ui.btnFirmwareRestore->setChecked(mode_ == kModeRestore);
-    ui.btnDeviceSettings->setChecked(is_settings_mode(mode_));
-    // The restore button stays hidden; the settings button takes its place in the column.
-    ui.btnFirmwareRestore->hide();
-
-    const std::initializer_list<QWidget*> main_buttons = {ui.btnDeviceSelection, ui.btnDeviceRecognition,
-                                                          ui.btnFirmwareUpdate, ui.btnFirmwareRestore,
-                                                          ui.btnDeviceSettings};
-    for (QWidget* w : {ui.btnAbout, ui.btnClose, ui.btnLanguageManager})
-        w->setEnabled(true);
-    for (QWidget* w : main_buttons)
-        w->setEnabled(true);
-    ui.btnStatus->setEnabled(false);
-    ui.btnStatus->hide();
-    for (QWidget* w : {static_cast<QWidget*>(ui.lblDetailTitlePagesBottomLine),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesFirstBackground),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesFirstForeground),
-                       static_cast<QWidget*>(ui.btnDetailTitlePagesFirst),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesSecondBackground),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesSecondForeground),
-                       static_cast<QWidget*>(ui.btnDetailTitlePagesSecond)}) {
-        w->setEnabled(false);
-        w->hide();
+    if (page != shownPage_) {
+        messageBox_->routes().dropRoutesOf(shownPage_);
+        shownPage_ = page;
     }
-    enableListTabsTo(listTabsOpened_);
-
-    if (onProcessing()) {
-        for (QWidget* w : {ui.btnAbout, ui.btnClose, ui.btnStatus, ui.btnLanguageManager})
-            w->setEnabled(false);
-        for (QWidget* w : main_buttons)
-            w->setEnabled(false);
-        for (QPushButton* b : window_->btnListTabs)
-            b->setEnabled(false);
-    } else {
-        setInformationDeviceRecognized();
-        switch (mode_) {
-        case kModeNone:
-        case kModeManagerUpdate:
-        case kModeHome:
-            for (QWidget* w :
-                 {ui.btnDeviceRecognition, ui.btnFirmwareUpdate, ui.btnFirmwareRestore, ui.btnDeviceSettings})
-                w->setEnabled(false);
-            break;
-        case kModeRecognition:
-            for (QWidget* w : {ui.btnFirmwareUpdate, ui.btnFirmwareRestore, ui.btnDeviceSettings})
-                w->setEnabled(recognized());
-            if (recognized() && settingsExcluded())
-                ui.btnDeviceSettings->setEnabled(false);
-            break;
-        case kModeUpdate:
-        case kModeRestore:
-            if (usb_status_in_management_mode(usbStatus()) || settingsExcluded())
-                ui.btnDeviceSettings->setEnabled(false);
-            if (mode_ == kModeRestore && restore_->restorePossible() && restore_->tabCount() >= 2)
-                layOutPageTitleTabs(restore_->tabIndexSelected());
-            if (mode_ == kModeRestore && in(deviceTarget(), {0x6816, 0x6831, 0x6839, 0x6840, 0x6A01, 0x6A02, 0x6A04}))
-                ui.btnDeviceSettings->setEnabled(false);
-            break;
-        case kModeSettings:
-        case kModeSecondSettings:
-        case kModeSpeedDial:
-            if (tabCount() >= 2)
-                layOutPageTitleTabs(tabIndexSelected());
-            break;
-        default: break;
-        }
-    }
-
-    setMenuTitles();
-    ui.btnLanguageManager->setIcon(QIcon(kivo::images::language_flag(languageManager_)));
-    setShortcuts();
+    page->routeMessageBoxes();
 }
 
-// The two page-title tabs over the page: the selected one in the window's colour, the other in the
-// title bar's colour, whose button leads to it.
-void KIVOBluetoothManagerAppController::layOutPageTitleTabs(int selected)
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    for (QWidget* w : {static_cast<QWidget*>(ui.lblDetailTitlePagesBottomLine),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesFirstBackground),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesFirstForeground),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesSecondBackground),
-                       static_cast<QWidget*>(ui.lblDetailTitlePagesSecondForeground)}) {
-        w->setEnabled(true);
-        w->show();
-    }
-    const bool first_selected = selected == 0;
-    auto paint = [](QLabel* label, bool is_selected, int x, int y) {
-        label->setGeometry(x + (is_selected ? 2 : 2), y, is_selected ? 362 : 365, is_selected ? 18 : 15);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, is_selected ? kivo::colors::kWindowBackground : kivo::colors::kBrandOrange);
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setAutoFillBackground(true);
-        label->setPalette(palette);
-    };
-    paint(ui.lblDetailTitlePagesFirstForeground, first_selected, 0, first_selected ? 2 : 5);
-    paint(ui.lblDetailTitlePagesSecondForeground, !first_selected, 370, !first_selected ? 2 : 5);
-    const int count = mode_ == kModeRestore ? restore_->tabCount() : tabCount();
-    QPushButton* other = (!first_selected && count < 3) ? ui.btnDetailTitlePagesFirst : ui.btnDetailTitlePagesSecond;
-    other->setEnabled(true);
-    other->show();
-    other->raise();
-}
-
-void KIVOBluetoothManagerAppController::setMenuTitles()
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    const int language = languageManager_;
-    const std::string title = ProductNames::tavk_title_in(0, language);
-    ui.menuApplication->setTitle(qtext(title));
-    ui.menuHelp->setTitle(qtext(AppText::stringMenuHelp(language)));
-    ui.menuItemAbout->setText(qtext(AppText::stringMenuItemAbout(language, title)));
-    ui.menuItemQuit->setText(qtext(AppText::stringMenuItemQuit(language, title)));
-    ui.menuItemOnlineHelp->setText(qtext(AppText::stringMenuItemOnlineHelp(language)));
-    ui.menuItemManagerLanguage->setText(qtext(AppText::stringMenuItemManagerLanguage(language)));
-    ui.menuItemDiagnosticLog->setText(qtext(AppText::stringMenuItemDiagnosticLog(language)));
-    ui.menuItemKeyboradShortcuts->setText(qtext(AppText::stringMenuItemKeyboradShortcuts(language, showShortcuts_)));
-    ui.menuItemShowPrecaution->setText(qtext(AppText::stringMenuItemShowPrecaution(language)));
-    for (QAction* hidden : {ui.menuItemOnlineHelp, ui.menuItemShowPrecaution, ui.menuItemBluetoothKext}) {
-        hidden->setVisible(false);
-        hidden->setEnabled(false);
-    }
-    // Without the online help there is nothing left in the help menu.
-    ui.menuHelp->menuAction()->setVisible(false);
-}
-
-void KIVOBluetoothManagerAppController::setShortcuts()
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    const int language = languageManager_;
-    for (QLabel* label :
-         {ui.lblShortcutsKeys, ui.lblShortcutsAbout, ui.lblShortcutsLanguageManager, ui.lblShortcutsClose})
-        label->setVisible(showShortcuts_);
-    if (!showShortcuts_) {
-        ui.btnDeviceSelection->setText(qtext(AppText::tavk_string_mode_in(kModeHome, language)));
-        ui.btnDeviceRecognition->setText(qtext(AppText::tavk_string_mode_in(kModeRecognition, language)));
-        ui.btnFirmwareUpdate->setText(qtext(AppText::tavk_string_mode_in(kModeUpdate, language)));
-        ui.btnFirmwareRestore->setText(qtext(AppText::tavk_string_mode_in(kModeRestore, language)));
-        ui.btnDeviceSettings->setText(qtext(AppText::tavk_string_mode_in(kModeSettings, language)));
-        UpdatePageBase* restore = restore_.get();
-        const bool restore_tabs = mode_ == kModeRestore;
-        const int count = restore_tabs ? restore->tabCount() : tabCount();
-        auto tab_at = [&](int i) { return restore_tabs ? restore->tabAt(i) : tabAt(i); };
-        auto tab_text = [&](int tab) {
-            auto text = KIVOBluetoothDeviceData::getTabText_With_In(tab, false, language);
-            return text ? qtext(text->text) : QString();
-        };
-        if (count == 2) {
-            ui.lblDetailTitlePagesFirstForeground->setText(tab_text(tab_at(0)));
-            ui.lblDetailTitlePagesSecondForeground->setText(tab_text(tab_at(1)));
-        } else if (count == 3) {
-            const int selected = restore_tabs ? restore->tabIndexSelected() : tabIndexSelected();
-            ui.lblDetailTitlePagesFirstForeground->setText(tab_text(tab_at(std::clamp(selected, 0, 2))));
-            ui.lblDetailTitlePagesSecondForeground->setText(qtext(kivo::AppText::stringMore(language)));
-        }
-    } else {
-        ui.btnDeviceSelection->setText(QString::fromUtf8(kivo::shortcuts::kDeviceSelection));
-        ui.btnDeviceRecognition->setText(QString::fromUtf8(kivo::shortcuts::kDeviceRecognition));
-        ui.btnFirmwareUpdate->setText(QString::fromUtf8(kivo::shortcuts::kFirmwareUpdate));
-        ui.btnFirmwareRestore->setText(QString::fromUtf8(kivo::shortcuts::kFirmwareRestore));
-        ui.btnDeviceSettings->setText(QString::fromUtf8(kivo::shortcuts::kDeviceSettings));
-        ui.lblDetailTitlePagesFirstForeground->setText(QString::fromUtf8(kivo::shortcuts::kFirstPage));
-        ui.lblDetailTitlePagesSecondForeground->setText(QString::fromUtf8(kivo::shortcuts::kSecondPage));
-        ui.lblShortcutsKeys->setText(QStringLiteral("[C]-K"));
-        ui.lblShortcutsAbout->setText(QStringLiteral("[C]-I"));
-        ui.lblShortcutsLanguageManager->setText(QStringLiteral("[C]-L"));
-        ui.lblShortcutsClose->setText(QStringLiteral("[C]-Q"));
-    }
-    setMainButtonTitleColor();
-}
-
-void KIVOBluetoothManagerAppController::reflectShortcuts()
-{
-    enableListTabsTo(listTabsOpened_);
-    window_->ui.menuItemKeyboradShortcuts->setText(
-        qtext(AppText::stringMenuItemKeyboradShortcuts(languageManager_, showShortcuts_)));
-    setShortcuts();
-    if (DetailViewController* page = currentDetailViewController())
-        page->setShortcuts();
-}
-
-void KIVOBluetoothManagerAppController::setMainButtonTitleColor()
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    for (KIVOBluetoothMainButton* b : {ui.btnDeviceSelection, ui.btnDeviceRecognition, ui.btnFirmwareUpdate,
-                                       ui.btnFirmwareRestore, ui.btnDeviceSettings})
-        b->setTitleColor(b->isChecked() ? Qt::white : Qt::black);
-}
-
-void KIVOBluetoothManagerAppController::setControlsFont()
-{
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    const QFont system = QApplication::font();
-    auto sized = [&](QWidget* w, double delta) {
-        QFont f = system;
-        f.setBold(true);
-        f.setPointSizeF(system.pointSizeF() + delta);
-        w->setFont(f);
-    };
-    const bool french = languageManager_ == kivo::kFrench;
-    const bool german = languageManager_ == kivo::kGerman;
-    sized(ui.btnDeviceRecognition, french ? -1 : 0);
-    sized(ui.btnFirmwareRestore, french ? -2 : german ? -1 : 0);
-    sized(ui.btnDeviceSettings, german ? -1 : 0);
-    const std::string title = ProductNames::tavk_title_in(0, languageManager_);
-    ui.btnAbout->setToolTip(qtext(AppText::stringMenuItemAbout(languageManager_, title)));
-    ui.btnClose->setToolTip(qtext(AppText::stringMenuItemQuit(languageManager_, title)));
-    ui.btnLanguageManager->setToolTip(qtext(AppText::tavk_string_language_manager_in(languageManager_)));
-}
-
-void KIVOBluetoothManagerAppController::setDetailTitle()
-{
-    std::string title;
-    const int caller = recognition_->callerMode();
-    if (mode_ == kModeRecognition && caller >= kModeUpdate && caller <= kModeSpeedDial)
-        title = kivo::fill_format("%@ > %@",
-                                  {AppText::tavk_string_mode_in(caller, languageManager_),
-                                   AppText::tavk_string_mode_in(kModeRecognition, languageManager_)});
-    else
-        title = AppText::tavk_string_mode_in(mode_, languageManager_);
-    window_->ui.lblDetailTitle->setText(qtext(title));
-}
-
-void KIVOBluetoothManagerAppController::enableListTabsTo(bool open)
-{
-    const bool restore_tabs = mode_ == kModeRestore;
-    const int count = restore_tabs ? restore_->tabCount() : tabCount();
-    const int selected = restore_tabs ? restore_->tabIndexSelected() : tabIndexSelected();
-    window_->boxListTabsBox->setVisible(open);
-    if (open)
-        window_->boxListTabsBox->raise();
-    for (int i = 0; i < 3; ++i) {
-        QPushButton* button = window_->btnListTabs[static_cast<size_t>(i)];
-        QLabel* label = window_->lblListTabs[static_cast<size_t>(i)];
-        QShortcut* shortcut = listTabShortcuts_[static_cast<size_t>(i)];
-        const bool shown = open && i < count;
-        button->setEnabled(shown);
-        button->setVisible(shown);
-        label->setVisible(shown);
-        shortcut->setEnabled(shown);
-        if (!shown)
-            continue;
-        const int tab = restore_tabs ? restore_->tabAt(i) : tabAt(i);
-        const auto text = KIVOBluetoothDeviceData::getTabText_With_In(tab, showShortcuts_, languageManager_);
-        button->setText(text ? qtext(text->text) : QString());
-        if (text && text->keyEquivalent != 0)
-            shortcut->setKey(QKeySequence(QStringLiteral("Ctrl+Shift+") + QChar(text->keyEquivalent).toUpper()));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window,
-                         i == selected ? kivo::colors::kSelectedTab : kivo::colors::kWindowBackground);
-        label->setPalette(palette);
-    }
-}
-
-void KIVOBluetoothManagerAppController::initTabData()
-{
-    int count = 0;
-    std::array<int, 3> tabs{};
-    int selected = 0;
-    SetTabDataDefaultInTabCount_tabs_tabIndexSelected(count, tabs, selected);
-    setTabCount(count);
-    for (int i = 0; i < 3; ++i)
-        setTab_At(tabs[static_cast<size_t>(i)], i);
-    setTabIndexSelected(selected);
-    listTabsOpened_ = false;
-    enableListTabsTo(false);
-}
+// ---- The manager, files and the recognized product ------------------------------------------
 
 bool KIVOBluetoothManagerAppController::haveNewManagerUpdate() const
 {
-    return kivo::is_newer_manager_version(managerLatestVersionMajor(), managerLatestVersionMinor(),
-                                          managerLatestVersionSecondary());
-}
-
-bool kivo::is_device_target_same_as(int device_target, int product_id)
-{
-    if (product_id == device_target)
-        return true;
-    // (found, selected): products found under another id than the one selected. The last three
-    // report their chip's id, not the id they show on the bus.
-    static const std::pair<int, int> same[] = {
-        {0x4D35, 0x4D05}, {0x4D55, 0x4D05}, {0x4D45, 0x4D15}, {0x4D65, 0x4D15}, {0x4D30, 0x4D10},
-        {0x4D40, 0x4D10}, {0x5050, 0x5040}, {0x5060, 0x5010}, {0x5061, 0x5010}, {0x5070, 0x5020},
-        {0x5080, 0x5030}, {0x6020, 0x6021}, {0x6022, 0x6023}, {0x6024, 0x6025},
-    };
-    return std::any_of(std::begin(same), std::end(same),
-                       [&](const auto& pair) { return pair.first == product_id && pair.second == device_target; });
+    return kivo::is_newer_manager_version(managerLatest_.major, managerLatest_.minor, managerLatest_.secondary);
 }
 
 int KIVOBluetoothManagerAppController::compareOsVersionWithVersionPrimary_VersionSecondary(int primary,
@@ -731,450 +353,6 @@ void KIVOBluetoothManagerAppController::deleteTampFile()
         kivo::system_log("Delete ok");
     else
         kivo::system_logf("Delete fail [%s]", error.message().c_str());
-}
-
-void KIVOBluetoothManagerAppController::SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count,
-                                                                                          std::array<int, 3>& tabs,
-                                                                                          int& selected)
-{
-    count = 0;
-    tabs = {0, 0, 0};
-    selected = 0;
-}
-
-void KIVOBluetoothManagerAppController::
-    SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
-        int& count, std::array<int, 3>& tabs, int& selected, int product_id, int major, int minor, int fm_radio)
-{
-    const SettingsTabs result = settings_tabs_for(product_id, major, minor, fm_radio);
-    count = result.count;
-    tabs = result.tabs;
-    selected = 0;
-}
-
-void KIVOBluetoothManagerAppController::setTabsForDevice(int product_id, int major, int minor, int fm_radio)
-{
-    int count = 0;
-    std::array<int, 3> tabs{};
-    int selected = 0;
-    SetTabDataInTabCount_tabs_tabIndexSelected_toDevice_withVerMajor_Minor_fmRadioShowAndHide(
-        count, tabs, selected, product_id, major, minor, fm_radio);
-    setTabCount(count);
-    for (int i = 0; i < 3; ++i)
-        setTab_At(tabs[static_cast<size_t>(i)], i);
-    setTabIndexSelected(selected);
-}
-
-int KIVOBluetoothManagerAppController::GetTabIndexWith(int mode) const
-{
-    const int tab = settings_tab_of_mode(mode);
-    if (tab == 0)
-        return -1;
-    for (int i = 0; i < tabCount() && i < 3; ++i)
-        if (tabAt(i) == tab)
-            return i;
-    return -1;
-}
-
-// ---- Actions -----------------------------------------------------------------------------------
-
-bool KIVOBluetoothManagerAppController::refuseAction()
-{
-    if (onProcessing())
-        return true;
-    if (listTabsOpened_) {
-        listTabsOpened_ = false;
-        enableListTabsTo(false);
-    }
-    return false;
-}
-
-void KIVOBluetoothManagerAppController::deviceSelection()
-{
-    if (!refuseAction())
-        setDeviceSelection();
-}
-
-void KIVOBluetoothManagerAppController::deviceRecognition()
-{
-    if (!refuseAction())
-        setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
-}
-
-void KIVOBluetoothManagerAppController::firmwareUpdate()
-{
-    if (!refuseAction())
-        setFirmwareUpdateWithStatus(true);
-}
-
-void KIVOBluetoothManagerAppController::firmwareRestore()
-{
-    if (!refuseAction())
-        setFirmwareRestoreWithStatus(true);
-}
-
-void KIVOBluetoothManagerAppController::deviceSettings()
-{
-    if (refuseAction())
-        return;
-    if (opens_speed_dial_first(deviceTarget(), data_))
-        setDeviceSettingsSpeedDialWithStatus(true);
-    else if (!settingsExcluded())
-        setDeviceSettingsWithStatus(true);
-}
-
-void KIVOBluetoothManagerAppController::goNext()
-{
-    if (refuseAction())
-        return;
-    switch (mode_) {
-    case kModeHome: home_->targetDeviceSet(home_->btnNext()); break;
-    case kModeRecognition: recognition_->recognize(recognition_->btnNext()); break;
-    case kModeUpdate: update_->moveToNext(update_->btnNext()); break;
-    case kModeRestore: restore_->moveToNext(restore_->btnNext()); break;
-    case kModeSettings:
-    case kModeSecondSettings:
-    case kModeSpeedDial:
-        if (!settingsExcluded()) {
-            auto* page = static_cast<SettingsPageBase*>(currentDetailViewController());
-            page->moveToDeviceSelection(page->btnNewDevice());
-        }
-        break;
-    default: break;
-    }
-}
-
-void KIVOBluetoothManagerAppController::goBack()
-{
-    if (refuseAction())
-        return;
-    switch (mode_) {
-    case kModeRecognition: recognition_->targetDevice(recognition_->btnBack()); break;
-    case kModeUpdate: update_->moveToBack(update_->btnBack()); break;
-    case kModeRestore: restore_->moveToBack(restore_->btnBack()); break;
-    case kModeSettings:
-    case kModeSecondSettings:
-    case kModeSpeedDial:
-        if (!settingsExcluded()) {
-            auto* page = static_cast<SettingsPageBase*>(currentDetailViewController());
-            page->moveToFirmwareUpdate(page->btnBack());
-        }
-        break;
-    default: break;
-    }
-}
-
-void KIVOBluetoothManagerAppController::openSettingsTab(int tab)
-{
-    switch (tab) {
-    case kTabDeviceSettings: setDeviceSettingsWithStatus(true); break;
-    case kTabSpeedDial: setDeviceSettingsSpeedDialWithStatus(true); break;
-    default: setDeviceSettingsSecondWithStatus(true); break;
-    }
-}
-
-void KIVOBluetoothManagerAppController::moveToFirstPage()
-{
-    if (refuseAction())
-        return;
-    if (is_settings_mode(mode_) && tabCount() == 2 && tabIndexSelected() == 1) {
-        setTabIndexSelected(0);
-        openSettingsTab(tabAt(0));
-    } else if (mode_ == kModeRestore && restore_->tabCount() == 2 && restore_->tabIndexSelected() == 1) {
-        restore_->setTabIndexSelected(0);
-        setControls();
-        restore_->setControls();
-    }
-}
-
-void KIVOBluetoothManagerAppController::moveToSecondPage()
-{
-    // Leaves an open list alone: with three tabs this toggles it.
-    if (onProcessing())
-        return;
-    if (is_settings_mode(mode_)) {
-        if (tabCount() == 2) {
-            setTabIndexSelected(1);
-            setControls();
-            openSettingsTab(tabAt(1));
-        } else if (tabCount() == 3) {
-            listTabsOpened_ = !listTabsOpened_;
-            setControls();
-        }
-    } else if (mode_ == kModeRestore) {
-        if (restore_->tabCount() == 2) {
-            restore_->setTabIndexSelected(1);
-            setControls();
-            restore_->setControls();
-        } else if (restore_->tabCount() >= 3) {
-            listTabsOpened_ = !listTabsOpened_;
-            setControls();
-        }
-    }
-}
-
-void KIVOBluetoothManagerAppController::changeSelectionListTabs(int index)
-{
-    if (onProcessing())
-        return;
-    listTabsOpened_ = false;
-    enableListTabsTo(false);
-    if (is_settings_mode(mode_) && index >= 0 && index < tabCount() && index != tabIndexSelected()) {
-        setTabIndexSelected(index);
-        openSettingsTab(tabAt(index));
-    } else if (mode_ == kModeRestore && index >= 0 && index < restore_->tabCount()) {
-        restore_->setTabIndexSelected(index);
-        setControls();
-        restore_->setControls();
-    } else {
-        setControls();
-    }
-}
-
-void KIVOBluetoothManagerAppController::changeShortcuts()
-{
-    if (refuseAction())
-        return;
-    showShortcuts_ = !showShortcuts_;
-    reflectShortcuts();
-}
-
-void KIVOBluetoothManagerAppController::about()
-{
-    if (refuseAction())
-        return;
-    const int language = languageManager_;
-    const std::string line =
-        kivo::fill_format("%@ %@ %d.%d%@",
-                          {ProductNames::tavk_title_in(0, language), AppText::tavk_string_version_in(language),
-                           kivo::kManagerVersionMajor, kivo::kManagerVersionMinor, ""});
-    Ui::AboutSheet& ui = window_->aboutUi;
-    ui.imgAboutImg->setPixmap(kivo::images::application());
-    ui.btnAboutOK->setText(qtext(AppText::tavk_string_ok_in(language)));
-    ui.tfAbout->setText(qtext(line + "\n\nUpdates the firmware and settings of your headsets."));
-    window_->sheetAbout->setFixedSize(540, 150);
-    ui.tfAbout->setGeometry(105, 57, 430, 51);
-    ui.tfAbout->setAlignment(Qt::AlignCenter);
-    window_->sheetAbout->open();
-}
-
-void KIVOBluetoothManagerAppController::aboutOK() { window_->sheetAbout->done(QDialog::Accepted); }
-
-void KIVOBluetoothManagerAppController::showOnlineHelp()
-{
-    if (refuseAction())
-        return;
-    kivo::open_address(kivo::firmware_server_base() + kivo::addresses::kHelpOverviewPath);
-}
-
-void KIVOBluetoothManagerAppController::showStatus()
-{
-    if (refuseAction())
-        return;
-    const std::string message =
-        kivo::fill_format("[%@]\n%@", {AppText::tavk_string_mode_in(mode_, languageManager_), getStrStatus()});
-    openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
-        message, statusWithWarning_, std::nullopt, AppText::tavk_string_ok_in(languageManager_), 1, kBoxStatus);
-}
-
-void KIVOBluetoothManagerAppController::stopManager()
-{
-    if (refuseAction())
-        return;
-    emit quitRequested();
-}
-
-// ---- Status line -------------------------------------------------------------------------------
-
-std::string KIVOBluetoothManagerAppController::getStrStatus() const { return strStatus_.get(languageManager_); }
-
-void KIVOBluetoothManagerAppController::setStrStatus_In(const std::string& text, int language)
-{
-    strStatus_.set(text, language);
-}
-
-void KIVOBluetoothManagerAppController::setStrStatusAll(const StatusTextSet& texts) { strStatus_.set_all(texts); }
-
-void KIVOBluetoothManagerAppController::fillStatusSet(const std::function<std::string(int language)>& text_of)
-{
-    StatusTextSet texts;
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        texts[static_cast<size_t>(language)] = text_of(language);
-    strStatus_.set_all(texts);
-}
-
-std::string KIVOBluetoothManagerAppController::getStatusDefault()
-{
-    const int mode = mode_, usb = usbStatus();
-    fillStatusSet([&](int language) { return AppText::tavk_status_default_usb_in(mode, usb, language); });
-    return getStrStatus();
-}
-
-std::string KIVOBluetoothManagerAppController::getStatusProcessing()
-{
-    const int mode = mode_, usb = usbStatus();
-    fillStatusSet([&](int language) { return AppText::tavk_status_processing_usb_in(mode, usb, language); });
-    return getStrStatus();
-}
-
-std::string KIVOBluetoothManagerAppController::getStatusSuccess()
-{
-    const int mode = mode_, usb = usbStatus();
-    fillStatusSet([&](int language) { return AppText::tavk_status_success_usb_in(mode, usb, language); });
-    return getStrStatus();
-}
-
-std::string KIVOBluetoothManagerAppController::getStatusFailure()
-{
-    const int mode = mode_, usb = usbStatus();
-    fillStatusSet([&](int language) { return AppText::tavk_status_failure_usb_in(mode, usb, language); });
-    return getStrStatus();
-}
-
-void KIVOBluetoothManagerAppController::setStatus_withWarning(const std::string& text, bool warning)
-{
-    statusWithWarning_ = warning;
-    QLineEdit* field = window_->ui.tfStatus;
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, warning ? kivo::colors::kWarning : QColor(Qt::white));
-    palette.setColor(QPalette::Text, Qt::black);
-    field->setPalette(palette);
-    field->setText(qtext(text));
-    field->setCursorPosition(0);
-}
-
-void KIVOBluetoothManagerAppController::setStatusWithDefault()
-{
-    const int caller = recognition_->callerMode();
-    if (mode_ == kModeRecognition && caller != 0) {
-        const int usb = usbStatus();
-        fillStatusSet([&](int language) {
-            return kivo::fill_format("%@. %@",
-                                     {AppText::tavk_status_success_usb_in(caller, usb, language),
-                                      AppText::tavk_status_default_usb_in(kModeRecognition, usb, language)});
-        });
-        setStatus_withWarning(getStrStatus(), false);
-    } else {
-        setStatus_withWarning(getStatusDefault(), false);
-    }
-}
-
-void KIVOBluetoothManagerAppController::updateStatusInManagerLanguage()
-{
-    setStatus_withWarning(getStrStatus(), statusWithWarning_);
-}
-
-// ---- Message box -------------------------------------------------------------------------------
-
-void KIVOBluetoothManagerAppController::openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
-    const std::string& message, bool warning, const std::optional<std::string>& cancel,
-    const std::optional<std::string>& ok, int size, int purpose)
-{
-    messageBoxStatus_.store(purpose);
-    {
-        std::lock_guard lock(pendingBoxMutex_);
-        pendingBox_ = PendingBox{message, warning, cancel, ok, size};
-    }
-    // Widgets belong to the main thread: a worker only wakes it, the request itself waits above.
-    if (std::this_thread::get_id() == mainThread_)
-        presentPendingMessageBox();
-    else
-        QMetaObject::invokeMethod(this, "presentPendingMessageBox", Qt::QueuedConnection);
-}
-
-void KIVOBluetoothManagerAppController::presentPendingMessageBox()
-{
-    std::optional<PendingBox> box;
-    {
-        std::lock_guard lock(pendingBoxMutex_);
-        box.swap(pendingBox_);
-    }
-    if (box)
-        window_->sheetMessageBox->present(box->message, box->warning, box->cancel, box->ok, box->size);
-}
-
-int KIVOBluetoothManagerAppController::closeMessageBox()
-{
-    const int purpose = messageBoxStatus_.load();
-    window_->sheetMessageBox->dismiss();
-    messageBoxStatus_.store(0);
-    return purpose;
-}
-
-void KIVOBluetoothManagerAppController::messageBoxOK()
-{
-    switch (closeMessageBox()) {
-    case kBoxToHome:
-    case kBoxToHomeAfterUpdate: setDeviceSelection(); break;
-    case kBoxSaveSettings: settings_->save(nullptr); break;
-    case kBoxSaveSecondSettings: settingsSecond_->save(nullptr); break;
-    case kBoxSaveSpeedDial: settingsSpeedDial_->save(nullptr); break;
-    case kBoxRestartToRecover:
-        setRestartToRecover(true);
-        setModeRestartToRecover(mode_);
-        stopManager();
-        break;
-    case kBoxQuit: stopManager(); break;
-    case kBoxCameraUpdateDone: (mode_ == kModeUpdate ? update_ : restore_)->endLumoraUpdate(); break;
-    case kBoxAllSettingsSave:
-        if (QWidget* sheet = settings_->sheetDeviceAllSettings())
-            sheet->hide();
-        settings_->save(nullptr);
-        break;
-    case kBoxSkipRestoreBackup:
-        setSkipRestoreBackupFile(true);
-        update_->setOpenedMessageBox(false);
-        break;
-    default: break;
-    }
-}
-
-void KIVOBluetoothManagerAppController::messageBoxCancel()
-{
-    switch (closeMessageBox()) {
-    case kBoxSaveSettings: settings_->moveToModeToGo(); break;
-    case kBoxSaveSecondSettings: settingsSecond_->moveToModeToGo(); break;
-    case kBoxSaveSpeedDial: settingsSpeedDial_->moveToModeToGo(); break;
-    case kBoxSupportMail: kivo::open_address(kivo::addresses::kSupportMail); break;
-    case kBoxRecognitionHelp:
-        kivo::open_address(std::string(kivo::addresses::kGlobalServerBase) +
-                           kivo::addresses::kHelpRecognitionFailurePath);
-        break;
-    case kBoxAllSettingsSave:
-        if (QWidget* sheet = settings_->sheetDeviceAllSettings())
-            sheet->hide();
-        settings_->moveToSettingToSetting();
-        break;
-    case kBoxSkipRestoreBackup: update_->setOpenedMessageBox(false); break;
-    default: break;
-    }
-}
-
-// ---- Window title and recognized-device panel --------------------------------------------------
-
-void KIVOBluetoothManagerAppController::setTitle()
-{
-    window_->setWindowTitle(qtext(ProductNames::tavk_title_in(0, languageManager_)));
-}
-
-void KIVOBluetoothManagerAppController::setInformationDeviceRecognized()
-{
-    kivo::DevicePanelState state;
-    state.recognized = recognized();
-    state.usbStatus = usbStatus();
-    state.languageManager = languageManager_;
-    state.isRestartDFU = isRestartDFU();
-    state.deviceVersionMajorRestartDFU = deviceVersionMajorRestartDFU_;
-    state.deviceVersionMinorRestartDFU = deviceVersionMinorRestartDFU_;
-    state.deviceSecondaryVersionTypeRestartDFU = deviceSecondaryVersionTypeRestartDFU_;
-    state.deviceSecondaryVersionRestartDFU = deviceSecondaryVersionRestartDFU_;
-    const kivo::DevicePanel panel = kivo::recognized_device_panel(state, data_);
-
-    Ui::KIVOBluetoothManagerWindow& ui = window_->ui;
-    ui.imgProduct->setPixmap(kivo::images::product_picture(panel.picture, ui.imgProduct->size()));
-    if (panel.nameLine)
-        ui.lblProduct->setText(qtext(*panel.nameLine));
-    ui.lblVersion->setText(qtext(panel.versionLine));
 }
 
 std::string KIVOBluetoothManagerAppController::getImageFileName() const { return kivo::getImageFileName(data_); }

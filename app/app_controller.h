@@ -1,71 +1,39 @@
 #pragma once
-// The one application controller: it owns the main window, the eight pages, the shared device
-// record and the page mode. Every page reaches it through its back-pointer. It runs on the main
-// thread; workers started by pages write the few fields marked below (atomics) and the record,
-// and publish their result last, so the main thread reads those only after it has seen a result.
+// The one application controller: it owns the main window, the eight pages, the device session,
+// the shared device record and the page mode. It runs on the main thread; workers started by pages
+// take copies of what they need and hand an outcome back, which the page applies on the main
+// thread after the join. Only the message box may be asked for from a worker.
 
 #include <QObject>
 
 #include <array>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
-#include "app/status_text_set.h"
+#include "app/box_routes.h"
+#include "app/page_bases.h"
+#include "app/page_host.h"
+#include "app/text/device_panel.h"
+#include "app/text/status_text_set.h"
+#include "app/window_frame.h"
+#include "common/page_ids.h"
 #include "device/device_data.h"
-#include "link/usb_products.h"
+#include "device/device_session.h"
+#include "device/products/same_product.h"
 
-class DetailViewController;
 class KeyedArchiver;
 class KeyedUnarchiver;
 class DeviceSelectionViewController;
 class ManagerUpdateViewController;
 class ManagerWindow;
-class RecognitionPageBase;
-class SettingsPageBase;
-class UpdatePageBase;
-class QPushButton;
-class QShortcut;
-
-// Page modes.
-enum DetailMode : int {
-    kModeNone = 0,
-    kModeManagerUpdate = 2,
-    kModeHome = 3,
-    kModeRecognition = 4,
-    kModeUpdate = 5,
-    kModeRestore = 6,
-    kModeSettings = 7,
-    kModeSecondSettings = 8,
-    kModeSpeedDial = 9,
-};
-
-class KIVOBluetoothManagerAppController;
-
-// Makes the pages that live in other subsystems; the executables pass the real ones.
-struct PageFactory {
-    std::function<std::unique_ptr<RecognitionPageBase>(KIVOBluetoothManagerAppController*)> recognition;
-    // mode 5 (update page) or 6 (restore page)
-    std::function<std::unique_ptr<UpdatePageBase>(KIVOBluetoothManagerAppController*, int)> update;
-    // mode 7, 8 or 9
-    std::function<std::unique_ptr<SettingsPageBase>(KIVOBluetoothManagerAppController*, int)> settings;
-};
-
-// Stand-ins for the pages that are not built yet.
-PageFactory placeholder_page_factory();
-
 namespace kivo {
-// Whether a connected device that identifies itself as product_id is the selected device_target:
-// the same id, or a product that is found under another id than the one selected. Workers ask this
-// with the target they read from the controller.
-bool is_device_target_same_as(int device_target, int product_id);
+class MessageBoxHost;
+class StatusLine;
 } // namespace kivo
 
-class KIVOBluetoothManagerAppController : public QObject {
+class KIVOBluetoothManagerAppController : public QObject, public kivo::PageHost {
     Q_OBJECT
 public:
     explicit KIVOBluetoothManagerAppController(PageFactory pages = placeholder_page_factory(),
@@ -86,29 +54,31 @@ public:
     ManagerWindow* window() const { return window_.get(); }
 
     // ---- State -------------------------------------------------------------------------------
-    int mode() const { return mode_; }
-    void setMode(int mode) { mode_ = mode; }
-    // Written by the recognition worker.
-    bool recognized() const { return recognized_.load(); }
-    void setRecognized(bool v) { recognized_.store(v); }
-    int deviceTarget() const { return deviceTarget_.load(); }
-    void setDeviceTarget(int v) { deviceTarget_.store(v); }
-    int usbStatus() const { return usbStatus_.load(); }
-    void setUsbStatus(int v) { usbStatus_.store(v); }
-    bool onProcessing() const { return onProcessing_.load(); }
-    void setOnProcessing(bool v) { onProcessing_.store(v); }
-    int languageManager() const { return languageManager_; }
+    int mode() const override { return mode_; }
+    void setMode(int mode) override { mode_ = mode; }
+    // The selected device besides its record; workers get a copy and hand a changed one back.
+    kivo::DeviceSession& session() override { return session_; }
+    const kivo::DeviceSession& session() const override { return session_; }
+    bool recognized() const { return session_.recognized; }
+    void setRecognized(bool v) { session_.recognized = v; }
+    int deviceTarget() const { return session_.deviceTarget; }
+    void setDeviceTarget(int v) { session_.deviceTarget = v; }
+    int usbStatus() const { return session_.usbStatus; }
+    void setUsbStatus(int v) { session_.usbStatus = v; }
+    bool onProcessing() const override { return onProcessing_; }
+    void setOnProcessing(bool v) override { onProcessing_ = v; }
+    int languageManager() const override { return languageManager_; }
     void setLanguageManager(int v) { languageManager_ = v; }
-    bool showShortcuts() const { return showShortcuts_; }
-    void setShowShortcuts(bool v) { showShortcuts_ = v; }
+    bool showShortcuts() const override { return showShortcuts_; }
+    void setShowShortcuts(bool v) override { showShortcuts_ = v; }
 
-    // Settings tabs of the device (written by the recognition worker too).
-    int tabCount() const { return tabCount_.load(); }
-    void setTabCount(int v) { tabCount_.store(v); }
-    int tabAt(int index) const { return tabs_[static_cast<size_t>(index)].load(); }
-    void setTab_At(int tab, int index) { tabs_[static_cast<size_t>(index)].store(tab); }
-    int tabIndexSelected() const { return tabIndexSelected_.load(); }
-    void setTabIndexSelected(int v) { tabIndexSelected_.store(v); }
+    // Settings tabs of the device.
+    int tabCount() const { return session_.tabs.count; }
+    void setTabCount(int v) { session_.tabs.count = v; }
+    int tabAt(int index) const { return session_.tabs.tabs[static_cast<size_t>(index)]; }
+    void setTab_At(int tab, int index) { session_.tabs.tabs[static_cast<size_t>(index)] = tab; }
+    int tabIndexSelected() const { return session_.tabs.selected; }
+    void setTabIndexSelected(int v) { session_.tabs.selected = v; }
     bool listTabsOpened() const { return listTabsOpened_; }
     void setListTabsOpened(bool v) { listTabsOpened_ = v; }
 
@@ -119,29 +89,29 @@ public:
     bool lionIOBluetoothFamilyKextEnabled() const { return false; }
     bool thisIOBluetoothFamilyKextBackedUp() const { return false; }
 
-    // The shared device record. Workers fill it before they publish their result.
-    KIVOBluetoothDeviceData& data() { return data_; }
-    const KIVOBluetoothDeviceData& data() const { return data_; }
-    void setData(const KIVOBluetoothDeviceData& record) { data_ = record; }
+    // The shared device record. Workers fill a copy; the main thread takes it back after the join.
+    KIVOBluetoothDeviceData& data() override { return data_; }
+    const KIVOBluetoothDeviceData& data() const override { return data_; }
+    void setData(const KIVOBluetoothDeviceData& record) override { data_ = record; }
 
     // Restart to recover an interrupted update or restore, and the firmware file it will use.
-    bool restartToRecover() const { return restartToRecover_.load(); }
-    void setRestartToRecover(bool v) { restartToRecover_.store(v); }
-    int modeRestartToRecover() const { return modeRestartToRecover_.load(); }
-    void setModeRestartToRecover(int v) { modeRestartToRecover_.store(v); }
-    const std::string& strRestartDFUFirmwareFile() const { return strRestartDFUFirmwareFile_; }
-    void setStrRestartDFUFirmwareFile(const std::string& v) { strRestartDFUFirmwareFile_ = v; }
-    int indexRestartDFUFirmwareLanguage() const { return indexRestartDFUFirmwareLanguage_; }
-    void setIndexRestartDFUFirmwareLanguage(int v) { indexRestartDFUFirmwareLanguage_ = v; }
-    int deviceVersionMajorRestartDFU() const { return deviceVersionMajorRestartDFU_; }
-    void setDeviceVersionMajorRestartDFU(int v) { deviceVersionMajorRestartDFU_ = v; }
-    int deviceVersionMinorRestartDFU() const { return deviceVersionMinorRestartDFU_; }
-    void setDeviceVersionMinorRestartDFU(int v) { deviceVersionMinorRestartDFU_ = v; }
-    int deviceSecondaryVersionTypeRestartDFU() const { return deviceSecondaryVersionTypeRestartDFU_; }
-    void setDeviceSecondaryVersionTypeRestartDFU(int v) { deviceSecondaryVersionTypeRestartDFU_ = v; }
-    int deviceSecondaryVersionRestartDFU() const { return deviceSecondaryVersionRestartDFU_; }
-    void setDeviceSecondaryVersionRestartDFU(int v) { deviceSecondaryVersionRestartDFU_ = v; }
-    bool isRestartDFU() const { return !strRestartDFUFirmwareFile_.empty(); }
+    bool restartToRecover() const { return session_.restartToRecover; }
+    void setRestartToRecover(bool v) { session_.restartToRecover = v; }
+    int modeRestartToRecover() const { return session_.modeRestartToRecover; }
+    void setModeRestartToRecover(int v) { session_.modeRestartToRecover = v; }
+    const std::string& strRestartDFUFirmwareFile() const { return session_.strRestartDFUFirmwareFile; }
+    void setStrRestartDFUFirmwareFile(const std::string& v) { session_.strRestartDFUFirmwareFile = v; }
+    int indexRestartDFUFirmwareLanguage() const { return session_.indexRestartDFUFirmwareLanguage; }
+    void setIndexRestartDFUFirmwareLanguage(int v) { session_.indexRestartDFUFirmwareLanguage = v; }
+    int deviceVersionMajorRestartDFU() const { return session_.deviceVersionRestartDFU.major; }
+    void setDeviceVersionMajorRestartDFU(int v) { session_.deviceVersionRestartDFU.major = v; }
+    int deviceVersionMinorRestartDFU() const { return session_.deviceVersionRestartDFU.minor; }
+    void setDeviceVersionMinorRestartDFU(int v) { session_.deviceVersionRestartDFU.minor = v; }
+    int deviceSecondaryVersionTypeRestartDFU() const { return session_.deviceVersionRestartDFU.secondaryType; }
+    void setDeviceSecondaryVersionTypeRestartDFU(int v) { session_.deviceVersionRestartDFU.secondaryType = v; }
+    int deviceSecondaryVersionRestartDFU() const { return session_.deviceVersionRestartDFU.secondary; }
+    void setDeviceSecondaryVersionRestartDFU(int v) { session_.deviceVersionRestartDFU.secondary = v; }
+    bool isRestartDFU() const { return session_.isRestartDFU(); }
 
     const std::string& strManagerVersion() const { return strManagerVersion_; }
     void setStrManagerVersion(const std::string& v) { strManagerVersion_ = v; }
@@ -151,34 +121,36 @@ public:
     void setStrLanguageFirmware(const std::string& v) { strLanguageFirmware_ = v; }
     bool applyToLanguageFirmware() const { return applyToLanguageFirmware_; }
     void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
-    int deviceUpdatedOrRestored() const { return deviceUpdatedOrRestored_.load(); }
-    void setDeviceUpdatedOrRestored(int v) { deviceUpdatedOrRestored_.store(v); }
-    bool statusWithWarning() const { return statusWithWarning_; }
-    bool skipRestoreBackupFile() const { return skipRestoreBackupFile_.load(); }
-    void setSkipRestoreBackupFile(bool v) { skipRestoreBackupFile_.store(v); }
+    int deviceUpdatedOrRestored() const { return session_.deviceUpdatedOrRestored; }
+    void setDeviceUpdatedOrRestored(int v) { session_.deviceUpdatedOrRestored = v; }
+    bool statusWithWarning() const;
+    bool skipRestoreBackupFile() const { return session_.skipRestoreBackupFile; }
+    void setSkipRestoreBackupFile(bool v) { session_.skipRestoreBackupFile = v; }
     bool startManager() const { return false; }
 
-    // The manager-version check (written by its worker).
-    const std::string& urlManagerUpdate() const { return urlManagerUpdate_; }
-    void setUrlManagerUpdate(const std::string& v) { urlManagerUpdate_ = v; }
-    int managerLatestVersionMajor() const { return managerLatestVersionMajor_.load(); }
-    void setManagerLatestVersionMajor(int v) { managerLatestVersionMajor_.store(v); }
-    int managerLatestVersionMinor() const { return managerLatestVersionMinor_.load(); }
-    void setManagerLatestVersionMinor(int v) { managerLatestVersionMinor_.store(v); }
-    int managerLatestVersionSecondary() const { return managerLatestVersionSecondary_.load(); }
-    void setManagerLatestVersionSecondary(int v) { managerLatestVersionSecondary_.store(v); }
+    // The manager-version check's outcome.
+    kivo::LatestManagerVersion managerLatest() const override { return managerLatest_; }
+    void setManagerLatest(const kivo::LatestManagerVersion& latest) override { managerLatest_ = latest; }
+    const std::string& urlManagerUpdate() const { return managerLatest_.downloadAddress; }
+    void setUrlManagerUpdate(const std::string& v) { managerLatest_.downloadAddress = v; }
+    int managerLatestVersionMajor() const { return managerLatest_.major; }
+    void setManagerLatestVersionMajor(int v) { managerLatest_.major = v; }
+    int managerLatestVersionMinor() const { return managerLatest_.minor; }
+    void setManagerLatestVersionMinor(int v) { managerLatest_.minor = v; }
+    int managerLatestVersionSecondary() const { return managerLatest_.secondary; }
+    void setManagerLatestVersionSecondary(int v) { managerLatest_.secondary = v; }
     // The latest manager version read from the server is above the running 1.2.0.
-    bool haveNewManagerUpdate() const;
+    bool haveNewManagerUpdate() const override;
 
-    // Device answers that recognition records (written by its worker).
-    int fmRadioShowAndHide() const { return fmRadioShowAndHide_.load(); }
-    void setFmRadioShowAndHide(int v) { fmRadioShowAndHide_.store(v); }
-    int motionSensorShowAndHide() const { return motionSensorShowAndHide_.load(); }
-    void setMotionSensorShowAndHide(int v) { motionSensorShowAndHide_.store(v); }
-    int deviceInfoStatus() const { return deviceInfoStatus_.load(); }
-    void setDeviceInfoStatus(int v) { deviceInfoStatus_.store(v); }
-    int deviceEgranoSpeakerType() const { return deviceEgranoSpeakerType_.load(); }
-    void setDeviceEgranoSpeakerType(int v) { deviceEgranoSpeakerType_.store(v); }
+    // Device answers that recognition records.
+    int fmRadioShowAndHide() const { return session_.fmRadioShowAndHide; }
+    void setFmRadioShowAndHide(int v) { session_.fmRadioShowAndHide = v; }
+    int motionSensorShowAndHide() const { return session_.motionSensorShowAndHide; }
+    void setMotionSensorShowAndHide(int v) { session_.motionSensorShowAndHide = v; }
+    int deviceInfoStatus() const { return session_.deviceInfoStatus; }
+    void setDeviceInfoStatus(int v) { session_.deviceInfoStatus = v; }
+    int deviceEgranoSpeakerType() const { return session_.deviceEgranoSpeakerType; }
+    void setDeviceEgranoSpeakerType(int v) { session_.deviceEgranoSpeakerType = v; }
 
     // ---- Pages -------------------------------------------------------------------------------
     ManagerUpdateViewController* managerUpdateViewController() const { return managerUpdate_.get(); }
@@ -193,29 +165,33 @@ public:
     DetailViewController* currentDetailViewController() const;
 
     // ---- Page switching ----------------------------------------------------------------------
-    void setDetailViewController(int mode);
-    void setManagerUpdate();
-    void setDeviceSelection();
+    void setDetailViewController(int mode) override;
+    void setManagerUpdate() override;
+    void setDeviceSelection() override;
     void setDeviceSelectionOnStartUp(bool onStartUp);
-    void setDeviceRecognitionWithStatus_info_from(bool status, std::optional<KIVOBluetoothDeviceData> info, int from);
-    void setFirmwareUpdateWithStatus(bool status);
-    void setFirmwareRestoreWithStatus(bool status);
-    void setDeviceSettingsWithStatus(bool status);
-    void setDeviceSettingsSecondWithStatus(bool status);
-    void setDeviceSettingsSpeedDialWithStatus(bool status);
+    void setDeviceRecognitionWithStatus_info_from(bool status, std::optional<KIVOBluetoothDeviceData> info,
+                                                  int from) override;
+    void setFirmwareUpdateWithStatus(bool status) override;
+    void setFirmwareRestoreWithStatus(bool status) override;
+    void setDeviceSettingsWithStatus(bool status) override;
+    void setDeviceSettingsSecondWithStatus(bool status) override;
+    void setDeviceSettingsSpeedDialWithStatus(bool status) override;
     void switchDetailViewWithViewController(DetailViewController* page);
 
-    // ---- Frame -------------------------------------------------------------------------------
-    void setControls();
+    // ---- Frame (drawn by kivo::WindowFrame) ---------------------------------------------------
+    // What the frame shows now.
+    kivo::FrameState frameState() const;
+    void setControls() override;
     void setShortcuts();
-    void reflectShortcuts();
+    void reflectShortcuts() override;
     void setMainButtonTitleColor();
     void setControlsFont();
     void setDetailTitle();
     void enableListTabsTo(bool open);
+    void closeListTabs() override;
     void initTabData();
     // The window title and the recognized-device panel.
-    void setTitle();
+    void setTitle() override;
     void setInformationDeviceRecognized();
     // The recognized product's picture name.
     std::string getImageFileName() const;
@@ -228,7 +204,7 @@ public:
     }
     int compareOsVersionWithVersionPrimary_VersionSecondary(int primary, int secondary) const;
     // Removes the temporary file that an interrupted download may have left.
-    void deleteTampFile();
+    void deleteTampFile() override;
 
     // Settings tabs per product and firmware version.
     static void SetTabDataDefaultInTabCount_tabs_tabIndexSelected(int& count, std::array<int, 3>& tabs, int& selected);
@@ -275,35 +251,37 @@ public:
     static int buttonCellIndexFromLanguageManager(int language);
 
     // ---- Status line -------------------------------------------------------------------------
-    std::string getStrStatus() const;
+    std::string getStrStatus() const override;
     void setStrStatus_In(const std::string& text, int language);
     // Stores a whole set at once (workers hand theirs over this way).
-    void setStrStatusAll(const StatusTextSet& texts);
-    StatusTextSet strStatus() const { return strStatus_.snapshot(); }
+    void setStrStatusAll(const kivo::StatusTextSet& texts) override;
+    kivo::StatusTextSet strStatus() const;
     std::string getStatusDefault();
-    std::string getStatusProcessing();
+    std::string getStatusProcessing() override;
     std::string getStatusSuccess();
     std::string getStatusFailure();
-    void setStatus_withWarning(const std::string& text, bool warning);
-    void setStatusWithDefault();
+    void setStatus_withWarning(const std::string& text, bool warning) override;
+    void setStatusWithDefault() override;
     void updateStatusInManagerLanguage();
 
     // ---- Message box (any thread may open it) --------------------------------------------------
     void openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
         const std::string& message, bool warning, const std::optional<std::string>& cancel,
-        const std::optional<std::string>& ok, int size, int purpose);
+        const std::optional<std::string>& ok, int size, int purpose) override;
     int closeMessageBox();
     void messageBoxOK();
     void messageBoxCancel();
-    int messageBoxStatus() const { return messageBoxStatus_.load(); }
+    void routeMessageBox(kivo::MessageBoxPurpose purpose, const void* page, kivo::BoxRoute route) override;
+    int messageBoxStatus() const;
 
 signals:
     // Emitted once the controller decided to end the application.
     void quitRequested();
 
 private:
-    // Shows the box a worker asked for; a queued call with no data, the request waits in pendingBox_.
-    Q_INVOKABLE void presentPendingMessageBox();
+    void routeShellMessageBoxes();
+    // Connects the window's buttons, menus, sheets and keys to the actions.
+    void connectWindow();
 
     bool refuseAction();
     bool leaveSettingsPageFor(int target, bool check_act);
@@ -315,11 +293,12 @@ private:
     void showUpdatePage(int mode, UpdatePageBase* page, bool status);
     void showSettingsPage(int mode, SettingsPageBase* page, bool status);
     void resetDataToNoDevice();
-    void layOutPageTitleTabs(int selected);
-    void fillStatusSet(const std::function<std::string(int language)>& text_of);
-    void setMenuTitles();
+    kivo::DevicePanelState panelState() const;
 
     std::unique_ptr<ManagerWindow> window_;
+    std::unique_ptr<kivo::WindowFrame> frame_;
+    std::unique_ptr<kivo::StatusLine> statusLine_;
+    std::unique_ptr<kivo::MessageBoxHost> messageBox_;
     std::unique_ptr<ManagerUpdateViewController> managerUpdate_;
     std::unique_ptr<DeviceSelectionViewController> home_;
     std::unique_ptr<RecognitionPageBase> recognition_;
@@ -330,61 +309,25 @@ private:
     std::unique_ptr<SettingsPageBase> settingsSpeedDial_;
 
     int mode_ = kModeNone;
-    std::atomic<bool> recognized_{false};
-    std::atomic<int> deviceTarget_{0};
-    std::atomic<int> usbStatus_{0};
-    std::atomic<bool> onProcessing_{false};
+    kivo::DeviceSession session_;
+    KIVOBluetoothDeviceData data_;
+    bool onProcessing_ = false;
     int languageManager_ = 0;
     bool showShortcuts_ = false;
-    std::atomic<int> tabCount_{0};
-    std::array<std::atomic<int>, 3> tabs_{};
-    std::atomic<int> tabIndexSelected_{0};
     bool listTabsOpened_ = false;
     int osVersionPrimary_ = 10;
     int osVersionSecondary_ = 9;
     int osVersionMinor_ = 0;
 
-    KIVOBluetoothDeviceData data_;
-
-    std::atomic<bool> restartToRecover_{false};
-    std::atomic<int> modeRestartToRecover_{0};
-    std::string strRestartDFUFirmwareFile_;
-    int indexRestartDFUFirmwareLanguage_ = 0;
-    int deviceVersionMajorRestartDFU_ = 0;
-    int deviceVersionMinorRestartDFU_ = 0;
-    int deviceSecondaryVersionTypeRestartDFU_ = 0;
-    int deviceSecondaryVersionRestartDFU_ = 0;
-
     std::string strManagerVersion_;
     std::string strLanguageManager_;
     std::string strLanguageFirmware_;
     bool applyToLanguageFirmware_ = true;
-    std::atomic<int> deviceUpdatedOrRestored_{0};
-    bool statusWithWarning_ = false;
-    std::atomic<bool> skipRestoreBackupFile_{false};
 
-    std::string urlManagerUpdate_;
-    std::atomic<int> managerLatestVersionMajor_{0};
-    std::atomic<int> managerLatestVersionMinor_{0};
-    std::atomic<int> managerLatestVersionSecondary_{0};
+    // Zero until the check has read the server's list.
+    kivo::LatestManagerVersion managerLatest_{0, 0, 0, {}};
 
-    std::atomic<int> fmRadioShowAndHide_{0};
-    std::atomic<int> motionSensorShowAndHide_{0};
-    std::atomic<int> deviceInfoStatus_{0};
-    std::atomic<int> deviceEgranoSpeakerType_{0};
-
-    struct PendingBox {
-        std::string message;
-        bool warning;
-        std::optional<std::string> cancel;
-        std::optional<std::string> ok;
-        int size;
-    };
-    std::mutex pendingBoxMutex_;
-    std::optional<PendingBox> pendingBox_;
-    std::thread::id mainThread_ = std::this_thread::get_id();
-    std::array<QShortcut*, 3> listTabShortcuts_{};
     ConfigurationReader configurationReader_;
-    StatusTexts strStatus_;
-    std::atomic<int> messageBoxStatus_{0};
+    // The page in the detail box; its box routes go when it is left.
+    DetailViewController* shownPage_ = nullptr;
 };

@@ -67,12 +67,12 @@ void KIVOBluetoothManagerAppController::encodeWithCoder(KeyedArchiver& coder) co
     coder.encodeText("keyStrLanguageFirmware", strLanguageFirmware_);
     if (!isRestartDFU())
         return;
-    coder.encodeText("keyStrRestartDFUFirmwareFile", strRestartDFUFirmwareFile_);
-    coder.encodeInt("keyIndexRestartDFUFirmwareLanguage", indexRestartDFUFirmwareLanguage_);
-    coder.encodeInt("keyDeviceVersionMajorRestartDFU", deviceVersionMajorRestartDFU_);
-    coder.encodeInt("keyDeviceVersionMinorRestartDFU", deviceVersionMinorRestartDFU_);
-    coder.encodeInt("keyDeviceSecondaryVersionTypeRestartDFU", deviceSecondaryVersionTypeRestartDFU_);
-    coder.encodeInt("keyDeviceSecondaryVersionRestartDFU", deviceSecondaryVersionRestartDFU_);
+    coder.encodeText("keyStrRestartDFUFirmwareFile", strRestartDFUFirmwareFile());
+    coder.encodeInt("keyIndexRestartDFUFirmwareLanguage", indexRestartDFUFirmwareLanguage());
+    coder.encodeInt("keyDeviceVersionMajorRestartDFU", deviceVersionMajorRestartDFU());
+    coder.encodeInt("keyDeviceVersionMinorRestartDFU", deviceVersionMinorRestartDFU());
+    coder.encodeInt("keyDeviceSecondaryVersionTypeRestartDFU", deviceSecondaryVersionTypeRestartDFU());
+    coder.encodeInt("keyDeviceSecondaryVersionRestartDFU", deviceSecondaryVersionRestartDFU());
 }
 
 void KIVOBluetoothManagerAppController::initWithCoder(const KeyedUnarchiver& coder)
@@ -103,12 +103,12 @@ void KIVOBluetoothManagerAppController::initWithCoder(const KeyedUnarchiver& cod
     setDeviceTarget(s.deviceTarget);
     setRestartToRecover(s.restartToRecover);
     setModeRestartToRecover(s.modeRestartToRecover);
-    strRestartDFUFirmwareFile_ = s.strRestartDFUFirmwareFile;
-    indexRestartDFUFirmwareLanguage_ = s.indexRestartDFUFirmwareLanguage;
-    deviceVersionMajorRestartDFU_ = s.deviceVersionMajorRestartDFU;
-    deviceVersionMinorRestartDFU_ = s.deviceVersionMinorRestartDFU;
-    deviceSecondaryVersionTypeRestartDFU_ = s.deviceSecondaryVersionTypeRestartDFU;
-    deviceSecondaryVersionRestartDFU_ = s.deviceSecondaryVersionRestartDFU;
+    setStrRestartDFUFirmwareFile(s.strRestartDFUFirmwareFile);
+    setIndexRestartDFUFirmwareLanguage(s.indexRestartDFUFirmwareLanguage);
+    setDeviceVersionMajorRestartDFU(s.deviceVersionMajorRestartDFU);
+    setDeviceVersionMinorRestartDFU(s.deviceVersionMinorRestartDFU);
+    setDeviceSecondaryVersionTypeRestartDFU(s.deviceSecondaryVersionTypeRestartDFU);
+    setDeviceSecondaryVersionRestartDFU(s.deviceSecondaryVersionRestartDFU);
     if (!s.strLanguageFirmware.empty())
         strLanguageFirmware_ = s.strLanguageFirmware;
 }

@@ -1,25 +1,28 @@
 #pragma once
-// The base of every page: a view shown in the window's detail box and a back-pointer to the
-// application controller.
+// The base of every page: a view shown in the window's detail box and the page host, the narrow
+// face of the application a page may reach.
 
 #include <QObject>
 #include <QWidget>
 
-class KIVOBluetoothManagerAppController;
+#include "app/page_host.h"
 
 class DetailViewController : public QObject {
     Q_OBJECT
 public:
-    explicit DetailViewController(KIVOBluetoothManagerAppController* controller)
-        : appController_(controller)
+    explicit DetailViewController(kivo::PageHost& host)
+        : host_(host)
     { }
 
-    KIVOBluetoothManagerAppController* appController() const { return appController_; }
+    kivo::PageHost& host() const { return host_; }
     // The page's view; the controller puts it into the detail box.
     virtual QWidget* view() = 0;
     virtual void setControls() { }
     virtual void setShortcuts() { }
+    // Registers, through the host, what the answers to the message boxes this page opens do. The
+    // host asks when it makes the page and each time it shows it; leaving the page drops them.
+    virtual void routeMessageBoxes() { }
 
 private:
-    KIVOBluetoothManagerAppController* appController_;
+    kivo::PageHost& host_;
 };

@@ -16,12 +16,10 @@
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "device/device_data.h"
+#include "device/products/diagnostic_log_modules.h"
 
 namespace kivo {
 namespace {
-
-// Products whose log lists the versions of both their modules.
-constexpr int kTwoModuleProducts[] = {0x2030, 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x4530, 0x4610};
 
 constexpr std::size_t kMaxToolOutputBytes = 1024 * 1024;
 
@@ -63,8 +61,7 @@ std::string diagnostic_log_head(const std::string& status, bool recognized, int 
 {
     const int product = data.deviceRecognized();
     std::string versions;
-    if (std::find(std::begin(kTwoModuleProducts), std::end(kTwoModuleProducts), product) !=
-        std::end(kTwoModuleProducts))
+    if (kivo::logs_two_module_versions(product))
         versions =
             fill_format("Device Version 01: %d.%d\nSecondary Version Type 01: %dSecondary Version 01: %d\n"
                         "Device Version 02: %d.%d\nSecondary Version Type 02: %dSecondary Version 02: %d\n\n",

@@ -1,67 +1,65 @@
 #include "app/home_page.h"
 
-#include "app/app_controller.h"
-#include "app/manager_version_list.h"
 #include "app/resource_images.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
+#include "device/products/home_selection.h"
 
 using kivo::AppText;
 
 namespace {
 
-// Selected unless the configuration holds another product.
-constexpr int kOemHeadset = 0x3142;
-// An older id of the same product.
-constexpr int kRenamedProduct = 0x4010;
-constexpr int kRenamedProductNow = 0x4D10;
+using kivo::kPreselectedProduct;
+using kivo::kRenamedProduct;
+using kivo::kRenamedProductNow;
 
-// The model buttons of earlier releases; the page keeps them, always hidden.
+// The model buttons of earlier releases; the page keeps them, always hidden. Their products are
+// kivo::kLegacyModelProducts, in this order.
 struct LegacyModel {
     QPushButton* Ui::DeviceSelectionView::*button;
     QLabel* Ui::DeviceSelectionView::*background;
-    int productId;
 };
 using V = Ui::DeviceSelectionView;
 constexpr LegacyModel kLegacyModels[] = {
-    {&V::btnAldero, &V::bgAldero, 0x4D10},       {&V::btnAlderoR, &V::bgAlderoR, 0x4D20},
-    {&V::btnGalvex, &V::bgGalvex, 0x2020},       {&V::btnBirchel, &V::bgBirchel, 0x4D05},
-    {&V::btnBirchelFM, &V::bgBirchelFM, 0x4D15}, {&V::btnCedrin, &V::bgCedrin, 0x4020},
-    {&V::btnHailor, &V::bgHailor, 0x2010},       {&V::btnDovrin, &V::bgDovrin, 0x4030},
-    {&V::btnDALVOR, &V::bgDALVOR, 0x4010},       {&V::btnElmora, &V::bgElmora, 0x5010},
-    {&V::btnElmoraS, &V::bgElmoraS, 0x5020},     {&V::btnElmoraH, &V::bgElmoraH, 0x5030},
-    {&V::btnElmoraHFM, &V::bgElmoraHFM, 0x5040}, {&V::btnISLORA, &V::bgISLORA, 0x4110},
-    {&V::btnYewdel, &V::bgYewdel, 0x5210},       {&V::btnXandel, &V::bgXandel, 0x5310},
-    {&V::btnWrenna, &V::bgWrenna, 0x3010},       {&V::btnVessra, &V::bgVessra, 0x4120},
+    {&V::btnAldero, &V::bgAldero},       {&V::btnAlderoR, &V::bgAlderoR},     {&V::btnGalvex, &V::bgGalvex},
+    {&V::btnBirchel, &V::bgBirchel},     {&V::btnBirchelFM, &V::bgBirchelFM}, {&V::btnCedrin, &V::bgCedrin},
+    {&V::btnHailor, &V::bgHailor},       {&V::btnDovrin, &V::bgDovrin},       {&V::btnDALVOR, &V::bgDALVOR},
+    {&V::btnElmora, &V::bgElmora},       {&V::btnElmoraS, &V::bgElmoraS},     {&V::btnElmoraH, &V::bgElmoraH},
+    {&V::btnElmoraHFM, &V::bgElmoraHFM}, {&V::btnISLORA, &V::bgISLORA},       {&V::btnYewdel, &V::bgYewdel},
+    {&V::btnXandel, &V::bgXandel},       {&V::btnWrenna, &V::bgWrenna},       {&V::btnVessra, &V::bgVessra},
 };
+static_assert(std::size(kLegacyModels) == kivo::kLegacyModelProducts.size());
+
+int legacy_product(std::size_t index) { return kivo::kLegacyModelProducts[index]; }
 
 } // namespace
 
-DeviceSelectionViewController::DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller)
-    : DetailViewController(controller)
+DeviceSelectionViewController::DeviceSelectionViewController(kivo::PageHost& host)
+    : DetailViewController(host)
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
-    ui_.btnHome->setIcon(QIcon(kivo::images::product_picture(kivo::product_picture(kOemHeadset, 0), {240, 180})));
+    ui_.btnHome->setIcon(
+        QIcon(kivo::images::product_picture(kivo::product_picture(kPreselectedProduct, 0), {240, 180})));
     connect(ui_.btnHome, &QPushButton::clicked, this, [this] { btnHomeClick(ui_.btnHome); });
     connect(ui_.btnNext, &QPushButton::clicked, this, [this] { targetDeviceSet(ui_.btnNext); });
-    for (const LegacyModel& model : kLegacyModels) {
-        QPushButton* button = ui_.*model.button;
-        button->setProperty("productId", model.productId);
+    for (std::size_t i = 0; i < std::size(kLegacyModels); ++i) {
+        QPushButton* button = ui_.*kLegacyModels[i].button;
+        button->setProperty("productId", legacy_product(i));
         connect(button, &QPushButton::clicked, this, [this, button] { targetDeviceSelected(button); });
     }
 }
 
 void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
-    deviceTargetSelected_ = appController()->deviceTarget();
-    appController()->setTitle();
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
+    deviceTargetSelected_ = host().session().deviceTarget;
+    host().setTitle();
     if (deviceTargetSelected_ == 0)
-        deviceTargetSelected_ = kOemHeadset;
+        deviceTargetSelected_ = kPreselectedProduct;
     setControls();
     if (onStartUp)
         checkManagerUpdate();
@@ -71,7 +69,7 @@ void DeviceSelectionViewController::setControls()
 {
     if (deviceTargetSelected_ == kRenamedProduct) {
         deviceTargetSelected_ = kRenamedProductNow;
-        appController()->setDeviceTarget(kRenamedProductNow);
+        host().session().deviceTarget = kRenamedProductNow;
     }
     for (const LegacyModel& model : kLegacyModels) {
         for (QWidget* w : {static_cast<QWidget*>(ui_.*model.button), static_cast<QWidget*>(ui_.*model.background)}) {
@@ -82,27 +80,28 @@ void DeviceSelectionViewController::setControls()
     ui_.btnHome->setEnabled(true);
     ui_.btnHome->show();
     setShortcuts();
-    ui_.btnBack->setText(QString::fromStdString(AppText::tavk_string_back_in(appController()->languageManager())));
-    const bool processing = appController()->onProcessing();
+    ui_.btnBack->setText(QString::fromStdString(AppText::tavk_string_back_in(host().languageManager())));
+    const bool processing = host().onProcessing();
     ui_.piProcessing->setRange(0, processing ? 0 : 100); // a busy bar while processing
     ui_.piProcessing->setValue(0);
 }
 
 void DeviceSelectionViewController::setShortcuts()
 {
-    ui_.btnNext->setText(appController()->showShortcuts() ? QString::fromUtf8(kivo::shortcuts::kNext)
-                                                          : QString::fromStdString(AppText::tavk_string_next_in(
-                                                                appController()->languageManager())));
-    for (const LegacyModel& model : kLegacyModels)
-        (ui_.*model.button)->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(model.productId)));
+    ui_.btnNext->setText(host().showShortcuts()
+                             ? QString::fromUtf8(kivo::shortcuts::kNext)
+                             : QString::fromStdString(AppText::tavk_string_next_in(host().languageManager())));
+    for (std::size_t i = 0; i < std::size(kLegacyModels); ++i)
+        (ui_.*kLegacyModels[i].button)
+            ->setText(QString::fromStdString(kivo::ProductNames::tavk_product_name(legacy_product(i))));
 }
 
 void DeviceSelectionViewController::btnHomeClick(QObject*) { targetDeviceSet(ui_.btnNext); }
 
 void DeviceSelectionViewController::targetDeviceSet(QObject*)
 {
-    appController()->setDeviceTarget(deviceTargetSelected_);
-    appController()->setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    host().session().deviceTarget = deviceTargetSelected_;
+    host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
 }
 
 void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
@@ -116,49 +115,42 @@ void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
 
 void DeviceSelectionViewController::checkManagerUpdate()
 {
-    KIVOBluetoothManagerAppController* controller = appController();
-    goManagerUpdate_.store(false);
-    controller->setOnProcessing(true);
-    controller->setControls();
+    kivo::PageHost& app = host();
+    app.setOnProcessing(true);
+    app.setControls();
     if (checkStarted_) {
-        controller->setOnProcessing(false);
-        controller->setControls();
+        app.setOnProcessing(false);
+        app.setControls();
         return;
     }
     checkStarted_ = true;
-    threadTerminated_.store(false);
     // Chosen here: the time-zone lookup is a Qt call, which stays on the main thread.
     const std::string base = kivo::firmware_server_base();
-    checkRun_.start([this, base] { threadMethodCheckManagerUpdate(base); },
-                    [this] { timerMethodCheckManagerUpdate(); });
+    checkRun_.start<std::optional<kivo::LatestManagerVersion>>(
+        [base] { return threadMethodCheckManagerUpdate(base); },
+        [this](std::optional<kivo::LatestManagerVersion> latest) { timerMethodCheckManagerUpdate(latest); });
 }
 
-void DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string& base)
+std::optional<kivo::LatestManagerVersion>
+DeviceSelectionViewController::threadMethodCheckManagerUpdate(const std::string& base)
 {
-    KIVOBluetoothManagerAppController* controller = appController();
-    controller->setManagerLatestVersionMajor(kivo::kManagerVersionMajor);
-    controller->setManagerLatestVersionMinor(kivo::kManagerVersionMinor);
-    controller->setManagerLatestVersionSecondary(kivo::kManagerSecondaryVersion);
-    if (const auto latest = kivo::read_manager_version_list(base, kivo::kManagerCheckTimeout)) {
-        controller->setManagerLatestVersionMajor(latest->major);
-        controller->setManagerLatestVersionMinor(latest->minor);
-        controller->setManagerLatestVersionSecondary(latest->secondary);
-        controller->setUrlManagerUpdate(latest->downloadAddress);
-        // Without a download address there is nothing to offer.
-        goManagerUpdate_.store(controller->haveNewManagerUpdate() && !latest->downloadAddress.empty());
-    }
-    threadTerminated_.store(true, std::memory_order_release);
+    return kivo::read_manager_version_list(base, kivo::kManagerCheckTimeout);
 }
 
-void DeviceSelectionViewController::timerMethodCheckManagerUpdate()
+void DeviceSelectionViewController::timerMethodCheckManagerUpdate(
+    const std::optional<kivo::LatestManagerVersion>& latest)
 {
-    if (!threadTerminated_.load(std::memory_order_acquire))
-        return;
-    checkRun_.finish();
-    KIVOBluetoothManagerAppController* controller = appController();
-    controller->setOnProcessing(false);
-    controller->setControls();
+    kivo::PageHost& app = host();
+    // Without a list the running version stands and the address stays as it was.
+    kivo::LatestManagerVersion taken = latest.value_or(kivo::LatestManagerVersion{});
+    if (!latest)
+        taken.downloadAddress = app.managerLatest().downloadAddress;
+    app.setManagerLatest(taken);
+    // Without a download address there is nothing to offer.
+    const bool goManagerUpdate = latest && app.haveNewManagerUpdate() && !latest->downloadAddress.empty();
+    app.setOnProcessing(false);
+    app.setControls();
     setControls();
-    if (goManagerUpdate_.load())
-        controller->setManagerUpdate();
+    if (goManagerUpdate)
+        app.setManagerUpdate();
 }

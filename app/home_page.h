@@ -5,17 +5,18 @@
 
 #include <QPushButton>
 
-#include <atomic>
+#include <optional>
 #include <string>
 
 #include "app/detail_view_controller.h"
+#include "app/manager_version_list.h"
 #include "app/worker_run.h"
 #include "ui_device_selection_view.h"
 
 class DeviceSelectionViewController : public DetailViewController {
     Q_OBJECT
 public:
-    explicit DeviceSelectionViewController(KIVOBluetoothManagerAppController* controller);
+    explicit DeviceSelectionViewController(kivo::PageHost& host);
 
     QWidget* view() override { return view_; }
     // Prepares the page each time it is shown; onStartUp only for the first page of a start, and
@@ -36,18 +37,18 @@ public:
     void checkManagerUpdate();
     bool managerCheckRunning() const { return checkRun_.active(); }
 
-private:
-    void threadMethodCheckManagerUpdate(const std::string& base);
-    void timerMethodCheckManagerUpdate();
+    // The worker's half: reads the list from base (nothing when no usable list came).
+    static std::optional<kivo::LatestManagerVersion> threadMethodCheckManagerUpdate(const std::string& base);
+    // The timer's half, on the main thread after the join: takes the latest version and offers it
+    // when it is newer and has a download address.
+    void timerMethodCheckManagerUpdate(const std::optional<kivo::LatestManagerVersion>& latest);
 
+private:
     QWidget* view_;
     Ui::DeviceSelectionView ui_;
     int deviceTargetSelected_ = 0;
 
     // The page lives for the whole run, so this is once per run.
     bool checkStarted_ = false;
-    std::atomic<bool> goManagerUpdate_{false};
-    // The worker's hand-over flag, set after all its other writes.
-    std::atomic<bool> threadTerminated_{false};
     kivo::WorkerRun checkRun_;
 };

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "app/address_opener.h"
-#include "app/app_controller.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
@@ -14,8 +13,8 @@
 
 using kivo::AppText;
 
-ManagerUpdateViewController::ManagerUpdateViewController(KIVOBluetoothManagerAppController* controller)
-    : DetailViewController(controller)
+ManagerUpdateViewController::ManagerUpdateViewController(kivo::PageHost& host)
+    : DetailViewController(host)
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
@@ -32,8 +31,8 @@ ManagerUpdateViewController::ManagerUpdateViewController(KIVOBluetoothManagerApp
 
 void ManagerUpdateViewController::initializeObject()
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
     setControls();
 }
 
@@ -45,8 +44,8 @@ void ManagerUpdateViewController::setControls()
 
 void ManagerUpdateViewController::setShortcuts()
 {
-    const int language = appController()->languageManager();
-    if (appController()->showShortcuts()) {
+    const int language = host().languageManager();
+    if (host().showShortcuts()) {
         ui_.btnYes->setText(QString::fromUtf8(kivo::shortcuts::kEnter));
         ui_.btnNo->setText(QString::fromUtf8(kivo::shortcuts::kEscape));
         ui_.btnReleaseNotes->setText(QStringLiteral("[C]-[ENTER]"));
@@ -61,19 +60,19 @@ void ManagerUpdateViewController::setShortcuts()
 
 std::string ManagerUpdateViewController::stringInstruction() const
 {
-    const KIVOBluetoothManagerAppController* c = appController();
-    return AppText::stringManagerUpdateInstruction(c->languageManager(), c->managerLatestVersionMajor(),
-                                                   c->managerLatestVersionMinor(), c->managerLatestVersionSecondary());
+    const kivo::LatestManagerVersion latest = host().managerLatest();
+    return AppText::stringManagerUpdateInstruction(host().languageManager(), latest.major, latest.minor,
+                                                   latest.secondary);
 }
 
 void ManagerUpdateViewController::okUpdate(QObject*)
 {
-    kivo::open_address(appController()->urlManagerUpdate());
+    kivo::open_address(host().managerLatest().downloadAddress);
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
-void ManagerUpdateViewController::cancelUpdate(QObject*) { appController()->setDeviceSelection(); }
+void ManagerUpdateViewController::cancelUpdate(QObject*) { host().setDeviceSelection(); }
 
 void ManagerUpdateViewController::releaseNotes(QObject*)
 {

@@ -8,7 +8,7 @@
 class ManagerUpdateViewController : public DetailViewController {
     Q_OBJECT
 public:
-    explicit ManagerUpdateViewController(KIVOBluetoothManagerAppController* controller);
+    explicit ManagerUpdateViewController(kivo::PageHost& host);
 
     QWidget* view() override { return view_; }
     void initializeObject();

@@ -5,6 +5,8 @@
 
 #include <QPushButton>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/detail_view_controller.h"
@@ -28,7 +30,15 @@ public:
 class UpdatePageBase : public DetailViewController {
     Q_OBJECT
 public:
-    using DetailViewController::DetailViewController;
+    // mode 5 (update page) or 6 (restore page)
+    UpdatePageBase(kivo::PageHost& host, int mode)
+        : DetailViewController(host)
+        , pageMode_(mode)
+    { }
+    int pageMode() const { return pageMode_; }
+    // The camera update's end (both pages) and, on the update page, the backup question of the
+    // update worker, which waits for the answer.
+    void routeMessageBoxes() override;
     virtual void initializeObjectWithDefaultStatus(bool status) = 0;
     virtual void readLatest() = 0;
     virtual bool restorePossible() const = 0;
@@ -43,12 +53,22 @@ public:
     virtual void moveToBack(QObject* sender) = 0;
     virtual void endLumoraUpdate() = 0;
     virtual void setOpenedMessageBox(bool opened) = 0;
+
+private:
+    int pageMode_;
 };
 
 class SettingsPageBase : public DetailViewController {
     Q_OBJECT
 public:
-    using DetailViewController::DetailViewController;
+    // mode 7, 8 or 9
+    SettingsPageBase(kivo::PageHost& host, int mode)
+        : DetailViewController(host)
+        , pageMode_(mode)
+    { }
+    int pageMode() const { return pageMode_; }
+    // The save prompt of the page and, on the settings page, the all-settings sheet's prompt.
+    void routeMessageBoxes() override;
     virtual void initializeObject() = 0;
     virtual void setModeToGo(int mode) = 0;
     virtual bool checkNeedToSave() = 0;
@@ -66,4 +86,19 @@ public:
     virtual QPushButton* btnBack() = 0;
     virtual void moveToDeviceSelection(QObject* sender) = 0;
     virtual void moveToFirmwareUpdate(QObject* sender) = 0;
+
+private:
+    int pageMode_;
 };
+
+// Makes the pages that live in other subsystems; the programs pass the real ones (main/).
+struct PageFactory {
+    std::function<std::unique_ptr<RecognitionPageBase>(kivo::PageHost&)> recognition;
+    // mode 5 (update page) or 6 (restore page)
+    std::function<std::unique_ptr<UpdatePageBase>(kivo::PageHost&, int)> update;
+    // mode 7, 8 or 9
+    std::function<std::unique_ptr<SettingsPageBase>(kivo::PageHost&, int)> settings;
+};
+
+// Stand-ins for the pages that are not built yet.
+PageFactory placeholder_page_factory();

@@ -1,9 +1,10 @@
 #include "app/placeholder_pages.h"
 
-#include "app/app_controller.h"
-#include "app/settings_tabs.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
+#include "device/products/settings_tabs.h"
+#include "device/products/speed_dial_first.h"
+#include "device/products/without_settings_pages.h"
 
 using kivo::AppText;
 
@@ -11,36 +12,21 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-void title_navigation(KIVOBluetoothManagerAppController* app, QPushButton* next, const std::string& next_title,
-                      QPushButton* back)
+void title_navigation(const kivo::PageHost& app, QPushButton* next, const std::string& next_title, QPushButton* back)
 {
-    if (app->showShortcuts()) {
+    if (app.showShortcuts()) {
         next->setText(QString::fromUtf8(kivo::shortcuts::kNext));
         back->setText(QString::fromUtf8(kivo::shortcuts::kBack));
     } else {
         next->setText(text(next_title));
-        back->setText(text(AppText::tavk_string_back_in(app->languageManager())));
+        back->setText(text(AppText::tavk_string_back_in(app.languageManager())));
     }
 }
 
-void enable_navigation(KIVOBluetoothManagerAppController* app, Ui::PlaceholderPage& ui)
+void enable_navigation(const kivo::PageHost& app, Ui::PlaceholderPage& ui)
 {
-    ui.btnNext->setEnabled(!app->onProcessing());
-    ui.btnBack->setEnabled(!app->onProcessing());
-}
-
-void close_tab_list(KIVOBluetoothManagerAppController* app)
-{
-    if (app->listTabsOpened()) {
-        app->setListTabsOpened(false);
-        app->enableListTabsTo(false);
-    }
-}
-
-// Firmware major.minor of the controller's record against x.y.
-int version_against(const KIVOBluetoothManagerAppController* app, int x, int y)
-{
-    return app->data().compareVersionUpToMinorWithMajor_Minor(x, y);
+    ui.btnNext->setEnabled(!app.onProcessing());
+    ui.btnBack->setEnabled(!app.onProcessing());
 }
 
 } // namespace
@@ -53,8 +39,8 @@ PlaceholderView::PlaceholderView()
 
 // ---- Recognition -------------------------------------------------------------------------------
 
-PlaceholderRecognitionPage::PlaceholderRecognitionPage(KIVOBluetoothManagerAppController* controller)
-    : RecognitionPageBase(controller)
+PlaceholderRecognitionPage::PlaceholderRecognitionPage(kivo::PageHost& host)
+    : RecognitionPageBase(host)
 {
     connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { recognize(view_.ui.btnNext); });
     connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { targetDevice(view_.ui.btnBack); });
@@ -62,29 +48,29 @@ PlaceholderRecognitionPage::PlaceholderRecognitionPage(KIVOBluetoothManagerAppCo
 
 void PlaceholderRecognitionPage::initializeObject()
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
     setControls();
 }
 
-void PlaceholderRecognitionPage::targetDevice(QObject*) { appController()->setDeviceSelection(); }
+void PlaceholderRecognitionPage::targetDevice(QObject*) { host().setDeviceSelection(); }
 
 void PlaceholderRecognitionPage::setControls()
 {
     setShortcuts();
-    enable_navigation(appController(), view_.ui);
+    enable_navigation(host(), view_.ui);
 }
 
 void PlaceholderRecognitionPage::setShortcuts()
 {
-    title_navigation(appController(), view_.ui.btnNext,
-                     AppText::tavk_string_next_in(appController()->languageManager()), view_.ui.btnBack);
+    title_navigation(host(), view_.ui.btnNext, AppText::tavk_string_next_in(host().languageManager()),
+                     view_.ui.btnBack);
 }
 
 // ---- Update and restore ------------------------------------------------------------------------
 
-PlaceholderUpdatePage::PlaceholderUpdatePage(KIVOBluetoothManagerAppController* controller)
-    : UpdatePageBase(controller)
+PlaceholderUpdatePage::PlaceholderUpdatePage(kivo::PageHost& host, int mode)
+    : UpdatePageBase(host, mode)
 {
     connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { moveToNext(view_.ui.btnNext); });
     connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { moveToBack(view_.ui.btnBack); });
@@ -92,61 +78,48 @@ PlaceholderUpdatePage::PlaceholderUpdatePage(KIVOBluetoothManagerAppController* 
 
 void PlaceholderUpdatePage::initializeObjectWithDefaultStatus(bool)
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
     setControls();
 }
 
 bool PlaceholderUpdatePage::nextIsNewDevice() const
 {
-    const auto* app = appController();
-    return usb_status_in_management_mode(app->usbStatus()) ||
-        settings_excluded(app->deviceTarget(), app->data().deviceVersionMajor(), app->data().deviceVersionMinor());
+    const kivo::PageHost& app = host();
+    return kivo::usb_status_in_management_mode(app.session().usbStatus) ||
+        kivo::settings_excluded(app.session().deviceTarget, app.data().deviceVersionMajor(),
+                                app.data().deviceVersionMinor());
 }
 
 void PlaceholderUpdatePage::moveToNext(QObject*)
 {
-    auto* app = appController();
-    const int target = app->deviceTarget();
+    kivo::PageHost& app = host();
     if (nextIsNewDevice()) {
-        app->setDeviceSelection();
+        app.setDeviceSelection();
         return;
     }
-    switch (target) {
-    case 0x6460:
-    case 0x6461:
-        version_against(app, 2, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
-                                       : app->setDeviceSettingsWithStatus(true);
-        return;
-    case 0x6480:
-    case 0x6481:
-    case 0x6490:
-    case 0x6491:
-    case 0x6620:
-        version_against(app, 1, 1) < 0 ? app->setDeviceSettingsSpeedDialWithStatus(true)
-                                       : app->setDeviceSettingsWithStatus(true);
-        return;
-    case 0x4111:
-    case 0x4112: app->setDeviceSettingsSpeedDialWithStatus(true); return;
-    default: app->setDeviceSettingsWithStatus(true);
-    }
+    if (kivo::update_next_opens_speed_dial(app.session().deviceTarget, app.data().deviceVersionMajor(),
+                                           app.data().deviceVersionMinor()))
+        app.setDeviceSettingsSpeedDialWithStatus(true);
+    else
+        app.setDeviceSettingsWithStatus(true);
 }
 
 void PlaceholderUpdatePage::moveToBack(QObject*)
 {
-    appController()->setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
 }
 
 void PlaceholderUpdatePage::setControls()
 {
     setShortcuts();
-    enable_navigation(appController(), view_.ui);
+    enable_navigation(host(), view_.ui);
 }
 
 void PlaceholderUpdatePage::setShortcuts()
 {
-    const int language = appController()->languageManager();
-    title_navigation(appController(), view_.ui.btnNext,
+    const int language = host().languageManager();
+    title_navigation(host(), view_.ui.btnNext,
                      nextIsNewDevice() ? AppText::tavk_string_new_device_in(language)
                                        : AppText::tavk_string_next_in(language),
                      view_.ui.btnBack);
@@ -154,9 +127,8 @@ void PlaceholderUpdatePage::setShortcuts()
 
 // ---- Settings ----------------------------------------------------------------------------------
 
-PlaceholderSettingsPage::PlaceholderSettingsPage(KIVOBluetoothManagerAppController* controller, int mode)
-    : SettingsPageBase(controller)
-    , mode_(mode)
+PlaceholderSettingsPage::PlaceholderSettingsPage(kivo::PageHost& host, int mode)
+    : SettingsPageBase(host, mode)
 {
     connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { moveToDeviceSelection(view_.ui.btnNext); });
     connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { moveToFirmwareUpdate(view_.ui.btnBack); });
@@ -164,58 +136,54 @@ PlaceholderSettingsPage::PlaceholderSettingsPage(KIVOBluetoothManagerAppControll
 
 void PlaceholderSettingsPage::initializeObject()
 {
-    appController()->setShowShortcuts(false);
-    appController()->reflectShortcuts();
-    appController()->setTabIndexSelected(appController()->GetTabIndexWith(mode_));
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
+    kivo::SettingsTabs& tabs = host().session().tabs;
+    tabs.selected = kivo::tab_index_of_mode(tabs, pageMode());
     setControls();
 }
 
 void PlaceholderSettingsPage::moveToModeToGo()
 {
-    auto* app = appController();
-    app->setMode(modeToGo_);
-    app->setDetailViewController(modeToGo_ >= 101 ? modeToGo_ - 100 : modeToGo_);
+    host().setMode(modeToGo_);
+    host().setDetailViewController(modeToGo_ >= 101 ? modeToGo_ - 100 : modeToGo_);
 }
 
 void PlaceholderSettingsPage::moveToDeviceSelection(QObject*)
 {
-    if (appController()->onProcessing())
+    if (host().onProcessing())
         return;
-    close_tab_list(appController());
-    appController()->setDeviceSelection();
+    host().closeListTabs();
+    host().setDeviceSelection();
 }
 
 void PlaceholderSettingsPage::moveToFirmwareUpdate(QObject*)
 {
-    if (appController()->onProcessing())
+    if (host().onProcessing())
         return;
-    close_tab_list(appController());
-    appController()->setFirmwareUpdateWithStatus(true);
+    host().closeListTabs();
+    host().setFirmwareUpdateWithStatus(true);
 }
 
 void PlaceholderSettingsPage::setControls()
 {
     setShortcuts();
-    enable_navigation(appController(), view_.ui);
+    enable_navigation(host(), view_.ui);
 }
 
 void PlaceholderSettingsPage::setShortcuts()
 {
-    title_navigation(appController(), view_.ui.btnNext,
-                     AppText::tavk_string_new_device_in(appController()->languageManager()), view_.ui.btnBack);
+    title_navigation(host(), view_.ui.btnNext, AppText::tavk_string_new_device_in(host().languageManager()),
+                     view_.ui.btnBack);
 }
 
 PageFactory placeholder_page_factory()
 {
     PageFactory factory;
-    factory.recognition = [](KIVOBluetoothManagerAppController* app) {
-        return std::make_unique<PlaceholderRecognitionPage>(app);
-    };
-    factory.update = [](KIVOBluetoothManagerAppController* app, int) {
-        return std::make_unique<PlaceholderUpdatePage>(app);
-    };
-    factory.settings = [](KIVOBluetoothManagerAppController* app, int mode) {
-        return std::make_unique<PlaceholderSettingsPage>(app, mode);
+    factory.recognition = [](kivo::PageHost& host) { return std::make_unique<PlaceholderRecognitionPage>(host); };
+    factory.update = [](kivo::PageHost& host, int mode) { return std::make_unique<PlaceholderUpdatePage>(host, mode); };
+    factory.settings = [](kivo::PageHost& host, int mode) {
+        return std::make_unique<PlaceholderSettingsPage>(host, mode);
     };
     return factory;
 }

@@ -15,7 +15,7 @@ public:
 class PlaceholderRecognitionPage : public RecognitionPageBase {
     Q_OBJECT
 public:
-    explicit PlaceholderRecognitionPage(KIVOBluetoothManagerAppController* controller);
+    explicit PlaceholderRecognitionPage(kivo::PageHost& host);
     QWidget* view() override { return view_.widget; }
     int callerMode() const override { return callerMode_; }
     void setCallerMode(int mode) override { callerMode_ = mode; }
@@ -36,7 +36,7 @@ private:
 class PlaceholderUpdatePage : public UpdatePageBase {
     Q_OBJECT
 public:
-    explicit PlaceholderUpdatePage(KIVOBluetoothManagerAppController* controller);
+    PlaceholderUpdatePage(kivo::PageHost& host, int mode);
     QWidget* view() override { return view_.widget; }
     void initializeObjectWithDefaultStatus(bool status) override;
     void readLatest() override { setControls(); }
@@ -65,7 +65,7 @@ private:
 class PlaceholderSettingsPage : public SettingsPageBase {
     Q_OBJECT
 public:
-    PlaceholderSettingsPage(KIVOBluetoothManagerAppController* controller, int mode);
+    PlaceholderSettingsPage(kivo::PageHost& host, int mode);
     QWidget* view() override { return view_.widget; }
     void initializeObject() override;
     void setModeToGo(int mode) override { modeToGo_ = mode; }
@@ -82,6 +82,5 @@ public:
 
 private:
     PlaceholderView view_;
-    int mode_;
     int modeToGo_ = 0;
 };

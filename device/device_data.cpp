@@ -4,7 +4,8 @@
 
 #include "common/manager_version.h"
 #include "common/system_log.h"
-#include "device/product_sets.h"
+#include "device/products/background_volume.h"
+#include "device/products/fm_presets.h"
 
 namespace {
 

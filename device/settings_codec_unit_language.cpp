@@ -3,7 +3,7 @@
 // device's own code for it.
 
 #include "device/device_data.h"
-#include "device/product_sets.h"
+#include "device/products/unit_language_shift.h"
 #include "device/settings_bits.h"
 
 using namespace kivo::settings_bits;

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "device/device_data.h"
-#include "device/product_sets.h"
+#include "device/products/late_hd_intercom.h"
+#include "device/products/second_settings_word.h"
 
 using Record = KIVOBluetoothDeviceData;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "device/device_data.h"
-#include "device/product_sets.h"
+#include "device/products/helmet_camera.h"
 
 namespace {
 

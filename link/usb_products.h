@@ -5,17 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/management_mode.h"
 #include "link/hid_reports.h"
-
-// Bit 15 of a product id: the device runs its firmware-management (DFU) loader.
-inline constexpr uint32_t MANAGEMENT_MODE_BIT = 0x8000;
-
-// A recognition's usbStatus records the management mode as a value at or above the bit; a status
-// of -1 (nothing opened) counts as below, so the comparison is signed.
-inline constexpr bool usb_status_in_management_mode(int usb_status)
-{
-    return usb_status >= static_cast<int>(MANAGEMENT_MODE_BIT);
-}
 
 struct UsbProductEntry {
     uint16_t vendor_id;

@@ -1,6 +1,6 @@
 #pragma once
 // The settings page's two classifications of a device, which HID recognition records in the
-// controller: whether the FM radio page shows (3 shown, 4 hidden) and the accessory kind (0 none).
+// device session: whether the FM radio page shows (3 shown, 4 hidden) and the accessory kind (0 none).
 // They ask a device's persistent store only for products outside the HID opener's list, so every
 // product found over HID gets the answers below and nothing is sent.
 

@@ -11,7 +11,7 @@
 #include "common/utf8_text.h"
 #include "link/hid_protocol.h"
 #include "recognition/device_info_probes.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "recognition/hid_requests.h"
 #include "recognition/module_version.h"
 
@@ -136,19 +136,19 @@ std::string default_device_name(int product_id)
 
 bool identify_hid_device(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDeviceData& data)
 {
-    RecognitionControllerFields& controller = run.controller;
-    controller.deviceTarget = static_cast<int>(device.productId);
-    const int product = controller.deviceTarget;
+    DeviceSession& session = run.session;
+    session.deviceTarget = static_cast<int>(device.productId);
+    const int product = session.deviceTarget;
     system_logf("device PID[%x]", product);
 
-    controller.fmRadioShowAndHide = kFmRadioShown;
-    controller.fmRadioShowAndHide = get_device_info_for_fm_radio_with_pskey(product);
-    controller.motionSensorShowAndHide = kMotionSensorNotAsked;
-    controller.deviceEgranoSpeakerType = 0;
+    session.fmRadioShowAndHide = kFmRadioShown;
+    session.fmRadioShowAndHide = get_device_info_for_fm_radio_with_pskey(product);
+    session.motionSensorShowAndHide = kMotionSensorNotAsked;
+    session.deviceEgranoSpeakerType = 0;
     if (queries_fm_radio(product))
-        controller.fmRadioShowAndHide = query_fm_radio();
-    controller.deviceInfoStatus = kNoDeviceInfo;
-    controller.deviceInfoStatus = get_device_info_for_hd_speaker_with_pskey(product);
+        session.fmRadioShowAndHide = query_fm_radio();
+    session.deviceInfoStatus = kNoDeviceInfo;
+    session.deviceInfoStatus = get_device_info_for_hd_speaker_with_pskey(product);
 
     if (speaks_protocol_b(product)) {
         read_identity_over_short_reports(product, data);

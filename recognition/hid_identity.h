@@ -10,7 +10,7 @@ namespace kivo {
 // the few products without a default name.
 std::string default_device_name(int product_id);
 
-// Reads the identity of the opened, ready device in slot 0 into the run's controller fields and
+// Reads the identity of the opened, ready device in slot 0 into the run's device session and
 // the record. false: the headset did not come back after its module was read, so the run goes on
 // as if it had never been opened (nothing is left open then).
 bool identify_hid_device(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDeviceData& data);

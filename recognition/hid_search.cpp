@@ -4,7 +4,7 @@
 #include "common/system_log.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "recognition/hid_requests.h"
 
 namespace kivo {

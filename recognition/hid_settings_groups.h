@@ -1,14 +1,14 @@
 #pragma once
 // How the settings of a device found over HID are written back and read: the products fall into
-// fourteen groups, each with its own records. The groups and their two tables (write-back and
-// read) are data here; the code that walks them is in hid_settings_write_back.cpp and
-// hid_settings_read.cpp.
+// fourteen groups (device/products/hid_settings_groups.h), each with its own records. The records
+// of each group, for the write-back and for the read, are data here; the code that walks them is in
+// hid_settings_write_back.cpp and hid_settings_read.cpp.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-#include "recognition/hid_product_sets.h"
+#include "device/products/hid_settings_groups.h"
 
 namespace kivo {
 
@@ -29,54 +29,6 @@ inline constexpr uint8_t kExtendedSettingsWords = 8;
 inline constexpr uint8_t kShortRecordSettings = 0x03; // settings words 0 to 2
 inline constexpr uint8_t kShortRecordSpeedDial = 0x05; // 0x05 to 0x07
 inline constexpr uint8_t kShortRecordFmBlock = 0x08;
-
-// The groups. G4 are the OEM headsets and G11 to G14 the four families of 62-byte reports; G3
-// and G9 are the products whose record keeps VOX sensitivity and background volume.
-enum class SettingsGroup { None, G1, G2, G3, G4, G5, G6, G7, G8, G9, G10, G11, G12, G13, G14 };
-
-inline constexpr std::array kSettingsGroupG1Products = {
-    0x3052, 0x3072, 0x3082, 0x3085, 0x321B, 0x3340, 0x3341, 0x3350, 0x3360, 0x3370, 0x3380, 0x3400,
-    0x3410, 0x3420, 0x3430, 0x3701, 0x4023, 0x5440, 0x5441, 0x5442, 0x5443, 0x5444, 0x5445, 0x5451,
-    0x5590, 0x5591, 0x5592, 0x5593, 0x5594, 0x5595, 0x5596, 0x5597, 0x6042, 0x6900, 0x6910};
-inline constexpr std::array kSettingsGroupG2Products = {0x3342, 0x3343};
-inline constexpr std::array kSettingsGroupG5Products = {0x4D06, 0x4D76};
-inline constexpr std::array kSettingsGroupG6Products = {0x4D16, 0x4D86};
-inline constexpr std::array kSettingsGroupG7Products = {0x5552, 0x5553};
-inline constexpr std::array kSettingsGroupG8Products = {0x5630, 0x5632};
-inline constexpr std::array kSettingsGroupG10Products = {0x6600, 0x6610, 0x6700};
-
-constexpr SettingsGroup settings_group(int product_id)
-{
-    if (product_in(kSettingsGroupG1Products, product_id))
-        return SettingsGroup::G1;
-    if (product_in(kSettingsGroupG2Products, product_id))
-        return SettingsGroup::G2;
-    if (product_in(kGrennikProducts, product_id))
-        return SettingsGroup::G3;
-    if (product_in(kOemHeadsetProducts, product_id))
-        return SettingsGroup::G4;
-    if (product_in(kSettingsGroupG5Products, product_id))
-        return SettingsGroup::G5;
-    if (product_in(kSettingsGroupG6Products, product_id))
-        return SettingsGroup::G6;
-    if (product_in(kSettingsGroupG7Products, product_id))
-        return SettingsGroup::G7;
-    if (product_in(kSettingsGroupG8Products, product_id))
-        return SettingsGroup::G8;
-    if (product_in(kBackgroundVolumeProducts, product_id))
-        return SettingsGroup::G9;
-    if (product_in(kSettingsGroupG10Products, product_id))
-        return SettingsGroup::G10;
-    if (product_in(kProtocolBSettingsProducts, product_id))
-        return SettingsGroup::G11;
-    if (product_in(kProtocolBNoSpeedDialProducts, product_id))
-        return SettingsGroup::G12;
-    if (product_in(kProtocolBFmBlockProducts, product_id))
-        return SettingsGroup::G13;
-    if (product_in(kProtocolBBasicWordProducts, product_id))
-        return SettingsGroup::G14;
-    return SettingsGroup::None;
-}
 
 // What one group writes back from a saved record, in this order: its settings words, its FM
 // block, its three speed-dial numbers. A record of 0 is not written.

@@ -61,10 +61,9 @@ std::optional<RestoredSetting> write_back_hid_settings(int product_id, const KIV
 
 int end_with_restore_failure(RecognitionRun& run, RestoredSetting setting)
 {
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] = cannot_restore_in(setting, language);
+    run.strStatus = status_in_every_language([&](int language) { return cannot_restore_in(setting, language); });
     run.doWarn = true;
-    run.controller.usbStatus = 0;
+    run.session.usbStatus = 0;
     hid_close_devices();
     return kRecognitionFailed;
 }

@@ -14,19 +14,19 @@
 namespace kivo {
 namespace {
 
-// The end of every recognition over HID: the record and the controller say what was recognized,
+// The end of every recognition over HID: the record and the session say what was recognized,
 // the status texts say so, and the devices are closed before the result is handed back.
 int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDeviceData& data)
 {
-    RecognitionControllerFields& controller = run.controller;
+    DeviceSession& session = run.session;
     data.setManagerVersionMajor(kManagerVersionMajor);
     data.setManagerVersionMinor(kManagerVersionMinor);
-    data.setDeviceRecognized(controller.deviceTarget);
-    controller.recognized = true;
-    controller.usbStatus = static_cast<int>(device.productId);
-    controller.tabs = settings_tabs_for(data.deviceRecognized(), data.deviceVersionMajor(), data.deviceVersionMinor(),
-                                        controller.fmRadioShowAndHide);
-    controller.tabs.selected = 0;
+    data.setDeviceRecognized(session.deviceTarget);
+    session.recognized = true;
+    session.usbStatus = static_cast<int>(device.productId);
+    session.tabs = settings_tabs_for(data.deviceRecognized(), data.deviceVersionMajor(), data.deviceVersionMinor(),
+                                     session.fmRadioShowAndHide);
+    session.tabs.selected = 0;
 
     status_recognized(run, device.statusString());
     run.goFirmwareUpgrade = true;
@@ -38,38 +38,38 @@ int finish_over_hid(RecognitionRun& run, OpenedDevice& device, KIVOBluetoothDevi
 
 void status_recognized(RecognitionRun& run, std::string_view link_text)
 {
-    const int usb_status = run.controller.usbStatus;
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] =
-            fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
-                        {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
-                         AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+    const int usb_status = run.session.usbStatus;
+    run.strStatus = status_in_every_language([&](int language) {
+        return fill_format(AppText::tavk_status_success_usb_in(run.mode, usb_status, language),
+                           {RecognitionTexts::tavk_string_for_status_in(link_text, language).value_or(""),
+                            AppText::tavk_status_default_usb_in(run.mode + 1, usb_status, language)});
+    });
 }
 
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
 {
-    RecognitionControllerFields& controller = run.controller;
+    DeviceSession& session = run.session;
     // Every run opens its devices afresh.
     hid_close_devices();
-    controller.restartToRecover = false;
-    controller.modeRestartToRecover = 0;
+    session.restartToRecover = false;
+    session.modeRestartToRecover = 0;
     if (run.callerMode == 0)
-        controller.deviceTarget = 0;
+        session.deviceTarget = 0;
 
     OpenedDevice device;
     if (open_hid_device(device)) {
-        controller.deviceTarget = static_cast<int>(device.productId);
-        if (hid_device_ready(controller.deviceTarget) && identify_hid_device(run, device, data)) {
+        session.deviceTarget = static_cast<int>(device.productId);
+        if (hid_device_ready(session.deviceTarget) && identify_hid_device(run, device, data)) {
             if (run.saved) {
                 if (const std::optional<RestoredSetting> lost =
-                        write_back_hid_settings(controller.deviceTarget, *run.saved))
+                        write_back_hid_settings(session.deviceTarget, *run.saved))
                     return end_with_restore_failure(run, *lost);
             }
-            read_hid_settings(controller.deviceTarget, data);
+            read_hid_settings(session.deviceTarget, data);
             return finish_over_hid(run, device, data);
         }
         // Not ready, or gone after its module was read: not usable over HID.
-        controller.deviceTarget = 0;
+        session.deviceTarget = 0;
     }
 
     device.productId = 0;

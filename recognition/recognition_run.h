@@ -3,8 +3,9 @@
 // record and leave a result with status texts for the page. Plain C++ over the device link; it runs
 // on the page's worker thread and never touches the window.
 //
-// The page copies the controller's fields into a run before the worker starts and back after it
-// has finished, so this code can be driven directly by tests.
+// A run takes copies of the device session and the record as its input and hands them back changed
+// in its outcome, which the page applies on the main thread after the join; tests drive it
+// directly.
 
 #include <array>
 #include <cstdint>
@@ -13,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_tabs.h"
-#include "app/status_text_set.h"
+#include "app/text/status_text_set.h"
 #include "device/device_data.h"
+#include "device/device_session.h"
 
 namespace kivo {
 
@@ -27,30 +28,17 @@ enum RecognitionResult : int {
     kRecognitionFailed = 3, // stay on the page, show why
 };
 
-// The application controller's fields a recognition reads and writes.
-struct RecognitionControllerFields {
-    int deviceTarget = 0;
-    bool recognized = false;
-    int usbStatus = 0;
-    int fmRadioShowAndHide = 0;
-    int motionSensorShowAndHide = 0;
-    int deviceInfoStatus = 0;
-    int deviceEgranoSpeakerType = 0;
-    bool restartToRecover = false;
-    int modeRestartToRecover = 0;
-    SettingsTabs tabs;
-};
-
 struct RecognitionRun {
     // In: who asked (0: the recognition page itself) and the page mode the texts are for.
     int callerMode = 0;
-    int mode = 4;
+    int mode = kModeRecognition;
     // A saved record whose settings are written back once the device is found (after an update
     // or restore), or none.
     std::optional<KIVOBluetoothDeviceData> saved;
     // In and out: set until the firmware-management probe of the plain-USB path first succeeds.
     bool isFirst = true;
-    RecognitionControllerFields controller;
+    // In and out: what the application knows of the device; a recognition writes it as it goes.
+    DeviceSession session;
     // Out: the final status in each interface language and the two flags behind the result.
     StatusTextSet strStatus;
     bool goFirmwareUpgrade = false;
@@ -67,8 +55,18 @@ struct OpenedDevice {
 };
 
 // Runs one recognition to its end: every way out closes the devices it opened. Fills `data`
-// (the controller's shared record) and the run; returns a RecognitionResult above 0.
+// (the run's copy of the record) and the run; returns a RecognitionResult above 0.
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data);
+
+// What a finished run hands to the page's timer.
+struct RecognitionOutcome {
+    int result = kRecognitionRunning;
+    DeviceSession session;
+    KIVOBluetoothDeviceData record;
+    StatusTextSet status;
+    bool warning = false;
+    bool isFirst = true;
+};
 
 // The run's status after a recognition over either link: the link's text, followed by what the
 // page that takes over is ready for.

@@ -3,15 +3,16 @@
 #include <array>
 #include <string_view>
 
-#include "app/app_controller.h"
+#include "app/camera_card/camera_card_finder.h"
 #include "app/text/app_text.h"
-#include "app/text/camera_volume.h"
 #include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "common/utf8_text.h"
-#include "device/product_sets.h"
+#include "device/products/helmet_camera.h"
+#include "device/products/same_product.h"
+#include "device/products/usb_chip_identity.h"
 #include "link/bccmd.h"
 #include "link/usb_link.h"
 #include "link/usb_products.h"
@@ -47,16 +48,12 @@ struct UsbPass {
 
 enum class SlotEnd { NextSlot, EndOfPath };
 
-void fill_status(RecognitionRun& run, const auto& text_in)
-{
-    for (int language = 0; language < kStatusLanguageCount; ++language)
-        run.strStatus[static_cast<size_t>(language)] = text_in(language);
-}
-
 // "%@ [%d]": why the path failed, and the code that says where.
 void fail_with_code(RecognitionRun& run, std::string (*reason_in)(ManagerLanguage), int code)
 {
-    fill_status(run, [&](int language) { return fill_format("%@ [%d]", {reason_in(language), code}); });
+    run.strStatus = status_in_every_language([&](int language) {
+        return fill_format("%@ [%d]", {reason_in(language), code});
+    });
     run.doWarn = true;
 }
 
@@ -76,7 +73,7 @@ std::string name_text(const std::array<uint8_t, 256>& bytes)
 // A device in firmware-management mode: nothing to read, it waits for its firmware.
 void recognize_management_device(UsbPass& pass, uint32_t product_id)
 {
-    RecognitionControllerFields& c = pass.run.controller;
+    DeviceSession& c = pass.run.session;
     const int product = static_cast<int>(product_id - MANAGEMENT_MODE_BIT);
     c.deviceTarget = product;
     c.recognized = true;
@@ -90,7 +87,7 @@ void recognize_management_device(UsbPass& pass, uint32_t product_id)
 
 void store_device(UsbPass& pass, const UsbDeviceReading& device)
 {
-    RecognitionControllerFields& c = pass.run.controller;
+    DeviceSession& c = pass.run.session;
     KIVOBluetoothDeviceData& data = pass.data;
     const bool single = pass.deviceCount == 1;
     if (single) {
@@ -125,7 +122,7 @@ bool same_as_first(const UsbPass& pass, uint32_t first_product_id, const UsbDevi
 SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
 {
     RecognitionRun& run = pass.run;
-    RecognitionControllerFields& c = run.controller;
+    DeviceSession& c = run.session;
     if (c.deviceTarget == 0)
         c.deviceTarget = static_cast<int>(device.productId);
     device.chipProductId = bccmd_read_product_id();
@@ -156,8 +153,8 @@ SlotEnd read_device(UsbPass& pass, UsbDeviceReading& device)
 
     if (run.saved && device.selected) {
         if (const std::optional<uint16_t> failed = write_back_usb_settings(c.deviceTarget, *run.saved)) {
-            fill_status(
-                run, [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
+            run.strStatus = status_in_every_language(
+                [&](int language) { return RecognitionTexts::tavk_string_cannot_restore_in(*failed, language); });
             run.doWarn = true;
             c.usbStatus = 0;
             return SlotEnd::EndOfPath;

@@ -15,13 +15,11 @@ inline constexpr int kUsbModeManagementProbe = 1;
 inline constexpr int kNoCameraCardCode = 1000;
 // The name of a device whose name cannot be read.
 inline constexpr char kUnreadUsbDeviceName[] = "Aldero";
-// The product a chip is taken for when it does not say.
-inline constexpr int kUnknownChipProduct = 0x4D10;
 
 // Opens the USB devices (first, while the run's isFirst is set, probing for a device in
 // firmware-management mode) and identifies each: product, address, name and version, its power
 // table, the write-back of the run's saved record, its settings. Fills the record and the run's
-// controller fields and status texts; every way out closes what it opened and returns the run's
+// device session and status texts; every way out closes what it opened and returns the run's
 // result.
 int recognize_over_usb(RecognitionRun& run, KIVOBluetoothDeviceData& data);
 

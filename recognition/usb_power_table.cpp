@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "device/product_sets.h"
+#include "device/products/product_set.h"
 #include "link/bccmd.h"
 
 namespace kivo {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "device/product_sets.h"
+#include "device/products/product_set.h"
 #include "link/bccmd.h"
 #include "recognition/usb_ps_keys.h"
 

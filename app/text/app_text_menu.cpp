@@ -4,14 +4,11 @@
 #include "app/text/tables/menu.h"
 #include "app/text/text_format.h"
 #include "common/manager_version.h"
+#include "common/page_ids.h"
 
 namespace kivo {
 
 using namespace text_tables;
-
-namespace {
-constexpr int kModeDeviceSetting = 7;
-}
 
 std::string AppText::stringMenuHelp(ManagerLanguage in) { return localized(kMenuHelp, in); }
 
@@ -47,7 +44,7 @@ std::string AppText::stringMenuItemShowPrecaution(ManagerLanguage in) { return l
 
 std::string AppText::stringPromptSave(ManagerLanguage in)
 {
-    return fill_format(localized(kPromptSave, in), {tavk_string_mode_in(kModeDeviceSetting, in)});
+    return fill_format(localized(kPromptSave, in), {tavk_string_mode_in(kModeSettings, in)});
 }
 
 std::string AppText::stringManagerUpdateInstruction(ManagerLanguage in, int latest_major, int latest_minor,

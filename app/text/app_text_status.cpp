@@ -2,16 +2,13 @@
 #include "app/text/tables/messages.h"
 #include "app/text/tables/modes.h"
 #include "app/text/text_format.h"
-#include "link/usb_products.h"
+#include "common/page_ids.h"
+#include "device/device_session.h"
 
 namespace kivo {
 namespace {
 
 using namespace text_tables;
-
-constexpr int kModeUpdate = 5;
-constexpr int kModeRestore = 6;
-constexpr int kModeHome = 3;
 
 // The entry of a mode table, or null for a mode outside 2 to 9 or one the table has no text for.
 const Translated* by_mode(const ByMode& table, int mode)

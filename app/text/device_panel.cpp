@@ -1,14 +1,14 @@
 #include "app/text/device_panel.h"
 
-#include "device/product_sets.h"
-
 #include <algorithm>
 #include <span>
 
 #include "app/text/product_names.h"
 #include "app/text/tables/device_panel.h"
 #include "app/text/text_format.h"
-#include "link/usb_products.h"
+#include "device/device_session.h"
+#include "device/products/helmet_camera.h"
+#include "device/products/panel_names.h"
 
 namespace kivo {
 
@@ -16,9 +16,7 @@ using namespace text_tables;
 
 namespace {
 
-constexpr int kRemoteWithFixedName = 0x4112;
-// Its module versions are always read as type 2, so it shows three numbers whatever the type says.
-constexpr int kThreeNumberProduct = 0x5345;
+// The secondary type whose version shows a third number.
 constexpr int kThreeNumberType = 2;
 constexpr int kReleaseCandidateType = 1;
 

@@ -1,6 +1,7 @@
 #include "app/text/instruction_texts.h"
 
 #include "common/addresses.h"
+#include "common/page_ids.h"
 
 #include <algorithm>
 #include <span>
@@ -15,9 +16,6 @@ namespace kivo {
 using namespace text_tables;
 
 namespace {
-
-constexpr int kModeUpdate = 5;
-constexpr int kModeRestore = 6;
 
 std::string argument_text(InstructionArg arg, int device_target, ManagerLanguage in)
 {

@@ -8,6 +8,7 @@
 
 #include "app/text/localized.h"
 #include "app/text/tables/products.h"
+#include "device/products/panel_names.h"
 
 namespace kivo {
 
@@ -18,8 +19,8 @@ inline constexpr std::string_view kProductTitle = "KIVO Bluetooth Manager";
 // without a picture of its own) and the lock shown while a device runs its firmware loader.
 inline constexpr std::string_view kEmblemPicture = "kivo_emblem";
 inline constexpr std::string_view kLockPicture = "lock";
-// The Brisko product shows this picture when its division value says it is the EVO model.
-inline constexpr int kBriskoProductId = 0x4210;
+// The Brisko product (kBriskoProductId) shows this picture when its division value says it is the
+// EVO model.
 inline constexpr std::string_view kBriskoEvoPicture = "brisko_evo";
 
 std::span<const text_tables::ProductEntry> product_table();

@@ -115,3 +115,30 @@ TEST_F(MessageBox, WorkerWaitsForTheAnswerFromTheMainThread)
     EXPECT_TRUE(went_on);
     EXPECT_TRUE(app().skipRestoreBackupFile());
 }
+
+// A worker's box that waits to be shown does not take over the box still on screen: the answer to
+// that one goes where its own purpose says, and the worker's box then gets its answer.
+TEST_F(MessageBox, WorkersBoxWaitingToBeShownKeepsItsOwnPurpose)
+{
+    recognize(0x3142);
+    app().setFirmwareUpdateWithStatus(true);
+    SpyUpdatePage* update = spies.update;
+    open(kBoxCameraUpdateDone, false);
+    update->setOpenedMessageBox(true);
+    std::thread worker([&] {
+        app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            "Skip the backup file?", true, "NO", "YES", 2, kBoxSkipRestoreBackup);
+    });
+    worker.join(); // asked for, not shown yet: the main thread has not run its events
+    EXPECT_EQ(box().messageText().toStdString(), "Question?");
+    box().okButton()->click();
+    EXPECT_EQ(update->cameraDone, 1) << "the box on screen was the camera's";
+    EXPECT_FALSE(app().skipRestoreBackupFile());
+
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    EXPECT_EQ(box().messageText().toStdString(), "Skip the backup file?");
+    EXPECT_EQ(app().messageBoxStatus(), kBoxSkipRestoreBackup);
+    box().okButton()->click();
+    EXPECT_TRUE(app().skipRestoreBackupFile());
+    EXPECT_FALSE(update->answer.isOpen()) << "the waiting worker may go on";
+}

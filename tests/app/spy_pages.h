@@ -68,18 +68,18 @@ struct SpyPages {
     PageFactory factory()
     {
         PageFactory f;
-        f.recognition = [this](KIVOBluetoothManagerAppController* app) {
-            auto page = std::make_unique<SpyRecognitionPage>(app);
+        f.recognition = [this](kivo::PageHost& host) {
+            auto page = std::make_unique<SpyRecognitionPage>(host);
             recognition = page.get();
             return page;
         };
-        f.update = [this](KIVOBluetoothManagerAppController* app, int mode) {
-            auto page = std::make_unique<SpyUpdatePage>(app);
+        f.update = [this](kivo::PageHost& host, int mode) {
+            auto page = std::make_unique<SpyUpdatePage>(host, mode);
             (mode == 5 ? update : restore) = page.get();
             return page;
         };
-        f.settings = [this](KIVOBluetoothManagerAppController* app, int mode) {
-            auto page = std::make_unique<SpySettingsPage>(app, mode);
+        f.settings = [this](kivo::PageHost& host, int mode) {
+            auto page = std::make_unique<SpySettingsPage>(host, mode);
             settings[mode - 7] = page.get();
             return page;
         };

@@ -1,10 +1,12 @@
 // A worker thread and its timer: the timer sees the result the worker publishes last and ends the
-// run; a tick may start the next run.
+// run; a tick may start the next run. The typed run hands its outcome to the main thread.
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/worker_run.h"
 #include "tests/app/run_events.h"
@@ -36,4 +38,43 @@ TEST(WorkerRun, TimerSeesWhatTheWorkerPublishedBeforeItsResult)
     start();
     ASSERT_TRUE(run_events_until([&] { return !run.active() && runs == 3; }));
     EXPECT_EQ(seen, "done 3");
+}
+
+// The typed run: the worker computes from what it was given and returns an outcome; the outcome
+// reaches the main thread after the join, and the next run may start from there.
+TEST(WorkerRun, OutcomeReachesTheMainThreadAfterTheJoin)
+{
+    struct Outcome {
+        std::string text;
+        std::thread::id worker;
+    };
+    kivo::WorkerRun run;
+    const std::thread::id main_thread = std::this_thread::get_id();
+    std::vector<std::string> applied; // main thread only
+    int ticks_while_running = 0;
+    std::atomic<bool> release{false};
+    std::function<void(int)> start = [&](int number) {
+        run.start<Outcome>(
+            [number, &release] {
+                while (!release.load())
+                    std::this_thread::yield();
+                return Outcome{"run " + std::to_string(number), std::this_thread::get_id()};
+            },
+            [&, number](Outcome outcome) {
+                EXPECT_EQ(std::this_thread::get_id(), main_thread);
+                EXPECT_NE(outcome.worker, main_thread);
+                EXPECT_FALSE(run.active()) << "the run has ended before its outcome is applied";
+                applied.push_back(outcome.text);
+                if (number < 3)
+                    start(number + 1);
+            },
+            [&] {
+                ++ticks_while_running;
+                release.store(true); // the worker finishes only after a tick has seen it running
+            });
+    };
+    start(1);
+    ASSERT_TRUE(run_events_until([&] { return applied.size() == 3 && !run.active(); }));
+    EXPECT_EQ(applied, (std::vector<std::string>{"run 1", "run 2", "run 3"}));
+    EXPECT_GE(ticks_while_running, 1);
 }

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/settings_tabs.h"
 #include "app/text/product_names.h"
+#include "device/products/settings_tabs.h"
 #include "link/hid_discovery.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "tests/recognition/recognition_fixture.h"
 
 namespace {
@@ -34,8 +34,8 @@ using Recognition = RecognitionRunTest;
 TEST_F(Recognition, OemHeadsetEndsRecognizedWithItsNameVersionsAndStatus)
 {
     const sim::PluggedHeadset plugged = sim::plug_headset(sim::oem_headset());
-    run.controller.restartToRecover = true;
-    run.controller.modeRestartToRecover = 5;
+    run.session.restartToRecover = true;
+    run.session.modeRestartToRecover = 5;
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
 
@@ -49,7 +49,7 @@ TEST_F(Recognition, OemHeadsetEndsRecognizedWithItsNameVersionsAndStatus)
     EXPECT_EQ(data.managerVersionMajor(), 1);
     EXPECT_EQ(data.managerVersionMinor(), 2);
 
-    const kivo::RecognitionControllerFields& c = run.controller;
+    const kivo::DeviceSession& c = run.session;
     EXPECT_EQ(c.deviceTarget, 0x3142);
     EXPECT_TRUE(c.recognized);
     EXPECT_EQ(c.usbStatus, 0x3142);
@@ -58,7 +58,7 @@ TEST_F(Recognition, OemHeadsetEndsRecognizedWithItsNameVersionsAndStatus)
     EXPECT_EQ(c.deviceInfoStatus, 0);
     EXPECT_FALSE(c.restartToRecover) << "every run clears the restart state";
     EXPECT_EQ(c.modeRestartToRecover, 0);
-    const SettingsTabs tabs = settings_tabs_for(0x3142, 2, 1, 3);
+    const kivo::SettingsTabs tabs = kivo::settings_tabs_for(0x3142, 2, 1, 3);
     EXPECT_EQ(c.tabs.count, tabs.count);
     EXPECT_EQ(c.tabs.tabs, tabs.tabs);
 
@@ -95,18 +95,18 @@ TEST_F(Recognition, ReadinessDecidesWhetherTheDeviceIsUsedOverHid)
             persona.failingCommands = {COMMAND_READY_STATE};
         sim::plug_headset(persona);
         run.callerMode = 5;
-        run.controller.deviceTarget = c.product;
+        run.session.deviceTarget = c.product;
 
         const int result = recognize();
 
         if (c.usable) {
             EXPECT_EQ(result, kivo::kRecognitionSucceeded);
-            EXPECT_EQ(run.controller.deviceTarget, c.product);
+            EXPECT_EQ(run.session.deviceTarget, c.product);
             EXPECT_EQ(data.deviceName(), "Trail Rider");
         } else {
             EXPECT_EQ(result, kivo::kRecognitionFailed) << "on to the plain-USB road, which opens nothing";
-            EXPECT_EQ(run.controller.deviceTarget, 0);
-            EXPECT_FALSE(run.controller.recognized);
+            EXPECT_EQ(run.session.deviceTarget, 0);
+            EXPECT_FALSE(run.session.recognized);
             EXPECT_TRUE(run.doWarn);
             EXPECT_EQ(run.strStatus[0].rfind("Cannot open USB [", 0), 0u) << run.strStatus[0];
         }
@@ -173,7 +173,7 @@ TEST_F(Recognition, VersionAndFmRadioAnswers)
         const sim::PluggedHeadset plugged = sim::plug_headset(persona);
         ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
         EXPECT_EQ(data.deviceVersion(), c.version);
-        EXPECT_EQ(run.controller.fmRadioShowAndHide, c.fm);
+        EXPECT_EQ(run.session.fmRadioShowAndHide, c.fm);
         EXPECT_EQ(sent(plugged.hid(), COMMAND_FM_RADIO_QUERY), c.fm_asked);
     }
 }
@@ -226,9 +226,9 @@ TEST_F(Recognition, ShortReportFamiliesTellNameVersionAndLanguagePack)
 TEST_F(Recognition, NoDeviceOpensTakesThreeTriesThenTheUsbRoad)
 {
     run.callerMode = 0;
-    run.controller.deviceTarget = 0x3142;
+    run.session.deviceTarget = 0x3142;
     EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
-    EXPECT_EQ(run.controller.deviceTarget, 0) << "the page's own recognition forgets the selection";
+    EXPECT_EQ(run.session.deviceTarget, 0) << "the page's own recognition forgets the selection";
     EXPECT_GE(virtual_seconds(), 3);
     EXPECT_TRUE(run.doWarn);
     EXPECT_FALSE(run.goFirmwareUpgrade);
@@ -241,10 +241,10 @@ TEST_F(Recognition, NoDeviceOpensTakesThreeTriesThenTheUsbRoad)
     run = {};
     run.isFirst = false;
     run.callerMode = 5;
-    run.controller.deviceTarget = 0x3142;
+    run.session.deviceTarget = 0x3142;
     EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
     EXPECT_EQ(run.strStatus[0], "Cannot open USB [-1]");
-    EXPECT_EQ(run.controller.deviceTarget, 0x3142) << "a caller's selection stays";
+    EXPECT_EQ(run.session.deviceTarget, 0x3142) << "a caller's selection stays";
 }
 
 TEST(RecognitionProductSets, SizesOfTheIdentificationSets)

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "link/hid_discovery.h"
-#include "recognition/hid_product_sets.h"
+#include "recognition/hid_reads.h"
 #include "recognition/hid_settings_groups.h"
 #include "tests/recognition/recognition_fixture.h"
 
@@ -461,14 +461,14 @@ TEST_F(HidSettings, FailedWriteEndsTheWriteBackWithWhatWasLost)
         persona.failingRecords = {c.failing};
         const sim::PluggedHeadset plugged = sim::plug_headset(persona);
         run.saved = saved_record(c.product);
-        run.controller.deviceTarget = c.product;
+        run.session.deviceTarget = c.product;
         run.callerMode = 6;
 
         EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
         EXPECT_TRUE(run.doWarn);
         EXPECT_FALSE(run.goFirmwareUpgrade);
-        EXPECT_EQ(run.controller.usbStatus, 0);
-        EXPECT_FALSE(run.controller.recognized);
+        EXPECT_EQ(run.session.usbStatus, 0);
+        EXPECT_FALSE(run.session.recognized);
         EXPECT_EQ(run.strStatus[0], c.english);
         EXPECT_EQ(run.strStatus[2], c.german);
 

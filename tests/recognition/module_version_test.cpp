@@ -49,7 +49,7 @@ TEST_F(ModuleVersion, ModuleAnswersItsVersionAndTheHeadsetGoesBackToNormal)
     EXPECT_EQ(data.deviceVersion02(), (FirmwareQuad{4, 5, 1, 2}));
     EXPECT_EQ(data.deviceVersion01(), (FirmwareQuad{3, 2, 1, 4}));
     EXPECT_EQ(data.deviceName(), "Trail Rider");
-    EXPECT_EQ(run.controller.usbStatus, kMeshHeadset) << "the headset's id, not the module's";
+    EXPECT_EQ(run.session.usbStatus, kMeshHeadset) << "the headset's id, not the module's";
 
     const auto before = sim::commands_sent(plugged.hid());
     EXPECT_NE(std::find(before.begin(), before.end(), MESH_DFU_COMMAND_QCC), before.end());
@@ -93,12 +93,12 @@ TEST_F(ModuleVersion, HeadsetThatDoesNotComeBackIsNotRecognizedOverHid)
         persona.leavesForModule = true;
         sim::plug_headset(persona);
         run.callerMode = 5;
-        run.controller.deviceTarget = persona.product_id;
+        run.session.deviceTarget = persona.product_id;
 
         EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
-        EXPECT_FALSE(run.controller.recognized);
-        EXPECT_EQ(run.controller.deviceTarget, 0);
-        EXPECT_NE(run.controller.usbStatus, static_cast<int>(persona.module->product_id));
+        EXPECT_FALSE(run.session.recognized);
+        EXPECT_EQ(run.session.deviceTarget, 0);
+        EXPECT_NE(run.session.usbStatus, static_cast<int>(persona.module->product_id));
         EXPECT_EQ(run.strStatus[0], "Cannot open USB [-1]");
     }
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_tabs.h"
-#include "app/text/camera_volume.h"
+#include "app/camera_card/camera_card_finder.h"
+#include "device/products/settings_tabs.h"
 #include "tests/recognition/recognition_fixture.h"
 #include "tests/sim/usb_headsets.h"
 
@@ -101,11 +101,11 @@ TEST_F(UsbRecognition, HeadsetIsIdentifiedThroughItsPersistentStore)
     EXPECT_EQ(speed_dials(data), (std::vector<std::string>{"0123456789", "+4930123456", ""}));
     EXPECT_EQ(data.fmRadioMagicCode(), 0) << "no FM radio";
 
-    const kivo::RecognitionControllerFields& c = run.controller;
+    const kivo::DeviceSession& c = run.session;
     EXPECT_EQ(c.deviceTarget, 0x4D10);
     EXPECT_TRUE(c.recognized);
     EXPECT_EQ(c.usbStatus, 0x4D10);
-    const SettingsTabs tabs = settings_tabs_for(0x4D10, 5, 1, c.fmRadioShowAndHide);
+    const kivo::SettingsTabs tabs = kivo::settings_tabs_for(0x4D10, 5, 1, c.fmRadioShowAndHide);
     EXPECT_EQ(c.tabs.count, tabs.count);
     EXPECT_EQ(c.tabs.tabs, tabs.tabs);
     EXPECT_TRUE(run.goFirmwareUpgrade);
@@ -353,7 +353,7 @@ TEST_F(UsbRecognition, SavedRecordIsWrittenBackBeforeTheSettingsAreRead)
         saved.setAudioChannelTimeout(45);
         run.saved = saved;
         run.callerMode = 6;
-        run.controller.deviceTarget = c.product;
+        run.session.deviceTarget = c.product;
 
         ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
         const auto writes = sim::ps_writes(*device);
@@ -383,7 +383,7 @@ TEST_F(UsbRecognition, ChannelTimeoutWrittenBackStaysInTheDevicesRange)
         saved.setAudioChannelTimeout(seconds);
         run.saved = saved;
         run.callerMode = 6;
-        run.controller.deviceTarget = 0x5210;
+        run.session.deviceTarget = 0x5210;
         ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
         const auto writes = sim::ps_writes(*device);
         ASSERT_EQ(keys_of(writes), (std::vector<uint16_t>{684, 682}));
@@ -418,15 +418,15 @@ TEST_F(UsbRecognition, WriteBackStopsAtTheKeyTheDeviceRefuses)
         saved.setDeviceVersion(c.saved_version);
         run.saved = saved;
         run.callerMode = 6;
-        run.controller.deviceTarget = c.product;
-        run.controller.usbStatus = c.product;
+        run.session.deviceTarget = c.product;
+        run.session.usbStatus = c.product;
 
         EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
         EXPECT_EQ(keys_of(sim::ps_writes(*device)), c.tried) << "nothing after the refused key";
         EXPECT_EQ(run.strStatus[0], c.english);
         EXPECT_TRUE(run.doWarn);
         EXPECT_FALSE(run.goFirmwareUpgrade);
-        EXPECT_EQ(run.controller.usbStatus, 0);
+        EXPECT_EQ(run.session.usbStatus, 0);
         EXPECT_EQ(data.deviceName(), "") << "no settings read, nothing stored";
     }
 }
@@ -435,14 +435,14 @@ TEST_F(UsbRecognition, DeviceInFirmwareManagementModeIsRecognizedWithoutReadingI
 {
     auto device = bus().plug(sim::make_dfu_device(0xCD35));
     run.callerMode = 5;
-    run.controller.deviceTarget = 0x4D05;
+    run.session.deviceTarget = 0x4D05;
 
     ASSERT_EQ(recognize(), kivo::kRecognitionSucceeded);
     EXPECT_TRUE(run.doWarn) << "shown as a warning";
     EXPECT_TRUE(run.goFirmwareUpgrade);
-    EXPECT_EQ(run.controller.deviceTarget, 0x4D35);
-    EXPECT_TRUE(run.controller.recognized);
-    EXPECT_EQ(run.controller.usbStatus, 0xCD35);
+    EXPECT_EQ(run.session.deviceTarget, 0x4D35);
+    EXPECT_TRUE(run.session.recognized);
+    EXPECT_EQ(run.session.usbStatus, 0xCD35);
     EXPECT_EQ(data.deviceRecognized(), 0x4D35);
     EXPECT_EQ(data.deviceVersion(), (FirmwareQuad{0, 0, 0, 0}));
     EXPECT_EQ(run.strStatus[0], "Firmware management mode. Ready for FIRMWARE UPDATE");
@@ -486,11 +486,11 @@ TEST_F(UsbRecognition, AcceptanceOfTheChipForTheSelectedProduct)
         start_over();
         plug(headset(c.on_bus));
         run.callerMode = c.selected == 0 ? 0 : 5;
-        run.controller.deviceTarget = c.selected;
+        run.session.deviceTarget = c.selected;
 
         EXPECT_EQ(recognize(), c.result);
-        EXPECT_EQ(run.controller.deviceTarget, c.target_after);
-        EXPECT_EQ(run.controller.usbStatus, c.on_bus);
+        EXPECT_EQ(run.session.deviceTarget, c.target_after);
+        EXPECT_EQ(run.session.usbStatus, c.on_bus);
         EXPECT_EQ(data.deviceName(), "Trail Rider") << "the record holds the device found";
     }
 }
@@ -516,7 +516,7 @@ TEST_F(UsbRecognition, DeviceOtherThanTheSelectedIsReadButNeverWritten)
         saved.setDeviceVersion({5, 0, 0, 0});
         run.saved = saved;
         run.callerMode = 6;
-        run.controller.deviceTarget = c.selected;
+        run.session.deviceTarget = c.selected;
 
         EXPECT_EQ(recognize(), c.result);
         EXPECT_EQ(keys_of(sim::ps_writes(*device)), c.written);
@@ -544,8 +544,8 @@ TEST_F(UsbRecognition, CameraIsRecognizedOnlyWithItsCard)
         }
         plug(headset(0x3020));
         run.callerMode = 5;
-        run.controller.deviceTarget = 0x3020;
-        run.controller.usbStatus = 0x3020;
+        run.session.deviceTarget = 0x3020;
+        run.session.usbStatus = 0x3020;
 
         if (with_card) {
             EXPECT_EQ(recognize(), kivo::kRecognitionSucceeded);
@@ -553,7 +553,7 @@ TEST_F(UsbRecognition, CameraIsRecognizedOnlyWithItsCard)
         } else {
             EXPECT_EQ(recognize(), kivo::kRecognitionFailed);
             EXPECT_EQ(run.strStatus[0], "Check your SD Card [1000]");
-            EXPECT_EQ(run.controller.usbStatus, 0);
+            EXPECT_EQ(run.session.usbStatus, 0);
             EXPECT_TRUE(run.doWarn);
         }
     }
@@ -569,9 +569,9 @@ TEST_F(UsbRecognition, TwoHalvesOfOneProductShareOneRecord)
     EXPECT_EQ(data.bdAddress(), "00195A[3A1B2C] _ 00195A[3A1B2D]");
     EXPECT_EQ(data.deviceRecognized(), 0x5310);
     EXPECT_EQ(data.managerVersionMajor(), 0) << "only a single device is stamped with the manager's version";
-    EXPECT_EQ(run.controller.tabs.count, 0) << "and given its tabs";
-    EXPECT_EQ(run.controller.usbStatus, 0x5310);
-    EXPECT_EQ(run.controller.deviceTarget, 0x5310);
+    EXPECT_EQ(run.session.tabs.count, 0) << "and given its tabs";
+    EXPECT_EQ(run.session.usbStatus, 0x5310);
+    EXPECT_EQ(run.session.deviceTarget, 0x5310);
 }
 
 TEST_F(UsbRecognition, SecondDeviceThatDiffersIsLeftOut)
@@ -587,5 +587,5 @@ TEST_F(UsbRecognition, SecondDeviceThatDiffersIsLeftOut)
     EXPECT_EQ(data.bdAddress(), "00195A[3A1B2C]");
     EXPECT_EQ(data.lastSixBDAddress(), "3A1B2C");
     EXPECT_EQ(data.deviceName(), "Trail Rider");
-    EXPECT_EQ(run.controller.deviceTarget, 0x5310) << "never a made-up product id";
+    EXPECT_EQ(run.session.deviceTarget, 0x5310) << "never a made-up product id";
 }

@@ -7,11 +7,11 @@
 #include <cstdio>
 
 #include "app/application.h"
-#include "app/main/page_factory.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
 #include "app/text/product_names.h"
-#include "recognition/hid_product_sets.h"
+#include "main/page_factory.h"
+#include "recognition/hid_reads.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/sim/usb_devices.h"

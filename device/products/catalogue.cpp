@@ -1,0 +1,168 @@
+#include "device/products/catalogue.h"
+
+#include <algorithm>
+#include <span>
+
+#include "device/products/background_volume.h"
+#include "device/products/camera_cards.h"
+#include "device/products/diagnostic_log_modules.h"
+#include "device/products/fm_presets.h"
+#include "device/products/helmet_camera.h"
+#include "device/products/hid_name_records.h"
+#include "device/products/hid_readiness.h"
+#include "device/products/hid_settings_groups.h"
+#include "device/products/home_selection.h"
+#include "device/products/late_hd_intercom.h"
+#include "device/products/mesh_module.h"
+#include "device/products/oem_headsets.h"
+#include "device/products/panel_names.h"
+#include "device/products/restart_to_recover.h"
+#include "device/products/restore_without_settings.h"
+#include "device/products/same_product.h"
+#include "device/products/second_settings_word.h"
+#include "device/products/settings_tabs.h"
+#include "device/products/short_report_families.h"
+#include "device/products/speed_dial_first.h"
+#include "device/products/unit_language_shift.h"
+#include "device/products/usb_chip_identity.h"
+#include "device/products/without_settings_pages.h"
+
+namespace kivo {
+namespace {
+
+std::vector<int> ids(std::span<const int> set) { return {set.begin(), set.end()}; }
+
+template <typename Row, typename Field> std::vector<int> column(std::span<const Row> rows, Field field)
+{
+    std::vector<int> out;
+    for (const Row& row : rows)
+        out.push_back(row.*field);
+    return out;
+}
+
+std::vector<int> distinct(std::vector<int> ids)
+{
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+std::string row_name(std::string_view table, std::size_t index)
+{
+    return std::string(table) + " row " + std::to_string(index + 1);
+}
+
+} // namespace
+
+const std::vector<ProductSet>& product_sets()
+{
+    static const std::vector<ProductSet> sets = {
+        {"kCameraProductId", {kCameraProductId}},
+        {"kCameraCardMarkers", column<CameraCardMarker>(kCameraCardMarkers, &CameraCardMarker::productId)},
+        {"kSixPresetProducts", ids(kSixPresetProducts)},
+        {"kBackgroundVolumeProducts", ids(kBackgroundVolumeProducts)},
+        {"kKelporShiftedLanguageProducts", ids(kKelporShiftedLanguageProducts)},
+        {"kYarloShiftedLanguageProducts", ids(kYarloShiftedLanguageProducts)},
+        {"kAutoStartRecordingProducts", ids(kAutoStartRecordingProducts)},
+        {"kGrennikProducts", ids(kGrennikProducts)},
+        {"kLateHdIntercomProducts", ids(kLateHdIntercomProducts)},
+        {"kReadyWhenNonZeroProducts", ids(kReadyWhenNonZeroProducts)},
+        {"kReadyWhenZeroProducts", ids(kReadyWhenZeroProducts)},
+        {"kNoFmQueryProducts", ids(kNoFmQueryProducts)},
+        {"kMeshModuleProducts", ids(kMeshModuleProducts)},
+        {"kOemHeadsetProducts", ids(kOemHeadsetProducts)},
+        {"kVersionWithNameRecordProducts", ids(kVersionWithNameRecordProducts)},
+        {"kNoDefaultNameProducts", ids(kNoDefaultNameProducts)},
+        {"kProtocolBSettingsProducts", ids(kProtocolBSettingsProducts)},
+        {"kProtocolBNoSpeedDialProducts", ids(kProtocolBNoSpeedDialProducts)},
+        {"kProtocolBFmBlockProducts", ids(kProtocolBFmBlockProducts)},
+        {"kProtocolBBasicWordProducts", ids(kProtocolBBasicWordProducts)},
+        {"kSettingsGroupG1Products", ids(kSettingsGroupG1Products)},
+        {"kSettingsGroupG2Products", ids(kSettingsGroupG2Products)},
+        {"kSettingsGroupG5Products", ids(kSettingsGroupG5Products)},
+        {"kSettingsGroupG6Products", ids(kSettingsGroupG6Products)},
+        {"kSettingsGroupG7Products", ids(kSettingsGroupG7Products)},
+        {"kSettingsGroupG8Products", ids(kSettingsGroupG8Products)},
+        {"kSettingsGroupG10Products", ids(kSettingsGroupG10Products)},
+        {"kSpeedDialOnlyProducts", ids(kSpeedDialOnlyProducts)},
+        {"kSpeedDialOnlyRemotes", ids(kSpeedDialOnlyRemotes)},
+        {"kSpeedDialFirstBelow2_1Products", ids(kSpeedDialFirstBelow2_1Products)},
+        {"kSpeedDialFirstBelow1_1Products", ids(kSpeedDialFirstBelow1_1Products)},
+        {"kWithoutSettingsProducts", ids(kWithoutSettingsProducts)},
+        {"kWithoutSettingsBelow", column<WithoutSettingsBelow>(kWithoutSettingsBelow, &WithoutSettingsBelow::product)},
+        {"kRestoreWithoutSettingsProducts", ids(kRestoreWithoutSettingsProducts)},
+        {"kFoundAsSelected (found)", column<FoundAsSelected>(kFoundAsSelected, &FoundAsSelected::found)},
+        // Several found ids stand for one selected id.
+        {"kFoundAsSelected (selected)",
+         distinct(column<FoundAsSelected>(kFoundAsSelected, &FoundAsSelected::selected))},
+        {"kBusOnlyProductIds", ids(kBusOnlyProductIds)},
+        {"kPreselectedProduct", {kPreselectedProduct}},
+        {"kRenamedProduct", {kRenamedProduct}},
+        {"kRenamedProductNow", {kRenamedProductNow}},
+        {"kLegacyModelProducts", ids(kLegacyModelProducts)},
+        {"kRestartAdviceProduct", {kRestartAdviceProduct}},
+        {"kRecoveryStatusProduct", {kRecoveryStatusProduct}},
+        {"kUnknownChipProduct", {kUnknownChipProduct}},
+        {"kRemoteWithFixedName", {kRemoteWithFixedName}},
+        {"kThreeNumberProduct", {kThreeNumberProduct}},
+        {"kBriskoProductId", {kBriskoProductId}},
+        {"kTwoModuleLogProducts", ids(kTwoModuleLogProducts)},
+    };
+    return sets;
+}
+
+const std::vector<FirstMatchTable>& first_match_tables()
+{
+    static const std::vector<FirstMatchTable> tables = [] {
+        FirstMatchTable tabs{"settings tabs", {}};
+        for (const TabRow& row : settings_tab_table())
+            tabs.rows.push_back({"", row.products});
+        FirstMatchTable groups{"HID settings groups", {}};
+        for (const SettingsGroupRow& row : kSettingsGroupRows)
+            groups.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs, groups};
+    }();
+    return tables;
+}
+
+const std::vector<DisjointSets>& disjoint_sets()
+{
+    static const std::vector<DisjointSets> groups = {
+        {"how a device found over HID says it is ready", {"kReadyWhenNonZeroProducts", "kReadyWhenZeroProducts"}},
+        {"which 62-byte-report family",
+         {"kProtocolBSettingsProducts", "kProtocolBNoSpeedDialProducts", "kProtocolBFmBlockProducts",
+          "kProtocolBBasicWordProducts"}},
+        {"which unit-language codes shift", {"kKelporShiftedLanguageProducts", "kYarloShiftedLanguageProducts"}},
+        {"what the second basic settings word carries", {"kAutoStartRecordingProducts", "kGrennikProducts"}},
+        {"which page the settings button opens",
+         {"kSpeedDialOnlyProducts", "kSpeedDialFirstBelow2_1Products", "kSpeedDialFirstBelow1_1Products",
+          "kWithoutSettingsProducts", "kWithoutSettingsBelow"}},
+        {"found under another id, or selected under it", {"kFoundAsSelected (found)", "kFoundAsSelected (selected)"}},
+    };
+    return groups;
+}
+
+const ProductSet* find_product_set(std::string_view name)
+{
+    const std::vector<ProductSet>& sets = product_sets();
+    const auto it = std::find_if(sets.begin(), sets.end(), [&](const ProductSet& set) { return set.name == name; });
+    return it == sets.end() ? nullptr : &*it;
+}
+
+std::vector<std::string> describe_product(int product_id)
+{
+    auto lists = [&](const std::vector<int>& set) {
+        return std::find(set.begin(), set.end(), product_id) != set.end();
+    };
+    std::vector<std::string> names;
+    for (const ProductSet& set : product_sets())
+        if (lists(set.ids))
+            names.emplace_back(set.name);
+    for (const FirstMatchTable& table : first_match_tables())
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            if (lists(table.rows[i].ids))
+                names.push_back(row_name(table.name, i));
+    return names;
+}
+
+} // namespace kivo

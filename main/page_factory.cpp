@@ -1,0 +1,10 @@
+#include "main/page_factory.h"
+
+#include "recognition/page/recognition_page.h"
+
+PageFactory application_pages()
+{
+    PageFactory pages = placeholder_page_factory();
+    pages.recognition = [](kivo::PageHost& host) { return std::make_unique<DeviceRecognitionViewController>(host); };
+    return pages;
+}

@@ -1,0 +1,181 @@
+// The frame around the pages, drawn from a FrameState on a window of its own and looked at through
+// a grabbed picture: which main buttons are on, the page-title tabs and the tab list, the titles
+// in the interface language, and the recognized-device panel.
+
+#include <QImage>
+#include <QLabel>
+#include <QShortcut>
+
+#include <gtest/gtest.h>
+
+#include "app/manager_window.h"
+#include "app/text/localized.h"
+#include "app/window_colors.h"
+#include "app/window_frame.h"
+
+using kivo::FrameState;
+
+namespace {
+
+class WindowFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override { window.show(); }
+
+    // Draws state and grabs the window as the user would see it.
+    QImage draw(const FrameState& state)
+    {
+        frame.setControls(state, data);
+        return window.grab().toImage();
+    }
+
+    // The colour of a label's filled background, left of its centred text.
+    static QColor background(const QImage& shot, QWidget& window, const QLabel* label)
+    {
+        return shot.pixelColor(label->mapTo(&window, QPoint(4, label->height() / 2)));
+    }
+
+    static FrameState settings_state(std::array<int, 3> tabs, int count, int selected)
+    {
+        FrameState state;
+        state.mode = kModeSettings;
+        state.panel.recognized = true;
+        state.tabs = {count, tabs, selected};
+        return state;
+    }
+
+    ManagerWindow window;
+    kivo::WindowFrame frame{window};
+    KIVOBluetoothDeviceData data;
+    Ui::KIVOBluetoothManagerWindow& ui = window.ui;
+};
+
+} // namespace
+
+TEST_F(WindowFrameTest, MainButtonsFollowTheModeAndTheDevice)
+{
+    struct Case {
+        const char* what;
+        int mode;
+        bool recognized, processing, excluded;
+        int usb;
+        bool restore_without_settings;
+        bool recognition, update, settings;
+    };
+    const Case cases[] = {
+        {"home", kModeHome, false, false, false, 0, false, false, false, false},
+        {"recognition, nothing yet", kModeRecognition, false, false, false, 0, false, true, false, false},
+        {"recognized", kModeRecognition, true, false, false, 0x3142, false, true, true, true},
+        {"recognized, no settings pages", kModeRecognition, true, false, true, 0x5310, false, true, true, false},
+        {"update in management mode", kModeUpdate, true, false, false, 0xB142, false, true, true, false},
+        {"restore of a device without settings", kModeRestore, true, false, false, 0x6816, true, true, true, false},
+        {"a worker runs", kModeUpdate, true, true, false, 0x3142, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FrameState state;
+        state.mode = c.mode;
+        state.panel.recognized = c.recognized;
+        state.panel.usbStatus = c.usb;
+        state.onProcessing = c.processing;
+        state.settingsExcluded = c.excluded;
+        state.restoreWithoutSettings = c.restore_without_settings;
+        draw(state);
+        EXPECT_EQ(ui.btnDeviceRecognition->isEnabled(), c.recognition);
+        EXPECT_EQ(ui.btnFirmwareUpdate->isEnabled(), c.update);
+        EXPECT_EQ(ui.btnDeviceSettings->isEnabled(), c.settings);
+        EXPECT_EQ(ui.btnClose->isEnabled(), !c.processing) << "quitting is refused while a worker runs";
+        EXPECT_EQ(ui.btnDeviceSelection->isChecked(), c.mode == kModeHome);
+        EXPECT_FALSE(ui.btnFirmwareRestore->isVisible()) << "the settings button takes the restore button's place";
+    }
+}
+
+TEST_F(WindowFrameTest, PageTitleTabsShowTheSelectedTabInTheWindowsColour)
+{
+    QImage shot = draw(settings_state({1, 3, 0}, 2, 0));
+    EXPECT_EQ(ui.lblDetailTitlePagesFirstForeground->text().toStdString(), "Basic");
+    EXPECT_EQ(ui.lblDetailTitlePagesSecondForeground->text().toStdString(), "FM Radio");
+    EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesFirstForeground), kivo::colors::kWindowBackground);
+    EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesSecondForeground), kivo::colors::kBrandOrange);
+    EXPECT_TRUE(ui.btnDetailTitlePagesSecond->isVisible());
+    EXPECT_FALSE(ui.btnDetailTitlePagesFirst->isVisible());
+
+    shot = draw(settings_state({1, 3, 0}, 2, 1));
+    EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesFirstForeground), kivo::colors::kBrandOrange);
+    EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesSecondForeground), kivo::colors::kWindowBackground);
+    EXPECT_TRUE(ui.btnDetailTitlePagesFirst->isVisible()) << "the other tab's button leads back";
+
+    shot = draw(settings_state({1, 3, 0}, 1, 0));
+    EXPECT_FALSE(ui.lblDetailTitlePagesFirstForeground->isVisible()) << "one tab: no page-title tabs";
+}
+
+TEST_F(WindowFrameTest, ThreeTabsOpenAListWithTheSelectedEntryMarked)
+{
+    FrameState state = settings_state({1, 2, 3}, 3, 2);
+    QImage shot = draw(state);
+    EXPECT_EQ(ui.lblDetailTitlePagesFirstForeground->text().toStdString(), "FM Radio") << "the selected tab";
+    EXPECT_EQ(ui.lblDetailTitlePagesSecondForeground->text().toStdString(), "More...");
+    EXPECT_FALSE(window.boxListTabsBox->isVisible());
+
+    state.listTabsOpened = true;
+    shot = draw(state);
+    ASSERT_TRUE(window.boxListTabsBox->isVisible());
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* entry = window.lblListTabs[static_cast<size_t>(i)];
+        EXPECT_TRUE(window.btnListTabs[static_cast<size_t>(i)]->isEnabled());
+        EXPECT_EQ(background(shot, window, entry),
+                  i == 2 ? kivo::colors::kSelectedTab : kivo::colors::kWindowBackground)
+            << "entry " << i;
+        EXPECT_TRUE(frame.listTabShortcut(i)->isEnabled());
+    }
+    EXPECT_EQ(window.btnListTabs[1]->text().toStdString(), "Speed Dial");
+}
+
+TEST_F(WindowFrameTest, TitlesFollowTheLanguageTheCallerAndTheShortcuts)
+{
+    FrameState state;
+    state.mode = kModeRecognition;
+    state.recognitionCaller = kModeUpdate;
+    draw(state);
+    EXPECT_EQ(ui.lblDetailTitle->text().toStdString(), "FIRMWARE UPDATE > DEVICE RECOGNITION");
+    EXPECT_EQ(window.windowTitle().toStdString(), "KIVO Bluetooth Manager");
+
+    state.language = kivo::kGerman;
+    state.recognitionCaller = 0;
+    draw(state);
+    EXPECT_EQ(ui.lblDetailTitle->text().toStdString(), "GERÄTEERKENNUNG");
+    EXPECT_EQ(ui.btnFirmwareUpdate->text().toStdString(), "FIRMWARE-AKTUALISIERUNG");
+
+    state.showShortcuts = true;
+    draw(state);
+    EXPECT_EQ(ui.btnDeviceSelection->text().toStdString(), "[C]-S");
+    EXPECT_TRUE(ui.lblShortcutsClose->isVisible());
+}
+
+TEST_F(WindowFrameTest, PanelShowsWhatTheSessionSaysOfTheDevice)
+{
+    FrameState state;
+    state.mode = kModeUpdate;
+    draw(state);
+    EXPECT_EQ(ui.lblProduct->text().toStdString(), "No device");
+
+    state.panel.recognized = true;
+    state.panel.usbStatus = 0x3142;
+    data.setDeviceRecognized(0x3142);
+    data.setDeviceName("Zeltra Kit");
+    data.setDeviceVersionMajor01(2);
+    data.setDeviceVersionMinor01(5);
+    draw(state);
+    EXPECT_EQ(ui.lblProduct->text().toStdString(), "Zeltra Kit");
+    EXPECT_EQ(ui.lblVersion->text().toStdString(), "v2.5");
+
+    state.panel.usbStatus = 0xB142;
+    draw(state);
+    EXPECT_EQ(ui.lblProduct->text().toStdString(), "Firmware");
+    EXPECT_EQ(ui.lblVersion->text().toStdString(), "Management");
+
+    state.onProcessing = true;
+    data.setDeviceName("Changed");
+    state.panel.usbStatus = 0x3142;
+    draw(state);
+    EXPECT_EQ(ui.lblProduct->text().toStdString(), "Firmware") << "the panel keeps still while a worker runs";
+}

@@ -1,0 +1,129 @@
+// The product catalogue against every product rule: each id a rule names is a product the manager
+// knows, no set lists an id twice, first-match tables have no row that can never match, and the
+// sets that answer one question do not overlap. The link's opener lists are held to the same
+// catalogue.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "app/text/product_names.h"
+#include "device/products/catalogue.h"
+#include "device/products/product_set.h"
+#include "device/products/same_product.h"
+#include "link/hid_discovery.h"
+#include "link/usb_products.h"
+
+using namespace kivo;
+
+namespace {
+
+bool in_catalogue(int id) { return find_product(id) != nullptr; }
+
+bool bus_only(int id) { return product_in(kBusOnlyProductIds, id); }
+
+// Every id below bit 15 for which the predicate holds.
+std::vector<int> ids_where(const std::function<bool(int)>& holds)
+{
+    std::vector<int> ids;
+    for (int id = 0; id < static_cast<int>(MANAGEMENT_MODE_BIT); ++id)
+        if (holds(id))
+            ids.push_back(id);
+    return ids;
+}
+
+std::vector<int> sorted(std::vector<int> ids)
+{
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void expect_known_and_once(std::string_view name, const std::vector<int>& ids)
+{
+    SCOPED_TRACE(std::string(name));
+    EXPECT_FALSE(ids.empty());
+    for (int id : ids)
+        EXPECT_TRUE(in_catalogue(id) || bus_only(id)) << std::hex << "0x" << id << " is no product";
+    const std::vector<int> order = sorted(ids);
+    EXPECT_EQ(std::adjacent_find(order.begin(), order.end()), order.end()) << "an id is listed twice";
+}
+
+} // namespace
+
+TEST(ProductCatalogue, HoldsTheProductsOnce)
+{
+    EXPECT_EQ(product_table().size(), 285u);
+    std::vector<int> ids;
+    for (const auto& entry : product_table())
+        ids.push_back(entry.id);
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+    for (int id : kBusOnlyProductIds)
+        EXPECT_FALSE(in_catalogue(id)) << std::hex << id << " is a product after all: list it as one";
+}
+
+TEST(ProductCatalogue, EveryRuleNamesKnownProductsOnce)
+{
+    for (const ProductSet& set : product_sets())
+        expect_known_and_once(set.name, set.ids);
+    for (const FirstMatchTable& table : first_match_tables())
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            expect_known_and_once(std::string(table.name) + " row " + std::to_string(i + 1), table.rows[i].ids);
+}
+
+TEST(ProductCatalogue, FirstMatchTablesHaveNoDeadRowsOrEntries)
+{
+    for (const FirstMatchTable& table : first_match_tables()) {
+        std::set<int> taken;
+        for (std::size_t i = 0; i < table.rows.size(); ++i) {
+            SCOPED_TRACE(std::string(table.name) + " row " + std::to_string(i + 1));
+            for (int id : table.rows[i].ids)
+                EXPECT_FALSE(taken.count(id)) << std::hex << "0x" << id << " is taken by an earlier row";
+            taken.insert(table.rows[i].ids.begin(), table.rows[i].ids.end());
+        }
+    }
+}
+
+TEST(ProductCatalogue, SetsThatAnswerOneQuestionDoNotOverlap)
+{
+    for (const DisjointSets& group : disjoint_sets()) {
+        SCOPED_TRACE(std::string(group.question));
+        std::set<int> taken;
+        for (std::string_view name : group.sets) {
+            const ProductSet* set = find_product_set(name);
+            ASSERT_NE(set, nullptr) << name;
+            for (int id : set->ids)
+                EXPECT_TRUE(taken.insert(id).second) << std::hex << "0x" << id << " again in " << name;
+        }
+    }
+}
+
+TEST(ProductCatalogue, LinkOpenersTakeKnownProducts)
+{
+    std::vector<int> table_ids;
+    for (const UsbProductEntry& entry : UsbProductTable)
+        if (entry.product_id < MANAGEMENT_MODE_BIT)
+            table_ids.push_back(entry.product_id);
+    expect_known_and_once("UsbProductTable", table_ids);
+    expect_known_and_once("usb_management_probe_product",
+                          ids_where([](int id) { return usb_management_probe_product(static_cast<uint32_t>(id)); }));
+    expect_known_and_once("bccmd_known_product",
+                          ids_where([](int id) { return bccmd_known_product(static_cast<uint32_t>(id)); }));
+    expect_known_and_once("hid_device_product",
+                          ids_where([](int id) { return hid_device_product(static_cast<uint32_t>(id)); }));
+}
+
+TEST(ProductCatalogue, DescribeProductListsEverySetOfAnId)
+{
+    const std::vector<std::string> oem = describe_product(0x3142);
+    for (const char* name :
+         {"kOemHeadsetProducts", "kPreselectedProduct", "settings tabs row 4", "HID settings groups row 4"})
+        EXPECT_NE(std::find(oem.begin(), oem.end(), name), oem.end()) << name;
+    const std::vector<std::string> pair = describe_product(0x6021);
+    EXPECT_NE(std::find(pair.begin(), pair.end(), "kFoundAsSelected (selected)"), pair.end());
+    EXPECT_TRUE(describe_product(0x7777).empty());
+}
