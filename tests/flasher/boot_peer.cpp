@@ -39,6 +39,12 @@ void BootPeer::arm(const Fault& fault)
     faults_.push_back(fault);
 }
 
+void BootPeer::arm_next(uint8_t code, FaultKind kind, int param, int skip)
+{
+    std::lock_guard lock(mutex_);
+    faults_.push_back({code, occurrences_[code] + 1 + skip, kind, param});
+}
+
 void BootPeer::set_state(PeerState state)
 {
     std::lock_guard lock(mutex_);
@@ -271,15 +277,18 @@ bool BootPeer::erase_pages(const std::vector<uint32_t>& pages)
         std::fill(flash_.begin() + page_starts_[page], flash_.begin() + page_starts_[page + 1], 0xFF);
     const bool contiguous = std::adjacent_find(pages.begin(), pages.end(),
                                                [](uint32_t a, uint32_t b) { return b != a + 1; }) == pages.end();
-    std::string what;
+    char text[64];
     if (contiguous) {
-        what = "erase " + std::to_string(pages.size()) + " pages from " + std::to_string(pages.front());
+        std::snprintf(text, sizeof text, "erase %zu pages from %u", pages.size(), pages.front());
+        events_.push_back(text);
     } else {
-        what = "erase pages";
-        for (const uint32_t page : pages)
-            what += " " + std::to_string(page);
+        std::string what = "erase pages";
+        for (const uint32_t page : pages) {
+            std::snprintf(text, sizeof text, " %u", page);
+            what += text;
+        }
+        events_.push_back(what);
     }
-    events_.push_back(what);
     return true;
 }
 

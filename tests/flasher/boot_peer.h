@@ -86,6 +86,8 @@ public:
     const ChipDescriptor& chip() const { return chip_; }
 
     void arm(const Fault& fault);
+    // Arms a fault for the next arrival of the code (skip: arrivals to let pass first).
+    void arm_next(uint8_t code, FaultKind kind, int param = 0, int skip = 0);
     void set_state(PeerState state);
     // Called on the peer's thread each time a command frame arrives (code, occurrence).
     void set_command_hook(std::function<void(uint8_t, int)> hook);

@@ -62,17 +62,21 @@ void BootPeer::serve_get(uint8_t code, const std::optional<Fault>& fault)
         return;
     }
     send({kAck});
+    // Sized first, then filled: GCC 12 warns wrongly about inserting into a vector of two bytes.
     Bytes data;
     if (code == 0x00) {
-        data.push_back(static_cast<uint8_t>(config_.commands.size()));
-        data.push_back(config_.bootloader_version);
-        data.insert(data.end(), config_.commands.begin(), config_.commands.end());
+        data.resize(2 + config_.commands.size());
+        data[0] = static_cast<uint8_t>(config_.commands.size());
+        data[1] = config_.bootloader_version;
+        std::copy(config_.commands.begin(), config_.commands.end(), data.begin() + 2);
     } else if (code == 0x01) {
-        data = {config_.gvr_version, config_.option_byte_1, config_.option_byte_2};
+        data = Bytes{config_.gvr_version, config_.option_byte_1, config_.option_byte_2};
     } else {
-        data = {static_cast<uint8_t>(1 + config_.id_extra.size()), static_cast<uint8_t>(config_.product_id >> 8),
-                static_cast<uint8_t>(config_.product_id)};
-        data.insert(data.end(), config_.id_extra.begin(), config_.id_extra.end());
+        data.resize(3 + config_.id_extra.size());
+        data[0] = static_cast<uint8_t>(1 + config_.id_extra.size());
+        data[1] = static_cast<uint8_t>(config_.product_id >> 8);
+        data[2] = static_cast<uint8_t>(config_.product_id);
+        std::copy(config_.id_extra.begin(), config_.id_extra.end(), data.begin() + 3);
     }
     reply_data(data, fault);
 }

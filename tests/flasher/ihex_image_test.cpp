@@ -52,14 +52,7 @@ class BinutilsHex : public ::testing::Test {
 protected:
     std::string make_hex(const Bytes& source, uint32_t address)
     {
-        const std::string bin = dir.put("source.bin", source);
-        const std::string hex = dir.path("image.hex");
-        char command[512];
-        std::snprintf(command, sizeof command, "objcopy -I binary -O ihex --change-addresses 0x%08x %s %s", address,
-                      bin.c_str(), hex.c_str());
-        EXPECT_EQ(std::system(command), 0);
-        const Bytes text = flasher_test::read_file(hex);
-        return std::string(text.begin(), text.end());
+        return flasher_test::binutils_hex(dir, source, address);
     }
 
     Loaded load(const std::string& text)
@@ -111,9 +104,7 @@ TEST_F(BinutilsHex, TwoPiecesGiveTwoExtentsAndAFilledGap)
 {
     const Bytes first = flasher_test::pattern(300, 2);
     const Bytes second = flasher_test::pattern(100, 3);
-    std::string text = make_hex(first, 0x08000000);
-    text.resize(text.find(":04000005")); // drop the start address and end records
-    text += make_hex(second, 0x08000400);
+    const std::string text = flasher_test::without_trailer(make_hex(first, 0x08000000)) + make_hex(second, 0x08000400);
 
     const Loaded loaded = load(text);
     ASSERT_EQ(loaded.result, IMG_OK);

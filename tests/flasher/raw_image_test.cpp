@@ -12,26 +12,7 @@ namespace {
 using flasher_test::Bytes;
 using flasher_test::TempDir;
 
-// Points a standard descriptor at another file for the life of the object.
-class Redirect {
-public:
-    Redirect(int target, int replacement)
-        : target_(target)
-        , saved_(::dup(target))
-    {
-        ::dup2(replacement, target_);
-        ::close(replacement);
-    }
-    ~Redirect()
-    {
-        ::dup2(saved_, target_);
-        ::close(saved_);
-    }
-
-private:
-    int target_;
-    int saved_;
-};
+using Redirect = flasher_test::FdRedirect;
 
 ImageResult read_some(void* state, uint8_t* buffer, uint32_t asked, uint32_t& got)
 {

@@ -1,9 +1,11 @@
 #include "tests/flasher/temp_dir.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace flasher_test {
 
@@ -53,6 +55,40 @@ Bytes pattern(size_t size, uint32_t seed)
         b = static_cast<uint8_t>(x);
     }
     return bytes;
+}
+
+FdRedirect::FdRedirect(int target, int replacement)
+    : target_(target)
+    , saved_(::dup(target))
+{
+    ::dup2(replacement, target_);
+    ::close(replacement);
+}
+
+FdRedirect::~FdRedirect()
+{
+    ::dup2(saved_, target_);
+    ::close(saved_);
+}
+
+std::string binutils_hex(const TempDir& dir, const Bytes& bytes, uint32_t address)
+{
+    const std::string bin = dir.put("objcopy-source.bin", bytes);
+    const std::string hex = dir.path("objcopy-output.hex");
+    char command[1024];
+    std::snprintf(command, sizeof command, "objcopy -I binary -O ihex --change-addresses 0x%08x '%s' '%s'", address,
+                  bin.c_str(), hex.c_str());
+    if (std::system(command) != 0)
+        throw std::runtime_error("objcopy failed");
+    const Bytes text = read_file(hex);
+    return std::string(text.begin(), text.end());
+}
+
+std::string without_trailer(std::string hex)
+{
+    const size_t start_record = hex.find(":04000005");
+    hex.resize(start_record != std::string::npos ? start_record : hex.find(":00000001FF"));
+    return hex;
 }
 
 } // namespace flasher_test
