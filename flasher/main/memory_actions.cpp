@@ -89,7 +89,7 @@ bool erase_pages(const RunSession& s, uint32_t first, uint32_t count)
 {
     const bool mass = count == ERASE_MASS;
     const uint32_t pages = mass ? stm_flash_page_count(s.chip) : count;
-    Progress progress("Erasing", "Erased", "pages", first, pages);
+    Progress progress("Erasing", "Erased", ProgressUnit::Pages, first, pages);
     const bool ok = stm32_flash_erase(s.connection, first, count) == BOOT_OK;
     progress.update(first + pages, pages);
     progress.finish(ok);
@@ -112,7 +112,7 @@ bool read_memory(const RunSession& s)
     ReadOutput output(s.options.file_name);
     if (!output.open())
         return false;
-    Progress progress("Reading", "Read", "bytes", range.address, range.length);
+    Progress progress("Reading", "Read", ProgressUnit::Bytes, range.address, range.length);
     BlockTransfer transfer(s.connection, s.options.retry_count);
     uint8_t block[kBootBlockSize];
     for (uint64_t address = range.address; address < range.end(); address += kBootBlockSize) {

@@ -11,7 +11,7 @@ double seconds_since(kivo::Duration start) { return std::chrono::duration<double
 
 } // namespace
 
-Progress::Progress(const char* verb, const char* done_verb, const char* unit, uint32_t address, uint64_t total)
+Progress::Progress(const char* verb, const char* done_verb, ProgressUnit unit, uint32_t address, uint64_t total)
     : verb_(verb)
     , done_verb_(done_verb)
     , unit_(unit)
@@ -37,7 +37,7 @@ void Progress::draw(uint32_t next, uint64_t done)
 {
     const double percent = total_ == 0 ? 100.0 : 100.0 * static_cast<double>(done) / static_cast<double>(total_);
     const double seconds = seconds_since(start_);
-    if (unit_ == "bytes") {
+    if (unit_ == ProgressUnit::Bytes) {
         const double rate = seconds > 0 ? static_cast<double>(done) / 1024.0 / seconds : 0.0;
         std::fprintf(stderr, "\r%s 0x%08x %3.0f%% %8.1f KiB/s ", verb_.c_str(), next, percent, rate);
     } else {
@@ -60,12 +60,12 @@ void Progress::finish(bool succeeded)
     if (!succeeded)
         return;
     const double seconds = seconds_since(start_);
-    if (unit_ == "bytes") {
+    if (unit_ == ProgressUnit::Bytes) {
         const double rate = seconds > 0 ? static_cast<double>(done_) / 1024.0 / seconds : 0.0;
         std::fprintf(stderr, "%s %llu bytes at 0x%08x in %.2f s (%.1f KiB/s)\n", done_verb_.c_str(),
                      static_cast<unsigned long long>(done_), address_, seconds, rate);
     } else {
-        std::fprintf(stderr, "%s %llu %s from page %u in %.2f s\n", done_verb_.c_str(),
-                     static_cast<unsigned long long>(done_), unit_.c_str(), address_, seconds);
+        std::fprintf(stderr, "%s %llu pages from page %u in %.2f s\n", done_verb_.c_str(),
+                     static_cast<unsigned long long>(done_), address_, seconds);
     }
 }

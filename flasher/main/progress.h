@@ -8,10 +8,12 @@
 
 #include "common/clock.h"
 
+enum class ProgressUnit { Bytes, Pages };
+
 class Progress {
 public:
-    // verb: "Writing"; done_verb: "Wrote". unit: what total counts ("bytes", "pages").
-    Progress(const char* verb, const char* done_verb, const char* unit, uint32_t address, uint64_t total);
+    // verb: "Writing"; done_verb: "Wrote". address: the first address, or the first page.
+    Progress(const char* verb, const char* done_verb, ProgressUnit unit, uint32_t address, uint64_t total);
     // done of total finished; next is the address (or page) being worked on.
     void update(uint32_t next, uint64_t done);
     void finish(bool succeeded);
@@ -21,7 +23,7 @@ private:
 
     std::string verb_;
     std::string done_verb_;
-    std::string unit_;
+    ProgressUnit unit_;
     uint32_t address_;
     uint64_t total_;
     uint32_t next_ = 0;

@@ -108,7 +108,7 @@ bool run_erase(const RunSession& s, const std::vector<bool>& erase, bool mass)
     if (runs.empty())
         return true;
     const uint32_t total = static_cast<uint32_t>(std::count(erase.begin(), erase.end(), true));
-    Progress progress("Erasing", "Erased", "pages", runs.front().first, total);
+    Progress progress("Erasing", "Erased", ProgressUnit::Pages, runs.front().first, total);
     if (mass) {
         const bool ok = stm32_flash_erase(s.connection, 0, ERASE_MASS) == BOOT_OK;
         progress.update(total, total);
@@ -165,8 +165,8 @@ bool run_write(const RunSession& s, const LoadedImage& image, const MemoryRange&
     for (const MemoryRange& span : spans)
         total += span.length;
     const bool verify = s.options.verify;
-    Progress progress(verify ? "Writing and verifying" : "Writing", verify ? "Wrote and verified" : "Wrote", "bytes",
-                      range.address, total);
+    Progress progress(verify ? "Writing and verifying" : "Writing", verify ? "Wrote and verified" : "Wrote",
+                      ProgressUnit::Bytes, range.address, total);
     BlockTransfer transfer(s.connection, s.options.retry_count);
     uint64_t done = 0;
     for (const MemoryRange& span : spans) {

@@ -2,6 +2,7 @@
 
 #include "tests/flasher/boot_peer.h"
 #include "tests/flasher/boot_peer_wire.h"
+#include "tests/flasher/crc_reference.h"
 
 // The command handlers of the peer: one per command of the wire protocol.
 
@@ -338,7 +339,8 @@ void BootPeer::serve_checksum(const std::optional<Fault>& fault)
     uint32_t crc = 0;
     {
         std::lock_guard lock(mutex_);
-        crc = crc_unit(where->bytes->data() + where->offset, length);
+        crc = stm32_crc_reference(
+            Bytes(where->bytes->begin() + where->offset, where->bytes->begin() + where->offset + length));
     }
     finish(fault, kAck);
     if (fault && fault->kind == FaultKind::LoseReply)

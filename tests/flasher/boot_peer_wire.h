@@ -53,19 +53,6 @@ inline std::string code_text(uint8_t code)
     return text;
 }
 
-// CRC-32/MPEG-2 over each group of four bytes taken in reverse, as the chip's CRC unit sees words.
-inline uint32_t crc_unit(const uint8_t* data, size_t length)
-{
-    uint32_t crc = 0xFFFFFFFF;
-    for (size_t word = 0; word < length; word += 4)
-        for (int i = 3; i >= 0; --i) {
-            crc ^= uint32_t{data[word + static_cast<size_t>(i)]} << 24;
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 0x80000000u) != 0 ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
-        }
-    return crc;
-}
-
 inline const ChipDescriptor& chip_of(uint16_t product_id)
 {
     const ChipDescriptor* chip = stm32_chip_find(product_id);

@@ -334,12 +334,15 @@ TEST_F(FlasherRunTest, RetriesRecoverBlocks)
     peer->arm_next(0x31, FaultKind::Nack, 0, 1);
     peer->arm_next(0x31, FaultKind::LoseReply, 0, 3);
     peer->arm_next(0x31, FaultKind::Silence, 0, 5);
+    peer->arm_next(0x31, FaultKind::Delay, 300, 7); // within the 1 s a block may take
     peer->arm_next(0x11, FaultKind::CorruptByte, 7, 1);
+    peer->arm_next(0x11, FaultKind::ShortReply, 100, 4);
     const FlasherRun r = run({"-w", dir.put("image.bin", image), "-v"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(peer->flash(0, image.size()), image);
     EXPECT_EQ(peer->host_frames_after(0x31).size(), 8u + 2u); // the refused and the silent block again
-    EXPECT_EQ(peer->host_frames_after(0xFF).size(), 2u); // resynchronised after the lost and the silent one
+    // Resynchronised after the lost block, the silent one and the short read.
+    EXPECT_EQ(peer->host_frames_after(0xFF).size(), 3u);
 }
 
 TEST_F(FlasherRunTest, FailuresNameTheAddress)
