@@ -417,6 +417,33 @@ TEST_F(FlasherRunTest, AnInterruptedRunRestoresThePort)
     }
 }
 
+// A reader that goes away (SIGPIPE) fails the run instead of killing it with the port still raw.
+TEST_F(FlasherRunTest, ReadingIntoAClosedPipeFailsCleanly)
+{
+    start();
+    const termios before = peer->slave_settings();
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);
+    std::vector<std::string> args = {"kivo-flash", "-r", "-", "-S", "0x08000000:0x400", peer->device()};
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int status = 0;
+    std::string err;
+    {
+        flasher_test::FdRedirect stdout_to_pipe(1, fds[1]);
+        testing::internal::CaptureStderr();
+        status = flasher_run(static_cast<int>(args.size()), argv.data());
+        err = testing::internal::GetCapturedStderr();
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(contains(err, "Error: cannot write \"(standard output)\": Broken pipe\n")) << err;
+    const termios after = peer->slave_settings();
+    EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
+}
+
 TEST_F(FlasherRunTest, OptionsThatDoNotFitTheRun)
 {
     start();

@@ -71,6 +71,20 @@ TEST(RawImage, MissingFileAndWrongDirection)
     EXPECT_STREQ(raw_binary_reader.name, "Raw BINARY");
 }
 
+// Its size would wrap the 32-bit image size. The file is sparse: it costs no disk.
+TEST(RawImage, AFileLargerThan4GiBIsRefused)
+{
+    TempDir dir;
+    const std::string file = dir.path("huge.bin");
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, (off_t{1} << 32) + 16), 0);
+    ::close(fd);
+    void* state = raw_binary_reader.init();
+    EXPECT_EQ(raw_binary_reader.open(state, file.c_str(), false), IMG_INVALID_FILE);
+    raw_binary_reader.close(state);
+}
+
 TEST(RawImage, DashWritesToStandardOutputAndCountsTheBytes)
 {
     TempDir dir;
