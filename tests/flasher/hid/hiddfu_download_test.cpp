@@ -117,6 +117,7 @@ TEST_F(HidDfuDownload, SendsTheImageInNumberedBlocksAndClosesWithAnEmptyOne)
         {"two full blocks", 2034, 2034, 1023, false},
         {"a short last block, bytes after the image", 1600, 1500, 1023, false},
         {"small reports, the device ends running the image", 100, 100, 64, true},
+        {"reports too small to hold the image length field", 40, 40, 10, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
