@@ -49,26 +49,35 @@ Bytes make_container(const ContainerRecipe& recipe)
 
 Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id)
 {
-    // USB DFU 1.1 suffix: bcdDevice, idProduct, idVendor, bcdDFU, "UFD", bLength, then dwCRC.
-    const uint8_t suffix[DfuFileSuffix::kSize - DfuFileSuffix::kCrcSize] = {0xFF,
-                                                                            0xFF,
-                                                                            static_cast<uint8_t>(product_id),
-                                                                            static_cast<uint8_t>(product_id >> 8),
-                                                                            static_cast<uint8_t>(DEVICE_VENDOR_ID),
-                                                                            static_cast<uint8_t>(DEVICE_VENDOR_ID >> 8),
-                                                                            0x00,
-                                                                            0x01,
-                                                                            'U',
-                                                                            'F',
-                                                                            'D',
-                                                                            DfuFileSuffix::kSize};
+    Bytes image = pattern(kDfuNameOffset + name.size() + payload_size, 0xD0);
+    std::copy(name.begin(), name.end(), image.begin() + kDfuNameOffset);
+    return with_dfu_suffix(std::move(image), product_id);
+}
 
-    Bytes file = pattern(kDfuNameOffset + name.size() + payload_size + DfuFileSuffix::kSize, 0xD0);
-    std::copy(name.begin(), name.end(), file.begin() + kDfuNameOffset);
-    std::copy(std::begin(suffix), std::end(suffix), file.end() - DfuFileSuffix::kSize);
+Bytes with_dfu_suffix(Bytes image, uint16_t product_id)
+{
+    // USB DFU 1.1 suffix: bcdDevice, idProduct, idVendor, bcdDFU, "UFD", bLength, then dwCRC.
+    const uint8_t suffix[DfuFileSuffix::kSize] = {0xFF,
+                                                  0xFF,
+                                                  static_cast<uint8_t>(product_id),
+                                                  static_cast<uint8_t>(product_id >> 8),
+                                                  static_cast<uint8_t>(DEVICE_VENDOR_ID),
+                                                  static_cast<uint8_t>(DEVICE_VENDOR_ID >> 8),
+                                                  0x00,
+                                                  0x01,
+                                                  'U',
+                                                  'F',
+                                                  'D',
+                                                  DfuFileSuffix::kSize};
+    image.insert(image.end(), std::begin(suffix), std::end(suffix));
+    put_dfu_crc(image);
+    return image;
+}
+
+void put_dfu_crc(Bytes& file)
+{
     const size_t crc_at = file.size() - DfuFileSuffix::kCrcSize;
     put_le32(file, crc_at, dfu_suffix_crc({file.data(), crc_at}));
-    return file;
 }
 
 Bytes pattern(size_t size, uint32_t seed)

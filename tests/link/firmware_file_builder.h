@@ -37,6 +37,11 @@ size_t entry_position(size_t count, bool extended, size_t index);
 
 // Sixteen header bytes, the name at offset 16, payload_size bytes of pattern, the DFU suffix.
 Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id);
+// The image followed by a USB DFU 1.1 suffix (bcdDevice 0xFFFF, this product, the maker's vendor
+// id, bcdDFU 0x0100, "UFD", bLength 16) and its CRC.
+Bytes with_dfu_suffix(Bytes image, uint16_t product_id);
+// Writes the CRC of every byte before the last 4 into them (after a test changed the file).
+void put_dfu_crc(Bytes& file);
 
 // Deterministic filler that differs from section to section.
 Bytes pattern(size_t size, uint32_t seed);

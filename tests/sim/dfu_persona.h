@@ -24,7 +24,15 @@ struct DfuStatus {
 inline constexpr uint8_t kDfuAppIdle = 0;
 inline constexpr uint8_t kDfuAppDetach = 1;
 inline constexpr uint8_t kDfuIdle = 2;
+inline constexpr uint8_t kDfuDnBusy = 4;
+inline constexpr uint8_t kDfuDnloadIdle = 5;
+inline constexpr uint8_t kDfuManifest = 7;
 inline constexpr uint8_t kDfuError = 10;
+
+// Values of the DFU status answer's status byte.
+inline constexpr uint8_t kDfuStatusOk = 0;
+inline constexpr uint8_t kDfuErrFirmware = 10;
+inline constexpr uint8_t kDfuErrStalledPkt = 15;
 
 struct DfuBlock {
     uint16_t number;

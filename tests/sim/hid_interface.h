@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,12 @@ struct HidReply {
 };
 
 using HidHandler = std::function<HidReply(const Bytes& written)>;
+
+// A device that keeps feature-report state of its own: the setter takes each feature report
+// written (false: the write fails, as a stalled request does, and nothing reaches the transcript);
+// the getter answers a feature get for a report id from that state (nothing: the get fails).
+using HidFeatureSetter = std::function<bool(const Bytes& written)>;
+using HidFeatureGetter = std::function<std::optional<Bytes>(uint8_t report_id)>;
 
 // Scripted misbehaviour. Counters count down as they strike; -1 means for ever.
 struct HidFaults {
@@ -58,6 +65,8 @@ public:
     int interface_number = 0;
     HidHandler handler; // answers output reports; none: the device answers nothing
     HidHandler feature_handler; // answers feature reports through hid_get_feature_report
+    HidFeatureSetter feature_setter;
+    HidFeatureGetter feature_getter; // asked when no reply of feature_handler is waiting
     HidFaults faults;
 
     // Every report written, in order, with the session that wrote it.

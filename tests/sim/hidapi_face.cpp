@@ -159,6 +159,8 @@ struct HidFace {
         if (strike(iface.faults.fail_writes))
             return -1;
         Bytes bytes(data, data + length);
+        if (kind == HidWrite::Feature && iface.feature_setter && !iface.feature_setter(bytes))
+            return -1;
         iface.transcript_.push_back({kind, dev->session, bytes});
         if (iface.faults.silent)
             return static_cast<int>(length);
@@ -249,13 +251,23 @@ struct HidFace {
         Bus& b = bus();
         std::lock_guard lock(b.mutex());
         b.run_due_events();
-        if (!alive(dev) || data == nullptr)
+        if (!alive(dev) || data == nullptr || length == 0)
             return -1;
         HidInterface& iface = *dev->iface;
-        if (strike(iface.faults.fail_reads) || iface.feature_replies_.empty())
+        if (strike(iface.faults.fail_reads))
             return -1;
-        Bytes reply = std::move(iface.feature_replies_.front());
-        iface.feature_replies_.pop_front();
+        Bytes reply;
+        if (!iface.feature_replies_.empty()) {
+            reply = std::move(iface.feature_replies_.front());
+            iface.feature_replies_.pop_front();
+        } else {
+            std::optional<Bytes> answer;
+            if (iface.feature_getter && !iface.faults.silent)
+                answer = iface.feature_getter(data[0]);
+            if (!answer)
+                return -1;
+            reply = std::move(*answer);
+        }
         const size_t n = std::min(length, reply.size());
         std::memcpy(data, reply.data(), n);
         return static_cast<int>(n);
