@@ -1,6 +1,6 @@
 #include "app/message_box_host.h"
 
-#include <QMetaObject>
+#include <QObject>
 
 #include <utility>
 
@@ -10,7 +10,11 @@ namespace kivo {
 
 MessageBoxHost::MessageBoxHost(MessageBoxSheet& sheet)
     : sheet_(sheet)
-{ }
+{
+    // Connected here, on the main thread, so that a worker's wake only queues an event inside Qt.
+    QObject::connect(
+        &sheet_, &MessageBoxSheet::wakeRequested, &sheet_, [this] { presentPending(); }, Qt::QueuedConnection);
+}
 
 void MessageBoxHost::open(const std::string& message, bool warning, const std::optional<std::string>& cancel,
                           const std::optional<std::string>& ok, int size, int purpose)
@@ -23,8 +27,7 @@ void MessageBoxHost::open(const std::string& message, bool warning, const std::o
     if (std::this_thread::get_id() == mainThread_)
         presentPending();
     else
-        QMetaObject::invokeMethod(
-            &sheet_, [this] { presentPending(); }, Qt::QueuedConnection);
+        emit sheet_.wakeRequested();
 }
 
 void MessageBoxHost::presentPending()

@@ -35,6 +35,8 @@ public:
 signals:
     void okClicked();
     void cancelClicked();
+    // A worker asks the main thread to show the box waiting for it; the signal carries no data.
+    void wakeRequested();
 
 protected:
     // Escape and the window's close button answer like Cancel when there is one, else like OK.
