@@ -33,6 +33,69 @@ inline constexpr const Translated& kAudioChannelTimeout = text_tables::kAudioCha
 inline constexpr const Translated& kVOXIntercom = text_tables::kVoxIntercomName;
 inline constexpr const Translated& kVOXPhone = text_tables::kVoxPhoneName;
 
+// Titles of the all-settings table; their translations are still to come (they read English).
+// clang-format off
+inline constexpr Translated kAudioOverlay{"Audio Overlay", {}};
+inline constexpr Translated kBluetoothIntercomAudioMultitasking{"Bluetooth Intercom Audio Multitasking", {}};
+inline constexpr Translated kAudioOverlayVolumeManagement{"Audio Overlay Volume Management", {}};
+inline constexpr Translated kAudioMultitaskingVolumeManagement{"Audio Multitasking Volume Management", {}};
+inline constexpr Translated kHDIntercom{"HD Intercom", {}};
+inline constexpr Translated kEightWayIntercom{"Eight-way Intercom", {}};
+inline constexpr Translated kHDVoice{"HD Voice", {}};
+inline constexpr Translated kGuestMode{"Guest Mode", {}};
+inline constexpr Translated kMeshReachOut{"Mesh Reach-Out", {}};
+inline constexpr Translated kVoicePrompt{"Voice Prompt", {}};
+inline constexpr Translated kVoiceCommand{"Voice Command", {}};
+inline constexpr Translated kVoiceAssistant{"Voice Assistant", {}};
+inline constexpr Translated kFMStationGuide{"FM Station Guide", {}};
+inline constexpr Translated kHDSpeakerAccessory{"HD Speaker Accessory", {}};
+inline constexpr Translated kMerrowMic{"Merrow Mic", {}};
+inline constexpr Translated kWhiteLEDAlwaysOn{"White LED Always On", {}};
+inline constexpr Translated kAutoOnOff{"Auto On-Off", {}};
+inline constexpr Translated kAutoOff{"AUTO OFF", {}};
+inline constexpr Translated kAutomaticPowerOff{"Automatic Power Off", {}};
+inline constexpr Translated kSimpleMode{"Simple Mode", {}};
+inline constexpr Translated kAdvancedFeatures{"Advanced features", {}};
+inline constexpr Translated kSmartNaviSystem{"Smart Navi System", {}};
+inline constexpr Translated kAutoStartRecording{"Auto Start Recording", {}};
+inline constexpr Translated kDateCaption{"Date Caption", {}};
+inline constexpr Translated kSpeakerSoundRecording{"Speaker Sound Recording", {}};
+inline constexpr Translated kSpeakerSoundRecordingMusic{"▶ Music", {}};
+inline constexpr Translated kSpeakerSoundRecordingFMRadio{"▶ FM Radio", {}};
+inline constexpr Translated kSpeakerSoundRecordingIntercom{"▶ Intercom", {}};
+inline constexpr Translated kSpeakerSoundRecordingPhone{"▶ Phone", {}};
+inline constexpr Translated kAutoCameraSleep{"Auto Camera Sleep", {}};
+inline constexpr Translated kFMRadio{"FM Radio", {}};
+inline constexpr Translated kSmartphoneConnection{"Smartphone Connection", {}};
+// One text in every language.
+inline constexpr Translated kRemoteUIRTT{"Remote UI RTT", {}};
+inline constexpr Translated kMeshIntercomVoxSensitivity{"Mesh Intercom Vox Sensitivity", {}};
+inline constexpr Translated kMicrophoneSensitivity{"Microphone sensitivity", {}};
+inline constexpr Translated kVOXSensitivity{"VOX Sensitivity", {}};
+inline constexpr Translated kSmartVolumeControl{"Smart Volume Control", {}};
+inline constexpr Translated kAudioSourcePriority{"Audio Source Priority", {}};
+inline constexpr Translated kBackgroundVolume{"Background Volume", {}};
+inline constexpr Translated kESSConfiguration{"ESS Configuration", {}};
+inline constexpr Translated kESSSensitivity{"ESS Sensitivity", {}};
+inline constexpr Translated kChannelSelect{"Channel Select", {}};
+inline constexpr Translated kChannelSetting{"Channel Setting", {}};
+inline constexpr Translated kChannel{"Channel", {}};
+inline constexpr Translated kVolume{"Volume", {}};
+inline constexpr Translated kPhotoMode{"Photo Mode", {}};
+inline constexpr Translated kVideoMode{"Video Mode", {}};
+inline constexpr Translated kVideoResolution{"Video Resolution", {}};
+inline constexpr Translated kTimelapseInterval{"Timelapse Interval", {}};
+inline constexpr Translated kVideoTaggingInterval{"Video Tagging Interval", {}};
+inline constexpr Translated kLoopRecordingInterval{"Loop Recording Interval", {}};
+inline constexpr Translated kVideoMicrophoneGain{"Video Microphone Gain", {}};
+inline constexpr Translated kSpeakers{"Speakers", {}};
+inline constexpr Translated kHelmet{"Helmet", {}};
+inline constexpr Translated kAudioEqualizer{"Audio Equalizer", {}};
+inline constexpr Translated kUnitLanguage{"Unit Language", {}};
+inline constexpr Translated kHeadsetLanguage{"Headset Language", {}};
+inline constexpr Translated kLanguage{"Language", {}};
+// clang-format on
+
 struct TitleEntry {
     std::string_view name;
     const Translated* text;
@@ -56,6 +119,64 @@ inline constexpr std::array kAllTitles = {
     TitleEntry{"kAudioChannelTimeout", &kAudioChannelTimeout},
     TitleEntry{"kVOXIntercom", &kVOXIntercom},
     TitleEntry{"kVOXPhone", &kVOXPhone},
+    TitleEntry{"kAudioOverlay", &kAudioOverlay},
+    TitleEntry{"kBluetoothIntercomAudioMultitasking", &kBluetoothIntercomAudioMultitasking},
+    TitleEntry{"kAudioOverlayVolumeManagement", &kAudioOverlayVolumeManagement},
+    TitleEntry{"kAudioMultitaskingVolumeManagement", &kAudioMultitaskingVolumeManagement},
+    TitleEntry{"kHDIntercom", &kHDIntercom},
+    TitleEntry{"kEightWayIntercom", &kEightWayIntercom},
+    TitleEntry{"kHDVoice", &kHDVoice},
+    TitleEntry{"kGuestMode", &kGuestMode},
+    TitleEntry{"kMeshReachOut", &kMeshReachOut},
+    TitleEntry{"kVoicePrompt", &kVoicePrompt},
+    TitleEntry{"kVoiceCommand", &kVoiceCommand},
+    TitleEntry{"kVoiceAssistant", &kVoiceAssistant},
+    TitleEntry{"kFMStationGuide", &kFMStationGuide},
+    TitleEntry{"kHDSpeakerAccessory", &kHDSpeakerAccessory},
+    TitleEntry{"kMerrowMic", &kMerrowMic},
+    TitleEntry{"kWhiteLEDAlwaysOn", &kWhiteLEDAlwaysOn},
+    TitleEntry{"kAutoOnOff", &kAutoOnOff},
+    TitleEntry{"kAutoOff", &kAutoOff},
+    TitleEntry{"kAutomaticPowerOff", &kAutomaticPowerOff},
+    TitleEntry{"kSimpleMode", &kSimpleMode},
+    TitleEntry{"kAdvancedFeatures", &kAdvancedFeatures},
+    TitleEntry{"kSmartNaviSystem", &kSmartNaviSystem},
+    TitleEntry{"kAutoStartRecording", &kAutoStartRecording},
+    TitleEntry{"kDateCaption", &kDateCaption},
+    TitleEntry{"kSpeakerSoundRecording", &kSpeakerSoundRecording},
+    TitleEntry{"kSpeakerSoundRecordingMusic", &kSpeakerSoundRecordingMusic},
+    TitleEntry{"kSpeakerSoundRecordingFMRadio", &kSpeakerSoundRecordingFMRadio},
+    TitleEntry{"kSpeakerSoundRecordingIntercom", &kSpeakerSoundRecordingIntercom},
+    TitleEntry{"kSpeakerSoundRecordingPhone", &kSpeakerSoundRecordingPhone},
+    TitleEntry{"kAutoCameraSleep", &kAutoCameraSleep},
+    TitleEntry{"kFMRadio", &kFMRadio},
+    TitleEntry{"kSmartphoneConnection", &kSmartphoneConnection},
+    TitleEntry{"kRemoteUIRTT", &kRemoteUIRTT},
+    TitleEntry{"kMeshIntercomVoxSensitivity", &kMeshIntercomVoxSensitivity},
+    TitleEntry{"kMicrophoneSensitivity", &kMicrophoneSensitivity},
+    TitleEntry{"kVOXSensitivity", &kVOXSensitivity},
+    TitleEntry{"kSmartVolumeControl", &kSmartVolumeControl},
+    TitleEntry{"kAudioSourcePriority", &kAudioSourcePriority},
+    TitleEntry{"kBackgroundVolume", &kBackgroundVolume},
+    TitleEntry{"kESSConfiguration", &kESSConfiguration},
+    TitleEntry{"kESSSensitivity", &kESSSensitivity},
+    TitleEntry{"kChannelSelect", &kChannelSelect},
+    TitleEntry{"kChannelSetting", &kChannelSetting},
+    TitleEntry{"kChannel", &kChannel},
+    TitleEntry{"kVolume", &kVolume},
+    TitleEntry{"kPhotoMode", &kPhotoMode},
+    TitleEntry{"kVideoMode", &kVideoMode},
+    TitleEntry{"kVideoResolution", &kVideoResolution},
+    TitleEntry{"kTimelapseInterval", &kTimelapseInterval},
+    TitleEntry{"kVideoTaggingInterval", &kVideoTaggingInterval},
+    TitleEntry{"kLoopRecordingInterval", &kLoopRecordingInterval},
+    TitleEntry{"kVideoMicrophoneGain", &kVideoMicrophoneGain},
+    TitleEntry{"kSpeakers", &kSpeakers},
+    TitleEntry{"kHelmet", &kHelmet},
+    TitleEntry{"kAudioEqualizer", &kAudioEqualizer},
+    TitleEntry{"kUnitLanguage", &kUnitLanguage},
+    TitleEntry{"kHeadsetLanguage", &kHeadsetLanguage},
+    TitleEntry{"kLanguage", &kLanguage},
 };
 
 } // namespace kivo::settings::titles
