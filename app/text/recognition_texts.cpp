@@ -63,7 +63,7 @@ std::optional<std::string> setting_key_name_in(int key, ManagerLanguage in)
                                     [key](const SettingKeyName& e) { return e.key == key; });
     if (entry == kSettingKeyNames.end())
         return std::nullopt;
-    return label_in(entry->name, in);
+    return localized(*entry->name, in);
 }
 
 } // namespace kivo

@@ -20,6 +20,8 @@
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
 #include "device/products/second_settings_word.h"
+#include "device/products/settings_change_rows.h"
+#include "device/products/settings_families.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
@@ -107,6 +109,32 @@ const std::vector<ProductSet>& product_sets()
         {"kThreeNumberProduct", {kThreeNumberProduct}},
         {"kBriskoProductId", {kBriskoProductId}},
         {"kTwoModuleLogProducts", ids(kTwoModuleLogProducts)},
+        {"kBriskoIds", ids(kBriskoIds)},
+        {"kVantorIds", ids(kVantorIds)},
+        {"kVantorWithoutHeronyxIds", ids(kVantorWithoutHeronyxIds)},
+        {"kHeronyxIds", ids(kHeronyxIds)},
+        {"kAirohaIds", ids(kAirohaIds)},
+        {"kAirohaWideOnlyIds", ids(kAirohaWideOnlyIds)},
+        {"kAirohaWideIds", ids(kAirohaWideIds)},
+        {"kCsrSettingIds", ids(kCsrSettingIds)},
+        {"kQccIds", ids(kQccIds)},
+        {"kSettingsChangeRow1", ids(kSettingsChangeRow1)},
+        {"kSettingsChangeListA", ids(kSettingsChangeListA)},
+        {"kSettingsChangeRow3", ids(kSettingsChangeRow3)},
+        {"kSettingsChangeRow4", ids(kSettingsChangeRow4)},
+        {"kSettingsChangeRow5", ids(kSettingsChangeRow5)},
+        {"kSettingsChangeRow6", ids(kSettingsChangeRow6)},
+        {"kSettingsChangeListB", ids(kSettingsChangeListB)},
+        {"kSettingsChangeRow8", ids(kSettingsChangeRow8)},
+        {"kSettingsChangeRow9", ids(kSettingsChangeRow9)},
+        {"kSettingsChangeListC", ids(kSettingsChangeListC)},
+        {"kSettingsChangeRow11", ids(kSettingsChangeRow11)},
+        {"kSettingsChangeRow12", ids(kSettingsChangeRow12)},
+        {"kSettingsChangeRow13", ids(kSettingsChangeRow13)},
+        {"kSettingsChangeRow14", ids(kSettingsChangeRow14)},
+        {"kSettingsChangeRow15", ids(kSettingsChangeRow15)},
+        {"kSettingsChangeRow16", ids(kSettingsChangeRow16)},
+        {"kSettingsChangeRow17", ids(kSettingsChangeRow17)},
     };
     return sets;
 }
@@ -138,6 +166,14 @@ const std::vector<DisjointSets>& disjoint_sets()
          {"kSpeedDialOnlyProducts", "kSpeedDialFirstBelow2_1Products", "kSpeedDialFirstBelow1_1Products",
           "kWithoutSettingsProducts", "kWithoutSettingsBelow"}},
         {"found under another id, or selected under it", {"kFoundAsSelected (found)", "kFoundAsSelected (selected)"}},
+        {"which stored values tell a settings edit",
+         {"kSettingsChangeRow1", "kSettingsChangeListA", "kSettingsChangeRow3", "kSettingsChangeRow4",
+          "kSettingsChangeRow5", "kSettingsChangeRow6", "kSettingsChangeListB", "kSettingsChangeRow8",
+          "kSettingsChangeRow9", "kSettingsChangeListC", "kSettingsChangeRow11", "kSettingsChangeRow12",
+          "kSettingsChangeRow13", "kSettingsChangeRow14", "kSettingsChangeRow15", "kSettingsChangeRow16",
+          "kSettingsChangeRow17"}},
+        {"which Heronyx-or-not family a Vantor model is", {"kVantorWithoutHeronyxIds", "kHeronyxIds"}},
+        {"which Airoha list a model is in first", {"kAirohaIds", "kAirohaWideOnlyIds"}},
     };
     return groups;
 }

@@ -127,3 +127,47 @@ TEST(ProductCatalogue, DescribeProductListsEverySetOfAnId)
     EXPECT_NE(std::find(pair.begin(), pair.end(), "kFoundAsSelected (selected)"), pair.end());
     EXPECT_TRUE(describe_product(0x7777).empty());
 }
+
+TEST(ProductCatalogue, SettingsFamiliesAndChangeRowsHaveTheirSizesAndDerivations)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kBriskoIds", 9},
+        {"kVantorIds", 43},
+        {"kHeronyxIds", 29},
+        {"kAirohaIds", 22},
+        {"kAirohaWideIds", 29},
+        {"kCsrSettingIds", 4},
+        {"kQccIds", 2},
+        {"kSettingsChangeListA", 62},
+        {"kSettingsChangeListB", 44},
+        {"kSettingsChangeListC", 93},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+
+    const auto& vantor = find_product_set("kVantorIds")->ids;
+    const auto& dropped = find_product_set("kVantorWithoutHeronyxIds")->ids;
+    const auto& heronyx = find_product_set("kHeronyxIds")->ids;
+    EXPECT_EQ(dropped.size(), 14u);
+    for (int id : vantor) {
+        const bool kept = std::find(heronyx.begin(), heronyx.end(), id) != heronyx.end();
+        EXPECT_NE(kept, std::find(dropped.begin(), dropped.end(), id) != dropped.end()) << std::hex << id;
+    }
+    std::vector<int> wide = find_product_set("kAirohaIds")->ids;
+    for (int id : find_product_set("kAirohaWideOnlyIds")->ids)
+        wide.push_back(id);
+    EXPECT_EQ(sorted(wide), sorted(find_product_set("kAirohaWideIds")->ids));
+
+    // Change detection covers 268 products, and 0x3150 beside them in list C.
+    std::size_t covered = 0;
+    for (const DisjointSets& group : disjoint_sets())
+        if (group.question == "which stored values tell a settings edit")
+            for (std::string_view name : group.sets)
+                covered += find_product_set(name)->ids.size();
+    EXPECT_EQ(covered, 269u);
+    const auto& list_c = find_product_set("kSettingsChangeListC")->ids;
+    EXPECT_NE(std::find(list_c.begin(), list_c.end(), 0x3150), list_c.end());
+}

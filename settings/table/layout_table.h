@@ -1,0 +1,40 @@
+#pragma once
+// The layout data of the all-settings table, as constant tables: the row lists, and the lines that
+// give a group of products, for a firmware range and a flag condition, the number of rows shown and
+// the list they come from. The selection over them is layout_selection.h.
+
+#include <array>
+#include <span>
+
+#include "settings/table/firmware_range.h"
+#include "settings/table/flag_condition.h"
+#include "settings/table/table_kind.h"
+
+namespace kivo::settings {
+
+struct RowList {
+    int number;
+    std::span<const TableKind> rows;
+};
+
+// The most products one line names; unused places hold 0, which is no product.
+inline constexpr int kMaxLineProducts = 9;
+
+struct LayoutLine {
+    std::array<int, kMaxLineProducts> products;
+    FirmwareRange firmware;
+    const FlagCondition* flags;
+    int count; // rows shown
+    int list; // the row list's number; 0 for none
+    std::span<const TableKind> heldBack; // rows after the list that are never shown
+};
+
+// Sorted by number.
+std::span<const RowList> row_lists();
+// In table order: for each product, the first line whose range and condition hold is its layout.
+std::span<const LayoutLine> layout_lines();
+
+// The list of that number; nullptr for none.
+const RowList* row_list(int number);
+
+} // namespace kivo::settings

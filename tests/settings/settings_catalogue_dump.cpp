@@ -1,0 +1,113 @@
+// Prints the setting catalogue for review:
+//   settings_catalogue_dump keys                  one line per row: key, getter, setter, argument,
+//                                                 domain, storage sense, footprint (tab separated)
+//   settings_catalogue_dump changed PID MAJOR.MINOR
+//                                                 the stored values change detection compares for
+//                                                 that product at that firmware ("none" for none)
+// Numbers are decimal or 0x hexadecimal.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "settings/change_detection.h"
+#include "settings/table/catalogue.h"
+
+using namespace kivo::settings;
+
+namespace {
+
+std::string argument_text(const Setting& row)
+{
+    switch (row.argument) {
+    case ArgumentKind::None: return "none";
+    case ArgumentKind::ProductId: return "product id";
+    case ArgumentKind::Port: return "port " + std::to_string(row.port);
+    case ArgumentKind::PackType: return "pack type";
+    }
+    return "?";
+}
+
+std::string domain_text(const Domain& domain)
+{
+    const std::string range = std::to_string(domain.lowest) + ".." + std::to_string(domain.highest);
+    switch (domain.kind) {
+    case DomainKind::OnOff: return "on/off";
+    case DomainKind::Code: return "code " + range + (domain.step > 1 ? " step " + std::to_string(domain.step) : "");
+    case DomainKind::Gain: return "gain 12,15,17 (reads " + range + ")";
+    case DomainKind::Seconds: return "seconds " + range;
+    }
+    return "?";
+}
+
+std::string_view sense_text(StorageSense sense)
+{
+    switch (sense) {
+    case StorageSense::Plain: return "plain";
+    case StorageSense::SetterStoresInverse: return "setter stores inverse";
+    case StorageSense::GetterReturnsInverse: return "getter returns inverse";
+    case StorageSense::SetterAddsEight: return "setter adds 8";
+    case StorageSense::GetterReadsReport: return "getter reads report";
+    }
+    return "?";
+}
+
+bool parse_number(std::string_view text, int& out)
+{
+    const std::string copy(text);
+    char* end = nullptr;
+    const long value = std::strtol(copy.c_str(), &end, 0);
+    if (copy.empty() || *end != '\0')
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool parse_version(std::string_view text, int& major, int& minor)
+{
+    const auto dot = text.find('.');
+    return dot != std::string_view::npos && parse_number(text.substr(0, dot), major) &&
+        parse_number(text.substr(dot + 1), minor);
+}
+
+int keys()
+{
+    for (const Setting& row : catalogue())
+        std::printf("%.*s\t%.*s\t%.*s\t%s\t%s\t%.*s\t%s\n", static_cast<int>(row.name.size()), row.name.data(),
+                    static_cast<int>(row.getterName.size()), row.getterName.data(),
+                    static_cast<int>(row.setterName.size()), row.setterName.data(), argument_text(row).c_str(),
+                    domain_text(row.domain).c_str(), static_cast<int>(sense_text(row.sense).size()),
+                    sense_text(row.sense).data(), footprint_text(footprint(row.key, {})).c_str());
+    return 0;
+}
+
+int changed(std::string_view product_text, std::string_view version_text)
+{
+    int product = 0, major = 0, minor = 0;
+    if (!parse_number(product_text, product) || !parse_version(version_text, major, minor)) {
+        std::fprintf(stderr, "changed: expected PID MAJOR.MINOR\n");
+        return 2;
+    }
+    KIVOBluetoothDeviceData device;
+    device.setDeviceRecognized(product);
+    device.setDeviceVersionMajor_Minor(major, minor);
+    std::string line;
+    for (StoredValue value : compared_values(product, device))
+        line += (line.empty() ? "" : " ") + std::string(stored_value_name(value));
+    std::printf("%s\n", line.empty() ? "none" : line.c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "keys" && argc == 2)
+        return keys();
+    if (command == "changed" && argc == 4)
+        return changed(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR\n");
+    return 2;
+}
