@@ -22,6 +22,7 @@
 #include "device/products/second_settings_word.h"
 #include "device/products/settings_change_rows.h"
 #include "device/products/settings_families.h"
+#include "device/products/settings_save_families.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
@@ -135,6 +136,10 @@ const std::vector<ProductSet>& product_sets()
         {"kSettingsChangeRow15", ids(kSettingsChangeRow15)},
         {"kSettingsChangeRow16", ids(kSettingsChangeRow16)},
         {"kSettingsChangeRow17", ids(kSettingsChangeRow17)},
+        {"kSaveF4ReadinessProducts", ids(kSaveF4ReadinessProducts)},
+        {"kSaveGroupAProducts", ids(kSaveGroupAProducts)},
+        {"kSaveGroupBProducts", ids(kSaveGroupBProducts)},
+        {"kSaveRadioGainProduct", {kSaveRadioGainProduct}},
     };
     return sets;
 }
@@ -148,7 +153,16 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable groups{"HID settings groups", {}};
         for (const SettingsGroupRow& row : kSettingsGroupRows)
             groups.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups};
+        FirstMatchTable families{"settings save families", {}};
+        for (const SaveFamilyRow& row : kSaveFamilyRows)
+            families.rows.push_back({"", ids(row.products)});
+        FirstMatchTable word_counts{"settings save word counts", {}};
+        for (const SaveWordCountRow& row : kSaveWordCountRows)
+            word_counts.rows.push_back({"", ids(row.products)});
+        FirstMatchTable sub_paths{"settings save sub-paths", {}};
+        for (const SaveSubPathRow& row : kSaveSubPathRows)
+            sub_paths.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs, groups, families, word_counts, sub_paths};
     }();
     return tables;
 }
@@ -174,6 +188,8 @@ const std::vector<DisjointSets>& disjoint_sets()
           "kSettingsChangeRow17"}},
         {"which Heronyx-or-not family a Vantor model is", {"kVantorWithoutHeronyxIds", "kHeronyxIds"}},
         {"which Airoha list a model is in first", {"kAirohaIds", "kAirohaWideOnlyIds"}},
+        {"which keys a persistent-store save writes besides the features",
+         {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"}},
     };
     return groups;
 }
