@@ -8,7 +8,6 @@
 #include "device/products/background_volume.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/settings_save_families.h"
-#include "link/hid_protocol.h"
 #include "recognition/hid_settings_groups.h"
 #include "recognition/hid_settings_records.h"
 
@@ -285,7 +284,8 @@ bool run_hid_save_plan(const std::vector<SaveStep>& plan)
             continue;
         if (step.kind == SaveStepKind::ReadFirst)
             break;
-        system_logf("save: record 0x%02X not written", step.record);
+        system_logf("save: record 0x%02X not %s", step.record,
+                    step.kind == SaveStepKind::Commit ? "committed" : "written");
         all_through = false;
         if (step.stopsOnFailure)
             break;

@@ -91,20 +91,6 @@ SettingsSaveResult write_keys(const std::vector<PsKeySave>& keys, const Record& 
     return kSaveSucceeded;
 }
 
-SettingsSaveResult save_to_each_device(const SettingsSaveInput& input, const std::array<uint32_t, 2>& product_ids)
-{
-    const std::vector<PsKeySave> keys = ps_keys_to_save(input.deviceTarget, input.data);
-    const int count = std::min<int>(usb_device_count(), static_cast<int>(product_ids.size()));
-    for (int index = 0; index < count; ++index) {
-        if (!usb_device_is_recognized(index, product_ids[static_cast<size_t>(index)], input.usbStatus, input.data))
-            return kSaveNotRecognized;
-        if (const SettingsSaveResult written = write_keys(keys, input.data, input.dataCurrent);
-            written != kSaveSucceeded)
-            return written;
-    }
-    return kSaveSucceeded;
-}
-
 } // namespace
 
 UsbSaveOpen open_usb_devices_for_save(std::array<uint32_t, 2>& product_ids)
@@ -135,6 +121,19 @@ bool usb_device_is_recognized(int index, uint32_t product_id, int usb_status, co
         data, {static_cast<int>(major), static_cast<int>(minor), static_cast<int>(type), static_cast<int>(secondary)});
 }
 
+int write_each_recognized_device(const std::array<uint32_t, 2>& product_ids, int usb_status, const Record& data,
+                                 int not_recognized, const std::function<int()>& write_device)
+{
+    const int count = std::min<int>(usb_device_count(), static_cast<int>(product_ids.size()));
+    for (int index = 0; index < count; ++index) {
+        if (!usb_device_is_recognized(index, product_ids[static_cast<size_t>(index)], usb_status, data))
+            return not_recognized;
+        if (const int written = write_device(); written != 0)
+            return written;
+    }
+    return 0;
+}
+
 std::vector<PsKeySave> ps_keys_to_save(int device_target, const Record& data)
 {
     std::vector<PsKeySave> keys = {kFeaturesKey};
@@ -160,9 +159,12 @@ SettingsSaveResult save_over_persistent_store(const SettingsSaveInput& input)
     case UsbSaveOpen::ManagementMode: usb_close_devices(); return kSaveManagementMode;
     case UsbSaveOpen::Opened: break;
     }
-    const SettingsSaveResult result = save_to_each_device(input, product_ids);
+    const std::vector<PsKeySave> keys = ps_keys_to_save(input.deviceTarget, input.data);
+    const int result = write_each_recognized_device(product_ids, input.usbStatus, input.data, kSaveNotRecognized, [&] {
+        return static_cast<int>(write_keys(keys, input.data, input.dataCurrent));
+    });
     usb_close_devices();
-    return result;
+    return static_cast<SettingsSaveResult>(result);
 }
 
 } // namespace kivo::settings

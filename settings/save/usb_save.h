@@ -1,10 +1,12 @@
 #pragma once
 // The persistent-store path F12: the older headsets whose settings live in their chip's keys,
-// reached over plain USB, up to two devices of one product. The open and the identity of each
-// device are functions of their own, which the FM radio and speed-dial saves share.
+// reached over plain USB, up to two devices of one product. The open and the loop over the
+// recognized devices are functions of their own, which the FM radio and speed-dial saves share
+// with codes of their own.
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "device/device_data.h"
@@ -22,6 +24,14 @@ UsbSaveOpen open_usb_devices_for_save(std::array<uint32_t, 2>& product_ids);
 // usbStatus, its chip's product id (a chip that does not tell counts as kUnknownChipProduct)
 // against the record's product, its firmware against the record's.
 bool usb_device_is_recognized(int index, uint32_t product_id, int usb_status, const KIVOBluetoothDeviceData& data);
+
+// Runs write_device on each opened device in turn, once the device has passed the checks of
+// usb_device_is_recognized. Returns 0 when every device passed and was written; not_recognized
+// for the first device that is not the recognized one; else the first code other than 0 that
+// write_device returned. Devices written before a failure stay written.
+int write_each_recognized_device(const std::array<uint32_t, 2>& product_ids, int usb_status,
+                                 const KIVOBluetoothDeviceData& data, int not_recognized,
+                                 const std::function<int()>& write_device);
 
 // One key the save writes when the working copy differs from the record in what the key holds.
 struct PsKeySave {
