@@ -24,6 +24,8 @@
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
 #include "device/products/unit_language_shift.h"
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
 #include "device/products/usb_chip_identity.h"
 #include "device/products/without_settings_pages.h"
 
@@ -107,6 +109,7 @@ const std::vector<ProductSet>& product_sets()
         {"kThreeNumberProduct", {kThreeNumberProduct}},
         {"kBriskoProductId", {kBriskoProductId}},
         {"kTwoModuleLogProducts", ids(kTwoModuleLogProducts)},
+        {"kUpdateInstructionProducts", ids(kUpdateInstructionProducts)},
     };
     return sets;
 }
@@ -120,7 +123,10 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable groups{"HID settings groups", {}};
         for (const SettingsGroupRow& row : kSettingsGroupRows)
             groups.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups};
+        FirstMatchTable paths{"update paths", {}};
+        for (const UpdatePathRow& row : kUpdatePathRows)
+            paths.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs, groups, paths};
     }();
     return tables;
 }
