@@ -11,6 +11,7 @@
 
 #include "link/firmware_container.h"
 #include "link/hid_discovery.h"
+#include "link/hid_protocol.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"

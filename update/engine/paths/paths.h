@@ -8,7 +8,9 @@ namespace kivo {
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 
 // A member whose transfer is not built yet: the run ends at once, before any device command
-// (paths/unbuilt.cpp).
+// (paths/unbuilt.cpp) ...
 void run_unbuilt_member(UpdateRun& run);
+// ... and the same for some products of a built member, named in the trace line.
+void end_unbuilt(UpdateRun& run, std::string_view what);
 
 } // namespace kivo
