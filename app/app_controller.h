@@ -231,7 +231,7 @@ public:
     void aboutOK();
     void showOnlineHelp();
     void showStatus();
-    void stopManager();
+    void stopManager() override;
     // Saves the diagnostic log where the user chooses.
     void logStatus();
     // Writes the diagnostic log to file; false when it cannot be written.

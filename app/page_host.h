@@ -68,6 +68,9 @@ public:
     // What the answers to a box of purpose do for page, until page is left (see BoxRoutes).
     virtual void routeMessageBox(MessageBoxPurpose purpose, const void* page, BoxRoute route) = 0;
 
+    // Ends the application unless something is being processed.
+    virtual void stopManager() = 0;
+
     // ---- Busy flag: while set, every action of the window is refused ------------------------------
     virtual bool onProcessing() const = 0;
     virtual void setOnProcessing(bool processing) = 0;

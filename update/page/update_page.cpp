@@ -4,6 +4,7 @@
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "link/hid_discovery.h"
+#include "update/engine/address_range.h"
 
 using kivo::AppText;
 using kivo::MessageBoxPurpose;
@@ -92,6 +93,10 @@ kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string&
 
 void UpdateViewController::startUpdateRun(const std::string& firmware_file)
 {
+    state_ = pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning;
+    host().setOnProcessing(true);
+    host().setControls();
+    setControls();
     runInputs_ = inputsFromController(firmware_file);
     // A block of its own for each run: nothing of the last run can be mistaken for this one's.
     shared_ = std::make_shared<kivo::UpdateShared>();
@@ -105,12 +110,28 @@ void UpdateViewController::runUpdate(kivo::UpdateInputs inputs, kivo::UpdateShar
     kivo::threadMethodUpdate(std::move(inputs), shared, host);
 }
 
-void UpdateViewController::timerMethodUpdate()
+bool UpdateViewController::getLatestVersionFromString(std::string_view text)
 {
-    if (!shared_)
-        return;
-    // The worker resets the backup answer once it has read it; the controller's flag follows.
-    host().session().skipRestoreBackupFile = engineHost_.skipRestoreBackupFile();
-    if (shared_->updateFinished())
-        worker_.finish();
+    return KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(text, latestVersion_.major,
+                                                                       latestVersion_.minor);
+}
+
+bool UpdateViewController::getLumoraLatestVersionFromString(std::string_view text)
+{
+    return KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(
+        text, latestVersion_.secondaryType, latestVersion_.secondary, latestVersion_.major, latestVersion_.minor);
+}
+
+bool UpdateViewController::changePSKeyTorvikWith(std::string_view address) const
+{
+    return kivo::change_pskey_torvik(host().session().deviceTarget, address);
+}
+
+void UpdateViewController::endLumoraUpdate()
+{
+    if (shared_) {
+        shared_->setUpdateProcessed(100);
+        shared_->setUpdateFinished(true);
+    }
+    checkLumoraUpdateComplete_ = true;
 }
