@@ -27,6 +27,7 @@
 #include "device/products/speed_dial_first.h"
 #include "device/products/torvik_address.h"
 #include "device/products/unit_language_shift.h"
+#include "device/products/unit_language_write.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
 #include "device/products/update_run_endings.h"
@@ -118,6 +119,8 @@ const std::vector<ProductSet>& product_sets()
         {"kReconfigureAfterUpdateProducts", ids(kReconfigureAfterUpdateProducts)},
         {"kPowerCycleAfterUpdateProduct", {kPowerCycleAfterUpdateProduct}},
         {"kTorvikAddressProduct", {kTorvikAddressProduct}},
+        {"kUnitLanguageWriteProducts", ids(kUnitLanguageWriteProducts)},
+        {"kUnitLanguageWriteFrom2_1Product", {kUnitLanguageWriteFrom2_1Product}},
     };
     return sets;
 }

@@ -143,6 +143,8 @@ Bytes record_report(const HeadsetPersona& p, uint8_t record)
     if (words.size() > kStatusWords)
         words.resize(kStatusWords);
     Bytes report = status_report_words(kReadSettings, 0, words);
+    // The answer names its record in byte 3, as the devices do.
+    report[3] = record;
     if (p.recordWordCount)
         report[4] = static_cast<uint8_t>(*p.recordWordCount);
     return report;

@@ -14,6 +14,7 @@
 #include "app/worker_run.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
+#include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
 
 // What the page is doing (its field `state`).
@@ -85,6 +86,29 @@ public:
     // Whether the selected device is a unit told apart by this address.
     bool changePSKeyTorvikWith(std::string_view address) const;
     bool checkLumoraUpdateComplete() const { return checkLumoraUpdateComplete_; }
+
+    // ---- Voice-prompt language (the worker calls kivo::VoicePromptLanguage itself) ----------------
+    static int UnitLanguageCodeFromString(std::string_view name)
+    {
+        return kivo::VoicePromptLanguage::UnitLanguageCodeFromString(name);
+    }
+    static int UnitLanguageCodeFromStringForKelpor(std::string_view name)
+    {
+        return kivo::VoicePromptLanguage::UnitLanguageCodeFromStringForKelpor(name);
+    }
+    static int GetLanguageCodeFromIMGFileNmae(std::string_view token)
+    {
+        return kivo::VoicePromptLanguage::GetLanguageCodeFromIMGFileNmae(token);
+    }
+    static int LanguageCodeFromString(int index) { return kivo::VoicePromptLanguage::LanguageCodeFromString(index); }
+    static bool bt_set_unit_language_with(int slot, int code)
+    {
+        return kivo::VoicePromptLanguage::bt_set_unit_language_with(slot, code);
+    }
+    static bool bt_set_unit_language_kelpor_with(int slot, int code)
+    {
+        return kivo::VoicePromptLanguage::bt_set_unit_language_kelpor_with(slot, code);
+    }
 
 protected:
     // The worker's half: one run over its inputs; tests stand a fake worker in.
