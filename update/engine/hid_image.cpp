@@ -101,6 +101,9 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
             return false;
         }
         sleep_ms(kPollIntervalMs);
+        // The openers refuse a filled slot: the link kept from before the pause goes first.
+        if (poll == 1 && form == ReconnectForm::PollOnly)
+            hid_close_devices();
         const bool back = reopened(run);
         hid_close_devices();
         if (back)

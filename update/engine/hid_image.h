@@ -74,7 +74,8 @@ bool restart_loader(UpdateRun& run, const HidStepTags& tags);
 enum class ReconnectForm {
     // Close both slots, pause, poll (open and close) once a second, then open for good.
     CloseAndReopen,
-    // Pause and poll only: the link stays as it was before and ends closed.
+    // Pause and poll only: the link stays as it was during the pause (closed just before the first
+    // poll, which could not open otherwise) and ends closed.
     PollOnly,
 };
 

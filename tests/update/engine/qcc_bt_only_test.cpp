@@ -211,3 +211,24 @@ TEST_F(QccBtOnly, InstructionProductsEndBeforeAnyCommand)
     EXPECT_EQ(status(), "Failed to update firmware");
     EXPECT_TRUE(commands().empty());
 }
+
+TEST_F(QccBtOnly, ReconnectWaitForms)
+{
+    struct Case {
+        kivo::ReconnectForm form;
+        bool openAfter;
+    };
+    for (const Case c : {Case{kivo::ReconnectForm::CloseAndReopen, true}, Case{kivo::ReconnectForm::PollOnly, false}}) {
+        bus().reset();
+        plug();
+        uint32_t opened = 0;
+        std::array<char, 64> text{};
+        ASSERT_EQ(hid_open_device(opened, text), 0) << "the link is open before the headset restarts";
+        bus().leave(headset.headset, std::chrono::milliseconds(100), std::chrono::seconds(3));
+        kivo::UpdateRun update(inputs, shared, host);
+        EXPECT_TRUE(kivo::reconnect_wait(update, 5, c.form));
+        EXPECT_EQ(bus().open_hid_handles(), c.openAfter ? 1 : 0);
+        EXPECT_GE(virtualSeconds(), 5 + 1);
+        hid_close_devices();
+    }
+}
