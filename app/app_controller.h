@@ -117,7 +117,7 @@ public:
     void setStrManagerVersion(const std::string& v) { strManagerVersion_ = v; }
     const std::string& strLanguageManager() const { return strLanguageManager_; }
     void setStrLanguageManager(const std::string& v) { strLanguageManager_ = v; }
-    const std::string& strLanguageFirmware() const { return strLanguageFirmware_; }
+    std::string strLanguageFirmware() const override { return strLanguageFirmware_; }
     void setStrLanguageFirmware(const std::string& v) { strLanguageFirmware_ = v; }
     bool applyToLanguageFirmware() const { return applyToLanguageFirmware_; }
     void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
@@ -231,7 +231,7 @@ public:
     void aboutOK();
     void showOnlineHelp();
     void showStatus();
-    void stopManager();
+    void stopManager() override;
     // Saves the diagnostic log where the user chooses.
     void logStatus();
     // Writes the diagnostic log to file; false when it cannot be written.
@@ -265,10 +265,11 @@ public:
     void updateStatusInManagerLanguage();
 
     // ---- Message box (any thread may open it) --------------------------------------------------
-    void openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+    int openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
         const std::string& message, bool warning, const std::optional<std::string>& cancel,
         const std::optional<std::string>& ok, int size, int purpose) override;
     int closeMessageBox();
+    int closeMessageBox(int box) override;
     void messageBoxOK();
     void messageBoxCancel();
     void routeMessageBox(kivo::MessageBoxPurpose purpose, const void* page, kivo::BoxRoute route) override;

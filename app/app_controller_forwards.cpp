@@ -200,14 +200,16 @@ void KIVOBluetoothManagerAppController::updateStatusInManagerLanguage()
 
 // ---- Message box -------------------------------------------------------------------------------
 
-void KIVOBluetoothManagerAppController::openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+int KIVOBluetoothManagerAppController::openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
     const std::string& message, bool warning, const std::optional<std::string>& cancel,
     const std::optional<std::string>& ok, int size, int purpose)
 {
-    messageBox_->open(message, warning, cancel, ok, size, purpose);
+    return messageBox_->open(message, warning, cancel, ok, size, purpose);
 }
 
 int KIVOBluetoothManagerAppController::closeMessageBox() { return messageBox_->close(); }
+
+int KIVOBluetoothManagerAppController::closeMessageBox(int box) { return messageBox_->close(box); }
 
 int KIVOBluetoothManagerAppController::messageBoxStatus() const { return messageBox_->purpose(); }
 

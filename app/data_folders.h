@@ -7,6 +7,9 @@ namespace kivo {
 
 // Backups, restore images and temporary downloads: <application data>/VARGOZeltraDeviceManagerArchive.
 std::filesystem::path archive_folder();
+// Points archive_folder() at another folder; empty goes back to the standard place. Only tests
+// call this: the standard place is one folder for every test of a program.
+void set_archive_folder(std::filesystem::path folder);
 // The configuration: $XDG_CONFIG_HOME (or ~/.config)/VARGOZeltraDeviceManagerArchive.
 std::filesystem::path configuration_folder();
 

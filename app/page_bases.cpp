@@ -1,5 +1,8 @@
 #include "app/page_bases.h"
 
+#include "device/products/speed_dial_first.h"
+#include "device/products/without_settings_pages.h"
+
 using kivo::MessageBoxPurpose;
 
 void UpdatePageBase::routeMessageBoxes()
@@ -14,6 +17,30 @@ void UpdatePageBase::routeMessageBoxes()
                             },
                             [this] { setOpenedMessageBox(false); }});
 }
+
+bool UpdatePageBase::nextIsNewDevice() const
+{
+    const kivo::PageHost& app = host();
+    return kivo::usb_status_in_management_mode(app.session().usbStatus) ||
+        kivo::settings_excluded(app.session().deviceTarget, app.data().deviceVersionMajor(),
+                                app.data().deviceVersionMinor());
+}
+
+void UpdatePageBase::goToNextPage()
+{
+    kivo::PageHost& app = host();
+    if (nextIsNewDevice()) {
+        app.setDeviceSelection();
+        return;
+    }
+    if (kivo::update_next_opens_speed_dial(app.session().deviceTarget, app.data().deviceVersionMajor(),
+                                           app.data().deviceVersionMinor()))
+        app.setDeviceSettingsSpeedDialWithStatus(true);
+    else
+        app.setDeviceSettingsWithStatus(true);
+}
+
+void UpdatePageBase::goBackToRecognition() { host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0); }
 
 void SettingsPageBase::routeMessageBoxes()
 {

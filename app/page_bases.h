@@ -54,6 +54,13 @@ public:
     virtual void endLumoraUpdate() = 0;
     virtual void setOpenedMessageBox(bool opened) = 0;
 
+protected:
+    // The update page's Next leads back to device selection for these devices ...
+    bool nextIsNewDevice() const;
+    // ... else to the device's first settings page; Back asks for a new recognition.
+    void goToNextPage();
+    void goBackToRecognition();
+
 private:
     int pageMode_;
 };

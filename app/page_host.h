@@ -58,12 +58,18 @@ public:
     virtual void setStatusWithDefault() = 0;
 
     // ---- Message box ----------------------------------------------------------------------------
-    // Any thread may open it; a nullopt title hides its button.
-    virtual void openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+    // Any thread may open it; a nullopt title hides its button. Returns the number of the box.
+    virtual int openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
         const std::string& message, bool warning, const std::optional<std::string>& cancel,
         const std::optional<std::string>& ok, int size, int purpose) = 0;
+    // Closes the box of that number unless a newer box took its place; any thread. Returns the
+    // purpose it was kept for.
+    virtual int closeMessageBox(int box) = 0;
     // What the answers to a box of purpose do for page, until page is left (see BoxRoutes).
     virtual void routeMessageBox(MessageBoxPurpose purpose, const void* page, BoxRoute route) = 0;
+
+    // Ends the application unless something is being processed.
+    virtual void stopManager() = 0;
 
     // ---- Busy flag: while set, every action of the window is refused ------------------------------
     virtual bool onProcessing() const = 0;
@@ -71,6 +77,8 @@ public:
 
     // ---- Language and shortcuts -----------------------------------------------------------------
     virtual int languageManager() const = 0;
+    // The English name of the voice-prompt language the user chose.
+    virtual std::string strLanguageFirmware() const = 0;
     virtual bool showShortcuts() const = 0;
     virtual void setShowShortcuts(bool show) = 0;
     // Shows the shortcut labels, or the titles, in the frame and the current page.

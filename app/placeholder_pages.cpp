@@ -3,8 +3,6 @@
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "device/products/settings_tabs.h"
-#include "device/products/speed_dial_first.h"
-#include "device/products/without_settings_pages.h"
 
 using kivo::AppText;
 
@@ -83,32 +81,9 @@ void PlaceholderUpdatePage::initializeObjectWithDefaultStatus(bool)
     setControls();
 }
 
-bool PlaceholderUpdatePage::nextIsNewDevice() const
-{
-    const kivo::PageHost& app = host();
-    return kivo::usb_status_in_management_mode(app.session().usbStatus) ||
-        kivo::settings_excluded(app.session().deviceTarget, app.data().deviceVersionMajor(),
-                                app.data().deviceVersionMinor());
-}
+void PlaceholderUpdatePage::moveToNext(QObject*) { goToNextPage(); }
 
-void PlaceholderUpdatePage::moveToNext(QObject*)
-{
-    kivo::PageHost& app = host();
-    if (nextIsNewDevice()) {
-        app.setDeviceSelection();
-        return;
-    }
-    if (kivo::update_next_opens_speed_dial(app.session().deviceTarget, app.data().deviceVersionMajor(),
-                                           app.data().deviceVersionMinor()))
-        app.setDeviceSettingsSpeedDialWithStatus(true);
-    else
-        app.setDeviceSettingsWithStatus(true);
-}
-
-void PlaceholderUpdatePage::moveToBack(QObject*)
-{
-    host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
-}
+void PlaceholderUpdatePage::moveToBack(QObject*) { goBackToRecognition(); }
 
 void PlaceholderUpdatePage::setControls()
 {

@@ -56,8 +56,6 @@ public:
     void setShortcuts() override;
 
 private:
-    // The update page's Next leads back to device selection for these devices.
-    bool nextIsNewDevice() const;
     PlaceholderView view_;
     int tabIndexSelected_ = 0;
 };

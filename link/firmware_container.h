@@ -28,6 +28,15 @@ struct FirmwareContainer {
     // Both entry forms keep the section's offset and length at the same place.
     static constexpr size_t kEntryOffsetField = 8;
     static constexpr size_t kEntryLengthField = 12;
+    // Standard entry: section type and image id (its low byte is what an erase names).
+    static constexpr size_t kEntryTypeField = 0;
+    static constexpr size_t kEntryImageIdField = 4;
+    // Extended (block) entry: block number, block type (its low byte serves as image id) and five
+    // version numbers.
+    static constexpr size_t kBlockNumberField = 0;
+    static constexpr size_t kBlockTypeField = 4;
+    static constexpr size_t kBlockVersionField = 16;
+    static constexpr size_t kBlockVersionCount = 5;
 
     // A product 0x3233 accepts a 0x3232 container only from this version on (1.2.3.1).
     static constexpr uint64_t kVersionFloor = 1'020'301;

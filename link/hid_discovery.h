@@ -34,6 +34,7 @@ int hid_open_quvin_devices(uint32_t& product_id0, uint32_t& product_id1, std::sp
 
 namespace kivo {
 // What a worker opens its device with: hid_open_device in the application, another opener of the
-// same form in tests.
+// same form in tests. It opens the device into HID slot 0 as hid_open_device does: 0 with its
+// product id and an English text, or below 0.
 using HidOpener = std::function<int(uint32_t& product_id, std::span<char> text)>;
 } // namespace kivo

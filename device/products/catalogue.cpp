@@ -16,6 +16,8 @@
 #include "device/products/mesh_module.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/panel_names.h"
+#include "device/products/plain_update_status.h"
+#include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
@@ -26,7 +28,12 @@
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
+#include "device/products/torvik_address.h"
 #include "device/products/unit_language_shift.h"
+#include "device/products/unit_language_write.h"
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
+#include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
 #include "device/products/without_settings_pages.h"
 
@@ -136,6 +143,13 @@ const std::vector<ProductSet>& product_sets()
         {"kSettingsChangeRow15", ids(kSettingsChangeRow15)},
         {"kSettingsChangeRow16", ids(kSettingsChangeRow16)},
         {"kSettingsChangeRow17", ids(kSettingsChangeRow17)},
+        {"kUpdateInstructionProducts", ids(kUpdateInstructionProducts)},
+        {"kPlainStatusProducts", ids(kPlainStatusProducts)},
+        {"kReconfigureAfterUpdateProducts", ids(kReconfigureAfterUpdateProducts)},
+        {"kPowerCycleAfterUpdateProduct", {kPowerCycleAfterUpdateProduct}},
+        {"kTorvikAddressProduct", {kTorvikAddressProduct}},
+        {"kUnitLanguageWriteProducts", ids(kUnitLanguageWriteProducts)},
+        {"kUnitLanguageWriteFrom2_1Product", {kUnitLanguageWriteFrom2_1Product}},
         {"kSaveF4ReadinessProducts", ids(kSaveF4ReadinessProducts)},
         {"kSaveGroupAProducts", ids(kSaveGroupAProducts)},
         {"kSaveGroupBProducts", ids(kSaveGroupBProducts)},
@@ -153,6 +167,12 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable groups{"HID settings groups", {}};
         for (const SettingsGroupRow& row : kSettingsGroupRows)
             groups.rows.push_back({"", ids(row.products)});
+        FirstMatchTable paths{"update paths", {}};
+        for (const UpdatePathRow& row : kUpdatePathRows)
+            paths.rows.push_back({"", ids(row.products)});
+        FirstMatchTable pacing{"progress pacing", {}};
+        for (const PacingGroupRow& row : kPacingGroupRows)
+            pacing.rows.push_back({"", ids(row.products)});
         FirstMatchTable families{"settings save families", {}};
         for (const SaveFamilyRow& row : kSaveFamilyRows)
             families.rows.push_back({"", ids(row.products)});
@@ -162,7 +182,7 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable sub_paths{"settings save sub-paths", {}};
         for (const SaveSubPathRow& row : kSaveSubPathRows)
             sub_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, families, word_counts, sub_paths};
+        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths};
     }();
     return tables;
 }

@@ -17,6 +17,7 @@
 #include "app/address_opener.h"
 #include "app/application.h"
 #include "app/configuration_archive.h"
+#include "app/data_folders.h"
 #include "app/home_page.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
@@ -38,6 +39,7 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         kivo::set_address_opener([this](const std::string& address) { opened_.push_back(address); });
         kivo::set_firmware_server_base(serverBase());
+        kivo::set_archive_folder(archiveFolder());
         delegate_ = std::make_unique<KIVOBluetoothManagerAppDelegate>(pages());
         delegate_->setConfigurationFile(configurationFile());
         delegate_->setRelauncher([this] { ++relaunches_; });
@@ -55,6 +57,7 @@ protected:
         delegate_.reset();
         kivo::set_address_opener(nullptr);
         kivo::set_firmware_server_base({});
+        kivo::set_archive_folder({});
     }
 
     KIVOBluetoothManagerAppController& app() { return delegate_->appController(); }
@@ -68,6 +71,12 @@ protected:
     std::filesystem::path configurationFile() const
     {
         return std::filesystem::path(folder_.path().toStdString()) / "config" / "VARGOZeltraDeviceManager.tavkconf";
+    }
+
+    // Where this test's backups go (made when the first one is written).
+    std::filesystem::path archiveFolder() const
+    {
+        return std::filesystem::path(folder_.path().toStdString()) / "archive";
     }
 
     // A recognized device as recognition leaves it.

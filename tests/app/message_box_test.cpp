@@ -142,3 +142,37 @@ TEST_F(MessageBox, WorkersBoxWaitingToBeShownKeepsItsOwnPurpose)
     EXPECT_TRUE(app().skipRestoreBackupFile());
     EXPECT_FALSE(update->answer.isOpen()) << "the waiting worker may go on";
 }
+
+// A worker closes the box it opened by its number: from the worker the sheet goes once the main
+// thread runs; a late close, after a newer box took the screen, leaves that box alone.
+TEST_F(MessageBox, WorkerClosesOnlyItsOwnBox)
+{
+    int own = 0;
+    std::thread opener([&] {
+        own = app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            "Press the button", true, std::nullopt, std::nullopt, 0, kBoxStatus);
+    });
+    opener.join();
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    int kept = -1;
+    std::thread closer([&] { kept = app().closeMessageBox(own); });
+    closer.join();
+    EXPECT_EQ(kept, kBoxStatus);
+    ASSERT_TRUE(run_events_until([&] { return !box().isVisible(); }));
+    EXPECT_EQ(app().messageBoxStatus(), 0);
+
+    std::thread second([&] {
+        own = app().openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            "Press the button", true, std::nullopt, std::nullopt, 0, kBoxStatus);
+    });
+    second.join();
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    open(kBoxToHome);
+    std::thread late([&] { kept = app().closeMessageBox(own); });
+    late.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(kept, 0);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(box().messageText().toStdString(), "Question?");
+    EXPECT_EQ(app().messageBoxStatus(), kBoxToHome);
+}

@@ -1,6 +1,8 @@
 #include "tests/sim/hid_headsets.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace sim {
 
@@ -8,6 +10,13 @@ struct HeadsetState {
     HeadsetPersona persona;
     std::weak_ptr<Device> headset;
     std::shared_ptr<Device> module;
+    // How often each command came, for the faults of single occurrences.
+    std::map<uint8_t, int> occurrences;
+    // The loader face: the images by id, the one being written, and every image byte received
+    // since the last run loader.
+    std::map<uint8_t, Bytes> images;
+    std::optional<uint8_t> writing;
+    Bytes received;
 };
 
 namespace {
@@ -34,6 +43,15 @@ constexpr uint8_t kShortNameRecord = 0x02;
 constexpr uint8_t kShortLanguagePack = 0x01;
 constexpr size_t kShortDataAt = 4;
 constexpr size_t kLongWordsAt = 4;
+constexpr uint8_t kErase = 0x05;
+constexpr uint8_t kBlock = 0x06;
+constexpr uint8_t kLastBlock = 0x0E;
+constexpr uint8_t kVerify = 0x07;
+constexpr uint8_t kRunLoader = 0x08;
+constexpr uint8_t kResult = 0x0A;
+constexpr uint8_t kRestartLoader = 0x13;
+constexpr size_t kBlockDataAt = 4;
+constexpr char kVersionMarker[] = "SIMVERSION=";
 
 bool contains(const std::vector<uint8_t>& list, uint8_t value)
 {
@@ -140,6 +158,8 @@ Bytes record_report(const HeadsetPersona& p, uint8_t record)
     if (words.size() > kStatusWords)
         words.resize(kStatusWords);
     Bytes report = status_report_words(kReadSettings, 0, words);
+    // The answer names its record in byte 3, as the devices do.
+    report[3] = record;
     if (p.recordWordCount)
         report[4] = static_cast<uint8_t>(*p.recordWordCount);
     return report;
@@ -163,12 +183,109 @@ Bytes address_report(const HeadsetPersona& p)
     return report;
 }
 
+// The headset restarts: it leaves the bus and comes back `away` later, or never.
+void restart(HeadsetState& state, std::optional<kivo::Duration> away)
+{
+    if (auto device = state.headset.lock())
+        bus().leave(device, state.persona.leaveAfter, away);
+}
+
+// "SIMVERSION=a.b.c.d" anywhere in the bytes: the version they carry.
+std::optional<VersionQuad> version_marker(const Bytes& bytes)
+{
+    const std::string_view marker = kVersionMarker;
+    const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
+    if (at == bytes.end())
+        return std::nullopt;
+    int parts[4] = {};
+    auto c = at + static_cast<std::ptrdiff_t>(marker.size());
+    for (int i = 0; i < 4; ++i) {
+        if (c == bytes.end() || !std::isdigit(*c))
+            return std::nullopt;
+        for (; c != bytes.end() && std::isdigit(*c); ++c)
+            parts[i] = parts[i] * 10 + (*c - '0');
+        if (i < 3) {
+            if (c == bytes.end() || *c != '.')
+                return std::nullopt;
+            ++c;
+        }
+    }
+    return VersionQuad{static_cast<uint8_t>(parts[0]), static_cast<uint8_t>(parts[1]), static_cast<uint8_t>(parts[2]),
+                       static_cast<uint8_t>(parts[3])};
+}
+
+// Erase, blocks, verify, run loader, result, loader restart. Nothing for any other command.
+std::optional<HidReply> answer_loader(HeadsetState& state, const Bytes& out)
+{
+    HeadsetPersona& p = state.persona;
+    const uint8_t command = out[1];
+    switch (command) {
+    case kRestartLoader: restart(state, p.awayAfterRestart); return one_report(status_report(command, 0));
+    case kErase:
+        state.writing = out[2];
+        state.images[out[2]].clear();
+        return one_report(status_report(command, 0));
+    case kBlock:
+    case kLastBlock: {
+        const size_t length = std::min<size_t>(size_t{out[2]} << 8 | out[3], out.size() - kBlockDataAt);
+        const auto data = out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt);
+        if (state.writing)
+            state.images[*state.writing].insert(state.images[*state.writing].end(), data,
+                                                data + static_cast<std::ptrdiff_t>(length));
+        state.received.insert(state.received.end(), data, data + static_cast<std::ptrdiff_t>(length));
+        return one_report(status_report(command, 0));
+    }
+    case kVerify: return one_report(status_report(command, 0));
+    case kRunLoader:
+        if (const std::optional<VersionQuad> version = version_marker(state.received))
+            p.version = *version;
+        state.received.clear();
+        if (p.factoryRecords)
+            p.records = *p.factoryRecords;
+        restart(state, p.awayAfterRunLoader);
+        return one_report(status_report(command, 0));
+    case kResult: return one_report(status_report(command, 0, p.dfuResult));
+    default: return std::nullopt;
+    }
+}
+
+const CommandFault* fault_of(const HeadsetPersona& p, uint8_t command, int occurrence)
+{
+    const auto fault = std::find_if(p.commandFaults.begin(), p.commandFaults.end(), [&](const CommandFault& f) {
+        return f.command == command && f.occurrence == occurrence;
+    });
+    return fault == p.commandFaults.end() ? nullptr : &*fault;
+}
+
+HidReply answer_command(HeadsetState& state, const Bytes& out);
+
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
+{
+    const uint8_t command = out[1];
+    const CommandFault* fault = fault_of(state.persona, command, ++state.occurrences[command]);
+    if (fault == nullptr)
+        return answer_command(state, out);
+    HidReply reply;
+    switch (fault->kind) {
+    case CommandFault::WriteFails: reply.fail_write = true; return reply;
+    case CommandFault::FinalStatus: return one_report(status_report(command, fault->status));
+    case CommandFault::Silent: return reply;
+    case CommandFault::Busy:
+        reply = answer_command(state, out);
+        reply.busy_before_final = fault->busy;
+        return reply;
+    }
+    return reply;
+}
+
+HidReply answer_command(HeadsetState& state, const Bytes& out)
 {
     HeadsetPersona& p = state.persona;
     const uint8_t command = out[1];
     if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
+    if (std::optional<HidReply> loader = answer_loader(state, out))
+        return std::move(*loader);
     switch (command) {
     case kReadyState: return one_report(status_report(command, 0, p.readiness));
     case kFmRadioQuery: return one_report(status_report(command, 0, p.fmRadioShown ? 1 : 0));
@@ -293,6 +410,19 @@ Bytes PluggedHeadset::shortRecord(uint8_t sub_record) const
     std::lock_guard lock(bus().mutex());
     const auto stored = state->persona.shortRecords.find(sub_record);
     return stored == state->persona.shortRecords.end() ? Bytes{} : stored->second;
+}
+
+Bytes PluggedHeadset::image(uint8_t image_id) const
+{
+    std::lock_guard lock(bus().mutex());
+    const auto stored = state->images.find(image_id);
+    return stored == state->images.end() ? Bytes{} : stored->second;
+}
+
+VersionQuad PluggedHeadset::version() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->persona.version;
 }
 
 std::vector<Bytes> settings_writes(const HidInterface& iface)

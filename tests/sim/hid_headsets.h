@@ -35,6 +35,21 @@ struct ModulePersona {
     kivo::Duration stays = std::chrono::seconds(30);
 };
 
+// One occurrence of a command that goes wrong (the n-th time the headset gets that command).
+struct CommandFault {
+    enum Kind {
+        WriteFails, // the write of the report fails
+        FinalStatus, // answered with `status` (not 0) as its final status
+        Busy, // answered busy `busy` times before its final status 0
+        Silent, // never answered
+    };
+    uint8_t command;
+    int occurrence = 1;
+    Kind kind = FinalStatus;
+    uint8_t status = 2;
+    int busy = 0;
+};
+
 struct HeadsetPersona {
     uint16_t product_id = 0x3142;
     // Answered to every name read; empty: the name record has no words.
@@ -70,6 +85,21 @@ struct HeadsetPersona {
     std::optional<ModulePersona> module;
     // The headset itself leaves the bus when it switches its module over, and stays away.
     bool leavesForModule = false;
+
+    // ---- The loader face (see tests/sim/README.md) ----
+    // The value answered to the result command (0x0A).
+    uint8_t dfuResult = 0;
+    // After a loader restart (0x13) or a run loader (0x08) the headset leaves the bus leaveAfter
+    // later and comes back when it has been away this long (never when empty).
+    kivo::Duration leaveAfter = std::chrono::milliseconds(100);
+    std::optional<kivo::Duration> awayAfterRestart = std::chrono::seconds(1);
+    std::optional<kivo::Duration> awayAfterRunLoader = std::chrono::seconds(3);
+    // After a run loader its settings records become these, when set.
+    std::optional<std::map<uint8_t, std::vector<uint16_t>>> factoryRecords;
+    // Single occurrences of commands that go wrong, beside failingCommands (every occurrence).
+    std::vector<CommandFault> commandFaults;
+
+    // ---- Settings saves (see tests/sim/README.md) ----
     // Records (and 62-byte sub-records) whose writes fail while their reads still answer.
     std::vector<uint8_t> failingWrites;
 };
@@ -89,6 +119,10 @@ struct PluggedHeadset {
     std::vector<uint16_t> record(uint8_t id) const;
     // ... and under a 62-byte sub-record.
     Bytes shortRecord(uint8_t sub_record) const;
+    // The image the headset assembled from the blocks written since that image id was erased.
+    Bytes image(uint8_t image_id) const;
+    // The version it reports now.
+    VersionQuad version() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

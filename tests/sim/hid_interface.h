@@ -23,6 +23,10 @@ struct HidReply {
     // Answers served in chunks through input report id 2 (protocol B): each answer is the echoed
     // command, the status byte and the data; a busy answer and the final one are two entries.
     std::vector<Bytes> answers;
+    // This write fails (as a write the device never took): nothing reaches the transcript.
+    bool fail_write = false;
+    // Busy status reports before each report of this reply, beside the interface's faults.
+    int busy_before_final = 0;
 };
 
 using HidHandler = std::function<HidReply(const Bytes& written)>;
@@ -56,6 +60,7 @@ struct HidWrite {
     enum Kind { Output, Feature } kind;
     int session; // which open of the interface wrote it (0, 1, ...)
     Bytes bytes;
+    kivo::Duration at{}; // the virtual time of the write
 };
 
 class HidInterface {

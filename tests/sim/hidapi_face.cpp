@@ -118,8 +118,9 @@ struct HidFace {
     {
         const HidFaults& f = iface.faults;
         kivo::Duration at = now + f.reply_delay;
+        const int busy_reports = f.busy_before_final + reply.busy_before_final;
         for (Bytes& report : reply.reports) {
-            for (int i = 0; i < f.busy_before_final; ++i) {
+            for (int i = 0; i < busy_reports; ++i) {
                 Bytes busy = report;
                 if (busy.size() > 2)
                     busy[2] = 1;
@@ -161,13 +162,17 @@ struct HidFace {
         Bytes bytes(data, data + length);
         if (kind == HidWrite::Feature && iface.feature_setter && !iface.feature_setter(bytes))
             return -1;
-        iface.transcript_.push_back({kind, dev->session, bytes});
+        iface.transcript_.push_back({kind, dev->session, bytes, b.clock().now()});
         if (iface.faults.silent)
             return static_cast<int>(length);
         HidHandler& handler = kind == HidWrite::Output ? iface.handler : iface.feature_handler;
         if (!handler)
             return static_cast<int>(length);
         HidReply reply = handler(bytes);
+        if (reply.fail_write) {
+            iface.transcript_.pop_back();
+            return -1;
+        }
         if (kind == HidWrite::Feature) {
             for (Bytes& r : reply.reports)
                 iface.feature_replies_.push_back(std::move(r));

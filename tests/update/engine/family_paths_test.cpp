@@ -1,0 +1,28 @@
+// The choice of the transfer path by product id (the lists themselves are checked by the product
+// catalogue test: every id known, no row shadowed by an earlier one).
+
+#include <gtest/gtest.h>
+
+#include "update/engine/family_paths.h"
+
+using kivo::UpdateFamilyPath;
+
+TEST(FamilyPaths, FirstListedMemberWinsAndTheRestIsUsbDfu)
+{
+    struct Case {
+        int product;
+        UpdateFamilyPath path;
+        const char* name;
+    };
+    for (const Case c : {
+             Case{0x5552, UpdateFamilyPath::MeshAirohaQcc, "MeshAirohaQcc"}, // also a MeshQcc65 product
+             Case{0x5630, UpdateFamilyPath::MeshAirohaQccVp, "MeshAirohaQccVp"}, // likewise
+             Case{0x5590, UpdateFamilyPath::QccBtOnly, "QccBtOnly"},
+             Case{0x3142, UpdateFamilyPath::MeshBt31, "MeshBt31"},
+             Case{0x4D10, UpdateFamilyPath::UsbDfu, "UsbDfu"},
+             Case{0x7777, UpdateFamilyPath::UsbDfu, "UsbDfu"},
+         }) {
+        EXPECT_EQ(kivo::update_family_path(c.product), c.path) << std::hex << c.product;
+        EXPECT_EQ(kivo::transfer_path_for(c.product).name, c.name) << std::hex << c.product;
+    }
+}

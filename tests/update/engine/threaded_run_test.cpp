@@ -1,0 +1,23 @@
+// A run on its own thread while the main thread reads what it shares, as the page's timer does.
+
+#include <thread>
+
+#include "tests/update/engine/update_fixture.h"
+
+TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheRunGoes)
+{
+    sim::plug_headset(sim::oem_headset());
+    inputs.path = &kSharedStepsPath;
+    useFirmware({fwfile::pattern(2000, 3)});
+    std::thread worker([this] { run(); });
+    int reads = 0;
+    while (!shared.updateFinished()) {
+        const kivo::UpdateProgress seen = progress();
+        EXPECT_GE(seen.updateProcessed, 0);
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+        ++reads;
+    }
+    worker.join();
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(progress().updateProcessed, 100);
+}

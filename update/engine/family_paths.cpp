@@ -1,0 +1,44 @@
+#include "update/engine/family_paths.h"
+
+#include <array>
+
+#include "update/engine/paths/paths.h"
+
+namespace kivo {
+namespace {
+
+constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
+
+constexpr TransferPath kHid4210Path = unbuilt("Hid4210");
+constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
+constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
+constexpr TransferPath kAiroha6APath = unbuilt("Airoha6A");
+constexpr TransferPath kAiroha68Path = unbuilt("Airoha68");
+constexpr TransferPath kMeshAirohaQccVpPath = unbuilt("MeshAirohaQccVp");
+constexpr TransferPath kMeshAirohaQccPath = unbuilt("MeshAirohaQcc");
+constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
+constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
+constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
+constexpr TransferPath kMeshBt31Path = unbuilt("MeshBt31");
+constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
+constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");
+constexpr TransferPath kDownloadMode60Path = unbuilt("DownloadMode60");
+constexpr TransferPath kDfuAfterDownloadModePath = unbuilt("DfuAfterDownloadMode");
+constexpr TransferPath kUsbDfuPath = unbuilt("UsbDfu");
+
+// By UpdateFamilyPath, in its order.
+constexpr std::array<const TransferPath*, 17> kPaths = {
+    &kHid4210Path,   &kKelporIntermediatePath, &kQccBtVpPath,         &kQccBtOnlyPath,
+    &kAiroha6APath,  &kAiroha68Path,           &kMeshAirohaQccVpPath, &kMeshAirohaQccPath,
+    &kMeshQcc65Path, &kMeshThenBt32Path,       &kCameraMeshBtPath,    &kMeshBt31Path,
+    &kHidDual43Path, &kHidCameraPath,          &kDownloadMode60Path,  &kDfuAfterDownloadModePath,
+    &kUsbDfuPath,
+};
+
+} // namespace
+
+const TransferPath& transfer_path(UpdateFamilyPath member) { return *kPaths.at(static_cast<size_t>(member)); }
+
+const TransferPath& transfer_path_for(int product_id) { return transfer_path(update_family_path(product_id)); }
+
+} // namespace kivo

@@ -1,0 +1,125 @@
+#include "update/engine/hid_image.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/text/update_texts.h"
+#include "common/clock.h"
+#include "common/system_log.h"
+#include "link/hid_protocol.h"
+#include "recognition/hid_requests.h"
+#include "update/engine/run.h"
+#include "update/engine/steps.h"
+
+namespace kivo {
+namespace {
+
+constexpr size_t kBlockDataAt = 4;
+
+// One command from a cleared report; on a failure the status names the step.
+bool command(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag)
+{
+    HidStatusReport status{};
+    if (hid_command(0, hid_request(code, parameter), status) == 1)
+        return true;
+    status_cannot_get_status(run, tag);
+    return false;
+}
+
+bool reopened(UpdateRun& run)
+{
+    uint32_t product_id = 0;
+    std::array<char, 256> text{};
+    return run.in.opener && run.in.opener(product_id, text) == 0;
+}
+
+bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTags& tags, bool last_own_command)
+{
+    for (size_t sent = 0; sent < data.size();) {
+        const size_t n = std::min(data.size() - sent, kHidMaxBlockLength);
+        const bool last = sent + n == data.size();
+        if (hid_send_report(0, hid_block_report(data.subspan(sent, n), last, last_own_command)) != 1) {
+            status_cannot_get_status(run, tags.blockSend);
+            return false;
+        }
+        if (hid_wait_status(0) != 1) {
+            status_cannot_get_status(run, tags.blockStatus);
+            return false;
+        }
+        sent += n;
+    }
+    return true;
+}
+
+} // namespace
+
+HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command)
+{
+    const size_t n = std::min(block.size(), kHidMaxBlockLength);
+    HidCommandReport report =
+        hid_request(last && last_block_own_command ? COMMAND_ENTER_DNLD_MODE : COMMAND_WRITE_BLOCK);
+    report[2] = static_cast<uint8_t>(n >> 8);
+    report[3] = static_cast<uint8_t>(n & 0xFF);
+    std::copy_n(block.begin(), n, report.begin() + kBlockDataAt);
+    return report;
+}
+
+bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how)
+{
+    system_logf("image %u: %zu bytes", image.imageId, image.data.size());
+    if (!command(run, COMMAND_ERASE, image.imageId, tags.erase) ||
+        !send_blocks(run, image.data, tags, how.lastBlockOwnCommand) || !command(run, COMMAND_VERIFY, 0, tags.verify) ||
+        !command(run, RUN_LOADER, 0, tags.runLoader))
+        return false;
+    if (!reconnect_wait(run, how.reconnectPause)) {
+        status_cannot_get_status(run, tags.reopenAfterRunLoader);
+        return false;
+    }
+    // Only the status counts: any value in the answer is accepted.
+    return !how.askResult || command(run, COMMAND_GET_DFU_RESULT, 0, tags.result);
+}
+
+bool restart_loader(UpdateRun& run, const HidStepTags& tags)
+{
+    if (!command(run, COMMAND_RESTART_LOADER, 0, tags.restartLoader))
+        return false;
+    if (reconnect_wait(run, kPauseAfterRestartLoader))
+        return true;
+    status_cannot_get_status(run, tags.reopenAfterRestart);
+    return false;
+}
+
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
+{
+    if (form == ReconnectForm::CloseAndReopen)
+        hid_close_devices();
+    sleep_ms(1000LL * pause_seconds);
+    for (int poll = 1;; ++poll) {
+        if (poll > kReconnectPollBound) {
+            system_logf("device not back after %d polls", kReconnectPollBound);
+            hid_close_devices();
+            return false;
+        }
+        sleep_ms(kPollIntervalMs);
+        // The openers refuse a filled slot: the link kept from before the pause goes first.
+        if (poll == 1 && form == ReconnectForm::PollOnly)
+            hid_close_devices();
+        const bool back = reopened(run);
+        hid_close_devices();
+        if (back)
+            break;
+    }
+    if (form == ReconnectForm::PollOnly)
+        return true;
+    if (reopened(run))
+        return true;
+    hid_close_devices();
+    return false;
+}
+
+void status_cannot_get_status(UpdateRun& run, const char* tag)
+{
+    status_failure(run, UpdateTexts::tavk_string_cannot_get_status_in, tag != nullptr ? tag : "");
+}
+
+} // namespace kivo

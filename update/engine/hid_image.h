@@ -1,0 +1,89 @@
+#pragma once
+// The write of one firmware image into a Qualcomm headset over 1023-byte command reports: erase,
+// blocks of at most 1019 bytes, verify, run loader, the wait for the headset to come back, and the
+// result; the loader restart before it; and the tags each path appends to a failing step's status.
+// Every HID path calls these with its own image ids, tags, waits and opener (the run's).
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "link/hid_reports.h"
+
+namespace kivo {
+
+struct UpdateRun;
+
+// The tag a path appends to the status of each failing step: nullptr where the path has no such
+// step, "" where it appends none.
+struct HidStepTags {
+    const char* restartLoader;
+    const char* reopenAfterRestart;
+    const char* reopenBeforeFirstImage;
+    const char* erase;
+    const char* blockSend;
+    const char* blockStatus;
+    const char* verify;
+    const char* runLoader;
+    const char* reopenAfterRunLoader;
+    const char* result;
+    const char* readinessPoll;
+};
+
+// The real image of the intermediate-image headsets, and the voice-prompt headsets.
+inline constexpr HidStepTags kRealImageTags{nullptr, nullptr, "",       "[E]", "[B][1]", "[B][2]",
+                                            "[V]",   "[R]",   "[B][5]", "[D]", nullptr};
+// The intermediate image fetched from the server.
+inline constexpr HidStepTags kIntermediateImageTags{nullptr,  nullptr,  nullptr,  "[u]",    "[u][1]", "[u][2]",
+                                                    "[u][3]", "[u][4]", "[B][5]", "[u][5]", nullptr};
+// The single-image Qualcomm headsets.
+inline constexpr HidStepTags kQccBtOnlyTags{"[B][00]", "[B][9]", nullptr,  "[B][0]", "[B][1]", "[B][2]",
+                                            "[B][3]",  "[B][4]", "[B][5]", "[B][6]", "[B][7]"};
+
+// A headset that never comes back is given up after this many one-second polls (after the first
+// pause); a failed poll counts as a "not yet".
+inline constexpr int kReconnectPollBound = 300;
+inline constexpr int kPollIntervalMs = 1000;
+
+// The first pauses of the reconnect wait, in seconds.
+inline constexpr int kPauseAfterRunLoader = 6;
+inline constexpr int kPauseAfterRestartLoader = 2;
+
+struct HidImage {
+    uint8_t imageId = 0;
+    std::span<const uint8_t> data;
+};
+
+struct HidImageWrite {
+    // 0x0E for the last block; otherwise 0x06 for every block.
+    bool lastBlockOwnCommand = true;
+    int reconnectPause = kPauseAfterRunLoader;
+    // Asks for the result after the headset is back.
+    bool askResult = true;
+};
+
+// The block report of `block` (at most 1019 bytes), last or not.
+HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command);
+
+// The image write sequence on slot 0. On a failure the status carries the step's tag.
+bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how = {});
+
+// The loader restart: the restart command, then the reconnect wait with its first pause.
+bool restart_loader(UpdateRun& run, const HidStepTags& tags);
+
+enum class ReconnectForm {
+    // Close both slots, pause, poll (open and close) once a second, then open for good.
+    CloseAndReopen,
+    // Pause and poll only: the link stays as it was during the pause (closed just before the first
+    // poll, which could not open otherwise) and ends closed.
+    PollOnly,
+};
+
+// The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
+// Writes no status: the caller names the failure with its tag.
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+
+// "<failure>. Cannot get status<tag>" (no tag for nullptr).
+void status_cannot_get_status(UpdateRun& run, const char* tag);
+
+} // namespace kivo

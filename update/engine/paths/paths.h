@@ -1,0 +1,16 @@
+#pragma once
+// The transfer paths built so far, each defined in the file named after it.
+
+#include "update/engine/family_paths.h"
+
+namespace kivo {
+
+extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
+
+// A member whose transfer is not built yet: the run ends at once, before any device command
+// (paths/unbuilt.cpp) ...
+void run_unbuilt_member(UpdateRun& run);
+// ... and the same for some products of a built member, named in the trace line.
+void end_unbuilt(UpdateRun& run, std::string_view what);
+
+} // namespace kivo

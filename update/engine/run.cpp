@@ -1,0 +1,67 @@
+#include "update/engine/run.h"
+
+#include <utility>
+
+#include "app/text/app_text.h"
+#include "app/text/text_format.h"
+#include "app/text/update_texts.h"
+#include "common/system_log.h"
+#include "link/hid_protocol.h"
+#include "update/engine/family_paths.h"
+#include "update/engine/steps.h"
+
+namespace kivo {
+namespace {
+
+void start(UpdateRun& run)
+{
+    run.shared.setUpdateRestoreError(0);
+    const LanguageText checking = run.mode() == kModeUpdate ? UpdateTexts::tavk_string_checking_firmware_in
+                                                            : UpdateTexts::tavk_string_checking_backup_firmware_in;
+    status_processing_step(run, checking);
+    run.shared.setUpdateFinished(false);
+    run.host.setOpenedMessageBox(false);
+    run.shared.change([](UpdateProgress& p) {
+        p.updateProcessed = 0;
+        p.addUpdateProcessed = 0;
+        p.updateRestoreError = 1;
+    });
+    run.message.fill(0);
+    run.image.reset();
+    run.imageSize = 0;
+}
+
+// Every run ends here, whatever happened: nothing stays open, and updateFinished comes last, so
+// that the timer that sees it may join at once.
+void end(UpdateRun& run)
+{
+    hid_close_devices();
+    run.image.reset();
+    run.imageSize = 0;
+    if (run.host.openedMessageBox()) {
+        run.host.closeMessageBox(run.box);
+        run.host.setOpenedMessageBox(false);
+    }
+    run.shared.setUpdateFinished(true);
+}
+
+} // namespace
+
+UpdateRun::UpdateRun(UpdateInputs inputs, UpdateShared& shared_block, UpdateHost& update_host)
+    : in(std::move(inputs))
+    , shared(shared_block)
+    , host(update_host)
+{ }
+
+void threadMethodUpdate(UpdateInputs inputs, UpdateShared& shared, UpdateHost& host)
+{
+    UpdateRun run(std::move(inputs), shared, host);
+    start(run);
+    run.path = run.in.path != nullptr ? run.in.path : &transfer_path_for(run.deviceTarget());
+    system_logf("update path %.*s for %04X", static_cast<int>(run.path->name.size()), run.path->name.data(),
+                static_cast<unsigned>(run.deviceTarget()));
+    run.path->run(run);
+    end(run);
+}
+
+} // namespace kivo

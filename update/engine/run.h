@@ -1,0 +1,75 @@
+#pragma once
+// One firmware update or restore, run on the page's worker thread from start to end: the start,
+// the choice of the transfer path by product id, the path (which calls the shared steps of
+// steps.h), and the ending. The run works only from the inputs the page copied on the main thread
+// at the start; it reports through its shared block and reaches the application only through its
+// host. It never touches the window or the controller.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "app/text/localized.h"
+#include "common/page_ids.h"
+#include "device/device_data.h"
+#include "device/device_session.h"
+#include "link/firmware_file.h"
+#include "link/hid_discovery.h"
+#include "update/engine/container_view.h"
+#include "update/engine/shared_block.h"
+#include "update/engine/update_host.h"
+
+namespace kivo {
+
+struct TransferPath;
+
+// Everything a run reads, copied on the main thread before it starts.
+struct UpdateInputs {
+    // The firmware file to write (UTF-8).
+    std::string firmwareFile;
+    // The selected device: deviceTarget, usbStatus and the rest.
+    DeviceSession session;
+    // 5 update, 6 restore.
+    int mode = kModeUpdate;
+    // The recognized device's record.
+    KIVOBluetoothDeviceData data;
+    ManagerLanguage languageManager = 0;
+    // The English name of the voice-prompt language the user chose.
+    std::string strLanguageFirmware;
+    // Where the settings backup goes.
+    std::filesystem::path archiveFolder;
+    // Opens the device; hid_open_device in the application.
+    HidOpener opener;
+    // The path to run; none: the one of session.deviceTarget.
+    const TransferPath* path = nullptr;
+};
+
+// The worker's own state during a run, handed to the path and the shared steps.
+struct UpdateRun {
+    UpdateRun(UpdateInputs inputs, UpdateShared& shared_block, UpdateHost& update_host);
+
+    int deviceTarget() const { return in.session.deviceTarget; }
+    int usbStatus() const { return in.session.usbStatus; }
+    int mode() const { return in.mode; }
+
+    UpdateInputs in;
+    UpdateShared& shared;
+    UpdateHost& host;
+    const TransferPath* path = nullptr;
+    // The loaded firmware file (freed by the ending) and the entries the path reads of it.
+    FirmwareBuffer image;
+    size_t imageSize = 0;
+    ContainerView container;
+    // The loaders' failure text.
+    std::array<char, 512> message{};
+    // The number of the last message box the worker opened.
+    int box = 0;
+};
+
+// The run: start, path, ending. Returns once the run has published updateFinished.
+void threadMethodUpdate(UpdateInputs inputs, UpdateShared& shared, UpdateHost& host);
+
+} // namespace kivo

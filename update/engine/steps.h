@@ -1,0 +1,60 @@
+#pragma once
+// The steps every transfer path shares, in the order the paths call them, and the status-text
+// convention: each status change writes the line of all 13 interface languages at once, from the
+// processing or failure text of the run's mode and the texts of the step.
+//
+//   1, 2  open the link and check that it is the recognized device    open_recognized_device
+//   3     load the firmware file and check the entries the path reads  load_firmware
+//   4     the settings backup (update mode only)                       back_up_settings
+//   5, 6  processing text, counters cleared, marker 4                  begin_transfer
+//   7     the success ending                                           succeed
+//
+// A step that fails has written the status and updateRestoreError; it returns false and the path
+// returns, so that the frame's ending runs.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/text/localized.h"
+#include "update/engine/container_view.h"
+
+namespace kivo {
+
+struct UpdateRun;
+
+// A text of the text tables, in one interface language.
+using LanguageText = std::string (*)(ManagerLanguage in);
+
+// ---- Status texts ------------------------------------------------------------------------------
+// "<processing>  <step>"
+void status_processing_step(UpdateRun& run, LanguageText step);
+// "<processing>"
+void status_processing(UpdateRun& run);
+// "<failure>. <reason><tag>"
+void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
+// "<failure>"
+void status_failure_alone(UpdateRun& run);
+
+// ---- Shared steps ------------------------------------------------------------------------------
+// Steps 1 and 2: both slots closed first (unless the path keeps them), then the run's opener; the
+// device must report the id it was recognized under. Otherwise updateRestoreError 2.
+bool open_recognized_device(UpdateRun& run, bool close_first = true);
+// Step 3 and the check of the entries the path will read; marker 1 whatever the result.
+// Otherwise updateRestoreError 3 with the loader's message.
+bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries);
+// Step 4: in update mode, the settings backup, and the question when it cannot be written.
+bool back_up_settings(UpdateRun& run);
+// Steps 5 and 6.
+void begin_transfer(UpdateRun& run);
+// Steps 1 to 6 in order.
+bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first = true);
+// Step 7: both slots closed, the trace line, updateRestoreError 0, marker 99, a second, 100 %.
+void succeed(UpdateRun& run, std::string_view trace_line);
+
+// ---- Message boxes the worker waits for ----------------------------------------------------------
+// Marks the box open, opens it, and blocks until the user has answered.
+void open_box_and_wait(UpdateRun& run, const std::string& message, bool warning, const std::string& ok, int size,
+                       int purpose);
+
+} // namespace kivo

@@ -1,0 +1,137 @@
+#include "update/page/update_page.h"
+
+#include "app/data_folders.h"
+#include "app/shortcut_labels.h"
+#include "app/text/app_text.h"
+#include "link/hid_discovery.h"
+#include "update/engine/address_range.h"
+
+using kivo::AppText;
+using kivo::MessageBoxPurpose;
+
+namespace {
+
+QString qtext(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
+    : UpdatePageBase(host, mode)
+    , engineHost_(host, openedMessageBox_)
+    , opener_(hid_open_device)
+{
+    connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { moveToNext(view_.ui.btnNext); });
+    connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { moveToBack(view_.ui.btnBack); });
+}
+
+UpdateViewController::~UpdateViewController()
+{
+    // A worker waiting for the user would never be answered now.
+    openedMessageBox_.setOpen(false);
+    worker_.finish();
+}
+
+void UpdateViewController::initializeObjectWithDefaultStatus(bool)
+{
+    host().setShowShortcuts(false);
+    host().reflectShortcuts();
+    setControls();
+}
+
+void UpdateViewController::setControls()
+{
+    setShortcuts();
+    const bool processing = host().onProcessing();
+    view_.ui.btnNext->setEnabled(!processing);
+    view_.ui.btnBack->setEnabled(!processing);
+}
+
+void UpdateViewController::setShortcuts()
+{
+    const kivo::PageHost& app = host();
+    const int language = app.languageManager();
+    if (app.showShortcuts()) {
+        view_.ui.btnNext->setText(QString::fromUtf8(kivo::shortcuts::kNext));
+        view_.ui.btnBack->setText(QString::fromUtf8(kivo::shortcuts::kBack));
+        return;
+    }
+    view_.ui.btnNext->setText(qtext(nextIsNewDevice() ? AppText::tavk_string_new_device_in(language)
+                                                      : AppText::tavk_string_next_in(language)));
+    view_.ui.btnBack->setText(qtext(AppText::tavk_string_back_in(language)));
+}
+
+void UpdateViewController::routeMessageBoxes()
+{
+    UpdatePageBase::routeMessageBoxes();
+    if (pageMode() != kModeUpdate)
+        return;
+    // The worker waits for this answer: the OK is kept where the worker reads it before the wait
+    // is released.
+    host().routeMessageBox(MessageBoxPurpose::SkipRestoreBackup, this,
+                           {[this] {
+                                host().session().skipRestoreBackupFile = true;
+                                engineHost_.setSkipRestoreBackupFile(true);
+                                openedMessageBox_.setOpen(false);
+                            },
+                            [this] { openedMessageBox_.setOpen(false); }});
+}
+
+kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string& firmware_file) const
+{
+    const kivo::PageHost& app = host();
+    kivo::UpdateInputs in;
+    in.firmwareFile = firmware_file;
+    in.session = app.session();
+    in.mode = pageMode();
+    in.data = app.data();
+    in.languageManager = app.languageManager();
+    in.strLanguageFirmware = app.strLanguageFirmware();
+    in.archiveFolder = kivo::archive_folder();
+    in.opener = opener_;
+    return in;
+}
+
+void UpdateViewController::startUpdateRun(const std::string& firmware_file)
+{
+    state_ = pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning;
+    host().setOnProcessing(true);
+    host().setControls();
+    setControls();
+    runInputs_ = inputsFromController(firmware_file);
+    // A block of its own for each run: nothing of the last run can be mistaken for this one's.
+    shared_ = std::make_shared<kivo::UpdateShared>();
+    engineHost_.setSkipRestoreBackupFile(host().session().skipRestoreBackupFile);
+    worker_.start([this, inputs = runInputs_, shared = shared_] { runUpdate(inputs, *shared, engineHost_); },
+                  [this] { timerMethodUpdate(); });
+}
+
+void UpdateViewController::runUpdate(kivo::UpdateInputs inputs, kivo::UpdateShared& shared, kivo::UpdateHost& host)
+{
+    kivo::threadMethodUpdate(std::move(inputs), shared, host);
+}
+
+bool UpdateViewController::getLatestVersionFromString(std::string_view text)
+{
+    return KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(text, latestVersion_.major,
+                                                                       latestVersion_.minor);
+}
+
+bool UpdateViewController::getLumoraLatestVersionFromString(std::string_view text)
+{
+    return KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(
+        text, latestVersion_.secondaryType, latestVersion_.secondary, latestVersion_.major, latestVersion_.minor);
+}
+
+bool UpdateViewController::changePSKeyTorvikWith(std::string_view address) const
+{
+    return kivo::change_pskey_torvik(host().session().deviceTarget, address);
+}
+
+void UpdateViewController::endLumoraUpdate()
+{
+    if (shared_) {
+        shared_->setUpdateProcessed(100);
+        shared_->setUpdateFinished(true);
+    }
+    checkLumoraUpdateComplete_ = true;
+}

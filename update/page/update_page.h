@@ -1,0 +1,139 @@
+#pragma once
+// The update and restore page (one class, modes 5 and 6): the starter of an update or restore run
+// on the page's worker with its one-second timer, and the page's small operations. Until its own
+// view is built it shows the placeholder view with the update page's navigation.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/box_answer_wait.h"
+#include "app/page_bases.h"
+#include "app/placeholder_pages.h"
+#include "app/worker_run.h"
+#include "update/engine/run.h"
+#include "update/engine/shared_block.h"
+#include "update/engine/voice_prompt_language.h"
+#include "update/page/page_update_host.h"
+
+// What the page is doing (its field `state`).
+enum UpdateScreenState : int {
+    kStateIdle = 0,
+    kStateReadingIndex = 1,
+    kStateDownloadingFirmware = 2,
+    kStateUpdateRunning = 3,
+    kStateReadingRevisions = 4,
+    kStateDownloadingBackup = 5,
+    kStateRestoreRunning = 6,
+};
+
+class UpdateViewController : public UpdatePageBase {
+    Q_OBJECT
+public:
+    UpdateViewController(kivo::PageHost& host, int mode);
+    ~UpdateViewController() override;
+
+    QWidget* view() override { return view_.widget; }
+    void initializeObjectWithDefaultStatus(bool status) override;
+    void readLatest() override { setControls(); }
+    bool restorePossible() const override { return false; }
+    void setControlsFirmwareRestore() override { }
+    int tabCount() const override { return 0; }
+    int tabAt(int) const override { return 0; }
+    int tabIndexSelected() const override { return tabIndexSelected_; }
+    void setTabIndexSelected(int index) override { tabIndexSelected_ = index; }
+    QPushButton* btnNext() override { return view_.ui.btnNext; }
+    QPushButton* btnBack() override { return view_.ui.btnBack; }
+    void moveToNext(QObject*) override { goToNextPage(); }
+    void moveToBack(QObject*) override { goBackToRecognition(); }
+    // Ends a camera run as a success at the next tick.
+    void endLumoraUpdate() override;
+    void setOpenedMessageBox(bool opened) override { openedMessageBox_.setOpen(opened); }
+    bool openedMessageBox() const { return openedMessageBox_.isOpen(); }
+    void setControls() override;
+    void setShortcuts() override;
+    void routeMessageBoxes() override;
+
+    int state() const { return state_; }
+
+    // Starts an update (mode 5) or restore (mode 6) of the firmware file on the page's worker,
+    // with the timer beside it: state 3 or 6 and onProcessing set. Everything the worker reads is
+    // copied here, on the main thread.
+    void startUpdateRun(const std::string& firmware_file);
+    // The opener of the runs started from now on (hid_open_device unless changed).
+    void setOpener(kivo::HidOpener opener) { opener_ = std::move(opener); }
+    // The timer's tick, on the main thread.
+    void timerMethodUpdate();
+    // The shared block of the last run started; nullptr before the first.
+    const kivo::UpdateShared* runShared() const { return shared_.get(); }
+    bool runActive() const { return worker_.active(); }
+
+    // The backup record a successful restore hands to recognition, which writes it back.
+    const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
+    void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
+    // The selected voice-prompt language of the page; -1 while it has none to offer.
+    int indexOfSelectedLanguageFirmware() const { return -1; }
+
+    // ---- Small operations -----------------------------------------------------------------------
+    // The firmware index's version text (without its "v"): two parts, or four for the camera.
+    bool getLatestVersionFromString(std::string_view text);
+    bool getLumoraLatestVersionFromString(std::string_view text);
+    int latestVersionMajor() const { return latestVersion_.major; }
+    int latestVersionMinor() const { return latestVersion_.minor; }
+    int latestVersionSecondaryType() const { return latestVersion_.secondaryType; }
+    int latestVersionSecondary() const { return latestVersion_.secondary; }
+    // Whether the selected device is a unit told apart by this address.
+    bool changePSKeyTorvikWith(std::string_view address) const;
+    bool checkLumoraUpdateComplete() const { return checkLumoraUpdateComplete_; }
+
+    // ---- Voice-prompt language (the worker calls kivo::VoicePromptLanguage itself) ----------------
+    static int UnitLanguageCodeFromString(std::string_view name)
+    {
+        return kivo::VoicePromptLanguage::UnitLanguageCodeFromString(name);
+    }
+    static int UnitLanguageCodeFromStringForKelpor(std::string_view name)
+    {
+        return kivo::VoicePromptLanguage::UnitLanguageCodeFromStringForKelpor(name);
+    }
+    static int GetLanguageCodeFromIMGFileNmae(std::string_view token)
+    {
+        return kivo::VoicePromptLanguage::GetLanguageCodeFromIMGFileNmae(token);
+    }
+    static int LanguageCodeFromString(int index) { return kivo::VoicePromptLanguage::LanguageCodeFromString(index); }
+    static bool bt_set_unit_language_with(int slot, int code)
+    {
+        return kivo::VoicePromptLanguage::bt_set_unit_language_with(slot, code);
+    }
+    static bool bt_set_unit_language_kelpor_with(int slot, int code)
+    {
+        return kivo::VoicePromptLanguage::bt_set_unit_language_kelpor_with(slot, code);
+    }
+
+protected:
+    // The worker's half: one run over its inputs; tests stand a fake worker in.
+    virtual void runUpdate(kivo::UpdateInputs inputs, kivo::UpdateShared& shared, kivo::UpdateHost& host);
+
+private:
+    kivo::UpdateInputs inputsFromController(const std::string& firmware_file) const;
+    // The timer's steps (update_timer.cpp).
+    void finishRun();
+    void endSucceededRun();
+    void endShortRun(int error);
+    void showRunStatus();
+    void openEndingBox(const std::string& message, bool warning, int size, int purpose);
+
+    PlaceholderView view_;
+    int tabIndexSelected_ = 0;
+    BoxAnswerWait openedMessageBox_;
+    PageUpdateHost engineHost_;
+    kivo::HidOpener opener_;
+    int state_ = kStateIdle;
+    // The run going, or the last one.
+    std::shared_ptr<kivo::UpdateShared> shared_;
+    kivo::UpdateInputs runInputs_;
+    std::optional<KIVOBluetoothDeviceData> dataToUnarchive_;
+    FirmwareQuad latestVersion_;
+    bool checkLumoraUpdateComplete_ = false;
+    kivo::WorkerRun worker_;
+};
