@@ -8,6 +8,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/text/product_names.h"
 #include "settings/table/item_texts.h"
@@ -102,4 +104,18 @@ TEST(TableKinds, ItemTextsAreOneTextPerEnglishAndWholeInEveryLanguage)
         expect_whole(name->english, *name);
     for (int language = 0; language < kivo::kInterfaceLanguageCount; ++language)
         EXPECT_STREQ(localized(*item_texts::kUnitLanguageNames[22], language), "Slovene");
+}
+
+TEST(TableKinds, TheTableReadsRowValuesRuleSettingsAndSpeakerSelects)
+{
+    const std::vector<std::pair<SettingKey, int>> reads = table_reads();
+    const auto reads_for = [&](SettingKey key, int product) {
+        return std::binary_search(reads.begin(), reads.end(), std::pair{key, product});
+    };
+    EXPECT_TRUE(reads_for(SettingKey::BriskoAudioMultitaskingSensitivity, 0x4310)); // a row's value
+    EXPECT_TRUE(reads_for(SettingKey::BriskoAudioMultitasking, 0x4310)); // what its rule tests
+    EXPECT_TRUE(reads_for(SettingKey::VantorHDSpeakerAccessory, 0x3110)); // a clause's rule, E4 from 3.1
+    EXPECT_FALSE(reads_for(SettingKey::VantorHDSpeakerAccessory, 0x3114)); // no clause names it
+    EXPECT_TRUE(reads_for(SettingKey::EgranoSpeakerAccessorySelect, 0x3215)); // the select of its items
+    EXPECT_FALSE(reads_for(SettingKey::BriskoAudioMultitasking, 0x3110));
 }
