@@ -4,15 +4,20 @@
 //   settings_catalogue_dump changed PID MAJOR.MINOR
 //                                                 the stored values change detection compares for
 //                                                 that product at that firmware ("none" for none)
+//   settings_catalogue_dump shown                 one line per key the all-settings table reads:
+//                                                 the key, then the products it reads it for
 // Numbers are decimal or 0x hexadecimal.
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "settings/change_detection.h"
 #include "settings/table/catalogue.h"
+#include "settings/table/kinds.h"
 
 using namespace kivo::settings;
 
@@ -99,6 +104,23 @@ int changed(std::string_view product_text, std::string_view version_text)
     return 0;
 }
 
+int shown()
+{
+    const std::vector<std::pair<SettingKey, int>> reads = table_reads();
+    for (std::size_t i = 0; i < reads.size();) {
+        const SettingKey key = reads[i].first;
+        std::string products;
+        for (; i < reads.size() && reads[i].first == key; ++i) {
+            char id[8];
+            std::snprintf(id, sizeof id, "0x%04X", reads[i].second);
+            products += (products.empty() ? "" : " ") + std::string(id);
+        }
+        const std::string_view name = setting(key).name;
+        std::printf("%.*s\t%s\n", static_cast<int>(name.size()), name.data(), products.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -108,6 +130,8 @@ int main(int argc, char** argv)
         return keys();
     if (command == "changed" && argc == 4)
         return changed(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR\n");
+    if (command == "shown" && argc == 2)
+        return shown();
+    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | shown\n");
     return 2;
 }
