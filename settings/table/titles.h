@@ -9,8 +9,27 @@
 
 #include "app/text/localized.h"
 #include "app/text/tables/setting_keys.h"
+#include "app/text/tables/update.h"
 
 namespace kivo::settings::titles {
+
+// A text shown as it stands in every language: a name, a number, a fixed term.
+constexpr Translated same_in_every_language(const char* text)
+{
+    Translated same{text, {}};
+    for (const char*& translation : same.translations)
+        translation = text;
+    return same;
+}
+
+// A label table (English first) as a translated text.
+constexpr Translated from_label_table(const LabelTable& table)
+{
+    Translated text{table[kEnglish], {}};
+    for (std::size_t i = 0; i < text.translations.size(); ++i)
+        text.translations[i] = table[i + 1];
+    return text;
+}
 
 // clang-format off
 inline constexpr Translated kEDR{"EDR (Enhanced Data Rate)", {"EDR (débit de données amélioré)", "EDR (erhöhte Datenrate)", "EDR (velocità dati avanzata)", "EDR（拡張データレート）", "EDR(향상된 데이터 전송률)", "EDR (velocidad de datos mejorada)", "EDR (verbeterde gegevenssnelheid)", "EDR (повышенная скорость передачи данных)", "EDR（增强数据速率）", "EDR (parannettu tiedonsiirtonopeus)", "EDR (rozšířená přenosová rychlost)", "EDR (zwiększona szybkość transmisji danych)"}};
@@ -33,67 +52,71 @@ inline constexpr const Translated& kAudioChannelTimeout = text_tables::kAudioCha
 inline constexpr const Translated& kVOXIntercom = text_tables::kVoxIntercomName;
 inline constexpr const Translated& kVOXPhone = text_tables::kVoxPhoneName;
 
-// Titles of the all-settings table; their translations are still to come (they read English).
+// Titles of the all-settings table.
 // clang-format off
-inline constexpr Translated kAudioOverlay{"Audio Overlay", {}};
-inline constexpr Translated kBluetoothIntercomAudioMultitasking{"Bluetooth Intercom Audio Multitasking", {}};
-inline constexpr Translated kAudioOverlayVolumeManagement{"Audio Overlay Volume Management", {}};
-inline constexpr Translated kAudioMultitaskingVolumeManagement{"Audio Multitasking Volume Management", {}};
-inline constexpr Translated kHDIntercom{"HD Intercom", {}};
-inline constexpr Translated kEightWayIntercom{"Eight-way Intercom", {}};
-inline constexpr Translated kHDVoice{"HD Voice", {}};
-inline constexpr Translated kGuestMode{"Guest Mode", {}};
-inline constexpr Translated kMeshReachOut{"Mesh Reach-Out", {}};
-inline constexpr Translated kVoicePrompt{"Voice Prompt", {}};
-inline constexpr Translated kVoiceCommand{"Voice Command", {}};
-inline constexpr Translated kVoiceAssistant{"Voice Assistant", {}};
-inline constexpr Translated kFMStationGuide{"FM Station Guide", {}};
-inline constexpr Translated kHDSpeakerAccessory{"HD Speaker Accessory", {}};
-inline constexpr Translated kMerrowMic{"Merrow Mic", {}};
-inline constexpr Translated kWhiteLEDAlwaysOn{"White LED Always On", {}};
-inline constexpr Translated kAutoOnOff{"Auto On-Off", {}};
-inline constexpr Translated kAutoOff{"AUTO OFF", {}};
-inline constexpr Translated kAutomaticPowerOff{"Automatic Power Off", {}};
-inline constexpr Translated kSimpleMode{"Simple Mode", {}};
-inline constexpr Translated kAdvancedFeatures{"Advanced features", {}};
-inline constexpr Translated kSmartNaviSystem{"Smart Navi System", {}};
-inline constexpr Translated kAutoStartRecording{"Auto Start Recording", {}};
-inline constexpr Translated kDateCaption{"Date Caption", {}};
-inline constexpr Translated kSpeakerSoundRecording{"Speaker Sound Recording", {}};
-inline constexpr Translated kSpeakerSoundRecordingMusic{"▶ Music", {}};
-inline constexpr Translated kSpeakerSoundRecordingFMRadio{"▶ FM Radio", {}};
-inline constexpr Translated kSpeakerSoundRecordingIntercom{"▶ Intercom", {}};
-inline constexpr Translated kSpeakerSoundRecordingPhone{"▶ Phone", {}};
-inline constexpr Translated kAutoCameraSleep{"Auto Camera Sleep", {}};
-inline constexpr Translated kFMRadio{"FM Radio", {}};
-inline constexpr Translated kSmartphoneConnection{"Smartphone Connection", {}};
+inline constexpr Translated kAudioOverlay{"Audio Overlay", {"Recouvrement audio", "Audio-Overlay", "Sovrapposizione audio", "オーディオオーバーレイ", "오디오 오버레이", "Superposición de audio", "Audio-overlay", "Наложение звука", "音频覆盖", "Äänen päällekkäisyys", "Překrývání zvuku", "Nakładka audio"}};
+inline constexpr Translated kBluetoothIntercomAudioMultitasking{"Bluetooth Intercom Audio Multitasking", {"Audio Multitasking de l'intercom Bluetooth", "Audio Multitasking der Bluetooth-Sprechanlage", "Audio Multitasking dell'interfono Bluetooth", "Bluetoothインターコム Audio Multitasking", "블루투스 인터콤 Audio Multitasking", "Audio Multitasking del intercomunicador Bluetooth", "Audio Multitasking voor Bluetooth-intercom", "Audio Multitasking для Bluetooth-связи", "蓝牙对讲 Audio Multitasking", "Bluetooth-laiteyhteyden Audio Multitasking", "Audio Multitasking Bluetooth interkomu", "Audio Multitasking interkomu Bluetooth"}};
+inline constexpr Translated kAudioOverlayVolumeManagement{"Audio Overlay Volume Management", {"Gestion du volume du recouvrement audio", "Lautstärkeregelung für Audio-Overlay", "Gestione volume sovrapposizione audio", "オーディオオーバーレイの音量管理", "오디오 오버레이 볼륨 관리", "Gestión del volumen de superposición de audio", "Volumebeheer audio-overlay", "Управление громкостью наложения звука", "音频覆盖音量管理", "Äänen päällekkäisyyden äänenvoimakkuus", "Správa hlasitosti překrývání zvuku", "Zarządzanie głośnością nakładki audio"}};
+inline constexpr Translated kAudioMultitaskingVolumeManagement{"Audio Multitasking Volume Management", {"Gestion du volume de l'Audio Multitasking", "Lautstärkeregelung für Audio Multitasking", "Gestione volume Audio Multitasking", "Audio Multitaskingの音量管理", "Audio Multitasking 볼륨 관리", "Gestión del volumen de Audio Multitasking", "Volumebeheer Audio Multitasking", "Управление громкостью Audio Multitasking", "Audio Multitasking 音量管理", "Audio Multitaskingin äänenvoimakkuus", "Správa hlasitosti Audio Multitasking", "Zarządzanie głośnością Audio Multitasking"}};
+inline constexpr Translated kHDIntercom{"HD Intercom", {"Intercom HD", "HD-Sprechanlage", "Interfono HD", "HDインターコム", "HD 인터콤", "Intercomunicador HD", "HD-intercom", "HD-связь", "高清对讲", "HD-laiteyhteys", "HD interkom", "Interkom HD"}};
+inline constexpr Translated kEightWayIntercom{"Eight-way Intercom", {"Intercom à huit", "Acht-Wege-Sprechanlage", "Interfono a otto vie", "8ウェイインターコム", "8인 인터콤", "Intercomunicador de ocho vías", "Achtweg-intercom", "Связь на восемь абонентов", "八方对讲", "Kahdeksan laitteen laiteyhteys", "Osmicestný interkom", "Interkom ośmiokierunkowy"}};
+inline constexpr Translated kHDVoice{"HD Voice", {"Voix HD", "HD-Stimme", "Voce HD", "HDボイス", "HD 음성", "Voz HD", "HD-spraak", "HD-голос", "高清语音", "HD-puhe", "HD hlas", "Głos HD"}};
+inline constexpr Translated kGuestMode{"Guest Mode", {"Mode invité", "Gastmodus", "Modalità ospite", "ゲストモード", "게스트 모드", "Modo invitado", "Gastmodus", "Гостевой режим", "访客模式", "Vierastila", "Režim hosta", "Tryb gościa"}};
+inline constexpr Translated kMeshReachOut{"Mesh Reach-Out", {"Appel sortant Mesh", "Mesh-Kontaktaufnahme", "Chiamata Mesh", "メッシュリーチアウト", "메시 리치아웃", "Llamada Mesh", "Mesh-oproep", "Вызов Mesh", "Mesh 主动呼叫", "Mesh-yhteydenotto", "Oslovení Mesh", "Wywołanie Mesh"}};
+// The voice-prompt language pop-up of the update page shows the same words.
+inline constexpr Translated kVoicePrompt = from_label_table(text_tables::kVoicePromptLabel);
+inline constexpr Translated kVoiceCommand{"Voice Command", {"Commande vocale", "Sprachbefehl", "Comando vocale", "音声コマンド", "음성 명령", "Comando de voz", "Spraakbediening", "Голосовые команды", "语音命令", "Puheohjaus", "Hlasový příkaz", "Polecenie głosowe"}};
+inline constexpr Translated kVoiceAssistant{"Voice Assistant", {"Assistant vocal", "Sprachassistent", "Assistente vocale", "音声アシスタント", "음성 비서", "Asistente de voz", "Spraakassistent", "Голосовой помощник", "语音助手", "Puheavustaja", "Hlasový asistent", "Asystent głosowy"}};
+inline constexpr Translated kFMStationGuide{"FM Station Guide", {"Guide des stations FM", "UKW-Senderansage", "Guida stazioni FM", "FM局ガイド", "FM 방송국 안내", "Guía de emisoras FM", "FM-zendergids", "Гид по FM-станциям", "FM 电台指南", "FM-asemaopas", "Průvodce stanicemi FM", "Przewodnik stacji FM"}};
+inline constexpr Translated kHDSpeakerAccessory{"HD Speaker Accessory", {"Accessoire haut-parleurs HD", "HD-Lautsprecherzubehör", "Accessorio altoparlanti HD", "HDスピーカーアクセサリー", "HD 스피커 액세서리", "Accesorio de altavoces HD", "HD-luidsprekeraccessoire", "Аксессуар HD-динамиков", "高清扬声器配件", "HD-kaiutinlisävaruste", "Příslušenství HD reproduktorů", "Akcesorium głośników HD"}};
+inline constexpr Translated kMerrowMic{"Merrow Mic", {"Micro Merrow", "Merrow-Mikrofon", "Microfono Merrow", "Merrowマイク", "Merrow 마이크", "Micrófono Merrow", "Merrow-microfoon", "Микрофон Merrow", "Merrow 麦克风", "Merrow-mikrofoni", "Mikrofon Merrow", "Mikrofon Merrow"}};
+inline constexpr Translated kWhiteLEDAlwaysOn{"White LED Always On", {"LED blanche toujours allumée", "Weiße LED immer an", "LED bianco sempre acceso", "白色LED常時点灯", "흰색 LED 항상 켜짐", "LED blanco siempre encendido", "Witte led altijd aan", "Белый светодиод всегда вкл.", "白色 LED 常亮", "Valkoinen LED aina päällä", "Bílá LED stále svítí", "Biała dioda LED zawsze włączona"}};
+inline constexpr Translated kAutoOnOff{"Auto On-Off", {"Marche/arrêt automatique", "Automatisch ein/aus", "Accensione/spegnimento automatico", "自動オン/オフ", "자동 켜기/끄기", "Encendido/apagado automático", "Automatisch aan/uit", "Автовкл./выкл.", "自动开关机", "Automaattinen päälle/pois", "Automatické zapnutí/vypnutí", "Automatyczne wł./wył."}};
+inline constexpr Translated kAutoOff{"AUTO OFF", {"ARRÊT AUTO", "AUTO-AUS", "SPEGNIMENTO AUTO", "オートオフ", "자동 꺼짐", "APAGADO AUTO", "AUTO UIT", "АВТООТКЛЮЧЕНИЕ", "自动关机", "AUTOM. SAMMUTUS", "AUTOM. VYPNUTÍ", "AUTO WYŁ."}};
+inline constexpr Translated kAutomaticPowerOff{"Automatic Power Off", {"Arrêt automatique", "Automatische Abschaltung", "Spegnimento automatico", "自動電源オフ", "자동 전원 끄기", "Apagado automático", "Automatisch uitschakelen", "Автоматическое выключение", "自动关闭电源", "Automaattinen virrankatkaisu", "Automatické vypnutí", "Automatyczne wyłączanie"}};
+inline constexpr Translated kSimpleMode{"Simple Mode", {"Mode simple", "Einfacher Modus", "Modalità semplice", "シンプルモード", "간편 모드", "Modo sencillo", "Eenvoudige modus", "Простой режим", "简易模式", "Yksinkertainen tila", "Jednoduchý režim", "Tryb prosty"}};
+inline constexpr Translated kAdvancedFeatures{"Advanced features", {"Fonctions avancées", "Erweiterte Funktionen", "Funzioni avanzate", "詳細機能", "고급 기능", "Funciones avanzadas", "Geavanceerde functies", "Расширенные функции", "高级功能", "Lisätoiminnot", "Pokročilé funkce", "Funkcje zaawansowane"}};
+inline constexpr Translated kSmartNaviSystem{"Smart Navi System", {"Système de navigation intelligent", "Intelligentes Navigationssystem", "Sistema di navigazione intelligente", "スマートナビシステム", "스마트 내비 시스템", "Sistema de navegación inteligente", "Slim navigatiesysteem", "Умная навигация", "智能导航系统", "Älykäs navigointijärjestelmä", "Chytrý navigační systém", "Inteligentny system nawigacji"}};
+inline constexpr Translated kAutoStartRecording{"Auto Start Recording", {"Démarrage auto de l'enregistrement", "Aufnahme automatisch starten", "Avvio automatico registrazione", "録画の自動開始", "자동 녹화 시작", "Inicio automático de grabación", "Opname automatisch starten", "Автозапуск записи", "自动开始录制", "Tallennuksen automaattinen aloitus", "Automatické spuštění záznamu", "Automatyczne rozpoczęcie nagrywania"}};
+inline constexpr Translated kDateCaption{"Date Caption", {"Incrustation de la date", "Datumseinblendung", "Didascalia data", "日付表示", "날짜 표시", "Marca de fecha", "Datumweergave", "Отметка даты", "日期标注", "Päivämäärämerkintä", "Popisek data", "Znacznik daty"}};
+inline constexpr Translated kSpeakerSoundRecording{"Speaker Sound Recording", {"Enregistrement sonore haut-parleurs", "Lautsprecherton-Aufnahme", "Registrazione audio altoparlanti", "スピーカー音の録音", "스피커 사운드 녹음", "Grabación del sonido de los altavoces", "Luidsprekergeluid opnemen", "Запись звука динамиков", "扬声器声音录制", "Kaiutinäänen tallennus", "Záznam zvuku reproduktorů", "Nagrywanie dźwięku z głośników"}};
+// The sources of the speaker sound recording: the words of the music, FM radio, intercom and phone
+// items and titles.
+inline constexpr Translated kSpeakerSoundRecordingMusic{"▶ Music", {"▶ Musique", "▶ Musik", "▶ Musica", "▶ 音楽", "▶ 음악", "▶ Música", "▶ Muziek", "▶ Музыка", "▶ 音乐", "▶ Musiikki", "▶ Hudba", "▶ Muzyka"}};
+inline constexpr Translated kSpeakerSoundRecordingFMRadio{"▶ FM Radio", {"▶ Radio FM", "▶ UKW-Radio", "▶ Radio FM", "▶ FMラジオ", "▶ FM 라디오", "▶ Radio FM", "▶ FM-radio", "▶ FM-радио", "▶ FM 广播", "▶ Radio", "▶ FM rádio", "▶ Radio FM"}};
+inline constexpr Translated kSpeakerSoundRecordingIntercom{"▶ Intercom", {"▶ Intercom", "▶ Sprechanlage", "▶ Interfono", "▶ インターコム", "▶ 인터콤", "▶ Intercomunicador", "▶ Intercom", "▶ Связь", "▶ 对讲", "▶ Laiteyhteys", "▶ Interkom", "▶ Interkom"}};
+inline constexpr Translated kSpeakerSoundRecordingPhone{"▶ Phone", {"▶ Téléphone", "▶ Telefon", "▶ Telefono", "▶ 電話", "▶ 전화", "▶ Teléfono", "▶ Telefoon", "▶ Телефон", "▶ 手机", "▶ Matkapuhelin", "▶ Telefon", "▶ Telefon"}};
+inline constexpr Translated kAutoCameraSleep{"Auto Camera Sleep", {"Veille automatique de la caméra", "Automatischer Kamera-Ruhemodus", "Sospensione automatica videocamera", "カメラの自動スリープ", "카메라 자동 절전", "Suspensión automática de la cámara", "Automatische slaapstand camera", "Автоматический спящий режим камеры", "相机自动休眠", "Kameran automaattinen lepotila", "Automatický režim spánku kamery", "Automatyczne uśpienie kamery"}};
+// The FM radio tab reads the same.
+inline constexpr Translated kFMRadio{"FM Radio", {"Radio FM", "UKW-Radio", "Radio FM", "FMラジオ", "FM 라디오", "Radio FM", "FM-radio", "FM-радио", "FM 广播", "Radio", "FM rádio", "Radio FM"}};
+inline constexpr Translated kSmartphoneConnection{"Smartphone Connection", {"Connexion smartphone", "Smartphone-Verbindung", "Connessione smartphone", "スマートフォン接続", "스마트폰 연결", "Conexión del smartphone", "Smartphoneverbinding", "Подключение смартфона", "智能手机连接", "Älypuhelinyhteys", "Připojení chytrého telefonu", "Połączenie ze smartfonem"}};
 // One text in every language.
-inline constexpr Translated kRemoteUIRTT{"Remote UI RTT", {}};
-inline constexpr Translated kMeshIntercomVoxSensitivity{"Mesh Intercom Vox Sensitivity", {}};
-inline constexpr Translated kMicrophoneSensitivity{"Microphone sensitivity", {}};
-inline constexpr Translated kVOXSensitivity{"VOX Sensitivity", {}};
-inline constexpr Translated kSmartVolumeControl{"Smart Volume Control", {}};
-inline constexpr Translated kAudioSourcePriority{"Audio Source Priority", {}};
-inline constexpr Translated kBackgroundVolume{"Background Volume", {}};
-inline constexpr Translated kESSConfiguration{"ESS Configuration", {}};
-inline constexpr Translated kESSSensitivity{"ESS Sensitivity", {}};
-inline constexpr Translated kChannelSelect{"Channel Select", {}};
-inline constexpr Translated kChannelSetting{"Channel Setting", {}};
-inline constexpr Translated kChannel{"Channel", {}};
-inline constexpr Translated kVolume{"Volume", {}};
-inline constexpr Translated kPhotoMode{"Photo Mode", {}};
-inline constexpr Translated kVideoMode{"Video Mode", {}};
-inline constexpr Translated kVideoResolution{"Video Resolution", {}};
-inline constexpr Translated kTimelapseInterval{"Timelapse Interval", {}};
-inline constexpr Translated kVideoTaggingInterval{"Video Tagging Interval", {}};
-inline constexpr Translated kLoopRecordingInterval{"Loop Recording Interval", {}};
-inline constexpr Translated kVideoMicrophoneGain{"Video Microphone Gain", {}};
-inline constexpr Translated kSpeakers{"Speakers", {}};
-inline constexpr Translated kHelmet{"Helmet", {}};
-inline constexpr Translated kAudioEqualizer{"Audio Equalizer", {}};
-inline constexpr Translated kUnitLanguage{"Unit Language", {}};
-inline constexpr Translated kHeadsetLanguage{"Headset Language", {}};
-inline constexpr Translated kLanguage{"Language", {}};
+inline constexpr Translated kRemoteUIRTT = same_in_every_language("Remote UI RTT");
+inline constexpr Translated kMeshIntercomVoxSensitivity{"Mesh Intercom Vox Sensitivity", {"Sensibilité VOX de l'intercom Mesh", "VOX-Empfindlichkeit der Mesh-Sprechanlage", "Sensibilità VOX interfono Mesh", "メッシュインターコムのVOX感度", "메시 인터콤 음성 감지 감도", "Sensibilidad VOX del intercomunicador Mesh", "VOX-gevoeligheid Mesh-intercom", "Чувствительность голосовой активации Mesh-связи", "Mesh 对讲声控灵敏度", "Mesh-laiteyhteyden ääniohjauksen herkkyys", "Citlivost hlasové aktivace interkomu Mesh", "Czułość VOX interkomu Mesh"}};
+inline constexpr Translated kMicrophoneSensitivity{"Microphone sensitivity", {"Sensibilité du micro", "Mikrofonempfindlichkeit", "Sensibilità microfono", "マイク感度", "마이크 감도", "Sensibilidad del micrófono", "Microfoongevoeligheid", "Чувствительность микрофона", "麦克风灵敏度", "Mikrofonin herkkyys", "Citlivost mikrofonu", "Czułość mikrofonu"}};
+inline constexpr Translated kVOXSensitivity{"VOX Sensitivity", {"Sensibilité VOX", "VOX-Empfindlichkeit", "Sensibilità VOX", "VOX感度", "음성 감지 감도", "Sensibilidad VOX", "VOX-gevoeligheid", "Чувствительность голосовой активации", "声控灵敏度", "Ääniohjauksen herkkyys", "Citlivost hlasové aktivace", "Czułość VOX"}};
+inline constexpr Translated kSmartVolumeControl{"Smart Volume Control", {"Contrôle intelligent du volume", "Intelligente Lautstärkeregelung", "Controllo intelligente del volume", "スマートボリュームコントロール", "스마트 볼륨 조절", "Control de volumen inteligente", "Slimme volumeregeling", "Умная регулировка громкости", "智能音量控制", "Älykäs äänenvoimakkuuden säätö", "Chytré ovládání hlasitosti", "Inteligentna regulacja głośności"}};
+inline constexpr Translated kAudioSourcePriority{"Audio Source Priority", {"Priorité des sources audio", "Priorität der Audioquellen", "Priorità sorgente audio", "オーディオソースの優先順位", "오디오 소스 우선순위", "Prioridad de fuente de audio", "Prioriteit audiobron", "Приоритет источника звука", "音频源优先级", "Äänilähteen etusija", "Priorita zdroje zvuku", "Priorytet źródła dźwięku"}};
+inline constexpr Translated kBackgroundVolume{"Background Volume", {"Volume d'arrière-plan", "Hintergrundlautstärke", "Volume di sottofondo", "バックグラウンド音量", "배경 볼륨", "Volumen de fondo", "Achtergrondvolume", "Фоновая громкость", "背景音量", "Taustan äänenvoimakkuus", "Hlasitost pozadí", "Głośność tła"}};
+inline constexpr Translated kESSConfiguration{"ESS Configuration", {"Configuration ESS", "ESS-Konfiguration", "Configurazione ESS", "ESS設定", "ESS 구성", "Configuración de ESS", "ESS-configuratie", "Настройка ESS", "ESS 配置", "ESS-määritys", "Konfigurace ESS", "Konfiguracja ESS"}};
+inline constexpr Translated kESSSensitivity{"ESS Sensitivity", {"Sensibilité ESS", "ESS-Empfindlichkeit", "Sensibilità ESS", "ESS感度", "ESS 감도", "Sensibilidad ESS", "ESS-gevoeligheid", "Чувствительность ESS", "ESS 灵敏度", "ESS-herkkyys", "Citlivost ESS", "Czułość ESS"}};
+inline constexpr Translated kChannelSelect{"Channel Select", {"Sélection du canal", "Kanalwahl", "Selezione canale", "チャネル選択", "채널 선택", "Selección de canal", "Kanaalkeuze", "Выбор канала", "频道选择", "Kanavan valinta", "Výběr kanálu", "Wybór kanału"}};
+inline constexpr Translated kChannelSetting{"Channel Setting", {"Réglage du canal", "Kanaleinstellung", "Impostazione canale", "チャネル設定", "채널 설정", "Ajuste de canal", "Kanaalinstelling", "Настройка канала", "频道设置", "Kanava-asetus", "Nastavení kanálu", "Ustawienie kanału"}};
+inline constexpr Translated kChannel{"Channel", {"Canal", "Kanal", "Canale", "チャネル", "채널", "Canal", "Kanaal", "Канал", "频道", "Kanava", "Kanál", "Kanał"}};
+inline constexpr Translated kVolume{"Volume", {"Volume", "Lautstärke", "Volume", "音量", "볼륨", "Volumen", "Volume", "Громкость", "音量", "Äänenvoimakkuus", "Hlasitost", "Głośność"}};
+inline constexpr Translated kPhotoMode{"Photo Mode", {"Mode photo", "Fotomodus", "Modalità foto", "写真モード", "사진 모드", "Modo foto", "Fotomodus", "Режим фото", "拍照模式", "Valokuvatila", "Režim fotografie", "Tryb zdjęć"}};
+inline constexpr Translated kVideoMode{"Video Mode", {"Mode vidéo", "Videomodus", "Modalità video", "ビデオモード", "비디오 모드", "Modo vídeo", "Videomodus", "Режим видео", "视频模式", "Videotila", "Režim videa", "Tryb wideo"}};
+inline constexpr Translated kVideoResolution{"Video Resolution", {"Résolution vidéo", "Videoauflösung", "Risoluzione video", "ビデオ解像度", "비디오 해상도", "Resolución de vídeo", "Videoresolutie", "Разрешение видео", "视频分辨率", "Videon tarkkuus", "Rozlišení videa", "Rozdzielczość wideo"}};
+inline constexpr Translated kTimelapseInterval{"Timelapse Interval", {"Intervalle du timelapse", "Zeitraffer-Intervall", "Intervallo timelapse", "タイムラプス間隔", "타임랩스 간격", "Intervalo de timelapse", "Timelapse-interval", "Интервал таймлапса", "延时摄影间隔", "Aikavälikuvauksen väli", "Interval časosběru", "Interwał timelapse"}};
+inline constexpr Translated kVideoTaggingInterval{"Video Tagging Interval", {"Intervalle de marquage vidéo", "Video-Markierungsintervall", "Intervallo di marcatura video", "ビデオタグ付け間隔", "비디오 태그 간격", "Intervalo de marcado de vídeo", "Interval videomarkering", "Интервал меток видео", "视频标记间隔", "Videon merkintäväli", "Interval značkování videa", "Interwał znaczników wideo"}};
+inline constexpr Translated kLoopRecordingInterval{"Loop Recording Interval", {"Intervalle d'enregistrement en boucle", "Intervall der Loop-Aufnahme", "Intervallo registrazione in loop", "ループ録画間隔", "루프 녹화 간격", "Intervalo de grabación en bucle", "Interval lusopname", "Интервал циклической записи", "循环录制间隔", "Silmukkatallennuksen väli", "Interval smyčkového záznamu", "Interwał nagrywania w pętli"}};
+inline constexpr Translated kVideoMicrophoneGain{"Video Microphone Gain", {"Gain du micro vidéo", "Mikrofonpegel für Video", "Guadagno microfono video", "ビデオのマイクゲイン", "비디오 마이크 게인", "Ganancia del micrófono de vídeo", "Microfoonniveau video", "Усиление микрофона для видео", "视频麦克风增益", "Videon mikrofonitaso", "Zisk mikrofonu pro video", "Poziom mikrofonu wideo"}};
+inline constexpr Translated kSpeakers{"Speakers", {"Haut-parleurs", "Lautsprecher", "Altoparlanti", "スピーカー", "스피커", "Altavoces", "Luidsprekers", "Динамики", "扬声器", "Kaiuttimet", "Reproduktory", "Głośniki"}};
+inline constexpr Translated kHelmet{"Helmet", {"Casque", "Helm", "Casco", "ヘルメット", "헬멧", "Casco", "Helm", "Шлем", "头盔", "Kypärä", "Přilba", "Kask"}};
+inline constexpr Translated kAudioEqualizer{"Audio Equalizer", {"Égaliseur audio", "Audio-Equalizer", "Equalizzatore audio", "オーディオイコライザー", "오디오 이퀄라이저", "Ecualizador de audio", "Audio-equalizer", "Эквалайзер", "音频均衡器", "Taajuuskorjain", "Ekvalizér zvuku", "Korektor dźwięku"}};
+inline constexpr Translated kUnitLanguage{"Unit Language", {"Langue de l'appareil", "Gerätesprache", "Lingua del dispositivo", "本体の言語", "기기 언어", "Idioma del dispositivo", "Taal van het apparaat", "Язык устройства", "设备语言", "Laitteen kieli", "Jazyk zařízení", "Język urządzenia"}};
+inline constexpr Translated kHeadsetLanguage{"Headset Language", {"Langue de l'oreillette", "Headset-Sprache", "Lingua dell'auricolare", "ヘッドセットの言語", "헤드셋 언어", "Idioma del auricular", "Taal van de headset", "Язык гарнитуры", "耳机语言", "Kuulokkeen kieli", "Jazyk náhlavní soupravy", "Język zestawu słuchawkowego"}};
+inline constexpr Translated kLanguage{"Language", {"Langue", "Sprache", "Lingua", "言語", "언어", "Idioma", "Taal", "Язык", "语言", "Kieli", "Jazyk", "Język"}};
 // clang-format on
 
 struct TitleEntry {

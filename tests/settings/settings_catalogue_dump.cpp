@@ -9,12 +9,16 @@
 //                                                 firmware: its family, the checks before any
 //                                                 write, then each report (HID) or key (persistent
 //                                                 store) in order
+//   settings_catalogue_dump shown                 one line per key the all-settings table reads:
+//                                                 the key, then the products it reads it for
 // Numbers are decimal or 0x hexadecimal.
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "device/products/settings_save_families.h"
 #include "settings/change_detection.h"
@@ -22,6 +26,7 @@
 #include "settings/save/hid_save_plan.h"
 #include "settings/save/usb_save.h"
 #include "settings/table/catalogue.h"
+#include "settings/table/kinds.h"
 
 using namespace kivo::settings;
 
@@ -181,6 +186,23 @@ int save(std::string_view product_text, std::string_view version_text)
     return 0;
 }
 
+int shown()
+{
+    const std::vector<std::pair<SettingKey, int>> reads = table_reads();
+    for (std::size_t i = 0; i < reads.size();) {
+        const SettingKey key = reads[i].first;
+        std::string products;
+        for (; i < reads.size() && reads[i].first == key; ++i) {
+            char id[8];
+            std::snprintf(id, sizeof id, "0x%04X", reads[i].second);
+            products += (products.empty() ? "" : " ") + std::string(id);
+        }
+        const std::string_view name = setting(key).name;
+        std::printf("%.*s\t%s\n", static_cast<int>(name.size()), name.data(), products.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -192,7 +214,10 @@ int main(int argc, char** argv)
         return changed(argv[2], argv[3]);
     if (command == "save" && argc == 4)
         return save(argv[2], argv[3]);
+    if (command == "shown" && argc == 2)
+        return shown();
     std::fprintf(stderr,
-                 "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID MAJOR.MINOR[.SECONDARY]\n");
+                 "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
+                 "MAJOR.MINOR[.SECONDARY] | shown\n");
     return 2;
 }

@@ -1,10 +1,15 @@
 // Prints what the all-settings table shows, for review:
 //   settings_table_dump layout PID MAJOR.MINOR[.TYPE.NUMBER] [fm=N] [motion=N] [speaker=N] [info=N]
-// Without a query after "layout" it reads one query per line from standard input. For each query
+//   settings_table_dump rows   (the same query) [pack=N]
+// Without a query after the command it reads one query per line from standard input. For each query
 // it prints "count<TAB>N<TAB>list<TAB>M" (rows shown, rows of the full list), then one line per row
-// of the full list: index, O or C, English title, kind id. A malformed query prints
-// "error<TAB>query" and the rest go on; the exit status is then 1. Numbers are decimal or 0x
-// hexadecimal and may be negative; an absent code is 0.
+// of the full list: index, O or C, English title, kind id; "rows" goes on with the getter (and its
+// argument), the mapping or index rule, the enabling rule and, for a choice, the English items
+// joined by "|" (an equalizer's other set follows in brackets with the select that shows it), read
+// from an all-zero working copy; a row no variant serves shows "-" there. pack=N is the recognized
+// device's language-pack type. A malformed query prints "error<TAB>query" and the rest go on; the
+// exit status is then 1. Numbers are decimal or 0x hexadecimal and may be negative; an absent code
+// is 0.
 
 #include <climits>
 #include <cstdio>
@@ -16,6 +21,7 @@
 #include <vector>
 
 #include "settings/table/layout_selection.h"
+#include "settings/table/row_model.h"
 
 using namespace kivo::settings;
 
@@ -52,11 +58,17 @@ std::optional<FirmwareQuad> version(const std::string& text)
     return std::nullopt;
 }
 
-std::optional<LayoutKey> parse(const std::vector<std::string>& words)
+struct Query {
+    LayoutKey key;
+    int pack = 0;
+};
+
+std::optional<Query> parse(const std::vector<std::string>& words)
 {
     if (words.size() < 2)
         return std::nullopt;
-    LayoutKey key;
+    Query query;
+    LayoutKey& key = query.key;
     const std::optional<int> product = number(words[0]);
     const std::optional<FirmwareQuad> quad = version(words[1]);
     if (!product || !quad)
@@ -75,35 +87,98 @@ std::optional<LayoutKey> parse(const std::vector<std::string>& words)
             : name == "motion"   ? &key.codes.motion
             : name == "speaker"  ? &key.codes.speaker
             : name == "info"     ? &key.codes.info
+            : name == "pack"     ? &query.pack
                                  : nullptr;
         if (!code)
             return std::nullopt;
         *code = *value;
     }
-    return key;
+    return query;
 }
 
-void print(const LayoutKey& key)
+std::string getter_text(SettingKey key)
 {
-    const std::optional<LayoutSelection> selection = select_layout(key);
+    const Setting& row = setting(key);
+    std::string text(row.getterName);
+    switch (row.argument) {
+    case ArgumentKind::None: break;
+    case ArgumentKind::ProductId: text += " (product id)"; break;
+    case ArgumentKind::Port: text += " (port " + std::to_string(row.port) + ")"; break;
+    case ArgumentKind::PackType: text += " (pack type)"; break;
+    }
+    return text;
+}
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : "|") + item;
+    return text;
+}
+
+std::string english(std::span<const kivo::Translated* const> texts)
+{
+    std::vector<std::string> items;
+    for (const kivo::Translated* text : texts)
+        items.emplace_back(text->english);
+    return joined(items);
+}
+
+// getter, rule of mapping or index, enabling rule, items.
+std::string row_columns(const TableContext& context, int row)
+{
+    const std::optional<ResolvedRow> resolved = resolve_row(context, row);
+    if (!resolved || !resolved->variant)
+        return "-\t-\t-\t-";
+    const KindVariant& variant = *resolved->variant;
+    const bool on_off = table_kind(resolved->kind).cell == CellKind::OnOff;
+    std::string items = on_off ? "-" : joined(row_items(variant, context));
+    if (!on_off && !variant.items->switchTexts.empty())
+        items = english(variant.items->texts) + " [" + std::string(setting(variant.items->switchKey).getterName) + "=" +
+            std::to_string(variant.items->switchValue) + ": " + english(variant.items->switchTexts) + "]";
+    return getter_text(variant.getter) + "\t" +
+        std::string(on_off ? mapping_name(variant.mapping) : index_rule_name(variant.index)) + "\t" +
+        rule_name(*resolved->rule) + "\t" + items;
+}
+
+void print(const Query& query, bool rows)
+{
+    const std::optional<LayoutSelection> selection = select_layout(query.key);
     const int full = selection ? selection->fullLength() : 0;
     std::printf("count\t%d\tlist\t%d\n", selection ? selection->count : 0, full);
+
+    kivo::DeviceSession session;
+    session.deviceTarget = query.key.product;
+    session.fmRadioShowAndHide = query.key.codes.fm;
+    session.motionSensorShowAndHide = query.key.codes.motion;
+    session.deviceEgranoSpeakerType = query.key.codes.speaker;
+    session.deviceInfoStatus = query.key.codes.info;
+    KIVOBluetoothDeviceData device;
+    device.setDeviceVersion(query.key.version);
+    device.setDevicelanguagePackType(query.pack);
+    const KIVOBluetoothDeviceData working;
+    const TableContext context{session, device, working, kivo::kEnglish};
+
     for (int row = 0; row < full; ++row) {
         const TableKindInfo& kind = table_kind(*row_kind(selection, row));
-        std::printf("%d\t%s\t%s\t%.*s\n", row, kind.cell == CellKind::OnOff ? "O" : "C", kind.title->english,
+        std::printf("%d\t%s\t%s\t%.*s", row, kind.cell == CellKind::OnOff ? "O" : "C", kind.title->english,
                     static_cast<int>(kind.name.size()), kind.name.data());
+        if (rows)
+            std::printf("\t%s", row_columns(context, row).c_str());
+        std::printf("\n");
     }
 }
 
 // True when the query was well formed.
-bool answer(const std::vector<std::string>& words, const std::string& query)
+bool answer(const std::vector<std::string>& words, const std::string& text, bool rows)
 {
-    const std::optional<LayoutKey> key = parse(words);
-    if (!key) {
-        std::printf("error\t%s\n", query.c_str());
+    const std::optional<Query> query = parse(words);
+    if (!query) {
+        std::printf("error\t%s\n", text.c_str());
         return false;
     }
-    print(*key);
+    print(*query, rows);
     return true;
 }
 
@@ -120,24 +195,26 @@ std::vector<std::string> split(const std::string& line)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || std::string(argv[1]) != "layout") {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command != "layout" && command != "rows") {
         std::fprintf(stderr,
-                     "usage: settings_table_dump layout [PID MAJOR.MINOR[.TYPE.NUMBER] [fm=N] [motion=N] "
-                     "[speaker=N] [info=N]]\n");
+                     "usage: settings_table_dump layout|rows [PID MAJOR.MINOR[.TYPE.NUMBER] [fm=N] [motion=N] "
+                     "[speaker=N] [info=N] [pack=N]]\n");
         return 2;
     }
+    const bool rows = command == "rows";
     bool all_well = true;
     if (argc > 2) {
         std::vector<std::string> words(argv + 2, argv + argc);
         std::string query;
         for (const std::string& word : words)
             query += (query.empty() ? "" : " ") + word;
-        all_well = answer(words, query);
+        all_well = answer(words, query, rows);
     } else {
         for (std::string line; std::getline(std::cin, line);) {
             const std::vector<std::string> words = split(line);
             if (!words.empty())
-                all_well = answer(words, line) && all_well;
+                all_well = answer(words, line, rows) && all_well;
         }
     }
     std::fflush(stdout);
