@@ -7,6 +7,7 @@
 // is refused with -2, so callers run hid_close_devices first.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "link/hid_reports.h"
@@ -30,3 +31,10 @@ int hid_open_airoha_mesh_alt(uint32_t& product_id, std::span<char> text);
 // The smart-helmet controller, which shows itself as two HID devices (slots 0 and 1). Considers
 // entries only in modes 2 and 3. Returns 0 with both slots open, else the number opened minus 2.
 int hid_open_quvin_devices(uint32_t& product_id0, uint32_t& product_id1, std::span<char> text, int mode);
+
+namespace kivo {
+// What a worker opens its device with: hid_open_device in the application, another opener of the
+// same form in tests. It opens the device into HID slot 0 as hid_open_device does: 0 with its
+// product id and an English text, or below 0.
+using HidOpener = std::function<int(uint32_t& product_id, std::span<char> text)>;
+} // namespace kivo

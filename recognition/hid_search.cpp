@@ -4,8 +4,8 @@
 #include "common/system_log.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "recognition/hid_queries.h"
 #include "recognition/hid_reads.h"
-#include "recognition/hid_requests.h"
 
 namespace kivo {
 
@@ -25,14 +25,12 @@ bool hid_device_ready(int product_id)
     const Readiness rule = readiness_rule(product_id);
     if (rule == Readiness::NotAsked)
         return true;
-    HidStatusReport answer{};
-    if (hid_command(0, hid_request(COMMAND_READY_STATE), answer) == 0) {
+    const std::optional<int> value = query_readiness();
+    if (!value) {
         system_log("ready state read failed");
         return false;
     }
-    const int value = answer[3];
-    system_logf("rV = [%d]", value);
-    return rule == Readiness::ReadyWhenNonZero ? value != 0 : value == 0;
+    return rule == Readiness::ReadyWhenNonZero ? *value != 0 : *value == 0;
 }
 
 } // namespace kivo

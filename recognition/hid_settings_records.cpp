@@ -17,19 +17,49 @@ using SpeedDialUnits = std::array<uint16_t, KIVOBluetoothDeviceData::kSpeedDialU
 
 } // namespace
 
-bool write_record(uint8_t record, std::span<const uint16_t> words)
+HidCommandReport record_write_report_unswapped(uint8_t record, std::span<const uint16_t> words)
 {
     HidCommandReport report = hid_request(COMMAND_WRITE_SETTINGS, record);
     const size_t count = std::min(words.size(), (report.size() - kWordsAt) / 2);
     report[3] = static_cast<uint8_t>(count);
-    // Host order first; the swap puts the words into the device's order.
     for (size_t i = 0; i < count; ++i) {
         report[kWordsAt + 2 * i] = static_cast<uint8_t>(words[i] & 0xFF);
         report[kWordsAt + 2 * i + 1] = static_cast<uint8_t>(words[i] >> 8);
     }
+    return report;
+}
+
+HidCommandReport record_write_report(uint8_t record, std::span<const uint16_t> words, size_t counted)
+{
+    // Host order first; the swap puts the counted words into the device's order.
+    HidCommandReport report = record_write_report_unswapped(record, words);
+    report[3] = static_cast<uint8_t>(std::min<size_t>(counted, report[3]));
     hid_swap_words_a(report);
+    return report;
+}
+
+HidCommandReport record_write_report(uint8_t record, std::span<const uint16_t> words)
+{
+    return record_write_report(record, words, words.size());
+}
+
+HidCommandReport record_commit_report(HidCommandReport written, uint8_t record)
+{
+    written[1] = COMMAND_STORE_SETTINGS;
+    written[2] = record;
+    hid_swap_words_a(written);
+    return written;
+}
+
+bool send_record_report(const HidCommandReport& report, int slot)
+{
     HidStatusReport status{};
-    return hid_command(0, report, status) != 0;
+    return hid_command(slot, report, status) != 0;
+}
+
+bool write_record(uint8_t record, std::span<const uint16_t> words)
+{
+    return send_record_report(record_write_report(record, words));
 }
 
 bool write_speed_dial_record(uint8_t record, std::string_view number)

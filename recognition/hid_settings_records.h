@@ -29,6 +29,21 @@ struct RecordWords {
     uint16_t at(size_t index) const { return index < words.size() ? words[index] : 0; }
 };
 
+// Protocol A record writes as they go on the wire: count in byte 3, the counted words from byte 4
+// swapped into the device's order (most significant byte first). Words carried past the count
+// stay in host order.
+HidCommandReport record_write_report(uint8_t record, std::span<const uint16_t> words, size_t counted);
+HidCommandReport record_write_report(uint8_t record, std::span<const uint16_t> words);
+// The same without the swap: the words go least significant byte first, the order in which the
+// OEM flags record (9) is kept.
+HidCommandReport record_write_report_unswapped(uint8_t record, std::span<const uint16_t> words);
+// The commit (store) of a written record: the write's report with the commit command and the
+// record to commit; its count and words are swapped once more, so they travel least significant
+// byte first.
+HidCommandReport record_commit_report(HidCommandReport written, uint8_t record);
+// One exchange of such a report on the slot; false when it fails.
+bool send_record_report(const HidCommandReport& report, int slot = 0);
+
 // Protocol A. Each returns false when the exchange fails.
 bool write_record(uint8_t record, std::span<const uint16_t> words);
 bool write_speed_dial_record(uint8_t record, std::string_view number);

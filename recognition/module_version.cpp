@@ -4,6 +4,7 @@
 #include "common/system_log.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "recognition/hid_queries.h"
 #include "recognition/hid_requests.h"
 
 namespace kivo {
@@ -38,12 +39,9 @@ FirmwareQuad ask_module_version(const ModuleRoute& route)
         HidCommandReport65 answer{};
         if (hid_command65(0, hid_request65(COMMAND_GET_VERSION), answer) != 0)
             return {answer[3], answer[4], answer[5], answer[6]};
-    } else {
-        HidStatusReport answer{};
-        if (hid_command(0, hid_request(COMMAND_GET_VERSION), answer) != 0)
-            return {answer[3], answer[4], answer[5], answer[6]};
+        return {1, 0, 0, 0};
     }
-    return {1, 0, 0, 0};
+    return query_version().value_or(FirmwareQuad{1, 0, 0, 0});
 }
 
 } // namespace

@@ -107,9 +107,6 @@ constexpr std::array kRadioGainChips = {0x5210};
 // The one chip whose sidetone is on when its basic settings word cannot be read.
 constexpr int kSidetoneWhenUnreadChip = 0x4D21;
 
-// Key 239 as it reads with EDR off; with EDR on it reads FF FE 8F FE 98 FF 59 83.
-constexpr std::array<uint8_t, 8> kEdrOffFeatures = {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83};
-
 // Radio transmit gain codes and the audio channel timeout a device shows when its keys do not
 // tell.
 constexpr int kGainLow = 12, kGainMedium = 15, kGainHigh = 17;
@@ -175,9 +172,9 @@ void read_vox_keys(UsbDeviceSettings& settings)
     const auto phone = read_words(ps_key::kPhoneVox, 1);
     settings.handsfreeVOX = phone ? (*phone)[0] : 0;
 
-    std::array<uint8_t, 256> features{};
-    const bool edr_off = bccmd_read_pskey(ps_key::kLocalSupportedFeatures, features) == 8 &&
-        std::equal(kEdrOffFeatures.begin(), kEdrOffFeatures.end(), features.begin());
+    const auto features = read_words(ps_key::kLocalSupportedFeatures, ps_key::kEdrOffFeatures.size());
+    const bool edr_off =
+        features && std::equal(ps_key::kEdrOffFeatures.begin(), ps_key::kEdrOffFeatures.end(), features->begin());
     settings.edr = edr_off ? 1 : 0;
 }
 

@@ -39,8 +39,6 @@ const std::vector<WriteBackRow>& write_back_rows()
     return rows;
 }
 
-constexpr int kMillisecondsPerSecond = 1000;
-
 // One key; the key itself when the device refuses it.
 std::optional<uint16_t> write_key(uint16_t key, std::span<const uint16_t> words)
 {
@@ -78,9 +76,8 @@ std::optional<uint16_t> write(Write what, const KIVOBluetoothDeviceData& saved)
     case Write::RadioGainAndTimeout: {
         if (auto failed = write_word(ps_key::kRadioTransmitGain, saved.radioTransmitGain()))
             return failed;
-        // A record from elsewhere may hold any number; the key holds milliseconds in 16 bits.
-        const int seconds = std::clamp(saved.audioChannelTimeout(), kAudioChannelTimeoutMin, kAudioChannelTimeoutMax);
-        return write_word(ps_key::kAudioChannelTimeout, seconds * kMillisecondsPerSecond);
+        return write_word(ps_key::kAudioChannelTimeout,
+                          ps_key::audio_channel_timeout_word(saved.audioChannelTimeout()));
     }
     }
     return std::nullopt;

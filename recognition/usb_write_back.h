@@ -9,10 +9,6 @@
 
 namespace kivo {
 
-// The shortest and longest audio channel timeout a device takes, in seconds.
-inline constexpr int kAudioChannelTimeoutMin = 3;
-inline constexpr int kAudioChannelTimeoutMax = 60;
-
 // Writes the saved record's settings to the selected device, key after key. Stops at the first
 // write the device refuses and returns that key; none when every write went through (or the
 // target has nothing to write back).

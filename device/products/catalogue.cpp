@@ -24,6 +24,7 @@
 #include "device/products/second_settings_word.h"
 #include "device/products/settings_change_rows.h"
 #include "device/products/settings_families.h"
+#include "device/products/settings_save_families.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
@@ -149,6 +150,10 @@ const std::vector<ProductSet>& product_sets()
         {"kTorvikAddressProduct", {kTorvikAddressProduct}},
         {"kUnitLanguageWriteProducts", ids(kUnitLanguageWriteProducts)},
         {"kUnitLanguageWriteFrom2_1Product", {kUnitLanguageWriteFrom2_1Product}},
+        {"kSaveF4ReadinessProducts", ids(kSaveF4ReadinessProducts)},
+        {"kSaveGroupAProducts", ids(kSaveGroupAProducts)},
+        {"kSaveGroupBProducts", ids(kSaveGroupBProducts)},
+        {"kSaveRadioGainProduct", {kSaveRadioGainProduct}},
     };
     return sets;
 }
@@ -168,7 +173,16 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable pacing{"progress pacing", {}};
         for (const PacingGroupRow& row : kPacingGroupRows)
             pacing.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing};
+        FirstMatchTable families{"settings save families", {}};
+        for (const SaveFamilyRow& row : kSaveFamilyRows)
+            families.rows.push_back({"", ids(row.products)});
+        FirstMatchTable word_counts{"settings save word counts", {}};
+        for (const SaveWordCountRow& row : kSaveWordCountRows)
+            word_counts.rows.push_back({"", ids(row.products)});
+        FirstMatchTable sub_paths{"settings save sub-paths", {}};
+        for (const SaveSubPathRow& row : kSaveSubPathRows)
+            sub_paths.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths};
     }();
     return tables;
 }
@@ -194,6 +208,8 @@ const std::vector<DisjointSets>& disjoint_sets()
           "kSettingsChangeRow17"}},
         {"which Heronyx-or-not family a Vantor model is", {"kVantorWithoutHeronyxIds", "kHeronyxIds"}},
         {"which Airoha list a model is in first", {"kAirohaIds", "kAirohaWideOnlyIds"}},
+        {"which keys a persistent-store save writes besides the features",
+         {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"}},
     };
     return groups;
 }

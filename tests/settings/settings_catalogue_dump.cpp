@@ -4,6 +4,11 @@
 //   settings_catalogue_dump changed PID MAJOR.MINOR
 //                                                 the stored values change detection compares for
 //                                                 that product at that firmware ("none" for none)
+//   settings_catalogue_dump save PID MAJOR.MINOR[.SECONDARY]
+//                                                 the settings save of that product at that
+//                                                 firmware: its family, the checks before any
+//                                                 write, then each report (HID) or key (persistent
+//                                                 store) in order
 //   settings_catalogue_dump shown                 one line per key the all-settings table reads:
 //                                                 the key, then the products it reads it for
 // Numbers are decimal or 0x hexadecimal.
@@ -15,7 +20,11 @@
 #include <utility>
 #include <vector>
 
+#include "device/products/settings_save_families.h"
 #include "settings/change_detection.h"
+#include "settings/save/hid_identity_check.h"
+#include "settings/save/hid_save_plan.h"
+#include "settings/save/usb_save.h"
 #include "settings/table/catalogue.h"
 #include "settings/table/kinds.h"
 
@@ -104,6 +113,79 @@ int changed(std::string_view product_text, std::string_view version_text)
     return 0;
 }
 
+std::string_view version_name(RecordVersion version)
+{
+    switch (version) {
+    case RecordVersion::Device: return "device";
+    case RecordVersion::FirstModule: return "first module";
+    case RecordVersion::SecondModule: return "second module";
+    }
+    return "?";
+}
+
+void print_checks(kivo::SettingsSaveFamily family, int product)
+{
+    const HidIdentityCheck check = hid_identity_check_of(family, product);
+    std::string line = check.closesFirst ? "close, open, product id" : "open, product id";
+    if (check.asksReadiness)
+        line += ", readiness";
+    for (const SlotVersionCheck& version : check.versions)
+        line += ", version of slot " + std::to_string(version.slot) + " as the " +
+            std::string(version_name(version.version));
+    std::printf("checks %s\n", line.c_str());
+}
+
+void print_step(const SaveStep& step)
+{
+    const std::string slot = step.slot != 0 ? " on slot " + std::to_string(step.slot) : "";
+    switch (step.kind) {
+    case SaveStepKind::Write:
+        std::printf("write record 0x%02X words %zu%s%s%s\n", step.record, step.counted,
+                    step.words.size() > step.counted ? (" carrying " + std::to_string(step.words.size())).c_str() : "",
+                    slot.c_str(), step.stopsOnFailure ? ", a refusal ends the save" : "");
+        break;
+    case SaveStepKind::WriteLeastSignificantFirst:
+        std::printf("write record 0x%02X words %zu least significant byte first%s\n", step.record, step.words.size(),
+                    slot.c_str());
+        break;
+    case SaveStepKind::Commit: std::printf("commit record 0x%02X%s\n", step.record, slot.c_str()); break;
+    case SaveStepKind::ReadFirst:
+        std::printf("read record 0x%02X words %zu, the rest only if it answers\n", step.record, step.counted);
+        break;
+    case SaveStepKind::ShortWrite: std::printf("write 62-byte settings words %zu\n", step.words.size()); break;
+    }
+}
+
+int save(std::string_view product_text, std::string_view version_text)
+{
+    int product = 0, major = 0, minor = 0, secondary = 0;
+    const auto second_dot = version_text.find('.', version_text.find('.') + 1);
+    const bool parsed = parse_number(product_text, product) &&
+        parse_version(version_text.substr(0, second_dot), major, minor) &&
+        (second_dot == std::string_view::npos || parse_number(version_text.substr(second_dot + 1), secondary));
+    if (!parsed) {
+        std::fprintf(stderr, "save: expected PID MAJOR.MINOR[.SECONDARY]\n");
+        return 2;
+    }
+    KIVOBluetoothDeviceData device;
+    device.setDeviceRecognized(product);
+    device.setDeviceVersion({major, minor, 0, secondary});
+    const kivo::SettingsSaveFamily family = kivo::settings_save_family(product);
+    std::printf("family F%d\n", static_cast<int>(family));
+    if (family == kivo::SettingsSaveFamily::F12) {
+        std::string keys;
+        for (const PsKeySave& key : ps_keys_to_save(product, device))
+            keys += " " + std::to_string(key.key);
+        std::printf("checks open, management mode, per device: product id, chip, firmware\n");
+        std::printf("keys%s (each when it differs)\n", keys.c_str());
+        return 0;
+    }
+    print_checks(family, product);
+    for (const SaveStep& step : hid_save_plan(product, device, device))
+        print_step(step);
+    return 0;
+}
+
 int shown()
 {
     const std::vector<std::pair<SettingKey, int>> reads = table_reads();
@@ -130,8 +212,12 @@ int main(int argc, char** argv)
         return keys();
     if (command == "changed" && argc == 4)
         return changed(argv[2], argv[3]);
+    if (command == "save" && argc == 4)
+        return save(argv[2], argv[3]);
     if (command == "shown" && argc == 2)
         return shown();
-    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | shown\n");
+    std::fprintf(stderr,
+                 "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
+                 "MAJOR.MINOR[.SECONDARY] | shown\n");
     return 2;
 }

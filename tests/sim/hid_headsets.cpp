@@ -66,6 +66,21 @@ bool failing_record(const HeadsetPersona& p, uint8_t command, uint8_t record)
     return (command == kReadSettings || command == kWriteSettings) && contains(p.failingRecords, record);
 }
 
+// A write of a record that the persona lets be read but not written.
+bool failing_write(const HeadsetPersona& p, uint8_t command, uint8_t record)
+{
+    return command == kWriteSettings && contains(p.failingWrites, record);
+}
+
+// The OEM flags record is written least significant byte first; the others most significant first.
+constexpr uint8_t kLeastSignificantFirstRecord = 0x09;
+
+uint16_t written_word(uint8_t record, uint8_t first, uint8_t second)
+{
+    return record == kLeastSignificantFirstRecord ? static_cast<uint16_t>(second << 8 | first)
+                                                  : static_cast<uint16_t>(first << 8 | second);
+}
+
 HidReply one_report(Bytes report)
 {
     HidReply reply;
@@ -150,13 +165,13 @@ Bytes record_report(const HeadsetPersona& p, uint8_t record)
     return report;
 }
 
-// Count in byte 3, big-endian words from byte 4.
+// Count in byte 3, words from byte 4.
 void keep_record(HeadsetPersona& p, const Bytes& out)
 {
     const size_t count = std::min<size_t>(out[3], (out.size() - kLongWordsAt) / 2);
     std::vector<uint16_t> words;
     for (size_t i = 0; i < count; ++i)
-        words.push_back(static_cast<uint16_t>(out[kLongWordsAt + 2 * i] << 8 | out[kLongWordsAt + 2 * i + 1]));
+        words.push_back(written_word(out[2], out[kLongWordsAt + 2 * i], out[kLongWordsAt + 2 * i + 1]));
     p.records[out[2]] = std::move(words);
 }
 
@@ -267,7 +282,7 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
 {
     HeadsetPersona& p = state.persona;
     const uint8_t command = out[1];
-    if (failing(p, command) || failing_record(p, command, out[2]))
+    if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
     if (std::optional<HidReply> loader = answer_loader(state, out))
         return std::move(*loader);
@@ -305,7 +320,7 @@ HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
 {
     const uint8_t command = out[2];
     const uint8_t sub_record = out[3];
-    if (failing(p, command) || failing_record(p, command, sub_record))
+    if (failing(p, command) || failing_record(p, command, sub_record) || failing_write(p, command, sub_record))
         return {};
     switch (command) {
     case kReadSettings: {

@@ -70,7 +70,10 @@ struct HeadsetPersona {
     // The Bluetooth address, answered to the information command over either protocol.
     std::array<uint8_t, 6> bdAddress{0x00, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F};
     // Settings records by record id, words in host order: a write (command 0x04) replaces the
-    // record with its words, a read (0x03) answers them; a record never written has no words.
+    // record with its words, a read (0x03) answers them; a record never written has no words. The
+    // OEM flags record (9) arrives least significant byte first, every other most significant
+    // first; answers are always most significant byte first. A commit (0x11) is answered and
+    // changes nothing.
     std::map<uint8_t, std::vector<uint16_t>> records;
     // The same over 62-byte reports: the data bytes by sub-record (a write keeps all 58).
     std::map<uint8_t, Bytes> shortRecords;
@@ -95,6 +98,10 @@ struct HeadsetPersona {
     std::optional<std::map<uint8_t, std::vector<uint16_t>>> factoryRecords;
     // Single occurrences of commands that go wrong, beside failingCommands (every occurrence).
     std::vector<CommandFault> commandFaults;
+
+    // ---- Settings saves (see tests/sim/README.md) ----
+    // Records (and 62-byte sub-records) whose writes fail while their reads still answer.
+    std::vector<uint8_t> failingWrites;
 };
 
 // The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).

@@ -17,6 +17,7 @@
 #include "device/device_data.h"
 #include "device/device_session.h"
 #include "link/firmware_file.h"
+#include "link/hid_discovery.h"
 #include "update/engine/container_view.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/update_host.h"
@@ -24,10 +25,6 @@
 namespace kivo {
 
 struct TransferPath;
-
-// Opens the device into HID slot 0 as hid_open_device does: 0 with its product id and an English
-// text, or below 0.
-using HidOpener = std::function<int(uint32_t& product_id, std::span<char> text)>;
 
 // Everything a run reads, copied on the main thread before it starts.
 struct UpdateInputs {

@@ -9,12 +9,16 @@
 #include <cstdint>
 #include <functional>
 #include <set>
+#include <string_view>
 #include <vector>
 
 #include "app/text/product_names.h"
+#include "device/products/background_volume.h"
 #include "device/products/catalogue.h"
+#include "device/products/oem_headsets.h"
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
+#include "device/products/settings_save_families.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 
@@ -170,4 +174,52 @@ TEST(ProductCatalogue, SettingsFamiliesAndChangeRowsHaveTheirSizesAndDerivations
     EXPECT_EQ(covered, 269u);
     const auto& list_c = find_product_set("kSettingsChangeListC")->ids;
     EXPECT_NE(std::find(list_c.begin(), list_c.end(), 0x3150), list_c.end());
+}
+
+TEST(ProductCatalogue, SettingsSaveSplitsCoverTheirFamiliesExactly)
+{
+    auto family_ids = [](SettingsSaveFamily family) {
+        std::vector<int> ids;
+        for (const SaveFamilyRow& row : kSaveFamilyRows)
+            if (row.family == family)
+                ids.assign(row.products.begin(), row.products.end());
+        return sorted(ids);
+    };
+    const std::vector<std::pair<SettingsSaveFamily, std::size_t>> sizes = {
+        {SettingsSaveFamily::F1, 9},   {SettingsSaveFamily::F2, 4},   {SettingsSaveFamily::F3, 29},
+        {SettingsSaveFamily::F4, 8},   {SettingsSaveFamily::F5, 2},   {SettingsSaveFamily::F6, 2},
+        {SettingsSaveFamily::F7, 2},   {SettingsSaveFamily::F8, 41},  {SettingsSaveFamily::F9, 3},
+        {SettingsSaveFamily::F10, 42}, {SettingsSaveFamily::F11, 72},
+    };
+    for (const auto& [family, size] : sizes)
+        EXPECT_EQ(family_ids(family).size(), size) << "F" << static_cast<int>(family);
+
+    // Every F10 product has its word count, and the one F1 product with counts of its own is F1.
+    std::vector<int> counted;
+    for (const SaveWordCountRow& row : kSaveWordCountRows)
+        for (int id : row.products)
+            if (settings_save_family(id) == SettingsSaveFamily::F10)
+                counted.push_back(id);
+            else
+                EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F1) << std::hex << id;
+    EXPECT_EQ(sorted(counted), family_ids(SettingsSaveFamily::F10));
+
+    // The sub-paths split F2 and F11 and nothing else.
+    std::vector<int> f2, f11;
+    for (const SaveSubPathRow& row : kSaveSubPathRows)
+        for (int id : row.products)
+            (settings_save_family(id) == SettingsSaveFamily::F2 ? f2 : f11).push_back(id);
+    EXPECT_EQ(sorted(f2), family_ids(SettingsSaveFamily::F2));
+    EXPECT_EQ(sorted(f11), family_ids(SettingsSaveFamily::F11));
+
+    for (int id : kSaveF4ReadinessProducts)
+        EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F4) << std::hex << id;
+    for (int id : kBackgroundVolumeProducts)
+        EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F8) << std::hex << id;
+    for (int id : kOemHeadsetProducts)
+        EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F10) << std::hex << id;
+    // The persistent-store groups are reached: no HID family takes them first.
+    for (std::string_view name : {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F12) << name << std::hex << " 0x" << id;
 }
