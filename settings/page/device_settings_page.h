@@ -75,6 +75,8 @@ private:
     void refreshFromWorkingCopy();
     // Texts too long for their frames get a smaller font.
     void fitTexts();
+    // What the apply note's label has left of its width beside the note's button.
+    int noteApplyWidth() const;
     // The scrolled area grows to hold the rows shown below the page's own area.
     void fitPanelToShownRows();
 

@@ -85,11 +85,22 @@ void DeviceSettingsViewController::setShortcuts()
     fitTexts();
 }
 
+int DeviceSettingsViewController::noteApplyWidth() const
+{
+    constexpr int kGap = 4;
+    if (ui_.btnNoteApply->isHidden() || ui_.btnNoteApply->x() <= ui_.lblNoteApply->x())
+        return ui_.lblNoteApply->width();
+    return std::min(ui_.lblNoteApply->width(), ui_.btnNoteApply->x() - ui_.lblNoteApply->x() - kGap);
+}
+
 void DeviceSettingsViewController::fitTexts()
 {
     for (QWidget* widget : ui_.panel->findChildren<QWidget*>())
         if (!widget->isWindow() && widget->window() == ui_.panel->window())
             fit_text(widget);
+    // The note's button stands over the end of its label.
+    if (!ui_.btnNoteApply->isHidden())
+        fit_text(ui_.lblNoteApply, noteApplyWidth());
     // The cells of one row share the smallest of their fonts.
     for (const PanelRowWidgets& row : outlets_->rows()) {
         QFont smallest;

@@ -356,13 +356,19 @@ TEST_F(SettingsPageTest, EveryTextFitsInEveryLanguage)
     const std::tuple<int, int, int> devices[] = {{0x4D10, 3, 9}, {0x4D10, 4, 1}, {0x4D10, 5, 1}, {0x4210, 1, 2},
                                                  {0x5210, 1, 0}, {0x3142, 1, 0}, {0x2120, 1, 0}, {0x4D05, 1, 1},
                                                  {0x4120, 1, 0}, {0x2020, 1, 1}};
+    // The apply note's button stands over the end of its label.
+    const WidthLeft note_beside_its_button = [this](const QWidget* widget) {
+        if (widget != ui().lblNoteApply || ui().btnNoteApply->isHidden())
+            return widget->width();
+        return ui().btnNoteApply->x() - widget->x();
+    };
     for (int language = 0; language <= 12; ++language)
         for (const auto& [product, major, minor] : devices)
             for (bool hints : {false, true}) {
                 enter(product, major, minor, language);
                 app().setShowShortcuts(hints);
                 app().reflectShortcuts();
-                EXPECT_EQ(clipped_texts(page().view()), std::vector<std::string>{})
+                EXPECT_EQ(clipped_texts(page().view(), note_beside_its_button), std::vector<std::string>{})
                     << std::hex << product << std::dec << " at " << major << "." << minor << " in " << language;
             }
 }
