@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/text/localized.h"
+#include "settings/table/handlers.h"
 #include "settings/texts/information_texts.h"
 
 namespace kivo::settings {
@@ -66,6 +67,8 @@ struct ClassicRowOutlets {
     std::string_view infoHint;
     // The hints shown on the cells in place of their titles, each naming the cell's key.
     std::array<std::string_view, 3> cellHints;
+    // What a change of the row's control does; none for the note.
+    std::optional<HandlerId> handler;
 };
 
 // Every row, in ClassicRow order.

@@ -21,6 +21,7 @@
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
 #include "device/products/second_settings_word.h"
+#include "device/products/setting_writers.h"
 #include "device/products/settings_change_rows.h"
 #include "device/products/settings_families.h"
 #include "device/products/settings_tabs.h"
@@ -168,6 +169,42 @@ const std::vector<ProductSet>& product_sets()
         {"kPanelPhoneVoxShownProducts", ids(kPanelPhoneVoxShownProducts)},
         {"kPanelSidetoneShownProducts", ids(kPanelSidetoneShownProducts)},
         {"kAllSettingsTableProducts", ids(kAllSettingsTableProducts)},
+        {"kVantorWordOemIds", ids(kVantorWordOemIds)},
+        {"kYorbitIds", ids(kYorbitIds)},
+        {"kVantorIntercomVoxExtraIds", ids(kVantorIntercomVoxExtraIds)},
+        {"kAirohaSidetoneIds", ids(kAirohaSidetoneIds)},
+        {"kBriskoLedControlIds", ids(kBriskoLedControlIds)},
+        {"kAirohaAudioBoostIds", ids(kAirohaAudioBoostIds)},
+        {"kBriskoHdSpeakerIds", ids(kBriskoHdSpeakerIds)},
+        {"kVantorHdSpeakerIds", ids(kVantorHdSpeakerIds)},
+        {"kOneModuleHdSpeakerIds", ids(kOneModuleHdSpeakerIds)},
+        {"kQccWordHeadsetIds", ids(kQccWordHeadsetIds)},
+        {"kMossraMeshChannelIds", ids(kMossraMeshChannelIds)},
+        {"kTresselMeshChannelIds", ids(kTresselMeshChannelIds)},
+        {"kDuvaneSpeakerSelectIds", ids(kDuvaneSpeakerSelectIds)},
+        {"kAirohaFmStationIds", ids(kAirohaFmStationIds)},
+        {"kAirohaAutoOnOffIds", ids(kAirohaAutoOnOffIds)},
+        {"kAirohaAutoOffIds", ids(kAirohaAutoOffIds)},
+        {"kQccAutoOffIds", ids(kQccAutoOffIds)},
+        {"kTavelSmartVolumeIds", ids(kTavelSmartVolumeIds)},
+        {"kJunovaVoxSensitivityIds", ids(kJunovaVoxSensitivityIds)},
+        {"kAirohaWithoutMeshReachOutIds", ids(kAirohaWithoutMeshReachOutIds)},
+        {"kAirohaMeshReachOutIds", ids(kAirohaMeshReachOutIds)},
+        {"kVantorMeshReachOutIds", ids(kVantorMeshReachOutIds)},
+        {"kLarnexMeshReachOutIds", ids(kLarnexMeshReachOutIds)},
+        {"kYarloEqualizerIds", ids(kYarloEqualizerIds)},
+        {"kVantorUnitLanguageIds", ids(kVantorUnitLanguageIds)},
+        {"kZaffreUnitLanguageIds", ids(kZaffreUnitLanguageIds)},
+        {"kKelporUnitLanguageIds", ids(kKelporUnitLanguageIds)},
+        {"kVoskaUnitLanguageIds", ids(kVoskaUnitLanguageIds)},
+        {"kPellonUnitLanguageIds", ids(kPellonUnitLanguageIds)},
+        {"kRuskanUnitLanguageIds", ids(kRuskanUnitLanguageIds)},
+        {"kUlmeckUnitLanguageIds", ids(kUlmeckUnitLanguageIds)},
+        {"kYarloUnitLanguageIds", ids(kYarloUnitLanguageIds)},
+        {"kAirohaOwnUnitLanguageIds", ids(kAirohaOwnUnitLanguageIds)},
+        {"kAirohaUnitLanguageIds", ids(kAirohaUnitLanguageIds)},
+        {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
+        {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
     };
     return sets;
 }
@@ -235,6 +272,10 @@ const std::vector<DisjointSets>& disjoint_sets()
           "kPanelA2dpNoiseControlProducts",
           "kPanelRadioProduct",
           "kPanelBProducts"}},
+        {"which unit-language setter a product's handler uses",
+         {"kVantorUnitLanguageIds", "kYorbitIds", "kZaffreUnitLanguageIds", "kKelporUnitLanguageIds",
+          "kVoskaUnitLanguageIds", "kPellonUnitLanguageIds", "kRuskanUnitLanguageIds", "kUlmeckUnitLanguageIds",
+          "kYarloUnitLanguageIds", "kAirohaUnitLanguageIds", "kQixaUnitLanguageIds", "kKelpor8rUnitLanguageIds"}},
         {"which rows the settings panel shows",
          {"kPanelC1Products", "kPanelC2Products", "kPanelC3Products", "kPanelEarlyEdrNoteProducts",
           "kPanelNoiseControlLaterProduct", "kPanelFiveRowShownProducts", "kPanelFourRowShownProducts",

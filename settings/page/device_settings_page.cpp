@@ -9,15 +9,13 @@
 #include "settings/change_detection.h"
 #include "settings/page/stepper.h"
 #include "settings/texts/page_texts.h"
+#include "settings/timeout_field.h"
 
 using kivo::AppText;
 using kivo::SettingsPageTexts;
 
 namespace {
 
-// The audio channel timeout's stepper, in seconds.
-constexpr double kTimeoutLowest = 3;
-constexpr double kTimeoutHighest = 60;
 // The message box of the apply note: size 1, a box that only closes.
 constexpr int kNoteBoxSize = 1;
 
@@ -29,9 +27,10 @@ DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
 {
     ui_.setupUi(view_);
     outlets_ = std::make_unique<PanelOutlets>(view_);
-    ui_.stepperACT->setRange(kTimeoutLowest, kTimeoutHighest);
+    ui_.stepperACT->setRange(kivo::settings::kTimeoutLowest, kivo::settings::kTimeoutHighest);
     ui_.lblNoteEDR->setWordWrap(true);
     connectControls();
+    connectChanges();
     addKeys();
 }
 

@@ -1,19 +1,25 @@
 // The settings page's fixed panel as data: which layout a product gets at its firmware, the frames
 // a layout sets, the values its controls show, which rows show, and, over every product of the
-// panel's sets at every firmware band, that placement, visibility, getters and keys agree.
+// panel's sets at every firmware band, that placement, visibility, getters, keys and the handlers
+// agree; the information buttons' boxes and the timeout field's reading.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "common/page_ids.h"
 #include "device/products/catalogue.h"
 #include "device/products/classic_panel.h"
+#include "settings/panel_information.h"
 #include "settings/panel_layout.h"
 #include "settings/panel_visibility.h"
+#include "settings/table/handlers.h"
+#include "settings/timeout_field.h"
 
 using namespace kivo::settings;
 using Record = KIVOBluetoothDeviceData;
@@ -270,4 +276,94 @@ TEST(PanelData, PlacementVisibilityGettersAndKeysAgree)
             std::sort(keys.begin(), keys.end());
             EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end()) << "a key acts on two controls";
         }
+}
+
+// Over every product of the panel's sets at every band and every row it shows and fills: the
+// handler of the row's control writes the setting the row reads (or one with the same bits), and
+// each column or item written shows that column or item again.
+TEST(PanelData, TheHandlerOfEachRowWritesWhatTheRowReads)
+{
+    for (int product : panel_products())
+        for (auto [major, minor] : kVersions) {
+            const Record device = recognized(product, major, minor);
+            const ClassicLayout layout = classic_layout(product, device);
+            const ClassicRows shown = classic_visibility(product, device);
+            const AccessContext context{product, 0};
+            for (ClassicRow row : layout.filled) {
+                const std::optional<SettingKey> getter = row_getter(row, layout.getters);
+                if (!shown.test(row_bit(row)) || !getter)
+                    continue;
+                SCOPED_TRACE(hex(product) + " at " + std::to_string(major) + "." + std::to_string(minor) + " " +
+                             std::string(classic_row(row).name));
+                const HandlerId id = *classic_row(row).handler;
+                const Writer& writer = writer_for(id, product);
+                ASSERT_TRUE(writer.key);
+                EXPECT_TRUE(*writer.key == *getter || same_setting(*writer.key, *getter, context))
+                    << setting(*writer.key).name << " written, " << setting(*getter).name << " read";
+                const HandlerControl control = handler(id).control;
+                const std::vector<int> values = control == HandlerControl::Seconds ? std::vector<int>{3, 30, 60}
+                    : control == HandlerControl::GainCells                         ? std::vector<int>{0, 1, 2}
+                    : row == ClassicRow::MotionSensorSensitivity                   ? std::vector<int>{0, 1, 2}
+                    : row == ClassicRow::AudioMultitaskingSensitivity ? std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+                                                                      : std::vector<int>{0, 1};
+                for (int value : values) {
+                    Record working;
+                    EXPECT_TRUE(apply_change(id, value, context, working));
+                    EXPECT_EQ(shown_value(row, layout.getters, working, context), value);
+                }
+            }
+        }
+}
+
+TEST(PanelInformation, EachButtonsBoxWithItsTextButtonsSizeAndAnswer)
+{
+    struct Case {
+        ClassicRow row;
+        const char* heading;
+        bool sendEmail;
+        int size;
+        int purpose;
+    };
+    for (const Case c :
+         {Case{R::PLC, "[Packet Loss Concealment]\n", false, 4, kBoxStatus},
+          Case{R::BitpoolRate, "[High Quality A2DP]\n", false, 2, kBoxStatus},
+          Case{R::MicrophoneBoost, "[Microphone Boosting]\n", false, 3, kBoxStatus},
+          Case{R::Sidetone, "[Sidetone]\n", false, 2, kBoxStatus},
+          Case{R::AdvancedNoiseControl, "[Advanced Noise Control]\n", false, 2, kBoxStatus},
+          Case{R::AutoGainControl, "[Auto Gain Control]\n", false, 4, kBoxStatus},
+          Case{R::AudioBoost, "[Audio Boost]\n", false, 2, kBoxStatus},
+          Case{R::MotionSensorSensitivity, "[Motion Sensor Sensitivity]\n", false, 2, kBoxStatus},
+          Case{R::AudioMultitasking, "[Audio Multitasking]\nAudio Multitasking enables", false, 6, kBoxStatus},
+          Case{R::AudioMultitaskingSensitivity,
+               "[Intercom-audio Overlay Sensitivity]\nWhen the Audio Multitasking setting", false, 4, kBoxStatus},
+          Case{R::NavigationAppOverlay, "[Navigation App Support]\nWhen Audio Multitasking is", false, 2, kBoxStatus},
+          Case{R::RadioTransmitGain, "[Radio Transmit Gain]\n", false, 3, kBoxStatus},
+          Case{R::EDR, "[Enhanced Data Rate]\n", true, 3, kBoxSupportMail},
+          Case{R::AudioChannelTimeout, "[Audio Channel Timeout]\n", false, 3, kBoxStatus},
+          Case{R::IntercomVOX, "[Audio Channel Timeout]\n", false, 3, kBoxStatus}}) {
+        const InformationBox box = information_box(c.row, 0, "Aldero", "help@example.com");
+        EXPECT_TRUE(box.text.starts_with(c.heading)) << box.text;
+        EXPECT_EQ(box.text.find("%@"), std::string::npos) << box.text;
+        EXPECT_EQ(box.sendEmail, c.sendEmail) << c.heading;
+        EXPECT_EQ(box.size, c.size) << c.heading;
+        EXPECT_EQ(box.purpose, c.purpose) << c.heading;
+    }
+    EXPECT_EQ(information_box(R::MicrophoneBoost, kivo::kJapanese, "", "").size, 4);
+    EXPECT_NE(
+        information_box(R::RadioTransmitGain, 0, "Yewdel", "").text.find("from Yewdel to connected two-way radio"),
+        std::string::npos);
+    EXPECT_NE(information_box(R::EDR, 0, "", "help@example.com").text.find("(help@example.com)"), std::string::npos);
+    EXPECT_NE(information_box(R::AudioMultitasking, 0, "", "").text.find("music, FM Radio, or GPS"), std::string::npos);
+}
+
+TEST(TimeoutField, ReadsTheLeadingIntegerAndAcceptsThreeToSixty)
+{
+    for (const auto& [text, value] :
+         {std::pair{"30", 30}, std::pair{"7.9", 7}, std::pair{" 12x", 12}, std::pair{"abc", 0}, std::pair{"", 0},
+          std::pair{"-5", -5}, std::pair{"+60", 60}, std::pair{"\t3", 3}, std::pair{"99999999999", INT_MAX},
+          std::pair{"-99999999999", INT_MIN}, std::pair{"2147483648", INT_MAX}})
+        EXPECT_EQ(timeout_field_value(text), value) << text;
+    for (const auto& [seconds, acceptable] : {std::pair{2, false}, std::pair{3, true}, std::pair{60, true},
+                                              std::pair{61, false}, std::pair{0, false}, std::pair{INT_MAX, false}})
+        EXPECT_EQ(timeout_acceptable(seconds), acceptable) << seconds;
 }

@@ -4,6 +4,9 @@
 //   settings_catalogue_dump changed PID MAJOR.MINOR
 //                                                 the stored values change detection compares for
 //                                                 that product at that firmware ("none" for none)
+//   settings_catalogue_dump handler PID           one line per change handler: the writer that
+//                                                 product reaches (key, value rule, coupling), or
+//                                                 "nothing stored"
 // Numbers are decimal or 0x hexadecimal.
 
 #include <cstdio>
@@ -13,6 +16,7 @@
 
 #include "settings/change_detection.h"
 #include "settings/table/catalogue.h"
+#include "settings/table/handlers.h"
 
 using namespace kivo::settings;
 
@@ -99,6 +103,27 @@ int changed(std::string_view product_text, std::string_view version_text)
     return 0;
 }
 
+int handler_writers(std::string_view product_text)
+{
+    int product = 0;
+    if (!parse_number(product_text, product)) {
+        std::fprintf(stderr, "handler: expected PID\n");
+        return 2;
+    }
+    for (const Handler& h : handlers()) {
+        const Writer& w = writer_for(h.id, product);
+        std::string line(h.name);
+        if (w.key)
+            line += "\t" + std::string(setting(*w.key).setterName) + "\t" + std::string(value_rule_text(w.rule));
+        else
+            line += "\tnothing stored";
+        if (h.coupling != Coupling::None)
+            line += "\tthen " + std::string(coupling_text(h.coupling));
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -108,6 +133,8 @@ int main(int argc, char** argv)
         return keys();
     if (command == "changed" && argc == 4)
         return changed(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR\n");
+    if (command == "handler" && argc == 3)
+        return handler_writers(argv[2]);
+    std::fprintf(stderr, "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | handler PID\n");
     return 2;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/manager_window.h"
+#include "app/message_box_sheet.h"
 #include "tests/settings/page/settings_page_fixture.h"
 #include "tests/settings/page/text_fit.h"
 
@@ -69,4 +70,31 @@ TEST_F(SettingsPageTest, PicturesOfAProductOutsideEverySet)
     EXPECT_TRUE(window().grab().save(QString(folder) + "/6600_fresh_top.png"));
     ui().scrollPanel->ensureVisible(0, ui().panel->height() - 1);
     EXPECT_TRUE(window().grab().save(QString(folder) + "/6600_fresh_bottom.png"));
+}
+
+// The information boxes of a product that shows every row, in the languages asked for.
+TEST_F(SettingsPageTest, PicturesOfTheInformationBoxes)
+{
+    const char* folder = std::getenv("KIVO_SETTINGS_PICTURES");
+    if (folder == nullptr)
+        GTEST_SKIP() << "KIVO_SETTINGS_PICTURES names no folder";
+    QDir().mkpath(folder);
+    const char* languages = std::getenv("KIVO_SETTINGS_PICTURE_LANGUAGES");
+    const std::string wanted = languages ? languages : "0,1";
+    for (int language = 0; language <= 12; ++language) {
+        if (("," + wanted + ",").find("," + std::to_string(language) + ",") == std::string::npos)
+            continue;
+        enter(0x6600, 1, 0, language);
+        for (const PanelRowWidgets& row : page().outlets().rows()) {
+            if (row.info == nullptr)
+                continue;
+            page().displayInformationRadioTransmitGain(row.info);
+            run_events_until([] { return false; }, 30);
+            MessageBoxSheet& box = *window().sheetMessageBox;
+            const std::string name = std::string(folder) + "/box_" + std::string(row.outlets->name) + "_lang" +
+                std::to_string(language) + ".png";
+            EXPECT_TRUE(box.grab().save(QString::fromStdString(name))) << name;
+            box.dismiss();
+        }
+    }
 }
