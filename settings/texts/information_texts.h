@@ -4,7 +4,10 @@
 // texts themselves live beside the ids.
 
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "app/text/localized.h"
 
 namespace kivo::settings {
 
@@ -103,5 +106,15 @@ std::span<const InfoText> all_info_texts();
 
 // The id's name as written above ("AudioBoost2_old"), for dumps and traces.
 std::string_view info_text_name(InfoText id);
+
+// The text of the id in the language: English for 0 and any value outside 1 to 12. A text with
+// "%@" comes back unfilled; the screen that shows it fills it. The video mode's text depends on
+// the firmware the device was recognized with (three modes from 2.0).
+std::string info_text(InfoText id, ManagerLanguage in, int firmware_major = 0, int firmware_minor = 0);
+
+// The table of the id: the English text and its translations. The video mode's two texts, the
+// automatic power off text (English but in Japanese and Chinese) and the unit label, which is
+// filled, have none.
+const Translated* info_text_table(InfoText id);
 
 } // namespace kivo::settings

@@ -11,6 +11,9 @@
 //                                                 store) in order
 //   settings_catalogue_dump shown                 one line per key the all-settings table reads:
 //                                                 the key, then the products it reads it for
+//   settings_catalogue_dump handler PID           one line per change handler: the writer that
+//                                                 product reaches (key, value rule, coupling), or
+//                                                 "nothing stored"
 // Numbers are decimal or 0x hexadecimal.
 
 #include <cstdio>
@@ -26,6 +29,7 @@
 #include "settings/save/hid_save_plan.h"
 #include "settings/save/usb_save.h"
 #include "settings/table/catalogue.h"
+#include "settings/table/handlers.h"
 #include "settings/table/kinds.h"
 
 using namespace kivo::settings;
@@ -203,6 +207,27 @@ int shown()
     return 0;
 }
 
+int handler_writers(std::string_view product_text)
+{
+    int product = 0;
+    if (!parse_number(product_text, product)) {
+        std::fprintf(stderr, "handler: expected PID\n");
+        return 2;
+    }
+    for (const Handler& h : handlers()) {
+        const Writer& w = writer_for(h.id, product);
+        std::string line(h.name);
+        if (w.key)
+            line += "\t" + std::string(setting(*w.key).setterName) + "\t" + std::string(value_rule_text(w.rule));
+        else
+            line += "\tnothing stored";
+        if (h.coupling != Coupling::None)
+            line += "\tthen " + std::string(coupling_text(h.coupling));
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -216,8 +241,10 @@ int main(int argc, char** argv)
         return save(argv[2], argv[3]);
     if (command == "shown" && argc == 2)
         return shown();
+    if (command == "handler" && argc == 3)
+        return handler_writers(argv[2]);
     std::fprintf(stderr,
                  "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
-                 "MAJOR.MINOR[.SECONDARY] | shown\n");
+                 "MAJOR.MINOR[.SECONDARY] | shown | handler PID\n");
     return 2;
 }

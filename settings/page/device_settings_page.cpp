@@ -1,0 +1,179 @@
+#include "settings/page/device_settings_page.h"
+
+#include <QShortcut>
+
+#include "app/text/app_text.h"
+#include "app/text/text_format.h"
+#include "common/system_log.h"
+#include "device/products/settings_tabs.h"
+#include "settings/change_detection.h"
+#include "settings/page/stepper.h"
+#include "settings/texts/page_texts.h"
+#include "settings/timeout_field.h"
+
+using kivo::AppText;
+using kivo::SettingsPageTexts;
+
+namespace {
+
+// The message box of the apply note: size 1, a box that only closes.
+constexpr int kNoteBoxSize = 1;
+
+} // namespace
+
+DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
+    : SettingsPageBase(host, kModeSettings)
+    , view_(new QWidget)
+{
+    ui_.setupUi(view_);
+    outlets_ = std::make_unique<PanelOutlets>(view_);
+    ui_.stepperACT->setRange(kivo::settings::kTimeoutLowest, kivo::settings::kTimeoutHighest);
+    ui_.lblNoteEDR->setWordWrap(true);
+    connectControls();
+    connectChanges();
+    addKeys();
+}
+
+DeviceSettingsViewController::~DeviceSettingsViewController() = default;
+
+void DeviceSettingsViewController::connectControls()
+{
+    connect(ui_.btnBack, &QPushButton::clicked, this, [this] { moveToFirmwareUpdate(ui_.btnBack); });
+    connect(ui_.btnNewDevice, &QPushButton::clicked, this, [this] { moveToDeviceSelection(ui_.btnNewDevice); });
+    connect(ui_.btnCancel, &QPushButton::clicked, this, [this] { changeToOriginal(ui_.btnCancel); });
+    connect(ui_.btnDefault, &QPushButton::clicked, this, [this] { changeToDefault(ui_.btnDefault); });
+    connect(ui_.btnNoteApply, &QPushButton::clicked, this, [this] { displayNoteApply(ui_.btnNoteApply); });
+}
+
+// The keys the hints name. A key belongs to its control: it acts only while that control is shown
+// and enabled. Back and New Device are the window's own keys.
+void DeviceSettingsViewController::addKeys()
+{
+    auto add = [](QAbstractButton* button, std::string_view hint) {
+        const QKeySequence key = key_of_hint(hint);
+        if (button == nullptr || key.isEmpty())
+            return;
+        auto* shortcut = new QShortcut(key, button);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+    };
+    add(ui_.btnSave, "[O][C]-S");
+    add(ui_.btnDefault, "[C]-D");
+    add(ui_.btnCancel, "[C]-C");
+    add(ui_.btnAllSettings, "[S][C]-M");
+    for (const PanelRowWidgets& row : outlets_->rows()) {
+        add(row.info, row.outlets->infoHint);
+        for (std::size_t column = 0; column < row.cells.size(); ++column)
+            add(row.cells[column], row.outlets->cellHints[column]);
+    }
+}
+
+// ---- Life cycle ----------------------------------------------------------------------------------
+
+void DeviceSettingsViewController::initializeObject()
+{
+    kivo::PageHost& app = host();
+    app.setShowShortcuts(false);
+    app.reflectShortcuts();
+    dataCurrent_ = KIVOBluetoothDeviceData();
+    dataCurrent_.copyWithSource_version(app.data(), 1);
+    dataDefault_ = KIVOBluetoothDeviceData::makeDefaultDataWithSource(dataCurrent_);
+    kivo::SettingsTabs& tabs = app.session().tabs;
+    tabs.selected = kivo::tab_index_of_mode(tabs, pageMode());
+    kivo::system_log("ASDF NEXT RELOAD!!");
+    callTableviewReloadDataForOutsideClass();
+    setControls();
+    setControlsWithData();
+    ui_.scrollPanel->ensureVisible(0, 0);
+}
+
+void DeviceSettingsViewController::callTableviewReloadDataForOutsideClass()
+{
+    // The table has no rows of its own yet; its view is redrawn from whatever model it is given.
+    ui_.tableViewDeviceAllSettingsBasic->viewport()->update();
+}
+
+bool DeviceSettingsViewController::isSettingsChanged() const
+{
+    return kivo::settings::settings_changed(host().session().deviceTarget, host().data(), dataCurrent_);
+}
+
+std::string DeviceSettingsViewController::stringNoteEDR() const
+{
+    return SettingsPageTexts::stringNoteEDR(host().languageManager());
+}
+
+std::string DeviceSettingsViewController::stringNoteApply() const
+{
+    return SettingsPageTexts::stringNoteApply(host().languageManager());
+}
+
+std::string DeviceSettingsViewController::stringACTUnit() const
+{
+    return SettingsPageTexts::stringACTUnit(host().languageManager());
+}
+
+void DeviceSettingsViewController::displayNoteApply(QObject*)
+{
+    kivo::PageHost& app = host();
+    if (app.onProcessing())
+        return;
+    app.closeListTabs();
+    const int language = app.languageManager();
+    const std::string message =
+        kivo::fill_format("[%@]\n%@", {AppText::tavk_string_mode_in(app.mode(), language), stringNoteApply()});
+    app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        message, true, std::nullopt, AppText::tavk_string_ok_in(language), kNoteBoxSize, kBoxStatus);
+}
+
+// ---- Reverting ---------------------------------------------------------------------------------------
+
+void DeviceSettingsViewController::refreshFromWorkingCopy()
+{
+    callTableviewReloadDataForOutsideClass();
+    setControlsWithData();
+    setControls();
+}
+
+void DeviceSettingsViewController::changeToOriginal(QObject*)
+{
+    kivo::PageHost& app = host();
+    if (app.onProcessing())
+        return;
+    app.closeListTabs();
+    dataCurrent_.copyWithSource_version(app.data(), 0);
+    refreshFromWorkingCopy();
+}
+
+void DeviceSettingsViewController::changeToDefault(QObject*)
+{
+    kivo::PageHost& app = host();
+    if (app.onProcessing())
+        return;
+    app.closeListTabs();
+    dataCurrent_.copyWithSource_version(dataDefault_, 0);
+    refreshFromWorkingCopy();
+}
+
+// ---- Navigation ----------------------------------------------------------------------------------------
+
+void DeviceSettingsViewController::moveToFirmwareUpdate(QObject*)
+{
+    if (host().onProcessing())
+        return;
+    host().closeListTabs();
+    host().setFirmwareUpdateWithStatus(true);
+}
+
+void DeviceSettingsViewController::moveToDeviceSelection(QObject*)
+{
+    if (host().onProcessing())
+        return;
+    host().closeListTabs();
+    host().setDeviceSelection();
+}
+
+void DeviceSettingsViewController::moveToModeToGo()
+{
+    host().setMode(modeToGo_);
+    host().setDetailViewController(modeToGo_ >= 101 ? modeToGo_ - 100 : modeToGo_);
+}

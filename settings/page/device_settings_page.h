@@ -1,0 +1,244 @@
+#pragma once
+// The device settings page (mode 7): the fixed panel of the device's most used settings, placed,
+// filled, shown and enabled for its product and firmware, over a working copy of the recognized
+// record; Default and Cancel put the factory defaults or the device's values back; products of the
+// all-settings table families get the More Settings button and the table's sheet instead.
+
+#include <memory>
+
+#include "app/page_bases.h"
+#include "device/device_data.h"
+#include "settings/page/panel_outlets.h"
+#include "settings/table/handlers.h"
+#include "ui_device_settings_view.h"
+
+class DeviceSettingsViewController : public SettingsPageBase {
+    Q_OBJECT
+public:
+    explicit DeviceSettingsViewController(kivo::PageHost& host);
+    ~DeviceSettingsViewController() override;
+
+    QWidget* view() override { return view_; }
+
+    // ---- Life cycle ----------------------------------------------------------------------------
+    // Each entry with a recognized device: hints off, fresh working and defaults copies of the
+    // recognized record, the settings tab selected, the table and the panel refreshed.
+    void initializeObject() override;
+    // Shows, hides and enables the panel's rows and buttons by product, firmware, language and the
+    // busy flag, and refreshes the texts that follow the language.
+    void setControls() override;
+    // Titles the buttons, labels and cells, or their keyboard hints while hints are shown.
+    void setShortcuts() override;
+    // Moves the panel's controls where the product's layout puts them and shows the working copy.
+    void setControlsWithData();
+    // Every row of the panel hidden or shown, its information button and control enabled or not.
+    void enableOldControlsEnable_hidden(bool enable, bool hidden);
+    // The all-settings table rebuilds its rows (after a language change, a revert, the defaults).
+    void callTableviewReloadDataForOutsideClass() override;
+    void displayNoteApply(QObject* sender);
+
+    // ---- Records -------------------------------------------------------------------------------
+    // The working copy every control edits and a save writes.
+    const KIVOBluetoothDeviceData& dataCurrent() const { return dataCurrent_; }
+    // The factory defaults of the recognized product and firmware.
+    const KIVOBluetoothDeviceData& dataDefault() const { return dataDefault_; }
+    // The working copy differs from the device in a value the product's save writes.
+    bool isSettingsChanged() const;
+
+    // ---- Setting changes -----------------------------------------------------------------------
+    // The shape of every change: nothing at all while a worker runs; an open tab list closes; the
+    // handler stores the sending control's column or index (a radio group's checked id, a pop-up's
+    // index) into the working copy; the panel's enabling follows. The all-settings table's row
+    // controls send the same kinds of control.
+    void change(kivo::settings::HandlerId id, QObject* sender);
+    void changeIVOX(QObject* sender) { change(kivo::settings::HandlerId::changeIVOX, sender); }
+    void changeVoiceAssistant(QObject* sender) { change(kivo::settings::HandlerId::changeVoiceAssistant, sender); }
+    void changeHVOX(QObject* sender) { change(kivo::settings::HandlerId::changeHVOX, sender); }
+    void changeEDR(QObject* sender) { change(kivo::settings::HandlerId::changeEDR, sender); }
+    void changePLC(QObject* sender) { change(kivo::settings::HandlerId::changePLC, sender); }
+    void changeBitpoolRate(QObject* sender) { change(kivo::settings::HandlerId::changeBitpoolRate, sender); }
+    void changeMicrophoneBoost(QObject* sender) { change(kivo::settings::HandlerId::changeMicrophoneBoost, sender); }
+    void changeSidetone(QObject* sender) { change(kivo::settings::HandlerId::changeSidetone, sender); }
+    void changeAdvancedNoiseControl(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAdvancedNoiseControl, sender);
+    }
+    void changeAutoStartRecording(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAutoStartRecording, sender);
+    }
+    void changeLEDControl(QObject* sender) { change(kivo::settings::HandlerId::changeLEDControl, sender); }
+    void changeAutoGainControl(QObject* sender) { change(kivo::settings::HandlerId::changeAutoGainControl, sender); }
+    void changeAutoOnOff(QObject* sender) { change(kivo::settings::HandlerId::changeAutoOnOff, sender); }
+    void changeAudioBoost(QObject* sender) { change(kivo::settings::HandlerId::changeAudioBoost, sender); }
+    void changeHDSpeakerAccessory(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeHDSpeakerAccessory, sender);
+    }
+    void changeMotionSensorSensitivity(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeMotionSensorSensitivity, sender);
+    }
+    void changeAudioMultitasking(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAudioMultitasking, sender);
+    }
+    void changeAudioMultitaskingSensitivity(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAudioMultitaskingSensitivity, sender);
+    }
+    void changeRemoteUIPTT(QObject* sender) { change(kivo::settings::HandlerId::changeRemoteUIPTT, sender); }
+    void changeMeshPublicChannel(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeMeshPublicChannel, sender);
+    }
+    void changeUnitLanguage(QObject* sender) { change(kivo::settings::HandlerId::changeUnitLanguage, sender); }
+    void changeAudioEqualizer(QObject* sender) { change(kivo::settings::HandlerId::changeAudioEqualizer, sender); }
+    void changeSpeakerSelect(QObject* sender) { change(kivo::settings::HandlerId::changeSpeakerSelect, sender); }
+    void changeMicSelect(QObject* sender) { change(kivo::settings::HandlerId::changeMicSelect, sender); }
+    void changeNavigationAppOverlay(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeNavigationAppOverlay, sender);
+    }
+    void changeVoicePrompt(QObject* sender) { change(kivo::settings::HandlerId::changeVoicePrompt, sender); }
+    void changeAdaptiveLight(QObject* sender) { change(kivo::settings::HandlerId::changeAdaptiveLight, sender); }
+    void changeHDIntercom(QObject* sender) { change(kivo::settings::HandlerId::changeHDIntercom, sender); }
+    void changeEightWayIntercom(QObject* sender) { change(kivo::settings::HandlerId::changeEightWayIntercom, sender); }
+    void changeFMStationGuide(QObject* sender) { change(kivo::settings::HandlerId::changeFMStationGuide, sender); }
+    void changeHDVoice(QObject* sender) { change(kivo::settings::HandlerId::changeHDVoice, sender); }
+    void changeAudioSourcePriority(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAudioSourcePriority, sender);
+    }
+    void changeBackgroundVolume(QObject* sender) { change(kivo::settings::HandlerId::changeBackgroundVolume, sender); }
+    void changeAudioOverlay(QObject* sender) { change(kivo::settings::HandlerId::changeAudioOverlay, sender); }
+    void changeAutoOff(QObject* sender) { change(kivo::settings::HandlerId::changeAutoOff, sender); }
+    void changeSimpleUI(QObject* sender) { change(kivo::settings::HandlerId::changeSimpleUI, sender); }
+    void changeSmartNaviSystem2(QObject* sender) { change(kivo::settings::HandlerId::changeSmartNaviSystem2, sender); }
+    void changeSmartNaviSystem(QObject* sender) { change(kivo::settings::HandlerId::changeSmartNaviSystem, sender); }
+    void changeSmartVolumeControl(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSmartVolumeControl, sender);
+    }
+    void changeChannel(QObject* sender) { change(kivo::settings::HandlerId::changeChannel, sender); }
+    void changeVolume(QObject* sender) { change(kivo::settings::HandlerId::changeVolume, sender); }
+    void changeMicrophone(QObject* sender) { change(kivo::settings::HandlerId::changeMicrophone, sender); }
+    void changeVOXSensitivity(QObject* sender) { change(kivo::settings::HandlerId::changeVOXSensitivity, sender); }
+    void changeMeshMode(QObject* sender) { change(kivo::settings::HandlerId::changeMeshMode, sender); }
+    void changeMeshGuestMode(QObject* sender) { change(kivo::settings::HandlerId::changeMeshGuestMode, sender); }
+    void changeAGCSensitivity(QObject* sender) { change(kivo::settings::HandlerId::changeAGCSensitivity, sender); }
+    void changeUILayer(QObject* sender) { change(kivo::settings::HandlerId::changeUILayer, sender); }
+    void changeKelporHDSPeakerAccessory(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeKelporHDSPeakerAccessory, sender);
+    }
+    void changeMeshReachOut(QObject* sender) { change(kivo::settings::HandlerId::changeMeshReachOut, sender); }
+    void changeFMRadioOnVargo(QObject* sender) { change(kivo::settings::HandlerId::changeFMRadioOnVargo, sender); }
+    void changePhoneOnVargo(QObject* sender) { change(kivo::settings::HandlerId::changePhoneOnVargo, sender); }
+    void changeAudioOverlayVolumeManagement(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeAudioOverlayVolumeManagement, sender);
+    }
+    void changeVoiceCommand(QObject* sender) { change(kivo::settings::HandlerId::changeVoiceCommand, sender); }
+    void changePhotoMode(QObject* sender) { change(kivo::settings::HandlerId::changePhotoMode, sender); }
+    void changeVideoMode(QObject* sender) { change(kivo::settings::HandlerId::changeVideoMode, sender); }
+    void changeVideoResolution(QObject* sender) { change(kivo::settings::HandlerId::changeVideoResolution, sender); }
+    void changeTimelapseInterval(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeTimelapseInterval, sender);
+    }
+    void changeDateCaption(QObject* sender) { change(kivo::settings::HandlerId::changeDateCaption, sender); }
+    void changeSpeakerSoundRecording(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSpeakerSoundRecording, sender);
+    }
+    void changeSpeakerSoundRecordingMusic(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSpeakerSoundRecordingMusic, sender);
+    }
+    void changeSpeakerSoundRecordingFMRadio(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSpeakerSoundRecordingFMRadio, sender);
+    }
+    void changeSpeakerSoundRecordingIntercom(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSpeakerSoundRecordingIntercom, sender);
+    }
+    void changeSpeakerSoundRecordingPhone(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeSpeakerSoundRecordingPhone, sender);
+    }
+    void changeAutoCameraSleep(QObject* sender) { change(kivo::settings::HandlerId::changeAutoCameraSleep, sender); }
+    void changeVideoTaggingInterval(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeVideoTaggingInterval, sender);
+    }
+    void changeLoopRecordingInterval(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeLoopRecordingInterval, sender);
+    }
+    void changeVideoMicrophoneGain(QObject* sender)
+    {
+        change(kivo::settings::HandlerId::changeVideoMicrophoneGain, sender);
+    }
+    void changeESSStatus(QObject* sender) { change(kivo::settings::HandlerId::changeESSStatus, sender); }
+    void changeESSSensitivity(QObject* sender) { change(kivo::settings::HandlerId::changeESSSensitivity, sender); }
+    void changeMicGain(QObject* sender) { change(kivo::settings::HandlerId::changeMicGain, sender); }
+    // The radio transmit gain's cells: 12, 15 or 17.
+    void changeRTG(QObject* sender);
+    // The audio channel timeout: the field is checked, the stepper's value taken as it is.
+    void changeACT(QObject* sender);
+    // True when the timeout field holds 3 to 60 seconds, which the working copy then takes; else
+    // the warning box, and the field shows the stepper's value again with its text selected. A
+    // field the page does not show never holds the page.
+    bool checkACT() override;
+    // The information box of the panel's information button that sent it.
+    void displayInformationRadioTransmitGain(QObject* sender);
+
+    // ---- Page buttons --------------------------------------------------------------------------
+    void changeToOriginal(QObject* sender);
+    void changeToDefault(QObject* sender);
+    void moveToFirmwareUpdate(QObject* sender) override;
+    void moveToDeviceSelection(QObject* sender) override;
+
+    // ---- Leaving the page ----------------------------------------------------------------------
+    int modeToGo() const { return modeToGo_; }
+    void setModeToGo(int mode) override { modeToGo_ = mode; }
+    bool checkNeedToSave() override { return false; }
+    void save(QObject*) override { }
+    void moveToModeToGo() override;
+    QWidget* sheetDeviceAllSettings() override { return ui_.sheetDeviceAllSettings; }
+
+    QPushButton* btnBack() override { return ui_.btnBack; }
+    QPushButton* btnNewDevice() override { return ui_.btnNewDevice; }
+    const Ui::DeviceSettingsView& ui() const { return ui_; }
+    PanelOutlets& outlets() { return *outlets_; }
+
+    // The texts of the page in the interface language.
+    std::string stringNoteEDR() const;
+    std::string stringNoteApply() const;
+    std::string stringACTUnit() const;
+
+private:
+    void connectControls();
+    // The panel's controls and information buttons to their actions.
+    void connectChanges();
+    // The product and the recognized language-pack type, for the handlers.
+    kivo::settings::AccessContext accessContext() const;
+    void addKeys();
+    // The working copy replaced as a whole: the table, the values and the enabling follow it.
+    void refreshFromWorkingCopy();
+    // Texts too long for their frames get a smaller font.
+    void fitTexts();
+    // What the apply note's label has left of its width beside the note's button.
+    int noteApplyWidth() const;
+    // The scrolled area grows to hold the rows shown below the page's own area.
+    void fitPanelToShownRows();
+
+    QWidget* view_;
+    Ui::DeviceSettingsView ui_;
+    std::unique_ptr<PanelOutlets> outlets_;
+    KIVOBluetoothDeviceData dataCurrent_;
+    KIVOBluetoothDeviceData dataDefault_;
+    int modeToGo_ = 0;
+};

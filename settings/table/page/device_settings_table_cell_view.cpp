@@ -1,0 +1,57 @@
+#include "settings/table/page/device_settings_table_cell_view.h"
+
+#include <QHBoxLayout>
+
+namespace {
+
+// The sizes of the fixed panel's rows, so that a setting looks the same in both.
+constexpr int kInfoWidth = 19;
+constexpr int kInfoHeight = 17;
+constexpr int kControlWidth = 182;
+
+QPushButton* info_button(const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(QStringLiteral("i"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFixedSize(kInfoWidth, kInfoHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+DeviceSettingsTableCellView::DeviceSettingsTableCellView(QWidget* parent)
+    : QWidget(parent)
+    , textField_(new QLabel(this))
+    , infoOnOffBtn_(info_button("infoOnOffBtn", this))
+    , infoPopUpBtn_(info_button("infoPopUpBtn", this))
+    , radiobtn_(new QWidget(this))
+    , radioGroup_(new QButtonGroup(radiobtn_))
+    , enablebtn_(new QRadioButton(radiobtn_))
+    , disablebtn_(new QRadioButton(radiobtn_))
+    , popUpBtn_(new QComboBox(this))
+{
+    textField_->setObjectName(QStringLiteral("textField"));
+    radiobtn_->setObjectName(QStringLiteral("radiobtn"));
+    radioGroup_->setObjectName(QStringLiteral("radiobtnGroup"));
+    enablebtn_->setObjectName(QStringLiteral("enablebtn"));
+    disablebtn_->setObjectName(QStringLiteral("disablebtn"));
+    popUpBtn_->setObjectName(QStringLiteral("popUpBtn"));
+    radioGroup_->addButton(enablebtn_, 0);
+    radioGroup_->addButton(disablebtn_, 1);
+
+    auto* cells = new QHBoxLayout(radiobtn_);
+    cells->setContentsMargins(0, 0, 0, 0);
+    cells->addWidget(enablebtn_);
+    cells->addWidget(disablebtn_);
+    radiobtn_->setFixedWidth(kControlWidth);
+    popUpBtn_->setFixedWidth(kControlWidth);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(textField_, 1);
+    row->addWidget(infoOnOffBtn_);
+    row->addWidget(infoPopUpBtn_);
+    row->addWidget(radiobtn_);
+    row->addWidget(popUpBtn_);
+}

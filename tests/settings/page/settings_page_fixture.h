@@ -1,0 +1,59 @@
+#pragma once
+// The settings page in the whole application, offscreen: a device recognized as recognition leaves
+// it, then the page entered the way the window enters it. The page counts its refreshes.
+
+#include "main/page_factory.h"
+#include "settings/page/device_settings_page.h"
+#include "tests/app/app_fixture.h"
+
+// A settings page that counts its refreshes and the table's reloads.
+class CountingSettingsPage : public DeviceSettingsViewController {
+public:
+    using DeviceSettingsViewController::DeviceSettingsViewController;
+    void setControls() override
+    {
+        ++refreshes;
+        DeviceSettingsViewController::setControls();
+    }
+    void callTableviewReloadDataForOutsideClass() override
+    {
+        ++reloads;
+        DeviceSettingsViewController::callTableviewReloadDataForOutsideClass();
+    }
+    int refreshes = 0;
+    int reloads = 0;
+};
+
+class SettingsPageTest : public AppTest {
+protected:
+    PageFactory pages() override
+    {
+        PageFactory factory = application_pages();
+        factory.settings = [stand_in = factory.settings](kivo::PageHost& host,
+                                                         int mode) -> std::unique_ptr<SettingsPageBase> {
+            if (mode == kModeSettings)
+                return std::make_unique<CountingSettingsPage>(host);
+            return stand_in(host, mode);
+        };
+        return factory;
+    }
+    CountingSettingsPage& counting() { return static_cast<CountingSettingsPage&>(page()); }
+
+    DeviceSettingsViewController& page()
+    {
+        return *static_cast<DeviceSettingsViewController*>(app().deviceSettingsViewController());
+    }
+    const Ui::DeviceSettingsView& ui() { return page().ui(); }
+
+    // Recognized at major.minor, then the settings page shown.
+    void enter(int product, int major, int minor, int language = 0)
+    {
+        recognize(product, major, minor);
+        // A device reports its audio channel timeout; an empty record would hold the page.
+        if (app().data().audioChannelTimeout() == 0)
+            app().data().setAudioChannelTimeout(5);
+        app().setLanguageManager(language);
+        app().setControlsFont();
+        app().setDeviceSettingsWithStatus(true);
+    }
+};
