@@ -265,7 +265,7 @@ void KIVOBluetoothManagerAppController::about()
     Ui::AboutSheet& ui = window_->aboutUi;
     ui.imgAboutImg->setPixmap(kivo::images::application());
     ui.btnAboutOK->setText(qtext(AppText::tavk_string_ok_in(language)));
-    ui.tfAbout->setText(qtext(line + "\n\nUpdates the firmware and settings of your headsets."));
+    ui.tfAbout->setText(qtext(line + "\n\n" + AppText::stringAboutNotice(language)));
     window_->sheetAbout->setFixedSize(540, 150);
     ui.tfAbout->setGeometry(105, 57, 430, 51);
     ui.tfAbout->setAlignment(Qt::AlignCenter);

@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 usbutils kmod
+  fonts-dejavu-core fonts-droid-fallback fonts-nanum # every interface language's letters, Korean too
   "$@"
 )
 
