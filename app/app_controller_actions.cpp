@@ -139,6 +139,11 @@ void KIVOBluetoothManagerAppController::deviceSettings()
 
 void KIVOBluetoothManagerAppController::goNext()
 {
+    // NEXT on the home page goes on while the manager check runs, as the page's own button does.
+    if (mode_ == kModeHome && !listTabsOpened() && home_->managerCheckRunning()) {
+        home_->targetDeviceSet(home_->btnNext());
+        return;
+    }
     if (refuseAction())
         return;
     switch (mode_) {
@@ -265,7 +270,7 @@ void KIVOBluetoothManagerAppController::about()
     Ui::AboutSheet& ui = window_->aboutUi;
     ui.imgAboutImg->setPixmap(kivo::images::application());
     ui.btnAboutOK->setText(qtext(AppText::tavk_string_ok_in(language)));
-    ui.tfAbout->setText(qtext(line + "\n\nUpdates the firmware and settings of your headsets."));
+    ui.tfAbout->setText(qtext(line + "\n\n" + AppText::stringAboutNotice(language)));
     window_->sheetAbout->setFixedSize(540, 150);
     ui.tfAbout->setGeometry(105, 57, 430, 51);
     ui.tfAbout->setAlignment(Qt::AlignCenter);
@@ -293,8 +298,17 @@ void KIVOBluetoothManagerAppController::showStatus()
 
 void KIVOBluetoothManagerAppController::stopManager()
 {
-    if (refuseAction())
-        return;
+    // Work that writes nothing that cannot be redone (a recognition, the manager check) is stopped;
+    // an update, a restore or a save keeps the quit refused: stopping it could brick the device.
+    if (onProcessing()) {
+        DetailViewController* page = currentDetailViewController();
+        if (page == nullptr || !page->stopWorkForQuit())
+            return;
+        setOnProcessing(false);
+        setControls();
+        page->setControls();
+    }
+    closeListTabs();
     emit quitRequested();
 }
 

@@ -8,6 +8,8 @@
 
 #include "app/configuration_archive.h"
 #include "app/manager_window.h"
+#include "app/text/product_names.h"
+#include "common/manager_version.h"
 #include "common/system_log.h"
 #include "link/usb_link.h"
 
@@ -45,6 +47,26 @@ void KIVOBluetoothManagerAppDelegate::applicationWillTerminate()
 }
 
 namespace kivo {
+
+std::optional<std::string> command_line_answer(const std::vector<std::string>& args)
+{
+    const std::string title(kProductTitle);
+    for (const std::string& arg : args) {
+        if (arg == "--version" || arg == "-v")
+            return title + " " + std::to_string(kManagerVersionMajor) + "." + std::to_string(kManagerVersionMinor) +
+                "." + std::to_string(kManagerSecondaryVersion) + "\n";
+        if (arg == "--help" || arg == "-h")
+            return "usage: kivo-bluetooth-manager [--help] [--version] [Qt options such as -platform NAME]\n\n" +
+                title +
+                " finds a headset plugged in by USB, updates or restores its firmware and edits its\n"
+                "settings. Start it without options, plug the device in and follow the window; Ctrl+K shows\n"
+                "the keys of every button. Without root the devices need the udev rules that\n"
+                "'sudo cmake --install build' installs (see the README).\n\n"
+                "  -h, --help     show this and end\n"
+                "  -v, --version  show the version and end\n";
+    }
+    return std::nullopt;
+}
 
 void name_application()
 {

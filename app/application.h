@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/app_controller.h"
 
@@ -40,6 +43,11 @@ private:
 };
 
 namespace kivo {
+
+// What the program prints for --help or --version (the first one given), answered on the terminal
+// without opening a window, as desktop programs on Linux do; none for any other command line,
+// which goes to Qt as it stands.
+std::optional<std::string> command_line_answer(const std::vector<std::string>& args);
 
 // Names the application for its data folders. Call before anything asks for a folder.
 void name_application();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app_controller.h"
+#include "app/configuration_values.h"
 #include "app/data_folders.h"
 #include "common/atomic_file.h"
 #include "common/system_log.h"
@@ -12,29 +13,9 @@
 
 namespace {
 
-constexpr char kClassName[] = "KIVOBluetoothManagerAppController";
 constexpr char kFileName[] = "VARGOZeltraDeviceManager.tavkconf";
 // Far above any real configuration; a bigger file is not one of ours.
 constexpr std::uintmax_t kMaxConfigurationBytes = 64 * 1024;
-
-// The values of an archive, decoded whole before any reaches the controller: a bad value leaves
-// the controller untouched.
-struct Stored {
-    std::string strManagerVersion;
-    std::string strLanguageManager;
-    bool hasLanguageManager = false;
-    bool applyToLanguageFirmware = false;
-    int deviceTarget = 0;
-    bool restartToRecover = false;
-    int modeRestartToRecover = 0;
-    std::string strLanguageFirmware;
-    std::string strRestartDFUFirmwareFile;
-    int indexRestartDFUFirmwareLanguage = 0;
-    int deviceVersionMajorRestartDFU = 0;
-    int deviceVersionMinorRestartDFU = 0;
-    int deviceSecondaryVersionTypeRestartDFU = 0;
-    int deviceSecondaryVersionRestartDFU = 0;
-};
 
 bool read_small_file(const std::filesystem::path& file, std::string& contents)
 {
@@ -57,47 +38,30 @@ bool read_small_file(const std::filesystem::path& file, std::string& contents)
 
 void KIVOBluetoothManagerAppController::encodeWithCoder(KeyedArchiver& coder) const
 {
-    coder.encodeBool("keyEncrypted", true);
-    coder.encodeText("keyStrManagerVersion", strManagerVersion_);
-    coder.encodeText("keyStrLanguageManager", strLanguageManager_);
-    coder.encodeBool("keyApplyToLanguageFirmware", applyToLanguageFirmware_);
-    coder.encodeInt("keyDeviceTarget", deviceTarget());
-    coder.encodeBool("keyRestartToRecover", restartToRecover());
-    coder.encodeInt("keyModeRestartToRecover", modeRestartToRecover());
-    coder.encodeText("keyStrLanguageFirmware", strLanguageFirmware_);
-    if (!isRestartDFU())
-        return;
-    coder.encodeText("keyStrRestartDFUFirmwareFile", strRestartDFUFirmwareFile());
-    coder.encodeInt("keyIndexRestartDFUFirmwareLanguage", indexRestartDFUFirmwareLanguage());
-    coder.encodeInt("keyDeviceVersionMajorRestartDFU", deviceVersionMajorRestartDFU());
-    coder.encodeInt("keyDeviceVersionMinorRestartDFU", deviceVersionMinorRestartDFU());
-    coder.encodeInt("keyDeviceSecondaryVersionTypeRestartDFU", deviceSecondaryVersionTypeRestartDFU());
-    coder.encodeInt("keyDeviceSecondaryVersionRestartDFU", deviceSecondaryVersionRestartDFU());
+    kivo::ConfigurationValues v;
+    v.strManagerVersion = strManagerVersion_;
+    v.strLanguageManager = strLanguageManager_;
+    v.applyToLanguageFirmware = applyToLanguageFirmware_;
+    v.deviceTarget = deviceTarget();
+    v.restartToRecover = restartToRecover();
+    v.modeRestartToRecover = modeRestartToRecover();
+    v.strLanguageFirmware = strLanguageFirmware_;
+    v.strRestartDFUFirmwareFile = strRestartDFUFirmwareFile();
+    v.indexRestartDFUFirmwareLanguage = indexRestartDFUFirmwareLanguage();
+    v.deviceVersionRestartDFU = session_.deviceVersionRestartDFU;
+    kivo::write_configuration_values(coder, v);
 }
 
 void KIVOBluetoothManagerAppController::initWithCoder(const KeyedUnarchiver& coder)
 {
-    Stored s;
-    s.strManagerVersion = coder.decodeText("keyStrManagerVersion");
-    s.hasLanguageManager = coder.containsValueForKey("keyStrLanguageManager");
-    s.strLanguageManager = coder.decodeText("keyStrLanguageManager");
-    s.applyToLanguageFirmware = coder.decodeBool("keyApplyToLanguageFirmware");
-    s.deviceTarget = coder.decodeInt("keyDeviceTarget");
-    s.restartToRecover = coder.decodeBool("keyRestartToRecover");
-    s.modeRestartToRecover = coder.decodeInt("keyModeRestartToRecover");
-    s.strLanguageFirmware = coder.decodeText("keyStrLanguageFirmware");
-    s.strRestartDFUFirmwareFile = coder.decodeText("keyStrRestartDFUFirmwareFile");
-    s.indexRestartDFUFirmwareLanguage = coder.decodeInt("keyIndexRestartDFUFirmwareLanguage");
-    s.deviceVersionMajorRestartDFU = coder.decodeInt("keyDeviceVersionMajorRestartDFU");
-    s.deviceVersionMinorRestartDFU = coder.decodeInt("keyDeviceVersionMinorRestartDFU");
-    s.deviceSecondaryVersionTypeRestartDFU = coder.decodeInt("keyDeviceSecondaryVersionTypeRestartDFU");
-    s.deviceSecondaryVersionRestartDFU = coder.decodeInt("keyDeviceSecondaryVersionRestartDFU");
+    // Every value is read before any is taken.
+    const kivo::ConfigurationValues s = kivo::read_configuration_values(coder);
 
     // Texts the archive lacks keep their defaults.
     if (!s.strManagerVersion.empty())
         strManagerVersion_ = s.strManagerVersion;
-    if (s.hasLanguageManager && !s.strLanguageManager.empty()) {
-        strLanguageManager_ = s.strLanguageManager;
+    if (s.strLanguageManager && !s.strLanguageManager->empty()) {
+        strLanguageManager_ = *s.strLanguageManager;
         applyToLanguageFirmware_ = s.applyToLanguageFirmware;
     }
     setDeviceTarget(s.deviceTarget);
@@ -105,10 +69,7 @@ void KIVOBluetoothManagerAppController::initWithCoder(const KeyedUnarchiver& cod
     setModeRestartToRecover(s.modeRestartToRecover);
     setStrRestartDFUFirmwareFile(s.strRestartDFUFirmwareFile);
     setIndexRestartDFUFirmwareLanguage(s.indexRestartDFUFirmwareLanguage);
-    setDeviceVersionMajorRestartDFU(s.deviceVersionMajorRestartDFU);
-    setDeviceVersionMinorRestartDFU(s.deviceVersionMinorRestartDFU);
-    setDeviceSecondaryVersionTypeRestartDFU(s.deviceSecondaryVersionTypeRestartDFU);
-    setDeviceSecondaryVersionRestartDFU(s.deviceSecondaryVersionRestartDFU);
+    session_.deviceVersionRestartDFU = s.deviceVersionRestartDFU;
     if (!s.strLanguageFirmware.empty())
         strLanguageFirmware_ = s.strLanguageFirmware;
 }
@@ -125,7 +86,7 @@ bool read_configuration(const std::filesystem::path& file, KIVOBluetoothManagerA
         return false;
     }
     try {
-        const KeyedUnarchiver coder(contents, kClassName);
+        const KeyedUnarchiver coder(contents, kivo::kConfigurationClassName);
         controller.initWithCoder(coder);
         return true;
     } catch (const ArchiveError& error) {
@@ -138,7 +99,7 @@ bool write_configuration(const std::filesystem::path& file, const KIVOBluetoothM
 {
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    KeyedArchiver coder(kClassName);
+    KeyedArchiver coder(kivo::kConfigurationClassName);
     controller.encodeWithCoder(coder);
     std::string error;
     if (write_file_atomically(file, coder.text(), &error))

@@ -22,6 +22,9 @@ public:
     // Registers, through the host, what the answers to the message boxes this page opens do. The
     // host asks when it makes the page and each time it shows it; leaving the page drops them.
     virtual void routeMessageBoxes() { }
+    // Quitting while the page's work runs: a page whose work writes nothing that cannot be redone
+    // stops it (its outcome is dropped) and answers true; other work keeps the quit refused.
+    virtual bool stopWorkForQuit() { return false; }
 
 private:
     kivo::PageHost& host_;

@@ -1,10 +1,13 @@
 #include "app/home_page.h"
 
+#include <utility>
+
 #include "app/resource_images.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
+#include "common/clock.h"
 #include "device/products/home_selection.h"
 
 using kivo::AppText;
@@ -50,6 +53,18 @@ DeviceSelectionViewController::DeviceSelectionViewController(kivo::PageHost& hos
         button->setProperty("productId", legacy_product(i));
         connect(button, &QPushButton::clicked, this, [this, button] { targetDeviceSelected(button); });
     }
+}
+
+// A check still running (the user went on) would keep the quit waiting for its time-out.
+DeviceSelectionViewController::~DeviceSelectionViewController() { checkRun_.stop(); }
+
+bool DeviceSelectionViewController::stopWorkForQuit()
+{
+    if (!checkRun_.active())
+        return false;
+    checkRun_.stop();
+    checkDetached_ = false;
+    return true;
 }
 
 void DeviceSelectionViewController::initializeObjectOnStartUp(bool onStartUp)
@@ -100,6 +115,12 @@ void DeviceSelectionViewController::btnHomeClick(QObject*) { targetDeviceSet(ui_
 
 void DeviceSelectionViewController::targetDeviceSet(QObject*)
 {
+    // NEXT while the manager check runs: the check goes on unseen and gives up the busy state, so
+    // that the page shown next is not held busy by it.
+    if (checkRun_.active() && !checkDetached_) {
+        checkDetached_ = true;
+        host().setOnProcessing(false);
+    }
     host().session().deviceTarget = deviceTargetSelected_;
     host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
 }
@@ -127,7 +148,10 @@ void DeviceSelectionViewController::checkManagerUpdate()
     // Chosen here: the time-zone lookup is a Qt call, which stays on the main thread.
     const std::string base = kivo::firmware_server_base();
     checkRun_.start<std::optional<kivo::LatestManagerVersion>>(
-        [base] { return threadMethodCheckManagerUpdate(base); },
+        [base, &stop = checkRun_.stopFlag()] {
+            const kivo::StopFlagWatch watch(stop);
+            return threadMethodCheckManagerUpdate(base);
+        },
         [this](std::optional<kivo::LatestManagerVersion> latest) { timerMethodCheckManagerUpdate(latest); });
 }
 
@@ -146,6 +170,9 @@ void DeviceSelectionViewController::timerMethodCheckManagerUpdate(
     if (!latest)
         taken.downloadAddress = app.managerLatest().downloadAddress;
     app.setManagerLatest(taken);
+    // Once the user went on, the check's end touches no page and offers nothing.
+    if (std::exchange(checkDetached_, false))
+        return;
     // Without a download address there is nothing to offer.
     const bool goManagerUpdate = latest && app.haveNewManagerUpdate() && !latest->downloadAddress.empty();
     app.setOnProcessing(false);

@@ -17,6 +17,7 @@ class DeviceSelectionViewController : public DetailViewController {
     Q_OBJECT
 public:
     explicit DeviceSelectionViewController(kivo::PageHost& host);
+    ~DeviceSelectionViewController() override;
 
     QWidget* view() override { return view_; }
     // Prepares the page each time it is shown; onStartUp only for the first page of a start, and
@@ -24,6 +25,8 @@ public:
     void initializeObjectOnStartUp(bool onStartUp);
     void setControls() override;
     void setShortcuts() override;
+    // The manager check reads and writes nothing of the device: quitting stops it.
+    bool stopWorkForQuit() override;
     void btnHomeClick(QObject* sender);
     void targetDeviceSet(QObject* sender);
     // The legacy model buttons' action: their product id becomes the selection.
@@ -50,5 +53,8 @@ private:
 
     // The page lives for the whole run, so this is once per run.
     bool checkStarted_ = false;
+    // The user went on while the check ran: it no longer holds the busy state, and its end only
+    // records the version it read.
+    bool checkDetached_ = false;
     kivo::WorkerRun checkRun_;
 };

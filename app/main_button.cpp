@@ -1,9 +1,19 @@
 #include "app/main_button.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include <utility>
+
 #include "app/window_colors.h"
+
+namespace {
+
+constexpr int kOneLine = Qt::AlignVCenter | Qt::AlignLeft;
+constexpr int kWrapped = kOneLine | Qt::TextWordWrap;
+
+} // namespace
 
 KIVOBluetoothMainButton::KIVOBluetoothMainButton(QWidget* parent)
     : QPushButton(parent)
@@ -19,6 +29,30 @@ void KIVOBluetoothMainButton::setTitleColor(const QColor& color)
     update();
 }
 
+QRect KIVOBluetoothMainButton::labelRect() const { return rect().adjusted(14, 2, -8, -2); }
+
+bool KIVOBluetoothMainButton::fits(const LabelLook& look) const
+{
+    const QRect room = labelRect();
+    const QRect needed = QFontMetrics(look.font).boundingRect(room, look.flags, text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+KIVOBluetoothMainButton::LabelLook KIVOBluetoothMainButton::labelLook() const
+{
+    const qreal size = font().pointSizeF();
+    for (const auto& [flags, smallest] : {std::pair{kOneLine, 0.85}, std::pair{kWrapped, 0.75}}) {
+        LabelLook look{font(), flags};
+        while (!fits(look) && look.font.pointSizeF() - 0.5 >= size * smallest)
+            look.font.setPointSizeF(look.font.pointSizeF() - 0.5);
+        if (fits(look))
+            return look;
+    }
+    return {font(), kWrapped};
+}
+
+bool KIVOBluetoothMainButton::labelFits() const { return fits(labelLook()); }
+
 void KIVOBluetoothMainButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -29,5 +63,7 @@ void KIVOBluetoothMainButton::paintEvent(QPaintEvent*)
     painter.setBrush(on ? kivo::colors::kBrandOrange : QColor(Qt::white));
     painter.drawRoundedRect(frame, 4, 4);
     painter.setPen(isEnabled() ? title_color_ : QColor(160, 160, 160));
-    painter.drawText(rect().adjusted(14, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
+    const LabelLook look = labelLook();
+    painter.setFont(look.font);
+    painter.drawText(labelRect(), look.flags, text());
 }

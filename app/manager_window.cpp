@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/resource_images.h"
+#include "app/sheet_frame.h"
 #include "app/window_colors.h"
 
 ManagerWindow::ManagerWindow()
@@ -25,6 +26,9 @@ ManagerWindow::ManagerWindow()
 
     sheetMessageBox = new MessageBoxSheet(this);
     sheetLanguageManager = new LanguageSheet(this);
+    for (QDialog* sheet :
+         {sheetAbout, static_cast<QDialog*>(sheetMessageBox), static_cast<QDialog*>(sheetLanguageManager)})
+        kivo::frame_sheet(*sheet);
     ui.btnAbout->setIcon(QIcon(kivo::images::load(QStringLiteral("about.svg"), {24, 24})));
     ui.btnClose->setIcon(QIcon(kivo::images::load(QStringLiteral("close.svg"), {24, 24})));
 

@@ -10,8 +10,11 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-void title_navigation(const kivo::PageHost& app, QPushButton* next, const std::string& next_title, QPushButton* back)
+void title_navigation(const kivo::PageHost& app, Ui::PlaceholderPage& ui, const std::string& next_title)
 {
+    ui.lblNotAvailable->setText(text(AppText::stringPageNotAvailable(app.languageManager())));
+    QPushButton* next = ui.btnNext;
+    QPushButton* back = ui.btnBack;
     if (app.showShortcuts()) {
         next->setText(QString::fromUtf8(kivo::shortcuts::kNext));
         back->setText(QString::fromUtf8(kivo::shortcuts::kBack));
@@ -61,8 +64,7 @@ void PlaceholderRecognitionPage::setControls()
 
 void PlaceholderRecognitionPage::setShortcuts()
 {
-    title_navigation(host(), view_.ui.btnNext, AppText::tavk_string_next_in(host().languageManager()),
-                     view_.ui.btnBack);
+    title_navigation(host(), view_.ui, AppText::tavk_string_next_in(host().languageManager()));
 }
 
 // ---- Update and restore ------------------------------------------------------------------------
@@ -94,10 +96,9 @@ void PlaceholderUpdatePage::setControls()
 void PlaceholderUpdatePage::setShortcuts()
 {
     const int language = host().languageManager();
-    title_navigation(host(), view_.ui.btnNext,
+    title_navigation(host(), view_.ui,
                      nextIsNewDevice() ? AppText::tavk_string_new_device_in(language)
-                                       : AppText::tavk_string_next_in(language),
-                     view_.ui.btnBack);
+                                       : AppText::tavk_string_next_in(language));
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
@@ -148,8 +149,7 @@ void PlaceholderSettingsPage::setControls()
 
 void PlaceholderSettingsPage::setShortcuts()
 {
-    title_navigation(host(), view_.ui.btnNext, AppText::tavk_string_new_device_in(host().languageManager()),
-                     view_.ui.btnBack);
+    title_navigation(host(), view_.ui, AppText::tavk_string_new_device_in(host().languageManager()));
 }
 
 PageFactory placeholder_page_factory()

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "common/clock.h"
+
 namespace kivo {
 namespace {
 std::atomic<long long> period_ms{1000};
@@ -27,9 +29,22 @@ WorkerRun::~WorkerRun() { finish(); }
 void WorkerRun::start(std::function<void()> work, std::function<void()> tick)
 {
     finish();
+    stop_.store(false);
     tick_ = std::move(tick);
-    thread_ = std::thread(std::move(work));
+    thread_ = std::thread([work = std::move(work)] {
+        try {
+            work();
+        } catch (const RunStopped&) {
+            // A stopped run ends here with nothing to hand over.
+        }
+    });
     timer_.start(worker_timer_period());
+}
+
+void WorkerRun::stop()
+{
+    stop_.store(true);
+    finish();
 }
 
 void WorkerRun::finish()

@@ -9,10 +9,14 @@
 //
 // The tick form start(work, tick) calls tick every period while the worker goes; it is for runs
 // whose timer must show progress, kept in one small guarded block of the run's own.
+//
+// A run that writes nothing that cannot be redone may be stopped: its work watches stopFlag()
+// (kivo::StopFlagWatch), stop() raises the flag and joins, and the stopped run hands over nothing.
 
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -61,6 +65,12 @@ public:
     void finish();
     bool active() const { return timer_.isActive(); }
 
+    // What a stoppable run's work watches; lowered by every start.
+    const std::atomic<bool>& stopFlag() const { return stop_; }
+    // Raises the stop flag and finishes: a run that watches it ends at its next wait, and its
+    // outcome is never handed over.
+    void stop();
+
 private:
     template <typename Outcome> class OutcomeSlot {
     public:
@@ -80,6 +90,7 @@ private:
         std::optional<Outcome> outcome_;
     };
 
+    std::atomic<bool> stop_{false};
     std::thread thread_;
     QTimer timer_;
     std::function<void()> tick_;

@@ -1,5 +1,6 @@
 #include "common/clock.h"
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -21,6 +22,10 @@ public:
 
 SteadyClock steady_clock;
 std::atomic<Clock*> installed{nullptr};
+thread_local const std::atomic<bool>* watched_stop_flag = nullptr;
+
+// A watched wait sleeps in slices this long, so that a stop is heard soon.
+constexpr Duration kStopSlice = std::chrono::milliseconds(50);
 
 } // namespace
 
@@ -31,5 +36,33 @@ Clock& clock()
 }
 
 void install_clock(Clock* c) { installed.store(c, std::memory_order_release); }
+
+void sleep_ms(long long ms)
+{
+    Duration left = std::chrono::milliseconds(ms);
+    if (watched_stop_flag == nullptr) {
+        clock().sleep_for(left);
+        return;
+    }
+    for (;;) {
+        if (stop_requested())
+            throw RunStopped();
+        if (left <= Duration::zero())
+            return;
+        const Duration slice = std::min(left, kStopSlice);
+        clock().sleep_for(slice);
+        left -= slice;
+    }
+}
+
+StopFlagWatch::StopFlagWatch(const std::atomic<bool>& flag)
+    : previous_(watched_stop_flag)
+{
+    watched_stop_flag = &flag;
+}
+
+StopFlagWatch::~StopFlagWatch() { watched_stop_flag = previous_; }
+
+bool stop_requested() { return watched_stop_flag != nullptr && watched_stop_flag->load(std::memory_order_acquire); }
 
 } // namespace kivo

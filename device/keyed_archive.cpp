@@ -1,5 +1,6 @@
 #include "device/keyed_archive.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -65,16 +66,24 @@ std::optional<int> zone_offset(std::string_view text, size_t& pos)
     return sign * (*hours * 3600 + minutes * 60);
 }
 
+// The instants a four-digit year can write in UTC: a date outside them would be written as a year
+// the reader refuses.
+const ArchiveDate kFirstDate{std::chrono::sys_days{std::chrono::year{0} / 1 / 1}};
+const ArchiveDate kLastDate{std::chrono::sys_days{std::chrono::year{9999} / 12 / 31} + std::chrono::seconds{86399}};
+
+bool four_digit_year(const std::tm& time) { return time.tm_year >= -1900 && time.tm_year <= 9999 - 1900; }
+
 } // namespace
 
 // ---- Dates --------------------------------------------------------------------------------------
 
 std::string format_iso8601(ArchiveDate date)
 {
+    date = std::clamp(date, kFirstDate, kLastDate);
     const std::time_t seconds = static_cast<std::time_t>(date.time_since_epoch().count());
     std::tm local{};
     char text[64];
-    if (localtime_r(&seconds, &local) && local.tm_gmtoff % 60 == 0) {
+    if (localtime_r(&seconds, &local) && local.tm_gmtoff % 60 == 0 && four_digit_year(local)) {
         const long offset = local.tm_gmtoff;
         const long east = offset < 0 ? -offset : offset;
         std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", local.tm_year + 1900,
@@ -82,7 +91,8 @@ std::string format_iso8601(ArchiveDate date)
                       offset < 0 ? '-' : '+', east / 3600, east % 3600 / 60);
         return text;
     }
-    // Zones of old dates may sit seconds off UTC, which an offset cannot carry: write UTC then.
+    // Zones of old dates may sit seconds off UTC, which an offset cannot carry, and the first and
+    // last day may be another year in the local zone: write UTC then.
     std::tm utc{};
     gmtime_r(&seconds, &utc);
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
@@ -127,7 +137,11 @@ std::optional<ArchiveDate> parse_iso8601(std::string_view text)
     const year_month_day day{year{*y}, month{static_cast<unsigned>(*mo)}, std::chrono::day{static_cast<unsigned>(*d)}};
     if (!day.ok() || *h > 23 || *mi > 59 || *s > 60)
         return std::nullopt;
-    return sys_days{day} + hours{*h} + minutes{*mi} + seconds{*s} - seconds{*offset};
+    const ArchiveDate date = sys_days{day} + hours{*h} + minutes{*mi} + seconds{*s} - seconds{*offset};
+    // A zone offset can move the instant out of the years the writer can write back.
+    if (date < kFirstDate || date > kLastDate)
+        return std::nullopt;
+    return date;
 }
 
 // ---- Writing ------------------------------------------------------------------------------------

@@ -64,7 +64,9 @@ private:
     std::unique_ptr<nlohmann::ordered_json> root_;
 };
 
-// ISO 8601 in the local time zone with its UTC offset, to the second.
+// ISO 8601 in the local time zone with its UTC offset, to the second; in UTC where the local zone
+// cannot give it. A date outside the years 0000 to 9999 (UTC) is written as the nearest of them.
 std::string format_iso8601(ArchiveDate date);
-// Reads "YYYY-MM-DDTHH:MM:SS" with optional fraction and a zone "Z", "+HH:MM", "+HHMM" or "+HH".
+// Reads "YYYY-MM-DDTHH:MM:SS" with optional fraction and a zone "Z", "+HH:MM", "+HHMM" or "+HH";
+// no date when the instant falls outside the years 0000 to 9999 (UTC).
 std::optional<ArchiveDate> parse_iso8601(std::string_view text);

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr uint16_t kKeyProductId = 0x02A3;
-constexpr uint16_t kKeyDeviceName = 0x0108;
 constexpr uint16_t kKeyFirmwareVersion = 0x02A4;
 constexpr uint16_t kKeyOldFirmwareVersion = 0x0293;
 

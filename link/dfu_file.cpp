@@ -27,27 +27,31 @@ uint32_t dfu_suffix_crc(std::span<const uint8_t> bytes)
     return ~static_cast<uint32_t>(crc32_z(0, bytes.data(), bytes.size()));
 }
 
-size_t dfu_file_load(const char* path, FirmwareBuffer& buffer, std::span<char> text, std::string_view name)
+size_t dfu_image_check(std::span<const uint8_t> file, std::span<char> text, std::string_view name)
 {
-    size_t size = 0;
-    if (!firmware_file_read(path, buffer, size, text))
-        return 0;
-    const std::span<const uint8_t> file{buffer.get(), size};
-
     // An image with nothing before its suffix would report success as size 0.
-    const bool intact = size > DfuFileSuffix::kSize && size >= kDfuNameOffset + name.size() &&
-        dfu_suffix_crc(file.first(size - DfuFileSuffix::kCrcSize)) == stored_crc(file);
+    const bool intact = file.size() > DfuFileSuffix::kSize && file.size() >= kDfuNameOffset + name.size() &&
+        dfu_suffix_crc(file.first(file.size() - DfuFileSuffix::kCrcSize)) == stored_crc(file);
     if (!intact) {
-        buffer.reset();
         kivo::copy_text(text, kFirmwareCorrupted);
         return 0;
     }
     if (!name_matches(file, name)) {
-        buffer.reset();
         const std::string_view product = name.substr(0, name.find('#'));
         kivo::format_text(text, kDfuNotForFormat, static_cast<int>(product.size()), product.data());
         return 0;
     }
     kivo::copy_text(text, kDfuChecked);
-    return size - DfuFileSuffix::kSize;
+    return file.size() - DfuFileSuffix::kSize;
+}
+
+size_t dfu_file_load(const char* path, FirmwareBuffer& buffer, std::span<char> text, std::string_view name)
+{
+    size_t size = 0;
+    if (!firmware_file_read(path, buffer, size, text))
+        return 0;
+    const size_t image_size = dfu_image_check({buffer.get(), size}, text, name);
+    if (image_size == 0)
+        buffer.reset();
+    return image_size;
 }

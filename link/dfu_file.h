@@ -29,6 +29,10 @@ inline constexpr char kDfuNotForFormat[] = "Firmware not for %.*s";
 // for <name up to its #>" for another product's image.
 size_t dfu_file_load(const char* path, FirmwareBuffer& buffer, std::span<char> text, std::string_view name);
 
+// The checks of dfu_file_load on an image already in memory: the image size without the suffix and
+// "Finished checking firmware" in text, or 0 with the failure's text.
+size_t dfu_image_check(std::span<const uint8_t> file, std::span<char> text, std::string_view name);
+
 // The CRC a DFU suffix stores for these bytes: reflected CRC-32, initial value 0xFFFFFFFF, no final
 // inversion (the complement of zlib's crc32).
 uint32_t dfu_suffix_crc(std::span<const uint8_t> bytes);

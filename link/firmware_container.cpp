@@ -131,28 +131,38 @@ bool sections_intact(std::span<const uint8_t> file, SectionTable table)
     if (table_start + entry_size * entries > file.size())
         return false;
 
+    auto entry_at = [&](uint64_t i) { return static_cast<size_t>(table_start + entry_size * i); };
+    // Sections of a real container lie apart, so together they never exceed the file. A table that
+    // names one large section again and again would have the file hashed once per entry: refuse it
+    // before hashing anything.
+    uint64_t checked_bytes = 0;
     for (uint64_t i = 0; i < entries; ++i) {
-        const size_t entry = static_cast<size_t>(table_start + entry_size * i);
-        const uint64_t offset = read_le32(file, entry + Layout::kEntryOffsetField);
-        const uint64_t length = read_le32(file, entry + Layout::kEntryLengthField);
-        if (offset + length > file.size())
+        const uint64_t offset = read_le32(file, entry_at(i) + Layout::kEntryOffsetField);
+        const uint64_t length = read_le32(file, entry_at(i) + Layout::kEntryLengthField);
+        checked_bytes += length;
+        if (offset + length > file.size() || checked_bytes > file.size())
             return false;
-        const Md5Digest digest = md5_digest(file.subspan(static_cast<size_t>(offset), static_cast<size_t>(length)));
+    }
+    for (uint64_t i = 0; i < entries; ++i) {
+        const size_t entry = entry_at(i);
+        const uint32_t offset = read_le32(file, entry + Layout::kEntryOffsetField);
+        const uint32_t length = read_le32(file, entry + Layout::kEntryLengthField);
+        const Md5Digest digest = md5_digest(file.subspan(offset, length));
         if (std::memcmp(digest.data(), file.data() + entry + digest_offset, digest.size()) != 0)
             return false;
     }
     return true;
 }
 
-bool container_intact(std::span<const uint8_t> file, uint32_t product)
+} // namespace
+
+bool fw_image_intact(std::span<const uint8_t> file, uint32_t product_id)
 {
     if (file.size() < Layout::kTableOffset)
         return false;
-    const SectionTable table = table_for(product, file);
+    const SectionTable table = table_for(product_id, file);
     return table != SectionTable::rejected && sections_intact(file, table);
 }
-
-} // namespace
 
 bool fw_uses_extended_table(uint32_t product_id)
 {
@@ -165,7 +175,7 @@ size_t fw_image_load(const char* path, FirmwareBuffer& buffer, std::span<char> t
     size_t size = 0;
     if (!firmware_file_read(path, buffer, size, text))
         return 0;
-    if (!container_intact({buffer.get(), size}, product_id)) {
+    if (!fw_image_intact({buffer.get(), size}, product_id)) {
         buffer.reset();
         kivo::copy_text(text, kFirmwareCorrupted);
         return 0;

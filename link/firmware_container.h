@@ -47,5 +47,9 @@ struct FirmwareContainer {
 // for every check that fails).
 size_t fw_image_load(const char* path, FirmwareBuffer& buffer, std::span<char> text, uint32_t product_id);
 
+// The checks of fw_image_load on a container already in memory: true when it is for product_id and
+// every section of its table is inside it and matches its digest.
+bool fw_image_intact(std::span<const uint8_t> file, uint32_t product_id);
+
 // Whether containers of this product carry the extended section table.
 bool fw_uses_extended_table(uint32_t product_id);

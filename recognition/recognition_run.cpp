@@ -3,8 +3,10 @@
 #include "app/text/app_text.h"
 #include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
+#include "common/clock.h"
 #include "common/manager_version.h"
 #include "link/hid_protocol.h"
+#include "link/usb_link.h"
 #include "recognition/hid_identity.h"
 #include "recognition/hid_search.h"
 #include "recognition/hid_settings_read.h"
@@ -46,7 +48,9 @@ void status_recognized(RecognitionRun& run, std::string_view link_text)
     });
 }
 
-int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
+namespace {
+
+int recognize_until_the_end(RecognitionRun& run, KIVOBluetoothDeviceData& data)
 {
     DeviceSession& session = run.session;
     // Every run opens its devices afresh.
@@ -75,6 +79,20 @@ int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
     device.productId = 0;
     hid_close_devices();
     return recognize_over_usb(run, data);
+}
+
+} // namespace
+
+int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data)
+{
+    try {
+        return recognize_until_the_end(run, data);
+    } catch (const RunStopped&) {
+        hid_close_devices();
+        usb_close_devices();
+        dfu_close_device();
+        return kRecognitionStopped;
+    }
 }
 
 } // namespace kivo

@@ -26,6 +26,7 @@ enum RecognitionResult : int {
     kRecognitionOtherDevice = 1, // a device other than the selected one: box, back to the home page
     kRecognitionSucceeded = 2, // hand over to the page that asked
     kRecognitionFailed = 3, // stay on the page, show why
+    kRecognitionStopped = 4, // abandoned at a wait (the application quits): nothing to show
 };
 
 struct RecognitionRun {
@@ -55,7 +56,9 @@ struct OpenedDevice {
 };
 
 // Runs one recognition to its end: every way out closes the devices it opened. Fills `data`
-// (the run's copy of the record) and the run; returns a RecognitionResult above 0.
+// (the run's copy of the record) and the run; returns a RecognitionResult above 0. On a thread that
+// watches a raised stop flag (common/clock.h) it ends at its next wait, closes every device and
+// returns kRecognitionStopped.
 int recognize_device(RecognitionRun& run, KIVOBluetoothDeviceData& data);
 
 // What a finished run hands to the page's timer.

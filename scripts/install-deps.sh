@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when some are missing.
+# Installs the Debian 12 packages the build and the tests need, when some are missing; packages named
+# as arguments are needed too (scripts/fuzz.sh asks for clang and its fuzzing runtime).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
   libcurl4-openssl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 usbutils kmod
+  fonts-dejavu-core fonts-droid-fallback fonts-nanum # every interface language's letters, Korean too
+  "$@"
 )
 
 missing=()

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
-exec build/app/main/kivo-bluetooth-manager "$@"
+exec build/main/kivo-bluetooth-manager "$@"

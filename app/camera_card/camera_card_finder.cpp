@@ -15,12 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct MountEntry {
-    std::string device;
-    fs::path mount_point;
-    std::string options;
-};
-
 // The mount table writes space, tab, newline and backslash in names as three octal digits.
 std::string unescape_mount_field(std::string_view field)
 {
@@ -41,17 +35,8 @@ std::string unescape_mount_field(std::string_view field)
 
 std::vector<MountEntry> read_mount_table(const fs::path& table)
 {
-    std::vector<MountEntry> mounts;
     std::ifstream in(table);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string device, mount_point, type, options;
-        if (!(fields >> device >> mount_point >> type >> options))
-            continue;
-        mounts.push_back({unescape_mount_field(device), unescape_mount_field(mount_point), options});
-    }
-    return mounts;
+    return read_mount_entries(in);
 }
 
 bool is_below(const fs::path& path, const fs::path& root)
@@ -110,6 +95,20 @@ bool device_is_removable(const std::string& device, const VolumeSystem& system)
 }
 
 } // namespace
+
+std::vector<MountEntry> read_mount_entries(std::istream& table)
+{
+    std::vector<MountEntry> mounts;
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string device, mount_point, type, options;
+        if (!(fields >> device >> mount_point >> type >> options))
+            continue;
+        mounts.push_back({unescape_mount_field(device), unescape_mount_field(mount_point), options});
+    }
+    return mounts;
+}
 
 VolumeSystem& camera_volume_system()
 {

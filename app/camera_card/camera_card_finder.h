@@ -5,6 +5,7 @@
 // polled once a second, and free of Qt: workers poll it.
 
 #include <filesystem>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,17 @@ struct VolumeSystem {
 // The volume system the application looks at; tests point it at temporary folders before a worker
 // that looks for a camera starts.
 VolumeSystem& camera_volume_system();
+
+// One line of the mount table, with its octal escapes of space, tab, newline and backslash undone.
+struct MountEntry {
+    std::string device;
+    std::filesystem::path mount_point;
+    std::string options;
+};
+
+// The entries of a mount table in the form of /proc/self/mounts, in order; a line with fewer than
+// four fields is skipped.
+std::vector<MountEntry> read_mount_entries(std::istream& table);
 
 // The marker file, relative to the volume root, of a camera product; empty for other products.
 std::string camera_marker(int product_id);

@@ -5,6 +5,8 @@
 #include <memory>
 #include <mutex>
 
+#include "common/clock.h"
+
 namespace kivo {
 namespace {
 
@@ -32,6 +34,10 @@ size_t append_body(char* data, size_t size, size_t count, void* user)
     body->text.append(data, bytes);
     return bytes;
 }
+
+// A run being stopped ends its transfer; libcurl asks often while data flows and about once a
+// second while it waits.
+int stop_transfer(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) { return stop_requested() ? 1 : 0; }
 
 struct EasyDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
@@ -72,6 +78,8 @@ HttpResult http_get(std::string_view base, std::string_view path, std::chrono::m
     curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(max_body));
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, append_body);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, stop_transfer);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
 
     const CURLcode code = curl_easy_perform(c);
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);

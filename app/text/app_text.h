@@ -42,6 +42,9 @@ public:
     static std::string tavk_string_new_device_in(ManagerLanguage in);
     // The page-title tab that opens the list of further settings tabs.
     static std::string stringMore(ManagerLanguage in);
+    // The stand-in of a page still to come, and the About sheet's notice.
+    static std::string stringPageNotAvailable(ManagerLanguage in);
+    static std::string stringAboutNotice(ManagerLanguage in);
     static std::string tavk_string_jog_dial_in(ManagerLanguage in);
     static std::string tavk_string_phone_button_in(ManagerLanguage in);
     static std::string tavk_string_center_button_in(ManagerLanguage in);

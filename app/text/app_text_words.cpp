@@ -16,6 +16,8 @@ std::string AppText::tavk_string_back_in(ManagerLanguage in) { return localized(
 std::string AppText::tavk_string_next_in(ManagerLanguage in) { return localized(kNext, in); }
 std::string AppText::tavk_string_new_device_in(ManagerLanguage in) { return localized(kNewDevice, in); }
 std::string AppText::stringMore(ManagerLanguage in) { return localized(kMore, in); }
+std::string AppText::stringPageNotAvailable(ManagerLanguage in) { return localized(kPageNotAvailable, in); }
+std::string AppText::stringAboutNotice(ManagerLanguage in) { return localized(kAboutNotice, in); }
 std::string AppText::tavk_string_jog_dial_in(ManagerLanguage in) { return localized(kJogDial, in); }
 std::string AppText::tavk_string_phone_button_in(ManagerLanguage in) { return localized(kPhoneButton, in); }
 std::string AppText::tavk_string_center_button_in(ManagerLanguage in) { return localized(kCenterButton, in); }

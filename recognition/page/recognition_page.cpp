@@ -11,6 +11,7 @@
 #include "app/text/recognition_texts.h"
 #include "app/text/status_sets.h"
 #include "app/text/text_format.h"
+#include "common/clock.h"
 #include "device/device_session.h"
 #include "device/products/restart_to_recover.h"
 
@@ -45,7 +46,21 @@ DeviceRecognitionViewController::DeviceRecognitionViewController(kivo::PageHost&
             [](const QUrl& url) { kivo::open_address(url.toString().toStdString()); });
 }
 
-DeviceRecognitionViewController::~DeviceRecognitionViewController() { worker_.finish(); }
+DeviceRecognitionViewController::~DeviceRecognitionViewController()
+{
+    if (runStoppable_)
+        worker_.stop();
+    else
+        worker_.finish();
+}
+
+bool DeviceRecognitionViewController::stopWorkForQuit()
+{
+    if (!worker_.active() || !runStoppable_)
+        return false;
+    worker_.stop();
+    return true;
+}
 
 void DeviceRecognitionViewController::initializeObject()
 {
@@ -158,8 +173,13 @@ void DeviceRecognitionViewController::doRecognize(std::optional<KIVOBluetoothDev
     setControls();
 
     // The run works on copies; the controller's session and record stay the main thread's.
+    runStoppable_ = !info.has_value();
     worker_.start<kivo::RecognitionOutcome>(
-        [this, run = runFromController(std::move(info)), record = app.data()] {
+        [this, run = runFromController(std::move(info)), record = app.data(), stoppable = runStoppable_,
+         &stop = worker_.stopFlag()] {
+            std::optional<kivo::StopFlagWatch> watch;
+            if (stoppable)
+                watch.emplace(stop);
             return threadMethodRecognize(run, record);
         },
         [this](kivo::RecognitionOutcome outcome) { timerMethodRecognize(std::move(outcome)); });

@@ -29,6 +29,9 @@ public:
     QPushButton* btnBack() override { return ui_.btnBack; }
     void setControls() override;
     void setShortcuts() override;
+    // A recognition writes nothing that cannot be redone, unless it writes a saved record back:
+    // quitting stops every other one.
+    bool stopWorkForQuit() override;
 
     // Hands a recognized device over to the page that asked, with the worker's status text.
     void moveToCaller_withWarning(const std::string& status, bool warning);
@@ -62,5 +65,7 @@ private:
     bool isFirst_ = true;
     // The last run's status texts, taken from its outcome on the main thread.
     kivo::StatusTextSet strStatusThreadRecognize_;
+    // The running recognition writes no saved record back and may be stopped.
+    bool runStoppable_ = false;
     kivo::WorkerRun worker_;
 };

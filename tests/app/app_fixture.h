@@ -33,6 +33,8 @@ protected:
     virtual void configure(KIVOBluetoothManagerAppController&) { }
     // The firmware server the application starts with.
     virtual std::string serverBase() { return testnet::closed_local_base(); }
+    // Whether SetUp waits for the home page's manager check to end.
+    virtual bool waitForManagerCheck() { return true; }
 
     void SetUp() override
     {
@@ -49,7 +51,10 @@ protected:
         });
         delegate_->start();
         // The home page's manager check ends before a test acts.
-        ASSERT_TRUE(run_events_until([this] { return !app().deviceSelectionViewController()->managerCheckRunning(); }));
+        if (waitForManagerCheck()) {
+            ASSERT_TRUE(
+                run_events_until([this] { return !app().deviceSelectionViewController()->managerCheckRunning(); }));
+        }
     }
 
     void TearDown() override

@@ -236,3 +236,85 @@ TEST_F(SameManagerListed, NoOfferAndTheHomePageIsReady)
     EXPECT_EQ(statusLine(), "Press NEXT to proceed.");
     EXPECT_EQ(server.requestCount(kListPath), 1);
 }
+
+// NEXT pressed while the start-up check still waits for the server.
+class EarlyNext : public AppTest {
+protected:
+    std::string serverBase() override
+    {
+        server->serve(kListPath, Reply{200, kKey + ":v1.3:downloads/Manager-1.3.zip\n", neverAnswer, delayMs});
+        return server->base();
+    }
+    bool waitForManagerCheck() override { return false; }
+    DeviceSelectionViewController& home() { return *app().deviceSelectionViewController(); }
+    bool checkEnds()
+    {
+        return run_events_until([&] { return !home().managerCheckRunning(); }, 20000);
+    }
+    // The placeholder recognition page's buttons.
+    QPushButton* recognitionButton(const char* name)
+    {
+        return app().deviceRecognitionViewController()->view()->findChild<QPushButton*>(name);
+    }
+    void expectRecognitionPageReady()
+    {
+        EXPECT_EQ(app().mode(), kModeRecognition);
+        EXPECT_FALSE(app().onProcessing());
+        EXPECT_TRUE(recognitionButton("btnNext")->isEnabled());
+        EXPECT_TRUE(recognitionButton("btnBack")->isEnabled());
+        EXPECT_TRUE(ui().btnDeviceSelection->isEnabled());
+    }
+
+    bool neverAnswer = true;
+    int delayMs = 0;
+    std::unique_ptr<LocalHttpServer> server = std::make_unique<LocalHttpServer>();
+};
+
+TEST_F(EarlyNext, TheRecognitionPageIsReadyAndTheChecksEndLeavesItAlone)
+{
+    ASSERT_TRUE(home().managerCheckRunning());
+    EXPECT_TRUE(app().onProcessing());
+    EXPECT_TRUE(home().btnNext()->isEnabled());
+
+    home().btnNext()->click();
+    expectRecognitionPageReady();
+
+    server.reset(); // the silent server goes away: the check ends without a list
+    ASSERT_TRUE(checkEnds());
+    expectRecognitionPageReady();
+    app().setDeviceSelection();
+    EXPECT_EQ(app().mode(), kModeHome);
+    EXPECT_FALSE(app().onProcessing()) << "the home page is not busy either";
+}
+
+TEST_F(EarlyNext, QuitDuringTheCheckEndsItWithinASecond)
+{
+    ASSERT_TRUE(home().managerCheckRunning());
+    int quits = 0;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
+    const auto start = std::chrono::steady_clock::now();
+    app().stopManager();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2500ms);
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(home().managerCheckRunning());
+}
+
+class LateNewerList : public EarlyNext {
+protected:
+    std::string serverBase() override
+    {
+        neverAnswer = false;
+        delayMs = 700;
+        return EarlyNext::serverBase();
+    }
+};
+
+TEST_F(LateNewerList, ANewerManagerFoundAfterNextIsRecordedButNotOfferedOverThePageShown)
+{
+    home().btnNext()->click();
+    expectRecognitionPageReady();
+    ASSERT_TRUE(checkEnds());
+    expectRecognitionPageReady();
+    EXPECT_TRUE(app().haveNewManagerUpdate());
+    EXPECT_EQ(app().urlManagerUpdate(), server->base() + "downloads/Manager-1.3.zip");
+}

@@ -179,3 +179,55 @@ TEST_F(WindowFrameTest, PanelShowsWhatTheSessionSaysOfTheDevice)
     draw(state);
     EXPECT_EQ(ui.lblProduct->text().toStdString(), "Firmware") << "the panel keeps still while a worker runs";
 }
+
+namespace {
+
+// The width a one-line text needs in a widget's font.
+int text_width(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text); }
+
+} // namespace
+
+TEST_F(WindowFrameTest, EveryTitleShowsWholeInEveryLanguage)
+{
+    std::vector<FrameState> states;
+    FrameState home;
+    home.mode = kModeHome;
+    states.push_back(home);
+    for (const int caller : {kModeUpdate, kModeRestore, kModeSettings, kModeSecondSettings, kModeSpeedDial}) {
+        FrameState recognition;
+        recognition.mode = kModeRecognition;
+        recognition.recognitionCaller = caller;
+        states.push_back(recognition);
+    }
+    for (const std::array<int, 3> tabs : {std::array{1, 3, 0}, std::array{2, 1, 0}, std::array{3, 2, 0}})
+        states.push_back(settings_state(tabs, 2, 1));
+    FrameState list = settings_state({1, 2, 3}, 3, 2);
+    list.listTabsOpened = true;
+    states.push_back(list);
+
+    for (int language = 0; language < kivo::kInterfaceLanguageCount; ++language) {
+        frame.setControlsFont(language);
+        for (FrameState state : states) {
+            state.language = language;
+            draw(state);
+            SCOPED_TRACE(testing::Message() << "language " << language << ", mode " << state.mode);
+            for (const KIVOBluetoothMainButton* button :
+                 {ui.btnDeviceSelection, ui.btnDeviceRecognition, ui.btnFirmwareUpdate, ui.btnDeviceSettings})
+                EXPECT_TRUE(button->labelFits()) << button->text().toStdString();
+            EXPECT_LE(text_width(ui.lblDetailTitle, ui.lblDetailTitle->text()),
+                      ui.lblDetailTitle->contentsRect().width())
+                << ui.lblDetailTitle->text().toStdString();
+            for (const QLabel* tab : {ui.lblDetailTitlePagesFirstForeground, ui.lblDetailTitlePagesSecondForeground}) {
+                if (tab->isVisible()) {
+                    EXPECT_LE(text_width(tab, tab->text()), tab->contentsRect().width()) << tab->text().toStdString();
+                }
+            }
+            for (const QPushButton* entry : window.btnListTabs) {
+                if (entry->isVisible()) {
+                    EXPECT_LE(text_width(entry, entry->text()), entry->contentsRect().width() - 8)
+                        << entry->text().toStdString();
+                }
+            }
+        }
+    }
+}

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/worker_run.h"
+#include "common/clock.h"
 #include "tests/app/run_events.h"
 
 TEST(WorkerRun, TimerSeesWhatTheWorkerPublishedBeforeItsResult)
@@ -77,4 +79,38 @@ TEST(WorkerRun, OutcomeReachesTheMainThreadAfterTheJoin)
     ASSERT_TRUE(run_events_until([&] { return applied.size() == 3 && !run.active(); }));
     EXPECT_EQ(applied, (std::vector<std::string>{"run 1", "run 2", "run 3"}));
     EXPECT_GE(ticks_while_running, 1);
+}
+
+// A stoppable run ends at its next wait when stopped; a run that does not watch the flag is waited
+// for. Neither hands an outcome over.
+TEST(WorkerRun, StopEndsAWatchingRunAtItsNextWaitAndDropsTheOutcome)
+{
+    kivo::WorkerRun run;
+    int outcomes = 0;
+    run.start<int>(
+        [&stop = run.stopFlag()] {
+            const kivo::StopFlagWatch watch(stop);
+            for (;;)
+                kivo::sleep_ms(1000);
+            return 1;
+        },
+        [&](int) { ++outcomes; });
+    run_events_until([] { return false; }, 100);
+    const auto start = std::chrono::steady_clock::now();
+    run.stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_FALSE(run.active());
+
+    std::atomic<bool> ended{false};
+    run.start<int>(
+        [&ended] {
+            kivo::sleep_ms(100); // not watching: the stop does not reach it
+            ended.store(true);
+            return 2;
+        },
+        [&](int) { ++outcomes; });
+    run.stop();
+    EXPECT_TRUE(ended.load());
+    run_events_until([] { return false; }, 100);
+    EXPECT_EQ(outcomes, 0);
 }

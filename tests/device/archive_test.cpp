@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -272,6 +274,39 @@ TEST(BackupArchive, DatesReadInAnyZoneAndWriteWithTheLocalOffset)
     {
         const ZoneScope zone("UTC0");
         EXPECT_EQ(format_iso8601(noon), "2024-05-01T12:03:09+00:00");
+    }
+}
+
+TEST(BackupArchive, DatesStayWithinTheYearsTheWriterCanWriteBack)
+{
+    using namespace std::chrono;
+    const sys_seconds first = sys_days{year{0} / 1 / 1};
+    const sys_seconds last = sys_days{year{9999} / 12 / 31} + hours{23} + minutes{59} + seconds{59};
+    // A zone offset that moves the instant past either end is an unreadable date, like any other.
+    const struct {
+        const char* text;
+        std::optional<sys_seconds> date;
+    } cases[] = {
+        {"0000-01-01T00:00:00Z", first},
+        {"0000-01-01T05:00:00+05:00", first},
+        {"0000-01-01T00:00:00+00:01", std::nullopt},
+        {"9999-12-31T23:59:59Z", last},
+        {"9999-12-31T18:59:59-05:00", last},
+        {"9999-12-31T23:59:59-00:01", std::nullopt},
+        {"9999-12-31T23:59:60Z", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parse_iso8601(c.text), c.date) << c.text;
+    const std::string header = R"({"$class": "KIVOBluetoothDeviceData", "keyDateArchived": )";
+    EXPECT_THROW(kivo::unarchive_device_record(header + R"("9999-12-31T23:00:00-23:59"})"), ArchiveError);
+
+    // The writer never writes a year the reader refuses, whatever the local zone and the date.
+    for (const char* zone : {"UTC0", "KVT-14", "KVT+12"}) {
+        const ZoneScope scope(zone);
+        for (const sys_seconds date : {first, last, first - days{400}, last + days{400}}) {
+            const std::string text = format_iso8601(date);
+            EXPECT_EQ(parse_iso8601(text), std::clamp(date, first, last)) << zone << " " << text;
+        }
     }
 }
 

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "link/firmware_container.h"
 #include "link/md5.h"
@@ -238,6 +241,55 @@ TEST_F(ContainerTest, DamagedOrHostileContainersAreCorruptedAndNeverReadOutside)
         else
             expect_corrupted(loaded);
     }
+}
+
+// A container of product 0x6806 over these bytes whose standard table names each section with its
+// correct digest.
+struct Section {
+    uint32_t offset, length;
+};
+Bytes container_naming(Bytes file, const std::vector<Section>& sections)
+{
+    fwfile::put_le32(file, Layout::kProductIdOffset, 0x6806);
+    fwfile::put_le32(file, Layout::kSectionCountOffset, static_cast<uint32_t>(sections.size()));
+    std::optional<std::pair<Section, Md5Digest>> last; // hashing each entry anew would take long
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const Section& s = sections[i];
+        if (!last || last->first.offset != s.offset || last->first.length != s.length)
+            last.emplace(s, md5_digest({file.data() + s.offset, s.length}));
+        const size_t entry = fwfile::entry_position(sections.size(), false, i);
+        fwfile::put_le32(file, entry + Layout::kEntryOffsetField, s.offset);
+        fwfile::put_le32(file, entry + Layout::kEntryLengthField, s.length);
+        std::copy(last->second.begin(), last->second.end(), &file[entry + Layout::kEntryDigestOffset]);
+    }
+    return file;
+}
+
+TEST_F(ContainerTest, LargestLayoutsAreAcceptedAndARepeatedSectionIsNotHashedOverAndOver)
+{
+    // Many sections that fill the file after the table, in both table forms.
+    for (const uint32_t product : {0x6806u, 0x6800u}) {
+        std::vector<Bytes> sections;
+        for (uint32_t i = 0; i < 4096; ++i)
+            sections.push_back(fwfile::pattern(4096, i));
+        const Bytes file = fwfile::make_container({"FW-IMAGE", product, fw_uses_extended_table(product), sections});
+        expect_accepted(load(file, product), file);
+    }
+
+    // Sections may overlap as long as together they do not exceed the file: exactly its size is
+    // accepted, one byte more is not.
+    const Bytes bytes = fwfile::pattern(400, 3);
+    const Bytes exactly = container_naming(bytes, {{200, 200}, {200, 200}});
+    expect_accepted(load(exactly, 0x6806), exactly);
+    expect_corrupted(load(container_naming(bytes, {{200, 200}, {200, 200}, {0, 1}}), 0x6806));
+
+    // 8 MiB whose table names its upper 4 MiB some 130000 times, each time with the right digest:
+    // checked entry by entry this hashes half a terabyte; it is refused before any hashing.
+    constexpr uint32_t kHalf = 4u << 20;
+    const size_t entries = (kHalf - Layout::kTableOffset) / Layout::kEntrySize;
+    expect_corrupted(
+        load(container_naming(fwfile::pattern(2 * size_t{kHalf}, 9), std::vector<Section>(entries, {kHalf, kHalf})),
+             0x6806));
 }
 
 TEST_F(ContainerTest, FileThatCannotBeReadIsReportedByStep)

@@ -2,9 +2,11 @@
 // success end; a device that is not usable over HID goes on to the plain-USB road.
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 #include "app/text/product_names.h"
+#include "common/clock.h"
 #include "device/products/settings_tabs.h"
 #include "link/hid_discovery.h"
 #include "recognition/hid_reads.h"
@@ -264,4 +266,16 @@ TEST(RecognitionProductSets, SizesOfTheIdentificationSets)
     EXPECT_EQ(fm, 39);
     EXPECT_EQ(ready_zero, 41);
     EXPECT_EQ(ready_nonzero, 4);
+}
+
+// A run on a thread whose stop flag is raised (the user quits) ends at its first wait, with the
+// headset open while its module is switched over: it closes every device and says it stopped.
+TEST_F(Recognition, StoppedRunEndsAtItsNextWaitWithEveryDeviceClosed)
+{
+    auto headset = sim::plug_headset(sim::oem_headset());
+    const std::atomic<bool> stop{true};
+    const kivo::StopFlagWatch watch(stop);
+    EXPECT_EQ(recognize(), kivo::kRecognitionStopped);
+    EXPECT_GE(headset.hid().open_count(), 1) << "it had opened the headset";
+    EXPECT_FALSE(run.session.recognized);
 }

@@ -203,7 +203,8 @@ struct HidFace {
                 Bytes report = std::move(queue.front().bytes);
                 queue.pop_front();
                 const size_t n = std::min(length, report.size());
-                std::memcpy(data, report.data(), n);
+                if (n > 0) // an empty report has no bytes to copy from
+                    std::memcpy(data, report.data(), n);
                 return static_cast<int>(n);
             }
             if (now >= deadline)
@@ -241,7 +242,8 @@ struct HidFace {
         }
         const size_t room = std::min<size_t>(length - 2, static_cast<size_t>(std::max(iface.faults.chunk_length, 1)));
         const size_t n = std::min(room, a.bytes.size() - a.served);
-        std::memcpy(data + 2, a.bytes.data() + a.served, n);
+        if (n > 0) // an empty answer has no bytes to copy from
+            std::memcpy(data + 2, a.bytes.data() + a.served, n);
         a.served += n;
         if (iface.faults.wrong_report_id >= 0)
             data[0] = static_cast<uint8_t>(iface.faults.wrong_report_id);
@@ -274,7 +276,8 @@ struct HidFace {
             reply = std::move(*answer);
         }
         const size_t n = std::min(length, reply.size());
-        std::memcpy(data, reply.data(), n);
+        if (n > 0)
+            std::memcpy(data, reply.data(), n);
         return static_cast<int>(n);
     }
 

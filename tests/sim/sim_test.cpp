@@ -72,3 +72,30 @@ TEST(Simulator, RepliesWaitForTheirDelay)
     EXPECT_EQ(kivo::clock().now(), 5s);
     hid_close(dev);
 }
+
+TEST(Simulator, EmptyAnswersAreServedWithoutCopyingFromNothing)
+{
+    sim::Session session;
+    auto device = session.bus().plug_hid(0x3142, [](const sim::Bytes&) { return sim::HidReply{{{}}, {{}}}; });
+    device->hid[0]->feature_handler = [](const sim::Bytes&) { return sim::HidReply{{{}}, {}}; };
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    ASSERT_NE(dev, nullptr);
+    unsigned char report[62] = {1, 60, 0x02};
+    ASSERT_EQ(hid_write(dev, report, sizeof report), 62);
+    unsigned char buf[67] = {};
+    EXPECT_EQ(hid_read_timeout(dev, buf, sizeof buf, 100), 0) << "an empty input report";
+    buf[0] = 2;
+    buf[1] = 0xAA;
+    EXPECT_EQ(hid_get_input_report(dev, buf, 62), 62);
+    EXPECT_EQ(buf[1], 0) << "an empty answer is a chunk of length 0";
+    ASSERT_EQ(hid_send_feature_report(dev, report, sizeof report), 62);
+    buf[0] = 1;
+    EXPECT_EQ(hid_get_feature_report(dev, buf, sizeof buf), 0);
+    hid_close(dev);
+
+    auto usb = session.bus().plug(std::make_shared<sim::Device>(0x4D10));
+    usb->usb.queue_interrupt({});
+    uint8_t data[16];
+    EXPECT_EQ(usb->usb.take_interrupt(data, sizeof data), 0u);
+    EXPECT_EQ(usb->usb.interrupt_ready_at(), nullptr) << "the empty transfer is taken";
+}

@@ -161,7 +161,8 @@ size_t UsbFace::take_interrupt(uint8_t* data, size_t length)
     size_t n = std::min(length, front.bytes.size());
     if (faults.interrupt_chunk > 0)
         n = std::min(n, faults.interrupt_chunk);
-    std::memcpy(data, front.bytes.data(), n);
+    if (n > 0) // empty data has no bytes to copy from
+        std::memcpy(data, front.bytes.data(), n);
     front.bytes.erase(front.bytes.begin(), front.bytes.begin() + static_cast<std::ptrdiff_t>(n));
     if (front.bytes.empty())
         interrupt_.pop_front();

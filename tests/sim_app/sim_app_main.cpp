@@ -10,6 +10,8 @@
 #include "app/manager_window.h"
 #include "app/server_choice.h"
 #include "app/text/product_names.h"
+#include "link/hid_discovery.h"
+#include "link/usb_products.h"
 #include "main/page_factory.h"
 #include "recognition/hid_reads.h"
 #include "tests/sim/bus.h"
@@ -55,6 +57,35 @@ void plug_usb_device(uint16_t product_id)
         sim::bus().plug(sim::make_usb_headset(persona));
 }
 
+bool usb_device_known(uint16_t product_id)
+{
+    if (product_id & sim::kManagementModeBit)
+        return usb_management_probe_product(product_id);
+    return usb_product_table_contains(sim::kVendorId, product_id);
+}
+
+bool device_known(const SimDeviceOption& device)
+{
+    return device.face == SimDeviceOption::Hid ? hid_device_product(device.product_id)
+                                               : usb_device_known(device.product_id);
+}
+
+void list_devices()
+{
+    std::printf("Devices kivo-sim-app simulates (--device FACE:0xPID):\n");
+    for (uint32_t id = 1; id < sim::kManagementModeBit; ++id) {
+        const auto pid = static_cast<uint16_t>(id);
+        const std::string name = kivo::ProductNames::tavk_product_name(pid);
+        if (hid_device_product(pid))
+            std::printf("  hid:0x%04X  %s\n", pid, name.c_str());
+        const auto loader = static_cast<uint16_t>(pid | sim::kManagementModeBit);
+        if (usb_device_known(pid) && usb_device_known(loader))
+            std::printf("  usb:0x%04X  %s (usb:0x%04X: in firmware-management mode)\n", pid, name.c_str(), loader);
+        else if (usb_device_known(pid))
+            std::printf("  usb:0x%04X  %s\n", pid, name.c_str());
+    }
+}
+
 } // namespace
 
 // Under a real display Qt's platform plugin starts the desktop bus library, which keeps one buffer
@@ -69,6 +100,23 @@ int main(int argc, char** argv)
     if (!options) {
         std::fprintf(stderr, "kivo-sim-app: %s\n%s", error.c_str(), kSimAppUsage);
         return 2;
+    }
+    if (options->help) {
+        std::printf("%s\n%s", kSimAppUsage, kSimAppHelp);
+        return 0;
+    }
+    if (options->list_devices) {
+        list_devices();
+        return 0;
+    }
+    for (const SimDeviceOption& device : options->devices) {
+        if (!device_known(device)) {
+            std::fprintf(stderr,
+                         "kivo-sim-app: %s:0x%04X is not a device the manager finds over %s (see --list-devices)\n",
+                         device.face == SimDeviceOption::Hid ? "hid" : "usb", device.product_id,
+                         device.face == SimDeviceOption::Hid ? "HID" : "plain USB");
+            return 2;
+        }
     }
     if (!kivo::display_available("kivo-sim-app"))
         return 1;

@@ -25,7 +25,11 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool has_value = i + 1 < args.size();
-        if (arg == "--device" && has_value) {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--list-devices") {
+            options.list_devices = true;
+        } else if (arg == "--device" && has_value) {
             const std::string value = args[++i];
             const size_t colon = value.find(':');
             const std::string face = value.substr(0, colon);

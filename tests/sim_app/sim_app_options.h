@@ -12,6 +12,9 @@ struct SimDeviceOption {
 };
 
 struct SimAppOptions {
+    // --help and --list-devices print and end the program.
+    bool help = false;
+    bool list_devices = false;
     std::vector<SimDeviceOption> devices;
     std::string server_base;
     std::string screenshot;
@@ -23,4 +26,17 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
 
 inline constexpr char kSimAppUsage[] =
     "usage: kivo-sim-app [--device hid:0xPID]... [--device usb:0xPID]... [--server-base URL]\n"
-    "                    [--screenshot FILE [--screenshot-delay MS]]\n";
+    "                    [--screenshot FILE [--screenshot-delay MS]] [--list-devices] [--help]\n";
+
+inline constexpr char kSimAppHelp[] =
+    "Runs the manager on a simulated USB bus with virtual devices, for watching a flow without one.\n"
+    "\n"
+    "  --device hid:0xPID    a headset on the HID link, answering everything; 0x3142 is the OEM headset\n"
+    "                        that NEXT on the home page selects (others: --list-devices)\n"
+    "  --device usb:0xPID    an older headset over plain USB, its settings in its chip's persistent\n"
+    "                        store: 0x4D10, 0x5310 (a product made of two devices), ...; with bit 15\n"
+    "                        set (usb:0xCD10) the device runs its firmware-management loader\n"
+    "  --server-base URL     read the manager version list and firmware lists from URL (ending in /)\n"
+    "  --screenshot FILE     save a picture of the window after --screenshot-delay MS (1500) and end\n"
+    "  --list-devices        list every product id the two links know, with its name, and end\n"
+    "  --help                show this and end\n";

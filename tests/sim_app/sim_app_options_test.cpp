@@ -31,3 +31,15 @@ TEST(SimAppOptions, BadInputIsNamed)
         EXPECT_FALSE(error.empty());
     }
 }
+
+TEST(SimAppOptions, HelpAndDeviceListAreOptions)
+{
+    std::string error;
+    const auto help = parse_sim_app_options({"--device", "hid:0x3142", "--help"}, error);
+    ASSERT_TRUE(help) << error;
+    EXPECT_TRUE(help->help);
+    EXPECT_FALSE(help->list_devices);
+    const auto list = parse_sim_app_options({"--list-devices"}, error);
+    ASSERT_TRUE(list) << error;
+    EXPECT_TRUE(list->list_devices);
+}

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <stdexcept>
 
@@ -130,6 +131,8 @@ void LocalHttpServer::answer(int connection)
         held_.push_back(connection);
         return;
     }
+    if (reply.delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
         "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
         "\r\nConnection: close\r\n\r\n";

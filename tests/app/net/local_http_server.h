@@ -15,6 +15,7 @@ struct Reply {
     int status = 200;
     std::string body;
     bool neverAnswer = false; // reads the request, then keeps the connection open and silent
+    int delayMs = 0; // answers this long after the request
 };
 
 class LocalHttpServer {

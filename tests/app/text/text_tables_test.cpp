@@ -47,6 +47,8 @@ std::vector<Table> all_tables()
         {"next", &kNext},
         {"new device", &kNewDevice},
         {"more", &kMore},
+        {"page not available", &kPageNotAvailable},
+        {"about notice", &kAboutNotice},
         {"jog dial", &kJogDial},
         {"phone button", &kPhoneButton},
         {"center button", &kCenterButton},

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
@@ -15,6 +16,7 @@
 #include "app/message_box_sheet.h"
 #include "app/resource_images.h"
 #include "app/text/localized.h"
+#include "common/clock.h"
 #include "main/page_factory.h"
 #include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
@@ -200,6 +202,35 @@ TEST_F(RecognitionPage, PreparedAfterARestartToRecoverSaysWhatToContinue)
     EXPECT_TRUE(page().isFirst());
 }
 
+// With no device a recognition spends some 20 s (of real time here) in its open tries: quitting
+// or closing the window stops it at its next wait, closes what it opened and quits at once.
+TEST_F(RecognitionPage, QuitOrClosingTheWindowStopsARecognitionWithinASecond)
+{
+    kivo::install_clock(nullptr);
+    int quits = 0;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
+    app().setDeviceTarget(kOemHeadset);
+    app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    for (const std::function<void()>& quit :
+         std::initializer_list<std::function<void()>>{[&] { app().stopManager(); }, [&] { window().close(); }}) {
+        const int quits_before = quits;
+        page().btnNext()->click();
+        ASSERT_TRUE(app().onProcessing());
+        run_events_until([] { return false; }, 300);
+        ASSERT_TRUE(app().onProcessing()) << "still trying to open a device";
+
+        const auto start = std::chrono::steady_clock::now();
+        quit();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+        EXPECT_EQ(quits, quits_before + 1);
+        EXPECT_FALSE(app().onProcessing());
+        EXPECT_FALSE(app().recognized());
+        EXPECT_EQ(sim::bus().open_hid_handles(), 0);
+        EXPECT_EQ(sim::bus().open_usb_handles(), 0);
+    }
+    kivo::install_clock(&sim::bus().clock());
+}
+
 // ---- Results the timer acts on, from a scripted device run ----------------------------------------
 
 class ScriptedRecognition : public RecognitionPage {
@@ -301,7 +332,7 @@ TEST_F(ScriptedRecognition, FailureAfterUpdatingAnotherProductOffersARestart)
 
 TEST_F(ScriptedRecognition, UnknownResultOnlyEndsTheRun)
 {
-    script(4);
+    script(9);
     start(0);
     EXPECT_FALSE(app().onProcessing());
     EXPECT_EQ(app().mode(), kModeRecognition);
@@ -337,4 +368,31 @@ TEST_F(ScriptedRecognition, WorkerLeavesTheControllerAloneUntilItsOutcomeIsAppli
     EXPECT_EQ(app().data().deviceName(), "worker 199");
     EXPECT_TRUE(app().recognized());
     EXPECT_EQ(app().mode(), kModeUpdate);
+}
+
+// A recognition that writes a saved record back after an update is part of that update: quitting
+// stays refused until it ends.
+TEST_F(ScriptedRecognition, QuitStaysRefusedWhileARecognitionWritesASavedRecordBack)
+{
+    std::atomic<bool> written_back{false};
+    scripted->recordScript = [&](KIVOBluetoothDeviceData&) {
+        while (!written_back.load())
+            std::this_thread::yield();
+    };
+    script(kivo::kRecognitionSucceeded);
+    int quits = 0;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
+    app().setDeviceTarget(kOemHeadset);
+    app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
+    scripted->setCallerMode(kModeUpdate);
+    scripted->doRecognize(KIVOBluetoothDeviceData{});
+    app().stopManager();
+    window().close();
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(app().onProcessing());
+    written_back.store(true);
+    ASSERT_TRUE(waitUntilDone());
+    EXPECT_EQ(app().mode(), kModeUpdate);
+    app().stopManager();
+    EXPECT_EQ(quits, 1);
 }

@@ -1,0 +1,307 @@
+#!/usr/bin/env python3
+"""Writes the starting corpus of every fuzz target: the inputs the tests use, in each target's input
+form (the comment at the top of each fuzz/*_fuzz.cpp says what that form is).
+
+usage: make_seeds.py OUTPUT_FOLDER     (one sub-folder per target, replaced on every run)
+"""
+
+import hashlib
+import json
+import shutil
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+
+def le16(value):
+    return struct.pack("<H", value & 0xFFFF)
+
+
+def le32(value):
+    return struct.pack("<I", value & 0xFFFFFFFF)
+
+
+def pattern(size, seed):
+    """The filler of tests/link/firmware_file_builder.cpp."""
+    out = bytearray(size)
+    state = (seed * 2654435761 + 1) & 0xFFFFFFFF
+    for i in range(size):
+        state = (state * 1664525 + 1013904223) & 0xFFFFFFFF
+        out[i] = state >> 24
+    return bytes(out)
+
+
+# ---- Firmware files (tests/link/firmware_file_builder.cpp) --------------------------------------
+
+TABLE_OFFSET, ENTRY, EXTENDED_ENTRY = 36, 32, 312
+
+
+def container(header, product, extended, sections):
+    count = len(sections)
+    table_end = TABLE_OFFSET + ENTRY * count + (EXTENDED_ENTRY * count if extended else 0)
+    file = bytearray(table_end)
+    file[0:min(24, len(header))] = header[:24]
+    file[28:32] = le32(product)
+    file[32:36] = le32(count)
+    offset = table_end
+    for i, section in enumerate(sections):
+        digest = hashlib.md5(section).digest()
+        entries = [(TABLE_OFFSET + ENTRY * i, 16)]
+        if extended:
+            entries.append((TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * i, 296))
+        for at, digest_at in entries:
+            file[at + 8:at + 12] = le32(offset)
+            file[at + 12:at + 16] = le32(len(section))
+            file[at + digest_at:at + digest_at + 16] = digest
+        file += section
+        offset += len(section)
+    return bytes(file)
+
+
+def dfu_suffix_crc(data):
+    return ~zlib.crc32(data) & 0xFFFFFFFF
+
+
+def dfu_image(name, payload, product):
+    image = bytearray(pattern(16 + len(name) + payload, 0xD0))
+    image[16:16 + len(name)] = name
+    image += bytes([0xFF, 0xFF, product & 0xFF, product >> 8, 0x2B, 0x09, 0x00, 0x01]) + b"UFD" + bytes([16])
+    return bytes(image) + le32(dfu_suffix_crc(bytes(image)))
+
+
+def firmware_container_seeds():
+    two = [pattern(300, 1), pattern(77, 2)]
+    # The first byte picks the product rule: 0x6806, 0x6800, 0x4210, 0x4220, 0x3233, 0x3143, 0x5451.
+    return {
+        "standard": b"\x00" + container(b"FW-IMAGE", 0x6806, False, two),
+        "extended": b"\x01" + container(b"FW-IMAGE", 0x6800, True, two),
+        "held-header": b"\x02" + container(b"FW-IMAGE", 0x4220, False, two),
+        "version-floor": b"\x04" + container(b"Ro v1.2.3.1", 0x3232, True, two),
+        "sister": b"\x05" + container(b"FW-IMAGE", 0x3142, True, two),
+        "any-container": b"\x06" + container(b"FW-IMAGE", 0x9999, True, two),
+        "count-0": b"\x00" + container(b"FW-IMAGE", 0x6806, False, [])[:36],
+    }
+
+
+def dfu_image_seeds():
+    handmade = (b"KV-IMAGE-HEADER\x00" + b"Nimbra X#0A21" + b"\x00firmware" +
+                bytes([0xFF, 0xFF, 0x21, 0x0A, 0x2B, 0x09, 0x00, 0x01, 0x55, 0x46, 0x44, 0x10,
+                       0x08, 0xFD, 0xF0, 0x67]))
+    blank = bytearray(dfu_image(b"Aldero S#4D10", 64, 0x4D10))
+    blank[16] = ord(" ")
+    # The first byte: name 0 "Nimbra X#0A21" or 1 "Aldero S#4D10"; bit 7 renews the CRC.
+    return {
+        "image": b"\x00" + dfu_image(b"Nimbra X#0A21", 200, 0x0A21),
+        "handmade": b"\x00" + handmade,
+        "blank-name": b"\x81" + bytes(blank),
+        "other-product": b"\x01" + dfu_image(b"Nimbra X#0A21", 20, 0x0A21),
+    }
+
+
+def hiddfu_download_seeds():
+    image = dfu_image(b"Nimbra X#0A21", 300, 0x0A21)
+    answer = bytes([0, 0, 0, 0, 2])  # status OK, no poll time-out, state dfuIDLE
+    return {
+        "download": bytes([0x01, 0, 0, 0]) + image,
+        "scripted-answers": bytes([0x01 | 2 << 1, 1, 0, 0]) + answer * 2 + image,
+        "short-reports": bytes([0x41, 0, 9, 0]) + image,
+    }
+
+
+# ---- Archives and texts --------------------------------------------------------------------------
+
+NAMED_SETTINGS = ["keyIntercomVOX", "keyHandsfreeVOX", "keyEDR", "keyVoicePrompt", "keyPLC", "keyBitpoolRate",
+                  "keyMicrophoneBoost", "keySidetone", "keyAdvancedNoiseControl", "keyAutoGainControl",
+                  "keyAudioBoost", "keyHDIntercom", "keyFMStationGuide", "keyHDVoice", "keyAudioSourcePriority",
+                  "keyAudioOverlay", "keyAutoOnOff", "keyAutoStartRecording", "keySmartNaviSystem",
+                  "keySmartNaviSystem2", "keyAutoOff", "keySimpleUI", "keyRadioTransmitGain",
+                  "keyAudioChannelTimeout"]
+SETTINGS_WORDS = [("keyBasicSettingBrisko", 10), ("keyBasicSettingPintraVOXSensitivity", 2),
+                  ("keyBasicSettingTavelSmartVolumeControl", 2), ("keyBasicSettingWispenCamera", 4)]
+
+
+def backup_archive(name, date):
+    archive = {"$class": "KIVOBluetoothDeviceData", "keyManagerVersionMajor": 1, "keyManagerVersionMinor": 2,
+               "keyDeviceRecognized": 0x6461, "keyDeviceName": name, "keyDeviceVersionMajor": 3,
+               "keyDeviceVersionMinor": 2, "keyDeviceSecondaryVersionType": 1, "keyDeviceSecondaryVersion": 4,
+               "keyDateArchived": date}
+    for i, key in enumerate(NAMED_SETTINGS):
+        archive[key] = i % 3
+    for base, count in SETTINGS_WORDS:
+        for i in range(count):
+            archive[f"{base}{i + 1:02d}"] = 0x0119 + i
+    archive.update({"keyFMRadioRegion": 1, "keyFMRadioMagicCode": 0x66E9, "keyFMRadioCurrentFrequency": 9510,
+                    "keyFMRadioCurrentPreset": 1})
+    for i in range(10):
+        archive[f"keyFMRadioPreset{i + 1:02d}"] = [8750, 9510, 10170][i] if i < 3 else 0
+    archive["keyFMRadioRDS"] = 1
+    for i, number in enumerate(["0123456789", "+4930123456", ""]):
+        archive[f"keySpeedDial{i + 1:02d}"] = number
+    return json.dumps(archive, indent=2).encode()
+
+
+def backup_archive_seeds():
+    older = {"$class": "KIVOBluetoothDeviceData", "keyManagerVersion": 1.1, "keyDeviceRecognized": 0x4D10,
+             "keyDeviceName": "Aldero", "keyDeviceVersion": 5.1, "keyDateArchived": None, "keyEDR": True}
+    return {
+        "archive": backup_archive("Trail Rider", "2023-07-14T15:11:05+05:30"),
+        "archive-utc": backup_archive("\u00c5ngstr\u00f6m", "2024-05-01T12:03:09.750Z"),
+        "older-archive": json.dumps(older).encode(),
+    }
+
+
+def archive_date_seeds():
+    # The first byte picks the zone: UTC, +14, -12, +5:30, -3:17:30.
+    texts = ["2024-05-01T12:03:09Z", "2024-05-01T14:03:09+02:00", "2024-05-01T14:03:09+0200",
+             "2024-05-01T07:03:09-05", "2024-05-01T12:03:09.750Z", "0000-01-01T00:00:00Z",
+             "9999-12-31T23:59:59Z", "2023-02-30T10:00:00Z"]
+    return {f"date-{i}": bytes([i % 5]) + text.encode() for i, text in enumerate(texts)}
+
+
+def configuration_seeds():
+    always = {"$class": "KIVOBluetoothManagerAppController", "keyEncrypted": True, "keyStrManagerVersion": "v1.0",
+              "keyStrLanguageManager": "German", "keyApplyToLanguageFirmware": False, "keyDeviceTarget": 0x5010,
+              "keyRestartToRecover": False, "keyModeRestartToRecover": 0, "keyStrLanguageFirmware": "French"}
+    pending = dict(always, keyRestartToRecover=True, keyModeRestartToRecover=5,
+                   keyStrRestartDFUFirmwareFile="/tmp/firmware.dfu", keyIndexRestartDFUFirmwareLanguage=2,
+                   keyDeviceVersionMajorRestartDFU=2, keyDeviceVersionMinorRestartDFU=1,
+                   keyDeviceSecondaryVersionTypeRestartDFU=1, keyDeviceSecondaryVersionRestartDFU=3)
+    return {"configuration": json.dumps(always).encode(), "pending-restart": json.dumps(pending).encode()}
+
+
+def manager_version_list_seeds():
+    k = "VARGOZeltraDeviceManagerForMAC"
+    bodies = [f"Other:v9.9:x\r\n{k}:v1.3:dl/M-1.3.zip\r\n{k}:1\r\n", f"Other:v9.9:x\n{k}:v1.3:dl/M-1.3.zip\n{k}:1\n",
+              f"{k}:4\n{k}:v1.2:a\n", f"{k}:v1.3:a\n{k}:v9.0:b\n{k}:5\n", f"{k}:v2.0:a\nOther:1\n{k}:5\n",
+              f"{k}:v1.3.1:a\n", f"{k}:v9.0:../../other/x\n", f"{k}:v9.0:%2e%2e/x\n"]
+    return {f"list-{i}": body.encode() for i, body in enumerate(bodies)}
+
+
+def password_text_seeds():
+    texts = ["Zm9vYmFy", "Zm9v\r\nYmFy\n", "Zm 9v*Y=g=", "sJHcAbZcToU=", "QCKa/fI4qVY=\n!!AAA",
+             "Igx+LxAxhWPenEcZi5KzyNKp0arJIKoP", "lheLR/RXI+bSTs7f2eo/Mg==", "hunter2", "a b&c=d/\u00e9"]
+    return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
+
+
+def mount_table_seeds():
+    card = "/tmp/kivo-mount-fuzz/media/card"
+    return {
+        "card": f"/dev/sdb {card} vfat rw,nosuid 0 0\n".encode(),
+        "system": b"sysfs /sys sysfs rw,nosuid 0 0\n/dev/sda1 / ext4 rw,relatime 0 0\n"
+                  b"/dev/sdb1 /media/user/MY\\040CARD vfat rw 0 0\n",
+        "escaped": b"/dev/sdb /tmp/kivo-mount-fuzz/media/car\\144 vfat ro 0 0\n",
+    }
+
+
+# ---- Device answers ------------------------------------------------------------------------------
+
+def hid_script(product, replies, faults=0):
+    """Product, fault byte and replies (control, data) in fuzz/scripted_hid.h's form."""
+    out = bytearray(le16(product)) + bytes([faults])
+    for control, data in replies:
+        out += bytes([control, len(data)]) + data
+    return bytes(out)
+
+
+def name_words(text):
+    """A name record's data: word count, then big-endian words whose low bytes hold the name."""
+    words = [0] + [c for c in text.encode()]
+    return bytes([0, len(words)]) + b"".join(struct.pack(">H", w) for w in words)
+
+
+def hid_answers_seeds():
+    return {
+        "oem-headset": hid_script(0x3142, []),
+        "name-record": hid_script(0x5520, [(0, b"\x03\x02\x01\x04"), (0, name_words("Trail Rider"))]),
+        "short-reports": hid_script(0x6800, [], faults=0x04) + bytes([30]),
+        "busy": hid_script(0x3142, [(0x04, b""), (0x0C, b""), (1, b"\x02")]),
+    }
+
+
+def recognition_hid_seeds():
+    seeds = {}
+    for product in (0x3142, 0x5520, 0x3340, 0x6800, 0x6806, 0x5552):
+        script = hid_script(product, [])
+        seeds[f"product-{product:04x}"] = script[:2] + b"\x00" + script[2:]
+    seeds["asked-by-update"] = le16(0x3142) + b"\x01\x00"
+    return seeds
+
+
+def recognition_usb_seeds():
+    def words(values):
+        return bytes([len(values)]) + b"".join(le16(v) for v in values)
+
+    def text_words(text):
+        raw = text.encode() + (b"\x00" if len(text) % 2 else b"")
+        return [raw[i] | raw[i + 1] << 8 for i in range(0, len(raw), 2)]
+
+    def headset(chip, name, tenths, fm=None, dials=("0123456789", "+4930123456", "")):
+        keys = [words([chip]), words([tenths, 0]), words(text_words(name)), words([0x3A, 0x1B2C, 0x5A, 0x0019]),
+                b"\xff", words([0x0119, 0]), b"\xff", b"\xff", words(fm) if fm else b"\xff", b"\xff", b"\xff"]
+        for dial in dials:
+            keys.append(words([ord(c) for c in dial] + [0] * (20 - len(dial))))
+        return b"".join(keys) + b"\xff"
+
+    fm_block = [0x56E9, 9510, 1, 8750, 9510, 10170, 0, 0, 0, 0, 0, 0, 0, 1, 0]
+    return {
+        "oldest-family": le16(0x4D10) + b"\x00\x00" + headset(0x4D10, "Aldero", 51),
+        "fm-radio": le16(0x5040) + b"\x00\x00" + headset(0x5040, "Elmora HFM", 51, fm_block),
+        "pair": le16(0x5310) + b"\x02\x00" + headset(0x5310, "Pair", 11),
+        "management-mode": le16(0x4D10) + b"\x01\x00",
+        "write-back": le16(0x4D10) + b"\x04\x00" + headset(0x4D10, "Aldero", 51),
+        "store-faults": le16(0x4D10) + b"\x00\x05" + headset(0x4D10, "Aldero", 51),
+    }
+
+
+# ---- The flasher ---------------------------------------------------------------------------------
+
+def ihex_seeds():
+    return {
+        "four-bytes": b":0400000001020304F2\n:00000001FF\n",
+        "extended-address": b":020000040801F1\n:0400000001020304F2\n:0400000500000000F7\n:00000001FF\n",
+        "segment": b":020000021000EC\n:0100000055AA\n:00000001FF\n",
+    }
+
+
+def boot_reply_seeds():
+    ack = 0x79
+    commands = [0x00, 0x01, 0x02, 0x11, 0x21, 0x31, 0x44, 0x63, 0x73, 0x82, 0x92]
+    reply = bytes([ack, 0x31, ack])                                    # GVR
+    reply += bytes([ack, len(commands), 0x31] + commands + [ack])      # GET
+    reply += bytes([ack, 0x01, 0x04, 0x10, ack])                       # GID: 0x410
+    return {"connect": b"\x00" + reply, "connect-with-init": b"\x03" + bytes([ack]) + reply}
+
+
+SEEDS = {
+    "firmware_container_fuzz": firmware_container_seeds,
+    "dfu_image_fuzz": dfu_image_seeds,
+    "backup_archive_fuzz": backup_archive_seeds,
+    "archive_date_fuzz": archive_date_seeds,
+    "configuration_fuzz": configuration_seeds,
+    "manager_version_list_fuzz": manager_version_list_seeds,
+    "password_text_fuzz": password_text_seeds,
+    "mount_table_fuzz": mount_table_seeds,
+    "hid_answers_fuzz": hid_answers_seeds,
+    "recognition_hid_fuzz": recognition_hid_seeds,
+    "recognition_usb_fuzz": recognition_usb_seeds,
+    "flasher_ihex_fuzz": ihex_seeds,
+    "flasher_boot_reply_fuzz": boot_reply_seeds,
+    "hiddfu_download_fuzz": hiddfu_download_seeds,
+}
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__.strip())
+    out = Path(sys.argv[1])
+    for target, make in SEEDS.items():
+        folder = out / target
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
+        for name, data in make().items():
+            (folder / name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
