@@ -273,7 +273,40 @@ def boot_reply_seeds():
     return {"connect": b"\x00" + reply, "connect-with-init": b"\x03" + bytes([ack]) + reply}
 
 
+# ---- Update engine and settings screens -----------------------------------------------------------
+
+def update_container_view_seeds():
+    plain = container(b"2.2.0.0", 0x5590, False, [pattern(700, 1), pattern(300, 2)])
+    extended = container(b"2.2.0.0", 0x3142, True, [pattern(500, 3)])
+    return {"sections": bytes([0x03]) + plain, "every-block": bytes([0x1F]) + extended}
+
+
+def update_unit_language_seeds():
+    def answer(count, tail):
+        reply = bytearray(67)
+        reply[0], reply[1], reply[2], reply[3], reply[4] = 1, 0x4F, 0, 4, count
+        reply[5:5 + len(tail)] = tail
+        return bytes(reply)
+    return {"count-2": bytes([9, 0]) + answer(2, bytes([0, 0x21, 0, 0, 0, 0, 0, 0xC0])),
+            "count-5": bytes([3, 0]) + answer(5, bytes(range(10)))}
+
+
+def timeout_field_seeds():
+    return {name: text for name, text in
+            [("plain", b"10"), ("upper", b"60"), ("past", b"61"), ("word", b"abc"), ("blank", b" 12x"),
+             ("huge", b"99999999999")]}
+
+
+def settings_save_seeds():
+    ok = bytes([3, 1, 0, 0])  # a short status answer: success
+    return {f"path-{p}": bytes([p, 0x21]) + ok * 12 for p in range(4)}
+
+
 SEEDS = {
+    "update_container_view_fuzz": update_container_view_seeds,
+    "update_unit_language_fuzz": update_unit_language_seeds,
+    "timeout_field_fuzz": timeout_field_seeds,
+    "settings_save_fuzz": settings_save_seeds,
     "firmware_container_fuzz": firmware_container_seeds,
     "dfu_image_fuzz": dfu_image_seeds,
     "backup_archive_fuzz": backup_archive_seeds,
