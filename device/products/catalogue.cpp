@@ -13,6 +13,7 @@
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
 #include "device/products/late_hd_intercom.h"
+#include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/panel_names.h"
@@ -149,6 +150,7 @@ const std::vector<ProductSet>& product_sets()
         {"kTorvikAddressProduct", {kTorvikAddressProduct}},
         {"kUnitLanguageWriteProducts", ids(kUnitLanguageWriteProducts)},
         {"kUnitLanguageWriteFrom2_1Product", {kUnitLanguageWriteFrom2_1Product}},
+        {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
     };
     return sets;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "link/hid_reports.h"
+#include "update/engine/run.h"
 
 namespace kivo {
 
@@ -62,6 +63,10 @@ struct HidImageWrite {
     bool askResult = true;
 };
 
+// One command on slot 0 from a cleared report (byte 2 the parameter); on a failure the status
+// names the step with its tag.
+bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag);
+
 // The block report of `block` (at most 1019 bytes), last or not.
 HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command);
 
@@ -82,6 +87,11 @@ enum class ReconnectForm {
 // The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
 // Writes no status: the caller names the failure with its tag.
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+
+// The search for a device that shows up under an identity of its own (a mesh module) or comes
+// back (the headset after its module): up to `attempts` opens; after each failed one both slots
+// are closed and a second passes. True with the device open in slot 0.
+bool search_device(const HidOpener& open, int attempts);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);

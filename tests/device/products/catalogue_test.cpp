@@ -15,6 +15,7 @@
 #include "device/products/catalogue.h"
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
+#include "device/products/update_paths.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 
@@ -170,4 +171,10 @@ TEST(ProductCatalogue, SettingsFamiliesAndChangeRowsHaveTheirSizesAndDerivations
     EXPECT_EQ(covered, 269u);
     const auto& list_c = find_product_set("kSettingsChangeListC")->ids;
     EXPECT_NE(std::find(list_c.begin(), list_c.end(), 0x3150), list_c.end());
+}
+
+TEST(ProductCatalogue, MeshBlockLayoutsBelongToTheirPath)
+{
+    for (int id : find_product_set("kModuleInBlockOneProducts")->ids)
+        EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
 }
