@@ -275,6 +275,25 @@ HeadsetPersona oem_headset()
     return p;
 }
 
+HeadsetPersona oem_headset_with_settings()
+{
+    HeadsetPersona p = oem_headset();
+    constexpr uint16_t kFmMagicWritten = 0x66E9;
+    const std::vector<uint16_t> flags = {0x0300};
+    p.records = {
+        {0x04, {0x1D25, 0x0187, 0x0012, 0x0003}},
+        {0x09, flags},
+        // Magic, frequency, preset, ten presets, RDS, region.
+        {0x15, {kFmMagicWritten, 1012, 3, 875, 901, 955, 1012, 1043, 1070, 880, 920, 990, 1060, 1, 2}},
+    };
+    p.factoryRecords = std::map<uint8_t, std::vector<uint16_t>>{
+        {0x04, {0x1D21, 0x0183, 0x0000, 0x0000}},
+        {0x09, flags},
+        {0x15, {0xFFFF, 875, 0, 875, 875, 875, 875, 875, 875, 875, 875, 875, 875, 0, 0}},
+    };
+    return p;
+}
+
 PluggedHeadset plug_headset(const HeadsetPersona& persona)
 {
     auto state = std::make_shared<HeadsetState>();

@@ -69,6 +69,10 @@ struct HeadsetPersona {
 
 // The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).
 HeadsetPersona oem_headset();
+// The same headset with settings of its own (its basic settings record 0x04, its FM record 0x15 as
+// a write-back writes it, its flags record 0x09) beside other factory settings, which an update
+// brings in: what a restore writes back shows, and then compares equal to what it had.
+HeadsetPersona oem_headset_with_settings();
 
 struct HeadsetState;
 

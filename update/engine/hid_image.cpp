@@ -78,6 +78,25 @@ bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& t
     return !how.askResult || hid_step(run, COMMAND_GET_DFU_RESULT, 0, tags.result);
 }
 
+bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags)
+{
+    bool run_loader = false;
+    for (const ContainerEntry* block : blocks) {
+        run_loader = run_loader || block->number == 0;
+        system_logf("block %u, type %u: %zu bytes", block->number, block->type, block->data.size());
+        if (!hid_step(run, COMMAND_ERASE, block->imageId(), tags.erase) ||
+            !send_blocks(run, block->data, tags, false) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
+            return false;
+    }
+    if (run_loader && !hid_step(run, RUN_LOADER, 0, tags.runLoader))
+        return false;
+    system_log("Bluetooth blocks written, waiting for the headset");
+    if (reconnect_wait(run, kPauseAfterBluetoothBlocks))
+        return true;
+    status_cannot_get_status(run, tags.reopenAfterRunLoader);
+    return false;
+}
+
 bool restart_loader(UpdateRun& run, const HidStepTags& tags)
 {
     if (!hid_step(run, COMMAND_RESTART_LOADER, 0, tags.restartLoader))

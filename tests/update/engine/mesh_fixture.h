@@ -26,8 +26,13 @@ protected:
         std::vector<fwfile::BlockFields> fields;
         for (uint32_t i = 0; i < blocks.size(); ++i)
             fields.push_back({i, 6 + i, {}});
+        return useBlocks(std::move(blocks), fields, name);
+    }
+    fwfile::Bytes useBlocks(std::vector<fwfile::Bytes> blocks, std::vector<fwfile::BlockFields> fields,
+                            const std::string& name = "firmware.img")
+    {
         const auto product = static_cast<uint32_t>(inputs.session.deviceTarget);
-        fwfile::Bytes file = fwfile::make_container({"v1.0", product, true, std::move(blocks), fields});
+        fwfile::Bytes file = fwfile::make_container({"v1.0", product, true, std::move(blocks), std::move(fields)});
         useFile(file, name);
         return file;
     }

@@ -268,3 +268,14 @@ TEST_F(MeshStage, RefusedBeforeAnythingChanges)
         EXPECT_TRUE(bus().hid_opens().size() == 1);
     }
 }
+
+TEST_F(MeshStage, StartsWhateverWasLeftOpen)
+{
+    plug();
+    useModule(fwfile::pattern(100, 48));
+    uint32_t product = 0;
+    std::array<char, 64> text{};
+    ASSERT_EQ(hid_open_device(product, text), 0) << "a slot still filled when the run starts";
+    EXPECT_TRUE(runStage()) << status();
+    EXPECT_EQ(progress().updateRestoreError, 1) << "not refused as another device";
+}
