@@ -1,7 +1,7 @@
 // The firmware update engine: a 1 MiB image written into a simulated headset with the HID image
-// sequence (erase, 1019-byte blocks, verify, run loader, reconnect, result), under the virtual
-// clock so that only the host's own work is measured; and the CRC-16 of the mesh writes over
-// 64 MiB.
+// sequence (erase, 1019-byte blocks, verify, run loader, reconnect, result), and a whole update of
+// the OEM mesh headset (a 1 MiB module and two 1 MiB Bluetooth blocks), under the virtual clock so
+// that only the host's own work is measured; and the CRC-16 of the mesh writes over 64 MiB.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,7 @@
 
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "tests/link/firmware_file_builder.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "update/engine/crc16.h"
@@ -89,6 +90,42 @@ void BM_HidImageWrite(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
 BENCHMARK(BM_HidImageWrite)->Arg(kMiB)->Unit(benchmark::kMillisecond);
+
+// A whole update of the OEM mesh headset: its module (CRC-checked, in 58-byte chunks) and two
+// Bluetooth blocks, each of range(0) bytes, from the firmware file to the success ending.
+void BM_MeshBt31Update(benchmark::State& state)
+{
+    const auto size = static_cast<size_t>(state.range(0));
+    const fwfile::TempFolder folder;
+    std::vector<fwfile::Bytes> blocks = {fwfile::pattern(size, 1), fwfile::pattern(size, 2), fwfile::pattern(size, 3)};
+    const std::vector<fwfile::BlockFields> fields = {{0, 6, {}}, {1, 7, {}}, {2, 8, {}}};
+    kivo::UpdateInputs inputs;
+    inputs.firmwareFile =
+        folder.put("VARGO_Zeltra.img", fwfile::make_container({"v2.2", 0x3142, true, std::move(blocks), fields}));
+    inputs.archiveFolder = folder.path() / "archive";
+    inputs.opener = hid_open_device;
+    inputs.session.deviceTarget = 0x3142;
+    inputs.session.usbStatus = 0x3142;
+    inputs.data.setDeviceRecognized(0x3142);
+    inputs.data.setDeviceVersion01({2, 1, 0, 0});
+    sim::Session session;
+    NoBoxes host;
+    const QuietStandardOutput quiet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sim::bus().reset();
+        sim::plug_headset(sim::oem_headset());
+        kivo::UpdateShared shared;
+        state.ResumeTiming();
+        kivo::threadMethodUpdate(inputs, shared, host);
+        if (shared.progress().updateProcessed != 100) {
+            state.SkipWithError("the update failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 3 * state.range(0));
+}
+BENCHMARK(BM_MeshBt31Update)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 
 void BM_Crc16Xmodem(benchmark::State& state)
 {

@@ -291,6 +291,12 @@ def update_unit_language_seeds():
             "count-5": bytes([3, 0]) + answer(5, bytes(range(10)))}
 
 
+def update_mesh_stage_seeds():
+    # Version answer (major, minor, type, number, build), image length, then (command, occurrence).
+    return {"checked": bytes([1, 0, 2, 1, 7, 120]), "plain": bytes([1, 0, 2, 0, 3, 59]),
+            "refused-chunk-crc": bytes([1, 0, 2, 1, 7, 120, 0x5A, 1])}
+
+
 def timeout_field_seeds():
     return {name: text for name, text in
             [("plain", b"10"), ("upper", b"60"), ("past", b"61"), ("word", b"abc"), ("blank", b" 12x"),
@@ -305,6 +311,7 @@ def settings_save_seeds():
 SEEDS = {
     "update_container_view_fuzz": update_container_view_seeds,
     "update_unit_language_fuzz": update_unit_language_seeds,
+    "update_mesh_stage_fuzz": update_mesh_stage_seeds,
     "timeout_field_fuzz": timeout_field_seeds,
     "settings_save_fuzz": settings_save_seeds,
     "firmware_container_fuzz": firmware_container_seeds,

@@ -14,6 +14,7 @@
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
 #include "device/products/late_hd_intercom.h"
+#include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/panel_names.h"
@@ -224,6 +225,7 @@ const std::vector<ProductSet>& product_sets()
         {"kAirohaUnitLanguageIds", ids(kAirohaUnitLanguageIds)},
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
+        {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
     };
     return sets;
 }

@@ -39,8 +39,17 @@ Bytes make_container(const ContainerRecipe& recipe)
             std::copy(digest.begin(), digest.end(), file.begin() + static_cast<std::ptrdiff_t>(entry + digest_offset));
         };
         put_entry(entry_position(count, false, i), Layout::kEntryDigestOffset);
-        if (recipe.extended)
-            put_entry(entry_position(count, true, i), Layout::kExtendedEntryDigestOffset);
+        if (recipe.extended) {
+            const size_t entry = entry_position(count, true, i);
+            put_entry(entry, Layout::kExtendedEntryDigestOffset);
+            if (i < recipe.blocks.size()) {
+                const BlockFields& block = recipe.blocks[i];
+                put_le32(file, entry + Layout::kBlockNumberField, block.number);
+                put_le32(file, entry + Layout::kBlockTypeField, block.type);
+                for (size_t v = 0; v < block.versions.size(); ++v)
+                    put_le32(file, entry + Layout::kBlockVersionField + 4 * v, block.versions[v]);
+            }
+        }
         file.insert(file.end(), section.begin(), section.end());
         offset += section.size();
     }

@@ -2,6 +2,7 @@
 // Makes firmware containers and DFU images in memory, and writes them to files, for the loader
 // tests and the benchmark.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -22,11 +23,20 @@ struct Loaded {
     FirmwareBuffer buffer;
 };
 
+// The fields of an extended-table entry beside offset, length and MD5.
+struct BlockFields {
+    uint32_t number = 0;
+    uint32_t type = 0;
+    std::array<uint32_t, 5> versions{};
+};
+
 struct ContainerRecipe {
     std::string header; // the first 24 bytes; may hold bytes after its NUL
     uint32_t product_id = 0;
     bool extended = false; // also write the extended table
     std::vector<Bytes> sections;
+    // The extended-table entries' block fields, by section; zeros where none is given.
+    std::vector<BlockFields> blocks = {};
 };
 
 // Header, standard table (and extended table), then the sections in order, every entry with the

@@ -114,6 +114,12 @@ int Bus::open_hid_handles() const
     return open_hid_handles_;
 }
 
+std::vector<uint16_t> Bus::hid_opens() const
+{
+    std::lock_guard lock(mutex_);
+    return hid_opens_;
+}
+
 int Bus::hid_exit_calls() const
 {
     std::lock_guard lock(mutex_);
@@ -169,6 +175,7 @@ void Bus::reset()
     events_.clear();
     clock_.reset();
     open_hid_handles_ = 0;
+    hid_opens_.clear();
     hid_exit_calls_ = 0;
     ++epoch_;
     next_address_ = 1;

@@ -68,6 +68,8 @@ public:
     // HID library bookkeeping, for checks that nothing is left open.
     int open_hid_handles() const;
     int hid_exit_calls() const;
+    // The product id of every HID open that succeeded, in order: which identity a worker had when.
+    std::vector<uint16_t> hid_opens() const;
 
     // Plain-USB bookkeeping: handles of either library, claimed interfaces, asynchronous
     // transfers submitted and not yet completed, library start and end calls.
@@ -128,6 +130,7 @@ private:
     uint64_t event_order_ = 0;
     uint64_t next_path_ = 0;
     int open_hid_handles_ = 0;
+    std::vector<uint16_t> hid_opens_;
     int hid_exit_calls_ = 0;
     uint64_t epoch_ = 0;
     uint8_t next_address_ = 1;

@@ -1,15 +1,13 @@
 #include "tests/sim/hid_headsets.h"
 
 #include <algorithm>
-#include <cctype>
-#include <string_view>
 
 namespace sim {
 
 struct HeadsetState {
     HeadsetPersona persona;
     std::weak_ptr<Device> headset;
-    std::shared_ptr<Device> module;
+    SimModule module;
     // How often each command came, for the faults of single occurrences.
     std::map<uint8_t, int> occurrences;
     // The loader face: the images by id, the one being written, and every image byte received
@@ -22,7 +20,6 @@ struct HeadsetState {
 namespace {
 
 constexpr size_t kShortReport = 62;
-constexpr size_t kReport65 = 65;
 constexpr size_t kStatusReport = 67;
 constexpr size_t kStatusWords = (kStatusReport - 5) / 2;
 constexpr size_t kShortNameBytes = 58;
@@ -51,7 +48,6 @@ constexpr uint8_t kRunLoader = 0x08;
 constexpr uint8_t kResult = 0x0A;
 constexpr uint8_t kRestartLoader = 0x13;
 constexpr size_t kBlockDataAt = 4;
-constexpr char kVersionMarker[] = "SIMVERSION=";
 
 bool contains(const std::vector<uint8_t>& list, uint8_t value)
 {
@@ -107,46 +103,26 @@ Bytes name_report(const HeadsetPersona& p)
 }
 
 // Version in bytes 3 to 6, language pack type, major and minor in bytes 8 to 10.
-Bytes version_report(const VersionQuad& v, uint8_t pack_type, uint8_t pack_major, uint8_t pack_minor)
+Bytes version_report(const HeadsetPersona& p)
 {
-    Bytes report(kStatusReport, 0);
-    report[0] = 0x01;
-    report[1] = kGetVersion;
-    report[3] = v.major;
-    report[4] = v.minor;
-    report[5] = v.secondaryType;
-    report[6] = v.secondary;
-    report[8] = pack_type;
-    report[9] = pack_major;
-    report[10] = pack_minor;
+    Bytes report = version_status_report(p.version);
+    report[8] = p.languagePackType;
+    report[9] = p.languagePackMajor;
+    report[10] = p.languagePackMinor;
     return report;
 }
 
 void switch_module_over(HeadsetState& state)
 {
-    Bus& b = bus();
     if (state.persona.leavesForModule) {
         // Gone once the switch has been answered.
         std::weak_ptr<Device> headset = state.headset;
-        b.schedule(std::chrono::milliseconds(100), [headset] {
+        bus().schedule(std::chrono::milliseconds(100), [headset] {
             if (auto device = headset.lock())
                 bus().unplug(*device);
         });
     }
-    if (!state.module || !state.persona.module->appears)
-        return;
-    std::shared_ptr<Device> module = state.module;
-    const kivo::Duration stays = state.persona.module->stays;
-    b.schedule(state.persona.module->appear_after, [module, stays] {
-        if (module->present())
-            return;
-        bus().plug(module);
-        const uint64_t presence = module->generation();
-        bus().schedule(stays, [module, presence] {
-            if (module->present() && module->generation() == presence)
-                bus().unplug(*module);
-        });
-    });
+    sim::switch_module_over(state.module);
 }
 
 // A record as the headset answers it: its words, as many as a status report holds, and the
@@ -190,30 +166,6 @@ void restart(HeadsetState& state, std::optional<kivo::Duration> away)
         bus().leave(device, state.persona.leaveAfter, away);
 }
 
-// "SIMVERSION=a.b.c.d" anywhere in the bytes: the version they carry.
-std::optional<VersionQuad> version_marker(const Bytes& bytes)
-{
-    const std::string_view marker = kVersionMarker;
-    const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
-    if (at == bytes.end())
-        return std::nullopt;
-    int parts[4] = {};
-    auto c = at + static_cast<std::ptrdiff_t>(marker.size());
-    for (int i = 0; i < 4; ++i) {
-        if (c == bytes.end() || !std::isdigit(*c))
-            return std::nullopt;
-        for (; c != bytes.end() && std::isdigit(*c); ++c)
-            parts[i] = parts[i] * 10 + (*c - '0');
-        if (i < 3) {
-            if (c == bytes.end() || *c != '.')
-                return std::nullopt;
-            ++c;
-        }
-    }
-    return VersionQuad{static_cast<uint8_t>(parts[0]), static_cast<uint8_t>(parts[1]), static_cast<uint8_t>(parts[2]),
-                       static_cast<uint8_t>(parts[3])};
-}
-
 // Erase, blocks, verify, run loader, result, loader restart. Nothing for any other command.
 std::optional<HidReply> answer_loader(HeadsetState& state, const Bytes& out)
 {
@@ -249,33 +201,20 @@ std::optional<HidReply> answer_loader(HeadsetState& state, const Bytes& out)
     }
 }
 
-const CommandFault* fault_of(const HeadsetPersona& p, uint8_t command, int occurrence)
-{
-    const auto fault = std::find_if(p.commandFaults.begin(), p.commandFaults.end(), [&](const CommandFault& f) {
-        return f.command == command && f.occurrence == occurrence;
-    });
-    return fault == p.commandFaults.end() ? nullptr : &*fault;
-}
-
 HidReply answer_command(HeadsetState& state, const Bytes& out);
 
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
 {
     const uint8_t command = out[1];
-    const CommandFault* fault = fault_of(state.persona, command, ++state.occurrences[command]);
+    const CommandFault* fault = fault_of(state.persona.commandFaults, command, ++state.occurrences[command]);
     if (fault == nullptr)
         return answer_command(state, out);
-    HidReply reply;
-    switch (fault->kind) {
-    case CommandFault::WriteFails: reply.fail_write = true; return reply;
-    case CommandFault::FinalStatus: return one_report(status_report(command, fault->status));
-    case CommandFault::Silent: return reply;
-    case CommandFault::Busy:
-        reply = answer_command(state, out);
-        reply.busy_before_final = fault->busy;
-        return reply;
-    }
-    return reply;
+    return reply_with_fault(
+        *fault, [&] { return answer_command(state, out); },
+        [&] {
+            if (auto device = state.headset.lock())
+                leave_for_good(device, state.persona.leaveAfter);
+        });
 }
 
 HidReply answer_command(HeadsetState& state, const Bytes& out)
@@ -295,14 +234,10 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
         return one_report(record_report(p, out[2]));
     case kWriteSettings: keep_record(p, out); return one_report(status_report(command, 0));
     case kGetInfo: return one_report(address_report(p));
-    case kGetVersion:
-        return one_report(version_report(p.version, p.languagePackType, p.languagePackMajor, p.languagePackMinor));
+    case kGetVersion: return one_report(version_report(p));
     case kModuleSwitchQcc:
     case kModuleSwitchOem: switch_module_over(state); return one_report(status_report(command, 0));
-    case kModuleNormalMode:
-        if (state.module && state.module->present())
-            bus().unplug(*state.module);
-        return one_report(status_report(command, 0));
+    case kModuleNormalMode: send_module_back(state.module); return one_report(status_report(command, 0));
     default: return one_report(status_report(command, 0));
     }
 }
@@ -344,23 +279,6 @@ HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
     }
 }
 
-std::shared_ptr<Device> make_module(const ModulePersona& persona)
-{
-    auto module = std::make_shared<Device>(persona.product_id);
-    HidInterface& iface = module->add_hid();
-    iface.faults.silent = !persona.answers;
-    const VersionQuad v = persona.version;
-    iface.handler = [v](const Bytes& out) {
-        const uint8_t command = out.size() > 1 ? out[1] : 0;
-        if (command != kGetVersion)
-            return one_report(out.size() == kReport65 ? status_report65(command, 0) : status_report(command, 0));
-        if (out.size() == kReport65)
-            return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
-        return one_report(version_report(v, 0, 0, 0));
-    };
-    return module;
-}
-
 } // namespace
 
 HeadsetPersona oem_headset()
@@ -376,6 +294,25 @@ HeadsetPersona oem_headset()
     module.product_id = 0x3120;
     module.version = {1, 3, 0, 0};
     p.module = module;
+    return p;
+}
+
+HeadsetPersona oem_headset_with_settings()
+{
+    HeadsetPersona p = oem_headset();
+    constexpr uint16_t kFmMagicWritten = 0x66E9;
+    const std::vector<uint16_t> flags = {0x0300};
+    p.records = {
+        {0x04, {0x1D25, 0x0187, 0x0012, 0x0003}},
+        {0x09, flags},
+        // Magic, frequency, preset, ten presets, RDS, region.
+        {0x15, {kFmMagicWritten, 1012, 3, 875, 901, 955, 1012, 1043, 1070, 880, 920, 990, 1060, 1, 2}},
+    };
+    p.factoryRecords = std::map<uint8_t, std::vector<uint16_t>>{
+        {0x04, {0x1D21, 0x0183, 0x0000, 0x0000}},
+        {0x09, flags},
+        {0x15, {0xFFFF, 875, 0, 875, 875, 875, 875, 875, 875, 875, 875, 875, 875, 0, 0}},
+    };
     return p;
 }
 
@@ -395,7 +332,7 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
         return answer_long_report(*state, out);
     };
     bus().plug(headset);
-    return {headset, state->module, state};
+    return {headset, state->module.device, state};
 }
 
 std::vector<uint16_t> PluggedHeadset::record(uint8_t id) const
@@ -423,6 +360,18 @@ VersionQuad PluggedHeadset::version() const
 {
     std::lock_guard lock(bus().mutex());
     return state->persona.version;
+}
+
+Bytes PluggedHeadset::moduleImage() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->module.state ? module_image(*state->module.state) : Bytes{};
+}
+
+VersionQuad PluggedHeadset::moduleVersion() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->module.state ? module_version(*state->module.state) : VersionQuad{};
 }
 
 std::vector<Bytes> settings_writes(const HidInterface& iface)

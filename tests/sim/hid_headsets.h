@@ -15,40 +15,10 @@
 #include <vector>
 
 #include "tests/sim/bus.h"
+#include "tests/sim/hid_persona_parts.h"
+#include "tests/sim/mesh_module.h"
 
 namespace sim {
-
-struct VersionQuad {
-    uint8_t major = 1;
-    uint8_t minor = 0;
-    uint8_t secondaryType = 0;
-    uint8_t secondary = 0;
-};
-
-struct ModulePersona {
-    uint16_t product_id = 0x3160;
-    VersionQuad version;
-    bool appears = true; // shows up after the headset's switch command
-    bool answers = true; // answers its version read
-    kivo::Duration appear_after = std::chrono::seconds(3);
-    // Leaves the bus after this long, or when the headset is told to go back to normal mode.
-    kivo::Duration stays = std::chrono::seconds(30);
-};
-
-// One occurrence of a command that goes wrong (the n-th time the headset gets that command).
-struct CommandFault {
-    enum Kind {
-        WriteFails, // the write of the report fails
-        FinalStatus, // answered with `status` (not 0) as its final status
-        Busy, // answered busy `busy` times before its final status 0
-        Silent, // never answered
-    };
-    uint8_t command;
-    int occurrence = 1;
-    Kind kind = FinalStatus;
-    uint8_t status = 2;
-    int busy = 0;
-};
 
 struct HeadsetPersona {
     uint16_t product_id = 0x3142;
@@ -106,6 +76,10 @@ struct HeadsetPersona {
 
 // The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).
 HeadsetPersona oem_headset();
+// The same headset with settings of its own (its basic settings record 0x04, its FM record 0x15 as
+// a write-back writes it, its flags record 0x09) beside other factory settings, which an update
+// brings in: what a restore writes back shows, and then compares equal to what it had.
+HeadsetPersona oem_headset_with_settings();
 
 struct HeadsetState;
 
@@ -123,6 +97,10 @@ struct PluggedHeadset {
     Bytes image(uint8_t image_id) const;
     // The version it reports now.
     VersionQuad version() const;
+    // The module's image as it assembled it from the chunks it accepted since its erase, and the
+    // version it reports now (its module persona's, or the marker of the image it last ran).
+    Bytes moduleImage() const;
+    VersionQuad moduleVersion() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

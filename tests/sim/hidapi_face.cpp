@@ -89,6 +89,7 @@ struct HidFace {
                 ++iface->opens_;
                 ++iface->open_handles_;
                 ++b.open_hid_handles_;
+                b.hid_opens_.push_back(device->product_id);
                 iface->reports_.clear();
                 iface->answers_.clear();
                 iface->feature_replies_.clear();

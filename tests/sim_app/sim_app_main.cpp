@@ -24,12 +24,13 @@ namespace {
 
 constexpr uint16_t kTwoDeviceProduct = 0x5310;
 
-// A headset as recognition meets it: the OEM headset as it ships; any other product with its
-// display name, version 1.0, the readiness answer its group expects, and a module where it has one.
+// A headset as recognition meets it: the OEM headset with settings of its own and its module,
+// ready for an update and a restore; any other product with its display name, version 1.0, the
+// readiness answer its group expects, and a module where it has one.
 sim::HeadsetPersona persona_for(uint16_t product_id)
 {
     if (product_id == 0x3142)
-        return sim::oem_headset();
+        return sim::oem_headset_with_settings();
     sim::HeadsetPersona persona;
     persona.product_id = product_id;
     persona.name = kivo::ProductNames::tavk_product_name(product_id);

@@ -19,7 +19,6 @@ constexpr TransferPath kMeshAirohaQccPath = unbuilt("MeshAirohaQcc");
 constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
 constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
-constexpr TransferPath kMeshBt31Path = unbuilt("MeshBt31");
 constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
 constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");
 constexpr TransferPath kDownloadMode60Path = unbuilt("DownloadMode60");

@@ -16,16 +16,6 @@ namespace {
 
 constexpr size_t kBlockDataAt = 4;
 
-// One command from a cleared report; on a failure the status names the step.
-bool command(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag)
-{
-    HidStatusReport status{};
-    if (hid_command(0, hid_request(code, parameter), status) == 1)
-        return true;
-    status_cannot_get_status(run, tag);
-    return false;
-}
-
 bool reopened(UpdateRun& run)
 {
     uint32_t product_id = 0;
@@ -53,6 +43,15 @@ bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTag
 
 } // namespace
 
+bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag)
+{
+    HidStatusReport status{};
+    if (hid_command(0, hid_request(code, parameter), status) == 1)
+        return true;
+    status_cannot_get_status(run, tag);
+    return false;
+}
+
 HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command)
 {
     const size_t n = std::min(block.size(), kHidMaxBlockLength);
@@ -67,21 +66,40 @@ HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, boo
 bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how)
 {
     system_logf("image %u: %zu bytes", image.imageId, image.data.size());
-    if (!command(run, COMMAND_ERASE, image.imageId, tags.erase) ||
-        !send_blocks(run, image.data, tags, how.lastBlockOwnCommand) || !command(run, COMMAND_VERIFY, 0, tags.verify) ||
-        !command(run, RUN_LOADER, 0, tags.runLoader))
+    if (!hid_step(run, COMMAND_ERASE, image.imageId, tags.erase) ||
+        !send_blocks(run, image.data, tags, how.lastBlockOwnCommand) ||
+        !hid_step(run, COMMAND_VERIFY, 0, tags.verify) || !hid_step(run, RUN_LOADER, 0, tags.runLoader))
         return false;
     if (!reconnect_wait(run, how.reconnectPause)) {
         status_cannot_get_status(run, tags.reopenAfterRunLoader);
         return false;
     }
     // Only the status counts: any value in the answer is accepted.
-    return !how.askResult || command(run, COMMAND_GET_DFU_RESULT, 0, tags.result);
+    return !how.askResult || hid_step(run, COMMAND_GET_DFU_RESULT, 0, tags.result);
+}
+
+bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags)
+{
+    bool run_loader = false;
+    for (const ContainerEntry* block : blocks) {
+        run_loader = run_loader || block->number == 0;
+        system_logf("block %u, type %u: %zu bytes", block->number, block->type, block->data.size());
+        if (!hid_step(run, COMMAND_ERASE, block->imageId(), tags.erase) ||
+            !send_blocks(run, block->data, tags, false) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
+            return false;
+    }
+    if (run_loader && !hid_step(run, RUN_LOADER, 0, tags.runLoader))
+        return false;
+    system_log("Bluetooth blocks written, waiting for the headset");
+    if (reconnect_wait(run, kPauseAfterBluetoothBlocks))
+        return true;
+    status_cannot_get_status(run, tags.reopenAfterRunLoader);
+    return false;
 }
 
 bool restart_loader(UpdateRun& run, const HidStepTags& tags)
 {
-    if (!command(run, COMMAND_RESTART_LOADER, 0, tags.restartLoader))
+    if (!hid_step(run, COMMAND_RESTART_LOADER, 0, tags.restartLoader))
         return false;
     if (reconnect_wait(run, kPauseAfterRestartLoader))
         return true;
@@ -114,6 +132,22 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
     if (reopened(run))
         return true;
     hid_close_devices();
+    return false;
+}
+
+bool search_device(const HidOpener& open, int attempts)
+{
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        uint32_t product_id = 0;
+        std::array<char, 256> text{};
+        if (open && open(product_id, text) == 0) {
+            system_logf("found %04X at attempt %d", static_cast<unsigned>(product_id), attempt);
+            return true;
+        }
+        hid_close_devices();
+        sleep_ms(kPollIntervalMs);
+    }
+    system_logf("nothing found in %d attempts", attempts);
     return false;
 }
 

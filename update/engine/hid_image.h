@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "link/hid_reports.h"
+#include "update/engine/container_view.h"
+#include "update/engine/run.h"
 
 namespace kivo {
 
@@ -40,6 +42,10 @@ inline constexpr HidStepTags kIntermediateImageTags{nullptr,  nullptr,  nullptr,
 inline constexpr HidStepTags kQccBtOnlyTags{"[B][00]", "[B][9]", nullptr,  "[B][0]", "[B][1]", "[B][2]",
                                             "[B][3]",  "[B][4]", "[B][5]", "[B][6]", "[B][7]"};
 
+// The Bluetooth blocks of the OEM mesh headsets.
+inline constexpr HidStepTags kMeshBt31BluetoothTags{nullptr, nullptr, nullptr, "[1]",   "[2]",  "[3]",
+                                                    "[4]",   "[5]",   "[6]",   nullptr, nullptr};
+
 // A headset that never comes back is given up after this many one-second polls (after the first
 // pause); a failed poll counts as a "not yet".
 inline constexpr int kReconnectPollBound = 300;
@@ -48,6 +54,7 @@ inline constexpr int kPollIntervalMs = 1000;
 // The first pauses of the reconnect wait, in seconds.
 inline constexpr int kPauseAfterRunLoader = 6;
 inline constexpr int kPauseAfterRestartLoader = 2;
+inline constexpr int kPauseAfterBluetoothBlocks = 10;
 
 struct HidImage {
     uint8_t imageId = 0;
@@ -62,11 +69,21 @@ struct HidImageWrite {
     bool askResult = true;
 };
 
+// One command on slot 0 from a cleared report (byte 2 the parameter); on a failure the status
+// names the step with its tag.
+bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag);
+
 // The block report of `block` (at most 1019 bytes), last or not.
 HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command);
 
 // The image write sequence on slot 0. On a failure the status carries the step's tag.
 bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how = {});
+
+// The Bluetooth blocks of the mesh headsets, on slot 0 in the order given: each erased as the low
+// byte of its block type, sent in blocks of 0x06 (the last one too) and verified; then the loader
+// run, only when a block numbered 0 was written, and the reconnect wait, which follows in every
+// case. On a failure the status carries the step's tag.
+bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags);
 
 // The loader restart: the restart command, then the reconnect wait with its first pause.
 bool restart_loader(UpdateRun& run, const HidStepTags& tags);
@@ -82,6 +99,11 @@ enum class ReconnectForm {
 // The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
 // Writes no status: the caller names the failure with its tag.
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+
+// The search for a device that shows up under an identity of its own (a mesh module) or comes
+// back (the headset after its module): up to `attempts` opens; after each failed one both slots
+// are closed and a second passes. True with the device open in slot 0.
+bool search_device(const HidOpener& open, int attempts);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);

@@ -13,6 +13,7 @@
 #include "link/firmware_container.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "recognition/hid_requests.h"
 #include "update/engine/run.h"
 
 namespace kivo {
@@ -97,6 +98,14 @@ void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag)
     }));
 }
 
+void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@. %@.", {failure(run, i), reason(i), AppText::tavk_string_try_again_in(i)}) +
+            std::string(tag);
+    }));
+}
+
 void status_failure_alone(UpdateRun& run)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) { return failure(run, i); }));
@@ -113,6 +122,27 @@ bool open_recognized_device(UpdateRun& run, bool close_first)
         return true;
     system_logf("update: %s device %04X, recognized as %04X", opened ? "another" : "no",
                 static_cast<unsigned>(product_id), static_cast<unsigned>(run.usbStatus()));
+    run.shared.setUpdateRestoreError(2);
+    status_failure(run, AppText::tavk_string_not_recognized_device_in);
+    return false;
+}
+
+bool check_version_identity(UpdateRun& run)
+{
+    using Record = KIVOBluetoothDeviceData;
+    FirmwareQuad headset{1, 0, 0, 0};
+    HidStatusReport answer{};
+    if (hid_command(0, hid_request(COMMAND_GET_VERSION), answer) == 1)
+        headset = {answer[3], answer[4], answer[5], answer[6]};
+    const FirmwareQuad& recorded = run.in.data.deviceVersion01();
+    if (Record::
+            compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+                headset.major, headset.minor, headset.secondaryType, headset.secondary, recorded.major, recorded.minor,
+                recorded.secondaryType, recorded.secondary) == 0)
+        return true;
+    system_logf("update: headset version %d.%d.%d.%d, recognized as %d.%d.%d.%d", headset.major, headset.minor,
+                headset.secondaryType, headset.secondary, recorded.major, recorded.minor, recorded.secondaryType,
+                recorded.secondary);
     run.shared.setUpdateRestoreError(2);
     status_failure(run, AppText::tavk_string_not_recognized_device_in);
     return false;
@@ -175,6 +205,15 @@ void begin_transfer(UpdateRun& run)
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first)
 {
     if (!open_recognized_device(run, close_first) || !load_firmware(run, entries) || !back_up_settings(run))
+        return false;
+    begin_transfer(run);
+    return true;
+}
+
+bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed> entries)
+{
+    if (!open_recognized_device(run) || !check_version_identity(run) || !load_firmware(run, entries) ||
+        !back_up_settings(run))
         return false;
     begin_transfer(run);
     return true;

@@ -4,6 +4,7 @@
 // processing or failure text of the run's mode and the texts of the step.
 //
 //   1, 2  open the link and check that it is the recognized device    open_recognized_device
+//         (headsets with a module) the headset's version                check_version_identity
 //   3     load the firmware file and check the entries the path reads  load_firmware
 //   4     the settings backup (update mode only)                       back_up_settings
 //   5, 6  processing text, counters cleared, marker 4                  begin_transfer
@@ -35,11 +36,16 @@ void status_processing(UpdateRun& run);
 void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
 // "<failure>"
 void status_failure_alone(UpdateRun& run);
+// "<failure>. <reason>. Try again.<tag>"
+void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
 
 // ---- Shared steps ------------------------------------------------------------------------------
 // Steps 1 and 2: both slots closed first (unless the path keeps them), then the run's opener; the
 // device must report the id it was recognized under. Otherwise updateRestoreError 2.
 bool open_recognized_device(UpdateRun& run, bool close_first = true);
+// The headsets with a module: the version the headset answers (1.0.0.0 when it does not) must be
+// the module-01 version of the record. Otherwise updateRestoreError 2, as a device not recognized.
+bool check_version_identity(UpdateRun& run);
 // Step 3 and the check of the entries the path will read; marker 1 whatever the result.
 // Otherwise updateRestoreError 3 with the loader's message.
 bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries);
@@ -49,6 +55,8 @@ bool back_up_settings(UpdateRun& run);
 void begin_transfer(UpdateRun& run);
 // Steps 1 to 6 in order.
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first = true);
+// Steps 1 and 2, the version identity check, then steps 3 to 6.
+bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed> entries);
 // Step 7: both slots closed, the trace line, updateRestoreError 0, marker 99, a second, 100 %.
 void succeed(UpdateRun& run, std::string_view trace_line);
 

@@ -19,6 +19,7 @@
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_save_families.h"
+#include "device/products/update_paths.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 
@@ -222,4 +223,10 @@ TEST(ProductCatalogue, SettingsSaveSplitsCoverTheirFamiliesExactly)
     for (std::string_view name : {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"})
         for (int id : find_product_set(name)->ids)
             EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F12) << name << std::hex << " 0x" << id;
+}
+
+TEST(ProductCatalogue, MeshBlockLayoutsBelongToTheirPath)
+{
+    for (int id : find_product_set("kModuleInBlockOneProducts")->ids)
+        EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
 }

@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "tests/update/engine/mesh_fixture.h"
 #include "tests/update/engine/update_fixture.h"
 
 TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheRunGoes)
@@ -20,4 +21,20 @@ TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheRunGoes)
     worker.join();
     EXPECT_GT(reads, 0);
     EXPECT_EQ(progress().updateProcessed, 100);
+}
+
+TEST_F(MeshRunTest, MainThreadReadsTheSharedBlockWhileAMeshUpdateGoes)
+{
+    plug();
+    useBlocks({fwfile::pattern(5000, 1), fwfile::pattern(2000, 2), fwfile::pattern(3000, 3)});
+    std::thread worker([this] { run(); });
+    kivo::UpdateProgress last;
+    while (!shared.updateFinished()) {
+        last = progress();
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+    }
+    worker.join();
+    EXPECT_GE(last.addUpdateProcessed, 0);
+    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(progress().updateRestoreError, 0);
 }

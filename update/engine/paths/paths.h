@@ -6,6 +6,11 @@
 namespace kivo {
 
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
+extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
+
+// The start of the OEM mesh headsets' path, before any command that changes the headset: the
+// shared steps with the version identity check, the module and Bluetooth blocks checked.
+bool start_mesh_bt31(UpdateRun& run);
 
 // A member whose transfer is not built yet: the run ends at once, before any device command
 // (paths/unbuilt.cpp) ...
