@@ -1,17 +1,20 @@
 #pragma once
-// The update and restore page (one class, modes 5 and 6): the starter of an update or restore run
-// on the page's worker with its one-second timer, and the page's small operations. Until its own
-// view is built it shows the placeholder view with the update page's navigation.
+// The update and restore page (one class, modes 5 and 6): its view and control states, the
+// starter of an update or restore run on the page's worker with its one-second timer, and the
+// page's small operations. The restore page shows the placeholder view until its own is built.
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/box_answer_wait.h"
 #include "app/page_bases.h"
 #include "app/placeholder_pages.h"
 #include "app/worker_run.h"
+#include "ui_update_view.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/voice_prompt_language.h"
@@ -34,7 +37,7 @@ public:
     UpdateViewController(kivo::PageHost& host, int mode);
     ~UpdateViewController() override;
 
-    QWidget* view() override { return view_.widget; }
+    QWidget* view() override { return view_; }
     void initializeObjectWithDefaultStatus(bool status) override;
     void readLatest() override { setControls(); }
     bool restorePossible() const override { return false; }
@@ -43,19 +46,32 @@ public:
     int tabAt(int) const override { return 0; }
     int tabIndexSelected() const override { return tabIndexSelected_; }
     void setTabIndexSelected(int index) override { tabIndexSelected_ = index; }
-    QPushButton* btnNext() override { return view_.ui.btnNext; }
-    QPushButton* btnBack() override { return view_.ui.btnBack; }
+    QPushButton* btnNext() override { return btnNext_; }
+    QPushButton* btnBack() override { return btnBack_; }
     void moveToNext(QObject*) override { goToNextPage(); }
     void moveToBack(QObject*) override { goBackToRecognition(); }
     // Ends a camera run as a success at the next tick.
     void endLumoraUpdate() override;
     void setOpenedMessageBox(bool opened) override { openedMessageBox_.setOpen(opened); }
     bool openedMessageBox() const { return openedMessageBox_.isOpen(); }
+    // Lays out the page's own view: the update page (mode 5) or the restore page.
     void setControls() override;
     void setShortcuts() override;
     void routeMessageBoxes() override;
+    void setShortcutsFirmwareUpdate();
+    void setControlsFirmwareUpdate();
+    // The language pop-up is about to open: the window's list of tabs closes first.
+    void menuWillOpen();
 
-    int state() const { return state_; }
+    // What the page is doing (UpdateScreenState); the firmware index read's worker ends with it.
+    int state() const { return state_.load(std::memory_order_acquire); }
+    void setState(int state) { state_.store(state, std::memory_order_release); }
+    // The percentage shown; -1 shows none.
+    int updateProcessed() const { return shared_->progress().updateProcessed; }
+    void setUpdateProcessed(int percent) { shared_->setUpdateProcessed(percent); }
+    // The update page's view (mode 5 only).
+    const Ui::UpdateView& updateUi() const { return update_; }
+    Ui::UpdateView& updateUi() { return update_; }
 
     // Starts an update (mode 5) or restore (mode 6) of the firmware file on the page's worker,
     // with the timer beside it: state 3 or 6 and onProcessing set. Everything the worker reads is
@@ -65,7 +81,7 @@ public:
     void setOpener(kivo::HidOpener opener) { opener_ = std::move(opener); }
     // The timer's tick, on the main thread.
     void timerMethodUpdate();
-    // The shared block of the last run started; nullptr before the first.
+    // The shared block of the last run started (before the first, the page's own).
     const kivo::UpdateShared* runShared() const { return shared_.get(); }
     bool runActive() const { return worker_.active(); }
 
@@ -83,6 +99,11 @@ public:
     int latestVersionMinor() const { return latestVersion_.minor; }
     int latestVersionSecondaryType() const { return latestVersion_.secondaryType; }
     int latestVersionSecondary() const { return latestVersion_.secondary; }
+    const FirmwareQuad& latestVersion() const { return latestVersion_; }
+    void setLatestVersion(const FirmwareQuad& version) { latestVersion_ = version; }
+    // The file of the latest version, as the server names it.
+    const std::string& fileNameLatestVersion() const { return fileNameLatestVersion_; }
+    void setFileNameLatestVersion(std::string name) { fileNameLatestVersion_ = std::move(name); }
     // Whether the selected device is a unit told apart by this address.
     bool changePSKeyTorvikWith(std::string_view address) const;
     bool checkLumoraUpdateComplete() const { return checkLumoraUpdateComplete_; }
@@ -123,17 +144,27 @@ private:
     void showRunStatus();
     void openEndingBox(const std::string& message, bool warning, int size, int purpose);
 
-    PlaceholderView view_;
+    void setUpView();
+    // The latest-version line of step 6 of the update page's layout.
+    void showLatestVersion();
+
+    QWidget* view_ = nullptr;
+    Ui::UpdateView update_{};
+    // Stands in for the restore page's view until it is built.
+    std::unique_ptr<PlaceholderView> placeholder_;
+    QPushButton* btnNext_ = nullptr;
+    QPushButton* btnBack_ = nullptr;
     int tabIndexSelected_ = 0;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;
     kivo::HidOpener opener_;
-    int state_ = kStateIdle;
-    // The run going, or the last one.
+    std::atomic<int> state_{kStateIdle};
+    // The run going, or the last one; the page's own block before the first run.
     std::shared_ptr<kivo::UpdateShared> shared_;
     kivo::UpdateInputs runInputs_;
     std::optional<KIVOBluetoothDeviceData> dataToUnarchive_;
     FirmwareQuad latestVersion_;
+    std::string fileNameLatestVersion_;
     bool checkLumoraUpdateComplete_ = false;
     kivo::WorkerRun worker_;
 };

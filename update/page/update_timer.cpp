@@ -30,7 +30,7 @@ constexpr int kEndedRestartToRecover = 4;
 void UpdateViewController::timerMethodUpdate()
 {
     // The ends of the firmware-index reads (states 0 and 4) come with those reads.
-    if ((state_ != kStateUpdateRunning && state_ != kStateRestoreRunning) || !shared_)
+    if (state() != kStateUpdateRunning && state() != kStateRestoreRunning)
         return;
     // The worker resets the backup answer once it has read it; the controller's flag follows.
     host().session().skipRestoreBackupFile = engineHost_.skipRestoreBackupFile();
@@ -55,7 +55,7 @@ void UpdateViewController::finishRun()
     session.strRestartDFUFirmwareFile.clear();
     session.indexRestartDFUFirmwareLanguage = -1;
     session.deviceVersionRestartDFU = {};
-    state_ = kStateIdle;
+    setState(kStateIdle);
     host().setOnProcessing(false);
     host().setControls();
     session.deviceUpdatedOrRestored = runInputs_.session.deviceTarget;
