@@ -262,6 +262,7 @@ public:
     std::string getStatusFailure();
     void setStatus_withWarning(const std::string& text, bool warning) override;
     void setStatusWithDefault() override;
+    void setStatusLookPlain() override;
     void updateStatusInManagerLanguage();
 
     // ---- Message box (any thread may open it) --------------------------------------------------

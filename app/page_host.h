@@ -56,6 +56,8 @@ public:
     virtual void setStatus_withWarning(const std::string& text, bool warning) = 0;
     // The ready status of the current mode.
     virtual void setStatusWithDefault() = 0;
+    // The normal (white) look, keeping the text shown.
+    virtual void setStatusLookPlain() = 0;
 
     // ---- Message box ----------------------------------------------------------------------------
     // Any thread may open it; a nullopt title hides its button. Returns the number of the box.

@@ -1,4 +1,4 @@
-// The update page's view: its set-up, the titles and shortcut hints of both pages, and the control
+// The views of both pages: their set-up and the titles and shortcut hints they share; the control
 // states and frames of the update page.
 
 #include <QApplication>
@@ -31,6 +31,9 @@ QFont page_font()
     return font;
 }
 
+// A caption right-aligned against the pop-up keeps a little room before it.
+void keep_room_before_pop_up(QLabel* caption) { caption->setContentsMargins(0, 0, 4, 0); }
+
 void keep_black_text(QWidget* field)
 {
     QPalette palette = field->palette();
@@ -42,21 +45,31 @@ void keep_black_text(QWidget* field)
 
 void UpdateViewController::setUpView()
 {
-    if (pageMode() != kModeUpdate) {
-        placeholder_ = std::make_unique<PlaceholderView>();
-        view_ = placeholder_->widget;
-        btnNext_ = placeholder_->ui.btnNext;
-        btnBack_ = placeholder_->ui.btnBack;
-        return;
-    }
     view_ = new QWidget;
-    update_.setupUi(view_);
-    update_.frameArea->setFont(page_font());
-    update_.frameArea->setFixedSize(kFrameAreaWidth, kFrameAreaHeight);
-    keep_black_text(update_.tfLatestVersion);
-    btnNext_ = update_.btnNext;
-    btnBack_ = update_.btnBack;
-    connect(update_.popUpLanguageFirmware, &LanguagePopUp::menuWillOpen, this, [this] { menuWillOpen(); });
+    QWidget* area = nullptr;
+    LanguagePopUp* pop_up = nullptr;
+    if (pageMode() == kModeUpdate) {
+        update_.setupUi(view_);
+        keep_black_text(update_.tfLatestVersion);
+        keep_room_before_pop_up(update_.lblUpdateLanguageVoicePrompt);
+        area = update_.frameArea;
+        pop_up = update_.popUpLanguageFirmware;
+        btnNext_ = update_.btnNext;
+        btnBack_ = update_.btnBack;
+    } else {
+        restore_.setupUi(view_);
+        QFont header = page_font();
+        header.setBold(true);
+        restore_.lblBackupFirmwareInformation->setFont(header);
+        keep_room_before_pop_up(restore_.lblRestoreLanguageVoicePrompt);
+        area = restore_.frameArea;
+        pop_up = restore_.popUpLanguageFirmware;
+        btnNext_ = restore_.btnNext;
+        btnBack_ = restore_.btnBack;
+    }
+    area->setFont(page_font());
+    area->setFixedSize(kFrameAreaWidth, kFrameAreaHeight);
+    connect(pop_up, &LanguagePopUp::menuWillOpen, this, [this] { menuWillOpen(); });
 }
 
 void UpdateViewController::menuWillOpen() { host().closeListTabs(); }
@@ -67,13 +80,10 @@ void UpdateViewController::setControls()
     // Each instance lays out its own view. The controller's mode is the page's own whenever the
     // page is on screen; a run's last refresh comes after the hand-over to recognition, and must
     // not turn the update page into a restore page that looks for a backup.
-    if (pageMode() == kModeUpdate) {
+    if (pageMode() == kModeUpdate)
         setControlsFirmwareUpdate();
-    } else {
-        const bool processing = host().onProcessing();
-        btnNext_->setEnabled(!processing);
-        btnBack_->setEnabled(!processing);
-    }
+    else
+        setControlsFirmwareRestore();
 }
 
 void UpdateViewController::setShortcuts()
@@ -90,6 +100,8 @@ void UpdateViewController::setShortcuts()
     }
     if (pageMode() == kModeUpdate)
         setShortcutsFirmwareUpdate();
+    else
+        setShortcutsFirmwareRestore();
 }
 
 void UpdateViewController::setShortcutsFirmwareUpdate()

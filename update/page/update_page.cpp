@@ -27,6 +27,8 @@ UpdateViewController::~UpdateViewController()
 
 void UpdateViewController::initializeObjectWithDefaultStatus(bool)
 {
+    if (pageMode() != kModeUpdate)
+        restorePossible_ = true;
     setUpdateProcessed(-1);
     setState(kStateIdle);
     host().setShowShortcuts(false);

@@ -1,8 +1,10 @@
 #pragma once
 // The update and restore page (one class, modes 5 and 6): its view and control states, the
 // starter of an update or restore run on the page's worker with its one-second timer, and the
-// page's small operations. The restore page shows the placeholder view until its own is built.
+// page's small operations; on the restore page, the summary of the settings backup a restore
+// would write back.
 
+#include <array>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -12,8 +14,8 @@
 
 #include "app/box_answer_wait.h"
 #include "app/page_bases.h"
-#include "app/placeholder_pages.h"
 #include "app/worker_run.h"
+#include "ui_restore_view.h"
 #include "ui_update_view.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
@@ -40,10 +42,15 @@ public:
     QWidget* view() override { return view_; }
     void initializeObjectWithDefaultStatus(bool status) override;
     void readLatest() override { setControls(); }
-    bool restorePossible() const override { return false; }
-    void setControlsFirmwareRestore() override { }
-    int tabCount() const override { return 0; }
-    int tabAt(int) const override { return 0; }
+    // A usable backup is there (and, once the server is asked, its version is listed).
+    bool restorePossible() const override { return restorePossible_; }
+    void setRestorePossible(bool possible) { restorePossible_ = possible; }
+    void setControlsFirmwareRestore() override;
+    int tabCount() const override { return tabCount_; }
+    int tabAt(int index) const override
+    {
+        return index >= 0 && index < static_cast<int>(tabs_.size()) ? tabs_[static_cast<size_t>(index)] : 0;
+    }
     int tabIndexSelected() const override { return tabIndexSelected_; }
     void setTabIndexSelected(int index) override { tabIndexSelected_ = index; }
     QPushButton* btnNext() override { return btnNext_; }
@@ -60,6 +67,10 @@ public:
     void routeMessageBoxes() override;
     void setShortcutsFirmwareUpdate();
     void setControlsFirmwareUpdate();
+    void setShortcutsFirmwareRestore();
+    // Loads the backup of the selected product into dataToUnarchive and writes the summary's
+    // header; without a usable backup, says so on the status line and clears restorePossible.
+    void setBackupInfo();
     // The language pop-up is about to open: the window's list of tabs closes first.
     void menuWillOpen();
 
@@ -72,6 +83,9 @@ public:
     // The update page's view (mode 5 only).
     const Ui::UpdateView& updateUi() const { return update_; }
     Ui::UpdateView& updateUi() { return update_; }
+    // The restore page's view (mode 6 only).
+    const Ui::RestoreView& restoreUi() const { return restore_; }
+    Ui::RestoreView& restoreUi() { return restore_; }
 
     // Starts an update (mode 5) or restore (mode 6) of the firmware file on the page's worker,
     // with the timer beside it: state 3 or 6 and onProcessing set. Everything the worker reads is
@@ -85,7 +99,8 @@ public:
     const kivo::UpdateShared* runShared() const { return shared_.get(); }
     bool runActive() const { return worker_.active(); }
 
-    // The backup record a successful restore hands to recognition, which writes it back.
+    // The backup record the restore page loaded (kept even when it does not fit the device); a
+    // successful restore hands it to recognition, which writes it back.
     const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
     void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
     // The selected voice-prompt language of the page; -1 while it has none to offer.
@@ -148,12 +163,22 @@ private:
     // The latest-version line of step 6 of the update page's layout.
     void showLatestVersion();
 
+    // The step of setBackupInfo that loads and checks the backup; false for none usable.
+    bool loadBackup();
+    void showBackupHeader();
+    void showNoBackup();
+    // The progress area and the frames of the restore page.
+    void showRestoreProgress();
+    void placeRestoreControls();
+
     QWidget* view_ = nullptr;
     Ui::UpdateView update_{};
-    // Stands in for the restore page's view until it is built.
-    std::unique_ptr<PlaceholderView> placeholder_;
+    Ui::RestoreView restore_{};
     QPushButton* btnNext_ = nullptr;
     QPushButton* btnBack_ = nullptr;
+    bool restorePossible_ = false;
+    int tabCount_ = 0;
+    std::array<int, 3> tabs_{};
     int tabIndexSelected_ = 0;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;

@@ -32,11 +32,12 @@ inline QImage grab_page(QWidget& widget, const std::string& name)
 inline std::vector<std::string> clipped_texts(QWidget& root)
 {
     std::vector<std::string> clipped;
-    auto check = [&](QWidget* widget, const QString& text, int room_width, int room_height) {
+    auto check = [&](QWidget* widget, const QString& text, int room_width, int room_height, bool wraps = false) {
         if (!widget->isVisibleTo(&root) || text.isEmpty())
             return;
         const QFontMetrics metrics(widget->font());
-        const QRect needed = metrics.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, text);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, wraps ? room_width : 100000, 100000),
+                                                  Qt::AlignLeft | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0), text);
         if (needed.width() > room_width || needed.height() > room_height)
             clipped.push_back(widget->objectName().toStdString() + ": " + text.toStdString());
     };
@@ -44,6 +45,7 @@ inline std::vector<std::string> clipped_texts(QWidget& root)
     for (QAbstractButton* button : root.findChildren<QAbstractButton*>())
         check(button, button->text(), button->width() - 6, button->height() + 2);
     for (QLabel* label : root.findChildren<QLabel*>())
-        check(label, label->text(), label->contentsRect().width(), label->contentsRect().height() + 2);
+        check(label, label->text(), label->contentsRect().width(), label->contentsRect().height() + 2,
+              label->wordWrap());
     return clipped;
 }
