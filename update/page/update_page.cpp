@@ -16,6 +16,10 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
     setUpView();
     connect(btnNext_, &QPushButton::clicked, this, [this] { moveToNext(btnNext_); });
     connect(btnBack_, &QPushButton::clicked, this, [this] { moveToBack(btnBack_); });
+    QPushButton* update = pageMode() == kModeUpdate ? update_.btnUpdate : restore_.btnUpdate;
+    QPushButton* restore = pageMode() == kModeUpdate ? update_.btnRestore : restore_.btnRestore;
+    connect(update, &QPushButton::clicked, this, [this, update] { updateFirmware(update); });
+    connect(restore, &QPushButton::clicked, this, [this, restore] { restoreFirmware(restore); });
 }
 
 UpdateViewController::~UpdateViewController()
@@ -23,18 +27,6 @@ UpdateViewController::~UpdateViewController()
     // A worker waiting for the user would never be answered now.
     openedMessageBox_.setOpen(false);
     worker_.finish();
-}
-
-void UpdateViewController::initializeObjectWithDefaultStatus(bool)
-{
-    if (pageMode() != kModeUpdate)
-        restorePossible_ = true;
-    setUpdateProcessed(-1);
-    setState(kStateIdle);
-    host().setShowShortcuts(false);
-    host().reflectShortcuts();
-    host().setControls();
-    setControls();
 }
 
 void UpdateViewController::routeMessageBoxes()
@@ -70,6 +62,9 @@ kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string&
 
 void UpdateViewController::startUpdateRun(const std::string& firmware_file)
 {
+    // A read still going gives way to the run: joined first, so its end cannot touch the run's state.
+    worker_.finish();
+    read_.reset();
     setState(pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
     host().setOnProcessing(true);
     host().setControls();
@@ -78,6 +73,7 @@ void UpdateViewController::startUpdateRun(const std::string& firmware_file)
     // A block of its own for each run: nothing of the last run can be mistaken for this one's.
     shared_ = std::make_shared<kivo::UpdateShared>();
     engineHost_.setSkipRestoreBackupFile(host().session().skipRestoreBackupFile);
+
     worker_.start([this, inputs = runInputs_, shared = shared_] { runUpdate(inputs, *shared, engineHost_); },
                   [this] { timerMethodUpdate(); });
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@
 #include "app/worker_run.h"
 #include "ui_restore_view.h"
 #include "ui_update_view.h"
+#include "update/engine/latest_read.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/voice_prompt_language.h"
@@ -40,8 +42,16 @@ public:
     ~UpdateViewController() override;
 
     QWidget* view() override { return view_; }
+    // Page entry: the firmware index is read (on the restore page, when a usable backup is there);
+    // status asks the restore read to write the press-restore status at its end.
     void initializeObjectWithDefaultStatus(bool status) override;
-    void readLatest() override { setControls(); }
+    // Reads the index again (after a language change), without the new-update decision.
+    void readLatest() override;
+    // Resets the restore page's list tabs and closes the window's list of tabs.
+    void initTabData();
+    // The Update and Restore buttons' actions. Each first switches to the page that owns it.
+    virtual void updateFirmware(QObject* sender);
+    virtual void restoreFirmware(QObject* sender);
     // A usable backup is there (and, once the server is asked, its version is listed).
     bool restorePossible() const override { return restorePossible_; }
     void setRestorePossible(bool possible) { restorePossible_ = possible; }
@@ -116,6 +126,14 @@ public:
     int latestVersionSecondary() const { return latestVersion_.secondary; }
     const FirmwareQuad& latestVersion() const { return latestVersion_; }
     void setLatestVersion(const FirmwareQuad& version) { latestVersion_ = version; }
+    // The files and languages the index listed, index-aligned with the pop-up's items.
+    const std::vector<std::string>& arrFileNamesLatestVersion() const { return arrFileNamesLatestVersion_; }
+    const std::vector<std::string>& arrLanguageFirmware() const { return arrLanguageFirmware_; }
+    bool checkNewUpdate() const { return checkNewUpdate_; }
+    bool newUpdateFound() const { return newUpdateFound_; }
+    bool writeDefaultStatus() const { return writeDefaultStatus_; }
+    // A read of the index is going (from its start to the tick that ends it).
+    bool readActive() const { return read_ != nullptr; }
     // The file of the latest version, as the server names it.
     const std::string& fileNameLatestVersion() const { return fileNameLatestVersion_; }
     void setFileNameLatestVersion(std::string name) { fileNameLatestVersion_ = std::move(name); }
@@ -152,6 +170,13 @@ protected:
 
 private:
     kivo::UpdateInputs inputsFromController(const std::string& firmware_file) const;
+    // The firmware index read (index_read.cpp): its start, its inputs, and the ticks that end it.
+    void startReadLatest();
+    kivo::LatestReadInputs readInputsFromController() const;
+    void applyLatestRead(const kivo::LatestReadOutcome& outcome);
+    void endUpdateRead();
+    void endRevisionsRead();
+    LanguagePopUp* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
     void finishRun();
     void endSucceededRun();
@@ -177,6 +202,19 @@ private:
     QPushButton* btnNext_ = nullptr;
     QPushButton* btnBack_ = nullptr;
     bool restorePossible_ = false;
+    bool writeDefaultStatus_ = false;
+    bool checkNewUpdate_ = false;
+    bool newUpdateFound_ = false;
+    std::vector<std::string> arrFileNamesLatestVersion_;
+    std::vector<std::string> arrLanguageFirmware_;
+    // What a read shares with the main thread: its outcome, published before its end signal, and
+    // on the restore page the end signal itself.
+    struct ReadShared {
+        std::mutex mutex;
+        std::optional<kivo::LatestReadOutcome> outcome;
+        std::atomic<bool> updateFinished{false};
+    };
+    std::shared_ptr<ReadShared> read_;
     int tabCount_ = 0;
     std::array<int, 3> tabs_{};
     int tabIndexSelected_ = 0;

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/text/app_text.h"
+#include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/text/update_texts.h"
 #include "device/backup_archive.h"
@@ -53,12 +54,19 @@ protected:
         return factory;
     }
 
+    // The server lists every version a test backs up.
+    std::string serverBase() override { return server.base(); }
+
     std::filesystem::path backupFile(int product) { return kivo::backup_archive_file(archiveFolder(), product); }
 
     void writeBackup(int product, const KIVOBluetoothDeviceData& record)
     {
         std::filesystem::create_directories(archiveFolder());
         ASSERT_TRUE(kivo::write_backup_archive(record, backupFile(product)));
+        const std::string name = kivo::ProductNames::tavk_product_name_for_internal(product, true);
+        revisions += kivo::fill_format("%@:v%d.%d:%@.img\r\n",
+                                       {name, record.deviceVersionMajor(), record.deviceVersionMinor(), name});
+        server.serve("/kivobluetoothmanager/Revisions", {200, revisions});
     }
 
     void writeBytes(int product, const std::string& bytes)
@@ -74,6 +82,7 @@ protected:
         app().setUsbStatus(product);
         app().setFirmwareRestoreWithStatus(true);
         ASSERT_EQ(app().mode(), kModeRestore);
+        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
     }
 
     void languages(int count)
@@ -86,6 +95,8 @@ protected:
     }
 
     UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
+    testnet::LocalHttpServer server;
+    std::string revisions;
     Ui::RestoreView& ui() { return page().restoreUi(); }
     bool shown(const QWidget* control) { return control->isVisibleTo(ui().frameArea); }
     std::string text(const QLabel* label) { return label->text().toStdString(); }

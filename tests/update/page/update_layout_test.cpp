@@ -34,6 +34,8 @@ protected:
         recognize(product, major, minor);
         app().setFirmwareUpdateWithStatus(true);
         ASSERT_EQ(app().mode(), kModeUpdate);
+        // The firmware server is a closed port: the read ends at once, offering nothing.
+        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
     }
 
     void offer(FirmwareQuad latest, int languages, const std::string& file = "Zeltra-v2.1.img")
