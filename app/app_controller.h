@@ -115,11 +115,11 @@ public:
 
     const std::string& strManagerVersion() const { return strManagerVersion_; }
     void setStrManagerVersion(const std::string& v) { strManagerVersion_ = v; }
-    const std::string& strLanguageManager() const { return strLanguageManager_; }
+    const std::string& strLanguageManager() const override { return strLanguageManager_; }
     void setStrLanguageManager(const std::string& v) { strLanguageManager_ = v; }
     std::string strLanguageFirmware() const override { return strLanguageFirmware_; }
     void setStrLanguageFirmware(const std::string& v) { strLanguageFirmware_ = v; }
-    bool applyToLanguageFirmware() const { return applyToLanguageFirmware_; }
+    bool applyToLanguageFirmware() const override { return applyToLanguageFirmware_; }
     void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
     int deviceUpdatedOrRestored() const { return session_.deviceUpdatedOrRestored; }
     void setDeviceUpdatedOrRestored(int v) { session_.deviceUpdatedOrRestored = v; }
@@ -262,6 +262,7 @@ public:
     std::string getStatusFailure();
     void setStatus_withWarning(const std::string& text, bool warning) override;
     void setStatusWithDefault() override;
+    void setStatusLookPlain() override;
     void updateStatusInManagerLanguage();
 
     // ---- Message box (any thread may open it) --------------------------------------------------

@@ -183,6 +183,8 @@ void KIVOBluetoothManagerAppController::setStatus_withWarning(const std::string&
     statusLine_->show(text, warning);
 }
 
+void KIVOBluetoothManagerAppController::setStatusLookPlain() { statusLine_->showPlain(); }
+
 void KIVOBluetoothManagerAppController::setStatusWithDefault()
 {
     const int caller = recognition_->callerMode();

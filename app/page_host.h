@@ -56,6 +56,8 @@ public:
     virtual void setStatus_withWarning(const std::string& text, bool warning) = 0;
     // The ready status of the current mode.
     virtual void setStatusWithDefault() = 0;
+    // The normal (white) look, keeping the text shown.
+    virtual void setStatusLookPlain() = 0;
 
     // ---- Message box ----------------------------------------------------------------------------
     // Any thread may open it; a nullopt title hides its button. Returns the number of the box.
@@ -79,6 +81,10 @@ public:
     virtual int languageManager() const = 0;
     // The English name of the voice-prompt language the user chose.
     virtual std::string strLanguageFirmware() const = 0;
+    // The English name of the interface language, and whether the firmware's voice-prompt language
+    // follows it.
+    virtual const std::string& strLanguageManager() const = 0;
+    virtual bool applyToLanguageFirmware() const = 0;
     virtual bool showShortcuts() const = 0;
     virtual void setShowShortcuts(bool show) = 0;
     // Shows the shortcut labels, or the titles, in the frame and the current page.

@@ -33,4 +33,12 @@ void StatusLine::show(const std::string& text, bool warning)
     field_.setCursorPosition(0);
 }
 
+void StatusLine::showPlain()
+{
+    warning_ = false;
+    QPalette palette = field_.palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    field_.setPalette(palette);
+}
+
 } // namespace kivo

@@ -24,6 +24,8 @@ public:
 
     // Shows text, on the warning colour when warning is set.
     void show(const std::string& text, bool warning);
+    // Back to the normal look, keeping the text shown.
+    void showPlain();
     bool warning() const { return warning_; }
 
 private:

@@ -48,6 +48,17 @@ struct ListDeleter {
 
 } // namespace
 
+std::string redirect_protocols_for(std::string_view base)
+{
+    constexpr std::string_view kSecure = "https://";
+    bool secure = base.size() >= kSecure.size();
+    for (std::size_t i = 0; secure && i < kSecure.size(); ++i) {
+        const char c = base[i];
+        secure = (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == kSecure[i];
+    }
+    return secure ? "https" : "http,https";
+}
+
 HttpResult http_get(std::string_view base, std::string_view path, std::chrono::milliseconds timeout,
                     std::size_t max_body)
 {
@@ -69,7 +80,8 @@ HttpResult http_get(std::string_view base, std::string_view path, std::chrono::m
     curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    const std::string redirect_protocols = redirect_protocols_for(base);
+    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, redirect_protocols.c_str());
     curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, timeout_ms);

@@ -204,6 +204,8 @@ std::string UpdateTexts::stringVoicePromptInformation(ManagerLanguage in)
 
 std::string UpdateTexts::voice_prompt_label_in(ManagerLanguage in) { return label_in(kVoicePromptLabel, in); }
 
+std::string UpdateTexts::date_label_in(ManagerLanguage in) { return label_in(kDateLabel, in); }
+
 std::string UpdateTexts::stringNewUpdateFoundInformation(ManagerLanguage in)
 {
     return localized(kNewUpdateFoundInformation, in);

@@ -82,6 +82,8 @@ public:
     static std::string stringVoicePromptInformation(ManagerLanguage in);
     // The caption of the voice-prompt language pop-up (update page, restore page, new-update sheet).
     static std::string voice_prompt_label_in(ManagerLanguage in);
+    // The label of the backup summary's date row.
+    static std::string date_label_in(ManagerLanguage in);
 
     // The new-update sheet: its question and the captions of the two versions.
     static std::string stringNewUpdateFoundInformation(ManagerLanguage in);

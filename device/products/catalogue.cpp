@@ -4,6 +4,7 @@
 #include <span>
 
 #include "device/products/background_volume.h"
+#include "device/products/backup_compatibility.h"
 #include "device/products/camera_cards.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
@@ -35,6 +36,7 @@
 #include "device/products/unit_language_shift.h"
 #include "device/products/unit_language_write.h"
 #include "device/products/update_instructions.h"
+#include "device/products/update_next_hidden.h"
 #include "device/products/update_paths.h"
 #include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
@@ -104,6 +106,9 @@ const std::vector<ProductSet>& product_sets()
         {"kWithoutSettingsProducts", ids(kWithoutSettingsProducts)},
         {"kWithoutSettingsBelow", column<WithoutSettingsBelow>(kWithoutSettingsBelow, &WithoutSettingsBelow::product)},
         {"kRestoreWithoutSettingsProducts", ids(kRestoreWithoutSettingsProducts)},
+        {"kUpdateNextHiddenProducts", ids(kUpdateNextHiddenProducts)},
+        {"kBackupFrom1_2Products", ids(kBackupFrom1_2Products)},
+        {"kBackupFrom4_2Products", ids(kBackupFrom4_2Products)},
         {"kFoundAsSelected (found)", column<FoundAsSelected>(kFoundAsSelected, &FoundAsSelected::found)},
         // Several found ids stand for one selected id.
         {"kFoundAsSelected (selected)",
@@ -266,6 +271,7 @@ const std::vector<DisjointSets>& disjoint_sets()
         {"which 62-byte-report family",
          {"kProtocolBSettingsProducts", "kProtocolBNoSpeedDialProducts", "kProtocolBFmBlockProducts",
           "kProtocolBBasicWordProducts"}},
+        {"which backup versions a device takes back", {"kBackupFrom1_2Products", "kBackupFrom4_2Products"}},
         {"which unit-language codes shift", {"kKelporShiftedLanguageProducts", "kYarloShiftedLanguageProducts"}},
         {"what the second basic settings word carries", {"kAutoStartRecordingProducts", "kGrennikProducts"}},
         {"which page the settings button opens",

@@ -4,7 +4,6 @@
 
 #include "app/text/app_text.h"
 #include "app/text/instruction_texts.h"
-#include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/text/update_texts.h"
 #include "common/clock.h"
@@ -14,12 +13,12 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "update/engine/backup_file.h"
 #include "update/engine/run.h"
 
 namespace kivo {
 namespace {
 
-constexpr char kBackupExtension[] = "tavkarch";
 constexpr int kBoxSizeBackupQuestion = 3;
 constexpr int kSuccessPauseMs = 1000;
 
@@ -51,10 +50,7 @@ void fail_loading(UpdateRun& run, std::string_view message)
 // The backup file of the run's product: none when the product has no internal name.
 std::filesystem::path backup_file(const UpdateRun& run)
 {
-    const std::string name = ProductNames::tavk_product_name_for_internal(run.deviceTarget(), true);
-    if (name.empty())
-        return {};
-    return run.in.archiveFolder / fill_format("%@.%@", {name, kBackupExtension});
+    return backup_archive_file(run.in.archiveFolder, run.deviceTarget());
 }
 
 bool write_backup(const UpdateRun& run)

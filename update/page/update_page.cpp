@@ -1,27 +1,25 @@
 #include "update/page/update_page.h"
 
 #include "app/data_folders.h"
-#include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
 #include "link/hid_discovery.h"
 #include "update/engine/address_range.h"
 
-using kivo::AppText;
 using kivo::MessageBoxPurpose;
-
-namespace {
-
-QString qtext(const std::string& s) { return QString::fromStdString(s); }
-
-} // namespace
 
 UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
     : UpdatePageBase(host, mode)
     , engineHost_(host, openedMessageBox_)
     , opener_(hid_open_device)
+    , shared_(std::make_shared<kivo::UpdateShared>())
 {
-    connect(view_.ui.btnNext, &QPushButton::clicked, this, [this] { moveToNext(view_.ui.btnNext); });
-    connect(view_.ui.btnBack, &QPushButton::clicked, this, [this] { moveToBack(view_.ui.btnBack); });
+    shared_->setUpdateProcessed(-1);
+    setUpView();
+    connect(btnNext_, &QPushButton::clicked, this, [this] { moveToNext(btnNext_); });
+    connect(btnBack_, &QPushButton::clicked, this, [this] { moveToBack(btnBack_); });
+    QPushButton* update = pageMode() == kModeUpdate ? update_.btnUpdate : restore_.btnUpdate;
+    QPushButton* restore = pageMode() == kModeUpdate ? update_.btnRestore : restore_.btnRestore;
+    connect(update, &QPushButton::clicked, this, [this, update] { updateFirmware(update); });
+    connect(restore, &QPushButton::clicked, this, [this, restore] { restoreFirmware(restore); });
 }
 
 UpdateViewController::~UpdateViewController()
@@ -29,35 +27,6 @@ UpdateViewController::~UpdateViewController()
     // A worker waiting for the user would never be answered now.
     openedMessageBox_.setOpen(false);
     worker_.finish();
-}
-
-void UpdateViewController::initializeObjectWithDefaultStatus(bool)
-{
-    host().setShowShortcuts(false);
-    host().reflectShortcuts();
-    setControls();
-}
-
-void UpdateViewController::setControls()
-{
-    setShortcuts();
-    const bool processing = host().onProcessing();
-    view_.ui.btnNext->setEnabled(!processing);
-    view_.ui.btnBack->setEnabled(!processing);
-}
-
-void UpdateViewController::setShortcuts()
-{
-    const kivo::PageHost& app = host();
-    const int language = app.languageManager();
-    if (app.showShortcuts()) {
-        view_.ui.btnNext->setText(QString::fromUtf8(kivo::shortcuts::kNext));
-        view_.ui.btnBack->setText(QString::fromUtf8(kivo::shortcuts::kBack));
-        return;
-    }
-    view_.ui.btnNext->setText(qtext(nextIsNewDevice() ? AppText::tavk_string_new_device_in(language)
-                                                      : AppText::tavk_string_next_in(language)));
-    view_.ui.btnBack->setText(qtext(AppText::tavk_string_back_in(language)));
 }
 
 void UpdateViewController::routeMessageBoxes()
@@ -93,7 +62,10 @@ kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string&
 
 void UpdateViewController::startUpdateRun(const std::string& firmware_file)
 {
-    state_ = pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning;
+    // A read still going gives way to the run: joined first, so its end cannot touch the run's state.
+    worker_.finish();
+    read_.reset();
+    setState(pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
     host().setOnProcessing(true);
     host().setControls();
     setControls();
@@ -101,6 +73,7 @@ void UpdateViewController::startUpdateRun(const std::string& firmware_file)
     // A block of its own for each run: nothing of the last run can be mistaken for this one's.
     shared_ = std::make_shared<kivo::UpdateShared>();
     engineHost_.setSkipRestoreBackupFile(host().session().skipRestoreBackupFile);
+
     worker_.start([this, inputs = runInputs_, shared = shared_] { runUpdate(inputs, *shared, engineHost_); },
                   [this] { timerMethodUpdate(); });
 }

@@ -1,17 +1,24 @@
 #pragma once
-// The update and restore page (one class, modes 5 and 6): the starter of an update or restore run
-// on the page's worker with its one-second timer, and the page's small operations. Until its own
-// view is built it shows the placeholder view with the update page's navigation.
+// The update and restore page (one class, modes 5 and 6): its view and control states, the
+// starter of an update or restore run on the page's worker with its one-second timer, and the
+// page's small operations; on the restore page, the summary of the settings backup a restore
+// would write back.
 
+#include <array>
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/box_answer_wait.h"
 #include "app/page_bases.h"
-#include "app/placeholder_pages.h"
 #include "app/worker_run.h"
+#include "ui_restore_view.h"
+#include "ui_update_view.h"
+#include "update/engine/latest_read.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/voice_prompt_language.h"
@@ -34,28 +41,61 @@ public:
     UpdateViewController(kivo::PageHost& host, int mode);
     ~UpdateViewController() override;
 
-    QWidget* view() override { return view_.widget; }
+    QWidget* view() override { return view_; }
+    // Page entry: the firmware index is read (on the restore page, when a usable backup is there);
+    // status asks the restore read to write the press-restore status at its end.
     void initializeObjectWithDefaultStatus(bool status) override;
-    void readLatest() override { setControls(); }
-    bool restorePossible() const override { return false; }
-    void setControlsFirmwareRestore() override { }
-    int tabCount() const override { return 0; }
-    int tabAt(int) const override { return 0; }
+    // Reads the index again (after a language change), without the new-update decision.
+    void readLatest() override;
+    // Resets the restore page's list tabs and closes the window's list of tabs.
+    void initTabData();
+    // The Update and Restore buttons' actions. Each first switches to the page that owns it.
+    virtual void updateFirmware(QObject* sender);
+    virtual void restoreFirmware(QObject* sender);
+    // A usable backup is there (and, once the server is asked, its version is listed).
+    bool restorePossible() const override { return restorePossible_; }
+    void setRestorePossible(bool possible) { restorePossible_ = possible; }
+    void setControlsFirmwareRestore() override;
+    int tabCount() const override { return tabCount_; }
+    int tabAt(int index) const override
+    {
+        return index >= 0 && index < static_cast<int>(tabs_.size()) ? tabs_[static_cast<size_t>(index)] : 0;
+    }
     int tabIndexSelected() const override { return tabIndexSelected_; }
     void setTabIndexSelected(int index) override { tabIndexSelected_ = index; }
-    QPushButton* btnNext() override { return view_.ui.btnNext; }
-    QPushButton* btnBack() override { return view_.ui.btnBack; }
+    QPushButton* btnNext() override { return btnNext_; }
+    QPushButton* btnBack() override { return btnBack_; }
     void moveToNext(QObject*) override { goToNextPage(); }
     void moveToBack(QObject*) override { goBackToRecognition(); }
     // Ends a camera run as a success at the next tick.
     void endLumoraUpdate() override;
     void setOpenedMessageBox(bool opened) override { openedMessageBox_.setOpen(opened); }
     bool openedMessageBox() const { return openedMessageBox_.isOpen(); }
+    // Lays out the page's own view: the update page (mode 5) or the restore page.
     void setControls() override;
     void setShortcuts() override;
     void routeMessageBoxes() override;
+    void setShortcutsFirmwareUpdate();
+    void setControlsFirmwareUpdate();
+    void setShortcutsFirmwareRestore();
+    // Loads the backup of the selected product into dataToUnarchive and writes the summary's
+    // header; without a usable backup, says so on the status line and clears restorePossible.
+    void setBackupInfo();
+    // The language pop-up is about to open: the window's list of tabs closes first.
+    void menuWillOpen();
 
-    int state() const { return state_; }
+    // What the page is doing (UpdateScreenState); the firmware index read's worker ends with it.
+    int state() const { return state_.load(std::memory_order_acquire); }
+    void setState(int state) { state_.store(state, std::memory_order_release); }
+    // The percentage shown; -1 shows none.
+    int updateProcessed() const { return shared_->progress().updateProcessed; }
+    void setUpdateProcessed(int percent) { shared_->setUpdateProcessed(percent); }
+    // The update page's view (mode 5 only).
+    const Ui::UpdateView& updateUi() const { return update_; }
+    Ui::UpdateView& updateUi() { return update_; }
+    // The restore page's view (mode 6 only).
+    const Ui::RestoreView& restoreUi() const { return restore_; }
+    Ui::RestoreView& restoreUi() { return restore_; }
 
     // Starts an update (mode 5) or restore (mode 6) of the firmware file on the page's worker,
     // with the timer beside it: state 3 or 6 and onProcessing set. Everything the worker reads is
@@ -65,11 +105,12 @@ public:
     void setOpener(kivo::HidOpener opener) { opener_ = std::move(opener); }
     // The timer's tick, on the main thread.
     void timerMethodUpdate();
-    // The shared block of the last run started; nullptr before the first.
+    // The shared block of the last run started (before the first, the page's own).
     const kivo::UpdateShared* runShared() const { return shared_.get(); }
     bool runActive() const { return worker_.active(); }
 
-    // The backup record a successful restore hands to recognition, which writes it back.
+    // The backup record the restore page loaded (kept even when it does not fit the device); a
+    // successful restore hands it to recognition, which writes it back.
     const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
     void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
     // The selected voice-prompt language of the page; -1 while it has none to offer.
@@ -83,6 +124,19 @@ public:
     int latestVersionMinor() const { return latestVersion_.minor; }
     int latestVersionSecondaryType() const { return latestVersion_.secondaryType; }
     int latestVersionSecondary() const { return latestVersion_.secondary; }
+    const FirmwareQuad& latestVersion() const { return latestVersion_; }
+    void setLatestVersion(const FirmwareQuad& version) { latestVersion_ = version; }
+    // The files and languages the index listed, index-aligned with the pop-up's items.
+    const std::vector<std::string>& arrFileNamesLatestVersion() const { return arrFileNamesLatestVersion_; }
+    const std::vector<std::string>& arrLanguageFirmware() const { return arrLanguageFirmware_; }
+    bool checkNewUpdate() const { return checkNewUpdate_; }
+    bool newUpdateFound() const { return newUpdateFound_; }
+    bool writeDefaultStatus() const { return writeDefaultStatus_; }
+    // A read of the index is going (from its start to the tick that ends it).
+    bool readActive() const { return read_ != nullptr; }
+    // The file of the latest version, as the server names it.
+    const std::string& fileNameLatestVersion() const { return fileNameLatestVersion_; }
+    void setFileNameLatestVersion(std::string name) { fileNameLatestVersion_ = std::move(name); }
     // Whether the selected device is a unit told apart by this address.
     bool changePSKeyTorvikWith(std::string_view address) const;
     bool checkLumoraUpdateComplete() const { return checkLumoraUpdateComplete_; }
@@ -116,6 +170,13 @@ protected:
 
 private:
     kivo::UpdateInputs inputsFromController(const std::string& firmware_file) const;
+    // The firmware index read (index_read.cpp): its start, its inputs, and the ticks that end it.
+    void startReadLatest();
+    kivo::LatestReadInputs readInputsFromController() const;
+    void applyLatestRead(const kivo::LatestReadOutcome& outcome);
+    void endUpdateRead();
+    void endRevisionsRead();
+    LanguagePopUp* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
     void finishRun();
     void endSucceededRun();
@@ -123,17 +184,50 @@ private:
     void showRunStatus();
     void openEndingBox(const std::string& message, bool warning, int size, int purpose);
 
-    PlaceholderView view_;
+    void setUpView();
+    // The latest-version line of step 6 of the update page's layout.
+    void showLatestVersion();
+
+    // The step of setBackupInfo that loads and checks the backup; false for none usable.
+    bool loadBackup();
+    void showBackupHeader();
+    void showNoBackup();
+    // The progress area and the frames of the restore page.
+    void showRestoreProgress();
+    void placeRestoreControls();
+
+    QWidget* view_ = nullptr;
+    Ui::UpdateView update_{};
+    Ui::RestoreView restore_{};
+    QPushButton* btnNext_ = nullptr;
+    QPushButton* btnBack_ = nullptr;
+    bool restorePossible_ = false;
+    bool writeDefaultStatus_ = false;
+    bool checkNewUpdate_ = false;
+    bool newUpdateFound_ = false;
+    std::vector<std::string> arrFileNamesLatestVersion_;
+    std::vector<std::string> arrLanguageFirmware_;
+    // What a read shares with the main thread: its outcome, published before its end signal, and
+    // on the restore page the end signal itself.
+    struct ReadShared {
+        std::mutex mutex;
+        std::optional<kivo::LatestReadOutcome> outcome;
+        std::atomic<bool> updateFinished{false};
+    };
+    std::shared_ptr<ReadShared> read_;
+    int tabCount_ = 0;
+    std::array<int, 3> tabs_{};
     int tabIndexSelected_ = 0;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;
     kivo::HidOpener opener_;
-    int state_ = kStateIdle;
-    // The run going, or the last one.
+    std::atomic<int> state_{kStateIdle};
+    // The run going, or the last one; the page's own block before the first run.
     std::shared_ptr<kivo::UpdateShared> shared_;
     kivo::UpdateInputs runInputs_;
     std::optional<KIVOBluetoothDeviceData> dataToUnarchive_;
     FirmwareQuad latestVersion_;
+    std::string fileNameLatestVersion_;
     bool checkLumoraUpdateComplete_ = false;
     kivo::WorkerRun worker_;
 };

@@ -1,5 +1,6 @@
 // The page's timer while an update or restore runs: the pacing of the bar, the end of the run with
-// its message and hand-over, and the status line.
+// its message and hand-over, and the status line. The ends of the firmware index reads are in
+// index_read.cpp.
 
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
@@ -29,9 +30,20 @@ constexpr int kEndedRestartToRecover = 4;
 
 void UpdateViewController::timerMethodUpdate()
 {
-    // The ends of the firmware-index reads (states 0 and 4) come with those reads.
-    if ((state_ != kStateUpdateRunning && state_ != kStateRestoreRunning) || !shared_)
+    switch (state()) {
+    case kStateIdle:
+        // The update page's read has ended (a tick without a read has nothing to end).
+        if (read_)
+            endUpdateRead();
         return;
+    case kStateReadingRevisions:
+        if (read_ && read_->updateFinished.load(std::memory_order_acquire))
+            endRevisionsRead();
+        return;
+    case kStateUpdateRunning:
+    case kStateRestoreRunning: break;
+    default: return;
+    }
     // The worker resets the backup answer once it has read it; the controller's flag follows.
     host().session().skipRestoreBackupFile = engineHost_.skipRestoreBackupFile();
     if (shared_->updateFinished()) {
@@ -55,7 +67,7 @@ void UpdateViewController::finishRun()
     session.strRestartDFUFirmwareFile.clear();
     session.indexRestartDFUFirmwareLanguage = -1;
     session.deviceVersionRestartDFU = {};
-    state_ = kStateIdle;
+    setState(kStateIdle);
     host().setOnProcessing(false);
     host().setControls();
     session.deviceUpdatedOrRestored = runInputs_.session.deviceTarget;

@@ -176,4 +176,7 @@ inline constexpr Translated kVoicePromptInformation{
 // The caption of the voice-prompt language pop-up, English first.
 inline constexpr LabelTable kVoicePromptLabel{"Voice Prompt", "Instructions vocales", "Sprachansage", "Messaggio vocale", "音声プロンプト", "음성안내", "Instrucción de voz", "Gesproken aanwijzingen", "Голосовые Подсказки", "语音提示", "Äänikomento", "Hlasový pokyn", "Komunikat głosowy"};
 
+// The label of the backup summary's date row, English first.
+inline constexpr LabelTable kDateLabel{"Date", "Date", "Datum", "Data", "日付", "날짜", "Fecha", "Datum", "Дата", "日期", "Päivämäärä", "Datum", "Data"};
+
 } // namespace kivo::text_tables

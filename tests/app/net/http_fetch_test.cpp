@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "app/net/http_fetch.h"
 #include "tests/app/net/local_http_server.h"
@@ -56,4 +58,40 @@ TEST(HttpFetch, SilentOrAbsentServerEndsWithinTheTimeout)
     EXPECT_FALSE(absent.error.empty());
 
     EXPECT_FALSE(kivo::http_get("file:///etc/", "hostname", 1s, 1024).ok) << "http and https only";
+}
+
+TEST(HttpFetch, RedirectsFollowTheBasesScheme)
+{
+    struct Case {
+        const char* base;
+        const char* protocols;
+    };
+    const Case cases[] = {
+        {"https://firmware.example.com/kivobluetoothmanager/", "https"},
+        {"HTTPS://firmware.example.com/", "https"},
+        {"http://127.0.0.1:8080/kivobluetoothmanager/", "http,https"},
+        {"http", "http,https"},
+        {"", "http,https"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(kivo::redirect_protocols_for(c.base), c.protocols) << c.base;
+}
+
+TEST(LocalServer, ServesTheFilesOfAFolderAndNothingOutsideIt)
+{
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "kivo-fwserver-test";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "inner");
+    std::ofstream(root / "Firmware") << "Zel:v2.1:z.img\r\n";
+    std::ofstream(root / "inner" / "secret") << "no";
+    LocalHttpServer server;
+    server.serveFolder("/kivobluetoothmanager/", root);
+    server.serve("/kivobluetoothmanager/Revisions", Reply{200, "from the table"});
+    std::ofstream(root / "Revisions") << "from the folder";
+
+    EXPECT_EQ(kivo::http_get(server.base(), "Firmware", 5s, 1024).body, "Zel:v2.1:z.img\r\n");
+    EXPECT_EQ(kivo::http_get(server.base(), "Revisions", 5s, 1024).body, "from the table");
+    for (const char* outside : {"inner/secret", "inner", "../kivo-fwserver-test/Firmware", "", "missing"})
+        EXPECT_EQ(kivo::http_get(server.base(), outside, 5s, 1024).status, 404) << outside;
+    std::filesystem::remove_all(root);
 }

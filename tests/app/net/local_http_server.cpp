@@ -8,11 +8,14 @@
 
 #include <chrono>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace testnet {
 namespace {
 
+// Binds 127.0.0.1:port (0: a port the system chooses, written back into port).
 int bound_socket(int& port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -21,7 +24,9 @@ int bound_socket(int& port)
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    const int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     socklen_t length = sizeof address;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
@@ -44,7 +49,8 @@ const char* reason(int status)
 
 } // namespace
 
-LocalHttpServer::LocalHttpServer()
+LocalHttpServer::LocalHttpServer(int port)
+    : port_(port)
 {
     listener_ = bound_socket(port_);
     if (::listen(listener_, 16) != 0 || ::pipe(wake_) != 0)
@@ -69,6 +75,33 @@ void LocalHttpServer::serve(const std::string& path, Reply reply)
 {
     std::lock_guard lock(mutex_);
     replies_[path] = std::move(reply);
+}
+
+void LocalHttpServer::serveFolder(const std::string& prefix, const std::filesystem::path& folder)
+{
+    std::lock_guard lock(mutex_);
+    folderPrefix_ = prefix;
+    folder_ = folder;
+}
+
+Reply LocalHttpServer::replyFor(const std::string& path) const
+{
+    if (const auto found = replies_.find(path); found != replies_.end())
+        return found->second;
+    if (!folder_.empty() && path.size() > folderPrefix_.size() &&
+        path.compare(0, folderPrefix_.size(), folderPrefix_) == 0) {
+        const std::string name = path.substr(folderPrefix_.size());
+        const std::filesystem::path file = folder_ / name;
+        std::error_code ec;
+        if (name.find('/') == std::string::npos && name != "." && name != ".." &&
+            std::filesystem::is_regular_file(file, ec)) {
+            std::ifstream in(file, std::ios::binary);
+            std::ostringstream contents;
+            contents << in.rdbuf();
+            return Reply{200, contents.str()};
+        }
+    }
+    return Reply{404, "not here"};
 }
 
 std::string LocalHttpServer::base() const
@@ -119,20 +152,22 @@ void LocalHttpServer::answer(int connection)
     const size_t end = start == std::string::npos ? start : request.find(' ', start + 1);
     const std::string path = end == std::string::npos ? "" : request.substr(start + 1, end - start - 1);
 
-    Reply reply{404, "not here"};
+    Reply reply;
     {
         std::lock_guard lock(mutex_);
         ++counts_[path];
         lastRequest_ = request;
-        if (const auto found = replies_.find(path); found != replies_.end())
-            reply = found->second;
+        reply = replyFor(path);
     }
     if (reply.neverAnswer) {
         held_.push_back(connection);
         return;
     }
-    if (reply.delayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
+    if (reply.firstByteDelay.count() > 0) {
+        // Woken early when the server stops.
+        pollfd wake{wake_[0], POLLIN, 0};
+        ::poll(&wake, 1, static_cast<int>(reply.firstByteDelay.count()));
+    }
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
         "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
         "\r\nConnection: close\r\n\r\n";

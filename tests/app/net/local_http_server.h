@@ -1,8 +1,10 @@
 #pragma once
-// A tiny HTTP server on 127.0.0.1 for tests: it answers GETs from a table of paths, one connection
-// at a time, on a thread of its own. Unknown paths get 404.
+// A tiny HTTP server on 127.0.0.1 for tests: it answers GETs from a table of paths and from the
+// files of a folder, one connection at a time, on a thread of its own. Unknown paths get 404.
 
 #include <atomic>
+#include <chrono>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <string>
@@ -15,18 +17,22 @@ struct Reply {
     int status = 200;
     std::string body;
     bool neverAnswer = false; // reads the request, then keeps the connection open and silent
-    int delayMs = 0; // answers this long after the request
+    std::chrono::milliseconds firstByteDelay{0}; // waits this long before the first byte
 };
 
 class LocalHttpServer {
 public:
-    LocalHttpServer();
+    // On a port the system chooses, or on port.
+    explicit LocalHttpServer(int port = 0);
     ~LocalHttpServer();
     LocalHttpServer(const LocalHttpServer&) = delete;
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     // path as requested, e.g. "/kivobluetoothmanager/Software"
     void serve(const std::string& path, Reply reply);
+    // Answers prefix + name with the file name in folder, read when asked for; only plain names of
+    // regular files directly in the folder (no "/", no "." or ".."). The table goes first.
+    void serveFolder(const std::string& prefix, const std::filesystem::path& folder);
     // "http://127.0.0.1:<port>/kivobluetoothmanager/", the shape of a firmware server's base.
     std::string base() const;
     int port() const { return port_; }
@@ -37,6 +43,8 @@ public:
 private:
     void run();
     void answer(int connection);
+    // The reply for path: the table's, a file of the folder, or 404.
+    Reply replyFor(const std::string& path) const;
 
     int listener_ = -1;
     int wake_[2] = {-1, -1};
@@ -44,6 +52,8 @@ private:
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::map<std::string, Reply> replies_;
+    std::string folderPrefix_;
+    std::filesystem::path folder_;
     std::map<std::string, int> counts_;
     std::string lastRequest_;
     std::vector<int> held_;

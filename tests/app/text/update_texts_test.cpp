@@ -28,17 +28,20 @@ TEST(UpdateTexts, LanguagesOutsideOneToTwelveGiveEnglish)
         ManagerLanguage in;
         const char* text;
         const char* label;
+        const char* date;
     };
     const Case cases[] = {
-        {-1, "NO backup firmware", "Voice Prompt"},
-        {0, "NO backup firmware", "Voice Prompt"},
-        {1, "PAS de micrologiciel de sauvegarde", "Instructions vocales"},
-        {12, "BRAK kopii zapasowej oprogramowania układowego", "Komunikat głosowy"},
-        {13, "NO backup firmware", "Voice Prompt"},
+        {-1, "NO backup firmware", "Voice Prompt", "Date"},
+        {0, "NO backup firmware", "Voice Prompt", "Date"},
+        {1, "PAS de micrologiciel de sauvegarde", "Instructions vocales", "Date"},
+        {10, "EI laiteohjelmiston varmuuskopiota", "Äänikomento", "Päivämäärä"},
+        {12, "BRAK kopii zapasowej oprogramowania układowego", "Komunikat głosowy", "Data"},
+        {13, "NO backup firmware", "Voice Prompt", "Date"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(UpdateTexts::tavk_string_no_backup_firmware_in(c.in), c.text) << c.in;
         EXPECT_EQ(UpdateTexts::voice_prompt_label_in(c.in), c.label) << c.in;
+        EXPECT_EQ(UpdateTexts::date_label_in(c.in), c.date) << c.in;
     }
     EXPECT_EQ(UpdateTexts::voice_prompt_label_in(kivo::kJapanese), "音声プロンプト");
 }

@@ -11,15 +11,15 @@ TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheRunGoes)
     inputs.path = &kSharedStepsPath;
     useFirmware({fwfile::pattern(2000, 3)});
     std::thread worker([this] { run(); });
-    int reads = 0;
-    while (!shared.updateFinished()) {
+    // At least one read, however quickly the run ends: a short run must not fail the test.
+    bool finished = false;
+    do {
+        finished = shared.updateFinished();
         const kivo::UpdateProgress seen = progress();
         EXPECT_GE(seen.updateProcessed, 0);
         EXPECT_EQ(shared.updateStatus().size(), 13u);
-        ++reads;
-    }
+    } while (!finished);
     worker.join();
-    EXPECT_GT(reads, 0);
     EXPECT_EQ(progress().updateProcessed, 100);
 }
 

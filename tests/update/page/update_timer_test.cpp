@@ -14,8 +14,10 @@
 #include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/text/update_texts.h"
+#include "device/backup_archive.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/spy_pages.h"
+#include "update/engine/backup_file.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -112,11 +114,12 @@ TEST_F(UpdateTimer, SuccessHandsTheDeviceToRecognition)
     EXPECT_EQ(app().indexRestartDFUFirmwareLanguage(), -1);
     box().okButton()->click();
 
+    // The restore page loads the backup at every refresh; the run hands that record over.
     KIVOBluetoothDeviceData backup;
     backup.setDeviceName("Backed up");
-    recognize(0x4D10);
-    app().setFirmwareRestoreWithStatus(true);
-    restore->setDataToUnarchive(backup);
+    backup.setManagerVersionMajor(1);
+    std::filesystem::create_directories(archiveFolder());
+    ASSERT_TRUE(kivo::write_backup_archive(backup, kivo::backup_archive_file(archiveFolder(), 0x4D10)));
     ASSERT_TRUE(runOn(0x4D10, ends_at(100, 0), kModeRestore));
     EXPECT_EQ(spies.recognition->recognitions, 2);
     EXPECT_EQ(spies.recognition->lastCaller, kModeRestore);

@@ -1,0 +1,78 @@
+// kivo-sim-fwserver: a firmware server on 127.0.0.1 for people to point kivo-sim-app at. It serves
+// the files of a folder (an index named "Firmware" or "Revisions", images by name), prints its base
+// on the first line of its output, and runs until it is stopped.
+//
+//   kivo-sim-fwserver --root DIR [--port N]
+//   kivo-sim-app --device hid:0x3142 --server-base <the printed base>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "tests/app/net/local_http_server.h"
+
+namespace {
+
+constexpr char kUsage[] = "usage: kivo-sim-fwserver --root DIR [--port N]\n";
+
+bool parse_port(const std::string& text, int& port)
+{
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    port = std::stoi(text);
+    return port <= 65535;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::filesystem::path root;
+    int port = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "kivo-sim-fwserver: %s needs a value\n%s", option.c_str(), kUsage);
+            return 2;
+        }
+        const std::string value = argv[++i];
+        if (option == "--root") {
+            root = value;
+        } else if (option == "--port") {
+            if (!parse_port(value, port)) {
+                std::fprintf(stderr, "kivo-sim-fwserver: bad port %s\n%s", value.c_str(), kUsage);
+                return 2;
+            }
+        } else {
+            std::fprintf(stderr, "kivo-sim-fwserver: unknown option %s\n%s", option.c_str(), kUsage);
+            return 2;
+        }
+    }
+    std::error_code ec;
+    if (root.empty() || !std::filesystem::is_directory(root, ec)) {
+        std::fprintf(stderr, "kivo-sim-fwserver: --root must name a folder\n%s", kUsage);
+        return 2;
+    }
+
+    // Waited for below rather than handled, so the server's thread is stopped and joined.
+    sigset_t stop_signals;
+    sigemptyset(&stop_signals);
+    sigaddset(&stop_signals, SIGINT);
+    sigaddset(&stop_signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+    try {
+        testnet::LocalHttpServer server(port);
+        server.serveFolder("/kivobluetoothmanager/", root);
+        std::printf("%s\n", server.base().c_str());
+        std::fflush(stdout);
+        int signal = 0;
+        sigwait(&stop_signals, &signal);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "kivo-sim-fwserver: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

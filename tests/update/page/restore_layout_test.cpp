@@ -1,0 +1,428 @@
+// The restore page offscreen in the whole application: the backup it loads from the archive folder
+// and the checks on it, the summary's header, the status without a usable backup, and the page's
+// control states, titles and frames, as tables over the page's state.
+
+#include <QDateTime>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <fstream>
+
+#include "app/text/app_text.h"
+#include "app/text/product_names.h"
+#include "app/text/text_format.h"
+#include "app/text/update_texts.h"
+#include "device/backup_archive.h"
+#include "tests/app/app_fixture.h"
+#include "tests/update/page/page_shots.h"
+#include "update/engine/backup_file.h"
+#include "update/page/update_page.h"
+
+using kivo::AppText;
+using kivo::UpdateTexts;
+
+namespace {
+
+// 2024-03-05 14:07:09 UTC.
+constexpr std::chrono::sys_seconds kArchived{std::chrono::seconds{1709647629}};
+
+KIVOBluetoothDeviceData backup_at(int product, int major, int minor, int secondary_type = 0, int secondary = 0)
+{
+    KIVOBluetoothDeviceData record;
+    record.setDeviceRecognized(product);
+    record.setDeviceVersionMajor(major);
+    record.setDeviceVersionMinor(minor);
+    record.setDeviceSecondaryVersionType(secondary_type);
+    record.setDeviceSecondaryVersion(secondary);
+    record.setManagerVersionMajor(3);
+    record.setManagerVersionMinor(4);
+    record.setDateArchived(kArchived);
+    return record;
+}
+
+} // namespace
+
+class RestoreLayout : public AppTest {
+protected:
+    PageFactory pages() override
+    {
+        PageFactory factory = placeholder_page_factory();
+        factory.update = [](kivo::PageHost& host, int mode) {
+            return std::make_unique<UpdateViewController>(host, mode);
+        };
+        return factory;
+    }
+
+    // The server lists every version a test backs up.
+    std::string serverBase() override { return server.base(); }
+
+    std::filesystem::path backupFile(int product) { return kivo::backup_archive_file(archiveFolder(), product); }
+
+    void writeBackup(int product, const KIVOBluetoothDeviceData& record)
+    {
+        std::filesystem::create_directories(archiveFolder());
+        ASSERT_TRUE(kivo::write_backup_archive(record, backupFile(product)));
+        const std::string name = kivo::ProductNames::tavk_product_name_for_internal(product, true);
+        revisions += kivo::fill_format("%@:v%d.%d:%@.img\r\n",
+                                       {name, record.deviceVersionMajor(), record.deviceVersionMinor(), name});
+        server.serve("/kivobluetoothmanager/Revisions", {200, revisions});
+    }
+
+    void writeBytes(int product, const std::string& bytes)
+    {
+        std::filesystem::create_directories(archiveFolder());
+        std::ofstream(backupFile(product), std::ios::binary) << bytes;
+    }
+
+    // The restore page of a connected, recognized product.
+    void enter(int product)
+    {
+        recognize(product, 2, 1);
+        app().setUsbStatus(product);
+        app().setFirmwareRestoreWithStatus(true);
+        ASSERT_EQ(app().mode(), kModeRestore);
+        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+    }
+
+    void languages(int count)
+    {
+        ui().popUpLanguageFirmware->clear();
+        const char* names[] = {"English", "French", "German"};
+        for (int i = 0; i < count; ++i)
+            ui().popUpLanguageFirmware->addItem(names[i]);
+        page().setControls();
+    }
+
+    UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
+    testnet::LocalHttpServer server;
+    std::string revisions;
+    Ui::RestoreView& ui() { return page().restoreUi(); }
+    bool shown(const QWidget* control) { return control->isVisibleTo(ui().frameArea); }
+    std::string text(const QLabel* label) { return label->text().toStdString(); }
+    std::string text(const QAbstractButton* button) { return button->text().toStdString(); }
+    std::string noBackupStatus(int language = 0)
+    {
+        return kivo::fill_format("%@. %@",
+                                 {AppText::tavk_status_failure_usb_in(kModeRestore, 0, language),
+                                  UpdateTexts::tavk_string_no_backup_firmware_in(language)});
+    }
+};
+
+TEST_F(RestoreLayout, BackupLoadAndItsChecks)
+{
+    std::string archive = kivo::archive_device_record(backup_at(0x3142, 2, 1));
+    const std::string damaged = archive.substr(0, archive.size() / 2);
+    KIVOBluetoothDeviceData without_manager = backup_at(0x3142, 2, 1);
+    without_manager.setManagerVersionMajor(0);
+    without_manager.setManagerVersionMinor(0);
+
+    enum class File { Valid, None, Foreign, Damaged, Oversized, NoManagerVersion };
+    struct Case {
+        const char* what;
+        int product;
+        File file;
+        int major;
+        int minor;
+        bool usable;
+        bool recordKept;
+    };
+    const Case cases[] = {
+        {"a valid backup", 0x3142, File::Valid, 2, 1, true, true},
+        {"no archive", 0x3142, File::None, 0, 0, false, false},
+        {"a foreign file", 0x3142, File::Foreign, 0, 0, false, false},
+        {"a damaged archive", 0x3142, File::Damaged, 0, 0, false, false},
+        {"a file over 1 MiB", 0x3142, File::Oversized, 0, 0, false, false},
+        {"no manager version", 0x3142, File::NoManagerVersion, 0, 0, false, true},
+        {"0x4D55 with a backup at 1.1", 0x4D55, File::Valid, 1, 1, false, true},
+        {"0x4D55 with a backup at 1.2", 0x4D55, File::Valid, 1, 2, true, true},
+        {"0x5061 with a backup at 4.1", 0x5061, File::Valid, 4, 1, false, true},
+        {"0x5061 with a backup at 4.2", 0x5061, File::Valid, 4, 2, true, true},
+        {"0x4D10 takes any", 0x4D10, File::Valid, 1, 0, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(archiveFolder());
+        switch (c.file) {
+        case File::Valid: writeBackup(c.product, backup_at(c.product, c.major, c.minor)); break;
+        case File::None: break;
+        case File::Foreign: writeBytes(c.product, "<html>not an archive</html>"); break;
+        case File::Damaged: writeBytes(c.product, damaged); break;
+        case File::Oversized: writeBytes(c.product, archive + std::string((1 << 20) + 1, '\0')); break;
+        case File::NoManagerVersion: writeBackup(c.product, without_manager); break;
+        }
+        app().setStatus_withWarning("before", false);
+        enter(c.product);
+        EXPECT_EQ(page().restorePossible(), c.usable);
+        EXPECT_EQ(page().dataToUnarchive().has_value(), c.recordKept);
+        EXPECT_EQ(ui().btnRestore->isEnabled(), c.usable);
+        EXPECT_EQ(shown(ui().tfRestoredDate), c.usable);
+        EXPECT_TRUE(shown(ui().lblBackupFirmwareInformation));
+        EXPECT_EQ(text(ui().lblBackupFirmwareInformation), UpdateTexts::stringBackupFirmwareInformation(0));
+        if (c.usable) {
+            EXPECT_EQ(text(ui().tfRestoredVersion), kivo::fill_format("v%d.%d", {c.major, c.minor}));
+            EXPECT_EQ(text(ui().lblRestoredDate), "Date: ");
+            EXPECT_NE(statusLine(), noBackupStatus());
+        } else {
+            EXPECT_EQ(statusLine(), noBackupStatus());
+            EXPECT_EQ(statusLine(), "Failed to restore firmware. NO backup firmware");
+            EXPECT_TRUE(app().statusWithWarning());
+        }
+    }
+}
+
+TEST_F(RestoreLayout, ANoBackupStatusInEveryLanguage)
+{
+    enter(0x3142);
+    for (int language : {1, 4, 12}) {
+        app().setLanguageManager(language);
+        page().setControls();
+        EXPECT_EQ(statusLine(), noBackupStatus(language)) << language;
+    }
+    app().setLanguageManager(0);
+}
+
+TEST_F(RestoreLayout, DamagedArchiveLeavesNoEarlierRecord)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    ASSERT_TRUE(page().dataToUnarchive().has_value());
+    writeBytes(0x3142, "garbage");
+    page().setControls();
+    EXPECT_FALSE(page().dataToUnarchive().has_value()) << "a stale record could be written back";
+    EXPECT_FALSE(page().restorePossible());
+}
+
+TEST_F(RestoreLayout, VersionTextsByProduct)
+{
+    struct Case {
+        int product;
+        KIVOBluetoothDeviceData backup;
+        const char* version;
+    };
+    const Case cases[] = {
+        {0x3020, backup_at(0x3020, 2, 5, 1, 3), "v1.3.2.5"},
+        {0x5345, backup_at(0x5345, 1, 2, 2, 7), "v1.2.7"},
+        {0x3142, backup_at(0x3142, 4, 1, 2, 7), "v4.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        writeBackup(c.product, c.backup);
+        enter(c.product);
+        EXPECT_EQ(text(ui().tfRestoredVersion), c.version);
+        EXPECT_EQ(text(ui().lblRestoredVersion), "Version:");
+        EXPECT_EQ(ui().lblRestoredVersion->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+TEST_F(RestoreLayout, DateInTheLanguagesPatternAndLocalTime)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(kArchived.time_since_epoch().count()).toLocalTime();
+    struct Case {
+        int language;
+        const char* label;
+        const char* qtFormat;
+    };
+    const Case cases[] = {
+        {0, "Date: ", "MM/dd/yyyy HH:mm:ss"},  {2, "Datum: ", "dd.MM.yyyy HH:mm:ss"},
+        {4, "日付: ", "yyyy/MM/dd HH:mm:ss"},  {5, "날짜: ", "yyyy.MM.dd HH:mm:ss"},
+        {7, "Datum: ", "dd-MM-yyyy HH:mm:ss"}, {13, "Date: ", "MM/dd/yyyy HH:mm:ss"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        app().setLanguageManager(c.language);
+        page().setControls();
+        EXPECT_EQ(text(ui().lblRestoredDate), c.label);
+        EXPECT_EQ(ui().tfRestoredDate->text(), local.toString(QString::fromLatin1(c.qtFormat)));
+    }
+    app().setLanguageManager(0);
+}
+
+TEST_F(RestoreLayout, NoProductSelectedOnlyWhitensTheStatus)
+{
+    enter(0x3142);
+    app().setDeviceTarget(0);
+    page().setRestorePossible(true);
+    app().setStatus_withWarning("Something went wrong", true);
+    page().setControls();
+    EXPECT_EQ(statusLine(), "Something went wrong");
+    EXPECT_FALSE(app().statusWithWarning());
+    EXPECT_TRUE(page().restorePossible());
+}
+
+TEST_F(RestoreLayout, LanguagePopUpAndTheVersionLabel)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    struct Case {
+        int items;
+        std::string label;
+        Qt::Alignment alignment;
+        bool value;
+        bool popUp;
+    };
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
+    const Case cases[] = {
+        {0, "Version:", right, true, false},
+        {1, "Version: v2.1", centred, true, false},
+        {2, "Version: v2.1", centred, false, true},
+        {3, "Version: v2.1", centred, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.items);
+        languages(c.items);
+        EXPECT_EQ(text(ui().lblRestoredVersion), c.label);
+        EXPECT_EQ(ui().lblRestoredVersion->alignment(), c.alignment);
+        EXPECT_EQ(shown(ui().tfRestoredVersion), c.value);
+        EXPECT_EQ(shown(ui().popUpLanguageFirmware), c.popUp);
+        EXPECT_EQ(shown(ui().lblRestoreLanguageVoicePrompt), c.popUp);
+        EXPECT_EQ(shown(ui().lblUpdateVoicePromptInformation), c.popUp);
+    }
+}
+
+TEST_F(RestoreLayout, WithoutAUsableBackupOnlyTheHeaderButtonsAndProgressStay)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    languages(3);
+    ASSERT_TRUE(shown(ui().popUpLanguageFirmware));
+    std::filesystem::remove_all(archiveFolder());
+    page().setControls();
+    EXPECT_FALSE(page().restorePossible());
+    for (const QWidget* hidden : std::initializer_list<const QWidget*>{
+             ui().lblRestoredVersion, ui().tfRestoredVersion, ui().lblRestoredDate, ui().tfRestoredDate,
+             ui().lblRestoredData1, ui().tfRestoredData6, ui().popUpLanguageFirmware,
+             ui().lblRestoreLanguageVoicePrompt, ui().lblUpdateVoicePromptInformation, ui().tableViewRestore,
+             ui().scrollViewRestore})
+        EXPECT_FALSE(shown(hidden)) << hidden->objectName().toStdString();
+    EXPECT_TRUE(shown(ui().lblBackupFirmwareInformation));
+    EXPECT_FALSE(ui().btnRestore->isEnabled());
+    EXPECT_TRUE(ui().btnUpdate->isEnabled());
+    EXPECT_TRUE(ui().btnBack->isEnabled());
+    EXPECT_TRUE(ui().btnNext->isEnabled());
+    EXPECT_EQ(ui().lblRestoredData1->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+}
+
+TEST_F(RestoreLayout, TitlesAndShortcutHints)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    EXPECT_EQ(text(ui().btnUpdate), AppText::tavk_string_mode_in(kModeUpdate, 0));
+    EXPECT_EQ(text(ui().btnRestore), UpdateTexts::stringRESTORE(0));
+    EXPECT_EQ(text(ui().lblRestoreLanguageVoicePrompt), "Voice Prompt");
+    app().setShowShortcuts(true);
+    page().setControls();
+    EXPECT_EQ(text(ui().btnUpdate), "[C]-U");
+    EXPECT_EQ(text(ui().btnRestore), "[O][C]-E");
+    EXPECT_EQ(text(ui().lblRestoreLanguageVoicePrompt), "[C]-L");
+    EXPECT_EQ(text(ui().btnNext), "[C]-\u25B6");
+    EXPECT_EQ(text(ui().btnBack), "[C]-\u25C0");
+    languages(2);
+    grab_page(*page().view(), "restore-shortcuts");
+    app().setShowShortcuts(false);
+}
+
+TEST_F(RestoreLayout, ProgressAreaByState)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    struct Case {
+        int state;
+        bool processing;
+        int percent;
+        bool spinning;
+        double spinnerValue;
+        bool bar;
+    };
+    const Case cases[] = {
+        {kStateDownloadingBackup, true, 50, true, 50, false},
+        {kStateReadingRevisions, true, -1, true, 50, false},
+        {kStateReadingRevisions, false, -1, false, 0, false},
+        {kStateRestoreRunning, true, 40, false, 0, true},
+        {kStateIdle, false, -1, false, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "state " << c.state << " at " << c.percent);
+        page().setState(c.state);
+        page().setUpdateProcessed(c.percent);
+        app().setOnProcessing(c.processing);
+        page().setControls();
+        EXPECT_EQ(ui().piProcessingCircular->isAnimating(), c.spinning);
+        EXPECT_EQ(ui().piProcessingCircular->doubleValue(), c.spinnerValue);
+        EXPECT_EQ(shown(ui().piProcessing), c.bar);
+        EXPECT_EQ(ui().piProcessing->value(), c.bar ? c.percent : 0);
+        EXPECT_EQ(shown(ui().tfProcessing), c.bar);
+        EXPECT_EQ(shown(ui().tfPercent), c.bar);
+        EXPECT_EQ(ui().btnRestore->isEnabled(), !c.processing);
+    }
+    app().setOnProcessing(false);
+}
+
+TEST_F(RestoreLayout, FramesInWidgetCoordinates)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    EXPECT_EQ(ui().frameArea->geometry(), QRect(0, 0, 525, 270));
+    struct Case {
+        const QWidget* control;
+        QRect frame;
+    };
+    const Case cases[] = {
+        {ui().lblBackupFirmwareInformation, {0, 3, 525, 17}},
+        {ui().lblRestoreLanguageVoicePrompt, {205, 18, 194, 17}},
+        {ui().popUpLanguageFirmware, {398, 13, 112, 26}},
+        {ui().lblRestoredVersion, {4, 21, 305, 17}},
+        {ui().tfRestoredVersion, {315, 21, 200, 17}},
+        {ui().lblRestoredDate, {4, 38, 305, 17}},
+        {ui().tfRestoredDate, {315, 38, 200, 17}},
+        {ui().lblRestoredData1, {4, 59, 305, 17}},
+        {ui().tfRestoredData1, {315, 59, 200, 17}},
+        {ui().lblRestoredData2, {4, 76, 305, 17}},
+        {ui().lblRestoredData3, {4, 93, 305, 17}},
+        {ui().lblRestoredData4, {4, 110, 305, 17}},
+        {ui().lblRestoredData5, {4, 127, 305, 17}},
+        {ui().lblRestoredData6, {4, 144, 305, 17}},
+        {ui().tfRestoredData6, {315, 144, 200, 17}},
+        {ui().piProcessing, {17, 199, 490, 20}},
+        {ui().tfProcessing, {223, 210, 38, 17}},
+        {ui().tfPercent, {263, 210, 38, 17}},
+        {ui().btnUpdate, {7, 223, 180, 19}},
+        {ui().btnBack, {7, 244, 140, 19}},
+        {ui().btnRestore, {185, 244, 155, 19}},
+        {ui().btnNext, {375, 244, 140, 19}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.control->geometry(), c.frame) << c.control->objectName().toStdString();
+}
+
+TEST_F(RestoreLayout, EveryTextIsWholeInEveryLanguage)
+{
+    window().show();
+    KIVOBluetoothDeviceData backup = backup_at(0x3142, 2, 1);
+    writeBackup(0x3142, backup);
+    enter(0x3142);
+    for (int language = 0; language < kivo::kInterfaceLanguageCount; ++language) {
+        SCOPED_TRACE(testing::Message() << "language " << language);
+        app().setLanguageManager(language);
+        for (int items : {0, 2}) {
+            writeBackup(0x3142, backup);
+            page().setRestorePossible(true);
+            languages(items);
+            page().setState(items == 0 ? kStateRestoreRunning : kStateIdle);
+            page().setUpdateProcessed(items == 0 ? 40 : -1);
+            page().setControls();
+            EXPECT_EQ(clipped_texts(*ui().frameArea), std::vector<std::string>{});
+            grab_page(*page().view(), "restore-" + std::to_string(language) + "-" + std::to_string(items));
+        }
+        std::filesystem::remove_all(archiveFolder());
+        page().setControls();
+        EXPECT_EQ(clipped_texts(*ui().frameArea), std::vector<std::string>{});
+        grab_page(*page().view(), "restore-" + std::to_string(language) + "-none");
+    }
+    page().setState(kStateIdle);
+    page().setUpdateProcessed(-1);
+    app().setLanguageManager(0);
+}
