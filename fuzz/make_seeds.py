@@ -275,6 +275,14 @@ def boot_reply_seeds():
 
 # ---- Update engine and settings screens -----------------------------------------------------------
 
+def firmware_index_seeds():
+    languages = b"Zel:v2.1:English:en.img\r\nZel:v2.1:french:fr.img\r\nZel:v2.1:German:de.img\r\n"
+    return {"update-one": bytes([0]) + b"Other:v9.9:o.img\nZel:v2.1:z.img\n",
+            "update-languages": bytes([4]) + languages,
+            "restore-languages": bytes([1]) + languages,
+            "camera": bytes([2]) + b"Zel:v2.0.2.3:z.img\n"}
+
+
 def update_container_view_seeds():
     plain = container(b"2.2.0.0", 0x5590, False, [pattern(700, 1), pattern(300, 2)])
     extended = container(b"2.2.0.0", 0x3142, True, [pattern(500, 3)])
@@ -309,6 +317,7 @@ def settings_save_seeds():
 
 
 SEEDS = {
+    "firmware_index_fuzz": firmware_index_seeds,
     "update_container_view_fuzz": update_container_view_seeds,
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,

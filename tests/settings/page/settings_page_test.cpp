@@ -10,6 +10,7 @@
 #include "settings/page/stepper.h"
 #include "settings/panel_layout.h"
 #include "tests/settings/page/settings_page_fixture.h"
+#include "tests/app/run_events.h"
 #include "tests/settings/page/text_fit.h"
 
 using namespace kivo::settings;
@@ -346,6 +347,8 @@ TEST_F(SettingsPageTest, BackAndNewDeviceLeaveThePageUnlessBusy)
     app().setOnProcessing(false);
     ui().btnBack->click();
     EXPECT_EQ(app().mode(), kModeUpdate);
+    // The update page reads the firmware index on entry; the window is busy until it ends.
+    EXPECT_TRUE(run_events_until([this] { return !app().onProcessing(); }));
     enter(0x4D10, 5, 1);
     ui().btnNewDevice->click();
     EXPECT_EQ(app().mode(), kModeHome);
