@@ -195,6 +195,19 @@ TEST_F(SettingsTableTest, ACouplingRebuildsTheRowsItChanged)
     ASSERT_GE(overlay, 0);
     ASSERT_GE(hd_intercom, 0);
     EXPECT_EQ(row(hd_intercom).radioGroup()->checkedId(), 0);
+
+    // While a worker runs, an overlay already on couples nothing: a save that succeeds copies the
+    // working copy as the device will hold it.
+    app().data().SetBasicSettingVantorAudioOverlay(1);
+    enter(0x3212, 1, 4);
+    ASSERT_EQ(page().dataCurrent().GetBasicSettingVantorAudioOverlay(), 1);
+    app().setOnProcessing(true);
+    row(overlay).enablebtn()->click();
+    EXPECT_EQ(page().dataCurrent().GetBasicSettingVantorHDIntercom(), 1);
+    app().setOnProcessing(false);
+    app().data().SetBasicSettingVantorAudioOverlay(0);
+    enter(0x3212, 1, 4);
+
     row(overlay).enablebtn()->click();
     EXPECT_EQ(page().dataCurrent().GetBasicSettingVantorHDIntercom(), 0);
     EXPECT_EQ(row(hd_intercom).radioGroup()->checkedId(), 1);
