@@ -40,6 +40,7 @@ enum class MessageBoxPurpose : int {
     SupportMail = 9, // Cancel: write to support
     RecognitionHelp = 10, // Cancel: the recognition-failure help page
     CameraUpdateDone = 11, // OK: the camera update is complete
+    AllSettingsInformation = 12, // OK: close (a row's information in the all-settings table)
     AllSettingsSave = 13, // OK: close the all-settings sheet and save; Cancel: close it and revert
     SkipRestoreBackup = 14, // OK: skip the backup file; both: the update worker goes on
     ToHomeAfterUpdate = 15, // OK: home page
@@ -80,6 +81,7 @@ inline constexpr int kBoxQuit = kivo::purpose_number(kivo::MessageBoxPurpose::Qu
 inline constexpr int kBoxSupportMail = kivo::purpose_number(kivo::MessageBoxPurpose::SupportMail);
 inline constexpr int kBoxRecognitionHelp = kivo::purpose_number(kivo::MessageBoxPurpose::RecognitionHelp);
 inline constexpr int kBoxCameraUpdateDone = kivo::purpose_number(kivo::MessageBoxPurpose::CameraUpdateDone);
+inline constexpr int kBoxAllSettingsInformation = kivo::purpose_number(kivo::MessageBoxPurpose::AllSettingsInformation);
 inline constexpr int kBoxAllSettingsSave = kivo::purpose_number(kivo::MessageBoxPurpose::AllSettingsSave);
 inline constexpr int kBoxSkipRestoreBackup = kivo::purpose_number(kivo::MessageBoxPurpose::SkipRestoreBackup);
 inline constexpr int kBoxToHomeAfterUpdate = kivo::purpose_number(kivo::MessageBoxPurpose::ToHomeAfterUpdate);

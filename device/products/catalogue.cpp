@@ -18,6 +18,7 @@
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
 #include "device/products/oem_headsets.h"
+#include "device/products/overlay_exclusion.h"
 #include "device/products/panel_names.h"
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
@@ -194,6 +195,7 @@ const std::vector<ProductSet>& product_sets()
         {"kPanelPhoneVoxShownProducts", ids(kPanelPhoneVoxShownProducts)},
         {"kPanelSidetoneShownProducts", ids(kPanelSidetoneShownProducts)},
         {"kAllSettingsTableProducts", ids(kAllSettingsTableProducts)},
+        {"kOverlayExcludesHdProducts", ids(kOverlayExcludesHdProducts)},
         {"kVantorWordOemIds", ids(kVantorWordOemIds)},
         {"kYorbitIds", ids(kYorbitIds)},
         {"kVantorIntercomVoxExtraIds", ids(kVantorIntercomVoxExtraIds)},

@@ -32,7 +32,9 @@ inline constexpr std::array kAirohaFmStationIds = {0x6806};
 inline constexpr std::array kAirohaAutoOnOffIds = {0x6821, 0x6825};
 inline constexpr std::array kAirohaAutoOffIds = {0x6838, 0x683A};
 inline constexpr std::array kQccAutoOffIds = {0x6042};
-inline constexpr std::array kTavelSmartVolumeIds = {0x5410, 0x5412, 0x5414, 0x5416, 0x5418, 0x5420, 0x5622, 0x5624};
+// Smart volume in the Tavel word: every product whose all-settings row reads it there and whose
+// save writes that word.
+inline constexpr std::array kTavelSmartVolumeIds = {0x5410, 0x5412, 0x5414, 0x5416, 0x5418, 0x5420, 0x5424, 0x5426, 0x5428, 0x5430, 0x5432, 0x5434, 0x5622, 0x5624};
 inline constexpr std::array kJunovaVoxSensitivityIds = {0x3380, 0x3410, 0x3701, 0x5440, 0x5441, 0x5443, 0x5451, 0x6042};
 // The Airoha models without the Airoha mesh reach-out switch.
 inline constexpr std::array kAirohaWithoutMeshReachOutIds = {0x6805, 0x6808, 0x6811, 0x6817};

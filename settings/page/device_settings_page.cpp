@@ -31,6 +31,7 @@ DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
     ui_.lblNoteEDR->setWordWrap(true);
     connectControls();
     connectChanges();
+    connectTable();
     addKeys();
 }
 
@@ -80,17 +81,14 @@ void DeviceSettingsViewController::initializeObject()
     kivo::SettingsTabs& tabs = app.session().tabs;
     tabs.selected = kivo::tab_index_of_mode(tabs, pageMode());
     kivo::system_log("ASDF NEXT RELOAD!!");
+    ui_.tableViewDeviceAllSettingsBasic->noteNumberOfRowsChanged();
     callTableviewReloadDataForOutsideClass();
     setControls();
     setControlsWithData();
     ui_.scrollPanel->ensureVisible(0, 0);
 }
 
-void DeviceSettingsViewController::callTableviewReloadDataForOutsideClass()
-{
-    // The table has no rows of its own yet; its view is redrawn from whatever model it is given.
-    ui_.tableViewDeviceAllSettingsBasic->viewport()->update();
-}
+void DeviceSettingsViewController::callTableviewReloadDataForOutsideClass() { reloadAllSettingsTable(); }
 
 bool DeviceSettingsViewController::isSettingsChanged() const
 {

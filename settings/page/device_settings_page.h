@@ -10,9 +10,11 @@
 #include "device/device_data.h"
 #include "settings/page/panel_outlets.h"
 #include "settings/table/handlers.h"
+#include "settings/table/page/device_settings_table_view.h"
+#include "settings/table/row_model.h"
 #include "ui_device_settings_view.h"
 
-class DeviceSettingsViewController : public SettingsPageBase {
+class DeviceSettingsViewController : public SettingsPageBase, public DeviceSettingsTableDataSource {
     Q_OBJECT
 public:
     explicit DeviceSettingsViewController(kivo::PageHost& host);
@@ -195,6 +197,19 @@ public:
     // The information box of the panel's information button that sent it.
     void displayInformationRadioTransmitGain(QObject* sender);
 
+    // ---- The all-settings table ----------------------------------------------------------------
+    // Its row count and its rows, from the layout selected afresh for each call and the working copy.
+    int numberOfRowsInTableView(DeviceSettingsTableView& tableView) override;
+    DeviceSettingsTableCellView* tableView_viewForTableColumn_row(DeviceSettingsTableView& tableView, int column,
+                                                                  int row) override;
+    // A row's radio pair or pop-up: the row's handler stores the change into the working copy and
+    // the row's couplings follow; every row is rebuilt where the row's rule says. Nothing changes
+    // while a worker runs. Always ends with setControls.
+    void allSettingsChangeOnOff(QObject* sender);
+    void allSettingsChangePopUp(QObject* sender);
+    // A row's information button: the row's text in the message box, also while a worker runs.
+    void allSettingsInformation(QObject* sender);
+
     // ---- Page buttons --------------------------------------------------------------------------
     void changeToOriginal(QObject* sender);
     void changeToDefault(QObject* sender);
@@ -234,6 +249,12 @@ private:
     int noteApplyWidth() const;
     // The scrolled area grows to hold the rows shown below the page's own area.
     void fitPanelToShownRows();
+    // The all-settings table's view of the device and the working copy.
+    kivo::settings::TableContext tableContext() const;
+    void connectTable();
+    // Every row and column of the all-settings table rebuilt.
+    void reloadAllSettingsTable();
+    void allSettingsChange(QObject* sender, kivo::settings::CellKind cell);
 
     QWidget* view_;
     Ui::DeviceSettingsView ui_;

@@ -20,7 +20,7 @@ constexpr Writer kNothingStored{{}, std::nullopt, V::OneZero};
 // clang-format off
 constexpr std::array kIVOX = {writer(kVantorIds, K::VantorVOXIntercom, V::OneZero), writer(kVantorIntercomVoxExtraIds, K::VantorVOXIntercom, V::OneZero), others(K::IntercomVOX, V::OneZero)};
 constexpr std::array kVoiceAssistant = {others(K::VoiceAssistant, V::OneZero)};
-constexpr std::array kHVOX = {writer(kBriskoIds, K::BriskoVOXPhone, V::OneZero), writer(kVantorIds, K::VantorVOXPhone, V::OneZero), writer(kCsrSettingIds, K::VantorVOXPhone, V::OneZero), writer(kQccIds, K::VantorVOXPhone, V::OneZero), writer(kAirohaIds, K::AirohaVOXPhone, V::OneZero), others(K::HandsfreeVOX, V::OneZero)};
+constexpr std::array kHVOX = {writer(kBriskoIds, K::BriskoVOXPhone, V::OneZero), writer(kVantorIds, K::VantorVOXPhone, V::OneZero), writer(kCsrSettingIds, K::VantorVOXPhone, V::OneZero), writer(kQccIds, K::VantorVOXPhone, V::OneZero), writer(kAirohaWideIds, K::AirohaVOXPhone, V::OneZero), others(K::HandsfreeVOX, V::OneZero)};
 constexpr std::array kEDR = {writer(kCsrSettingIds, K::EDR, V::ZeroOne), others(K::Edr, V::ZeroOne)};
 constexpr std::array kPLC = {others(K::Plc, V::OneZero)};
 constexpr std::array kBitpoolRate = {writer(kVantorIds, K::VantorHighQulityA2DP, V::OneZero), writer(kCsrSettingIds, K::VantorHighQulityA2DP, V::OneZero), others(K::BitpoolRate, V::OneZero)};

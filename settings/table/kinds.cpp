@@ -128,18 +128,18 @@ const EnablingRule& resolve_rule(const KindVariant& variant, const ClauseInputs&
     return rule_for(*variant.rule, variant.clauses, inputs);
 }
 
-bool has_information_button(TableKind kind)
+std::string_view after_change_name(AfterChange after)
 {
-    switch (kind) {
-    case TableKind::SpeakerSoundRecordingMusic:
-    case TableKind::SpeakerSoundRecordingFMRadio:
-    case TableKind::SpeakerSoundRecordingIntercom:
-    case TableKind::SpeakerSoundRecordingPhone:
-    case TableKind::Channel:
-    case TableKind::Volume:
-    case TableKind::LinkbayMicrophoneSensitivity: return false;
-    default: return true;
+    switch (after) {
+    case AfterChange::None: return "none";
+    case AfterChange::Refresh: return "refresh";
+    case AfterChange::OverlayExcludesHd: return "A";
+    case AfterChange::HdIntercomExcludesOverlay: return "B";
+    case AfterChange::HdVoiceExcludesOverlay: return "C";
+    case AfterChange::RecordingGetsSources: return "D";
+    case AfterChange::LastSourceStopsRecording: return "E";
     }
+    return "?";
 }
 
 std::vector<std::pair<SettingKey, int>> table_reads()

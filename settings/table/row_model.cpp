@@ -78,8 +78,9 @@ std::optional<RowState> build_row(const TableContext& context, int row)
     const TableKindInfo& kind = table_kind(resolved->kind);
     const AccessContext access = access_context(context);
 
-    RowState state{kind.kind, kind.cell, localized(*kind.title, context.language), {}, {}, {},
-                   -1,        true,      has_information_button(kind.kind)};
+    RowState state{kind.kind, kind.cell, localized(*kind.title, context.language),
+                   {},        {},        {},
+                   -1,        true,      variant.information != nullptr};
     const int value = read(variant.getter, context.dataCurrent, access);
     if (kind.cell == CellKind::OnOff) {
         state.enableTitle = AppText::tavk_string_enable_in(context.language);

@@ -62,15 +62,15 @@ const Translated kAdvancedNoiseControl{"[Advanced Noise Control]\nIf enabled, th
     "[Advanced Noise Control]\nSi cette fonction est activée, elle réduit le bruit de fond pendant une conversation par intercom.",
     "[Advanced Noise Control]\nWenn aktiviert, verringert diese Funktion die Hintergrundgeräusche bei einem Gespräch über die Sprechanlage.",
     "[Advanced Noise Control]\nSe attivata, questa funzione riduce il rumore di fondo durante una conversazione in interfono.",
-    "[Advanced Noise Control]\n有効にすると、インターコムでの会話中の背景ノイズを低減します。",
-    "[Advanced Noise Control]\n활성화하면 인터콤 통화 중 배경 소음을 줄여 줍니다.",
+    "[Advanced Noise Control]\n%@を有効にすると、インターコムでの会話中の背景ノイズを低減します。",
+    "[Advanced Noise Control]\n%@을(를) 활성화하면 인터콤 통화 중 배경 소음을 줄여 줍니다.",
     "[Advanced Noise Control]\nSi está activada, esta función reduce el ruido de fondo durante una conversación por intercomunicador.",
     "[Advanced Noise Control]\nIndien ingeschakeld, vermindert deze functie het achtergrondgeluid tijdens een intercomgesprek.",
-    "[Advanced Noise Control]\nЕсли эта функция включена, она снижает фоновый шум во время разговора по интеркому.",
-    "[Advanced Noise Control]\n启用后，此功能可降低对讲通话中的背景噪音。",
-    "[Advanced Noise Control]\nKun toiminto on käytössä, se vähentää taustamelua interkom-keskustelun aikana.",
-    "[Advanced Noise Control]\nJe-li tato funkce zapnutá, snižuje hluk v pozadí během hovoru přes interkom.",
-    "[Advanced Noise Control]\nPo włączeniu ta funkcja zmniejsza hałas tła podczas rozmowy przez interkom."}};
+    "[Advanced Noise Control]\nЕсли функция %@ включена, она снижает фоновый шум во время разговора по интеркому.",
+    "[Advanced Noise Control]\n启用%@后，此功能可降低对讲通话中的背景噪音。",
+    "[Advanced Noise Control]\nKun %@ on käytössä, se vähentää taustamelua interkom-keskustelun aikana.",
+    "[Advanced Noise Control]\nJe-li funkce %@ zapnutá, snižuje hluk v pozadí během hovoru přes interkom.",
+    "[Advanced Noise Control]\nPo włączeniu funkcji %@ zmniejsza ona hałas tła podczas rozmowy przez interkom."}};
 const Translated kAutoGainControl{"[Auto Gain Control]\nAuto Gain Control keeps the volume of recorded sound constant, however loud or soft it is. It activates when the Bluetooth microphone is connected to the Kivo Murmel recorder or the Kivo Murmel Cam. It helps when you move around a lot at a distance from the recording device.", {
     "[Contrôle automatique du gain]\nLe contrôle automatique du gain maintient constant le volume du son enregistré, qu'il soit fort ou faible. Il s'active lorsque le micro Bluetooth est connecté à l'enregistreur Kivo Murmel ou à la Kivo Murmel Cam. Il est utile lorsque vous vous déplacez beaucoup loin de l'appareil d'enregistrement.",
     "[Automatische Verstärkungsregelung]\nDie automatische Verstärkungsregelung hält die Lautstärke des aufgenommenen Tons konstant, ob er laut oder leise ist. Sie wird aktiv, wenn das Bluetooth-Mikrofon mit dem Kivo Murmel Recorder oder der Kivo Murmel Cam verbunden ist. Sie hilft, wenn Sie sich viel in einiger Entfernung vom Aufnahmegerät bewegen.",
@@ -237,7 +237,7 @@ const Translated kNavigationAppOverlay{"[Navigation App Support]\nWhen %@ is ena
     "[Ondersteuning navigatie-apps]\nAls %@ is ingeschakeld, kunt u met deze functie de gesproken instructies van de gps-app van de smartphone horen zonder dat het volume wordt verlaagd. %@ moet zijn ingeschakeld om deze functie te gebruiken.",
     "[Поддержка навигации]\nЕсли включен режим %@, эта функция позволяет слышать голосовые подсказки GPS-приложения смартфона без снижения громкости. Для использования этой функции должен быть включен режим %@.",
     "[导航应用支持]\n启用 %@ 后，此功能可让您在不降低音量的情况下听到智能手机 GPS 应用的语音指示。要使用此功能，必须启用 %@。",
-    "[Navigaatiosovelluksen tuki]\nKun %@ on käytössä, tämän toiminnon avulla kuulet älypuhelimen GPS-sovelluksen puheohjeet äänenvoimakkuutta laskematta. Toiminnon käyttö edellyttää, että %@ on käytössä.",
+    "[Navigaatiosovelluksen tuki]\nKun %@ on käytössä, tämän toiminnon avulla kuulet älypuhelimen GPS-sovelluksen puheohjeet äänenvoimakkuutta laskematta. Toiminto edellyttää, että kyseinen asetus on käytössä.",
     "[Podpora navigační aplikace]\nKdyž je zapnuta funkce %@, umožňuje vám tato funkce slyšet hlasové pokyny aplikace GPS ve smartphonu bez snížení hlasitosti. K použití této funkce musí být zapnuta funkce %@.",
     "[Obsługa aplikacji nawigacji]\nGdy funkcja %@ jest włączona, ta funkcja pozwala słyszeć komunikaty głosowe aplikacji GPS smartfona bez ściszania dźwięku. Aby z niej korzystać, funkcja %@ musi być włączona."}};
 const Translated kAudioMultitasking{"[Audio Multitasking]\n%@ enables you to have an intercom conversation while listening to music, %@, or GPS instructions. Other audio sources are played in the background at a lower volume whenever an intercom conversation starts. When the conversation ends, the other audio resumes at normal volume. If this feature is disabled, any incoming or outgoing intercom transmissions will interrupt audio playback.", {

@@ -4,10 +4,13 @@
 
 namespace {
 
-// The sizes of the fixed panel's rows, so that a setting looks the same in both.
+// The information button as on the fixed panel's rows. The controls are wider than the panel's:
+// the pop-ups' longest items and every title stand whole beside them in the all-settings sheet.
 constexpr int kInfoWidth = 19;
 constexpr int kInfoHeight = 17;
-constexpr int kControlWidth = 182;
+constexpr int kControlWidth = 220;
+constexpr int kCellWidth = kControlWidth / 2;
+constexpr int kTitleWidth = 330;
 
 QPushButton* info_button(const char* name, QWidget* parent)
 {
@@ -42,6 +45,10 @@ DeviceSettingsTableCellView::DeviceSettingsTableCellView(QWidget* parent)
 
     auto* cells = new QHBoxLayout(radiobtn_);
     cells->setContentsMargins(0, 0, 0, 0);
+    cells->setSpacing(0);
+    enablebtn_->setFixedWidth(kCellWidth);
+    disablebtn_->setFixedWidth(kCellWidth);
+    textField_->setFixedWidth(kTitleWidth);
     cells->addWidget(enablebtn_);
     cells->addWidget(disablebtn_);
     radiobtn_->setFixedWidth(kControlWidth);
@@ -49,9 +56,10 @@ DeviceSettingsTableCellView::DeviceSettingsTableCellView(QWidget* parent)
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
-    row->addWidget(textField_, 1);
+    row->addWidget(textField_);
     row->addWidget(infoOnOffBtn_);
     row->addWidget(infoPopUpBtn_);
     row->addWidget(radiobtn_);
     row->addWidget(popUpBtn_);
+    row->addStretch(1);
 }

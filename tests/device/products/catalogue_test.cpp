@@ -143,6 +143,7 @@ TEST(ProductCatalogue, SettingsFamiliesAndChangeRowsHaveTheirSizesAndDerivations
         {"kAirohaWideIds", 29},
         {"kCsrSettingIds", 4},
         {"kQccIds", 2},
+        {"kOverlayExcludesHdProducts", 28},
         {"kSettingsChangeListA", 62},
         {"kSettingsChangeListB", 44},
         {"kSettingsChangeListC", 93},

@@ -6,13 +6,14 @@
 #include "settings/page/device_settings_page.h"
 #include "tests/app/app_fixture.h"
 
-// A settings page that counts its refreshes and the table's reloads.
+// A settings page that counts its refreshes, the table's reloads and its questions for the row count.
 class CountingSettingsPage : public DeviceSettingsViewController {
 public:
     using DeviceSettingsViewController::DeviceSettingsViewController;
     void setControls() override
     {
         ++refreshes;
+        atLastRefresh = dataCurrent();
         DeviceSettingsViewController::setControls();
     }
     void callTableviewReloadDataForOutsideClass() override
@@ -20,8 +21,16 @@ public:
         ++reloads;
         DeviceSettingsViewController::callTableviewReloadDataForOutsideClass();
     }
+    int numberOfRowsInTableView(DeviceSettingsTableView& table) override
+    {
+        ++rowCountsAsked;
+        return DeviceSettingsViewController::numberOfRowsInTableView(table);
+    }
     int refreshes = 0;
     int reloads = 0;
+    int rowCountsAsked = 0;
+    // The working copy as the last refresh saw it.
+    KIVOBluetoothDeviceData atLastRefresh;
 };
 
 class SettingsPageTest : public AppTest {

@@ -68,6 +68,13 @@ TEST(Handlers, StoreWhatTheTableSaysForTheProduct)
          [](const Record& r) { return r.GetBasicSettingEDR() == 1; }},
         {"Airoha sidetone for a wide Airoha model", 0x6816, HandlerId::changeSidetone, 0,
          [](const Record& r) { return r.GetBasicSettingAirohaSidetone() == 1; }},
+        // The rows of these products read these settings; the handlers once stored beside them.
+        {"Airoha VOX phone for a wide Airoha model", 0x6814, HandlerId::changeHVOX, 0,
+         [](const Record& r) { return r.GetBasicSettingAirohaVOXPhone() == 1 && r.handsfreeVOX() == 0; }},
+        {"Tavel smart volume for 0x5424", 0x5424, HandlerId::changeSmartVolumeControl, 2,
+         [](const Record& r) {
+             return r.basicSettingTavelSmartVolumeControlAt(0) == 2 && r.getBasicSettingBriskoSmartVolumeControl() == 0;
+         }},
         {"motion sensor index 2 is 3", 0x4210, HandlerId::changeMotionSensorSensitivity, 2,
          [](const Record& r) { return r.getBasicSettingBriskoMotionSensorSensitivity() == 3; }},
         {"Linkbay volume index 1 is 9", 0x1234, HandlerId::changeVolume, 1,

@@ -271,17 +271,20 @@ TEST(TableLayoutDump, RowsNameTheirGetterRulesAndItems)
     EXPECT_EQ(run(std::string(SETTINGS_TABLE_DUMP) + " rows 0x3500 1.0", status),
               "count\t1\tlist\t3\n"
               "0\tC\tChannel\tChannel\tbasicSettingLinkbayChannelAt (port 0)\tone-based\talways\tChannel 1|Channel "
-              "2|Channel 3|Channel 4|Channel 5|Channel 6|Channel 7|Channel 8|Channel 9\n"
-              "1\tC\tVolume\tVolume\tbasicSettingLinkbayVolumeAt (port 1)\tspeaker eight\talways\t1|2|3|4|5\n"
-              "2\tC\tMicrophone sensitivity\tLinkbayMicrophoneSensitivity\t-\t-\t-\t-\n");
+              "2|Channel 3|Channel 4|Channel 5|Channel 6|Channel 7|Channel 8|Channel 9\tchangeChannel:\tnone\t-\t-\n"
+              "1\tC\tVolume\tVolume\tbasicSettingLinkbayVolumeAt (port 1)\tspeaker eight\talways\t1|2|3|4|5\t"
+              "changeVolume:\tnone\t-\t-\n"
+              "2\tC\tMicrophone sensitivity\tLinkbayMicrophoneSensitivity\t-\t-\t-\t-\t-\t-\t-\t-\n");
     EXPECT_EQ(status, 0);
     const std::string rows = run(std::string(SETTINGS_TABLE_DUMP) + " rows 0x3132 1.3 speaker=0", status);
     EXPECT_NE(rows.find("\n1\tC\tAudio Equalizer\tAudioEqualizer\tGetBasicSettingEgranoEqualizer\tdirect\talways\t"
                         "Off|Balance|Bass Boost|Mid Boost|Treble Boost [GetBasicSettingEgranoSpeakerAccessorySelect=1: "
-                        "Music Balance|Music Enhanced|Voice|Bass Boost|Treble Boost]\n"),
+                        "Music Balance|Music Enhanced|Voice|Bass Boost|Treble Boost]\tchangeAudioEqualizer:\tnone\t"
+                        "stringInformationAudioEqualizer\t6\n"),
               std::string::npos)
         << rows;
-    EXPECT_NE(rows.find("\n18\tO\tAudio Boost\tAudioBoost\tGetBasicSettingVantorAudioBoost\tinverted\tE2\t-\n"),
+    EXPECT_NE(rows.find("\n18\tO\tAudio Boost\tAudioBoost\tGetBasicSettingVantorAudioBoost\tinverted\tE2\t-\t"
+                        "changeAudioBoost:\tnone\tstringInformationAudioBoost2_old\t2\n"),
               std::string::npos)
         << rows;
     const std::string pack = run(std::string(SETTINGS_TABLE_DUMP) + " rows 0x3340 1.0 pack=2", status);

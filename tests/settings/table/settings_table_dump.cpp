@@ -6,7 +6,9 @@
 // of the full list: index, O or C, English title, kind id; "rows" goes on with the getter (and its
 // argument), the mapping or index rule, the enabling rule and, for a choice, the English items
 // joined by "|" (an equalizer's other set follows in brackets with the select that shows it), read
-// from an all-zero working copy; a row no variant serves shows "-" there. pack=N is the recognized
+// from an all-zero working copy, then the handler ("changeSidetone:"), the rule after a change
+// ("none", "refresh", "A" to "E"), the information text ("stringInformationSidetone") and its box
+// size; a row no variant serves, or a kind without information, shows "-" there. pack=N is the recognized
 // device's language-pack type. A malformed query prints "error<TAB>query" and the rest go on; the
 // exit status is then 1. Numbers are decimal or 0x hexadecimal and may be negative; an absent code
 // is 0.
@@ -21,6 +23,8 @@
 #include <vector>
 
 #include "settings/table/layout_selection.h"
+#include "settings/table/row_actions.h"
+#include "settings/table/row_information.h"
 #include "settings/table/row_model.h"
 
 using namespace kivo::settings;
@@ -125,12 +129,26 @@ std::string english(std::span<const kivo::Translated* const> texts)
     return joined(items);
 }
 
-// getter, rule of mapping or index, enabling rule, items.
+// handler, after-change rule, information text, box size.
+std::string action_columns(const TableContext& context, int row)
+{
+    const std::optional<ResolvedAction> action = row_action(context, row);
+    const std::optional<InfoShown> information = row_information_entry(context, row);
+    std::string text = action
+        ? std::string(handler(action->handler).name) + ":\t" + std::string(after_change_name(action->after))
+        : "-\t-";
+    text += information ? "\tstringInformation" + std::string(info_text_name(information->text)) + "\t" +
+            std::to_string(information->size)
+                        : "\t-\t-";
+    return text;
+}
+
+// getter, rule of mapping or index, enabling rule, items; then the action's columns.
 std::string row_columns(const TableContext& context, int row)
 {
     const std::optional<ResolvedRow> resolved = resolve_row(context, row);
     if (!resolved || !resolved->variant)
-        return "-\t-\t-\t-";
+        return "-\t-\t-\t-\t" + action_columns(context, row);
     const KindVariant& variant = *resolved->variant;
     const bool on_off = table_kind(resolved->kind).cell == CellKind::OnOff;
     std::string items = on_off ? "-" : joined(row_items(variant, context));
@@ -139,7 +157,7 @@ std::string row_columns(const TableContext& context, int row)
             std::to_string(variant.items->switchValue) + ": " + english(variant.items->switchTexts) + "]";
     return getter_text(variant.getter) + "\t" +
         std::string(on_off ? mapping_name(variant.mapping) : index_rule_name(variant.index)) + "\t" +
-        rule_name(*resolved->rule) + "\t" + items;
+        rule_name(*resolved->rule) + "\t" + items + "\t" + action_columns(context, row);
 }
 
 void print(const Query& query, bool rows)

@@ -3,13 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings/texts/information_texts.h"
 #include "tests/app/text/translation_check.h"
 
 using namespace kivo::settings;
+
+namespace {
+
+// Formats whose every name is one setting's title: seven translations name the setting where the
+// English does not, so a translation holds "%@" at most as often as the screens pass the name.
+const std::map<InfoText, std::size_t> kOneNameFormats = {{InfoText::AdvancedNoiseControl, 1},
+                                                         {InfoText::HDIntercom, 1},
+                                                         {InfoText::VOXIntercom, 2},
+                                                         {InfoText::NavigationAppOverlay, 2}};
+
+void expect_one_name_format(const kivo::Translated& table, std::size_t names)
+{
+    for (const char* translation : table.translations) {
+        SCOPED_TRACE(translation);
+        const std::vector<std::string> placeholders = kivo::format_placeholders(translation);
+        EXPECT_LE(placeholders.size(), names);
+        for (const std::string& placeholder : placeholders)
+            EXPECT_EQ(placeholder, "%@");
+        EXPECT_TRUE(text_check::valid_utf8(translation));
+        EXPECT_EQ(text_check::line_breaks(translation), text_check::line_breaks(table.english));
+    }
+}
+
+} // namespace
 
 TEST(InformationTexts, EveryIdHasItsOwnName)
 {
@@ -35,7 +61,10 @@ TEST(InformationTexts, EveryIdResolvesToItsTextWithEnglishOutsideTheTable)
         if (const kivo::Translated* table = info_text_table(id)) {
             EXPECT_EQ(english, table->english);
             EXPECT_EQ(info_text(id, kivo::kPolish), table->translations[kivo::kPolish - 1]);
-            text_check::expect_translations_fit(info_text_name(id), *table);
+            if (const auto named = kOneNameFormats.find(id); named != kOneNameFormats.end())
+                expect_one_name_format(*table, named->second);
+            else
+                text_check::expect_translations_fit(info_text_name(id), *table);
         }
     }
     EXPECT_EQ(info_text(InfoText::MessageACT, 0),
