@@ -122,7 +122,8 @@ void PlaceholderSettingsPage::initializeObject()
 void PlaceholderSettingsPage::moveToModeToGo()
 {
     host().setMode(modeToGo_);
-    host().setDetailViewController(modeToGo_ >= 101 ? modeToGo_ - 100 : modeToGo_);
+    host().setDetailViewController(kivo::caller_hands_back(modeToGo_) ? kivo::mode_handed_back_to(modeToGo_)
+                                                                      : modeToGo_);
 }
 
 void PlaceholderSettingsPage::moveToDeviceSelection(QObject*)

@@ -21,6 +21,12 @@ enum class DetailMode : int {
 };
 
 constexpr int mode_number(DetailMode mode) { return static_cast<int>(mode); }
+
+// The recognition caller that hands back to mode once the device has been read, and its reverse.
+inline constexpr int kHandBackCallerOffset = 100;
+constexpr int caller_handing_back_to(int mode) { return kHandBackCallerOffset + mode; }
+constexpr bool caller_hands_back(int caller) { return caller > kHandBackCallerOffset; }
+constexpr int mode_handed_back_to(int caller) { return caller - kHandBackCallerOffset; }
 constexpr bool is_settings_mode(int mode)
 {
     return mode >= mode_number(DetailMode::Settings) && mode <= mode_number(DetailMode::SpeedDial);

@@ -536,6 +536,10 @@ public:
     // when it is exactly 1).
     uint16_t getSettings40() const;
     uint16_t getSettings40Second() const;
+    // What a settings read of product gets back of the two basic settings words beyond the bits
+    // every product shares: the second word, and the Grennik headsets' smart navigation at bit 14
+    // of the first. The inverse of the packing above for those settings.
+    void takeSettings40Extras(int product, uint16_t first, uint16_t second);
     uint16_t getSettingsVARGO() const;
 
     // 0 when every word of the block equals the other record's; else this word minus the other's

@@ -80,6 +80,15 @@ uint32_t bit_if_on(int value, int n) { return value == 1 ? uint32_t{1} << n : 0;
 
 constexpr int kHdIntercomBit = 11;
 
+// The Grennik headsets' second basic settings word: the unit language from bit 4 (below the two
+// switches), simple mode at bit 10, auto off at bit 11; their smart navigation is bit 14 of the
+// first word (their layout above).
+constexpr int kGrennikLanguageShift = 4;
+constexpr uint16_t kGrennikLanguageMask = 0x3F;
+constexpr int kGrennikSimpleUIBit = 10;
+constexpr int kGrennikAutoOffBit = 11;
+constexpr int kGrennikSmartNavi2Bit = 14;
+
 // Words are compared as the device would: the first that differs decides; the difference wraps
 // like a 32-bit subtraction instead of overflowing.
 template <size_t N> int compare_words(const std::array<int, N>& own, const std::array<int, N>& other, size_t count)
@@ -118,10 +127,23 @@ uint16_t Record::getSettings40Second() const
     if (kivo::product_in(kivo::kAutoStartRecordingProducts, deviceRecognized_))
         return static_cast<uint16_t>(bit_if_on(autoStartRecording_, 0));
     if (kivo::product_in(kivo::kGrennikProducts, deviceRecognized_)) {
-        const uint32_t language = static_cast<uint32_t>(GrennikLanguage_) << 4;
-        return static_cast<uint16_t>(bit_if_on(autoOff_, 11) | bit_if_on(simpleUI_, 10) | language);
+        const uint32_t language = static_cast<uint32_t>(GrennikLanguage_) << kGrennikLanguageShift;
+        return static_cast<uint16_t>(bit_if_on(autoOff_, kGrennikAutoOffBit) |
+                                     bit_if_on(simpleUI_, kGrennikSimpleUIBit) | language);
     }
     return 0;
+}
+
+void Record::takeSettings40Extras(int product, uint16_t first, uint16_t second)
+{
+    if (kivo::product_in(kivo::kAutoStartRecordingProducts, product)) {
+        autoStartRecording_ = second & 1;
+    } else if (kivo::product_in(kivo::kGrennikProducts, product)) {
+        autoOff_ = (second >> kGrennikAutoOffBit) & 1;
+        simpleUI_ = (second >> kGrennikSimpleUIBit) & 1;
+        GrennikLanguage_ = (second >> kGrennikLanguageShift) & kGrennikLanguageMask;
+        smartNaviSystem2_ = (first >> kGrennikSmartNavi2Bit) & 1;
+    }
 }
 
 uint16_t Record::getSettingsVARGO() const

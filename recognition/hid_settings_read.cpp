@@ -143,7 +143,7 @@ void read_background_volume(Record& data)
     data.setBackgroundVolume(volume < kBackgroundVolumeLevels ? volume : kBackgroundVolumeFallback);
 }
 
-void read_basic_word(Record& data, const SettingsRead& row)
+void read_basic_word(Record& data, int product_id, const SettingsRead& row)
 {
     const std::optional<RecordWords> reply = read_record(row.settingsRecord);
     if (!reply) {
@@ -152,6 +152,8 @@ void read_basic_word(Record& data, const SettingsRead& row)
         return;
     }
     decode_basic_word(data, reply->at(0));
+    // What a save packs beyond the shared bits comes back too, so the next save keeps it.
+    data.takeSettings40Extras(product_id, reply->at(0), reply->at(1));
     for (size_t i = 1; i < row.takesWord.size(); ++i)
         if (row.takesWord[i])
             data.setBasicSettingBriskoAt_with(static_cast<int>(i), reply->at(i));
@@ -189,10 +191,10 @@ void read_short_report_words(Record& data, const SettingsRead& row)
         data.setBasicSettingBriskoAt_with(i, short_record_word(*answer, static_cast<size_t>(i)));
 }
 
-void read_settings(Record& data, const SettingsRead& row)
+void read_settings(Record& data, int product_id, const SettingsRead& row)
 {
     switch (row.kind) {
-    case SettingsReadKind::BasicWord: read_basic_word(data, row); break;
+    case SettingsReadKind::BasicWord: read_basic_word(data, product_id, row); break;
     case SettingsReadKind::SettingsWords:
     case SettingsReadKind::OemSettingsWords: read_settings_words(data, row); break;
     case SettingsReadKind::ShortReportWords: read_short_report_words(data, row); break;
@@ -249,7 +251,7 @@ void read_hid_settings(int product_id, KIVOBluetoothDeviceData& data)
     if (!row)
         return;
     read_address(speaks_protocol_b(product_id), data);
-    read_settings(data, *row);
+    read_settings(data, product_id, *row);
     read_fm_block(data, *row);
     read_speed_dials(data, *row);
 }

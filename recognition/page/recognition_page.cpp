@@ -280,8 +280,8 @@ void DeviceRecognitionViewController::moveToCaller_withWarning(const std::string
         showStatusSet(kivo::success_status_set(mode, usb), with_warning);
     };
 
-    if (callerMode_ > 100) {
-        app.setDetailViewController(callerMode_ - 100);
+    if (kivo::caller_hands_back(callerMode_)) {
+        app.setDetailViewController(kivo::mode_handed_back_to(callerMode_));
         if (management_mode)
             show_worker_status();
         return;

@@ -44,6 +44,7 @@ void DeviceSettingsViewController::connectControls()
     connect(ui_.btnCancel, &QPushButton::clicked, this, [this] { changeToOriginal(ui_.btnCancel); });
     connect(ui_.btnDefault, &QPushButton::clicked, this, [this] { changeToDefault(ui_.btnDefault); });
     connect(ui_.btnNoteApply, &QPushButton::clicked, this, [this] { displayNoteApply(ui_.btnNoteApply); });
+    connect(ui_.btnSave, &QPushButton::clicked, this, [this] { save(ui_.btnSave); });
 }
 
 // The keys the hints name. A key belongs to its control: it acts only while that control is shown
@@ -168,10 +169,4 @@ void DeviceSettingsViewController::moveToDeviceSelection(QObject*)
         return;
     host().closeListTabs();
     host().setDeviceSelection();
-}
-
-void DeviceSettingsViewController::moveToModeToGo()
-{
-    host().setMode(modeToGo_);
-    host().setDetailViewController(modeToGo_ >= 101 ? modeToGo_ - 100 : modeToGo_);
 }

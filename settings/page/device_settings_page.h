@@ -2,13 +2,17 @@
 // The device settings page (mode 7): the fixed panel of the device's most used settings, placed,
 // filled, shown and enabled for its product and firmware, over a working copy of the recognized
 // record; Default and Cancel put the factory defaults or the device's values back; products of the
-// all-settings table families get the More Settings button and the table's sheet instead.
+// all-settings table families get the More Settings button and the table's sheet instead. Save
+// writes the working copy to the device on a worker and reads the device again; leaving the page
+// with unsaved edits asks first.
 
 #include <memory>
 
 #include "app/page_bases.h"
+#include "app/worker_run.h"
 #include "device/device_data.h"
 #include "settings/page/panel_outlets.h"
+#include "settings/save/save_run.h"
 #include "settings/table/handlers.h"
 #include "settings/table/page/device_settings_table_view.h"
 #include "settings/table/row_model.h"
@@ -216,12 +220,30 @@ public:
     void moveToFirmwareUpdate(QObject* sender) override;
     void moveToDeviceSelection(QObject* sender) override;
 
+    // ---- Saving -------------------------------------------------------------------------------
+    // Save: nothing while busy; an open tab list closes; the timeout field must hold an acceptable
+    // value; then the save starts.
+    void save(QObject* sender) override;
+    // The save itself (the all-settings sheet's Save starts it without the timeout check): the
+    // processing status, busy on, the worker on a copy of the records.
+    void startSave();
+    // The save's end, on the main thread after the worker has been joined: the status in every
+    // language; the edits go into the recognized record (success), stay (a setting the device
+    // refused) or go (the device connected is not the one they were made for, with a box saying
+    // so); busy off; after a success the device is read again, last.
+    void timerMethodSave(kivo::settings::SettingsSaveOutcome outcome);
+    // The last save's result: kSaveRunning while a save runs. Main thread only.
+    int rcThreadSave() const { return rcThreadSave_; }
+
     // ---- Leaving the page ----------------------------------------------------------------------
     int modeToGo() const { return modeToGo_; }
     void setModeToGo(int mode) override { modeToGo_ = mode; }
-    bool checkNeedToSave() override { return false; }
-    void save(QObject*) override { }
+    // With unsaved edits: opens the save prompt (its answers save or move on) and answers true.
+    bool checkNeedToSave() override;
+    // The prompt declined: the edits go and the page the user was leaving for is shown.
     void moveToModeToGo() override;
+    // The all-settings sheet's prompt declined: the edits go and the page stays.
+    void moveToSettingToSetting() override;
     QWidget* sheetDeviceAllSettings() override { return ui_.sheetDeviceAllSettings; }
 
     QPushButton* btnBack() override { return ui_.btnBack; }
@@ -233,6 +255,10 @@ public:
     std::string stringNoteEDR() const;
     std::string stringNoteApply() const;
     std::string stringACTUnit() const;
+
+protected:
+    // The device work of one save, on the worker thread, over the copied input.
+    virtual kivo::settings::SettingsSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const;
 
 private:
     void connectControls();
@@ -262,4 +288,9 @@ private:
     KIVOBluetoothDeviceData dataCurrent_;
     KIVOBluetoothDeviceData dataDefault_;
     int modeToGo_ = 0;
+    int rcThreadSave_ = kivo::settings::kSaveSucceeded;
+    // What the running (or last) save was given: on success its working copy is what the device holds.
+    kivo::settings::SettingsSaveInput saveInput_;
+    // Last: joined before anything its outcome would reach is gone.
+    kivo::WorkerRun saveWorker_;
 };

@@ -1,6 +1,7 @@
 #include "settings/texts/page_texts.h"
 
 #include "app/text/app_text.h"
+#include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
 
 namespace kivo {
@@ -40,6 +41,7 @@ const Translated kNoteApply{"NOTE: Changes will be applied after device restarts
 const Translated kGainLow{"Low", {"Faible", "Niedrig", "Basso", "低", "낮음", "Bajo", "Laag", "Низкий", "低", "Matala", "Nízký", "Niski"}};
 const Translated kGainMedium{"Medium", {"Moyen", "Mittel", "Medio", "中", "중간", "Medio", "Gemiddeld", "Средний", "中", "Keskitaso", "Střední", "Średni"}};
 const Translated kGainHigh{"High", {"Élevé", "Hoch", "Alto", "高", "높음", "Alto", "Hoog", "Высокий", "高", "Korkea", "Vysoký", "Wysoki"}};
+const Translated kCannotSave{"Cannot save %@", {"Impossible d'enregistrer %@", "%@ kann nicht gespeichert werden", "Impossibile salvare %@", "%@を保存できません", "%@을(를) 저장할 수 없습니다", "No se puede guardar %@", "Kan %@ niet opslaan", "Не удалось сохранить %@", "无法保存%@", "Ei voi tallentaa: %@", "Nelze uložit %@", "Nie można zapisać %@"}};
 // clang-format on
 } // namespace text_tables
 
@@ -70,6 +72,11 @@ std::string SettingsPageTexts::stringNoteApply(ManagerLanguage in) { return loca
 std::string SettingsPageTexts::stringACTUnit(ManagerLanguage in)
 {
     return fill_format("%@ (3 ~ 60)", {AppText::tavk_string_seconds_in(in)});
+}
+
+std::string SettingsPageTexts::tavk_string_cannot_save_in(int key, ManagerLanguage in)
+{
+    return fill_format(localized(kCannotSave, in), {setting_key_name_in(key, in).value_or("")});
 }
 
 } // namespace kivo

@@ -21,6 +21,9 @@ public:
     static std::string stringNoteApply(ManagerLanguage in);
     // "seconds (3 ~ 60)" with the word for seconds of the language.
     static std::string stringACTUnit(ManagerLanguage in);
+    // "Cannot save %@" with the name of the setting a persistent-store key holds; a key without a
+    // name leaves the name empty.
+    static std::string tavk_string_cannot_save_in(int key, ManagerLanguage in);
 };
 
 namespace text_tables {
@@ -32,6 +35,7 @@ extern const Translated kNoteApply;
 extern const Translated kGainLow;
 extern const Translated kGainMedium;
 extern const Translated kGainHigh;
+extern const Translated kCannotSave;
 } // namespace text_tables
 
 } // namespace kivo

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "tests/sim/answer_gate.h"
 #include "tests/sim/hid_interface.h"
 #include "tests/sim/usb_face.h"
 #include "tests/sim/virtual_clock.h"
@@ -34,6 +35,8 @@ public:
     std::vector<std::shared_ptr<HidInterface>> hid;
     // What the plain-USB libraries see of it (every device is on the USB bus).
     UsbFace usb;
+    // Holds the answer to a chosen HID report or persistent-store message until a test releases it.
+    AnswerGate gate;
 
     bool present() const { return present_; }
     // Changes each time the device leaves or comes back: handles of an earlier presence are dead.

@@ -153,8 +153,12 @@ struct HidFace {
     static int write(hid_device* dev, const unsigned char* data, size_t length, HidWrite::Kind kind)
     {
         Bus& b = bus();
-        std::lock_guard lock(b.mutex());
+        std::unique_lock lock(b.mutex());
         b.run_due_events();
+        if (alive(dev) && data != nullptr) {
+            dev->device->gate.pass(Bytes(data, data + length), lock);
+            b.run_due_events();
+        }
         if (!alive(dev) || data == nullptr)
             return -1;
         HidInterface& iface = *dev->iface;

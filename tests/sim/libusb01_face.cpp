@@ -290,6 +290,11 @@ int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value
         return Usb01Face::fail(-EINVAL, "error sending control message");
     if (!Usb01Face::alive(dev))
         return Usb01Face::fail(-ENODEV, "error sending control message");
+    if (!(requesttype & USB_ENDPOINT_IN) && bytes != nullptr) {
+        dev->device->gate.pass(sim::Bytes(bytes, bytes + size), lock);
+        if (!Usb01Face::alive(dev))
+            return Usb01Face::fail(-ENODEV, "error sending control message");
+    }
     const int r = dev->device->usb.control(sim::UsbApi::Libusb01,
                                            {static_cast<uint8_t>(requesttype), static_cast<uint8_t>(request),
                                             static_cast<uint16_t>(value), static_cast<uint16_t>(index),

@@ -341,6 +341,11 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle* handle, uint8_t re
         return LIBUSB_ERROR_INVALID_PARAM;
     if (!Libusb1Face::alive(handle->dev))
         return LIBUSB_ERROR_NO_DEVICE;
+    if (!(request_type & LIBUSB_ENDPOINT_IN) && data != nullptr) {
+        handle->dev->device->gate.pass(sim::Bytes(data, data + wLength), lock);
+        if (!Libusb1Face::alive(handle->dev))
+            return LIBUSB_ERROR_NO_DEVICE;
+    }
     const int r = handle->dev->device->usb.control(
         sim::UsbApi::Libusb1, {request_type, bRequest, wValue, wIndex, wLength}, data, static_cast<int>(timeout));
     return r < 0 ? Libusb1Face::error_of(r) : r;

@@ -4,6 +4,9 @@
 
 #include <hidapi.h>
 
+#include <atomic>
+#include <thread>
+
 #include "tests/sim/bus.h"
 
 using namespace std::chrono_literals;
@@ -98,4 +101,70 @@ TEST(Simulator, EmptyAnswersAreServedWithoutCopyingFromNothing)
     uint8_t data[16];
     EXPECT_EQ(usb->usb.take_interrupt(data, sizeof data), 0u);
     EXPECT_EQ(usb->usb.interrupt_ready_at(), nullptr) << "the empty transfer is taken";
+}
+
+TEST(Simulator, GateHoldsTheChosenRequestUntilReleased)
+{
+    sim::Session session;
+    auto device = session.bus().plug_hid(0x3142, [](const sim::Bytes&) { return sim::HidReply{}; });
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    ASSERT_NE(dev, nullptr);
+    sim::GateRelease guard(device->gate);
+    device->gate.hold(sim::hid_command(0x04));
+
+    unsigned char other[3] = {1, 0x03, 0};
+    EXPECT_EQ(hid_write(dev, other, sizeof other), 3) << "another command passes";
+    std::atomic<int> written{-2};
+    std::thread worker([&] {
+        unsigned char held[3] = {1, 0x04, 9};
+        written = hid_write(dev, held, sizeof held);
+    });
+    while (!device->gate.held())
+        std::this_thread::yield();
+    const auto at = kivo::clock().now();
+    // The bus stays usable while the call waits, and time does not move under it.
+    EXPECT_EQ(count_entries(0x3142), 1);
+    EXPECT_EQ(written, -2);
+    EXPECT_EQ(kivo::clock().now(), at);
+    device->gate.release();
+    worker.join();
+    EXPECT_EQ(written, 3);
+    EXPECT_FALSE(device->gate.held());
+    unsigned char again[3] = {1, 0x04, 9};
+    EXPECT_EQ(hid_write(dev, again, sizeof again), 3) << "the gate holds one call per arming";
+    hid_close(dev);
+}
+
+TEST(Simulator, GateMatchesPersistentStoreMessagesByKindAndKey)
+{
+    // A BCCMD message: opcode 0xFC00, length, channel 0xC2, type, 9 words, sequence, varid, status, key.
+    auto message = [](uint16_t type, uint16_t varid, uint16_t key) {
+        return sim::Bytes{0x00,
+                          0xFC,
+                          18,
+                          0xC2,
+                          static_cast<uint8_t>(type),
+                          0,
+                          9,
+                          0,
+                          1,
+                          0,
+                          static_cast<uint8_t>(varid & 0xFF),
+                          static_cast<uint8_t>(varid >> 8),
+                          0,
+                          0,
+                          static_cast<uint8_t>(key & 0xFF),
+                          static_cast<uint8_t>(key >> 8),
+                          1,
+                          0};
+    };
+    const sim::Bytes write654 = message(2, 0x7003, 654), read654 = message(0, 0x7003, 654),
+                     size654 = message(0, 0x3006, 654);
+    EXPECT_TRUE(sim::ps_key_write(654)(write654));
+    EXPECT_TRUE(sim::ps_key_write()(write654));
+    EXPECT_FALSE(sim::ps_key_write(664)(write654));
+    EXPECT_FALSE(sim::ps_key_write()(read654));
+    EXPECT_TRUE(sim::ps_key_read(654)(read654));
+    EXPECT_FALSE(sim::ps_key_read(654)(size654)) << "a size query is no read";
+    EXPECT_FALSE(sim::hid_command(0x04)(sim::Bytes{1}));
 }

@@ -2,6 +2,8 @@
 // The settings page in the whole application, offscreen: a device recognized as recognition leaves
 // it, then the page entered the way the window enters it. The page counts its refreshes.
 
+#include <functional>
+
 #include "main/page_factory.h"
 #include "settings/page/device_settings_page.h"
 #include "tests/app/app_fixture.h"
@@ -31,6 +33,17 @@ public:
     int rowCountsAsked = 0;
     // The working copy as the last refresh saw it.
     KIVOBluetoothDeviceData atLastRefresh;
+
+    // When set, a save's device work is this script (run on the save's worker).
+    std::function<kivo::settings::SettingsSaveResult()> saveScript;
+
+protected:
+    kivo::settings::SettingsSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const override
+    {
+        if (saveScript)
+            return {saveScript()};
+        return DeviceSettingsViewController::runSave(std::move(input));
+    }
 };
 
 class SettingsPageTest : public AppTest {

@@ -10,6 +10,7 @@
 #include "app/message_box_sheet.h"
 #include "tests/settings/page/settings_page_fixture.h"
 #include "tests/settings/page/text_fit.h"
+#include "tests/sim/usb_headsets.h"
 
 namespace {
 
@@ -96,5 +97,65 @@ TEST_F(SettingsPageTest, PicturesOfTheInformationBoxes)
             EXPECT_TRUE(box.grab().save(QString::fromStdString(name))) << name;
             box.dismiss();
         }
+    }
+}
+
+// The window after a save that succeeded (a simulated headset, read again) and after one that met
+// another device, with its box, and the prompt on leaving with an edit, in the languages asked for.
+TEST_F(SettingsPageTest, PicturesOfTheSaveResults)
+{
+    const char* folder = std::getenv("KIVO_SETTINGS_PICTURES");
+    if (folder == nullptr)
+        GTEST_SKIP() << "KIVO_SETTINGS_PICTURES names no folder";
+    QDir().mkpath(folder);
+    sim::bus().plug(sim::make_usb_headset(sim::usb_headset(0x4D10, "Aldero")));
+    const char* languages = std::getenv("KIVO_SETTINGS_PICTURE_LANGUAGES");
+    const std::string wanted = languages ? languages : "0,1";
+    auto idle = [&] { return run_events_until([&] { return !app().onProcessing(); }, 30000); };
+    for (int language = 0; language <= 12; ++language) {
+        if (("," + wanted + ",").find("," + std::to_string(language) + ",") == std::string::npos)
+            continue;
+        const std::string suffix = "_lang" + std::to_string(language) + ".png";
+        app().setLanguageManager(language);
+        app().setControlsFont();
+        app().setDeviceTarget(0x4D10);
+        app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
+        ASSERT_TRUE(idle());
+        ASSERT_EQ(app().mode(), kModeSettings);
+
+        QAbstractButton* other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
+        other->click();
+        counting().saveScript = nullptr;
+        ui().btnSave->click();
+        ASSERT_TRUE(idle());
+        EXPECT_TRUE(window().grab().save(QString::fromStdString(std::string(folder) + "/save_succeeded" + suffix)));
+
+        other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
+        other->click();
+        counting().saveScript = [] { return kivo::settings::kSaveNotRecognized; };
+        ui().btnSave->click();
+        ASSERT_TRUE(idle());
+        run_events_until([] { return false; }, 30);
+        EXPECT_TRUE(window().grab().save(QString::fromStdString(std::string(folder) + "/save_other_device" + suffix)));
+        MessageBoxSheet& box = *window().sheetMessageBox;
+        EXPECT_TRUE(box.grab().save(QString::fromStdString(std::string(folder) + "/save_other_device_box" + suffix)));
+        for (const std::string& text : clipped_texts(&box))
+            std::printf("clipped save_other_device_box%s: %s\n", suffix.c_str(), text.c_str());
+        box.okButton()->click();
+        ASSERT_EQ(app().mode(), kModeHome);
+
+        // The prompt on leaving with an edit.
+        app().setDeviceTarget(0x4D10);
+        app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
+        ASSERT_TRUE(idle());
+        other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
+        other->click();
+        app().setDeviceSelection();
+        run_events_until([] { return false; }, 30);
+        EXPECT_TRUE(box.grab().save(QString::fromStdString(std::string(folder) + "/save_prompt_box" + suffix)));
+        for (const std::string& text : clipped_texts(&box))
+            std::printf("clipped save_prompt_box%s: %s\n", suffix.c_str(), text.c_str());
+        box.cancelButton()->click();
+        ASSERT_EQ(app().mode(), kModeHome);
     }
 }
