@@ -1,6 +1,7 @@
 #include "main/page_factory.h"
 
 #include "recognition/page/recognition_page.h"
+#include "settings/page/device_settings_second_page.h"
 #include "update/page/update_page.h"
 
 PageFactory application_pages()
@@ -8,5 +9,12 @@ PageFactory application_pages()
     PageFactory pages = placeholder_page_factory();
     pages.recognition = [](kivo::PageHost& host) { return std::make_unique<DeviceRecognitionViewController>(host); };
     pages.update = [](kivo::PageHost& host, int mode) { return std::make_unique<UpdateViewController>(host, mode); };
+    // The settings pages built so far; the placeholder stands in for the others.
+    pages.settings = [placeholder = pages.settings](kivo::PageHost& host,
+                                                    int mode) -> std::unique_ptr<SettingsPageBase> {
+        if (mode == kModeSecondSettings)
+            return std::make_unique<DeviceSettingsSecondViewController>(host);
+        return placeholder(host, mode);
+    };
     return pages;
 }

@@ -135,16 +135,23 @@ std::string short_record_text(const ShortRecordData& data)
     return is_utf8(text) ? std::string(text) : std::string();
 }
 
+std::vector<uint16_t> fm_block_words(const KIVOBluetoothDeviceData& saved, uint16_t magic, int presets)
+{
+    presets = std::clamp(presets, 0, KIVOBluetoothDeviceData::kFmPresetCount);
+    std::vector<uint16_t> words = {magic, static_cast<uint16_t>(saved.fmRadioCurrentFrequency()),
+                                   static_cast<uint16_t>(saved.fmRadioCurrentPreset())};
+    for (int i = 0; i < presets; ++i)
+        words.push_back(static_cast<uint16_t>(saved.fmRadioPresetsAt(i)));
+    words.push_back(static_cast<uint16_t>(saved.fmRadioRDS()));
+    words.push_back(static_cast<uint16_t>(saved.fmRadioRegion()));
+    return words;
+}
+
 FmBlock fm_block_to_write(const KIVOBluetoothDeviceData& saved)
 {
+    const std::vector<uint16_t> words = fm_block_words(saved, kFmMagicWritten);
     FmBlock block{};
-    block[0] = kFmMagicWritten;
-    block[1] = static_cast<uint16_t>(saved.fmRadioCurrentFrequency());
-    block[2] = static_cast<uint16_t>(saved.fmRadioCurrentPreset());
-    for (int i = 0; i < KIVOBluetoothDeviceData::kFmPresetCount; ++i)
-        block[static_cast<size_t>(3 + i)] = static_cast<uint16_t>(saved.fmRadioPresetsAt(i));
-    block[13] = static_cast<uint16_t>(saved.fmRadioRDS());
-    block[14] = static_cast<uint16_t>(saved.fmRadioRegion());
+    std::copy(words.begin(), words.end(), block.begin());
     return block;
 }
 

@@ -64,6 +64,10 @@ inline constexpr size_t kFmBlockWords = 15;
 using FmBlock = std::array<uint16_t, kFmBlockWords>;
 inline constexpr uint16_t kFmMagicWritten = 0x66E9;
 inline constexpr uint16_t kFmMagicUnread = 0x56E9;
+// A record's block as a device takes it: the magic code given, current frequency, current preset,
+// the first `presets` presets (6 or 10), RDS, region; presets + 5 words.
+std::vector<uint16_t> fm_block_words(const KIVOBluetoothDeviceData& saved, uint16_t magic,
+                                     int presets = KIVOBluetoothDeviceData::kFmPresetCount);
 // A saved record's block as written: always with the written magic code.
 FmBlock fm_block_to_write(const KIVOBluetoothDeviceData& saved);
 void store_fm_block(KIVOBluetoothDeviceData& data, const FmBlock& block);

@@ -7,6 +7,7 @@
 #include "device/products/camera_cards.h"
 #include "device/products/diagnostic_log_modules.h"
 #include "device/products/fm_presets.h"
+#include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
 #include "device/products/hid_name_records.h"
 #include "device/products/hid_readiness.h"
@@ -154,6 +155,15 @@ const std::vector<ProductSet>& product_sets()
         {"kSaveGroupAProducts", ids(kSaveGroupAProducts)},
         {"kSaveGroupBProducts", ids(kSaveGroupBProducts)},
         {"kSaveRadioGainProduct", {kSaveRadioGainProduct}},
+        {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
+        {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
+        {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},
+        {"kFmSaveFamilyDProducts", ids(kFmSaveFamilyDProducts)},
+        {"kFmSaveFamilyEProducts", ids(kFmSaveFamilyEProducts)},
+        {"kFmSaveModuleVersionProducts", ids(kFmSaveModuleVersionProducts)},
+        {"kFmSaveCommittedBlockProducts", ids(kFmSaveCommittedBlockProducts)},
+        {"kFmSaveKeyWriterProducts", ids(kFmSaveKeyWriterProducts)},
+        {"kFmRegionHiddenProduct", {kFmRegionHiddenProduct}},
     };
     return sets;
 }
@@ -182,7 +192,10 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable sub_paths{"settings save sub-paths", {}};
         for (const SaveSubPathRow& row : kSaveSubPathRows)
             sub_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths};
+        FirstMatchTable fm_families{"FM save families", {}};
+        for (const FmSaveFamilyRow& row : kFmSaveFamilyRows)
+            fm_families.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths, fm_families};
     }();
     return tables;
 }
@@ -210,6 +223,10 @@ const std::vector<DisjointSets>& disjoint_sets()
         {"which Airoha list a model is in first", {"kAirohaIds", "kAirohaWideOnlyIds"}},
         {"which keys a persistent-store save writes besides the features",
          {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"}},
+        {"how many FM presets a product keeps", {"kSixPresetProducts", "kFmTenPresetProducts"}},
+        {"how the FM radio save writes a product",
+         {"kFmSaveFamilyAProducts", "kFmSaveFamilyCProducts", "kFmSaveFamilyDProducts", "kFmSaveFamilyEProducts",
+          "kFmSaveKeyWriterProducts"}},
     };
     return groups;
 }

@@ -376,6 +376,7 @@ HeadsetPersona oem_headset()
     module.product_id = 0x3120;
     module.version = {1, 3, 0, 0};
     p.module = module;
+    p.records[0x15] = kOemFmBlock;
     return p;
 }
 

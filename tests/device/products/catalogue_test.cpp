@@ -15,6 +15,7 @@
 #include "app/text/product_names.h"
 #include "device/products/background_volume.h"
 #include "device/products/catalogue.h"
+#include "device/products/fm_radio_save.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
@@ -222,4 +223,34 @@ TEST(ProductCatalogue, SettingsSaveSplitsCoverTheirFamiliesExactly)
     for (std::string_view name : {"kSaveGroupAProducts", "kSaveGroupBProducts", "kSaveRadioGainProduct"})
         for (int id : find_product_set(name)->ids)
             EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F12) << name << std::hex << " 0x" << id;
+}
+
+TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kFmTenPresetProducts", 178},        {"kFmSaveFamilyAProducts", 9},   {"kFmSaveFamilyCProducts", 1},
+        {"kFmSaveFamilyDProducts", 47},       {"kFmSaveFamilyEProducts", 105}, {"kFmSaveModuleVersionProducts", 41},
+        {"kFmSaveCommittedBlockProducts", 5}, {"kFmSaveKeyWriterProducts", 6},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    // Every family writes FM products only; the key writers take the persistent store.
+    for (const FmSaveFamilyRow& row : kFmSaveFamilyRows)
+        for (int id : row.products)
+            EXPECT_TRUE(fm_radio_product(id)) << std::hex << "0x" << id;
+    for (int id : kFmSaveKeyWriterProducts) {
+        EXPECT_TRUE(fm_radio_product(id)) << std::hex << "0x" << id;
+        EXPECT_EQ(fm_save_family(id), FmSaveFamily::PersistentStore) << std::hex << "0x" << id;
+    }
+    // The splits of E lie inside E.
+    for (std::string_view name :
+         {"kFmSaveModuleVersionProducts", "kFmSaveCommittedBlockProducts", "kSixPresetProducts"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_EQ(fm_save_family(id), FmSaveFamily::E) << name << std::hex << " 0x" << id;
+    EXPECT_TRUE(fm_radio_product(kFmRegionHiddenProduct));
+    for (int id : kFmSaveReadinessProducts)
+        EXPECT_EQ(fm_save_family(id), FmSaveFamily::D) << std::hex << "0x" << id;
 }
