@@ -3,6 +3,8 @@
 // sheet and its warning, the save's results through its timer, the busy flag during the save and
 // the recognition after it, and the save prompt on leaving.
 
+#include <tuple>
+
 #include "app/message_box_sheet.h"
 #include "app/text/localized.h"
 #include "settings/fm_radio.h"
@@ -77,6 +79,22 @@ TEST_F(FmRadioPage, AProductWithoutAnFmBlockShowsItsRecordOnceWithNothingToEdit)
     EXPECT_EQ(app().mode(), kModeHome);
 }
 
+TEST_F(FmRadioPage, OneProductHidesTheRegionAndSixPresetProductsShowSixRows)
+{
+    for (const auto& [product, region_shown, rows] :
+         {std::tuple{0x3128, false, 10}, std::tuple{0x6010, true, 6}, std::tuple{0x3142, true, 10}}) {
+        SCOPED_TRACE(testing::Message() << std::hex << product);
+        recognize(product);
+        app().setDeviceSettingsSecondWithStatus(true);
+        ASSERT_EQ(app().mode(), kModeSecondSettings);
+        EXPECT_EQ(ui().popUpFMRadioRegion->isVisible(), region_shown);
+        EXPECT_EQ(ui().lblFMRadioRegion->isVisible(), region_shown);
+        for (int row = 0; row < 10; ++row)
+            EXPECT_EQ(presetBox(row)->isVisible(), row < rows) << "row " << row + 1;
+        app().setDeviceSelection();
+    }
+}
+
 TEST_F(FmRadioPage, SaveIsOfferedOnlyForAChangeAndTheSheetWarnsOfAFrequencyTheRegionRejects)
 {
     showOemHeadset();
@@ -106,6 +124,12 @@ TEST_F(FmRadioPage, SaveIsOfferedOnlyForAChangeAndTheSheetWarnsOfAFrequencyTheRe
     EXPECT_FALSE(page().sheetFMRadioPresetEdit()->isVisible());
     EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), 8810);
     EXPECT_EQ(presetButton(0)->text().toStdString(), "88.1");
+
+    ui().btnFMRadioRDS->click();
+    ASSERT_TRUE(box().isVisible());
+    EXPECT_EQ(app().messageBoxStatus(), kBoxStatus);
+    EXPECT_TRUE(box().messageText().startsWith("[RDS (Radio Data System) AF (Alternative Frequencies)]\n"));
+    box().okButton()->click();
 
     // Cancel brings the device's values back, and nothing is left to save.
     ui().btnCancel->click();
