@@ -2,6 +2,7 @@
 
 #include "recognition/page/recognition_page.h"
 #include "settings/page/device_settings_second_page.h"
+#include "settings/page/device_settings_speed_dial_page.h"
 #include "update/page/update_page.h"
 
 PageFactory application_pages()
@@ -14,6 +15,8 @@ PageFactory application_pages()
                                                     int mode) -> std::unique_ptr<SettingsPageBase> {
         if (mode == kModeSecondSettings)
             return std::make_unique<DeviceSettingsSecondViewController>(host);
+        if (mode == kModeSpeedDial)
+            return std::make_unique<DeviceSettingsSpeedDialViewController>(host);
         return placeholder(host, mode);
     };
     return pages;

@@ -62,11 +62,19 @@ bool write_record(uint8_t record, std::span<const uint16_t> words)
     return send_record_report(record_write_report(record, words));
 }
 
-bool write_speed_dial_record(uint8_t record, std::string_view number)
+HidCommandReport speed_dial_write_report(uint8_t record, std::string_view number, EmptySpeedDial empty)
 {
     SpeedDialUnits units{};
     const int bytes = KIVOBluetoothDeviceData::getSpeedDialArray_FromString(units, number);
-    return write_record(record, std::span<const uint16_t>(units).first(static_cast<size_t>(bytes / 2)));
+    size_t counted = static_cast<size_t>(bytes / 2);
+    if (counted == 0 && empty == EmptySpeedDial::OneZeroWord)
+        counted = 1;
+    return record_write_report(record, std::span<const uint16_t>(units).first(counted));
+}
+
+bool write_speed_dial_record(uint8_t record, std::string_view number, EmptySpeedDial empty)
+{
+    return send_record_report(speed_dial_write_report(record, number, empty));
 }
 
 std::optional<RecordWords> read_record(uint8_t record, uint8_t word_count)
@@ -106,6 +114,14 @@ bool write_short_record(uint8_t sub_record, std::span<const uint16_t> words)
         report[kWordsAt + 2 * i] = static_cast<uint8_t>(words[i] & 0xFF);
         report[kWordsAt + 2 * i + 1] = static_cast<uint8_t>(words[i] >> 8);
     }
+    std::array<uint8_t, kHidShortReportSize> answer{};
+    return hid_command_by_table(0, report, answer) != 0;
+}
+
+bool write_short_record_text(uint8_t sub_record, std::string_view text)
+{
+    HidShortCommandReport report = hid_short_request(COMMAND_WRITE_SETTINGS, sub_record);
+    std::copy_n(text.begin(), std::min(text.size(), kShortRecordBytes), report.begin() + kWordsAt);
     std::array<uint8_t, kHidShortReportSize> answer{};
     return hid_command_by_table(0, report, answer) != 0;
 }

@@ -29,6 +29,7 @@
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
+#include "device/products/speed_dial_save.h"
 #include "device/products/torvik_address.h"
 #include "device/products/unit_language_shift.h"
 #include "device/products/unit_language_write.h"
@@ -164,6 +165,11 @@ const std::vector<ProductSet>& product_sets()
         {"kFmSaveCommittedBlockProducts", ids(kFmSaveCommittedBlockProducts)},
         {"kFmSaveKeyWriterProducts", ids(kFmSaveKeyWriterProducts)},
         {"kFmRegionHiddenProduct", {kFmRegionHiddenProduct}},
+        {"kSpeedDialPathAProducts", ids(kSpeedDialPathAProducts)},
+        {"kSpeedDialPathBProducts", ids(kSpeedDialPathBProducts)},
+        {"kSpeedDialPathCProducts", ids(kSpeedDialPathCProducts)},
+        {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
+        {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
     };
     return sets;
 }
@@ -195,7 +201,11 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable fm_families{"FM save families", {}};
         for (const FmSaveFamilyRow& row : kFmSaveFamilyRows)
             fm_families.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths, fm_families};
+        FirstMatchTable speed_dial_paths{"speed-dial save paths", {}};
+        for (const SpeedDialPathRow& row : kSpeedDialPathRows)
+            speed_dial_paths.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,          families,
+                                            word_counts, sub_paths, fm_families, speed_dial_paths};
     }();
     return tables;
 }
@@ -227,6 +237,9 @@ const std::vector<DisjointSets>& disjoint_sets()
         {"how the FM radio save writes a product",
          {"kFmSaveFamilyAProducts", "kFmSaveFamilyCProducts", "kFmSaveFamilyDProducts", "kFmSaveFamilyEProducts",
           "kFmSaveKeyWriterProducts"}},
+        {"how the speed-dial save writes a product",
+         {"kSpeedDialPathAProducts", "kSpeedDialPathBProducts", "kSpeedDialPathCProducts", "kSpeedDialPathD1Products",
+          "kSpeedDialPathD2Products"}},
     };
     return groups;
 }

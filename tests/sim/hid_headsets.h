@@ -112,6 +112,10 @@ inline const std::vector<uint16_t> kOemFmBlock = {0x66E9, 9510, 2, 8750, 9510, 1
 // FM block.
 HeadsetPersona oem_headset();
 
+// Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
+// 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
+void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);
+
 struct HeadsetState;
 
 struct PluggedHeadset {

@@ -20,6 +20,7 @@
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_save_families.h"
+#include "device/products/speed_dial_save.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 
@@ -253,4 +254,23 @@ TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)
     EXPECT_TRUE(fm_radio_product(kFmRegionHiddenProduct));
     for (int id : kFmSaveReadinessProducts)
         EXPECT_EQ(fm_save_family(id), FmSaveFamily::D) << std::hex << "0x" << id;
+}
+
+TEST(ProductCatalogue, SpeedDialSavePathsHaveTheirSizesAndTheRestTakeThePersistentStore)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kSpeedDialPathAProducts", 9},   {"kSpeedDialPathBProducts", 22},  {"kSpeedDialPathCProducts", 57},
+        {"kSpeedDialPathD1Products", 36}, {"kSpeedDialPathD2Products", 65},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    using enum SpeedDialSavePath;
+    for (const auto& [product, path] : std::vector<std::pair<int, SpeedDialSavePath>>{
+             {0x4210, A}, {0x6806, B}, {0x5440, C}, {0x3142, E}, {0x3110, D1}, {0x5410, D2}, {0x4D10, E}})
+        EXPECT_EQ(speed_dial_save_path(product), path) << std::hex << "0x" << product;
+    for (int id : kSpeedDialReadinessProducts)
+        EXPECT_EQ(speed_dial_save_path(id), C) << std::hex << "0x" << id;
 }
