@@ -97,7 +97,7 @@ void DeviceSavePage::save(QObject*)
     kivo::settings::SettingsSaveInput input =
         kivo::settings::settings_save_input(app.session(), app.data(), dataCurrent_);
     input.opener = opener_;
-    worker_.start<PageSaveOutcome>([this, input = std::move(input)] { return runSave(input); },
+    worker_.start<PageSaveOutcome>([worker = saveWorker(), input = std::move(input)] { return worker(input); },
                                    [this](PageSaveOutcome outcome) { timerMethodSave(outcome); });
 }
 

@@ -66,8 +66,10 @@ protected:
     virtual PageButtons pageButtons() = 0;
     // What the page clears when it is shown again (an edit in progress).
     virtual void resetEditing() { }
-    // The worker's half: the save of the page's family over copied inputs.
-    virtual kivo::settings::PageSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const = 0;
+    // The worker's half: the save of the page's family over copied inputs. Taken on the main
+    // thread; the worker reaches nothing of the page.
+    using SaveWorker = kivo::settings::PageSaveOutcome (*)(kivo::settings::SettingsSaveInput input);
+    virtual SaveWorker saveWorker() const = 0;
     // The persistent-store key whose setting a failed write names.
     virtual int savedSettingKey() const = 0;
     // Done on the main thread once the edits are the device's.

@@ -139,10 +139,9 @@ bool DeviceSettingsSecondViewController::isSettingsChanged() const
 
 void DeviceSettingsSecondViewController::resetEditing() { indexSelectedForFMRadioEdit_ = -1; }
 
-kivo::settings::PageSaveOutcome
-DeviceSettingsSecondViewController::runSave(kivo::settings::SettingsSaveInput input) const
+DeviceSavePage::SaveWorker DeviceSettingsSecondViewController::saveWorker() const
 {
-    return kivo::settings::fm_radio::threadMethodSave(std::move(input));
+    return kivo::settings::fm_radio::threadMethodSave;
 }
 
 int DeviceSettingsSecondViewController::savedSettingKey() const { return kivo::ps_key::kFmRadioBlock; }

@@ -55,7 +55,7 @@ public:
 protected:
     PageButtons pageButtons() override;
     void resetEditing() override;
-    kivo::settings::PageSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const override;
+    SaveWorker saveWorker() const override;
     int savedSettingKey() const override;
     void afterSuccessfulSave() override;
 

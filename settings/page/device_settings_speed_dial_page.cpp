@@ -74,10 +74,9 @@ bool DeviceSettingsSpeedDialViewController::isSettingsChanged() const
     return kivo::settings::speed_dials_changed(host().data(), dataCurrent());
 }
 
-kivo::settings::PageSaveOutcome
-DeviceSettingsSpeedDialViewController::runSave(kivo::settings::SettingsSaveInput input) const
+DeviceSavePage::SaveWorker DeviceSettingsSpeedDialViewController::saveWorker() const
 {
-    return kivo::settings::speed_dial::threadMethodSave(std::move(input));
+    return kivo::settings::speed_dial::threadMethodSave;
 }
 
 int DeviceSettingsSpeedDialViewController::savedSettingKey() const { return kivo::ps_key::kSpeedDials[0]; }

@@ -43,7 +43,7 @@ public:
 protected:
     PageButtons pageButtons() override;
     void resetEditing() override { indexSelectedSpeedDialEdit_ = -1; }
-    kivo::settings::PageSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const override;
+    SaveWorker saveWorker() const override;
     int savedSettingKey() const override;
 
 private:

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "settings/save/fm_save.h"
 #include "settings/save/speed_dial_save.h"
 #include "settings/texts/save_texts.h"
 #include "tests/settings/save/save_fixture.h"
@@ -279,4 +280,29 @@ TEST(PageSaveStatus, AFailedSpeedDialWriteNamesTheSpeedDialSetting)
               "Failed to save device setting. Cannot save Speed Dial Setting");
     EXPECT_EQ(SaveTexts::tavk_string_cannot_save_in(0x2282, kivo::kGerman),
               "Kurzwahl-Einstellung kann nicht gespeichert werden");
+}
+
+TEST_F(SaveTest, PageSavesCloseWhatAnEarlierRunLeftOpen)
+{
+    // Paths that ask no close before their open in the original order still find both slots free.
+    const struct {
+        const char* name;
+        uint16_t product;
+        std::function<int(const SettingsSaveInput&)> save;
+    } cases[] = {
+        {"FM family E", 0x3142, [](const SettingsSaveInput& in) { return fm_radio::threadMethodSave(in).result; }},
+        {"speed-dial path D", 0x3110, speed_dial_save},
+        {"speed-dial path C", 0x5440, speed_dial_save},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start_over();
+        const sim::HeadsetPersona persona = save_headset(c.product, {2, 1, 0, 0});
+        sim::plug_headset(persona);
+        SettingsSaveInput input = speed_dial_input(persona);
+        uint32_t opened = 0;
+        std::array<char, 256> text{};
+        ASSERT_EQ(input.opener(opened, text), 0) << "slot 0 filled before the save";
+        EXPECT_EQ(c.save(input), kPageSaveSucceeded);
+    }
 }
