@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kFmRegionCount = 6;
-
 // Slot access that stays inside the array whatever index a caller passes.
 template <size_t N> int slot_get(const std::array<int, N>& slots, int index)
 {
@@ -75,7 +73,7 @@ void KIVOBluetoothDeviceData::setBasicSettingWispenCamera_with(int index, int va
 
 void KIVOBluetoothDeviceData::setFmRadioRegion(int region)
 {
-    fmRadioRegion_ = region >= 0 && region < kFmRegionCount ? region : 0;
+    fmRadioRegion_ = region >= 0 && region < KIVOBluetoothDeviceData::kFmRegionCount ? region : 0;
 }
 int KIVOBluetoothDeviceData::fmRadioPresetsAt(int index) const { return slot_get(fmRadioPresets_, index); }
 void KIVOBluetoothDeviceData::setFmRadioPresetsAt_with(int index, int frequency)

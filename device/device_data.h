@@ -22,6 +22,13 @@ struct SettingsTabText {
     char keyEquivalent = 0;
 };
 
+// The FM band of a region, in 10 kHz units: the lowest and highest frequency and the channel step.
+struct FmPresetBand {
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+};
+
 // A firmware version: major, minor, secondary version type (0 plain release, 1 release
 // candidate, 2 release with a third number) and secondary version number.
 struct FirmwareQuad {
@@ -41,6 +48,7 @@ public:
     static constexpr int kTavelWordCount = 2;
     static constexpr int kCameraWordCount = 4;
     static constexpr int kFmPresetCount = 10;
+    static constexpr int kFmRegionCount = 6;
     static constexpr int kSpeedDialCount = 3;
     // A speed-dial number on the device: 20 16-bit units, one text byte in each low byte.
     static constexpr size_t kSpeedDialUnitCount = 20;
@@ -266,6 +274,9 @@ public:
     // 0 valid, 1 outside the region's band, 2 off the region's channel grid. A region outside 0 to
     // 5 is checked as region 0.
     static int checkFMPresetValidWithRegion_FMRadioPreset(int region, int frequency);
+    // The band the check above holds a preset of the region to (region 0's for a region outside 0
+    // to 5).
+    static FmPresetBand fmPresetBandOfRegion(int region);
     // Tab 1 settings, 2 speed dial, 3 FM radio: the tab's name in the language, or its shortcut
     // label when label is set, with the shortcut letter. None for another tab or a language
     // outside 0 to 12.

@@ -31,12 +31,7 @@ constexpr std::array<std::array<std::string_view, 3>, kLanguageCount> kRtgLabels
 }};
 
 // FM band per region 0 to 5 (Worldwide, Americas, Asia, Australia, Europe, Japan), 10 kHz units.
-struct FmRegion {
-    int minimum;
-    int maximum;
-    int step;
-};
-constexpr std::array<FmRegion, 6> kFmRegions = {{
+constexpr std::array<FmPresetBand, 6> kFmRegions = {{
     {8750, 10800, 10},
     {8750, 10790, 20},
     {8750, 10800, 10},
@@ -81,10 +76,15 @@ std::string KIVOBluetoothDeviceData::getRTGStringFromRTG_In(int code, int langua
     return std::string(labels[static_cast<size_t>(getIndexFromRTG(code))]);
 }
 
-int KIVOBluetoothDeviceData::checkFMPresetValidWithRegion_FMRadioPreset(int region, int frequency)
+FmPresetBand KIVOBluetoothDeviceData::fmPresetBandOfRegion(int region)
 {
     const bool known = region >= 0 && static_cast<size_t>(region) < kFmRegions.size();
-    const FmRegion& band = kFmRegions[known ? static_cast<size_t>(region) : 0];
+    return kFmRegions[known ? static_cast<size_t>(region) : 0];
+}
+
+int KIVOBluetoothDeviceData::checkFMPresetValidWithRegion_FMRadioPreset(int region, int frequency)
+{
+    const FmPresetBand band = fmPresetBandOfRegion(region);
     if (frequency < band.minimum || frequency > band.maximum)
         return 1;
     if (frequency % band.step != band.minimum % band.step)

@@ -62,11 +62,19 @@ bool write_record(uint8_t record, std::span<const uint16_t> words)
     return send_record_report(record_write_report(record, words));
 }
 
-bool write_speed_dial_record(uint8_t record, std::string_view number)
+HidCommandReport speed_dial_write_report(uint8_t record, std::string_view number, EmptySpeedDial empty)
 {
     SpeedDialUnits units{};
     const int bytes = KIVOBluetoothDeviceData::getSpeedDialArray_FromString(units, number);
-    return write_record(record, std::span<const uint16_t>(units).first(static_cast<size_t>(bytes / 2)));
+    size_t counted = static_cast<size_t>(bytes / 2);
+    if (counted == 0 && empty == EmptySpeedDial::OneZeroWord)
+        counted = 1;
+    return record_write_report(record, std::span<const uint16_t>(units).first(counted));
+}
+
+bool write_speed_dial_record(uint8_t record, std::string_view number, EmptySpeedDial empty)
+{
+    return send_record_report(speed_dial_write_report(record, number, empty));
 }
 
 std::optional<RecordWords> read_record(uint8_t record, uint8_t word_count)
@@ -110,6 +118,14 @@ bool write_short_record(uint8_t sub_record, std::span<const uint16_t> words)
     return hid_command_by_table(0, report, answer) != 0;
 }
 
+bool write_short_record_text(uint8_t sub_record, std::string_view text)
+{
+    HidShortCommandReport report = hid_short_request(COMMAND_WRITE_SETTINGS, sub_record);
+    std::copy_n(text.begin(), std::min(text.size(), kShortRecordBytes), report.begin() + kWordsAt);
+    std::array<uint8_t, kHidShortReportSize> answer{};
+    return hid_command_by_table(0, report, answer) != 0;
+}
+
 std::optional<ShortRecordData> read_short_record(uint8_t sub_record)
 {
     HidShortCommandReport request = hid_short_request(COMMAND_READ_SETTINGS, sub_record);
@@ -135,16 +151,23 @@ std::string short_record_text(const ShortRecordData& data)
     return is_utf8(text) ? std::string(text) : std::string();
 }
 
+std::vector<uint16_t> fm_block_words(const KIVOBluetoothDeviceData& saved, uint16_t magic, int presets)
+{
+    presets = std::clamp(presets, 0, KIVOBluetoothDeviceData::kFmPresetCount);
+    std::vector<uint16_t> words = {magic, static_cast<uint16_t>(saved.fmRadioCurrentFrequency()),
+                                   static_cast<uint16_t>(saved.fmRadioCurrentPreset())};
+    for (int i = 0; i < presets; ++i)
+        words.push_back(static_cast<uint16_t>(saved.fmRadioPresetsAt(i)));
+    words.push_back(static_cast<uint16_t>(saved.fmRadioRDS()));
+    words.push_back(static_cast<uint16_t>(saved.fmRadioRegion()));
+    return words;
+}
+
 FmBlock fm_block_to_write(const KIVOBluetoothDeviceData& saved)
 {
+    const std::vector<uint16_t> words = fm_block_words(saved, kFmMagicWritten);
     FmBlock block{};
-    block[0] = kFmMagicWritten;
-    block[1] = static_cast<uint16_t>(saved.fmRadioCurrentFrequency());
-    block[2] = static_cast<uint16_t>(saved.fmRadioCurrentPreset());
-    for (int i = 0; i < KIVOBluetoothDeviceData::kFmPresetCount; ++i)
-        block[static_cast<size_t>(3 + i)] = static_cast<uint16_t>(saved.fmRadioPresetsAt(i));
-    block[13] = static_cast<uint16_t>(saved.fmRadioRDS());
-    block[14] = static_cast<uint16_t>(saved.fmRadioRegion());
+    std::copy(words.begin(), words.end(), block.begin());
     return block;
 }
 

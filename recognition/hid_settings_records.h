@@ -46,7 +46,12 @@ bool send_record_report(const HidCommandReport& report, int slot = 0);
 
 // Protocol A. Each returns false when the exchange fails.
 bool write_record(uint8_t record, std::span<const uint16_t> words);
-bool write_speed_dial_record(uint8_t record, std::string_view number);
+// A speed-dial number goes one character a word, the character in the low byte; an empty number
+// goes as no words, or (on the families that want one) as one word 0.
+enum class EmptySpeedDial { NoWords, OneZeroWord };
+HidCommandReport speed_dial_write_report(uint8_t record, std::string_view number,
+                                         EmptySpeedDial empty = EmptySpeedDial::NoWords);
+bool write_speed_dial_record(uint8_t record, std::string_view number, EmptySpeedDial empty = EmptySpeedDial::NoWords);
 // word_count goes into the request (byte 3) when it is not 0.
 std::optional<RecordWords> read_record(uint8_t record, uint8_t word_count = 0);
 // A speed-dial number; none when the read fails.
@@ -54,6 +59,8 @@ std::optional<std::string> read_speed_dial_record(uint8_t record);
 
 // Protocol B: the words go little-endian from answer or report byte 4.
 bool write_short_record(uint8_t sub_record, std::span<const uint16_t> words);
+// A text from byte 4, zero padded (cut to the 58 bytes a report holds).
+bool write_short_record_text(uint8_t sub_record, std::string_view text);
 std::optional<ShortRecordData> read_short_record(uint8_t sub_record);
 uint16_t short_record_word(const ShortRecordData& data, size_t index);
 // The data as a UTF-8 C string (empty when it is not well formed).
@@ -64,6 +71,10 @@ inline constexpr size_t kFmBlockWords = 15;
 using FmBlock = std::array<uint16_t, kFmBlockWords>;
 inline constexpr uint16_t kFmMagicWritten = 0x66E9;
 inline constexpr uint16_t kFmMagicUnread = 0x56E9;
+// A record's block as a device takes it: the magic code given, current frequency, current preset,
+// the first `presets` presets (6 or 10), RDS, region; presets + 5 words.
+std::vector<uint16_t> fm_block_words(const KIVOBluetoothDeviceData& saved, uint16_t magic,
+                                     int presets = KIVOBluetoothDeviceData::kFmPresetCount);
 // A saved record's block as written: always with the written magic code.
 FmBlock fm_block_to_write(const KIVOBluetoothDeviceData& saved);
 void store_fm_block(KIVOBluetoothDeviceData& data, const FmBlock& block);

@@ -9,6 +9,7 @@
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
 #include "device/products/fm_presets.h"
+#include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
 #include "device/products/hid_name_records.h"
 #include "device/products/hid_readiness.h"
@@ -33,6 +34,7 @@
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
+#include "device/products/speed_dial_save.h"
 #include "device/products/torvik_address.h"
 #include "device/products/unit_language_shift.h"
 #include "device/products/unit_language_write.h"
@@ -233,6 +235,20 @@ const std::vector<ProductSet>& product_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
+        {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
+        {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},
+        {"kFmSaveFamilyDProducts", ids(kFmSaveFamilyDProducts)},
+        {"kFmSaveFamilyEProducts", ids(kFmSaveFamilyEProducts)},
+        {"kFmSaveModuleVersionProducts", ids(kFmSaveModuleVersionProducts)},
+        {"kFmSaveCommittedBlockProducts", ids(kFmSaveCommittedBlockProducts)},
+        {"kFmSaveKeyWriterProducts", ids(kFmSaveKeyWriterProducts)},
+        {"kFmRegionHiddenProduct", {kFmRegionHiddenProduct}},
+        {"kSpeedDialPathAProducts", ids(kSpeedDialPathAProducts)},
+        {"kSpeedDialPathBProducts", ids(kSpeedDialPathBProducts)},
+        {"kSpeedDialPathCProducts", ids(kSpeedDialPathCProducts)},
+        {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
+        {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
     };
     return sets;
 }
@@ -261,7 +277,14 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable sub_paths{"settings save sub-paths", {}};
         for (const SaveSubPathRow& row : kSaveSubPathRows)
             sub_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths};
+        FirstMatchTable fm_families{"FM save families", {}};
+        for (const FmSaveFamilyRow& row : kFmSaveFamilyRows)
+            fm_families.rows.push_back({"", ids(row.products)});
+        FirstMatchTable speed_dial_paths{"speed-dial save paths", {}};
+        for (const SpeedDialPathRow& row : kSpeedDialPathRows)
+            speed_dial_paths.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,          families,
+                                            word_counts, sub_paths, fm_families, speed_dial_paths};
     }();
     return tables;
 }
@@ -328,6 +351,13 @@ const std::vector<DisjointSets>& disjoint_sets()
           "kPanelThreeRowProducts", "kPanelPhoneVoxEdrProducts", "kPanelEdrA2dpProducts", "kPanelGainControlProduct",
           "kPanelNoiseControlProducts", "kPanelPhoneVoxShownProducts", "kPanelSidetoneShownProducts",
           "kPanelRadioProduct", "kAllSettingsTableProducts"}},
+        {"how many FM presets a product keeps", {"kSixPresetProducts", "kFmTenPresetProducts"}},
+        {"how the FM radio save writes a product",
+         {"kFmSaveFamilyAProducts", "kFmSaveFamilyCProducts", "kFmSaveFamilyDProducts", "kFmSaveFamilyEProducts",
+          "kFmSaveKeyWriterProducts"}},
+        {"how the speed-dial save writes a product",
+         {"kSpeedDialPathAProducts", "kSpeedDialPathBProducts", "kSpeedDialPathCProducts", "kSpeedDialPathD1Products",
+          "kSpeedDialPathD2Products"}},
     };
     return groups;
 }

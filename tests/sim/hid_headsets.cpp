@@ -294,6 +294,7 @@ HeadsetPersona oem_headset()
     module.product_id = 0x3120;
     module.version = {1, 3, 0, 0};
     p.module = module;
+    p.records[0x15] = kOemFmBlock;
     return p;
 }
 
@@ -314,6 +315,18 @@ HeadsetPersona oem_headset_with_settings()
         {0x15, {0xFFFF, 875, 0, 875, 875, 875, 875, 875, 875, 875, 875, 875, 875, 0, 0}},
     };
     return p;
+}
+
+void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers)
+{
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        const std::vector<uint16_t> words(numbers[i].begin(), numbers[i].end());
+        persona.records[static_cast<uint8_t>(0x37 + i)] = words;
+        persona.records[static_cast<uint8_t>(0x5A + i)] = words;
+        Bytes text(numbers[i].begin(), numbers[i].end());
+        text.resize(58, 0);
+        persona.shortRecords[static_cast<uint8_t>(5 + i)] = text;
+    }
 }
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona)

@@ -74,12 +74,21 @@ struct HeadsetPersona {
     std::vector<uint8_t> failingWrites;
 };
 
-// The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120).
+// The FM block the OEM headset keeps in record 0x15: written magic, 95.1 MHz on preset 2, presets
+// 87.5, 95.1 and 101.7 MHz, RDS on, region 0.
+inline const std::vector<uint16_t> kOemFmBlock = {0x66E9, 9510, 2, 8750, 9510, 10170, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+
+// The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120), its
+// FM block.
 HeadsetPersona oem_headset();
 // The same headset with settings of its own (its basic settings record 0x04, its FM record 0x15 as
 // a write-back writes it, its flags record 0x09) beside other factory settings, which an update
 // brings in: what a restore writes back shows, and then compares equal to what it had.
 HeadsetPersona oem_headset_with_settings();
+
+// Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
+// 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
+void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);
 
 struct HeadsetState;
 

@@ -26,7 +26,7 @@ constexpr uint16_t kTwoDeviceProduct = 0x5310;
 
 // A headset as recognition meets it: the OEM headset with settings of its own and its module,
 // ready for an update and a restore; any other product with its display name, version 1.0, the
-// readiness answer its group expects, and a module where it has one.
+// readiness answer its group expects, a module where it has one, and three speed-dial numbers.
 sim::HeadsetPersona persona_for(uint16_t product_id)
 {
     if (product_id == 0x3142)
@@ -38,6 +38,7 @@ sim::HeadsetPersona persona_for(uint16_t product_id)
     persona.shortReports = kivo::speaks_protocol_b(product_id);
     if (kivo::has_mesh_module(product_id))
         persona.module = sim::ModulePersona{};
+    sim::keep_speed_dials(persona, {"0123456789", "+4930123456", "112"});
     return persona;
 }
 

@@ -17,7 +17,7 @@ inline constexpr Translated kVoxPhoneName{"VOX Phone", {"VOX téléphone", "VOX-
 inline constexpr Translated kFmRadioSettingKeyName{"FM Radio Setting", {"Réglages de la radio FM", "UKW-Radio-Einstellung", "Impostazioni radio FM", "FMラジオ設定", "FM 라디오 설정", "Ajustes de radio FM", "FM-radio-instellingen", "Настройки FM-радио", "FM收音机设置", "FM-radion asetukset", "Nastavení rádia FM", "Ustawienia radia FM"}};
 inline constexpr Translated kAudioChannelTimeoutName{"Audio Channel Timeout", {"Expiration du Canal Audio", "Audiokanal Time-out", "Timeout Canale Audio", "オーディオチャネルタイムアウト", "오디오 채널 시간초과", "Caduc. canal de audio", "Audiokanaal-time-out", "Задержка Звукового Канала", "音频通道超时", "Äänikanavan aikakatkaisu", "Prodleva zvukového kanálu", "Limit czasu kanału audio"}};
 inline constexpr Translated kRadioTransmitGainName{"Radio Transmit Gain", {"Gain de Transmission Radio", "Radio-Übertragungsr.", "Guad. Trasm. Radio", "無線送信ゲイン", "라디오 전송 게인", "Gan. transm. radio", "Radiosignaalversterking", "Уровень Радиопередачи", "无线电传输增益", "Radioyhteyden herkkyyssäätö", "Zesílení rádiového vysílání", "Wzmocnienie sygnału radiowego"}};
-inline constexpr Translated kSpeedDialSettingKeyName{"Speed Dial Setting", {"Réglages d'appel rapide", "Kurzwahl-Einstellung", "Impostazioni chiamata rapida", "Speedダイヤル設定", "스피드 다이얼 설정", "Ajustes de marcación rápida", "Snelkeuze-instellingen", "Настройки быстрого набора", "快速拨号设置", "Pikavalinta-asetukset", "Nastavení rychlého vytáčení", "Ustawienia szybkiego wybierania"}};
+inline constexpr Translated kSpeedDialSettingKeyName{"Speed Dial Setting", {"Réglages de la numérotation rapide", "Kurzwahl-Einstellung", "Impostazioni chiamata rapida", "スピードダイヤル設定", "스피드 다이얼 설정", "Ajustes de marcación rápida", "Snelkeuze-instellingen", "Настройки быстрого набора", "快速拨号设置", "Pikavalinnan asetukset", "Nastavení rychlého vytáčení", "Ustawienia szybkiego wybierania"}};
 // clang-format on
 
 struct SettingKeyName {
@@ -33,6 +33,7 @@ inline constexpr std::array<SettingKeyName, 10> kSettingKeyNames{{
     {671, &kFmRadioSettingKeyName},
     {682, &kAudioChannelTimeoutName},
     {684, &kRadioTransmitGainName},
+    // The three speed-dial numbers, one key each.
     {0x2280, &kSpeedDialSettingKeyName},
     {0x2281, &kSpeedDialSettingKeyName},
     {0x2282, &kSpeedDialSettingKeyName},

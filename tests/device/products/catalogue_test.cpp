@@ -15,10 +15,12 @@
 #include "app/text/product_names.h"
 #include "device/products/background_volume.h"
 #include "device/products/catalogue.h"
+#include "device/products/fm_radio_save.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_set.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_save_families.h"
+#include "device/products/speed_dial_save.h"
 #include "device/products/update_paths.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
@@ -230,4 +232,53 @@ TEST(ProductCatalogue, MeshBlockLayoutsBelongToTheirPath)
 {
     for (int id : find_product_set("kModuleInBlockOneProducts")->ids)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
+}
+
+TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kFmTenPresetProducts", 178},        {"kFmSaveFamilyAProducts", 9},   {"kFmSaveFamilyCProducts", 1},
+        {"kFmSaveFamilyDProducts", 47},       {"kFmSaveFamilyEProducts", 105}, {"kFmSaveModuleVersionProducts", 41},
+        {"kFmSaveCommittedBlockProducts", 5}, {"kFmSaveKeyWriterProducts", 6},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    // Every family writes FM products only; the key writers take the persistent store.
+    for (const FmSaveFamilyRow& row : kFmSaveFamilyRows)
+        for (int id : row.products)
+            EXPECT_TRUE(fm_radio_product(id)) << std::hex << "0x" << id;
+    for (int id : kFmSaveKeyWriterProducts) {
+        EXPECT_TRUE(fm_radio_product(id)) << std::hex << "0x" << id;
+        EXPECT_EQ(fm_save_family(id), FmSaveFamily::PersistentStore) << std::hex << "0x" << id;
+    }
+    // The splits of E lie inside E.
+    for (std::string_view name :
+         {"kFmSaveModuleVersionProducts", "kFmSaveCommittedBlockProducts", "kSixPresetProducts"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_EQ(fm_save_family(id), FmSaveFamily::E) << name << std::hex << " 0x" << id;
+    EXPECT_TRUE(fm_radio_product(kFmRegionHiddenProduct));
+    for (int id : kFmSaveReadinessProducts)
+        EXPECT_EQ(fm_save_family(id), FmSaveFamily::D) << std::hex << "0x" << id;
+}
+
+TEST(ProductCatalogue, SpeedDialSavePathsHaveTheirSizesAndTheRestTakeThePersistentStore)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kSpeedDialPathAProducts", 9},   {"kSpeedDialPathBProducts", 22},  {"kSpeedDialPathCProducts", 57},
+        {"kSpeedDialPathD1Products", 36}, {"kSpeedDialPathD2Products", 65},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    using enum SpeedDialSavePath;
+    for (const auto& [product, path] : std::vector<std::pair<int, SpeedDialSavePath>>{
+             {0x4210, A}, {0x6806, B}, {0x5440, C}, {0x3142, E}, {0x3110, D1}, {0x5410, D2}, {0x4D10, E}})
+        EXPECT_EQ(speed_dial_save_path(product), path) << std::hex << "0x" << product;
+    for (int id : kSpeedDialReadinessProducts)
+        EXPECT_EQ(speed_dial_save_path(id), C) << std::hex << "0x" << id;
 }

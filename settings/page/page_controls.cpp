@@ -1,0 +1,8 @@
+#include "settings/page/page_controls.h"
+
+void PopUpButton::showPopup()
+{
+    if (menuWillOpen)
+        menuWillOpen();
+    QComboBox::showPopup();
+}
