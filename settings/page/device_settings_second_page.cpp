@@ -69,7 +69,7 @@ void DeviceSettingsSecondViewController::connectControls()
 {
     connect(ui_.popUpFMRadioRegion, &QComboBox::activated, this,
             [this] { changeFMRadioRegion(ui_.popUpFMRadioRegion); });
-    ui_.popUpFMRadioRegion->menuWillOpen = [this] { menuWillOpen(); };
+    connect(ui_.popUpFMRadioRegion, &PopUpButton::menuWillOpen, this, [this] { menuWillOpen(); });
     for (int row = 0; row < kPresetRows; ++row) {
         const auto at = static_cast<size_t>(row);
         QCheckBox* box = cbFMRadioPresets_[at];

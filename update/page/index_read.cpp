@@ -160,7 +160,7 @@ void UpdateViewController::startReadLatest()
         [this] { timerMethodUpdate(); });
 }
 
-LanguagePopUp* UpdateViewController::popUpLanguageFirmware() const
+PopUpButton* UpdateViewController::popUpLanguageFirmware() const
 {
     return pageMode() == kModeUpdate ? update_.popUpLanguageFirmware : restore_.popUpLanguageFirmware;
 }
@@ -176,7 +176,7 @@ void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcom
     newUpdateFound_ = outcome.newUpdateFound;
     if (pageMode() != kModeUpdate)
         restorePossible_ = read.restorePossible;
-    LanguagePopUp* pop_up = popUpLanguageFirmware();
+    PopUpButton* pop_up = popUpLanguageFirmware();
     const int language = host().languageManager();
     for (const kivo::PopUpOperation& operation : read.popUp) {
         switch (operation.kind) {

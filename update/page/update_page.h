@@ -176,7 +176,7 @@ private:
     void applyLatestRead(const kivo::LatestReadOutcome& outcome);
     void endUpdateRead();
     void endRevisionsRead();
-    LanguagePopUp* popUpLanguageFirmware() const;
+    PopUpButton* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
     void finishRun();
     void endSucceededRun();
