@@ -10,6 +10,7 @@
 #include "settings/panel_layout.h"
 #include "settings/panel_visibility.h"
 #include "settings/texts/page_texts.h"
+#include "settings/texts/save_texts.h"
 
 using kivo::AppText;
 using kivo::SettingsPageTexts;
@@ -51,11 +52,11 @@ void DeviceSettingsViewController::setShortcuts()
     title(ui_.btnBack, kivo::shortcuts::kBack, AppText::tavk_string_back_in(language));
     title(ui_.btnNewDevice, kivo::shortcuts::kNext, AppText::tavk_string_new_device_in(language));
     title(ui_.btnAllSettings, "[S][C]-M", SettingsPageTexts::tavk_string_more_settings_in(language));
-    title(ui_.btnSave, "[O][C]-S", SettingsPageTexts::tavk_string_save_in(language));
-    title(ui_.btnDefault, "[C]-D", SettingsPageTexts::tavk_string_default_in(language));
+    title(ui_.btnSave, "[O][C]-S", SaveTexts::tavk_string_save_in(language));
+    title(ui_.btnDefault, "[C]-D", SaveTexts::tavk_string_default_in(language));
     title(ui_.btnCancel, "[C]-C", AppText::tavk_string_cancel_in(language));
-    ui_.btnDeviceAllSettingsBasicSave->setText(qtext(SettingsPageTexts::tavk_string_save_in(language)));
-    ui_.btnDeviceAllSettingsBasicDefault->setText(qtext(SettingsPageTexts::tavk_string_default_in(language)));
+    ui_.btnDeviceAllSettingsBasicSave->setText(qtext(SaveTexts::tavk_string_save_in(language)));
+    ui_.btnDeviceAllSettingsBasicDefault->setText(qtext(SaveTexts::tavk_string_default_in(language)));
     ui_.btnDeviceAllSettingsBasicCancel->setText(qtext(AppText::tavk_string_cancel_in(language)));
 
     for (const PanelRowWidgets& row : outlets_->rows()) {
