@@ -139,12 +139,20 @@ bool DeviceSettingsSecondViewController::isSettingsChanged() const
 
 void DeviceSettingsSecondViewController::resetEditing() { indexSelectedForFMRadioEdit_ = -1; }
 
-DeviceSavePage::SaveWorker DeviceSettingsSecondViewController::saveWorker() const
+DeviceSavePage::SaveWork DeviceSettingsSecondViewController::saveWork() const
 {
-    return kivo::settings::fm_radio::threadMethodSave;
+    return [](kivo::settings::SettingsSaveInput input) {
+        return static_cast<int>(kivo::settings::fm_radio::threadMethodSave(std::move(input)).result);
+    };
 }
 
-int DeviceSettingsSecondViewController::savedSettingKey() const { return kivo::ps_key::kFmRadioBlock; }
+DeviceSavePage::SaveResultMeaning DeviceSettingsSecondViewController::meaningOf(int result) const
+{
+    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
+    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus,
+                                                 kivo::ps_key::kFmRadioBlock),
+            kivo::settings::page_save_missed_the_device(code)};
+}
 
 void DeviceSettingsSecondViewController::afterSuccessfulSave() { ui_.radioFMRadioRDS->setEnabled(true); }
 
@@ -237,7 +245,7 @@ void DeviceSettingsSecondViewController::changeFMRadioRegion(QObject*)
     if (refuseAction())
         return;
     kivo::settings::fm_change_region(workingCopy(), ui_.popUpFMRadioRegion->currentIndex(), shownPresets());
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::changeFMRadioPreset(QObject* sender)
@@ -249,7 +257,7 @@ void DeviceSettingsSecondViewController::changeFMRadioPreset(QObject* sender)
         return;
     workingCopy().setFmRadioPresetsAt_with(row,
                                            static_cast<int>(stepperFMRadioPresets_[static_cast<size_t>(row)]->value()));
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::checkFMRadioPreset(QObject* sender)
@@ -261,7 +269,7 @@ void DeviceSettingsSecondViewController::checkFMRadioPreset(QObject* sender)
         return;
     kivo::settings::fm_check_preset(workingCopy(), row, cbFMRadioPresets_[static_cast<size_t>(row)]->isChecked(),
                                     shownPresets());
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::changeFMRadioRDS(QObject*)
@@ -269,7 +277,7 @@ void DeviceSettingsSecondViewController::changeFMRadioRDS(QObject*)
     if (refuseAction())
         return;
     workingCopy().setFmRadioRDS(rdsCells_->checkedId() == kRdsOnColumn ? 1 : 0);
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::displayInformation(QObject*)
@@ -338,7 +346,7 @@ bool DeviceSettingsSecondViewController::isFMRadioPresetValid()
         return false;
     }
     workingCopy().setFmRadioPresetsAt_with(indexSelectedForFMRadioEdit_, frequency);
-    refresh();
+    refreshFromWorkingCopy();
     return true;
 }
 

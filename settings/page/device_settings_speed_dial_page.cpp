@@ -74,12 +74,20 @@ bool DeviceSettingsSpeedDialViewController::isSettingsChanged() const
     return kivo::settings::speed_dials_changed(host().data(), dataCurrent());
 }
 
-DeviceSavePage::SaveWorker DeviceSettingsSpeedDialViewController::saveWorker() const
+DeviceSavePage::SaveWork DeviceSettingsSpeedDialViewController::saveWork() const
 {
-    return kivo::settings::speed_dial::threadMethodSave;
+    return [](kivo::settings::SettingsSaveInput input) {
+        return static_cast<int>(kivo::settings::speed_dial::threadMethodSave(std::move(input)).result);
+    };
 }
 
-int DeviceSettingsSpeedDialViewController::savedSettingKey() const { return kivo::ps_key::kSpeedDials[0]; }
+DeviceSavePage::SaveResultMeaning DeviceSettingsSpeedDialViewController::meaningOf(int result) const
+{
+    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
+    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus,
+                                                 kivo::ps_key::kSpeedDials[0]),
+            kivo::settings::page_save_missed_the_device(code)};
+}
 
 void DeviceSettingsSpeedDialViewController::setControlsWithData()
 {
@@ -140,7 +148,7 @@ bool DeviceSettingsSpeedDialViewController::isSpeedDialValid()
         return false;
     }
     workingCopy().setSpeedDialAt_with(indexSelectedSpeedDialEdit_, entry.field);
-    refresh();
+    refreshFromWorkingCopy();
     return true;
 }
 

@@ -266,6 +266,29 @@ TEST_F(FmRadioPage, LeavingWithAChangeAsksAndEachAnswerActs)
     EXPECT_EQ(app().data().fmRadioRDS(), 0);
 }
 
+TEST_F(FmRadioPage, AFailedSaveFromThePromptDropsTheMoveSoALaterSaveKeepsThePage)
+{
+    sim::HeadsetPersona refusing = sim::oem_headset();
+    refusing.failingWrites = {0x15};
+    showOemHeadset(refusing);
+    ui().disableFMRadioRDS->click();
+    ui().btnBack->click();
+    box().okButton()->click();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(page().rcThreadSave(), 3);
+    EXPECT_EQ(app().mode(), kModeSecondSettings);
+    EXPECT_EQ(page().modeToGo(), 0);
+
+    // The headset takes the block now: Save on the page comes back to the page.
+    sim::bus().reset();
+    sim::plug_headset(sim::oem_headset());
+    ui().btnSave->click();
+    ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() >= 0; }, 20000));
+    EXPECT_EQ(recognitionCaller(), kModeSecondSettings);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(app().mode(), kModeSecondSettings);
+}
+
 TEST_F(FmRadioPage, EveryTextIsWholeInEveryLanguage)
 {
     showOemHeadset();

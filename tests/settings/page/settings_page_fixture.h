@@ -38,11 +38,11 @@ public:
     std::function<kivo::settings::SettingsSaveResult()> saveScript;
 
 protected:
-    kivo::settings::SettingsSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const override
+    SaveWork saveWork() const override
     {
         if (saveScript)
-            return {saveScript()};
-        return DeviceSettingsViewController::runSave(std::move(input));
+            return [script = saveScript](kivo::settings::SettingsSaveInput) { return static_cast<int>(script()); };
+        return DeviceSettingsViewController::saveWork();
     }
 };
 
