@@ -10,7 +10,7 @@
 #include "settings/fm_radio.h"
 #include "settings/page/device_settings_second_page.h"
 #include "tests/settings/page/page_test_support.h"
-#include "tests/settings/save/test_opener.h"
+#include "tests/link/test_opener.h"
 
 namespace {
 
