@@ -9,8 +9,9 @@
 #include "app/text/localized.h"
 #include "settings/fm_radio.h"
 #include "settings/page/device_settings_second_page.h"
-#include "tests/settings/page/page_test_support.h"
+#include "settings/page/stepper.h"
 #include "tests/link/test_opener.h"
+#include "tests/settings/page/page_test_support.h"
 
 namespace {
 
@@ -92,6 +93,27 @@ TEST_F(FmRadioPage, OneProductHidesTheRegionAndSixPresetProductsShowSixRows)
         for (int row = 0; row < 10; ++row)
             EXPECT_EQ(presetBox(row)->isVisible(), row < rows) << "row " << row + 1;
         app().setDeviceSelection();
+    }
+}
+
+TEST_F(FmRadioPage, AStepperIsASmallPairOfArrowsThatStepsByTheRegionsSpacing)
+{
+    showOemHeadset();
+    auto* stepper = page().view()->findChild<Stepper*>("stepperFMRadioPreset01");
+    ASSERT_NE(stepper, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_LE(stepper->width(), 20);
+    EXPECT_LE(stepper->height(), presetButton(0)->height() + 4);
+    for (const auto& [region, spacing] : {std::pair{0, 10}, std::pair{1, 20}}) {
+        SCOPED_TRACE(region);
+        ui().popUpFMRadioRegion->setCurrentIndex(region);
+        page().changeFMRadioRegion(ui().popUpFMRadioRegion);
+        const int before = page().dataCurrent().fmRadioPresetsAt(0);
+        stepper->stepUp();
+        EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), before + spacing);
+        EXPECT_EQ(presetButton(0)->text().toStdString(), kivo::settings::fm_mhz_text(before + spacing));
+        stepper->stepDown();
+        EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), before);
     }
 }
 
