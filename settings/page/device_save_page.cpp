@@ -150,6 +150,20 @@ void DeviceSavePage::startSave()
                        [this](int result) { timerMethodSave(result); });
 }
 
+DeviceSavePage::SaveWork
+DeviceSavePage::pageSaveWork(kivo::settings::PageSaveOutcome (*worker)(kivo::settings::SettingsSaveInput))
+{
+    return
+        [worker](kivo::settings::SettingsSaveInput input) { return static_cast<int>(worker(std::move(input)).result); };
+}
+
+DeviceSavePage::SaveResultMeaning DeviceSavePage::pageSaveMeaning(int result, int saved_key) const
+{
+    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
+    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus, saved_key),
+            kivo::settings::page_save_missed_the_device(code)};
+}
+
 void DeviceSavePage::revertAfterMissedSave()
 {
     dataCurrent_.copyWithSource_version(host().data(), 0);

@@ -16,7 +16,7 @@
 #include "app/worker_run.h"
 #include "device/device_data.h"
 #include "link/hid_discovery.h"
-#include "settings/save/save_run.h"
+#include "settings/save/page_save.h"
 
 // The key labels of the buttons every settings page has.
 namespace kivo::page_keys {
@@ -83,6 +83,10 @@ protected:
         bool missedTheDevice = false;
     };
     virtual SaveResultMeaning meaningOf(int result) const = 0;
+    // The FM radio and speed-dial pages' saves: their worker's outcome as the page's code, and the
+    // meaning of their codes, whose write failure names the setting under saved_key.
+    static SaveWork pageSaveWork(kivo::settings::PageSaveOutcome (*worker)(kivo::settings::SettingsSaveInput));
+    SaveResultMeaning pageSaveMeaning(int result, int saved_key) const;
     // Done on the main thread once the edits are the device's.
     virtual void afterSuccessfulSave() { }
     // A save that missed the device: the working copy takes the device's values again.

@@ -141,17 +141,12 @@ void DeviceSettingsSecondViewController::resetEditing() { indexSelectedForFMRadi
 
 DeviceSavePage::SaveWork DeviceSettingsSecondViewController::saveWork() const
 {
-    return [](kivo::settings::SettingsSaveInput input) {
-        return static_cast<int>(kivo::settings::fm_radio::threadMethodSave(std::move(input)).result);
-    };
+    return pageSaveWork(kivo::settings::fm_radio::threadMethodSave);
 }
 
 DeviceSavePage::SaveResultMeaning DeviceSettingsSecondViewController::meaningOf(int result) const
 {
-    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
-    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus,
-                                                 kivo::ps_key::kFmRadioBlock),
-            kivo::settings::page_save_missed_the_device(code)};
+    return pageSaveMeaning(result, kivo::ps_key::kFmRadioBlock);
 }
 
 void DeviceSettingsSecondViewController::afterSuccessfulSave() { ui_.radioFMRadioRDS->setEnabled(true); }

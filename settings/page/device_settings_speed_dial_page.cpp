@@ -76,17 +76,12 @@ bool DeviceSettingsSpeedDialViewController::isSettingsChanged() const
 
 DeviceSavePage::SaveWork DeviceSettingsSpeedDialViewController::saveWork() const
 {
-    return [](kivo::settings::SettingsSaveInput input) {
-        return static_cast<int>(kivo::settings::speed_dial::threadMethodSave(std::move(input)).result);
-    };
+    return pageSaveWork(kivo::settings::speed_dial::threadMethodSave);
 }
 
 DeviceSavePage::SaveResultMeaning DeviceSettingsSpeedDialViewController::meaningOf(int result) const
 {
-    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
-    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus,
-                                                 kivo::ps_key::kSpeedDials[0]),
-            kivo::settings::page_save_missed_the_device(code)};
+    return pageSaveMeaning(result, kivo::ps_key::kSpeedDials[0]);
 }
 
 void DeviceSettingsSpeedDialViewController::setControlsWithData()
