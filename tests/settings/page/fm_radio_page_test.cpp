@@ -20,7 +20,7 @@ constexpr uint16_t kNoFmBlock = 0x4050; // has the FM tab, keeps no FM block
 
 } // namespace
 
-class FmRadioPage : public SettingsPageTest {
+class FmRadioPage : public SettingsScreensTest {
 protected:
     DeviceSettingsSecondViewController& page()
     {
@@ -28,7 +28,6 @@ protected:
     }
     const Ui::DeviceSettingsSecondView& ui() { return page().ui(); }
     const Ui::FmRadioPresetEditSheet& sheet() { return page().sheetUi(); }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
 
     // The OEM headset recognized and its FM page shown, as recognition hands back to it.
     sim::PluggedHeadset showOemHeadset(sim::HeadsetPersona persona = sim::oem_headset())

@@ -4,9 +4,8 @@
 
 #include <functional>
 
-#include "main/page_factory.h"
 #include "settings/page/device_settings_page.h"
-#include "tests/app/app_fixture.h"
+#include "tests/settings/page/page_test_support.h"
 
 // A settings page that counts its refreshes, the table's reloads and its questions for the row count.
 class CountingSettingsPage : public DeviceSettingsViewController {
@@ -46,7 +45,7 @@ protected:
     }
 };
 
-class SettingsPageTest : public AppTest {
+class SettingsPageTest : public SettingsScreensTest {
 protected:
     PageFactory pages() override
     {
@@ -78,4 +77,7 @@ protected:
         app().setControlsFont();
         app().setDeviceSettingsWithStatus(true);
     }
+
+    // The device on the bus read by the application, then its settings page shown.
+    void readAndEnter(int product) { recognizeFor(product, kModeSettings); }
 };
