@@ -29,6 +29,7 @@
 #include "device/products/second_settings_word.h"
 #include "device/products/setting_writers.h"
 #include "device/products/settings_change_rows.h"
+#include "device/products/settings_default_rule.h"
 #include "device/products/settings_families.h"
 #include "device/products/settings_save_families.h"
 #include "device/products/settings_tabs.h"
@@ -249,6 +250,9 @@ const std::vector<ProductSet>& product_sets()
         {"kSpeedDialPathCProducts", ids(kSpeedDialPathCProducts)},
         {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
         {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
+        {"kDefaultGroupYProducts", ids(kDefaultGroupYProducts)},
+        {"kDefaultGroupRProducts", ids(kDefaultGroupRProducts)},
+        {"kDefaultTraceProducts", ids(kDefaultTraceProducts)},
     };
     return sets;
 }
@@ -283,8 +287,11 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable speed_dial_paths{"speed-dial save paths", {}};
         for (const SpeedDialPathRow& row : kSpeedDialPathRows)
             speed_dial_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,          families,
-                                            word_counts, sub_paths, fm_families, speed_dial_paths};
+        FirstMatchTable default_rows{"settings Default rule", {}};
+        for (const DefaultRow& row : kDefaultRows)
+            default_rows.rows.push_back({"", ids(row.products)});
+        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,           families,
+                                            word_counts, sub_paths, fm_families, speed_dial_paths, default_rows};
     }();
     return tables;
 }
