@@ -22,6 +22,8 @@
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
+#include "device/products/restore_row_lines.h"
+#include "device/products/restore_table_families.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
 #include "device/products/second_settings_word.h"
@@ -231,6 +233,7 @@ const std::vector<ProductSet>& product_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kRestoreTableProducts", ids(kRestoreTableProducts)},
     };
     return sets;
 }
@@ -259,7 +262,16 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable sub_paths{"settings save sub-paths", {}};
         for (const SaveSubPathRow& row : kSaveSubPathRows)
             sub_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs, groups, paths, pacing, families, word_counts, sub_paths};
+        FirstMatchTable restore_lines{"restore row lines", {}};
+        for (const RestoreRowLine& line : kRestoreRowLines) {
+            std::vector<int> products;
+            for (int id : line)
+                if (id != 0)
+                    products.push_back(id);
+            restore_lines.rows.push_back({"", products});
+        }
+        return std::vector<FirstMatchTable>{tabs,     groups,      paths,     pacing,
+                                            families, word_counts, sub_paths, restore_lines};
     }();
     return tables;
 }

@@ -14,10 +14,19 @@
 //   settings_catalogue_dump handler PID           one line per change handler: the writer that
 //                                                 product reaches (key, value rule, coupling), or
 //                                                 "nothing stored"
+//   settings_catalogue_dump restore PID MAJOR.MINOR|none [fm=N] [lang=L] [values=V[,V...]]
+//                                                 the restore table of that product for a backup
+//                                                 at that firmware (none: no backup): the row
+//                                                 count, then per row its index, kind code, title
+//                                                 and value text, a blank row as "-" (tab
+//                                                 separated). values= writes V into every row's
+//                                                 setting, or the i-th V into row i's, before the
+//                                                 rows are read
 // Numbers are decimal or 0x hexadecimal.
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +40,8 @@
 #include "settings/table/catalogue.h"
 #include "settings/table/handlers.h"
 #include "settings/table/kinds.h"
+#include "settings/table/restore_layouts.h"
+#include "settings/table/restore_rows.h"
 
 using namespace kivo::settings;
 
@@ -228,6 +239,80 @@ int handler_writers(std::string_view product_text)
     return 0;
 }
 
+// "fm=4", "lang=2", "values=1,0,3": the value after the name, or none when the word is not that option.
+std::optional<std::string_view> option(std::string_view word, std::string_view name)
+{
+    if (word.size() <= name.size() || word.substr(0, name.size()) != name || word[name.size()] != '=')
+        return std::nullopt;
+    return word.substr(name.size() + 1);
+}
+
+bool parse_values(std::string_view text, std::vector<int>& values)
+{
+    while (true) {
+        const auto comma = text.find(',');
+        int value = 0;
+        if (!parse_number(text.substr(0, comma), value))
+            return false;
+        values.push_back(value);
+        if (comma == std::string_view::npos)
+            return true;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+int restore(int argc, char** argv)
+{
+    int product = 0, major = 0, minor = 0, fm = 0, language = 0;
+    std::vector<int> values;
+    const std::string_view version_text = argv[3];
+    bool parsed =
+        parse_number(argv[2], product) && (version_text == "none" || parse_version(version_text, major, minor));
+    for (int i = 4; parsed && i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (const auto fm_text = option(word, "fm"))
+            parsed = parse_number(*fm_text, fm);
+        else if (const auto language_text = option(word, "lang"))
+            parsed = parse_number(*language_text, language);
+        else if (const auto values_text = option(word, "values"))
+            parsed = parse_values(*values_text, values);
+        else
+            parsed = false;
+    }
+    if (!parsed) {
+        std::fprintf(stderr, "restore: expected PID MAJOR.MINOR|none [fm=N] [lang=L] [values=V[,V...]]\n");
+        return 2;
+    }
+    std::optional<KIVOBluetoothDeviceData> backup;
+    if (version_text != "none") {
+        backup.emplace();
+        backup->setDeviceRecognized(product);
+        backup->setDeviceVersionMajor_Minor(major, minor);
+    }
+    const int count = restore_row_count(product, backup, fm);
+    if (backup && !values.empty()) {
+        const RestoreLayout* layout = select_restore_layout(product, backup, fm);
+        for (int row = 0; layout && row < layout->cells.count; ++row) {
+            const RestoreKindInfo& kind = restore_kind(layout->cells.kinds[static_cast<std::size_t>(row)]);
+            const int value = values.size() == 1 ? values[0] : row < static_cast<int>(values.size()) ? values[row] : 0;
+            if (kind.key)
+                write(*kind.key, *backup, value, {product, 0});
+        }
+    }
+    std::printf("%d\n", count);
+    for (int row = 0; row < count; ++row) {
+        const std::optional<RestoreRow> shown = restore_row(product, backup, fm, row, language);
+        if (!shown) {
+            std::printf("%d\t-\n", row);
+            continue;
+        }
+        const std::string_view code = restore_kind(shown->kind).code;
+        std::printf("%d\t%.*s\t%s\t%s\n", row, static_cast<int>(code.size()), code.data(), shown->title.c_str(),
+                    shown->value.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -243,8 +328,11 @@ int main(int argc, char** argv)
         return shown();
     if (command == "handler" && argc == 3)
         return handler_writers(argv[2]);
+    if (command == "restore" && argc >= 4)
+        return restore(argc, argv);
     std::fprintf(stderr,
                  "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
-                 "MAJOR.MINOR[.SECONDARY] | shown | handler PID\n");
+                 "MAJOR.MINOR[.SECONDARY] | shown | handler PID | restore PID MAJOR.MINOR|none [fm=N] [lang=L] "
+                 "[values=V[,V...]]\n");
     return 2;
 }
