@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
+
+#include "device/backup_archive.h"
+#include "settings/table/restore_rows.h"
 
 namespace {
 
@@ -46,4 +51,25 @@ TEST(RestoreDump, RowsOfABackupInALanguageWithItsValues)
         run(refused, status);
         EXPECT_EQ(status, 2) << refused;
     }
+}
+
+TEST(RestoreDump, WritesABackupThePageReads)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "restore-dump-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    int status = -1;
+    const std::string path = run("backup 0x3142 2.1 " + (folder / "archive").string() + " values=2,1", status);
+    ASSERT_EQ(status, 0) << path;
+    const auto backup = kivo::read_backup_archive(path.substr(0, path.size() - 1));
+    ASSERT_TRUE(backup.has_value());
+    EXPECT_GT(backup->managerVersionMajor() + backup->managerVersionMinor(), 0);
+    EXPECT_TRUE(backup->dateArchived().has_value());
+    EXPECT_EQ(kivo::settings::restore_row(0x3142, backup, 0, 0, 0)->value, "Spanish");
+    EXPECT_EQ(kivo::settings::restore_row(0x3142, backup, 0, 1, 0)->value, "Enabled");
+    for (const char* refused : {"backup 0x3142 2.1", "backup 0x3142 none /tmp", "backup 0x1234 1.0 /tmp"}) {
+        run(refused, status);
+        EXPECT_EQ(status, 2) << refused;
+    }
+    std::filesystem::remove_all(folder);
 }
