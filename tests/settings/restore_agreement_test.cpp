@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -71,12 +70,6 @@ std::vector<FirmwareQuad> bands_of(int product)
         versions.push_back({major, minor, 0, 0});
     return versions;
 }
-
-// What another screen shows for one stored value, in English.
-struct Shown {
-    std::string screen; // "table" or "panel"
-    std::string text;
-};
 
 // The inputs a handler's control can send.
 std::vector<int> inputs_of(HandlerControl control, int items)
@@ -216,14 +209,15 @@ Record recognized_at(const Probe& p)
     return record;
 }
 
-void compare(const Probe& p, int row, const std::string& shown, const Record& working, const std::string& what,
-             std::vector<Difference>& differences, int& comparisons)
+// The restore row `row` of kind `kind` for the working copy as the backup, against what the other
+// screen shows for it.
+void compare(const Probe& p, int row, const RestoreKindInfo& kind, const std::string& shown, const Record& working,
+             const std::string& what, std::vector<Difference>& differences, int& comparisons)
 {
     const std::optional<RestoreRow> restored = restore_row(p.product, working, p.fm, row, 0);
     ++comparisons;
     if (!restored || restored->value != shown)
-        differences.push_back({where_of(p, row, restore_kind(restored->kind)) + " " + what,
-                               restored ? restored->value : "(none)", shown});
+        differences.push_back({where_of(p, row, kind) + " " + what, restored ? restored->value : "(none)", shown});
 }
 
 // The all-settings table's rows of the same title or setting as restore row `row`.
@@ -257,7 +251,7 @@ void against_table(const Probe& p, int row, const RestoreKindInfo& kind, std::ve
                     ? (state->selected == 0 ? kivo::AppText::tavk_string_enabled_in(0)
                                             : kivo::AppText::tavk_string_disabled_in(0))
                     : state->items[static_cast<std::size_t>(state->selected)];
-                compare(p, row, shown, working,
+                compare(p, row, kind, shown, working,
                         "table " + std::string(table_kind(resolved->kind).name) + " " + std::string(h->name) + " " +
                             std::to_string(input),
                         differences, comparisons);
@@ -289,7 +283,7 @@ void against_panel(const Probe& p, int row, const RestoreKindInfo& kind, std::ve
             if (!apply_change(h.id, input, access, working))
                 continue;
             if (const std::optional<std::string> shown = panel_choice(panel_row, layout.getters, working, access))
-                compare(p, row, *shown, working,
+                compare(p, row, kind, *shown, working,
                         "panel " + std::string(outlets.name) + " " + std::string(h.name) + " " + std::to_string(input),
                         differences, comparisons);
         }
