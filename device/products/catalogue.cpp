@@ -24,6 +24,8 @@
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
+#include "device/products/restore_row_lines.h"
+#include "device/products/restore_table_families.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
 #include "device/products/second_settings_word.h"
@@ -249,6 +251,7 @@ const std::vector<ProductSet>& product_sets()
         {"kSpeedDialPathCProducts", ids(kSpeedDialPathCProducts)},
         {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
         {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
+        {"kRestoreTableProducts", ids(kRestoreTableProducts)},
     };
     return sets;
 }
@@ -285,6 +288,16 @@ const std::vector<FirstMatchTable>& first_match_tables()
             speed_dial_paths.rows.push_back({"", ids(row.products)});
         return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,          families,
                                             word_counts, sub_paths, fm_families, speed_dial_paths};
+        FirstMatchTable restore_lines{"restore row lines", {}};
+        for (const RestoreRowLine& line : kRestoreRowLines) {
+            std::vector<int> products;
+            for (int id : line)
+                if (id != 0)
+                    products.push_back(id);
+            restore_lines.rows.push_back({"", products});
+        }
+        return std::vector<FirstMatchTable>{tabs,     groups,      paths,     pacing,
+                                            families, word_counts, sub_paths, restore_lines};
     }();
     return tables;
 }

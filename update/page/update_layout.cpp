@@ -58,6 +58,7 @@ void UpdateViewController::setUpView()
         btnBack_ = update_.btnBack;
     } else {
         restore_.setupUi(view_);
+        setUpRestoreTable();
         QFont header = page_font();
         header.setBold(true);
         restore_.lblBackupFirmwareInformation->setFont(header);

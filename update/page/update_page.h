@@ -23,6 +23,7 @@
 #include "update/engine/shared_block.h"
 #include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
+#include "update/page/restore_table_cell_view.h"
 
 // What the page is doing (its field `state`).
 enum UpdateScreenState : int {
@@ -83,6 +84,12 @@ public:
     void setBackupInfo();
     // The language pop-up is about to open: the window's list of tabs closes first.
     void menuWillOpen();
+    // The restore table's data source: its rows for the selected product, the loaded backup, the
+    // FM code and the language, and the view of a row (nullptr for a blank row), owned by the caller.
+    int numberOfRowsInTableView() const;
+    RestoreTableCellView* tableView_viewForTableColumn_row(int row) const;
+    // Shows the restore table and its scroll view while a restore is possible, hides them else.
+    void restoreTableViewHiddenWithRestorePossible();
 
     // What the page is doing (UpdateScreenState); the firmware index read's worker ends with it.
     int state() const { return state_.load(std::memory_order_acquire); }
@@ -192,6 +199,9 @@ private:
     bool loadBackup();
     void showBackupHeader();
     void showNoBackup();
+    // The restore table's set-up and its reload (restore_table.cpp).
+    void setUpRestoreTable();
+    void reloadRestoreTable();
     // The progress area and the frames of the restore page.
     void showRestoreProgress();
     void placeRestoreControls();
