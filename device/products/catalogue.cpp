@@ -17,6 +17,7 @@
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
+#include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/panel_names.h"
 #include "device/products/plain_update_status.h"
@@ -231,6 +232,7 @@ const std::vector<ProductSet>& product_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
     };
     return sets;
 }

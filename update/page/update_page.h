@@ -24,6 +24,8 @@
 #include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
 
+class NewUpdateSheet;
+
 // What the page is doing (its field `state`).
 enum UpdateScreenState : int {
     kStateIdle = 0,
@@ -114,7 +116,17 @@ public:
     const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
     void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
     // The selected voice-prompt language of the page; -1 while it has none to offer.
-    int indexOfSelectedLanguageFirmware() const { return -1; }
+    int indexOfSelectedLanguageFirmware() const;
+
+    // ---- The new-update sheet (update page) -----------------------------------------------------
+    // The sheet; null on the restore page.
+    NewUpdateSheet* sheetNewUpdateFound() const { return sheetNewUpdateFound_; }
+    // Fills the sheet's fixed texts, image and button titles in the interface language.
+    void setControlsNewUpdateFound();
+    // YES: the sheet's language becomes the page's and the remembered one, and the sheet closes.
+    virtual void yesButtonSelectedAt(QObject* sender);
+    // NO (or the sheet closed otherwise): the offer is declined.
+    virtual void noButtonSelectedAt(QObject* sender);
 
     // ---- Small operations -----------------------------------------------------------------------
     // The firmware index's version text (without its "v"): two parts, or four for the camera.
@@ -175,6 +187,10 @@ private:
     kivo::LatestReadInputs readInputsFromController() const;
     void applyLatestRead(const kivo::LatestReadOutcome& outcome);
     void endUpdateRead();
+    // The end of a read from page entry that found a newer firmware: the sheet, or for units of
+    // the partner-branded headset the message that sends them to the partner's manager.
+    void offerNewUpdate();
+    void setUpNewUpdateSheet();
     void endRevisionsRead();
     LanguagePopUp* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
@@ -218,6 +234,7 @@ private:
     int tabCount_ = 0;
     std::array<int, 3> tabs_{};
     int tabIndexSelected_ = 0;
+    NewUpdateSheet* sheetNewUpdateFound_ = nullptr;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;
     kivo::HidOpener opener_;
