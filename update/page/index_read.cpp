@@ -259,19 +259,3 @@ void UpdateViewController::endRevisionsRead()
     if (app.session().isRestartDFU())
         restoreFirmware(nullptr);
 }
-
-void UpdateViewController::updateFirmware(QObject*)
-{
-    // The restore page's Update button leads to the update page. Starting an update from here
-    // comes with the page's downloads.
-    if (host().mode() != kModeUpdate)
-        host().setFirmwareUpdateWithStatus(true);
-}
-
-void UpdateViewController::restoreFirmware(QObject*)
-{
-    // The update page's Restore button leads to the restore page. Starting a restore from here
-    // comes with the page's downloads.
-    if (host().mode() == kModeUpdate)
-        host().setFirmwareRestoreWithStatus(true);
-}

@@ -127,8 +127,9 @@ void UpdateViewController::yesButtonSelectedAt(QObject*)
             host().setStrLanguageFirmware(arrLanguageFirmware_[static_cast<size_t>(selected)]);
         }
     }
-    // Closed as accepted: the offer stands until the download it leads to ends.
+    // Closed as accepted: the offer stands, so the download it leads to ends in the update.
     sheetNewUpdateFound_->accept();
+    downloadFirmware(sheetNewUpdateFound_->ui.btnYes);
 }
 
 void UpdateViewController::noButtonSelectedAt(QObject*)

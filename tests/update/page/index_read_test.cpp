@@ -26,20 +26,12 @@ namespace {
 constexpr char kFirmware[] = "/kivobluetoothmanager/Firmware";
 constexpr char kRevisions[] = "/kivobluetoothmanager/Revisions";
 
-// Counts the actions the end of a read sends.
+// Counts the actions the end of a read sends, and starts nothing.
 class ActionCountingPage : public UpdateViewController {
 public:
     using UpdateViewController::UpdateViewController;
-    void updateFirmware(QObject* sender) override
-    {
-        ++updates;
-        UpdateViewController::updateFirmware(sender);
-    }
-    void restoreFirmware(QObject* sender) override
-    {
-        ++restores;
-        UpdateViewController::restoreFirmware(sender);
-    }
+    void updateFirmware(QObject*) override { ++updates; }
+    void restoreFirmware(QObject*) override { ++restores; }
     int updates = 0;
     int restores = 0;
 };
