@@ -18,6 +18,7 @@
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
+#include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/overlay_exclusion.h"
 #include "device/products/panel_names.h"
@@ -252,6 +253,7 @@ const std::vector<ProductSet>& product_sets()
         {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
         {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
         {"kRestoreTableProducts", ids(kRestoreTableProducts)},
+        {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
     };
     return sets;
 }

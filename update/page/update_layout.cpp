@@ -56,6 +56,7 @@ void UpdateViewController::setUpView()
         pop_up = update_.popUpLanguageFirmware;
         btnNext_ = update_.btnNext;
         btnBack_ = update_.btnBack;
+        setUpNewUpdateSheet();
     } else {
         restore_.setupUi(view_);
         setUpRestoreTable();
