@@ -118,7 +118,7 @@ public:
     const std::string& strLanguageManager() const override { return strLanguageManager_; }
     void setStrLanguageManager(const std::string& v) { strLanguageManager_ = v; }
     std::string strLanguageFirmware() const override { return strLanguageFirmware_; }
-    void setStrLanguageFirmware(const std::string& v) { strLanguageFirmware_ = v; }
+    void setStrLanguageFirmware(const std::string& v) override { strLanguageFirmware_ = v; }
     bool applyToLanguageFirmware() const override { return applyToLanguageFirmware_; }
     void setApplyToLanguageFirmware(bool v) { applyToLanguageFirmware_ = v; }
     int deviceUpdatedOrRestored() const { return session_.deviceUpdatedOrRestored; }

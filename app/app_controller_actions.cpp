@@ -7,6 +7,7 @@
 
 #include "app/address_opener.h"
 #include "app/app_controller.h"
+#include "app/command_keys.h"
 #include "app/home_page.h"
 #include "app/manager_window.h"
 #include "app/message_box_host.h"
@@ -84,10 +85,14 @@ void KIVOBluetoothManagerAppController::connectWindow()
         {QKeySequence(Qt::CTRL | Qt::Key_K), &KIVOBluetoothManagerAppController::changeShortcuts},
         {QKeySequence(Qt::CTRL | Qt::Key_L), &KIVOBluetoothManagerAppController::openLanguageManager},
     };
+    std::vector<QKeySequence> over_text_fields;
     for (const auto& [sequence, action] : keys) {
         auto* shortcut = new QShortcut(sequence, window_.get());
         connect(shortcut, &QShortcut::activated, this, action);
+        if (sequence != QKeySequence(Qt::CTRL | Qt::Key_Right) && sequence != QKeySequence(Qt::CTRL | Qt::Key_Left))
+            over_text_fields.push_back(sequence);
     }
+    new CommandKeys(window_.get(), std::move(over_text_fields));
     for (int i = 0; i < 3; ++i)
         connect(frame_->listTabShortcut(i), &QShortcut::activated, this, [this, i] {
             if (listTabsOpened())

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/net/http_fetch.h"
+#include "app/net/server_path.h"
 #include "common/system_log.h"
 
 namespace kivo {
@@ -30,22 +31,6 @@ std::optional<int> decimal(std::string_view text)
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-// A download path is appended to the base as it stands, so it may only name a file below it:
-// plain characters, no empty, "." or ".." segments, nothing a browser would decode into them.
-bool stays_below_base(std::string_view path)
-{
-    auto plain = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-            c == '_' || c == '~' || c == '+' || c == '/';
-    };
-    if (path.empty() || !std::all_of(path.begin(), path.end(), plain))
-        return false;
-    for (std::string_view segment : split(path, "/"))
-        if (segment.empty() || segment == "." || segment == "..")
-            return false;
-    return true;
 }
 
 } // namespace

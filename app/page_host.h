@@ -81,6 +81,7 @@ public:
     virtual int languageManager() const = 0;
     // The English name of the voice-prompt language the user chose.
     virtual std::string strLanguageFirmware() const = 0;
+    virtual void setStrLanguageFirmware(const std::string& name) = 0;
     // The English name of the interface language, and whether the firmware's voice-prompt language
     // follows it.
     virtual const std::string& strLanguageManager() const = 0;

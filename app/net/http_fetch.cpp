@@ -1,21 +1,10 @@
 #include "app/net/http_fetch.h"
 
-#include <curl/curl.h>
-
-#include <memory>
-#include <mutex>
-
+#include "app/net/curl_get.h"
 #include "common/clock.h"
 
 namespace kivo {
 namespace {
-
-// libcurl's global set-up is not safe to race with other threads' first transfer; do it once.
-void init_curl_once()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct Body {
     std::string text;
@@ -39,13 +28,6 @@ size_t append_body(char* data, size_t size, size_t count, void* user)
 // second while it waits.
 int stop_transfer(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) { return stop_requested() ? 1 : 0; }
 
-struct EasyDeleter {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct ListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-
 } // namespace
 
 std::string redirect_protocols_for(std::string_view base)
@@ -62,31 +44,21 @@ std::string redirect_protocols_for(std::string_view base)
 HttpResult http_get(std::string_view base, std::string_view path, std::chrono::milliseconds timeout,
                     std::size_t max_body)
 {
-    init_curl_once();
     HttpResult result;
-    std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
+    curl_get::Easy curl = curl_get::new_easy();
     if (!curl) {
         result.error = "cannot start an HTTP transfer";
         return result;
     }
     const std::string url = std::string(base) + std::string(path);
     Body body{{}, max_body};
-    std::unique_ptr<curl_slist, ListDeleter> headers(
-        curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"), "Pragma: no-cache"));
+    const curl_get::Headers headers = curl_get::no_cache_headers();
     const long timeout_ms = static_cast<long>(timeout.count());
 
     CURL* c = curl.get();
-    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-    const std::string redirect_protocols = redirect_protocols_for(base);
-    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, redirect_protocols.c_str());
-    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+    curl_get::set_get_options(c, url, base, headers.get());
     curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, timeout_ms);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, timeout_ms);
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L); // signals would reach other threads
     curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(max_body));
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, append_body);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);

@@ -18,12 +18,15 @@
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module.h"
+#include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/overlay_exclusion.h"
 #include "device/products/panel_names.h"
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
+#include "device/products/restore_row_lines.h"
+#include "device/products/restore_table_families.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
 #include "device/products/second_settings_word.h"
@@ -253,6 +256,8 @@ const std::vector<ProductSet>& product_sets()
         {"kDefaultGroupYProducts", ids(kDefaultGroupYProducts)},
         {"kDefaultGroupRProducts", ids(kDefaultGroupRProducts)},
         {"kDefaultTraceProducts", ids(kDefaultTraceProducts)},
+        {"kRestoreTableProducts", ids(kRestoreTableProducts)},
+        {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
     };
     return sets;
 }
@@ -290,8 +295,17 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable default_rows{"settings Default rule", {}};
         for (const DefaultRow& row : kDefaultRows)
             default_rows.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,           families,
-                                            word_counts, sub_paths, fm_families, speed_dial_paths, default_rows};
+        FirstMatchTable restore_lines{"restore row lines", {}};
+        for (const RestoreRowLine& line : kRestoreRowLines) {
+            std::vector<int> products;
+            for (int id : line)
+                if (id != 0)
+                    products.push_back(id);
+            restore_lines.rows.push_back({"", products});
+        }
+        return std::vector<FirstMatchTable>{tabs,         groups,    paths,       pacing,           families,
+                                            word_counts,  sub_paths, fm_families, speed_dial_paths, default_rows,
+                                            restore_lines};
     }();
     return tables;
 }

@@ -242,7 +242,9 @@ class EarlyNext : public AppTest {
 protected:
     std::string serverBase() override
     {
-        server->serve(kListPath, Reply{200, kKey + ":v1.3:downloads/Manager-1.3.zip\n", neverAnswer, std::chrono::milliseconds(delayMs)});
+        server->serve(
+            kListPath,
+            Reply{200, kKey + ":v1.3:downloads/Manager-1.3.zip\n", neverAnswer, std::chrono::milliseconds(delayMs)});
         return server->base();
     }
     bool waitForManagerCheck() override { return false; }

@@ -8,6 +8,10 @@
 #include "app/page_bases.h"
 #include "app/text/app_text.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 class Navigation : public AppTest {
 protected:
     PageFactory pages() override { return spies.factory(); }
@@ -244,4 +248,36 @@ TEST_F(Navigation, PanelShowsTheRecognizedDevice)
     app().setControls();
     EXPECT_EQ(ui().lblProduct->text().toStdString(), "Firmware");
     EXPECT_EQ(ui().lblVersion->text().toStdString(), "Management");
+}
+
+// A text field as the X11 key bindings make it: it claims every Ctrl key (Ctrl+E end of line, Ctrl+U
+// and Ctrl+K delete, Ctrl+Left word movement) before a shortcut may take it.
+class GreedyField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+};
+
+TEST_F(Navigation, CommandKeysWinOverATextFieldsOwnKeys)
+{
+    // Before a key reaches a shortcut, the focused widget is asked whether it wants the key itself.
+    auto* field = new GreedyField("text", ui().boxDetail);
+    const auto field_takes = [field](Qt::Key key) {
+        QKeyEvent asked(QEvent::ShortcutOverride, key, Qt::ControlModifier);
+        asked.ignore();
+        QApplication::sendEvent(field, &asked);
+        return asked.isAccepted();
+    };
+    for (Qt::Key key : {Qt::Key_E, Qt::Key_U, Qt::Key_K, Qt::Key_S, Qt::Key_1})
+        EXPECT_FALSE(field_takes(key)) << key;
+    // Arrows keep their meaning in text (word movement).
+    EXPECT_TRUE(field_takes(Qt::Key_Left));
+    EXPECT_TRUE(field_takes(Qt::Key_Right));
 }

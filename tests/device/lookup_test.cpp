@@ -32,11 +32,22 @@ TEST(FmPresetCheck, BandsAndGridsPerRegion)
         int region, frequency, expected;
     };
     const Case cases[] = {
-        {1, 8770, 0},  {1, 8760, 2}, {1, 10800, 1}, {1, 10790, 0}, {1, 8749, 1}, {0, 8755, 2},  {0, 10800, 0},
-        {0, 10810, 1}, {5, 9500, 0}, {5, 9510, 1},  {3, 8750, 0},  {3, 8780, 2}, {9, 10800, 0}, // unknown region:
-                                                                                                // checked as region 0,
-                                                                                                // never read past the
-                                                                                                // tables
+        {1, 8770, 0},
+        {1, 8760, 2},
+        {1, 10800, 1},
+        {1, 10790, 0},
+        {1, 8749, 1},
+        {0, 8755, 2},
+        {0, 10800, 0},
+        {0, 10810, 1},
+        {5, 9500, 0},
+        {5, 9510, 1},
+        {3, 8750, 0},
+        {3, 8780, 2},
+        {9, 10800, 0}, // unknown region:
+                       // checked as region 0,
+                       // never read past the
+                       // tables
         {-1, 8755, 2},
     };
     for (const auto& c : cases)

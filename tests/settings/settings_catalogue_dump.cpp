@@ -14,15 +14,32 @@
 //   settings_catalogue_dump handler PID           one line per change handler: the writer that
 //                                                 product reaches (key, value rule, coupling), or
 //                                                 "nothing stored"
+//   settings_catalogue_dump restore PID MAJOR.MINOR|none [fm=N] [lang=L] [values=V[,V...]]
+//                                                 the restore table of that product for a backup
+//                                                 at that firmware (none: no backup): the row
+//                                                 count, then per row its index, kind code, title
+//                                                 and value text, a blank row as "-" (tab
+//                                                 separated). values= writes V into every row's
+//                                                 setting, or the i-th V into row i's, before the
+//                                                 rows are read
+//   settings_catalogue_dump backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]
+//                                                 writes that backup (values= as for restore) as
+//                                                 the product's backup file into FOLDER, the
+//                                                 archive folder of the manager, and prints its path
 // Numbers are decimal or 0x hexadecimal.
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "common/manager_version.h"
+#include "device/backup_archive.h"
 #include "device/products/settings_save_families.h"
 #include "settings/change_detection.h"
 #include "settings/save/hid_identity_check.h"
@@ -31,6 +48,9 @@
 #include "settings/table/catalogue.h"
 #include "settings/table/handlers.h"
 #include "settings/table/kinds.h"
+#include "settings/table/restore_layouts.h"
+#include "settings/table/restore_rows.h"
+#include "update/engine/backup_file.h"
 
 using namespace kivo::settings;
 
@@ -228,6 +248,116 @@ int handler_writers(std::string_view product_text)
     return 0;
 }
 
+// "fm=4", "lang=2", "values=1,0,3": the value after the name, or none when the word is not that option.
+std::optional<std::string_view> option(std::string_view word, std::string_view name)
+{
+    if (word.size() <= name.size() || word.substr(0, name.size()) != name || word[name.size()] != '=')
+        return std::nullopt;
+    return word.substr(name.size() + 1);
+}
+
+bool parse_values(std::string_view text, std::vector<int>& values)
+{
+    while (true) {
+        const auto comma = text.find(',');
+        int value = 0;
+        if (!parse_number(text.substr(0, comma), value))
+            return false;
+        values.push_back(value);
+        if (comma == std::string_view::npos)
+            return true;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+struct RestoreArguments {
+    int product = 0;
+    std::optional<KIVOBluetoothDeviceData> backup;
+    int fm = 0;
+    int language = 0;
+};
+
+// PID MAJOR.MINOR|none and the options from argv[first]; the backup holds the values written into
+// its rows' settings. False for anything it does not take.
+bool parse_restore(int argc, char** argv, int first, bool languages, RestoreArguments& out)
+{
+    int major = 0, minor = 0;
+    std::vector<int> values;
+    const std::string_view version_text = argv[3];
+    bool parsed =
+        parse_number(argv[2], out.product) && (version_text == "none" || parse_version(version_text, major, minor));
+    for (int i = first; parsed && i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (const auto fm_text = option(word, "fm"))
+            parsed = parse_number(*fm_text, out.fm);
+        else if (const auto language_text = languages ? option(word, "lang") : std::nullopt)
+            parsed = parse_number(*language_text, out.language);
+        else if (const auto values_text = option(word, "values"))
+            parsed = parse_values(*values_text, values);
+        else
+            parsed = false;
+    }
+    if (!parsed || version_text == "none")
+        return parsed;
+    KIVOBluetoothDeviceData& backup = out.backup.emplace();
+    backup.setDeviceRecognized(out.product);
+    backup.setDeviceVersionMajor_Minor(major, minor);
+    const RestoreLayout* layout = select_restore_layout(out.product, out.backup, out.fm);
+    for (int row = 0; layout && !values.empty() && row < layout->cells.count; ++row) {
+        const RestoreKindInfo& kind = restore_kind(layout->cells.kinds[static_cast<std::size_t>(row)]);
+        const int value = values.size() == 1 ? values[0] : row < static_cast<int>(values.size()) ? values[row] : 0;
+        if (kind.key)
+            write(*kind.key, backup, value, {out.product, 0});
+    }
+    return true;
+}
+
+int restore(int argc, char** argv)
+{
+    RestoreArguments in;
+    if (!parse_restore(argc, argv, 4, true, in)) {
+        std::fprintf(stderr, "restore: expected PID MAJOR.MINOR|none [fm=N] [lang=L] [values=V[,V...]]\n");
+        return 2;
+    }
+    const int count = restore_row_count(in.product, in.backup, in.fm);
+    std::printf("%d\n", count);
+    for (int row = 0; row < count; ++row) {
+        const std::optional<RestoreRow> shown = restore_row(in.product, in.backup, in.fm, row, in.language);
+        if (!shown) {
+            std::printf("%d\t-\n", row);
+            continue;
+        }
+        const std::string_view code = restore_kind(shown->kind).code;
+        std::printf("%d\t%.*s\t%s\t%s\n", row, static_cast<int>(code.size()), code.data(), shown->title.c_str(),
+                    shown->value.c_str());
+    }
+    return 0;
+}
+
+int backup(int argc, char** argv)
+{
+    RestoreArguments in;
+    if (argc < 5 || std::string_view(argv[3]) == "none" || !parse_restore(argc, argv, 5, false, in) ||
+        kivo::backup_archive_file(argv[4], in.product).empty()) {
+        std::fprintf(stderr, "backup: expected PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]\n");
+        return 2;
+    }
+    KIVOBluetoothDeviceData& record = *in.backup;
+    record.setManagerVersionMajor(kivo::kManagerVersionMajor);
+    record.setManagerVersionMinor(kivo::kManagerVersionMinor);
+    record.setDateArchived(std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now()));
+    const std::filesystem::path path = kivo::backup_archive_file(argv[4], in.product);
+    std::error_code ignored;
+    std::filesystem::create_directories(argv[4], ignored);
+    std::string error;
+    if (!kivo::write_backup_archive(record, path, &error)) {
+        std::fprintf(stderr, "backup: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", path.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -243,8 +373,13 @@ int main(int argc, char** argv)
         return shown();
     if (command == "handler" && argc == 3)
         return handler_writers(argv[2]);
+    if (command == "restore" && argc >= 4)
+        return restore(argc, argv);
+    if (command == "backup" && argc >= 5)
+        return backup(argc, argv);
     std::fprintf(stderr,
                  "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
-                 "MAJOR.MINOR[.SECONDARY] | shown | handler PID\n");
+                 "MAJOR.MINOR[.SECONDARY] | shown | handler PID | restore PID MAJOR.MINOR|none [fm=N] [lang=L] "
+                 "[values=V[,V...]] | backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]\n");
     return 2;
 }

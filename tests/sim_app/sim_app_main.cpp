@@ -125,10 +125,15 @@ int main(int argc, char** argv)
 
     sim::Session session;
     for (const SimDeviceOption& device : options->devices) {
-        if (device.face == SimDeviceOption::Hid)
-            sim::plug_headset(persona_for(device.product_id));
-        else
+        if (device.face == SimDeviceOption::Hid) {
+            sim::HeadsetPersona persona = persona_for(device.product_id);
+            if (device.version)
+                persona.version = {(*device.version)[0], (*device.version)[1], (*device.version)[2],
+                                   (*device.version)[3]};
+            sim::plug_headset(persona);
+        } else {
             plug_usb_device(device.product_id);
+        }
     }
 
     if (!options->server_base.empty())

@@ -17,6 +17,29 @@ bool parse_product_id(const std::string& text, uint16_t& id)
     return true;
 }
 
+// "2.1" or "2.1.0.3": each part decimal, 0 to 255.
+std::optional<std::array<uint8_t, 4>> parse_version(const std::string& text)
+{
+    std::array<uint8_t, 4> version{};
+    size_t parts = 0;
+    size_t start = 0;
+    while (true) {
+        const size_t dot = text.find('.', start);
+        const std::string part = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        unsigned value = 0;
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value, 10);
+        if (part.empty() || ec != std::errc() || end != part.data() + part.size() || value > 255 || parts == 4)
+            return std::nullopt;
+        version[parts++] = static_cast<uint8_t>(value);
+        if (dot == std::string::npos)
+            break;
+        start = dot + 1;
+    }
+    if (parts != 2 && parts != 4)
+        return std::nullopt;
+    return version;
+}
+
 } // namespace
 
 std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string>& args, std::string& error)
@@ -33,13 +56,26 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
             const std::string value = args[++i];
             const size_t colon = value.find(':');
             const std::string face = value.substr(0, colon);
+            const size_t at = value.find('@');
             SimDeviceOption device{};
+            const std::string id = colon == std::string::npos
+                ? std::string()
+                : value.substr(colon + 1, at == std::string::npos ? at : at - colon - 1);
             if (colon == std::string::npos || (face != "hid" && face != "usb") ||
-                !parse_product_id(value.substr(colon + 1), device.product_id)) {
-                error = "bad device '" + value + "' (want hid:0xPID or usb:0xPID)";
+                !parse_product_id(id, device.product_id)) {
+                error = "bad device '" + value + "' (want hid:0xPID, hid:0xPID@2.1 or usb:0xPID)";
                 return std::nullopt;
             }
             device.face = face == "hid" ? SimDeviceOption::Hid : SimDeviceOption::Usb;
+            if (at != std::string::npos) {
+                device.version = parse_version(value.substr(at + 1));
+                if (!device.version || device.face != SimDeviceOption::Hid) {
+                    error = "bad device '" + value +
+                        "' (a version is major.minor or major.minor.type.secondary, "
+                        "each 0 to 255, for hid devices)";
+                    return std::nullopt;
+                }
+            }
             options.devices.push_back(device);
         } else if (arg == "--server-base" && has_value) {
             options.server_base = args[++i];

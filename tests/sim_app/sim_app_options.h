@@ -1,6 +1,7 @@
 #pragma once
 // The command line of kivo-sim-app.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,8 @@
 struct SimDeviceOption {
     enum Face { Hid, Usb } face;
     uint16_t product_id;
+    // hid:0xPID@major.minor (or @major.minor.type.secondary): the version the headset starts at.
+    std::optional<std::array<uint8_t, 4>> version = std::nullopt;
 };
 
 struct SimAppOptions {
@@ -25,7 +28,7 @@ struct SimAppOptions {
 std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr char kSimAppUsage[] =
-    "usage: kivo-sim-app [--device hid:0xPID]... [--device usb:0xPID]... [--server-base URL]\n"
+    "usage: kivo-sim-app [--device hid:0xPID[@VERSION]]... [--device usb:0xPID]... [--server-base URL]\n"
     "                    [--screenshot FILE [--screenshot-delay MS]] [--list-devices] [--help]\n";
 
 inline constexpr char kSimAppHelp[] =
@@ -33,6 +36,8 @@ inline constexpr char kSimAppHelp[] =
     "\n"
     "  --device hid:0xPID    a headset on the HID link, answering everything; 0x3142 is the OEM headset\n"
     "                        that NEXT on the home page selects (others: --list-devices)\n"
+    "  --device hid:0xPID@2.1  the same headset starting at firmware 2.1 (major.minor, or a whole\n"
+    "                        major.minor.type.secondary; each number 0 to 255)\n"
     "  --device usb:0xPID    an older headset over plain USB, its settings in its chip's persistent\n"
     "                        store: 0x4D10, 0x5310 (a product made of two devices), ...; with bit 15\n"
     "                        set (usb:0xCD10) the device runs its firmware-management loader\n"

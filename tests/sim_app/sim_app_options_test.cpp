@@ -23,6 +23,15 @@ TEST(SimAppOptions, BadInputIsNamed)
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--device", "bt:0x3142"},
                                                  {"--device", "hid:0x13142"},
                                                  {"--device", "hid:"},
+                                                 {"--device", "hid:0x3142@"},
+                                                 {"--device", "hid:0x3142@2"},
+                                                 {"--device", "hid:0x3142@2.1.0"},
+                                                 {"--device", "hid:0x3142@2.256"},
+                                                 {"--device", "hid:0x3142@2.x"},
+                                                 {"--device", "hid:0x3142@2..1"},
+                                                 {"--device", "hid:0x3142@-2.1"},
+                                                 {"--device", "hid:0x3142@2.1.0.3.4"},
+                                                 {"--device", "usb:0x4D10@1.0"},
                                                  {"--device"},
                                                  {"--bogus"},
                                                  {"--screenshot-delay", "-5"}}) {
@@ -42,4 +51,28 @@ TEST(SimAppOptions, HelpAndDeviceListAreOptions)
     const auto list = parse_sim_app_options({"--list-devices"}, error);
     ASSERT_TRUE(list) << error;
     EXPECT_TRUE(list->list_devices);
+}
+
+TEST(SimAppOptions, AHeadsetsStartVersion)
+{
+    struct Case {
+        const char* device;
+        std::optional<std::array<uint8_t, 4>> version;
+    };
+    const Case cases[] = {
+        {"hid:0x3142@2.1", std::array<uint8_t, 4>{2, 1, 0, 0}},
+        {"hid:0x3142@2.1.1.4", std::array<uint8_t, 4>{2, 1, 1, 4}},
+        {"hid:3142@255.0", std::array<uint8_t, 4>{255, 0, 0, 0}},
+        {"hid:0x3142", std::nullopt},
+        {"usb:0x4D10", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const auto options = parse_sim_app_options({"--device", c.device}, error);
+        ASSERT_TRUE(options) << c.device << ": " << error;
+        ASSERT_EQ(options->devices.size(), 1u);
+        EXPECT_EQ(options->devices[0].product_id,
+                  std::string(c.device).find("4D10") != std::string::npos ? 0x4D10 : 0x3142);
+        EXPECT_EQ(options->devices[0].version, c.version) << c.device;
+    }
 }

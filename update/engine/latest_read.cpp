@@ -2,14 +2,9 @@
 
 #include "app/net/http_fetch.h"
 #include "common/system_log.h"
+#include "update/engine/new_update.h"
 
 namespace kivo {
-namespace {
-
-// Whether the latest version is an update for the device: not decided yet, so never offered.
-bool haveNewUpdate(const LatestReadInputs&, const FirmwareIndexRead&) { return false; }
-
-} // namespace
 
 const char* firmware_index_leaf(IndexPage page) { return page == IndexPage::Update ? kFirmwareLeaf : kRevisionsLeaf; }
 
@@ -26,7 +21,7 @@ LatestReadOutcome threadMethodReadLatest(const LatestReadInputs& in)
     outcome.checkNewUpdate = in.checkNewUpdate;
     if (in.query.page == IndexPage::Update) {
         // A re-read leaves the decision out once; the next read makes it again.
-        outcome.newUpdateFound = in.checkNewUpdate && haveNewUpdate(in, outcome.read);
+        outcome.newUpdateFound = in.checkNewUpdate && haveNewUpdate(outcome.read.latest, in.deviceTarget, in.data);
         outcome.checkNewUpdate = true;
     }
     return outcome;

@@ -18,7 +18,8 @@ struct LatestReadInputs {
     FirmwareIndexQuery query;
     // Update page: whether the read ends with the new-update decision.
     bool checkNewUpdate = false;
-    // The connected device's record, for the new-update decision.
+    // The selected product and the connected device's record, for the new-update decision.
+    int deviceTarget = 0;
     KIVOBluetoothDeviceData data;
     std::chrono::milliseconds timeout = kFirmwareIndexTimeout;
 };

@@ -136,6 +136,7 @@ kivo::LatestReadInputs UpdateViewController::readInputsFromController() const
     query.latest = latestVersion_;
     query.fileNameLatestVersion = fileNameLatestVersion_;
     in.checkNewUpdate = checkNewUpdate_;
+    in.deviceTarget = product;
     in.data = app.data();
     return in;
 }
@@ -172,8 +173,10 @@ void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcom
     fileNameLatestVersion_ = read.fileNameLatestVersion;
     arrFileNamesLatestVersion_ = read.fileNames;
     arrLanguageFirmware_ = read.languages;
+    // Only a read from page entry decides; a re-read leaves the decision as it was.
+    if (checkNewUpdate_)
+        newUpdateFound_ = outcome.newUpdateFound;
     checkNewUpdate_ = outcome.checkNewUpdate;
-    newUpdateFound_ = outcome.newUpdateFound;
     if (pageMode() != kModeUpdate)
         restorePossible_ = read.restorePossible;
     PopUpButton* pop_up = popUpLanguageFirmware();
@@ -206,6 +209,8 @@ void UpdateViewController::endUpdateRead()
     if (outcome)
         applyLatestRead(*outcome);
     kivo::PageHost& app = host();
+    if (newUpdateFound_ && !app.session().isRestartDFU())
+        offerNewUpdate();
     app.setOnProcessing(false);
     app.setControls();
     setControls();
@@ -253,20 +258,4 @@ void UpdateViewController::endRevisionsRead()
     setControls();
     if (app.session().isRestartDFU())
         restoreFirmware(nullptr);
-}
-
-void UpdateViewController::updateFirmware(QObject*)
-{
-    // The restore page's Update button leads to the update page. Starting an update from here
-    // comes with the page's downloads.
-    if (host().mode() != kModeUpdate)
-        host().setFirmwareUpdateWithStatus(true);
-}
-
-void UpdateViewController::restoreFirmware(QObject*)
-{
-    // The update page's Restore button leads to the restore page. Starting a restore from here
-    // comes with the page's downloads.
-    if (host().mode() == kModeUpdate)
-        host().setFirmwareRestoreWithStatus(true);
 }

@@ -1,11 +1,13 @@
 // The restore page's layout: the summary of the backup, the language pop-up and its caption, the
-// enabled states, the progress area and the fixed frames. The summary's data rows and the restore
-// table stay hidden for now; the family rule that shows them is yet to come.
+// enabled states, the progress area and the fixed frames. The summary's data rows stay hidden for
+// now; the family rule that shows them is yet to come. The restore table shows on the settings tab
+// of the families that have it.
 
 #include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "app/text/text_format.h"
 #include "app/text/update_texts.h"
+#include "device/products/restore_table_families.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
 #include "update/page/update_page.h"
@@ -99,11 +101,14 @@ void UpdateViewController::setControlsFirmwareRestore()
         qtext(UpdateTexts::tavk_string_press_restore_button_after_selecting_in(language)));
     ui.lblUpdateVoicePromptInformation->setVisible(languages);
 
-    // Until the rows of each family are written, the data rows and the restore table stay hidden.
+    // Until the rows of each family are written, the data rows stay hidden. The restore table shows
+    // where the family rule has it: on the settings tab of its families.
     for (SummaryRow row : data_rows(ui))
         set_row_visible(row, false);
     ui.tableViewRestore->hide();
     ui.scrollViewRestore->hide();
+    if (kivo::shows_restore_table(app.session().deviceTarget) && tabAt(tabIndexSelected()) == kTabDeviceSettings)
+        restoreTableViewHiddenWithRestorePossible();
 
     if (!restorePossible_) {
         ui.btnRestore->setEnabled(false);
@@ -120,6 +125,7 @@ void UpdateViewController::setControlsFirmwareRestore()
 
     showRestoreProgress();
     placeRestoreControls();
+    reloadRestoreTable();
 }
 
 void UpdateViewController::showRestoreProgress()

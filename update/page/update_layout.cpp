@@ -56,8 +56,10 @@ void UpdateViewController::setUpView()
         pop_up = update_.popUpLanguageFirmware;
         btnNext_ = update_.btnNext;
         btnBack_ = update_.btnBack;
+        setUpNewUpdateSheet();
     } else {
         restore_.setupUi(view_);
+        setUpRestoreTable();
         QFont header = page_font();
         header.setBold(true);
         restore_.lblBackupFirmwareInformation->setFont(header);

@@ -20,13 +20,23 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
     QPushButton* restore = pageMode() == kModeUpdate ? update_.btnRestore : restore_.btnRestore;
     connect(update, &QPushButton::clicked, this, [this, update] { updateFirmware(update); });
     connect(restore, &QPushButton::clicked, this, [this, restore] { restoreFirmware(restore); });
+    if (pageMode() == kModeUpdate) {
+        connect(update_.btnBrowse, &QPushButton::clicked, this, [this] { browseFirmware(update_.btnBrowse); });
+        connect(update_.btnDownload, &QPushButton::clicked, this, [this] { downloadFirmware(update_.btnDownload); });
+        connect(update_.tfFirmwareFile, &QLineEdit::textChanged, this,
+                [this] { firmwareFileChanged(update_.tfFirmwareFile); });
+    }
 }
 
 UpdateViewController::~UpdateViewController()
 {
     // A worker waiting for the user would never be answered now.
     openedMessageBox_.setOpen(false);
+    // A download stops at its next look, and its temporary file goes with it.
+    if (download_)
+        worker_.stop();
     worker_.finish();
+    download_.reset();
 }
 
 void UpdateViewController::routeMessageBoxes()

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -15,14 +16,22 @@
 
 #include "app/box_answer_wait.h"
 #include "app/page_bases.h"
+#include "app/text/localized.h"
 #include "app/worker_run.h"
 #include "ui_restore_view.h"
 #include "ui_update_view.h"
+#include "update/engine/firmware_download.h"
 #include "update/engine/latest_read.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
+#include "update/page/restore_table_cell_view.h"
+
+class NewUpdateSheet;
+
+// The step at which a download failed; each has its row of failure texts.
+enum class DownloadFailure { FileNotCreated, FileNotOpened, NoConnection, ConnectionFailed };
 
 // What the page is doing (its field `state`).
 enum UpdateScreenState : int {
@@ -49,9 +58,24 @@ public:
     void readLatest() override;
     // Resets the restore page's list tabs and closes the window's list of tabs.
     void initTabData();
-    // The Update and Restore buttons' actions. Each first switches to the page that owns it.
+    // The Update and Restore buttons' actions. Each first switches to the page that owns it. On
+    // its own page Update starts the run with the firmware file (with a run to recover, the
+    // remembered file); Restore downloads the backup's image into the restore image and restores
+    // from it when the download ends.
     virtual void updateFirmware(QObject* sender);
     virtual void restoreFirmware(QObject* sender);
+    // Browse (update page): a file the user picks becomes the firmware file.
+    virtual void browseFirmware(QObject* sender);
+    // Download (update page) and YES on the sheet: the save panel, then the download of the
+    // selected language's file into the file the user names.
+    virtual void downloadFirmware(QObject* sender);
+    // The firmware file changed: the Update button follows whether there is one.
+    void firmwareFileChanged(QObject* sender);
+    // The image the next run writes: the update page's file field, the restore page's restore image.
+    std::string firmwareFile() const;
+    // The file the last download was asked to write.
+    const std::filesystem::path& localPathLatestVersion() const { return localPathLatestVersion_; }
+    bool downloadActive() const { return download_ != nullptr; }
     // A usable backup is there (and, once the server is asked, its version is listed).
     bool restorePossible() const override { return restorePossible_; }
     void setRestorePossible(bool possible) { restorePossible_ = possible; }
@@ -83,6 +107,12 @@ public:
     void setBackupInfo();
     // The language pop-up is about to open: the window's list of tabs closes first.
     void menuWillOpen();
+    // The restore table's data source: its rows for the selected product, the loaded backup, the
+    // FM code and the language, and the view of a row (nullptr for a blank row), owned by the caller.
+    int numberOfRowsInTableView() const;
+    RestoreTableCellView* tableView_viewForTableColumn_row(int row) const;
+    // Shows the restore table and its scroll view while a restore is possible, hides them else.
+    void restoreTableViewHiddenWithRestorePossible();
 
     // What the page is doing (UpdateScreenState); the firmware index read's worker ends with it.
     int state() const { return state_.load(std::memory_order_acquire); }
@@ -114,7 +144,18 @@ public:
     const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
     void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
     // The selected voice-prompt language of the page; -1 while it has none to offer.
-    int indexOfSelectedLanguageFirmware() const { return -1; }
+    int indexOfSelectedLanguageFirmware() const;
+
+    // ---- The new-update sheet (update page) -----------------------------------------------------
+    // The sheet; null on the restore page.
+    NewUpdateSheet* sheetNewUpdateFound() const { return sheetNewUpdateFound_; }
+    // Fills the sheet's fixed texts, image and button titles in the interface language.
+    void setControlsNewUpdateFound();
+    // YES: the sheet's language becomes the page's and the remembered one, the sheet closes and
+    // the save panel opens for the download.
+    virtual void yesButtonSelectedAt(QObject* sender);
+    // NO (or the sheet closed otherwise): the offer is declined.
+    virtual void noButtonSelectedAt(QObject* sender);
 
     // ---- Small operations -----------------------------------------------------------------------
     // The firmware index's version text (without its "v"): two parts, or four for the camera.
@@ -169,12 +210,30 @@ protected:
     virtual void runUpdate(kivo::UpdateInputs inputs, kivo::UpdateShared& shared, kivo::UpdateHost& host);
 
 private:
+    using PageText = std::string (*)(kivo::ManagerLanguage);
+
     kivo::UpdateInputs inputsFromController(const std::string& firmware_file) const;
+    // The download (firmware_download.cpp): its start on the page's worker, and its ends.
+    void downloadFirmwareFromServer();
+    void connectionDidFinishLoading();
+    void connection_didFailWithError();
+    // Every failure of a download ends here; one at its start also declines the offer.
+    void endDownload(DownloadFailure step, bool at_start);
+    // A page text in every language on the status line; the processing text before one.
+    void showPageStatus(PageText text, bool warning);
+    void showProcessingText(PageText text);
+    void setFirmwareFile(const std::string& path);
+    // Selects a remembered language; an index outside the items selects nothing.
+    void selectLanguageFirmware(int index);
     // The firmware index read (index_read.cpp): its start, its inputs, and the ticks that end it.
     void startReadLatest();
     kivo::LatestReadInputs readInputsFromController() const;
     void applyLatestRead(const kivo::LatestReadOutcome& outcome);
     void endUpdateRead();
+    // The end of a read from page entry that found a newer firmware: the sheet, or for units of
+    // the partner-branded headset the message that sends them to the partner's manager.
+    void offerNewUpdate();
+    void setUpNewUpdateSheet();
     void endRevisionsRead();
     PopUpButton* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
@@ -192,6 +251,9 @@ private:
     bool loadBackup();
     void showBackupHeader();
     void showNoBackup();
+    // The restore table's set-up and its reload (restore_table.cpp).
+    void setUpRestoreTable();
+    void reloadRestoreTable();
     // The progress area and the frames of the restore page.
     void showRestoreProgress();
     void placeRestoreControls();
@@ -218,6 +280,7 @@ private:
     int tabCount_ = 0;
     std::array<int, 3> tabs_{};
     int tabIndexSelected_ = 0;
+    NewUpdateSheet* sheetNewUpdateFound_ = nullptr;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;
     kivo::HidOpener opener_;
@@ -228,6 +291,11 @@ private:
     std::optional<KIVOBluetoothDeviceData> dataToUnarchive_;
     FirmwareQuad latestVersion_;
     std::string fileNameLatestVersion_;
+    std::filesystem::path localPathLatestVersion_;
+    // The restore page's firmware file (the update page keeps it in its field).
+    std::string firmwareFile_;
+    // The download going, from its start to its end.
+    std::unique_ptr<kivo::DownloadFile> download_;
     bool checkLumoraUpdateComplete_ = false;
     kivo::WorkerRun worker_;
 };

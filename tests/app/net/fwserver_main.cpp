@@ -1,9 +1,11 @@
 // kivo-sim-fwserver: a firmware server on 127.0.0.1 for people to point kivo-sim-app at. It serves
 // the files of a folder (an index named "Firmware" or "Revisions", images by name), prints its base
-// on the first line of its output, and runs until it is stopped.
+// on the first line of its output, and runs until it is stopped. --demo writes a folder that offers
+// the OEM headset 2.2 to update to and 2.1 to restore, and ends.
 //
+//   kivo-sim-fwserver --demo DIR
 //   kivo-sim-fwserver --root DIR [--port N]
-//   kivo-sim-app --device hid:0x3142 --server-base <the printed base>
+//   kivo-sim-app --device hid:0x3142@2.1 --server-base <the printed base>
 
 #include <csignal>
 #include <cstdio>
@@ -12,11 +14,13 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/app/net/demo_firmware.h"
 #include "tests/app/net/local_http_server.h"
 
 namespace {
 
-constexpr char kUsage[] = "usage: kivo-sim-fwserver --root DIR [--port N]\n";
+constexpr char kUsage[] = "usage: kivo-sim-fwserver --root DIR [--port N]\n"
+                          "       kivo-sim-fwserver --demo DIR\n";
 
 bool parse_port(const std::string& text, int& port)
 {
@@ -39,7 +43,17 @@ int main(int argc, char** argv)
             return 2;
         }
         const std::string value = argv[++i];
-        if (option == "--root") {
+        if (option == "--demo") {
+            if (!demo_firmware::write_folder(value)) {
+                std::fprintf(stderr, "kivo-sim-fwserver: cannot write the demo folder %s\n", value.c_str());
+                return 1;
+            }
+            std::printf("Wrote %s: Firmware (lists 2.2), Revisions (lists 2.1), %s, %s.\n"
+                        "Serve it:  kivo-sim-fwserver --root %s\n"
+                        "Then:      kivo-sim-app --device hid:0x3142@2.1 --server-base <the base it prints>\n",
+                        value.c_str(), demo_firmware::kLatestImage, demo_firmware::kEarlierImage, value.c_str());
+            return 0;
+        } else if (option == "--root") {
             root = value;
         } else if (option == "--port") {
             if (!parse_port(value, port)) {

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -41,6 +42,7 @@ const char* reason(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 403: return "Forbidden";
     case 404: return "Not Found";
     case 500: return "Internal Server Error";
     default: return "Status";
@@ -163,23 +165,44 @@ void LocalHttpServer::answer(int connection)
         held_.push_back(connection);
         return;
     }
-    if (reply.firstByteDelay.count() > 0) {
-        // Woken early when the server stops.
-        pollfd wake{wake_[0], POLLIN, 0};
-        ::poll(&wake, 1, static_cast<int>(reply.firstByteDelay.count()));
-    }
+    if (reply.firstByteDelay.count() > 0)
+        waitOrStop(reply.firstByteDelay);
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
         "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
         "\r\nConnection: close\r\n\r\n";
-    const std::string whole = head + reply.body;
-    size_t sent = 0;
-    while (sent < whole.size()) {
-        const ssize_t n = ::send(connection, whole.data() + sent, whole.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0)
+    const size_t body_end = std::min(reply.body.size(), reply.cutAfter.value_or(reply.body.size()));
+    bool sent_all = sendAll(connection, head);
+    for (size_t at = 0; sent_all && at < body_end;) {
+        const size_t block = reply.chunkSize > 0 ? std::min(reply.chunkSize, body_end - at) : body_end - at;
+        sent_all = sendAll(connection, std::string_view(reply.body).substr(at, block));
+        at += block;
+        if (at < body_end && reply.chunkPause.count() > 0 && waitOrStop(reply.chunkPause))
             break;
-        sent += static_cast<size_t>(n);
+    }
+    if (reply.cutAfter && reply.stallAfterCut) {
+        held_.push_back(connection);
+        return;
     }
     ::close(connection);
+}
+
+bool LocalHttpServer::sendAll(int connection, std::string_view bytes)
+{
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::send(connection, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0)
+            return false;
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool LocalHttpServer::waitOrStop(std::chrono::milliseconds pause)
+{
+    // Woken early when the server stops.
+    pollfd wake{wake_[0], POLLIN, 0};
+    return ::poll(&wake, 1, static_cast<int>(pause.count())) > 0;
 }
 
 std::string closed_local_base()

@@ -1,13 +1,16 @@
 #pragma once
 // A tiny HTTP server on 127.0.0.1 for tests: it answers GETs from a table of paths and from the
-// files of a folder, one connection at a time, on a thread of its own. Unknown paths get 404.
+// files of a folder, one connection at a time, on a thread of its own. Unknown paths get 404. A
+// reply may come in paced blocks, break off part-way or stall, as downloads meet them.
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -15,9 +18,17 @@ namespace testnet {
 
 struct Reply {
     int status = 200;
-    std::string body;
+    std::string body{};
     bool neverAnswer = false; // reads the request, then keeps the connection open and silent
     std::chrono::milliseconds firstByteDelay{0}; // waits this long before the first byte
+    // Downloads: the body goes in blocks of chunkSize bytes (0: at once), with chunkPause after
+    // each block but the last.
+    std::size_t chunkSize = 0;
+    std::chrono::milliseconds chunkPause{0};
+    // Announces the whole body but sends only its first cutAfter bytes, then closes the connection,
+    // or with stallAfterCut keeps it open and silent until the server stops.
+    std::optional<std::size_t> cutAfter{};
+    bool stallAfterCut = false;
 };
 
 class LocalHttpServer {
@@ -45,6 +56,9 @@ private:
     void answer(int connection);
     // The reply for path: the table's, a file of the folder, or 404.
     Reply replyFor(const std::string& path) const;
+    static bool sendAll(int connection, std::string_view bytes);
+    // Waits for pause; true when the server is stopping.
+    bool waitOrStop(std::chrono::milliseconds pause);
 
     int listener_ = -1;
     int wake_[2] = {-1, -1};

@@ -18,6 +18,8 @@
 #include "device/products/fm_radio_save.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_set.h"
+#include "device/products/restore_row_lines.h"
+#include "device/products/restore_table_families.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_default_rule.h"
 #include "device/products/settings_save_families.h"
@@ -297,4 +299,26 @@ TEST(ProductCatalogue, DefaultRuleGroupsHaveTheirSizesAndEveryRowActs)
     EXPECT_EQ(default_row(0x5440)->products.size(), 2u) << "0x5440 is not in group Y";
     for (int id : kDefaultTraceProducts)
         EXPECT_NE(default_row(id), nullptr) << std::hex << "0x" << id;
+}
+
+TEST(ProductCatalogue, RestoreTableLinesAndFamilies)
+{
+    std::vector<int> lined;
+    for (const RestoreRowLine& line : kRestoreRowLines) {
+        EXPECT_NE(line[0], 0) << "an empty line";
+        for (int id : line)
+            if (id != 0) {
+                lined.push_back(id);
+                EXPECT_EQ(restore_row_line(id), line[0]) << std::hex << id;
+            }
+    }
+    EXPECT_EQ(kRestoreRowLines.size(), 106u);
+    EXPECT_EQ(lined.size(), 212u);
+    EXPECT_FALSE(restore_row_line(0).has_value());
+    EXPECT_FALSE(restore_row_line(0x1234).has_value());
+    EXPECT_EQ(kRestoreTableProducts.size(), 215u);
+    // Every product with a line shows the table on its restore page, but 0x5345, whose line shows
+    // no row.
+    for (int id : lined)
+        EXPECT_EQ(shows_restore_table(id), id != 0x5345) << std::hex << id;
 }

@@ -21,6 +21,7 @@
 #include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sim/hid_headsets.h"
+#include "update/page/update_page.h"
 
 namespace {
 
@@ -41,6 +42,15 @@ protected:
             recordScript(data);
         return script(run);
     }
+};
+
+// An update page that notes the run to recover its read's end asks for, and starts none: the
+// status under test is recognition's.
+class RecoveryNotingPage : public UpdateViewController {
+public:
+    using UpdateViewController::UpdateViewController;
+    void updateFirmware(QObject*) override { ++recoveries; }
+    int recoveries = 0;
 };
 
 } // namespace
@@ -243,6 +253,7 @@ protected:
             scripted = page.get();
             return page;
         };
+        f.update = [](kivo::PageHost& host, int mode) { return std::make_unique<RecoveryNotingPage>(host, mode); };
         return f;
     }
 
@@ -295,6 +306,11 @@ TEST_F(ScriptedRecognition, DeviceInFirmwareManagementModeKeepsTheWorkersText)
         EXPECT_EQ(app().mode(), c.mode);
         EXPECT_EQ(statusLine(), c.status);
         EXPECT_EQ(app().statusWithWarning(), c.warning);
+        if (c.restart_dfu) {
+            auto& update = *static_cast<RecoveryNotingPage*>(app().updateViewController());
+            ASSERT_TRUE(run_events_until([&] { return !update.readActive(); }));
+            EXPECT_EQ(update.recoveries, 1) << "the update page goes on with the run to recover";
+        }
     }
 }
 

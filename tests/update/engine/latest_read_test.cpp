@@ -23,6 +23,9 @@ kivo::LatestReadInputs inputs(const std::string& base, kivo::IndexPage page)
     in.query.backup.setDeviceVersionMajor(2);
     in.query.backup.setDeviceVersionMinor(1);
     in.checkNewUpdate = true;
+    in.deviceTarget = 0x3142;
+    in.data.setDeviceVersionMajor(2);
+    in.data.setDeviceVersionMinor(1);
     return in;
 }
 
@@ -38,7 +41,7 @@ TEST(LatestRead, EachPageAsksForItsLeafAtTheBase)
     EXPECT_EQ(update.read.latest, (FirmwareQuad{3, 0, 0, 0}));
     EXPECT_EQ(update.read.fileNameLatestVersion, "z30.img");
     EXPECT_TRUE(update.checkNewUpdate);
-    EXPECT_FALSE(update.newUpdateFound) << "no decision yet";
+    EXPECT_TRUE(update.newUpdateFound) << "3.0 over the device's 2.1";
 
     const kivo::LatestReadOutcome restore =
         kivo::threadMethodReadLatest(inputs(server.base(), kivo::IndexPage::Restore));

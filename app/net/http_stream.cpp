@@ -1,0 +1,102 @@
+#include "app/net/http_stream.h"
+
+#include "app/net/curl_get.h"
+#include "common/clock.h"
+
+namespace kivo {
+namespace {
+
+struct Transfer {
+    CURL* curl = nullptr;
+    const HttpSink* sink = nullptr;
+    std::uint64_t bytes = 0;
+    bool refusedStatus = false;
+    bool refusedBySink = false;
+    // The network's own time: the transfer waits on real sockets, not on the clock seam.
+    std::chrono::steady_clock::time_point lastData = std::chrono::steady_clock::now();
+    curl_off_t lastCount = 0;
+    std::chrono::milliseconds idleTimeout{0};
+    bool idle = false;
+};
+
+bool success_status(long status) { return status >= 200 && status <= 299; }
+
+size_t take_block(char* data, size_t size, size_t count, void* user)
+{
+    auto* transfer = static_cast<Transfer*>(user);
+    long status = 0;
+    curl_easy_getinfo(transfer->curl, CURLINFO_RESPONSE_CODE, &status);
+    if (!success_status(status)) {
+        transfer->refusedStatus = true;
+        return 0; // an error page never reaches the sink
+    }
+    const size_t bytes = size * count;
+    if (!(*transfer->sink)(std::span<const char>(data, bytes))) {
+        transfer->refusedBySink = true;
+        return 0;
+    }
+    transfer->bytes += bytes;
+    return bytes;
+}
+
+// Called often while data flows and about once a second while the transfer waits.
+int watch_transfer(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t)
+{
+    auto* transfer = static_cast<Transfer*>(user);
+    if (stop_requested())
+        return 1;
+    const auto now = std::chrono::steady_clock::now();
+    if (received != transfer->lastCount) {
+        transfer->lastCount = received;
+        transfer->lastData = now;
+    } else if (now - transfer->lastData > transfer->idleTimeout) {
+        transfer->idle = true;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+HttpStreamResult http_get_stream(std::string_view base, std::string_view path, const HttpSink& sink,
+                                 std::chrono::milliseconds idle_timeout)
+{
+    HttpStreamResult result;
+    curl_get::Easy curl = curl_get::new_easy();
+    if (!curl) {
+        result.error = "cannot start an HTTP transfer";
+        return result;
+    }
+    const std::string url = std::string(base) + std::string(path);
+    const curl_get::Headers headers = curl_get::no_cache_headers();
+    CURL* c = curl.get();
+    Transfer transfer;
+    transfer.curl = c;
+    transfer.sink = &sink;
+    transfer.idleTimeout = idle_timeout;
+
+    curl_get::set_get_options(c, url, base, headers.get());
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(idle_timeout.count()));
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, take_block);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, watch_transfer);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+
+    const CURLcode code = curl_easy_perform(c);
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
+    result.bytes = transfer.bytes;
+    if (transfer.refusedStatus || (code == CURLE_OK && !success_status(result.status)))
+        result.error = "HTTP status " + std::to_string(result.status);
+    else if (transfer.refusedBySink)
+        result.error = "the received data could not be kept";
+    else if (transfer.idle)
+        result.error = "no data for " + std::to_string(idle_timeout.count() / 1000) + " seconds";
+    else if (code != CURLE_OK)
+        result.error = curl_easy_strerror(code);
+    else
+        result.ok = true;
+    return result;
+}
+
+} // namespace kivo

@@ -1,0 +1,35 @@
+#pragma once
+// A streaming HTTP GET for firmware images: every block of the body goes to a sink as it arrives,
+// so an image is never held whole in memory. Called from worker threads.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kivo {
+
+// How long a download may go without receiving data before it fails.
+inline constexpr std::chrono::milliseconds kDownloadIdleTimeout{30000};
+
+struct HttpStreamResult {
+    bool ok = false; // a 2xx answer whose whole body the sink took
+    long status = 0; // the HTTP status; 0 when no answer came
+    std::uint64_t bytes = 0; // body bytes the sink took
+    std::string error; // a short English reason when not ok
+};
+
+// Takes one block of the body; false refuses it and ends the transfer.
+using HttpSink = std::function<bool(std::span<const char>)>;
+
+// GETs base followed by path with the protocols, no-cache headers and redirect rule of http_get.
+// Fails when the status is not 2xx (the sink sees nothing of that answer), when the sink refuses a
+// block, when the body ends short of its announced length, and when no data arrives for
+// idle_timeout (connecting included); the whole transfer has no limit. On a thread that watches a
+// stop flag (common/clock.h), raising it ends the transfer within about a second, as not ok.
+HttpStreamResult http_get_stream(std::string_view base, std::string_view path, const HttpSink& sink,
+                                 std::chrono::milliseconds idle_timeout = kDownloadIdleTimeout);
+
+} // namespace kivo

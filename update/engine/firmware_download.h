@@ -1,0 +1,59 @@
+#pragma once
+// A firmware image downloaded from the firmware server into a file: the body goes block by block
+// into a temporary file beside the target, which takes the target's place only once the whole body
+// has arrived. A failure removes the temporary file and leaves an earlier file at the target as it
+// was. The page creates and opens the file on the main thread; the transfer runs on its worker.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "app/net/http_stream.h"
+
+namespace kivo {
+
+class DownloadFile {
+public:
+    DownloadFile() = default;
+    // Removes the temporary file when it is still there.
+    ~DownloadFile();
+    DownloadFile(const DownloadFile&) = delete;
+    DownloadFile& operator=(const DownloadFile&) = delete;
+
+    // Creates an empty temporary file beside target; false when the folder does not take one.
+    bool create(const std::filesystem::path& target);
+    // Opens the temporary file for writing; -1 when it cannot be. The transfer that is handed the
+    // descriptor closes it.
+    int openForWriting();
+    // Renames the temporary file over the target; false (and the temporary file removed) when that
+    // fails.
+    bool commit();
+    // Removes the temporary file, if any.
+    void discard();
+
+    const std::filesystem::path& target() const { return target_; }
+    const std::filesystem::path& temporary() const { return temporary_; }
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+};
+
+struct DownloadOutcome {
+    bool ok = false;
+    std::uint64_t bytes = 0;
+    std::string error; // a short English reason when not ok
+};
+
+// Appends one received block to the open file: all of it, or false.
+bool connection_didReceiveData(int descriptor, std::span<const char> block);
+
+// The transfer, on the page's worker: GETs base + file_name and appends every block to descriptor
+// as it arrives. Closes descriptor in every case, after flushing the file to the disk when the
+// whole body arrived.
+DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
+                              std::chrono::milliseconds idle_timeout = kDownloadIdleTimeout);
+
+} // namespace kivo
