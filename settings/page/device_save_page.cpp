@@ -76,15 +76,19 @@ void DeviceSavePage::changeToDefault(QObject*)
 {
     if (refuseAction())
         return;
-    dataCurrent_.copyWithSource_version(dataDefault_, 0);
-    refreshFromWorkingCopy();
+    applyDefaultRule();
+    takeWorkingCopyFrom(dataDefault_);
 }
 
 void DeviceSavePage::changeToOriginal(QObject*)
 {
-    if (refuseAction())
-        return;
-    dataCurrent_.copyWithSource_version(host().data(), 0);
+    if (!refuseAction())
+        takeWorkingCopyFrom(host().data());
+}
+
+void DeviceSavePage::takeWorkingCopyFrom(const KIVOBluetoothDeviceData& source)
+{
+    dataCurrent_.copyWithSource_version(source, 0);
     refreshFromWorkingCopy();
 }
 
@@ -94,12 +98,17 @@ bool DeviceSavePage::checkNeedToSave()
 {
     if (!isSettingsChanged())
         return false;
+    openSavePrompt(save_prompt_purpose(pageMode()));
+    return true;
+}
+
+void DeviceSavePage::openSavePrompt(kivo::MessageBoxPurpose purpose)
+{
     kivo::PageHost& app = host();
     const int language = app.languageManager();
     app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
         AppText::stringPromptSave(language), false, AppText::tavk_string_no_in(language),
-        AppText::tavk_string_yes_in(language), kBoxSizeQuestion, kivo::purpose_number(save_prompt_purpose(pageMode())));
-    return true;
+        AppText::tavk_string_yes_in(language), kBoxSizeQuestion, kivo::purpose_number(purpose));
 }
 
 void DeviceSavePage::moveToModeToGo()
@@ -164,11 +173,7 @@ DeviceSavePage::SaveResultMeaning DeviceSavePage::pageSaveMeaning(int result, in
             kivo::settings::page_save_missed_the_device(code)};
 }
 
-void DeviceSavePage::revertAfterMissedSave()
-{
-    dataCurrent_.copyWithSource_version(host().data(), 0);
-    refreshFromWorkingCopy();
-}
+void DeviceSavePage::revertAfterMissedSave() { takeWorkingCopyFrom(host().data()); }
 
 // The page finishes its own work before it asks for recognition, which raises the busy flag for its
 // own run: nothing is accepted between this save and the read that follows.

@@ -47,7 +47,8 @@ public:
     void moveToModeToGo() override;
     void moveToDeviceSelection(QObject* sender) override;
     void moveToFirmwareUpdate(QObject* sender) override;
-    // The working copy takes the factory defaults, or the device's values.
+    // The working copy takes the factory defaults (after the page's Default rule has changed
+    // them), or the device's values: nothing while busy, an open tab list closes, then the refresh.
     void changeToDefault(QObject* sender);
     void changeToOriginal(QObject* sender);
 
@@ -98,6 +99,13 @@ protected:
 
     // The guard of every action: refused while busy, else an open list of tabs is closed first.
     bool refuseAction();
+    // Default's own change to the defaults before the working copy takes them; it stays in the
+    // defaults until the page is entered again.
+    virtual void applyDefaultRule() { }
+    // The working copy takes every setting of source (not its firmware versions), then the refresh.
+    void takeWorkingCopyFrom(const KIVOBluetoothDeviceData& source);
+    // The question whether to save the page's changes, answered through the routes of purpose.
+    void openSavePrompt(kivo::MessageBoxPurpose purpose);
     KIVOBluetoothDeviceData& workingCopy() { return dataCurrent_; }
     KIVOBluetoothDeviceData& defaults() { return dataDefault_; }
     // The shortcut labels off, fresh copies of the recognized record (the working copy with its

@@ -32,6 +32,7 @@ DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
     connectControls();
     connectChanges();
     connectTable();
+    connectSheet();
     addKeys();
 }
 

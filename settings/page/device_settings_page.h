@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "settings/page/all_settings_sheet.h"
 #include "settings/page/device_save_page.h"
 #include "settings/page/panel_outlets.h"
 #include "settings/table/handlers.h"
@@ -210,10 +211,28 @@ public:
     // A row's information button: the row's text in the message box, also while a worker runs.
     void allSettingsInformation(QObject* sender);
 
-    // ---- Leaving the page ----------------------------------------------------------------------
-    // The all-settings sheet's prompt declined: the edits go and the page stays.
-    void moveToSettingToSetting() override;
-    QWidget* sheetDeviceAllSettings() override { return ui_.sheetDeviceAllSettings; }
+    // ---- The all-settings sheet ----------------------------------------------------------------
+    // More Settings: the sheet at 550 x 400 where it stood last, window-modal on the main window
+    // and active, every row and column of its table rebuilt. Its button is off while busy.
+    void moveToAllSettins(QObject* sender);
+    // Sheet Save: nothing while busy; the sheet ends, then the save starts without the timeout
+    // check (the working copy never holds a timeout the field did not pass).
+    void saveToAllSettins(QObject* sender);
+    // Sheet Default: the defaults as they stand, without the page's Default rule; sheet Cancel:
+    // the device's values. Each as the page's Default and Cancel: nothing while busy, then the
+    // table, the values and the enabling follow.
+    void changeToDefaultAllSettins(QObject* sender);
+    void ChangeToOtiginalAllSettins(QObject* sender);
+    // Sheet Close: without a change the sheet ends; else the save question, whose YES ends the
+    // sheet and saves as the page's Save does, and whose NO ends it and reverts.
+    void closeAllSettins(QObject* sender);
+    // The sheet closed and hidden.
+    void endAllSettingsSheet();
+    // The prompt of the page and the sheet's save question.
+    void routeMessageBoxes() override;
+    // The sheet's question declined: the edits go and the page stays.
+    void moveToSettingToSetting();
+    AllSettingsSheet* sheetDeviceAllSettings() { return ui_.sheetDeviceAllSettings; }
 
     QPushButton* btnBack() override { return ui_.btnBack; }
     QPushButton* btnNewDevice() override { return ui_.btnNewDevice; }
@@ -227,6 +246,8 @@ public:
 
 protected:
     PageButtons pageButtons() override;
+    // Default carries the device's own words and forces some settings, by product and firmware.
+    void applyDefaultRule() override;
     // The settings save over the path of the product's family; its codes are SettingsSaveResult.
     SaveWork saveWork() const override;
     SaveResultMeaning meaningOf(int result) const override;
@@ -252,11 +273,14 @@ private:
     // The all-settings table's view of the device and the working copy.
     kivo::settings::TableContext tableContext() const;
     void connectTable();
+    void connectSheet();
     // Every row and column of the all-settings table rebuilt.
     void reloadAllSettingsTable();
     void allSettingsChange(QObject* sender, kivo::settings::CellKind cell);
 
     QWidget* view_;
     Ui::DeviceSettingsView ui_;
+    // The sheet has been opened once: it keeps its place from then on.
+    bool sheetPlaced_ = false;
     std::unique_ptr<PanelOutlets> outlets_;
 };

@@ -25,9 +25,5 @@ void DeviceSettingsViewController::revertAfterMissedSave()
     DeviceSavePage::revertAfterMissedSave();
 }
 
-void DeviceSettingsViewController::moveToSettingToSetting()
-{
-    workingCopy().copyWithSource_version(host().data(), 0);
-    // The page stays: its table and panel show the device's values again.
-    refreshFromWorkingCopy();
-}
+// The page stays: its table and panel show the device's values again.
+void DeviceSettingsViewController::moveToSettingToSetting() { takeWorkingCopyFrom(host().data()); }
