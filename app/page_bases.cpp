@@ -48,19 +48,4 @@ void SettingsPageBase::routeMessageBoxes()
         : pageMode() == kModeSpeedDial                                      ? MessageBoxPurpose::SaveSpeedDial
                                                                             : MessageBoxPurpose::SaveSettings;
     host().routeMessageBox(save_prompt, this, {[this] { save(nullptr); }, [this] { moveToModeToGo(); }});
-    if (pageMode() != kModeSettings)
-        return;
-    auto close_sheet = [this] {
-        if (QWidget* sheet = sheetDeviceAllSettings())
-            sheet->hide();
-    };
-    host().routeMessageBox(MessageBoxPurpose::AllSettingsSave, this,
-                           {[this, close_sheet] {
-                                close_sheet();
-                                save(nullptr);
-                            },
-                            [this, close_sheet] {
-                                close_sheet();
-                                moveToSettingToSetting();
-                            }});
 }

@@ -74,7 +74,7 @@ public:
         , pageMode_(mode)
     { }
     int pageMode() const { return pageMode_; }
-    // The save prompt of the page and, on the settings page, the all-settings sheet's prompt.
+    // The save prompt of the page.
     void routeMessageBoxes() override;
     virtual void initializeObject() = 0;
     virtual void setModeToGo(int mode) = 0;
@@ -83,10 +83,6 @@ public:
     virtual bool checkACT() { return true; }
     virtual void save(QObject* sender) = 0;
     virtual void moveToModeToGo() = 0;
-    // Settings page only: after the all-settings sheet's prompt was declined.
-    virtual void moveToSettingToSetting() { }
-    // Settings page only: the all-settings sheet, or nullptr.
-    virtual QWidget* sheetDeviceAllSettings() { return nullptr; }
     // Settings page only: re-titles the all-settings table after a language change.
     virtual void callTableviewReloadDataForOutsideClass() { }
     virtual QPushButton* btnNewDevice() = 0;

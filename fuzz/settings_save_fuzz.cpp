@@ -11,8 +11,6 @@
 // Beside the sanitizers, it checks that the save ends with a code a HID path gives (0, 8 or 9) and
 // leaves no HID handle open.
 
-#include <hidapi.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -20,13 +18,10 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <span>
 #include <vector>
 
-#include "common/bounded_text.h"
-#include "link/hid_discovery.h"
-#include "link/hid_slots.h"
 #include "settings/save/save_run.h"
+#include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 
 namespace {
@@ -57,24 +52,6 @@ struct Answers {
         return answer;
     }
 };
-
-// Opens up to two devices of the product into slots 0 and 1.
-kivo::HidOpener open_product(uint16_t product_id)
-{
-    return [product_id](uint32_t& opened, std::span<char> text) {
-        hid_device_info* list = hid_enumerate(DEVICE_VENDOR_ID, product_id);
-        int slot = 0;
-        for (hid_device_info* entry = list; entry != nullptr && slot < 2; entry = entry->next)
-            if (hid_device* device = hid_open_path(entry->path))
-                hid_set_slot(slot++, device);
-        hid_free_enumeration(list);
-        if (slot == 0)
-            return kHidOpenNotFound;
-        opened = product_id;
-        kivo::copy_text(text, kHidOpenedText);
-        return 0;
-    };
-}
 
 void plug(uint16_t product, const std::shared_ptr<Answers>& answers)
 {
@@ -120,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     input.dataCurrent = input.data;
     input.dataCurrent.setVoicePrompt(1);
     input.dataCurrent.setBasicSettingBriskoAt_with(0, 0x1234);
-    input.opener = open_product(product);
+    input.opener = open_product_in_two_slots(product);
 
     const int result = kivo::settings::threadMethodSave(input).result;
     const bool hid_code = result == kivo::settings::kSaveSucceeded || result == kivo::settings::kSaveWriteFailed ||

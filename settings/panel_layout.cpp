@@ -183,14 +183,7 @@ static_assert(layouts_in_order());
 
 // ---- Which layout a product gets ---------------------------------------------------------------------
 
-constexpr VersionBound version(int major, int minor) { return {BoundKind::MajorMinor, major, minor}; }
-constexpr FirmwareRange kAny{};
-constexpr FirmwareRange below(int major, int minor) { return {{}, version(major, minor)}; }
-constexpr FirmwareRange from(int major, int minor) { return {version(major, minor), {}}; }
-constexpr FirmwareRange between(int major, int minor, int below_major, int below_minor)
-{
-    return {version(major, minor), version(below_major, below_minor)};
-}
+using namespace range_parts;
 
 struct LayoutChoice {
     std::span<const int> products;
@@ -225,35 +218,35 @@ constexpr std::array<LayoutChoice, 43> kChoices = {{
     {kPanelC3Products, between(4, 1, 4, 2), 4},
     {kPanelC3Products, between(4, 2, 5, 0), 7},
     {kPanelC3Products, from(5, 0), 8},
-    {kPanelFiveRowProducts, kAny, 8},
+    {kPanelFiveRowProducts, kAnyFirmware, 8},
     {kNoiseControlLater, below(1, 1), 8},
     {kNoiseControlLater, from(1, 1), 9},
-    {kVantorFiveRow, kAny, 10},
+    {kVantorFiveRow, kAnyFirmware, 10},
     {kPanelDProducts, below(1, 2), 11},
     {kPanelDProducts, between(1, 2, 2, 0), 12},
     {kPanelDProducts, from(2, 0), 13},
-    {kPanelThreeRowProducts, kAny, 12},
-    {kFourRow, kAny, 13},
-    {kFourRowLate, kAny, 14},
-    {kPanelVantorFourRowProducts, kAny, 15},
-    {kPanelPhoneVoxSecondProducts, kAny, 16},
-    {kSidetoneFirst, kAny, 17},
-    {kSidetoneSecond, kAny, 18},
-    {kPanelPhoneVoxEdrProducts, kAny, 19},
-    {kPhoneVox, kAny, 20},
-    {kPanelNoiseControlProducts, kAny, 21},
-    {kGainControl, kAny, 22},
-    {kPanelEdrA2dpProducts, kAny, 23},
-    {kPanelBriskoLayoutProducts, kAny, 24},
+    {kPanelThreeRowProducts, kAnyFirmware, 12},
+    {kFourRow, kAnyFirmware, 13},
+    {kFourRowLate, kAnyFirmware, 14},
+    {kPanelVantorFourRowProducts, kAnyFirmware, 15},
+    {kPanelPhoneVoxSecondProducts, kAnyFirmware, 16},
+    {kSidetoneFirst, kAnyFirmware, 17},
+    {kSidetoneSecond, kAnyFirmware, 18},
+    {kPanelPhoneVoxEdrProducts, kAnyFirmware, 19},
+    {kPhoneVox, kAnyFirmware, 20},
+    {kPanelNoiseControlProducts, kAnyFirmware, 21},
+    {kGainControl, kAnyFirmware, 22},
+    {kPanelEdrA2dpProducts, kAnyFirmware, 23},
+    {kPanelBriskoLayoutProducts, kAnyFirmware, 24},
     {kBrisko, from(1, 2), 24},
     {kBrisko, between(1, 1, 1, 2), 25},
     {kBrisko, below(1, 1), 26},
-    {kPanelPProducts, kAny, 27},
-    {kPanelQProducts, kAny, 28},
-    {kPanelAudioBoostThreeRowProducts, kAny, 29},
-    {kPanelA2dpNoiseControlProducts, kAny, 30},
-    {kRadioProduct, kAny, 31},
-    {kPanelBProducts, kAny, 32},
+    {kPanelPProducts, kAnyFirmware, 27},
+    {kPanelQProducts, kAnyFirmware, 28},
+    {kPanelAudioBoostThreeRowProducts, kAnyFirmware, 29},
+    {kPanelA2dpNoiseControlProducts, kAnyFirmware, 30},
+    {kRadioProduct, kAnyFirmware, 31},
+    {kPanelBProducts, kAnyFirmware, 32},
 }};
 
 constexpr int kLayoutAllSettingsOnly = 32;

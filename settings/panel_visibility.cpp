@@ -20,14 +20,7 @@ constexpr unsigned long rows(std::initializer_list<ClassicRow> list)
     return mask;
 }
 
-constexpr VersionBound version(int major, int minor) { return {BoundKind::MajorMinor, major, minor}; }
-constexpr FirmwareRange kAny{};
-constexpr FirmwareRange below(int major, int minor) { return {{}, version(major, minor)}; }
-constexpr FirmwareRange from(int major, int minor) { return {version(major, minor), {}}; }
-constexpr FirmwareRange between(int major, int minor, int below_major, int below_minor)
-{
-    return {version(major, minor), version(below_major, below_minor)};
-}
+using namespace range_parts;
 
 struct VisibilityRow {
     std::span<const int> products;
@@ -67,16 +60,16 @@ constexpr std::array<VisibilityRow, 29> kVisibility = {{
     {kPanelEarlyEdrNoteProducts, from(2, 0), rows({R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone})},
     {kNoiseControlLater, below(1, 1), kFiveRows},
     {kNoiseControlLater, from(1, 1), kFiveRows | rows({R::AdvancedNoiseControl})},
-    {kPanelFiveRowShownProducts, kAny, kFiveRows},
-    {kPanelFourRowShownProducts, kAny, rows({R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone})},
-    {kPanelThreeRowProducts, kAny, rows({R::HandsfreeVOX, R::EDR, R::BitpoolRate})},
-    {kPanelPhoneVoxEdrProducts, kAny, rows({R::HandsfreeVOX, R::EDR})},
-    {kPanelEdrA2dpProducts, kAny, rows({R::EDR, R::BitpoolRate})},
-    {kGainControl, kAny, rows({R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, R::AutoGainControl})},
-    {kPanelNoiseControlProducts, kAny, rows({R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl})},
-    {kPanelPhoneVoxShownProducts, kAny, rows({R::HandsfreeVOX})},
-    {kPanelSidetoneShownProducts, kAny, rows({R::Sidetone})},
-    {kRadioProduct, kAny, rows({R::RadioTransmitGain, R::AudioChannelTimeout})},
+    {kPanelFiveRowShownProducts, kAnyFirmware, kFiveRows},
+    {kPanelFourRowShownProducts, kAnyFirmware, rows({R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone})},
+    {kPanelThreeRowProducts, kAnyFirmware, rows({R::HandsfreeVOX, R::EDR, R::BitpoolRate})},
+    {kPanelPhoneVoxEdrProducts, kAnyFirmware, rows({R::HandsfreeVOX, R::EDR})},
+    {kPanelEdrA2dpProducts, kAnyFirmware, rows({R::EDR, R::BitpoolRate})},
+    {kGainControl, kAnyFirmware, rows({R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, R::AutoGainControl})},
+    {kPanelNoiseControlProducts, kAnyFirmware, rows({R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl})},
+    {kPanelPhoneVoxShownProducts, kAnyFirmware, rows({R::HandsfreeVOX})},
+    {kPanelSidetoneShownProducts, kAnyFirmware, rows({R::Sidetone})},
+    {kRadioProduct, kAnyFirmware, rows({R::RadioTransmitGain, R::AudioChannelTimeout})},
 }};
 // clang-format on
 

@@ -32,6 +32,7 @@
 #include "device/products/second_settings_word.h"
 #include "device/products/setting_writers.h"
 #include "device/products/settings_change_rows.h"
+#include "device/products/settings_default_rule.h"
 #include "device/products/settings_families.h"
 #include "device/products/settings_save_families.h"
 #include "device/products/settings_tabs.h"
@@ -252,6 +253,9 @@ const std::vector<ProductSet>& product_sets()
         {"kSpeedDialPathCProducts", ids(kSpeedDialPathCProducts)},
         {"kSpeedDialPathD1Products", ids(kSpeedDialPathD1Products)},
         {"kSpeedDialPathD2Products", ids(kSpeedDialPathD2Products)},
+        {"kDefaultGroupYProducts", ids(kDefaultGroupYProducts)},
+        {"kDefaultGroupRProducts", ids(kDefaultGroupRProducts)},
+        {"kDefaultTraceProducts", ids(kDefaultTraceProducts)},
         {"kRestoreTableProducts", ids(kRestoreTableProducts)},
         {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
     };
@@ -288,8 +292,9 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable speed_dial_paths{"speed-dial save paths", {}};
         for (const SpeedDialPathRow& row : kSpeedDialPathRows)
             speed_dial_paths.rows.push_back({"", ids(row.products)});
-        return std::vector<FirstMatchTable>{tabs,        groups,    paths,       pacing,          families,
-                                            word_counts, sub_paths, fm_families, speed_dial_paths};
+        FirstMatchTable default_rows{"settings Default rule", {}};
+        for (const DefaultRow& row : kDefaultRows)
+            default_rows.rows.push_back({"", ids(row.products)});
         FirstMatchTable restore_lines{"restore row lines", {}};
         for (const RestoreRowLine& line : kRestoreRowLines) {
             std::vector<int> products;
@@ -298,8 +303,9 @@ const std::vector<FirstMatchTable>& first_match_tables()
                     products.push_back(id);
             restore_lines.rows.push_back({"", products});
         }
-        return std::vector<FirstMatchTable>{tabs,     groups,      paths,     pacing,
-                                            families, word_counts, sub_paths, restore_lines};
+        return std::vector<FirstMatchTable>{tabs,         groups,    paths,       pacing,           families,
+                                            word_counts,  sub_paths, fm_families, speed_dial_paths, default_rows,
+                                            restore_lines};
     }();
     return tables;
 }

@@ -7,31 +7,27 @@
 #include "settings/texts/save_texts.h"
 
 using kivo::AppText;
-using kivo::settings::PageSaveOutcome;
 using kivo::settings::SaveTexts;
 
 namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
-// The message box size codes the pages use.
+// The message box size codes of the save prompt and of the box after a save that missed the device.
 constexpr int kBoxSizeQuestion = 0;
 constexpr int kBoxSizeWarning = 1;
 
-// Key labels of the buttons every settings page has.
-constexpr char kSaveKeys[] = "[O][C]-S";
-constexpr char kDefaultKeys[] = "[C]-D";
-constexpr char kCancelKeys[] = "[C]-C";
-
-// 100 + a mode, as a recognition caller: hand back to that mode without the success status.
-constexpr int kCallerWithoutStatus = 100;
+// The purpose of each page's save prompt, whose answers the page's routes take.
+kivo::MessageBoxPurpose save_prompt_purpose(int mode)
+{
+    switch (mode) {
+    case kModeSecondSettings: return kivo::MessageBoxPurpose::SaveSecondSettings;
+    case kModeSpeedDial: return kivo::MessageBoxPurpose::SaveSpeedDial;
+    default: return kivo::MessageBoxPurpose::SaveSettings;
+    }
+}
 
 } // namespace
-
-int kivo::recognition_caller_after_save(int mode, int mode_to_go)
-{
-    return mode_to_go == 0 ? mode : mode_to_go + kCallerWithoutStatus;
-}
 
 DeviceSavePage::DeviceSavePage(kivo::PageHost& host, int mode)
     : SettingsPageBase(host, mode)
@@ -40,22 +36,27 @@ DeviceSavePage::DeviceSavePage(kivo::PageHost& host, int mode)
 
 DeviceSavePage::~DeviceSavePage() { worker_.finish(); }
 
-void DeviceSavePage::initializeObject()
+void DeviceSavePage::takeRecognizedRecord()
 {
     kivo::PageHost& app = host();
-    resetEditing();
     app.setShowShortcuts(false);
     app.reflectShortcuts();
     dataCurrent_ = KIVOBluetoothDeviceData();
     dataCurrent_.copyWithSource_version(app.data(), 1);
     dataDefault_ = KIVOBluetoothDeviceData::makeDefaultDataWithSource(dataCurrent_);
-    dataDefault_.setVoicePrompt(dataCurrent_.voicePrompt());
     kivo::SettingsTabs& tabs = app.session().tabs;
     tabs.selected = kivo::tab_index_of_mode(tabs, pageMode());
-    refresh();
 }
 
-void DeviceSavePage::refresh()
+void DeviceSavePage::initializeObject()
+{
+    resetEditing();
+    takeRecognizedRecord();
+    dataDefault_.setVoicePrompt(dataCurrent_.voicePrompt());
+    refreshFromWorkingCopy();
+}
+
+void DeviceSavePage::refreshFromWorkingCopy()
 {
     setControlsWithData();
     setControls();
@@ -69,78 +70,54 @@ bool DeviceSavePage::refuseAction()
     return false;
 }
 
+// ---- Default and Cancel ------------------------------------------------------------------------
+
+void DeviceSavePage::changeToDefault(QObject*)
+{
+    if (refuseAction())
+        return;
+    applyDefaultRule();
+    takeWorkingCopyFrom(dataDefault_);
+}
+
+void DeviceSavePage::changeToOriginal(QObject*)
+{
+    if (!refuseAction())
+        takeWorkingCopyFrom(host().data());
+}
+
+void DeviceSavePage::takeWorkingCopyFrom(const KIVOBluetoothDeviceData& source)
+{
+    dataCurrent_.copyWithSource_version(source, 0);
+    refreshFromWorkingCopy();
+}
+
+// ---- Leaving the page --------------------------------------------------------------------------
+
 bool DeviceSavePage::checkNeedToSave()
 {
     if (!isSettingsChanged())
         return false;
-    kivo::PageHost& app = host();
-    const int language = app.languageManager();
-    const kivo::MessageBoxPurpose purpose = pageMode() == kModeSpeedDial ? kivo::MessageBoxPurpose::SaveSpeedDial
-                                                                         : kivo::MessageBoxPurpose::SaveSecondSettings;
-    app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
-        AppText::stringPromptSave(language), false, AppText::tavk_string_no_in(language),
-        AppText::tavk_string_yes_in(language), kBoxSizeQuestion, kivo::purpose_number(purpose));
+    openSavePrompt(save_prompt_purpose(pageMode()));
     return true;
 }
 
-void DeviceSavePage::save(QObject*)
+void DeviceSavePage::openSavePrompt(kivo::MessageBoxPurpose purpose)
 {
-    if (refuseAction())
-        return;
     kivo::PageHost& app = host();
-    app.setStatus_withWarning(app.getStatusProcessing(), false);
-    app.setOnProcessing(true);
-    app.setControls();
-    setControls();
-    rcThreadSave_ = kivo::settings::kPageSaveRunning;
-    // The worker gets copies; the recognized record and the working copy stay the main thread's.
-    kivo::settings::SettingsSaveInput input =
-        kivo::settings::settings_save_input(app.session(), app.data(), dataCurrent_);
-    input.opener = opener_;
-    worker_.start<PageSaveOutcome>([worker = saveWorker(), input = std::move(input)] { return worker(input); },
-                                   [this](PageSaveOutcome outcome) { timerMethodSave(outcome); });
-}
-
-// The page finishes its own work before it asks for recognition, which raises the busy flag for its
-// own run: nothing is accepted while the device is read again.
-void DeviceSavePage::timerMethodSave(PageSaveOutcome outcome)
-{
-    using namespace kivo::settings;
-    kivo::PageHost& app = host();
-    rcThreadSave_ = outcome.result;
-    const kivo::StatusTextSet texts =
-        page_save_status_set(outcome.result, app.mode(), app.session().usbStatus, savedSettingKey());
     const int language = app.languageManager();
-    switch (outcome.result) {
-    case kPageSaveSucceeded:
-        app.data().copyWithSource_version(dataCurrent_, 0);
-        afterSuccessfulSave();
-        break;
-    case kPageSaveNotSaved: break; // the edits stay for another try
-    default:
-        dataCurrent_.copyWithSource_version(app.data(), 0);
-        refresh();
-        app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
-            AppText::tavk_string_recognized_device_not_selected_in(language), true, std::nullopt,
-            AppText::tavk_string_ok_in(language), kBoxSizeWarning, kBoxToHome);
-        break;
-    }
-    app.setStrStatusAll(texts);
-    app.setStatus_withWarning(app.getStrStatus(), outcome.result != kPageSaveSucceeded);
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
-    if (outcome.result == kPageSaveSucceeded)
-        app.setDeviceRecognitionWithStatus_info_from(false, std::nullopt,
-                                                     kivo::recognition_caller_after_save(app.mode(), modeToGo_));
+    app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        AppText::stringPromptSave(language), false, AppText::tavk_string_no_in(language),
+        AppText::tavk_string_yes_in(language), kBoxSizeQuestion, kivo::purpose_number(purpose));
 }
 
 void DeviceSavePage::moveToModeToGo()
 {
     kivo::PageHost& app = host();
     dataCurrent_.copyWithSource_version(app.data(), 0);
+    // The page being left is no longer the current one: the switch does not ask again.
     app.setMode(modeToGo_);
-    app.setDetailViewController(modeToGo_ > 100 ? modeToGo_ - 100 : modeToGo_);
+    app.setDetailViewController(kivo::caller_hands_back(modeToGo_) ? kivo::mode_handed_back_to(modeToGo_) : modeToGo_);
 }
 
 void DeviceSavePage::moveToDeviceSelection(QObject*)
@@ -155,21 +132,86 @@ void DeviceSavePage::moveToFirmwareUpdate(QObject*)
         host().setFirmwareUpdateWithStatus(true);
 }
 
-void DeviceSavePage::changeToDefault(QObject*)
+// ---- Saving ----------------------------------------------------------------------------------------
+
+void DeviceSavePage::save(QObject*)
 {
     if (refuseAction())
         return;
-    dataCurrent_.copyWithSource_version(dataDefault_, 0);
-    refresh();
+    if (!checkACT())
+        return;
+    startSave();
 }
 
-void DeviceSavePage::changeToOriginal(QObject*)
+void DeviceSavePage::startSave()
 {
-    if (refuseAction())
-        return;
-    dataCurrent_.copyWithSource_version(host().data(), 0);
-    refresh();
+    kivo::PageHost& app = host();
+    app.setStatus_withWarning(app.getStatusProcessing(), false);
+    app.setOnProcessing(true);
+    app.setControls();
+    setControls();
+    rcThreadSave_ = kivo::settings::kSaveRunning;
+    // The worker gets copies; the recognized record and the working copy stay the main thread's.
+    kivo::settings::SettingsSaveInput input =
+        kivo::settings::settings_save_input(app.session(), app.data(), dataCurrent_);
+    input.opener = opener_;
+    worker_.start<int>([work = saveWork(), input = std::move(input)] { return work(input); },
+                       [this](int result) { timerMethodSave(result); });
 }
+
+DeviceSavePage::SaveWork
+DeviceSavePage::pageSaveWork(kivo::settings::PageSaveOutcome (*worker)(kivo::settings::SettingsSaveInput))
+{
+    return
+        [worker](kivo::settings::SettingsSaveInput input) { return static_cast<int>(worker(std::move(input)).result); };
+}
+
+DeviceSavePage::SaveResultMeaning DeviceSavePage::pageSaveMeaning(int result, int saved_key) const
+{
+    const auto code = static_cast<kivo::settings::PageSaveResult>(result);
+    return {kivo::settings::page_save_status_set(code, host().mode(), host().session().usbStatus, saved_key),
+            kivo::settings::page_save_missed_the_device(code)};
+}
+
+void DeviceSavePage::revertAfterMissedSave() { takeWorkingCopyFrom(host().data()); }
+
+// The page finishes its own work before it asks for recognition, which raises the busy flag for its
+// own run: nothing is accepted between this save and the read that follows.
+void DeviceSavePage::timerMethodSave(int result)
+{
+    kivo::PageHost& app = host();
+    rcThreadSave_ = result;
+    const bool saved = result == kivo::settings::kSaveSucceeded;
+    const SaveResultMeaning meaning = meaningOf(result);
+    if (saved) {
+        // What the worker wrote: no edit is taken while busy.
+        app.data().copyWithSource_version(dataCurrent_, 0);
+        afterSuccessfulSave();
+    } else if (meaning.missedTheDevice) {
+        // Still busy: the edits go before anything is enabled.
+        revertAfterMissedSave();
+        const int language = app.languageManager();
+        app.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+            AppText::tavk_string_recognized_device_not_selected_in(language), true, std::nullopt,
+            AppText::tavk_string_ok_in(language), kBoxSizeWarning, kBoxToHome);
+    }
+    // The move the save was asked for on the way out is made only after a save that succeeded; a
+    // later Save pressed on this page must keep the page.
+    const int handBackTo = modeToGo_;
+    if (!saved)
+        modeToGo_ = 0;
+
+    app.setStrStatusAll(meaning.status);
+    app.setStatus_withWarning(app.getStrStatus(), !saved);
+    app.setOnProcessing(false);
+    app.setControls();
+    setControls();
+    if (saved)
+        app.setDeviceRecognitionWithStatus_info_from(
+            false, std::nullopt, handBackTo == 0 ? app.mode() : kivo::caller_handing_back_to(handBackTo));
+}
+
+// ---- The page's buttons ---------------------------------------------------------------------------
 
 void DeviceSavePage::titlePageButtons()
 {
@@ -178,9 +220,9 @@ void DeviceSavePage::titlePageButtons()
     if (host().showShortcuts()) {
         buttons.back->setText(QString::fromUtf8(kivo::shortcuts::kBack));
         buttons.newDevice->setText(QString::fromUtf8(kivo::shortcuts::kNext));
-        buttons.save->setText(QString::fromUtf8(kSaveKeys));
-        buttons.defaults->setText(QString::fromUtf8(kDefaultKeys));
-        buttons.cancel->setText(QString::fromUtf8(kCancelKeys));
+        buttons.save->setText(QString::fromUtf8(kivo::page_keys::kSave));
+        buttons.defaults->setText(QString::fromUtf8(kivo::page_keys::kDefault));
+        buttons.cancel->setText(QString::fromUtf8(kivo::page_keys::kCancel));
         return;
     }
     buttons.back->setText(qtext(AppText::tavk_string_back_in(language)));

@@ -72,7 +72,7 @@ void DeviceSettingsViewController::change(HandlerId id, QObject* sender)
     if (app.onProcessing())
         return;
     app.closeListTabs();
-    apply_change(id, column_or_index(sender), accessContext(), dataCurrent_);
+    apply_change(id, column_or_index(sender), accessContext(), workingCopy());
     setControls();
 }
 
@@ -86,7 +86,7 @@ bool DeviceSettingsViewController::checkACT()
     const int seconds = timeout_field_value(ui_.tfACT->text().toStdString());
     if (timeout_acceptable(seconds)) {
         ui_.stepperACT->setValue(seconds);
-        apply_change(HandlerId::changeACT, seconds, accessContext(), dataCurrent_);
+        apply_change(HandlerId::changeACT, seconds, accessContext(), workingCopy());
         setControls();
         return true;
     }
@@ -112,7 +112,7 @@ void DeviceSettingsViewController::changeACT(QObject* sender)
     }
     const int seconds = static_cast<int>(ui_.stepperACT->value());
     ui_.tfACT->setText(QString::number(seconds));
-    apply_change(HandlerId::changeACT, seconds, accessContext(), dataCurrent_);
+    apply_change(HandlerId::changeACT, seconds, accessContext(), workingCopy());
     setControls();
 }
 

@@ -22,7 +22,7 @@ constexpr int kNoteBoxSize = 1;
 } // namespace
 
 DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
-    : SettingsPageBase(host, kModeSettings)
+    : DeviceSavePage(host, kModeSettings)
     , view_(new QWidget)
 {
     ui_.setupUi(view_);
@@ -32,6 +32,7 @@ DeviceSettingsViewController::DeviceSettingsViewController(kivo::PageHost& host)
     connectControls();
     connectChanges();
     connectTable();
+    connectSheet();
     addKeys();
 }
 
@@ -58,10 +59,10 @@ void DeviceSettingsViewController::addKeys()
         auto* shortcut = new QShortcut(key, button);
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     };
-    add(ui_.btnSave, "[O][C]-S");
-    add(ui_.btnDefault, "[C]-D");
-    add(ui_.btnCancel, "[C]-C");
-    add(ui_.btnAllSettings, "[S][C]-M");
+    add(ui_.btnSave, kivo::page_keys::kSave);
+    add(ui_.btnDefault, kivo::page_keys::kDefault);
+    add(ui_.btnCancel, kivo::page_keys::kCancel);
+    add(ui_.btnAllSettings, kivo::page_keys::kMoreSettings);
     for (const PanelRowWidgets& row : outlets_->rows()) {
         add(row.info, row.outlets->infoHint);
         for (std::size_t column = 0; column < row.cells.size(); ++column)
@@ -73,14 +74,7 @@ void DeviceSettingsViewController::addKeys()
 
 void DeviceSettingsViewController::initializeObject()
 {
-    kivo::PageHost& app = host();
-    app.setShowShortcuts(false);
-    app.reflectShortcuts();
-    dataCurrent_ = KIVOBluetoothDeviceData();
-    dataCurrent_.copyWithSource_version(app.data(), 1);
-    dataDefault_ = KIVOBluetoothDeviceData::makeDefaultDataWithSource(dataCurrent_);
-    kivo::SettingsTabs& tabs = app.session().tabs;
-    tabs.selected = kivo::tab_index_of_mode(tabs, pageMode());
+    takeRecognizedRecord();
     kivo::system_log("ASDF NEXT RELOAD!!");
     ui_.tableViewDeviceAllSettingsBasic->noteNumberOfRowsChanged();
     callTableviewReloadDataForOutsideClass();
@@ -93,7 +87,7 @@ void DeviceSettingsViewController::callTableviewReloadDataForOutsideClass() { re
 
 bool DeviceSettingsViewController::isSettingsChanged() const
 {
-    return kivo::settings::settings_changed(host().session().deviceTarget, host().data(), dataCurrent_);
+    return kivo::settings::settings_changed(host().session().deviceTarget, host().data(), dataCurrent());
 }
 
 std::string DeviceSettingsViewController::stringNoteEDR() const
@@ -129,44 +123,10 @@ void DeviceSettingsViewController::displayNoteApply(QObject*)
 void DeviceSettingsViewController::refreshFromWorkingCopy()
 {
     callTableviewReloadDataForOutsideClass();
-    setControlsWithData();
-    setControls();
+    DeviceSavePage::refreshFromWorkingCopy();
 }
 
-void DeviceSettingsViewController::changeToOriginal(QObject*)
+DeviceSavePage::PageButtons DeviceSettingsViewController::pageButtons()
 {
-    kivo::PageHost& app = host();
-    if (app.onProcessing())
-        return;
-    app.closeListTabs();
-    dataCurrent_.copyWithSource_version(app.data(), 0);
-    refreshFromWorkingCopy();
-}
-
-void DeviceSettingsViewController::changeToDefault(QObject*)
-{
-    kivo::PageHost& app = host();
-    if (app.onProcessing())
-        return;
-    app.closeListTabs();
-    dataCurrent_.copyWithSource_version(dataDefault_, 0);
-    refreshFromWorkingCopy();
-}
-
-// ---- Navigation ----------------------------------------------------------------------------------------
-
-void DeviceSettingsViewController::moveToFirmwareUpdate(QObject*)
-{
-    if (host().onProcessing())
-        return;
-    host().closeListTabs();
-    host().setFirmwareUpdateWithStatus(true);
-}
-
-void DeviceSettingsViewController::moveToDeviceSelection(QObject*)
-{
-    if (host().onProcessing())
-        return;
-    host().closeListTabs();
-    host().setDeviceSelection();
+    return {ui_.btnSave, ui_.btnDefault, ui_.btnCancel, ui_.btnBack, ui_.btnNewDevice};
 }

@@ -8,17 +8,19 @@
 
 #include <memory>
 
-#include "app/page_bases.h"
-#include "app/worker_run.h"
-#include "device/device_data.h"
+#include "settings/page/all_settings_sheet.h"
+#include "settings/page/device_save_page.h"
 #include "settings/page/panel_outlets.h"
-#include "settings/save/save_run.h"
 #include "settings/table/handlers.h"
 #include "settings/table/page/device_settings_table_view.h"
 #include "settings/table/row_model.h"
 #include "ui_device_settings_view.h"
 
-class DeviceSettingsViewController : public SettingsPageBase, public DeviceSettingsTableDataSource {
+namespace kivo::page_keys {
+inline constexpr char kMoreSettings[] = "[S][C]-M";
+} // namespace kivo::page_keys
+
+class DeviceSettingsViewController : public DeviceSavePage, public DeviceSettingsTableDataSource {
     Q_OBJECT
 public:
     explicit DeviceSettingsViewController(kivo::PageHost& host);
@@ -36,20 +38,15 @@ public:
     // Titles the buttons, labels and cells, or their keyboard hints while hints are shown.
     void setShortcuts() override;
     // Moves the panel's controls where the product's layout puts them and shows the working copy.
-    void setControlsWithData();
+    void setControlsWithData() override;
     // Every row of the panel hidden or shown, its information button and control enabled or not.
     void enableOldControlsEnable_hidden(bool enable, bool hidden);
     // The all-settings table rebuilds its rows (after a language change, a revert, the defaults).
     void callTableviewReloadDataForOutsideClass() override;
     void displayNoteApply(QObject* sender);
 
-    // ---- Records -------------------------------------------------------------------------------
-    // The working copy every control edits and a save writes.
-    const KIVOBluetoothDeviceData& dataCurrent() const { return dataCurrent_; }
-    // The factory defaults of the recognized product and firmware.
-    const KIVOBluetoothDeviceData& dataDefault() const { return dataDefault_; }
     // The working copy differs from the device in a value the product's save writes.
-    bool isSettingsChanged() const;
+    bool isSettingsChanged() const override;
 
     // ---- Setting changes -----------------------------------------------------------------------
     // The shape of every change: nothing at all while a worker runs; an open tab list closes; the
@@ -214,37 +211,28 @@ public:
     // A row's information button: the row's text in the message box, also while a worker runs.
     void allSettingsInformation(QObject* sender);
 
-    // ---- Page buttons --------------------------------------------------------------------------
-    void changeToOriginal(QObject* sender);
-    void changeToDefault(QObject* sender);
-    void moveToFirmwareUpdate(QObject* sender) override;
-    void moveToDeviceSelection(QObject* sender) override;
-
-    // ---- Saving -------------------------------------------------------------------------------
-    // Save: nothing while busy; an open tab list closes; the timeout field must hold an acceptable
-    // value; then the save starts.
-    void save(QObject* sender) override;
-    // The save itself (the all-settings sheet's Save starts it without the timeout check): the
-    // processing status, busy on, the worker on a copy of the records.
-    void startSave();
-    // The save's end, on the main thread after the worker has been joined: the status in every
-    // language; the edits go into the recognized record (success), stay (a setting the device
-    // refused) or go (the device connected is not the one they were made for, with a box saying
-    // so); busy off; after a success the device is read again, last.
-    void timerMethodSave(kivo::settings::SettingsSaveOutcome outcome);
-    // The last save's result: kSaveRunning while a save runs. Main thread only.
-    int rcThreadSave() const { return rcThreadSave_; }
-
-    // ---- Leaving the page ----------------------------------------------------------------------
-    int modeToGo() const { return modeToGo_; }
-    void setModeToGo(int mode) override { modeToGo_ = mode; }
-    // With unsaved edits: opens the save prompt (its answers save or move on) and answers true.
-    bool checkNeedToSave() override;
-    // The prompt declined: the edits go and the page the user was leaving for is shown.
-    void moveToModeToGo() override;
-    // The all-settings sheet's prompt declined: the edits go and the page stays.
-    void moveToSettingToSetting() override;
-    QWidget* sheetDeviceAllSettings() override { return ui_.sheetDeviceAllSettings; }
+    // ---- The all-settings sheet ----------------------------------------------------------------
+    // More Settings: the sheet at 550 x 400 where it stood last, window-modal on the main window
+    // and active, every row and column of its table rebuilt. Its button is off while busy.
+    void moveToAllSettins(QObject* sender);
+    // Sheet Save: nothing while busy; the sheet ends, then the save starts without the timeout
+    // check (the working copy never holds a timeout the field did not pass).
+    void saveToAllSettins(QObject* sender);
+    // Sheet Default: the defaults as they stand, without the page's Default rule; sheet Cancel:
+    // the device's values. Each as the page's Default and Cancel: nothing while busy, then the
+    // table, the values and the enabling follow.
+    void changeToDefaultAllSettins(QObject* sender);
+    void ChangeToOtiginalAllSettins(QObject* sender);
+    // Sheet Close: without a change the sheet ends; else the save question, whose YES ends the
+    // sheet and saves as the page's Save does, and whose NO ends it and reverts.
+    void closeAllSettins(QObject* sender);
+    // The sheet closed and hidden.
+    void endAllSettingsSheet();
+    // The prompt of the page and the sheet's save question.
+    void routeMessageBoxes() override;
+    // The sheet's question declined: the edits go and the page stays.
+    void moveToSettingToSetting();
+    AllSettingsSheet* sheetDeviceAllSettings() { return ui_.sheetDeviceAllSettings; }
 
     QPushButton* btnBack() override { return ui_.btnBack; }
     QPushButton* btnNewDevice() override { return ui_.btnNewDevice; }
@@ -257,8 +245,17 @@ public:
     std::string stringACTUnit() const;
 
 protected:
-    // The device work of one save, on the worker thread, over the copied input.
-    virtual kivo::settings::SettingsSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const;
+    PageButtons pageButtons() override;
+    // Default carries the device's own words and forces some settings, by product and firmware.
+    void applyDefaultRule() override;
+    // The settings save over the path of the product's family; its codes are SettingsSaveResult.
+    SaveWork saveWork() const override;
+    SaveResultMeaning meaningOf(int result) const override;
+    void afterSuccessfulSave() override;
+    // Before the edits go, an open tab list closes.
+    void revertAfterMissedSave() override;
+    // The table, the values and the enabling follow the working copy.
+    void refreshFromWorkingCopy() override;
 
 private:
     void connectControls();
@@ -267,8 +264,6 @@ private:
     // The product and the recognized language-pack type, for the handlers.
     kivo::settings::AccessContext accessContext() const;
     void addKeys();
-    // The working copy replaced as a whole: the table, the values and the enabling follow it.
-    void refreshFromWorkingCopy();
     // Texts too long for their frames get a smaller font.
     void fitTexts();
     // What the apply note's label has left of its width beside the note's button.
@@ -278,19 +273,14 @@ private:
     // The all-settings table's view of the device and the working copy.
     kivo::settings::TableContext tableContext() const;
     void connectTable();
+    void connectSheet();
     // Every row and column of the all-settings table rebuilt.
     void reloadAllSettingsTable();
     void allSettingsChange(QObject* sender, kivo::settings::CellKind cell);
 
     QWidget* view_;
     Ui::DeviceSettingsView ui_;
+    // The sheet has been opened once: it keeps its place from then on.
+    bool sheetPlaced_ = false;
     std::unique_ptr<PanelOutlets> outlets_;
-    KIVOBluetoothDeviceData dataCurrent_;
-    KIVOBluetoothDeviceData dataDefault_;
-    int modeToGo_ = 0;
-    int rcThreadSave_ = kivo::settings::kSaveSucceeded;
-    // What the running (or last) save was given: on success its working copy is what the device holds.
-    kivo::settings::SettingsSaveInput saveInput_;
-    // Last: joined before anything its outcome would reach is gone.
-    kivo::WorkerRun saveWorker_;
 };

@@ -1,7 +1,6 @@
 // The fixed panel of the settings page: where its rows stand and what they show (the product's
 // layout), which of them show and are enabled, and their titles or keyboard hints.
 
-#include "app/shortcut_labels.h"
 #include "app/text/app_text.h"
 #include "device/products/classic_panel.h"
 #include "settings/page/device_settings_page.h"
@@ -10,6 +9,7 @@
 #include "settings/panel_layout.h"
 #include "settings/panel_visibility.h"
 #include "settings/texts/page_texts.h"
+#include "settings/texts/save_texts.h"
 
 using kivo::AppText;
 using kivo::SettingsPageTexts;
@@ -48,14 +48,11 @@ void DeviceSettingsViewController::setShortcuts()
     auto title = [&](QAbstractButton* button, const char* hint, const std::string& text) {
         button->setText(hints ? QString::fromUtf8(hint) : qtext(text));
     };
-    title(ui_.btnBack, kivo::shortcuts::kBack, AppText::tavk_string_back_in(language));
-    title(ui_.btnNewDevice, kivo::shortcuts::kNext, AppText::tavk_string_new_device_in(language));
-    title(ui_.btnAllSettings, "[S][C]-M", SettingsPageTexts::tavk_string_more_settings_in(language));
-    title(ui_.btnSave, "[O][C]-S", SettingsPageTexts::tavk_string_save_in(language));
-    title(ui_.btnDefault, "[C]-D", SettingsPageTexts::tavk_string_default_in(language));
-    title(ui_.btnCancel, "[C]-C", AppText::tavk_string_cancel_in(language));
-    ui_.btnDeviceAllSettingsBasicSave->setText(qtext(SettingsPageTexts::tavk_string_save_in(language)));
-    ui_.btnDeviceAllSettingsBasicDefault->setText(qtext(SettingsPageTexts::tavk_string_default_in(language)));
+    titlePageButtons();
+    title(ui_.btnAllSettings, kivo::page_keys::kMoreSettings,
+          SettingsPageTexts::tavk_string_more_settings_in(language));
+    ui_.btnDeviceAllSettingsBasicSave->setText(qtext(SaveTexts::tavk_string_save_in(language)));
+    ui_.btnDeviceAllSettingsBasicDefault->setText(qtext(SaveTexts::tavk_string_default_in(language)));
     ui_.btnDeviceAllSettingsBasicCancel->setText(qtext(AppText::tavk_string_cancel_in(language)));
 
     for (const PanelRowWidgets& row : outlets_->rows()) {
@@ -167,8 +164,8 @@ void DeviceSettingsViewController::setControls()
         for (const PanelRowWidgets& row : outlets_->rows())
             for (QWidget* widget : row.hiddenAndEnabled)
                 widget->setEnabled(false);
-        for (QWidget* button : {ui_.btnBack, ui_.btnNewDevice, ui_.btnDefault, ui_.btnCancel, ui_.btnSave,
-                                ui_.btnDeviceAllSettingsBasicSave, ui_.btnAllSettings, ui_.btnNoteApply})
+        enablePageButtons();
+        for (QWidget* button : {ui_.btnDeviceAllSettingsBasicSave, ui_.btnAllSettings, ui_.btnNoteApply})
             button->setEnabled(false);
         return;
     }
@@ -183,9 +180,7 @@ void DeviceSettingsViewController::setControls()
         for (QWidget* widget : row.hiddenAndEnabled)
             set_shown(widget, false, false);
     }
-    for (QWidget* button : {ui_.btnBack, ui_.btnNewDevice, ui_.btnDefault, ui_.btnCancel})
-        button->setEnabled(true);
-    ui_.btnSave->setEnabled(isSettingsChanged());
+    enablePageButtons();
     ui_.btnDeviceAllSettingsBasicSave->setEnabled(isSettingsChanged());
     fitPanelToShownRows();
 }
@@ -202,7 +197,7 @@ void DeviceSettingsViewController::setControlsWithData()
     }
     const AccessContext context{product, app.data().devicelanguagePackType()};
     for (ClassicRow filled : layout.filled) {
-        const std::optional<int> value = shown_value(filled, layout.getters, dataCurrent_, context);
+        const std::optional<int> value = shown_value(filled, layout.getters, dataCurrent(), context);
         if (!value)
             continue;
         PanelRowWidgets& row = outlets_->row(filled);

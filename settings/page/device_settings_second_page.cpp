@@ -69,7 +69,7 @@ void DeviceSettingsSecondViewController::connectControls()
 {
     connect(ui_.popUpFMRadioRegion, &QComboBox::activated, this,
             [this] { changeFMRadioRegion(ui_.popUpFMRadioRegion); });
-    ui_.popUpFMRadioRegion->menuWillOpen = [this] { menuWillOpen(); };
+    connect(ui_.popUpFMRadioRegion, &PopUpButton::menuWillOpen, this, [this] { menuWillOpen(); });
     for (int row = 0; row < kPresetRows; ++row) {
         const auto at = static_cast<size_t>(row);
         QCheckBox* box = cbFMRadioPresets_[at];
@@ -139,12 +139,15 @@ bool DeviceSettingsSecondViewController::isSettingsChanged() const
 
 void DeviceSettingsSecondViewController::resetEditing() { indexSelectedForFMRadioEdit_ = -1; }
 
-DeviceSavePage::SaveWorker DeviceSettingsSecondViewController::saveWorker() const
+DeviceSavePage::SaveWork DeviceSettingsSecondViewController::saveWork() const
 {
-    return kivo::settings::fm_radio::threadMethodSave;
+    return pageSaveWork(kivo::settings::fm_radio::threadMethodSave);
 }
 
-int DeviceSettingsSecondViewController::savedSettingKey() const { return kivo::ps_key::kFmRadioBlock; }
+DeviceSavePage::SaveResultMeaning DeviceSettingsSecondViewController::meaningOf(int result) const
+{
+    return pageSaveMeaning(result, kivo::ps_key::kFmRadioBlock);
+}
 
 void DeviceSettingsSecondViewController::afterSuccessfulSave() { ui_.radioFMRadioRDS->setEnabled(true); }
 
@@ -237,7 +240,7 @@ void DeviceSettingsSecondViewController::changeFMRadioRegion(QObject*)
     if (refuseAction())
         return;
     kivo::settings::fm_change_region(workingCopy(), ui_.popUpFMRadioRegion->currentIndex(), shownPresets());
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::changeFMRadioPreset(QObject* sender)
@@ -249,7 +252,7 @@ void DeviceSettingsSecondViewController::changeFMRadioPreset(QObject* sender)
         return;
     workingCopy().setFmRadioPresetsAt_with(row,
                                            static_cast<int>(stepperFMRadioPresets_[static_cast<size_t>(row)]->value()));
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::checkFMRadioPreset(QObject* sender)
@@ -261,7 +264,7 @@ void DeviceSettingsSecondViewController::checkFMRadioPreset(QObject* sender)
         return;
     kivo::settings::fm_check_preset(workingCopy(), row, cbFMRadioPresets_[static_cast<size_t>(row)]->isChecked(),
                                     shownPresets());
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::changeFMRadioRDS(QObject*)
@@ -269,7 +272,7 @@ void DeviceSettingsSecondViewController::changeFMRadioRDS(QObject*)
     if (refuseAction())
         return;
     workingCopy().setFmRadioRDS(rdsCells_->checkedId() == kRdsOnColumn ? 1 : 0);
-    refresh();
+    refreshFromWorkingCopy();
 }
 
 void DeviceSettingsSecondViewController::displayInformation(QObject*)
@@ -338,7 +341,7 @@ bool DeviceSettingsSecondViewController::isFMRadioPresetValid()
         return false;
     }
     workingCopy().setFmRadioPresetsAt_with(indexSelectedForFMRadioEdit_, frequency);
-    refresh();
+    refreshFromWorkingCopy();
     return true;
 }
 

@@ -55,8 +55,8 @@ public:
 protected:
     PageButtons pageButtons() override;
     void resetEditing() override;
-    SaveWorker saveWorker() const override;
-    int savedSettingKey() const override;
+    SaveWork saveWork() const override;
+    SaveResultMeaning meaningOf(int result) const override;
     void afterSuccessfulSave() override;
 
 private:

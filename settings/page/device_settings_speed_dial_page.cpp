@@ -74,12 +74,15 @@ bool DeviceSettingsSpeedDialViewController::isSettingsChanged() const
     return kivo::settings::speed_dials_changed(host().data(), dataCurrent());
 }
 
-DeviceSavePage::SaveWorker DeviceSettingsSpeedDialViewController::saveWorker() const
+DeviceSavePage::SaveWork DeviceSettingsSpeedDialViewController::saveWork() const
 {
-    return kivo::settings::speed_dial::threadMethodSave;
+    return pageSaveWork(kivo::settings::speed_dial::threadMethodSave);
 }
 
-int DeviceSettingsSpeedDialViewController::savedSettingKey() const { return kivo::ps_key::kSpeedDials[0]; }
+DeviceSavePage::SaveResultMeaning DeviceSettingsSpeedDialViewController::meaningOf(int result) const
+{
+    return pageSaveMeaning(result, kivo::ps_key::kSpeedDials[0]);
+}
 
 void DeviceSettingsSpeedDialViewController::setControlsWithData()
 {
@@ -140,7 +143,7 @@ bool DeviceSettingsSpeedDialViewController::isSpeedDialValid()
         return false;
     }
     workingCopy().setSpeedDialAt_with(indexSelectedSpeedDialEdit_, entry.field);
-    refresh();
+    refreshFromWorkingCopy();
     return true;
 }
 

@@ -43,8 +43,8 @@ public:
 protected:
     PageButtons pageButtons() override;
     void resetEditing() override { indexSelectedSpeedDialEdit_ = -1; }
-    SaveWorker saveWorker() const override;
-    int savedSettingKey() const override;
+    SaveWork saveWork() const override;
+    SaveResultMeaning meaningOf(int result) const override;
 
 private:
     void connectControls();

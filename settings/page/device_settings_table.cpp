@@ -26,7 +26,7 @@ void DeviceSettingsViewController::connectTable()
 TableContext DeviceSettingsViewController::tableContext() const
 {
     const kivo::PageHost& app = host();
-    return {app.session(), app.data(), dataCurrent_, app.languageManager()};
+    return {app.session(), app.data(), dataCurrent(), app.languageManager()};
 }
 
 void DeviceSettingsViewController::reloadAllSettingsTable()
@@ -67,7 +67,7 @@ void DeviceSettingsViewController::allSettingsChange(QObject* sender, CellKind c
         return;
     }
     app.closeListTabs();
-    const ChangeContext context{app.session(), app.data(), dataCurrent_};
+    const ChangeContext context{app.session(), app.data(), workingCopy()};
     const int value = selected_column_or_index(sender);
     const bool rebuild =
         cell == CellKind::OnOff ? change_on_off(context, row, value) : change_choice(context, row, value);

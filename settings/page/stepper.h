@@ -11,6 +11,10 @@ class Stepper : public QWidget {
 public:
     explicit Stepper(QWidget* parent = nullptr);
 
+    // The size of a small stepper beside a field, whatever the arrows' own hints ask.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
     double value() const { return value_; }
     // Kept within the limits; emits nothing.
     void setValue(double value);

@@ -53,6 +53,11 @@ StatusTextSet page_save_status_set(PageSaveResult result, int mode, int usb_stat
     });
 }
 
+bool page_save_missed_the_device(PageSaveResult result)
+{
+    return result == kPageSaveUsbOpenFailed || result == kPageSaveManagementMode || result == kPageSaveNotRecognized;
+}
+
 PageSaveOutcome run_page_save(const char* name, bool over_hid, const std::function<PageSaveResult()>& path)
 {
     // An opener refuses a filled slot: nothing left open by an earlier run may stand in the way.

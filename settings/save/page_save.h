@@ -39,6 +39,9 @@ PageSaveResult save_page_over_persistent_store(const SettingsSaveInput& input,
 // text and the cause ("Cannot save %@" names the setting under saved_key).
 StatusTextSet page_save_status_set(PageSaveResult result, int mode, int usb_status, int saved_key);
 
+// The device could not be reached, runs its loader or is another one: the edits are thrown away.
+bool page_save_missed_the_device(PageSaveResult result);
+
 // One save from start to end: both HID slots closed before the path and after it (a HID path),
 // the outcome returned once everything is closed, and a trace line naming the save.
 PageSaveOutcome run_page_save(const char* name, bool over_hid, const std::function<PageSaveResult()>& path);

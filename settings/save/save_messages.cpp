@@ -3,7 +3,7 @@
 #include "app/text/app_text.h"
 #include "app/text/text_format.h"
 #include "recognition/usb_ps_keys.h"
-#include "settings/texts/page_texts.h"
+#include "settings/texts/save_texts.h"
 
 namespace kivo::settings {
 
@@ -25,7 +25,7 @@ namespace {
 std::string reason_in(SettingsSaveResult result, int language)
 {
     if (const std::optional<int> key = failed_key_of(result))
-        return SettingsPageTexts::tavk_string_cannot_save_in(*key, language);
+        return SaveTexts::tavk_string_cannot_save_in(*key, language);
     switch (result) {
     case kSaveUsbOpenFailed: return AppText::tavk_string_cannot_open_usb_in(language);
     case kSaveManagementMode: return AppText::tavk_string_firmware_management_mode_in(language);

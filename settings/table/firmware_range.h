@@ -25,6 +25,29 @@ struct FirmwareRange {
     VersionBound below;
 };
 
+// What the tables write their ranges with.
+namespace range_parts {
+constexpr VersionBound version(int major, int minor) { return {BoundKind::MajorMinor, major, minor}; }
+constexpr VersionBound secondary(int major, int minor, int number)
+{
+    return {BoundKind::Secondary, major, minor, 0, number};
+}
+constexpr VersionBound full(int major, int minor, int type, int number)
+{
+    return {BoundKind::Full, major, minor, type, number};
+}
+inline constexpr FirmwareRange kAnyFirmware{};
+constexpr FirmwareRange from(VersionBound bound) { return {bound, {}}; }
+constexpr FirmwareRange below(VersionBound bound) { return {{}, bound}; }
+constexpr FirmwareRange between(VersionBound lowest, VersionBound below) { return {lowest, below}; }
+constexpr FirmwareRange from(int major, int minor) { return from(version(major, minor)); }
+constexpr FirmwareRange below(int major, int minor) { return below(version(major, minor)); }
+constexpr FirmwareRange between(int major, int minor, int below_major, int below_minor)
+{
+    return between(version(major, minor), version(below_major, below_minor));
+}
+} // namespace range_parts
+
 // True when the version is at the bound or above it; always true for no bound.
 bool at_or_above(const FirmwareQuad& version, const VersionBound& bound);
 bool in_range(const FirmwareQuad& version, const FirmwareRange& range);

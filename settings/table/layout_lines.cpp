@@ -79,19 +79,7 @@ constexpr FlagCondition kMotionHiddenByFm3{"motion hidden with FM 3", kMotionHid
 constexpr FlagCondition kFmHiddenByMotion5{"FM hidden with motion 5", kFmHiddenByMotion5Terms};
 constexpr FlagCondition kFmAndMotionHidden{"FM and motion hidden", kFmAndMotionHiddenTerms};
 
-constexpr FirmwareRange kAnyFirmware{};
-constexpr FirmwareRange below(VersionBound bound) { return {{}, bound}; }
-constexpr FirmwareRange from(VersionBound bound) { return {bound, {}}; }
-constexpr FirmwareRange between(VersionBound lowest, VersionBound below) { return {lowest, below}; }
-constexpr VersionBound version(int major, int minor) { return {BoundKind::MajorMinor, major, minor}; }
-constexpr VersionBound secondary(int major, int minor, int number)
-{
-    return {BoundKind::Secondary, major, minor, 0, number};
-}
-constexpr VersionBound full(int major, int minor, int type, int number)
-{
-    return {BoundKind::Full, major, minor, type, number};
-}
+using namespace range_parts;
 
 // The rows a line holds back.
 constexpr TableKind kHeldMeshReachOut[] = {MeshReachOut};

@@ -13,12 +13,9 @@ std::span<const KindVariant> choice_variants();
 
 namespace variant_parts {
 
-constexpr VersionBound version(int major, int minor) { return {BoundKind::MajorMinor, major, minor}; }
-constexpr FirmwareRange from(int major, int minor) { return {version(major, minor), {}}; }
-constexpr FirmwareRange below(int major, int minor) { return {{}, version(major, minor)}; }
-inline constexpr FirmwareRange kAnyFirmware{};
+using namespace range_parts;
 // The full version 2.0 with secondary type 2 and number 3, from which one headset's rows change.
-inline constexpr FirmwareRange kFrom2_0_2_3{{BoundKind::Full, 2, 0, 2, 3}, {}};
+inline constexpr FirmwareRange kFrom2_0_2_3 = from(full(2, 0, 2, 3));
 
 // The show/hide codes the rules test: speaker types 0 to 7 hide the speaker-accessory rows (a type
 // below 0 or above 7 shows them), and one headset's layouts go by its device-information code 1.

@@ -1,15 +1,12 @@
 #include "settings/texts/page_texts.h"
 
 #include "app/text/app_text.h"
-#include "app/text/recognition_texts.h"
 #include "app/text/text_format.h"
 
 namespace kivo {
 
 namespace text_tables {
 // clang-format off
-const Translated kSettingsSave{"SAVE", {"ENREGISTRER", "SPEICHERN", "SALVA", "保存", "저장", "GUARDAR", "OPSLAAN", "СОХРАНИТЬ", "保存", "TALLENNA", "ULOŽIT", "ZAPISZ"}};
-const Translated kSettingsDefault{"DEFAULT", {"PAR DÉFAUT", "STANDARD", "PREDEFINITO", "初期設定", "기본값", "POR DEFECTO", "STANDAARD", "ПО УМОЛЧАНИЮ", "默认", "OLETUS", "VÝCHOZÍ", "DOMYŚLNE"}};
 const Translated kSettingsMoreSettings = french_to_finnish("MORE SETTINGS", {"PLUS DE RÉGLAGES", "WEITERE EINSTELLUNGEN", "ALTRE IMPOSTAZIONI", "その他の設定", "추가 설정", "MÁS AJUSTES", "MEER INSTELLINGEN", "ДРУГИЕ НАСТРОЙКИ", "更多设置", "LISÄÄ ASETUKSIA"});
 // The maker and the model are inventions of our own.
 const Translated kNoteEDR{"If you are using the built-in Bluetooth audio system of a Dravekko motorcycle (e.g. Dravekko Korvana 1400), please disable this option.", {
@@ -41,15 +38,10 @@ const Translated kNoteApply{"NOTE: Changes will be applied after device restarts
 const Translated kGainLow{"Low", {"Faible", "Niedrig", "Basso", "低", "낮음", "Bajo", "Laag", "Низкий", "低", "Matala", "Nízký", "Niski"}};
 const Translated kGainMedium{"Medium", {"Moyen", "Mittel", "Medio", "中", "중간", "Medio", "Gemiddeld", "Средний", "中", "Keskitaso", "Střední", "Średni"}};
 const Translated kGainHigh{"High", {"Élevé", "Hoch", "Alto", "高", "높음", "Alto", "Hoog", "Высокий", "高", "Korkea", "Vysoký", "Wysoki"}};
-const Translated kCannotSave{"Cannot save %@", {"Impossible d'enregistrer %@", "%@ kann nicht gespeichert werden", "Impossibile salvare %@", "%@を保存できません", "%@을(를) 저장할 수 없습니다", "No se puede guardar %@", "Kan %@ niet opslaan", "Не удалось сохранить %@", "无法保存%@", "Ei voi tallentaa: %@", "Nelze uložit %@", "Nie można zapisać %@"}};
 // clang-format on
 } // namespace text_tables
 
 using namespace text_tables;
-
-std::string SettingsPageTexts::tavk_string_save_in(ManagerLanguage in) { return localized(kSettingsSave, in); }
-
-std::string SettingsPageTexts::tavk_string_default_in(ManagerLanguage in) { return localized(kSettingsDefault, in); }
 
 std::string SettingsPageTexts::tavk_string_more_settings_in(ManagerLanguage in)
 {
@@ -72,11 +64,6 @@ std::string SettingsPageTexts::stringNoteApply(ManagerLanguage in) { return loca
 std::string SettingsPageTexts::stringACTUnit(ManagerLanguage in)
 {
     return fill_format("%@ (3 ~ 60)", {AppText::tavk_string_seconds_in(in)});
-}
-
-std::string SettingsPageTexts::tavk_string_cannot_save_in(int key, ManagerLanguage in)
-{
-    return fill_format(localized(kCannotSave, in), {setting_key_name_in(key, in).value_or("")});
 }
 
 } // namespace kivo

@@ -161,7 +161,7 @@ void UpdateViewController::startReadLatest()
         [this] { timerMethodUpdate(); });
 }
 
-LanguagePopUp* UpdateViewController::popUpLanguageFirmware() const
+PopUpButton* UpdateViewController::popUpLanguageFirmware() const
 {
     return pageMode() == kModeUpdate ? update_.popUpLanguageFirmware : restore_.popUpLanguageFirmware;
 }
@@ -179,7 +179,7 @@ void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcom
     checkNewUpdate_ = outcome.checkNewUpdate;
     if (pageMode() != kModeUpdate)
         restorePossible_ = read.restorePossible;
-    LanguagePopUp* pop_up = popUpLanguageFirmware();
+    PopUpButton* pop_up = popUpLanguageFirmware();
     const int language = host().languageManager();
     for (const kivo::PopUpOperation& operation : read.popUp) {
         switch (operation.kind) {

@@ -77,7 +77,7 @@ void UpdateViewController::offerNewUpdate()
     ui.tfNewVersion->setText(qtext(versions.latest));
     ui.tfCurrentVersion->setText(qtext(versions.current));
 
-    const LanguagePopUp* page_pop_up = popUpLanguageFirmware();
+    const PopUpButton* page_pop_up = popUpLanguageFirmware();
     QComboBox* pop_up = ui.popUpLanguageFirmwareSheet;
     pop_up->clear();
     for (int i = 0; i < page_pop_up->count(); ++i)
@@ -118,7 +118,7 @@ void UpdateViewController::yesButtonSelectedAt(QObject*)
 {
     if (!sheetNewUpdateFound_)
         return;
-    LanguagePopUp* page_pop_up = popUpLanguageFirmware();
+    PopUpButton* page_pop_up = popUpLanguageFirmware();
     if (page_pop_up->count() > 0) {
         const int selected = sheetNewUpdateFound_->ui.popUpLanguageFirmwareSheet->currentIndex();
         if (selected >= 0 && selected < page_pop_up->count() &&

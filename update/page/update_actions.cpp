@@ -103,7 +103,7 @@ void UpdateViewController::setFirmwareFile(const std::string& path)
 void UpdateViewController::selectLanguageFirmware(int index)
 {
     // A remembered index outside the items (-1 among them) selects nothing new.
-    LanguagePopUp* pop_up = popUpLanguageFirmware();
+    PopUpButton* pop_up = popUpLanguageFirmware();
     if (index >= 0 && index < pop_up->count())
         pop_up->setCurrentIndex(index);
 }

@@ -47,7 +47,7 @@ void UpdateViewController::setUpView()
 {
     view_ = new QWidget;
     QWidget* area = nullptr;
-    LanguagePopUp* pop_up = nullptr;
+    PopUpButton* pop_up = nullptr;
     if (pageMode() == kModeUpdate) {
         update_.setupUi(view_);
         keep_black_text(update_.tfLatestVersion);
@@ -71,7 +71,7 @@ void UpdateViewController::setUpView()
     }
     area->setFont(page_font());
     area->setFixedSize(kFrameAreaWidth, kFrameAreaHeight);
-    connect(pop_up, &LanguagePopUp::menuWillOpen, this, [this] { menuWillOpen(); });
+    connect(pop_up, &PopUpButton::menuWillOpen, this, [this] { menuWillOpen(); });
 }
 
 void UpdateViewController::menuWillOpen() { host().closeListTabs(); }

@@ -235,7 +235,7 @@ private:
     void offerNewUpdate();
     void setUpNewUpdateSheet();
     void endRevisionsRead();
-    LanguagePopUp* popUpLanguageFirmware() const;
+    PopUpButton* popUpLanguageFirmware() const;
     // The timer's steps (update_timer.cpp).
     void finishRun();
     void endSucceededRun();

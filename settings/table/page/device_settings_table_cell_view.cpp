@@ -5,12 +5,13 @@
 namespace {
 
 // The information button as on the fixed panel's rows. The controls are wider than the panel's:
-// the pop-ups' longest items and every title stand whole beside them in the all-settings sheet.
+// the pop-ups' longest items stand whole in them. A row fits the all-settings sheet's 550 points
+// with its scroll bar; a title longer than its column is set in a smaller font.
 constexpr int kInfoWidth = 19;
 constexpr int kInfoHeight = 17;
 constexpr int kControlWidth = 220;
 constexpr int kCellWidth = kControlWidth / 2;
-constexpr int kTitleWidth = 330;
+constexpr int kTitleWidth = 250;
 
 QPushButton* info_button(const char* name, QWidget* parent)
 {

@@ -21,6 +21,7 @@
 #include "device/products/restore_row_lines.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/same_product.h"
+#include "device/products/settings_default_rule.h"
 #include "device/products/settings_save_families.h"
 #include "device/products/speed_dial_save.h"
 #include "device/products/update_paths.h"
@@ -283,6 +284,21 @@ TEST(ProductCatalogue, SpeedDialSavePathsHaveTheirSizesAndTheRestTakeThePersiste
         EXPECT_EQ(speed_dial_save_path(product), path) << std::hex << "0x" << product;
     for (int id : kSpeedDialReadinessProducts)
         EXPECT_EQ(speed_dial_save_path(id), C) << std::hex << "0x" << id;
+}
+
+TEST(ProductCatalogue, DefaultRuleGroupsHaveTheirSizesAndEveryRowActs)
+{
+    EXPECT_EQ(find_product_set("kDefaultGroupYProducts")->ids.size(), 47u);
+    EXPECT_EQ(find_product_set("kDefaultGroupRProducts")->ids.size(), 22u);
+    // The groups' members stand in their group's row alone (no id is in two rows: the first-match
+    // check), and every row carries or forces something.
+    for (const DefaultRow& row : kDefaultRows) {
+        EXPECT_FALSE(row.carriedAlways.empty() && row.carried.empty() && row.forced.empty());
+        EXPECT_EQ(row.gate == DefaultGate::WordChoice, !row.carriedBelow.empty());
+    }
+    EXPECT_EQ(default_row(0x5440)->products.size(), 2u) << "0x5440 is not in group Y";
+    for (int id : kDefaultTraceProducts)
+        EXPECT_NE(default_row(id), nullptr) << std::hex << "0x" << id;
 }
 
 TEST(ProductCatalogue, RestoreTableLinesAndFamilies)

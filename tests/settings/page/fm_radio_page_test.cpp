@@ -9,8 +9,9 @@
 #include "app/text/localized.h"
 #include "settings/fm_radio.h"
 #include "settings/page/device_settings_second_page.h"
+#include "settings/page/stepper.h"
+#include "tests/link/test_opener.h"
 #include "tests/settings/page/page_test_support.h"
-#include "tests/settings/save/test_opener.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr uint16_t kNoFmBlock = 0x4050; // has the FM tab, keeps no FM block
 
 } // namespace
 
-class FmRadioPage : public SettingsPageTest {
+class FmRadioPage : public SettingsScreensTest {
 protected:
     DeviceSettingsSecondViewController& page()
     {
@@ -27,7 +28,6 @@ protected:
     }
     const Ui::DeviceSettingsSecondView& ui() { return page().ui(); }
     const Ui::FmRadioPresetEditSheet& sheet() { return page().sheetUi(); }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
 
     // The OEM headset recognized and its FM page shown, as recognition hands back to it.
     sim::PluggedHeadset showOemHeadset(sim::HeadsetPersona persona = sim::oem_headset())
@@ -92,6 +92,27 @@ TEST_F(FmRadioPage, OneProductHidesTheRegionAndSixPresetProductsShowSixRows)
         for (int row = 0; row < 10; ++row)
             EXPECT_EQ(presetBox(row)->isVisible(), row < rows) << "row " << row + 1;
         app().setDeviceSelection();
+    }
+}
+
+TEST_F(FmRadioPage, AStepperIsASmallPairOfArrowsThatStepsByTheRegionsSpacing)
+{
+    showOemHeadset();
+    auto* stepper = page().view()->findChild<Stepper*>("stepperFMRadioPreset01");
+    ASSERT_NE(stepper, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_LE(stepper->width(), 20);
+    EXPECT_LE(stepper->height(), presetButton(0)->height() + 4);
+    for (const auto& [region, spacing] : {std::pair{0, 10}, std::pair{1, 20}}) {
+        SCOPED_TRACE(region);
+        ui().popUpFMRadioRegion->setCurrentIndex(region);
+        page().changeFMRadioRegion(ui().popUpFMRadioRegion);
+        const int before = page().dataCurrent().fmRadioPresetsAt(0);
+        stepper->stepUp();
+        EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), before + spacing);
+        EXPECT_EQ(presetButton(0)->text().toStdString(), kivo::settings::fm_mhz_text(before + spacing));
+        stepper->stepDown();
+        EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), before);
     }
 }
 
@@ -264,6 +285,29 @@ TEST_F(FmRadioPage, LeavingWithAChangeAsksAndEachAnswerActs)
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(app().mode(), kModeUpdate);
     EXPECT_EQ(app().data().fmRadioRDS(), 0);
+}
+
+TEST_F(FmRadioPage, AFailedSaveFromThePromptDropsTheMoveSoALaterSaveKeepsThePage)
+{
+    sim::HeadsetPersona refusing = sim::oem_headset();
+    refusing.failingWrites = {0x15};
+    showOemHeadset(refusing);
+    ui().disableFMRadioRDS->click();
+    ui().btnBack->click();
+    box().okButton()->click();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(page().rcThreadSave(), 3);
+    EXPECT_EQ(app().mode(), kModeSecondSettings);
+    EXPECT_EQ(page().modeToGo(), 0);
+
+    // The headset takes the block now: Save on the page comes back to the page.
+    sim::bus().reset();
+    sim::plug_headset(sim::oem_headset());
+    ui().btnSave->click();
+    ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() >= 0; }, 20000));
+    EXPECT_EQ(recognitionCaller(), kModeSecondSettings);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(app().mode(), kModeSecondSettings);
 }
 
 TEST_F(FmRadioPage, EveryTextIsWholeInEveryLanguage)

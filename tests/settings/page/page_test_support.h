@@ -1,7 +1,7 @@
 #pragma once
-// What the FM radio and speed-dial page tests share: the whole application offscreen with its real
-// pages, a headset recognized end to end by the real recognition, and a check that every text of a
-// window is shown whole.
+// What the tests of the three settings pages share: the whole application offscreen with its real
+// pages, a headset recognized end to end by the real recognition, the message box, a language
+// switched as the window does it, a check that every text of a window is shown whole, and pictures.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -11,18 +11,28 @@
 
 #include <string>
 
+#include "app/manager_window.h"
+#include "app/message_box_sheet.h"
 #include "main/page_factory.h"
 #include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sim/hid_headsets.h"
 
-class SettingsPageTest : public AppTest {
+class SettingsScreensTest : public AppTest {
 protected:
     PageFactory pages() override { return application_pages(); }
 
     bool waitUntilIdle()
     {
-        return run_events_until([&] { return !app().onProcessing(); }, 20000);
+        return run_events_until([&] { return !app().onProcessing(); }, 30000);
+    }
+
+    MessageBoxSheet& box() { return *window().sheetMessageBox; }
+    // An open box answered with its OK.
+    void closeBox()
+    {
+        if (app().messageBoxStatus() != 0)
+            box().okButton()->click();
     }
 
     // Recognition asked for by the page of `mode`, as its tab does after a good save; it hands back

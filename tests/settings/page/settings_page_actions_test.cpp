@@ -18,15 +18,7 @@ constexpr char kTimeoutMessage[] = "Audio Channel Timeout should be between 3 an
 
 } // namespace
 
-class SettingsPageActions : public SettingsPageTest {
-protected:
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
-    void closeBox()
-    {
-        if (app().messageBoxStatus() != 0)
-            box().okButton()->click();
-    }
-};
+using SettingsPageActions = SettingsPageTest;
 
 TEST_F(SettingsPageActions, AChangeStoresThroughItsHandlerUnlessBusy)
 {

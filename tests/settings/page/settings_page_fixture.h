@@ -3,24 +3,33 @@
 // it, then the page entered the way the window enters it. The page counts its refreshes.
 
 #include <functional>
+#include <string>
+#include <vector>
 
-#include "main/page_factory.h"
 #include "settings/page/device_settings_page.h"
-#include "tests/app/app_fixture.h"
+#include "tests/settings/page/page_test_support.h"
 
-// A settings page that counts its refreshes, the table's reloads and its questions for the row count.
+// A settings page that counts its refreshes, the table's reloads and its questions for the row
+// count, and notes the order of its three refreshes.
 class CountingSettingsPage : public DeviceSettingsViewController {
 public:
     using DeviceSettingsViewController::DeviceSettingsViewController;
     void setControls() override
     {
         ++refreshes;
+        steps.push_back("enabling");
         atLastRefresh = dataCurrent();
         DeviceSettingsViewController::setControls();
+    }
+    void setControlsWithData() override
+    {
+        steps.push_back("values");
+        DeviceSettingsViewController::setControlsWithData();
     }
     void callTableviewReloadDataForOutsideClass() override
     {
         ++reloads;
+        steps.push_back("table");
         DeviceSettingsViewController::callTableviewReloadDataForOutsideClass();
     }
     int numberOfRowsInTableView(DeviceSettingsTableView& table) override
@@ -31,6 +40,8 @@ public:
     int refreshes = 0;
     int reloads = 0;
     int rowCountsAsked = 0;
+    // "table", "values" and "enabling", in the order the refreshes ran.
+    std::vector<std::string> steps;
     // The working copy as the last refresh saw it.
     KIVOBluetoothDeviceData atLastRefresh;
 
@@ -38,15 +49,15 @@ public:
     std::function<kivo::settings::SettingsSaveResult()> saveScript;
 
 protected:
-    kivo::settings::SettingsSaveOutcome runSave(kivo::settings::SettingsSaveInput input) const override
+    SaveWork saveWork() const override
     {
         if (saveScript)
-            return {saveScript()};
-        return DeviceSettingsViewController::runSave(std::move(input));
+            return [script = saveScript](kivo::settings::SettingsSaveInput) { return static_cast<int>(script()); };
+        return DeviceSettingsViewController::saveWork();
     }
 };
 
-class SettingsPageTest : public AppTest {
+class SettingsPageTest : public SettingsScreensTest {
 protected:
     PageFactory pages() override
     {
@@ -78,4 +89,7 @@ protected:
         app().setControlsFont();
         app().setDeviceSettingsWithStatus(true);
     }
+
+    // The device on the bus read by the application, then its settings page shown.
+    void readAndEnter(int product) { recognizeFor(product, kModeSettings); }
 };

@@ -65,12 +65,6 @@ protected:
         return view ? *view : *table().makeViewForRow(index);
     }
     TableContext context() { return {app().session(), app().data(), page().dataCurrent(), app().languageManager()}; }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
-    void closeBox()
-    {
-        if (app().messageBoxStatus() != 0)
-            box().okButton()->click();
-    }
     void enterShown(const Shown& shown, int language)
     {
         app().session().deviceEgranoSpeakerType = shown.speaker;

@@ -9,8 +9,8 @@
 #include "app/message_box_sheet.h"
 #include "settings/page/stepper.h"
 #include "settings/panel_layout.h"
-#include "tests/settings/page/settings_page_fixture.h"
 #include "tests/app/run_events.h"
+#include "tests/settings/page/settings_page_fixture.h"
 #include "tests/settings/page/text_fit.h"
 
 using namespace kivo::settings;

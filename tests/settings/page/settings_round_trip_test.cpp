@@ -124,19 +124,6 @@ std::string name_of(int product, Firmware f)
 
 class SettingsRoundTrip : public SettingsPageTest {
 protected:
-    bool waitUntilIdle()
-    {
-        return run_events_until([&] { return !app().onProcessing(); }, 30000);
-    }
-
-    void readAndEnter(int product)
-    {
-        app().setDeviceTarget(product);
-        app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
-        ASSERT_TRUE(waitUntilIdle());
-        ASSERT_EQ(app().mode(), kModeSettings);
-    }
-
     int choices(const PanelRowWidgets& row) const
     {
         switch (row.outlets->kind) {

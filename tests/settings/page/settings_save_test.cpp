@@ -28,24 +28,10 @@ constexpr char kPrompt[] = "Would you like to save DEVICE SETTING changes?";
 
 class SettingsSave : public SettingsPageTest {
 protected:
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
     RecognitionPageBase& recognition() { return *app().deviceRecognitionViewController(); }
-    bool waitUntilIdle()
-    {
-        return run_events_until([&] { return !app().onProcessing(); }, 30000);
-    }
     bool waitForSaveEnd()
     {
         return run_events_until([&] { return page().rcThreadSave() != kSaveRunning; }, 30000);
-    }
-
-    // The device on the bus read by the application, then its settings page shown.
-    void readAndEnter(int product)
-    {
-        app().setDeviceTarget(product);
-        app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
-        ASSERT_TRUE(waitUntilIdle());
-        ASSERT_EQ(app().mode(), kModeSettings);
     }
 
     // The sidetone cell that is not checked now.

@@ -14,7 +14,7 @@ constexpr uint16_t kHeadset = 0x5440; // records 0x37 to 0x39, opened by the app
 
 } // namespace
 
-class SpeedDialPage : public SettingsPageTest {
+class SpeedDialPage : public SettingsScreensTest {
 protected:
     DeviceSettingsSpeedDialViewController& page()
     {
@@ -22,7 +22,6 @@ protected:
     }
     const Ui::DeviceSettingsSpeedDialView& ui() { return page().ui(); }
     const Ui::SpeedDialEditSheet& sheet() { return page().sheetUi(); }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
     QPushButton* numberButton(int i)
     {
         return std::array{ui().btnSpeedDial01, ui().btnSpeedDial02, ui().btnSpeedDial03}[i];

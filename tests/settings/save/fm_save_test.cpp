@@ -44,11 +44,7 @@ Words block(uint16_t magic, size_t presets = 10)
 // The 62-byte write of the block: 01, 60, write, sub-record 8, the words least significant byte first.
 sim::Bytes short_block_report(const Words& words)
 {
-    sim::Bytes report(62, 0);
-    report[0] = 0x01;
-    report[1] = 60;
-    report[2] = 0x04;
-    report[3] = 0x08;
+    sim::Bytes report = short_write_report(0x08);
     put_words(report, 4, words, false);
     return report;
 }
@@ -62,28 +58,9 @@ SettingsSaveInput fm_input(const sim::HeadsetPersona& persona)
 
 SettingsSaveInput fm_usb_input(const sim::UsbHeadsetPersona& persona)
 {
-    SettingsSaveInput input;
-    input.deviceTarget = persona.product_id;
-    input.usbStatus = persona.product_id;
-    input.data.setDeviceRecognized(persona.chip_id);
-    input.data.setDeviceVersion(
-        {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+    SettingsSaveInput input = usb_input_as_recognized(persona);
     input.dataCurrent = with_fm_edits(input.data);
     return input;
-}
-
-struct KeyWrite {
-    uint16_t key;
-    Words words;
-    bool operator==(const KeyWrite&) const = default;
-};
-
-std::vector<KeyWrite> key_writes(const sim::Device& device)
-{
-    std::vector<KeyWrite> writes;
-    for (const sim::PsWrite& write : sim::ps_writes(device))
-        writes.push_back({write.key, write.words});
-    return writes;
 }
 
 int fm_save(const SettingsSaveInput& input) { return fm_radio::threadMethodSave(input).result; }
@@ -95,10 +72,9 @@ TEST_F(SaveTest, FmSaveSendsEachFamilysBlock)
     struct Case {
         const char* name;
         uint16_t product;
-        std::function<void(sim::HeadsetPersona&, SettingsSaveInput&)> arrange;
+        Arrange arrange;
         Reports expected;
     };
-    const auto as_recognized = [](sim::HeadsetPersona&, SettingsSaveInput&) {};
     const Case cases[] = {
         {"0x5416: fifteen words with the unread magic, then their commit",
          0x5416,
@@ -134,11 +110,7 @@ TEST_F(SaveTest, FmSaveSendsEachFamilysBlock)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        start_over();
-        sim::HeadsetPersona persona = save_headset(c.product, {2, 1, 0, 0});
-        SettingsSaveInput input = fm_input(persona);
-        c.arrange(persona, input);
-        const sim::PluggedHeadset headset = sim::plug_headset(persona);
+        const auto [headset, input] = plug_arranged(c.product, fm_input, c.arrange);
 
         EXPECT_EQ(fm_save(input), kPageSaveSucceeded);
         EXPECT_EQ(record_reports(headset.hid()), c.expected);
@@ -168,7 +140,7 @@ TEST_F(SaveTest, FmSaveFailuresOverHid)
     struct Case {
         const char* name;
         uint16_t product;
-        std::function<void(sim::HeadsetPersona&, SettingsSaveInput&)> arrange;
+        Arrange arrange;
         int result;
         std::vector<uint8_t> commands; // (command, record) of every record report, in order
     };
@@ -226,11 +198,7 @@ TEST_F(SaveTest, FmSaveFailuresOverHid)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        start_over();
-        sim::HeadsetPersona persona = save_headset(c.product, {2, 1, 0, 0});
-        SettingsSaveInput input = fm_input(persona);
-        c.arrange(persona, input);
-        const sim::PluggedHeadset headset = sim::plug_headset(persona);
+        const auto [headset, input] = plug_arranged(c.product, fm_input, c.arrange);
 
         EXPECT_EQ(fm_save(input), c.result);
         std::vector<uint8_t> commands;

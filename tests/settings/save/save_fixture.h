@@ -7,16 +7,33 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "link/usb_link.h"
 #include "settings/save/save_run.h"
-#include "tests/settings/save/test_opener.h"
+#include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
+#include "tests/sim/usb_headsets.h"
 
 using Words = std::vector<uint16_t>;
 using kivo::settings::SettingsSaveInput;
+
+// What a case changes in the headset or in the save's input before the headset is plugged in.
+using Arrange = std::function<void(sim::HeadsetPersona&, SettingsSaveInput&)>;
+inline void as_recognized(sim::HeadsetPersona&, SettingsSaveInput&) { }
+
+// A headset of the product at the version that answers everything and is ready.
+inline sim::HeadsetPersona save_headset(uint16_t product, sim::VersionQuad version = {1, 0, 0, 0})
+{
+    sim::HeadsetPersona persona;
+    persona.product_id = product;
+    persona.name = "Trail Rider";
+    persona.version = version;
+    return persona;
+}
 
 class SaveTest : public ::testing::Test {
 protected:
@@ -45,20 +62,23 @@ protected:
 
     sim::Bus& bus() { return session_.bus(); }
 
+    // A fresh bus with a headset of the product at 2.1 plugged in, after the case has arranged it
+    // and the input make_input gives for it.
+    std::pair<sim::PluggedHeadset, SettingsSaveInput>
+    plug_arranged(uint16_t product, const std::function<SettingsSaveInput(const sim::HeadsetPersona&)>& make_input,
+                  const Arrange& arrange)
+    {
+        start_over();
+        sim::HeadsetPersona persona = save_headset(product, {2, 1, 0, 0});
+        SettingsSaveInput input = make_input(persona);
+        arrange(persona, input);
+        return {sim::plug_headset(persona), std::move(input)};
+    }
+
     sim::Session session_;
 };
 
 inline FirmwareQuad quad_of(const sim::VersionQuad& v) { return {v.major, v.minor, v.secondaryType, v.secondary}; }
-
-// A headset of the product at the version that answers everything and is ready.
-inline sim::HeadsetPersona save_headset(uint16_t product, sim::VersionQuad version = {1, 0, 0, 0})
-{
-    sim::HeadsetPersona persona;
-    persona.product_id = product;
-    persona.name = "Trail Rider";
-    persona.version = version;
-    return persona;
-}
 
 // The working copy the tests save: distinct settings words (word i is 0x1234 + 0x0101 * i), VOX,
 // smart volume and camera words, a few named settings, a background volume and both OEM flags.
@@ -92,6 +112,35 @@ inline SettingsSaveInput hid_input(const sim::HeadsetPersona& persona)
     input.dataCurrent = edited(input.data);
     input.opener = open_product(persona.product_id);
     return input;
+}
+
+// The input of a save to a plain-USB headset as recognition left it: its chip's product and
+// firmware in the record, the working copy unchanged until a case edits it.
+inline SettingsSaveInput usb_input_as_recognized(const sim::UsbHeadsetPersona& persona)
+{
+    SettingsSaveInput input;
+    input.deviceTarget = persona.product_id;
+    input.usbStatus = persona.product_id;
+    input.data.setDeviceRecognized(persona.chip_id);
+    input.data.setDeviceVersion(
+        {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+    input.dataCurrent = input.data;
+    return input;
+}
+
+// A persistent-store key as a device received it.
+struct KeyWrite {
+    uint16_t key;
+    Words words;
+    bool operator==(const KeyWrite&) const = default;
+};
+
+inline std::vector<KeyWrite> key_writes(const sim::Device& device)
+{
+    std::vector<KeyWrite> writes;
+    for (const sim::PsWrite& write : sim::ps_writes(device))
+        writes.push_back({write.key, write.words});
+    return writes;
 }
 
 // ---- Reports as the device must receive them ----------------------------------------------
@@ -152,14 +201,21 @@ inline sim::Bytes commit_report(uint8_t record, const Words& written)
 
 inline sim::Bytes read_request(uint8_t record, uint8_t count) { return long_report(0x03, record, count); }
 
-// The 62-byte settings write: 01, 60, write, 3 words, the words least significant byte first.
-inline sim::Bytes airoha_report(const Words& words)
+// A 62-byte write: 01, 60, write, then what it writes (a count or a sub-record) and zeros.
+inline sim::Bytes short_write_report(uint8_t what)
 {
     sim::Bytes report(62, 0);
     report[0] = 0x01;
     report[1] = 60;
     report[2] = 0x04;
-    report[3] = 3;
+    report[3] = what;
+    return report;
+}
+
+// The 62-byte settings write: 3 words, least significant byte first.
+inline sim::Bytes airoha_report(const Words& words)
+{
+    sim::Bytes report = short_write_report(3);
     put_words(report, 4, words, false);
     return report;
 }

@@ -38,11 +38,7 @@ sim::Bytes number_record(uint8_t record, const std::string& number) { return wri
 // The 62-byte write of a number: 01, 60, write, the index, the text zero padded.
 sim::Bytes number_short_report(uint8_t index, const std::string& number)
 {
-    sim::Bytes report(62, 0);
-    report[0] = 0x01;
-    report[1] = 60;
-    report[2] = 0x04;
-    report[3] = index;
+    sim::Bytes report = short_write_report(index);
     std::copy(number.begin(), number.end(), report.begin() + 4);
     return report;
 }
@@ -52,20 +48,6 @@ SettingsSaveInput speed_dial_input(const sim::HeadsetPersona& persona)
     SettingsSaveInput input = hid_input(persona);
     input.dataCurrent = with_numbers(input.data);
     return input;
-}
-
-struct KeyWrite {
-    uint16_t key;
-    Words words;
-    bool operator==(const KeyWrite&) const = default;
-};
-
-std::vector<KeyWrite> key_writes(const sim::Device& device)
-{
-    std::vector<KeyWrite> writes;
-    for (const sim::PsWrite& write : sim::ps_writes(device))
-        writes.push_back({write.key, write.words});
-    return writes;
 }
 
 Words twenty_words(const std::string& number)
@@ -84,10 +66,9 @@ TEST_F(SaveTest, SpeedDialSaveSendsEachPathsRecords)
     struct Case {
         const char* name;
         uint16_t product;
-        std::function<void(sim::HeadsetPersona&, SettingsSaveInput&)> arrange;
+        Arrange arrange;
         Reports expected;
     };
-    const auto as_recognized = [](sim::HeadsetPersona&, SettingsSaveInput&) {};
     const Case cases[] = {
         {"C: an empty number is one word 0",
          0x5440,
@@ -118,11 +99,7 @@ TEST_F(SaveTest, SpeedDialSaveSendsEachPathsRecords)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        start_over();
-        sim::HeadsetPersona persona = save_headset(c.product, {2, 1, 0, 0});
-        SettingsSaveInput input = speed_dial_input(persona);
-        c.arrange(persona, input);
-        const sim::PluggedHeadset headset = sim::plug_headset(persona);
+        const auto [headset, input] = plug_arranged(c.product, speed_dial_input, c.arrange);
 
         EXPECT_EQ(speed_dial_save(input), kPageSaveSucceeded);
         EXPECT_EQ(record_reports(headset.hid()), c.expected);
@@ -151,7 +128,7 @@ TEST_F(SaveTest, SpeedDialSaveFailuresOverHid)
     struct Case {
         const char* name;
         uint16_t product;
-        std::function<void(sim::HeadsetPersona&, SettingsSaveInput&)> arrange;
+        Arrange arrange;
         int result;
         std::vector<uint8_t> records; // the record of every write, in order
     };
@@ -199,11 +176,7 @@ TEST_F(SaveTest, SpeedDialSaveFailuresOverHid)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        start_over();
-        sim::HeadsetPersona persona = save_headset(c.product, {2, 1, 0, 0});
-        SettingsSaveInput input = speed_dial_input(persona);
-        c.arrange(persona, input);
-        const sim::PluggedHeadset headset = sim::plug_headset(persona);
+        const auto [headset, input] = plug_arranged(c.product, speed_dial_input, c.arrange);
 
         EXPECT_EQ(speed_dial_save(input), c.result);
         std::vector<uint8_t> records;
@@ -236,12 +209,7 @@ TEST_F(SaveTest, SpeedDialSaveOverThePersistentStore)
 {
     const sim::UsbHeadsetPersona persona = sim::usb_headset(0x4D10, "Aldero");
     auto device = bus().plug(sim::make_usb_headset(persona));
-    SettingsSaveInput input;
-    input.deviceTarget = persona.product_id;
-    input.usbStatus = persona.product_id;
-    input.data.setDeviceRecognized(persona.chip_id);
-    input.data.setDeviceVersion(
-        {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+    SettingsSaveInput input = usb_input_as_recognized(persona);
     input.dataCurrent = with_numbers(input.data);
 
     EXPECT_EQ(speed_dial_save(input), kPageSaveSucceeded);

@@ -9,7 +9,7 @@
 #include "link/usb_link.h"
 #include "settings/save/save_run.h"
 #include "tests/app/run_events.h"
-#include "tests/settings/save/test_opener.h"
+#include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/sim/usb_headsets.h"

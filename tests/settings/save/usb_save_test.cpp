@@ -13,20 +13,6 @@ namespace {
 using Record = KIVOBluetoothDeviceData;
 using namespace kivo::settings;
 
-struct KeyWrite {
-    uint16_t key;
-    Words words;
-    bool operator==(const KeyWrite&) const = default;
-};
-
-std::vector<KeyWrite> key_writes(const sim::Device& device)
-{
-    std::vector<KeyWrite> writes;
-    for (const sim::PsWrite& write : sim::ps_writes(device))
-        writes.push_back({write.key, write.words});
-    return writes;
-}
-
 sim::UsbHeadsetPersona csr_headset(uint16_t product, uint16_t version_tenths)
 {
     sim::UsbHeadsetPersona persona = sim::usb_headset(product, "Aldero");
@@ -34,16 +20,10 @@ sim::UsbHeadsetPersona csr_headset(uint16_t product, uint16_t version_tenths)
     return persona;
 }
 
-// A save to the headset as recognition left it: its chip's product and firmware in the record,
-// the working copy unchanged until a case edits it.
+// A save to the headset as recognition left it, with a transmit gain and a channel timeout.
 SettingsSaveInput usb_input(const sim::UsbHeadsetPersona& persona)
 {
-    SettingsSaveInput input;
-    input.deviceTarget = persona.product_id;
-    input.usbStatus = persona.product_id;
-    input.data.setDeviceRecognized(persona.chip_id);
-    input.data.setDeviceVersion(
-        {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+    SettingsSaveInput input = usb_input_as_recognized(persona);
     input.data.setRadioTransmitGain(16);
     input.data.setAudioChannelTimeout(10);
     input.dataCurrent = input.data;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "settings/table/handlers.h"
+#include "tests/settings/table/table_device.h"
 
 using namespace kivo::settings;
 using Record = KIVOBluetoothDeviceData;
@@ -16,13 +17,6 @@ using Record = KIVOBluetoothDeviceData;
 namespace {
 
 bool bit(const Record& record, int word, int bit_index) { return (record.basicSettingBrisko(word) >> bit_index) & 1; }
-
-std::string hex(int id)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", id);
-    return text;
-}
 
 // Every stored word and named setting, to tell whether anything changed.
 bool same_settings(const Record& a, const Record& b)

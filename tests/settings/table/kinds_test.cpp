@@ -16,6 +16,7 @@
 #include "settings/table/kinds.h"
 #include "settings/table/layout_table.h"
 #include "tests/app/text/translation_check.h"
+#include "tests/settings/table/table_device.h"
 
 using namespace kivo::settings;
 
@@ -27,13 +28,6 @@ LayoutSelection selection_of(std::size_t index)
     const LayoutLine& line = layout_lines()[index];
     const RowList* list = row_list(line.list);
     return {line.count, static_cast<int>(index), list ? list->rows : std::span<const TableKind>{}, line.heldBack};
-}
-
-std::string hex(int product)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", product);
-    return text;
 }
 
 void expect_whole(std::string_view name, const kivo::Translated& text)

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "settings/table/layout_table.h"
-#include "settings/table/row_actions.h"
+#include "tests/settings/table/table_device.h"
 
 using namespace kivo::settings;
 using K = SettingKey;
@@ -21,48 +21,15 @@ using Record = KIVOBluetoothDeviceData;
 
 namespace {
 
-std::string hex(int product)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", product);
-    return text;
-}
-
-// One device: the session, the recognized record and a working copy, all zero unless set.
-struct Device {
-    kivo::DeviceSession session;
-    Record data;
-    Record current;
-
-    explicit Device(int product, FirmwareQuad version = {1, 0, 0, 0}, FlagCodes codes = {})
-    {
-        session.deviceTarget = product;
-        session.fmRadioShowAndHide = codes.fm;
-        session.motionSensorShowAndHide = codes.motion;
-        session.deviceEgranoSpeakerType = codes.speaker;
-        session.deviceInfoStatus = codes.info;
-        data.setDeviceVersion(version);
-        // The working copy starts as a copy of the device, its version included.
-        current.setDeviceVersion(version);
-    }
-    TableContext context() const { return {session, data, current, kivo::kEnglish}; }
-    ChangeContext change() { return {session, data, current}; }
+// One device, with the settings of its working copy read and written by key.
+struct Device : TableDevice {
+    using TableDevice::TableDevice;
     AccessContext access() const { return access_context(context()); }
     int get(SettingKey key) const { return read(key, current, access()); }
     Device& with(SettingKey key, int value)
     {
         write(key, current, value, access());
         return *this;
-    }
-    int row_of(TableKind kind) const
-    {
-        for (int row = 0;; ++row) {
-            const std::optional<ResolvedRow> resolved = resolve_row(context(), row);
-            if (!resolved)
-                return -1;
-            if (resolved->kind == kind)
-                return row;
-        }
     }
     // Column 0 Enable, 1 Disable of the kind's row; true when every row must be rebuilt.
     bool set(TableKind kind, int column) { return change_on_off(change(), row_of(kind), column); }

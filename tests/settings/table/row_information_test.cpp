@@ -11,6 +11,7 @@
 #include "settings/table/layout_table.h"
 #include "settings/table/row_information.h"
 #include "settings/table/titles.h"
+#include "tests/settings/table/table_device.h"
 
 using namespace kivo::settings;
 using K = SettingKey;
@@ -18,37 +19,11 @@ using Record = KIVOBluetoothDeviceData;
 
 namespace {
 
-std::string hex(int product)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", product);
-    return text;
-}
-
-struct Device {
-    kivo::DeviceSession session;
-    Record data;
-    Record current;
-    kivo::ManagerLanguage language = kivo::kEnglish;
-
+// One device at a firmware with a speaker code.
+struct Device : TableDevice {
     Device(int product, FirmwareQuad version, int speaker = 0)
-    {
-        session.deviceTarget = product;
-        session.deviceEgranoSpeakerType = speaker;
-        data.setDeviceVersion(version);
-        current.setDeviceVersion(version);
-    }
-    TableContext context() const { return {session, data, current, language}; }
-    int row_of(TableKind kind) const
-    {
-        for (int row = 0;; ++row) {
-            const std::optional<ResolvedRow> resolved = resolve_row(context(), row);
-            if (!resolved)
-                return -1;
-            if (resolved->kind == kind)
-                return row;
-        }
-    }
+        : TableDevice(product, version, {.speaker = speaker})
+    { }
     std::optional<RowInformation> information(TableKind kind) const { return row_information(context(), row_of(kind)); }
 };
 

@@ -1,6 +1,6 @@
-// The FM radio page's texts and the save texts: English exactly as the screens show it, every
-// translation with the English placeholders and line breaks, the frequency slots filled from text,
-// and English outside 1 to 12.
+// The FM radio page's texts: English exactly as the screens show it, every translation with the
+// English placeholders and line breaks, the frequency slots filled from text, and English outside
+// 1 to 12.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,6 @@
 
 #include "settings/texts/fm_radio_text_tables.h"
 #include "settings/texts/fm_radio_texts.h"
-#include "settings/texts/save_text_tables.h"
-#include "settings/texts/save_texts.h"
 #include "tests/app/text/translation_check.h"
 
 using namespace kivo;
@@ -33,7 +31,6 @@ size_t count_of(std::string_view text, std::string_view part)
 TEST(FmRadioTexts, EveryTranslationFitsItsEnglish)
 {
     using namespace fm_radio_text_tables;
-    using namespace save_text_tables;
     const std::vector<std::pair<std::string_view, const Translated*>> tables = {
         {"Region", &kRegion},
         {"FM Radio Presets", &kFMRadioPresets},
@@ -42,9 +39,6 @@ TEST(FmRadioTexts, EveryTranslationFitsItsEnglish)
         {"RDS information", &kInformationRDS},
         {"preset warning", &kMessageFMRadioPreset},
         {"preset range", &kPresetRange},
-        {"SAVE", &kSave},
-        {"DEFAULT", &kDefault},
-        {"Cannot save", &kCannotSave},
     };
     for (const auto& [name, text] : tables) {
         text_check::expect_translations_fit(name, *text);
@@ -70,15 +64,8 @@ TEST(FmRadioTexts, EnglishAsShownAndFilled)
         "enables"));
     EXPECT_EQ(FmRadioTexts::stringShortCutFMRadioPreset(kGerman),
               "Kontrollkästchen: [O]-Nr.     UKW-Radio-Einstellung: [S][C]-Nr.");
-
-    EXPECT_EQ(SaveTexts::tavk_string_save_in(kEnglish), "SAVE");
-    EXPECT_EQ(SaveTexts::tavk_string_default_in(kEnglish), "DEFAULT");
-    EXPECT_EQ(SaveTexts::tavk_string_cannot_save_in(671, kEnglish), "Cannot save FM Radio Setting");
-    EXPECT_EQ(SaveTexts::tavk_string_cannot_save_in(671, kFrench), "Impossible d'enregistrer Réglages de la radio FM");
-    for (int outside : {-1, 13}) {
-        EXPECT_EQ(SaveTexts::tavk_string_save_in(outside), "SAVE");
+    for (int outside : {-1, 13})
         EXPECT_EQ(FmRadioTexts::stringRegion(outside), "Region");
-    }
     EXPECT_EQ(FmRadioTexts::stringRegion(kPolish), "Region");
     EXPECT_EQ(fill_decimal_slots("%0.1f to %0.1f and %0.1f", {"1.0", "2.0"}), "1.0 to 2.0 and %0.1f");
 }

@@ -9,7 +9,7 @@
 #include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "tests/sim/hid_headsets.h"
-#include "tests/update/engine/test_opener.h"
+#include "tests/link/test_opener.h"
 #include "tests/update/engine/update_fixture.h"
 
 using kivo::AppText;

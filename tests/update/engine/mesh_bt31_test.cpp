@@ -6,7 +6,7 @@
 #include "link/usb_link.h"
 #include "recognition/recognition_run.h"
 #include "tests/update/engine/mesh_fixture.h"
-#include "tests/update/engine/test_opener.h"
+#include "tests/link/test_opener.h"
 #include "update/engine/hid_image.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/settings/save/test_opener.h"
+#include "tests/link/test_opener.h"
 
 #include <hidapi.h>
 
