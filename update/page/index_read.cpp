@@ -197,7 +197,7 @@ void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcom
     }
 }
 
-void UpdateViewController::endUpdateRead()
+std::optional<kivo::LatestReadOutcome> UpdateViewController::takeReadOutcome()
 {
     worker_.finish();
     std::optional<kivo::LatestReadOutcome> outcome;
@@ -206,6 +206,12 @@ void UpdateViewController::endUpdateRead()
         outcome = std::move(read_->outcome);
     }
     read_.reset();
+    return outcome;
+}
+
+void UpdateViewController::endUpdateRead()
+{
+    const std::optional<kivo::LatestReadOutcome> outcome = takeReadOutcome();
     if (outcome)
         applyLatestRead(*outcome);
     kivo::PageHost& app = host();
@@ -223,13 +229,7 @@ void UpdateViewController::endUpdateRead()
 
 void UpdateViewController::endRevisionsRead()
 {
-    worker_.finish();
-    std::optional<kivo::LatestReadOutcome> outcome;
-    {
-        std::lock_guard lock(read_->mutex);
-        outcome = std::move(read_->outcome);
-    }
-    read_.reset();
+    const std::optional<kivo::LatestReadOutcome> outcome = takeReadOutcome();
     if (outcome)
         applyLatestRead(*outcome);
     else

@@ -229,6 +229,8 @@ private:
     void startReadLatest();
     kivo::LatestReadInputs readInputsFromController() const;
     void applyLatestRead(const kivo::LatestReadOutcome& outcome);
+    // Joins the finished read and takes what it published; none when it published nothing.
+    std::optional<kivo::LatestReadOutcome> takeReadOutcome();
     void endUpdateRead();
     // The end of a read from page entry that found a newer firmware: the sheet, or for units of
     // the partner-branded headset the message that sends them to the partner's manager.
