@@ -5,7 +5,7 @@
 #include "common/system_log.h"
 #include "device/products/fm_radio_save.h"
 #include "link/bccmd.h"
-#include "recognition/hid_settings_groups.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
 #include "recognition/usb_ps_keys.h"
 

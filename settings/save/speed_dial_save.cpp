@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "common/system_log.h"
-#include "device/products/speed_dial_save.h"
+#include "device/products/speed_dial_save_paths.h"
 #include "link/bccmd.h"
-#include "recognition/hid_settings_groups.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
 #include "recognition/usb_ps_keys.h"
 

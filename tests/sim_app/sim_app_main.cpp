@@ -9,7 +9,6 @@
 #include "app/application.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
-#include "app/text/product_names.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 #include "main/page_factory.h"
@@ -19,6 +18,7 @@
 #include "tests/sim/usb_devices.h"
 #include "tests/sim/usb_headsets.h"
 #include "tests/sim_app/sim_app_options.h"
+#include "text/product_names.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/steps.h"
 

@@ -12,12 +12,12 @@
 #include <span>
 #include <string>
 
-#include "app/text/localized.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
 #include "link/firmware_file.h"
 #include "link/hid_discovery.h"
+#include "text/localized.h"
 #include "update/engine/container_view.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/update_host.h"

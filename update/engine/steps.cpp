@@ -2,10 +2,6 @@
 
 #include <system_error>
 
-#include "app/text/app_text.h"
-#include "app/text/instruction_texts.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/backup_archive.h"
@@ -13,6 +9,10 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/app_text.h"
+#include "text/instruction_texts.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/engine/run.h"
 

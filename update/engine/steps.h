@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 #include "update/engine/container_view.h"
 
 namespace kivo {
