@@ -325,6 +325,18 @@ def update_run_seeds():
     }
 
 
+def fm_preset_entry_seeds():
+    texts = ["87.54", "87,55", " 88.0 ", "108", "108.1", "87.549", "87.", "abc", "87.5.1", "1e3", "99999999999",
+             "-87.5", "+87.5", ".", "87 .5", "95.0"]
+    return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
+
+
+def speed_dial_entry_seeds():
+    texts = ["+4930123#*", "", "0123456789+*#", "12345678901234567890" + "12345", "12a", "12 3",
+             "1234567890123456789\u00e999", "\u00e9", "\uff11"]
+    return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
+
+
 def timeout_field_seeds():
     return {name: text for name, text in
             [("plain", b"10"), ("upper", b"60"), ("past", b"61"), ("word", b"abc"), ("blank", b" 12x"),
@@ -344,6 +356,8 @@ SEEDS = {
     "update_run_fuzz": update_run_seeds,
     "timeout_field_fuzz": timeout_field_seeds,
     "settings_save_fuzz": settings_save_seeds,
+    "fm_preset_entry_fuzz": fm_preset_entry_seeds,
+    "speed_dial_entry_fuzz": speed_dial_entry_seeds,
     "firmware_container_fuzz": firmware_container_seeds,
     "dfu_image_fuzz": dfu_image_seeds,
     "backup_archive_fuzz": backup_archive_seeds,
