@@ -1,6 +1,7 @@
 #include "update/engine/steps.h"
 
 #include <system_error>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/system_log.h"
@@ -148,17 +149,16 @@ bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries)
 {
     system_logf("fw_image_load [%s]", run.in.firmwareFile.c_str());
     run.message.fill(0);
-    run.imageSize =
-        fw_image_load(run.in.firmwareFile.c_str(), run.image, run.message, static_cast<uint32_t>(run.deviceTarget()));
+    FirmwareBuffer file;
+    const size_t size =
+        fw_image_load(run.in.firmwareFile.c_str(), file, run.message, static_cast<uint32_t>(run.deviceTarget()));
     run.shared.setAddUpdateProcessed(1);
-    if (run.imageSize == 0) {
+    if (size == 0) {
         fail_loading(run, run.message.data());
         return false;
     }
-    if (!run.container.check({run.image.get(), run.imageSize}, entries)) {
-        system_log("firmware entries outside the file");
-        run.image.reset();
-        run.imageSize = 0;
+    if (!run.container.check(std::move(file), size, entries)) {
+        system_log("firmware entry missing, outside the file or not matching its digest");
         fail_loading(run, kFirmwareCorrupted);
         return false;
     }
