@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr uint16_t kTwoDeviceProduct = 0x5310;
-
 // A headset as recognition meets it: the OEM headset with settings of its own and its module,
 // ready for an update and a restore; any other product with its display name, version 1.0, the
 // readiness answer its group expects, a module where it has one, and three speed-dial numbers.
@@ -53,7 +51,7 @@ void plug_usb_device(uint16_t product_id)
     }
     const sim::UsbHeadsetPersona persona =
         sim::usb_headset(product_id, kivo::ProductNames::tavk_product_name(product_id));
-    if (product_id == kTwoDeviceProduct)
+    if (product_id == sim::kTwoDeviceProduct)
         sim::plug_usb_pair(persona);
     else
         sim::bus().plug(sim::make_usb_headset(persona));
