@@ -14,9 +14,6 @@ using kivo::link_trace;
 
 namespace {
 
-uint16_t report_length = kHidDfuReportLength;
-uint64_t poll_timeout_ms = 0;
-
 constexpr uint8_t kBlockReportId = 0x01;
 constexpr uint8_t kDownloadRequest = 0x01; // DFU_DNLOAD
 constexpr uint8_t kStatusReportId = 0x02;
@@ -26,18 +23,18 @@ constexpr uint8_t kRequestFf = 0xFF;
 constexpr int kStatusAnswerMinimum = 6;
 
 // The poll time-out as the waits honour it.
-long long bounded_poll_timeout_ms()
+long long bounded_poll_timeout_ms(const HidDfuSession& session)
 {
-    return static_cast<long long>(std::min<uint64_t>(poll_timeout_ms, kHidDfuPollTimeoutLimitMs));
+    return static_cast<long long>(std::min<uint64_t>(session.poll_timeout_ms, kHidDfuPollTimeoutLimitMs));
 }
 
 // Queries until the device answers. A failed query is tried again after a short pause until the
 // failures have lasted the poll time-out, or not at all in a final wait.
-bool query_until_answered(hid_device* device, bool final, uint8_t& status, uint8_t& state)
+bool query_until_answered(HidDfuSession& session, bool final, HidDfuStatusCode& status, HidDfuStateCode& state)
 {
     const kivo::Duration first = kivo::clock_now();
-    while (hiddfu_get_status(device, status, state) != HIDDFU_OK) {
-        if (final || kivo::elapsed_ms(first) >= bounded_poll_timeout_ms())
+    while (hiddfu_get_status(session, status, state) != HIDDFU_OK) {
+        if (final || kivo::elapsed_ms(first) >= bounded_poll_timeout_ms(session))
             return false;
         kivo::sleep_ms(kHidDfuStatusRetryPauseMs);
     }
@@ -46,49 +43,45 @@ bool query_until_answered(hid_device* device, bool final, uint8_t& status, uint8
 
 } // namespace
 
-uint16_t hiddfu_report_length() { return report_length; }
-void hiddfu_set_report_length(uint16_t length) { report_length = length; }
-uint64_t hiddfu_poll_timeout_ms() { return poll_timeout_ms; }
-void hiddfu_set_poll_timeout_ms(uint64_t ms) { poll_timeout_ms = ms; }
-
-int hiddfu_get_status(hid_device* device, uint8_t& status, uint8_t& state)
+int hiddfu_get_status(HidDfuSession& session, HidDfuStatusCode& status, HidDfuStateCode& state)
 {
     std::array<uint8_t, kHidDfuStatusReportSize> report{};
     report[0] = kStatusReportId;
     // A short answer would leave status and state to the zeros preset here, and read as success.
-    if (hid_get_feature_report(device, report.data(), report.size()) < kStatusAnswerMinimum) {
+    if (hid_get_feature_report(session.device, report.data(), report.size()) < kStatusAnswerMinimum) {
         link_trace("failed to get status\n");
         return HIDDFU_TRANSFER_FAILED;
     }
-    status = report[1];
-    poll_timeout_ms = uint64_t{report[2]} | uint64_t{report[3]} << 8 | uint64_t{report[4]} << 16;
-    state = report[5];
+    status = static_cast<HidDfuStatusCode>(report[1]);
+    session.poll_timeout_ms = uint64_t{report[2]} | uint64_t{report[3]} << 8 | uint64_t{report[4]} << 16;
+    state = static_cast<HidDfuStateCode>(report[5]);
     return HIDDFU_OK;
 }
 
-int hiddfu_wait_status(hid_device* device, bool final)
+int hiddfu_wait_status(HidDfuSession& session, bool final)
 {
     if (final)
-        kivo::sleep_ms(bounded_poll_timeout_ms());
+        kivo::sleep_ms(bounded_poll_timeout_ms(session));
     const kivo::Duration start = kivo::clock_now();
-    uint8_t status = 0;
-    uint8_t state = 0;
-    if (!query_until_answered(device, final, status, state))
+    HidDfuStatusCode status = HidDfuStatusCode::Ok;
+    HidDfuStateCode state = HidDfuStateCode::AppIdle;
+    if (!query_until_answered(session, final, status, state))
         return HIDDFU_TRANSFER_FAILED;
     // Still busy with the block: give it the rest of the time it asked for, once.
-    if (!final && status == kHidDfuStatusOk && state == kHidDfuStateDnBusy) {
-        const long long left = bounded_poll_timeout_ms() - kivo::elapsed_ms(start);
+    if (!final && status == HidDfuStatusCode::Ok && state == HidDfuStateCode::DnBusy) {
+        const long long left = bounded_poll_timeout_ms(session) - kivo::elapsed_ms(start);
         if (left > 0)
             kivo::sleep_ms(left);
-        if (!query_until_answered(device, final, status, state))
+        if (!query_until_answered(session, final, status, state))
             return HIDDFU_TRANSFER_FAILED;
     }
-    if (status == kHidDfuStatusErrFirmware)
+    if (status == HidDfuStatusCode::ErrFirmware)
         return HIDDFU_DEVICE_ERROR;
-    if (status == kHidDfuStatusOk &&
-        (state == kHidDfuStateAppIdle || state == kHidDfuStateIdle || state == kHidDfuStateDnloadIdle))
+    if (status == HidDfuStatusCode::Ok &&
+        (state == HidDfuStateCode::AppIdle || state == HidDfuStateCode::DfuIdle ||
+         state == HidDfuStateCode::DnloadIdle))
         return HIDDFU_OK;
-    link_trace("\nstatus %d / state = %d\n", status, state);
+    link_trace("\nstatus %d / state = %d\n", static_cast<int>(status), static_cast<int>(state));
     return HIDDFU_UNEXPECTED_STATUS;
 }
 
