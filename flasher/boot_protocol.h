@@ -11,12 +11,13 @@
 #include "flasher/crc_software.h"
 #include "flasher/port.h"
 
-enum BootResult : int {
+enum class BootResult : int {
     BOOT_OK = 0,
     BOOT_FAILED = 1, // port error, refusal, bad reply, bad argument
     BOOT_NACK = 2, // only from stm32_wait_ack: the device refused
     BOOT_NO_COMMAND = 3, // the bootloader does not offer the command
 };
+using enum BootResult;
 
 inline constexpr uint8_t STM32_INIT = 0x7F;
 inline constexpr uint8_t STM32_ACK = 0x79;
