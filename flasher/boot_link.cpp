@@ -26,10 +26,9 @@ PortResult write_bytes(BootConnection* c, const uint8_t* buffer, size_t count)
 
 uint8_t expected_get_count(const FlasherPort& port, uint8_t version)
 {
-    if (port.get_reply_lengths != nullptr)
-        for (const uint8_t* pair = port.get_reply_lengths; pair[1] != 0; pair += 2)
-            if (pair[0] == version)
-                return pair[1];
+    for (const GetReplyLength& entry : port.get_reply_lengths)
+        if (entry.version == version)
+            return entry.count;
     return kDefaultGetCount;
 }
 

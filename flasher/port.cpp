@@ -5,10 +5,17 @@
 PortResult i2c_port_open(FlasherPort*, const PortOptions&) { return PORT_ERR_NO_DEVICE; }
 
 const std::array<FlasherPort, 2> FlasherPortList = {{
-    {"serial_posix", PORT_FLAG_BYTEWISE | PORT_FLAG_GVR_OPTIONS | PORT_FLAG_SEND_INIT | PORT_FLAG_ACK_TIMEOUT,
-     serial_port_open, serial_port_close, serial_port_read, serial_port_write, serial_port_set_line,
-     serial_port_describe, nullptr, nullptr},
-    {"i2c", 0, i2c_port_open, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"serial_posix",
+     PORT_FLAG_BYTEWISE | PORT_FLAG_GVR_OPTIONS | PORT_FLAG_SEND_INIT | PORT_FLAG_ACK_TIMEOUT,
+     serial_port_open,
+     serial_port_close,
+     serial_port_read,
+     serial_port_write,
+     serial_port_set_line,
+     serial_port_describe,
+     {},
+     nullptr},
+    {"i2c", 0, i2c_port_open, nullptr, nullptr, nullptr, nullptr, nullptr, {}, nullptr},
 }};
 
 int flasher_port_select(const PortOptions& options, FlasherPort& port_out)

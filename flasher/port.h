@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 enum class PortResult : int {
@@ -38,6 +39,13 @@ struct PortOptions {
     uint32_t tx_frame_max = 258;
 };
 
+// A line of a port's GET reply-length table: the count byte a GET reply carries from a bootloader
+// of this version.
+struct GetReplyLength {
+    uint8_t version;
+    uint8_t count;
+};
+
 struct FlasherPort {
     const char* name = nullptr;
     uint32_t flags = 0;
@@ -49,8 +57,8 @@ struct FlasherPort {
     // level 1 asserted, 0 released.
     PortResult (*set_line)(FlasherPort* port, PortLine line, int level) = nullptr;
     const char* (*describe)(FlasherPort* port) = nullptr;
-    // Pairs (bootloader version, expected GET count) ended by a count of 0, or nullptr.
-    const uint8_t* get_reply_lengths = nullptr;
+    // Searched for the version GVR gives; a version it lacks (or an empty table) expects 17.
+    std::span<const GetReplyLength> get_reply_lengths;
     // Owned by the kind from a successful open to close.
     void* state = nullptr;
 };
