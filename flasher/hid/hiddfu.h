@@ -36,6 +36,13 @@ enum hiddfu_result : int {
 enum class HidDfuStatusCode : uint8_t { Ok = 0, ErrFirmware = 10 };
 enum class HidDfuStateCode : uint8_t { AppIdle = 0, DfuIdle = 2, DnBusy = 4, DnloadIdle = 5 };
 
+// Report ids, and the DFU 1.1 request numbers that follow them.
+inline constexpr uint8_t kHidDfuBlockReportId = 0x01;
+inline constexpr uint8_t kHidDfuStatusReportId = 0x02;
+inline constexpr uint8_t kHidDfuRequestReportId = 0x03;
+inline constexpr uint8_t kHidDfuDownloadRequest = 0x01; // DFU_DNLOAD
+inline constexpr uint8_t kHidDfuClearStatusRequest = 0x04; // DFU_CLRSTATUS
+
 inline constexpr uint16_t kHidDfuReportLength = kHidCommandReportSize;
 inline constexpr size_t kHidDfuBlockHeaderSize = 6;
 inline constexpr size_t kHidDfuStatusReportSize = 7;

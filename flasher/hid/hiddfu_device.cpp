@@ -14,10 +14,6 @@ using kivo::link_trace;
 
 namespace {
 
-constexpr uint8_t kBlockReportId = 0x01;
-constexpr uint8_t kDownloadRequest = 0x01; // DFU_DNLOAD
-constexpr uint8_t kStatusReportId = 0x02;
-constexpr uint8_t kRequestReportId = 0x03;
 constexpr uint8_t kRequestFf = 0xFF;
 // A status answer must reach its state byte.
 constexpr int kStatusAnswerMinimum = 6;
@@ -46,7 +42,7 @@ bool query_until_answered(HidDfuSession& session, bool final, HidDfuStatusCode& 
 int hiddfu_get_status(HidDfuSession& session, HidDfuStatusCode& status, HidDfuStateCode& state)
 {
     std::array<uint8_t, kHidDfuStatusReportSize> report{};
-    report[0] = kStatusReportId;
+    report[0] = kHidDfuStatusReportId;
     // A short answer would leave status and state to the zeros preset here, and read as success.
     if (hid_get_feature_report(session.device, report.data(), report.size()) < kStatusAnswerMinimum) {
         link_trace("failed to get status\n");
@@ -94,8 +90,8 @@ int hiddfu_send_block(hid_device* device, size_t largest_data, std::span<uint8_t
     }
     const size_t room = report.size() - kHidDfuBlockHeaderSize;
     const size_t length = remaining > 0 ? std::min({static_cast<size_t>(remaining), largest_data, room}) : 0;
-    report[0] = kBlockReportId;
-    report[1] = kDownloadRequest;
+    report[0] = kHidDfuBlockReportId;
+    report[1] = kHidDfuDownloadRequest;
     report[2] = static_cast<uint8_t>(block);
     report[3] = static_cast<uint8_t>(block >> 8);
     report[4] = static_cast<uint8_t>(length);
@@ -111,7 +107,7 @@ int hiddfu_send_block(hid_device* device, size_t largest_data, std::span<uint8_t
 
 int hiddfu_send_control_ff(hid_device* device)
 {
-    const uint8_t report[] = {kRequestReportId, kRequestFf};
+    const uint8_t report[] = {kHidDfuRequestReportId, kRequestFf};
     return hid_send_feature_report(device, report, sizeof report) < 0 ? HIDDFU_REQUEST_FF_FAILED : HIDDFU_OK;
 }
 

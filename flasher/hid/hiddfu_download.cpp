@@ -29,7 +29,7 @@ constexpr long kImageLengthAt = 10;
 // The download counts the bytes still to send in a signed 32-bit number.
 constexpr uint32_t kImageLengthLimit = 0x8000'0000;
 
-constexpr std::array<uint8_t, 2> kClearStatus = {0x03, 0x04}; // DFU_CLRSTATUS
+constexpr std::array<uint8_t, 2> kClearStatus = {kHidDfuRequestReportId, kHidDfuClearStatusRequest};
 
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -143,8 +143,8 @@ int wait_ready_to_start(HidDfuSession& session)
 int send_closing_block(HidDfuSession& session, std::vector<uint8_t>& report, uint16_t block)
 {
     std::fill(report.begin(), report.end(), 0);
-    report[0] = 0x01;
-    report[1] = 0x01;
+    report[0] = kHidDfuBlockReportId;
+    report[1] = kHidDfuDownloadRequest;
     report[2] = static_cast<uint8_t>(block);
     report[3] = static_cast<uint8_t>(block >> 8);
     if (hid_send_feature_report(session.device, report.data(), report.size()) < 0) {
