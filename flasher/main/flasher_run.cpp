@@ -59,14 +59,14 @@ int failed(const char* reason = nullptr)
 
 bool takes_ranges(FlasherAction action)
 {
-    return action == FLASHER_ACTION_WRITE || action == FLASHER_ACTION_READ || action == FLASHER_ACTION_ERASE_ONLY ||
-        action == FLASHER_ACTION_CRC;
+    return action == FlasherAction::Write || action == FlasherAction::Read || action == FlasherAction::EraseOnly ||
+        action == FlasherAction::Crc;
 }
 
 bool protection_action(FlasherAction action)
 {
-    return action == FLASHER_ACTION_WRITE_UNPROTECT || action == FLASHER_ACTION_READ_PROTECT ||
-        action == FLASHER_ACTION_READ_UNPROTECT;
+    return action == FlasherAction::WriteUnprotect || action == FlasherAction::ReadProtect ||
+        action == FlasherAction::ReadUnprotect;
 }
 
 // -e, -s and -S shape writes, reads, erases and CRCs only; a value of 0 counts as not given.
@@ -98,14 +98,14 @@ bool carry_out(const RunSession& session, const LoadedImage& image)
 {
     BootConnection* c = session.connection;
     switch (session.options.action) {
-    case FLASHER_ACTION_NONE: print_device_report(*c); return true;
-    case FLASHER_ACTION_WRITE: return write_image(session, image);
-    case FLASHER_ACTION_READ: return read_memory(session);
-    case FLASHER_ACTION_ERASE_ONLY: return erase_only(session);
-    case FLASHER_ACTION_CRC: return crc_of_memory(session);
-    case FLASHER_ACTION_WRITE_UNPROTECT: return stm32_flash_write_unprotect(c) == BOOT_OK;
-    case FLASHER_ACTION_READ_PROTECT: return stm32_flash_readout_protect(c) == BOOT_OK;
-    case FLASHER_ACTION_READ_UNPROTECT: return stm32_flash_readout_unprotect(c) == BOOT_OK;
+    case FlasherAction::None: print_device_report(*c); return true;
+    case FlasherAction::Write: return write_image(session, image);
+    case FlasherAction::Read: return read_memory(session);
+    case FlasherAction::EraseOnly: return erase_only(session);
+    case FlasherAction::Crc: return crc_of_memory(session);
+    case FlasherAction::WriteUnprotect: return stm32_flash_write_unprotect(c) == BOOT_OK;
+    case FlasherAction::ReadProtect: return stm32_flash_readout_protect(c) == BOOT_OK;
+    case FlasherAction::ReadUnprotect: return stm32_flash_readout_unprotect(c) == BOOT_OK;
     }
     return false;
 }
@@ -162,20 +162,20 @@ int run_on_port(const FlasherOptions& o, FlasherPort& port, const LoadedImage& i
 
 int flasher_run(int argc, char* argv[])
 {
-    flasher_reset_command_line();
-    const int parsed = flasher_parse_options(argc, argv);
+    FlasherCommandLine line;
+    const int parsed = flasher_parse_options(argc, argv, line);
     if (parsed == kFlasherParseHelpShown)
         return 0;
     if (parsed != kFlasherParseAccepted)
         return 1;
-    const FlasherOptions& options = flasher_command_line().options;
-    const PortOptions& port_options = flasher_command_line().port;
+    const FlasherOptions& options = line.options;
+    const PortOptions& port_options = line.port;
     if (!range_options_fit(options))
         return 1;
 
     SignalGuard signals;
     LoadedImage image;
-    if (options.action == FLASHER_ACTION_WRITE && !load_image(options.file_name, options.force_binary, image))
+    if (options.action == FlasherAction::Write && !load_image(options.file_name, options.force_binary, image))
         return failed();
     if (flasher_stop_requested())
         return failed();
