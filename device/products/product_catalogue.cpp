@@ -47,6 +47,7 @@
 #include "device/products/update_paths.h"
 #include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
+#include "device/products/usb_dfu_products.h"
 #include "device/products/without_settings_pages.h"
 
 namespace kivo {
@@ -258,6 +259,21 @@ const std::vector<ProductSet>& product_sets()
         {"kDefaultTraceProducts", ids(kDefaultTraceProducts)},
         {"kRestoreTableProducts", ids(kRestoreTableProducts)},
         {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
+        {"kDfuTwoDeviceProduct", {kDfuTwoDeviceProduct}},
+        {"kDfuTargetModelProducts", ids(kDfuTargetModelProducts)},
+        {"kDfuSecondModels (recognized)", column<DfuOtherModel>(kDfuSecondModels, &DfuOtherModel::recognized)},
+        {"kDfuSecondModels (model)", distinct(column<DfuOtherModel>(kDfuSecondModels, &DfuOtherModel::model))},
+        {"kDfuThirdModels (recognized)", column<DfuOtherModel>(kDfuThirdModels, &DfuOtherModel::recognized)},
+        {"kDfuThirdModels (model)", distinct(column<DfuOtherModel>(kDfuThirdModels, &DfuOtherModel::model))},
+        {"kDfuPsClearProducts", ids(kDfuPsClearProducts)},
+        {"kDfuExpectedIds (product)", column<DfuExpectedId>(kDfuExpectedIds, &DfuExpectedId::product)},
+        // The ids the loader shows carry the management-mode bit: the normal ids stand for them.
+        {"kDfuExpectedIds (normal)", column<DfuExpectedId>(kDfuExpectedIds, &DfuExpectedId::normal)},
+        {"kDfuNoReplugBoxProducts", ids(kDfuNoReplugBoxProducts)},
+        {"kDfuClaimReopenProduct", {kDfuClaimReopenProduct}},
+        {"kDfuWaitRestartIds", ids(kDfuWaitRestartIds)},
+        {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
+        {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
     };
     return sets;
 }
@@ -379,6 +395,8 @@ const std::vector<DisjointSets>& disjoint_sets()
         {"how the speed-dial save writes a product",
          {"kSpeedDialPathAProducts", "kSpeedDialPathBProducts", "kSpeedDialPathCProducts", "kSpeedDialPathD1Products",
           "kSpeedDialPathD2Products"}},
+        {"what a normal-firmware id on the bus means to the wait for DFU mode",
+         {"kDfuWaitRestartIds", "kDfuWaitIgnoredIds", "kDfuWaitRecoveryProduct"}},
     };
     return groups;
 }

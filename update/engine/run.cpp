@@ -36,6 +36,7 @@ void end(UpdateRun& run)
 {
     hid_close_devices();
     run.container.clear();
+    run.dfuImage = {};
     close_instruction_box(run);
     run.shared.setUpdateFinished(true);
 }

@@ -40,14 +40,6 @@ std::string loader_message(const UpdateRun& run, std::string_view message, Manag
         .value_or(std::string(message));
 }
 
-void fail_loading(UpdateRun& run, std::string_view message)
-{
-    run.shared.setUpdateRestoreError(3);
-    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
-        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)});
-    }));
-}
-
 // The backup file of the run's product: none when the product has no internal name.
 std::filesystem::path backup_file(const UpdateRun& run)
 {
@@ -100,6 +92,14 @@ void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_v
     run.shared.setUpdateStatus(status_in_every_language([&](int i) {
         return fill_format("%@. %@. %@.", {failure(run, i), reason(i), AppText::tavk_string_try_again_in(i)}) +
             std::string(tag);
+    }));
+}
+
+void fail_loading(UpdateRun& run, std::string_view message)
+{
+    run.shared.setUpdateRestoreError(3);
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)});
     }));
 }
 

@@ -36,6 +36,9 @@ void status_processing(UpdateRun& run);
 void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
 // "<failure>"
 void status_failure_alone(UpdateRun& run);
+// A firmware file its loader rejected: updateRestoreError 3 and "<failure>. <the loader's message>"
+// in each language (a message the texts do not know stands as it is).
+void fail_loading(UpdateRun& run, std::string_view message);
 // "<failure>. <reason>. Try again.<tag>"
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
 

@@ -24,6 +24,7 @@
 #include "device/products/settings_save_families.h"
 #include "device/products/speed_dial_save_paths.h"
 #include "device/products/update_paths.h"
+#include "device/products/usb_dfu_products.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 #include "text/product_names.h"
@@ -321,4 +322,39 @@ TEST(ProductCatalogue, RestoreTableLinesAndFamilies)
     // no row.
     for (int id : lined)
         EXPECT_EQ(shows_restore_table(id), id != 0x5345) << std::hex << id;
+}
+
+TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kDfuWaitRestartIds", 45},
+        {"kDfuWaitIgnoredIds", 15},
+        {"kDfuNoReplugBoxProducts", 13},
+        {"kDfuPsClearProducts", 8},
+        {"kDfuSecondModels (recognized)", 12},
+        {"kDfuTargetModelProducts", 3},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    // The wait reads 62 normal ids: the two groups and the camera with and without its loader bit.
+    EXPECT_EQ(dfu_wait_id(0x3020), DfuWaitId::Recovery);
+    EXPECT_EQ(dfu_wait_id(0xB020), DfuWaitId::Recovery);
+    EXPECT_EQ(dfu_wait_id(0xCD10), DfuWaitId::Other);
+    // The download-mode products are the DfuAfterDownloadMode row; the rules keyed by a recognized
+    // or selected product name products of the DFU paths.
+    std::vector<int> download_mode;
+    for (const DfuExpectedId& e : kDfuExpectedIds)
+        download_mode.push_back(e.product);
+    EXPECT_EQ(
+        sorted(download_mode),
+        sorted(std::vector<int>(kDfuAfterDownloadModePathProducts.begin(), kDfuAfterDownloadModePathProducts.end())));
+    for (std::string_view name : {"kDfuTargetModelProducts", "kDfuSecondModels (recognized)", "kDfuPsClearProducts",
+                                  "kDfuNoReplugBoxProducts", "kDfuClaimReopenProduct", "kDfuTwoDeviceProduct"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_TRUE(update_family_path(id) == UpdateFamilyPath::UsbDfu ||
+                        update_family_path(id) == UpdateFamilyPath::DfuAfterDownloadMode)
+                << name << std::hex << " 0x" << id;
 }
