@@ -1,6 +1,9 @@
 #include "tests/app/net/demo_firmware.h"
 
+#include <cstdio>
 #include <fstream>
+
+#include "text/product_names.h"
 
 namespace demo_firmware {
 namespace {
@@ -35,6 +38,19 @@ fwfile::Bytes container(const std::string& version)
     return fwfile::make_container({"v" + version, kProduct, true, std::move(blocks), fields});
 }
 
+fwfile::Bytes dfu_file(uint16_t product_id, const std::string& version)
+{
+    char id[8];
+    std::snprintf(id, sizeof id, "#%04X", static_cast<unsigned>(product_id));
+    const std::string model = kivo::ProductNames::tavk_product_name_for_internal(product_id, true) + id;
+    constexpr size_t kPayload = 64 * 1024;
+    fwfile::Bytes file = fwfile::make_dfu_image(model, kPayload, product_id);
+    const std::string text = "SIMVERSION=" + version;
+    std::copy(text.begin(), text.end(), file.begin() + static_cast<std::ptrdiff_t>(kPayload / 2));
+    fwfile::put_dfu_crc(file);
+    return file;
+}
+
 bool write_folder(const std::filesystem::path& folder)
 {
     std::error_code error;
@@ -44,10 +60,14 @@ bool write_folder(const std::filesystem::path& folder)
     try {
         fwfile::write_file(folder / kLatestImage, container("2.2"));
         fwfile::write_file(folder / kEarlierImage, container("2.1"));
+        fwfile::write_file(folder / kPlainUsbImage, dfu_file(0x4D10, "5.2.0.0"));
+        fwfile::write_file(folder / kTwoDeviceImage, dfu_file(0x5310, "1.2.0.0"));
     } catch (const std::exception&) {
         return false;
     }
-    return write_text(folder / "Firmware", std::string("VARGO_Zeltra:v2.2:") + kLatestImage + "\r\n") &&
+    return write_text(folder / "Firmware",
+                      std::string("VARGO_Zeltra:v2.2:") + kLatestImage + "\r\n" + "Aldero:v5.2:" + kPlainUsbImage +
+                          "\r\n" + "Xandel:v1.2:" + kTwoDeviceImage + "\r\n") &&
         write_text(folder / "Revisions", std::string("VARGO_Zeltra:v2.1:") + kEarlierImage + "\r\n");
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "common/page_ids.h"
+#include "tests/app/net/demo_firmware.h"
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/usb_dfu_fixture.h"
 #include "text/instruction_texts.h"
@@ -241,7 +242,8 @@ TEST_F(UsbDfu, DetachRunLeavesTheHeadsetInItsLoaderAndWritesNothing)
     const auto headset = plugHeadset(0x4D10);
     // Another maker's loader on the same bus is never touched.
     const auto foreign = bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
-    useDfuFile(model(0x4D10, 0x4D10));
+    // The image kivo-sim-fwserver --demo offers.
+    useFile(demo_firmware::dfu_file(0x4D10, "5.2.0.0"));
     run();
 
     EXPECT_EQ(dfuRequests(*headset), (std::vector<int>{kGetStatus, kDetach, kGetStatus, kGetStatus}));
