@@ -1,27 +1,42 @@
-// Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
-// whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
-// of its data is its digest, in either table; this target decides that itself, apart from the
-// engine. Every run of blocks the headset received after an erase must be the start of a verified
-// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
-// one. Beside it: the run ends, with nothing left open on the bus.
+// Invariant: no image byte reaches a device that no verified image of its firmware file holds,
+// whatever the file says. For the container paths an entry is verified when it and its data lie
+// inside the file and the MD5 of its data is its digest, in either table; this target decides that
+// itself, apart from the engine. Every run of blocks the headset received after an erase must be
+// the start of a verified entry's data, the image its module assembled too, and every chunk sent to
+// the module must lie in one. For the USB DFU paths an image is verified when its DFU suffix's CRC
+// is right: the file itself, or a verified container entry (the camera's); the bytes each device
+// received by DNLOAD, in order, must be the start of such an image without its suffix, and a DFU
+// device of another maker on the same bus receives nothing. Beside it: the run ends, with nothing
+// left open on the bus.
 //
-// A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
-// path of its product, on the simulated bus under the virtual clock.
+// A whole update of a simulated device on a fuzzed file, through the transfer path of its product,
+// on the simulated bus under the virtual clock: a headset on the HID link (with its module) for
+// the container paths, a plain-USB headset (both devices of the two-device product) or a device in
+// its loader for the USB DFU paths.
 //
-// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
-// those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
-// bit 1: the digests of the extended table; bit 2: those of the standard table; each for the entries
-// that lie inside the file), then the file.
+// Input: bytes 0-1 the product (little-endian: itself when it is a container-path product or a
+// plain-USB product the simulator knows, else one of those), byte 2 what is made right in the file
+// before the run (bit 0: the product id at offset 28; bit 1: the digests of the extended table;
+// bit 2: those of the standard table; each for the entries that lie inside the file; bit 3: the CRC
+// of the DFU suffix) and, for the USB DFU paths, bit 4: the device runs its loader; then the file.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include <zlib.h>
+
+#include "fuzz/usb_dfu_run.h"
+#include "link/dfu_file.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
+#include "link/usb_link.h"
+#include "link/usb_products.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
@@ -43,12 +58,24 @@ constexpr uint8_t kLastBlock = 0x0E;
 constexpr size_t kBlockDataAt = 4;
 constexpr size_t kChunkLengthAt = 3;
 
+bool dfu_path(uint16_t id)
+{
+    const kivo::TransferPath& path = kivo::transfer_path_for(id);
+    return &path == &kivo::kUsbDfuPath || &path == &kivo::kDfuAfterDownloadModePath;
+}
+
+// The products whose path is built: the container paths' (every id would take the USB DFU path,
+// the default one), and the plain-USB products the simulator has.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
-    for (int id = 1; id <= 0xFFFF; ++id)
-        if (kivo::transfer_path_for(id).run != kivo::run_unbuilt_member)
-            ids.push_back(static_cast<uint16_t>(id));
+    for (int id = 1; id < static_cast<int>(sim::kManagementModeBit); ++id) {
+        const auto product = static_cast<uint16_t>(id);
+        if (kivo::transfer_path_for(id).run == kivo::run_unbuilt_member)
+            continue;
+        if (!dfu_path(product) || usb_product_table_contains(sim::kVendorId, product))
+            ids.push_back(product);
+    }
     return ids;
 }
 
@@ -135,6 +162,35 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
     return images;
 }
 
+uint32_t stored_dfu_crc(Data file)
+{
+    const size_t at = file.size() - DfuFileSuffix::kCrcSize;
+    return uint32_t{file[at]} | uint32_t{file[at + 1]} << 8 | uint32_t{file[at + 2]} << 16 |
+        uint32_t{file[at + 3]} << 24;
+}
+
+// The image of a DFU file whose suffix's CRC is right, without its suffix; none otherwise.
+std::optional<Data> dfu_image_of(Data file)
+{
+    if (file.size() <= DfuFileSuffix::kSize)
+        return std::nullopt;
+    const uint32_t crc = ~static_cast<uint32_t>(crc32_z(0, file.data(), file.size() - DfuFileSuffix::kCrcSize));
+    if (crc != stored_dfu_crc(file))
+        return std::nullopt;
+    return file.first(file.size() - DfuFileSuffix::kSize);
+}
+
+std::vector<Data> verified_dfu_images(const Bytes& file, const std::vector<Data>& verified_entries)
+{
+    std::vector<Data> images;
+    if (const std::optional<Data> image = dfu_image_of(file))
+        images.push_back(*image);
+    for (const Data entry : verified_entries)
+        if (const std::optional<Data> image = dfu_image_of(entry))
+            images.push_back(*image);
+    return images;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -154,25 +210,45 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         renew_digests(file, true);
     if ((data[2] & 0x04) != 0)
         renew_digests(file, false);
+    if ((data[2] & 0x08) != 0 && file.size() > DfuFileSuffix::kSize)
+        fwfile::put_dfu_crc(file);
     const std::vector<Data> verified = verified_entries(file);
 
     sim::Session session;
-    sim::HeadsetPersona persona = sim::oem_headset();
-    persona.product_id = product;
-    const sim::PluggedHeadset headset = sim::plug_headset(persona);
+    usb_link_start();
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);
     inputs.session.deviceTarget = product;
     inputs.session.usbStatus = product;
     inputs.session.recognized = true;
     inputs.data.setDeviceRecognized(product);
+    inputs.archiveFolder = folder.path() / "archive";
+    inputs.opener = open_product(product);
+    int claim_failures = 0;
+    inputs.dfuClaimFailureCount = &claim_failures;
+    kivo::UpdateShared shared;
+    FakeUpdateHost host;
+
+    if (dfu_path(product)) {
+        const auto devices = fuzz::plug_dfu_devices(product, (data[2] & 0x10) != 0, inputs);
+        const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
+        kivo::threadMethodUpdate(inputs, shared, host);
+        if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
+            !foreign->usb.transcript().empty())
+            std::abort();
+        const std::vector<Data> images = verified_dfu_images(file, verified);
+        for (const auto& device : devices)
+            if (!starts_a_verified_entry(images, fuzz::downloaded(*device)))
+                std::abort();
+        return 0;
+    }
+
+    sim::HeadsetPersona persona = sim::oem_headset();
+    persona.product_id = product;
+    const sim::PluggedHeadset headset = sim::plug_headset(persona);
     // The headsets with a module are checked against the version recognition read.
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
-    inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = open_product(product);
-    kivo::UpdateShared shared;
-    FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
