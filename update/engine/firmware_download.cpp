@@ -91,13 +91,16 @@ bool connection_didReceiveData(int descriptor, std::span<const char> block)
 }
 
 DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
-                              std::chrono::milliseconds idle_timeout)
+                              const HttpStreamLimits& limits)
 {
     const HttpStreamResult result = http_get_stream(
         base, file_name,
-        [descriptor](std::span<const char> block) { return connection_didReceiveData(descriptor, block); },
-        idle_timeout);
+        [descriptor](std::span<const char> block) { return connection_didReceiveData(descriptor, block); }, limits);
     DownloadOutcome outcome{result.ok, result.bytes, result.error};
+    if (outcome.ok && outcome.bytes == 0) {
+        outcome.ok = false;
+        outcome.error = "the server sent an empty body";
+    }
     // Kept only once it is on the disk: the rename that follows must not publish a hollow file.
     if (outcome.ok && ::fsync(descriptor) != 0) {
         outcome.ok = false;
