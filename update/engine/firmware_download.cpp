@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "common/system_log.h"
+#include "common/temporary_files.h"
 
 namespace kivo {
 namespace {
@@ -14,12 +15,10 @@ namespace {
 // Tried names before creation gives up: a name is taken only by a download still going.
 constexpr int kNameAttempts = 16;
 
-std::filesystem::path temporary_beside(const std::filesystem::path& target, int attempt)
+std::filesystem::path temporary_beside(const std::filesystem::path& target)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::string suffix =
-        std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
-    return target.parent_path() / ("." + target.filename().string() + ".download-" + suffix);
+    static std::atomic<unsigned> serial{0};
+    return download_temporary(target, serial.fetch_add(1));
 }
 
 } // namespace
@@ -33,7 +32,7 @@ bool DownloadFile::create(const std::filesystem::path& target)
     if (target.filename().empty())
         return false;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::filesystem::path candidate = temporary_beside(target, attempt);
+        const std::filesystem::path candidate = temporary_beside(target);
         const int fd = ::open(candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::close(fd);
