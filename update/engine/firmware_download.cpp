@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <vector>
 
 #include "common/system_log.h"
 #include "common/temporary_files.h"
@@ -20,6 +21,53 @@ std::filesystem::path temporary_beside(const std::filesystem::path& target)
     static std::atomic<unsigned> serial{0};
     return download_temporary(target, serial.fetch_add(1));
 }
+
+// The size of one write to the file: received blocks are gathered up to it.
+constexpr size_t kWriteSize = size_t{1} << 20;
+// How much is written before the system is asked to start putting it on the disk.
+constexpr off_t kWritebackStep = off_t{8} << 20;
+
+// Writes the received body in large writes and starts the disk's writeback as the download goes,
+// so that the flush before the rename finds little left to wait for.
+class BodyWriter {
+public:
+    explicit BodyWriter(int descriptor)
+        : descriptor_(descriptor)
+    {
+        gathered_.reserve(kWriteSize);
+    }
+
+    bool take(std::span<const char> block)
+    {
+        if (gathered_.size() + block.size() > kWriteSize && !writeGathered())
+            return false;
+        gathered_.insert(gathered_.end(), block.begin(), block.end());
+        return true;
+    }
+
+    // Writes what is still gathered.
+    bool finish() { return writeGathered(); }
+
+private:
+    bool writeGathered()
+    {
+        if (!connection_didReceiveData(descriptor_, gathered_))
+            return false;
+        written_ += static_cast<off_t>(gathered_.size());
+        gathered_.clear();
+        if (written_ - writebackFrom_ >= kWritebackStep) {
+            // Only a hint: the flush at the end is what counts.
+            ::sync_file_range(descriptor_, writebackFrom_, written_ - writebackFrom_, SYNC_FILE_RANGE_WRITE);
+            writebackFrom_ = written_;
+        }
+        return true;
+    }
+
+    int descriptor_;
+    std::vector<char> gathered_;
+    off_t written_ = 0;
+    off_t writebackFrom_ = 0;
+};
 
 } // namespace
 
@@ -92,9 +140,13 @@ bool connection_didReceiveData(int descriptor, std::span<const char> block)
 DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
                               const HttpStreamLimits& limits)
 {
-    const HttpStreamResult result = http_get_stream(
-        base, file_name,
-        [descriptor](std::span<const char> block) { return connection_didReceiveData(descriptor, block); }, limits);
+    BodyWriter writer(descriptor);
+    HttpStreamResult result = http_get_stream(
+        base, file_name, [&writer](std::span<const char> block) { return writer.take(block); }, limits);
+    if (result.ok && !writer.finish()) {
+        result.ok = false;
+        result.error = "the received data could not be kept";
+    }
     DownloadOutcome outcome{result.ok, result.bytes, result.error};
     if (outcome.ok && outcome.bytes == 0) {
         outcome.ok = false;
