@@ -32,11 +32,5 @@ inline constexpr FlagCondition kSpeakerOther{"speaker below 0 or above 7", kSpea
 inline constexpr FlagCondition kInfo1{"info 1", kInfo1Terms};
 inline constexpr FlagCondition kInfoNot1{"info not 1", kInfoNot1Terms};
 
-// Products several variants name.
-inline constexpr int kHeadset4210[] = {0x4210};
-inline constexpr int kWispenCamera[] = {0x5510};
-inline constexpr int k3112[] = {0x3112};
-inline constexpr int k5416[] = {0x5416};
-
 } // namespace variant_parts
 } // namespace kivo::settings
