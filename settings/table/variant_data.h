@@ -1,6 +1,7 @@
 #pragma once
 // The variant tables of the all-settings table's kinds, one file per cell kind, and what both
-// build them from. Reached through kinds.h, which indexes them.
+// build them from (the kinds' information in table_kind.cpp shares the show/hide conditions).
+// Reached through kinds.h, which indexes them.
 
 #include <span>
 
