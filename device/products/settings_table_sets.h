@@ -1,10 +1,10 @@
 #pragma once
 // The product sets of the all-settings table (table_rows.h, table_layouts.h) for the catalogue:
-// catalogue.cpp lists them with the other rules' sets.
+// product_catalogue.cpp lists them with the other rules' sets.
 
 #include <vector>
 
-#include "device/products/catalogue.h"
+#include "device/products/product_catalogue.h"
 
 namespace kivo {
 

@@ -10,11 +10,11 @@
 #include <span>
 #include <string_view>
 
-#include "app/text/localized.h"
 #include "settings/table/firmware_range.h"
 #include "settings/table/flag_condition.h"
 #include "settings/table/handlers.h"
 #include "settings/texts/information_texts.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

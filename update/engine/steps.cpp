@@ -1,11 +1,8 @@
 #include "update/engine/steps.h"
 
 #include <system_error>
+#include <utility>
 
-#include "app/text/app_text.h"
-#include "app/text/instruction_texts.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/backup_archive.h"
@@ -13,6 +10,10 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/app_text.h"
+#include "text/instruction_texts.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/engine/run.h"
 
@@ -148,17 +149,16 @@ bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries)
 {
     system_logf("fw_image_load [%s]", run.in.firmwareFile.c_str());
     run.message.fill(0);
-    run.imageSize =
-        fw_image_load(run.in.firmwareFile.c_str(), run.image, run.message, static_cast<uint32_t>(run.deviceTarget()));
+    FirmwareBuffer file;
+    const size_t size =
+        fw_image_load(run.in.firmwareFile.c_str(), file, run.message, static_cast<uint32_t>(run.deviceTarget()));
     run.shared.setAddUpdateProcessed(1);
-    if (run.imageSize == 0) {
+    if (size == 0) {
         fail_loading(run, run.message.data());
         return false;
     }
-    if (!run.container.check({run.image.get(), run.imageSize}, entries)) {
-        system_log("firmware entries outside the file");
-        run.image.reset();
-        run.imageSize = 0;
+    if (!run.container.check(std::move(file), size, entries)) {
+        system_log("firmware entry missing, outside the file or not matching its digest");
         fail_loading(run, kFirmwareCorrupted);
         return false;
     }

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 #include "update/engine/container_view.h"
 
 namespace kivo {
@@ -46,8 +46,9 @@ bool open_recognized_device(UpdateRun& run, bool close_first = true);
 // The headsets with a module: the version the headset answers (1.0.0.0 when it does not) must be
 // the module-01 version of the record. Otherwise updateRestoreError 2, as a device not recognized.
 bool check_version_identity(UpdateRun& run);
-// Step 3 and the check of the entries the path will read; marker 1 whatever the result.
-// Otherwise updateRestoreError 3 with the loader's message.
+// Step 3, then the entries the path will read checked by the run's container view (inside the
+// file, digests matching), which takes the file; marker 1 whatever the result. Otherwise
+// updateRestoreError 3 with the loader's message, "Firmware corrupted" for an entry that fails.
 bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries);
 // Step 4: in update mode, the settings backup, and the question when it cannot be written.
 bool back_up_settings(UpdateRun& run);

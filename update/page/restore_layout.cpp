@@ -4,10 +4,10 @@
 // of the families that have it.
 
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/products/restore_table_families.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
 #include "update/page/update_page.h"

@@ -4,11 +4,11 @@
 #include <QApplication>
 
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/products/update_next_hidden.h"
 #include "device/products/version_forms.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
 #include "update/page/update_page.h"

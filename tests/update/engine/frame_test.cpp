@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/text/app_text.h"
-#include "app/text/instruction_texts.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
-#include "tests/sim/hid_headsets.h"
 #include "tests/link/test_opener.h"
+#include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/update_fixture.h"
+#include "text/app_text.h"
+#include "text/instruction_texts.h"
+#include "text/update_texts.h"
 
 using kivo::AppText;
 using kivo::UpdateTexts;
