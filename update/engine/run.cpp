@@ -36,10 +36,7 @@ void end(UpdateRun& run)
 {
     hid_close_devices();
     run.container.clear();
-    if (run.host.openedMessageBox()) {
-        run.host.closeMessageBox(run.box);
-        run.host.setOpenedMessageBox(false);
-    }
+    close_instruction_box(run);
     run.shared.setUpdateFinished(true);
 }
 

@@ -185,15 +185,15 @@ bool back_up_settings(UpdateRun& run)
     return false;
 }
 
-void begin_transfer(UpdateRun& run)
+void begin_transfer(UpdateRun& run, int marker)
 {
     run.shared.setAddUpdateProcessed(2);
     status_processing(run);
-    run.shared.change([](UpdateProgress& p) {
+    run.shared.change([marker](UpdateProgress& p) {
         p.updateTimerProcessTime = 0;
         p.updateTimerPercentToProcess = 0;
         p.updateRestoreError = 1;
-        p.addUpdateProcessed = 4;
+        p.addUpdateProcessed = marker;
         p.updateTimerProcessed = 0;
     });
 }
@@ -236,6 +236,31 @@ void open_box_and_wait(UpdateRun& run, const std::string& message, bool warning,
         message, warning, std::nullopt, ok, size, purpose);
     run.host.waitUntilAnswered();
     run.host.setOpenedMessageBox(false);
+}
+
+void open_instruction_box(UpdateRun& run, const std::string& text, int size)
+{
+    if (run.host.openedMessageBox())
+        return;
+    run.host.setOpenedMessageBox(true);
+    run.box = run.host.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        text, true, std::nullopt, std::nullopt, size, kBoxInstruction);
+}
+
+void close_instruction_box(UpdateRun& run)
+{
+    if (!run.host.openedMessageBox())
+        return;
+    if (run.box != 0)
+        run.host.closeMessageBox(run.box);
+    run.box = 0;
+    run.host.setOpenedMessageBox(false);
+}
+
+void mark_box_without_box(UpdateRun& run)
+{
+    run.box = 0;
+    run.host.setOpenedMessageBox(true);
 }
 
 } // namespace kivo
