@@ -19,6 +19,7 @@ TEST(FamilyPaths, FirstListedMemberWinsAndTheRestIsUsbDfu)
              Case{0x5630, UpdateFamilyPath::MeshAirohaQccVp, "MeshAirohaQccVp"}, // likewise
              Case{0x5590, UpdateFamilyPath::QccBtOnly, "QccBtOnly"},
              Case{0x3142, UpdateFamilyPath::MeshBt31, "MeshBt31"},
+             Case{0x6020, UpdateFamilyPath::DfuAfterDownloadMode, "DfuAfterDownloadMode"},
              Case{0x4D10, UpdateFamilyPath::UsbDfu, "UsbDfu"},
              Case{0x7777, UpdateFamilyPath::UsbDfu, "UsbDfu"},
          }) {

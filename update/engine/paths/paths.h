@@ -7,6 +7,8 @@ namespace kivo {
 
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
+extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
+extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 extern const TransferPath kDfuAfterDownloadModePath; // paths/usb_dfu.cpp
 extern const TransferPath kUsbDfuPath; // paths/usb_dfu.cpp
 
