@@ -3,6 +3,8 @@
 // the whole image has arrived, and the ends of a download on the main thread.
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include <unistd.h>
 
@@ -51,6 +53,32 @@ const DownloadFailureRow& failure_row(DownloadFailure step)
     return kDownloadFailureRows[std::size(kDownloadFailureRows) - 1];
 }
 
+// The Browse and Download panels: window-modal, at a size at which the detail columns show whole.
+// Qt's own dialog sizes the columns for short sample texts, which cut a size, a type and a date
+// ("975...tes"): the columns after the name take what their texts need, the name the rest.
+constexpr int kPanelWidth = 760;
+constexpr int kPanelHeight = 460;
+
+QFileDialog* file_panel(QWidget* window, const char* name, QFileDialog::AcceptMode accept, QFileDialog::FileMode mode)
+{
+    auto* panel = new QFileDialog(window);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAcceptMode(accept);
+    panel->setFileMode(mode);
+    panel->resize(kPanelWidth, kPanelHeight);
+    // A platform's own dialog has no such view and sizes itself.
+    if (auto* details = panel->findChild<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    return panel;
+}
+
 // The last segment of a server path: what the save panel proposes.
 std::string last_segment(const std::string& path)
 {
@@ -64,12 +92,7 @@ void UpdateViewController::browseFirmware(QObject*)
 {
     if (host().onProcessing())
         return;
-    auto* panel = new QFileDialog(view_->window());
-    panel->setObjectName(QStringLiteral("browsePanel"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAcceptMode(QFileDialog::AcceptOpen);
-    panel->setFileMode(QFileDialog::ExistingFile);
+    QFileDialog* panel = file_panel(view_->window(), "browsePanel", QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString& file) {
         setFirmwareFile(file.toStdString());
         showPageStatus(UpdateTexts::tavk_string_press_update_button_in, false);
@@ -88,12 +111,7 @@ void UpdateViewController::downloadFirmware(QObject*)
     if (popUpLanguageFirmware()->count() > 0 && selected >= 0 &&
         static_cast<size_t>(selected) < arrFileNamesLatestVersion_.size())
         fileNameLatestVersion_ = arrFileNamesLatestVersion_[static_cast<size_t>(selected)];
-    auto* panel = new QFileDialog(view_->window());
-    panel->setObjectName(QStringLiteral("savePanel"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAcceptMode(QFileDialog::AcceptSave);
-    panel->setFileMode(QFileDialog::AnyFile);
+    QFileDialog* panel = file_panel(view_->window(), "savePanel", QFileDialog::AcceptSave, QFileDialog::AnyFile);
     panel->selectFile(QString::fromStdString(last_segment(fileNameLatestVersion_)));
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString& file) {
         localPathLatestVersion_ = file.toStdString();
