@@ -189,7 +189,10 @@ void UpdateViewController::showLatestVersion()
                 latest.major, latest.minor, latest.secondaryType, latest.secondary, 0, 0, 0, 0) == 0;
     if (none) {
         ui.btnDownload->setEnabled(false);
-        ui.tfLatestVersion->setText(qtext(UpdateTexts::tavk_string_cannot_connect_to_the_server_in(language)));
+        // While the index is read nothing is known yet: the line waits for the read's end.
+        const bool reading = state() == kStateReadingIndex && host().onProcessing();
+        ui.tfLatestVersion->setText(
+            reading ? QString() : qtext(UpdateTexts::tavk_string_cannot_connect_to_the_server_in(language)));
         ui.tfLatestVersion->setGeometry(10, ui.tfLatestVersion->y(), 385, ui.tfLatestVersion->height());
         ui.popUpLanguageFirmware->hide();
         ui.lblUpdateLanguageVoicePrompt->hide();
