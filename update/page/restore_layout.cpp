@@ -171,6 +171,8 @@ void UpdateViewController::placeRestoreControls()
         rows[i].label->setGeometry(qt_rect(kDataRows[i].label));
         rows[i].value->setGeometry(qt_rect(kDataRows[i].value));
     }
+    const bool instructions = ui.popUpLanguageFirmware->count() >= 2;
+    ui.scrollViewRestore->setGeometry(qt_rect(instructions ? kTableAboveInstructions : kTable));
     ui.piProcessing->setGeometry(qt_rect(kProgressBar));
     ui.tfProcessing->setGeometry(qt_rect(kProgressNumber));
     ui.tfPercent->setGeometry(qt_rect(kProgressPercent));

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <fstream>
 
@@ -17,6 +18,7 @@
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
 #include "update/engine/backup_file.h"
+#include "update/page/restore_table_cell_view.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -386,6 +388,7 @@ TEST_F(RestoreLayout, FramesInWidgetCoordinates)
         {ui().lblRestoredData5, {4, 127, 305, 17}},
         {ui().lblRestoredData6, {4, 144, 305, 17}},
         {ui().tfRestoredData6, {315, 144, 200, 17}},
+        {ui().scrollViewRestore, {4, 59, 511, 135}},
         {ui().piProcessing, {17, 199, 490, 20}},
         {ui().tfProcessing, {223, 210, 38, 17}},
         {ui().tfPercent, {263, 210, 38, 17}},
@@ -425,4 +428,49 @@ TEST_F(RestoreLayout, EveryTextIsWholeInEveryLanguage)
     page().setState(kStateIdle);
     page().setUpdateProcessed(-1);
     app().setLanguageManager(0);
+}
+
+TEST_F(RestoreLayout, TheTableShowsWholeRowsDownToTheProgressArea)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    QTableWidget& table = *ui().tableViewRestore;
+    struct Case {
+        int languages;
+        const QWidget* below;
+        int wholeRows;
+    };
+    const Case cases[] = {
+        {0, ui().piProcessing, 7},
+        {2, ui().lblUpdateVoicePromptInformation, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.languages);
+        languages(c.languages);
+        ASSERT_TRUE(shown(&table));
+        ASSERT_EQ(table.rowCount(), 7);
+        EXPECT_LT(ui().scrollViewRestore->geometry().bottom(), c.below->geometry().top());
+        EXPECT_EQ(ui().scrollViewRestore->geometry().top(), ui().lblRestoredData1->geometry().top());
+        const int last = c.wholeRows - 1;
+        EXPECT_LE(table.rowViewportPosition(last) + table.rowHeight(last), table.viewport()->height());
+        EXPECT_GE(table.rowViewportPosition(last), 0);
+    }
+}
+
+TEST_F(RestoreLayout, ATitleTooLongForItsRowTakesASmallerFont)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    QTableWidget& table = *ui().tableViewRestore;
+    auto* row = qobject_cast<RestoreTableCellView*>(table.cellWidget(0, 0));
+    ASSERT_NE(row, nullptr);
+    const int page_size = row->settingNameText()->font().pixelSize();
+    EXPECT_EQ(row->settingValueText()->font().pixelSize(), page_size) << "a text that fits keeps the page's font";
+
+    row->settingNameText()->setText(QString::fromUtf8("Empfindlichkeit der Intercom-Audio-\u00DCberlagerung (Stufe)"));
+    row->fitTexts();
+    const QLabel& name = *row->settingNameText();
+    EXPECT_LT(name.font().pixelSize(), page_size);
+    EXPECT_LE(QFontMetrics(name.font()).horizontalAdvance(name.text()), name.contentsRect().width());
+    EXPECT_EQ(clipped_texts(*row), std::vector<std::string>{});
 }
