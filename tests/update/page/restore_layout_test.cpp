@@ -1,6 +1,7 @@
 // The restore page offscreen in the whole application: the backup it loads from the archive folder
 // and the checks on it, the summary's header, the status without a usable backup, and the page's
-// control states, titles and frames, as tables over the page's state.
+// control states, titles and frames, as tables over the page's state; the selected tab and what
+// the page shows of it.
 
 #include <QDateTime>
 #include <QLabel>
@@ -9,11 +10,13 @@
 #include <QTableWidget>
 
 #include <fstream>
+#include <functional>
 
 #include "app/text/app_text.h"
 #include "app/text/product_names.h"
 #include "app/text/text_format.h"
 #include "app/text/update_texts.h"
+#include "app/window_colors.h"
 #include "device/backup_archive.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
@@ -428,6 +431,40 @@ TEST_F(RestoreLayout, EveryTextIsWholeInEveryLanguage)
     page().setState(kStateIdle);
     page().setUpdateProcessed(-1);
     app().setLanguageManager(0);
+}
+
+TEST_F(RestoreLayout, TheSelectedTabAndWhatThePageShowsAgree)
+{
+    // The OEM headset's backup has two tabs: its settings, whose rows the table shows, and FM radio.
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    ASSERT_EQ(page().tabCount(), 2);
+    ASSERT_EQ(page().tabAt(0), kTabDeviceSettings);
+    auto colour = [](const QLabel* label) { return label->palette().color(QPalette::Window); };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int selected;
+    };
+    const Step steps[] = {
+        {"page entry", [] {}, 0},
+        {"Ctrl+2", [&] { app().moveToSecondPage(); }, 1},
+        {"Ctrl+1", [&] { app().moveToFirstPage(); }, 0},
+        {"the FM tab clicked", [&] { window().ui.btnDetailTitlePagesSecond->click(); }, 1},
+        {"the settings tab clicked", [&] { window().ui.btnDetailTitlePagesFirst->click(); }, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(page().tabIndexSelected(), step.selected);
+        EXPECT_EQ(shown(ui().tableViewRestore), step.selected == 0) << "the settings tab's rows";
+        const QLabel* tabs[] = {window().ui.lblDetailTitlePagesFirstForeground,
+                                window().ui.lblDetailTitlePagesSecondForeground};
+        EXPECT_EQ(colour(tabs[step.selected]), kivo::colors::kWindowBackground) << "the page's own tab";
+        EXPECT_EQ(colour(tabs[1 - step.selected]), kivo::colors::kBrandOrange) << "merged into the title's row";
+        EXPECT_EQ(colour(window().ui.lblDetailTitlePagesFirstBackground), kivo::colors::kBrandOrange);
+        EXPECT_EQ(colour(window().ui.lblDetailTitlePagesBottomLine), kivo::colors::kBrandOrange);
+    }
 }
 
 TEST_F(RestoreLayout, TheTableShowsWholeRowsDownToTheProgressArea)
