@@ -75,13 +75,15 @@ void UpdateViewController::startUpdateRun(const std::string& firmware_file)
     // A read still going gives way to the run: joined first, so its end cannot touch the run's state.
     worker_.finish();
     read_.reset();
+    // A block of its own for each run: nothing of the last run can be mistaken for this one's. It
+    // starts at 0 %, as the worker's first step sets it, so that the page shows the run's bar from
+    // its first refresh: a run that ends before the first tick would show none else.
+    shared_ = std::make_shared<kivo::UpdateShared>();
     setState(pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
     host().setOnProcessing(true);
     host().setControls();
     setControls();
     runInputs_ = inputsFromController(firmware_file);
-    // A block of its own for each run: nothing of the last run can be mistaken for this one's.
-    shared_ = std::make_shared<kivo::UpdateShared>();
     engineHost_.setSkipRestoreBackupFile(host().session().skipRestoreBackupFile);
 
     worker_.start([this, inputs = runInputs_, shared = shared_] { runUpdate(inputs, *shared, engineHost_); },

@@ -1,7 +1,7 @@
 // The restore page offscreen in the whole application: the backup it loads from the archive folder
 // and the checks on it, the summary's header, the status without a usable backup, and the page's
 // control states, titles and frames, as tables over the page's state; the selected tab and what
-// the page shows of it.
+// the page shows of it, and a restore run's bar from its start.
 
 #include <QDateTime>
 #include <QLabel>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <atomic>
 #include <fstream>
 #include <functional>
 
@@ -46,6 +47,21 @@ KIVOBluetoothDeviceData backup_at(int product, int major, int minor, int seconda
     return record;
 }
 
+// The page with a worker that starts a restore's transfer and holds it there until released.
+class HeldRunPage : public UpdateViewController {
+public:
+    using UpdateViewController::UpdateViewController;
+    std::atomic<bool> released{false};
+
+protected:
+    void runUpdate(kivo::UpdateInputs, kivo::UpdateShared& shared, kivo::UpdateHost&) override
+    {
+        shared.setAddUpdateProcessed(4);
+        released.wait(false);
+        shared.setUpdateFinished(true);
+    }
+};
+
 } // namespace
 
 class RestoreLayout : public AppTest {
@@ -53,9 +69,7 @@ protected:
     PageFactory pages() override
     {
         PageFactory factory = placeholder_page_factory();
-        factory.update = [](kivo::PageHost& host, int mode) {
-            return std::make_unique<UpdateViewController>(host, mode);
-        };
+        factory.update = [](kivo::PageHost& host, int mode) { return std::make_unique<HeldRunPage>(host, mode); };
         return factory;
     }
 
@@ -99,7 +113,7 @@ protected:
         page().setControls();
     }
 
-    UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
+    HeldRunPage& page() { return *static_cast<HeldRunPage*>(app().restoreViewController()); }
     testnet::LocalHttpServer server;
     std::string revisions;
     Ui::RestoreView& ui() { return page().restoreUi(); }
@@ -465,6 +479,51 @@ TEST_F(RestoreLayout, TheSelectedTabAndWhatThePageShowsAgree)
         EXPECT_EQ(colour(window().ui.lblDetailTitlePagesFirstBackground), kivo::colors::kBrandOrange);
         EXPECT_EQ(colour(window().ui.lblDetailTitlePagesBottomLine), kivo::colors::kBrandOrange);
     }
+}
+
+TEST_F(RestoreLayout, ARestoreShowsItsBarFromItsStartOnEitherTab)
+{
+    window().show();
+    for (int language : {int{kivo::kEnglish}, int{kivo::kRussian}}) {
+        for (int tab : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "language " << language << " tab " << tab);
+            const std::string name = std::to_string(language) + "-tab" + std::to_string(tab);
+            writeBackup(0x3142, backup_at(0x3142, 2, 1));
+            enter(0x3142);
+            app().setLanguageManager(language);
+            if (tab == 1)
+                app().moveToSecondPage();
+            page().setControls();
+            ASSERT_EQ(page().tabIndexSelected(), tab);
+            EXPECT_EQ(clipped_texts(*window().ui.pageTabs), std::vector<std::string>{});
+            EXPECT_EQ(clipped_texts(*page().view()), std::vector<std::string>{});
+            grab_page(window(), "restore-" + name);
+
+            // The run's bar shows from its start: a run that ends before the first tick shows it too.
+            page().released = false;
+            page().startUpdateRun((archiveFolder() / "VARGO_Zeltra.img").string());
+            EXPECT_TRUE(shown(ui().piProcessing));
+            EXPECT_EQ(ui().piProcessing->value(), 0);
+            EXPECT_EQ(text(ui().tfProcessing), "0");
+            EXPECT_TRUE(shown(ui().tfPercent));
+
+            // Mid-run: the bar as the timer paces it, the tab's own rows, every text whole.
+            ASSERT_TRUE(run_events_until([&] { return page().updateProcessed() > 0; }));
+            run_events_until([] { return false; }, 30);
+            EXPECT_TRUE(shown(ui().piProcessing));
+            EXPECT_EQ(text(ui().tfProcessing), std::to_string(ui().piProcessing->value()));
+            EXPECT_GT(ui().piProcessing->value(), 0);
+            EXPECT_FALSE(shown(ui().piProcessingCircular) && ui().piProcessingCircular->isAnimating());
+            EXPECT_EQ(shown(ui().tableViewRestore), tab == 0);
+            EXPECT_EQ(clipped_texts(*page().view()), std::vector<std::string>{});
+            grab_page(window(), "restore-running-" + name);
+
+            page().released = true;
+            page().released.notify_all();
+            ASSERT_TRUE(run_events_until([&] { return !page().runActive(); }));
+        }
+    }
+    app().setLanguageManager(kivo::kEnglish);
 }
 
 TEST_F(RestoreLayout, TheTableShowsWholeRowsDownToTheProgressArea)
