@@ -38,15 +38,16 @@ void UpdateViewController::setUpRestoreTable()
 int UpdateViewController::numberOfRowsInTableView() const
 {
     const kivo::PageHost& app = host();
-    return kivo::settings::restore_row_count(app.session().deviceTarget, dataToUnarchive_,
+    return kivo::settings::restore_row_count(app.session().deviceTarget, state_.dataToUnarchive,
                                              app.session().fmRadioShowAndHide);
 }
 
 RestoreTableCellView* UpdateViewController::tableView_viewForTableColumn_row(int row) const
 {
     const kivo::PageHost& app = host();
-    const std::optional<kivo::settings::RestoreRow> shown = kivo::settings::restore_row(
-        app.session().deviceTarget, dataToUnarchive_, app.session().fmRadioShowAndHide, row, app.languageManager());
+    const std::optional<kivo::settings::RestoreRow> shown =
+        kivo::settings::restore_row(app.session().deviceTarget, state_.dataToUnarchive,
+                                    app.session().fmRadioShowAndHide, row, app.languageManager());
     if (!shown)
         return nullptr;
     auto* view = new RestoreTableCellView;
@@ -71,7 +72,7 @@ void UpdateViewController::reloadRestoreTable()
 
 void UpdateViewController::restoreTableViewHiddenWithRestorePossible()
 {
-    const bool hidden = !restorePossible_;
+    const bool hidden = !state_.restorePossible;
     restore_.tableViewRestore->setHidden(hidden);
     restore_.scrollViewRestore->setHidden(hidden);
 }
