@@ -19,9 +19,6 @@
 #include "app/message_box_host.h"
 #include "app/resource_images.h"
 #include "app/status_line.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/status_sets.h"
 #include "app/window_frame.h"
 #include "common/addresses.h"
 #include "common/system_log.h"
@@ -29,6 +26,9 @@
 #include "device/products/settings_tabs.h"
 #include "device/products/without_settings_pages.h"
 #include "link/usb_link.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/status_sets.h"
 
 using kivo::AppText;
 

@@ -15,13 +15,13 @@
 #include "app/box_routes.h"
 #include "app/page_bases.h"
 #include "app/page_host.h"
-#include "app/text/device_panel.h"
-#include "app/text/status_text_set.h"
 #include "app/window_frame.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
 #include "device/products/same_product.h"
+#include "text/device_panel.h"
+#include "text/status_text_set.h"
 
 class KeyedArchiver;
 class KeyedUnarchiver;

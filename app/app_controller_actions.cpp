@@ -14,14 +14,14 @@
 #include "app/page_bases.h"
 #include "app/resource_images.h"
 #include "app/server_choice.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
 #include "app/window_frame.h"
 #include "common/addresses.h"
 #include "common/manager_version.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/speed_dial_first.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
 
 using kivo::AppText;
 using kivo::ProductNames;

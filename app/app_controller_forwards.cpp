@@ -8,12 +8,12 @@
 #include "app/manager_window.h"
 #include "app/message_box_host.h"
 #include "app/status_line.h"
-#include "app/text/app_text.h"
-#include "app/text/status_sets.h"
 #include "app/window_frame.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/without_settings_pages.h"
+#include "text/app_text.h"
+#include "text/status_sets.h"
 
 using kivo::AppText;
 

@@ -9,8 +9,8 @@
 #include "app/language_sheet.h"
 #include "app/manager_window.h"
 #include "app/page_bases.h"
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 using kivo::AppText;
 

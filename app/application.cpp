@@ -8,10 +8,10 @@
 
 #include "app/configuration_archive.h"
 #include "app/manager_window.h"
-#include "app/text/product_names.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "link/usb_link.h"
+#include "text/product_names.h"
 
 KIVOBluetoothManagerAppDelegate::KIVOBluetoothManagerAppDelegate(PageFactory pages)
     : controller_(std::make_unique<KIVOBluetoothManagerAppController>(std::move(pages)))

@@ -11,12 +11,12 @@
 
 #include "app/app_controller.h"
 #include "app/manager_window.h"
-#include "app/text/text_format.h"
 #include "common/atomic_file.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "device/device_data.h"
 #include "device/products/diagnostic_log_modules.h"
+#include "text/text_format.h"
 
 namespace kivo {
 namespace {

@@ -5,10 +5,10 @@
 #include "app/resource_images.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
 #include "common/clock.h"
 #include "device/products/home_selection.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
 
 using kivo::AppText;
 

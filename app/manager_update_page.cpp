@@ -8,8 +8,8 @@
 #include "app/address_opener.h"
 #include "app/server_choice.h"
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
 #include "common/addresses.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 

@@ -10,10 +10,10 @@
 
 #include "app/box_routes.h"
 #include "app/manager_version_list.h"
-#include "app/text/status_text_set.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
+#include "text/status_text_set.h"
 
 namespace kivo {
 

@@ -1,8 +1,8 @@
 #include "app/placeholder_pages.h"
 
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
 #include "device/products/settings_tabs.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 

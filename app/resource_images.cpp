@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/text/product_names.h"
+#include "text/product_names.h"
 
 // Resources of a static library must be registered by name, from outside any namespace.
 static void register_application_resources()

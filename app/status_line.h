@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/text/status_text_set.h"
+#include "text/status_text_set.h"
 
 class QLineEdit;
 

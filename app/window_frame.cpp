@@ -10,11 +10,11 @@
 #include "app/manager_window.h"
 #include "app/resource_images.h"
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
 #include "app/window_colors.h"
 #include "device/device_session.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
 
 namespace kivo {
 namespace {

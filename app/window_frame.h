@@ -6,10 +6,10 @@
 
 #include <array>
 
-#include "app/text/device_panel.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/products/settings_tabs.h"
+#include "text/device_panel.h"
 
 class ManagerWindow;
 class QShortcut;

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "tests/app/net/local_http_server.h"
-#include "update/engine/firmware_download.h"
+#include "update/engine/download_into_file.h"
 
 namespace {
 

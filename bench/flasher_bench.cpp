@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "flasher/image_reader.h"
-#include "flasher/main/run.h"
+#include "flasher/main/flasher_run.h"
 #include "tests/flasher/boot_peer.h"
 
 namespace {

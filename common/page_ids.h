@@ -36,6 +36,7 @@ constexpr bool is_settings_mode(int mode)
 // close the box.
 enum class MessageBoxPurpose : int {
     None = 0,
+    Instruction = 1, // no buttons: the update worker shows it while it polls and closes it itself
     Status = 2, // OK: close
     ToHome = 3, // OK: home page
     SaveSettings = 4, // OK: save; Cancel: move on without saving (settings page)
@@ -77,6 +78,7 @@ inline constexpr int kModeSecondSettings = kivo::mode_number(kivo::DetailMode::S
 inline constexpr int kModeSpeedDial = kivo::mode_number(kivo::DetailMode::SpeedDial);
 
 inline constexpr int kBoxNone = kivo::purpose_number(kivo::MessageBoxPurpose::None);
+inline constexpr int kBoxInstruction = kivo::purpose_number(kivo::MessageBoxPurpose::Instruction);
 inline constexpr int kBoxStatus = kivo::purpose_number(kivo::MessageBoxPurpose::Status);
 inline constexpr int kBoxToHome = kivo::purpose_number(kivo::MessageBoxPurpose::ToHome);
 inline constexpr int kBoxSaveSettings = kivo::purpose_number(kivo::MessageBoxPurpose::SaveSettings);

@@ -7,12 +7,6 @@
 #include "flasher/boot_protocol.h"
 #include "flasher/byte_order.h"
 
-// Thumb code: load an address and a value from the two words after the code, store, loop forever.
-const uint8_t kSystemResetProgram[16] = {0x01, 0x49, 0x02, 0x4A, 0x0A, 0x60, 0xFE, 0xE7,
-                                         0x0C, 0xED, 0x00, 0xE0, 0x04, 0x00, 0xFA, 0x05};
-const uint8_t kOptionByteReloadProgram[16] = {0x01, 0x49, 0x02, 0x4A, 0x0A, 0x60, 0xFE, 0xE7,
-                                              0x10, 0x20, 0x02, 0x40, 0x00, 0x20, 0x00, 0x00};
-
 namespace {
 
 // The program's stack word; the programs use no stack, so it may lie past a small chip's RAM.
@@ -99,7 +93,7 @@ BootResult stm32_jump(BootConnection* c, uint32_t address)
     return BOOT_OK;
 }
 
-BootResult stm32_exec_in_ram(BootConnection* c, uint32_t address, const uint8_t* program)
+BootResult stm32_exec_in_ram(BootConnection* c, uint32_t address, const RamProgram& program)
 {
     if (address % 4 != 0) {
         std::fputs("Error: code address must be 4 byte aligned\n", stderr);
@@ -109,7 +103,7 @@ BootResult stm32_exec_in_ram(BootConnection* c, uint32_t address, const uint8_t*
     const uint32_t words[2] = {to_little_endian32(kRamProgramStack), to_little_endian32(address + 9)};
     for (size_t i = 0; i < 8; ++i)
         code[i] = static_cast<uint8_t>(words[i / 4] >> (8 * (i % 4)));
-    std::copy_n(program, 16, code + 8);
+    std::copy(program.begin(), program.end(), code + 8);
     if (stm32_mem_write(c, address, code, sizeof code) != BOOT_OK)
         return BOOT_FAILED;
     return stm32_jump(c, address);
@@ -122,7 +116,7 @@ BootResult stm32_reboot_target(BootConnection* c)
         std::fprintf(stderr, "Error: the RAM of %s cannot hold the reset program\n", chip.name);
         return BOOT_FAILED;
     }
-    const uint8_t* program = (chip.flags & CHIP_OBL_RESET) != 0 ? kOptionByteReloadProgram : kSystemResetProgram;
+    const RamProgram& program = (chip.flags & CHIP_OBL_RESET) != 0 ? kOptionByteReloadProgram : kSystemResetProgram;
     return stm32_exec_in_ram(c, chip.ram_start, program);
 }
 

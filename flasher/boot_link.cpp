@@ -26,10 +26,9 @@ PortResult write_bytes(BootConnection* c, const uint8_t* buffer, size_t count)
 
 uint8_t expected_get_count(const FlasherPort& port, uint8_t version)
 {
-    if (port.get_reply_lengths != nullptr)
-        for (const uint8_t* pair = port.get_reply_lengths; pair[1] != 0; pair += 2)
-            if (pair[0] == version)
-                return pair[1];
+    for (const GetReplyLength& entry : port.get_reply_lengths)
+        if (entry.version == version)
+            return entry.count;
     return kDefaultGetCount;
 }
 
@@ -44,15 +43,15 @@ bool send_init(BootConnection* c)
     }
     uint8_t byte = 0;
     PortResult result = read_bytes(c, &byte, 1);
-    std::fprintf(stderr, "1.p_err(%d), byte(%02X).\n", result, byte);
+    std::fprintf(stderr, "1.p_err(%d), byte(%02X).\n", static_cast<int>(result), byte);
     if (result == PORT_ERR_OK && byte == STM32_ACK)
         return true;
-    std::fprintf(stderr, "2.p_err(%d), byte(%02X).\n", result, byte);
+    std::fprintf(stderr, "2.p_err(%d), byte(%02X).\n", static_cast<int>(result), byte);
     if (result == PORT_ERR_OK && byte == STM32_NACK) {
         std::fputs("Warning: the interface was not closed properly.\n", stderr);
         return true;
     }
-    std::fprintf(stderr, "3.p_err(%d), byte(%02X).\n", result, byte);
+    std::fprintf(stderr, "3.p_err(%d), byte(%02X).\n", static_cast<int>(result), byte);
     if (result != PORT_ERR_TIMEOUT) {
         std::fprintf(stderr, "2. Failed to init device(%d).\n", 336);
         return false;
@@ -64,8 +63,8 @@ bool send_init(BootConnection* c)
     }
     byte = 0;
     result = read_bytes(c, &byte, 1);
-    std::fprintf(stderr, "p_err(%d), byte(%02X).\n", result, byte);
-    std::fprintf(stderr, "PORT_ERR_OK(%d), STM#@_NACK(%02X).\n", PORT_ERR_OK, STM32_NACK);
+    std::fprintf(stderr, "p_err(%d), byte(%02X).\n", static_cast<int>(result), byte);
+    std::fprintf(stderr, "PORT_ERR_OK(%d), STM#@_NACK(%02X).\n", static_cast<int>(PORT_ERR_OK), STM32_NACK);
     if (result == PORT_ERR_OK && (byte == STM32_NACK || byte == STM32_ACK))
         return true;
     std::fprintf(stderr, "Failed to init device(%d).\n", 353);

@@ -4,6 +4,7 @@
 // protection commands, Go, a reset through a program run from RAM, and the CRC of a range. Every
 // message goes to standard error.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,12 +12,13 @@
 #include "flasher/crc_software.h"
 #include "flasher/port.h"
 
-enum BootResult : int {
+enum class BootResult : int {
     BOOT_OK = 0,
     BOOT_FAILED = 1, // port error, refusal, bad reply, bad argument
     BOOT_NACK = 2, // only from stm32_wait_ack: the device refused
     BOOT_NO_COMMAND = 3, // the bootloader does not offer the command
 };
+using enum BootResult;
 
 inline constexpr uint8_t STM32_INIT = 0x7F;
 inline constexpr uint8_t STM32_ACK = 0x79;
@@ -85,8 +87,12 @@ BootResult stm32_flash_readout_unprotect(BootConnection* connection);
 BootResult stm32_flash_readout_protect(BootConnection* connection);
 
 BootResult stm32_jump(BootConnection* connection, uint32_t address);
-// Runs a 16-byte program from RAM at address.
-BootResult stm32_exec_in_ram(BootConnection* connection, uint32_t address, const uint8_t* program);
+// A program run from RAM: Thumb code that loads an address and a value from the two words after
+// it, stores the value there and loops forever.
+using RamProgram = std::array<uint8_t, 16>;
+
+// Runs the program from RAM at address.
+BootResult stm32_exec_in_ram(BootConnection* connection, uint32_t address, const RamProgram& program);
 BootResult stm32_reboot_target(BootConnection* connection);
 
 BootResult stm32_crc_by_command(BootConnection* connection, uint32_t address, uint32_t length, uint32_t& crc_out);
@@ -94,6 +100,9 @@ BootResult stm32_flash_crc(BootConnection* connection, uint32_t address, uint32_
 
 void stm32_print_stretch_hint(const char* operation_name);
 
-// The two programs stm32_reboot_target runs from RAM.
-extern const uint8_t kSystemResetProgram[16];
-extern const uint8_t kOptionByteReloadProgram[16];
+// The two programs stm32_reboot_target runs from RAM: 0x05FA0004 to 0xE000ED0C, a system reset
+// request, and 0x00002000 to 0x40022010, a reload of the option bytes.
+inline constexpr RamProgram kSystemResetProgram = {0x01, 0x49, 0x02, 0x4A, 0x0A, 0x60, 0xFE, 0xE7,
+                                                   0x0C, 0xED, 0x00, 0xE0, 0x04, 0x00, 0xFA, 0x05};
+inline constexpr RamProgram kOptionByteReloadProgram = {0x01, 0x49, 0x02, 0x4A, 0x0A, 0x60, 0xFE, 0xE7,
+                                                        0x10, 0x20, 0x02, 0x40, 0x00, 0x20, 0x00, 0x00};

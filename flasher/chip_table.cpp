@@ -1,21 +1,29 @@
 #include "flasher/chip_table.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint32_t K = 1024;
-constexpr uint32_t P1[] = {1 * K, 0};
-constexpr uint32_t P2[] = {2 * K, 0};
-constexpr uint32_t P3[] = {16 * K, 16 * K, 16 * K, 16 * K, 64 * K, 128 * K, 0};
-constexpr uint32_t P4[] = {16 * K, 16 * K, 16 * K, 16 * K, 64 * K, 128 * K, 128 * K, 128 * K,
-                           16 * K, 16 * K, 16 * K, 16 * K, 64 * K, 128 * K, 0};
-constexpr uint32_t P5[] = {32 * K, 32 * K, 32 * K, 32 * K, 128 * K, 256 * K, 0};
-constexpr uint32_t P6[] = {128, 0};
-constexpr uint32_t P7[] = {256, 0};
+constexpr std::array<uint32_t, 1> P1 = {1 * K};
+constexpr std::array<uint32_t, 1> P2 = {2 * K};
+constexpr std::array<uint32_t, 6> P3 = {16 * K, 16 * K, 16 * K, 16 * K, 64 * K, 128 * K};
+constexpr std::array<uint32_t, 14> P4 = {16 * K,  16 * K, 16 * K, 16 * K, 64 * K, 128 * K, 128 * K,
+                                         128 * K, 16 * K, 16 * K, 16 * K, 16 * K, 64 * K,  128 * K};
+constexpr std::array<uint32_t, 6> P5 = {32 * K, 32 * K, 32 * K, 32 * K, 128 * K, 256 * K};
+constexpr std::array<uint32_t, 1> P6 = {128};
+constexpr std::array<uint32_t, 1> P7 = {256};
+
+// The size of page `page`: its entry in the list, or the last size, which repeats to flash end.
+uint32_t page_size(const ChipDescriptor& chip, uint32_t page)
+{
+    return chip.page_sizes[std::min<size_t>(page, chip.page_sizes.size() - 1)];
+}
 
 } // namespace
 
 // clang-format off
-const ChipDescriptor ChipTable[] = {
+const std::array<ChipDescriptor, 39> ChipTable = {{
     // id    name                                RAM start   RAM end     flash start flash end   pps page  option bytes            system memory           flags
     {0x440, "STM32F030x8/F05xxx",               0x20000800, 0x20002000, 0x08000000, 0x08010000,  4, P1, 0x1FFFF800, 0x1FFFF80F, 0x1FFFEC00, 0x1FFFF800, 0},
     {0x442, "STM32F030xC/F09xxx",               0x20001800, 0x20008000, 0x08000000, 0x08040000,  2, P2, 0x1FFFF800, 0x1FFFF80F, 0x1FFFC800, 0x1FFFF800, CHIP_OBL_RESET},
@@ -56,16 +64,14 @@ const ChipDescriptor ChipTable[] = {
     {0x641, "Medium_Density PL",                0x20000200, 0x20005000, 0x08000000, 0x08020000,  4, P1, 0x1FFFF800, 0x1FFFF80F, 0x1FFFF000, 0x1FFFF800, 0},
     {0x9A8, "STM32W-128K",                      0x20000200, 0x20002000, 0x08000000, 0x08020000,  4, P1, 0x08040800, 0x0804080F, 0x08040000, 0x08040800, 0},
     {0x9B0, "STM32W-256K",                      0x20000200, 0x20004000, 0x08000000, 0x08040000,  4, P2, 0x08040800, 0x0804080F, 0x08040000, 0x08040800, 0},
-    {0, nullptr, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0},
-};
+}};
 // clang-format on
 
 const ChipDescriptor* stm32_chip_find(uint16_t product_id)
 {
-    for (const ChipDescriptor* chip = ChipTable; chip->product_id != 0; ++chip)
-        if (chip->product_id == product_id)
-            return chip;
-    return nullptr;
+    const auto chip = std::find_if(ChipTable.begin(), ChipTable.end(),
+                                   [&](const ChipDescriptor& c) { return c.product_id == product_id; });
+    return chip != ChipTable.end() ? &*chip : nullptr;
 }
 
 uint32_t stm_flash_page_of_address(const ChipDescriptor& chip, uint32_t address)
@@ -73,14 +79,9 @@ uint32_t stm_flash_page_of_address(const ChipDescriptor& chip, uint32_t address)
     if (address < chip.flash_start || address > chip.flash_end)
         return 0;
     uint32_t offset = address - chip.flash_start;
-    PageSizeList size = chip.page_sizes;
     uint32_t pages = 0;
-    while (offset >= *size) {
-        offset -= *size;
-        ++pages;
-        if (size[1] != 0)
-            ++size;
-    }
+    for (; offset >= page_size(chip, pages); ++pages)
+        offset -= page_size(chip, pages);
     return offset != 0 ? pages + 1 : pages;
 }
 
@@ -89,12 +90,8 @@ uint32_t stm_flash_page_count(const ChipDescriptor& chip) { return stm_flash_pag
 uint32_t stm_flash_page_start(const ChipDescriptor& chip, uint32_t page)
 {
     uint32_t address = chip.flash_start;
-    PageSizeList size = chip.page_sizes;
-    for (uint32_t n = 0; n < page && address < chip.flash_end; ++n) {
-        address += *size;
-        if (size[1] != 0)
-            ++size;
-    }
+    for (uint32_t n = 0; n < page && address < chip.flash_end; ++n)
+        address += page_size(chip, n);
     return address < chip.flash_end ? address : chip.flash_end;
 }
 

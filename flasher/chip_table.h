@@ -2,10 +2,12 @@
 // The STM32 chips the bootloader client can work with, keyed by the product id that GET ID returns:
 // memory map, flash page sizes and the two flags that change how a chip is erased and reset.
 
+#include <array>
 #include <cstdint>
+#include <span>
 
-// Flash page sizes in bytes from the start of flash, ended by 0; the last size repeats to the end.
-using PageSizeList = const uint32_t*;
+// Flash page sizes in bytes from the start of flash; the last size repeats to the end. Never empty.
+using PageSizeList = std::span<const uint32_t>;
 
 // A mass erase is done page by page.
 inline constexpr uint32_t CHIP_NO_MASS_ERASE = 1;
@@ -28,10 +30,10 @@ struct ChipDescriptor {
     uint32_t flags;
 };
 
-// The table in search order, ended by a record whose product id is 0.
-extern const ChipDescriptor ChipTable[];
+// The table in search order.
+extern const std::array<ChipDescriptor, 39> ChipTable;
 
-// The first descriptor with this product id, or nullptr (also for 0).
+// The first descriptor with this product id, or nullptr.
 const ChipDescriptor* stm32_chip_find(uint16_t product_id);
 
 // The pages counted from flash start up to the address, plus 1 when the address lies inside a page:

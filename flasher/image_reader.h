@@ -8,13 +8,14 @@
 #include <span>
 #include <vector>
 
-enum ImageResult : int {
+enum class ImageResult : int {
     IMG_OK = 0,
     IMG_SYSTEM_ERROR = 1, // a system call failed
     IMG_INVALID_FILE = 2, // the file cannot be examined or does not parse
     IMG_NOT_READABLE = 3, // read on a state opened for writing
     IMG_NOT_WRITABLE = 4, // write on a state opened for reading, or a format that cannot be written
 };
+using enum ImageResult;
 
 // A run of bytes the file itself gave, as an offset from the image base and a length; the 0xFF
 // bytes a HEX image holds between records belong to no extent.

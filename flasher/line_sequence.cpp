@@ -1,7 +1,9 @@
 #include "flasher/line_sequence.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "common/clock.h"
 
@@ -12,9 +14,10 @@ constexpr long long kEndPauseMs = 500;
 
 struct NamedLine {
     const char* name;
-    int line;
+    PortLine line;
 };
-constexpr NamedLine kLines[] = {{"rts", PORT_LINE_RTS}, {"dtr", PORT_LINE_DTR}, {"brk", PORT_LINE_BREAK}};
+constexpr std::array<NamedLine, 3> kLines = {
+    {{"rts", PortLine::Rts}, {"dtr", PortLine::Dtr}, {"brk", PortLine::Break}}};
 
 int fail_after_pause()
 {
@@ -38,12 +41,12 @@ int line_sequence_run(FlasherPort* port, const char* text, size_t length)
             level = 0;
             ++i;
         }
-        int line = 0;
+        std::optional<PortLine> line;
         for (const NamedLine& named : kLines)
             if (i + 3 <= length && std::strncmp(text + i, named.name, 3) == 0)
                 line = named.line;
         bool gpio = false;
-        if (line != 0) {
+        if (line) {
             i += 3;
         } else if (i < length && text[i] >= '0' && text[i] <= '9') {
             while (i < length && text[i] >= '0' && text[i] <= '9')
@@ -66,7 +69,7 @@ int line_sequence_run(FlasherPort* port, const char* text, size_t length)
             kivo::sleep_ms(kStepPauseMs);
             return fail_after_pause();
         }
-        const PortResult result = port->set_line(port, line, level);
+        const PortResult result = port->set_line(port, *line, level);
         kivo::sleep_ms(kStepPauseMs);
         if (result != PORT_ERR_OK)
             return fail_after_pause();

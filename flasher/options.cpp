@@ -1,8 +1,10 @@
 #include "flasher/options.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <getopt.h>
+#include <string_view>
 #include <unistd.h>
 
 #include "common/system_log.h"
@@ -17,10 +19,13 @@ constexpr uint32_t kTxFrameDefault = 258;
 constexpr uint32_t kRxFrameMin = 20;
 constexpr uint32_t kTxFrameMin = 6;
 
+// The names the conflict message gives the actions, by code.
+constexpr std::array<const char*, 8> kActionNames = {
+    "",          "memory read", "memory write", "write unprotect", "read protect", "read unprotect", "flash erase",
+    "memory crc"};
+
 constexpr char kPageOrAddressMessage[] =
     "ERROR: Invalid options, can't specify start page / num pages and start address/length\n";
-
-FlasherCommandLine command_line;
 
 // All digits of one base: 0x hexadecimal, a leading 0 octal, else decimal. Values past 32 bits
 // are kept (up to 2^63) so that callers can tell an overflow from a malformed number.
@@ -81,8 +86,8 @@ bool number_option(char option, const char* text, uint32_t& value)
 
 bool set_action(FlasherOptions& options, FlasherAction action)
 {
-    if (options.action != FLASHER_ACTION_NONE) {
-        flasher_report_conflicting_actions(action);
+    if (options.action != FlasherAction::None) {
+        flasher_report_conflicting_actions(options.action, action);
         return false;
     }
     options.action = action;
@@ -193,10 +198,10 @@ bool address_option(FlasherOptions& options, const char* text)
 }
 
 // One option; false after its message.
-bool apply_option(int option, const char* argument)
+bool apply_option(FlasherCommandLine& line, int option, const char* argument)
 {
-    FlasherOptions& options = command_line.options;
-    PortOptions& port = command_line.port;
+    FlasherOptions& options = line.options;
+    PortOptions& port = line.port;
     uint32_t value = 0;
     switch (option) {
     case 'a':
@@ -208,7 +213,7 @@ bool apply_option(int option, const char* argument)
     case 'm': return mode_option(port, argument);
     case 'r':
     case 'w':
-        if (!set_action(options, option == 'r' ? FLASHER_ACTION_READ : FLASHER_ACTION_WRITE))
+        if (!set_action(options, option == 'r' ? FlasherAction::Read : FlasherAction::Write))
             return false;
         options.file_name = argument;
         if (argument[0] == '-')
@@ -245,13 +250,13 @@ bool apply_option(int option, const char* argument)
         options.execute = true;
         options.execute_address = value;
         return true;
-    case 'j': return set_action(options, FLASHER_ACTION_READ_PROTECT);
-    case 'k': return set_action(options, FLASHER_ACTION_READ_UNPROTECT);
+    case 'j': return set_action(options, FlasherAction::ReadProtect);
+    case 'k': return set_action(options, FlasherAction::ReadUnprotect);
     case 'f': options.force_binary = true; return true;
     case 'c': options.send_init = false; return true;
-    case 'C': return set_action(options, FLASHER_ACTION_CRC);
-    case 'u': return set_action(options, FLASHER_ACTION_WRITE_UNPROTECT);
-    case 'o': return set_action(options, FLASHER_ACTION_ERASE_ONLY);
+    case 'C': return set_action(options, FlasherAction::Crc);
+    case 'u': return set_action(options, FlasherAction::WriteUnprotect);
+    case 'o': return set_action(options, FlasherAction::EraseOnly);
     case 's':
         if (!number_option('s', argument, value))
             return false;
@@ -271,25 +276,19 @@ bool apply_option(int option, const char* argument)
 
 } // namespace
 
-FlasherCommandLine& flasher_command_line() { return command_line; }
-
-void flasher_reset_command_line() { command_line = FlasherCommandLine{}; }
-
-const char* flasher_action_name(uint32_t action)
+const char* flasher_action_name(FlasherAction action)
 {
-    static const char* const names[] = {
-        "",          "memory read", "memory write", "write unprotect", "read protect", "read unprotect", "flash erase",
-        "memory crc"};
-    return action >= 1 && action <= 7 ? names[action] : "";
+    const auto code = static_cast<size_t>(action);
+    return code >= 1 && code < kActionNames.size() ? kActionNames[code] : "";
 }
 
-void flasher_report_conflicting_actions(FlasherAction new_action)
+void flasher_report_conflicting_actions(FlasherAction chosen, FlasherAction new_action)
 {
     kivo::system_logf("ERROR: Invalid options !\n\tCan't execute \"%s\" and \"%s\" at the same time.\n",
-                      flasher_action_name(command_line.options.action), flasher_action_name(new_action));
+                      flasher_action_name(chosen), flasher_action_name(new_action));
 }
 
-int flasher_parse_options(int argc, char* argv[])
+int flasher_parse_options(int argc, char* argv[], FlasherCommandLine& line)
 {
     optind = 0; // a full reset of getopt, so that every parse starts afresh
     opterr = 1;
@@ -303,7 +302,7 @@ int flasher_parse_options(int argc, char* argv[])
             flasher_print_usage(argv[0]);
             return kFlasherParseRefused;
         }
-        if (!apply_option(option, optarg))
+        if (!apply_option(line, option, optarg))
             return kFlasherParseRefused;
     }
 
@@ -315,13 +314,13 @@ int flasher_parse_options(int argc, char* argv[])
     for (int c = optind; c < argc; ++c) {
         kivo::system_logf("---------------%d.argv[c] = [%s]", c, argv[c]);
         if (c == optind) {
-            command_line.port.device = argv[c];
+            line.port.device = argv[c];
         } else {
             kivo::system_log("ERROR: Invalid parameter specified\n");
             return kFlasherParseRefused;
         }
     }
-    if (command_line.options.verify && command_line.options.action != FLASHER_ACTION_WRITE) {
+    if (line.options.verify && line.options.action != FlasherAction::Write) {
         kivo::system_log("ERROR: Invalid usage, -v is only valid when writing\n");
         flasher_print_usage(argv[0]);
         return kFlasherParseRefused;
@@ -329,69 +328,75 @@ int flasher_parse_options(int argc, char* argv[])
     return kFlasherParseAccepted;
 }
 
+namespace {
+
+// Logged with the program name in each %s.
+// clang-format off
+constexpr std::string_view kUsage =
+    "Usage: %s [-bvngfhc] [-[rw] filename] [tty_device | i2c_device]\n"
+    "\t-a bus_address\tBus address (e.g. for I2C port)\n"
+    "\t-b rate\t\tBaud rate (default 115200)\n"
+    "\t-m mode\t\tSerial port mode (default 8e1)\n"
+    "\t-r filename\tRead flash to file (or - stdout)\n"
+    "\t-w filename\tWrite flash from file (or - stdin)\n"
+    "\t-C\t\tCompute CRC of flash content\n"
+    "\t-u\t\tDisable the flash write-protection\n"
+    "\t-j\t\tEnable the flash read-protection\n"
+    "\t-k\t\tDisable the flash read-protection\n"
+    "\t-o\t\tErase only\n"
+    "\t-e n\t\tOnly erase n pages before writing the flash\n"
+    "\t-v\t\tVerify writes\n"
+    "\t-n count\tRetry failed writes up to count times (default 10)\n"
+    "\t-g address\tStart execution at specified address (0 = flash start)\n"
+    "\t-S address[:length]\tSpecify start address and optionally length for\n"
+    "\t                   \tread/write/erase operations\n"
+    "\t-F RX_length[:TX_length]  Specify the max length of RX and TX frame\n"
+    "\t-s start_page\tFlash at specified page (0 = flash start)\n"
+    "\t-f\t\tForce binary parser\n"
+    "\t-h\t\tShow this help\n"
+    "\t-c\t\tResume the connection (don't send initial INIT)\n"
+    "\t\t\t*Baud rate must be kept the same as the first init*\n"
+    "\t\t\tThis is useful if the reset fails\n"
+    "\t-i GPIO_string\tGPIO sequence to enter/exit bootloader mode\n"
+    "\t\t\tGPIO_string=[entry_seq][:[exit_seq]]\n"
+    "\t\t\tsequence=[-]n[,sequence]\n"
+    "\t-R\t\tReset device at exit.\n"
+    "\n"
+    "Examples:\n"
+    "\tGet device information:\n"
+    "\t\t%s /dev/ttyS0\n"
+    "\t  or:\n"
+    "\t\t%s /dev/i2c-0\n"
+    "\n"
+    "\tWrite with verify and then start execution:\n"
+    "\t\t%s -w filename -v -g 0x0 /dev/ttyS0\n"
+    "\n"
+    "\tRead flash to file:\n"
+    "\t\t%s -r filename /dev/ttyS0\n"
+    "\n"
+    "\tRead 100 bytes of flash from 0x1000 to stdout:\n"
+    "\t\t%s -r - -S 0x1000:100 /dev/ttyS0\n"
+    "\n"
+    "\tStart execution:\n"
+    "\t\t%s -g 0x0 /dev/ttyS0\n"
+    "\n"
+    "\tGPIO sequence:\n"
+    "\t- entry sequence: GPIO_3=low, GPIO_2=low, GPIO_2=high\n"
+    "\t- exit sequence: GPIO_3=high, GPIO_2=low, GPIO_2=high\n"
+    "\t\t%s -R -i -3,-2,2:3,-2,2 /dev/ttyS0\n";
+// clang-format on
+
+} // namespace
+
 std::string flasher_usage_text(const char* program_name)
 {
-    // clang-format off
-    static const char kUsage[] =
-        "Usage: %s [-bvngfhc] [-[rw] filename] [tty_device | i2c_device]\n"
-        "\t-a bus_address\tBus address (e.g. for I2C port)\n"
-        "\t-b rate\t\tBaud rate (default 115200)\n"
-        "\t-m mode\t\tSerial port mode (default 8e1)\n"
-        "\t-r filename\tRead flash to file (or - stdout)\n"
-        "\t-w filename\tWrite flash from file (or - stdin)\n"
-        "\t-C\t\tCompute CRC of flash content\n"
-        "\t-u\t\tDisable the flash write-protection\n"
-        "\t-j\t\tEnable the flash read-protection\n"
-        "\t-k\t\tDisable the flash read-protection\n"
-        "\t-o\t\tErase only\n"
-        "\t-e n\t\tOnly erase n pages before writing the flash\n"
-        "\t-v\t\tVerify writes\n"
-        "\t-n count\tRetry failed writes up to count times (default 10)\n"
-        "\t-g address\tStart execution at specified address (0 = flash start)\n"
-        "\t-S address[:length]\tSpecify start address and optionally length for\n"
-        "\t                   \tread/write/erase operations\n"
-        "\t-F RX_length[:TX_length]  Specify the max length of RX and TX frame\n"
-        "\t-s start_page\tFlash at specified page (0 = flash start)\n"
-        "\t-f\t\tForce binary parser\n"
-        "\t-h\t\tShow this help\n"
-        "\t-c\t\tResume the connection (don't send initial INIT)\n"
-        "\t\t\t*Baud rate must be kept the same as the first init*\n"
-        "\t\t\tThis is useful if the reset fails\n"
-        "\t-i GPIO_string\tGPIO sequence to enter/exit bootloader mode\n"
-        "\t\t\tGPIO_string=[entry_seq][:[exit_seq]]\n"
-        "\t\t\tsequence=[-]n[,sequence]\n"
-        "\t-R\t\tReset device at exit.\n"
-        "\n"
-        "Examples:\n"
-        "\tGet device information:\n"
-        "\t\t%s /dev/ttyS0\n"
-        "\t  or:\n"
-        "\t\t%s /dev/i2c-0\n"
-        "\n"
-        "\tWrite with verify and then start execution:\n"
-        "\t\t%s -w filename -v -g 0x0 /dev/ttyS0\n"
-        "\n"
-        "\tRead flash to file:\n"
-        "\t\t%s -r filename /dev/ttyS0\n"
-        "\n"
-        "\tRead 100 bytes of flash from 0x1000 to stdout:\n"
-        "\t\t%s -r - -S 0x1000:100 /dev/ttyS0\n"
-        "\n"
-        "\tStart execution:\n"
-        "\t\t%s -g 0x0 /dev/ttyS0\n"
-        "\n"
-        "\tGPIO sequence:\n"
-        "\t- entry sequence: GPIO_3=low, GPIO_2=low, GPIO_2=high\n"
-        "\t- exit sequence: GPIO_3=high, GPIO_2=low, GPIO_2=high\n"
-        "\t\t%s -R -i -3,-2,2:3,-2,2 /dev/ttyS0\n";
-    // clang-format on
     std::string text;
-    for (const char* p = kUsage; *p != '\0'; ++p) {
-        if (p[0] == '%' && p[1] == 's') {
+    for (size_t i = 0; i < kUsage.size(); ++i) {
+        if (kUsage.compare(i, 2, "%s") == 0) {
             text += program_name;
-            ++p;
+            ++i;
         } else {
-            text += *p;
+            text += kUsage[i];
         }
     }
     return text;

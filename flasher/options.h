@@ -8,19 +8,19 @@
 
 #include "flasher/port.h"
 
-enum FlasherAction : uint32_t {
-    FLASHER_ACTION_NONE = 0, // device information
-    FLASHER_ACTION_READ = 1, // -r
-    FLASHER_ACTION_WRITE = 2, // -w
-    FLASHER_ACTION_WRITE_UNPROTECT = 3, // -u
-    FLASHER_ACTION_READ_PROTECT = 4, // -j
-    FLASHER_ACTION_READ_UNPROTECT = 5, // -k
-    FLASHER_ACTION_ERASE_ONLY = 6, // -o
-    FLASHER_ACTION_CRC = 7, // -C
+enum class FlasherAction : uint32_t {
+    None = 0, // device information
+    Read = 1, // -r
+    Write = 2, // -w
+    WriteUnprotect = 3, // -u
+    ReadProtect = 4, // -j
+    ReadUnprotect = 5, // -k
+    EraseOnly = 6, // -o
+    Crc = 7, // -C
 };
 
 struct FlasherOptions {
-    FlasherAction action = FLASHER_ACTION_NONE;
+    FlasherAction action = FlasherAction::None;
     uint32_t pages_to_erase = 0; // -e
     uint32_t start_page = 0; // -s
     bool no_erase = false; // -e 0
@@ -37,25 +37,23 @@ struct FlasherOptions {
     bool send_init = true; // -c clears it
 };
 
-// The process-wide state a parse fills and the driver reads.
+// What a parse fills and the run reads; a new one holds the starting values.
 struct FlasherCommandLine {
     FlasherOptions options;
     PortOptions port;
 };
-FlasherCommandLine& flasher_command_line();
-// Back to the starting values.
-void flasher_reset_command_line();
 
 inline constexpr int kFlasherParseAccepted = 0;
 inline constexpr int kFlasherParseRefused = 1;
 inline constexpr int kFlasherParseHelpShown = 2;
 
-// Parses into the process-wide state: 0 accepted, 1 refused after a message, 2 usage shown (-h).
-int flasher_parse_options(int argc, char* argv[]);
+// Parses into line: 0 accepted, 1 refused after a message (line keeps the options read so far),
+// 2 usage shown (-h).
+int flasher_parse_options(int argc, char* argv[], FlasherCommandLine& line);
 // The usage text with the program name in each of its places.
 std::string flasher_usage_text(const char* program_name);
 void flasher_print_usage(const char* program_name);
 // The conflict message for the action already chosen and new_action.
-void flasher_report_conflicting_actions(FlasherAction new_action);
+void flasher_report_conflicting_actions(FlasherAction chosen, FlasherAction new_action);
 // The name the conflict message gives an action ("" outside 1 to 7).
-const char* flasher_action_name(uint32_t action);
+const char* flasher_action_name(FlasherAction action);

@@ -1,3 +1,4 @@
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -21,19 +22,12 @@ struct SerialPortState {
 
 SerialPortState* state_of(FlasherPort* port) { return static_cast<SerialPortState*>(port->state); }
 
-speed_t speed_of_index(uint32_t index)
-{
-    constexpr speed_t speeds[] = {B1200, B1800, B2400, B4800, B9600, B19200, B38400, B57600, B115200};
-    if (index < 9)
-        return speeds[index];
-    return B230400; // index 10, the only other one the serial kind accepts
-}
+// The terminal speeds of baud indices 0 to 8; index 10 is the only other one the serial kind accepts.
+constexpr std::array<speed_t, 9> kSpeeds = {B1200, B1800, B2400, B4800, B9600, B19200, B38400, B57600, B115200};
+// The character sizes of data-bits indices 0 to 3.
+constexpr std::array<tcflag_t, 4> kCharacterSizes = {CS5, CS6, CS7, CS8};
 
-tcflag_t character_size(uint32_t data_bits_index)
-{
-    constexpr tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
-    return sizes[data_bits_index];
-}
+speed_t speed_of_index(uint32_t index) { return index < kSpeeds.size() ? kSpeeds[index] : B230400; }
 
 // A call cut short by a signal is made again, unless the signal asked the flasher to stop.
 bool retry_after(ssize_t n) { return n < 0 && errno == EINTR && !flasher_stop_requested(); }
@@ -88,7 +82,7 @@ PortResult serial_port_open(FlasherPort* port, const PortOptions& options)
     const speed_t speed = speed_of_index(options.baud_index);
     ::cfsetispeed(&t, speed);
     ::cfsetospeed(&t, speed);
-    t.c_cflag |= character_size(data_bits) | CREAD | CLOCAL;
+    t.c_cflag |= kCharacterSizes[data_bits] | CREAD | CLOCAL;
     if (parity == 1)
         t.c_cflag |= PARENB;
     if (parity == 2)
@@ -152,21 +146,21 @@ PortResult serial_port_write(FlasherPort* port, const uint8_t* buffer, size_t co
     return PORT_ERR_OK;
 }
 
-PortResult serial_port_set_line(FlasherPort* port, int line, int level)
+PortResult serial_port_set_line(FlasherPort* port, PortLine line, int level)
 {
     SerialPortState* state = state_of(port);
     if (state == nullptr)
         return PORT_ERR_FAILED;
     LineControl& lines = line_control();
-    if (line == PORT_LINE_RTS || line == PORT_LINE_DTR) {
-        const int bit = line == PORT_LINE_RTS ? TIOCM_RTS : TIOCM_DTR;
+    if (line == PortLine::Rts || line == PortLine::Dtr) {
+        const int bit = line == PortLine::Rts ? TIOCM_RTS : TIOCM_DTR;
         int bits = 0;
         if (lines.get_modem_bits(state->fd, bits) != 0)
             return PORT_ERR_FAILED;
         bits = level != 0 ? bits | bit : bits & ~bit;
         return lines.set_modem_bits(state->fd, bits) == 0 ? PORT_ERR_OK : PORT_ERR_FAILED;
     }
-    if (line == PORT_LINE_BREAK) {
+    if (line == PortLine::Break) {
         if (level == 0)
             return PORT_ERR_OK;
         return lines.send_break(state->fd) == 0 ? PORT_ERR_OK : PORT_ERR_FAILED;

@@ -1,12 +1,13 @@
 #include "flasher/serial_settings.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
 
-constexpr uint32_t kBaudRates[kBaudTableSize] = {1200,   1800,   2400,    4800,    9600,   19200,  38400,
-                                                 57600,  115200, 128000,  230400,  256000, 460800, 500000,
-                                                 576000, 921600, 1000000, 1500000, 2000000};
+constexpr std::array<uint32_t, kBaudTableSize> kBaudRates = {1200,   1800,   2400,    4800,    9600,   19200,  38400,
+                                                             57600,  115200, 128000,  230400,  256000, 460800, 500000,
+                                                             576000, 921600, 1000000, 1500000, 2000000};
 
 // The character at position, or 0 past the end of the text.
 char mode_char(const char* mode, size_t position)
@@ -54,8 +55,8 @@ uint32_t mode_parity_index(const char* mode)
 
 char parity_letter_of_index(uint32_t index)
 {
-    constexpr char letters[] = {'N', 'E', 'O'};
-    return index < 3 ? letters[index] : ' ';
+    constexpr std::array<char, 3> kLetters = {'N', 'E', 'O'};
+    return index < kLetters.size() ? kLetters[index] : ' ';
 }
 
 uint32_t mode_stop_bits_index(const char* mode)

@@ -78,8 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const uint8_t* a = data + kHeader + i * kAnswer;
         persona.script.push_back({a[0], uint32_t{a[1]} | uint32_t{a[2]} << 8 | uint32_t{a[3]} << 16, a[4], 0});
     }
-    hiddfu_set_report_length((flags & 0x40) != 0 ? static_cast<uint16_t>(7 + data[2]) : kHidDfuReportLength);
-    hiddfu_set_poll_timeout_ms(0);
 
     const uint8_t* file_start = data + kHeader + answers * kAnswer;
     std::vector<uint8_t> file(file_start, data + size);
@@ -89,9 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     sim::PluggedHidDfu target = sim::plug_hid_dfu(persona);
-    hid_device* device = hid_open_path(target.hid().path().c_str());
-    const int result = hiddfu_download_file(device, file_path().c_str());
-    hid_close(device);
+    HidDfuSession download{hid_open_path(target.hid().path().c_str())};
+    if ((flags & 0x40) != 0)
+        download.report_length = static_cast<uint16_t>(7 + data[2]);
+    const int result = hiddfu_download_file(download, file_path().c_str());
+    hid_close(download.device);
     std::remove(file_path().c_str());
 
     if (result == HIDDFU_OK) {

@@ -305,6 +305,38 @@ def update_mesh_stage_seeds():
             "refused-chunk-crc": bytes([1, 0, 2, 1, 7, 120, 0x5A, 1])}
 
 
+def update_run_seeds():
+    """Product (little-endian), what is made right before the run (none: the files are whole), file."""
+    def run(product, file, fixes=0):
+        return le16(product) + bytes([fixes]) + file
+
+    single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
+    # The extended table intact, the standard entry the single-image path reads aimed at the header.
+    aimed = bytearray(single)
+    aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
+    return {
+        "single-image": run(0x5590, single),
+        "single-image-header": run(0x5590, bytes(aimed)),
+        "single-image-header-renewed": run(0x5590, bytes(aimed), 0x07),
+        "mesh-blocks": run(0x3142, container(b"v2.2", 0x3142, True, [pattern(1500, 1), pattern(700, 2),
+                                                                     pattern(900, 3)])),
+        "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
+                                                                                  pattern(600, 5)])),
+    }
+
+
+def fm_preset_entry_seeds():
+    texts = ["87.54", "87,55", " 88.0 ", "108", "108.1", "87.549", "87.", "abc", "87.5.1", "1e3", "99999999999",
+             "-87.5", "+87.5", ".", "87 .5", "95.0"]
+    return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
+
+
+def speed_dial_entry_seeds():
+    texts = ["+4930123#*", "", "0123456789+*#", "12345678901234567890" + "12345", "12a", "12 3",
+             "1234567890123456789\u00e999", "\u00e9", "\uff11"]
+    return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
+
+
 def timeout_field_seeds():
     return {name: text for name, text in
             [("plain", b"10"), ("upper", b"60"), ("past", b"61"), ("word", b"abc"), ("blank", b" 12x"),
@@ -321,8 +353,11 @@ SEEDS = {
     "update_container_view_fuzz": update_container_view_seeds,
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,
+    "update_run_fuzz": update_run_seeds,
     "timeout_field_fuzz": timeout_field_seeds,
     "settings_save_fuzz": settings_save_seeds,
+    "fm_preset_entry_fuzz": fm_preset_entry_seeds,
+    "speed_dial_entry_fuzz": speed_dial_entry_seeds,
     "firmware_container_fuzz": firmware_container_seeds,
     "dfu_image_fuzz": dfu_image_seeds,
     "backup_archive_fuzz": backup_archive_seeds,

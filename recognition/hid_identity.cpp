@@ -6,7 +6,6 @@
 #include <optional>
 #include <string_view>
 
-#include "app/text/product_names.h"
 #include "common/system_log.h"
 #include "common/utf8_text.h"
 #include "link/hid_protocol.h"
@@ -14,6 +13,7 @@
 #include "recognition/hid_reads.h"
 #include "recognition/hid_requests.h"
 #include "recognition/module_version.h"
+#include "text/product_names.h"
 
 namespace kivo {
 namespace {

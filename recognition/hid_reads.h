@@ -4,7 +4,7 @@
 
 #include "device/products/hid_name_records.h"
 #include "device/products/hid_readiness.h"
-#include "device/products/mesh_module.h"
+#include "device/products/mesh_module_headsets.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/short_report_families.h"
 

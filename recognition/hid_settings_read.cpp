@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "link/hid_protocol.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_requests.h"
-#include "recognition/hid_settings_groups.h"
 #include "recognition/hid_settings_records.h"
 
 namespace kivo {

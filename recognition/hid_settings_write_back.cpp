@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/text/recognition_texts.h"
 #include "link/hid_protocol.h"
-#include "recognition/hid_settings_groups.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
+#include "text/recognition_texts.h"
 
 namespace kivo {
 namespace {

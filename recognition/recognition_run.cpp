@@ -1,8 +1,5 @@
 #include "recognition/recognition_run.h"
 
-#include "app/text/app_text.h"
-#include "app/text/recognition_texts.h"
-#include "app/text/text_format.h"
 #include "common/clock.h"
 #include "common/manager_version.h"
 #include "link/hid_protocol.h"
@@ -12,6 +9,9 @@
 #include "recognition/hid_settings_read.h"
 #include "recognition/hid_settings_write_back.h"
 #include "recognition/usb_path.h"
+#include "text/app_text.h"
+#include "text/recognition_texts.h"
+#include "text/text_format.h"
 
 namespace kivo {
 namespace {

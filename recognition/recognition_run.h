@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/status_text_set.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
+#include "text/status_text_set.h"
 
 namespace kivo {
 

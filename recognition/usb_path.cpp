@@ -4,9 +4,6 @@
 #include <string_view>
 
 #include "app/camera_card/camera_card_finder.h"
-#include "app/text/app_text.h"
-#include "app/text/recognition_texts.h"
-#include "app/text/text_format.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
 #include "common/utf8_text.h"
@@ -19,6 +16,9 @@
 #include "recognition/usb_power_table.h"
 #include "recognition/usb_settings_read.h"
 #include "recognition/usb_write_back.h"
+#include "text/app_text.h"
+#include "text/recognition_texts.h"
+#include "text/text_format.h"
 
 namespace kivo {
 namespace {

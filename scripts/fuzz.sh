@@ -18,6 +18,8 @@ if ! [[ "$seconds" =~ ^[0-9]+$ && "$seconds" -gt 0 ]]; then
   exit 2
 fi
 
+# An entry point without its target line would be skipped without a word.
+python3 scripts/check_fuzz_targets.py --root .
 scripts/install-deps.sh clang libclang-rt-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

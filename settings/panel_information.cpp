@@ -1,8 +1,8 @@
 #include "settings/panel_information.h"
 
-#include "app/text/text_format.h"
 #include "common/page_ids.h"
 #include "settings/table/titles.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 

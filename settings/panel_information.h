@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
 #include "settings/panel_rows.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

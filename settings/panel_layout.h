@@ -13,7 +13,7 @@
 
 #include "device/device_data.h"
 #include "settings/panel_rows.h"
-#include "settings/table/catalogue.h"
+#include "settings/table/setting_catalogue.h"
 
 namespace kivo::settings {
 

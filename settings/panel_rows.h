@@ -10,9 +10,9 @@
 #include <span>
 #include <string_view>
 
-#include "app/text/localized.h"
 #include "settings/table/handlers.h"
 #include "settings/texts/information_texts.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Which of the fourteen settings groups a device found over HID belongs to: its group decides
-// which records its settings are read from and written back to (recognition/hid_settings_groups.h
+// which records its settings are read from and written back to (recognition/hid_group_records.h
 // holds the records of each group). The first set that lists a product decides.
 
 #include "device/products/background_volume.h"

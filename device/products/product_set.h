@@ -1,7 +1,7 @@
 #pragma once
 // Product rules live in this folder, one header per decision, named for it: which product ids do
 // what. A set is a constant array of ids; callers ask through the small functions beside it.
-// catalogue.h lists every set for the product-catalogue test and describe_product().
+// product_catalogue.h lists every set for the product-catalogue test and describe_product().
 
 #include <algorithm>
 #include <array>

@@ -2,20 +2,14 @@
 
 #include <zlib.h>
 
-namespace {
+void crc32_set(Crc32Register& crc, uint32_t value) { crc.value = value; }
 
-uint32_t running_crc32 = 0xFFFFFFFF;
-
-} // namespace
-
-void crc32_set(uint32_t value) { running_crc32 = value; }
-
-uint32_t crc32_update(const void* data, size_t length)
+uint32_t crc32_update(Crc32Register& crc, const void* data, size_t length)
 {
     // zlib inverts on the way in and out; undoing both leaves the raw register step.
     if (data != nullptr && length > 0)
-        running_crc32 = ~static_cast<uint32_t>(crc32_z(~running_crc32, static_cast<const Bytef*>(data), length));
-    return running_crc32;
+        crc.value = ~static_cast<uint32_t>(crc32_z(~crc.value, static_cast<const Bytef*>(data), length));
+    return crc.value;
 }
 
 uint16_t crc16_ccitt(const uint8_t* data, int length)

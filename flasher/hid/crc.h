@@ -1,9 +1,9 @@
 #pragma once
 // The CRC functions of the HID firmware download.
 //
-// CRC-32: the reflected CRC of polynomial 0xEDB88320 kept as its raw register, a process-wide
-// running value that these functions neither invert on the way in nor on the way out (the value a
-// DFU file suffix stores when the register starts at 0xFFFFFFFF). One user at a time.
+// CRC-32: the reflected CRC of polynomial 0xEDB88320 kept as its raw register, a running value
+// that these functions neither invert on the way in nor on the way out (the value a DFU file
+// suffix stores when the register starts at 0xFFFFFFFF).
 //
 // CRC-16/CCITT: polynomial 0x1021, most significant bit first, no final inversion; crc16_ccitt
 // starts at 0 (the CRC-16/XMODEM parameters).
@@ -11,10 +11,15 @@
 #include <cstddef>
 #include <cstdint>
 
-// Sets the running CRC-32 register.
-void crc32_set(uint32_t value);
+// A running CRC-32 register, owned by whoever runs it over its data.
+struct Crc32Register {
+    uint32_t value = 0xFFFFFFFF;
+};
+
+// Sets the register.
+void crc32_set(Crc32Register& crc, uint32_t value);
 // Runs the register over length bytes and returns it; length 0 returns it unchanged.
-uint32_t crc32_update(const void* data, size_t length);
+uint32_t crc32_update(Crc32Register& crc, const void* data, size_t length);
 
 // A length below 1 gives 0.
 uint16_t crc16_ccitt(const uint8_t* data, int length);

@@ -5,9 +5,6 @@
 // exchange over the 1023-byte command and 67-byte status reports. The caller opens the device.
 // Messages go to standard output.
 //
-// The report length, the poll time-out of the latest status and the running CRC-32 (flasher/hid/
-// crc.h) are process-wide: one download at a time, not for concurrent use.
-//
 // Feature reports (byte 0 the report id, fields little-endian):
 //   block         out  report length  01 01, block number u16, data length u16, data, zeros
 //   status        in   7              02, bStatus, bwPollTimeout u24, bState, unused
@@ -35,13 +32,16 @@ enum hiddfu_result : int {
     HIDDFU_DEVICE_ERROR = -16, // the device reported status 10
 };
 
-// DFU 1.1 bStatus and bState values the download tells apart.
-inline constexpr uint8_t kHidDfuStatusOk = 0;
-inline constexpr uint8_t kHidDfuStatusErrFirmware = 10;
-inline constexpr uint8_t kHidDfuStateAppIdle = 0;
-inline constexpr uint8_t kHidDfuStateIdle = 2;
-inline constexpr uint8_t kHidDfuStateDnBusy = 4;
-inline constexpr uint8_t kHidDfuStateDnloadIdle = 5;
+// DFU 1.1 bStatus and bState values the download tells apart; a device may answer any byte.
+enum class HidDfuStatusCode : uint8_t { Ok = 0, ErrFirmware = 10 };
+enum class HidDfuStateCode : uint8_t { AppIdle = 0, DfuIdle = 2, DnBusy = 4, DnloadIdle = 5 };
+
+// Report ids, and the DFU 1.1 request numbers that follow them.
+inline constexpr uint8_t kHidDfuBlockReportId = 0x01;
+inline constexpr uint8_t kHidDfuStatusReportId = 0x02;
+inline constexpr uint8_t kHidDfuRequestReportId = 0x03;
+inline constexpr uint8_t kHidDfuDownloadRequest = 0x01; // DFU_DNLOAD
+inline constexpr uint8_t kHidDfuClearStatusRequest = 0x04; // DFU_CLRSTATUS
 
 inline constexpr uint16_t kHidDfuReportLength = kHidCommandReportSize;
 inline constexpr size_t kHidDfuBlockHeaderSize = 6;
@@ -52,23 +52,26 @@ inline constexpr long long kHidDfuPollTimeoutLimitMs = 30'000;
 // Pause between status queries that fail, so that retrying for the poll time-out is not a busy spin.
 inline constexpr long long kHidDfuStatusRetryPauseMs = 10;
 
-// The process-wide values. The report length is the size of every block report (its data part is
-// the length less 6); the poll time-out is the one the latest status answer asked for.
-uint16_t hiddfu_report_length();
-void hiddfu_set_report_length(uint16_t length);
-uint64_t hiddfu_poll_timeout_ms();
-void hiddfu_set_poll_timeout_ms(uint64_t ms);
+// One download to one device: the size of every block report (its data part is the length less 6)
+// and the poll time-out the latest status answer asked for.
+struct HidDfuSession {
+    hid_device* device = nullptr;
+    uint16_t report_length = kHidDfuReportLength;
+    uint64_t poll_timeout_ms = 0;
+};
 
 // Checks the DFU file at path and downloads its image to the device: as many bytes as the u32 at
 // image bytes 10 to 13 says, which must be at least 1, below 2^31 and no more than the bytes before
-// the suffix. Returns a hiddfu_result.
+// the suffix. Returns a hiddfu_result. The first form downloads in reports of kHidDfuReportLength.
 int hiddfu_download_file(hid_device* device, const char* path);
+int hiddfu_download_file(HidDfuSession& session, const char* path);
 
 // Waits until the device is ready for the next block: 0, or -8, -12, -16. A final wait (after the
 // closing block) first sleeps the poll time-out and does not retry a failed query.
-int hiddfu_wait_status(hid_device* device, bool final);
-// One status query: 0 with status and state set (and the poll time-out kept), or -12.
-int hiddfu_get_status(hid_device* device, uint8_t& status, uint8_t& state);
+int hiddfu_wait_status(HidDfuSession& session, bool final);
+// One status query: 0 with status and state set (and the session's poll time-out with them), or
+// -12.
+int hiddfu_get_status(HidDfuSession& session, HidDfuStatusCode& status, HidDfuStateCode& state);
 // Sends the block whose data already stands in report from byte 6: min(remaining, largest_data)
 // bytes as block number block. On success remaining shrinks by that length and block goes up by
 // one (0); on failure nothing changes (-12). The whole report is sent.

@@ -14,30 +14,23 @@ using kivo::link_trace;
 
 namespace {
 
-uint16_t report_length = kHidDfuReportLength;
-uint64_t poll_timeout_ms = 0;
-
-constexpr uint8_t kBlockReportId = 0x01;
-constexpr uint8_t kDownloadRequest = 0x01; // DFU_DNLOAD
-constexpr uint8_t kStatusReportId = 0x02;
-constexpr uint8_t kRequestReportId = 0x03;
 constexpr uint8_t kRequestFf = 0xFF;
 // A status answer must reach its state byte.
 constexpr int kStatusAnswerMinimum = 6;
 
 // The poll time-out as the waits honour it.
-long long bounded_poll_timeout_ms()
+long long bounded_poll_timeout_ms(const HidDfuSession& session)
 {
-    return static_cast<long long>(std::min<uint64_t>(poll_timeout_ms, kHidDfuPollTimeoutLimitMs));
+    return static_cast<long long>(std::min<uint64_t>(session.poll_timeout_ms, kHidDfuPollTimeoutLimitMs));
 }
 
 // Queries until the device answers. A failed query is tried again after a short pause until the
 // failures have lasted the poll time-out, or not at all in a final wait.
-bool query_until_answered(hid_device* device, bool final, uint8_t& status, uint8_t& state)
+bool query_until_answered(HidDfuSession& session, bool final, HidDfuStatusCode& status, HidDfuStateCode& state)
 {
     const kivo::Duration first = kivo::clock_now();
-    while (hiddfu_get_status(device, status, state) != HIDDFU_OK) {
-        if (final || kivo::elapsed_ms(first) >= bounded_poll_timeout_ms())
+    while (hiddfu_get_status(session, status, state) != HIDDFU_OK) {
+        if (final || kivo::elapsed_ms(first) >= bounded_poll_timeout_ms(session))
             return false;
         kivo::sleep_ms(kHidDfuStatusRetryPauseMs);
     }
@@ -46,49 +39,45 @@ bool query_until_answered(hid_device* device, bool final, uint8_t& status, uint8
 
 } // namespace
 
-uint16_t hiddfu_report_length() { return report_length; }
-void hiddfu_set_report_length(uint16_t length) { report_length = length; }
-uint64_t hiddfu_poll_timeout_ms() { return poll_timeout_ms; }
-void hiddfu_set_poll_timeout_ms(uint64_t ms) { poll_timeout_ms = ms; }
-
-int hiddfu_get_status(hid_device* device, uint8_t& status, uint8_t& state)
+int hiddfu_get_status(HidDfuSession& session, HidDfuStatusCode& status, HidDfuStateCode& state)
 {
     std::array<uint8_t, kHidDfuStatusReportSize> report{};
-    report[0] = kStatusReportId;
+    report[0] = kHidDfuStatusReportId;
     // A short answer would leave status and state to the zeros preset here, and read as success.
-    if (hid_get_feature_report(device, report.data(), report.size()) < kStatusAnswerMinimum) {
+    if (hid_get_feature_report(session.device, report.data(), report.size()) < kStatusAnswerMinimum) {
         link_trace("failed to get status\n");
         return HIDDFU_TRANSFER_FAILED;
     }
-    status = report[1];
-    poll_timeout_ms = uint64_t{report[2]} | uint64_t{report[3]} << 8 | uint64_t{report[4]} << 16;
-    state = report[5];
+    status = static_cast<HidDfuStatusCode>(report[1]);
+    session.poll_timeout_ms = uint64_t{report[2]} | uint64_t{report[3]} << 8 | uint64_t{report[4]} << 16;
+    state = static_cast<HidDfuStateCode>(report[5]);
     return HIDDFU_OK;
 }
 
-int hiddfu_wait_status(hid_device* device, bool final)
+int hiddfu_wait_status(HidDfuSession& session, bool final)
 {
     if (final)
-        kivo::sleep_ms(bounded_poll_timeout_ms());
+        kivo::sleep_ms(bounded_poll_timeout_ms(session));
     const kivo::Duration start = kivo::clock_now();
-    uint8_t status = 0;
-    uint8_t state = 0;
-    if (!query_until_answered(device, final, status, state))
+    HidDfuStatusCode status = HidDfuStatusCode::Ok;
+    HidDfuStateCode state = HidDfuStateCode::AppIdle;
+    if (!query_until_answered(session, final, status, state))
         return HIDDFU_TRANSFER_FAILED;
     // Still busy with the block: give it the rest of the time it asked for, once.
-    if (!final && status == kHidDfuStatusOk && state == kHidDfuStateDnBusy) {
-        const long long left = bounded_poll_timeout_ms() - kivo::elapsed_ms(start);
+    if (!final && status == HidDfuStatusCode::Ok && state == HidDfuStateCode::DnBusy) {
+        const long long left = bounded_poll_timeout_ms(session) - kivo::elapsed_ms(start);
         if (left > 0)
             kivo::sleep_ms(left);
-        if (!query_until_answered(device, final, status, state))
+        if (!query_until_answered(session, final, status, state))
             return HIDDFU_TRANSFER_FAILED;
     }
-    if (status == kHidDfuStatusErrFirmware)
+    if (status == HidDfuStatusCode::ErrFirmware)
         return HIDDFU_DEVICE_ERROR;
-    if (status == kHidDfuStatusOk &&
-        (state == kHidDfuStateAppIdle || state == kHidDfuStateIdle || state == kHidDfuStateDnloadIdle))
+    if (status == HidDfuStatusCode::Ok &&
+        (state == HidDfuStateCode::AppIdle || state == HidDfuStateCode::DfuIdle ||
+         state == HidDfuStateCode::DnloadIdle))
         return HIDDFU_OK;
-    link_trace("\nstatus %d / state = %d\n", status, state);
+    link_trace("\nstatus %d / state = %d\n", static_cast<int>(status), static_cast<int>(state));
     return HIDDFU_UNEXPECTED_STATUS;
 }
 
@@ -101,8 +90,8 @@ int hiddfu_send_block(hid_device* device, size_t largest_data, std::span<uint8_t
     }
     const size_t room = report.size() - kHidDfuBlockHeaderSize;
     const size_t length = remaining > 0 ? std::min({static_cast<size_t>(remaining), largest_data, room}) : 0;
-    report[0] = kBlockReportId;
-    report[1] = kDownloadRequest;
+    report[0] = kHidDfuBlockReportId;
+    report[1] = kHidDfuDownloadRequest;
     report[2] = static_cast<uint8_t>(block);
     report[3] = static_cast<uint8_t>(block >> 8);
     report[4] = static_cast<uint8_t>(length);
@@ -118,7 +107,7 @@ int hiddfu_send_block(hid_device* device, size_t largest_data, std::span<uint8_t
 
 int hiddfu_send_control_ff(hid_device* device)
 {
-    const uint8_t report[] = {kRequestReportId, kRequestFf};
+    const uint8_t report[] = {kHidDfuRequestReportId, kRequestFf};
     return hid_send_feature_report(device, report, sizeof report) < 0 ? HIDDFU_REQUEST_FF_FAILED : HIDDFU_OK;
 }
 

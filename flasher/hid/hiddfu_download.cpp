@@ -23,13 +23,13 @@ constexpr size_t kLengthAt = 11;
 constexpr size_t kCrcAt = 12;
 constexpr long kCrcSize = 4;
 constexpr uint16_t kBcdDfu = 0x0100;
-constexpr uint8_t kSignature[] = {'U', 'F', 'D'};
+constexpr std::array<uint8_t, 3> kSignature = {'U', 'F', 'D'};
 
 constexpr long kImageLengthAt = 10;
 // The download counts the bytes still to send in a signed 32-bit number.
 constexpr uint32_t kImageLengthLimit = 0x8000'0000;
 
-constexpr uint8_t kClearStatus[] = {0x03, 0x04}; // DFU_CLRSTATUS
+constexpr std::array<uint8_t, 2> kClearStatus = {kHidDfuRequestReportId, kHidDfuClearStatusRequest};
 
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -58,14 +58,15 @@ bool read_at(FILE* file, long offset, uint8_t* into, size_t count)
 bool suffix_valid(const std::array<uint8_t, kSuffixSize>& suffix, long file_size)
 {
     const uint16_t bcd_dfu = static_cast<uint16_t>(suffix[kBcdDfuAt] | suffix[kBcdDfuAt + 1] << 8);
-    return bcd_dfu == kBcdDfu && std::equal(std::begin(kSignature), std::end(kSignature), &suffix[kSignatureAt]) &&
+    return bcd_dfu == kBcdDfu && std::equal(kSignature.begin(), kSignature.end(), &suffix[kSignatureAt]) &&
         suffix[kLengthAt] >= kSuffixSize && suffix[kLengthAt] <= file_size;
 }
 
 // The running CRC-32 over the first count bytes, from 0xFFFFFFFF.
 bool file_crc(FILE* file, long count, uint32_t& crc)
 {
-    crc32_set(0xFFFFFFFF);
+    Crc32Register running;
+    crc32_set(running, 0xFFFFFFFF);
     if (std::fseek(file, 0, SEEK_SET) != 0)
         return false;
     std::vector<uint8_t> buffer(64 * 1024);
@@ -73,10 +74,10 @@ bool file_crc(FILE* file, long count, uint32_t& crc)
         const size_t n = static_cast<size_t>(std::min<long>(left, static_cast<long>(buffer.size())));
         if (std::fread(buffer.data(), 1, n, file) != n)
             return false;
-        crc32_update(buffer.data(), n);
+        crc32_update(running, buffer.data(), n);
         left -= static_cast<long>(n);
     }
-    crc = crc32_update(nullptr, 0);
+    crc = crc32_update(running, nullptr, 0);
     return true;
 }
 
@@ -127,42 +128,42 @@ bool fill_block(FILE* file, std::vector<uint8_t>& report, int32_t remaining)
 }
 
 // The status before the first block; a device that reports status 10 is cleared once.
-int wait_ready_to_start(hid_device* device)
+int wait_ready_to_start(HidDfuSession& session)
 {
-    const int result = hiddfu_wait_status(device, false);
+    const int result = hiddfu_wait_status(session, false);
     if (result != HIDDFU_DEVICE_ERROR)
         return result;
     say("CLRSTATUS");
-    if (hid_send_feature_report(device, kClearStatus, sizeof kClearStatus) < 0)
+    if (hid_send_feature_report(session.device, kClearStatus.data(), kClearStatus.size()) < 0)
         return HIDDFU_CLEAR_STATUS_FAILED;
-    return hiddfu_wait_status(device, false);
+    return hiddfu_wait_status(session, false);
 }
 
 // The zero-length block that ends the download, numbered after the last one.
-int send_closing_block(hid_device* device, std::vector<uint8_t>& report, uint16_t block)
+int send_closing_block(HidDfuSession& session, std::vector<uint8_t>& report, uint16_t block)
 {
     std::fill(report.begin(), report.end(), 0);
-    report[0] = 0x01;
-    report[1] = 0x01;
+    report[0] = kHidDfuBlockReportId;
+    report[1] = kHidDfuDownloadRequest;
     report[2] = static_cast<uint8_t>(block);
     report[3] = static_cast<uint8_t>(block >> 8);
-    if (hid_send_feature_report(device, report.data(), report.size()) < 0) {
+    if (hid_send_feature_report(session.device, report.data(), report.size()) < 0) {
         say("write device failed");
         return HIDDFU_TRANSFER_FAILED;
     }
-    return hiddfu_wait_status(device, true);
+    return hiddfu_wait_status(session, true);
 }
 
-int send_image(hid_device* device, FILE* file, int32_t remaining)
+int send_image(HidDfuSession& session, FILE* file, int32_t remaining)
 {
-    std::vector<uint8_t> report(hiddfu_report_length());
+    std::vector<uint8_t> report(session.report_length);
     const size_t largest_data = report.size() - kHidDfuBlockHeaderSize;
     if (std::fseek(file, 0, SEEK_SET) != 0 || !fill_block(file, report, remaining)) {
         say("read_failed");
         say("\nComplete");
         return HIDDFU_READ_ERROR;
     }
-    int result = wait_ready_to_start(device);
+    int result = wait_ready_to_start(session);
     if (result != HIDDFU_OK) {
         say("\nComplete");
         return result;
@@ -170,12 +171,12 @@ int send_image(hid_device* device, FILE* file, int32_t remaining)
 
     uint16_t block = 0;
     bool last_block_sent = false;
-    while (hiddfu_send_block(device, largest_data, report, remaining, block) == HIDDFU_OK) {
+    while (hiddfu_send_block(session.device, largest_data, report, remaining, block) == HIDDFU_OK) {
         if (remaining <= 0) {
             last_block_sent = true;
             break;
         }
-        result = hiddfu_wait_status(device, false);
+        result = hiddfu_wait_status(session, false);
         if (result != HIDDFU_OK) {
             say("\nComplete");
             return result;
@@ -190,29 +191,35 @@ int send_image(hid_device* device, FILE* file, int32_t remaining)
     // A block that could not be sent leaves the device with part of the image.
     if (!last_block_sent)
         return HIDDFU_TRANSFER_FAILED;
-    result = hiddfu_wait_status(device, false);
+    result = hiddfu_wait_status(session, false);
     if (result != HIDDFU_OK)
         return result;
-    return send_closing_block(device, report, block);
+    return send_closing_block(session, report, block);
 }
 
-int check_and_download(hid_device* device, FILE* file, long size)
+int check_and_download(HidDfuSession& session, FILE* file, long size)
 {
     int32_t image_length = 0;
     const int checked = check_file(file, size, image_length);
     if (checked != HIDDFU_OK)
         return checked;
     say("Clear CRC");
-    if (hiddfu_report_length() <= kHidDfuBlockHeaderSize) {
+    if (session.report_length <= kHidDfuBlockHeaderSize) {
         say("file format is invalid no payload found");
         return HIDDFU_INVALID_FILE;
     }
-    return send_image(device, file, image_length);
+    return send_image(session, file, image_length);
 }
 
 } // namespace
 
 int hiddfu_download_file(hid_device* device, const char* path)
+{
+    HidDfuSession session{device};
+    return hiddfu_download_file(session, path);
+}
+
+int hiddfu_download_file(HidDfuSession& session, const char* path)
 {
     const File file(path != nullptr ? std::fopen(path, "rb") : nullptr);
     if (!file) {
@@ -224,7 +231,7 @@ int hiddfu_download_file(hid_device* device, const char* path)
         say("file too short");
         return HIDDFU_INVALID_FILE;
     }
-    const int result = check_and_download(device, file.get(), size);
+    const int result = check_and_download(session, file.get(), size);
     link_trace("Finished (%s %d)\n", result == HIDDFU_OK ? "noerr" : "err", result);
     return result;
 }

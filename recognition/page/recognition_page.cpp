@@ -6,14 +6,14 @@
 #include "app/address_opener.h"
 #include "app/message_box_layout.h"
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/recognition_texts.h"
-#include "app/text/status_sets.h"
-#include "app/text/text_format.h"
 #include "common/clock.h"
 #include "device/device_session.h"
 #include "device/products/restart_to_recover.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/recognition_texts.h"
+#include "text/status_sets.h"
+#include "text/text_format.h"
 
 using kivo::AppText;
 using kivo::RecognitionTexts;

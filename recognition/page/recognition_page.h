@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/page_bases.h"
-#include "app/text/status_text_set.h"
 #include "app/worker_run.h"
 #include "recognition/recognition_run.h"
+#include "text/status_text_set.h"
 #include "ui_device_recognition_view.h"
 
 class DeviceRecognitionViewController : public RecognitionPageBase {

@@ -3,8 +3,8 @@
 #include <QShortcut>
 
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
 #include "settings/texts/save_texts.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 using kivo::settings::SaveTexts;

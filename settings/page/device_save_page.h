@@ -12,11 +12,11 @@
 #include <functional>
 
 #include "app/page_bases.h"
-#include "app/text/status_text_set.h"
 #include "app/worker_run.h"
 #include "device/device_data.h"
 #include "link/hid_discovery.h"
 #include "settings/save/page_save.h"
+#include "text/status_text_set.h"
 
 // The key labels of the buttons every settings page has.
 namespace kivo::page_keys {

@@ -4,13 +4,13 @@
 #include <QButtonGroup>
 #include <QComboBox>
 
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
 #include "common/addresses.h"
 #include "settings/page/device_settings_page.h"
 #include "settings/page/stepper.h"
 #include "settings/panel_information.h"
 #include "settings/timeout_field.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
 
 using kivo::AppText;
 using namespace kivo::settings;

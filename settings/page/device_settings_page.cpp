@@ -2,14 +2,14 @@
 
 #include <QShortcut>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
 #include "common/system_log.h"
 #include "device/products/settings_tabs.h"
 #include "settings/change_detection.h"
 #include "settings/page/stepper.h"
 #include "settings/texts/page_texts.h"
 #include "settings/timeout_field.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 using kivo::AppText;
 using kivo::SettingsPageTexts;

@@ -1,7 +1,6 @@
 // The fixed panel of the settings page: where its rows stand and what they show (the product's
 // layout), which of them show and are enabled, and their titles or keyboard hints.
 
-#include "app/text/app_text.h"
 #include "device/products/classic_panel.h"
 #include "settings/page/device_settings_page.h"
 #include "settings/page/stepper.h"
@@ -10,6 +9,7 @@
 #include "settings/panel_visibility.h"
 #include "settings/texts/page_texts.h"
 #include "settings/texts/save_texts.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 using kivo::SettingsPageTexts;

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "app/text/app_text.h"
-#include "app/text/setting_words.h"
 #include "common/system_log.h"
 #include "device/products/fm_radio_save.h"
 #include "recognition/usb_ps_keys.h"
 #include "settings/fm_radio.h"
 #include "settings/save/fm_save.h"
 #include "settings/texts/fm_radio_texts.h"
+#include "text/app_text.h"
+#include "text/setting_words.h"
 
 using kivo::AppText;
 using kivo::settings::FmRadioTexts;

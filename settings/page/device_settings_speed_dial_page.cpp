@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/text/app_text.h"
-#include "app/text/setting_words.h"
-#include "app/text/text_format.h"
 #include "recognition/usb_ps_keys.h"
 #include "settings/page/speed_dial_formatter.h"
 #include "settings/save/speed_dial_save.h"
 #include "settings/speed_dial.h"
+#include "text/app_text.h"
+#include "text/setting_words.h"
+#include "text/text_format.h"
 
 using kivo::AppText;
 

@@ -2,11 +2,11 @@
 // the row count and rows from the table's row model, a change through the row's handler and its
 // couplings, and a row's information in the message box.
 
-#include "app/text/app_text.h"
 #include "settings/page/device_settings_page.h"
 #include "settings/page/text_fit.h"
 #include "settings/table/row_actions.h"
 #include "settings/table/row_information.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 using namespace kivo::settings;

@@ -4,10 +4,10 @@
 
 #include "common/system_log.h"
 #include "device/products/fm_radio_save.h"
-#include "link/bccmd.h"
-#include "recognition/hid_settings_groups.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
 #include "recognition/usb_ps_keys.h"
+#include "settings/save/usb_save.h"
 
 namespace kivo::settings::fm_radio {
 namespace {
@@ -75,7 +75,7 @@ PageSaveResult write_fm_key(const SettingsSaveInput& input)
         system_logf("FM radio save: no key for %X", static_cast<unsigned>(input.deviceTarget));
         return kPageSaveNotSaved;
     }
-    return written(bccmd_set_pskey(ps_key::kFmRadioBlock, full_block(input.dataCurrent)) == 0);
+    return written(write_ps_key_kept(ps_key::kFmRadioBlock, full_block(input.dataCurrent)));
 }
 
 } // namespace

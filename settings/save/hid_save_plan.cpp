@@ -8,7 +8,7 @@
 #include "device/products/background_volume.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/settings_save_families.h"
-#include "recognition/hid_settings_groups.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
 
 namespace kivo::settings {

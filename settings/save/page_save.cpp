@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "link/usb_link.h"
 #include "settings/save/usb_save.h"
 #include "settings/texts/save_texts.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 

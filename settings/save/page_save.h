@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "app/text/status_text_set.h"
 #include "settings/save/hid_identity_check.h"
 #include "settings/save/save_run.h"
+#include "text/status_text_set.h"
 
 namespace kivo::settings {
 

@@ -1,9 +1,9 @@
 #include "settings/save/save_messages.h"
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
 #include "recognition/usb_ps_keys.h"
 #include "settings/texts/save_texts.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "app/text/status_text_set.h"
 #include "settings/save/save_run.h"
+#include "text/status_text_set.h"
 
 namespace kivo::settings {
 

@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "common/system_log.h"
-#include "device/products/speed_dial_save.h"
-#include "link/bccmd.h"
-#include "recognition/hid_settings_groups.h"
+#include "device/products/speed_dial_save_paths.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_settings_records.h"
 #include "recognition/usb_ps_keys.h"
+#include "settings/save/usb_save.h"
 
 namespace kivo::settings::speed_dial {
 namespace {
@@ -83,7 +83,7 @@ PageSaveResult write_keys(const Record& current)
     for (int i = 0; i < Record::kSpeedDialCount; ++i) {
         std::array<uint16_t, Record::kSpeedDialUnitCount> words{};
         Record::getSpeedDialArray_FromString(words, current.speedDialAt(i));
-        if (bccmd_set_pskey(ps_key::kSpeedDials[static_cast<size_t>(i)], words) != 0) {
+        if (!write_ps_key_kept(ps_key::kSpeedDials[static_cast<size_t>(i)], words)) {
             system_logf("speed-dial save: key %X not written", ps_key::kSpeedDials[static_cast<size_t>(i)]);
             return kPageSaveNotSaved;
         }

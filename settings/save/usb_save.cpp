@@ -83,7 +83,7 @@ SettingsSaveResult write_keys(const std::vector<PsKeySave>& keys, const Record& 
     for (const PsKeySave& key : keys) {
         if (!key.differs(data, current))
             continue;
-        if (bccmd_set_pskey(key.key, key.words(current)) != 0) {
+        if (!write_ps_key_kept(key.key, key.words(current))) {
             system_logf("save: key %d not written", key.key);
             return key.failure;
         }
@@ -92,6 +92,19 @@ SettingsSaveResult write_keys(const std::vector<PsKeySave>& keys, const Record& 
 }
 
 } // namespace
+
+bool write_ps_key_kept(uint16_t key, std::span<const uint16_t> words)
+{
+    if (bccmd_set_pskey(key, words) != 0)
+        return false;
+    std::array<uint8_t, kPsKeyBufferSize> held{};
+    if (bccmd_read_pskey(key, held) != static_cast<int>(2 * words.size()))
+        return false;
+    for (size_t i = 0; i < words.size(); ++i)
+        if (static_cast<uint16_t>(held[2 * i] | (held[2 * i + 1] << 8)) != words[i])
+            return false;
+    return true;
+}
 
 UsbSaveOpen open_usb_devices_for_save(std::array<uint32_t, 2>& product_ids)
 {

@@ -1,12 +1,13 @@
 #pragma once
 // The persistent-store path F12: the older headsets whose settings live in their chip's keys,
-// reached over plain USB, up to two devices of one product. The open and the loop over the
-// recognized devices are functions of their own, which the FM radio and speed-dial saves share
-// with codes of their own.
+// reached over plain USB, up to two devices of one product. The open, the loop over the
+// recognized devices and the key write that reads back what it wrote are functions of their own,
+// which the FM radio and speed-dial saves share with codes of their own.
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "device/device_data.h"
@@ -32,6 +33,11 @@ bool usb_device_is_recognized(int index, uint32_t product_id, int usb_status, co
 int write_each_recognized_device(const std::array<uint32_t, 2>& product_ids, int usb_status,
                                  const KIVOBluetoothDeviceData& data, int not_recognized,
                                  const std::function<int()>& write_device);
+
+// Writes the key to the selected device and reads it back: true only when the device now holds
+// exactly these words. The chip's acknowledgement alone proves nothing, since answers are not
+// matched to the message they answer.
+bool write_ps_key_kept(uint16_t key, std::span<const uint16_t> words);
 
 // One key the save writes when the working copy differs from the record in what the key holds.
 struct PsKeySave {

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "settings/table/catalogue.h"
 #include "settings/table/firmware_range.h"
 #include "settings/table/flag_condition.h"
+#include "settings/table/setting_catalogue.h"
 
 namespace kivo::settings {
 

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <tuple>
 
-#include "settings/table/catalogue.h"
+#include "settings/table/setting_catalogue.h"
 
 namespace kivo::settings {
 namespace {

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "settings/table/catalogue.h"
+#include "settings/table/setting_catalogue.h"
 
 namespace kivo::settings {
 

@@ -10,9 +10,9 @@
 #include <span>
 #include <string_view>
 
-#include "app/text/localized.h"
-#include "app/text/tables/language_names.h"
 #include "settings/table/titles.h"
+#include "text/localized.h"
+#include "text/tables/language_names_table.h"
 
 namespace kivo::settings::item_texts {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
 #include "settings/table/item_texts.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 namespace {

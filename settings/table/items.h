@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text/localized.h"
-#include "settings/table/catalogue.h"
 #include "settings/table/firmware_range.h"
+#include "settings/table/setting_catalogue.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

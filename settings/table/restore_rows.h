@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
 #include "device/device_data.h"
-#include "settings/table/catalogue.h"
+#include "settings/table/setting_catalogue.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

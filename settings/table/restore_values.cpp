@@ -4,11 +4,11 @@
 
 #include <array>
 
-#include "app/text/app_text.h"
 #include "settings/table/item_texts.h"
 #include "settings/table/items.h"
 #include "settings/table/restore_rows.h"
 #include "settings/table/titles.h"
+#include "text/app_text.h"
 
 namespace kivo::settings {
 namespace {

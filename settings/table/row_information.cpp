@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 namespace {

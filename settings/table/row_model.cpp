@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/text/app_text.h"
 #include "common/system_log.h"
+#include "text/app_text.h"
 
 namespace kivo::settings {
 namespace {

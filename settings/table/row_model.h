@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/text/localized.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
 #include "settings/table/kinds.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

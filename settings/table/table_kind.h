@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

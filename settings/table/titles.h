@@ -7,9 +7,9 @@
 #include <array>
 #include <string_view>
 
-#include "app/text/localized.h"
-#include "app/text/tables/setting_keys.h"
-#include "app/text/tables/update.h"
+#include "text/localized.h"
+#include "text/tables/setting_keys_table.h"
+#include "text/tables/update_table.h"
 
 namespace kivo::settings::titles {
 

@@ -2,7 +2,7 @@
 // The tables behind fm_radio_texts.h. Translation order: French, German, Italian, Japanese, Korean,
 // Spanish, Dutch, Russian, Chinese, Finnish, Czech, Polish.
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo::settings::fm_radio_text_tables {
 

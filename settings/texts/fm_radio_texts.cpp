@@ -1,8 +1,8 @@
 #include "settings/texts/fm_radio_texts.h"
 
-#include "app/text/recognition_texts.h"
-#include "app/text/text_format.h"
 #include "settings/texts/fm_radio_text_tables.h"
+#include "text/recognition_texts.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 namespace {

@@ -2,7 +2,7 @@
 // The tables of the information texts, one per text, for information_texts.cpp, which resolves an
 // id to its text.
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo::settings::info_tables {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

@@ -1,7 +1,7 @@
 #include "settings/texts/page_texts.h"
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
 
 namespace kivo {
 

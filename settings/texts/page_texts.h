@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo {
 

@@ -1,8 +1,8 @@
 #include "settings/texts/save_texts.h"
 
-#include "app/text/recognition_texts.h"
-#include "app/text/text_format.h"
 #include "settings/texts/save_text_tables.h"
+#include "text/recognition_texts.h"
+#include "text/text_format.h"
 
 namespace kivo::settings {
 

@@ -1,11 +1,11 @@
 #pragma once
 // The texts every settings page shows around its save, one home for each: the Save and Default
-// buttons (the page's and the all-settings sheet's) and the cause of a failed save. Each takes the interface language and gives English for 0 and any value outside
-// 1 to 12.
+// buttons (the page's and the all-settings sheet's) and the cause of a failed save. Each takes the interface language
+// and gives English for 0 and any value outside 1 to 12.
 
 #include <string>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 
 namespace kivo::settings {
 

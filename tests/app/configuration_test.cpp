@@ -3,10 +3,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/text/localized.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
 #include "tests/app/spy_pages.h"
+#include "text/localized.h"
 
 namespace {
 

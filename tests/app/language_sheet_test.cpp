@@ -1,8 +1,8 @@
 // The language sheet: its row and language maps, the preview, and what OK and Cancel change.
 
-#include "app/text/app_text.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/spy_pages.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 using Controller = KIVOBluetoothManagerAppController;

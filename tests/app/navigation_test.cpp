@@ -6,7 +6,7 @@
 
 #include "app/home_page.h"
 #include "app/page_bases.h"
-#include "app/text/app_text.h"
+#include "text/app_text.h"
 
 #include <QApplication>
 #include <QKeyEvent>

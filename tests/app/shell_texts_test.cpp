@@ -3,9 +3,9 @@
 
 #include <QLabel>
 
-#include "app/text/app_text.h"
 #include "app/window_colors.h"
 #include "tests/app/app_fixture.h"
+#include "text/app_text.h"
 
 using kivo::AppText;
 

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/manager_window.h"
-#include "app/text/localized.h"
 #include "app/window_colors.h"
 #include "app/window_frame.h"
+#include "text/localized.h"
 
 using kivo::FrameState;
 

@@ -393,7 +393,7 @@ TEST(BootReset, TheProgramRunFromRamMatchesTheChip)
 {
     struct Case {
         uint16_t product_id;
-        const uint8_t* program;
+        RamProgram program;
         std::string event;
     };
     const Case cases[] = {
@@ -419,7 +419,7 @@ TEST(BootReset, TheProgramRunFromRamMatchesTheChip)
                           static_cast<uint8_t>(entry >> 8),
                           static_cast<uint8_t>(entry >> 16),
                           static_cast<uint8_t>(entry >> 24)};
-        expected.insert(expected.end(), c.program, c.program + 16);
+        expected.insert(expected.end(), c.program.begin(), c.program.end());
         EXPECT_EQ(peer.ram(0, 24), expected);
         EXPECT_EQ(peer.events().back(), c.event);
         EXPECT_EQ(peer.state(), PeerState::WaitingForInit);

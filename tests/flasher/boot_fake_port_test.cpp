@@ -155,6 +155,36 @@ TEST_F(FakePortTest, CountedReplyOnAPortThatIsNotAByteStream)
     }
 }
 
+// There the GET reply is read whole at the count the port's table gives for the GVR version, and
+// at 17 for a version the table lacks.
+TEST_F(FakePortTest, GetReplyLengthFollowsThePortsTable)
+{
+    constexpr GetReplyLength kTable[] = {{0x22, 12}, {0x31, 11}};
+    struct Case {
+        uint8_t version;
+        Bytes codes;
+    };
+    const Case cases[] = {
+        {0x31, {0x00, 0x01, 0x02, 0x11, 0x21, 0x31, 0x44, 0x63, 0x73, 0x82, 0x92}},
+        {0x40, {0x00, 0x01, 0x02, 0x11, 0x21, 0x31, 0x32, 0x43, 0x44, 0x45, 0x63, 0x64, 0x73, 0x74, 0x82, 0x83, 0x92}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codes.size());
+        FakePort port(clock, 0);
+        port.port()->get_reply_lengths = kTable;
+        port.reply({ACK, c.version, ACK});
+        port.reply({ACK, static_cast<int>(c.codes.size()), c.version});
+        port.reply(c.codes);
+        port.reply({ACK, ACK, 1, 0x04, 0x37, ACK});
+        testing::internal::CaptureStderr();
+        BootConnection* connection = stm32_connect(port.port(), true);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_NE(connection, nullptr);
+        EXPECT_EQ(port.replies_left(), 0u);
+        stm32_disconnect(connection);
+    }
+}
+
 TEST_F(FakePortTest, WriteProtectSendsNoSectorList)
 {
     FakePort port(clock);

@@ -16,12 +16,9 @@ BootPeer::BootPeer(PeerConfig config)
     , ram_(chip_.ram_end - chip_.ram_start, 0x00)
 {
     uint32_t offset = 0;
-    const uint32_t* size = chip_.page_sizes;
-    while (offset < flash_.size()) {
+    for (size_t page = 0; offset < flash_.size(); ++page) {
         page_starts_.push_back(offset);
-        offset += *size;
-        if (size[1] != 0)
-            ++size;
+        offset += chip_.page_sizes[std::min(page, chip_.page_sizes.size() - 1)];
     }
     page_starts_.push_back(offset);
     thread_ = std::thread([this] { serve(); });

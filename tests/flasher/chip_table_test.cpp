@@ -26,9 +26,9 @@ TEST(ChipTable, LookupFindsListedIdsOnly)
 TEST(ChipTable, OnlyOneChipResetsThroughTheOptionBytes)
 {
     std::vector<uint16_t> with_reload;
-    for (const ChipDescriptor* chip = ChipTable; chip->product_id != 0; ++chip)
-        if ((chip->flags & CHIP_OBL_RESET) != 0)
-            with_reload.push_back(chip->product_id);
+    for (const ChipDescriptor& chip : ChipTable)
+        if ((chip.flags & CHIP_OBL_RESET) != 0)
+            with_reload.push_back(chip.product_id);
     EXPECT_EQ(with_reload, std::vector<uint16_t>{0x442});
 }
 
@@ -37,14 +37,15 @@ TEST(ChipTable, IdsAreUniqueAndFlashEndsOnAPageBoundary)
 {
     std::set<uint16_t> ids;
     int count = 0;
-    for (const ChipDescriptor* chip = ChipTable; chip->product_id != 0; ++chip, ++count) {
-        SCOPED_TRACE(chip->name);
-        EXPECT_TRUE(ids.insert(chip->product_id).second);
-        const uint32_t pages = stm_flash_page_count(*chip);
+    for (const ChipDescriptor& chip : ChipTable) {
+        SCOPED_TRACE(chip.name);
+        ++count;
+        EXPECT_TRUE(ids.insert(chip.product_id).second);
+        const uint32_t pages = stm_flash_page_count(chip);
         EXPECT_GT(pages, 0u);
-        EXPECT_EQ(stm_flash_page_start(*chip, pages), chip->flash_end);
-        EXPECT_LT(stm_flash_page_start(*chip, pages - 1), chip->flash_end);
-        EXPECT_EQ(stm_flash_page_index(*chip, chip->flash_end - 1), pages - 1);
+        EXPECT_EQ(stm_flash_page_start(chip, pages), chip.flash_end);
+        EXPECT_LT(stm_flash_page_start(chip, pages - 1), chip.flash_end);
+        EXPECT_EQ(stm_flash_page_index(chip, chip.flash_end - 1), pages - 1);
     }
     EXPECT_EQ(count, 39);
 }

@@ -11,6 +11,7 @@ namespace {
 struct Parsed {
     int result;
     std::string log;
+    FlasherCommandLine line;
 };
 
 Parsed parse(std::vector<std::string> args)
@@ -21,18 +22,16 @@ Parsed parse(std::vector<std::string> args)
     for (std::string& a : line)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    flasher_reset_command_line();
+    Parsed parsed;
     testing::internal::CaptureStderr();
-    const int result = flasher_parse_options(static_cast<int>(line.size()), argv.data());
-    return {result, testing::internal::GetCapturedStderr()};
+    parsed.result = flasher_parse_options(static_cast<int>(line.size()), argv.data(), parsed.line);
+    parsed.log = testing::internal::GetCapturedStderr();
+    return parsed;
 }
-
-const FlasherOptions& options() { return flasher_command_line().options; }
-const PortOptions& port() { return flasher_command_line().port; }
 
 TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
 {
-    using Check = std::function<void()>;
+    using Check = std::function<void(const FlasherCommandLine& line)>;
     struct Case {
         std::vector<std::string> args;
         int result;
@@ -51,17 +50,17 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         {{"-e", "0", "/dev/ttyS0"},
          0,
          "",
-         [] {
-             EXPECT_TRUE(options().no_erase);
-             EXPECT_EQ(port().device, "/dev/ttyS0");
+         [](const auto& line) {
+             EXPECT_TRUE(line.options.no_erase);
+             EXPECT_EQ(line.port.device, "/dev/ttyS0");
          }},
         {{"-S", "0x1000:0", "/dev/ttyS0"}, 1, "ERROR: Invalid options, can't specify zero length\n", {}},
         {{"-S", "0x1000:100", "/dev/ttyS0"},
          0,
          "",
-         [] {
-             EXPECT_EQ(options().start_address, 0x1000u);
-             EXPECT_EQ(options().length, 100u);
+         [](const auto& line) {
+             EXPECT_EQ(line.options.start_address, 0x1000u);
+             EXPECT_EQ(line.options.length, 100u);
          }},
         {{"-s", "4", "-S", "0x1000", "/dev/ttyS0"},
          1,
@@ -73,9 +72,9 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         {{"-F", "0:0", "/dev/ttyS0"},
          0,
          "",
-         [] {
-             EXPECT_EQ(port().rx_frame_max, 256u);
-             EXPECT_EQ(port().tx_frame_max, 258u);
+         [](const auto& line) {
+             EXPECT_EQ(line.port.rx_frame_max, 256u);
+             EXPECT_EQ(line.port.tx_frame_max, 258u);
          }},
         {{"-F", "10", "/dev/ttyS0"},
          1,
@@ -84,25 +83,25 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         {{"-F", "300:400", "/dev/ttyS0"},
          0,
          "WARNING: Ignore RX length in option -F\nWARNING: Ignore TX length in option -F\n",
-         [] {
-             EXPECT_EQ(port().rx_frame_max, 256u);
-             EXPECT_EQ(port().tx_frame_max, 258u);
+         [](const auto& line) {
+             EXPECT_EQ(line.port.rx_frame_max, 256u);
+             EXPECT_EQ(line.port.tx_frame_max, 258u);
          }},
         {{"-F", "-5", "/dev/ttyS0"}, 1, "ERROR: Invalid negative value for option -F\n", {}},
         {{"-F", "64:0x80000000", "/dev/ttyS0"}, 1, "ERROR: Invalid negative value for option -F\n", {}},
         {{"-F", "64x", "/dev/ttyS0"}, 1, "ERROR: Invalid number for option -F: 64x\n", {}},
-        {{"-b", "115200", "/dev/ttyS0"}, 0, "", [] { EXPECT_EQ(port().baud_index, 8u); }},
+        {{"-b", "115200", "/dev/ttyS0"}, 0, "", [](const auto& line) { EXPECT_EQ(line.port.baud_index, 8u); }},
         {{"-b", "115201", "/dev/ttyS0"}, 1, "Invalid baud rate, valid options are:\n 1200\n 1800\n", {}},
         {{"-b", "115200x", "/dev/ttyS0"}, 1, " 1500000\n 2000000\n", {}},
-        {{"-m", "8N2", "/dev/ttyS0"}, 0, "", [] { EXPECT_EQ(port().mode, "8N2"); }},
+        {{"-m", "8N2", "/dev/ttyS0"}, 0, "", [](const auto& line) { EXPECT_EQ(line.port.mode, "8N2"); }},
         {{"-m", "8e", "/dev/ttyS0"}, 1, "Invalid serial mode\n", {}},
         {{"-m", "8e1x", "/dev/ttyS0"}, 1, "Invalid serial mode\n", {}},
         {{"-g", "0x08000002", "/dev/ttyS0"}, 1, "ERROR: Execution address must be word-aligned\n", {}},
         {{"-g", "0x100000004", "/dev/ttyS0"}, 1, "ERROR: Invalid number for option -g: 0x100000004\n", {}},
-        {{"-g", "0", "/dev/ttyS0"}, 0, "", [] { EXPECT_TRUE(options().execute); }},
+        {{"-g", "0", "/dev/ttyS0"}, 0, "", [](const auto& line) { EXPECT_TRUE(line.options.execute); }},
         {{"-e", "abc", "/dev/ttyS0"}, 1, "ERROR: Invalid number for option -e: abc\n", {}},
         {{"-s", "08", "/dev/ttyS0"}, 1, "ERROR: Invalid number for option -s: 08\n", {}},
-        {{"-s", "010", "/dev/ttyS0"}, 0, "", [] { EXPECT_EQ(options().start_page, 8u); }},
+        {{"-s", "010", "/dev/ttyS0"}, 0, "", [](const auto& line) { EXPECT_EQ(line.options.start_page, 8u); }},
         {{"-n", "", "/dev/ttyS0"}, 1, "ERROR: Invalid number for option -n: \n", {}},
         {{"-v", "-r", "out.bin", "/dev/ttyS0"},
          1,
@@ -111,14 +110,14 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         {{"-w", "-", "-v", "-n", "3", "-c", "-R", "-i", "-rts,dtr:rts", "/dev/ttyS0"},
          0,
          "",
-         [] {
-             EXPECT_EQ(options().action, FLASHER_ACTION_WRITE);
-             EXPECT_TRUE(options().force_binary);
-             EXPECT_TRUE(options().verify);
-             EXPECT_EQ(options().retry_count, 3u);
-             EXPECT_FALSE(options().send_init);
-             EXPECT_TRUE(options().reset_at_exit);
-             EXPECT_EQ(options().line_sequence, "-rts,dtr:rts");
+         [](const auto& line) {
+             EXPECT_EQ(line.options.action, FlasherAction::Write);
+             EXPECT_TRUE(line.options.force_binary);
+             EXPECT_TRUE(line.options.verify);
+             EXPECT_EQ(line.options.retry_count, 3u);
+             EXPECT_FALSE(line.options.send_init);
+             EXPECT_TRUE(line.options.reset_at_exit);
+             EXPECT_EQ(line.options.line_sequence, "-rts,dtr:rts");
          }},
         {{"/dev/ttyS0", "/dev/ttyS1"},
          1,
@@ -129,7 +128,7 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         {{"/dev/ttyS0", "-w", "in.bin"},
          1,
          "---------------2.argv[c] = [-w]\nERROR: Invalid parameter specified\n",
-         [] { EXPECT_EQ(options().action, FLASHER_ACTION_NONE); }},
+         [](const auto& line) { EXPECT_EQ(line.options.action, FlasherAction::None); }},
         {{"-x", "/dev/ttyS0"}, 1, "invalid option -- 'x'\nUsage: kivo-flash", {}},
         {{"/dev/ttyS0", "-b"}, 1, "Invalid parameter", {}},
         {{"-b"}, 1, "option requires an argument -- 'b'\nUsage: kivo-flash", {}},
@@ -143,7 +142,7 @@ TEST(FlasherOptions, RefusalsAndWhatEachOptionSets)
         EXPECT_EQ(parsed.result, c.result);
         EXPECT_NE(parsed.log.find(c.message), std::string::npos) << parsed.log;
         if (c.check)
-            c.check();
+            c.check(parsed.line);
     }
 }
 
@@ -165,15 +164,14 @@ TEST(FlasherOptions, HelpShowsTheUsageWithTheProgramNameInEveryPlace)
 
 TEST(FlasherOptions, StartingValues)
 {
-    flasher_reset_command_line();
-    const FlasherCommandLine& line = flasher_command_line();
+    const FlasherCommandLine line;
     EXPECT_EQ(line.options.retry_count, 10u);
     EXPECT_TRUE(line.options.send_init);
     EXPECT_EQ(line.port.baud_index, 8u);
     EXPECT_EQ(line.port.mode, "8e1");
     EXPECT_EQ(line.port.rx_frame_max, 256u);
     EXPECT_EQ(line.port.tx_frame_max, 258u);
-    EXPECT_STREQ(flasher_action_name(8), "");
+    EXPECT_STREQ(flasher_action_name(static_cast<FlasherAction>(8)), "");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "flasher/main/run.h"
+#include "flasher/main/flasher_run.h"
 
 namespace flasher_test {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <new>
 #include <stdexcept>
 #include <stdlib.h>
 
@@ -54,6 +55,15 @@ Bytes make_container(const ContainerRecipe& recipe)
         offset += section.size();
     }
     return file;
+}
+
+FirmwareBuffer buffer_of(std::span<const uint8_t> bytes)
+{
+    FirmwareBuffer buffer(static_cast<uint8_t*>(std::malloc(std::max<size_t>(bytes.size(), 1))));
+    if (!buffer)
+        throw std::bad_alloc();
+    std::copy(bytes.begin(), bytes.end(), buffer.get());
+    return buffer;
 }
 
 Bytes make_dfu_image(std::string_view name, size_t payload_size, uint16_t product_id)

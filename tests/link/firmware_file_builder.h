@@ -53,6 +53,9 @@ Bytes with_dfu_suffix(Bytes image, uint16_t product_id);
 // Writes the CRC of every byte before the last 4 into them (after a test changed the file).
 void put_dfu_crc(Bytes& file);
 
+// The bytes in a buffer of the kind the loaders hand back.
+FirmwareBuffer buffer_of(std::span<const uint8_t> bytes);
+
 // Deterministic filler that differs from section to section.
 Bytes pattern(size_t size, uint32_t seed);
 void put_le32(Bytes& bytes, size_t offset, uint32_t value);

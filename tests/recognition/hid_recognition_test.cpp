@@ -5,12 +5,12 @@
 #include <atomic>
 #include <string>
 
-#include "app/text/product_names.h"
 #include "common/clock.h"
 #include "device/products/settings_tabs.h"
 #include "link/hid_discovery.h"
 #include "recognition/hid_reads.h"
 #include "tests/recognition/recognition_fixture.h"
+#include "text/product_names.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "link/hid_discovery.h"
+#include "recognition/hid_group_records.h"
 #include "recognition/hid_reads.h"
-#include "recognition/hid_settings_groups.h"
 #include "tests/recognition/recognition_fixture.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "common/page_ids.h"
-#include "device/products/catalogue.h"
 #include "device/products/classic_panel.h"
+#include "device/products/product_catalogue.h"
 #include "settings/panel_information.h"
 #include "settings/panel_layout.h"
 #include "settings/panel_visibility.h"

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "app/text/app_text.h"
 #include "device/products/classic_panel.h"
 #include "device/products/restore_row_lines.h"
 #include "settings/panel_layout.h"
@@ -24,6 +23,7 @@
 #include "settings/table/restore_rows.h"
 #include "settings/table/row_model.h"
 #include "settings/texts/page_texts.h"
+#include "text/app_text.h"
 
 using namespace kivo::settings;
 using Record = KIVOBluetoothDeviceData;

@@ -45,11 +45,11 @@
 #include "settings/save/hid_identity_check.h"
 #include "settings/save/hid_save_plan.h"
 #include "settings/save/usb_save.h"
-#include "settings/table/catalogue.h"
 #include "settings/table/handlers.h"
 #include "settings/table/kinds.h"
 #include "settings/table/restore_layouts.h"
 #include "settings/table/restore_rows.h"
+#include "settings/table/setting_catalogue.h"
 #include "update/engine/backup_file.h"
 
 using namespace kivo::settings;

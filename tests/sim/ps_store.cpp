@@ -55,7 +55,7 @@ std::optional<Bytes> PsStore::answer(const Bytes& command)
         const uint16_t count = word_at(payload, 2);
         if (6u + count * 2u > payload.size() || faults.read_only.contains(key)) {
             status = kBccmdBadRequest;
-        } else {
+        } else if (!faults.unkept.contains(key)) {
             std::vector<uint16_t> value(count);
             for (size_t i = 0; i < count; ++i)
                 value[i] = word_at(payload, 6 + 2 * i);

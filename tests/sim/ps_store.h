@@ -33,6 +33,7 @@ public:
         std::map<uint16_t, uint16_t> status; // key -> the status of every answer about it
         std::map<uint16_t, uint16_t> claimed_words; // key -> the length the size query reports
         std::set<uint16_t> read_only; // writes of these keys are refused
+        std::set<uint16_t> unkept; // writes of these keys are answered as done, and not kept
         int silent = 0; // messages left unanswered (counts down; -1 for ever)
         size_t short_by = 0; // answers stop this many bytes early
         bool not_vendor_event = false; // answers carry another event code

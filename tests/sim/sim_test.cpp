@@ -5,9 +5,11 @@
 #include <hidapi.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 
 #include "tests/sim/bus.h"
+#include "tests/sim/usb_headsets.h"
 
 using namespace std::chrono_literals;
 
@@ -167,4 +169,12 @@ TEST(Simulator, GateMatchesPersistentStoreMessagesByKindAndKey)
     EXPECT_TRUE(sim::ps_key_read(654)(read654));
     EXPECT_FALSE(sim::ps_key_read(654)(size654)) << "a size query is no read";
     EXPECT_FALSE(sim::hid_command(0x04)(sim::Bytes{1}));
+}
+
+TEST(Simulator, OnlyTheTwoDeviceProductComesAsAPair)
+{
+    sim::Session session;
+    EXPECT_THROW(sim::plug_usb_pair(sim::usb_headset(0x4D10, "Aldero")), std::invalid_argument);
+    EXPECT_TRUE(session.bus().devices().empty());
+    EXPECT_EQ(sim::plug_usb_pair(sim::usb_headset(sim::kTwoDeviceProduct, "Xandel")).size(), 2u);
 }

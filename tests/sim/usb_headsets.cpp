@@ -1,6 +1,7 @@
 #include "tests/sim/usb_headsets.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "tests/sim/bus.h"
 
@@ -113,6 +114,8 @@ std::shared_ptr<Device> make_usb_headset(const UsbHeadsetPersona& persona)
 
 std::array<std::shared_ptr<Device>, 2> plug_usb_pair(const UsbHeadsetPersona& persona)
 {
+    if (persona.product_id != kTwoDeviceProduct)
+        throw std::invalid_argument("plug_usb_pair: only the two-device product comes as a pair");
     UsbHeadsetPersona second = persona;
     second.address.lap = persona.address.lap + 1;
     return {bus().plug(make_usb_headset(persona)), bus().plug(make_usb_headset(second))};

@@ -67,8 +67,12 @@ UsbHeadsetPersona usb_headset(uint16_t product_id, std::string name);
 PsStore::Keys ps_keys_of(const UsbHeadsetPersona& persona);
 std::shared_ptr<Device> make_usb_headset(const UsbHeadsetPersona& persona);
 
-// A product made of two devices: both halves of the persona, each with its own address (the
-// second's LAP one above the first's), plugged one after the other.
+// The one product made of two devices; the link opens every other product as one device.
+inline constexpr uint16_t kTwoDeviceProduct = 0x5310;
+
+// The product made of two devices: both halves of the persona, each with its own address (the
+// second's LAP one above the first's), plugged one after the other. Any other product throws
+// std::invalid_argument: two of them are two headsets, of which the link opens only the first.
 std::array<std::shared_ptr<Device>, 2> plug_usb_pair(const UsbHeadsetPersona& persona);
 
 // The persistent-store writes a device received (SETREQ on the store's value varid), in order.

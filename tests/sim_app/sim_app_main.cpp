@@ -9,7 +9,6 @@
 #include "app/application.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
-#include "app/text/product_names.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 #include "main/page_factory.h"
@@ -19,10 +18,9 @@
 #include "tests/sim/usb_devices.h"
 #include "tests/sim/usb_headsets.h"
 #include "tests/sim_app/sim_app_options.h"
+#include "text/product_names.h"
 
 namespace {
-
-constexpr uint16_t kTwoDeviceProduct = 0x5310;
 
 // A headset as recognition meets it: the OEM headset with settings of its own and its module,
 // ready for an update and a restore; any other product with its display name, version 1.0, the
@@ -53,7 +51,7 @@ void plug_usb_device(uint16_t product_id)
     }
     const sim::UsbHeadsetPersona persona =
         sim::usb_headset(product_id, kivo::ProductNames::tavk_product_name(product_id));
-    if (product_id == kTwoDeviceProduct)
+    if (product_id == sim::kTwoDeviceProduct)
         sim::plug_usb_pair(persona);
     else
         sim::bus().plug(sim::make_usb_headset(persona));

@@ -1,7 +1,7 @@
 #include "update/engine/backup_file.h"
 
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
 
 namespace kivo {
 

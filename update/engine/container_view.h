@@ -1,13 +1,17 @@
 #pragma once
 // The entries of a loaded firmware container that a transfer path reads, checked before the path
 // sees them. The loader checks only one of the two tables, by a rule of its own per product; a path
-// may read the other, so every entry it names must exist, its table must lie inside the file, and
-// so must its data (offset + length in 64 bits). Bounds only: digests stay the loader's.
+// may read the other. So the view checks each entry it hands out itself, once: the entry must
+// exist, its table must lie inside the file, so must its data (offset + length in 64 bits), and the
+// MD5 of its data must be the entry's digest. The view holds the loaded file: a path reaches the
+// firmware's bytes only through checked entries.
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <span>
+
+#include "link/firmware_file.h"
 
 namespace kivo {
 
@@ -40,8 +44,11 @@ struct ContainerEntry {
 
 class ContainerView {
 public:
-    // Checks the needs against file; false when one fails (the view then holds nothing).
-    bool check(std::span<const uint8_t> file, std::span<const EntryNeed> needs);
+    // Takes the loaded file (size bytes) and checks the needs against it; false when one fails (the
+    // view then holds nothing: the file is freed).
+    bool check(FirmwareBuffer file, size_t size, std::span<const EntryNeed> needs);
+    // Frees the file: the view holds nothing.
+    void clear() { *this = {}; }
 
     // The entry count of the file, 0 when it is 0 or less.
     int count() const { return count_; }
@@ -51,9 +58,13 @@ public:
 
 private:
     static const ContainerEntry* find(const std::map<int, ContainerEntry>& entries, int index);
-    bool take(std::span<const uint8_t> file, ContainerTable table, int index);
+    bool take(ContainerTable table, int index);
 
+    FirmwareBuffer file_;
+    std::span<const uint8_t> bytes_;
     int count_ = 0;
+    // The bytes hashed so far, per table (section, block).
+    std::array<uint64_t, 2> hashed_{};
     std::map<int, ContainerEntry> sections_;
     std::map<int, ContainerEntry> blocks_;
 };

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/update_texts.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 

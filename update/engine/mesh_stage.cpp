@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/device_data.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/update_texts.h"
 #include "update/engine/crc16.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/run.h"

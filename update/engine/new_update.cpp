@@ -1,9 +1,9 @@
 #include "update/engine/new_update.h"
 
-#include "app/text/text_format.h"
 #include "common/system_log.h"
 #include "device/products/new_update_rules.h"
 #include "device/products/version_forms.h"
+#include "text/text_format.h"
 #include "update/engine/address_range.h"
 
 namespace kivo {

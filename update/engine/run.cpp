@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/steps.h"
 
@@ -27,8 +27,7 @@ void start(UpdateRun& run)
         p.updateRestoreError = 1;
     });
     run.message.fill(0);
-    run.image.reset();
-    run.imageSize = 0;
+    run.container.clear();
 }
 
 // Every run ends here, whatever happened: nothing stays open, and updateFinished comes last, so
@@ -36,12 +35,8 @@ void start(UpdateRun& run)
 void end(UpdateRun& run)
 {
     hid_close_devices();
-    run.image.reset();
-    run.imageSize = 0;
-    if (run.host.openedMessageBox()) {
-        run.host.closeMessageBox(run.box);
-        run.host.setOpenedMessageBox(false);
-    }
+    run.container.clear();
+    close_instruction_box(run);
     run.shared.setUpdateFinished(true);
 }
 

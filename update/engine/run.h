@@ -12,12 +12,11 @@
 #include <span>
 #include <string>
 
-#include "app/text/localized.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
-#include "link/firmware_file.h"
 #include "link/hid_discovery.h"
+#include "text/localized.h"
 #include "update/engine/container_view.h"
 #include "update/engine/shared_block.h"
 #include "update/engine/update_host.h"
@@ -59,9 +58,8 @@ struct UpdateRun {
     UpdateShared& shared;
     UpdateHost& host;
     const TransferPath* path = nullptr;
-    // The loaded firmware file (freed by the ending) and the entries the path reads of it.
-    FirmwareBuffer image;
-    size_t imageSize = 0;
+    // The loaded firmware file, through the checked entries the path reads of it (freed by the
+    // ending).
     ContainerView container;
     // The loaders' failure text.
     std::array<char, 512> message{};

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <utility>
 
-#include "app/text/status_text_set.h"
+#include "text/status_text_set.h"
 
 namespace kivo {
 

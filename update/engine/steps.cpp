@@ -1,11 +1,8 @@
 #include "update/engine/steps.h"
 
 #include <system_error>
+#include <utility>
 
-#include "app/text/app_text.h"
-#include "app/text/instruction_texts.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/backup_archive.h"
@@ -13,6 +10,10 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/app_text.h"
+#include "text/instruction_texts.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/engine/run.h"
 
@@ -148,17 +149,16 @@ bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries)
 {
     system_logf("fw_image_load [%s]", run.in.firmwareFile.c_str());
     run.message.fill(0);
-    run.imageSize =
-        fw_image_load(run.in.firmwareFile.c_str(), run.image, run.message, static_cast<uint32_t>(run.deviceTarget()));
+    FirmwareBuffer file;
+    const size_t size =
+        fw_image_load(run.in.firmwareFile.c_str(), file, run.message, static_cast<uint32_t>(run.deviceTarget()));
     run.shared.setAddUpdateProcessed(1);
-    if (run.imageSize == 0) {
+    if (size == 0) {
         fail_loading(run, run.message.data());
         return false;
     }
-    if (!run.container.check({run.image.get(), run.imageSize}, entries)) {
-        system_log("firmware entries outside the file");
-        run.image.reset();
-        run.imageSize = 0;
+    if (!run.container.check(std::move(file), size, entries)) {
+        system_log("firmware entry missing, outside the file or not matching its digest");
         fail_loading(run, kFirmwareCorrupted);
         return false;
     }
@@ -185,15 +185,15 @@ bool back_up_settings(UpdateRun& run)
     return false;
 }
 
-void begin_transfer(UpdateRun& run)
+void begin_transfer(UpdateRun& run, int marker)
 {
     run.shared.setAddUpdateProcessed(2);
     status_processing(run);
-    run.shared.change([](UpdateProgress& p) {
+    run.shared.change([marker](UpdateProgress& p) {
         p.updateTimerProcessTime = 0;
         p.updateTimerPercentToProcess = 0;
         p.updateRestoreError = 1;
-        p.addUpdateProcessed = 4;
+        p.addUpdateProcessed = marker;
         p.updateTimerProcessed = 0;
     });
 }
@@ -236,6 +236,31 @@ void open_box_and_wait(UpdateRun& run, const std::string& message, bool warning,
         message, warning, std::nullopt, ok, size, purpose);
     run.host.waitUntilAnswered();
     run.host.setOpenedMessageBox(false);
+}
+
+void open_instruction_box(UpdateRun& run, const std::string& text, int size)
+{
+    if (run.host.openedMessageBox())
+        return;
+    run.host.setOpenedMessageBox(true);
+    run.box = run.host.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        text, true, std::nullopt, std::nullopt, size, kBoxInstruction);
+}
+
+void close_instruction_box(UpdateRun& run)
+{
+    if (!run.host.openedMessageBox())
+        return;
+    if (run.box != 0)
+        run.host.closeMessageBox(run.box);
+    run.box = 0;
+    run.host.setOpenedMessageBox(false);
+}
+
+void mark_box_without_box(UpdateRun& run)
+{
+    run.box = 0;
+    run.host.setOpenedMessageBox(true);
 }
 
 } // namespace kivo

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/localized.h"
+#include "text/localized.h"
 #include "update/engine/container_view.h"
 
 namespace kivo {
@@ -46,13 +46,15 @@ bool open_recognized_device(UpdateRun& run, bool close_first = true);
 // The headsets with a module: the version the headset answers (1.0.0.0 when it does not) must be
 // the module-01 version of the record. Otherwise updateRestoreError 2, as a device not recognized.
 bool check_version_identity(UpdateRun& run);
-// Step 3 and the check of the entries the path will read; marker 1 whatever the result.
-// Otherwise updateRestoreError 3 with the loader's message.
+// Step 3, then the entries the path will read checked by the run's container view (inside the
+// file, digests matching), which takes the file; marker 1 whatever the result. Otherwise
+// updateRestoreError 3 with the loader's message, "Firmware corrupted" for an entry that fails.
 bool load_firmware(UpdateRun& run, std::span<const EntryNeed> entries);
 // Step 4: in update mode, the settings backup, and the question when it cannot be written.
 bool back_up_settings(UpdateRun& run);
-// Steps 5 and 6.
-void begin_transfer(UpdateRun& run);
+// Steps 5 and 6: marker 2, the processing text, the pacing fields cleared, updateRestoreError 1,
+// then the marker the transfer starts with (4, unless the path's first phase says otherwise).
+void begin_transfer(UpdateRun& run, int marker = 4);
 // Steps 1 to 6 in order.
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first = true);
 // Steps 1 and 2, the version identity check, then steps 3 to 6.
@@ -64,5 +66,17 @@ void succeed(UpdateRun& run, std::string_view trace_line);
 // Marks the box open, opens it, and blocks until the user has answered.
 void open_box_and_wait(UpdateRun& run, const std::string& message, bool warning, const std::string& ok, int size,
                        int purpose);
+
+// ---- Boxes the worker opens and closes itself ------------------------------------------------------
+// An instruction for the user while the worker polls the device: warning, no buttons, purpose
+// kBoxInstruction. Opened only when no box of the run is up (the flag is clear); the flag is set
+// before it opens, and its number kept in run.box.
+void open_instruction_box(UpdateRun& run, const std::string& text, int size = 0);
+// When the flag is set: closes the box open_instruction_box opened (none after
+// mark_box_without_box) and clears the flag.
+void close_instruction_box(UpdateRun& run);
+// The flag alone, for a step that behaves as if its box were up without showing one: with no box
+// number kept, neither close_instruction_box nor the run's ending closes a box someone else opened.
+void mark_box_without_box(UpdateRun& run);
 
 } // namespace kivo

@@ -5,11 +5,11 @@
 #include <QDateTime>
 
 #include "app/data_folders.h"
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "device/products/backup_compatibility.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/date_pattern.h"
 #include "update/page/update_page.h"

@@ -10,11 +10,11 @@
 
 #include "app/net/server_path.h"
 #include "app/server_choice.h"
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/clock.h"
 #include "common/system_log.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;

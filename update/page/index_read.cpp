@@ -3,12 +3,12 @@
 // which bring the outcome into the page's state.
 
 #include "app/server_choice.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/version_forms.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;

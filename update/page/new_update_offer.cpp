@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/system_log.h"
 #include "device/products/torvik_address.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/new_update.h"
 #include "update/page/new_update_sheet.h"
 #include "update/page/update_page.h"

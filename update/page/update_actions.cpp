@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "app/data_folders.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "common/system_log.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/page/update_page.h"
 
 using kivo::UpdateTexts;

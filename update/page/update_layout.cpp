@@ -4,8 +4,8 @@
 #include <QApplication>
 
 #include "app/shortcut_labels.h"
-#include "app/text/app_text.h"
-#include "app/text/update_texts.h"
+#include "text/app_text.h"
+#include "text/update_texts.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
 #include "update/page/progress_view.h"

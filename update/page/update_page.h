@@ -14,11 +14,11 @@
 
 #include "app/box_answer_wait.h"
 #include "app/page_bases.h"
-#include "app/text/localized.h"
 #include "app/worker_run.h"
+#include "text/localized.h"
 #include "ui_restore_view.h"
 #include "ui_update_view.h"
-#include "update/engine/firmware_download.h"
+#include "update/engine/download_into_file.h"
 #include "update/engine/latest_read.h"
 #include "update/engine/run.h"
 #include "update/engine/shared_block.h"

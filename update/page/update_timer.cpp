@@ -2,12 +2,12 @@
 // takes into the page's state, the end of the run with its message and hand-over, and the status
 // line. The ends of the firmware index reads are in index_read.cpp.
 
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/products/plain_update_status.h"
 #include "device/products/update_run_endings.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/pacing.h"
 #include "update/page/update_page.h"
 

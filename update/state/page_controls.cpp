@@ -1,11 +1,11 @@
 #include "update/state/page_controls.h"
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/update_next_hidden.h"
 #include "device/products/version_forms.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 
 namespace kivo {
 namespace {

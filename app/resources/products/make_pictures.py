@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the product pictures and writes products.qrc.
 
-Every picture named in app/text/tables/products.h gets one SVG, drawn from the template of its
+Every picture named in text/tables/products_table.h gets one SVG, drawn from the template of its
 family and coloured from its name, so pictures of one family look alike and no two are the same.
 The emblem and the lock are drawn here too. Run it again after adding a picture to the table:
 

@@ -97,9 +97,9 @@ TEST_F(HidDfuDownload, ReportLengthWithoutRoomForDataIsRefused)
 {
     sim::PluggedHidDfu target = plug();
     const Bytes file = dfu_file(100);
-    hiddfu_set_report_length(6);
+    HidDfuSession session{device(), 6};
     capture();
-    EXPECT_EQ(hiddfu_download_file(device(), put(file).c_str()), -1);
+    EXPECT_EQ(hiddfu_download_file(session, put(file).c_str()), -1);
     EXPECT_EQ(captured(), crc_line(file) + "Clear CRC\nfile format is invalid no payload found\nFinished (err -1)\n");
     EXPECT_TRUE(target.transcript().empty());
 }
@@ -123,7 +123,6 @@ TEST_F(HidDfuDownload, SendsTheImageInNumberedBlocksAndClosesWithAnEmptyOne)
         SCOPED_TRACE(c.what);
         close();
         sim::bus().reset();
-        hiddfu_set_report_length(c.report_length);
         sim::HidDfuPersona persona;
         persona.ends_in_app_idle = c.ends_in_app_idle;
         sim::PluggedHidDfu target = plug(persona);
@@ -131,7 +130,8 @@ TEST_F(HidDfuDownload, SendsTheImageInNumberedBlocksAndClosesWithAnEmptyOne)
         const Bytes file = fwfile::with_dfu_suffix(sent, 0x3A10);
 
         capture();
-        EXPECT_EQ(hiddfu_download_file(device(), put(file).c_str()), 0);
+        HidDfuSession session{device(), c.report_length};
+        EXPECT_EQ(hiddfu_download_file(session, put(file).c_str()), 0);
         EXPECT_EQ(captured(), crc_line(file) + "Clear CRC\n\nComplete\nFinished (noerr 0)\n");
 
         const Bytes expected_image(sent.begin(), sent.begin() + c.send);

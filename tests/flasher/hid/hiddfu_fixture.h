@@ -1,6 +1,6 @@
 #pragma once
-// Every download test runs on an empty simulated bus under the virtual clock, with the process-wide
-// values of the download back at their starting values, and leaves no handle open.
+// Every download test runs on an empty simulated bus under the virtual clock and leaves no handle
+// open.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "flasher/hid/crc.h"
 #include "flasher/hid/hiddfu.h"
 #include "link/dfu_file.h"
 #include "tests/link/firmware_file_builder.h"
@@ -17,12 +16,6 @@
 
 class HidDfuTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        hiddfu_set_report_length(kHidDfuReportLength);
-        hiddfu_set_poll_timeout_ms(0);
-        crc32_set(0xFFFFFFFF);
-    }
     void TearDown() override
     {
         close();

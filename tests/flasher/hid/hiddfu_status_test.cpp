@@ -143,10 +143,10 @@ TEST_F(HidDfuStatus, FailedQueriesAreRetriedForThePollTimeOutWithPauses)
         persona.failing_gets = c.failing_gets;
         persona.status_answer_length = c.answer_length;
         sim::PluggedHidDfu target = plug(persona);
-        hiddfu_set_poll_timeout_ms(c.poll_timeout_ms);
+        HidDfuSession session{device(), kHidDfuReportLength, c.poll_timeout_ms};
         const auto start = std::chrono::steady_clock::now();
         capture();
-        EXPECT_EQ(hiddfu_wait_status(device(), c.final), c.result);
+        EXPECT_EQ(hiddfu_wait_status(session, c.final), c.result);
         EXPECT_EQ(captured(), repeated("failed to get status\n", c.lines));
         EXPECT_EQ(virtual_ms(), c.ms);
         EXPECT_EQ(failed_queries(target), c.failures);
@@ -161,9 +161,10 @@ TEST_F(HidDfuStatus, LongPollTimeOutsAreHonouredUpToTheBound)
     sim::PluggedHidDfu target = plug(persona);
     const auto start = std::chrono::steady_clock::now();
     capture();
-    EXPECT_EQ(hiddfu_download_file(device(), put(dfu_file(2034)).c_str()), 0);
+    HidDfuSession session{device()};
+    EXPECT_EQ(hiddfu_download_file(session, put(dfu_file(2034)).c_str()), 0);
     captured();
-    EXPECT_EQ(hiddfu_poll_timeout_ms(), 0xFFFFFFu);
+    EXPECT_EQ(session.poll_timeout_ms, 0xFFFFFFu);
     EXPECT_EQ(virtual_ms(), 3 * kHidDfuPollTimeoutLimitMs);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(target.manifested());

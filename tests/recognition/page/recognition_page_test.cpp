@@ -15,12 +15,12 @@
 #include "app/message_box_layout.h"
 #include "app/message_box_sheet.h"
 #include "app/resource_images.h"
-#include "app/text/localized.h"
 #include "common/clock.h"
 #include "main/page_factory.h"
 #include "recognition/page/recognition_page.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sim/hid_headsets.h"
+#include "text/localized.h"
 #include "update/page/update_page.h"
 
 namespace {

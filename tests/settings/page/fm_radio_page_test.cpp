@@ -6,12 +6,12 @@
 #include <tuple>
 
 #include "app/message_box_sheet.h"
-#include "app/text/localized.h"
 #include "settings/fm_radio.h"
 #include "settings/page/device_settings_second_page.h"
 #include "settings/page/stepper.h"
 #include "tests/link/test_opener.h"
 #include "tests/settings/page/page_test_support.h"
+#include "text/localized.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "app/manager_window.h"
 #include "app/message_box_sheet.h"
 #include "tests/settings/page/settings_page_fixture.h"
-#include "tests/settings/page/text_fit.h"
+#include "tests/settings/page/unfit_texts.h"
 #include "tests/sim/usb_headsets.h"
 
 namespace {

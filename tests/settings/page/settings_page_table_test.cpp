@@ -12,12 +12,12 @@
 #include "app/manager_window.h"
 #include "app/message_box_layout.h"
 #include "app/message_box_sheet.h"
-#include "app/text/app_text.h"
 #include "settings/page/text_fit.h"
 #include "settings/table/layout_table.h"
 #include "settings/table/row_information.h"
 #include "tests/settings/page/settings_page_fixture.h"
-#include "tests/settings/page/text_fit.h"
+#include "tests/settings/page/unfit_texts.h"
+#include "text/app_text.h"
 
 using namespace kivo::settings;
 

@@ -11,7 +11,7 @@
 #include "settings/panel_layout.h"
 #include "tests/app/run_events.h"
 #include "tests/settings/page/settings_page_fixture.h"
-#include "tests/settings/page/text_fit.h"
+#include "tests/settings/page/unfit_texts.h"
 
 using namespace kivo::settings;
 using R = ClassicRow;

@@ -8,10 +8,10 @@
 
 #include "app/message_box_layout.h"
 #include "app/message_box_sheet.h"
-#include "app/text/app_text.h"
 #include "settings/change_detection.h"
 #include "tests/settings/page/settings_page_fixture.h"
-#include "tests/settings/page/text_fit.h"
+#include "tests/settings/page/unfit_texts.h"
+#include "text/app_text.h"
 
 using namespace kivo::settings;
 

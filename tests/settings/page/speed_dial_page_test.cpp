@@ -4,9 +4,9 @@
 // through its timer and the busy flag during the recognition after it.
 
 #include "app/message_box_sheet.h"
-#include "app/text/localized.h"
 #include "settings/page/device_settings_speed_dial_page.h"
 #include "tests/settings/page/page_test_support.h"
+#include "text/localized.h"
 
 namespace {
 

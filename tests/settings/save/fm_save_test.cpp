@@ -238,11 +238,14 @@ TEST_F(SaveTest, FmSaveOverThePersistentStore)
     EXPECT_EQ(fm_save(input), kPageSaveSucceeded);
     EXPECT_EQ(key_writes(*device), (std::vector<KeyWrite>{{671, block(0x66E9)}}));
 
-    // The key refused: nothing saved.
-    start_over();
-    device = bus().plug(sim::make_usb_headset(persona));
-    device->usb.ps_store->faults.read_only = {671};
-    EXPECT_EQ(fm_save(input), kPageSaveNotSaved);
+    // The key refused, or not kept: nothing saved.
+    for (const auto& [how, fault] : kKeyWriteFaults) {
+        SCOPED_TRACE(how);
+        start_over();
+        device = bus().plug(sim::make_usb_headset(persona));
+        device->usb.ps_store->faults.*fault = {671};
+        EXPECT_EQ(fm_save(input), kPageSaveNotSaved);
+    }
 
     // Another firmware than the record's: nothing written.
     start_over();

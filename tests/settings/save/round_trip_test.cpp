@@ -7,7 +7,7 @@
 
 #include "recognition/recognition_run.h"
 #include "settings/change_detection.h"
-#include "settings/table/catalogue.h"
+#include "settings/table/setting_catalogue.h"
 #include "tests/settings/save/save_fixture.h"
 #include "tests/sim/usb_headsets.h"
 

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
+#include "tests/sim/ps_store.h"
 #include "tests/sim/usb_headsets.h"
 
 using Words = std::vector<uint16_t>;
@@ -134,6 +137,12 @@ struct KeyWrite {
     Words words;
     bool operator==(const KeyWrite&) const = default;
 };
+
+// The two ways a store fails a key write: it refuses it, or answers as if done and keeps nothing.
+inline constexpr std::array<std::pair<const char*, std::set<uint16_t> sim::PsStore::Faults::*>, 2> kKeyWriteFaults = {{
+    {"refused", &sim::PsStore::Faults::read_only},
+    {"not kept", &sim::PsStore::Faults::unkept},
+}};
 
 inline std::vector<KeyWrite> key_writes(const sim::Device& device)
 {

@@ -217,15 +217,18 @@ TEST_F(SaveTest, SpeedDialSaveOverThePersistentStore)
               (std::vector<KeyWrite>{
                   {0x2280, twenty_words(kFirst)}, {0x2281, twenty_words("")}, {0x2282, twenty_words(kThird)}}));
 
-    // The second key refused: the third is not tried.
-    start_over();
-    device = bus().plug(sim::make_usb_headset(persona));
-    device->usb.ps_store->faults.read_only = {0x2281};
-    EXPECT_EQ(speed_dial_save(input), kPageSaveNotSaved);
-    std::vector<uint16_t> tried;
-    for (const KeyWrite& write : key_writes(*device))
-        tried.push_back(write.key);
-    EXPECT_EQ(tried, (std::vector<uint16_t>{0x2280, 0x2281}));
+    // The second key refused, or not kept: the third is not tried.
+    for (const auto& [how, fault] : kKeyWriteFaults) {
+        SCOPED_TRACE(how);
+        start_over();
+        device = bus().plug(sim::make_usb_headset(persona));
+        device->usb.ps_store->faults.*fault = {0x2281};
+        EXPECT_EQ(speed_dial_save(input), kPageSaveNotSaved);
+        std::vector<uint16_t> tried;
+        for (const KeyWrite& write : key_writes(*device))
+            tried.push_back(write.key);
+        EXPECT_EQ(tried, (std::vector<uint16_t>{0x2280, 0x2281}));
+    }
 
     // Another chip than the record's: nothing written.
     start_over();

@@ -124,26 +124,27 @@ TEST_F(SaveTest, ARefusedKeyNamesItselfAndTheKeysBeforeItStayWritten)
         {0x5210, 10, 684, kSaveRadioGainKeyFailed, {239, 684}},
         {0x5210, 10, 682, kSaveChannelTimeoutKeyFailed, {239, 684, 682}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << c.product << " refusing " << std::dec << c.refused);
-        start_over();
-        const sim::UsbHeadsetPersona persona = csr_headset(c.product, c.version_tenths);
-        auto device = bus().plug(sim::make_usb_headset(persona));
-        device->usb.ps_store->faults.read_only = {c.refused};
-        SettingsSaveInput input = usb_input(persona);
-        // Everything a key holds changed.
-        input.dataCurrent.setEdr(1);
-        input.dataCurrent.setIntercomVOX(1);
-        input.dataCurrent.setHandsfreeVOX(1);
-        input.dataCurrent.setRadioTransmitGain(12);
-        input.dataCurrent.setAudioChannelTimeout(30);
+    for (const Case& c : cases)
+        for (const auto& [how, fault] : kKeyWriteFaults) {
+            SCOPED_TRACE(testing::Message() << std::hex << c.product << ": " << std::dec << c.refused << " " << how);
+            start_over();
+            const sim::UsbHeadsetPersona persona = csr_headset(c.product, c.version_tenths);
+            auto device = bus().plug(sim::make_usb_headset(persona));
+            device->usb.ps_store->faults.*fault = {c.refused};
+            SettingsSaveInput input = usb_input(persona);
+            // Everything a key holds changed.
+            input.dataCurrent.setEdr(1);
+            input.dataCurrent.setIntercomVOX(1);
+            input.dataCurrent.setHandsfreeVOX(1);
+            input.dataCurrent.setRadioTransmitGain(12);
+            input.dataCurrent.setAudioChannelTimeout(30);
 
-        EXPECT_EQ(save(input), c.result);
-        std::vector<uint16_t> tried;
-        for (const KeyWrite& write : key_writes(*device))
-            tried.push_back(write.key);
-        EXPECT_EQ(tried, c.tried);
-    }
+            EXPECT_EQ(save(input), c.result);
+            std::vector<uint16_t> tried;
+            for (const KeyWrite& write : key_writes(*device))
+                tried.push_back(write.key);
+            EXPECT_EQ(tried, c.tried);
+        }
 }
 
 TEST_F(SaveTest, NoKeyIsWrittenToADeviceThatIsNotTheRecognizedOne)
@@ -214,4 +215,32 @@ TEST_F(SaveTest, TheSecondDeviceOfAPairFailingLeavesTheFirstWritten)
     EXPECT_EQ(save(input), kSaveNotRecognized);
     EXPECT_EQ(key_writes(*second_differs[0]), (std::vector<KeyWrite>{{239, kEdrOff}}));
     EXPECT_TRUE(key_writes(*second_differs[1]).empty());
+}
+
+TEST_F(SaveTest, APairIsSavedOnlyWhenBothStoresHoldWhatTheyWereSent)
+{
+    struct Case {
+        const char* name;
+        size_t failing; // the device whose store does not keep the key
+        std::vector<KeyWrite> sent_to_second;
+    };
+    const Case cases[] = {
+        {"the first", 0, {}},
+        {"the second", 1, {{239, kEdrOff}}},
+    };
+    const sim::UsbHeadsetPersona persona = csr_headset(0x5310, 10);
+    SettingsSaveInput input = usb_input(persona);
+    input.dataCurrent.setEdr(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        start_over();
+        const auto pair = sim::plug_usb_pair(persona);
+        pair[c.failing]->usb.ps_store->faults.unkept = {239};
+
+        EXPECT_EQ(save(input), kSaveFeaturesKeyFailed);
+        EXPECT_EQ(key_writes(*pair[0]), (std::vector<KeyWrite>{{239, kEdrOff}}));
+        EXPECT_EQ(key_writes(*pair[1]), c.sent_to_second);
+        for (size_t i = 0; i < pair.size(); ++i)
+            EXPECT_EQ(pair[i]->usb.ps_store->keys.contains(239), i < c.failing) << "device " << i;
+    }
 }

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/text/product_names.h"
 #include "settings/table/item_texts.h"
 #include "settings/table/kinds.h"
 #include "settings/table/layout_table.h"
-#include "tests/app/text/translation_check.h"
 #include "tests/settings/table/table_device.h"
+#include "tests/text/translation_check.h"
+#include "text/product_names.h"
 
 using namespace kivo::settings;
 

@@ -12,9 +12,9 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "app/text/product_names.h"
 #include "settings/table/layout_selection.h"
 #include "settings/table/layout_table.h"
+#include "text/product_names.h"
 
 using namespace kivo::settings;
 

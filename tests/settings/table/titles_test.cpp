@@ -8,7 +8,7 @@
 
 #include "device/device_data.h"
 #include "settings/table/titles.h"
-#include "tests/app/text/translation_check.h"
+#include "tests/text/translation_check.h"
 
 TEST(SettingTitles, OneEntryPerEnglishTitleAndTranslationsFit)
 {

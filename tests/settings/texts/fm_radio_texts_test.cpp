@@ -11,7 +11,7 @@
 
 #include "settings/texts/fm_radio_text_tables.h"
 #include "settings/texts/fm_radio_texts.h"
-#include "tests/app/text/translation_check.h"
+#include "tests/text/translation_check.h"
 
 using namespace kivo;
 using namespace kivo::settings;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/texts/information_texts.h"
-#include "tests/app/text/translation_check.h"
+#include "tests/text/translation_check.h"
 
 using namespace kivo::settings;
 

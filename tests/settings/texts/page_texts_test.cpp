@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/texts/page_texts.h"
-#include "tests/app/text/translation_check.h"
+#include "tests/text/translation_check.h"
 
 using kivo::SettingsPageTexts;
 using namespace kivo::text_tables;

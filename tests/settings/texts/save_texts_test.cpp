@@ -5,7 +5,7 @@
 
 #include "settings/texts/save_text_tables.h"
 #include "settings/texts/save_texts.h"
-#include "tests/app/text/translation_check.h"
+#include "tests/text/translation_check.h"
 
 using namespace kivo;
 using namespace kivo::settings;

@@ -4,13 +4,15 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/text/app_text.h"
-#include "app/text/instruction_texts.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
-#include "tests/sim/hid_headsets.h"
 #include "tests/link/test_opener.h"
+#include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/update_fixture.h"
+#include "text/app_text.h"
+#include "text/instruction_texts.h"
+#include "text/update_texts.h"
+#include "update/engine/family_paths.h"
+#include "update/engine/steps.h"
 
 using kivo::AppText;
 using kivo::UpdateTexts;
@@ -261,4 +263,52 @@ TEST_F(Frame, UnbuiltMemberEndsBeforeAnyCommand)
     EXPECT_EQ(status(), "Failed to update firmware");
     EXPECT_TRUE(commands().empty());
     EXPECT_TRUE(shared.updateFinished());
+}
+
+// The boxes the worker opens and closes itself: one at a time, and a flag set without a box never
+// closes a box someone else opened.
+TEST_F(Frame, InstructionBoxesOpenOnceAndCloseOnlyTheirOwnBox)
+{
+    kivo::UpdateRun run(inputs, shared, host);
+    kivo::open_instruction_box(run, "Press the button", 0);
+    kivo::open_instruction_box(run, "a second text while the first is up", 1);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    const FakeUpdateHost::Box& box = host.boxes[0];
+    EXPECT_EQ(box.message, "Press the button");
+    EXPECT_TRUE(box.warning);
+    EXPECT_FALSE(box.cancel);
+    EXPECT_FALSE(box.ok);
+    EXPECT_EQ(box.size, 0);
+    EXPECT_EQ(box.purpose, kBoxInstruction);
+    EXPECT_TRUE(host.openedMessageBox());
+
+    kivo::close_instruction_box(run);
+    EXPECT_EQ(host.closes, std::vector<int>{1});
+    EXPECT_FALSE(host.openedMessageBox());
+    kivo::close_instruction_box(run);
+    EXPECT_EQ(host.closes.size(), 1u) << "closed twice";
+
+    kivo::mark_box_without_box(run);
+    EXPECT_TRUE(host.openedMessageBox());
+    kivo::open_instruction_box(run, "not while the flag is set");
+    EXPECT_EQ(host.boxes.size(), 1u);
+    kivo::close_instruction_box(run);
+    EXPECT_EQ(host.closes.size(), 1u) << "the flag alone closed a box";
+    EXPECT_FALSE(host.openedMessageBox());
+}
+
+TEST_F(Frame, TheEndingClosesTheWorkersBoxButNeverOneItOnlyMarked)
+{
+    static const kivo::TransferPath kOpensABox{
+        "opens a box", [](kivo::UpdateRun& run) { kivo::open_instruction_box(run, "wait"); }, {}};
+    static const kivo::TransferPath kMarksOnly{"marks only", kivo::mark_box_without_box, {}};
+    for (const auto& [path, closes] : {std::pair{&kOpensABox, 1u}, std::pair{&kMarksOnly, 0u}}) {
+        SCOPED_TRACE(path->name);
+        host.reset();
+        inputs.path = path;
+        run();
+        EXPECT_EQ(host.closes.size(), closes);
+        EXPECT_FALSE(host.openedMessageBox());
+        EXPECT_TRUE(shared.updateFinished());
+    }
 }

@@ -200,6 +200,24 @@ TEST_F(QccBtOnly, ImageOutsideTheFileSendsNothing)
     EXPECT_TRUE(commands().empty());
 }
 
+TEST_F(QccBtOnly, ImageThatDoesNotMatchItsDigestSendsNothing)
+{
+    plug();
+    fwfile::Bytes file = useFirmware({fwfile::pattern(2500, 9)});
+    // The extended table the loader checks stays intact; the entry the path reads names the file's
+    // own header, under the digest of the real image.
+    const size_t entry = fwfile::entry_position(1, false, 0);
+    fwfile::put_le32(file, entry + FirmwareContainer::kEntryOffsetField, 0);
+    fwfile::put_le32(file, entry + FirmwareContainer::kEntryLengthField, FirmwareContainer::kTableOffset);
+    useFile(file);
+    run();
+    EXPECT_EQ(progress().updateRestoreError, 3);
+    EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
+    EXPECT_EQ(markers(), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(commands().empty());
+    EXPECT_TRUE(headset.image(0).empty());
+}
+
 TEST_F(QccBtOnly, InstructionProductsEndBeforeAnyCommand)
 {
     target(0x4D16);

@@ -1,7 +1,7 @@
 #pragma once
 // Transfer paths of the tests' own, to drive the frame and the shared steps.
 
-#include "app/text/status_text_set.h"
+#include "text/status_text_set.h"
 #include "update/engine/family_paths.h"
 
 // The shared steps (reading section entry 0), one version command to the device, the success

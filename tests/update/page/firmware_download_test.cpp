@@ -13,14 +13,14 @@
 #include <filesystem>
 #include <mutex>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "main/page_factory.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
 #include "tests/update/page/page_shots.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/new_update_sheet.h"
 #include "update/page/update_page.h"

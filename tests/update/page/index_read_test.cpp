@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/text/app_text.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "device/products/settings_tabs.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
+#include "text/app_text.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/update_page.h"
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 
 #include "app/message_box_sheet.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/update_texts.h"
 #include "main/page_factory.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/update_texts.h"
 #include "update/page/new_update_sheet.h"
 #include "update/page/update_page.h"
 

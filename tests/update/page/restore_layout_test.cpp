@@ -13,14 +13,14 @@
 #include <fstream>
 #include <functional>
 
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "app/window_colors.h"
 #include "device/backup_archive.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/restore_table_cell_view.h"
 #include "update/page/update_page.h"

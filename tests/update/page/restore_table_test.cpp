@@ -10,13 +10,13 @@
 #include <set>
 
 #include "app/language_sheet.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
 #include "device/backup_archive.h"
-#include "settings/table/catalogue.h"
 #include "settings/table/restore_rows.h"
+#include "settings/table/setting_catalogue.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
 #include "update/engine/backup_file.h"
 #include "update/page/restore_table_cell_view.h"
 #include "update/page/update_page.h"

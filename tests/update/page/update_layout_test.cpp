@@ -8,10 +8,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/text/app_text.h"
-#include "app/text/update_texts.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
+#include "text/app_text.h"
+#include "text/update_texts.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;

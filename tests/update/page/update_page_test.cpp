@@ -2,11 +2,11 @@
 // question answered in the real window, and the page's navigation.
 
 #include "app/message_box_sheet.h"
-#include "app/text/instruction_texts.h"
 #include "tests/app/app_fixture.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/test_paths.h"
+#include "text/instruction_texts.h"
 #include "update/page/update_page.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "app/message_box_sheet.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "link/hid_reports.h"
 #include "main/page_factory.h"
@@ -19,6 +18,7 @@
 #include "tests/app/net/demo_firmware.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/page/page_shots.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/new_update_sheet.h"
 #include "update/page/update_page.h"

@@ -10,13 +10,13 @@
 #include <thread>
 
 #include "app/message_box_sheet.h"
-#include "app/text/app_text.h"
-#include "app/text/product_names.h"
-#include "app/text/text_format.h"
-#include "app/text/update_texts.h"
 #include "device/backup_archive.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/spy_pages.h"
+#include "text/app_text.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
+#include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/update_page.h"
 

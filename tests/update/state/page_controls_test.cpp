@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text/update_texts.h"
+#include "text/update_texts.h"
 #include "update/state/page_controls.h"
 
 using kivo::PageContext;

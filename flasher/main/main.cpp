@@ -1,3 +1,0 @@
-#include "flasher/main/run.h"
-
-int main(int argc, char* argv[]) { return flasher_run(argc, argv); }

@@ -1,0 +1,195 @@
+// Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
+// whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
+// of its data is its digest, in either table; this target decides that itself, apart from the
+// engine. Every run of blocks the headset received after an erase must be the start of a verified
+// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
+// one. Beside it: the run ends, with nothing left open on the bus.
+//
+// A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
+// path of its product, on the simulated bus under the virtual clock.
+//
+// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
+// those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
+// bit 1: the digests of the extended table; bit 2: those of the standard table; each for the entries
+// that lie inside the file), then the file.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "link/firmware_container.h"
+#include "link/md5.h"
+#include "tests/link/firmware_file_builder.h"
+#include "tests/link/test_opener.h"
+#include "tests/sim/bus.h"
+#include "tests/sim/hid_headsets.h"
+#include "tests/update/engine/fake_update_host.h"
+#include "update/engine/family_paths.h"
+#include "update/engine/paths/paths.h"
+#include "update/engine/run.h"
+
+namespace {
+
+using Layout = FirmwareContainer;
+using Bytes = std::vector<uint8_t>;
+using Data = std::span<const uint8_t>;
+
+constexpr uint8_t kErase = 0x05;
+constexpr uint8_t kBlock = 0x06;
+constexpr uint8_t kLastBlock = 0x0E;
+constexpr size_t kBlockDataAt = 4;
+constexpr size_t kChunkLengthAt = 3;
+
+std::vector<uint16_t> built_products()
+{
+    std::vector<uint16_t> ids;
+    for (int id = 1; id <= 0xFFFF; ++id)
+        if (kivo::transfer_path_for(id).run != kivo::run_unbuilt_member)
+            ids.push_back(static_cast<uint16_t>(id));
+    return ids;
+}
+
+uint32_t le32(const Bytes& file, uint64_t at)
+{
+    const auto i = static_cast<size_t>(at);
+    return uint32_t{file[i]} | uint32_t{file[i + 1]} << 8 | uint32_t{file[i + 2]} << 16 | uint32_t{file[i + 3]} << 24;
+}
+
+// Calls visit(digest position, data offset, data length) for each entry of a table that lies inside
+// the file with its data.
+void each_entry(const Bytes& file, bool extended, const std::function<void(size_t, size_t, size_t)>& visit)
+{
+    if (file.size() < Layout::kTableOffset)
+        return;
+    const auto count = static_cast<int32_t>(le32(file, Layout::kSectionCountOffset));
+    if (count < 1)
+        return;
+    const auto entries = static_cast<uint64_t>(count);
+    const uint64_t start = Layout::kTableOffset + (extended ? Layout::kEntrySize * entries : 0);
+    const uint64_t size = extended ? Layout::kExtendedEntrySize : Layout::kEntrySize;
+    if (start + size * entries > file.size())
+        return;
+    for (uint64_t at = start; at < start + size * entries; at += size) {
+        const uint64_t offset = le32(file, at + Layout::kEntryOffsetField);
+        const uint64_t length = le32(file, at + Layout::kEntryLengthField);
+        if (offset + length <= file.size())
+            visit(
+                static_cast<size_t>(at + (extended ? Layout::kExtendedEntryDigestOffset : Layout::kEntryDigestOffset)),
+                static_cast<size_t>(offset), static_cast<size_t>(length));
+    }
+}
+
+void renew_digests(Bytes& file, bool extended)
+{
+    each_entry(file, extended, [&](size_t digest_at, size_t offset, size_t length) {
+        const Md5Digest digest = md5_digest(Data(file).subspan(offset, length));
+        std::copy(digest.begin(), digest.end(), file.begin() + static_cast<std::ptrdiff_t>(digest_at));
+    });
+}
+
+std::vector<Data> verified_entries(const Bytes& file)
+{
+    std::vector<Data> verified;
+    for (const bool extended : {false, true})
+        each_entry(file, extended, [&](size_t digest_at, size_t offset, size_t length) {
+            const Data data = Data(file).subspan(offset, length);
+            const Md5Digest digest = md5_digest(data);
+            if (std::equal(digest.begin(), digest.end(), file.begin() + static_cast<std::ptrdiff_t>(digest_at)))
+                verified.push_back(data);
+        });
+    return verified;
+}
+
+bool starts_a_verified_entry(const std::vector<Data>& verified, const Bytes& bytes)
+{
+    return bytes.empty() || std::any_of(verified.begin(), verified.end(), [&](Data entry) {
+               return bytes.size() <= entry.size() && std::equal(bytes.begin(), bytes.end(), entry.begin());
+           });
+}
+
+bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
+{
+    return std::any_of(verified.begin(), verified.end(), [&](Data entry) {
+        return std::search(entry.begin(), entry.end(), bytes.begin(), bytes.end()) != entry.end();
+    });
+}
+
+// The blocks the headset received, one run of bytes per erase (and one before the first).
+std::vector<Bytes> headset_images(const sim::HidInterface& headset)
+{
+    std::vector<Bytes> images(1);
+    for (const sim::Bytes& out : headset.outputs()) {
+        if (out.size() < kBlockDataAt)
+            continue;
+        if (out[1] == kErase)
+            images.emplace_back();
+        if (out[1] != kBlock && out[1] != kLastBlock)
+            continue;
+        const size_t length = std::min<size_t>(size_t{out[2]} << 8 | out[3], out.size() - kBlockDataAt);
+        images.back().insert(images.back().end(), out.begin() + kBlockDataAt,
+                             out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt + length));
+    }
+    return images;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const std::vector<uint16_t> products = built_products();
+    static const fwfile::TempFolder folder;
+    if (size < 3 || products.empty())
+        return 0;
+    const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
+    const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
+        ? named
+        : products[named % products.size()];
+    Bytes file(data + 3, data + size);
+    if ((data[2] & 0x01) != 0 && file.size() >= Layout::kTableOffset)
+        fwfile::put_le32(file, Layout::kProductIdOffset, product);
+    if ((data[2] & 0x02) != 0)
+        renew_digests(file, true);
+    if ((data[2] & 0x04) != 0)
+        renew_digests(file, false);
+    const std::vector<Data> verified = verified_entries(file);
+
+    sim::Session session;
+    sim::HeadsetPersona persona = sim::oem_headset();
+    persona.product_id = product;
+    const sim::PluggedHeadset headset = sim::plug_headset(persona);
+    kivo::UpdateInputs inputs;
+    inputs.firmwareFile = folder.put("firmware.img", file);
+    inputs.session.deviceTarget = product;
+    inputs.session.usbStatus = product;
+    inputs.session.recognized = true;
+    inputs.data.setDeviceRecognized(product);
+    // The headsets with a module are checked against the version recognition read.
+    inputs.data.setDeviceVersion01(
+        {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    inputs.archiveFolder = folder.path() / "archive";
+    inputs.opener = open_product(product);
+    kivo::UpdateShared shared;
+    FakeUpdateHost host;
+    kivo::threadMethodUpdate(inputs, shared, host);
+
+    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
+        std::abort();
+    for (const Bytes& image : headset_images(headset.hid()))
+        if (!starts_a_verified_entry(verified, image))
+            std::abort();
+    if (headset.module) {
+        if (!starts_a_verified_entry(verified, headset.moduleImage()))
+            std::abort();
+        for (const sim::Bytes& out : headset.module->hid.front()->outputs()) {
+            if (out.size() <= kChunkLengthAt || out[1] != kBlock)
+                continue;
+            const size_t length = std::min<size_t>(out[kChunkLengthAt], out.size() - kBlockDataAt);
+            if (!lies_in_a_verified_entry(verified, Data(out).subspan(kBlockDataAt, length)))
+                std::abort();
+        }
+    }
+    return 0;
+}
