@@ -173,17 +173,38 @@ TEST_F(UsbDfu, DeviceInItsLoaderIsNeitherIdentifiedNorClearedNorBackedUp)
     EXPECT_EQ(progress().updateRestoreError, 1);
 }
 
-TEST_F(UsbDfu, DownloadModeProductInItsLoaderSkipsThePrelude)
+TEST_F(UsbDfu, DownloadModeProductInItsLoaderSkipsThePreludeAndIsExpectedUnderItsLoaderId)
 {
-    plugLoader(0xE020);
-    recognized(0x6020, 0xE020);
-    inputs.opener = open_product(0x6020);
-    run();
-    // Its loader id is not one the management-mode search takes.
-    EXPECT_TRUE(bus().hid_opens().empty());
-    EXPECT_TRUE(host.events.empty());
-    EXPECT_EQ(progress().updateRestoreError, 2);
-    EXPECT_EQ(shared.usbStatusFound(), 0);
+    struct Case {
+        const char* what;
+        std::vector<uint16_t> loaders;
+        int error;
+        int usbStatusFound; // the run's own, for the page to apply
+        bool allTries;
+    };
+    const Case cases[] = {
+        // Once the search has found a device, its own loader is opened and is the one expected: on
+        // to the image, which is missing.
+        {"beside another loader", {0xE020, 0xCD10}, 3, 0xE020, false},
+        // Its loader id is not one the management-mode search takes.
+        {"alone", {0xE020}, 2, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        for (uint16_t id : c.loaders)
+            plugLoader(id);
+        recognized(0x6020, 0xE020);
+        inputs.opener = open_product(0x6020);
+        inputs.firmwareFile = (folder.path() / "missing.dfu").string();
+        run();
+        EXPECT_TRUE(bus().hid_opens().empty());
+        EXPECT_TRUE(host.events.empty());
+        EXPECT_EQ(progress().updateRestoreError, c.error);
+        EXPECT_EQ(shared.usbStatusFound(), c.usbStatusFound);
+        EXPECT_EQ(virtualSeconds() >= 19, c.allTries);
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+    }
 }
 
 TEST_F(UsbDfu, DownloadModePreludeSwitchesTheHeadsetWhileTheSpinnerTurns)
