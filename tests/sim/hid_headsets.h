@@ -99,6 +99,17 @@ HeadsetPersona oem_headset_with_settings();
 HeadsetPersona airoha_68_headset();
 HeadsetPersona airoha_6a_headset();
 
+// The Airoha mesh module: 0x3220 2.0 on the vendor interface, which a 0x0F switch brings up and
+// which takes its block over 62-byte reports (the version read of every block number answered
+// 2.0.0.0.0); after its run loader it leaves and comes back by itself 2 s later.
+ModulePersona airoha_mesh_module();
+// The headsets that carry it beside their Qualcomm part, which takes its images on the loader face:
+// 0x5552 ("Branwick Vallo Q" 2.3), and 0x5630 ("Pintra Ossel" 1.6), which keeps its voice-prompt
+// version 0.0.0.12 in record 0x3E (answer bytes 13 to 16: the record's fifth and sixth words).
+HeadsetPersona mesh_airoha_qcc_headset();
+HeadsetPersona mesh_airoha_qcc_vp_headset();
+inline constexpr uint8_t kVoicePromptVersionRecord = 0x3E;
+
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);
@@ -123,8 +134,10 @@ struct PluggedHeadset {
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
     VersionQuad moduleVersion() const;
-    // The blocks the Airoha face assembled, in the order erased (none without the face).
+    // The blocks the Airoha face assembled, in the order erased (none without the face) ...
     std::vector<AirohaFace::Block> airohaBlocks() const;
+    // ... and those of an Airoha module.
+    std::vector<AirohaFace::Block> moduleAirohaBlocks() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);
