@@ -46,11 +46,13 @@ std::vector<uint8_t> image_commands(size_t length)
     return commands;
 }
 
-// ... and the module for its block of type 1: version read, erase, chunks of 58 bytes, verify-all,
-// run loader, result.
-std::vector<uint8_t> module_commands(size_t length)
+// ... and the module for its block: (for a block of type 1, a version read,) erase, chunks of 58
+// bytes, verify-all, run loader, result.
+std::vector<uint8_t> module_commands(size_t length, bool version_read)
 {
-    std::vector<uint8_t> commands{kVersionRead, kErase};
+    std::vector<uint8_t> commands{kErase};
+    if (version_read)
+        commands.insert(commands.begin(), kVersionRead);
     commands.insert(commands.end(), parts(length, 58), kBlock);
     commands.insert(commands.end(), {kVerifyAll, kRunLoader, kResult});
     return commands;
@@ -104,11 +106,11 @@ protected:
         return useBlocks({bluetooth, voicePrompts, module},
                          {{0, 2, {}}, {1, 2, {first, second}}, {2, 1, {2, 0, 0, 0, 0}}});
     }
-    // A file for the others: other bytes in block 0, the module's block, and the Bluetooth image that
-    // section entry 0 describes.
+    // A file for the others: other bytes in block 0, the module's block (type 2), and the Bluetooth
+    // image that section entry 0 describes.
     fwfile::Bytes useBluetoothSectionFile()
     {
-        fwfile::Bytes file = useBlocks({other, module, bluetooth}, {{0, 2, {}}, {1, 1, {}}, {2, 2, {}}});
+        fwfile::Bytes file = useBlocks({other, module, bluetooth}, {{0, 2, {}}, {1, 2, {}}, {2, 2, {}}});
         aim_section_zero_at(file, 3, 2);
         useFile(file);
         return file;
@@ -157,7 +159,7 @@ TEST_F(MeshAirohaQcc, VoicePromptHeadsetGetsModuleBluetoothAndVoicePrompts)
     EXPECT_TRUE(std::filesystem::exists(kivo::backup_archive_file(inputs.archiveFolder, 0x5630)));
 
     EXPECT_EQ(headset.moduleAirohaBlocks(), (std::vector<sim::AirohaFace::Block>{{0, module}}));
-    ASSERT_EQ(moduleCommands(), module_commands(module.size()));
+    ASSERT_EQ(moduleCommands(), module_commands(module.size(), true));
     const sim::Bytes verify_all = moduleInterface().outputs()[2 + parts(module.size(), 58)];
     const uint16_t crc = sim::device_crc16(module);
     EXPECT_EQ((std::vector<uint8_t>{verify_all[4], verify_all[5], verify_all[6]}),
@@ -207,7 +209,7 @@ TEST_F(MeshAirohaQcc, BluetoothImageComesFromSectionEntryZero)
     EXPECT_EQ(progress().updateProcessed, 100);
     EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4, 1, 2, 4, 99}));
     EXPECT_EQ(headset.moduleAirohaBlocks(), (std::vector<sim::AirohaFace::Block>{{0, module}}));
-    EXPECT_EQ(moduleCommands(), module_commands(module.size()));
+    EXPECT_EQ(moduleCommands(), module_commands(module.size(), false)) << "no version read for a block of type 2";
     // Not block 0's bytes.
     EXPECT_EQ(images_sent(headset.hid()), (std::vector<fwfile::Bytes>{bluetooth}));
     std::vector<uint8_t> expected{kVersionRead, kReadyState, kMeshSwitch};
@@ -288,6 +290,9 @@ TEST_F(MeshAirohaQcc, EachFailingStepEndsWithItsTagAndNothingAfter)
     };
     const std::string not_recognized = "Failed to update firmware. Not the recognized device";
     const Case cases[] = {
+        // Unanswered, the version is 1.0.0.0: not the 1.6 recognized.
+        {not_recognized, [](sim::HeadsetPersona& p) { p.failingCommands = {kVersionRead}; }, "headset", kVersionRead,
+         2},
         {cannotGetStatus("[01][qm]"), headset_fault({kReadyState, 1}), "headset", kReadyState},
         {cannotGetStatus("[02][qm]"), [](sim::HeadsetPersona& p) { p.readiness = 1; }, "headset", kReadyState},
         {cannotGetStatus("[1][50]"), headset_fault({kMeshSwitch, 1}), "headset", kMeshSwitch},
