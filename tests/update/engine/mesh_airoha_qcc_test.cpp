@@ -9,6 +9,8 @@
 #include <string>
 
 #include "common/page_ids.h"
+#include "link/usb_link.h"
+#include "recognition/recognition_run.h"
 #include "tests/update/engine/update_fixture.h"
 #include "update/engine/backup_file.h"
 #include "update/engine/hid_image.h"
@@ -220,6 +222,25 @@ TEST_F(MeshAirohaQcc, BluetoothImageComesFromSectionEntryZero)
     std::vector<uint16_t> opens = bus().hid_opens();
     opens.erase(std::unique(opens.begin(), opens.end()), opens.end());
     EXPECT_EQ(opens, (std::vector<uint16_t>{0x5552, 0x3220, 0x5552}));
+}
+
+TEST_F(MeshAirohaQcc, RecognizedHeadsetIsUpdated)
+{
+    // Recognition reads the module over 65-byte reports, the update writes it over 62-byte ones.
+    ASSERT_EQ(usb_link_start(), 0);
+    plug(sim::mesh_airoha_qcc_vp_headset());
+    kivo::RecognitionRun recognition;
+    KIVOBluetoothDeviceData record;
+    ASSERT_EQ(kivo::recognize_device(recognition, record), kivo::kRecognitionSucceeded);
+    EXPECT_EQ(record.deviceVersion02(), (FirmwareQuad{2, 0, 0, 0})) << "the module's version";
+
+    inputs.session = recognition.session;
+    inputs.data = record;
+    useVoicePromptFile(1, 3);
+    run();
+    EXPECT_EQ(progress().updateRestoreError, 0) << status();
+    EXPECT_EQ(headset.moduleAirohaBlocks(), (std::vector<sim::AirohaFace::Block>{{0, module}}));
+    EXPECT_EQ(images_sent(headset.hid()), (std::vector<fwfile::Bytes>{bluetooth, voicePrompts}));
 }
 
 TEST(VoicePromptDecision, HeldWhenTheNumberIsTenTimesTheFirstPlusTheSecond)
