@@ -5,8 +5,11 @@
 // entry's data, the image its module assembled too, and every chunk sent to the module must lie in
 // one. Beside it: the run ends, with nothing left open on the bus.
 //
-// A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
-// path of its product, on the simulated bus under the virtual clock.
+// A whole update of a simulated headset (with its module, or its second module behind a HID
+// interface of its own) on a fuzzed file, through the transfer path of its product, on the
+// simulated bus under the virtual clock. Image bytes are the blocks (0x06, 0x0E) each interface
+// received after an erase, and the chunks its mesh module received. A headset that needs the user
+// to act reports the step at the first poll.
 //
 // Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
 // those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
@@ -20,6 +23,8 @@
 #include <span>
 #include <vector>
 
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
 #include "tests/link/firmware_file_builder.h"
@@ -117,7 +122,8 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
     });
 }
 
-// The blocks the headset received, one run of bytes per erase (and one before the first).
+// The blocks one interface of the headset received, one run of bytes per erase (and one before the
+// first).
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
@@ -159,6 +165,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sim::Session session;
     sim::HeadsetPersona persona = sim::oem_headset();
     persona.product_id = product;
+    persona.instructionDoneAt = 1;
+    if (kivo::update_needs_instructions(product))
+        persona.readyAfterRunLoaderAt = 1;
+    const bool two_modules = kivo::update_family_path(product) == kivo::UpdateFamilyPath::Hid4210;
+    if (two_modules)
+        persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);
@@ -169,17 +181,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The headsets with a module are checked against the version recognition read.
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    if (two_modules)
+        inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = open_product(product);
+    inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
-    for (const Bytes& image : headset_images(headset.hid()))
-        if (!starts_a_verified_entry(verified, image))
-            std::abort();
+    for (const auto& iface : headset.headset->hid)
+        for (const Bytes& image : headset_images(*iface))
+            if (!starts_a_verified_entry(verified, image))
+                std::abort();
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
