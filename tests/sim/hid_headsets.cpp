@@ -489,4 +489,13 @@ std::vector<uint8_t> commands_sent(const HidInterface& iface)
     return commands;
 }
 
+std::vector<HidWrite> writes_of(const HidInterface& iface, uint8_t command)
+{
+    std::vector<HidWrite> out;
+    for (const HidWrite& w : iface.transcript())
+        if (w.kind == HidWrite::Output && w.bytes.size() > 1 && w.bytes[1] == command)
+            out.push_back(w);
+    return out;
+}
+
 } // namespace sim

@@ -150,4 +150,7 @@ std::vector<Bytes> settings_writes(const HidInterface& iface);
 // byte 1), in order.
 std::vector<uint8_t> commands_sent(const HidInterface& iface);
 
+// The output reports of one command (byte 1) written to an interface, in order, with their times.
+std::vector<HidWrite> writes_of(const HidInterface& iface, uint8_t command);
+
 } // namespace sim

@@ -36,15 +36,6 @@ fwfile::Bytes with_version(size_t size, const std::string& version, uint32_t see
     return image;
 }
 
-std::vector<sim::HidWrite> writes_of(const sim::HidInterface& iface, uint8_t command)
-{
-    std::vector<sim::HidWrite> out;
-    for (const sim::HidWrite& w : iface.transcript())
-        if (w.kind == sim::HidWrite::Output && w.bytes[1] == command)
-            out.push_back(w);
-    return out;
-}
-
 } // namespace
 
 class Hid4210 : public UpdateRunTest {
@@ -126,7 +117,7 @@ TEST_F(Hid4210, WritesEachSectionToItsModuleThenWaitsWithoutReopening)
 
     // The pause of 5 seconds, one poll that finds the headset back (both interfaces), and no open
     // after it.
-    const kivo::Duration loaders = writes_of(headset.hid(1), kRunLoader).back().at;
+    const kivo::Duration loaders = sim::writes_of(headset.hid(1), kRunLoader).back().at;
     EXPECT_GE(sim::bus().clock().now() - loaders, std::chrono::seconds(5 + 1 + 1));
     EXPECT_LT(sim::bus().clock().now() - loaders, std::chrono::seconds(5 + 1 + 2));
     EXPECT_EQ(bus().hid_opens().size(), 2u + 2u);

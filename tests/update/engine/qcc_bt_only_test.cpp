@@ -240,14 +240,6 @@ protected:
         const std::vector<uint8_t> all = commands();
         return std::count(all.begin(), all.end(), command);
     }
-    std::vector<sim::HidWrite> writesOf(uint8_t command) const
-    {
-        std::vector<sim::HidWrite> out;
-        for (const sim::HidWrite& w : writes())
-            if (w.bytes[1] == command)
-                out.push_back(w);
-        return out;
-    }
 
     static constexpr uint16_t kInstructionProduct = 0x4D16;
     static constexpr uint8_t kInstructionPoll = 0x0D;
@@ -291,7 +283,7 @@ TEST_F(QccBtOnlyInstructions, BoxesStayUpUntilTheHeadsetReportsEachStep)
     EXPECT_EQ(sent_at_close[1].back(), kReadyState);
     EXPECT_EQ(sent(kReadyState), 4);
 
-    const std::vector<sim::HidWrite> polls = writesOf(kInstructionPoll);
+    const std::vector<sim::HidWrite> polls = sim::writes_of(headset.hid(), kInstructionPoll);
     EXPECT_GE(polls.size(), 30u);
     EXPECT_LE(polls.size(), 32u);
     for (size_t i = 1; i < polls.size(); ++i)
