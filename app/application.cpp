@@ -7,9 +7,11 @@
 #include <cstdlib>
 
 #include "app/configuration_archive.h"
+#include "app/data_folders.h"
 #include "app/manager_window.h"
 #include "common/manager_version.h"
 #include "common/system_log.h"
+#include "common/temporary_files.h"
 #include "link/usb_link.h"
 #include "text/product_names.h"
 
@@ -30,6 +32,10 @@ KIVOBluetoothManagerAppDelegate::~KIVOBluetoothManagerAppDelegate() { applicatio
 
 void KIVOBluetoothManagerAppDelegate::start()
 {
+    // Only the manager's own folders: it keeps no record of where the user's downloads went, and
+    // looks into no folder of the user's.
+    for (const std::filesystem::path& folder : {kivo::archive_folder(), configurationFile_.parent_path()})
+        kivo::remove_stale_temporaries(folder, started_);
     controller_->window()->show();
     controller_->initializeObject();
 }

@@ -22,7 +22,8 @@ public:
     ~KIVOBluetoothManagerAppDelegate() override;
 
     KIVOBluetoothManagerAppController& appController() { return *controller_; }
-    // Shows the window and its first page.
+    // Removes the temporary files earlier runs left in the manager's own folders (the archive
+    // folder and the configuration's), then shows the window and its first page.
     void start();
     // The end-of-run work, once: the configuration is written, the USB library ends and, when a
     // restart to recover was asked for, the program is started again.
@@ -36,6 +37,9 @@ public:
     void setRelauncher(std::function<void()> relaunch) { relaunch_ = std::move(relaunch); }
 
 private:
+    // The run's start as the file system tells time (first, before anything of the run is made): a
+    // temporary written before it is an earlier run's.
+    std::filesystem::file_time_type started_ = std::filesystem::file_time_type::clock::now();
     std::unique_ptr<KIVOBluetoothManagerAppController> controller_;
     std::filesystem::path configurationFile_;
     std::function<void()> relaunch_;

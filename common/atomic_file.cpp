@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "common/temporary_files.h"
+
 namespace kivo {
 namespace {
 
@@ -36,7 +38,7 @@ bool write_all(int fd, std::string_view contents)
 bool write_file_atomically(const std::filesystem::path& path, std::string_view contents, std::string* error)
 {
     // Same folder as the target, so the rename never crosses a file system.
-    std::string temp = path.string() + ".XXXXXX";
+    std::string temp = atomic_temporary_template(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, "cannot create a temporary file beside " + path.string(), errno);

@@ -310,6 +310,23 @@ def update_run_seeds():
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
+    def with_block(file, count, index, number, block_type, versions=()):
+        """The block number, type and version numbers of an extended entry (outside every digest)."""
+        at = TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * index
+        file = bytearray(file)
+        file[at:at + 8] = le32(number) + le32(block_type)
+        for i, version in enumerate(versions):
+            file[at + 16 + 4 * i:at + 20 + 4 * i] = le32(version)
+        return bytes(file)
+
+    airoha68 = container(b"v1.0", 0x6800, True, [pattern(300, 21), pattern(130, 22), pattern(59, 23)])
+    airoha68 = with_block(airoha68, 3, 0, 0, 1, (1, 0, 0, 0, 0))
+    airoha68 = with_block(airoha68, 3, 1, 1, 1, (1, 0, 0, 0, 1))
+    airoha68 = with_block(airoha68, 3, 2, 2, 2)
+    airoha6a = with_block(container(b"v1.0", 0x6A01, True, [pattern(200, 24), pattern(70, 25)]), 2, 1, 3, 1)
+    past_end = bytearray(container(b"v1.0", 0x6806, True, [pattern(90, 26)]))
+    past_end[TABLE_OFFSET + ENTRY + 12:TABLE_OFFSET + ENTRY + 16] = le32(1 << 30)
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
@@ -330,6 +347,11 @@ def update_run_seeds():
                                                                      pattern(900, 3)])),
         "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
                                                                                   pattern(600, 5)])),
+        "airoha-68-blocks": run(0x6800, airoha68),
+        "airoha-6a-blocks": run(0x6A01, airoha6a),
+        # The loader checks the standard table of this product: a block aimed past the end is the
+        # view's to refuse.
+        "airoha-6806-block-past-end": run(0x6806, past_end),
     }
 
 

@@ -13,6 +13,24 @@ namespace kivo {
 
 // How long a download may go without receiving data before it fails.
 inline constexpr std::chrono::milliseconds kDownloadIdleTimeout{30000};
+// The largest body a download accepts. The manager's firmware images are a few MiB: a body past
+// this is a server that never stops, not an image.
+inline constexpr std::uint64_t kLargestDownload = std::uint64_t{256} << 20;
+// A download slower than kDownloadLowSpeed bytes a second for kDownloadLowSpeedTime fails: a server
+// that trickles a byte now and then would otherwise never end.
+inline constexpr long kDownloadLowSpeed = 1024;
+inline constexpr std::chrono::seconds kDownloadLowSpeedTime{30};
+
+// The bounds of one transfer; the defaults are the firmware download's.
+struct HttpStreamLimits {
+    // No data for this long (connecting included) ends the transfer.
+    std::chrono::milliseconds idleTimeout = kDownloadIdleTimeout;
+    // A larger body, announced or received, ends it; 0: no bound.
+    std::uint64_t largestBody = kLargestDownload;
+    // Fewer than lowSpeed bytes a second over lowSpeedTime ends it; a time of 0: no bound.
+    long lowSpeed = kDownloadLowSpeed;
+    std::chrono::seconds lowSpeedTime = kDownloadLowSpeedTime;
+};
 
 struct HttpStreamResult {
     bool ok = false; // a 2xx answer whose whole body the sink took
@@ -26,10 +44,10 @@ using HttpSink = std::function<bool(std::span<const char>)>;
 
 // GETs base followed by path with the protocols, no-cache headers and redirect rule of http_get.
 // Fails when the status is not 2xx (the sink sees nothing of that answer), when the sink refuses a
-// block, when the body ends short of its announced length, and when no data arrives for
-// idle_timeout (connecting included); the whole transfer has no limit. On a thread that watches a
-// stop flag (common/clock.h), raising it ends the transfer within about a second, as not ok.
+// block, when the body ends short of its announced length, and when a bound of limits is passed;
+// the whole transfer has no time limit. On a thread that watches a stop flag (common/clock.h),
+// raising it ends the transfer within about a second, as not ok.
 HttpStreamResult http_get_stream(std::string_view base, std::string_view path, const HttpSink& sink,
-                                 std::chrono::milliseconds idle_timeout = kDownloadIdleTimeout);
+                                 const HttpStreamLimits& limits = {});
 
 } // namespace kivo

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/sim/airoha_face.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_persona_parts.h"
 #include "tests/sim/mesh_module.h"
@@ -80,6 +81,12 @@ struct HeadsetPersona {
     // Single occurrences of commands that go wrong, beside failingCommands (every occurrence).
     std::vector<CommandFault> commandFaults;
 
+    // ---- The Airoha face (see tests/sim/README.md) ----
+    // What a shortReports headset answers to the loader commands of its 62-byte reports. Its
+    // restart after a run loader, its single-occurrence faults and its version marker are the
+    // headset's (leaveAfter, awayAfterRunLoader, commandFaults, version).
+    AirohaPersona airoha;
+
     // ---- Settings saves (see tests/sim/README.md) ----
     // Records (and 62-byte sub-records) whose writes fail while their reads still answer.
     std::vector<uint8_t> failingWrites;
@@ -107,6 +114,12 @@ HeadsetPersona oem_headset();
 // a write-back writes it, its flags record 0x09) beside other factory settings, which an update
 // brings in: what a restore writes back shows, and then compares equal to what it had.
 HeadsetPersona oem_headset_with_settings();
+
+// The Airoha headsets: 62-byte reports, the Airoha face. 0x6800 ("Halvern Sarda" 1.2), which
+// hid_open_device finds; 0x6A01 ("Halvern Nessel" 1.4), which it does not, and whose block 3 is
+// read from its Qualcomm part (product 0x33F0, a plain headset of its own, plugged apart).
+HeadsetPersona airoha_68_headset();
+HeadsetPersona airoha_6a_headset();
 
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
@@ -138,6 +151,8 @@ struct PluggedHeadset {
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
     VersionQuad moduleVersion() const;
+    // The blocks the Airoha face assembled, in the order erased (none without the face).
+    std::vector<AirohaFace::Block> airohaBlocks() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

@@ -4,7 +4,6 @@
 // has arrived. A failure removes the temporary file and leaves an earlier file at the target as it
 // was. The page creates and opens the file on the main thread; the transfer runs on its worker.
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -50,10 +49,11 @@ struct DownloadOutcome {
 // Appends one received block to the open file: all of it, or false.
 bool connection_didReceiveData(int descriptor, std::span<const char> block);
 
-// The transfer, on the page's worker: GETs base + file_name and appends every block to descriptor
-// as it arrives. Closes descriptor in every case, after flushing the file to the disk when the
-// whole body arrived.
+// The transfer, on the page's worker: GETs base + file_name within limits and appends the body to
+// descriptor as it arrives, gathering blocks into writes of 1 MiB. An empty body is a failure: it is never an image, and taking it
+// would replace the user's file with nothing. Closes descriptor in every case, after flushing the
+// file to the disk when the whole body arrived.
 DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
-                              std::chrono::milliseconds idle_timeout = kDownloadIdleTimeout);
+                              const HttpStreamLimits& limits = {});
 
 } // namespace kivo

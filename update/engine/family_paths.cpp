@@ -11,8 +11,6 @@ constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuil
 
 constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
 constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
-constexpr TransferPath kAiroha6APath = unbuilt("Airoha6A");
-constexpr TransferPath kAiroha68Path = unbuilt("Airoha68");
 constexpr TransferPath kMeshAirohaQccVpPath = unbuilt("MeshAirohaQccVp");
 constexpr TransferPath kMeshAirohaQccPath = unbuilt("MeshAirohaQcc");
 constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");

@@ -1,6 +1,6 @@
 // The streaming GET against a real server on 127.0.0.1: blocks as they arrive, the answers that
-// fail (an error status, a body cut short, a stall, a refusing sink), and the one rule for server
-// paths.
+// fail (an error status, a body cut short, a stall, a refusing sink), the bounds on a body's size
+// and speed, and the one rule for server paths.
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,8 @@ TEST(HttpStream, BlocksArriveInOrderAndAddUpToTheBody)
     const std::string body = image(300000);
     server.serve("/kivobluetoothmanager/fw.img", Reply{.body = body, .chunkSize = 65536, .chunkPause = 20ms});
     Received received;
-    const kivo::HttpStreamResult result = kivo::http_get_stream(server.base(), "fw.img", received.sink(), 5s);
+    const kivo::HttpStreamResult result =
+        kivo::http_get_stream(server.base(), "fw.img", received.sink(), {.idleTimeout = 5s});
     EXPECT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.status, 200);
     EXPECT_EQ(result.bytes, body.size());
@@ -82,7 +83,7 @@ TEST(HttpStream, FailedTransfers)
             received.append(block.data(), block.size());
             return !c.sinkRefuses;
         };
-        const kivo::HttpStreamResult result = kivo::http_get_stream(server.base(), "fw.img", sink, 1s);
+        const kivo::HttpStreamResult result = kivo::http_get_stream(server.base(), "fw.img", sink, {.idleTimeout = 1s});
         EXPECT_FALSE(result.ok);
         EXPECT_FALSE(result.error.empty());
         EXPECT_EQ(result.status, c.status);
@@ -91,13 +92,62 @@ TEST(HttpStream, FailedTransfers)
             EXPECT_TRUE(received.empty()) << "an error page never reaches the sink";
         }
     }
-    EXPECT_FALSE(kivo::http_get_stream(
-                     testnet::closed_local_base(), "fw.img", [](auto) { return true; }, 1s)
-                     .ok);
-    EXPECT_FALSE(kivo::http_get_stream(
-                     "file:///etc/", "hostname", [](auto) { return true; }, 1s)
-                     .ok)
+    EXPECT_FALSE(
+        kivo::http_get_stream(testnet::closed_local_base(), "fw.img", [](auto) { return true; }, {.idleTimeout = 1s})
+            .ok);
+    EXPECT_FALSE(kivo::http_get_stream("file:///etc/", "hostname", [](auto) { return true; }, {.idleTimeout = 1s}).ok)
         << "http and https only";
+}
+
+TEST(HttpStream, BoundsOnSizeAndSpeed)
+{
+    LocalHttpServer server;
+    const std::string body = image(200000);
+    // Short bounds, so that passing one takes about a second; the idle timeout is longer than the
+    // time a case may take, so only the bound under test can end it.
+    const kivo::HttpStreamLimits small{.idleTimeout = 10s, .largestBody = 100000, .lowSpeed = 1024, .lowSpeedTime = 1s};
+    const kivo::HttpStreamLimits defaults{.idleTimeout = 10s};
+    struct Case {
+        const char* what;
+        Reply reply;
+        kivo::HttpStreamLimits limits;
+        const char* failure; // a word of the reason; none: the whole body arrives
+    };
+    const Case cases[] = {
+        {"announced past the largest body", Reply{.body = body}, small, "larger"},
+        {"announced past the largest body, then silent", Reply{.body = body, .cutAfter = 10, .stallAfterCut = true},
+         small, "larger"},
+        {"announced past the default largest body, then silent",
+         Reply{.body = "x", .cutAfter = 1, .stallAfterCut = true, .announcedLength = kivo::kLargestDownload + 1},
+         defaults, "larger"},
+        {"no length, past the largest body", Reply{.body = body, .noLength = true}, small, "larger"},
+        {"no length, exactly the largest body", Reply{.body = body.substr(0, 100000), .noLength = true}, small,
+         nullptr},
+        {"no length and no bound",
+         Reply{.body = body, .noLength = true},
+         {.idleTimeout = 10s, .largestBody = 0},
+         nullptr},
+        {"a trickle that never stalls", Reply{.body = body.substr(0, 50000), .chunkSize = 16, .chunkPause = 50ms},
+         small, "slower"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.serve("/kivobluetoothmanager/fw.img", c.reply);
+        Received received;
+        const auto started = std::chrono::steady_clock::now();
+        const kivo::HttpStreamResult result = kivo::http_get_stream(server.base(), "fw.img", received.sink(), c.limits);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 5s) << "a bound ends it, not the idle timeout";
+        EXPECT_EQ(result.ok, c.failure == nullptr) << result.error;
+        EXPECT_EQ(result.bytes, received.bytes.size());
+        if (c.failure != nullptr) {
+            EXPECT_NE(result.error.find(c.failure), std::string::npos) << result.error;
+            if (c.limits.largestBody != 0) {
+                EXPECT_LE(result.bytes, c.limits.largestBody) << "no byte past the bound reaches the sink";
+            }
+        } else {
+            EXPECT_EQ(received.bytes, c.reply.body);
+        }
+    }
 }
 
 TEST(ServerPath, OnlyPlainPathsBelowTheBase)

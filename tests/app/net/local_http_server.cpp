@@ -167,9 +167,11 @@ void LocalHttpServer::answer(int connection)
     }
     if (reply.firstByteDelay.count() > 0)
         waitOrStop(reply.firstByteDelay);
+    const std::string length = reply.noLength
+        ? std::string()
+        : "Content-Length: " + std::to_string(reply.announcedLength.value_or(reply.body.size())) + "\r\n";
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
-        "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reply.body.size()) +
-        "\r\nConnection: close\r\n\r\n";
+        "\r\nContent-Type: text/plain\r\n" + length + "Connection: close\r\n\r\n";
     const size_t body_end = std::min(reply.body.size(), reply.cutAfter.value_or(reply.body.size()));
     bool sent_all = sendAll(connection, head);
     for (size_t at = 0; sent_all && at < body_end;) {

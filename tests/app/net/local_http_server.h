@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -29,6 +30,10 @@ struct Reply {
     // or with stallAfterCut keeps it open and silent until the server stops.
     std::optional<std::size_t> cutAfter{};
     bool stallAfterCut = false;
+    // The Content-Length header: the body's size, or announcedLength whatever the body holds, or
+    // with noLength none at all (the body then ends where the connection closes).
+    std::optional<std::uint64_t> announcedLength{};
+    bool noLength = false;
 };
 
 class LocalHttpServer {

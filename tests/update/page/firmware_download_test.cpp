@@ -1,8 +1,8 @@
 // The pages' downloads and the actions that start work, in the whole application offscreen against
 // a local firmware server, with a worker that only notes what it was asked to write: Browse, the
 // save panel, a download in blocks into a file that replaces the target only at its end, each
-// failure with its texts, the end of a download on each page, and Update and Restore with and
-// without a run to recover.
+// failure with its texts (an empty body and a body past the download's bounds among them), the end
+// of a download on each page, and Update and Restore with and without a run to recover.
 
 #include <QFileDialog>
 #include <QPushButton>
@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "app/net/http_stream.h"
 #include "device/backup_archive.h"
 #include "main/page_factory.h"
 #include "tests/app/app_fixture.h"
@@ -317,6 +318,11 @@ TEST_F(FirmwareDownload, FailuresOnTheRestorePage)
              server.serve(kBackupImage, Reply{404, "no such image"});
          },
          "%@. %@", reason_download},
+        {"an empty body", listed,
+         [&] {
+             server.serve(kBackupImage, Reply{200, ""});
+         },
+         "%@. %@", reason_download},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -368,6 +374,10 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         {"closed part-way", listed, Reply{.body = image(100000, 3), .cutAfter = 30000},
          UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
         {"server error", listed, Reply{500, "oops"}, UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
+        {"an empty body", listed, Reply{200, ""}, UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
+        {"a body announced past the largest download, then silent", listed,
+         Reply{.body = "x", .cutAfter = 1, .stallAfterCut = true, .announcedLength = kivo::kLargestDownload + 1},
+         UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -390,6 +400,8 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         EXPECT_EQ(leftovers(folder, {}), std::vector<std::string>{});
         EXPECT_TRUE(update().updateUi().tfFirmwareFile->text().isEmpty());
         EXPECT_TRUE(log.taken().empty());
+        // A file wrongly left would make the next save panel ask before replacing it.
+        std::filesystem::remove(target);
     }
     EXPECT_EQ(server.requestCount("/kivobluetoothmanager/fw/./VARGO_Zeltra_v2.2.img"), 0);
 }

@@ -8,6 +8,8 @@ namespace kivo {
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
 extern const TransferPath kHid4210Path; // paths/hid4210.cpp
+extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
+extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.
