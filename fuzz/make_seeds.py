@@ -340,8 +340,16 @@ def update_run_seeds():
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
+    # Two modules: section types 0 to 3 (type at entry offset 0, image id at 4), on both slots.
+    two_modules = bytearray(container(b"v1.0", 0x4210, False, [pattern(1500, 6), pattern(700, 7), pattern(300, 8),
+                                                                pattern(1100, 9)]))
+    for i in range(4):
+        at = TABLE_OFFSET + ENTRY * i
+        two_modules[at:at + 8] = le32(i) + le32(i + 1)
     return {
         "single-image": run(0x5590, single),
+        "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
+        "two-modules": run(0x4210, bytes(two_modules)),
         "single-image-header": run(0x5590, bytes(aimed)),
         "single-image-header-renewed": run(0x5590, bytes(aimed), 0x07),
         "mesh-blocks": run(0x3142, container(b"v2.2", 0x3142, True, [pattern(1500, 1), pattern(700, 2),

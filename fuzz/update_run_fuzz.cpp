@@ -1,14 +1,16 @@
 // Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
 // whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
 // of its data is its digest, in either table; this target decides that itself, apart from the
-// engine. Every run of blocks the headset received after an erase (1023-byte block reports, or
-// 62-byte chunk reports of the Airoha headsets) must be the start of a verified entry's data, the
-// image its module assembled too, and every chunk sent to the module must lie in one; an Airoha
-// module's runs of 62-byte chunks after an erase must each start one, as a headset's do. Beside it:
-// the run ends, with nothing left open on the bus.
+// engine. Every run of blocks each HID interface of the headset received after an erase (1023-byte
+// block reports, or 62-byte chunk reports of the Airoha headsets) must be the start of a verified
+// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
+// one; an Airoha module's runs of 62-byte chunks after an erase must each start one, as a headset's
+// do. Beside it: the run ends, with nothing left open on the bus.
 //
-// A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
-// path of its product, on the simulated bus under the virtual clock.
+// A whole update of a simulated headset (with its module, or its second module behind a HID
+// interface of its own) on a fuzzed file, through the transfer path of its product, on the
+// simulated bus under the virtual clock. A headset that needs the user to act reports the step at
+// the first poll.
 //
 // Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
 // those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
@@ -22,6 +24,8 @@
 #include <span>
 #include <vector>
 
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
 #include "tests/link/firmware_file_builder.h"
@@ -121,9 +125,9 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
     });
 }
 
-// The blocks the headset received, one run of bytes per erase (and one before the first): 1023-byte
-// reports carry the command in byte 1 and a big-endian length in bytes 2-3; 62-byte reports the
-// command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
+// The blocks one interface of the headset received, one run of bytes per erase (and one before the
+// first): 1023-byte reports carry the command in byte 1 and a big-endian length in bytes 2-3;
+// 62-byte reports the command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
@@ -179,6 +183,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
     sim::HeadsetPersona persona = headset_of(path);
     persona.product_id = product;
+    persona.instructionDoneAt = 1;
+    if (kivo::update_needs_instructions(product))
+        persona.readyAfterRunLoaderAt = 1;
+    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210;
+    if (two_modules)
+        persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
     if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
         // Its Airoha face answers every block's version read.
         persona.shortReports = true;
@@ -200,17 +210,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The headsets with a module are checked against the version recognition read.
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    if (two_modules)
+        inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = open_product(product);
+    inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
-    for (const Bytes& image : headset_images(headset.hid()))
-        if (!starts_a_verified_entry(verified, image))
-            std::abort();
+    for (const auto& iface : headset.headset->hid)
+        for (const Bytes& image : headset_images(*iface))
+            if (!starts_a_verified_entry(verified, image))
+                std::abort();
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
