@@ -130,6 +130,24 @@ TEST(ServerChoice, TimeZoneChoosesTheServer)
         unsetenv("TZ");
 }
 
+TEST(ServerChoice, IntermediateImagesComeFromTheGlobalServerWhateverTheZone)
+{
+    const char* saved = std::getenv("TZ");
+    const std::string saved_tz = saved ? saved : "";
+    for (const char* zone : {"Asia/Shanghai", "Asia/Urumqi", "Europe/Berlin", "UTC"}) {
+        SCOPED_TRACE(zone);
+        setenv("TZ", zone, 1);
+        EXPECT_EQ(kivo::global_firmware_server_base(), kivo::addresses::kGlobalServerBase);
+    }
+    kivo::set_firmware_server_base("http://127.0.0.1:1/kivobluetoothmanager/");
+    EXPECT_EQ(kivo::global_firmware_server_base(), "http://127.0.0.1:1/kivobluetoothmanager/");
+    kivo::set_firmware_server_base({});
+    if (saved)
+        setenv("TZ", saved_tz.c_str(), 1);
+    else
+        unsetenv("TZ");
+}
+
 // ---- The home page and the offer ----------------------------------------------------------------
 
 class HomePage : public AppTest { };

@@ -86,6 +86,12 @@ HeadsetPersona oem_headset();
 // brings in: what a restore writes back shows, and then compares equal to what it had.
 HeadsetPersona oem_headset_with_settings();
 
+// A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
+// and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
+// faces are every headset's.
+HeadsetPersona intermediate_image_headset();
+HeadsetPersona voice_prompt_image_headset();
+
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);

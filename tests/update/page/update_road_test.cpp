@@ -10,6 +10,7 @@
 
 #include "app/message_box_sheet.h"
 #include "device/backup_archive.h"
+#include "device/products/intermediate_images.h"
 #include "link/hid_reports.h"
 #include "main/page_factory.h"
 #include "recognition/page/recognition_page.h"
@@ -75,8 +76,11 @@ protected:
         ASSERT_TRUE(demo_firmware::write_folder(firmware.path()));
         server.serveFolder("/kivobluetoothmanager/", firmware.path());
         AppTest::SetUp();
-        headset = sim::plug_headset(sim::oem_headset_with_settings());
+        headset = sim::plug_headset(persona());
     }
+
+    // The headset on the bus when the application starts.
+    virtual sim::HeadsetPersona persona() { return sim::oem_headset_with_settings(); }
 
     UpdateViewController& update() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
     UpdateViewController& restore() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
@@ -245,4 +249,39 @@ TEST_F(UpdateRoad, AMissingImageStartsNothing)
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_TRUE(std::filesystem::is_empty(chosen.path())) << "nothing written beside it either";
     EXPECT_FALSE(box().isVisible());
+}
+
+// The headset that takes an intermediate image, at 1.2: the demo server offers 1.4, and the update
+// fetches the intermediate image from the global server, writes it, then the file's images.
+class IntermediateRoad : public UpdateRoad {
+protected:
+    sim::HeadsetPersona persona() override { return sim::intermediate_image_headset(); }
+};
+
+TEST_F(IntermediateRoad, UpdateThroughTheIntermediateImage)
+{
+    reachTheUpdatePage();
+    EXPECT_EQ(app().deviceTarget(), demo_firmware::kIntermediateProduct);
+    EXPECT_EQ(sheet().ui.tfCurrentVersion->text().toStdString(), "v1.2");
+    EXPECT_EQ(sheet().ui.tfNewVersion->text().toStdString(), "v1.4");
+
+    const std::filesystem::path target = chosen.path() / demo_firmware::kIntermediateProductImage;
+    acceptTheOffer(target);
+    ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
+    grabTheProgress(update(), "road-5-intermediate-progress");
+    ASSERT_TRUE(run_events_until(
+        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
+    ASSERT_TRUE(settled(update()));
+    grab_page(window(), "road-6-intermediate-done");
+
+    const std::string intermediate =
+        "/kivobluetoothmanager/" + std::string(kivo::intermediate_image(demo_firmware::kIntermediateProduct)->fileName);
+    EXPECT_EQ(server.requestCount(intermediate), 1);
+    std::vector<uint8_t> erased;
+    for (const sim::Bytes& out : headset.hid().outputs())
+        if (out[1] == COMMAND_ERASE)
+            erased.push_back(out[2]);
+    EXPECT_EQ(erased, (std::vector<uint8_t>{0, 0, 0, 1})) << "two intermediate images as image 0, then the file's";
+    EXPECT_EQ(statusLine(), "Firmware updated successfully");
+    EXPECT_EQ(app().data().deviceVersion(), (FirmwareQuad{1, 4, 0, 0})) << "recognition reads 1.4";
 }

@@ -7,6 +7,8 @@ namespace kivo {
 
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
+extern const TransferPath kKelporIntermediatePath; // paths/kelpor_intermediate.cpp
+extern const TransferPath kQccBtVpPath; // paths/qcc_bt_vp.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.
