@@ -310,7 +310,18 @@ def update_run_seeds():
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
+    def with_intermediate(product, body, file, fixes=0):
+        return le16(product) + bytes([fixes | 0x08]) + le16(len(body)) + body + file
+
+    def versioned(file, major, minor):
+        """Block entry 0 of a two-table container at major.minor (outside its digest)."""
+        count = int.from_bytes(file[32:36], "little")
+        at = TABLE_OFFSET + ENTRY * count
+        return file[:at + 16] + le32(major) + le32(minor) + file[at + 24:]
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
+    kelpor = versioned(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 1, 4)
+    intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
@@ -322,6 +333,9 @@ def update_run_seeds():
                                                                      pattern(900, 3)])),
         "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
                                                                                   pattern(600, 5)])),
+        "voice-prompt-images": run(0x3342, container(b"v1.1", 0x3342, True, [pattern(1500, 6), pattern(900, 7)])),
+        "intermediate-image": run(0x3340, kelpor),
+        "intermediate-image-served": with_intermediate(0x3340, intermediate, kelpor),
     }
 
 
