@@ -313,14 +313,25 @@ def update_run_seeds():
     def with_intermediate(product, body, file, fixes=0):
         return le16(product) + bytes([fixes | 0x08]) + le16(len(body)) + body + file
 
-    def versioned(file, major, minor):
-        """Block entry 0 of a two-table container at major.minor (outside its digest)."""
-        count = int.from_bytes(file[32:36], "little")
-        at = TABLE_OFFSET + ENTRY * count
-        return file[:at + 16] + le32(major) + le32(minor) + file[at + 24:]
+    def with_block(file, count, index, number, block_type, versions=()):
+        """The block number, type and version numbers of an extended entry (outside every digest)."""
+        at = TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * index
+        file = bytearray(file)
+        file[at:at + 8] = le32(number) + le32(block_type)
+        for i, version in enumerate(versions):
+            file[at + 16 + 4 * i:at + 20 + 4 * i] = le32(version)
+        return bytes(file)
+
+    airoha68 = container(b"v1.0", 0x6800, True, [pattern(300, 21), pattern(130, 22), pattern(59, 23)])
+    airoha68 = with_block(airoha68, 3, 0, 0, 1, (1, 0, 0, 0, 0))
+    airoha68 = with_block(airoha68, 3, 1, 1, 1, (1, 0, 0, 0, 1))
+    airoha68 = with_block(airoha68, 3, 2, 2, 2)
+    airoha6a = with_block(container(b"v1.0", 0x6A01, True, [pattern(200, 24), pattern(70, 25)]), 2, 1, 3, 1)
+    past_end = bytearray(container(b"v1.0", 0x6806, True, [pattern(90, 26)]))
+    past_end[TABLE_OFFSET + ENTRY + 12:TABLE_OFFSET + ENTRY + 16] = le32(1 << 30)
 
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
-    kelpor = versioned(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 1, 4)
+    kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
     intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
@@ -336,6 +347,11 @@ def update_run_seeds():
         "voice-prompt-images": run(0x3342, container(b"v1.1", 0x3342, True, [pattern(1500, 6), pattern(900, 7)])),
         "intermediate-image": run(0x3340, kelpor),
         "intermediate-image-served": with_intermediate(0x3340, intermediate, kelpor),
+        "airoha-68-blocks": run(0x6800, airoha68),
+        "airoha-6a-blocks": run(0x6A01, airoha6a),
+        # The loader checks the standard table of this product: a block aimed past the end is the
+        # view's to refuse.
+        "airoha-6806-block-past-end": run(0x6806, past_end),
     }
 
 

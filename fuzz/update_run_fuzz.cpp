@@ -1,9 +1,10 @@
 // Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
 // whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
 // of its data is its digest, in either table; this target decides that itself, apart from the
-// engine. Every run of blocks the headset received after an erase must be the start of a verified
-// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
-// one. Beside it: the run ends, with nothing left open on the bus.
+// engine. Every run of blocks the headset received after an erase (1023-byte block reports, or
+// 62-byte chunk reports of the Airoha headsets) must be the start of a verified entry's data, the
+// image its module assembled too, and every chunk sent to the module must lie in one. Beside it: the
+// run ends, with nothing left open on the bus.
 //
 // A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
 // path of its product, on the simulated bus under the virtual clock.
@@ -49,6 +50,8 @@ constexpr uint8_t kBlock = 0x06;
 constexpr uint8_t kLastBlock = 0x0E;
 constexpr size_t kBlockDataAt = 4;
 constexpr size_t kChunkLengthAt = 3;
+constexpr size_t kShortReport = 62;
+constexpr uint16_t kQualcommPart = 0x33F0;
 
 std::vector<uint16_t> built_products()
 {
@@ -124,18 +127,23 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
     });
 }
 
-// The blocks the headset received, one run of bytes per erase (and one before the first).
+// The blocks the headset received, one run of bytes per erase (and one before the first): 1023-byte
+// reports carry the command in byte 1 and a big-endian length in bytes 2-3; 62-byte reports the
+// command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
     for (const sim::Bytes& out : headset.outputs()) {
         if (out.size() < kBlockDataAt)
             continue;
-        if (out[1] == kErase)
+        const bool short_report = out.size() == kShortReport;
+        const uint8_t command = short_report ? out[2] : out[1];
+        if (command == kErase)
             images.emplace_back();
-        if (out[1] != kBlock && out[1] != kLastBlock)
+        if (command != kBlock && (short_report || command != kLastBlock))
             continue;
-        const size_t length = std::min<size_t>(size_t{out[2]} << 8 | out[3], out.size() - kBlockDataAt);
+        const size_t claimed = short_report ? out[kChunkLengthAt] : size_t{out[2]} << 8 | out[3];
+        const size_t length = std::min(claimed, out.size() - kBlockDataAt);
         images.back().insert(images.back().end(), out.begin() + kBlockDataAt,
                              out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt + length));
     }
@@ -197,6 +205,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sim::Session session;
     sim::HeadsetPersona persona = sim::oem_headset();
     persona.product_id = product;
+    const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
+    if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
+        // Its Airoha face answers every block's version read.
+        persona.shortReports = true;
+        for (int block = 0; block <= 0xFF; ++block)
+            persona.airoha.blockVersions[static_cast<uint8_t>(block)] = {1, 0, 0, 0, 0};
+    }
+    if (path == kivo::UpdateFamilyPath::Airoha6A) {
+        sim::HeadsetPersona part;
+        part.product_id = kQualcommPart;
+        sim::plug_headset(part);
+    }
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);

@@ -15,6 +15,8 @@ struct HeadsetState {
     std::map<uint8_t, Bytes> images;
     std::optional<uint8_t> writing;
     Bytes received;
+    // The Airoha face of a shortReports headset.
+    std::optional<AirohaFace> airoha;
 };
 
 namespace {
@@ -298,6 +300,25 @@ HeadsetPersona oem_headset()
     return p;
 }
 
+HeadsetPersona airoha_68_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x6800;
+    p.name = "Halvern Sarda";
+    p.version = {1, 2, 0, 0};
+    p.shortReports = true;
+    return p;
+}
+
+HeadsetPersona airoha_6a_headset()
+{
+    HeadsetPersona p = airoha_68_headset();
+    p.product_id = 0x6A01;
+    p.name = "Halvern Nessel";
+    p.version = {1, 4, 0, 0};
+    return p;
+}
+
 HeadsetPersona oem_headset_with_settings()
 {
     HeadsetPersona p = oem_headset();
@@ -355,7 +376,17 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
         state->module = make_module(*persona.module);
     auto headset = std::make_shared<Device>(persona.product_id);
     state->headset = headset;
+    if (persona.shortReports) {
+        // The face lives in the state: a plain pointer back keeps the two from holding each other.
+        HeadsetState* held = state.get();
+        state->airoha.emplace(persona.airoha,
+                              AirohaCarrier{headset, persona.leaveAfter, persona.awayAfterRunLoader,
+                                            persona.commandFaults,
+                                            [held](const VersionQuad& v) { held->persona.version = v; }});
+    }
     headset->add_hid().handler = [state](const Bytes& out) {
+        if (out.size() == kShortReport && state->airoha && state->airoha->takes(out))
+            return state->airoha->answer(out);
         if (out.size() == kShortReport)
             return answer_short_report(state->persona, out);
         if (out.size() < 3)
@@ -403,6 +434,12 @@ VersionQuad PluggedHeadset::moduleVersion() const
 {
     std::lock_guard lock(bus().mutex());
     return state->module.state ? module_version(*state->module.state) : VersionQuad{};
+}
+
+std::vector<AirohaFace::Block> PluggedHeadset::airohaBlocks() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->airoha ? state->airoha->blocks() : std::vector<AirohaFace::Block>{};
 }
 
 std::vector<Bytes> settings_writes(const HidInterface& iface)

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/sim/airoha_face.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_persona_parts.h"
 #include "tests/sim/mesh_module.h"
@@ -69,6 +70,12 @@ struct HeadsetPersona {
     // Single occurrences of commands that go wrong, beside failingCommands (every occurrence).
     std::vector<CommandFault> commandFaults;
 
+    // ---- The Airoha face (see tests/sim/README.md) ----
+    // What a shortReports headset answers to the loader commands of its 62-byte reports. Its
+    // restart after a run loader, its single-occurrence faults and its version marker are the
+    // headset's (leaveAfter, awayAfterRunLoader, commandFaults, version).
+    AirohaPersona airoha;
+
     // ---- Settings saves (see tests/sim/README.md) ----
     // Records (and 62-byte sub-records) whose writes fail while their reads still answer.
     std::vector<uint8_t> failingWrites;
@@ -85,6 +92,12 @@ HeadsetPersona oem_headset();
 // a write-back writes it, its flags record 0x09) beside other factory settings, which an update
 // brings in: what a restore writes back shows, and then compares equal to what it had.
 HeadsetPersona oem_headset_with_settings();
+
+// The Airoha headsets: 62-byte reports, the Airoha face. 0x6800 ("Halvern Sarda" 1.2), which
+// hid_open_device finds; 0x6A01 ("Halvern Nessel" 1.4), which it does not, and whose block 3 is
+// read from its Qualcomm part (product 0x33F0, a plain headset of its own, plugged apart).
+HeadsetPersona airoha_68_headset();
+HeadsetPersona airoha_6a_headset();
 
 // A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
 // and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
@@ -116,6 +129,8 @@ struct PluggedHeadset {
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
     VersionQuad moduleVersion() const;
+    // The blocks the Airoha face assembled, in the order erased (none without the face).
+    std::vector<AirohaFace::Block> airohaBlocks() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

@@ -88,4 +88,15 @@ HidReply one_report(Bytes report)
     return reply;
 }
 
+uint16_t device_crc16(const Bytes& bytes)
+{
+    uint16_t crc = 0;
+    for (uint8_t b : bytes) {
+        crc = static_cast<uint16_t>(crc ^ (b << 8));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = static_cast<uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    return crc;
+}
+
 } // namespace sim

@@ -59,4 +59,7 @@ Bytes version_status_report(const VersionQuad& version);
 
 HidReply one_report(Bytes report);
 
+// CRC-16/XMODEM reckoned bit by bit, as a device does: apart from the manager's table.
+uint16_t device_crc16(const Bytes& bytes);
+
 } // namespace sim

@@ -38,18 +38,6 @@ constexpr uint8_t kRunLoader = 0x08;
 constexpr uint8_t kChunkCrc = 0x5A;
 constexpr uint8_t kAllCrc = 0x5B;
 
-// CRC-16/XMODEM, bit by bit: the module's own reckoning, apart from the manager's table.
-uint16_t crc16(const Bytes& bytes)
-{
-    uint16_t crc = 0;
-    for (uint8_t b : bytes) {
-        crc = static_cast<uint16_t>(crc ^ (b << 8));
-        for (int bit = 0; bit < 8; ++bit)
-            crc = static_cast<uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
-    }
-    return crc;
-}
-
 uint8_t byte_at(const Bytes& out, size_t i) { return i < out.size() ? out[i] : 0; }
 
 HidReply status(uint8_t command, uint8_t value = 0) { return one_report(status_report(command, value)); }
@@ -114,14 +102,14 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
         return status(command);
     case kChunk: return take_chunk(state, out);
     case kChunkCrc:
-        if (state.pending.empty() || crc16(state.pending) != crc_in(out)) {
+        if (state.pending.empty() || device_crc16(state.pending) != crc_in(out)) {
             forget(state, command);
             return status(command, kFailed);
         }
         take_pending(state);
         return status(command);
     case kAllCrc:
-        if (crc16(state.image) != crc_in(out)) {
+        if (device_crc16(state.image) != crc_in(out)) {
             forget(state, command);
             return status(command, kFailed);
         }

@@ -16,11 +16,11 @@ namespace {
 
 constexpr size_t kBlockDataAt = 4;
 
-bool reopened(UpdateRun& run)
+bool reopened(const HidOpener& opener)
 {
     uint32_t product_id = 0;
     std::array<char, 256> text{};
-    return run.in.opener && run.in.opener(product_id, text) == 0;
+    return opener && opener(product_id, text) == 0;
 }
 
 bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTags& tags, bool last_own_command)
@@ -107,8 +107,9 @@ bool restart_loader(UpdateRun& run, const HidStepTags& tags)
     return false;
 }
 
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const HidOpener& opener)
 {
+    const HidOpener& open = opener ? opener : run.in.opener;
     if (form == ReconnectForm::CloseAndReopen)
         hid_close_devices();
     sleep_ms(1000LL * pause_seconds);
@@ -122,14 +123,14 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
         // The openers refuse a filled slot: the link kept from before the pause goes first.
         if (poll == 1 && form == ReconnectForm::PollOnly)
             hid_close_devices();
-        const bool back = reopened(run);
+        const bool back = reopened(open);
         hid_close_devices();
         if (back)
             break;
     }
     if (form == ReconnectForm::PollOnly)
         return true;
-    if (reopened(run))
+    if (reopened(open))
         return true;
     hid_close_devices();
     return false;

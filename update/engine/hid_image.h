@@ -97,8 +97,10 @@ enum class ReconnectForm {
 };
 
 // The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
-// Writes no status: the caller names the failure with its tag.
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+// Writes no status: the caller names the failure with its tag. The polls and the last open use
+// `opener` (a module's identity); empty: the run's.
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen,
+                    const HidOpener& opener = {});
 
 // The search for a device that shows up under an identity of its own (a mesh module) or comes
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots

@@ -28,14 +28,7 @@ protected:
             fields.push_back({i, 6 + i, {}});
         return useBlocks(std::move(blocks), fields, name);
     }
-    fwfile::Bytes useBlocks(std::vector<fwfile::Bytes> blocks, std::vector<fwfile::BlockFields> fields,
-                            const std::string& name = "firmware.img")
-    {
-        const auto product = static_cast<uint32_t>(inputs.session.deviceTarget);
-        fwfile::Bytes file = fwfile::make_container({"v1.0", product, true, std::move(blocks), std::move(fields)});
-        useFile(file, name);
-        return file;
-    }
+    using UpdateRunTest::useBlocks;
 
     // An image whose bytes carry the version the device reports once it runs it.
     static fwfile::Bytes withVersion(size_t size, const std::string& version, uint32_t seed)

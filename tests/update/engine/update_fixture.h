@@ -51,6 +51,16 @@ protected:
         useFile(file, name);
         return file;
     }
+    // A container for the run's product with both tables, these blocks and their block fields,
+    // written as the run's firmware file.
+    fwfile::Bytes useBlocks(std::vector<fwfile::Bytes> blocks, std::vector<fwfile::BlockFields> fields,
+                            const std::string& name = "firmware.img")
+    {
+        const auto product = static_cast<uint32_t>(inputs.session.deviceTarget);
+        fwfile::Bytes file = fwfile::make_container({"v1.0", product, true, std::move(blocks), std::move(fields)});
+        useFile(file, name);
+        return file;
+    }
     void useFile(const fwfile::Bytes& file, const std::string& name = "firmware.img")
     {
         inputs.firmwareFile = folder.put(name, file);

@@ -9,6 +9,8 @@ extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
 extern const TransferPath kKelporIntermediatePath; // paths/kelpor_intermediate.cpp
 extern const TransferPath kQccBtVpPath; // paths/qcc_bt_vp.cpp
+extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
+extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.
