@@ -118,6 +118,18 @@ protected:
         QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
     }
 
+    // The offer accepted into target, and the update that follows to its end, pictured on the way.
+    void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
+    {
+        acceptTheOffer(target);
+        ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
+        grabTheProgress(update(), shot);
+        ASSERT_TRUE(run_events_until(
+            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); },
+            kRoadLimitMs));
+        ASSERT_TRUE(settled(update()));
+    }
+
     // A picture of the window for people to look at (KIVO_PAGE_SHOTS), once the page shows some
     // progress; a run too quick to show any is pictured as it is.
     void grabTheProgress(UpdateViewController& page, const std::string& name)
@@ -153,12 +165,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
 
     // The update: downloaded into the chosen file, then written.
     const std::filesystem::path target = chosen.path() / "VARGO_Zeltra_v2.2.img";
-    acceptTheOffer(target);
-    ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
-    grabTheProgress(update(), "road-2-update-progress");
-    ASSERT_TRUE(run_events_until(
-        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
-    ASSERT_TRUE(settled(update()));
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-2-update-progress"));
     EXPECT_EQ(read_text(target), read_text(firmware.path() / demo_firmware::kLatestImage));
     EXPECT_EQ(statusLine(), "Firmware updated successfully");
     EXPECT_FALSE(app().statusWithWarning());
@@ -266,12 +273,7 @@ TEST_F(IntermediateRoad, UpdateThroughTheIntermediateImage)
     EXPECT_EQ(sheet().ui.tfNewVersion->text().toStdString(), "v1.4");
 
     const std::filesystem::path target = chosen.path() / demo_firmware::kIntermediateProductImage;
-    acceptTheOffer(target);
-    ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
-    grabTheProgress(update(), "road-5-intermediate-progress");
-    ASSERT_TRUE(run_events_until(
-        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
-    ASSERT_TRUE(settled(update()));
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-5-intermediate-progress"));
     grab_page(window(), "road-6-intermediate-done");
 
     const std::string intermediate =
