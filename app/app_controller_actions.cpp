@@ -309,9 +309,7 @@ void KIVOBluetoothManagerAppController::stopManager()
         DetailViewController* page = currentDetailViewController();
         if (page == nullptr || !page->stopWorkForQuit())
             return;
-        setOnProcessing(false);
-        setControls();
-        page->setControls();
+        page->setBusy(false);
     }
     closeListTabs();
     emit quitRequested();

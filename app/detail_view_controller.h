@@ -26,6 +26,20 @@ public:
     // stops it (its outcome is dropped) and answers true; other work keeps the quit refused.
     virtual bool stopWorkForQuit() { return false; }
 
+    // The one place a page raises or lowers the busy flag: the window's frame and the page follow
+    // it at once.
+    void setBusy(bool busy)
+    {
+        host_.setOnProcessing(busy);
+        refreshControls();
+    }
+    // The frame around the page, then the page.
+    void refreshControls()
+    {
+        host_.setControls();
+        setControls();
+    }
+
 private:
     kivo::PageHost& host_;
 };

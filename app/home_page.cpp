@@ -136,6 +136,8 @@ void DeviceSelectionViewController::targetDeviceSelected(QObject* sender)
 
 void DeviceSelectionViewController::checkManagerUpdate()
 {
+    // Only the frame follows the busy flag here: the check refuses the window's actions, and the
+    // page's own bar does not turn for it.
     kivo::PageHost& app = host();
     app.setOnProcessing(true);
     app.setControls();
@@ -175,9 +177,7 @@ void DeviceSelectionViewController::timerMethodCheckManagerUpdate(
         return;
     // Without a download address there is nothing to offer.
     const bool goManagerUpdate = latest && app.haveNewManagerUpdate() && !latest->downloadAddress.empty();
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
+    setBusy(false);
     if (goManagerUpdate)
         app.setManagerUpdate();
 }

@@ -136,6 +136,16 @@ void WindowFrame::layOutPageTitleTabs(int selected, int count)
         w->setEnabled(true);
         w->show();
     }
+    // The row under the title is the title bar's own colour: the other tab merges into it and the
+    // selected one, in the page's colour, stands out of it as the page's tab. Left unpainted, the
+    // selected tab vanished into the page and the other read as the selected one.
+    for (QLabel* ground : {ui.lblDetailTitlePagesBottomLine, ui.lblDetailTitlePagesFirstBackground,
+                           ui.lblDetailTitlePagesSecondBackground}) {
+        QPalette palette = ground->palette();
+        palette.setColor(QPalette::Window, colors::kBrandOrange);
+        ground->setAutoFillBackground(true);
+        ground->setPalette(palette);
+    }
     const bool first_selected = selected == 0;
     auto paint = [](QLabel* label, bool is_selected, int x, int y) {
         label->setGeometry(x + 2, y, is_selected ? 362 : 365, is_selected ? 18 : 15);

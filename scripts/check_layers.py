@@ -6,7 +6,8 @@ any header. This check fails when
   - a Qt-free folder includes a Qt or ui_ header, or links a target that uses Qt;
   - a file includes a header of a folder none of whose targets its own targets link (which also
     keeps every layer from reaching the layers above it);
-  - shell or page code writes a product id (0x and four hex digits) outside the allow list.
+  - a folder marked no-ids (shell and page code, the all-settings table) writes a product id (0x and
+    four hex digits) outside the allow list.
 
 usage: check_layers.py --root SOURCE_DIR --links BUILD_DIR/layer_links.txt
 The links file is written by CMake: one line per target, "target: direct-deps | interface-deps".
@@ -131,8 +132,8 @@ def check(root, layers, allowed, direct, interface):
             if not layer.ids:
                 for literal in sorted(set(PRODUCT_ID.findall(code_only(text)))):
                     if (name, literal.lower()) not in allowed:
-                        faults.append(f"{name}: product id literal {literal} in shell or page code "
-                                      "(product rules live in device/products/)")
+                        faults.append(f"{name}: product id literal {literal} in a folder that names no "
+                                      "product id (product rules live in device/products/)")
     return faults
 
 

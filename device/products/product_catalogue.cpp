@@ -36,6 +36,7 @@
 #include "device/products/settings_default_rule.h"
 #include "device/products/settings_families.h"
 #include "device/products/settings_save_families.h"
+#include "device/products/settings_table_sets.h"
 #include "device/products/settings_tabs.h"
 #include "device/products/short_report_families.h"
 #include "device/products/speed_dial_first.h"
@@ -70,14 +71,19 @@ std::vector<int> distinct(std::vector<int> ids)
     return ids;
 }
 
+template <typename T> std::vector<T> joined(std::vector<T> first, const std::vector<T>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 std::string row_name(std::string_view table, std::size_t index)
 {
     return std::string(table) + " row " + std::to_string(index + 1);
 }
 
-} // namespace
-
-const std::vector<ProductSet>& product_sets()
+// Every rule's sets but the all-settings table's, which settings_table_sets.cpp lists.
+const std::vector<ProductSet>& rule_sets()
 {
     static const std::vector<ProductSet> sets = {
         {"kCameraProductId", {kCameraProductId}},
@@ -264,6 +270,14 @@ const std::vector<ProductSet>& product_sets()
     return sets;
 }
 
+} // namespace
+
+const std::vector<ProductSet>& product_sets()
+{
+    static const std::vector<ProductSet> sets = joined(rule_sets(), settings_table_product_sets());
+    return sets;
+}
+
 const std::vector<FirstMatchTable>& first_match_tables()
 {
     static const std::vector<FirstMatchTable> tables = [] {
@@ -298,13 +312,8 @@ const std::vector<FirstMatchTable>& first_match_tables()
         for (const DefaultRow& row : kDefaultRows)
             default_rows.rows.push_back({"", ids(row.products)});
         FirstMatchTable restore_lines{"restore row lines", {}};
-        for (const RestoreRowLine& line : kRestoreRowLines) {
-            std::vector<int> products;
-            for (int id : line)
-                if (id != 0)
-                    products.push_back(id);
-            restore_lines.rows.push_back({"", products});
-        }
+        for (const RestoreRowLine& line : kRestoreRowLines)
+            restore_lines.rows.push_back({"", ids(line)});
         return std::vector<FirstMatchTable>{tabs,         groups,    paths,       pacing,           families,
                                             word_counts,  sub_paths, fm_families, speed_dial_paths, default_rows,
                                             restore_lines};
@@ -312,7 +321,9 @@ const std::vector<FirstMatchTable>& first_match_tables()
     return tables;
 }
 
-const std::vector<DisjointSets>& disjoint_sets()
+namespace {
+
+const std::vector<DisjointSets>& rule_disjoint_sets()
 {
     static const std::vector<DisjointSets> groups = {
         {"how a device found over HID says it is ready", {"kReadyWhenNonZeroProducts", "kReadyWhenZeroProducts"}},
@@ -382,6 +393,14 @@ const std::vector<DisjointSets>& disjoint_sets()
          {"kSpeedDialPathAProducts", "kSpeedDialPathBProducts", "kSpeedDialPathCProducts", "kSpeedDialPathD1Products",
           "kSpeedDialPathD2Products"}},
     };
+    return groups;
+}
+
+} // namespace
+
+const std::vector<DisjointSets>& disjoint_sets()
+{
+    static const std::vector<DisjointSets> groups = joined(rule_disjoint_sets(), settings_table_disjoint_sets());
     return groups;
 }
 

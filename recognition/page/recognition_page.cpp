@@ -168,9 +168,7 @@ void DeviceRecognitionViewController::doRecognize(std::optional<KIVOBluetoothDev
     kivo::PageHost& app = host();
     app.deleteTampFile();
     app.setStatus_withWarning(app.getStatusProcessing(), false);
-    app.setOnProcessing(true);
-    app.setControls();
-    setControls();
+    setBusy(true);
 
     // The run works on copies; the controller's session and record stay the main thread's.
     runStoppable_ = !info.has_value();
@@ -233,9 +231,7 @@ void DeviceRecognitionViewController::timerMethodRecognize(kivo::RecognitionOutc
     isFirst_ = outcome.isFirst;
     strStatusThreadRecognize_ = std::move(outcome.status);
     const int result = outcome.result;
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
+    setBusy(false);
 
     const int language = app.languageManager();
     switch (result) {

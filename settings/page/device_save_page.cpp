@@ -147,9 +147,7 @@ void DeviceSavePage::startSave()
 {
     kivo::PageHost& app = host();
     app.setStatus_withWarning(app.getStatusProcessing(), false);
-    app.setOnProcessing(true);
-    app.setControls();
-    setControls();
+    setBusy(true);
     rcThreadSave_ = kivo::settings::kSaveRunning;
     // The worker gets copies; the recognized record and the working copy stay the main thread's.
     kivo::settings::SettingsSaveInput input =
@@ -203,9 +201,7 @@ void DeviceSavePage::timerMethodSave(int result)
 
     app.setStrStatusAll(meaning.status);
     app.setStatus_withWarning(app.getStrStatus(), !saved);
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
+    setBusy(false);
     if (saved)
         app.setDeviceRecognitionWithStatus_info_from(
             false, std::nullopt, handBackTo == 0 ? app.mode() : kivo::caller_handing_back_to(handBackTo));

@@ -14,6 +14,10 @@ const std::vector<KindVariant>& all_variants()
     static const std::vector<KindVariant> variants = [] {
         std::vector<KindVariant> out(on_off_variants().begin(), on_off_variants().end());
         out.insert(out.end(), choice_variants().begin(), choice_variants().end());
+        // A variant names a handler only where it differs from its kind's.
+        for (KindVariant& variant : out)
+            if (!variant.action.handler)
+                variant.action = table_kind(variant.kind).action;
         return out;
     }();
     return variants;
@@ -126,20 +130,6 @@ const KindVariant* resolve_variant(TableKind kind, int product, const LayoutSele
 const EnablingRule& resolve_rule(const KindVariant& variant, const ClauseInputs& inputs)
 {
     return rule_for(*variant.rule, variant.clauses, inputs);
-}
-
-std::string_view after_change_name(AfterChange after)
-{
-    switch (after) {
-    case AfterChange::None: return "none";
-    case AfterChange::Refresh: return "refresh";
-    case AfterChange::OverlayExcludesHd: return "A";
-    case AfterChange::HdIntercomExcludesOverlay: return "B";
-    case AfterChange::HdVoiceExcludesOverlay: return "C";
-    case AfterChange::RecordingGetsSources: return "D";
-    case AfterChange::LastSourceStopsRecording: return "E";
-    }
-    return "?";
 }
 
 std::vector<std::pair<SettingKey, int>> table_reads()

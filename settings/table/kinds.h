@@ -17,7 +17,6 @@
 #include "settings/table/items.h"
 #include "settings/table/layout_selection.h"
 #include "settings/table/table_kind.h"
-#include "settings/texts/information_texts.h"
 
 namespace kivo::settings {
 
@@ -48,56 +47,6 @@ enum class RowTrace : std::uint8_t {
     SelectedLanguage, // "PQPQ # %d" with the value, after the selection
 };
 
-// What follows a change in a row, after its handler stored the value: nothing, every row rebuilt,
-// or one of the couplings between settings that exclude or imply each other.
-enum class AfterChange : std::uint8_t {
-    None,
-    Refresh,
-    OverlayExcludesHd, // A: audio overlay on turns HD intercom and HD voice off; rebuild
-    HdIntercomExcludesOverlay, // B: HD intercom on turns audio overlay off; rebuild
-    HdVoiceExcludesOverlay, // C: HD voice on turns audio overlay off; rebuild
-    RecordingGetsSources, // D: the recording master with no source on gets three sources; rebuild
-    LastSourceStopsRecording, // E: the last recording source off turns the master off; rebuild then
-};
-
-// "none", "refresh", "A" to "E".
-std::string_view after_change_name(AfterChange after);
-
-// The handler a row's control reaches and what follows it.
-struct RowAction {
-    std::optional<HandlerId> handler;
-    AfterChange after = AfterChange::None;
-};
-
-// What a row's information button shows: a text, filled with the names when it is a format, in a
-// box of that size code.
-struct InfoShown {
-    InfoText text;
-    int size;
-    std::span<const Translated* const> names = {};
-};
-
-// A setting of the working copy at the moment of the press.
-struct SelectTest {
-    SettingKey key;
-    int value;
-};
-
-// Where a row shows another text: every condition given must hold.
-struct InfoClause {
-    std::span<const int> products = {}; // none: every product
-    FirmwareRange firmware = {}; // of the recognized record
-    const FlagCondition* flags = nullptr; // nullptr: any codes
-    std::optional<SelectTest> select = {};
-    InfoShown shows;
-};
-
-// A kind's information: the first clause that holds, else its own text.
-struct InfoEntry {
-    InfoShown shows;
-    std::span<const InfoClause> clauses = {};
-};
-
 struct KindVariant {
     TableKind kind;
     std::span<const int> products;
@@ -110,8 +59,7 @@ struct KindVariant {
     IndexRule index = IndexRule::Direct; // choice rows
     RowTrace trace = RowTrace::None;
     SettingKey traceKey = {}; // the select a speaker trace writes
-    RowAction action = {};
-    const InfoEntry* information = nullptr; // none: the row shows no information button
+    RowAction action = {}; // kind_variants() gives a variant without a handler its kind's
 
     constexpr KindVariant qualified(LayoutQualifier layouts) const
     {
@@ -130,12 +78,6 @@ struct KindVariant {
     {
         KindVariant variant = *this;
         variant.action = {handler, after};
-        return variant;
-    }
-    constexpr KindVariant informs(const InfoEntry& entry) const
-    {
-        KindVariant variant = *this;
-        variant.information = &entry;
         return variant;
     }
 };

@@ -17,11 +17,8 @@ struct RowList {
     std::span<const TableKind> rows;
 };
 
-// The most products one line names; unused places hold 0, which is no product.
-inline constexpr int kMaxLineProducts = 9;
-
 struct LayoutLine {
-    std::array<int, kMaxLineProducts> products;
+    std::span<const int> products; // a family of device/products/table_layouts.h
     FirmwareRange firmware;
     const FlagCondition* flags;
     int count; // rows shown

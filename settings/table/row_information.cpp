@@ -35,9 +35,10 @@ std::string filled(const std::string& format, std::span<const Translated* const>
 std::optional<InfoShown> row_information_entry(const TableContext& context, int row)
 {
     const std::optional<ResolvedRow> resolved = resolve_row(context, row);
-    if (!resolved || !resolved->variant || !resolved->variant->information)
+    // A row no variant serves shows nothing, its information neither.
+    if (!resolved || !resolved->variant || !table_kind(resolved->kind).information)
         return std::nullopt;
-    const InfoEntry& entry = *resolved->variant->information;
+    const InfoEntry& entry = *table_kind(resolved->kind).information;
     const LayoutKey key = layout_key(context.session, context.data);
     for (const InfoClause& clause : entry.clauses)
         if (clause_holds(clause, key, context))

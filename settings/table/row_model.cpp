@@ -80,7 +80,7 @@ std::optional<RowState> build_row(const TableContext& context, int row)
 
     RowState state{kind.kind, kind.cell, localized(*kind.title, context.language),
                    {},        {},        {},
-                   -1,        true,      variant.information != nullptr};
+                   -1,        true,      kind.information != nullptr};
     const int value = read(variant.getter, context.dataCurrent, access);
     if (kind.cell == CellKind::OnOff) {
         state.enableTitle = AppText::tavk_string_enable_in(context.language);

@@ -1,6 +1,7 @@
 #pragma once
 // The variant tables of the all-settings table's kinds, one file per cell kind, and what both
-// build them from. Reached through kinds.h, which indexes them.
+// build them from (the kinds' information in table_kind.cpp shares the show/hide conditions).
+// Reached through kinds.h, which indexes them.
 
 #include <span>
 
@@ -31,12 +32,6 @@ inline constexpr FlagCondition kSpeaker0To7{"speaker 0 to 7", kSpeaker0To7Terms}
 inline constexpr FlagCondition kSpeakerOther{"speaker below 0 or above 7", kSpeakerOtherTerms};
 inline constexpr FlagCondition kInfo1{"info 1", kInfo1Terms};
 inline constexpr FlagCondition kInfoNot1{"info not 1", kInfoNot1Terms};
-
-// Products several variants name.
-inline constexpr int kHeadset4210[] = {0x4210};
-inline constexpr int kWispenCamera[] = {0x5510};
-inline constexpr int k3112[] = {0x3112};
-inline constexpr int k5416[] = {0x5416};
 
 } // namespace variant_parts
 } // namespace kivo::settings

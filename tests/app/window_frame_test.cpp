@@ -96,6 +96,10 @@ TEST_F(WindowFrameTest, PageTitleTabsShowTheSelectedTabInTheWindowsColour)
     EXPECT_EQ(ui.lblDetailTitlePagesSecondForeground->text().toStdString(), "FM Radio");
     EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesFirstForeground), kivo::colors::kWindowBackground);
     EXPECT_EQ(background(shot, window, ui.lblDetailTitlePagesSecondForeground), kivo::colors::kBrandOrange);
+    // The row under the title is the title's colour: the selected tab stands out of it, framed.
+    auto edge = [&](const QLabel* ground) { return shot.pixelColor(ground->mapTo(&window, QPoint(0, 1))); };
+    EXPECT_EQ(edge(ui.lblDetailTitlePagesFirstBackground), kivo::colors::kBrandOrange);
+    EXPECT_EQ(edge(ui.lblDetailTitlePagesBottomLine), kivo::colors::kBrandOrange);
     EXPECT_TRUE(ui.btnDetailTitlePagesSecond->isVisible());
     EXPECT_FALSE(ui.btnDetailTitlePagesFirst->isVisible());
 

@@ -7,7 +7,6 @@
 #include "app/data_folders.h"
 #include "device/backup_archive.h"
 #include "device/products/backup_compatibility.h"
-#include "device/products/version_forms.h"
 #include "text/app_text.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
@@ -48,14 +47,14 @@ bool UpdateViewController::loadBackup()
     const kivo::PageHost& app = host();
     const std::filesystem::path file = kivo::backup_archive_file(kivo::archive_folder(), app.session().deviceTarget);
     try {
-        dataToUnarchive_ = file.empty() ? std::nullopt : kivo::read_backup_archive(file);
+        state_.dataToUnarchive = file.empty() ? std::nullopt : kivo::read_backup_archive(file);
     } catch (const ArchiveError&) {
         // A foreign or damaged file: nothing was loaded, and no earlier record may stand in for it.
-        dataToUnarchive_.reset();
+        state_.dataToUnarchive.reset();
     }
-    if (!dataToUnarchive_)
+    if (!state_.dataToUnarchive)
         return false;
-    const KIVOBluetoothDeviceData& backup = *dataToUnarchive_;
+    const KIVOBluetoothDeviceData& backup = *state_.dataToUnarchive;
     // A backup written by a manager leaves its version in it.
     if (KIVOBluetoothDeviceData::compareVersionUpToMinorMajor_Minor_WithMajor_Minor(
             backup.managerVersionMajor(), backup.managerVersionMinor(), 0, 0) == 0)
@@ -70,21 +69,11 @@ void UpdateViewController::showBackupHeader()
     Ui::RestoreView& ui = restore_;
     const int language = host().languageManager();
     const int product = host().session().deviceTarget;
-    const KIVOBluetoothDeviceData& backup = *dataToUnarchive_;
+    const KIVOBluetoothDeviceData& backup = *state_.dataToUnarchive;
     for (QLabel* label :
          {ui.lblRestoredData1, ui.lblRestoredData2, ui.lblRestoredData3, ui.lblRestoredData4, ui.lblRestoredData5})
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    std::string version;
-    if (kivo::version_has_four_parts(product))
-        version = kivo::fill_format("v%d.%d.%d.%d",
-                                    {backup.deviceSecondaryVersionType(), backup.deviceSecondaryVersion(),
-                                     backup.deviceVersionMajor(), backup.deviceVersionMinor()});
-    else if (kivo::version_has_three_parts(product))
-        version = kivo::fill_format(
-            "v%d.%d.%d", {backup.deviceVersionMajor(), backup.deviceVersionMinor(), backup.deviceSecondaryVersion()});
-    else
-        version = kivo::fill_format("v%d.%d", {backup.deviceVersionMajor(), backup.deviceVersionMinor()});
-    ui.tfRestoredVersion->setText(qtext(version));
+    ui.tfRestoredVersion->setText(qtext(kivo::backup_version_text(product, backup)));
     ui.lblRestoredDate->setText(qtext(kivo::fill_format("%@: ", {UpdateTexts::date_label_in(language)})));
     ui.tfRestoredDate->setText(qtext(backup_date_text(backup.dateArchived(), language)));
 }
@@ -96,7 +85,7 @@ void UpdateViewController::showNoBackup()
         app.setStatusLookPlain();
         return;
     }
-    restorePossible_ = false;
+    state_.restorePossible = false;
     const int mode = app.mode();
     const int usb_status = app.session().usbStatus;
     app.setStrStatusAll(kivo::status_in_every_language([&](int language) {

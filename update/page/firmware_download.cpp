@@ -3,6 +3,8 @@
 // the whole image has arrived, and the ends of a download on the main thread.
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include <unistd.h>
 
@@ -51,6 +53,32 @@ const DownloadFailureRow& failure_row(DownloadFailure step)
     return kDownloadFailureRows[std::size(kDownloadFailureRows) - 1];
 }
 
+// The Browse and Download panels: window-modal, at a size at which the detail columns show whole.
+// Qt's own dialog sizes the columns for short sample texts, which cut a size, a type and a date
+// ("975...tes"): the columns after the name take what their texts need, the name the rest.
+constexpr int kPanelWidth = 760;
+constexpr int kPanelHeight = 460;
+
+QFileDialog* file_panel(QWidget* window, const char* name, QFileDialog::AcceptMode accept, QFileDialog::FileMode mode)
+{
+    auto* panel = new QFileDialog(window);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAcceptMode(accept);
+    panel->setFileMode(mode);
+    panel->resize(kPanelWidth, kPanelHeight);
+    // A platform's own dialog has no such view and sizes itself.
+    if (auto* details = panel->findChild<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    return panel;
+}
+
 // The last segment of a server path: what the save panel proposes.
 std::string last_segment(const std::string& path)
 {
@@ -64,12 +92,7 @@ void UpdateViewController::browseFirmware(QObject*)
 {
     if (host().onProcessing())
         return;
-    auto* panel = new QFileDialog(view_->window());
-    panel->setObjectName(QStringLiteral("browsePanel"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAcceptMode(QFileDialog::AcceptOpen);
-    panel->setFileMode(QFileDialog::ExistingFile);
+    QFileDialog* panel = file_panel(view_->window(), "browsePanel", QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString& file) {
         setFirmwareFile(file.toStdString());
         showPageStatus(UpdateTexts::tavk_string_press_update_button_in, false);
@@ -86,22 +109,15 @@ void UpdateViewController::downloadFirmware(QObject*)
         return;
     const int selected = popUpLanguageFirmware()->currentIndex();
     if (popUpLanguageFirmware()->count() > 0 && selected >= 0 &&
-        static_cast<size_t>(selected) < arrFileNamesLatestVersion_.size())
-        fileNameLatestVersion_ = arrFileNamesLatestVersion_[static_cast<size_t>(selected)];
-    auto* panel = new QFileDialog(view_->window());
-    panel->setObjectName(QStringLiteral("savePanel"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAcceptMode(QFileDialog::AcceptSave);
-    panel->setFileMode(QFileDialog::AnyFile);
-    panel->selectFile(QString::fromStdString(last_segment(fileNameLatestVersion_)));
+        static_cast<size_t>(selected) < state_.arrFileNamesLatestVersion.size())
+        state_.fileNameLatestVersion = state_.arrFileNamesLatestVersion[static_cast<size_t>(selected)];
+    QFileDialog* panel = file_panel(view_->window(), "savePanel", QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    panel->selectFile(QString::fromStdString(last_segment(state_.fileNameLatestVersion)));
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString& file) {
-        localPathLatestVersion_ = file.toStdString();
-        kivo::system_log(localPathLatestVersion_.string());
+        state_.localPathLatestVersion = file.toStdString();
+        kivo::system_log(state_.localPathLatestVersion.string());
         setState(kStateDownloadingFirmware);
-        host().setOnProcessing(true);
-        host().setControls();
-        setControls();
+        setBusy(true);
         showProcessingText(UpdateTexts::tavk_string_about_to_download_latest_firmware_in);
         downloadFirmwareFromServer();
     });
@@ -111,13 +127,14 @@ void UpdateViewController::downloadFirmware(QObject*)
 void UpdateViewController::downloadFirmwareFromServer()
 {
     // The server's name is appended to the base as it stands: only a path below it is asked for.
-    if (!kivo::stays_below_base(fileNameLatestVersion_)) {
-        kivo::system_log("firmware file name refused: " + fileNameLatestVersion_);
+    const std::string& name = state_.fileNameLatestVersion;
+    if (!kivo::stays_below_base(name)) {
+        kivo::system_log("firmware file name refused: " + name);
         endDownload(DownloadFailure::ConnectionFailed, true);
         return;
     }
     download_ = std::make_unique<kivo::DownloadFile>();
-    if (!download_->create(localPathLatestVersion_)) {
+    if (!download_->create(state_.localPathLatestVersion)) {
         endDownload(DownloadFailure::FileNotCreated, true);
         return;
     }
@@ -133,7 +150,7 @@ void UpdateViewController::downloadFirmwareFromServer()
         return;
     }
     worker_.start<kivo::DownloadOutcome>(
-        [descriptor, base, name = fileNameLatestVersion_, stop = &worker_.stopFlag()] {
+        [descriptor, base, name, stop = &worker_.stopFlag()] {
             // Leaving the page while it runs stops the transfer at its next look.
             const kivo::StopFlagWatch watch(*stop);
             return kivo::download_into(descriptor, base, name);
@@ -156,23 +173,18 @@ void UpdateViewController::connectionDidFinishLoading()
         endDownload(DownloadFailure::FileNotCreated, false);
         return;
     }
-    kivo::PageHost& app = host();
-    setFirmwareFile(localPathLatestVersion_.string());
+    setFirmwareFile(state_.localPathLatestVersion.string());
     setState(kStateIdle);
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
+    setBusy(false);
     setUpdateProcessed(-1);
     shared_->setUpdateFinished(false);
     if (pageMode() != kModeUpdate) {
-        restorePossible_ = true;
+        state_.restorePossible = true;
         showProcessingText(UpdateTexts::tavk_string_about_to_restore_in);
-        app.setOnProcessing(true);
-        app.setControls();
-        setControls();
+        setBusy(true);
         setState(kStateRestoreRunning);
         startUpdateRun(firmwareFile());
-    } else if (!newUpdateFound_) {
+    } else if (!state_.newUpdateFound) {
         showPageStatus(UpdateTexts::tavk_string_press_update_button_in, false);
     } else {
         updateFirmware(nullptr);
@@ -187,9 +199,8 @@ void UpdateViewController::endDownload(DownloadFailure step, bool at_start)
     download_.reset();
     kivo::PageHost& app = host();
     setState(kStateIdle);
-    app.setOnProcessing(false);
     if (pageMode() != kModeUpdate) {
-        restorePossible_ = false;
+        state_.restorePossible = false;
         shared_->setUpdateFinished(true);
     }
     const DownloadFailureRow& row = failure_row(step);
@@ -206,10 +217,9 @@ void UpdateViewController::endDownload(DownloadFailure step, bool at_start)
             {AppText::tavk_status_failure_usb_in(mode, usb_status, language), row.restoreReason(language)});
     }));
     app.setStatus_withWarning(app.getStrStatus(), true);
-    app.setControls();
-    setControls();
+    setBusy(false);
     if (at_start)
-        newUpdateFound_ = false;
+        state_.newUpdateFound = false;
 }
 
 void UpdateViewController::showPageStatus(PageText text, bool warning)

@@ -1,6 +1,6 @@
-// The pages' read of the firmware index: page entry and re-read, the read on the page's worker
-// over inputs copied here, and the timer's ends of it (state 0 on the update page, state 4 with
-// the read's finished flag on the restore page), which bring its outcome to the page's controls.
+// The pages' read of the firmware index: page entry and re-read, which share their steps, the read
+// on the page's worker over inputs copied here, and its ends at the tick that finds its outcome,
+// which bring the outcome into the page's state.
 
 #include "app/server_choice.h"
 #include "device/products/settings_tabs.h"
@@ -17,105 +17,69 @@ using kivo::UpdateTexts;
 void UpdateViewController::initializeObjectWithDefaultStatus(bool status)
 {
     kivo::PageHost& app = host();
-    writeDefaultStatus_ = status;
-    setUpdateProcessed(-1);
-    if (read_)
-        read_->updateFinished.store(false);
-    arrFileNamesLatestVersion_.clear();
-    arrLanguageFirmware_.clear();
-    popUpLanguageFirmware()->clear();
+    state_.writeDefaultStatus = status;
     shared_->setUpdateStatus({});
     app.setShowShortcuts(false);
     app.reflectShortcuts();
-    newUpdateFound_ = false;
-
-    if (pageMode() == kModeUpdate) {
-        setState(kStateReadingIndex);
-        checkNewUpdate_ = true;
-        latestVersion_ = {};
-        fileNameLatestVersion_.clear();
+    state_.newUpdateFound = false;
+    if (pageMode() == kModeUpdate)
         update_.tfFirmwareFile->clear();
-        app.setOnProcessing(true);
-        app.setControls();
-        setControls();
-        startReadLatest();
+    // From page entry the update page's read decides whether a newer firmware is offered.
+    const bool reading = startIndexRead(true);
+    if (pageMode() == kModeUpdate)
         return;
-    }
-
-    restorePossible_ = true;
-    initTabData();
-    app.setOnProcessing(true);
-    app.setControls();
-    setControls();
-    setState(kStateIdle);
-    if (!restorePossible_) {
-        app.setOnProcessing(false);
-        app.setControls();
-        setControls();
-        if (app.session().isRestartDFU()) {
-            newUpdateFound_ = false;
-            restoreFirmware(nullptr);
-        }
-    } else {
-        setState(kStateReadingRevisions);
-        app.setControls();
-        setControls();
-        startReadLatest();
+    if (!reading && app.session().isRestartDFU()) {
+        state_.newUpdateFound = false;
+        restoreFirmware(nullptr);
     }
     // The tabs of the backed-up device; without a usable backup, those of an all-zero record.
-    const KIVOBluetoothDeviceData backup = dataToUnarchive_.value_or(KIVOBluetoothDeviceData{});
-    const kivo::SettingsTabs tabs =
-        kivo::settings_tabs_for(backup.deviceRecognized(), backup.deviceVersionMajor(), backup.deviceVersionMinor(),
-                                app.session().fmRadioShowAndHide);
-    tabCount_ = tabs.count;
-    tabs_ = tabs.tabs;
-    tabIndexSelected_ = tabs.selected;
+    const KIVOBluetoothDeviceData backup = state_.dataToUnarchive.value_or(KIVOBluetoothDeviceData{});
+    state_.tabs = kivo::settings_tabs_for(backup.deviceRecognized(), backup.deviceVersionMajor(),
+                                          backup.deviceVersionMinor(), app.session().fmRadioShowAndHide);
 }
 
 void UpdateViewController::readLatest()
 {
-    kivo::PageHost& app = host();
     if (popUpLanguageFirmware()->count() == 0) {
         setControls();
         return;
     }
+    startIndexRead(false);
+}
+
+bool UpdateViewController::startIndexRead(bool check_new_update)
+{
     setUpdateProcessed(-1);
-    if (read_)
-        read_->updateFinished.store(false);
-    arrFileNamesLatestVersion_.clear();
-    arrLanguageFirmware_.clear();
+    state_.arrFileNamesLatestVersion.clear();
+    state_.arrLanguageFirmware.clear();
     popUpLanguageFirmware()->clear();
     if (pageMode() == kModeUpdate) {
         setState(kStateReadingIndex);
-        checkNewUpdate_ = false;
-        latestVersion_ = {};
-        fileNameLatestVersion_.clear();
-        app.setOnProcessing(true);
-    } else {
-        restorePossible_ = true;
-        initTabData();
-        app.setOnProcessing(true);
-        app.setControls();
-        setControls();
-        setState(kStateIdle);
-        if (!restorePossible_) {
-            app.setOnProcessing(false);
-            app.setControls();
-            setControls();
-            return;
-        }
-        setState(kStateReadingRevisions);
+        state_.checkNewUpdate = check_new_update;
+        state_.latestVersion = {};
+        state_.fileNameLatestVersion.clear();
+        setBusy(true);
+        startReadLatest();
+        return true;
     }
-    app.setControls();
-    setControls();
+    // The restore page asks the server only for a usable backup, which its refresh loads.
+    state_.restorePossible = true;
+    initTabData();
+    setBusy(true);
+    setState(kStateIdle);
+    if (!state_.restorePossible) {
+        setBusy(false);
+        return false;
+    }
+    setState(kStateReadingRevisions);
+    refreshControls();
     startReadLatest();
+    return true;
 }
 
 void UpdateViewController::initTabData()
 {
-    tabCount_ = 0;
-    tabs_ = {};
-    tabIndexSelected_ = 0;
+    state_.tabs = {};
     host().closeListTabs();
 }
 
@@ -130,12 +94,12 @@ kivo::LatestReadInputs UpdateViewController::readInputsFromController() const
     query.internalName = kivo::ProductNames::tavk_product_name_for_internal(product, true);
     query.strLanguageFirmware = app.strLanguageFirmware();
     query.camera = kivo::version_has_four_parts(product);
-    query.backup = dataToUnarchive_.value_or(KIVOBluetoothDeviceData{});
+    query.backup = state_.dataToUnarchive.value_or(KIVOBluetoothDeviceData{});
     query.strLanguageManager = app.strLanguageManager();
     query.applyToLanguageFirmware = app.applyToLanguageFirmware();
-    query.latest = latestVersion_;
-    query.fileNameLatestVersion = fileNameLatestVersion_;
-    in.checkNewUpdate = checkNewUpdate_;
+    query.latest = state_.latestVersion;
+    query.fileNameLatestVersion = state_.fileNameLatestVersion;
+    in.checkNewUpdate = state_.checkNewUpdate;
     in.deviceTarget = product;
     in.data = app.data();
     return in;
@@ -143,22 +107,17 @@ kivo::LatestReadInputs UpdateViewController::readInputsFromController() const
 
 void UpdateViewController::startReadLatest()
 {
-    read_ = std::make_shared<ReadShared>();
-    const bool update_page = pageMode() == kModeUpdate;
-    // The outcome is published first; the end signal, which the timer waits for, comes last.
-    worker_.start(
-        [this, in = readInputsFromController(), read = read_, update_page] {
-            kivo::LatestReadOutcome outcome = kivo::threadMethodReadLatest(in);
-            {
-                std::lock_guard lock(read->mutex);
-                read->outcome = std::move(outcome);
-            }
-            if (update_page)
-                setState(kStateIdle);
+    reading_ = true;
+    // The outcome comes back whole at a tick; a new start drops a read still going.
+    worker_.start<kivo::LatestReadOutcome>(
+        [in = readInputsFromController()] { return kivo::threadMethodReadLatest(in); },
+        [this](kivo::LatestReadOutcome outcome) {
+            reading_ = false;
+            if (pageMode() == kModeUpdate)
+                endUpdateRead(outcome);
             else
-                read->updateFinished.store(true, std::memory_order_release);
-        },
-        [this] { timerMethodUpdate(); });
+                endRevisionsRead(outcome);
+        });
 }
 
 PopUpButton* UpdateViewController::popUpLanguageFirmware() const
@@ -169,16 +128,16 @@ PopUpButton* UpdateViewController::popUpLanguageFirmware() const
 void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcome)
 {
     const kivo::FirmwareIndexRead& read = outcome.read;
-    latestVersion_ = read.latest;
-    fileNameLatestVersion_ = read.fileNameLatestVersion;
-    arrFileNamesLatestVersion_ = read.fileNames;
-    arrLanguageFirmware_ = read.languages;
+    state_.latestVersion = read.latest;
+    state_.fileNameLatestVersion = read.fileNameLatestVersion;
+    state_.arrFileNamesLatestVersion = read.fileNames;
+    state_.arrLanguageFirmware = read.languages;
     // Only a read from page entry decides; a re-read leaves the decision as it was.
-    if (checkNewUpdate_)
-        newUpdateFound_ = outcome.newUpdateFound;
-    checkNewUpdate_ = outcome.checkNewUpdate;
+    if (state_.checkNewUpdate)
+        state_.newUpdateFound = outcome.newUpdateFound;
+    state_.checkNewUpdate = outcome.checkNewUpdate;
     if (pageMode() != kModeUpdate)
-        restorePossible_ = read.restorePossible;
+        state_.restorePossible = read.restorePossible;
     PopUpButton* pop_up = popUpLanguageFirmware();
     const int language = host().languageManager();
     for (const kivo::PopUpOperation& operation : read.popUp) {
@@ -197,56 +156,36 @@ void UpdateViewController::applyLatestRead(const kivo::LatestReadOutcome& outcom
     }
 }
 
-std::optional<kivo::LatestReadOutcome> UpdateViewController::takeReadOutcome()
+void UpdateViewController::endUpdateRead(const kivo::LatestReadOutcome& outcome)
 {
-    worker_.finish();
-    std::optional<kivo::LatestReadOutcome> outcome;
-    {
-        std::lock_guard lock(read_->mutex);
-        outcome = std::move(read_->outcome);
-    }
-    read_.reset();
-    return outcome;
-}
-
-void UpdateViewController::endUpdateRead()
-{
-    const std::optional<kivo::LatestReadOutcome> outcome = takeReadOutcome();
-    if (outcome)
-        applyLatestRead(*outcome);
+    applyLatestRead(outcome);
+    setState(kStateIdle);
     kivo::PageHost& app = host();
-    if (newUpdateFound_ && !app.session().isRestartDFU())
+    if (state_.newUpdateFound && !app.session().isRestartDFU())
         offerNewUpdate();
-    app.setOnProcessing(false);
-    app.setControls();
-    setControls();
+    setBusy(false);
     // A run to recover goes on at once (the run raises the busy flag again as it starts).
     if (app.session().isRestartDFU()) {
-        newUpdateFound_ = false;
+        state_.newUpdateFound = false;
         updateFirmware(nullptr);
     }
 }
 
-void UpdateViewController::endRevisionsRead()
+void UpdateViewController::endRevisionsRead(const kivo::LatestReadOutcome& outcome)
 {
-    const std::optional<kivo::LatestReadOutcome> outcome = takeReadOutcome();
-    if (outcome)
-        applyLatestRead(*outcome);
-    else
-        restorePossible_ = false;
+    applyLatestRead(outcome);
     setState(kStateIdle);
     kivo::PageHost& app = host();
-    app.setOnProcessing(false);
     const int mode = app.mode();
     const int usb_status = app.session().usbStatus;
-    if (!restorePossible_) {
+    if (!state_.restorePossible) {
         app.setStrStatusAll(kivo::status_in_every_language([&](int language) {
             return kivo::fill_format("%@. %@",
                                      {AppText::tavk_status_failure_usb_in(mode, usb_status, language),
                                       UpdateTexts::tavk_string_cannot_connect_to_the_server_in(language)});
         }));
         app.setStatus_withWarning(app.getStrStatus(), true);
-    } else if (writeDefaultStatus_) {
+    } else if (state_.writeDefaultStatus) {
         const bool languages = popUpLanguageFirmware()->count() > 0;
         app.setStrStatusAll(kivo::status_in_every_language([&](int language) {
             return languages ? UpdateTexts::tavk_string_press_restore_button_after_selecting_in(language)
@@ -254,8 +193,7 @@ void UpdateViewController::endRevisionsRead()
         }));
         app.setStatus_withWarning(app.getStrStatus(), false);
     }
-    app.setControls();
-    setControls();
+    setBusy(false);
     if (app.session().isRestartDFU())
         restoreFirmware(nullptr);
 }

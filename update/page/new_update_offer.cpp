@@ -49,7 +49,7 @@ void UpdateViewController::setUpNewUpdateSheet()
     connect(ui.btnYes, &QPushButton::clicked, this, [this] { yesButtonSelectedAt(sheetNewUpdateFound_->ui.btnYes); });
     connect(ui.btnNo, &QPushButton::clicked, this, [this] { noButtonSelectedAt(sheetNewUpdateFound_->ui.btnNo); });
     // Escape closes the sheet as NO does.
-    connect(sheetNewUpdateFound_, &QDialog::rejected, this, [this] { newUpdateFound_ = false; });
+    connect(sheetNewUpdateFound_, &QDialog::rejected, this, [this] { state_.newUpdateFound = false; });
 }
 
 int UpdateViewController::indexOfSelectedLanguageFirmware() const
@@ -73,7 +73,7 @@ void UpdateViewController::offerNewUpdate()
         }
     }
     Ui::NewUpdateSheet& ui = sheetNewUpdateFound_->ui;
-    const kivo::NewUpdateVersionTexts versions = kivo::new_update_version_texts(target, latestVersion_, data);
+    const kivo::NewUpdateVersionTexts versions = kivo::new_update_version_texts(target, state_.latestVersion, data);
     ui.tfNewVersion->setText(qtext(versions.latest));
     ui.tfCurrentVersion->setText(qtext(versions.current));
 
@@ -122,9 +122,9 @@ void UpdateViewController::yesButtonSelectedAt(QObject*)
     if (page_pop_up->count() > 0) {
         const int selected = sheetNewUpdateFound_->ui.popUpLanguageFirmwareSheet->currentIndex();
         if (selected >= 0 && selected < page_pop_up->count() &&
-            static_cast<size_t>(selected) < arrLanguageFirmware_.size()) {
+            static_cast<size_t>(selected) < state_.arrLanguageFirmware.size()) {
             page_pop_up->setCurrentIndex(selected);
-            host().setStrLanguageFirmware(arrLanguageFirmware_[static_cast<size_t>(selected)]);
+            host().setStrLanguageFirmware(state_.arrLanguageFirmware[static_cast<size_t>(selected)]);
         }
     }
     // Closed as accepted: the offer stands, so the download it leads to ends in the update.
@@ -136,5 +136,5 @@ void UpdateViewController::noButtonSelectedAt(QObject*)
 {
     if (sheetNewUpdateFound_)
         sheetNewUpdateFound_->reject();
-    newUpdateFound_ = false;
+    state_.newUpdateFound = false;
 }

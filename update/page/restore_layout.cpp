@@ -1,15 +1,14 @@
-// The restore page's layout: the summary of the backup, the language pop-up and its caption, the
-// enabled states, the progress area and the fixed frames. The summary's data rows stay hidden for
-// now; the family rule that shows them is yet to come. The restore table shows on the settings tab
-// of the families that have it.
+// The restore page's layout, drawn from the page's state: the summary of the backup, the language
+// pop-up and its caption, the enabled states, the progress area and the fixed frames. The
+// summary's data rows stay hidden for now; the family rule that shows them is yet to come. The
+// restore table shows on the settings tab of the families that have it.
 
 #include "app/shortcut_labels.h"
-#include "device/products/restore_table_families.h"
 #include "text/app_text.h"
-#include "text/text_format.h"
 #include "text/update_texts.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
+#include "update/page/progress_view.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -19,7 +18,6 @@ namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr double kSpinnerRunningValue = 50;
 constexpr Qt::Alignment kRightAligned = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
 
@@ -64,98 +62,40 @@ void UpdateViewController::setShortcutsFirmwareRestore()
 void UpdateViewController::setControlsFirmwareRestore()
 {
     Ui::RestoreView& ui = restore_;
-    const kivo::PageHost& app = host();
-    const int language = app.languageManager();
-    const bool processing = app.onProcessing();
-    const int items = ui.popUpLanguageFirmware->count();
-
+    // The summary's texts, and the backup the controls follow: loaded afresh at every refresh.
     setBackupInfo();
-    ui.lblBackupFirmwareInformation->setText(qtext(UpdateTexts::stringBackupFirmwareInformation(language)));
+    const kivo::RestorePageControls c = kivo::restore_page_controls(state_, pageContext());
 
-    // With a language to choose, the version stands in its label, centred; else beside it.
-    const std::string version_word = AppText::tavk_string_version_in(language);
-    if (items >= 1) {
-        ui.lblRestoredVersion->setAlignment(kCentred);
-        ui.lblRestoredVersion->setText(
-            qtext(kivo::fill_format("%@: %@", {version_word, ui.tfRestoredVersion->text().toStdString()})));
-    } else {
-        ui.lblRestoredVersion->setAlignment(kRightAligned);
-        ui.lblRestoredVersion->setText(qtext(kivo::fill_format("%@:", {version_word})));
-    }
+    ui.lblBackupFirmwareInformation->setText(qtext(c.header));
+    ui.lblRestoredVersion->setAlignment(c.versionLabelCentred ? kCentred : kRightAligned);
+    ui.lblRestoredVersion->setText(qtext(c.versionLabel));
 
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{ui.btnRestore, ui.btnUpdate, ui.btnNext, ui.btnBack, ui.popUpLanguageFirmware})
-        control->setEnabled(!processing);
-    if (!restorePossible_)
-        ui.btnRestore->setEnabled(false);
+    ui.btnRestore->setEnabled(c.restoreEnabled);
+    ui.btnUpdate->setEnabled(c.updateEnabled);
+    ui.btnNext->setEnabled(c.nextEnabled);
+    ui.btnBack->setEnabled(c.backEnabled);
+    ui.popUpLanguageFirmware->setEnabled(c.popUpEnabled);
 
-    set_row_visible({ui.lblRestoredVersion, ui.tfRestoredVersion}, true);
-    set_row_visible({ui.lblRestoredDate, ui.tfRestoredDate}, true);
-
-    const bool languages = items >= 2;
-    ui.popUpLanguageFirmware->setVisible(languages);
-    ui.lblRestoreLanguageVoicePrompt->setVisible(languages);
-    if (languages)
-        ui.tfRestoredVersion->hide();
-    ui.lblUpdateVoicePromptInformation->setText(
-        qtext(UpdateTexts::tavk_string_press_restore_button_after_selecting_in(language)));
-    ui.lblUpdateVoicePromptInformation->setVisible(languages);
-
-    // Until the rows of each family are written, the data rows stay hidden. The restore table shows
-    // where the family rule has it: on the settings tab of its families.
+    ui.lblRestoredVersion->setVisible(c.versionShown);
+    ui.tfRestoredVersion->setVisible(c.versionValueShown);
+    set_row_visible({ui.lblRestoredDate, ui.tfRestoredDate}, c.dateShown);
+    ui.popUpLanguageFirmware->setVisible(c.popUpShown);
+    ui.lblRestoreLanguageVoicePrompt->setVisible(c.popUpShown);
+    ui.lblUpdateVoicePromptInformation->setText(qtext(c.instructions));
+    ui.lblUpdateVoicePromptInformation->setVisible(c.instructionsShown);
     for (SummaryRow row : data_rows(ui))
-        set_row_visible(row, false);
-    ui.tableViewRestore->hide();
-    ui.scrollViewRestore->hide();
-    if (kivo::shows_restore_table(app.session().deviceTarget) && tabAt(tabIndexSelected()) == kTabDeviceSettings)
-        restoreTableViewHiddenWithRestorePossible();
-
-    if (!restorePossible_) {
-        ui.btnRestore->setEnabled(false);
+        set_row_visible(row, c.dataRowsShown);
+    if (c.rowOneRightAligned)
         ui.lblRestoredData1->setAlignment(kRightAligned);
-        set_row_visible({ui.lblRestoredVersion, ui.tfRestoredVersion}, false);
-        set_row_visible({ui.lblRestoredDate, ui.tfRestoredDate}, false);
-        for (SummaryRow row : data_rows(ui))
-            set_row_visible(row, false);
-        for (QWidget* control : std::initializer_list<QWidget*>{
-                 ui.popUpLanguageFirmware, ui.lblRestoreLanguageVoicePrompt, ui.lblUpdateVoicePromptInformation,
-                 ui.tableViewRestore, ui.scrollViewRestore})
-            control->hide();
-    }
+    ui.tableViewRestore->setVisible(c.tableShown);
+    ui.scrollViewRestore->setVisible(c.tableShown);
 
-    showRestoreProgress();
-    placeRestoreControls();
+    show_progress_area(c.progress, *ui.piProcessingCircular, *ui.piProcessing, *ui.tfProcessing, *ui.tfPercent);
+    placeRestoreControls(c.tableAboveInstructions);
     reloadRestoreTable();
 }
 
-void UpdateViewController::showRestoreProgress()
-{
-    Ui::RestoreView& ui = restore_;
-    const int current = state();
-    const int percent = updateProcessed();
-    const bool busy = current == kStateReadingRevisions || current == kStateDownloadingBackup;
-    if (busy && host().onProcessing()) {
-        ui.piProcessingCircular->setDoubleValue(kSpinnerRunningValue);
-        ui.piProcessingCircular->startAnimation();
-    } else {
-        ui.piProcessingCircular->stopAnimation();
-        ui.piProcessingCircular->setDoubleValue(0);
-    }
-    if (busy || percent < 0) {
-        ui.piProcessing->setValue(0);
-        ui.piProcessing->hide();
-        ui.tfProcessing->hide();
-        ui.tfPercent->hide();
-    } else {
-        ui.piProcessing->setValue(percent);
-        ui.piProcessing->show();
-        ui.tfProcessing->setText(QString::number(percent));
-        ui.tfProcessing->show();
-        ui.tfPercent->show();
-    }
-}
-
-void UpdateViewController::placeRestoreControls()
+void UpdateViewController::placeRestoreControls(bool table_above_instructions)
 {
     using namespace restore_frames;
     Ui::RestoreView& ui = restore_;
@@ -171,6 +111,7 @@ void UpdateViewController::placeRestoreControls()
         rows[i].label->setGeometry(qt_rect(kDataRows[i].label));
         rows[i].value->setGeometry(qt_rect(kDataRows[i].value));
     }
+    ui.scrollViewRestore->setGeometry(qt_rect(table_above_instructions ? kTableAboveInstructions : kTable));
     ui.piProcessing->setGeometry(qt_rect(kProgressBar));
     ui.tfProcessing->setGeometry(qt_rect(kProgressNumber));
     ui.tfPercent->setGeometry(qt_rect(kProgressPercent));

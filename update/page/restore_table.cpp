@@ -8,15 +8,9 @@
 #include <QTableWidget>
 
 #include "settings/table/restore_rows.h"
+#include "update/page/page_frames.h"
 #include "update/page/restore_table_cell_view.h"
 #include "update/page/update_page.h"
-
-namespace {
-
-// Five whole rows fill the table's 100 points inside its frame.
-constexpr int kRowHeight = 20;
-
-} // namespace
 
 void UpdateViewController::setUpRestoreTable()
 {
@@ -26,7 +20,8 @@ void UpdateViewController::setUpRestoreTable()
     table->horizontalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    table->verticalHeader()->setMinimumSectionSize(restore_frames::kTableRowHeight);
+    table->verticalHeader()->setDefaultSectionSize(restore_frames::kTableRowHeight);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
@@ -43,15 +38,16 @@ void UpdateViewController::setUpRestoreTable()
 int UpdateViewController::numberOfRowsInTableView() const
 {
     const kivo::PageHost& app = host();
-    return kivo::settings::restore_row_count(app.session().deviceTarget, dataToUnarchive_,
+    return kivo::settings::restore_row_count(app.session().deviceTarget, state_.dataToUnarchive,
                                              app.session().fmRadioShowAndHide);
 }
 
 RestoreTableCellView* UpdateViewController::tableView_viewForTableColumn_row(int row) const
 {
     const kivo::PageHost& app = host();
-    const std::optional<kivo::settings::RestoreRow> shown = kivo::settings::restore_row(
-        app.session().deviceTarget, dataToUnarchive_, app.session().fmRadioShowAndHide, row, app.languageManager());
+    const std::optional<kivo::settings::RestoreRow> shown =
+        kivo::settings::restore_row(app.session().deviceTarget, state_.dataToUnarchive,
+                                    app.session().fmRadioShowAndHide, row, app.languageManager());
     if (!shown)
         return nullptr;
     auto* view = new RestoreTableCellView;
@@ -67,13 +63,16 @@ void UpdateViewController::reloadRestoreTable()
     table->clearContents();
     table->setRowCount(rows);
     for (int row = 0; row < rows; ++row)
-        if (RestoreTableCellView* view = tableView_viewForTableColumn_row(row))
+        if (RestoreTableCellView* view = tableView_viewForTableColumn_row(row)) {
             table->setCellWidget(row, 0, view);
+            // In the table, where the row takes the page's font.
+            view->fitTexts();
+        }
 }
 
 void UpdateViewController::restoreTableViewHiddenWithRestorePossible()
 {
-    const bool hidden = !restorePossible_;
+    const bool hidden = !state_.restorePossible;
     restore_.tableViewRestore->setHidden(hidden);
     restore_.scrollViewRestore->setHidden(hidden);
 }

@@ -14,8 +14,15 @@ public:
     QLabel* settingNameText() const { return settingNameText_; }
     QLabel* settingValueText() const { return settingValueText_; }
 
-    // The width of the name field; the value takes the rest of the row.
+    // Gives each text the row's font again and, where it does not fit its field, a smaller one:
+    // translations run longer than the English, and a title is read whole or not at all.
+    void fitTexts();
+
+    // The widths of the two fields: together they fill the table's row beside its scroll bar.
     static constexpr int kNameWidth = 300;
+    static constexpr int kValueWidth = 180;
+    // The smallest font a text is set in, in pixels.
+    static constexpr int kSmallestPixelSize = 8;
 
 private:
     QLabel* settingNameText_;

@@ -16,23 +16,21 @@ using kivo::UpdateTexts;
 void UpdateViewController::updateFirmware(QObject*)
 {
     kivo::PageHost& app = host();
-    kivo::system_log(kivo::fill_format("real path[%@]", {localPathLatestVersion_.string()}));
+    kivo::system_log(kivo::fill_format("real path[%@]", {state_.localPathLatestVersion.string()}));
     if (app.mode() != kModeUpdate) {
         app.setFirmwareUpdateWithStatus(true);
         return;
     }
     setState(kStateUpdateRunning);
-    app.setOnProcessing(true);
-    app.setControls();
-    setControls();
+    setBusy(true);
     const kivo::DeviceSession& session = app.session();
     if (session.isRestartDFU()) {
         setFirmwareFile(session.strRestartDFUFirmwareFile);
         selectLanguageFirmware(session.indexRestartDFUFirmwareLanguage);
     } else if (const int selected = indexOfSelectedLanguageFirmware();
-               selected >= 0 && static_cast<size_t>(selected) < arrLanguageFirmware_.size()) {
+               selected >= 0 && static_cast<size_t>(selected) < state_.arrLanguageFirmware.size()) {
         // Remembered in the configuration; the next read of the index selects it again.
-        app.setStrLanguageFirmware(arrLanguageFirmware_[static_cast<size_t>(selected)]);
+        app.setStrLanguageFirmware(state_.arrLanguageFirmware[static_cast<size_t>(selected)]);
     }
     startUpdateRun(firmwareFile());
 }
@@ -49,26 +47,23 @@ void UpdateViewController::restoreFirmware(QObject*)
     setState(recover ? kStateRestoreRunning : kStateDownloadingBackup);
     shared_->setUpdateFinished(false);
     setUpdateProcessed(-1);
-    app.setOnProcessing(true);
     app.setStatus_withWarning(app.getStatusProcessing(), false);
-    app.setControls();
-    setControls();
+    setBusy(true);
 
     if (recover) {
         setFirmwareFile(session.strRestartDFUFirmwareFile);
         selectLanguageFirmware(session.indexRestartDFUFirmwareLanguage);
         showProcessingText(UpdateTexts::tavk_string_about_to_download_backup_firmware_in);
-        app.setControls();
-        setControls();
+        refreshControls();
         startUpdateRun(firmwareFile());
         return;
     }
     // Without languages the file stays the one the read of the earlier versions found.
     if (const int selected = indexOfSelectedLanguageFirmware(); selected >= 0 &&
-        static_cast<size_t>(selected) < arrLanguageFirmware_.size() &&
-        static_cast<size_t>(selected) < arrFileNamesLatestVersion_.size()) {
-        app.setStrLanguageFirmware(arrLanguageFirmware_[static_cast<size_t>(selected)]);
-        fileNameLatestVersion_ = arrFileNamesLatestVersion_[static_cast<size_t>(selected)];
+        static_cast<size_t>(selected) < state_.arrLanguageFirmware.size() &&
+        static_cast<size_t>(selected) < state_.arrFileNamesLatestVersion.size()) {
+        app.setStrLanguageFirmware(state_.arrLanguageFirmware[static_cast<size_t>(selected)]);
+        state_.fileNameLatestVersion = state_.arrFileNamesLatestVersion[static_cast<size_t>(selected)];
     }
     // A folder that cannot be made shows as the file that cannot be created.
     const std::filesystem::path folder = kivo::archive_folder();
@@ -81,23 +76,21 @@ void UpdateViewController::restoreFirmware(QObject*)
         endDownload(DownloadFailure::FileNotCreated, true);
         return;
     }
-    localPathLatestVersion_ = folder / (internal + ".img");
+    state_.localPathLatestVersion = folder / (internal + ".img");
     downloadFirmwareFromServer();
 }
 
 void UpdateViewController::firmwareFileChanged(QObject*) { setControls(); }
 
-std::string UpdateViewController::firmwareFile() const
-{
-    return pageMode() == kModeUpdate ? update_.tfFirmwareFile->text().toStdString() : firmwareFile_;
-}
+std::string UpdateViewController::firmwareFile() const { return state_.firmwareFile; }
 
 void UpdateViewController::setFirmwareFile(const std::string& path)
 {
+    // On the update page the field shows it, and the state follows the field.
     if (pageMode() == kModeUpdate)
         update_.tfFirmwareFile->setText(QString::fromStdString(path));
     else
-        firmwareFile_ = path;
+        state_.firmwareFile = path;
 }
 
 void UpdateViewController::selectLanguageFirmware(int index)

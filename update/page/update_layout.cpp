@@ -1,16 +1,14 @@
-// The views of both pages: their set-up and the titles and shortcut hints they share; the control
-// states and frames of the update page.
+// The views of both pages: their set-up and the titles and shortcut hints they share; the update
+// page's controls drawn from the page's state, and its frames.
 
 #include <QApplication>
 
 #include "app/shortcut_labels.h"
-#include "device/products/update_next_hidden.h"
-#include "device/products/version_forms.h"
 #include "text/app_text.h"
-#include "text/text_format.h"
 #include "text/update_texts.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
+#include "update/page/progress_view.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -19,9 +17,6 @@ using kivo::UpdateTexts;
 namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
-
-// The spinner's value while it turns.
-constexpr double kSpinnerRunningValue = 50;
 
 // A font small enough for the 19-point buttons to show their titles whole in every language.
 QFont page_font()
@@ -125,103 +120,44 @@ void UpdateViewController::setShortcutsFirmwareUpdate()
     ui.lblUpdateLanguageVoicePrompt->setText(qtext(UpdateTexts::voice_prompt_label_in(language)));
 }
 
+kivo::PageContext UpdateViewController::pageContext() const
+{
+    const kivo::PageHost& app = host();
+    return {app.onProcessing(), app.languageManager(), app.session().deviceTarget};
+}
+
 void UpdateViewController::setControlsFirmwareUpdate()
 {
     Ui::UpdateView& ui = update_;
-    const kivo::PageHost& app = host();
-    const bool processing = app.onProcessing();
+    const kivo::UpdatePageControls c = kivo::update_page_controls(state_, pageContext());
 
-    ui.lblFirmwareFile->setText(qtext(UpdateTexts::stringFirmwareToUpdate(app.languageManager())));
-    for (QWidget* button : std::initializer_list<QWidget*>{ui.btnBrowse, ui.btnDownload, ui.btnRestore, ui.btnUpdate,
-                                                           ui.btnNext, ui.btnBack})
-        button->setEnabled(!processing);
-    ui.btnNext->setVisible(!kivo::update_next_hidden(app.session().deviceTarget));
-    ui.popUpLanguageFirmware->setEnabled(!processing);
+    ui.lblFirmwareFile->setText(qtext(c.firmwareFileLabel));
+    ui.btnBrowse->setEnabled(c.browseEnabled);
+    ui.btnDownload->setEnabled(c.downloadEnabled);
+    ui.btnRestore->setEnabled(c.restoreEnabled);
+    ui.btnUpdate->setEnabled(c.updateEnabled);
+    ui.btnNext->setEnabled(c.nextEnabled);
+    ui.btnBack->setEnabled(c.backEnabled);
+    ui.btnNext->setVisible(c.nextShown);
+    ui.popUpLanguageFirmware->setEnabled(c.popUpEnabled);
+    show_progress_area(c.progress, *ui.piProcessingCircular, *ui.piProcessing, *ui.tfProcessing, *ui.tfPercent);
+    if (c.instructions)
+        ui.lblUpdateVoicePromptInformation->setText(qtext(*c.instructions));
+    ui.lblUpdateVoicePromptInformation->setVisible(c.instructionsShown);
 
-    // The progress area: the spinner while the index is read or a file is downloaded, else the
-    // bar once there is a percentage to show.
-    const int current = state();
-    const int percent = updateProcessed();
-    const bool reading = current == kStateReadingIndex || current == kStateDownloadingFirmware;
-    if (reading && processing) {
-        ui.piProcessingCircular->setDoubleValue(kSpinnerRunningValue);
-        ui.piProcessingCircular->startAnimation();
-    } else {
-        ui.piProcessingCircular->stopAnimation();
-        ui.piProcessingCircular->setDoubleValue(0);
-    }
-    if (reading || percent < 0) {
-        ui.piProcessing->setValue(0);
-        ui.piProcessing->hide();
-        ui.lblUpdateVoicePromptInformation->show();
-        ui.tfProcessing->hide();
-        ui.tfPercent->hide();
-    } else {
-        ui.piProcessing->setValue(percent);
-        ui.piProcessing->show();
-        ui.lblUpdateVoicePromptInformation->hide();
-        ui.tfProcessing->setText(QString::number(percent));
-        ui.tfProcessing->show();
-        ui.tfPercent->show();
-    }
-
-    showLatestVersion();
-
-    if (ui.tfFirmwareFile->text().isEmpty())
-        ui.btnUpdate->setEnabled(false);
+    // The version line; with languages to choose it is shorter, the pop-up's caption right of it.
+    ui.tfLatestVersion->setText(qtext(c.latestVersionLine));
+    ui.tfLatestVersion->setGeometry(10, ui.tfLatestVersion->y(), c.popUpShown ? 190 : 385,
+                                    ui.tfLatestVersion->height());
+    ui.popUpLanguageFirmware->setVisible(c.popUpShown);
+    ui.lblUpdateLanguageVoicePrompt->setVisible(c.popUpShown);
+    ui.btnDownload->setGeometry(
+        qt_rect(c.downloadBelowPopUp ? update_frames::kDownloadLanguages : update_frames::kDownloadSingleLanguage));
 
     ui.btnBack->setGeometry(qt_rect(update_frames::kBack));
     ui.btnNext->setGeometry(qt_rect(update_frames::kNext));
     ui.btnUpdate->setGeometry(qt_rect(update_frames::kUpdate));
     ui.btnRestore->setGeometry(qt_rect(update_frames::kRestore));
     ui.popUpLanguageFirmware->setGeometry(qt_rect(update_frames::kLanguagePopUp));
-    ui.btnRestore->hide();
-}
-
-void UpdateViewController::showLatestVersion()
-{
-    Ui::UpdateView& ui = update_;
-    const int language = host().languageManager();
-    const FirmwareQuad& latest = latestVersion_;
-    const bool none =
-        KIVOBluetoothDeviceData::
-            compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
-                latest.major, latest.minor, latest.secondaryType, latest.secondary, 0, 0, 0, 0) == 0;
-    if (none) {
-        ui.btnDownload->setEnabled(false);
-        ui.tfLatestVersion->setText(qtext(UpdateTexts::tavk_string_cannot_connect_to_the_server_in(language)));
-        ui.tfLatestVersion->setGeometry(10, ui.tfLatestVersion->y(), 385, ui.tfLatestVersion->height());
-        ui.popUpLanguageFirmware->hide();
-        ui.lblUpdateLanguageVoicePrompt->hide();
-        ui.lblUpdateVoicePromptInformation->hide();
-        ui.btnDownload->setGeometry(qt_rect(update_frames::kDownloadSingleLanguage));
-        return;
-    }
-    const std::string label = UpdateTexts::stringLatestVersion(language);
-    const bool four_parts = kivo::version_has_four_parts(host().session().deviceTarget);
-    const std::string suffix = latest.secondary != 0 ? kivo::fill_format(".%d", {latest.secondary}) : std::string();
-    const bool languages = ui.popUpLanguageFirmware->count() >= 2;
-    std::string line;
-    if (four_parts)
-        line = kivo::fill_format("%@: v%d.%d.%d.%d",
-                                 {label, latest.secondaryType, latest.secondary, latest.major, latest.minor});
-    else
-        line = kivo::fill_format("%@: v%d.%d%@", {label, latest.major, latest.minor, suffix});
-    if (!languages)
-        line = kivo::fill_format("%@ (%@)", {line, fileNameLatestVersion_});
-    ui.tfLatestVersion->setText(qtext(line));
-    if (languages) {
-        // The caption of the pop-up stands right of the shorter line.
-        ui.tfLatestVersion->setGeometry(10, ui.tfLatestVersion->y(), 190, ui.tfLatestVersion->height());
-        ui.popUpLanguageFirmware->show();
-        ui.lblUpdateLanguageVoicePrompt->show();
-        ui.btnDownload->setGeometry(qt_rect(update_frames::kDownloadLanguages));
-        ui.lblUpdateVoicePromptInformation->setText(qtext(UpdateTexts::stringVoicePromptInformation(language)));
-    } else {
-        ui.tfLatestVersion->setGeometry(10, ui.tfLatestVersion->y(), 385, ui.tfLatestVersion->height());
-        ui.popUpLanguageFirmware->hide();
-        ui.lblUpdateLanguageVoicePrompt->hide();
-        ui.lblUpdateVoicePromptInformation->hide();
-        ui.btnDownload->setGeometry(qt_rect(update_frames::kDownloadSingleLanguage));
-    }
+    ui.btnRestore->setVisible(c.restoreShown);
 }

@@ -13,7 +13,7 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
     , opener_(hid_open_device)
     , shared_(std::make_shared<kivo::UpdateShared>())
 {
-    shared_->setUpdateProcessed(-1);
+    setUpdateProcessed(-1);
     setUpView();
     connect(btnNext_, &QPushButton::clicked, this, [this] { moveToNext(btnNext_); });
     connect(btnBack_, &QPushButton::clicked, this, [this] { moveToBack(btnBack_); });
@@ -24,9 +24,18 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
     if (pageMode() == kModeUpdate) {
         connect(update_.btnBrowse, &QPushButton::clicked, this, [this] { browseFirmware(update_.btnBrowse); });
         connect(update_.btnDownload, &QPushButton::clicked, this, [this] { downloadFirmware(update_.btnDownload); });
-        connect(update_.tfFirmwareFile, &QLineEdit::textChanged, this,
-                [this] { firmwareFileChanged(update_.tfFirmwareFile); });
+        // The field is where the user names the file: the state follows it.
+        connect(update_.tfFirmwareFile, &QLineEdit::textChanged, this, [this](const QString& file) {
+            state_.firmwareFile = file.toStdString();
+            firmwareFileChanged(update_.tfFirmwareFile);
+        });
     }
+    // The pop-up's items come from the index read and from the user: the state counts them.
+    const QAbstractItemModel* items = popUpLanguageFirmware()->model();
+    const auto count_items = [this] { state_.languageItems = popUpLanguageFirmware()->count(); };
+    connect(items, &QAbstractItemModel::rowsInserted, this, count_items);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, count_items);
+    connect(items, &QAbstractItemModel::modelReset, this, count_items);
 }
 
 UpdateViewController::~UpdateViewController()
@@ -76,14 +85,15 @@ void UpdateViewController::startUpdateRun(const std::string& firmware_file)
 {
     // A read still going gives way to the run: joined first, so its end cannot touch the run's state.
     worker_.finish();
-    read_.reset();
-    setState(pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
-    host().setOnProcessing(true);
-    host().setControls();
-    setControls();
-    runInputs_ = inputsFromController(firmware_file);
-    // A block of its own for each run: nothing of the last run can be mistaken for this one's.
+    reading_ = false;
+    // A block of its own for each run: nothing of the last run can be mistaken for this one's. It
+    // starts at 0 %, as the worker's first step sets it, so that the page shows the run's bar from
+    // its first refresh: a run that ends before the first tick would show none else.
     shared_ = std::make_shared<kivo::UpdateShared>();
+    state_.updateProcessed = shared_->progress().updateProcessed;
+    setState(pageMode() == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
+    setBusy(true);
+    runInputs_ = inputsFromController(firmware_file);
     engineHost_.setSkipRestoreBackupFile(host().session().skipRestoreBackupFile);
 
     worker_.start([this, inputs = runInputs_, shared = shared_] { runUpdate(inputs, *shared, engineHost_); },
@@ -97,14 +107,15 @@ void UpdateViewController::runUpdate(kivo::UpdateInputs inputs, kivo::UpdateShar
 
 bool UpdateViewController::getLatestVersionFromString(std::string_view text)
 {
-    return KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(text, latestVersion_.major,
-                                                                       latestVersion_.minor);
+    return KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(text, state_.latestVersion.major,
+                                                                       state_.latestVersion.minor);
 }
 
 bool UpdateViewController::getLumoraLatestVersionFromString(std::string_view text)
 {
+    FirmwareQuad& latest = state_.latestVersion;
     return KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(
-        text, latestVersion_.secondaryType, latestVersion_.secondary, latestVersion_.major, latestVersion_.minor);
+        text, latest.secondaryType, latest.secondary, latest.major, latest.minor);
 }
 
 bool UpdateViewController::changePSKeyTorvikWith(std::string_view address) const
@@ -115,7 +126,7 @@ bool UpdateViewController::changePSKeyTorvikWith(std::string_view address) const
 void UpdateViewController::endLumoraUpdate()
 {
     if (shared_) {
-        shared_->setUpdateProcessed(100);
+        setUpdateProcessed(100);
         shared_->setUpdateFinished(true);
     }
     checkLumoraUpdateComplete_ = true;

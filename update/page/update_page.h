@@ -1,14 +1,12 @@
 #pragma once
-// The update and restore page (one class, modes 5 and 6): its view and control states, the
-// starter of an update or restore run on the page's worker with its one-second timer, and the
-// page's small operations; on the restore page, the summary of the settings backup a restore
-// would write back.
+// The update and restore page (one class, modes 5 and 6): its view, drawn from the page's state
+// (update/state), the starter of an update or restore run on the page's worker with its one-second
+// timer, and the page's small operations; on the restore page, the summary of the settings backup
+// a restore would write back.
 
 #include <array>
-#include <atomic>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,22 +25,13 @@
 #include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
 #include "update/page/restore_table_cell_view.h"
+#include "update/state/page_controls.h"
+#include "update/state/update_page_state.h"
 
 class NewUpdateSheet;
 
 // The step at which a download failed; each has its row of failure texts.
 enum class DownloadFailure { FileNotCreated, FileNotOpened, NoConnection, ConnectionFailed };
-
-// What the page is doing (its field `state`).
-enum UpdateScreenState : int {
-    kStateIdle = 0,
-    kStateReadingIndex = 1,
-    kStateDownloadingFirmware = 2,
-    kStateUpdateRunning = 3,
-    kStateReadingRevisions = 4,
-    kStateDownloadingBackup = 5,
-    kStateRestoreRunning = 6,
-};
 
 class UpdateViewController : public UpdatePageBase {
     Q_OBJECT
@@ -74,19 +63,20 @@ public:
     // The image the next run writes: the update page's file field, the restore page's restore image.
     std::string firmwareFile() const;
     // The file the last download was asked to write.
-    const std::filesystem::path& localPathLatestVersion() const { return localPathLatestVersion_; }
+    const std::filesystem::path& localPathLatestVersion() const { return state_.localPathLatestVersion; }
     bool downloadActive() const { return download_ != nullptr; }
     // A usable backup is there (and, once the server is asked, its version is listed).
-    bool restorePossible() const override { return restorePossible_; }
-    void setRestorePossible(bool possible) { restorePossible_ = possible; }
+    bool restorePossible() const override { return state_.restorePossible; }
+    void setRestorePossible(bool possible) { state_.restorePossible = possible; }
     void setControlsFirmwareRestore() override;
-    int tabCount() const override { return tabCount_; }
+    int tabCount() const override { return state_.tabs.count; }
     int tabAt(int index) const override
     {
-        return index >= 0 && index < static_cast<int>(tabs_.size()) ? tabs_[static_cast<size_t>(index)] : 0;
+        const std::array<int, 3>& tabs = state_.tabs.tabs;
+        return index >= 0 && index < static_cast<int>(tabs.size()) ? tabs[static_cast<size_t>(index)] : 0;
     }
-    int tabIndexSelected() const override { return tabIndexSelected_; }
-    void setTabIndexSelected(int index) override { tabIndexSelected_ = index; }
+    int tabIndexSelected() const override { return state_.tabs.selected; }
+    void setTabIndexSelected(int index) override { state_.tabs.selected = index; }
     QPushButton* btnNext() override { return btnNext_; }
     QPushButton* btnBack() override { return btnBack_; }
     void moveToNext(QObject*) override { goToNextPage(); }
@@ -114,12 +104,19 @@ public:
     // Shows the restore table and its scroll view while a restore is possible, hides them else.
     void restoreTableViewHiddenWithRestorePossible();
 
-    // What the page is doing (UpdateScreenState); the firmware index read's worker ends with it.
-    int state() const { return state_.load(std::memory_order_acquire); }
-    void setState(int state) { state_.store(state, std::memory_order_release); }
-    // The percentage shown; -1 shows none.
-    int updateProcessed() const { return shared_->progress().updateProcessed; }
-    void setUpdateProcessed(int percent) { shared_->setUpdateProcessed(percent); }
+    // The page's state, from which its controls are drawn.
+    const kivo::UpdatePageState& pageState() const { return state_; }
+    // What the page is doing (UpdateScreenState).
+    int state() const { return state_.state; }
+    void setState(int state) { state_.state = state; }
+    // The percentage shown, as the timer last took it from the run; -1 shows none.
+    int updateProcessed() const { return state_.updateProcessed; }
+    // Sets the run's percentage and the one shown.
+    void setUpdateProcessed(int percent)
+    {
+        shared_->setUpdateProcessed(percent);
+        state_.updateProcessed = percent;
+    }
     // The update page's view (mode 5 only).
     const Ui::UpdateView& updateUi() const { return update_; }
     Ui::UpdateView& updateUi() { return update_; }
@@ -141,8 +138,11 @@ public:
 
     // The backup record the restore page loaded (kept even when it does not fit the device); a
     // successful restore hands it to recognition, which writes it back.
-    const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return dataToUnarchive_; }
-    void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record) { dataToUnarchive_ = std::move(record); }
+    const std::optional<KIVOBluetoothDeviceData>& dataToUnarchive() const { return state_.dataToUnarchive; }
+    void setDataToUnarchive(std::optional<KIVOBluetoothDeviceData> record)
+    {
+        state_.dataToUnarchive = std::move(record);
+    }
     // The selected voice-prompt language of the page; -1 while it has none to offer.
     int indexOfSelectedLanguageFirmware() const;
 
@@ -161,23 +161,23 @@ public:
     // The firmware index's version text (without its "v"): two parts, or four for the camera.
     bool getLatestVersionFromString(std::string_view text);
     bool getLumoraLatestVersionFromString(std::string_view text);
-    int latestVersionMajor() const { return latestVersion_.major; }
-    int latestVersionMinor() const { return latestVersion_.minor; }
-    int latestVersionSecondaryType() const { return latestVersion_.secondaryType; }
-    int latestVersionSecondary() const { return latestVersion_.secondary; }
-    const FirmwareQuad& latestVersion() const { return latestVersion_; }
-    void setLatestVersion(const FirmwareQuad& version) { latestVersion_ = version; }
+    int latestVersionMajor() const { return state_.latestVersion.major; }
+    int latestVersionMinor() const { return state_.latestVersion.minor; }
+    int latestVersionSecondaryType() const { return state_.latestVersion.secondaryType; }
+    int latestVersionSecondary() const { return state_.latestVersion.secondary; }
+    const FirmwareQuad& latestVersion() const { return state_.latestVersion; }
+    void setLatestVersion(const FirmwareQuad& version) { state_.latestVersion = version; }
     // The files and languages the index listed, index-aligned with the pop-up's items.
-    const std::vector<std::string>& arrFileNamesLatestVersion() const { return arrFileNamesLatestVersion_; }
-    const std::vector<std::string>& arrLanguageFirmware() const { return arrLanguageFirmware_; }
-    bool checkNewUpdate() const { return checkNewUpdate_; }
-    bool newUpdateFound() const { return newUpdateFound_; }
-    bool writeDefaultStatus() const { return writeDefaultStatus_; }
+    const std::vector<std::string>& arrFileNamesLatestVersion() const { return state_.arrFileNamesLatestVersion; }
+    const std::vector<std::string>& arrLanguageFirmware() const { return state_.arrLanguageFirmware; }
+    bool checkNewUpdate() const { return state_.checkNewUpdate; }
+    bool newUpdateFound() const { return state_.newUpdateFound; }
+    bool writeDefaultStatus() const { return state_.writeDefaultStatus; }
     // A read of the index is going (from its start to the tick that ends it).
-    bool readActive() const { return read_ != nullptr; }
+    bool readActive() const { return reading_; }
     // The file of the latest version, as the server names it.
-    const std::string& fileNameLatestVersion() const { return fileNameLatestVersion_; }
-    void setFileNameLatestVersion(std::string name) { fileNameLatestVersion_ = std::move(name); }
+    const std::string& fileNameLatestVersion() const { return state_.fileNameLatestVersion; }
+    void setFileNameLatestVersion(std::string name) { state_.fileNameLatestVersion = std::move(name); }
     // Whether the selected device is a unit told apart by this address.
     bool changePSKeyTorvikWith(std::string_view address) const;
     bool checkLumoraUpdateComplete() const { return checkLumoraUpdateComplete_; }
@@ -225,19 +225,22 @@ private:
     void setFirmwareFile(const std::string& path);
     // Selects a remembered language; an index outside the items selects nothing.
     void selectLanguageFirmware(int index);
-    // The firmware index read (index_read.cpp): its start, its inputs, and the ticks that end it.
+    // The firmware index read (index_read.cpp): its start from page entry or again (both pages'
+    // shared steps; false when the restore page has no usable backup to ask about), the read on
+    // the page's worker over its inputs, and its ends at a tick.
+    bool startIndexRead(bool check_new_update);
     void startReadLatest();
     kivo::LatestReadInputs readInputsFromController() const;
     void applyLatestRead(const kivo::LatestReadOutcome& outcome);
-    // Joins the finished read and takes what it published; none when it published nothing.
-    std::optional<kivo::LatestReadOutcome> takeReadOutcome();
-    void endUpdateRead();
+    void endUpdateRead(const kivo::LatestReadOutcome& outcome);
     // The end of a read from page entry that found a newer firmware: the sheet, or for units of
     // the partner-branded headset the message that sends them to the partner's manager.
     void offerNewUpdate();
     void setUpNewUpdateSheet();
-    void endRevisionsRead();
+    void endRevisionsRead(const kivo::LatestReadOutcome& outcome);
     PopUpButton* popUpLanguageFirmware() const;
+    // What a refresh takes from the application.
+    kivo::PageContext pageContext() const;
     // The timer's steps (update_timer.cpp).
     void finishRun();
     void endSucceededRun();
@@ -246,8 +249,6 @@ private:
     void openEndingBox(const std::string& message, bool warning, int size, int purpose);
 
     void setUpView();
-    // The latest-version line of step 6 of the update page's layout.
-    void showLatestVersion();
 
     // The step of setBackupInfo that loads and checks the backup; false for none usable.
     bool loadBackup();
@@ -256,46 +257,24 @@ private:
     // The restore table's set-up and its reload (restore_table.cpp).
     void setUpRestoreTable();
     void reloadRestoreTable();
-    // The progress area and the frames of the restore page.
-    void showRestoreProgress();
-    void placeRestoreControls();
+    // The frames of the restore page; its table's is shorter above the voice-prompt instructions.
+    void placeRestoreControls(bool table_above_instructions);
 
     QWidget* view_ = nullptr;
     Ui::UpdateView update_{};
     Ui::RestoreView restore_{};
     QPushButton* btnNext_ = nullptr;
     QPushButton* btnBack_ = nullptr;
-    bool restorePossible_ = false;
-    bool writeDefaultStatus_ = false;
-    bool checkNewUpdate_ = false;
-    bool newUpdateFound_ = false;
-    std::vector<std::string> arrFileNamesLatestVersion_;
-    std::vector<std::string> arrLanguageFirmware_;
-    // What a read shares with the main thread: its outcome, published before its end signal, and
-    // on the restore page the end signal itself.
-    struct ReadShared {
-        std::mutex mutex;
-        std::optional<kivo::LatestReadOutcome> outcome;
-        std::atomic<bool> updateFinished{false};
-    };
-    std::shared_ptr<ReadShared> read_;
-    int tabCount_ = 0;
-    std::array<int, 3> tabs_{};
-    int tabIndexSelected_ = 0;
+    kivo::UpdatePageState state_;
+    // A read of the firmware index is going, from its start to the tick that ends it.
+    bool reading_ = false;
     NewUpdateSheet* sheetNewUpdateFound_ = nullptr;
     BoxAnswerWait openedMessageBox_;
     PageUpdateHost engineHost_;
     kivo::HidOpener opener_;
-    std::atomic<int> state_{kStateIdle};
     // The run going, or the last one; the page's own block before the first run.
     std::shared_ptr<kivo::UpdateShared> shared_;
     kivo::UpdateInputs runInputs_;
-    std::optional<KIVOBluetoothDeviceData> dataToUnarchive_;
-    FirmwareQuad latestVersion_;
-    std::string fileNameLatestVersion_;
-    std::filesystem::path localPathLatestVersion_;
-    // The restore page's firmware file (the update page keeps it in its field).
-    std::string firmwareFile_;
     // The download going, from its start to its end.
     std::unique_ptr<kivo::DownloadFile> download_;
     bool checkLumoraUpdateComplete_ = false;

@@ -1,6 +1,6 @@
-// The page's timer while an update or restore runs: the pacing of the bar, the end of the run with
-// its message and hand-over, and the status line. The ends of the firmware index reads are in
-// index_read.cpp.
+// The page's timer while an update or restore runs: the pacing of the bar, whose percentage it
+// takes into the page's state, the end of the run with its message and hand-over, and the status
+// line. The ends of the firmware index reads are in index_read.cpp.
 
 #include "device/products/plain_update_status.h"
 #include "device/products/update_run_endings.h"
@@ -30,20 +30,9 @@ constexpr int kEndedRestartToRecover = 4;
 
 void UpdateViewController::timerMethodUpdate()
 {
-    switch (state()) {
-    case kStateIdle:
-        // The update page's read has ended (a tick without a read has nothing to end).
-        if (read_)
-            endUpdateRead();
+    // A read of the index ends through its outcome (index_read.cpp); the ticks here are a run's.
+    if (state() != kStateUpdateRunning && state() != kStateRestoreRunning)
         return;
-    case kStateReadingRevisions:
-        if (read_ && read_->updateFinished.load(std::memory_order_acquire))
-            endRevisionsRead();
-        return;
-    case kStateUpdateRunning:
-    case kStateRestoreRunning: break;
-    default: return;
-    }
     // The worker resets the backup answer once it has read it; the controller's flag follows.
     host().session().skipRestoreBackupFile = engineHost_.skipRestoreBackupFile();
     if (shared_->updateFinished()) {
@@ -54,6 +43,7 @@ void UpdateViewController::timerMethodUpdate()
         shared_->change([&](kivo::UpdateProgress& fields) {
             kivo::pace_progress(fields, group, box_open, kivo::process_pacing_counters());
         });
+        state_.updateProcessed = shared_->progress().updateProcessed;
     }
     showRunStatus();
 }
@@ -68,8 +58,9 @@ void UpdateViewController::finishRun()
     session.indexRestartDFUFirmwareLanguage = -1;
     session.deviceVersionRestartDFU = {};
     setState(kStateIdle);
-    host().setOnProcessing(false);
-    host().setControls();
+    const kivo::UpdateProgress ended = shared_->progress();
+    state_.updateProcessed = ended.updateProcessed;
+    setBusy(false);
     session.deviceUpdatedOrRestored = runInputs_.session.deviceTarget;
     shared_->change([](kivo::UpdateProgress& p) {
         p.updateTimerProcessTime = 0;
@@ -77,7 +68,6 @@ void UpdateViewController::finishRun()
         p.updateTimerProcessed = 0;
         p.addUpdateProcessed = 0;
     });
-    const kivo::UpdateProgress ended = shared_->progress();
     if (ended.updateProcessed == 100)
         endSucceededRun();
     else
@@ -91,7 +81,7 @@ void UpdateViewController::endSucceededRun()
     const int usb_status = runInputs_.session.usbStatus;
     shared_->setUpdateStatus(kivo::status_in_every_language(
         [&](int language) { return AppText::tavk_status_success_usb_in(mode, usb_status, language); }));
-    const std::optional<KIVOBluetoothDeviceData> record = mode == kModeUpdate ? std::nullopt : dataToUnarchive_;
+    const std::optional<KIVOBluetoothDeviceData> record = mode == kModeUpdate ? std::nullopt : state_.dataToUnarchive;
     const int language = host().languageManager();
     if (kivo::reconfigure_after_update(target)) {
         openEndingBox(UpdateTexts::stringMessageReconfigure(language), true, kBoxSizeMedium, kBoxStatus);

@@ -196,7 +196,7 @@ TEST(TableRowActions, EveryVariantHasAHandlerForItsCellAndInformationUnlessItsKi
         ASSERT_TRUE(variant.action.handler.has_value()) << kind.name;
         const HandlerControl control = handler(*variant.action.handler).control;
         EXPECT_EQ(control, kind.cell == CellKind::OnOff ? HandlerControl::OnOff : HandlerControl::PopUp) << kind.name;
-        EXPECT_EQ(variant.information == nullptr, without_information.count(variant.kind) == 1) << kind.name;
+        EXPECT_EQ(kind.information == nullptr, without_information.count(variant.kind) == 1) << kind.name;
     }
 }
 

@@ -5,7 +5,10 @@
 // of a download on each page, and Update and Restore with and without a run to recover.
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeView>
 
 #include <filesystem>
 #include <mutex>
@@ -15,6 +18,7 @@
 #include "main/page_factory.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
+#include "tests/update/page/page_shots.h"
 #include "text/app_text.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
@@ -203,6 +207,46 @@ TEST_F(FirmwareDownload, BrowsePutsThePickedFileInTheField)
     EXPECT_FALSE(app().statusWithWarning());
     EXPECT_TRUE(update().updateUi().btnUpdate->isEnabled());
     EXPECT_TRUE(log.taken().empty());
+}
+
+TEST_F(FirmwareDownload, BothPanelsShowTheirColumnsWhole)
+{
+    // A size, a type and a date such as the panels met them cut ("975...tes").
+    window().show();
+    write_text(folder / "VARGO_Zeltra_v2.1-with-a-long-name.img", std::string(975, 'x'));
+    write_text(folder / "VARGO_Zeltra_v2.2.img", std::string(1200000, 'x'));
+    enterUpdate();
+    sheet().ui.btnNo->click();
+    const std::pair<QPushButton*, const char*> panels[] = {{update().updateUi().btnBrowse, "browsePanel"},
+                                                           {update().updateUi().btnDownload, "savePanel"}};
+    for (const auto& [button, name] : panels) {
+        SCOPED_TRACE(name);
+        button->click();
+        QFileDialog* dialog = panel(name);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(QString::fromStdString(folder.string()));
+        auto* details = dialog->findChild<QTreeView*>();
+        ASSERT_NE(details, nullptr);
+        const auto* files = qobject_cast<const QFileSystemModel*>(details->model());
+        ASSERT_NE(files, nullptr);
+        ASSERT_TRUE(run_events_until([&] { return files->rowCount(details->rootIndex()) == 2; }));
+        run_events_until([] { return false; }, 50);
+        grab_page(*dialog, name);
+        // What each cell's text (and the name's icon) needs, as the view's delegate measures it.
+        QStyleOptionViewItem option;
+        option.initFrom(details);
+        option.font = details->font();
+        const int icon = details->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, details);
+        option.decorationSize = QSize(icon, icon);
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < details->header()->count(); ++column) {
+                const QModelIndex cell = files->index(row, column, details->rootIndex());
+                EXPECT_LE(details->itemDelegate()->sizeHint(option, cell).width(),
+                          details->header()->sectionSize(column))
+                    << cell.data().toString().toStdString();
+            }
+        QMetaObject::invokeMethod(dialog, "reject", Qt::DirectConnection);
+    }
 }
 
 TEST_F(FirmwareDownload, YesDownloadsTheLatestAndUpdatesWithIt)

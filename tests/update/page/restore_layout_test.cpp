@@ -1,14 +1,19 @@
 // The restore page offscreen in the whole application: the backup it loads from the archive folder
 // and the checks on it, the summary's header, the status without a usable backup, and the page's
-// control states, titles and frames, as tables over the page's state.
+// control states, titles and frames, as tables over the page's state; the selected tab and what
+// the page shows of it, and a restore run's bar from its start.
 
 #include <QDateTime>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 
+#include <atomic>
 #include <fstream>
+#include <functional>
 
+#include "app/window_colors.h"
 #include "device/backup_archive.h"
 #include "tests/app/app_fixture.h"
 #include "tests/update/page/page_shots.h"
@@ -17,6 +22,7 @@
 #include "text/text_format.h"
 #include "text/update_texts.h"
 #include "update/engine/backup_file.h"
+#include "update/page/restore_table_cell_view.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -41,6 +47,21 @@ KIVOBluetoothDeviceData backup_at(int product, int major, int minor, int seconda
     return record;
 }
 
+// The page with a worker that starts a restore's transfer and holds it there until released.
+class HeldRunPage : public UpdateViewController {
+public:
+    using UpdateViewController::UpdateViewController;
+    std::atomic<bool> released{false};
+
+protected:
+    void runUpdate(kivo::UpdateInputs, kivo::UpdateShared& shared, kivo::UpdateHost&) override
+    {
+        shared.setAddUpdateProcessed(4);
+        released.wait(false);
+        shared.setUpdateFinished(true);
+    }
+};
+
 } // namespace
 
 class RestoreLayout : public AppTest {
@@ -48,9 +69,7 @@ protected:
     PageFactory pages() override
     {
         PageFactory factory = placeholder_page_factory();
-        factory.update = [](kivo::PageHost& host, int mode) {
-            return std::make_unique<UpdateViewController>(host, mode);
-        };
+        factory.update = [](kivo::PageHost& host, int mode) { return std::make_unique<HeldRunPage>(host, mode); };
         return factory;
     }
 
@@ -94,7 +113,7 @@ protected:
         page().setControls();
     }
 
-    UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
+    HeldRunPage& page() { return *static_cast<HeldRunPage*>(app().restoreViewController()); }
     testnet::LocalHttpServer server;
     std::string revisions;
     Ui::RestoreView& ui() { return page().restoreUi(); }
@@ -386,6 +405,7 @@ TEST_F(RestoreLayout, FramesInWidgetCoordinates)
         {ui().lblRestoredData5, {4, 127, 305, 17}},
         {ui().lblRestoredData6, {4, 144, 305, 17}},
         {ui().tfRestoredData6, {315, 144, 200, 17}},
+        {ui().scrollViewRestore, {4, 59, 511, 135}},
         {ui().piProcessing, {17, 199, 490, 20}},
         {ui().tfProcessing, {223, 210, 38, 17}},
         {ui().tfPercent, {263, 210, 38, 17}},
@@ -425,4 +445,128 @@ TEST_F(RestoreLayout, EveryTextIsWholeInEveryLanguage)
     page().setState(kStateIdle);
     page().setUpdateProcessed(-1);
     app().setLanguageManager(0);
+}
+
+TEST_F(RestoreLayout, TheSelectedTabAndWhatThePageShowsAgree)
+{
+    // The OEM headset's backup has two tabs: its settings, whose rows the table shows, and FM radio.
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    ASSERT_EQ(page().tabCount(), 2);
+    ASSERT_EQ(page().tabAt(0), kTabDeviceSettings);
+    auto colour = [](const QLabel* label) { return label->palette().color(QPalette::Window); };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int selected;
+    };
+    const Step steps[] = {
+        {"page entry", [] {}, 0},
+        {"Ctrl+2", [&] { app().moveToSecondPage(); }, 1},
+        {"Ctrl+1", [&] { app().moveToFirstPage(); }, 0},
+        {"the FM tab clicked", [&] { window().ui.btnDetailTitlePagesSecond->click(); }, 1},
+        {"the settings tab clicked", [&] { window().ui.btnDetailTitlePagesFirst->click(); }, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(page().tabIndexSelected(), step.selected);
+        EXPECT_EQ(shown(ui().tableViewRestore), step.selected == 0) << "the settings tab's rows";
+        const QLabel* tabs[] = {window().ui.lblDetailTitlePagesFirstForeground,
+                                window().ui.lblDetailTitlePagesSecondForeground};
+        EXPECT_EQ(colour(tabs[step.selected]), kivo::colors::kWindowBackground) << "the page's own tab";
+        EXPECT_EQ(colour(tabs[1 - step.selected]), kivo::colors::kBrandOrange) << "merged into the title's row";
+        EXPECT_EQ(colour(window().ui.lblDetailTitlePagesFirstBackground), kivo::colors::kBrandOrange);
+        EXPECT_EQ(colour(window().ui.lblDetailTitlePagesBottomLine), kivo::colors::kBrandOrange);
+    }
+}
+
+TEST_F(RestoreLayout, ARestoreShowsItsBarFromItsStartOnEitherTab)
+{
+    window().show();
+    for (int language : {int{kivo::kEnglish}, int{kivo::kRussian}}) {
+        for (int tab : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "language " << language << " tab " << tab);
+            const std::string name = std::to_string(language) + "-tab" + std::to_string(tab);
+            writeBackup(0x3142, backup_at(0x3142, 2, 1));
+            enter(0x3142);
+            app().setLanguageManager(language);
+            if (tab == 1)
+                app().moveToSecondPage();
+            page().setControls();
+            ASSERT_EQ(page().tabIndexSelected(), tab);
+            EXPECT_EQ(clipped_texts(*window().ui.pageTabs), std::vector<std::string>{});
+            EXPECT_EQ(clipped_texts(*page().view()), std::vector<std::string>{});
+            grab_page(window(), "restore-" + name);
+
+            // The run's bar shows from its start: a run that ends before the first tick shows it too.
+            page().released = false;
+            page().startUpdateRun((archiveFolder() / "VARGO_Zeltra.img").string());
+            EXPECT_TRUE(shown(ui().piProcessing));
+            EXPECT_EQ(ui().piProcessing->value(), 0);
+            EXPECT_EQ(text(ui().tfProcessing), "0");
+            EXPECT_TRUE(shown(ui().tfPercent));
+
+            // Mid-run: the bar as the timer paces it, the tab's own rows, every text whole.
+            ASSERT_TRUE(run_events_until([&] { return page().updateProcessed() > 0; }));
+            run_events_until([] { return false; }, 30);
+            EXPECT_TRUE(shown(ui().piProcessing));
+            EXPECT_EQ(text(ui().tfProcessing), std::to_string(ui().piProcessing->value()));
+            EXPECT_GT(ui().piProcessing->value(), 0);
+            EXPECT_FALSE(shown(ui().piProcessingCircular) && ui().piProcessingCircular->isAnimating());
+            EXPECT_EQ(shown(ui().tableViewRestore), tab == 0);
+            EXPECT_EQ(clipped_texts(*page().view()), std::vector<std::string>{});
+            grab_page(window(), "restore-running-" + name);
+
+            page().released = true;
+            page().released.notify_all();
+            ASSERT_TRUE(run_events_until([&] { return !page().runActive(); }));
+        }
+    }
+    app().setLanguageManager(kivo::kEnglish);
+}
+
+TEST_F(RestoreLayout, TheTableShowsWholeRowsDownToTheProgressArea)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    QTableWidget& table = *ui().tableViewRestore;
+    struct Case {
+        int languages;
+        const QWidget* below;
+        int wholeRows;
+    };
+    const Case cases[] = {
+        {0, ui().piProcessing, 7},
+        {2, ui().lblUpdateVoicePromptInformation, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.languages);
+        languages(c.languages);
+        ASSERT_TRUE(shown(&table));
+        ASSERT_EQ(table.rowCount(), 7);
+        EXPECT_LT(ui().scrollViewRestore->geometry().bottom(), c.below->geometry().top());
+        EXPECT_EQ(ui().scrollViewRestore->geometry().top(), ui().lblRestoredData1->geometry().top());
+        const int last = c.wholeRows - 1;
+        EXPECT_LE(table.rowViewportPosition(last) + table.rowHeight(last), table.viewport()->height());
+        EXPECT_GE(table.rowViewportPosition(last), 0);
+    }
+}
+
+TEST_F(RestoreLayout, ATitleTooLongForItsRowTakesASmallerFont)
+{
+    writeBackup(0x3142, backup_at(0x3142, 2, 1));
+    enter(0x3142);
+    QTableWidget& table = *ui().tableViewRestore;
+    auto* row = qobject_cast<RestoreTableCellView*>(table.cellWidget(0, 0));
+    ASSERT_NE(row, nullptr);
+    const int page_size = row->settingNameText()->font().pixelSize();
+    EXPECT_EQ(row->settingValueText()->font().pixelSize(), page_size) << "a text that fits keeps the page's font";
+
+    row->settingNameText()->setText(QString::fromUtf8("Empfindlichkeit der Intercom-Audio-\u00DCberlagerung (Stufe)"));
+    row->fitTexts();
+    const QLabel& name = *row->settingNameText();
+    EXPECT_LT(name.font().pixelSize(), page_size);
+    EXPECT_LE(QFontMetrics(name.font()).horizontalAdvance(name.text()), name.contentsRect().width());
+    EXPECT_EQ(clipped_texts(*row), std::vector<std::string>{});
 }

@@ -112,6 +112,39 @@ TEST_F(UpdateLayout, LatestVersionLineByWhatTheServerOffered)
     }
 }
 
+TEST_F(UpdateLayout, TheVersionLineWaitsForTheEndOfTheRead)
+{
+    const std::string cannot = UpdateTexts::tavk_string_cannot_connect_to_the_server_in(0);
+    recognize(0x3142, 2, 1);
+    app().setFirmwareUpdateWithStatus(true);
+    ASSERT_TRUE(page().readActive()) << "the read ends at a tick, which has not come yet";
+    EXPECT_EQ(text(ui().tfLatestVersion), "");
+    ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+    EXPECT_EQ(text(ui().tfLatestVersion), cannot) << "a read that ended without a version says so";
+
+    struct Case {
+        int state;
+        bool processing;
+        std::string line;
+    };
+    const Case cases[] = {
+        {kStateReadingIndex, true, ""},
+        {kStateReadingIndex, false, cannot},
+        {kStateDownloadingFirmware, true, cannot},
+        {kStateIdle, false, cannot},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "state " << c.state << " processing " << c.processing);
+        page().setState(c.state);
+        app().setOnProcessing(c.processing);
+        offer({}, 0);
+        EXPECT_EQ(text(ui().tfLatestVersion), c.line);
+        EXPECT_FALSE(ui().btnDownload->isEnabled());
+    }
+    page().setState(kStateIdle);
+    app().setOnProcessing(false);
+}
+
 TEST_F(UpdateLayout, ServerTextsAreShownAsPlainText)
 {
     enter(0x3142);
