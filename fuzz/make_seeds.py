@@ -330,6 +330,15 @@ def update_run_seeds():
     past_end = bytearray(container(b"v1.0", 0x6806, True, [pattern(90, 26)]))
     past_end[TABLE_OFFSET + ENTRY + 12:TABLE_OFFSET + ENTRY + 16] = le32(1 << 30)
 
+    # The Airoha mesh module's block is of type 1 (its version is read) in both.
+    mesh_airoha_vp = with_block(container(b"v1.0", 0x5630, True, [pattern(1500, 27), pattern(600, 28),
+                                                                    pattern(130, 29)]), 3, 2, 2, 1)
+    mesh_airoha = with_block(container(b"v1.0", 0x5552, True, [pattern(1200, 30), pattern(130, 31)]), 2, 1, 1, 1)
+    # Section entry 0, the Bluetooth image of 0x5552, aimed past the end: the loader checks the
+    # other table.
+    mesh_airoha_past_end = bytearray(mesh_airoha)
+    mesh_airoha_past_end[TABLE_OFFSET + 12:TABLE_OFFSET + 16] = le32(1 << 30)
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
     kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
     intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
@@ -352,6 +361,9 @@ def update_run_seeds():
         # The loader checks the standard table of this product: a block aimed past the end is the
         # view's to refuse.
         "airoha-6806-block-past-end": run(0x6806, past_end),
+        "mesh-airoha-qcc-vp": run(0x5630, mesh_airoha_vp),
+        "mesh-airoha-qcc": run(0x5552, mesh_airoha),
+        "mesh-airoha-qcc-section-past-end": run(0x5552, bytes(mesh_airoha_past_end)),
     }
 
 

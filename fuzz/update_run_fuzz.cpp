@@ -3,8 +3,9 @@
 // of its data is its digest, in either table; this target decides that itself, apart from the
 // engine. Every run of blocks the headset received after an erase (1023-byte block reports, or
 // 62-byte chunk reports of the Airoha headsets) must be the start of a verified entry's data, the
-// image its module assembled too, and every chunk sent to the module must lie in one. Beside it: the
-// run ends, with nothing left open on the bus.
+// image its module assembled too, and every chunk sent to the module must lie in one; an Airoha
+// module's runs of 62-byte chunks after an erase must each start one, as a headset's do. Beside it:
+// the run ends, with nothing left open on the bus.
 //
 // A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
 // path of its product, on the simulated bus under the virtual clock.
@@ -150,6 +151,16 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
     return images;
 }
 
+// The headsets with an Airoha module carry it; the others are the OEM headset under another id.
+sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
+{
+    switch (path) {
+    case kivo::UpdateFamilyPath::MeshAirohaQccVp: return sim::mesh_airoha_qcc_vp_headset();
+    case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
+    default: return sim::oem_headset();
+    }
+}
+
 } // namespace
 
 // Bits 1 and 2 of the fixes byte: the digests made right.
@@ -203,9 +214,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     sim::Session session;
-    sim::HeadsetPersona persona = sim::oem_headset();
-    persona.product_id = product;
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
+    sim::HeadsetPersona persona = headset_of(path);
+    persona.product_id = product;
     if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
         // Its Airoha face answers every block's version read.
         persona.shortReports = true;
@@ -242,6 +253,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
+        // The Airoha module's block, in 62-byte chunks.
+        if (persona.module->airoha)
+            for (const Bytes& image : headset_images(*headset.module->hid.front()))
+                if (!starts_a_verified_entry(verified, image))
+                    std::abort();
         for (const sim::Bytes& out : headset.module->hid.front()->outputs()) {
             if (out.size() <= kChunkLengthAt || out[1] != kBlock)
                 continue;

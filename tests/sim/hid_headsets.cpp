@@ -319,6 +319,39 @@ HeadsetPersona airoha_6a_headset()
     return p;
 }
 
+ModulePersona airoha_mesh_module()
+{
+    ModulePersona module;
+    module.product_id = 0x3220;
+    module.version = {2, 0, 0, 0};
+    module.backAfterRunLoader = std::chrono::seconds(2);
+    AirohaPersona airoha;
+    for (int block = 0; block <= 0xFF; ++block)
+        airoha.blockVersions[static_cast<uint8_t>(block)] = {2, 0, 0, 0, 0};
+    module.airoha = airoha;
+    return module;
+}
+
+HeadsetPersona mesh_airoha_qcc_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x5552;
+    p.name = "Branwick Vallo Q";
+    p.version = {2, 3, 0, 0};
+    p.module = airoha_mesh_module();
+    return p;
+}
+
+HeadsetPersona mesh_airoha_qcc_vp_headset()
+{
+    HeadsetPersona p = mesh_airoha_qcc_headset();
+    p.product_id = 0x5630;
+    p.name = "Pintra Ossel";
+    p.version = {1, 6, 0, 0};
+    p.records[kVoicePromptVersionRecord] = {0, 0, 0, 0, 0x0000, 0x000C};
+    return p;
+}
+
 HeadsetPersona oem_headset_with_settings()
 {
     HeadsetPersona p = oem_headset();
@@ -440,6 +473,12 @@ std::vector<AirohaFace::Block> PluggedHeadset::airohaBlocks() const
 {
     std::lock_guard lock(bus().mutex());
     return state->airoha ? state->airoha->blocks() : std::vector<AirohaFace::Block>{};
+}
+
+std::vector<AirohaFace::Block> PluggedHeadset::moduleAirohaBlocks() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->module.state ? module_airoha_blocks(*state->module.state) : std::vector<AirohaFace::Block>{};
 }
 
 std::vector<Bytes> settings_writes(const HidInterface& iface)

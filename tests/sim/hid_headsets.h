@@ -99,6 +99,17 @@ HeadsetPersona oem_headset_with_settings();
 HeadsetPersona airoha_68_headset();
 HeadsetPersona airoha_6a_headset();
 
+// The Airoha mesh module: 0x3220 2.0 on the vendor interface, which a 0x0F switch brings up and
+// which takes its block over 62-byte reports (the version read of every block number answered
+// 2.0.0.0.0); after its run loader it leaves and comes back by itself 2 s later.
+ModulePersona airoha_mesh_module();
+// The headsets that carry it beside their Qualcomm part, which takes its images on the loader face:
+// 0x5552 ("Branwick Vallo Q" 2.3), and 0x5630 ("Pintra Ossel" 1.6), which keeps its voice-prompt
+// version 0.0.0.12 in record 0x3E (answer bytes 13 to 16: the record's fifth and sixth words).
+HeadsetPersona mesh_airoha_qcc_headset();
+HeadsetPersona mesh_airoha_qcc_vp_headset();
+inline constexpr uint8_t kVoicePromptVersionRecord = 0x3E;
+
 // A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
 // and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
 // faces are every headset's.
@@ -129,8 +140,10 @@ struct PluggedHeadset {
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
     VersionQuad moduleVersion() const;
-    // The blocks the Airoha face assembled, in the order erased (none without the face).
+    // The blocks the Airoha face assembled, in the order erased (none without the face) ...
     std::vector<AirohaFace::Block> airohaBlocks() const;
+    // ... and those of an Airoha module.
+    std::vector<AirohaFace::Block> moduleAirohaBlocks() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

@@ -24,7 +24,8 @@ namespace {
 
 // A headset as recognition meets it: the OEM headset with settings of its own and its module,
 // ready for an update and a restore; any other product with its display name, version 1.0, the
-// readiness answer its group expects, a module where it has one, and three speed-dial numbers.
+// readiness answer its group expects, a module where it has one (the Airoha module, which its
+// update writes), and three speed-dial numbers.
 sim::HeadsetPersona persona_for(uint16_t product_id)
 {
     if (product_id == 0x3142)
@@ -35,7 +36,7 @@ sim::HeadsetPersona persona_for(uint16_t product_id)
     persona.readiness = kivo::readiness_rule(product_id) == kivo::Readiness::ReadyWhenNonZero ? 1 : 0;
     persona.shortReports = kivo::speaks_protocol_b(product_id);
     if (kivo::has_mesh_module(product_id))
-        persona.module = sim::ModulePersona{};
+        persona.module = sim::airoha_mesh_module();
     sim::keep_speed_dials(persona, {"0123456789", "+4930123456", "112"});
     return persona;
 }

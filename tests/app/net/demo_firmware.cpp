@@ -2,8 +2,6 @@
 
 #include <fstream>
 
-#include "device/products/intermediate_images.h"
-
 namespace demo_firmware {
 namespace {
 
@@ -63,13 +61,12 @@ bool write_folder(const std::filesystem::path& folder)
     std::filesystem::create_directories(folder, error);
     if (error)
         return false;
-    const kivo::IntermediateImage& intermediate = *kivo::intermediate_image(kIntermediateProduct);
     try {
         fwfile::write_file(folder / kLatestImage, container("2.2"));
         fwfile::write_file(folder / kEarlierImage, container("2.1"));
         fwfile::write_file(folder / kIntermediateProductImage,
                            multi_image_container(kIntermediateProduct, 1, 4, {0, 1}, kBlockBytes));
-        fwfile::write_file(folder / intermediate.fileName, intermediate_image(kIntermediateProduct, kBlockBytes));
+        fwfile::write_file(folder / kIntermediateImage.fileName, intermediate_image(kIntermediateProduct, kBlockBytes));
     } catch (const std::exception&) {
         return false;
     }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "device/products/intermediate_images.h"
 #include "tests/link/firmware_file_builder.h"
 
 namespace demo_firmware {
@@ -18,6 +19,8 @@ namespace demo_firmware {
 inline constexpr char kLatestImage[] = "VARGO_Zeltra_v2.2.img";
 inline constexpr char kEarlierImage[] = "VARGO_Zeltra_v2.1.img";
 inline constexpr uint16_t kIntermediateProduct = 0x3340;
+inline constexpr kivo::IntermediateImage kIntermediateImage = kivo::kIntermediateImages[0];
+static_assert(kIntermediateImage.productId == kIntermediateProduct);
 inline constexpr char kIntermediateProductImage[] = "KelporNova_v1.4.img";
 
 // The container of one version ("2.2" or "2.1"): the headset reports major.minor.0.0 after it, the

@@ -120,7 +120,8 @@ protected:
     }
     static std::string intermediatePath(uint16_t product)
     {
-        return kServerPath + std::string(kivo::intermediate_image(product)->fileName);
+        const kivo::IntermediateImage* image = kivo::intermediate_image(product);
+        return image != nullptr ? kServerPath + std::string(image->fileName) : std::string();
     }
 
     std::vector<uint8_t> commands() const { return sim::commands_sent(headset.hid()); }

@@ -10,7 +10,6 @@
 
 #include "app/message_box_sheet.h"
 #include "device/backup_archive.h"
-#include "device/products/intermediate_images.h"
 #include "link/hid_reports.h"
 #include "main/page_factory.h"
 #include "recognition/page/recognition_page.h"
@@ -276,8 +275,7 @@ TEST_F(IntermediateRoad, UpdateThroughTheIntermediateImage)
     ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-5-intermediate-progress"));
     grab_page(window(), "road-6-intermediate-done");
 
-    const std::string intermediate =
-        "/kivobluetoothmanager/" + std::string(kivo::intermediate_image(demo_firmware::kIntermediateProduct)->fileName);
+    const std::string intermediate = "/kivobluetoothmanager/" + std::string(demo_firmware::kIntermediateImage.fileName);
     EXPECT_EQ(server.requestCount(intermediate), 1);
     std::vector<uint8_t> erased;
     for (const sim::Bytes& out : headset.hid().outputs())
