@@ -310,6 +310,9 @@ def update_run_seeds():
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
+    def with_intermediate(product, body, file, fixes=0):
+        return le16(product) + bytes([fixes | 0x08]) + le16(len(body)) + body + file
+
     def with_block(file, count, index, number, block_type, versions=()):
         """The block number, type and version numbers of an extended entry (outside every digest)."""
         at = TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * index
@@ -337,6 +340,8 @@ def update_run_seeds():
     mesh_airoha_past_end[TABLE_OFFSET + 12:TABLE_OFFSET + 16] = le32(1 << 30)
 
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
+    kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
+    intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
@@ -356,6 +361,9 @@ def update_run_seeds():
                                                                      pattern(900, 3)])),
         "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
                                                                                   pattern(600, 5)])),
+        "voice-prompt-images": run(0x3342, container(b"v1.1", 0x3342, True, [pattern(1500, 6), pattern(900, 7)])),
+        "intermediate-image": run(0x3340, kelpor),
+        "intermediate-image-served": with_intermediate(0x3340, intermediate, kelpor),
         "airoha-68-blocks": run(0x6800, airoha68),
         "airoha-6a-blocks": run(0x6A01, airoha6a),
         # The loader checks the standard table of this product: a block aimed past the end is the

@@ -12,10 +12,15 @@
 // simulated bus under the virtual clock. A headset that needs the user to act reports the step at
 // the first poll.
 //
+// The headsets that take an intermediate image fetch it from a local server: its bytes reach the
+// headset too, so the verified entries of the served body count as well.
+//
 // Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
 // those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
 // bit 1: the digests of the extended table; bit 2: those of the standard table; each for the entries
-// that lie inside the file), then the file.
+// that lie inside the file; bit 3: an intermediate body follows), with bit 3 two bytes of its length
+// (little-endian) and the intermediate body, on which bits 1 and 2 act as well (else the server
+// answers a sound one of two blocks), then the file.
 
 #include <algorithm>
 #include <cstdint>
@@ -24,10 +29,12 @@
 #include <span>
 #include <vector>
 
+#include "device/products/intermediate_images.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
+#include "tests/app/net/local_http_server.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
@@ -160,24 +167,55 @@ sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
 
 } // namespace
 
+// Bits 1 and 2 of the fixes byte: the digests made right.
+void renew_requested_digests(Bytes& file, uint8_t fixes)
+{
+    if ((fixes & 0x02) != 0)
+        renew_digests(file, true);
+    if ((fixes & 0x04) != 0)
+        renew_digests(file, false);
+}
+
+// The intermediate image the server answers when the input brings none: two sound blocks.
+Bytes sound_intermediate()
+{
+    return fwfile::make_container({"v1.3", 0x3340, true, {fwfile::pattern(1500, 1), fwfile::pattern(700, 2)}});
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::vector<uint16_t> products = built_products();
     static const fwfile::TempFolder folder;
+    static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
     const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
-    Bytes file(data + 3, data + size);
-    if ((data[2] & 0x01) != 0 && file.size() >= Layout::kTableOffset)
+    const uint8_t fixes = data[2];
+    size_t at = 3;
+    Bytes intermediate = sound_intermediate();
+    if ((fixes & 0x08) != 0) {
+        if (size < at + 2)
+            return 0;
+        const size_t length = std::min<size_t>(data[at] | data[at + 1] << 8, size - at - 2);
+        intermediate.assign(data + at + 2, data + at + 2 + length);
+        renew_requested_digests(intermediate, fixes);
+        at += 2 + length;
+    }
+    Bytes file(data + at, data + size);
+    if ((fixes & 0x01) != 0 && file.size() >= Layout::kTableOffset)
         fwfile::put_le32(file, Layout::kProductIdOffset, product);
-    if ((data[2] & 0x02) != 0)
-        renew_digests(file, true);
-    if ((data[2] & 0x04) != 0)
-        renew_digests(file, false);
-    const std::vector<Data> verified = verified_entries(file);
+    renew_requested_digests(file, fixes);
+    std::vector<Data> verified = verified_entries(file);
+    const kivo::IntermediateImage* served = kivo::intermediate_image(product);
+    if (served != nullptr) {
+        const std::vector<Data> from_server = verified_entries(intermediate);
+        verified.insert(verified.end(), from_server.begin(), from_server.end());
+        server.serve("/kivobluetoothmanager/" + std::string(served->fileName),
+                     testnet::Reply{200, std::string(intermediate.begin(), intermediate.end())});
+    }
 
     sim::Session session;
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
@@ -214,6 +252,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
     inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
+    inputs.globalServerBase = server.base();
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);

@@ -434,6 +434,24 @@ HeadsetPersona oem_headset_with_settings()
     return p;
 }
 
+HeadsetPersona intermediate_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3340;
+    p.name = "Ridge Three";
+    p.version = {1, 2, 0, 0};
+    return p;
+}
+
+HeadsetPersona voice_prompt_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3342;
+    p.name = "Ridge Four";
+    p.version = {1, 0, 0, 0};
+    return p;
+}
+
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers)
 {
     for (size_t i = 0; i < numbers.size(); ++i) {

@@ -44,9 +44,7 @@ std::string loader_message(const UpdateRun& run, std::string_view message, Manag
 void fail_loading(UpdateRun& run, std::string_view message)
 {
     run.shared.setUpdateRestoreError(3);
-    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
-        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)});
-    }));
+    status_loader_message(run, message);
 }
 
 // The backup file of the run's product: none when the product has no internal name.
@@ -93,6 +91,13 @@ void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) {
         return fill_format("%@. %@", {failure(run, i), reason(i)}) + std::string(tag);
+    }));
+}
+
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)}) + std::string(tag);
     }));
 }
 

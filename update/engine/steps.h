@@ -38,6 +38,8 @@ void status_processing(UpdateRun& run);
 void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
 // "<failure>"
 void status_failure_alone(UpdateRun& run);
+// "<failure>. <the loader's message in the language><tag>"
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag = {});
 // "<failure>. <reason>. Try again.<tag>"
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
 // "<message>": one message alone, neither processing nor failure text before it.
