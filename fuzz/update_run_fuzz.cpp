@@ -1,25 +1,34 @@
-// Invariant: no image byte reaches a device that no verified image of its firmware file holds,
-// whatever the file says. For the container paths an entry is verified when it and its data lie
-// inside the file and the MD5 of its data is its digest, in either table; this target decides that
-// itself, apart from the engine. Every run of blocks the headset received after an erase
-// (1023-byte block reports, or 62-byte chunk reports of the Airoha headsets) must be the start of a
-// verified entry's data, the image its module assembled too, and every chunk sent to the module
-// must lie in one. For the USB DFU paths an image is verified when its DFU suffix's CRC is right:
-// the file itself, or a verified container entry (the camera's); the bytes each device received by
-// DNLOAD, in order, must be the start of such an image without its suffix, and a DFU device of
-// another maker on the same bus receives nothing. Beside it: the run ends, with nothing left open
-// on the bus.
+// Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
+// whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
+// of its data is its digest, in either table; this target decides that itself, apart from the
+// engine. Every run of blocks each HID interface of the headset received after an erase (1023-byte
+// block reports, or 62-byte chunk reports of the Airoha headsets) must be the start of a verified
+// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
+// one; an Airoha module's runs of 62-byte chunks after an erase must each start one, as a headset's
+// do. Beside it: the run ends, with nothing left open on the bus.
 //
-// A whole update of a simulated device on a fuzzed file, through the transfer path of its product,
-// on the simulated bus under the virtual clock: a headset on the HID link (with its module) for
-// the container paths, a plain-USB headset (both devices of the two-device product) or a device in
-// its loader for the USB DFU paths.
+// A whole update of a simulated headset (with its module, or its second module behind a HID
+// interface of its own) on a fuzzed file, through the transfer path of its product, on the
+// simulated bus under the virtual clock. A headset that needs the user to act reports the step at
+// the first poll.
 //
-// Input: bytes 0-1 the product (little-endian: itself when it is a container-path product or a
-// plain-USB product the simulator knows, else one of those), byte 2 what is made right in the file
-// before the run (bit 0: the product id at offset 28; bit 1: the digests of the extended table;
-// bit 2: those of the standard table; each for the entries that lie inside the file; bit 3: the CRC
-// of the DFU suffix) and, for the USB DFU paths, bit 4: the device runs its loader; then the file.
+// The headsets that take an intermediate image fetch it from a local server: its bytes reach the
+// headset too, so the verified entries of the served body count as well.
+//
+// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built and, for the
+// USB DFU paths, the simulator has it as a plain-USB product, else one of those), byte 2 what is
+// made right in the file before the run (bit 0: the product id at offset 28; bit 1: the digests of
+// the extended table; bit 2: those of the standard table; each for the entries that lie inside the
+// file; bit 3: an intermediate body follows), with bit 3 two bytes of its length (little-endian)
+// and the intermediate body, on which bits 1 and 2 act as well (else the server answers a sound one
+// of two blocks), then the file.
+//
+// The plain-USB products take the USB DFU paths: a plain-USB headset (both devices of the
+// two-device product) or a device in its loader on the bus, and a DFU device of another maker
+// beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
+// verified container entry (the camera's); the bytes each device received by DNLOAD, in order, must
+// be the start of such an image without its suffix, and the other maker's device receives nothing.
+// Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the device in its loader.
 
 #include <algorithm>
 #include <cstdint>
@@ -32,12 +41,16 @@
 
 #include <zlib.h>
 
+#include "device/products/intermediate_images.h"
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
 #include "fuzz/usb_dfu_run.h"
 #include "link/dfu_file.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
 #include "link/usb_link.h"
 #include "link/usb_products.h"
+#include "tests/app/net/local_http_server.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
@@ -67,8 +80,8 @@ bool dfu_path(uint16_t id)
     return &path == &kivo::kUsbDfuPath || &path == &kivo::kDfuAfterDownloadModePath;
 }
 
-// The products whose path is built: the container paths' (every id would take the USB DFU path,
-// the default one), and the plain-USB products the simulator has.
+// The products whose path is built: the container paths' (every other id would take the USB DFU
+// path, the default one), and the plain-USB products the simulator has.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
@@ -147,9 +160,9 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
     });
 }
 
-// The blocks the headset received, one run of bytes per erase (and one before the first): 1023-byte
-// reports carry the command in byte 1 and a big-endian length in bytes 2-3; 62-byte reports the
-// command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
+// The blocks one interface of the headset received, one run of bytes per erase (and one before the
+// first): 1023-byte reports carry the command in byte 1 and a big-endian length in bytes 2-3;
+// 62-byte reports the command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
@@ -168,6 +181,16 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
                              out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt + length));
     }
     return images;
+}
+
+// The headsets with an Airoha module carry it; the others are the OEM headset under another id.
+sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
+{
+    switch (path) {
+    case kivo::UpdateFamilyPath::MeshAirohaQccVp: return sim::mesh_airoha_qcc_vp_headset();
+    case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
+    default: return sim::oem_headset();
+    }
 }
 
 uint32_t stored_dfu_crc(Data file)
@@ -199,61 +222,99 @@ std::vector<Data> verified_dfu_images(const Bytes& file, const std::vector<Data>
     return images;
 }
 
+// A whole update of a plain-USB product over USB DFU, and its invariant.
+void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, const Bytes& file,
+                    const std::vector<Data>& verified)
+{
+    usb_link_start();
+    const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
+    const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
+    int claim_failures = 0;
+    inputs.dfuClaimFailureCount = &claim_failures;
+    kivo::UpdateShared shared;
+    FakeUpdateHost host;
+    kivo::threadMethodUpdate(inputs, shared, host);
+    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
+        !foreign->usb.transcript().empty())
+        std::abort();
+    const std::vector<Data> images = verified_dfu_images(file, verified);
+    for (const auto& device : devices)
+        if (!starts_a_verified_entry(images, fuzz::downloaded(*device)))
+            std::abort();
+}
+
 } // namespace
+
+// Bits 1 and 2 of the fixes byte: the digests made right.
+void renew_requested_digests(Bytes& file, uint8_t fixes)
+{
+    if ((fixes & 0x02) != 0)
+        renew_digests(file, true);
+    if ((fixes & 0x04) != 0)
+        renew_digests(file, false);
+}
+
+// The intermediate image the server answers when the input brings none: two sound blocks.
+Bytes sound_intermediate()
+{
+    return fwfile::make_container({"v1.3", 0x3340, true, {fwfile::pattern(1500, 1), fwfile::pattern(700, 2)}});
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::vector<uint16_t> products = built_products();
     static const fwfile::TempFolder folder;
+    static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
     const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
-    Bytes file(data + 3, data + size);
-    if ((data[2] & 0x01) != 0 && file.size() >= Layout::kTableOffset)
+    const uint8_t fixes = data[2];
+    size_t at = 3;
+    Bytes intermediate = sound_intermediate();
+    if ((fixes & 0x08) != 0) {
+        if (size < at + 2)
+            return 0;
+        const size_t length = std::min<size_t>(data[at] | data[at + 1] << 8, size - at - 2);
+        intermediate.assign(data + at + 2, data + at + 2 + length);
+        renew_requested_digests(intermediate, fixes);
+        at += 2 + length;
+    }
+    Bytes file(data + at, data + size);
+    if ((fixes & 0x01) != 0 && file.size() >= Layout::kTableOffset)
         fwfile::put_le32(file, Layout::kProductIdOffset, product);
-    if ((data[2] & 0x02) != 0)
-        renew_digests(file, true);
-    if ((data[2] & 0x04) != 0)
-        renew_digests(file, false);
-    if ((data[2] & 0x08) != 0 && file.size() > DfuFileSuffix::kSize)
+    renew_requested_digests(file, fixes);
+    if ((fixes & 0x10) != 0 && file.size() > DfuFileSuffix::kSize)
         fwfile::put_dfu_crc(file);
-    const std::vector<Data> verified = verified_entries(file);
-
-    sim::Session session;
-    usb_link_start();
-    kivo::UpdateInputs inputs;
-    inputs.firmwareFile = folder.put("firmware.img", file);
-    inputs.session.deviceTarget = product;
-    inputs.session.usbStatus = product;
-    inputs.session.recognized = true;
-    inputs.data.setDeviceRecognized(product);
-    inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = open_product(product);
-    int claim_failures = 0;
-    inputs.dfuClaimFailureCount = &claim_failures;
-    kivo::UpdateShared shared;
-    FakeUpdateHost host;
-
-    if (dfu_path(product)) {
-        const auto devices = fuzz::plug_dfu_devices(product, (data[2] & 0x10) != 0, inputs);
-        const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
-        kivo::threadMethodUpdate(inputs, shared, host);
-        if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
-            !foreign->usb.transcript().empty())
-            std::abort();
-        const std::vector<Data> images = verified_dfu_images(file, verified);
-        for (const auto& device : devices)
-            if (!starts_a_verified_entry(images, fuzz::downloaded(*device)))
-                std::abort();
-        return 0;
+    std::vector<Data> verified = verified_entries(file);
+    const kivo::IntermediateImage* served = kivo::intermediate_image(product);
+    if (served != nullptr) {
+        const std::vector<Data> from_server = verified_entries(intermediate);
+        verified.insert(verified.end(), from_server.begin(), from_server.end());
+        server.serve("/kivobluetoothmanager/" + std::string(served->fileName),
+                     testnet::Reply{200, std::string(intermediate.begin(), intermediate.end())});
     }
 
-    sim::HeadsetPersona persona = sim::oem_headset();
-    persona.product_id = product;
+    sim::Session session;
+    if (dfu_path(product)) {
+        kivo::UpdateInputs inputs;
+        inputs.firmwareFile = folder.put("firmware.img", file);
+        inputs.archiveFolder = folder.path() / "archive";
+        inputs.opener = open_product(product);
+        run_dfu_update(product, (fixes & 0x20) != 0, std::move(inputs), file, verified);
+        return 0;
+    }
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
+    sim::HeadsetPersona persona = headset_of(path);
+    persona.product_id = product;
+    persona.instructionDoneAt = 1;
+    if (kivo::update_needs_instructions(product))
+        persona.readyAfterRunLoaderAt = 1;
+    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210;
+    if (two_modules)
+        persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
     if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
         // Its Airoha face answers every block's version read.
         persona.shortReports = true;
@@ -266,19 +327,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         sim::plug_headset(part);
     }
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
+    kivo::UpdateInputs inputs;
+    inputs.firmwareFile = folder.put("firmware.img", file);
+    inputs.session.deviceTarget = product;
+    inputs.session.usbStatus = product;
+    inputs.session.recognized = true;
+    inputs.data.setDeviceRecognized(product);
     // The headsets with a module are checked against the version recognition read.
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    if (two_modules)
+        inputs.data.setDeviceVersion02({1, 4, 0, 0});
+    inputs.archiveFolder = folder.path() / "archive";
+    inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
+    inputs.globalServerBase = server.base();
+    kivo::UpdateShared shared;
+    FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
-    for (const Bytes& image : headset_images(headset.hid()))
-        if (!starts_a_verified_entry(verified, image))
-            std::abort();
+    for (const auto& iface : headset.headset->hid)
+        for (const Bytes& image : headset_images(*iface))
+            if (!starts_a_verified_entry(verified, image))
+                std::abort();
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
+        // The Airoha module's block, in 62-byte chunks.
+        if (persona.module->airoha)
+            for (const Bytes& image : headset_images(*headset.module->hid.front()))
+                if (!starts_a_verified_entry(verified, image))
+                    std::abort();
         for (const sim::Bytes& out : headset.module->hid.front()->outputs()) {
             if (out.size() <= kChunkLengthAt || out[1] != kBlock)
                 continue;
