@@ -24,8 +24,6 @@
 #include "link/dfu_file.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
-#include "tests/update/engine/fake_update_host.h"
-#include "text/product_names.h"
 #include "update/engine/run.h"
 #include "update/engine/usb_dfu_preparation.h"
 
@@ -83,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     usb_link_start();
     kivo::UpdateInputs inputs;
     const auto devices = fuzz::plug_dfu_devices(shape.product, shape.loader, inputs);
-    const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
+    const auto foreign = fuzz::plug_foreign_dfu_device();
     for (const auto& device : devices) {
         device->usb.gone_after_reset = (shape_byte & 0x04) != 0;
         device->usb.dfu->stays_in_firmware = (shape_byte & 0x08) != 0;
@@ -108,14 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.firmwareFile = folder.put("firmware.dfu", file);
     inputs.archiveFolder = folder.path() / "archive";
     inputs.opener = open_product(shape.product);
-    int claim_failures = 0;
-    inputs.dfuClaimFailureCount = &claim_failures;
-    kivo::UpdateShared shared;
-    FakeUpdateHost host;
-    kivo::threadMethodUpdate(inputs, shared, host);
-
-    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
-        !foreign->usb.transcript().empty() || sim::bus().clock().now() > kRunLimit)
+    fuzz::run_update_checked(std::move(inputs), *foreign);
+    if (sim::bus().clock().now() > kRunLimit)
         std::abort();
     const std::span<const uint8_t> image(file.data(), file.size() - DfuFileSuffix::kSize);
     for (const auto& device : devices) {

@@ -228,15 +228,8 @@ void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, co
 {
     usb_link_start();
     const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
-    const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
-    int claim_failures = 0;
-    inputs.dfuClaimFailureCount = &claim_failures;
-    kivo::UpdateShared shared;
-    FakeUpdateHost host;
-    kivo::threadMethodUpdate(inputs, shared, host);
-    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
-        !foreign->usb.transcript().empty())
-        std::abort();
+    const auto foreign = fuzz::plug_foreign_dfu_device();
+    fuzz::run_update_checked(std::move(inputs), *foreign);
     const std::vector<Data> images = verified_dfu_images(file, verified);
     for (const auto& device : devices)
         if (!starts_a_verified_entry(images, fuzz::downloaded(*device)))

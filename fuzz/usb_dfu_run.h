@@ -1,9 +1,11 @@
 #pragma once
 // What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product, recognized
-// as recognition would record them, and what a device received on the wire.
+// as recognition would record them, another maker's DFU device beside them, the run with the checks
+// every run must pass, and what a device received on the wire.
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "tests/sim/bus.h"
 #include "tests/sim/usb_devices.h"
 #include "tests/sim/usb_headsets.h"
+#include "tests/update/engine/fake_update_host.h"
 #include "update/engine/run.h"
 
 namespace fuzz {
@@ -75,6 +78,26 @@ inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t produ
     inputs.data.setDeviceRecognized(recognized);
     inputs.data.setDeviceVersion(version);
     return devices;
+}
+
+// A DFU device of another maker on the same bus, which no run may touch.
+inline std::shared_ptr<sim::Device> plug_foreign_dfu_device()
+{
+    return sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
+}
+
+// The whole update, with a claim-failure count of its own; aborts unless it ended with nothing left
+// open on the bus and the foreign device untouched.
+inline void run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign)
+{
+    int claim_failures = 0;
+    inputs.dfuClaimFailureCount = &claim_failures;
+    kivo::UpdateShared shared;
+    FakeUpdateHost host;
+    kivo::threadMethodUpdate(std::move(inputs), shared, host);
+    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
+        !foreign.usb.transcript().empty())
+        std::abort();
 }
 
 } // namespace fuzz
