@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "settings/texts/fm_radio_text_tables.h"
 #include "text/localized.h"
 #include "text/tables/setting_keys_table.h"
 #include "text/tables/update_table.h"
@@ -51,6 +52,8 @@ inline constexpr const Translated& kRadioTransmitGain = text_tables::kRadioTrans
 inline constexpr const Translated& kAudioChannelTimeout = text_tables::kAudioChannelTimeoutName;
 inline constexpr const Translated& kVOXIntercom = text_tables::kVoxIntercomName;
 inline constexpr const Translated& kVOXPhone = text_tables::kVoxPhoneName;
+// The FM radio page's RDS switch reads the same.
+inline constexpr const Translated& kRDSAF = fm_radio_text_tables::kRDSAF;
 
 // Titles of the all-settings table.
 // clang-format off
@@ -117,6 +120,8 @@ inline constexpr Translated kAudioEqualizer{"Audio Equalizer", {"Égaliseur audi
 inline constexpr Translated kUnitLanguage{"Unit Language", {"Langue de l'appareil", "Gerätesprache", "Lingua del dispositivo", "本体の言語", "기기 언어", "Idioma del dispositivo", "Taal van het apparaat", "Язык устройства", "设备语言", "Laitteen kieli", "Jazyk zařízení", "Język urządzenia"}};
 inline constexpr Translated kHeadsetLanguage{"Headset Language", {"Langue de l'oreillette", "Headset-Sprache", "Lingua dell'auricolare", "ヘッドセットの言語", "헤드셋 언어", "Idioma del auricular", "Taal van de headset", "Язык гарнитуры", "耳机语言", "Kuulokkeen kieli", "Jazyk náhlavní soupravy", "Język zestawu słuchawkowego"}};
 inline constexpr Translated kLanguage{"Language", {"Langue", "Sprache", "Lingua", "言語", "언어", "Idioma", "Taal", "Язык", "语言", "Kieli", "Jazyk", "Język"}};
+// The FM region in the restore page's summary of a backup.
+inline constexpr Translated kRadioRegion{"Radio Region", {"Région Radio", "Radioregion", "Regione Radio", "ラジオ地域", "라디오 지역", "Zona Radio", "Radioregio", "Радиодиапазон", "无线电区域", "Radion kuuluvuusalue", "Rádiová oblast", "Region radia"}};
 // clang-format on
 
 struct TitleEntry {
@@ -200,6 +205,8 @@ inline constexpr std::array kAllTitles = {
     TitleEntry{"kUnitLanguage", &kUnitLanguage},
     TitleEntry{"kHeadsetLanguage", &kHeadsetLanguage},
     TitleEntry{"kLanguage", &kLanguage},
+    TitleEntry{"kRDSAF", &kRDSAF},
+    TitleEntry{"kRadioRegion", &kRadioRegion},
 };
 
 } // namespace kivo::settings::titles
