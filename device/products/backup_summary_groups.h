@@ -10,10 +10,41 @@
 
 namespace kivo {
 
-enum class SummaryGroup { G1, G2, G3, G4, G5, G6, G7, G8, G9, G10 };
+// U1 to U23 are the older headsets reached over plain USB, asked first; U1 is one test whose first
+// three products get more rows from firmware 4.1 on (U1A) than the others (U1B). G1 to G10 follow.
+// clang-format off
+enum class SummaryGroup {
+    U1A, U1B, U2, U3, U4, U5, U6, U7, U8, U9, U10, U11, U12, U13, U14, U15, U16, U17, U18, U19, U20, U21, U22, U23,
+    G1, G2, G3, G4, G5, G6, G7, G8, G9, G10,
+};
+// clang-format on
 
 namespace summary_groups {
 // clang-format off
+inline constexpr std::array kU1A = {0x4D10, 0x4D30, 0x4D40};
+inline constexpr std::array kU1B = {0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5030, 0x5080, 0x5040, 0x5050};
+inline constexpr std::array kU2 = {0x6000};
+inline constexpr std::array kU3 = {0x4D21};
+inline constexpr std::array kU4 = {0x4D75};
+inline constexpr std::array kU5 = {0x5011};
+inline constexpr std::array kU6 = {0x5020, 0x5070};
+inline constexpr std::array kU7 = {0x4040};
+inline constexpr std::array kU8 = {0x2020};
+inline constexpr std::array kU9 = {0x6110, 0x6111};
+inline constexpr std::array kU10 = {0x6120, 0x6121};
+inline constexpr std::array kU11 = {0x4110};
+inline constexpr std::array kU12 = {0x4113};
+inline constexpr std::array kU13 = {0x4111};
+inline constexpr std::array kU14 = {0x4112};
+inline constexpr std::array kU15 = {0x4120};
+inline constexpr std::array kU16 = {0x6420};
+inline constexpr std::array kU17 = {0x6470};
+inline constexpr std::array kU18 = {0x6460, 0x6480, 0x6490};
+inline constexpr std::array kU19 = {0x6440, 0x6450};
+inline constexpr std::array kU20 = {0x6430};
+inline constexpr std::array kU21 = {0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D45, 0x4D65};
+inline constexpr std::array kU22 = {0x4D85};
+inline constexpr std::array kU23 = {0x4020, 0x2310, 0x2010, 0x2011, 0x2120, 0x2210, 0x4030, 0x4010};
 inline constexpr std::array kG1 = {0x4021, 0x2110};
 inline constexpr std::array kG2 = {0x5210};
 inline constexpr std::array kG3 = {0x4210};
@@ -49,17 +80,24 @@ struct SummaryGroupRow {
 };
 
 // In the order they are asked.
-inline constexpr std::array<SummaryGroupRow, 10> kSummaryGroupRows{{
-    {SummaryGroup::G1, summary_groups::kG1},
-    {SummaryGroup::G2, summary_groups::kG2},
-    {SummaryGroup::G3, summary_groups::kG3},
-    {SummaryGroup::G4, summary_groups::kG4},
-    {SummaryGroup::G5, summary_groups::kG5},
-    {SummaryGroup::G6, summary_groups::kG6},
-    {SummaryGroup::G7, summary_groups::kG7},
-    {SummaryGroup::G8, summary_groups::kG8},
-    {SummaryGroup::G9, summary_groups::kG9},
-    {SummaryGroup::G10, summary_groups::kG10},
+inline constexpr std::array<SummaryGroupRow, 34> kSummaryGroupRows{{
+    {SummaryGroup::U1A, summary_groups::kU1A}, {SummaryGroup::U1B, summary_groups::kU1B},
+    {SummaryGroup::U2, summary_groups::kU2},   {SummaryGroup::U3, summary_groups::kU3},
+    {SummaryGroup::U4, summary_groups::kU4},   {SummaryGroup::U5, summary_groups::kU5},
+    {SummaryGroup::U6, summary_groups::kU6},   {SummaryGroup::U7, summary_groups::kU7},
+    {SummaryGroup::U8, summary_groups::kU8},   {SummaryGroup::U9, summary_groups::kU9},
+    {SummaryGroup::U10, summary_groups::kU10}, {SummaryGroup::U11, summary_groups::kU11},
+    {SummaryGroup::U12, summary_groups::kU12}, {SummaryGroup::U13, summary_groups::kU13},
+    {SummaryGroup::U14, summary_groups::kU14}, {SummaryGroup::U15, summary_groups::kU15},
+    {SummaryGroup::U16, summary_groups::kU16}, {SummaryGroup::U17, summary_groups::kU17},
+    {SummaryGroup::U18, summary_groups::kU18}, {SummaryGroup::U19, summary_groups::kU19},
+    {SummaryGroup::U20, summary_groups::kU20}, {SummaryGroup::U21, summary_groups::kU21},
+    {SummaryGroup::U22, summary_groups::kU22}, {SummaryGroup::U23, summary_groups::kU23},
+    {SummaryGroup::G1, summary_groups::kG1},   {SummaryGroup::G2, summary_groups::kG2},
+    {SummaryGroup::G3, summary_groups::kG3},   {SummaryGroup::G4, summary_groups::kG4},
+    {SummaryGroup::G5, summary_groups::kG5},   {SummaryGroup::G6, summary_groups::kG6},
+    {SummaryGroup::G7, summary_groups::kG7},   {SummaryGroup::G8, summary_groups::kG8},
+    {SummaryGroup::G9, summary_groups::kG9},   {SummaryGroup::G10, summary_groups::kG10},
 }};
 
 constexpr std::optional<SummaryGroup> summary_group(int product_id)

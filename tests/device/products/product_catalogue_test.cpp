@@ -327,7 +327,7 @@ TEST(ProductCatalogue, RestoreTableLinesAndFamilies)
 
 TEST(ProductCatalogue, BackupSummaryGroupsAndFamilies)
 {
-    EXPECT_EQ(kSummaryGroupRows.size(), 10u);
+    EXPECT_EQ(kSummaryGroupRows.size(), 34u);
     EXPECT_EQ(summary_groups::kG5.size(), 85u);
     EXPECT_EQ(summary_groups::kG10.size(), 93u);
     const std::span<const RestoreSummaryFamily> families = restore_summary_families();

@@ -167,6 +167,162 @@ TEST(BackupSummaryRows, SettingsRowsByGroupTabAndFirmware)
     }
 }
 
+// The named settings of the older headsets: each on/off getter differs from the ones its rows stand
+// beside, and EDR and noise control read inverted against their neighbours.
+void usb_settings(KIVOBluetoothDeviceData& r)
+{
+    r.setHandsfreeVOX(1);
+    r.setIntercomVOX(0);
+    r.setEdr(1);
+    r.setPlc(0);
+    r.setBitpoolRate(1);
+    r.setMicrophoneBoost(0);
+    r.setSidetone(1);
+    r.setAdvancedNoiseControl(0);
+    r.setAutoGainControl(1);
+}
+
+// The rows usb_settings gives, by the row they stand in.
+Written vox_phone(int row) { return {row, "VOX Phone:", "Enabled"}; }
+Written vox_intercom(int row) { return {row, "VOX Intercom:", "Disabled"}; }
+Written edr(int row) { return {row, "EDR (Enhanced Data Rate):", "Disabled"}; }
+Written early_edr(int row) { return {row, "EDR (Enhanced Data Rate):", "Enabled"}; }
+Written plc(int row) { return {row, "PLC (Packet Loss Concealment):", "Disabled"}; }
+Written a2dp(int row) { return {row, "High Quality A2DP:", "Enabled"}; }
+Written microphone(int row) { return {row, "Microphone Boosting:", "Disabled"}; }
+Written sidetone(int row) { return {row, "Sidetone:", "Enabled"}; }
+Written noise_control(int row) { return {row, "Advanced Noise Control:", "Enabled"}; }
+Written gain_control(int row) { return {row, "Auto Gain Control:", "Enabled"}; }
+
+TEST(BackupSummaryRows, TheOlderUsbHeadsetsByGroupTabAndFirmware)
+{
+    struct Case {
+        int product;
+        int tab;
+        int major;
+        int minor;
+        std::vector<Written> rows;
+    };
+    const Case cases[] = {
+        // The first family: its first three products and the nine others, band by band.
+        {0x4D10, kSettings, 3, 9, {vox_phone(1), vox_intercom(2), early_edr(3)}},
+        {0x4D10, kSettings, 4, 0, {vox_phone(1), vox_intercom(2), edr(3), plc(4)}},
+        {0x4D10, kSettings, 4, 1, {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5), microphone(6)}},
+        {0x4D10, kSettings, 4, 2, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), microphone(5)}},
+        {0x4D30, kSettings, 4, 9, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), microphone(5)}},
+        {0x4D40, kSettings, 5, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), microphone(6)}},
+        {0x5060, kSettings, 3, 9, {vox_phone(1), vox_intercom(2), early_edr(3)}},
+        {0x4D50, kSettings, 4, 0, {vox_phone(1), vox_intercom(2), edr(3), plc(4)}},
+        {0x4D20, kSettings, 4, 1, {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5)}},
+        {0x5010, kSettings, 4, 2, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4)}},
+        {0x5050, kSettings, 5, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)}},
+        {0x4D20,
+         kSpeedDial,
+         4,
+         1,
+         {{1, "Speed Dial 1: ", "Empty"}, {2, "Speed Dial 2: ", "Empty"}, {3, "Speed Dial 3: ", "Empty"}}},
+        {0x6000, kSettings, 1, 0, {vox_phone(1), edr(2), a2dp(3), sidetone(4)}},
+        {0x6000, kFm, 1, 0, {}},
+        {0x4D21, kSettings, 1, 0, {sidetone(1)}},
+        {0x4D75, kSettings, 1, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)}},
+        {0x5011, kSettings, 1, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)}},
+        {0x5020, kSettings, 3, 9, {vox_phone(1), vox_intercom(2), early_edr(3)}},
+        {0x5070, kSettings, 4, 0, {vox_phone(1), vox_intercom(2), edr(3), plc(4)}},
+        {0x5020, kSettings, 4, 1, {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5)}},
+        {0x5020, kSettings, 4, 2, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4)}},
+        {0x5020, kSettings, 6, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4)}},
+        // Tab 1 only: no speed dial.
+        {0x4040, kSettings, 1, 0, {sidetone(1)}},
+        {0x4040, kSpeedDial, 1, 0, {}},
+        {0x2020, kSettings, 1, 0, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)}},
+        {0x2020, kSettings, 1, 1, {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), noise_control(6)}},
+        {0x6110, kSettings, 1, 0, {edr(1), a2dp(2), sidetone(3), noise_control(4)}},
+        {0x6121, kSettings, 1, 0, {edr(1), a2dp(2), sidetone(3), noise_control(4)}},
+        {0x4110, kSettings, 1, 0, {edr(1), a2dp(2)}},
+        {0x4113, kSettings, 1, 0, {edr(1), a2dp(2)}},
+        {0x4111, kSettings, 1, 0, {edr(1), a2dp(2)}},
+        {0x4112, kSettings, 1, 0, {edr(1), a2dp(2)}},
+        // Noise control and gain control: one value under two labels.
+        {0x4120, kSettings, 1, 0, {edr(1), a2dp(2), sidetone(3), noise_control(4), gain_control(5)}},
+        {0x6420, kSettings, 1, 0, {vox_phone(1), edr(2)}},
+        {0x6470, kSettings, 1, 0, {vox_phone(1), edr(2)}},
+        {0x6480, kSettings, 1, 0, {vox_phone(1), edr(2)}},
+        {0x6450, kSettings, 1, 0, {vox_phone(1), edr(2)}},
+        {0x6430, kSettings, 1, 0, {vox_phone(1)}},
+        {0x4D45, kSettings, 1, 1, {vox_phone(1), edr(2), plc(3)}},
+        {0x4D05, kSettings, 1, 2, {vox_phone(1), edr(2), a2dp(3)}},
+        {0x4D45, kSettings, 1, 9, {vox_phone(1), edr(2), a2dp(3)}},
+        {0x4D45, kSettings, 2, 0, {vox_phone(1), edr(2), a2dp(3), sidetone(4)}},
+        {0x4D85, kSettings, 1, 0, {vox_phone(1), edr(2), a2dp(3), sidetone(4)}},
+        // Every tab: no speed dial, no FM page.
+        {0x2010, kSpeedDial, 1, 0, {vox_phone(1), edr(2), a2dp(3)}},
+        {0x4010, kFm, 1, 0, {vox_phone(1), edr(2), a2dp(3)}},
+        {0x2120, kOther, 1, 0, {vox_phone(1), edr(2), a2dp(3)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << "0x" << c.product << std::dec << " tab " << c.tab << " at "
+                                        << c.major << "." << c.minor);
+        expect_rows(kivo::backup_summary_rows(backup_at(c.major, c.minor, usb_settings), c.product, c.tab, 0),
+                    written(c.rows));
+    }
+}
+
+TEST(BackupSummaryRows, TheOlderHeadsetsFmPageOnEveryTabButSettingsAndSpeedDial)
+{
+    const KIVOBluetoothDeviceData backup = backup_at(4, 1, [](KIVOBluetoothDeviceData& r) {
+        usb_settings(r);
+        r.setFmRadioPresetsAt_with(0, 8750);
+        r.setFmRadioRegion(2);
+    });
+    struct Case {
+        int product;
+        int tab;
+        const char* regionLabel;
+    };
+    // The first family writes its label with a blank after the colon.
+    const Case cases[] = {
+        {0x4D10, kOther, "Radio Region: "}, {0x4D10, kFm, "Radio Region: "},   {0x5040, kFm, "Radio Region: "},
+        {0x4D05, kFm, "Radio Region:"},     {0x4D15, kOther, "Radio Region:"}, {0x4D85, kFm, "Radio Region:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << "0x" << c.product << std::dec << " tab " << c.tab);
+        const BackupSummaryRows rows = kivo::backup_summary_rows(backup, c.product, c.tab, 0);
+        EXPECT_EQ(rows.date, (kivo::SummaryRowTexts{c.regionLabel, "Asia"}));
+        EXPECT_EQ(rows.data[0], (kivo::SummaryRowTexts{std::string(22, ' ') + "1:   87.5 MHz", "  2: Empty"}));
+        EXPECT_EQ(rows.data[4].value, "10: Empty");
+        EXPECT_EQ(rows.data[5], (kivo::SummaryRowTexts{"RDS AF (Alternative Frequencies):", "Disabled"}));
+        EXPECT_TRUE(rows.labelsLeftAligned);
+    }
+}
+
+TEST(BackupSummaryRows, TheOlderHeadsetsTitlesInTheirLanguages)
+{
+    const KIVOBluetoothDeviceData backup = backup_at(4, 1, usb_settings);
+    struct Case {
+        int language;
+        const char* edr;
+        const char* plc;
+        const char* microphone;
+        const char* gain;
+    };
+    const Case cases[] = {
+        {1, "EDR (Débit de données amél...):", "PLC (Dissimulation de perte ...):", "Booster du Microphone:",
+         "Contrôle Automatique du Gain:"},
+        {8, "ПСПД (Повышенная Скорость...:", "СПП (Скрытие потери пакетов):", "Усиление Микрофона:",
+         "Автоматическое Регулиров...:"},
+        {12, "EDR (zwiększona szybkość danych):", "PLC (Packet Loss Concealment – ukrywanie utraty pakietów):",
+         "Wzmocnienie mikrofonu:", "Automatyczna regulacja wzmocnienia:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        const BackupSummaryRows rows = kivo::backup_summary_rows(backup, 0x4D10, kSettings, c.language);
+        EXPECT_EQ(rows.data[2].label, c.edr);
+        EXPECT_EQ(rows.data[3].label, c.plc);
+        EXPECT_EQ(rows.data[5].label, c.microphone);
+        EXPECT_EQ(kivo::backup_summary_rows(backup, 0x4120, kSettings, c.language).data[4].label, c.gain);
+    }
+}
+
 TEST(BackupSummaryRows, MotionAndOverlayValues)
 {
     struct Case {
