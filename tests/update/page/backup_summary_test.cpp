@@ -138,7 +138,7 @@ TEST_F(BackupSummaryPage, VisibleRowsThisRefreshDidNotWriteAreEmpty)
         EXPECT_EQ(row(n), (std::vector<std::string>{"", ""})) << "row " << n;
 }
 
-TEST_F(BackupSummaryPage, ANumberTooLongForItsFieldTakesASmallerFont)
+TEST_F(BackupSummaryPage, ATextTooLongForItsFieldTakesASmallerFont)
 {
     KIVOBluetoothDeviceData backup = filled_backup(0x5440);
     backup.setSpeedDialAt_with(0, "WWWWWWWWWWWWWWWWWWWW");
@@ -155,6 +155,17 @@ TEST_F(BackupSummaryPage, ANumberTooLongForItsFieldTakesASmallerFont)
     writeBackup(0x5440, backup);
     page().setControls();
     EXPECT_EQ(number.font().pixelSize(), ui().tfRestoredData2->font().pixelSize());
+
+    // A title longer than its label field in Polish.
+    writeBackup(0x4D10, filled_backup(0x4D10, 4, 1));
+    enter(0x4D10);
+    app().setLanguageManager(kivo::kPolish);
+    page().setControls();
+    const QLabel& title = *ui().lblRestoredData4;
+    ASSERT_EQ(text(&title), "PLC (Packet Loss Concealment \u2013 ukrywanie utraty pakietów):");
+    EXPECT_LT(title.font().pixelSize(), ui().lblRestoredData3->font().pixelSize());
+    EXPECT_LE(QFontMetrics(title.font()).horizontalAdvance(title.text()), title.contentsRect().width());
+    app().setLanguageManager(kivo::kEnglish);
 }
 
 TEST_F(BackupSummaryPage, EveryRowTextIsWholeInEveryLanguage)
@@ -163,15 +174,21 @@ TEST_F(BackupSummaryPage, EveryRowTextIsWholeInEveryLanguage)
     struct Shot {
         const char* name;
         int product;
+        int major;
+        int minor;
         std::vector<int> tabs;
     };
     const Shot shots[] = {
-        {"gain-and-timeout", 0x5210, {0, 1, 2}},
-        {"fm-page", 0x3142, {1}},
-        {"speed-dial", 0x5440, {1}},
+        {"gain-and-timeout", 0x5210, 2, 1, {0, 1, 2}},
+        {"fm-page", 0x3142, 2, 1, {1}},
+        {"speed-dial", 0x5440, 2, 1, {1}},
+        // Its only tab, and a selection outside it: the FM page.
+        {"first-family", 0x4D10, 4, 1, {0, 1}},
+        {"gain-control", 0x4120, 1, 1, {0, 1}},
+        {"noise-control", 0x2020, 1, 1, {0, 1}},
     };
     for (const Shot& shot : shots) {
-        writeBackup(shot.product, filled_backup(shot.product));
+        writeBackup(shot.product, filled_backup(shot.product, shot.major, shot.minor));
         enter(shot.product);
         for (int language = 0; language < kivo::kInterfaceLanguageCount; ++language) {
             app().setLanguageManager(language);
