@@ -1,8 +1,9 @@
 // The firmware update engine: a 1 MiB image written into a simulated headset with the HID image
 // sequence (erase, 1019-byte blocks, verify, run loader, reconnect, result), a 1 MiB Airoha block
-// in 58-byte chunks through the answer-length table, and a whole update of the OEM mesh headset (a
-// 1 MiB module and two 1 MiB Bluetooth blocks), under the virtual clock so that only the host's own
-// work is measured; and the CRC-16 of the mesh and Airoha writes over 64 MiB.
+// in 58-byte chunks through the answer-length table, a whole update of the OEM mesh headset (a 1 MiB
+// module and two 1 MiB Bluetooth blocks) and one of a voice-prompt headset with an Airoha module (a
+// 1 MiB module block, Bluetooth image and voice-prompt image), under the virtual clock so that only
+// the host's own work is measured; and the CRC-16 of the mesh and Airoha writes over 64 MiB.
 
 #include <benchmark/benchmark.h>
 
@@ -165,6 +166,48 @@ void BM_MeshBt31Update(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 3 * state.range(0));
 }
 BENCHMARK(BM_MeshBt31Update)->Arg(kMiB)->Unit(benchmark::kMillisecond);
+
+// A whole update of a voice-prompt headset with an Airoha module: its module's block in 58-byte
+// chunks through the answer-length table, then the Bluetooth image and the voice-prompt image in
+// 1019-byte blocks, each of range(0) bytes, the firmware file loaded once per stage (three times).
+// The physical link: about 36 s a MiB for the module's chunks and about 16.5 s a MiB for the blocks
+// (one 64-byte packet a millisecond), so about 69 s for the three.
+void BM_MeshAirohaQccVpUpdate(benchmark::State& state)
+{
+    const auto size = static_cast<size_t>(state.range(0));
+    const fwfile::TempFolder folder;
+    std::vector<fwfile::Bytes> blocks = {fwfile::pattern(size, 4), fwfile::pattern(size, 5), fwfile::pattern(size, 6)};
+    // The voice prompts 1.3, which the headset (12) does not hold; the module's block of type 1.
+    const std::vector<fwfile::BlockFields> fields = {{0, 2, {}}, {1, 2, {1, 3}}, {2, 1, {}}};
+    const sim::HeadsetPersona persona = sim::mesh_airoha_qcc_vp_headset();
+    kivo::UpdateInputs inputs;
+    inputs.firmwareFile = folder.put(
+        "Pintra_Ossel.img", fwfile::make_container({"v1.7", persona.product_id, true, std::move(blocks), fields}));
+    inputs.archiveFolder = folder.path() / "archive";
+    inputs.opener = hid_open_device;
+    inputs.session.deviceTarget = persona.product_id;
+    inputs.session.usbStatus = persona.product_id;
+    inputs.data.setDeviceRecognized(persona.product_id);
+    inputs.data.setDeviceVersion01(
+        {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    sim::Session session;
+    NoBoxes host;
+    const QuietStandardOutput quiet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sim::bus().reset();
+        sim::plug_headset(persona);
+        kivo::UpdateShared shared;
+        state.ResumeTiming();
+        kivo::threadMethodUpdate(inputs, shared, host);
+        if (shared.progress().updateProcessed != 100) {
+            state.SkipWithError("the update failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 3 * state.range(0));
+}
+BENCHMARK(BM_MeshAirohaQccVpUpdate)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 
 void BM_Crc16Xmodem(benchmark::State& state)
 {

@@ -16,6 +16,7 @@
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
+#include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module_headsets.h"
@@ -247,6 +248,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kIntermediateImages", column<IntermediateImage>(kIntermediateImages, &IntermediateImage::productId)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
         {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
         {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},

@@ -18,11 +18,15 @@ struct ModuleState {
     bool inLoader = false;
     // Left for good: no switch brings it back.
     bool gone = false;
+    // The Airoha module's face.
+    std::optional<AirohaFace> airoha;
 };
 
 namespace {
 
 constexpr size_t kReport65 = 65;
+constexpr size_t kShortReport = 62;
+constexpr size_t kShortCommandAt = 2;
 constexpr size_t kMaxChunk = 58;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kChunkDataAt = 4;
@@ -42,10 +46,11 @@ uint8_t byte_at(const Bytes& out, size_t i) { return i < out.size() ? out[i] : 0
 
 HidReply status(uint8_t command, uint8_t value = 0) { return one_report(status_report(command, value)); }
 
+// After its run loader.
 void leave(ModuleState& state)
 {
     if (auto device = state.device.lock())
-        bus().leave(device, state.persona.leaveAfter);
+        bus().leave(device, state.persona.leaveAfter, state.persona.backAfterRunLoader);
 }
 
 // What a refused chunk CRC or all-CRC undoes: the chunk waits to be sent again, or the whole
@@ -146,6 +151,19 @@ HidReply answer_long_report(ModuleState& state, const Bytes& out)
         });
 }
 
+// The Airoha module's 62-byte reports: the face's, or unanswered.
+HidReply answer_short_report(ModuleState& state, const Bytes& out)
+{
+    if (!state.airoha->takes(out))
+        return {};
+    const uint8_t command = out[kShortCommandAt];
+    if (command == kErase)
+        state.inLoader = true;
+    if (command == kRunLoader)
+        state.inLoader = false;
+    return state.airoha->answer(out);
+}
+
 HidReply answer_report65(const ModuleState& state, const Bytes& out)
 {
     const uint8_t command = out[1];
@@ -165,9 +183,19 @@ SimModule make_module(const ModulePersona& persona)
     state->persona = persona;
     auto device = std::make_shared<Device>(persona.product_id);
     state->device = device;
+    if (persona.airoha) {
+        // The face lives in the state: a plain pointer back keeps the two from holding each other.
+        ModuleState* held = state.get();
+        state->airoha.emplace(*persona.airoha,
+                              AirohaCarrier{device, persona.leaveAfter, persona.backAfterRunLoader,
+                                            persona.commandFaults,
+                                            [held](const VersionQuad& v) { held->persona.version = v; }});
+    }
     device->add_hid().handler = [state](const Bytes& out) {
         if (out.size() < 2)
             return HidReply{};
+        if (out.size() == kShortReport && state->airoha)
+            return answer_short_report(*state, out);
         return out.size() == kReport65 ? answer_report65(*state, out) : answer_long_report(*state, out);
     };
     return {device, state};
@@ -203,5 +231,10 @@ void send_module_back(const SimModule& module)
 Bytes module_image(const ModuleState& state) { return state.image; }
 
 VersionQuad module_version(const ModuleState& state) { return state.persona.version; }
+
+std::vector<AirohaFace::Block> module_airoha_blocks(const ModuleState& state)
+{
+    return state.airoha ? state.airoha->blocks() : std::vector<AirohaFace::Block>{};
+}
 
 } // namespace sim

@@ -2,14 +2,17 @@
 // The mesh-intercom module a headset carries: switched over by its headset, it shows up on the bus
 // as a HID device of its own. It answers its version (65-byte reports for the QCC modules,
 // 1023-byte reports for the OEM module) and, over 1023-byte reports, has a loader face of its own:
-// erase, chunks of at most 58 bytes checked by CRC, the all-CRC, verify and run loader (see
+// erase, chunks of at most 58 bytes checked by CRC, the all-CRC, verify and run loader. An Airoha
+// module takes its block over 62-byte reports through the Airoha face instead (see
 // tests/sim/README.md).
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "tests/sim/airoha_face.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_persona_parts.h"
 
@@ -29,6 +32,11 @@ struct ModulePersona {
     // After its run loader it leaves the bus this much later, until the headset switches it over
     // again.
     kivo::Duration leaveAfter = std::chrono::milliseconds(100);
+    // ... or, when set, comes back by itself when it has been away this long.
+    std::optional<kivo::Duration> backAfterRunLoader;
+    // An Airoha module: its 62-byte reports go to the Airoha face, which answers them so; it is in
+    // its loader from the face's erase to its run loader. commandFaults strike the face's commands.
+    std::optional<AirohaPersona> airoha;
     // Commands answered with a failure status every time, and single occurrences that go wrong.
     std::vector<uint8_t> failingCommands;
     std::vector<CommandFault> commandFaults;
@@ -54,5 +62,7 @@ void send_module_back(const SimModule& module);
 // its erase) and the version it reports.
 Bytes module_image(const ModuleState& state);
 VersionQuad module_version(const ModuleState& state);
+// The blocks an Airoha module assembled, in the order erased (none for the others).
+std::vector<AirohaFace::Block> module_airoha_blocks(const ModuleState& state);
 
 } // namespace sim

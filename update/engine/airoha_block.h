@@ -67,6 +67,8 @@ inline constexpr AirohaBlockTags kAirohaTableTags{
 };
 
 inline constexpr size_t kAirohaChunkLength = 58;
+// Only blocks of this type carry versions the device can be asked for.
+inline constexpr uint32_t kAirohaVersionedBlockType = 1;
 
 struct AirohaBlockWrite {
     AirohaExchange exchange = AirohaExchange::Table;

@@ -9,11 +9,6 @@ namespace {
 
 constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
 
-constexpr TransferPath kHid4210Path = unbuilt("Hid4210");
-constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
-constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
-constexpr TransferPath kMeshAirohaQccVpPath = unbuilt("MeshAirohaQccVp");
-constexpr TransferPath kMeshAirohaQccPath = unbuilt("MeshAirohaQcc");
 constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
 constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");

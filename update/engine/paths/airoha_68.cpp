@@ -20,9 +20,6 @@ constexpr PathPhase kPhases[] = {
     {99, "blocks written"},
 };
 
-// Only type-1 blocks carry versions the headset can be asked for.
-constexpr uint32_t kVersionedBlockType = 1;
-
 void run_airoha_68(UpdateRun& run)
 {
     if (!run_shared_steps(run, kEveryBlock))
@@ -30,7 +27,7 @@ void run_airoha_68(UpdateRun& run)
     const AirohaBlockWrite how{};
     for (int i = 0; i < run.container.count(); ++i) {
         const ContainerEntry& block = *run.container.block(i);
-        if (block.type == kVersionedBlockType) {
+        if (block.type == kAirohaVersionedBlockType) {
             AirohaVersion version{};
             if (!read_airoha_version(run, block.number, AirohaExchange::Table, kAirohaTableTags.versionRead, version))
                 return;

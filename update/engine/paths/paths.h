@@ -1,18 +1,30 @@
 #pragma once
 // The transfer paths built so far, each defined in the file named after it.
 
+#include <cstdint>
+
 #include "update/engine/family_paths.h"
 
 namespace kivo {
 
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
+extern const TransferPath kHid4210Path; // paths/hid4210.cpp
+extern const TransferPath kKelporIntermediatePath; // paths/kelpor_intermediate.cpp
+extern const TransferPath kQccBtVpPath; // paths/qcc_bt_vp.cpp
 extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
 extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
+extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
+extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.
 bool start_mesh_bt31(UpdateRun& run);
+
+// Whether a headset with an Airoha module holds the voice prompts of the file already: the number it
+// answers (byte 16 of its voice-prompt version) is 10 x the first + the second version number of
+// the voice-prompt block.
+bool voice_prompts_held(uint8_t held, uint32_t first, uint32_t second);
 
 // A member whose transfer is not built yet: the run ends at once, before any device command
 // (paths/unbuilt.cpp) ...
