@@ -14,7 +14,7 @@ namespace kivo {
 namespace {
 
 using summary::GroupRows;
-using summary::RowSpec;
+using summary::RowEntry;
 using summary::TabHandling;
 using summary::ValueForm;
 
@@ -29,10 +29,10 @@ std::string on_off(bool enabled, ManagerLanguage language)
     return enabled ? AppText::tavk_string_enabled_in(language) : AppText::tavk_string_disabled_in(language);
 }
 
-std::string value_text(const KIVOBluetoothDeviceData& backup, const RowSpec& spec, ManagerLanguage language)
+std::string value_text(const KIVOBluetoothDeviceData& backup, const RowEntry& entry, ManagerLanguage language)
 {
-    const int value = (backup.*spec.getter)();
-    switch (spec.form) {
+    const int value = (backup.*entry.getter)();
+    switch (entry.form) {
     case ValueForm::Normal: return on_off(value != 0, language);
     case ValueForm::Inverted: return on_off(value == 0, language);
     case ValueForm::OneIsEnabled: return on_off(value == 1, language);
@@ -55,17 +55,17 @@ void write_settings_rows(BackupSummaryRows& out, const KIVOBluetoothDeviceData& 
                          ManagerLanguage language)
 {
     // The last entry the backup's firmware has reached; a version on an entry's bound is in it.
-    std::span<const RowSpec> rows = group.settings.front().rows;
+    std::span<const RowEntry> rows = group.settings.front().rows;
     for (const summary::RowsFrom& from : group.settings.subspan(1)) {
         if (backup.compareVersionUpToMinorWithMajor_Minor(from.major, from.minor) < 0)
             break;
         rows = from.rows;
     }
-    for (const RowSpec& spec : rows) {
-        SummaryRowTexts& row = out.data[static_cast<std::size_t>(spec.row - 1)];
-        if (spec.title)
-            row.label = fill_format("%@:", {localized(*spec.title, language)});
-        row.value = value_text(backup, spec, language);
+    for (const RowEntry& entry : rows) {
+        SummaryRowTexts& row = out.data[static_cast<std::size_t>(entry.row - 1)];
+        if (entry.title)
+            row.label = fill_format("%@:", {localized(*entry.title, language)});
+        row.value = value_text(backup, entry, language);
     }
 }
 

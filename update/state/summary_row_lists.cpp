@@ -21,48 +21,48 @@ constexpr FmPage kTenPresetsSpacedRegion{10, "%@: "};
 constexpr RowsFrom kNoRows[] = {{0, 0, {}}};
 
 // The rows of the plain on/off settings, by the row they stand in.
-constexpr RowSpec vox_phone(int row) { return {row, &titles::kVOXPhone, &Record::handsfreeVOX, Normal}; }
-constexpr RowSpec vox_intercom(int row) { return {row, &titles::kVOXIntercom, &Record::intercomVOX, Normal}; }
+constexpr RowEntry vox_phone(int row) { return {row, &titles::kVOXPhone, &Record::handsfreeVOX, Normal}; }
+constexpr RowEntry vox_intercom(int row) { return {row, &titles::kVOXIntercom, &Record::intercomVOX, Normal}; }
 // EDR reads inverted but in the early firmware of two families.
-constexpr RowSpec edr(int row, ValueForm form = Inverted) { return {row, &titles::kEDR, &Record::edr, form}; }
-constexpr RowSpec plc(int row) { return {row, &titles::kPLC, &Record::plc, Normal}; }
-constexpr RowSpec a2dp(int row) { return {row, &titles::kHighQualityA2DP, &Record::bitpoolRate, Normal}; }
-constexpr RowSpec microphone_boost(int row)
+constexpr RowEntry edr(int row, ValueForm form = Inverted) { return {row, &titles::kEDR, &Record::edr, form}; }
+constexpr RowEntry plc(int row) { return {row, &titles::kPLC, &Record::plc, Normal}; }
+constexpr RowEntry a2dp(int row) { return {row, &titles::kHighQualityA2DP, &Record::bitpoolRate, Normal}; }
+constexpr RowEntry microphone_boost(int row)
 {
     return {row, &titles::kMicrophoneBoosting, &Record::microphoneBoost, Normal};
 }
-constexpr RowSpec sidetone(int row) { return {row, &titles::kSidetone, &Record::sidetone, Normal}; }
-constexpr RowSpec noise_control(int row)
+constexpr RowEntry sidetone(int row) { return {row, &titles::kSidetone, &Record::sidetone, Normal}; }
+constexpr RowEntry noise_control(int row)
 {
     return {row, &titles::kAdvancedNoiseControl, &Record::advancedNoiseControl, Inverted};
 }
 // The gain control row shows the noise control setting.
-constexpr RowSpec gain_control(int row)
+constexpr RowEntry gain_control(int row)
 {
     return {row, &titles::kAutoGainControl, &Record::advancedNoiseControl, Inverted};
 }
-constexpr RowSpec audio_boost(int row) { return {row, &titles::kAudioBoost, &Record::audioBoost, Inverted}; }
+constexpr RowEntry audio_boost(int row) { return {row, &titles::kAudioBoost, &Record::audioBoost, Inverted}; }
 
 // ---- The older USB headsets --------------------------------------------------------------------
-constexpr RowSpec kEarlyVoxEdr[] = {vox_phone(1), vox_intercom(2), edr(3, Normal)};
-constexpr RowSpec kVoxEdrPlc[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4)};
-constexpr RowSpec kVoxEdrPlcA2dp[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5)};
-constexpr RowSpec kVoxEdrA2dp[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4)};
-constexpr RowSpec kVoxEdrA2dpSidetone[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)};
-constexpr RowSpec kU1AFrom4_1[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5), microphone_boost(6)};
-constexpr RowSpec kU1AFrom4_2[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), microphone_boost(5)};
-constexpr RowSpec kU1AFrom5_0[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), microphone_boost(6)};
-constexpr RowSpec kU2Rows[] = {vox_phone(1), edr(2), a2dp(3), sidetone(4)};
-constexpr RowSpec kSidetoneRow[] = {sidetone(1)};
-constexpr RowSpec kU8From1_1[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), noise_control(6)};
-constexpr RowSpec kEdrA2dpSidetoneNoise[] = {edr(1), a2dp(2), sidetone(3), noise_control(4)};
-constexpr RowSpec kEdrA2dp[] = {edr(1), a2dp(2)};
-constexpr RowSpec kU15Rows[] = {edr(1), a2dp(2), sidetone(3), noise_control(4), gain_control(5)};
-constexpr RowSpec kVoxPhoneEdr[] = {vox_phone(1), edr(2)};
-constexpr RowSpec kVoxPhoneRow[] = {vox_phone(1)};
-constexpr RowSpec kVoxEdrPlcShort[] = {vox_phone(1), edr(2), plc(3)};
-constexpr RowSpec kVoxEdrA2dpShort[] = {vox_phone(1), edr(2), a2dp(3)};
-constexpr RowSpec kVoxEdrA2dpSidetoneShort[] = {vox_phone(1), edr(2), a2dp(3), sidetone(4)};
+constexpr RowEntry kEarlyVoxEdr[] = {vox_phone(1), vox_intercom(2), edr(3, Normal)};
+constexpr RowEntry kVoxEdrPlc[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4)};
+constexpr RowEntry kVoxEdrPlcA2dp[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5)};
+constexpr RowEntry kVoxEdrA2dp[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4)};
+constexpr RowEntry kVoxEdrA2dpSidetone[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5)};
+constexpr RowEntry kU1AFrom4_1[] = {vox_phone(1), vox_intercom(2), edr(3), plc(4), a2dp(5), microphone_boost(6)};
+constexpr RowEntry kU1AFrom4_2[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), microphone_boost(5)};
+constexpr RowEntry kU1AFrom5_0[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), microphone_boost(6)};
+constexpr RowEntry kU2Rows[] = {vox_phone(1), edr(2), a2dp(3), sidetone(4)};
+constexpr RowEntry kSidetoneRow[] = {sidetone(1)};
+constexpr RowEntry kU8From1_1[] = {vox_phone(1), vox_intercom(2), edr(3), a2dp(4), sidetone(5), noise_control(6)};
+constexpr RowEntry kEdrA2dpSidetoneNoise[] = {edr(1), a2dp(2), sidetone(3), noise_control(4)};
+constexpr RowEntry kEdrA2dp[] = {edr(1), a2dp(2)};
+constexpr RowEntry kU15Rows[] = {edr(1), a2dp(2), sidetone(3), noise_control(4), gain_control(5)};
+constexpr RowEntry kVoxPhoneEdr[] = {vox_phone(1), edr(2)};
+constexpr RowEntry kVoxPhoneRow[] = {vox_phone(1)};
+constexpr RowEntry kVoxEdrPlcShort[] = {vox_phone(1), edr(2), plc(3)};
+constexpr RowEntry kVoxEdrA2dpShort[] = {vox_phone(1), edr(2), a2dp(3)};
+constexpr RowEntry kVoxEdrA2dpSidetoneShort[] = {vox_phone(1), edr(2), a2dp(3), sidetone(4)};
 
 constexpr RowsFrom kU1A[] = {
     {0, 0, kEarlyVoxEdr}, {4, 0, kVoxEdrPlc}, {4, 1, kU1AFrom4_1}, {4, 2, kU1AFrom4_2}, {5, 0, kU1AFrom5_0}};
@@ -84,17 +84,17 @@ constexpr RowsFrom kU23[] = {{0, 0, kVoxEdrA2dpShort}};
 
 // ---- The later groups --------------------------------------------------------------------------
 // clang-format off
-constexpr RowSpec kG2Rows[] = {
+constexpr RowEntry kG2Rows[] = {
     {1, &titles::kRadioTransmitGain, &Record::radioTransmitGain, Gain},
     {2, &titles::kAudioChannelTimeout, &Record::audioChannelTimeout, Seconds},
 };
-constexpr RowSpec kG3EarlyRows[] = {
+constexpr RowEntry kG3EarlyRows[] = {
     {1, &titles::kVOXPhone, &Record::getBasicSettingBriskoVOXPhone, Normal},
     {2, &titles::kSidetone, &Record::getBasicSettingBriskoSidetone, Normal},
     {3, &titles::kAudioMultitasking, &Record::getBasicSettingBriskoAudioMultitasking, Normal},
     {4, &titles::kIntercomAudioOverlaySensitivity, &Record::getBasicSettingBriskoAudioMultitaskingSensitivity, Overlay},
 };
-constexpr RowSpec kG4Rows[] = {
+constexpr RowEntry kG4Rows[] = {
     {1, &titles::kVOXPhone, &Record::getBasicSettingBriskoVOXPhone, Normal},
     {2, &titles::kSidetone, &Record::getBasicSettingBriskoSidetone, Normal},
     {3, &titles::kMotionSensorSensitivity, &Record::getBasicSettingBriskoMotionSensorSensitivity, Motion},
@@ -103,19 +103,19 @@ constexpr RowSpec kG4Rows[] = {
     {6, &titles::kNavigationAppSupport, &Record::getBasicSettingBriskoNavigationAppOverlay, Normal},
 };
 // clang-format on
-constexpr RowSpec kG5Rows[] = {audio_boost(1), vox_phone(2), vox_intercom(3), a2dp(4), sidetone(5), noise_control(6)};
+constexpr RowEntry kG5Rows[] = {audio_boost(1), vox_phone(2), vox_intercom(3), a2dp(4), sidetone(5), noise_control(6)};
 
 // G5's rows, then value field 6 again from the voice assistant setting under the same label.
-constexpr std::array<RowSpec, std::size(kG5Rows) + 1> kG6Rows = [] {
-    std::array<RowSpec, std::size(kG5Rows) + 1> rows{};
+constexpr std::array<RowEntry, std::size(kG5Rows) + 1> kG6Rows = [] {
+    std::array<RowEntry, std::size(kG5Rows) + 1> rows{};
     std::copy(std::begin(kG5Rows), std::end(kG5Rows), rows.begin());
     rows.back() = {6, nullptr, &Record::voiceAssistant, Inverted};
     return rows;
 }();
 
-constexpr RowSpec kG7Rows[] = {audio_boost(1), a2dp(2), noise_control(3)};
+constexpr RowEntry kG7Rows[] = {audio_boost(1), a2dp(2), noise_control(3)};
 // The first row is titled Audio Boost but shows the FM station guide.
-constexpr RowSpec kG8Rows[] = {{1, &titles::kAudioBoost, &Record::fmStationGuide, OneIsEnabled}, noise_control(2)};
+constexpr RowEntry kG8Rows[] = {{1, &titles::kAudioBoost, &Record::fmStationGuide, OneIsEnabled}, noise_control(2)};
 
 constexpr RowsFrom kG2[] = {{0, 0, kG2Rows}};
 constexpr RowsFrom kG3[] = {{0, 0, kG3EarlyRows}, {1, 1, kG4Rows}};

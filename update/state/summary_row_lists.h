@@ -23,7 +23,7 @@ enum class ValueForm {
 
 using Getter = int (KIVOBluetoothDeviceData::*)() const;
 
-struct RowSpec {
+struct RowEntry {
     int row; // 1 to 6
     // The label's title; none writes the value field again and leaves the label.
     const Translated* title;
@@ -35,7 +35,7 @@ struct RowSpec {
 struct RowsFrom {
     int major;
     int minor;
-    std::span<const RowSpec> rows;
+    std::span<const RowEntry> rows;
 };
 
 // What the selected tab shows.
