@@ -5,6 +5,7 @@
 
 #include "device/products/background_volume.h"
 #include "device/products/backup_compatibility.h"
+#include "device/products/backup_summary_groups.h"
 #include "device/products/camera_cards.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
@@ -27,6 +28,7 @@
 #include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
 #include "device/products/restore_row_lines.h"
+#include "device/products/restore_summary_families.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
@@ -330,9 +332,15 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable restore_lines{"restore row lines", {}};
         for (const RestoreRowLine& line : kRestoreRowLines)
             restore_lines.rows.push_back({"", ids(line)});
-        return std::vector<FirstMatchTable>{tabs,         groups,    paths,       pacing,           families,
-                                            word_counts,  sub_paths, fm_families, speed_dial_paths, default_rows,
-                                            restore_lines};
+        FirstMatchTable summary_groups{"backup summary groups", {}};
+        for (const SummaryGroupRow& row : kSummaryGroupRows)
+            summary_groups.rows.push_back({"", ids(row.products)});
+        FirstMatchTable summary_families{"restore summary families", {}};
+        for (const RestoreSummaryFamily& family : restore_summary_families())
+            summary_families.rows.push_back({"", ids(family.products)});
+        return std::vector<FirstMatchTable>{
+            tabs,        groups,           paths,        pacing,        families,       word_counts,     sub_paths,
+            fm_families, speed_dial_paths, default_rows, restore_lines, summary_groups, summary_families};
     }();
     return tables;
 }

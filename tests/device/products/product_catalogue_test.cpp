@@ -13,11 +13,13 @@
 #include <vector>
 
 #include "device/products/background_volume.h"
+#include "device/products/backup_summary_groups.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_catalogue.h"
 #include "device/products/product_set.h"
 #include "device/products/restore_row_lines.h"
+#include "device/products/restore_summary_families.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_default_rule.h"
@@ -363,4 +365,28 @@ TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
             EXPECT_TRUE(update_family_path(id) == UpdateFamilyPath::UsbDfu ||
                         update_family_path(id) == UpdateFamilyPath::DfuAfterDownloadMode)
                 << name << std::hex << " 0x" << id;
+}
+
+TEST(ProductCatalogue, BackupSummaryGroupsAndFamilies)
+{
+    EXPECT_EQ(kSummaryGroupRows.size(), 34u);
+    EXPECT_EQ(summary_groups::kG5.size(), 85u);
+    EXPECT_EQ(summary_groups::kG10.size(), 93u);
+    const std::span<const RestoreSummaryFamily> families = restore_summary_families();
+    ASSERT_EQ(families.size(), 18u);
+    EXPECT_EQ(families[2].products.size(), 194u);
+    // The families whose settings tab shows the restore table are exactly the table's products.
+    std::vector<int> with_table;
+    for (std::size_t f : {2, 4, 8, 16, 17})
+        with_table.insert(with_table.end(), families[f].products.begin(), families[f].products.end());
+    EXPECT_EQ(sorted(with_table), sorted({kRestoreTableProducts.begin(), kRestoreTableProducts.end()}));
+    // Every family's settings-tab versions rise, and its first entry holds from any version.
+    for (const RestoreSummaryFamily& family : families) {
+        ASSERT_FALSE(family.settingsTab.empty());
+        EXPECT_EQ(family.settingsTab.front().major, 0);
+        EXPECT_EQ(family.settingsTab.front().minor, 0);
+        for (std::size_t i = 1; i < family.settingsTab.size(); ++i)
+            EXPECT_LT(std::pair(family.settingsTab[i - 1].major, family.settingsTab[i - 1].minor),
+                      std::pair(family.settingsTab[i].major, family.settingsTab[i].minor));
+    }
 }
