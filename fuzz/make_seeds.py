@@ -336,6 +336,14 @@ def update_run_seeds():
     mesh_airoha_past_end = bytearray(mesh_airoha)
     mesh_airoha_past_end[TABLE_OFFSET + 12:TABLE_OFFSET + 16] = le32(1 << 30)
 
+    # The QCC module headsets: the Bluetooth image and the module in section entries 0 and 1 (the
+    # loader checks the other table); the Airoha module's block of type 1 after two Bluetooth blocks.
+    mesh_qcc65 = container(b"v1.0", 0x6510, True, [pattern(1100, 32), pattern(130, 33)])
+    mesh_qcc65_past_end = bytearray(mesh_qcc65)
+    mesh_qcc65_past_end[TABLE_OFFSET + ENTRY + 12:TABLE_OFFSET + ENTRY + 16] = le32(1 << 30)
+    mesh_then_bt32 = with_block(container(b"v1.0", 0x3210, True, [pattern(1100, 34), pattern(500, 35),
+                                                                  pattern(130, 36)]), 3, 2, 2, 1)
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
@@ -356,6 +364,9 @@ def update_run_seeds():
         "mesh-airoha-qcc-vp": run(0x5630, mesh_airoha_vp),
         "mesh-airoha-qcc": run(0x5552, mesh_airoha),
         "mesh-airoha-qcc-section-past-end": run(0x5552, bytes(mesh_airoha_past_end)),
+        "mesh-qcc65": run(0x6510, mesh_qcc65),
+        "mesh-qcc65-module-past-end": run(0x6510, bytes(mesh_qcc65_past_end)),
+        "mesh-then-bt32": run(0x3210, mesh_then_bt32),
     }
 
 

@@ -4,8 +4,8 @@
 // engine. Every run of blocks the headset received after an erase (1023-byte block reports, or
 // 62-byte chunk reports of the Airoha headsets) must be the start of a verified entry's data, the
 // image its module assembled too, and every chunk sent to the module must lie in one; an Airoha
-// module's runs of 62-byte chunks after an erase must each start one, as a headset's do. Beside it:
-// the run ends, with nothing left open on the bus.
+// module's runs of 62-byte chunks and a QCC module's runs of 65-byte chunks after an erase must each
+// start one, as a headset's do. Beside it: the run ends, with nothing left open on the bus.
 //
 // A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
 // path of its product, on the simulated bus under the virtual clock.
@@ -45,6 +45,7 @@ constexpr uint8_t kLastBlock = 0x0E;
 constexpr size_t kBlockDataAt = 4;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kShortReport = 62;
+constexpr size_t kReport65 = 65;
 constexpr uint16_t kQualcommPart = 0x33F0;
 
 std::vector<uint16_t> built_products()
@@ -123,7 +124,8 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
 
 // The blocks the headset received, one run of bytes per erase (and one before the first): 1023-byte
 // reports carry the command in byte 1 and a big-endian length in bytes 2-3; 62-byte reports the
-// command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
+// command in byte 2 and the length in byte 3; 65-byte reports the command in byte 1 and the length in
+// byte 3, with no command of their own for the last chunk. The data starts at byte 4 in all three.
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
@@ -131,12 +133,13 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
         if (out.size() < kBlockDataAt)
             continue;
         const bool short_report = out.size() == kShortReport;
+        const bool chunk_length_byte = short_report || out.size() == kReport65;
         const uint8_t command = short_report ? out[2] : out[1];
         if (command == kErase)
             images.emplace_back();
-        if (command != kBlock && (short_report || command != kLastBlock))
+        if (command != kBlock && (chunk_length_byte || command != kLastBlock))
             continue;
-        const size_t claimed = short_report ? out[kChunkLengthAt] : size_t{out[2]} << 8 | out[3];
+        const size_t claimed = chunk_length_byte ? out[kChunkLengthAt] : size_t{out[2]} << 8 | out[3];
         const size_t length = std::min(claimed, out.size() - kBlockDataAt);
         images.back().insert(images.back().end(), out.begin() + kBlockDataAt,
                              out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt + length));
@@ -144,12 +147,15 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
     return images;
 }
 
-// The headsets with an Airoha module carry it; the others are the OEM headset under another id.
+// The headsets with an Airoha or a QCC module carry it; the others are the OEM headset under
+// another id.
 sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
 {
     switch (path) {
     case kivo::UpdateFamilyPath::MeshAirohaQccVp: return sim::mesh_airoha_qcc_vp_headset();
     case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
+    case kivo::UpdateFamilyPath::MeshThenBt32: return sim::mesh_then_bt32_headset();
+    case kivo::UpdateFamilyPath::MeshQcc65: return sim::mesh_qcc65_headset();
     default: return sim::oem_headset();
     }
 }
@@ -214,8 +220,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
-        // The Airoha module's block, in 62-byte chunks.
-        if (persona.module->airoha)
+        // The Airoha module's block in 62-byte chunks, the QCC module's image in 65-byte ones (the OEM
+        // module's checked write sends a refused chunk again: its runs are not the entry's).
+        if (persona.module->airoha || path == kivo::UpdateFamilyPath::MeshQcc65)
             for (const Bytes& image : headset_images(*headset.module->hid.front()))
                 if (!starts_a_verified_entry(verified, image))
                     std::abort();

@@ -17,6 +17,7 @@
 #include "device/products/home_selection.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
+#include "device/products/mesh_dfu_readiness.h"
 #include "device/products/mesh_module_headsets.h"
 #include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
@@ -245,6 +246,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kMeshDfuReadyStateProducts", ids(kMeshDfuReadyStateProducts)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
         {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
         {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},

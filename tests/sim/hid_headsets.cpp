@@ -352,6 +352,45 @@ HeadsetPersona mesh_airoha_qcc_vp_headset()
     return p;
 }
 
+HeadsetPersona mesh_then_bt32_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3210;
+    p.name = "Egrano";
+    p.version = {1, 5, 0, 0};
+    p.module = airoha_mesh_module();
+    return p;
+}
+
+ModulePersona qcc_mesh_module()
+{
+    ModulePersona module;
+    module.product_id = 0x6511;
+    module.version = {1, 2, 0, 0};
+    module.backAfterRunLoader = std::chrono::seconds(2);
+    return module;
+}
+
+HeadsetPersona mesh_qcc65_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x6510;
+    p.name = "Morvik Kesso Duo";
+    p.version = {1, 4, 0, 0};
+    p.module = qcc_mesh_module();
+    return p;
+}
+
+HeadsetPersona mesh_qcc65_headset_3161()
+{
+    HeadsetPersona p = mesh_qcc65_headset();
+    p.product_id = 0x3161;
+    p.name = "Tressel";
+    p.version = {1, 1, 0, 0};
+    p.module->product_id = 0x3160;
+    return p;
+}
+
 HeadsetPersona oem_headset_with_settings()
 {
     HeadsetPersona p = oem_headset();

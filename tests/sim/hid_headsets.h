@@ -109,6 +109,18 @@ ModulePersona airoha_mesh_module();
 HeadsetPersona mesh_airoha_qcc_headset();
 HeadsetPersona mesh_airoha_qcc_vp_headset();
 inline constexpr uint8_t kVoicePromptVersionRecord = 0x3E;
+// The same module carried by 0x3210 ("Egrano" 1.5), whose 0x50 switch brings it up and whose
+// Qualcomm part takes its Bluetooth blocks on the loader face.
+HeadsetPersona mesh_then_bt32_headset();
+
+// The QCC mesh module: 0x6511 1.2, which takes its image over 65-byte reports; after its run loader
+// it leaves and comes back by itself 2 s later, until its headset's 0x10 sends it away.
+ModulePersona qcc_mesh_module();
+// The headsets that carry it, whose 0x0F switch brings it up: 0x6510 ("Morvik Kesso Duo" 1.4),
+// asked for its ready state (`readiness`), and 0x3161 ("Tressel" 1.1), never asked, whose module
+// shows up as 0x3160.
+HeadsetPersona mesh_qcc65_headset();
+HeadsetPersona mesh_qcc65_headset_3161();
 
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).

@@ -28,12 +28,14 @@ constexpr size_t kReport65 = 65;
 constexpr size_t kShortReport = 62;
 constexpr size_t kShortCommandAt = 2;
 constexpr size_t kMaxChunk = 58;
+constexpr size_t kMaxChunk65 = 61;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kChunkDataAt = 4;
 constexpr size_t kCrcAt = 4;
 constexpr size_t kBuildAt = 7;
 constexpr uint8_t kFailed = 2;
 
+constexpr uint8_t kNop = 0x00;
 constexpr uint8_t kGetVersion = 0x01;
 constexpr uint8_t kErase = 0x05;
 constexpr uint8_t kChunk = 0x06;
@@ -45,6 +47,8 @@ constexpr uint8_t kAllCrc = 0x5B;
 uint8_t byte_at(const Bytes& out, size_t i) { return i < out.size() ? out[i] : 0; }
 
 HidReply status(uint8_t command, uint8_t value = 0) { return one_report(status_report(command, value)); }
+
+HidReply status65(uint8_t command, uint8_t value = 0) { return one_report(status_report65(command, value)); }
 
 // After its run loader.
 void leave(ModuleState& state)
@@ -130,7 +134,11 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
     }
 }
 
-HidReply answer_long_report(ModuleState& state, const Bytes& out)
+// A reply of each report form: the usual answer, and the status of a command that failed.
+using Answerer = HidReply (*)(ModuleState& state, const Bytes& out);
+using FailedStatus = HidReply (*)(uint8_t command, uint8_t status);
+
+HidReply answer_with_faults(ModuleState& state, const Bytes& out, Answerer answer, FailedStatus failed)
 {
     const uint8_t command = out[1];
     const CommandFault* fault = fault_of(state.persona.commandFaults, command, ++state.occurrences[command]);
@@ -138,12 +146,12 @@ HidReply answer_long_report(ModuleState& state, const Bytes& out)
                                    command) != state.persona.failingCommands.end();
     if (failing || (fault != nullptr && fault->kind == CommandFault::FinalStatus)) {
         forget(state, command);
-        return status(command, fault != nullptr ? fault->status : kFailed);
+        return failed(command, fault != nullptr ? fault->status : kFailed);
     }
     if (fault == nullptr)
-        return answer_command(state, out);
+        return answer(state, out);
     return reply_with_fault(
-        *fault, [&] { return answer_command(state, out); },
+        *fault, [&] { return answer(state, out); },
         [&] {
             state.gone = true;
             if (auto device = state.device.lock())
@@ -164,15 +172,39 @@ HidReply answer_short_report(ModuleState& state, const Bytes& out)
     return state.airoha->answer(out);
 }
 
-HidReply answer_report65(const ModuleState& state, const Bytes& out)
+// The QCC module's 65-byte loader face: every chunk goes straight into its image.
+HidReply answer_report65(ModuleState& state, const Bytes& out)
 {
     const uint8_t command = out[1];
-    if (command != kGetVersion)
-        return one_report(status_report65(command, 0));
-    if (!state.persona.answers)
-        return {};
-    const VersionQuad v = state.persona.version;
-    return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
+    switch (command) {
+    case kGetVersion: {
+        if (!state.persona.answers)
+            return {};
+        const VersionQuad v = state.persona.version;
+        return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
+    }
+    case kErase:
+        state.image.clear();
+        state.inLoader = true;
+        return status65(command);
+    case kChunk: {
+        const size_t n = byte_at(out, kChunkLengthAt);
+        if (n == 0 || n > kMaxChunk65 || kChunkDataAt + n > out.size())
+            return status65(command, kFailed);
+        const auto data = out.begin() + static_cast<std::ptrdiff_t>(kChunkDataAt);
+        state.image.insert(state.image.end(), data, data + static_cast<std::ptrdiff_t>(n));
+        return status65(command);
+    }
+    case kRunLoader:
+        if (const std::optional<VersionQuad> version = version_marker(state.image))
+            state.persona.version = *version;
+        state.inLoader = false;
+        leave(state);
+        return status65(command);
+    case kNop:
+    case kVerify:
+    default: return status65(command);
+    }
 }
 
 } // namespace
@@ -196,7 +228,9 @@ SimModule make_module(const ModulePersona& persona)
             return HidReply{};
         if (out.size() == kShortReport && state->airoha)
             return answer_short_report(*state, out);
-        return out.size() == kReport65 ? answer_report65(*state, out) : answer_long_report(*state, out);
+        if (out.size() == kReport65)
+            return answer_with_faults(*state, out, answer_report65, status65);
+        return answer_with_faults(*state, out, answer_command, status);
     };
     return {device, state};
 }

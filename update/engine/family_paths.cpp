@@ -12,8 +12,6 @@ constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuil
 constexpr TransferPath kHid4210Path = unbuilt("Hid4210");
 constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
 constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
-constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
-constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
 constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
 constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");

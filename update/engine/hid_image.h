@@ -45,6 +45,9 @@ inline constexpr HidStepTags kQccBtOnlyTags{"[B][00]", "[B][9]", nullptr,  "[B][
 // The Bluetooth blocks of the OEM mesh headsets.
 inline constexpr HidStepTags kMeshBt31BluetoothTags{nullptr, nullptr, nullptr, "[1]",   "[2]",  "[3]",
                                                     "[4]",   "[5]",   "[6]",   nullptr, nullptr};
+// The Bluetooth blocks of the headsets whose Airoha module goes first.
+inline constexpr HidStepTags kMeshThenBt32BluetoothTags{nullptr, nullptr, nullptr, "[1][50]", "[2]",  "[3]",
+                                                        "[4]",   "[5]",   "[6]",   nullptr,   nullptr};
 
 // A headset that never comes back is given up after this many one-second polls (after the first
 // pause); a failed poll counts as a "not yet".
@@ -102,6 +105,9 @@ enum class ReconnectForm {
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen,
                     const HidOpener& opener = {});
 
+// One open with `opener` (none: no device). True with the device open in slot 0.
+bool hid_open_once(const HidOpener& opener);
+
 // The search for a device that shows up under an identity of its own (a mesh module) or comes
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots
 // are closed and a second passes. True with the device open in slot 0.
@@ -109,5 +115,7 @@ bool search_device(const HidOpener& open, int attempts);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);
+// The failure of a search: "<failure>. Cannot get status. Try again.<tag>".
+void status_not_found(UpdateRun& run, const char* tag);
 
 } // namespace kivo

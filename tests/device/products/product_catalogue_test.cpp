@@ -231,10 +231,12 @@ TEST(ProductCatalogue, SettingsSaveSplitsCoverTheirFamiliesExactly)
             EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F12) << name << std::hex << " 0x" << id;
 }
 
-TEST(ProductCatalogue, MeshBlockLayoutsBelongToTheirPath)
+TEST(ProductCatalogue, MeshPathRulesBelongToTheirPaths)
 {
     for (int id : find_product_set("kModuleInBlockOneProducts")->ids)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
+    for (int id : find_product_set("kMeshDfuReadyStateProducts")->ids)
+        EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshQcc65) << std::hex << id;
 }
 
 TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)

@@ -2,7 +2,9 @@
 // The transfer paths built so far, each defined in the file named after it.
 
 #include <cstdint>
+#include <vector>
 
+#include "update/engine/container_view.h"
 #include "update/engine/family_paths.h"
 
 namespace kivo {
@@ -13,10 +15,16 @@ extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
 extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
+extern const TransferPath kMeshQcc65Path; // paths/mesh_qcc65.cpp
+extern const TransferPath kMeshThenBt32Path; // paths/mesh_then_bt32.cpp
 
-// The start of the OEM mesh headsets' path, before any command that changes the headset: the
-// shared steps with the version identity check, the module and Bluetooth blocks checked.
+// The start of the paths of the mesh headsets whose file keeps the module and the Bluetooth blocks
+// in the block table (paths/mesh_bt31.cpp), before any command that changes the headset: the shared
+// steps with the version identity check, the module's block required, the Bluetooth blocks checked
+// where the table has them.
 bool start_mesh_bt31(UpdateRun& run);
+// Those Bluetooth blocks, as far as the table has them, in order.
+std::vector<const ContainerEntry*> mesh_bluetooth_blocks(const UpdateRun& run);
 
 // Whether a headset with an Airoha module holds the voice prompts of the file already: the number it
 // answers (byte 16 of its voice-prompt version) is 10 x the first + the second version number of
