@@ -281,6 +281,17 @@ HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
     }
 }
 
+// A headset with a mesh module, which its switch command brings up.
+HeadsetPersona headset_with_module(uint16_t product_id, std::string name, VersionQuad version, ModulePersona module)
+{
+    HeadsetPersona p;
+    p.product_id = product_id;
+    p.name = std::move(name);
+    p.version = version;
+    p.module = std::move(module);
+    return p;
+}
+
 } // namespace
 
 HeadsetPersona oem_headset()
@@ -334,12 +345,7 @@ ModulePersona airoha_mesh_module()
 
 HeadsetPersona mesh_airoha_qcc_headset()
 {
-    HeadsetPersona p;
-    p.product_id = 0x5552;
-    p.name = "Branwick Vallo Q";
-    p.version = {2, 3, 0, 0};
-    p.module = airoha_mesh_module();
-    return p;
+    return headset_with_module(0x5552, "Branwick Vallo Q", {2, 3, 0, 0}, airoha_mesh_module());
 }
 
 HeadsetPersona mesh_airoha_qcc_vp_headset()
@@ -354,12 +360,7 @@ HeadsetPersona mesh_airoha_qcc_vp_headset()
 
 HeadsetPersona mesh_then_bt32_headset()
 {
-    HeadsetPersona p;
-    p.product_id = 0x3210;
-    p.name = "Egrano";
-    p.version = {1, 5, 0, 0};
-    p.module = airoha_mesh_module();
-    return p;
+    return headset_with_module(0x3210, "Egrano", {1, 5, 0, 0}, airoha_mesh_module());
 }
 
 ModulePersona qcc_mesh_module()
@@ -373,22 +374,14 @@ ModulePersona qcc_mesh_module()
 
 HeadsetPersona mesh_qcc65_headset()
 {
-    HeadsetPersona p;
-    p.product_id = 0x6510;
-    p.name = "Morvik Kesso Duo";
-    p.version = {1, 4, 0, 0};
-    p.module = qcc_mesh_module();
-    return p;
+    return headset_with_module(0x6510, "Morvik Kesso Duo", {1, 4, 0, 0}, qcc_mesh_module());
 }
 
 HeadsetPersona mesh_qcc65_headset_3161()
 {
-    HeadsetPersona p = mesh_qcc65_headset();
-    p.product_id = 0x3161;
-    p.name = "Tressel";
-    p.version = {1, 1, 0, 0};
-    p.module->product_id = 0x3160;
-    return p;
+    ModulePersona module = qcc_mesh_module();
+    module.product_id = 0x3160;
+    return headset_with_module(0x3161, "Tressel", {1, 1, 0, 0}, module);
 }
 
 HeadsetPersona oem_headset_with_settings()

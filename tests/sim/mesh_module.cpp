@@ -57,6 +57,22 @@ void leave(ModuleState& state)
         bus().leave(device, state.persona.leaveAfter, state.persona.backAfterRunLoader);
 }
 
+void erase(ModuleState& state)
+{
+    state.image.clear();
+    state.pending.clear();
+    state.inLoader = true;
+}
+
+// Runs the image it holds: takes on its version marker, then leaves.
+void run_loader(ModuleState& state)
+{
+    if (const std::optional<VersionQuad> version = version_marker(state.image))
+        state.persona.version = *version;
+    state.inLoader = false;
+    leave(state);
+}
+
 // What a refused chunk CRC or all-CRC undoes: the chunk waits to be sent again, or the whole
 // image does.
 void forget(ModuleState& state, uint8_t command)
@@ -76,13 +92,22 @@ void take_pending(ModuleState& state)
     state.pending.clear();
 }
 
-HidReply take_chunk(ModuleState& state, const Bytes& out)
+// A chunk's data: byte 3 the length (1 to `longest`), the data from byte 4; nothing when refused.
+std::optional<Bytes> chunk_data(const Bytes& out, size_t longest)
 {
     const size_t n = byte_at(out, kChunkLengthAt);
-    if (n == 0 || n > kMaxChunk || kChunkDataAt + n > out.size())
-        return status(kChunk, kFailed);
+    if (n == 0 || n > longest || kChunkDataAt + n > out.size())
+        return std::nullopt;
     const auto data = out.begin() + static_cast<std::ptrdiff_t>(kChunkDataAt);
-    state.pending.assign(data, data + static_cast<std::ptrdiff_t>(n));
+    return Bytes(data, data + static_cast<std::ptrdiff_t>(n));
+}
+
+HidReply take_chunk(ModuleState& state, const Bytes& out)
+{
+    std::optional<Bytes> data = chunk_data(out, kMaxChunk);
+    if (!data)
+        return status(kChunk, kFailed);
+    state.pending = std::move(*data);
     return status(kChunk);
 }
 
@@ -104,11 +129,7 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
         report[kBuildAt] = state.persona.build;
         return one_report(std::move(report));
     }
-    case kErase:
-        state.image.clear();
-        state.pending.clear();
-        state.inLoader = true;
-        return status(command);
+    case kErase: erase(state); return status(command);
     case kChunk: return take_chunk(state, out);
     case kChunkCrc:
         if (state.pending.empty() || device_crc16(state.pending) != crc_in(out)) {
@@ -123,12 +144,7 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
             return status(command, kFailed);
         }
         return status(command);
-    case kRunLoader:
-        if (const std::optional<VersionQuad> version = version_marker(state.image))
-            state.persona.version = *version;
-        state.inLoader = false;
-        leave(state);
-        return status(command);
+    case kRunLoader: run_loader(state); return status(command);
     case kVerify:
     default: return status(command);
     }
@@ -183,24 +199,15 @@ HidReply answer_report65(ModuleState& state, const Bytes& out)
         const VersionQuad v = state.persona.version;
         return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
     }
-    case kErase:
-        state.image.clear();
-        state.inLoader = true;
-        return status65(command);
+    case kErase: erase(state); return status65(command);
     case kChunk: {
-        const size_t n = byte_at(out, kChunkLengthAt);
-        if (n == 0 || n > kMaxChunk65 || kChunkDataAt + n > out.size())
+        const std::optional<Bytes> data = chunk_data(out, kMaxChunk65);
+        if (!data)
             return status65(command, kFailed);
-        const auto data = out.begin() + static_cast<std::ptrdiff_t>(kChunkDataAt);
-        state.image.insert(state.image.end(), data, data + static_cast<std::ptrdiff_t>(n));
+        state.image.insert(state.image.end(), data->begin(), data->end());
         return status65(command);
     }
-    case kRunLoader:
-        if (const std::optional<VersionQuad> version = version_marker(state.image))
-            state.persona.version = *version;
-        state.inLoader = false;
-        leave(state);
-        return status65(command);
+    case kRunLoader: run_loader(state); return status65(command);
     case kNop:
     case kVerify:
     default: return status65(command);

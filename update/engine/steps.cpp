@@ -198,6 +198,14 @@ void begin_transfer(UpdateRun& run, int marker)
     });
 }
 
+void enter_phase(UpdateRun& run, int marker)
+{
+    run.shared.change([marker](UpdateProgress& p) {
+        p.addUpdateProcessed = marker;
+        p.updateTimerProcessed = 0;
+    });
+}
+
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first)
 {
     if (!open_recognized_device(run, close_first) || !load_firmware(run, entries) || !back_up_settings(run))

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "tests/update/engine/mesh_fixture.h"
@@ -73,6 +74,26 @@ std::vector<uint16_t> identities(std::vector<uint16_t> opens)
     return opens;
 }
 
+struct FailingStep {
+    std::string status;
+    std::function<void(sim::HeadsetPersona&)> arm;
+    std::pair<std::string, uint8_t> lastWrite;
+    int error = 1;
+};
+
+std::function<void(sim::HeadsetPersona&)> headset_fault(CommandFault fault)
+{
+    return [fault](sim::HeadsetPersona& p) { p.commandFaults = {fault}; };
+}
+
+std::function<void(sim::HeadsetPersona&)> module_fault(CommandFault fault)
+{
+    return [fault](sim::HeadsetPersona& p) { p.module->commandFaults = {fault}; };
+}
+
+std::pair<std::string, uint8_t> on_headset(uint8_t command) { return {"headset", command}; }
+std::pair<std::string, uint8_t> on_module(uint8_t command) { return {"module", command}; }
+
 } // namespace
 
 class MeshModulePaths : public MeshRunTest {
@@ -80,7 +101,7 @@ protected:
     // MeshQcc65: the Bluetooth image in section entry 0, the module in entry 1.
     fwfile::Bytes useSections() { return useFirmware({bluetooth, qccModule}); }
     // MeshThenBt32: two Bluetooth blocks, then the module's block (number 2, type 1).
-    fwfile::Bytes useModuleBlocks() { return useBlocks({bluetooth, bluetooth1, airohaModule}, kBlockFields); }
+    fwfile::Bytes useModuleBlocks() { return useBlocks({bluetooth, bluetooth1, airohaModule}, blockFields); }
 
     // The time from the run's last write to its end.
     kivo::Duration sinceLastWrite() const
@@ -92,7 +113,27 @@ protected:
         return sim::bus().clock().now() - last;
     }
 
-    const std::vector<fwfile::BlockFields> kBlockFields = {{0, 6, {}}, {1, 7, {}}, {2, 1, {2, 1, 0, 0, 0}}};
+    // Each case on a fresh bus: the run ends with the case's status and code, its last write the
+    // case's, within the link's bounds, the search counts or the reconnect bound.
+    void expectEachFailingStep(std::span<const FailingStep> cases, const sim::HeadsetPersona& headset_persona,
+                               const std::function<void()>& use_file)
+    {
+        for (const FailingStep& c : cases) {
+            SCOPED_TRACE(c.status);
+            bus().reset();
+            sim::HeadsetPersona p = headset_persona;
+            c.arm(p);
+            plugByProduct(p);
+            use_file();
+            run();
+            EXPECT_EQ(status(), c.status);
+            EXPECT_EQ(progress().updateRestoreError, c.error);
+            EXPECT_EQ(last_write(headset), c.lastWrite);
+            EXPECT_LT(virtualSeconds(), kivo::kReconnectPollBound + 120);
+        }
+    }
+
+    const std::vector<fwfile::BlockFields> blockFields = {{0, 6, {}}, {1, 7, {}}, {2, 1, {2, 1, 0, 0, 0}}};
     const fwfile::Bytes bluetooth = withVersion(2500, "1.6.0.0", 1);
     const fwfile::Bytes bluetooth1 = fwfile::pattern(1100, 2);
     const fwfile::Bytes qccModule = withVersion(300, "1.3.0.0", 3);
@@ -272,7 +313,7 @@ TEST_F(MeshModulePaths, HostileContainersSendNothing)
         {"section entry 1 not its data", true, sections_with(1, FirmwareContainer::kEntryDigestOffset, 0xDEADBEEF)},
         {"no block 2", false,
          [this] {
-             useBlocks({bluetooth, bluetooth1}, {kBlockFields[0], kBlockFields[1]});
+             useBlocks({bluetooth, bluetooth1}, {blockFields[0], blockFields[1]});
          }},
         {"Bluetooth block 1 past the end", false,
          [this] {
@@ -295,30 +336,6 @@ TEST_F(MeshModulePaths, HostileContainersSendNothing)
         EXPECT_EQ(bus().hid_opens(), std::vector<uint16_t>{persona.product_id});
     }
 }
-
-namespace {
-
-struct FailingStep {
-    std::string status;
-    std::function<void(sim::HeadsetPersona&)> arm;
-    std::pair<std::string, uint8_t> lastWrite;
-    int error = 1;
-};
-
-std::function<void(sim::HeadsetPersona&)> headset_fault(CommandFault fault)
-{
-    return [fault](sim::HeadsetPersona& p) { p.commandFaults = {fault}; };
-}
-
-std::function<void(sim::HeadsetPersona&)> module_fault(CommandFault fault)
-{
-    return [fault](sim::HeadsetPersona& p) { p.module->commandFaults = {fault}; };
-}
-
-std::pair<std::string, uint8_t> on_headset(uint8_t command) { return {"headset", command}; }
-std::pair<std::string, uint8_t> on_module(uint8_t command) { return {"module", command}; }
-
-} // namespace
 
 TEST_F(MeshModulePaths, MeshQcc65EachFailingStepEndsWithItsTagAndNothingAfter)
 {
@@ -350,19 +367,7 @@ TEST_F(MeshModulePaths, MeshQcc65EachFailingStepEndsWithItsTagAndNothingAfter)
         {cannotGetStatus("[B][5]"), headset_fault({kRunLoader, 1, CommandFault::Leaves}), on_headset(kRunLoader)},
         {cannotGetStatus("[B][6]"), headset_fault({kResult, 1}), on_headset(kResult)},
     };
-    for (const FailingStep& c : cases) {
-        SCOPED_TRACE(c.status);
-        bus().reset();
-        sim::HeadsetPersona p = sim::mesh_qcc65_headset();
-        c.arm(p);
-        plugByProduct(p);
-        useSections();
-        run();
-        EXPECT_EQ(status(), c.status);
-        EXPECT_EQ(progress().updateRestoreError, c.error);
-        EXPECT_EQ(last_write(headset), c.lastWrite);
-        EXPECT_LT(virtualSeconds(), kivo::kReconnectPollBound + 120);
-    }
+    expectEachFailingStep(cases, sim::mesh_qcc65_headset(), [this] { useSections(); });
 }
 
 TEST_F(MeshModulePaths, MeshThenBt32EachFailingStepEndsWithItsTagAndNothingAfter)
@@ -393,17 +398,5 @@ TEST_F(MeshModulePaths, MeshThenBt32EachFailingStepEndsWithItsTagAndNothingAfter
         {cannotGetStatus("[5]"), headset_fault({kRunLoader, 1}), on_headset(kRunLoader)},
         {cannotGetStatus("[6]"), headset_fault({kRunLoader, 1, CommandFault::Leaves}), on_headset(kRunLoader)},
     };
-    for (const FailingStep& c : cases) {
-        SCOPED_TRACE(c.status);
-        bus().reset();
-        sim::HeadsetPersona p = sim::mesh_then_bt32_headset();
-        c.arm(p);
-        plugByProduct(p);
-        useModuleBlocks();
-        run();
-        EXPECT_EQ(status(), c.status);
-        EXPECT_EQ(progress().updateRestoreError, c.error);
-        EXPECT_EQ(last_write(headset), c.lastWrite);
-        EXPECT_LT(virtualSeconds(), kivo::kReconnectPollBound + 120);
-    }
+    expectEachFailingStep(cases, sim::mesh_then_bt32_headset(), [this] { useModuleBlocks(); });
 }

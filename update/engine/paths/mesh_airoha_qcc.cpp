@@ -84,10 +84,7 @@ bool update_module(UpdateRun& run, std::span<const EntryNeed> needs, int module_
         return false;
     hid_close_devices();
     sleep_ms(kPauseAfterSwitchMs);
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 4;
-        p.updateTimerProcessed = 0;
-    });
+    enter_phase(run, 4);
     hid_close_devices();
     system_log("mesh module search");
     if (!search_device(hid_open_airoha_mesh, kModuleSearchAttempts)) {

@@ -28,10 +28,7 @@ void run_mesh_bt31(UpdateRun& run)
     if (!write_mesh_module(run, run.container.block(layout.moduleBlock)->data) ||
         !write_bluetooth_blocks(run, mesh_bluetooth_blocks(run), kMeshBt31BluetoothTags))
         return;
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 89;
-        p.updateTimerProcessed = 0;
-    });
+    enter_phase(run, 89);
     set_unit_language_after_update(run.in.firmwareFile, run.deviceTarget(), run.in.strLanguageFirmware);
     succeed(run, "--------MESH BT31 UPDATE END");
 }

@@ -62,10 +62,7 @@ void run_mesh_then_bt32(UpdateRun& run)
         !write_bluetooth_blocks(run, mesh_bluetooth_blocks(run), kMeshThenBt32BluetoothTags))
         return;
     hid_close_devices();
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 89;
-        p.updateTimerProcessed = 0;
-    });
+    enter_phase(run, 89);
     succeed(run, "--------MESH THEN BT32 UPDATE END");
 }
 
