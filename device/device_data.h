@@ -265,6 +265,8 @@ public:
     // "type.secondary.major.minor" (the camera's form): exactly four parts, read as above.
     static bool getVersionFromString_ToSecondaryType_Secondary_Major_Minor(std::string_view text, int& secondaryType,
                                                                            int& secondary, int& major, int& minor);
+    // One part of a version text, read by the rule above; never fails.
+    static int versionPartFromString(std::string_view part);
 
     // ---- Lookups -------------------------------------------------------------------------------
     // Label index of a radio transmit gain code: 0 Low, 1 Medium, 2 High.

@@ -157,6 +157,8 @@ bool KIVOBluetoothDeviceData::getVersionFromString_ToMajor_Minor(std::string_vie
     return true;
 }
 
+int KIVOBluetoothDeviceData::versionPartFromString(std::string_view part) { return leading_int(part); }
+
 bool KIVOBluetoothDeviceData::getVersionFromString_ToSecondaryType_Secondary_Major_Minor(std::string_view text,
                                                                                          int& secondaryType,
                                                                                          int& secondary, int& major,

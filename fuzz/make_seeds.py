@@ -310,6 +310,9 @@ def update_run_seeds():
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
+    def with_intermediate(product, body, file, fixes=0):
+        return le16(product) + bytes([fixes | 0x08]) + le16(len(body)) + body + file
+
     def with_block(file, count, index, number, block_type, versions=()):
         """The block number, type and version numbers of an extended entry (outside every digest)."""
         at = TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * index
@@ -345,17 +348,30 @@ def update_run_seeds():
                                                                   pattern(130, 36)]), 3, 2, 2, 1)
 
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
+    kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
+    intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
+    # Two modules: section types 0 to 3 (type at entry offset 0, image id at 4), on both slots.
+    two_modules = bytearray(container(b"v1.0", 0x4210, False, [pattern(1500, 6), pattern(700, 7), pattern(300, 8),
+                                                                pattern(1100, 9)]))
+    for i in range(4):
+        at = TABLE_OFFSET + ENTRY * i
+        two_modules[at:at + 8] = le32(i) + le32(i + 1)
     return {
         "single-image": run(0x5590, single),
+        "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
+        "two-modules": run(0x4210, bytes(two_modules)),
         "single-image-header": run(0x5590, bytes(aimed)),
         "single-image-header-renewed": run(0x5590, bytes(aimed), 0x07),
         "mesh-blocks": run(0x3142, container(b"v2.2", 0x3142, True, [pattern(1500, 1), pattern(700, 2),
                                                                      pattern(900, 3)])),
         "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
                                                                                   pattern(600, 5)])),
+        "voice-prompt-images": run(0x3342, container(b"v1.1", 0x3342, True, [pattern(1500, 6), pattern(900, 7)])),
+        "intermediate-image": run(0x3340, kelpor),
+        "intermediate-image-served": with_intermediate(0x3340, intermediate, kelpor),
         "airoha-68-blocks": run(0x6800, airoha68),
         "airoha-6a-blocks": run(0x6A01, airoha6a),
         # The loader checks the standard table of this product: a block aimed past the end is the

@@ -1,19 +1,27 @@
 // Invariant: no image byte reaches a headset that no verified entry of its firmware file holds,
 // whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
 // of its data is its digest, in either table; this target decides that itself, apart from the
-// engine. Every run of blocks the headset received after an erase (1023-byte block reports, or
-// 62-byte chunk reports of the Airoha headsets) must be the start of a verified entry's data, the
-// image its module assembled too, and every chunk sent to the module must lie in one; an Airoha
-// module's runs of 62-byte chunks and a QCC module's runs of 65-byte chunks after an erase must each
-// start one, as a headset's do. Beside it: the run ends, with nothing left open on the bus.
+// engine. Every run of blocks each HID interface of the headset received after an erase (1023-byte
+// block reports, or 62-byte chunk reports of the Airoha headsets) must be the start of a verified
+// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
+// one; an Airoha module's runs of 62-byte chunks and a QCC module's runs of 65-byte chunks after an
+// erase must each start one, as a headset's do. Beside it: the run ends, with nothing left open on
+// the bus.
 //
-// A whole update of a simulated headset (with its module) on a fuzzed file, through the transfer
-// path of its product, on the simulated bus under the virtual clock.
+// A whole update of a simulated headset (with its module, or its second module behind a HID
+// interface of its own) on a fuzzed file, through the transfer path of its product, on the
+// simulated bus under the virtual clock. A headset that needs the user to act reports the step at
+// the first poll.
+//
+// The headsets that take an intermediate image fetch it from a local server: its bytes reach the
+// headset too, so the verified entries of the served body count as well.
 //
 // Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
 // those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
 // bit 1: the digests of the extended table; bit 2: those of the standard table; each for the entries
-// that lie inside the file), then the file.
+// that lie inside the file; bit 3: an intermediate body follows), with bit 3 two bytes of its length
+// (little-endian) and the intermediate body, on which bits 1 and 2 act as well (else the server
+// answers a sound one of two blocks), then the file.
 
 #include <algorithm>
 #include <cstdint>
@@ -22,8 +30,12 @@
 #include <span>
 #include <vector>
 
+#include "device/products/intermediate_images.h"
+#include "device/products/update_instructions.h"
+#include "device/products/update_paths.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
+#include "tests/app/net/local_http_server.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
@@ -122,10 +134,11 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
     });
 }
 
-// The blocks the headset received, one run of bytes per erase (and one before the first): 1023-byte
-// reports carry the command in byte 1 and a big-endian length in bytes 2-3; 62-byte reports the
-// command in byte 2 and the length in byte 3; 65-byte reports the command in byte 1 and the length in
-// byte 3, with no command of their own for the last chunk. The data starts at byte 4 in all three.
+// The blocks one interface of the headset received, one run of bytes per erase (and one before the
+// first): 1023-byte reports carry the command in byte 1 and a big-endian length in bytes 2-3;
+// 62-byte reports the command in byte 2 and the length in byte 3; 65-byte reports the command in
+// byte 1 and the length in byte 3, with no command of their own for the last chunk. The data starts
+// at byte 4 in all three.
 std::vector<Bytes> headset_images(const sim::HidInterface& headset)
 {
     std::vector<Bytes> images(1);
@@ -162,29 +175,66 @@ sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
 
 } // namespace
 
+// Bits 1 and 2 of the fixes byte: the digests made right.
+void renew_requested_digests(Bytes& file, uint8_t fixes)
+{
+    if ((fixes & 0x02) != 0)
+        renew_digests(file, true);
+    if ((fixes & 0x04) != 0)
+        renew_digests(file, false);
+}
+
+// The intermediate image the server answers when the input brings none: two sound blocks.
+Bytes sound_intermediate()
+{
+    return fwfile::make_container({"v1.3", 0x3340, true, {fwfile::pattern(1500, 1), fwfile::pattern(700, 2)}});
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::vector<uint16_t> products = built_products();
     static const fwfile::TempFolder folder;
+    static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
     const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
-    Bytes file(data + 3, data + size);
-    if ((data[2] & 0x01) != 0 && file.size() >= Layout::kTableOffset)
+    const uint8_t fixes = data[2];
+    size_t at = 3;
+    Bytes intermediate = sound_intermediate();
+    if ((fixes & 0x08) != 0) {
+        if (size < at + 2)
+            return 0;
+        const size_t length = std::min<size_t>(data[at] | data[at + 1] << 8, size - at - 2);
+        intermediate.assign(data + at + 2, data + at + 2 + length);
+        renew_requested_digests(intermediate, fixes);
+        at += 2 + length;
+    }
+    Bytes file(data + at, data + size);
+    if ((fixes & 0x01) != 0 && file.size() >= Layout::kTableOffset)
         fwfile::put_le32(file, Layout::kProductIdOffset, product);
-    if ((data[2] & 0x02) != 0)
-        renew_digests(file, true);
-    if ((data[2] & 0x04) != 0)
-        renew_digests(file, false);
-    const std::vector<Data> verified = verified_entries(file);
+    renew_requested_digests(file, fixes);
+    std::vector<Data> verified = verified_entries(file);
+    const kivo::IntermediateImage* served = kivo::intermediate_image(product);
+    if (served != nullptr) {
+        const std::vector<Data> from_server = verified_entries(intermediate);
+        verified.insert(verified.end(), from_server.begin(), from_server.end());
+        server.serve("/kivobluetoothmanager/" + std::string(served->fileName),
+                     testnet::Reply{200, std::string(intermediate.begin(), intermediate.end())});
+    }
 
     sim::Session session;
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
     sim::HeadsetPersona persona = headset_of(path);
     persona.product_id = product;
+    persona.instructionDoneAt = 1;
+    if (kivo::update_needs_instructions(product))
+        persona.readyAfterRunLoaderAt = 1;
+    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210;
+    if (two_modules)
+        persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
     if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
         // Its Airoha face answers every block's version read.
         persona.shortReports = true;
@@ -206,17 +256,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The headsets with a module are checked against the version recognition read.
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    if (two_modules)
+        inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = open_product(product);
+    inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
+    inputs.globalServerBase = server.base();
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
-    for (const Bytes& image : headset_images(headset.hid()))
-        if (!starts_a_verified_entry(verified, image))
-            std::abort();
+    for (const auto& iface : headset.headset->hid)
+        for (const Bytes& image : headset_images(*iface))
+            if (!starts_a_verified_entry(verified, image))
+                std::abort();
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();

@@ -15,6 +15,7 @@
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
+#include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_dfu_readiness.h"
@@ -247,6 +248,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
         {"kMeshDfuReadyStateProducts", ids(kMeshDfuReadyStateProducts)},
+        {"kIntermediateImages", column<IntermediateImage>(kIntermediateImages, &IntermediateImage::productId)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
         {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
         {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},

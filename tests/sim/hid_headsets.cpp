@@ -1,20 +1,34 @@
 #include "tests/sim/hid_headsets.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace sim {
+
+// What one HID interface of a headset keeps: how often each command came, for the faults of single
+// occurrences, and its loader face: the images by id, the one being written, and every image byte
+// received since its last run loader.
+struct InterfaceState {
+    std::map<uint8_t, int> occurrences;
+    std::map<uint8_t, Bytes> images;
+    std::optional<uint8_t> writing;
+    Bytes received;
+};
 
 struct HeadsetState {
     HeadsetPersona persona;
     std::weak_ptr<Device> headset;
     SimModule module;
-    // How often each command came, for the faults of single occurrences.
-    std::map<uint8_t, int> occurrences;
-    // The loader face: the images by id, the one being written, and every image byte received
-    // since the last run loader.
-    std::map<uint8_t, Bytes> images;
-    std::optional<uint8_t> writing;
-    Bytes received;
+    // The headset's interface, then its second module's.
+    std::array<InterfaceState, 2> interfaces;
+    // When the headset leaves after a restart: a restart before then (the other module's run
+    // loader) changes nothing.
+    std::optional<kivo::Duration> leavesAt;
+    // The user's steps: ready-state questions since the last run loader, and a test's flips.
+    bool ranLoader = false;
+    int readyQuestionsSinceRunLoader = 0;
+    bool instructionDone = false;
+    bool ready = false;
     // The Airoha face of a shortReports headset.
     std::optional<AirohaFace> airoha;
 };
@@ -34,6 +48,7 @@ constexpr uint8_t kWriteSettings = 0x04;
 constexpr uint8_t kModuleSwitchQcc = 0x0F;
 constexpr uint8_t kModuleNormalMode = 0x10;
 constexpr uint8_t kReadyState = 0x12;
+constexpr uint8_t kInstructionPoll = 0x0D;
 constexpr uint8_t kFmRadioQuery = 0x1A;
 constexpr uint8_t kModuleSwitchOem = 0x50;
 constexpr uint8_t kNameRecord = 0x3C;
@@ -161,41 +176,48 @@ Bytes address_report(const HeadsetPersona& p)
     return report;
 }
 
-// The headset restarts: it leaves the bus and comes back `away` later, or never.
+// The headset restarts: it leaves the bus and comes back `away` later, or never. Once.
 void restart(HeadsetState& state, std::optional<kivo::Duration> away)
 {
+    const kivo::Duration now = bus().clock().now();
+    if (state.leavesAt && now < *state.leavesAt)
+        return;
+    state.leavesAt = now + state.persona.leaveAfter;
     if (auto device = state.headset.lock())
         bus().leave(device, state.persona.leaveAfter, away);
 }
 
-// Erase, blocks, verify, run loader, result, loader restart. Nothing for any other command.
-std::optional<HidReply> answer_loader(HeadsetState& state, const Bytes& out)
+// Erase, blocks, verify, run loader, result, loader restart, on one interface's loader face,
+// whose module reports `version`. Nothing for any other command.
+std::optional<HidReply> answer_loader(HeadsetState& state, InterfaceState& face, VersionQuad& version, const Bytes& out)
 {
     HeadsetPersona& p = state.persona;
     const uint8_t command = out[1];
     switch (command) {
     case kRestartLoader: restart(state, p.awayAfterRestart); return one_report(status_report(command, 0));
     case kErase:
-        state.writing = out[2];
-        state.images[out[2]].clear();
+        face.writing = out[2];
+        face.images[out[2]].clear();
         return one_report(status_report(command, 0));
     case kBlock:
     case kLastBlock: {
         const size_t length = std::min<size_t>(size_t{out[2]} << 8 | out[3], out.size() - kBlockDataAt);
         const auto data = out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt);
-        if (state.writing)
-            state.images[*state.writing].insert(state.images[*state.writing].end(), data,
-                                                data + static_cast<std::ptrdiff_t>(length));
-        state.received.insert(state.received.end(), data, data + static_cast<std::ptrdiff_t>(length));
+        if (face.writing)
+            face.images[*face.writing].insert(face.images[*face.writing].end(), data,
+                                              data + static_cast<std::ptrdiff_t>(length));
+        face.received.insert(face.received.end(), data, data + static_cast<std::ptrdiff_t>(length));
         return one_report(status_report(command, 0));
     }
     case kVerify: return one_report(status_report(command, 0));
     case kRunLoader:
-        if (const std::optional<VersionQuad> version = version_marker(state.received))
-            p.version = *version;
-        state.received.clear();
+        if (const std::optional<VersionQuad> marked = version_marker(face.received))
+            version = *marked;
+        face.received.clear();
         if (p.factoryRecords)
             p.records = *p.factoryRecords;
+        state.ranLoader = true;
+        state.readyQuestionsSinceRunLoader = 0;
         restart(state, p.awayAfterRunLoader);
         return one_report(status_report(command, 0));
     case kResult: return one_report(status_report(command, 0, p.dfuResult));
@@ -203,20 +225,60 @@ std::optional<HidReply> answer_loader(HeadsetState& state, const Bytes& out)
     }
 }
 
+// A command on one interface under that interface's faults of single occurrences.
+HidReply answer_with_faults(HeadsetState& state, InterfaceState& face, const std::vector<CommandFault>& faults,
+                            const Bytes& out, const std::function<HidReply()>& answer)
+{
+    const uint8_t command = out[1];
+    const CommandFault* fault = fault_of(faults, command, ++face.occurrences[command]);
+    if (fault == nullptr)
+        return answer();
+    return reply_with_fault(*fault, answer, [&] {
+        if (auto device = state.headset.lock())
+            leave_for_good(device, state.persona.leaveAfter);
+    });
+}
+
+// Byte 3 of the instruction poll: 1 once the user has acted.
+uint8_t instruction_answer(const HeadsetState& state)
+{
+    const std::optional<int> at = state.persona.instructionDoneAt;
+    return state.instructionDone || (at && state.interfaces[0].occurrences.at(kInstructionPoll) >= *at) ? 1 : 0;
+}
+
+// Byte 3 of the ready-state answer.
+uint8_t ready_answer(HeadsetState& state)
+{
+    const std::optional<int> at = state.persona.readyAfterRunLoaderAt;
+    if (state.ready)
+        return 1;
+    if (!state.ranLoader || !at)
+        return state.persona.readiness;
+    return ++state.readyQuestionsSinceRunLoader >= *at ? 1 : 0;
+}
+
 HidReply answer_command(HeadsetState& state, const Bytes& out);
 
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
 {
-    const uint8_t command = out[1];
-    const CommandFault* fault = fault_of(state.persona.commandFaults, command, ++state.occurrences[command]);
-    if (fault == nullptr)
-        return answer_command(state, out);
-    return reply_with_fault(
-        *fault, [&] { return answer_command(state, out); },
-        [&] {
-            if (auto device = state.headset.lock())
-                leave_for_good(device, state.persona.leaveAfter);
-        });
+    return answer_with_faults(state, state.interfaces[0], state.persona.commandFaults, out,
+                              [&] { return answer_command(state, out); });
+}
+
+// The second module: its version and loader face; anything else is answered with success.
+HidReply answer_second_module(HeadsetState& state, const Bytes& out)
+{
+    SecondModulePersona& module = *state.persona.secondModule;
+    return answer_with_faults(state, state.interfaces[1], module.commandFaults, out, [&] {
+        const uint8_t command = out[1];
+        if (contains(module.failingCommands, command))
+            return one_report(status_report(command, kFailed));
+        if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[1], module.version, out))
+            return std::move(*loader);
+        if (command == kGetVersion)
+            return one_report(version_status_report(module.version));
+        return one_report(status_report(command, 0));
+    });
 }
 
 HidReply answer_command(HeadsetState& state, const Bytes& out)
@@ -225,10 +287,11 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
     const uint8_t command = out[1];
     if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
-    if (std::optional<HidReply> loader = answer_loader(state, out))
+    if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[0], p.version, out))
         return std::move(*loader);
     switch (command) {
-    case kReadyState: return one_report(status_report(command, 0, p.readiness));
+    case kReadyState: return one_report(status_report(command, 0, ready_answer(state)));
+    case kInstructionPoll: return one_report(status_report(command, 0, instruction_answer(state)));
     case kFmRadioQuery: return one_report(status_report(command, 0, p.fmRadioShown ? 1 : 0));
     case kReadSettings:
         if (out[2] == kNameRecord || out[2] == kOemNameRecord)
@@ -403,6 +466,24 @@ HeadsetPersona oem_headset_with_settings()
     return p;
 }
 
+HeadsetPersona intermediate_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3340;
+    p.name = "Ridge Three";
+    p.version = {1, 2, 0, 0};
+    return p;
+}
+
+HeadsetPersona voice_prompt_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3342;
+    p.name = "Ridge Four";
+    p.version = {1, 0, 0, 0};
+    return p;
+}
+
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers)
 {
     for (size_t i = 0; i < numbers.size(); ++i) {
@@ -440,6 +521,13 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
             return HidReply{};
         return answer_long_report(*state, out);
     };
+    if (persona.secondModule) {
+        HidInterface& second = headset->add_hid();
+        second.interface_number = 1;
+        second.handler = [state](const Bytes& out) {
+            return out.size() < 3 ? HidReply{} : answer_second_module(*state, out);
+        };
+    }
     bus().plug(headset);
     return {headset, state->module.device, state};
 }
@@ -458,17 +546,30 @@ Bytes PluggedHeadset::shortRecord(uint8_t sub_record) const
     return stored == state->persona.shortRecords.end() ? Bytes{} : stored->second;
 }
 
-Bytes PluggedHeadset::image(uint8_t image_id) const
+Bytes PluggedHeadset::image(uint8_t image_id, size_t interface_index) const
 {
     std::lock_guard lock(bus().mutex());
-    const auto stored = state->images.find(image_id);
-    return stored == state->images.end() ? Bytes{} : stored->second;
+    const std::map<uint8_t, Bytes>& images = state->interfaces.at(interface_index).images;
+    const auto stored = images.find(image_id);
+    return stored == images.end() ? Bytes{} : stored->second;
 }
 
-VersionQuad PluggedHeadset::version() const
+VersionQuad PluggedHeadset::version(size_t interface_index) const
 {
     std::lock_guard lock(bus().mutex());
-    return state->persona.version;
+    return interface_index == 0 ? state->persona.version : state->persona.secondModule.value().version;
+}
+
+void PluggedHeadset::setInstructionDone() const
+{
+    std::lock_guard lock(bus().mutex());
+    state->instructionDone = true;
+}
+
+void PluggedHeadset::setReady() const
+{
+    std::lock_guard lock(bus().mutex());
+    state->ready = true;
 }
 
 Bytes PluggedHeadset::moduleImage() const
@@ -512,6 +613,15 @@ std::vector<uint8_t> commands_sent(const HidInterface& iface)
     for (const Bytes& out : iface.outputs())
         commands.push_back(out.size() == kShortReport ? out[2] : (out.size() > 1 ? out[1] : 0));
     return commands;
+}
+
+std::vector<HidWrite> writes_of(const HidInterface& iface, uint8_t command)
+{
+    std::vector<HidWrite> out;
+    for (const HidWrite& w : iface.transcript())
+        if (w.kind == HidWrite::Output && w.bytes.size() > 1 && w.bytes[1] == command)
+            out.push_back(w);
+    return out;
 }
 
 } // namespace sim

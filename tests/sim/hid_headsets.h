@@ -3,7 +3,9 @@
 // version and Bluetooth address (over 1023/67-byte reports, or over 62-byte reports for the
 // families that speak those), keep every settings record written to them and answer reads from
 // what they keep, and switch a separate module into its update mode, where the module shows up on
-// the bus as a HID device of its own until it is sent back or its time is up.
+// the bus as a HID device of its own until it is sent back or its time is up. A headset made of two
+// modules shows one HID interface per module; a headset whose update needs the user to act says
+// when the user has.
 
 #include <array>
 #include <chrono>
@@ -20,6 +22,15 @@
 #include "tests/sim/mesh_module.h"
 
 namespace sim {
+
+// The second module of a headset made of two: a second HID interface of the same device, after
+// the headset's own, with a loader face and a version of its own (it answers its version, the
+// loader commands and, with success, anything else).
+struct SecondModulePersona {
+    VersionQuad version;
+    std::vector<uint8_t> failingCommands;
+    std::vector<CommandFault> commandFaults;
+};
 
 struct HeadsetPersona {
     uint16_t product_id = 0x3142;
@@ -79,6 +90,17 @@ struct HeadsetPersona {
     // ---- Settings saves (see tests/sim/README.md) ----
     // Records (and 62-byte sub-records) whose writes fail while their reads still answer.
     std::vector<uint8_t> failingWrites;
+
+    // ---- The user's steps (see tests/sim/README.md) ----
+    // The instruction poll (0x0D) answers byte 3 = 0 until its n-th occurrence and 1 from then on
+    // (never when empty).
+    std::optional<int> instructionDoneAt;
+    // After a run loader the ready-state answer does the same, counting from the run loader; when
+    // empty it stays `readiness`, as before the run loader.
+    std::optional<int> readyAfterRunLoaderAt;
+
+    // ---- Two modules (see tests/sim/README.md) ----
+    std::optional<SecondModulePersona> secondModule;
 };
 
 // The FM block the OEM headset keeps in record 0x15: written magic, 95.1 MHz on preset 2, presets
@@ -122,6 +144,12 @@ ModulePersona qcc_mesh_module();
 HeadsetPersona mesh_qcc65_headset();
 HeadsetPersona mesh_qcc65_headset_3161();
 
+// A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
+// and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
+// faces are every headset's.
+HeadsetPersona intermediate_image_headset();
+HeadsetPersona voice_prompt_image_headset();
+
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);
@@ -133,15 +161,21 @@ struct PluggedHeadset {
     // Made at once, on the bus only while the headset has it switched over; null without a module.
     std::shared_ptr<Device> module;
     std::shared_ptr<HeadsetState> state;
-    HidInterface& hid() const { return *headset->hid.front(); }
+    // The interface of the headset (0), or of its second module (1).
+    HidInterface& hid(size_t interface_index = 0) const { return *headset->hid.at(interface_index); }
     // What the headset holds now under a record id (empty: nothing) ...
     std::vector<uint16_t> record(uint8_t id) const;
     // ... and under a 62-byte sub-record.
     Bytes shortRecord(uint8_t sub_record) const;
-    // The image the headset assembled from the blocks written since that image id was erased.
-    Bytes image(uint8_t image_id) const;
-    // The version it reports now.
-    VersionQuad version() const;
+    // The image the headset (or its second module) assembled from the blocks written since that
+    // image id was erased.
+    Bytes image(uint8_t image_id, size_t interface_index = 0) const;
+    // The version it (or its second module) reports now.
+    VersionQuad version(size_t interface_index = 0) const;
+    // From now on the instruction poll answers "done" and the ready-state answer "ready": the
+    // user's action at a virtual time, when a test schedules it with bus().schedule.
+    void setInstructionDone() const;
+    void setReady() const;
     // The module's image as it assembled it from the chunks it accepted since its erase, and the
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
@@ -161,5 +195,8 @@ std::vector<Bytes> settings_writes(const HidInterface& iface);
 // The command of every output report written to an interface (byte 2 of 62-byte reports, else
 // byte 1), in order.
 std::vector<uint8_t> commands_sent(const HidInterface& iface);
+
+// The output reports of one command (byte 1) written to an interface, in order, with their times.
+std::vector<HidWrite> writes_of(const HidInterface& iface, uint8_t command);
 
 } // namespace sim

@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
+#include "device/products/update_instructions.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 #include "main/page_factory.h"
@@ -25,7 +26,7 @@ namespace {
 // A headset as recognition meets it: the OEM headset with settings of its own and its module,
 // ready for an update and a restore; any other product with its display name, version 1.0, the
 // readiness answer its group expects, a module where it has one (the Airoha module, which its
-// update writes), and three speed-dial numbers.
+// update writes), the user's steps of an update where it needs them, and three speed-dial numbers.
 sim::HeadsetPersona persona_for(uint16_t product_id)
 {
     if (product_id == 0x3142)
@@ -37,6 +38,11 @@ sim::HeadsetPersona persona_for(uint16_t product_id)
     persona.shortReports = kivo::speaks_protocol_b(product_id);
     if (kivo::has_mesh_module(product_id))
         persona.module = sim::airoha_mesh_module();
+    // The user acts on the headset a few seconds into each instruction box of an update.
+    if (kivo::update_needs_instructions(product_id)) {
+        persona.instructionDoneAt = 5;
+        persona.readyAfterRunLoaderAt = 5;
+    }
     sim::keep_speed_dials(persona, {"0123456789", "+4930123456", "112"});
     return persona;
 }

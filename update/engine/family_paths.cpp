@@ -9,9 +9,6 @@ namespace {
 
 constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
 
-constexpr TransferPath kHid4210Path = unbuilt("Hid4210");
-constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
-constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
 constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
 constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");

@@ -16,16 +16,17 @@ namespace {
 
 constexpr size_t kBlockDataAt = 4;
 
-bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTags& tags, bool last_own_command)
+bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTags& tags, bool last_own_command,
+                 int slot)
 {
     for (size_t sent = 0; sent < data.size();) {
         const size_t n = std::min(data.size() - sent, kHidMaxBlockLength);
         const bool last = sent + n == data.size();
-        if (hid_send_report(0, hid_block_report(data.subspan(sent, n), last, last_own_command)) != 1) {
+        if (hid_send_report(slot, hid_block_report(data.subspan(sent, n), last, last_own_command)) != 1) {
             status_cannot_get_status(run, tags.blockSend);
             return false;
         }
-        if (hid_wait_status(0) != 1) {
+        if (hid_wait_status(slot) != 1) {
             status_cannot_get_status(run, tags.blockStatus);
             return false;
         }
@@ -36,10 +37,10 @@ bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTag
 
 } // namespace
 
-bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag)
+bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag, int slot)
 {
     HidStatusReport status{};
-    if (hid_command(0, hid_request(code, parameter), status) == 1)
+    if (hid_command(slot, hid_request(code, parameter), status) == 1)
         return true;
     status_cannot_get_status(run, tag);
     return false;
@@ -58,10 +59,14 @@ HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, boo
 
 bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how)
 {
-    system_logf("image %u: %zu bytes", image.imageId, image.data.size());
-    if (!hid_step(run, COMMAND_ERASE, image.imageId, tags.erase) ||
-        !send_blocks(run, image.data, tags, how.lastBlockOwnCommand) ||
-        !hid_step(run, COMMAND_VERIFY, 0, tags.verify) || !hid_step(run, RUN_LOADER, 0, tags.runLoader))
+    system_logf("image %u: %zu bytes, slot %d", image.imageId, image.data.size(), how.slot);
+    if (!hid_step(run, COMMAND_ERASE, image.imageId, tags.erase, how.slot) ||
+        !send_blocks(run, image.data, tags, how.lastBlockOwnCommand, how.slot) ||
+        !hid_step(run, COMMAND_VERIFY, 0, tags.verify, how.slot))
+        return false;
+    if (how.endAfterVerify)
+        return true;
+    if (!hid_step(run, RUN_LOADER, 0, tags.runLoader, how.slot))
         return false;
     if (!reconnect_wait(run, how.reconnectPause)) {
         status_cannot_get_status(run, tags.reopenAfterRunLoader);
@@ -78,7 +83,7 @@ bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* cons
         run_loader = run_loader || block->number == 0;
         system_logf("block %u, type %u: %zu bytes", block->number, block->type, block->data.size());
         if (!hid_step(run, COMMAND_ERASE, block->imageId(), tags.erase) ||
-            !send_blocks(run, block->data, tags, false) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
+            !send_blocks(run, block->data, tags, false, 0) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
             return false;
     }
     if (run_loader && !hid_step(run, RUN_LOADER, 0, tags.runLoader))
@@ -150,6 +155,24 @@ bool search_device(const HidOpener& open, int attempts)
     }
     system_logf("nothing found in %d attempts", attempts);
     return false;
+}
+
+UserPollEnd poll_until_done(const UserPoll& poll)
+{
+    for (int polls = 1; polls <= kUserPollBoundSeconds; ++polls) {
+        HidStatusReport answer{};
+        if (hid_command(0, hid_request(poll.command), answer) == 1) {
+            if (poll.traceName != nullptr)
+                system_logf("%s = [%d]", poll.traceName, answer[3]);
+            if (answer[3] != 0)
+                return UserPollEnd::Done;
+        } else if (poll.failedExchangeEnds) {
+            return UserPollEnd::ExchangeFailed;
+        }
+        sleep_ms(kPollIntervalMs);
+    }
+    system_logf("command %02X: not done after %d polls", poll.command, kUserPollBoundSeconds);
+    return UserPollEnd::BoundReached;
 }
 
 void status_cannot_get_status(UpdateRun& run, const char* tag)

@@ -2,7 +2,9 @@
 // The write of one firmware image into a Qualcomm headset over 1023-byte command reports: erase,
 // blocks of at most 1019 bytes, verify, run loader, the wait for the headset to come back, and the
 // result; the loader restart before it; and the tags each path appends to a failing step's status.
-// Every HID path calls these with its own image ids, tags, waits and opener (the run's).
+// Every HID path calls these with its own image ids, tags, waits and opener (the run's); a headset
+// of two modules takes the second one's commands in link slot 1. And the poll of a headset while a
+// person acts on it.
 
 #include <cstdint>
 #include <span>
@@ -70,16 +72,20 @@ struct HidImageWrite {
     int reconnectPause = kPauseAfterRunLoader;
     // Asks for the result after the headset is back.
     bool askResult = true;
+    // The link slot of the module the image goes to.
+    int slot = 0;
+    // Ends after the verify, for a caller that starts the loaders and waits itself.
+    bool endAfterVerify = false;
 };
 
-// One command on slot 0 from a cleared report (byte 2 the parameter); on a failure the status
+// One command on a slot from a cleared report (byte 2 the parameter); on a failure the status
 // names the step with its tag.
-bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag);
+bool hid_step(UpdateRun& run, uint8_t code, uint8_t parameter, const char* tag, int slot = 0);
 
 // The block report of `block` (at most 1019 bytes), last or not.
 HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, bool last_block_own_command);
 
-// The image write sequence on slot 0. On a failure the status carries the step's tag.
+// The image write sequence, on the slot `how` names. On a failure the status carries the step's tag.
 bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how = {});
 
 // The Bluetooth blocks of the mesh headsets, on slot 0 in the order given: each erased as the low
@@ -112,6 +118,28 @@ bool hid_open_once(const HidOpener& opener);
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots
 // are closed and a second passes. True with the device open in slot 0.
 bool search_device(const HidOpener& open, int attempts);
+
+// ---- A person acts on the headset ---------------------------------------------------------------
+// While an instruction box is up, the worker asks the headset once a second whether the person has
+// done the step. A person may never act and a headset may be gone: the poll gives up after this
+// many polls.
+inline constexpr int kUserPollBoundSeconds = 600;
+
+enum class UserPollEnd { Done, ExchangeFailed, BoundReached };
+
+struct UserPoll {
+    // Sent on slot 0 from a cleared report; answer byte 3 not 0 means done.
+    uint8_t command;
+    // A failed exchange ends the poll; otherwise it waits a second and counts towards the bound,
+    // like a "not yet" answer.
+    bool failedExchangeEnds = false;
+    // Each answered value is traced as "<name> = [<value>]"; nullptr for none.
+    const char* traceName = nullptr;
+};
+
+// Polls until done, a second between polls, at most kUserPollBoundSeconds polls. Writes no status:
+// the caller names the failure.
+UserPollEnd poll_until_done(const UserPoll& poll);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);

@@ -6,12 +6,14 @@
 // host. It never touches the window or the controller.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
 
+#include "app/net/http_stream.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
@@ -42,6 +44,11 @@ struct UpdateInputs {
     std::filesystem::path archiveFolder;
     // Opens the device; hid_open_device in the application.
     HidOpener opener;
+    // The global firmware server's base (ends in "/"), where intermediate images are fetched
+    // whatever server the index came from.
+    std::string globalServerBase;
+    // How long that fetch may go without data.
+    std::chrono::milliseconds intermediateIdleTimeout = kDownloadIdleTimeout;
     // The path to run; none: the one of session.deviceTarget.
     const TransferPath* path = nullptr;
 };

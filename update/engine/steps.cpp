@@ -9,6 +9,7 @@
 #include "link/firmware_container.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "link/hid_slots.h"
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
 #include "text/instruction_texts.h"
@@ -43,9 +44,7 @@ std::string loader_message(const UpdateRun& run, std::string_view message, Manag
 void fail_loading(UpdateRun& run, std::string_view message)
 {
     run.shared.setUpdateRestoreError(3);
-    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
-        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)});
-    }));
+    status_loader_message(run, message);
 }
 
 // The backup file of the run's product: none when the product has no internal name.
@@ -95,12 +94,24 @@ void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag)
     }));
 }
 
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)}) + std::string(tag);
+    }));
+}
+
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) {
         return fill_format("%@. %@. %@.", {failure(run, i), reason(i), AppText::tavk_string_try_again_in(i)}) +
             std::string(tag);
     }));
+}
+
+void status_message(UpdateRun& run, LanguageText message)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) { return fill_format("%@", {message(i)}); }));
 }
 
 void status_failure_alone(UpdateRun& run)
@@ -124,22 +135,33 @@ bool open_recognized_device(UpdateRun& run, bool close_first)
     return false;
 }
 
-bool check_version_identity(UpdateRun& run)
+bool check_version_identity(UpdateRun& run) { return check_version_identity(run, 0, run.in.data.deviceVersion01()); }
+
+bool check_version_identity(UpdateRun& run, int slot, const FirmwareQuad& recorded)
 {
     using Record = KIVOBluetoothDeviceData;
     FirmwareQuad headset{1, 0, 0, 0};
     HidStatusReport answer{};
-    if (hid_command(0, hid_request(COMMAND_GET_VERSION), answer) == 1)
+    if (hid_command(slot, hid_request(COMMAND_GET_VERSION), answer) == 1)
         headset = {answer[3], answer[4], answer[5], answer[6]};
-    const FirmwareQuad& recorded = run.in.data.deviceVersion01();
     if (Record::
             compareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
                 headset.major, headset.minor, headset.secondaryType, headset.secondary, recorded.major, recorded.minor,
                 recorded.secondaryType, recorded.secondary) == 0)
         return true;
-    system_logf("update: headset version %d.%d.%d.%d, recognized as %d.%d.%d.%d", headset.major, headset.minor,
+    system_logf("update: slot %d version %d.%d.%d.%d, recognized as %d.%d.%d.%d", slot, headset.major, headset.minor,
                 headset.secondaryType, headset.secondary, recorded.major, recorded.minor, recorded.secondaryType,
                 recorded.secondary);
+    run.shared.setUpdateRestoreError(2);
+    status_failure(run, AppText::tavk_string_not_recognized_device_in);
+    return false;
+}
+
+bool check_second_module_open(UpdateRun& run)
+{
+    if (hid_slot(1) != nullptr)
+        return true;
+    system_log("update: the second module is not open in slot 1");
     run.shared.setUpdateRestoreError(2);
     status_failure(run, AppText::tavk_string_not_recognized_device_in);
     return false;

@@ -5,6 +5,7 @@
 //
 //   1, 2  open the link and check that it is the recognized device    open_recognized_device
 //         (headsets with a module) the headset's version                check_version_identity
+//         (headsets of two modules) the second one open in slot 1      check_second_module_open
 //   3     load the firmware file and check the entries the path reads  load_firmware
 //   4     the settings backup (update mode only)                       back_up_settings
 //   5, 6  processing text, counters cleared, marker 4                  begin_transfer
@@ -17,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "device/device_data.h"
 #include "text/localized.h"
 #include "update/engine/container_view.h"
 
@@ -36,8 +38,12 @@ void status_processing(UpdateRun& run);
 void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
 // "<failure>"
 void status_failure_alone(UpdateRun& run);
+// "<failure>. <the loader's message in the language><tag>"
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag = {});
 // "<failure>. <reason>. Try again.<tag>"
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
+// "<message>": one message alone, neither processing nor failure text before it.
+void status_message(UpdateRun& run, LanguageText message);
 
 // ---- Shared steps ------------------------------------------------------------------------------
 // Steps 1 and 2: both slots closed first (unless the path keeps them), then the run's opener; the
@@ -46,6 +52,14 @@ bool open_recognized_device(UpdateRun& run, bool close_first = true);
 // The headsets with a module: the version the headset answers (1.0.0.0 when it does not) must be
 // the module-01 version of the record. Otherwise updateRestoreError 2, as a device not recognized.
 bool check_version_identity(UpdateRun& run);
+// The same for one module of a headset of two: the version the module in `slot` answers (1.0.0.0
+// when it does not) must be `recorded`.
+bool check_version_identity(UpdateRun& run, int slot, const FirmwareQuad& recorded);
+// A headset of two modules has the second one in link slot 1, which the run's opener fills. An
+// empty slot ends the run as a device not recognized (updateRestoreError 2), before any command:
+// the second module's version would read as the default, and its writes would fail after the
+// first module was erased.
+bool check_second_module_open(UpdateRun& run);
 // Step 3, then the entries the path will read checked by the run's container view (inside the
 // file, digests matching), which takes the file; marker 1 whatever the result. Otherwise
 // updateRestoreError 3 with the loader's message, "Firmware corrupted" for an entry that fails.

@@ -1,6 +1,7 @@
 #include "update/page/update_page.h"
 
 #include "app/data_folders.h"
+#include "app/server_choice.h"
 #include "link/hid_discovery.h"
 #include "update/engine/address_range.h"
 
@@ -76,6 +77,7 @@ kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string&
     in.strLanguageFirmware = app.strLanguageFirmware();
     in.archiveFolder = kivo::archive_folder();
     in.opener = opener_;
+    in.globalServerBase = kivo::global_firmware_server_base();
     return in;
 }
 

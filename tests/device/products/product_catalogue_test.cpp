@@ -239,6 +239,12 @@ TEST(ProductCatalogue, MeshPathRulesBelongToTheirPaths)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshQcc65) << std::hex << id;
 }
 
+TEST(ProductCatalogue, EveryIntermediateImageProductHasOneImage)
+{
+    EXPECT_EQ(sorted(find_product_set("kIntermediateImages")->ids),
+              sorted({kKelporIntermediatePathProducts.begin(), kKelporIntermediatePathProducts.end()}));
+}
+
 TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)
 {
     const std::vector<std::pair<std::string_view, std::size_t>> sizes = {

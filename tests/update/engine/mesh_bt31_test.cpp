@@ -5,8 +5,8 @@
 
 #include "link/usb_link.h"
 #include "recognition/recognition_run.h"
-#include "tests/update/engine/mesh_fixture.h"
 #include "tests/link/test_opener.h"
+#include "tests/update/engine/mesh_fixture.h"
 #include "update/engine/hid_image.h"
 
 namespace {
@@ -15,16 +15,6 @@ constexpr uint8_t kErase = 0x05;
 constexpr uint8_t kVerify = 0x07;
 constexpr uint8_t kRunLoader = 0x08;
 constexpr uint8_t kUnitLanguage = 0x59;
-
-// The writes of one command, in order.
-std::vector<sim::HidWrite> writes_of(const sim::HidInterface& iface, uint8_t command)
-{
-    std::vector<sim::HidWrite> out;
-    for (const sim::HidWrite& w : iface.transcript())
-        if (w.kind == sim::HidWrite::Output && w.bytes[1] == command)
-            out.push_back(w);
-    return out;
-}
 
 long count(const std::vector<uint8_t>& commands, uint8_t command)
 {
@@ -61,14 +51,14 @@ TEST_F(MeshBt31, UpdatesModuleAndBluetoothBlocksEndToEnd)
     EXPECT_EQ(count(sent, 0x0E), 0) << "every block as 0x06";
     EXPECT_EQ(count(sent, 0x0A), 0) << "no result request";
     EXPECT_EQ(count(sent, kRunLoader), 1);
-    const std::vector<sim::HidWrite> erases = writes_of(headset.hid(), kErase);
+    const std::vector<sim::HidWrite> erases = sim::writes_of(headset.hid(), kErase);
     ASSERT_EQ(erases.size(), 2u);
     EXPECT_EQ(erases[0].bytes[2], 6);
     EXPECT_EQ(erases[1].bytes[2], 7);
-    const std::vector<sim::HidWrite> language = writes_of(headset.hid(), kUnitLanguage);
+    const std::vector<sim::HidWrite> language = sim::writes_of(headset.hid(), kUnitLanguage);
     ASSERT_EQ(language.size(), 1u);
     EXPECT_EQ(language[0].bytes[2], 4) << "the code of \"de\" from the file name";
-    EXPECT_GE(language[0].at - writes_of(headset.hid(), kRunLoader)[0].at, std::chrono::seconds(10 + 1));
+    EXPECT_GE(language[0].at - sim::writes_of(headset.hid(), kRunLoader)[0].at, std::chrono::seconds(10 + 1));
 
     EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 2, 0, 0}));
     EXPECT_EQ(headset.record(0x04), persona.factoryRecords->at(0x04));
@@ -101,8 +91,8 @@ TEST_F(MeshBt31, NoLoaderRunWithoutBlockZeroButTheWaitAllTheSame)
 
     EXPECT_EQ(progress().updateRestoreError, 0) << status();
     EXPECT_EQ(count(commands(), kRunLoader), 0);
-    const kivo::Duration verified = writes_of(headset.hid(), kVerify).back().at;
-    EXPECT_GE(writes_of(headset.hid(), kUnitLanguage)[0].at - verified, std::chrono::seconds(10 + 1))
+    const kivo::Duration verified = sim::writes_of(headset.hid(), kVerify).back().at;
+    EXPECT_GE(sim::writes_of(headset.hid(), kUnitLanguage)[0].at - verified, std::chrono::seconds(10 + 1))
         << "the pause and a poll";
     const std::vector<uint16_t> opens = bus().hid_opens();
     EXPECT_EQ(std::count(opens.begin(), opens.end(), 0x3142), 4 + 2) << "a poll, then the open for good";

@@ -2,10 +2,13 @@
 // headset with a loader face, in virtual time.
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
+#include "common/page_ids.h"
 #include "device/products/update_paths.h"
 #include "tests/update/engine/update_fixture.h"
+#include "text/instruction_texts.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/hid_image.h"
 
@@ -218,16 +221,164 @@ TEST_F(QccBtOnly, ImageThatDoesNotMatchItsDigestSendsNothing)
     EXPECT_TRUE(headset.image(0).empty());
 }
 
-TEST_F(QccBtOnly, InstructionProductsEndBeforeAnyCommand)
+// The headsets that need the user to act: a box before the loader restart and one after the
+// update, each up while the worker polls the headset once a second, closed by the worker once the
+// headset reports the step.
+class QccBtOnlyInstructions : public QccBtOnly {
+protected:
+    void SetUp() override
+    {
+        QccBtOnly::SetUp();
+        target(kInstructionProduct);
+        persona.product_id = kInstructionProduct;
+        persona.instructionDoneAt = 1;
+        persona.readyAfterRunLoaderAt = 1;
+    }
+
+    long sent(uint8_t command) const
+    {
+        const std::vector<uint8_t> all = commands();
+        return std::count(all.begin(), all.end(), command);
+    }
+
+    static constexpr uint16_t kInstructionProduct = 0x4D16;
+    static constexpr uint8_t kInstructionPoll = 0x0D;
+    static constexpr uint8_t kReadyState = 0x12;
+};
+
+TEST_F(QccBtOnlyInstructions, BoxesStayUpUntilTheHeadsetReportsEachStep)
 {
-    target(0x4D16);
-    persona.product_id = 0x4D16;
+    persona.instructionDoneAt = std::nullopt;
+    persona.readyAfterRunLoaderAt = 4;
     plug();
-    useFirmware({fwfile::pattern(100, 9)});
+    // The user acts on the headset half a minute into the first box.
+    bus().schedule(std::chrono::seconds(30), [this] { headset.setInstructionDone(); });
+    std::vector<std::vector<uint8_t>> sent_at_close;
+    host.onClose = [&] { sent_at_close.push_back(commands()); };
+    const fwfile::Bytes image = image_with_version(2500, "3.1.0.0");
+    useFirmware({image});
     run();
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_EQ(status(), "Failed to update firmware");
-    EXPECT_TRUE(commands().empty());
+
+    EXPECT_EQ(progress().updateRestoreError, 0) << status();
+    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4, 99})) << "no 90: the transfer phase is paced to the end";
+    EXPECT_EQ(headset.image(0), image);
+    EXPECT_EQ(headset.version().major, 3);
+
+    ASSERT_EQ(host.boxes.size(), 2u);
+    const std::string texts[] = {kivo::InstructionTexts::getMessageBoxFirstButton(kInstructionProduct, 0),
+                                 kivo::InstructionTexts::getMessageBoxSecondButton(kInstructionProduct, 0)};
+    for (size_t i = 0; i < 2; ++i) {
+        const FakeUpdateHost::Box& box = host.boxes[i];
+        EXPECT_EQ(box.message, texts[i]);
+        EXPECT_TRUE(box.warning);
+        EXPECT_FALSE(box.cancel);
+        EXPECT_FALSE(box.ok);
+        EXPECT_EQ(box.size, 0);
+        EXPECT_EQ(box.purpose, kBoxInstruction);
+    }
+    EXPECT_EQ(host.closes, (std::vector<int>{1, 2})) << "both closed by the worker";
+    ASSERT_EQ(sent_at_close.size(), 2u);
+    EXPECT_EQ(sent_at_close[0].back(), kInstructionPoll) << "closed once the poll said done, before the restart";
+    EXPECT_EQ(sent_at_close[1].back(), kReadyState);
+    EXPECT_EQ(sent(kReadyState), 4);
+
+    const std::vector<sim::HidWrite> polls = sim::writes_of(headset.hid(), kInstructionPoll);
+    EXPECT_GE(polls.size(), 30u);
+    EXPECT_LE(polls.size(), 32u);
+    for (size_t i = 1; i < polls.size(); ++i)
+        EXPECT_GE(polls[i].at - polls[i - 1].at, std::chrono::seconds(1)) << "never faster than once a second";
+}
+
+TEST_F(QccBtOnlyInstructions, BoxFoundOpenIsNotOpenedAgainButThePollRuns)
+{
+    plug();
+    // Another box of the run is up when the first instruction is due.
+    bus().schedule(std::chrono::seconds(0), [this] { host.setOpenedMessageBox(true); });
+    useFirmware({fwfile::pattern(1500, 3)});
+    run();
+
+    EXPECT_EQ(progress().updateRestoreError, 0) << status();
+    EXPECT_EQ(sent(kInstructionPoll), 1);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxSecondButton(kInstructionProduct, 0));
+    EXPECT_EQ(host.closes, std::vector<int>{1}) << "the box someone else opened stays";
+}
+
+// A user who never acts, a headset gone or failing, a readiness that fails or never comes: the
+// run ends within the bound, polling once a second, and the ending closes the box.
+TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
+{
+    using sim::CommandFault;
+    struct Case {
+        const char* what;
+        std::function<void(sim::HeadsetPersona&)> arrange;
+        const char* tag;
+        long polls; // of the command polled last, as the headset saw them
+        long long seconds; // virtual seconds at the end, at least
+        std::vector<int> closes; // by the worker, then the ending
+    };
+    const Case cases[] = {
+        {"user never acts",
+         [](sim::HeadsetPersona& p) { p.instructionDoneAt = std::nullopt; },
+         "[B][8]",
+         600,
+         600,
+         {1}},
+        {"instruction poll failing",
+         [](sim::HeadsetPersona& p) { p.failingCommands = {kInstructionPoll}; },
+         "[B][8]",
+         600,
+         600,
+         {1}},
+        {"headset gone during the instruction poll",
+         [](sim::HeadsetPersona& p) {
+             p.instructionDoneAt = std::nullopt;
+             p.commandFaults = {{kInstructionPoll, 3, CommandFault::Leaves}};
+         },
+         "[B][8]",
+         3,
+         600,
+         {1}},
+        {"readiness command failing",
+         [](sim::HeadsetPersona& p) {
+             p.commandFaults = {{kReadyState, 1}};
+         },
+         "[B][7]",
+         1,
+         0,
+         {1, 2}},
+        {"readiness staying 0",
+         [](sim::HeadsetPersona& p) { p.readyAfterRunLoaderAt = std::nullopt; },
+         "[B][7]",
+         600,
+         600,
+         {1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        host.reset();
+        persona.instructionDoneAt = 1;
+        persona.readyAfterRunLoaderAt = 1;
+        persona.failingCommands.clear();
+        persona.commandFaults.clear();
+        c.arrange(persona);
+        plug();
+        useFirmware({fwfile::pattern(1500, 3)});
+        run();
+
+        EXPECT_EQ(status(), std::string("Failed to update firmware. Cannot get status") + c.tag);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        const uint8_t polled = std::string(c.tag) == "[B][8]" ? kInstructionPoll : kReadyState;
+        EXPECT_EQ(commands().back(), polled) << "no command after the poll";
+        EXPECT_EQ(sent(polled), c.polls);
+        EXPECT_GE(virtualSeconds(), c.seconds);
+        EXPECT_LT(virtualSeconds(), c.seconds + 30);
+        EXPECT_EQ(host.closes, c.closes);
+        EXPECT_FALSE(host.openedMessageBox());
+        EXPECT_EQ(bus().open_hid_handles(), 0);
+    }
 }
 
 TEST_F(QccBtOnly, ReconnectWaitForms)

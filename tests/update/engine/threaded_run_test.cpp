@@ -38,3 +38,27 @@ TEST_F(MeshRunTest, MainThreadReadsTheSharedBlockWhileAMeshUpdateGoes)
     EXPECT_EQ(progress().updateProcessed, 100);
     EXPECT_EQ(progress().updateRestoreError, 0);
 }
+
+TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheWorkerOpensAndClosesItsBoxes)
+{
+    target(0x4D16);
+    sim::HeadsetPersona persona;
+    persona.product_id = 0x4D16;
+    persona.instructionDoneAt = 3;
+    persona.readyAfterRunLoaderAt = 3;
+    sim::plug_headset(persona);
+    useFirmware({fwfile::pattern(2000, 3)});
+    std::thread worker([this] { run(); });
+    size_t boxes_seen = 0;
+    do {
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+        EXPECT_GE(progress().updateProcessed, 0);
+        host.openedMessageBox();
+        std::lock_guard lock(host.mutex);
+        boxes_seen = host.boxes.size();
+    } while (!shared.updateFinished());
+    worker.join();
+    EXPECT_EQ(boxes_seen, 2u);
+    EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(progress().updateRestoreError, 0);
+}

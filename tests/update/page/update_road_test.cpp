@@ -75,8 +75,11 @@ protected:
         ASSERT_TRUE(demo_firmware::write_folder(firmware.path()));
         server.serveFolder("/kivobluetoothmanager/", firmware.path());
         AppTest::SetUp();
-        headset = sim::plug_headset(sim::oem_headset_with_settings());
+        headset = sim::plug_headset(persona());
     }
+
+    // The headset on the bus when the application starts.
+    virtual sim::HeadsetPersona persona() { return sim::oem_headset_with_settings(); }
 
     UpdateViewController& update() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
     UpdateViewController& restore() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
@@ -114,6 +117,18 @@ protected:
         QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
     }
 
+    // The offer accepted into target, and the update that follows to its end, pictured on the way.
+    void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
+    {
+        acceptTheOffer(target);
+        ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
+        grabTheProgress(update(), shot);
+        ASSERT_TRUE(run_events_until(
+            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); },
+            kRoadLimitMs));
+        ASSERT_TRUE(settled(update()));
+    }
+
     // A picture of the window for people to look at (KIVO_PAGE_SHOTS), once the page shows some
     // progress; a run too quick to show any is pictured as it is.
     void grabTheProgress(UpdateViewController& page, const std::string& name)
@@ -149,12 +164,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
 
     // The update: downloaded into the chosen file, then written.
     const std::filesystem::path target = chosen.path() / "VARGO_Zeltra_v2.2.img";
-    acceptTheOffer(target);
-    ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
-    grabTheProgress(update(), "road-2-update-progress");
-    ASSERT_TRUE(run_events_until(
-        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
-    ASSERT_TRUE(settled(update()));
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-2-update-progress"));
     EXPECT_EQ(read_text(target), read_text(firmware.path() / demo_firmware::kLatestImage));
     EXPECT_EQ(statusLine(), "Firmware updated successfully");
     EXPECT_FALSE(app().statusWithWarning());
@@ -245,4 +255,33 @@ TEST_F(UpdateRoad, AMissingImageStartsNothing)
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_TRUE(std::filesystem::is_empty(chosen.path())) << "nothing written beside it either";
     EXPECT_FALSE(box().isVisible());
+}
+
+// The headset that takes an intermediate image, at 1.2: the demo server offers 1.4, and the update
+// fetches the intermediate image from the global server, writes it, then the file's images.
+class IntermediateRoad : public UpdateRoad {
+protected:
+    sim::HeadsetPersona persona() override { return sim::intermediate_image_headset(); }
+};
+
+TEST_F(IntermediateRoad, UpdateThroughTheIntermediateImage)
+{
+    reachTheUpdatePage();
+    EXPECT_EQ(app().deviceTarget(), demo_firmware::kIntermediateProduct);
+    EXPECT_EQ(sheet().ui.tfCurrentVersion->text().toStdString(), "v1.2");
+    EXPECT_EQ(sheet().ui.tfNewVersion->text().toStdString(), "v1.4");
+
+    const std::filesystem::path target = chosen.path() / demo_firmware::kIntermediateProductImage;
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-5-intermediate-progress"));
+    grab_page(window(), "road-6-intermediate-done");
+
+    const std::string intermediate = "/kivobluetoothmanager/" + std::string(demo_firmware::kIntermediateImage.fileName);
+    EXPECT_EQ(server.requestCount(intermediate), 1);
+    std::vector<uint8_t> erased;
+    for (const sim::Bytes& out : headset.hid().outputs())
+        if (out[1] == COMMAND_ERASE)
+            erased.push_back(out[2]);
+    EXPECT_EQ(erased, (std::vector<uint8_t>{0, 0, 0, 1})) << "two intermediate images as image 0, then the file's";
+    EXPECT_EQ(statusLine(), "Firmware updated successfully");
+    EXPECT_EQ(app().data().deviceVersion(), (FirmwareQuad{1, 4, 0, 0})) << "recognition reads 1.4";
 }

@@ -11,6 +11,9 @@ namespace kivo {
 
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
+extern const TransferPath kHid4210Path; // paths/hid4210.cpp
+extern const TransferPath kKelporIntermediatePath; // paths/kelpor_intermediate.cpp
+extern const TransferPath kQccBtVpPath; // paths/qcc_bt_vp.cpp
 extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
 extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp

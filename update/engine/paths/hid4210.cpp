@@ -1,0 +1,138 @@
+// The headset of two modules, each behind a HID interface of its own (link slots 0 and 1): both
+// modules must run the versions recognized; a headset of the newer hardware refuses firmware below
+// its floor; each section goes to the module its type names, the loaders of the main sections
+// start, and the headset restarts on its own.
+
+#include "common/system_log.h"
+#include "link/hid_protocol.h"
+#include "recognition/hid_requests.h"
+#include "text/app_text.h"
+#include "update/engine/firmware_name_version.h"
+#include "update/engine/hid_image.h"
+#include "update/engine/paths/paths.h"
+#include "update/engine/run.h"
+#include "update/engine/steps.h"
+
+namespace kivo {
+namespace {
+
+constexpr EntryNeed kEverySection[] = {{ContainerTable::Section, kEveryEntry}};
+
+constexpr PathPhase kPhases[] = {
+    {1, "firmware file loaded"}, {2, "settings backed up"}, {4, "sections being written"},
+    {86, "headset restarting"},  {99, "update written"},
+};
+
+// No step of this path appends a tag.
+constexpr HidStepTags kNoTags{"", "", "", "", "", "", "", "", "", "", ""};
+
+// The settings group whose first word names the hardware revision (after the byte swap, its low
+// byte is answer byte 5), and the revisions that refuse firmware below the floor.
+constexpr uint8_t kRevisionGroup = 5;
+constexpr size_t kRevisionByte = 5;
+constexpr uint8_t kRevisionsWithFloor[] = {0x1B, 0x10};
+// The floor: 1.7 with third number 5 (the secondary type is not compared).
+constexpr FirmwareQuad kFloor{1, 7, 2, 5};
+
+constexpr int kPauseAfterLoaders = 5;
+
+// Where a section goes by its type: 0 and 2 to the first module, the others to the second; 0 and
+// 1 are the modules' main sections, whose loader starts once every section is written.
+struct SectionTarget {
+    int slot;
+    bool startsLoader;
+};
+
+SectionTarget target_of(uint32_t section_type)
+{
+    switch (section_type) {
+    case 0: return {0, true};
+    case 2: return {0, false};
+    case 1: return {1, true};
+    default: return {1, false};
+    }
+}
+
+// Whether the headset is of a revision with a floor: group 5 read on slot 0, tried twice; two
+// failures skip the floor.
+bool revision_with_floor()
+{
+    const HidCommandReport request = hid_request(COMMAND_READ_SETTINGS, kRevisionGroup);
+    HidStatusReport answer{};
+    if (hid_command(0, request, answer) != 1 && hid_command(0, request, answer) != 1) {
+        system_log("revision unknown: no version floor");
+        return false;
+    }
+    hid_swap_words_b(answer);
+    for (const uint8_t revision : kRevisionsWithFloor)
+        if (answer[kRevisionByte] == revision)
+            return true;
+    return false;
+}
+
+// The firmware must not be below the floor of the headset's revision, as far as its file name tells.
+bool firmware_not_below_floor(UpdateRun& run)
+{
+    if (!revision_with_floor())
+        return true;
+    const std::optional<FirmwareNameVersion> version = firmware_name_version(run.in.firmwareFile);
+    if (!version)
+        return true;
+    if (KIVOBluetoothDeviceData::
+            downGradeBriskoEVOCompareVersionMajor_Minor_SecondaryVersionType_SecondaryVersion_WithVersionMajor_Minor_SecondaryVersionType_SecondaryVersion(
+                version->major, version->minor, kFloor.secondaryType, version->third, kFloor.major, kFloor.minor,
+                kFloor.secondaryType, kFloor.secondary) >= 0)
+        return true;
+    system_logf("firmware %d.%d.%d below the floor", version->major, version->minor, version->third);
+    run.shared.setUpdateRestoreError(1);
+    status_message(run, AppText::tavk_cannot_update_briskoevo);
+    return false;
+}
+
+bool write_sections(UpdateRun& run, bool (&starts_loader)[2])
+{
+    for (int i = 0; i < run.container.count(); ++i) {
+        const ContainerEntry& section = *run.container.section(i);
+        const SectionTarget target = target_of(section.number);
+        starts_loader[target.slot] = starts_loader[target.slot] || target.startsLoader;
+        HidImageWrite how;
+        how.lastBlockOwnCommand = false;
+        how.slot = target.slot;
+        how.endAfterVerify = true;
+        if (!write_hid_image(run, {section.imageId(), section.data}, kNoTags, how))
+            return false;
+    }
+    return true;
+}
+
+void run_hid4210(UpdateRun& run)
+{
+    if (!open_recognized_device(run) || !check_second_module_open(run) ||
+        !check_version_identity(run, 0, run.in.data.deviceVersion01()) ||
+        !check_version_identity(run, 1, run.in.data.deviceVersion02()) || !load_firmware(run, kEverySection) ||
+        !firmware_not_below_floor(run) || !back_up_settings(run))
+        return;
+    begin_transfer(run);
+    bool starts_loader[2] = {false, false};
+    if (!write_sections(run, starts_loader))
+        return;
+    for (const int slot : {0, 1})
+        if (starts_loader[slot] && !hid_step(run, RUN_LOADER, 0, kNoTags.runLoader, slot))
+            return;
+    run.shared.change([](UpdateProgress& p) {
+        p.addUpdateProcessed = 86;
+        p.updateTimerProcessed = 0;
+    });
+    // The headset comes back on its own; nothing is asked of it afterwards.
+    if (!reconnect_wait(run, kPauseAfterLoaders, ReconnectForm::PollOnly)) {
+        status_cannot_get_status(run, kNoTags.reopenAfterRunLoader);
+        return;
+    }
+    succeed(run, "--------4210 UPDATE END");
+}
+
+} // namespace
+
+const TransferPath kHid4210Path{"Hid4210", run_hid4210, kPhases};
+
+} // namespace kivo
