@@ -353,6 +353,8 @@ def update_run_seeds():
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
+    aldero = dfu_image(b"Aldero#4D10", 3000, 0x4D10)
+    lumora = container(b"v1.0", 0x3020, False, [dfu_image(b"LUMORA#3020", 2000, 0x3020), pattern(3000, 30)])
     # Two modules: section types 0 to 3 (type at entry offset 0, image id at 4), on both slots.
     two_modules = bytearray(container(b"v1.0", 0x4210, False, [pattern(1500, 6), pattern(700, 7), pattern(300, 8),
                                                                 pattern(1100, 9)]))
@@ -360,6 +362,10 @@ def update_run_seeds():
         at = TABLE_OFFSET + ENTRY * i
         two_modules[at:at + 8] = le32(i) + le32(i + 1)
     return {
+        "dfu-headset": run(0x4D10, aldero),
+        "dfu-loader": run(0x4D10, aldero, 0x20),
+        "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
+        "dfu-camera": run(0x3020, lumora),
         "single-image": run(0x5590, single),
         "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
         "two-modules": run(0x4210, bytes(two_modules)),
@@ -383,6 +389,24 @@ def update_run_seeds():
         "mesh-qcc65": run(0x6510, mesh_qcc65),
         "mesh-qcc65-module-past-end": run(0x6510, bytes(mesh_qcc65_past_end)),
         "mesh-then-bt32": run(0x3210, mesh_then_bt32),
+    }
+
+
+def update_dfu_status_seeds():
+    """The devices, then GETSTATUS answers: a size byte (7: whole; bit 7: the second device) and 6 bytes."""
+    def answer(state, size=7, status=0, second=False):
+        return bytes([size | (0x80 if second else 0), status, 0, 0, 0, state, 0])
+    app_idle, app_detach, dfu_idle, dfu_error = 0, 1, 2, 10
+    return {
+        "detach": bytes([0]) + answer(app_idle) + answer(app_detach) + answer(dfu_idle),
+        "loader-idle": bytes([1]) + answer(dfu_idle),
+        "loader-error": bytes([1]) + answer(dfu_error, status=10) + answer(dfu_idle),
+        "pair": bytes([2]) + answer(app_idle) + answer(app_idle, second=True) + answer(app_detach)
+        + answer(app_detach, second=True),
+        "short": bytes([0]) + answer(app_idle, size=3),
+        "never-back": bytes([0x04]),
+        "back-normal": bytes([0x08]),
+        "claim-fails": bytes([0x13]),
     }
 
 
@@ -415,6 +439,7 @@ SEEDS = {
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,
     "update_run_fuzz": update_run_seeds,
+    "update_dfu_status_fuzz": update_dfu_status_seeds,
     "timeout_field_fuzz": timeout_field_seeds,
     "settings_save_fuzz": settings_save_seeds,
     "fm_preset_entry_fuzz": fm_preset_entry_seeds,

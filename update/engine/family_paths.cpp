@@ -13,8 +13,6 @@ constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
 constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
 constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");
 constexpr TransferPath kDownloadMode60Path = unbuilt("DownloadMode60");
-constexpr TransferPath kDfuAfterDownloadModePath = unbuilt("DfuAfterDownloadMode");
-constexpr TransferPath kUsbDfuPath = unbuilt("UsbDfu");
 
 // By UpdateFamilyPath, in its order.
 constexpr std::array<const TransferPath*, 17> kPaths = {

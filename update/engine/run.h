@@ -51,6 +51,16 @@ struct UpdateInputs {
     std::chrono::milliseconds intermediateIdleTimeout = kDownloadIdleTimeout;
     // The path to run; none: the one of session.deviceTarget.
     const TransferPath* path = nullptr;
+    // The count of failed claims in the USB DFU wait, kept from run to run; none: the process's own.
+    int* dfuClaimFailureCount = nullptr;
+};
+
+// A loaded DFU image, without its file suffix: checked by its loader (CRC and model text).
+struct DfuImage {
+    FirmwareBuffer buffer;
+    size_t size = 0;
+
+    std::span<const uint8_t> bytes() const { return {buffer.get(), buffer ? size : 0}; }
 };
 
 // The worker's own state during a run, handed to the path and the shared steps.
@@ -68,6 +78,8 @@ struct UpdateRun {
     // The loaded firmware file, through the checked entries the path reads of it (freed by the
     // ending).
     ContainerView container;
+    // The image of the USB DFU paths (freed by the ending).
+    DfuImage dfuImage;
     // The loaders' failure text.
     std::array<char, 512> message{};
     // The number of the last message box the worker opened.

@@ -15,6 +15,7 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
 {
     setUpdateProcessed(-1);
     setUpView();
+    engineHost_.setSpinner(pageMode() == kModeUpdate ? update_.piProcessingCircular : restore_.piProcessingCircular);
     connect(btnNext_, &QPushButton::clicked, this, [this] { moveToNext(btnNext_); });
     connect(btnBack_, &QPushButton::clicked, this, [this] { moveToBack(btnBack_); });
     QPushButton* update = pageMode() == kModeUpdate ? update_.btnUpdate : restore_.btnUpdate;

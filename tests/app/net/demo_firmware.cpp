@@ -1,6 +1,9 @@
 #include "tests/app/net/demo_firmware.h"
 
+#include <cstdio>
 #include <fstream>
+
+#include "text/product_names.h"
 
 namespace demo_firmware {
 namespace {
@@ -37,6 +40,19 @@ fwfile::Bytes container(const std::string& version)
     return fwfile::make_container({"v" + version, kProduct, true, std::move(blocks), fields});
 }
 
+fwfile::Bytes dfu_file(uint16_t product_id, const std::string& version)
+{
+    char id[8];
+    std::snprintf(id, sizeof id, "#%04X", static_cast<unsigned>(product_id));
+    const std::string model = kivo::ProductNames::tavk_product_name_for_internal(product_id, true) + id;
+    constexpr size_t kPayload = 64 * 1024;
+    fwfile::Bytes file = fwfile::make_dfu_image(model, kPayload, product_id);
+    const std::string text = "SIMVERSION=" + version;
+    std::copy(text.begin(), text.end(), file.begin() + static_cast<std::ptrdiff_t>(kPayload / 2));
+    fwfile::put_dfu_crc(file);
+    return file;
+}
+
 fwfile::Bytes multi_image_container(uint16_t product, uint32_t major, uint32_t minor,
                                     const std::vector<uint32_t>& block_types, size_t block_bytes)
 {
@@ -67,12 +83,15 @@ bool write_folder(const std::filesystem::path& folder)
         fwfile::write_file(folder / kIntermediateProductImage,
                            multi_image_container(kIntermediateProduct, 1, 4, {0, 1}, kBlockBytes));
         fwfile::write_file(folder / kIntermediateImage.fileName, intermediate_image(kIntermediateProduct, kBlockBytes));
+        fwfile::write_file(folder / kPlainUsbImage, dfu_file(0x4D10, "5.2.0.0"));
+        fwfile::write_file(folder / kTwoDeviceImage, dfu_file(0x5310, "1.2.0.0"));
     } catch (const std::exception&) {
         return false;
     }
     return write_text(folder / "Firmware",
                       std::string("VARGO_Zeltra:v2.2:") + kLatestImage +
-                          "\r\nKelporNova:v1.4:" + kIntermediateProductImage + "\r\n") &&
+                          "\r\nKelporNova:v1.4:" + kIntermediateProductImage + "\r\nAldero:v5.2:" + kPlainUsbImage +
+                          "\r\nXandel:v1.2:" + kTwoDeviceImage + "\r\n") &&
         write_text(folder / "Revisions", std::string("VARGO_Zeltra:v2.1:") + kEarlierImage + "\r\n");
 }
 

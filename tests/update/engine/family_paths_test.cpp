@@ -23,6 +23,7 @@ TEST(FamilyPaths, FirstListedMemberWinsAndTheRestIsUsbDfu)
              Case{0x3210, UpdateFamilyPath::MeshThenBt32, "MeshThenBt32"},
              Case{0x4210, UpdateFamilyPath::Hid4210, "Hid4210"},
              Case{0x3142, UpdateFamilyPath::MeshBt31, "MeshBt31"},
+             Case{0x6020, UpdateFamilyPath::DfuAfterDownloadMode, "DfuAfterDownloadMode"},
              Case{0x4D10, UpdateFamilyPath::UsbDfu, "UsbDfu"},
              Case{0x7777, UpdateFamilyPath::UsbDfu, "UsbDfu"},
          }) {

@@ -3,30 +3,19 @@
 // demo firmware, the update to 2.2 offered by the sheet and downloaded through the save panel, then
 // the restore to the backed-up 2.1 with the settings written back; and two failures on the road.
 
-#include <QFileDialog>
-#include <QPushButton>
-
 #include <filesystem>
 
-#include "app/message_box_sheet.h"
 #include "device/backup_archive.h"
 #include "link/hid_reports.h"
-#include "main/page_factory.h"
-#include "recognition/page/recognition_page.h"
-#include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
 #include "tests/app/net/demo_firmware.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/page/page_shots.h"
+#include "tests/update/page/road_fixture.h"
 #include "text/update_texts.h"
 #include "update/engine/backup_file.h"
-#include "update/page/new_update_sheet.h"
-#include "update/page/update_page.h"
 
 namespace {
-
-// Long enough for two whole runs under the sanitizers; the devices' own waits are virtual.
-constexpr int kRoadLimitMs = 180000;
 
 constexpr char kLatestPath[] = "/kivobluetoothmanager/VARGO_Zeltra_v2.2.img";
 
@@ -65,57 +54,16 @@ bool changes_the_headset(uint8_t command)
 
 } // namespace
 
-class UpdateRoad : public AppTest {
+class UpdateRoad : public RoadTest {
 protected:
-    PageFactory pages() override { return application_pages(); }
-    std::string serverBase() override { return server.base(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(demo_firmware::write_folder(firmware.path()));
-        server.serveFolder("/kivobluetoothmanager/", firmware.path());
-        AppTest::SetUp();
+        RoadTest::SetUp();
         headset = sim::plug_headset(persona());
     }
 
     // The headset on the bus when the application starts.
     virtual sim::HeadsetPersona persona() { return sim::oem_headset_with_settings(); }
-
-    UpdateViewController& update() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
-    UpdateViewController& restore() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
-    NewUpdateSheet& sheet() { return *update().sheetNewUpdateFound(); }
-
-    bool settled(UpdateViewController& page)
-    {
-        return run_events_until(
-            [&] { return !app().onProcessing() && !page.readActive() && !page.runActive() && !page.downloadActive(); },
-            kRoadLimitMs);
-    }
-
-    // Home (the OEM headset preselected), NEXT, recognition's NEXT: the update page, read.
-    void reachTheUpdatePage()
-    {
-        app().deviceSelectionViewController()->btnNext()->click();
-        ASSERT_EQ(app().mode(), kModeRecognition);
-        app().deviceRecognitionViewController()->btnNext()->click();
-        ASSERT_TRUE(run_events_until([&] { return app().mode() == kModeUpdate; }, kRoadLimitMs));
-        ASSERT_TRUE(settled(update()));
-    }
-
-    // YES on the sheet, and the save panel accepted with target.
-    void acceptTheOffer(const std::filesystem::path& target)
-    {
-        ASSERT_TRUE(sheet().isVisible());
-        sheet().ui.btnYes->click();
-        QFileDialog* panel = nullptr;
-        for (QFileDialog* dialog : window().findChildren<QFileDialog*>(QStringLiteral("savePanel")))
-            if (dialog->isVisible())
-                panel = dialog;
-        ASSERT_NE(panel, nullptr);
-        panel->selectFile(QString::fromStdString(target.string()));
-        QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
-    }
 
     // The offer accepted into target, and the update that follows to its end, pictured on the way.
     void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
@@ -143,9 +91,6 @@ protected:
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())), all.end()};
     }
 
-    fwfile::TempFolder firmware;
-    fwfile::TempFolder chosen;
-    testnet::LocalHttpServer server;
     sim::PluggedHeadset headset;
 };
 

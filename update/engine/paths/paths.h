@@ -20,6 +20,8 @@ extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshQcc65Path; // paths/mesh_qcc65.cpp
 extern const TransferPath kMeshThenBt32Path; // paths/mesh_then_bt32.cpp
+extern const TransferPath kDfuAfterDownloadModePath; // paths/usb_dfu.cpp
+extern const TransferPath kUsbDfuPath; // paths/usb_dfu.cpp
 
 // The start of the paths of the mesh headsets whose file keeps the module and the Bluetooth blocks
 // in the block table (paths/mesh_bt31.cpp), before any command that changes the headset: the shared
