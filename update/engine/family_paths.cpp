@@ -14,9 +14,6 @@ constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
 constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
 constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
-constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
-constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");
-constexpr TransferPath kDownloadMode60Path = unbuilt("DownloadMode60");
 constexpr TransferPath kDfuAfterDownloadModePath = unbuilt("DfuAfterDownloadMode");
 constexpr TransferPath kUsbDfuPath = unbuilt("UsbDfu");
 

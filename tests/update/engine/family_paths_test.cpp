@@ -20,6 +20,9 @@ TEST(FamilyPaths, FirstListedMemberWinsAndTheRestIsUsbDfu)
              Case{0x5590, UpdateFamilyPath::QccBtOnly, "QccBtOnly"},
              Case{0x4210, UpdateFamilyPath::Hid4210, "Hid4210"},
              Case{0x3142, UpdateFamilyPath::MeshBt31, "MeshBt31"},
+             Case{0x4310, UpdateFamilyPath::HidDual43, "HidDual43"},
+             Case{0x5610, UpdateFamilyPath::HidCamera, "HidCamera"},
+             Case{0x6010, UpdateFamilyPath::DownloadMode60, "DownloadMode60"},
              Case{0x4D10, UpdateFamilyPath::UsbDfu, "UsbDfu"},
              Case{0x7777, UpdateFamilyPath::UsbDfu, "UsbDfu"},
          }) {

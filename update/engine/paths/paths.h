@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "update/engine/family_paths.h"
+#include "update/engine/hid_image.h"
 
 namespace kivo {
 
@@ -14,6 +15,9 @@ extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
 extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
+extern const TransferPath kHidDual43Path; // paths/hid_dual43.cpp
+extern const TransferPath kDownloadMode60Path; // paths/download_mode60.cpp
+extern const TransferPath kHidCameraPath; // paths/hid_camera.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.
@@ -23,6 +27,15 @@ bool start_mesh_bt31(UpdateRun& run);
 // answers (byte 16 of its voice-prompt version) is 10 x the first + the second version number of
 // the voice-prompt block.
 bool voice_prompts_held(uint8_t held, uint32_t first, uint32_t second);
+
+// The download-mode and HID camera headsets (paths/download_mode60.cpp): the readiness poll (0x0D
+// on slot 0 sent by `exchange`, once a second, a failed exchange counted as a "not yet"), which
+// gives up at its bound with "Cannot get status" ...
+bool wait_until_ready(UpdateRun& run, const PollExchange& exchange);
+// ... and their end once the loader was started: marker 99, a minute for the headset to restart,
+// `box_step` (the box flag alone, or the re-plug box), the polls until it is back ("Cannot get
+// status" at their bound), then the ending: the box closed and 100 %.
+void end_after_restart(UpdateRun& run, void (*box_step)(UpdateRun& run));
 
 // A member whose transfer is not built yet: the run ends at once, before any device command
 // (paths/unbuilt.cpp) ...
