@@ -36,6 +36,12 @@ std::string firmware_server_base()
     return is_china_server() ? addresses::kRegionalServerBase : addresses::kGlobalServerBase;
 }
 
+std::string global_firmware_server_base()
+{
+    std::lock_guard lock(base_mutex);
+    return chosen_base.empty() ? addresses::kGlobalServerBase : chosen_base;
+}
+
 void set_firmware_server_base(std::string base)
 {
     std::lock_guard lock(base_mutex);

@@ -62,6 +62,8 @@ public:
     void setOpenedMessageBox(bool) override { }
     bool openedMessageBox() const override { return false; }
     void waitUntilAnswered() override { }
+    void startProcessingAnimation() override { }
+    void stopProcessingAnimation() override { }
     bool skipRestoreBackupFile() const override { return false; }
     void setSkipRestoreBackupFile(bool) override { }
 };

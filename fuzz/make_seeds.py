@@ -310,6 +310,9 @@ def update_run_seeds():
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
+    def with_intermediate(product, body, file, fixes=0):
+        return le16(product) + bytes([fixes | 0x08]) + le16(len(body)) + body + file
+
     def with_block(file, count, index, number, block_type, versions=()):
         """The block number, type and version numbers of an extended entry (outside every digest)."""
         at = TABLE_OFFSET + ENTRY * count + EXTENDED_ENTRY * index
@@ -337,9 +340,13 @@ def update_run_seeds():
     mesh_airoha_past_end[TABLE_OFFSET + 12:TABLE_OFFSET + 16] = le32(1 << 30)
 
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
+    kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
+    intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
     # The extended table intact, the standard entry the single-image path reads aimed at the header.
     aimed = bytearray(single)
     aimed[TABLE_OFFSET + 8:TABLE_OFFSET + 16] = le32(0) + le32(TABLE_OFFSET)
+    aldero = dfu_image(b"Aldero#4D10", 3000, 0x4D10)
+    lumora = container(b"v1.0", 0x3020, False, [dfu_image(b"LUMORA#3020", 2000, 0x3020), pattern(3000, 30)])
     # Two modules: section types 0 to 3 (type at entry offset 0, image id at 4), on both slots.
     two_modules = bytearray(container(b"v1.0", 0x4210, False, [pattern(1500, 6), pattern(700, 7), pattern(300, 8),
                                                                 pattern(1100, 9)]))
@@ -365,6 +372,10 @@ def update_run_seeds():
         "hid-camera-replug-box": run(0x5610, loader_and_one(0x5610)),
         "hid-camera-loader-at-once": run(0x3050, loader_and_one(0x3050)),
         "hid-camera-readiness-no-box": run(0x5320, loader_and_one(0x5320)),
+        "dfu-headset": run(0x4D10, aldero),
+        "dfu-loader": run(0x4D10, aldero, 0x20),
+        "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
+        "dfu-camera": run(0x3020, lumora),
         "single-image": run(0x5590, single),
         "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
         "two-modules": run(0x4210, bytes(two_modules)),
@@ -374,6 +385,9 @@ def update_run_seeds():
                                                                      pattern(900, 3)])),
         "mesh-module-in-block-one": run(0x3540, container(b"v2.2", 0x3540, True, [pattern(1200, 4),
                                                                                   pattern(600, 5)])),
+        "voice-prompt-images": run(0x3342, container(b"v1.1", 0x3342, True, [pattern(1500, 6), pattern(900, 7)])),
+        "intermediate-image": run(0x3340, kelpor),
+        "intermediate-image-served": with_intermediate(0x3340, intermediate, kelpor),
         "airoha-68-blocks": run(0x6800, airoha68),
         "airoha-6a-blocks": run(0x6A01, airoha6a),
         # The loader checks the standard table of this product: a block aimed past the end is the
@@ -382,6 +396,24 @@ def update_run_seeds():
         "mesh-airoha-qcc-vp": run(0x5630, mesh_airoha_vp),
         "mesh-airoha-qcc": run(0x5552, mesh_airoha),
         "mesh-airoha-qcc-section-past-end": run(0x5552, bytes(mesh_airoha_past_end)),
+    }
+
+
+def update_dfu_status_seeds():
+    """The devices, then GETSTATUS answers: a size byte (7: whole; bit 7: the second device) and 6 bytes."""
+    def answer(state, size=7, status=0, second=False):
+        return bytes([size | (0x80 if second else 0), status, 0, 0, 0, state, 0])
+    app_idle, app_detach, dfu_idle, dfu_error = 0, 1, 2, 10
+    return {
+        "detach": bytes([0]) + answer(app_idle) + answer(app_detach) + answer(dfu_idle),
+        "loader-idle": bytes([1]) + answer(dfu_idle),
+        "loader-error": bytes([1]) + answer(dfu_error, status=10) + answer(dfu_idle),
+        "pair": bytes([2]) + answer(app_idle) + answer(app_idle, second=True) + answer(app_detach)
+        + answer(app_detach, second=True),
+        "short": bytes([0]) + answer(app_idle, size=3),
+        "never-back": bytes([0x04]),
+        "back-normal": bytes([0x08]),
+        "claim-fails": bytes([0x13]),
     }
 
 
@@ -414,6 +446,7 @@ SEEDS = {
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,
     "update_run_fuzz": update_run_seeds,
+    "update_dfu_status_fuzz": update_dfu_status_seeds,
     "timeout_field_fuzz": timeout_field_seeds,
     "settings_save_fuzz": settings_save_seeds,
     "fm_preset_entry_fuzz": fm_preset_entry_seeds,

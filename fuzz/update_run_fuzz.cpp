@@ -14,22 +14,45 @@
 // simulated bus under the virtual clock. A headset that needs the user to act reports the step at
 // the first poll.
 //
-// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built, else one of
-// those), byte 2 what is made right in the file before the run (bit 0: the product id at offset 28;
-// bit 1: the digests of the extended table; bit 2: those of the standard table; each for the entries
-// that lie inside the file), then the file.
+// The headsets that take an intermediate image fetch it from a local server: its bytes reach the
+// headset too, so the verified entries of the served body count as well.
+//
+// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built and, for the
+// USB DFU paths, the simulator has it as a plain-USB product, else one of those), byte 2 what is
+// made right in the file before the run (bit 0: the product id at offset 28; bit 1: the digests of
+// the extended table; bit 2: those of the standard table; each for the entries that lie inside the
+// file; bit 3: an intermediate body follows), with bit 3 two bytes of its length (little-endian)
+// and the intermediate body, on which bits 1 and 2 act as well (else the server answers a sound one
+// of two blocks), then the file.
+//
+// The plain-USB products take the USB DFU paths: a plain-USB headset (both devices of the
+// two-device product) or a device in its loader on the bus, and a DFU device of another maker
+// beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
+// verified container entry (the camera's); the bytes each device received by DNLOAD, in order, must
+// be the start of such an image without its suffix, and the other maker's device receives nothing.
+// Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the device in its loader.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include <zlib.h>
+
+#include "device/products/intermediate_images.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
+#include "fuzz/usb_dfu_run.h"
+#include "link/dfu_file.h"
 #include "link/firmware_container.h"
 #include "link/md5.h"
+#include "link/usb_link.h"
+#include "link/usb_products.h"
+#include "tests/app/net/local_http_server.h"
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
@@ -53,12 +76,24 @@ constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kShortReport = 62;
 constexpr uint16_t kQualcommPart = 0x33F0;
 
+bool dfu_path(uint16_t id)
+{
+    const kivo::TransferPath& path = kivo::transfer_path_for(id);
+    return &path == &kivo::kUsbDfuPath || &path == &kivo::kDfuAfterDownloadModePath;
+}
+
+// The products whose path is built: the container paths' (every other id would take the USB DFU
+// path, the default one), and the plain-USB products the simulator has.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
-    for (int id = 1; id <= 0xFFFF; ++id)
-        if (kivo::transfer_path_for(id).run != kivo::run_unbuilt_member)
-            ids.push_back(static_cast<uint16_t>(id));
+    for (int id = 1; id < static_cast<int>(sim::kManagementModeBit); ++id) {
+        const auto product = static_cast<uint16_t>(id);
+        if (kivo::transfer_path_for(id).run == kivo::run_unbuilt_member)
+            continue;
+        if (!dfu_path(product) || usb_product_table_contains(sim::kVendorId, product))
+            ids.push_back(product);
+    }
     return ids;
 }
 
@@ -161,28 +196,112 @@ sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
     }
 }
 
+uint32_t stored_dfu_crc(Data file)
+{
+    const size_t at = file.size() - DfuFileSuffix::kCrcSize;
+    return uint32_t{file[at]} | uint32_t{file[at + 1]} << 8 | uint32_t{file[at + 2]} << 16 |
+        uint32_t{file[at + 3]} << 24;
+}
+
+// The image of a DFU file whose suffix's CRC is right, without its suffix; none otherwise.
+std::optional<Data> dfu_image_of(Data file)
+{
+    if (file.size() <= DfuFileSuffix::kSize)
+        return std::nullopt;
+    const uint32_t crc = ~static_cast<uint32_t>(crc32_z(0, file.data(), file.size() - DfuFileSuffix::kCrcSize));
+    if (crc != stored_dfu_crc(file))
+        return std::nullopt;
+    return file.first(file.size() - DfuFileSuffix::kSize);
+}
+
+std::vector<Data> verified_dfu_images(const Bytes& file, const std::vector<Data>& verified_entries)
+{
+    std::vector<Data> images;
+    if (const std::optional<Data> image = dfu_image_of(file))
+        images.push_back(*image);
+    for (const Data entry : verified_entries)
+        if (const std::optional<Data> image = dfu_image_of(entry))
+            images.push_back(*image);
+    return images;
+}
+
+// A whole update of a plain-USB product over USB DFU, and its invariant.
+void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, const Bytes& file,
+                    const std::vector<Data>& verified)
+{
+    usb_link_start();
+    const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
+    const auto foreign = fuzz::plug_foreign_dfu_device();
+    fuzz::run_update_checked(std::move(inputs), *foreign);
+    const std::vector<Data> images = verified_dfu_images(file, verified);
+    for (const auto& device : devices)
+        if (!starts_a_verified_entry(images, fuzz::downloaded(*device)))
+            std::abort();
+}
+
 } // namespace
+
+// Bits 1 and 2 of the fixes byte: the digests made right.
+void renew_requested_digests(Bytes& file, uint8_t fixes)
+{
+    if ((fixes & 0x02) != 0)
+        renew_digests(file, true);
+    if ((fixes & 0x04) != 0)
+        renew_digests(file, false);
+}
+
+// The intermediate image the server answers when the input brings none: two sound blocks.
+Bytes sound_intermediate()
+{
+    return fwfile::make_container({"v1.3", 0x3340, true, {fwfile::pattern(1500, 1), fwfile::pattern(700, 2)}});
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::vector<uint16_t> products = built_products();
     static const fwfile::TempFolder folder;
+    static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
     const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
-    Bytes file(data + 3, data + size);
-    if ((data[2] & 0x01) != 0 && file.size() >= Layout::kTableOffset)
+    const uint8_t fixes = data[2];
+    size_t at = 3;
+    Bytes intermediate = sound_intermediate();
+    if ((fixes & 0x08) != 0) {
+        if (size < at + 2)
+            return 0;
+        const size_t length = std::min<size_t>(data[at] | data[at + 1] << 8, size - at - 2);
+        intermediate.assign(data + at + 2, data + at + 2 + length);
+        renew_requested_digests(intermediate, fixes);
+        at += 2 + length;
+    }
+    Bytes file(data + at, data + size);
+    if ((fixes & 0x01) != 0 && file.size() >= Layout::kTableOffset)
         fwfile::put_le32(file, Layout::kProductIdOffset, product);
-    if ((data[2] & 0x02) != 0)
-        renew_digests(file, true);
-    if ((data[2] & 0x04) != 0)
-        renew_digests(file, false);
-    const std::vector<Data> verified = verified_entries(file);
+    renew_requested_digests(file, fixes);
+    if ((fixes & 0x10) != 0 && file.size() > DfuFileSuffix::kSize)
+        fwfile::put_dfu_crc(file);
+    std::vector<Data> verified = verified_entries(file);
+    const kivo::IntermediateImage* served = kivo::intermediate_image(product);
+    if (served != nullptr) {
+        const std::vector<Data> from_server = verified_entries(intermediate);
+        verified.insert(verified.end(), from_server.begin(), from_server.end());
+        server.serve("/kivobluetoothmanager/" + std::string(served->fileName),
+                     testnet::Reply{200, std::string(intermediate.begin(), intermediate.end())});
+    }
 
     sim::Session session;
+    if (dfu_path(product)) {
+        kivo::UpdateInputs inputs;
+        inputs.firmwareFile = folder.put("firmware.img", file);
+        inputs.archiveFolder = folder.path() / "archive";
+        inputs.opener = open_product(product);
+        run_dfu_update(product, (fixes & 0x20) != 0, std::move(inputs), file, verified);
+        return 0;
+    }
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
     sim::HeadsetPersona persona = headset_of(path);
     persona.product_id = product;
@@ -223,6 +342,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
     inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
+    inputs.globalServerBase = server.base();
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);

@@ -5,6 +5,7 @@
 
 #include "device/products/background_volume.h"
 #include "device/products/backup_compatibility.h"
+#include "device/products/backup_summary_groups.h"
 #include "device/products/camera_cards.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
@@ -16,6 +17,7 @@
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
+#include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
 #include "device/products/mesh_module_headsets.h"
@@ -27,6 +29,7 @@
 #include "device/products/progress_pacing.h"
 #include "device/products/restart_to_recover.h"
 #include "device/products/restore_row_lines.h"
+#include "device/products/restore_summary_families.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/restore_without_settings.h"
 #include "device/products/same_product.h"
@@ -49,6 +52,7 @@
 #include "device/products/update_paths.h"
 #include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
+#include "device/products/usb_dfu_products.h"
 #include "device/products/without_settings_pages.h"
 
 namespace kivo {
@@ -249,6 +253,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kIntermediateImages", column<IntermediateImage>(kIntermediateImages, &IntermediateImage::productId)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
         {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},
         {"kFmSaveFamilyCProducts", ids(kFmSaveFamilyCProducts)},
@@ -268,6 +273,21 @@ const std::vector<ProductSet>& rule_sets()
         {"kDefaultTraceProducts", ids(kDefaultTraceProducts)},
         {"kRestoreTableProducts", ids(kRestoreTableProducts)},
         {"kSecondaryUpdateGroup", ids(kSecondaryUpdateGroup)},
+        {"kDfuTwoDeviceProduct", {kDfuTwoDeviceProduct}},
+        {"kDfuTargetModelProducts", ids(kDfuTargetModelProducts)},
+        {"kDfuSecondModels (recognized)", column<DfuOtherModel>(kDfuSecondModels, &DfuOtherModel::recognized)},
+        {"kDfuSecondModels (model)", distinct(column<DfuOtherModel>(kDfuSecondModels, &DfuOtherModel::model))},
+        {"kDfuThirdModels (recognized)", column<DfuOtherModel>(kDfuThirdModels, &DfuOtherModel::recognized)},
+        {"kDfuThirdModels (model)", distinct(column<DfuOtherModel>(kDfuThirdModels, &DfuOtherModel::model))},
+        {"kDfuPsClearProducts", ids(kDfuPsClearProducts)},
+        {"kDfuExpectedIds (product)", column<DfuExpectedId>(kDfuExpectedIds, &DfuExpectedId::product)},
+        // The ids the loader shows carry the management-mode bit: the normal ids stand for them.
+        {"kDfuExpectedIds (normal)", column<DfuExpectedId>(kDfuExpectedIds, &DfuExpectedId::normal)},
+        {"kDfuNoReplugBoxProducts", ids(kDfuNoReplugBoxProducts)},
+        {"kDfuClaimReopenProduct", {kDfuClaimReopenProduct}},
+        {"kDfuWaitRestartIds", ids(kDfuWaitRestartIds)},
+        {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
+        {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
     };
     return sets;
 }
@@ -316,9 +336,15 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable restore_lines{"restore row lines", {}};
         for (const RestoreRowLine& line : kRestoreRowLines)
             restore_lines.rows.push_back({"", ids(line)});
-        return std::vector<FirstMatchTable>{tabs,         groups,    paths,       pacing,           families,
-                                            word_counts,  sub_paths, fm_families, speed_dial_paths, default_rows,
-                                            restore_lines};
+        FirstMatchTable summary_groups{"backup summary groups", {}};
+        for (const SummaryGroupRow& row : kSummaryGroupRows)
+            summary_groups.rows.push_back({"", ids(row.products)});
+        FirstMatchTable summary_families{"restore summary families", {}};
+        for (const RestoreSummaryFamily& family : restore_summary_families())
+            summary_families.rows.push_back({"", ids(family.products)});
+        return std::vector<FirstMatchTable>{
+            tabs,        groups,           paths,        pacing,        families,       word_counts,     sub_paths,
+            fm_families, speed_dial_paths, default_rows, restore_lines, summary_groups, summary_families};
     }();
     return tables;
 }
@@ -394,6 +420,8 @@ const std::vector<DisjointSets>& rule_disjoint_sets()
         {"how the speed-dial save writes a product",
          {"kSpeedDialPathAProducts", "kSpeedDialPathBProducts", "kSpeedDialPathCProducts", "kSpeedDialPathD1Products",
           "kSpeedDialPathD2Products"}},
+        {"what a normal-firmware id on the bus means to the wait for DFU mode",
+         {"kDfuWaitRestartIds", "kDfuWaitIgnoredIds", "kDfuWaitRecoveryProduct"}},
     };
     return groups;
 }

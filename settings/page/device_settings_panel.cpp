@@ -98,6 +98,12 @@ void DeviceSettingsViewController::fitTexts()
     // The note's button stands over the end of its label.
     if (!ui_.btnNoteApply->isHidden())
         fit_text(ui_.lblNoteApply, noteApplyWidth());
+    // A row's title too long for one line even in the smallest font takes two, in the room between
+    // its row and the next (rows stand 25 points apart, their titles 17 high).
+    constexpr int kTitleRoom = 4;
+    for (const PanelRowWidgets& row : outlets_->rows())
+        if (row.label != nullptr)
+            fit_title_wrapping(row.label, kTitleRoom);
     // The cells of one row share the smallest of their fonts.
     for (const PanelRowWidgets& row : outlets_->rows()) {
         QFont smallest;

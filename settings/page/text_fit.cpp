@@ -13,6 +13,9 @@ constexpr int kButtonPadding = 6;
 
 int text_width(const QFontMetrics& metrics, const QString& text) { return metrics.horizontalAdvance(text); }
 
+// The frame a title wrapped by fit_title_wrapping was placed in.
+constexpr char kPlacedFrame[] = "kivoTitlePlacedFrame";
+
 } // namespace
 
 bool text_fits(const QWidget* widget, int width)
@@ -54,4 +57,24 @@ void fit_text(QWidget* widget, int width, double smallest_point_size)
         font.setPointSizeF(font.pointSizeF() - 0.5);
         widget->setFont(font);
     }
+}
+
+void fit_title_wrapping(QLabel* label, int grow, double smallest_point_size)
+{
+    const QVariant placed = label->property(kPlacedFrame);
+    if (label->wordWrap()) {
+        if (!placed.isValid())
+            return;
+        // Still as the last fit left it: back to its placed frame; else placed anew since.
+        if (label->geometry() == placed.toRect().adjusted(0, -grow, 0, grow))
+            label->setGeometry(placed.toRect());
+        label->setWordWrap(false);
+    }
+    fit_text(label, -1, smallest_point_size);
+    if (text_fits(label))
+        return;
+    label->setProperty(kPlacedFrame, label->geometry());
+    label->setWordWrap(true);
+    label->setGeometry(label->geometry().adjusted(0, -grow, 0, grow));
+    fit_text(label, -1, smallest_point_size);
 }

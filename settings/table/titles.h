@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "settings/texts/fm_radio_text_tables.h"
 #include "text/localized.h"
 #include "text/tables/setting_keys_table.h"
 #include "text/tables/update_table.h"
@@ -32,14 +33,14 @@ constexpr Translated from_label_table(const LabelTable& table)
 }
 
 // clang-format off
-inline constexpr Translated kEDR{"EDR (Enhanced Data Rate)", {"EDR (débit de données amélioré)", "EDR (erhöhte Datenrate)", "EDR (velocità dati avanzata)", "EDR（拡張データレート）", "EDR(향상된 데이터 전송률)", "EDR (velocidad de datos mejorada)", "EDR (verbeterde gegevenssnelheid)", "EDR (ускоренная передача данных)", "EDR（增强数据速率）", "EDR (parannettu tiedonsiirtonopeus)", "EDR (rozšířená přenosová rychlost)", "EDR (zwiększona szybkość transmisji danych)"}};
-inline constexpr Translated kPLC{"PLC (Packet Loss Concealment)", {"PLC (masquage des pertes de paquets)", "PLC (Paketverlust-Verschleierung)", "PLC (occultamento perdita pacchetti)", "PLC（パケットロス補償）", "PLC(패킷 손실 은닉)", "PLC (ocultación de pérdida de paquetes)", "PLC (maskering van pakketverlies)", "PLC (маскировка потери пакетов)", "PLC（丢包隐藏）", "PLC (pakettihäviöiden peitto)", "PLC (maskování ztráty paketů)", "PLC (maskowanie utraty pakietów)"}};
+inline constexpr Translated kEDR{"EDR (Enhanced Data Rate)", {"EDR (Débit de données amél...)", "EDR (Erhöhte Datenrate)", "EDR (Trasm. dati veloce)", "EDR (強化データ転送速度)", "EDR (향상된 데이터 속도)", "EDR (Tasa Datos Mejorada)", "EDR (verhoogde gegevenssne...", "ПСПД (Повышенная Скорость...", "EDR（增强数据速率）", "EDR (korkea siirtonopeus)", "EDR (Vylepšená rychlost přenosu dat)", "EDR (zwiększona szybkość danych)"}};
+inline constexpr Translated kPLC{"PLC (Packet Loss Concealment)", {"PLC (Dissimulation de perte ...)", "PLC (Packet Loss Concealment)", "PLC (Packet Loss Concealment)", "PLC (パケットロス補間処理)", "PLC (패킷 손실 숨기기)", "PLC (ocult. pérdida paquetes)", "PLC (pakketverlies verbergen)", "СПП (Скрытие потери пакетов)", "PLC（数据包丢失隐藏）", "PLC (Packet Loss Concealment)", "PLC (Skrývání ztrát paketů)", "PLC (Packet Loss Concealment – ukrywanie utraty pakietów)"}};
 inline constexpr Translated kHighQualityA2DP{"High Quality A2DP", {"Qualité élevée A2DP", "A2DP – hohe Qualität", "Alta qualità audio (A2DP)", "高品質A2DP", "고품질 A2DP", "A2DP de Alta Calidad", "Hoge kwaliteit A2DP", "Высококачественный Проф...", "高质量 A2DP", "Parannettu A2DP", "Vysoká kvalita A2DP", "High Quality A2DP"}};
-inline constexpr Translated kMicrophoneBoosting{"Microphone Boosting", {"Amplification du micro", "Mikrofonverstärkung", "Amplificazione microfono", "マイクブースト", "마이크 증폭", "Amplificación del micrófono", "Microfoonversterking", "Усиление микрофона", "麦克风增强", "Mikrofonin vahvistus", "Zesílení mikrofonu", "Wzmocnienie mikrofonu"}};
+inline constexpr Translated kMicrophoneBoosting{"Microphone Boosting", {"Booster du Microphone", "Mikrofon-Boost", "Sovralim. Microfono", "マイクブースト", "마이크 부스팅", "Mejora Micrófono", "Microfoonversterker", "Усиление Микрофона", "麦克风增强", "Mikrofonin tehostus", "Zesílení mikrofonu", "Wzmocnienie mikrofonu"}};
 inline constexpr Translated kSidetone{"Sidetone", {"Effet local", "Eigenecho", "Sidetone", "側音", "사이드톤", "Efecto local", "Waarneming van eigen stem", "Режим внешнего шума", "侧音", "Oma ääni", "Místní vazba", "Dogłos"}};
 inline constexpr Translated kAdvancedNoiseControl{"Advanced Noise Control", {"Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control", "Advanced Noise Control"}};
 inline constexpr Translated kAudioMultitasking{"Audio Multitasking", {"Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking", "Audio Multitasking"}};
-inline constexpr Translated kAutoGainControl{"Auto Gain Control", {"Contrôle automatique du gain", "Automatische Verstärkungsregelung", "Controllo automatico del guadagno", "自動ゲイン制御", "자동 게인 제어", "Control automático de ganancia", "Automatische versterkingsregeling", "Автоматическая регулировка усиления", "自动增益控制", "Automaattinen vahvistuksen säätö", "Automatické řízení zisku", "Automatyczna regulacja wzmocnienia"}};
+inline constexpr Translated kAutoGainControl{"Auto Gain Control", {"Contrôle Automatique du Gain", "Automatische Verstärkungsre...", "Controllo Automatico del Gua...", "自動ゲイン制御", "자동 음성 입력 제어", "Control Automático de Ganancia", "Automatische Volumeregeling", "Автоматическое Регулиров...", "自动增益控制", "Automaattinen herkkyyssäätö", "Automatické ovládání zesílení", "Automatyczna regulacja wzmocnienia"}};
 inline constexpr Translated kAudioBoost{"Audio Boost", {"Booster audio", "Audio Boost", "Aumento del volume medio", "オーディオブースト", "오디오 부스트", "Potenciador_de_audio", "Volumeversterker", "Усиление громкости", "音频增强", "Äänen tehostus", "Posílení zvuku", "Wzmocnienie dźwięku"}};
 inline constexpr Translated kMotionSensorSensitivity{"Motion Sensor Sensitivity", {"Sensibilité du détecteur...", "Empfindlichkeit des ...", "Sensibilità del Sensore...", "モーションセンサーの感度", "모션 센서 감도", "Sensibilidad del Sensor...", "Gevoeligheid van bewegings...", "Чувствительность датчика ...", "运动传感器灵敏度", "Liiketunnistimen herkkyys", "Citlivost snímače pohybu", "Czułość czujnika ruchu"}};
 inline constexpr Translated kIntercomAudioOverlaySensitivity{"Intercom-audio Overlay Sensi...", {"Sensibilité de recouvrem...", "Empfindlichkeit der ...", "Sensibilità sovrapposizione...", "インターコム音声のオーバーレイ感度", "인터콤-오디오 오버레이 감도", "Sensibilidad de Super...", "Intercom-audio-overlay-gevoel...", "Чувствительность наложения...", "对讲音频覆盖灵敏度", "Taustaäänen voimakkuussäätö", "Citlivost překrývání zvuku interkomu", "Czułość nakładki audio interkomu"}};
@@ -51,6 +52,8 @@ inline constexpr const Translated& kRadioTransmitGain = text_tables::kRadioTrans
 inline constexpr const Translated& kAudioChannelTimeout = text_tables::kAudioChannelTimeoutName;
 inline constexpr const Translated& kVOXIntercom = text_tables::kVoxIntercomName;
 inline constexpr const Translated& kVOXPhone = text_tables::kVoxPhoneName;
+// The FM radio page's RDS switch reads the same.
+inline constexpr const Translated& kRDSAF = fm_radio_text_tables::kRDSAF;
 
 // Titles of the all-settings table.
 // clang-format off
@@ -117,6 +120,8 @@ inline constexpr Translated kAudioEqualizer{"Audio Equalizer", {"Égaliseur audi
 inline constexpr Translated kUnitLanguage{"Unit Language", {"Langue de l'appareil", "Gerätesprache", "Lingua del dispositivo", "本体の言語", "기기 언어", "Idioma del dispositivo", "Taal van het apparaat", "Язык устройства", "设备语言", "Laitteen kieli", "Jazyk zařízení", "Język urządzenia"}};
 inline constexpr Translated kHeadsetLanguage{"Headset Language", {"Langue de l'oreillette", "Headset-Sprache", "Lingua dell'auricolare", "ヘッドセットの言語", "헤드셋 언어", "Idioma del auricular", "Taal van de headset", "Язык гарнитуры", "耳机语言", "Kuulokkeen kieli", "Jazyk náhlavní soupravy", "Język zestawu słuchawkowego"}};
 inline constexpr Translated kLanguage{"Language", {"Langue", "Sprache", "Lingua", "言語", "언어", "Idioma", "Taal", "Язык", "语言", "Kieli", "Jazyk", "Język"}};
+// The FM region in the restore page's summary of a backup.
+inline constexpr Translated kRadioRegion{"Radio Region", {"Région Radio", "Radioregion", "Regione Radio", "ラジオ地域", "라디오 지역", "Zona Radio", "Radioregio", "Радиодиапазон", "无线电区域", "Radion kuuluvuusalue", "Rádiová oblast", "Region radia"}};
 // clang-format on
 
 struct TitleEntry {
@@ -200,6 +205,8 @@ inline constexpr std::array kAllTitles = {
     TitleEntry{"kUnitLanguage", &kUnitLanguage},
     TitleEntry{"kHeadsetLanguage", &kHeadsetLanguage},
     TitleEntry{"kLanguage", &kLanguage},
+    TitleEntry{"kRDSAF", &kRDSAF},
+    TitleEntry{"kRadioRegion", &kRadioRegion},
 };
 
 } // namespace kivo::settings::titles

@@ -103,10 +103,28 @@ TEST(ManagerVersionList, NewerThanTheRunningManager)
             << c.major << "." << c.minor << "." << c.secondary;
 }
 
+// The time zone a test sets, and the one before it back at the end.
+class TimeZoneScope {
+public:
+    TimeZoneScope()
+        : saved_(std::getenv("TZ") != nullptr ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt)
+    { }
+    ~TimeZoneScope()
+    {
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
+    }
+    void set(const char* zone) const { setenv("TZ", zone, 1); }
+
+private:
+    std::optional<std::string> saved_;
+};
+
 TEST(ServerChoice, TimeZoneChoosesTheServer)
 {
-    const char* saved = std::getenv("TZ");
-    const std::string saved_tz = saved ? saved : "";
+    const TimeZoneScope zone_scope;
     const struct {
         const char* zone;
         bool regional;
@@ -116,7 +134,7 @@ TEST(ServerChoice, TimeZoneChoosesTheServer)
                  {"UTC", false},          {":Asia/Shanghai", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zone);
-        setenv("TZ", c.zone, 1);
+        zone_scope.set(c.zone);
         EXPECT_EQ(kivo::is_china_server(), c.regional);
         EXPECT_EQ(kivo::firmware_server_base(),
                   c.regional ? kivo::addresses::kRegionalServerBase : kivo::addresses::kGlobalServerBase);
@@ -124,10 +142,19 @@ TEST(ServerChoice, TimeZoneChoosesTheServer)
     kivo::set_firmware_server_base("http://127.0.0.1:1/kivobluetoothmanager/");
     EXPECT_EQ(kivo::firmware_server_base(), "http://127.0.0.1:1/kivobluetoothmanager/");
     kivo::set_firmware_server_base({});
-    if (saved)
-        setenv("TZ", saved_tz.c_str(), 1);
-    else
-        unsetenv("TZ");
+}
+
+TEST(ServerChoice, IntermediateImagesComeFromTheGlobalServerWhateverTheZone)
+{
+    const TimeZoneScope zone_scope;
+    for (const char* zone : {"Asia/Shanghai", "Asia/Urumqi", "Europe/Berlin", "UTC"}) {
+        SCOPED_TRACE(zone);
+        zone_scope.set(zone);
+        EXPECT_EQ(kivo::global_firmware_server_base(), kivo::addresses::kGlobalServerBase);
+    }
+    kivo::set_firmware_server_base("http://127.0.0.1:1/kivobluetoothmanager/");
+    EXPECT_EQ(kivo::global_firmware_server_base(), "http://127.0.0.1:1/kivobluetoothmanager/");
+    kivo::set_firmware_server_base({});
 }
 
 // ---- The home page and the offer ----------------------------------------------------------------

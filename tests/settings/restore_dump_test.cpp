@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -68,6 +70,36 @@ TEST(RestoreDump, WritesABackupThePageReads)
     EXPECT_EQ(kivo::settings::restore_row(0x3142, backup, 0, 0, 0)->value, "Spanish");
     EXPECT_EQ(kivo::settings::restore_row(0x3142, backup, 0, 1, 0)->value, "Enabled");
     for (const char* refused : {"backup 0x3142 2.1", "backup 0x3142 none /tmp", "backup 0x1234 1.0 /tmp"}) {
+        run(refused, status);
+        EXPECT_EQ(status, 2) << refused;
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(RestoreDump, ABackupsSpeedDialNumbersAndItsVersionOnTheRevisionsList)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "restore-dump-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::string archive = (folder / "archive").string();
+    const std::string server = (folder / "server").string();
+    int status = -1;
+    const std::string path = run("backup 0x5440 2.1 " + archive + " 'dials=123,+49*30#1,' revisions=" + server, status);
+    ASSERT_EQ(status, 0) << path;
+    const auto backup = kivo::read_backup_archive(path.substr(0, path.size() - 1));
+    ASSERT_TRUE(backup.has_value());
+    EXPECT_EQ(backup->speedDialAt(0), "123");
+    EXPECT_EQ(backup->speedDialAt(1), "+49*30#1");
+    EXPECT_EQ(backup->speedDialAt(2), "");
+    // A second backup adds its line to the same list.
+    run("backup 0x5210 1.3 " + archive + " revisions=" + server, status);
+    ASSERT_EQ(status, 0);
+    std::ostringstream list;
+    list << std::ifstream(folder / "server" / "Revisions", std::ios::binary).rdbuf();
+    EXPECT_EQ(list.str(), "Ostler_JunovaGo:v2.1:Ostler_JunovaGo.img\r\nYewdel:v1.3:Yewdel.img\r\n");
+    const std::string refusals[] = {"backup 0x5440 2.1 " + archive + " dials=1,2,3,4", "restore 0x5440 2.1 dials=1",
+                                    "restore 0x5440 2.1 revisions=/tmp"};
+    for (const std::string& refused : refusals) {
         run(refused, status);
         EXPECT_EQ(status, 2) << refused;
     }

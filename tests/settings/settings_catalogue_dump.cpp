@@ -22,16 +22,23 @@
 //                                                 separated). values= writes V into every row's
 //                                                 setting, or the i-th V into row i's, before the
 //                                                 rows are read
-//   settings_catalogue_dump backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]
+//   settings_catalogue_dump backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]] [dials=A,B,C]
+//                                 [revisions=DIR]
 //                                                 writes that backup (values= as for restore) as
 //                                                 the product's backup file into FOLDER, the
-//                                                 archive folder of the manager, and prints its path
+//                                                 archive folder of the manager, and prints its path.
+//                                                 dials= gives its three speed-dial numbers (as
+//                                                 written, an empty one for none); revisions= adds
+//                                                 the line "NAME:vMAJOR.MINOR:NAME.img" of its
+//                                                 version to DIR/Revisions, so that a firmware
+//                                                 server on DIR lists it and a restore is possible
 // Numbers are decimal or 0x hexadecimal.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,7 +57,10 @@
 #include "settings/table/restore_layouts.h"
 #include "settings/table/restore_rows.h"
 #include "settings/table/setting_catalogue.h"
+#include "text/product_names.h"
+#include "text/text_format.h"
 #include "update/engine/backup_file.h"
+#include "update/engine/firmware_index.h"
 
 using namespace kivo::settings;
 
@@ -275,12 +285,36 @@ struct RestoreArguments {
     std::optional<KIVOBluetoothDeviceData> backup;
     int fm = 0;
     int language = 0;
+    // backup only: the speed-dial numbers, and the folder whose revisions list gets the version.
+    std::vector<std::string> dials;
+    std::string revisions;
 };
+
+// "123,+49*30#1,": up to three numbers, each as written; the missing ones empty.
+bool parse_dials(std::string_view text, std::vector<std::string>& dials)
+{
+    dials.clear();
+    while (true) {
+        const auto comma = text.find(',');
+        dials.emplace_back(text.substr(0, comma));
+        if (comma == std::string_view::npos)
+            break;
+        text.remove_prefix(comma + 1);
+    }
+    if (dials.size() > 3)
+        return false;
+    dials.resize(3);
+    return true;
+}
+
+enum class Command { Restore, Backup };
 
 // PID MAJOR.MINOR|none and the options from argv[first]; the backup holds the values written into
 // its rows' settings. False for anything it does not take.
-bool parse_restore(int argc, char** argv, int first, bool languages, RestoreArguments& out)
+bool parse_restore(int argc, char** argv, int first, Command command, RestoreArguments& out)
 {
+    const bool languages = command == Command::Restore;
+    const bool backup_options = command == Command::Backup;
     int major = 0, minor = 0;
     std::vector<int> values;
     const std::string_view version_text = argv[3];
@@ -294,6 +328,10 @@ bool parse_restore(int argc, char** argv, int first, bool languages, RestoreArgu
             parsed = parse_number(*language_text, out.language);
         else if (const auto values_text = option(word, "values"))
             parsed = parse_values(*values_text, values);
+        else if (const auto dials_text = backup_options ? option(word, "dials") : std::nullopt)
+            parsed = parse_dials(*dials_text, out.dials);
+        else if (const auto folder = backup_options ? option(word, "revisions") : std::nullopt)
+            out.revisions = *folder;
         else
             parsed = false;
     }
@@ -309,13 +347,27 @@ bool parse_restore(int argc, char** argv, int first, bool languages, RestoreArgu
         if (kind.key)
             write(*kind.key, backup, value, {out.product, 0});
     }
+    for (std::size_t i = 0; i < out.dials.size(); ++i)
+        backup.setSpeedDialAt_with(static_cast<int>(i), out.dials[i]);
     return true;
+}
+
+// Adds the backup's version to the revisions list in folder; false when it cannot be written.
+bool list_revision(const std::filesystem::path& folder, const KIVOBluetoothDeviceData& record, int product)
+{
+    const std::string name = kivo::ProductNames::tavk_product_name_for_internal(product, true);
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    std::ofstream list(folder / kivo::kRevisionsLeaf, std::ios::binary | std::ios::app);
+    list << kivo::fill_format("%@:v%d.%d:%@.img\r\n",
+                              {name, record.deviceVersionMajor(), record.deviceVersionMinor(), name});
+    return static_cast<bool>(list.flush());
 }
 
 int restore(int argc, char** argv)
 {
     RestoreArguments in;
-    if (!parse_restore(argc, argv, 4, true, in)) {
+    if (!parse_restore(argc, argv, 4, Command::Restore, in)) {
         std::fprintf(stderr, "restore: expected PID MAJOR.MINOR|none [fm=N] [lang=L] [values=V[,V...]]\n");
         return 2;
     }
@@ -337,9 +389,11 @@ int restore(int argc, char** argv)
 int backup(int argc, char** argv)
 {
     RestoreArguments in;
-    if (argc < 5 || std::string_view(argv[3]) == "none" || !parse_restore(argc, argv, 5, false, in) ||
+    if (argc < 5 || std::string_view(argv[3]) == "none" || !parse_restore(argc, argv, 5, Command::Backup, in) ||
         kivo::backup_archive_file(argv[4], in.product).empty()) {
-        std::fprintf(stderr, "backup: expected PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]\n");
+        std::fprintf(stderr,
+                     "backup: expected PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]] [dials=A,B,C] "
+                     "[revisions=DIR]\n");
         return 2;
     }
     KIVOBluetoothDeviceData& record = *in.backup;
@@ -355,6 +409,10 @@ int backup(int argc, char** argv)
         return 1;
     }
     std::printf("%s\n", path.c_str());
+    if (!in.revisions.empty() && !list_revision(in.revisions, record, in.product)) {
+        std::fprintf(stderr, "backup: cannot write %s\n", (std::filesystem::path(in.revisions) / "Revisions").c_str());
+        return 1;
+    }
     return 0;
 }
 
@@ -380,6 +438,7 @@ int main(int argc, char** argv)
     std::fprintf(stderr,
                  "usage: settings_catalogue_dump keys | changed PID MAJOR.MINOR | save PID "
                  "MAJOR.MINOR[.SECONDARY] | shown | handler PID | restore PID MAJOR.MINOR|none [fm=N] [lang=L] "
-                 "[values=V[,V...]] | backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]]\n");
+                 "[values=V[,V...]] | backup PID MAJOR.MINOR FOLDER [fm=N] [values=V[,V...]] [dials=A,B,C] "
+                 "[revisions=DIR]\n");
     return 2;
 }

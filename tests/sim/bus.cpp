@@ -160,10 +160,16 @@ void Bus::usb_reset(const std::shared_ptr<Device>& device)
 {
     std::lock_guard lock(mutex_);
     unplug(*device);
+    if (device->usb.gone_after_reset)
+        return;
     schedule(device->usb.reenumerate_after, [this, device] {
         uint16_t product_id = device->product_id;
         if (device->usb.dfu)
             product_id = device->usb.dfu->reset(device->usb.layout);
+        if (device->usb.faults_after_reset) {
+            device->usb.faults = *device->usb.faults_after_reset;
+            device->usb.faults_after_reset.reset();
+        }
         replug(*device, product_id);
     });
 }

@@ -91,8 +91,8 @@ public:
         int fail_device_list = 0;
     } usb_library_faults;
 
-    // A USB reset: the device leaves the bus and comes back reenumerate_after later, as its DFU
-    // persona decides when it has one.
+    // A USB reset: the device leaves the bus and comes back reenumerate_after later (never when it
+    // is gone_after_reset), as its DFU persona decides when it has one.
     void usb_reset(const std::shared_ptr<Device>& device);
 
     // Empties the bus, the schedule, the clock and the bookkeeping.

@@ -1,5 +1,7 @@
 #include "tests/sim/dfu_persona.h"
 
+#include <algorithm>
+
 namespace sim {
 
 namespace {
@@ -53,7 +55,7 @@ int DfuPersona::request(const ControlSetup& setup, uint8_t* data)
         data[3] = static_cast<uint8_t>((answer.poll_timeout_ms >> 16) & 0xFF);
         data[4] = answer.state;
         data[5] = answer.string_index;
-        return static_cast<int>(kStatusSize);
+        return static_cast<int>(std::min(answer.answer_size, kStatusSize));
     }
     case GetState:
         if (!in || setup.length < 1 || data == nullptr)
@@ -80,7 +82,9 @@ int DfuPersona::request(const ControlSetup& setup, uint8_t* data)
 
 uint16_t DfuPersona::reset(UsbLayout& layout)
 {
-    if (!dfu_mode && detached) {
+    if (!dfu_mode && detached && stays_in_firmware) {
+        status = {0, 0, kDfuAppIdle, 0};
+    } else if (!dfu_mode && detached) {
         runtime_layout = layout;
         layout = dfu_mode_layout();
         dfu_mode = true;

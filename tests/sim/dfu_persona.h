@@ -1,7 +1,8 @@
 #pragma once
 // A device's USB DFU interface: it answers the DFU class requests (status with state and poll
-// timeout, errors on cue through the device's faults) and records what is downloaded. After a
-// DETACH, a USB reset brings the device back in firmware-management mode (its DFU product id).
+// timeout, scripted or short answers, errors on cue through the device's faults) and records what
+// is downloaded. After a DETACH, a USB reset brings the device back in firmware-management mode
+// (its DFU product id), unless it is one that stays in its normal firmware.
 // In that mode a reset brings it back running its normal firmware once it was told to leave
 // (request 7, or the final zero-length download); before that it comes back still in the loader.
 
@@ -18,6 +19,8 @@ struct DfuStatus {
     uint32_t poll_timeout_ms = 0;
     uint8_t state = 0;
     uint8_t string_index = 0;
+    // Fewer than 6: a short answer, the first bytes only.
+    size_t answer_size = 6;
 };
 
 // States of the DFU status answer.
@@ -51,6 +54,9 @@ public:
     std::vector<DfuBlock> downloads;
     bool detached = false;
     bool leave_requested = false;
+    // A reset after DETACH brings the device back still running its normal firmware (as if it had
+    // never been told to leave).
+    bool stays_in_firmware = false;
     // What the device shows when it comes back running its normal firmware.
     UsbLayout runtime_layout;
 

@@ -456,14 +456,32 @@ HeadsetPersona oem_headset_with_settings()
     p.records = {
         {0x04, {0x1D25, 0x0187, 0x0012, 0x0003}},
         {0x09, flags},
-        // Magic, frequency, preset, ten presets, RDS, region.
-        {0x15, {kFmMagicWritten, 1012, 3, 875, 901, 955, 1012, 1043, 1070, 880, 920, 990, 1060, 1, 2}},
+        // Magic, frequency, preset, ten presets (10 kHz units), RDS, region.
+        {0x15, {kFmMagicWritten, 10120, 3, 8750, 9010, 9550, 10120, 10430, 10700, 8800, 9200, 9900, 10600, 1, 2}},
     };
     p.factoryRecords = std::map<uint8_t, std::vector<uint16_t>>{
         {0x04, {0x1D21, 0x0183, 0x0000, 0x0000}},
         {0x09, flags},
-        {0x15, {0xFFFF, 875, 0, 875, 875, 875, 875, 875, 875, 875, 875, 875, 875, 0, 0}},
+        {0x15, {0xFFFF, 8750, 0, 8750, 8750, 8750, 8750, 8750, 8750, 8750, 8750, 8750, 8750, 0, 0}},
     };
+    return p;
+}
+
+HeadsetPersona intermediate_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3340;
+    p.name = "Ridge Three";
+    p.version = {1, 2, 0, 0};
+    return p;
+}
+
+HeadsetPersona voice_prompt_image_headset()
+{
+    HeadsetPersona p;
+    p.product_id = 0x3342;
+    p.name = "Ridge Four";
+    p.version = {1, 0, 0, 0};
     return p;
 }
 

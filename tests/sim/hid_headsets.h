@@ -144,6 +144,12 @@ HeadsetPersona mesh_airoha_qcc_headset();
 HeadsetPersona mesh_airoha_qcc_vp_headset();
 inline constexpr uint8_t kVoicePromptVersionRecord = 0x3E;
 
+// A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
+// and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
+// faces are every headset's.
+HeadsetPersona intermediate_image_headset();
+HeadsetPersona voice_prompt_image_headset();
+
 // Gives the headset three speed-dial numbers in every place a family keeps them: records 0x37 to
 // 0x39 and 0x5A to 0x5C (one character a word) and 62-byte sub-records 5 to 7 (the text).
 void keep_speed_dials(HeadsetPersona& persona, const std::array<std::string, 3>& numbers);

@@ -58,8 +58,9 @@ std::optional<VersionQuad> version_marker(const Bytes& bytes)
     for (int i = 0; i < 4; ++i) {
         if (c == bytes.end() || !std::isdigit(*c))
             return std::nullopt;
+        // A version part is a byte: a longer number stands for 255.
         for (; c != bytes.end() && std::isdigit(*c); ++c)
-            parts[i] = parts[i] * 10 + (*c - '0');
+            parts[i] = std::min(parts[i] * 10 + (*c - '0'), 255);
         if (i < 3) {
             if (c == bytes.end() || *c != '.')
                 return std::nullopt;

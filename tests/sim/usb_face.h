@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <set>
 #include <span>
 #include <vector>
@@ -85,8 +86,12 @@ public:
     std::shared_ptr<PsStore> ps_store;
     std::shared_ptr<DfuPersona> dfu;
     UsbFaults faults;
-    // A USB reset makes the device leave the bus and come back this much later.
+    // A USB reset makes the device leave the bus and come back this much later ...
     kivo::Duration reenumerate_after{std::chrono::milliseconds(100)};
+    // ... or never.
+    bool gone_after_reset = false;
+    // Armed when the device comes back after its next reset (a loader that fails its claims, say).
+    std::optional<UsbFaults> faults_after_reset;
 
     // Every control transfer tried on the device, failed ones included, in order.
     const std::vector<ControlRecord>& transcript() const { return transcript_; }

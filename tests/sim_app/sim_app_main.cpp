@@ -6,7 +6,9 @@
 
 #include <cstdio>
 
+#include "app/app_controller.h"
 #include "app/application.h"
+#include "app/configuration_archive.h"
 #include "app/manager_window.h"
 #include "app/server_choice.h"
 #include "device/products/update_instructions.h"
@@ -147,6 +149,14 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     kivo::name_application();
     KIVOBluetoothManagerAppDelegate delegate(application_pages());
+    if (options->select) {
+        // As if the configuration had kept this product as the last one selected.
+        delegate.appController().setConfigurationReader(
+            [file = delegate.configurationFile(), id = *options->select](KIVOBluetoothManagerAppController& c) {
+                kivo::read_configuration(file, c);
+                c.setDeviceTarget(id);
+            });
+    }
     delegate.start();
 
     if (!options->screenshot.empty()) {

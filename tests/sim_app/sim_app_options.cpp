@@ -77,6 +77,14 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
                 }
             }
             options.devices.push_back(device);
+        } else if (arg == "--select" && has_value) {
+            const std::string& value = args[++i];
+            uint16_t id = 0;
+            if (!parse_product_id(value, id) || id == 0) {
+                error = "bad product '" + value + "' (want 0xPID)";
+                return std::nullopt;
+            }
+            options.select = id;
         } else if (arg == "--server-base" && has_value) {
             options.server_base = args[++i];
         } else if (arg == "--screenshot" && has_value) {

@@ -6,7 +6,8 @@ TEST(SimAppOptions, DevicesServerAndScreenshot)
 {
     std::string error;
     auto options = parse_sim_app_options({"--device", "hid:0x3142", "--device", "usb:4D10", "--server-base",
-                                          "http://127.0.0.1:8080/kivobluetoothmanager/", "--screenshot", "a.png"},
+                                          "http://127.0.0.1:8080/kivobluetoothmanager/", "--screenshot", "a.png",
+                                          "--select", "0x4D10"},
                                          error);
     ASSERT_TRUE(options) << error;
     ASSERT_EQ(options->devices.size(), 2u);
@@ -16,6 +17,8 @@ TEST(SimAppOptions, DevicesServerAndScreenshot)
     EXPECT_EQ(options->devices[1].product_id, 0x4D10);
     EXPECT_EQ(options->server_base, "http://127.0.0.1:8080/kivobluetoothmanager/");
     EXPECT_EQ(options->screenshot, "a.png");
+    EXPECT_EQ(options->select, 0x4D10);
+    EXPECT_FALSE(parse_sim_app_options({"--device", "usb:4D10"}, error)->select);
 }
 
 TEST(SimAppOptions, BadInputIsNamed)
@@ -34,7 +37,11 @@ TEST(SimAppOptions, BadInputIsNamed)
                                                  {"--device", "usb:0x4D10@1.0"},
                                                  {"--device"},
                                                  {"--bogus"},
-                                                 {"--screenshot-delay", "-5"}}) {
+                                                 {"--screenshot-delay", "-5"},
+                                                 {"--select"},
+                                                 {"--select", "0x13142"},
+                                                 {"--select", "0"},
+                                                 {"--select", "hid:0x4D10"}}) {
         std::string error;
         EXPECT_FALSE(parse_sim_app_options(args, error));
         EXPECT_FALSE(error.empty());

@@ -9,13 +9,9 @@ namespace {
 
 constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
 
-constexpr TransferPath kKelporIntermediatePath = unbuilt("KelporIntermediate");
-constexpr TransferPath kQccBtVpPath = unbuilt("QccBtVp");
 constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
 constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
-constexpr TransferPath kDfuAfterDownloadModePath = unbuilt("DfuAfterDownloadMode");
-constexpr TransferPath kUsbDfuPath = unbuilt("UsbDfu");
 
 // By UpdateFamilyPath, in its order.
 constexpr std::array<const TransferPath*, 17> kPaths = {

@@ -20,6 +20,7 @@ void start(UpdateRun& run)
                                                             : UpdateTexts::tavk_string_checking_backup_firmware_in;
     status_processing_step(run, checking);
     run.shared.setUpdateFinished(false);
+    run.shared.setUsbStatusFound(0);
     run.host.setOpenedMessageBox(false);
     run.shared.change([](UpdateProgress& p) {
         p.updateProcessed = 0;
@@ -36,6 +37,7 @@ void end(UpdateRun& run)
 {
     hid_close_devices();
     run.container.clear();
+    run.dfuImage = {};
     close_instruction_box(run);
     run.shared.setUpdateFinished(true);
 }

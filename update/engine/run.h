@@ -6,12 +6,14 @@
 // host. It never touches the window or the controller.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
 
+#include "app/net/http_stream.h"
 #include "common/page_ids.h"
 #include "device/device_data.h"
 #include "device/device_session.h"
@@ -42,8 +44,23 @@ struct UpdateInputs {
     std::filesystem::path archiveFolder;
     // Opens the device; hid_open_device in the application.
     HidOpener opener;
+    // The global firmware server's base (ends in "/"), where intermediate images are fetched
+    // whatever server the index came from.
+    std::string globalServerBase;
+    // How long that fetch may go without data.
+    std::chrono::milliseconds intermediateIdleTimeout = kDownloadIdleTimeout;
     // The path to run; none: the one of session.deviceTarget.
     const TransferPath* path = nullptr;
+    // The count of failed claims in the USB DFU wait, kept from run to run; none: the process's own.
+    int* dfuClaimFailureCount = nullptr;
+};
+
+// A loaded DFU image, without its file suffix: checked by its loader (CRC and model text).
+struct DfuImage {
+    FirmwareBuffer buffer;
+    size_t size = 0;
+
+    std::span<const uint8_t> bytes() const { return {buffer.get(), buffer ? size : 0}; }
 };
 
 // The worker's own state during a run, handed to the path and the shared steps.
@@ -61,6 +78,8 @@ struct UpdateRun {
     // The loaded firmware file, through the checked entries the path reads of it (freed by the
     // ending).
     ContainerView container;
+    // The image of the USB DFU paths (freed by the ending).
+    DfuImage dfuImage;
     // The loaders' failure text.
     std::array<char, 512> message{};
     // The number of the last message box the worker opened.

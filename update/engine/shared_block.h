@@ -65,6 +65,12 @@ public:
     void setUpdateStatus(const StatusTextSet& texts) { updateStatus_.set_all(texts); }
     StatusTextSet updateStatus() const { return updateStatus_.snapshot(); }
 
+    // The id a run found the device under when it differs from the one it was recognized under (the
+    // download-mode products); 0 for none. Written before updateFinished; the page applies it to
+    // its session after the join.
+    int usbStatusFound() const { return usbStatusFound_.load(std::memory_order_acquire); }
+    void setUsbStatusFound(int usb_status) { usbStatusFound_.store(usb_status, std::memory_order_release); }
+
     bool updateFinished() const { return updateFinished_.load(std::memory_order_acquire); }
     void setUpdateFinished(bool finished) { updateFinished_.store(finished, std::memory_order_release); }
 
@@ -76,6 +82,7 @@ private:
     UpdateProgress progress_;
     std::function<void(const UpdateProgress&)> observer_;
     StatusTexts updateStatus_;
+    std::atomic<int> usbStatusFound_{0};
     std::atomic<bool> updateFinished_{false};
 };
 

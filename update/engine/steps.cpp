@@ -41,14 +41,6 @@ std::string loader_message(const UpdateRun& run, std::string_view message, Manag
         .value_or(std::string(message));
 }
 
-void fail_loading(UpdateRun& run, std::string_view message)
-{
-    run.shared.setUpdateRestoreError(3);
-    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
-        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)});
-    }));
-}
-
 // The backup file of the run's product: none when the product has no internal name.
 std::filesystem::path backup_file(const UpdateRun& run)
 {
@@ -96,6 +88,13 @@ void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag)
     }));
 }
 
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@", {failure(run, i), loader_message(run, message, i)}) + std::string(tag);
+    }));
+}
+
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) {
@@ -107,6 +106,12 @@ void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_v
 void status_message(UpdateRun& run, LanguageText message)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) { return fill_format("%@", {message(i)}); }));
+}
+
+void fail_loading(UpdateRun& run, std::string_view message)
+{
+    run.shared.setUpdateRestoreError(3);
+    status_loader_message(run, message);
 }
 
 void status_failure_alone(UpdateRun& run)

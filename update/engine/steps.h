@@ -38,6 +38,11 @@ void status_processing(UpdateRun& run);
 void status_failure(UpdateRun& run, LanguageText reason, std::string_view tag = {});
 // "<failure>"
 void status_failure_alone(UpdateRun& run);
+// "<failure>. <the loader's message in the language><tag>"
+void status_loader_message(UpdateRun& run, std::string_view message, std::string_view tag = {});
+// A firmware file its loader rejected: updateRestoreError 3 and "<failure>. <the loader's message>"
+// in each language (a message the texts do not know stands as it is).
+void fail_loading(UpdateRun& run, std::string_view message);
 // "<failure>. <reason>. Try again.<tag>"
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
 // "<message>": one message alone, neither processing nor failure text before it.

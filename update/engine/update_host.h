@@ -1,6 +1,6 @@
 #pragma once
 // How a run reaches the application while it goes, from its worker thread: the one message box,
-// the wait for the user's answer, and the answer of the backup question. The update page gives
+// the wait for the user's answer, the page's spinner, and the answer of the backup question. The update page gives
 // the real one; engine tests give a fake.
 
 #include <optional>
@@ -26,6 +26,11 @@ public:
     virtual bool openedMessageBox() const = 0;
     // Blocks until openedMessageBox is clear.
     virtual void waitUntilAnswered() = 0;
+
+    // The page's busy spinner while a device re-enumerates: posted to the main thread, never
+    // waited for.
+    virtual void startProcessingAnimation() = 0;
+    virtual void stopProcessingAnimation() = 0;
 
     // The user's choice to go on without a settings backup; the worker resets it once read.
     virtual bool skipRestoreBackupFile() const = 0;

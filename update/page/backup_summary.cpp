@@ -1,6 +1,7 @@
 // The restore page's summary of the settings backup: loading the selected product's backup, the
-// checks that it can be restored into the connected device, and the summary's header (version and
-// date). Without a usable backup the status line says so and no restore is offered.
+// checks that it can be restored into the connected device, the summary's header (version and
+// date) and its rows for the selected tab (update/state/backup_summary_rows.h). Without a usable
+// backup the status line says so and no restore is offered.
 
 #include <QDateTime>
 
@@ -12,6 +13,7 @@
 #include "text/update_texts.h"
 #include "update/engine/backup_file.h"
 #include "update/page/date_pattern.h"
+#include "update/page/summary_fields.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -36,10 +38,13 @@ std::string backup_date_text(const std::optional<KIVOBluetoothDeviceData::Date>&
 
 void UpdateViewController::setBackupInfo()
 {
-    if (loadBackup())
+    summaryRows_ = {};
+    if (loadBackup()) {
         showBackupHeader();
-    else
+        showSummaryRows();
+    } else {
         showNoBackup();
+    }
 }
 
 bool UpdateViewController::loadBackup()
@@ -70,12 +75,33 @@ void UpdateViewController::showBackupHeader()
     const int language = host().languageManager();
     const int product = host().session().deviceTarget;
     const KIVOBluetoothDeviceData& backup = *state_.dataToUnarchive;
-    for (QLabel* label :
-         {ui.lblRestoredData1, ui.lblRestoredData2, ui.lblRestoredData3, ui.lblRestoredData4, ui.lblRestoredData5})
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const std::array<SummaryFields, 6> rows = summary_data_rows(ui);
+    for (size_t i = 0; i < 5; ++i)
+        rows[i].label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.tfRestoredVersion->setText(qtext(kivo::backup_version_text(product, backup)));
     ui.lblRestoredDate->setText(qtext(kivo::fill_format("%@: ", {UpdateTexts::date_label_in(language)})));
     ui.tfRestoredDate->setText(qtext(backup_date_text(backup.dateArchived(), language)));
+}
+
+void UpdateViewController::showSummaryRows()
+{
+    Ui::RestoreView& ui = restore_;
+    summaryRows_ = kivo::backup_summary_rows(*state_.dataToUnarchive, host().session().deviceTarget,
+                                             tabAt(tabIndexSelected()), host().languageManager());
+    auto write = [](QLabel* field, const std::optional<std::string>& text) {
+        if (text)
+            field->setText(qtext(*text));
+    };
+    write(ui.lblRestoredDate, summaryRows_.date.label);
+    write(ui.tfRestoredDate, summaryRows_.date.value);
+    const std::array<SummaryFields, 6> rows = summary_data_rows(ui);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        write(rows[i].label, summaryRows_.data[i].label);
+        write(rows[i].value, summaryRows_.data[i].value);
+    }
+    if (summaryRows_.labelsLeftAligned)
+        for (size_t i = 0; i < 5; ++i)
+            rows[i].label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void UpdateViewController::showNoBackup()

@@ -19,6 +19,29 @@ ProcessingSpinner::ProcessingSpinner(QWidget* parent)
         step_ = (step_ + 1) % kSpokes;
         update();
     });
+    // Connected here, on the main thread: a worker's post only queues the wake inside Qt.
+    connect(this, &ProcessingSpinner::animationPosted, this, &ProcessingSpinner::runPostedAnimations,
+            Qt::QueuedConnection);
+}
+
+void ProcessingSpinner::postAnimation(bool start)
+{
+    {
+        std::lock_guard lock(postedMutex_);
+        posted_.push_back(start);
+    }
+    emit animationPosted();
+}
+
+void ProcessingSpinner::runPostedAnimations()
+{
+    std::vector<bool> posted;
+    {
+        std::lock_guard lock(postedMutex_);
+        posted.swap(posted_);
+    }
+    for (const bool start : posted)
+        start ? startAnimation() : stopAnimation();
 }
 
 void ProcessingSpinner::startAnimation()

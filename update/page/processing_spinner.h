@@ -5,6 +5,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <mutex>
+#include <vector>
+
 class ProcessingSpinner : public QWidget {
     Q_OBJECT
 public:
@@ -12,14 +15,24 @@ public:
 
     void startAnimation();
     void stopAnimation();
+    // From any thread: the start (or stop) is queued and the main thread only woken to carry it out,
+    // in the order posted; the caller never waits.
+    void postAnimation(bool start);
     bool isAnimating() const { return timer_.isActive(); }
     void setDoubleValue(double value) { value_ = value; }
     double doubleValue() const { return value_; }
+
+signals:
+    void animationPosted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void runPostedAnimations();
+
+    std::mutex postedMutex_;
+    std::vector<bool> posted_;
     QTimer timer_;
     int step_ = 0;
     double value_ = 0;

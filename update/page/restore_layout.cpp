@@ -1,14 +1,16 @@
 // The restore page's layout, drawn from the page's state: the summary of the backup, the language
 // pop-up and its caption, the enabled states, the progress area and the fixed frames. The
-// summary's data rows stay hidden for now; the family rule that shows them is yet to come. The
-// restore table shows on the settings tab of the families that have it.
+// summary's data rows show as the connected product's family keeps them for the selected tab and
+// the backup's firmware; the restore table shows on the settings tab of the families that have it.
 
 #include "app/shortcut_labels.h"
 #include "text/app_text.h"
 #include "text/update_texts.h"
+#include "update/page/label_fit.h"
 #include "update/page/page_frames.h"
 #include "update/page/page_shortcuts.h"
 #include "update/page/progress_view.h"
+#include "update/page/summary_fields.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -21,22 +23,7 @@ QString qtext(const std::string& s) { return QString::fromStdString(s); }
 constexpr Qt::Alignment kRightAligned = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
 
-struct SummaryRow {
-    QLabel* label;
-    QLabel* value;
-};
-
-std::array<SummaryRow, 6> data_rows(Ui::RestoreView& ui)
-{
-    return {{{ui.lblRestoredData1, ui.tfRestoredData1},
-             {ui.lblRestoredData2, ui.tfRestoredData2},
-             {ui.lblRestoredData3, ui.tfRestoredData3},
-             {ui.lblRestoredData4, ui.tfRestoredData4},
-             {ui.lblRestoredData5, ui.tfRestoredData5},
-             {ui.lblRestoredData6, ui.tfRestoredData6}}};
-}
-
-void set_row_visible(SummaryRow row, bool visible)
+void set_row_visible(SummaryFields row, bool visible)
 {
     row.label->setVisible(visible);
     row.value->setVisible(visible);
@@ -83,8 +70,9 @@ void UpdateViewController::setControlsFirmwareRestore()
     ui.lblRestoreLanguageVoicePrompt->setVisible(c.popUpShown);
     ui.lblUpdateVoicePromptInformation->setText(qtext(c.instructions));
     ui.lblUpdateVoicePromptInformation->setVisible(c.instructionsShown);
-    for (SummaryRow row : data_rows(ui))
-        set_row_visible(row, c.dataRowsShown);
+    const std::array<SummaryFields, 6> rows = summary_data_rows(ui);
+    for (size_t i = 0; i < rows.size(); ++i)
+        set_row_visible(rows[i], c.dataRowsShown[i]);
     if (c.rowOneRightAligned)
         ui.lblRestoredData1->setAlignment(kRightAligned);
     ui.tableViewRestore->setVisible(c.tableShown);
@@ -92,7 +80,30 @@ void UpdateViewController::setControlsFirmwareRestore()
 
     show_progress_area(c.progress, *ui.piProcessingCircular, *ui.piProcessing, *ui.tfProcessing, *ui.tfPercent);
     placeRestoreControls(c.tableAboveInstructions);
+    finishSummaryRows(c.dataRowsShown);
     reloadRestoreTable();
+}
+
+void UpdateViewController::finishSummaryRows(const std::array<bool, 6>& shown)
+{
+    Ui::RestoreView& ui = restore_;
+    const std::array<SummaryFields, 6> rows = summary_data_rows(ui);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // A row the family shows that this refresh did not write would still hold another tab's or
+        // another product's texts.
+        if (!shown[i])
+            continue;
+        if (!summaryRows_.data[i].label)
+            rows[i].label->clear();
+        if (!summaryRows_.data[i].value)
+            rows[i].value->clear();
+    }
+    for (SummaryFields row : rows) {
+        fit_label_font(*row.label);
+        fit_label_font(*row.value);
+    }
+    fit_label_font(*ui.lblRestoredDate);
+    fit_label_font(*ui.tfRestoredDate);
 }
 
 void UpdateViewController::placeRestoreControls(bool table_above_instructions)
@@ -106,7 +117,7 @@ void UpdateViewController::placeRestoreControls(bool table_above_instructions)
     ui.tfRestoredVersion->setGeometry(qt_rect(kVersionRow.value));
     ui.lblRestoredDate->setGeometry(qt_rect(kDateRow.label));
     ui.tfRestoredDate->setGeometry(qt_rect(kDateRow.value));
-    const std::array<SummaryRow, 6> rows = data_rows(ui);
+    const std::array<SummaryFields, 6> rows = summary_data_rows(ui);
     for (size_t i = 0; i < rows.size(); ++i) {
         rows[i].label->setGeometry(qt_rect(kDataRows[i].label));
         rows[i].value->setGeometry(qt_rect(kDataRows[i].value));

@@ -1,7 +1,8 @@
 #include "update/page/restore_table_cell_view.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
+
+#include "update/page/label_fit.h"
 
 namespace {
 
@@ -14,17 +15,6 @@ QLabel* text_field(const char* name, int width, QWidget* parent)
     field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     field->setFixedWidth(width);
     return field;
-}
-
-void fit_text(QLabel* field, int smallest_pixel_size)
-{
-    field->setFont(QFont());
-    QFont font = field->font();
-    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(field->text()) <= field->contentsRect().width(); };
-    // The page sets its font in pixels.
-    while (font.pixelSize() > smallest_pixel_size && !fits())
-        font.setPixelSize(font.pixelSize() - 1);
-    field->setFont(font);
 }
 
 } // namespace
@@ -44,6 +34,6 @@ RestoreTableCellView::RestoreTableCellView(QWidget* parent)
 
 void RestoreTableCellView::fitTexts()
 {
-    fit_text(settingNameText_, kSmallestPixelSize);
-    fit_text(settingValueText_, kSmallestPixelSize);
+    fit_label_font(*settingNameText_);
+    fit_label_font(*settingValueText_);
 }

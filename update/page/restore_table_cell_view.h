@@ -14,15 +14,13 @@ public:
     QLabel* settingNameText() const { return settingNameText_; }
     QLabel* settingValueText() const { return settingValueText_; }
 
-    // Gives each text the row's font again and, where it does not fit its field, a smaller one:
-    // translations run longer than the English, and a title is read whole or not at all.
+    // Gives each text the row's font again and, where it does not fit its field, a smaller one
+    // (label_fit.h).
     void fitTexts();
 
     // The widths of the two fields: together they fill the table's row beside its scroll bar.
     static constexpr int kNameWidth = 300;
     static constexpr int kValueWidth = 180;
-    // The smallest font a text is set in, in pixels.
-    static constexpr int kSmallestPixelSize = 8;
 
 private:
     QLabel* settingNameText_;

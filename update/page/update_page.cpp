@@ -1,6 +1,7 @@
 #include "update/page/update_page.h"
 
 #include "app/data_folders.h"
+#include "app/server_choice.h"
 #include "link/hid_discovery.h"
 #include "update/engine/address_range.h"
 
@@ -14,6 +15,7 @@ UpdateViewController::UpdateViewController(kivo::PageHost& host, int mode)
 {
     setUpdateProcessed(-1);
     setUpView();
+    engineHost_.setSpinner(pageMode() == kModeUpdate ? update_.piProcessingCircular : restore_.piProcessingCircular);
     connect(btnNext_, &QPushButton::clicked, this, [this] { moveToNext(btnNext_); });
     connect(btnBack_, &QPushButton::clicked, this, [this] { moveToBack(btnBack_); });
     QPushButton* update = pageMode() == kModeUpdate ? update_.btnUpdate : restore_.btnUpdate;
@@ -76,6 +78,7 @@ kivo::UpdateInputs UpdateViewController::inputsFromController(const std::string&
     in.strLanguageFirmware = app.strLanguageFirmware();
     in.archiveFolder = kivo::archive_folder();
     in.opener = opener_;
+    in.globalServerBase = kivo::global_firmware_server_base();
     return in;
 }
 

@@ -25,6 +25,7 @@
 #include "update/engine/voice_prompt_language.h"
 #include "update/page/page_update_host.h"
 #include "update/page/restore_table_cell_view.h"
+#include "update/state/backup_summary_rows.h"
 #include "update/state/page_controls.h"
 #include "update/state/update_page_state.h"
 
@@ -93,7 +94,8 @@ public:
     void setControlsFirmwareUpdate();
     void setShortcutsFirmwareRestore();
     // Loads the backup of the selected product into dataToUnarchive and writes the summary's
-    // header; without a usable backup, says so on the status line and clears restorePossible.
+    // header and then its rows for the selected tab; without a usable backup, says so on the status
+    // line and clears restorePossible.
     void setBackupInfo();
     // The language pop-up is about to open: the window's list of tabs closes first.
     void menuWillOpen();
@@ -253,7 +255,11 @@ private:
     // The step of setBackupInfo that loads and checks the backup; false for none usable.
     bool loadBackup();
     void showBackupHeader();
+    void showSummaryRows();
     void showNoBackup();
+    // Visible summary fields this refresh did not write are cleared, and long texts get a smaller
+    // font (restore_layout.cpp).
+    void finishSummaryRows(const std::array<bool, 6>& shown);
     // The restore table's set-up and its reload (restore_table.cpp).
     void setUpRestoreTable();
     void reloadRestoreTable();
@@ -266,6 +272,8 @@ private:
     QPushButton* btnNext_ = nullptr;
     QPushButton* btnBack_ = nullptr;
     kivo::UpdatePageState state_;
+    // What the summary wrote at the last refresh; nothing without a usable backup.
+    kivo::BackupSummaryRows summaryRows_;
     // A read of the firmware index is going, from its start to the tick that ends it.
     bool reading_ = false;
     NewUpdateSheet* sheetNewUpdateFound_ = nullptr;

@@ -54,6 +54,9 @@ void UpdateViewController::finishRun()
     // nothing of the run overlaps the recognition that follows.
     worker_.finish();
     kivo::DeviceSession& session = host().session();
+    // The id the run found the device under, for the texts from now on (the download-mode products).
+    if (const int found = shared_->usbStatusFound(); found != 0)
+        session.usbStatus = runInputs_.session.usbStatus = found;
     session.strRestartDFUFirmwareFile.clear();
     session.indexRestartDFUFirmwareLanguage = -1;
     session.deviceVersionRestartDFU = {};

@@ -1,5 +1,6 @@
 #include "update/state/page_controls.h"
 
+#include "device/products/restore_summary_families.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/update_next_hidden.h"
 #include "device/products/version_forms.h"
@@ -119,6 +120,13 @@ RestorePageControls restore_page_controls(const UpdatePageState& state, const Pa
     c.popUpShown = possible && languages;
     c.instructionsShown = possible && languages;
     c.instructions = UpdateTexts::tavk_string_press_restore_button_after_selecting_in(language);
+    if (possible && state.dataToUnarchive) {
+        const KIVOBluetoothDeviceData& backup = *state.dataToUnarchive;
+        const SummaryRowSet kept = restore_summary_rows_shown(context.deviceTarget, selected_tab(state.tabs),
+                                                              backup.deviceVersionMajor(), backup.deviceVersionMinor());
+        for (int row = 1; row <= 6; ++row)
+            c.dataRowsShown[static_cast<size_t>(row - 1)] = summary_row_in(kept, row);
+    }
     c.rowOneRightAligned = !possible;
     // The table shows on the settings tab of the families that have it.
     c.tableShown =

@@ -4,6 +4,7 @@
 // controls are enabled and shown, the progress area and the page's own texts. The page renders
 // them as they are; titles and shortcut hints are its setShortcuts'.
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -72,8 +73,9 @@ struct RestorePageControls {
     bool popUpShown = false;
     bool instructionsShown = false;
     std::string instructions;
-    // The summary's six data rows: hidden until the family rule that shows them is written.
-    bool dataRowsShown = false;
+    // The summary's six data rows: with a usable backup, those the connected product's family keeps
+    // for the selected tab and the backup's firmware.
+    std::array<bool, 6> dataRowsShown{};
     // Without a usable backup row 1's label is right-aligned.
     bool rowOneRightAligned = false;
     // The table of backed-up settings and its scroll view, above the instructions when they show.

@@ -15,7 +15,7 @@ kivo_target_defaults(kivo_test_http)
 
 add_library(kivo_demo_firmware STATIC ${CMAKE_CURRENT_LIST_DIR}/demo_firmware.cpp)
 target_include_directories(kivo_demo_firmware PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(kivo_demo_firmware PUBLIC firmware_file_builder)
+target_link_libraries(kivo_demo_firmware PUBLIC firmware_file_builder text)
 kivo_target_defaults(kivo_demo_firmware)
 
 add_executable(kivo-sim-fwserver ${CMAKE_CURRENT_LIST_DIR}/fwserver_main.cpp)

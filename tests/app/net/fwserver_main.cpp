@@ -1,11 +1,13 @@
 // kivo-sim-fwserver: a firmware server on 127.0.0.1 for people to point kivo-sim-app at. It serves
 // the files of a folder (an index named "Firmware" or "Revisions", images by name), prints its base
 // on the first line of its output, and runs until it is stopped. --demo writes a folder that offers
-// the OEM headset 2.2 to update to and 2.1 to restore, and ends.
+// the OEM headset 2.2 to update to and 2.1 to restore, the 0x3340 headset 1.4 with the
+// intermediate image it takes first from 1.2, and DFU images to two plain-USB products, and ends.
 //
 //   kivo-sim-fwserver --demo DIR
 //   kivo-sim-fwserver --root DIR [--port N]
 //   kivo-sim-app --device hid:0x3142@2.1 --server-base <the printed base>
+//   kivo-sim-app --device hid:0x3340@1.2 --server-base <the printed base>
 
 #include <csignal>
 #include <cstdio>
@@ -48,10 +50,15 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "kivo-sim-fwserver: cannot write the demo folder %s\n", value.c_str());
                 return 1;
             }
-            std::printf("Wrote %s: Firmware (lists 2.2), Revisions (lists 2.1), %s, %s.\n"
+            std::printf("Wrote %s: Firmware (lists 2.2 and, for 0x3340, 1.4, for 0x4D10, 5.2, for 0x5310, 1.2),\n"
+                        "Revisions (lists 2.1), %s, %s, %s, %s, %s and the intermediate image of 0x3340.\n"
                         "Serve it:  kivo-sim-fwserver --root %s\n"
-                        "Then:      kivo-sim-app --device hid:0x3142@2.1 --server-base <the base it prints>\n",
-                        value.c_str(), demo_firmware::kLatestImage, demo_firmware::kEarlierImage, value.c_str());
+                        "Then:      kivo-sim-app --device hid:0x3142@2.1 --server-base <the base it prints>\n"
+                        "or:        kivo-sim-app --device hid:0x3340@1.2 --server-base <the base it prints>\n"
+                        "or:        kivo-sim-app --device usb:0x4D10 --select 0x4D10 --server-base <the base>\n",
+                        value.c_str(), demo_firmware::kLatestImage, demo_firmware::kEarlierImage,
+                        demo_firmware::kIntermediateProductImage, demo_firmware::kPlainUsbImage,
+                        demo_firmware::kTwoDeviceImage, value.c_str());
             return 0;
         } else if (option == "--root") {
             root = value;

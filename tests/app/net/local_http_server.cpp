@@ -118,6 +118,12 @@ int LocalHttpServer::requestCount(const std::string& path) const
     return found == counts_.end() ? 0 : found->second;
 }
 
+std::vector<std::string> LocalHttpServer::requestedPaths() const
+{
+    std::lock_guard lock(mutex_);
+    return requested_;
+}
+
 std::string LocalHttpServer::lastRequest() const
 {
     std::lock_guard lock(mutex_);
@@ -158,6 +164,7 @@ void LocalHttpServer::answer(int connection)
     {
         std::lock_guard lock(mutex_);
         ++counts_[path];
+        requested_.push_back(path);
         lastRequest_ = request;
         reply = replyFor(path);
     }
@@ -169,7 +176,8 @@ void LocalHttpServer::answer(int connection)
         waitOrStop(reply.firstByteDelay);
     const std::string length = reply.noLength
         ? std::string()
-        : "Content-Length: " + std::to_string(reply.announcedLength.value_or(reply.body.size())) + "\r\n";
+        : "Content-Length: " + std::to_string(reply.announcedLength.value_or(reply.body.size() + reply.filler)) +
+            "\r\n";
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
         "\r\nContent-Type: text/plain\r\n" + length + "Connection: close\r\n\r\n";
     const size_t body_end = std::min(reply.body.size(), reply.cutAfter.value_or(reply.body.size()));
@@ -180,6 +188,12 @@ void LocalHttpServer::answer(int connection)
         at += block;
         if (at < body_end && reply.chunkPause.count() > 0 && waitOrStop(reply.chunkPause))
             break;
+    }
+    const std::string filler(64 * 1024, 'f');
+    for (std::uint64_t left = reply.filler; sent_all && left > 0;) {
+        const auto block = static_cast<size_t>(std::min<std::uint64_t>(left, filler.size()));
+        sent_all = sendAll(connection, std::string_view(filler).substr(0, block));
+        left -= block;
     }
     if (reply.cutAfter && reply.stallAfterCut) {
         held_.push_back(connection);

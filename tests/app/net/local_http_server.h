@@ -1,7 +1,7 @@
 #pragma once
 // A tiny HTTP server on 127.0.0.1 for tests: it answers GETs from a table of paths and from the
 // files of a folder, one connection at a time, on a thread of its own. Unknown paths get 404. A
-// reply may come in paced blocks, break off part-way or stall, as downloads meet them.
+// reply may come in paced blocks, break off part-way, stall or run on, as downloads meet them.
 
 #include <atomic>
 #include <chrono>
@@ -34,6 +34,9 @@ struct Reply {
     // with noLength none at all (the body then ends where the connection closes).
     std::optional<std::uint64_t> announcedLength{};
     bool noLength = false;
+    // That many filler bytes after body, made as they are sent: a large body the server need not
+    // hold (counted in the Content-Length).
+    std::uint64_t filler = 0;
 };
 
 class LocalHttpServer {
@@ -54,6 +57,8 @@ public:
     int port() const { return port_; }
     // How often path was asked for, and the header lines of the last request.
     int requestCount(const std::string& path) const;
+    // Every path asked for, in order.
+    std::vector<std::string> requestedPaths() const;
     std::string lastRequest() const;
 
 private:
@@ -74,6 +79,7 @@ private:
     std::string folderPrefix_;
     std::filesystem::path folder_;
     std::map<std::string, int> counts_;
+    std::vector<std::string> requested_;
     std::string lastRequest_;
     std::vector<int> held_;
     std::thread thread_;

@@ -13,18 +13,21 @@
 #include <vector>
 
 #include "device/products/background_volume.h"
+#include "device/products/backup_summary_groups.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/hid_camera_products.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_catalogue.h"
 #include "device/products/product_set.h"
 #include "device/products/restore_row_lines.h"
+#include "device/products/restore_summary_families.h"
 #include "device/products/restore_table_families.h"
 #include "device/products/same_product.h"
 #include "device/products/settings_default_rule.h"
 #include "device/products/settings_save_families.h"
 #include "device/products/speed_dial_save_paths.h"
 #include "device/products/update_paths.h"
+#include "device/products/usb_dfu_products.h"
 #include "link/hid_discovery.h"
 #include "link/usb_products.h"
 #include "text/product_names.h"
@@ -251,6 +254,12 @@ TEST(ProductCatalogue, HidCameraGroupsBelongToTheirPath)
             EXPECT_EQ(update_family_path(id), UpdateFamilyPath::HidCamera) << name << std::hex << " 0x" << id;
 }
 
+TEST(ProductCatalogue, EveryIntermediateImageProductHasOneImage)
+{
+    EXPECT_EQ(sorted(find_product_set("kIntermediateImages")->ids),
+              sorted({kKelporIntermediatePathProducts.begin(), kKelporIntermediatePathProducts.end()}));
+}
+
 TEST(ProductCatalogue, FmRadioSaveFamiliesSplitTheFmProducts)
 {
     const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
@@ -335,4 +344,63 @@ TEST(ProductCatalogue, RestoreTableLinesAndFamilies)
     // no row.
     for (int id : lined)
         EXPECT_EQ(shows_restore_table(id), id != 0x5345) << std::hex << id;
+}
+
+TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
+{
+    const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
+        {"kDfuWaitRestartIds", 45},
+        {"kDfuWaitIgnoredIds", 15},
+        {"kDfuNoReplugBoxProducts", 13},
+        {"kDfuPsClearProducts", 8},
+        {"kDfuSecondModels (recognized)", 12},
+        {"kDfuTargetModelProducts", 3},
+    };
+    for (const auto& [name, size] : sizes) {
+        const ProductSet* set = find_product_set(name);
+        ASSERT_NE(set, nullptr) << name;
+        EXPECT_EQ(set->ids.size(), size) << name;
+    }
+    // The wait reads 62 normal ids: the two groups and the camera with and without its loader bit.
+    EXPECT_EQ(dfu_wait_id(0x3020), DfuWaitId::Recovery);
+    EXPECT_EQ(dfu_wait_id(0xB020), DfuWaitId::Recovery);
+    EXPECT_EQ(dfu_wait_id(0xCD10), DfuWaitId::Other);
+    // The download-mode products are the DfuAfterDownloadMode row; the rules keyed by a recognized
+    // or selected product name products of the DFU paths.
+    std::vector<int> download_mode;
+    for (const DfuExpectedId& e : kDfuExpectedIds)
+        download_mode.push_back(e.product);
+    EXPECT_EQ(
+        sorted(download_mode),
+        sorted(std::vector<int>(kDfuAfterDownloadModePathProducts.begin(), kDfuAfterDownloadModePathProducts.end())));
+    for (std::string_view name : {"kDfuTargetModelProducts", "kDfuSecondModels (recognized)", "kDfuPsClearProducts",
+                                  "kDfuNoReplugBoxProducts", "kDfuClaimReopenProduct", "kDfuTwoDeviceProduct"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_TRUE(update_family_path(id) == UpdateFamilyPath::UsbDfu ||
+                        update_family_path(id) == UpdateFamilyPath::DfuAfterDownloadMode)
+                << name << std::hex << " 0x" << id;
+}
+
+TEST(ProductCatalogue, BackupSummaryGroupsAndFamilies)
+{
+    EXPECT_EQ(kSummaryGroupRows.size(), 34u);
+    EXPECT_EQ(summary_groups::kG5.size(), 85u);
+    EXPECT_EQ(summary_groups::kG10.size(), 93u);
+    const std::span<const RestoreSummaryFamily> families = restore_summary_families();
+    ASSERT_EQ(families.size(), 18u);
+    EXPECT_EQ(families[2].products.size(), 194u);
+    // The families whose settings tab shows the restore table are exactly the table's products.
+    std::vector<int> with_table;
+    for (std::size_t f : {2, 4, 8, 16, 17})
+        with_table.insert(with_table.end(), families[f].products.begin(), families[f].products.end());
+    EXPECT_EQ(sorted(with_table), sorted({kRestoreTableProducts.begin(), kRestoreTableProducts.end()}));
+    // Every family's settings-tab versions rise, and its first entry holds from any version.
+    for (const RestoreSummaryFamily& family : families) {
+        ASSERT_FALSE(family.settingsTab.empty());
+        EXPECT_EQ(family.settingsTab.front().major, 0);
+        EXPECT_EQ(family.settingsTab.front().minor, 0);
+        for (std::size_t i = 1; i < family.settingsTab.size(); ++i)
+            EXPECT_LT(std::pair(family.settingsTab[i - 1].major, family.settingsTab[i - 1].minor),
+                      std::pair(family.settingsTab[i].major, family.settingsTab[i].minor));
+    }
 }

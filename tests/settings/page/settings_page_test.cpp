@@ -376,6 +376,24 @@ TEST_F(SettingsPageTest, EveryTextFitsInEveryLanguage)
             }
 }
 
+TEST_F(SettingsPageTest, ATitleTooLongForOneLineTakesTwoInItsRowUntilItFitsOneAgain)
+{
+    enter(0x4D10, 4, 1);
+    const QLabel& plc = *ui().lblPLC;
+    const QRect placed = plc.geometry();
+    app().setLanguageManager(kivo::kPolish);
+    page().setControls();
+    EXPECT_TRUE(plc.wordWrap());
+    EXPECT_EQ(plc.geometry(), placed.adjusted(0, -4, 0, 4)) << "centred on its row, clear of the next";
+    EXPECT_TRUE(text_fits(&plc));
+    page().setControls();
+    EXPECT_EQ(plc.geometry(), placed.adjusted(0, -4, 0, 4)) << "a second refresh grows it no further";
+    app().setLanguageManager(kivo::kEnglish);
+    page().setControls();
+    EXPECT_FALSE(plc.wordWrap());
+    EXPECT_EQ(plc.geometry(), placed);
+}
+
 TEST_F(SettingsPageTest, ChangeOfLanguageRetitlesThePageAndReloadsTheTable)
 {
     enter(0x4D10, 5, 1);

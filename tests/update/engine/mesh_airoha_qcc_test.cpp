@@ -52,9 +52,10 @@ std::vector<uint8_t> image_commands(size_t length)
 // bytes, verify-all, run loader, result.
 std::vector<uint8_t> module_commands(size_t length, bool version_read)
 {
-    std::vector<uint8_t> commands{kErase};
+    std::vector<uint8_t> commands;
     if (version_read)
-        commands.insert(commands.begin(), kVersionRead);
+        commands.push_back(kVersionRead);
+    commands.push_back(kErase);
     commands.insert(commands.end(), parts(length, 58), kBlock);
     commands.insert(commands.end(), {kVerifyAll, kRunLoader, kResult});
     return commands;

@@ -5,6 +5,7 @@
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/mesh_fixture.h"
 #include "tests/update/engine/update_fixture.h"
+#include "tests/update/engine/usb_dfu_fixture.h"
 
 TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheRunGoes)
 {
@@ -86,4 +87,26 @@ TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileAHidCameraUpdateGoes)
     EXPECT_EQ(progress().updateProcessed, 100);
     std::lock_guard lock(host.mutex);
     EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+}
+
+TEST_F(UsbDfuRunTest, MainThreadReadsTheSharedBlockWhileTheWorkerPostsTheSpinner)
+{
+    sim::HeadsetPersona persona;
+    persona.product_id = 0x6020;
+    sim::plug_headset(persona);
+    recognized(0x6020, 0x6020);
+    inputs.opener = open_product(0x6020);
+    std::thread worker([this] { run(); });
+    int highest = 0;
+    while (!shared.updateFinished()) {
+        highest = std::max(highest, progress().updateProcessed);
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+        EXPECT_EQ(shared.usbStatusFound(), 0);
+    }
+    worker.join();
+    EXPECT_LE(highest, 3);
+    EXPECT_EQ(host.events,
+              (std::vector<FakeUpdateHost::Event>{{FakeUpdateHost::Event::SpinnerStarted},
+                                                  {FakeUpdateHost::Event::SpinnerStopped}}));
+    EXPECT_EQ(progress().updateRestoreError, 2);
 }

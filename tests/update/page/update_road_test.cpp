@@ -3,30 +3,19 @@
 // demo firmware, the update to 2.2 offered by the sheet and downloaded through the save panel, then
 // the restore to the backed-up 2.1 with the settings written back; and two failures on the road.
 
-#include <QFileDialog>
-#include <QPushButton>
-
 #include <filesystem>
 
-#include "app/message_box_sheet.h"
 #include "device/backup_archive.h"
 #include "link/hid_reports.h"
-#include "main/page_factory.h"
-#include "recognition/page/recognition_page.h"
-#include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
 #include "tests/app/net/demo_firmware.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/page/page_shots.h"
+#include "tests/update/page/road_fixture.h"
 #include "text/update_texts.h"
 #include "update/engine/backup_file.h"
-#include "update/page/new_update_sheet.h"
-#include "update/page/update_page.h"
 
 namespace {
-
-// Long enough for two whole runs under the sanitizers; the devices' own waits are virtual.
-constexpr int kRoadLimitMs = 180000;
 
 constexpr char kLatestPath[] = "/kivobluetoothmanager/VARGO_Zeltra_v2.2.img";
 
@@ -65,53 +54,27 @@ bool changes_the_headset(uint8_t command)
 
 } // namespace
 
-class UpdateRoad : public AppTest {
+class UpdateRoad : public RoadTest {
 protected:
-    PageFactory pages() override { return application_pages(); }
-    std::string serverBase() override { return server.base(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(demo_firmware::write_folder(firmware.path()));
-        server.serveFolder("/kivobluetoothmanager/", firmware.path());
-        AppTest::SetUp();
-        headset = sim::plug_headset(sim::oem_headset_with_settings());
+        RoadTest::SetUp();
+        headset = sim::plug_headset(persona());
     }
 
-    UpdateViewController& update() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
-    UpdateViewController& restore() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
-    MessageBoxSheet& box() { return *window().sheetMessageBox; }
-    NewUpdateSheet& sheet() { return *update().sheetNewUpdateFound(); }
+    // The headset on the bus when the application starts.
+    virtual sim::HeadsetPersona persona() { return sim::oem_headset_with_settings(); }
 
-    bool settled(UpdateViewController& page)
+    // The offer accepted into target, and the update that follows to its end, pictured on the way.
+    void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
     {
-        return run_events_until(
-            [&] { return !app().onProcessing() && !page.readActive() && !page.runActive() && !page.downloadActive(); },
-            kRoadLimitMs);
-    }
-
-    // Home (the OEM headset preselected), NEXT, recognition's NEXT: the update page, read.
-    void reachTheUpdatePage()
-    {
-        app().deviceSelectionViewController()->btnNext()->click();
-        ASSERT_EQ(app().mode(), kModeRecognition);
-        app().deviceRecognitionViewController()->btnNext()->click();
-        ASSERT_TRUE(run_events_until([&] { return app().mode() == kModeUpdate; }, kRoadLimitMs));
+        acceptTheOffer(target);
+        ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
+        grabTheProgress(update(), shot);
+        ASSERT_TRUE(run_events_until(
+            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); },
+            kRoadLimitMs));
         ASSERT_TRUE(settled(update()));
-    }
-
-    // YES on the sheet, and the save panel accepted with target.
-    void acceptTheOffer(const std::filesystem::path& target)
-    {
-        ASSERT_TRUE(sheet().isVisible());
-        sheet().ui.btnYes->click();
-        QFileDialog* panel = nullptr;
-        for (QFileDialog* dialog : window().findChildren<QFileDialog*>(QStringLiteral("savePanel")))
-            if (dialog->isVisible())
-                panel = dialog;
-        ASSERT_NE(panel, nullptr);
-        panel->selectFile(QString::fromStdString(target.string()));
-        QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
     }
 
     // A picture of the window for people to look at (KIVO_PAGE_SHOTS), once the page shows some
@@ -128,9 +91,6 @@ protected:
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())), all.end()};
     }
 
-    fwfile::TempFolder firmware;
-    fwfile::TempFolder chosen;
-    testnet::LocalHttpServer server;
     sim::PluggedHeadset headset;
 };
 
@@ -149,12 +109,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
 
     // The update: downloaded into the chosen file, then written.
     const std::filesystem::path target = chosen.path() / "VARGO_Zeltra_v2.2.img";
-    acceptTheOffer(target);
-    ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
-    grabTheProgress(update(), "road-2-update-progress");
-    ASSERT_TRUE(run_events_until(
-        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
-    ASSERT_TRUE(settled(update()));
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-2-update-progress"));
     EXPECT_EQ(read_text(target), read_text(firmware.path() / demo_firmware::kLatestImage));
     EXPECT_EQ(statusLine(), "Firmware updated successfully");
     EXPECT_FALSE(app().statusWithWarning());
@@ -245,4 +200,33 @@ TEST_F(UpdateRoad, AMissingImageStartsNothing)
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_TRUE(std::filesystem::is_empty(chosen.path())) << "nothing written beside it either";
     EXPECT_FALSE(box().isVisible());
+}
+
+// The headset that takes an intermediate image, at 1.2: the demo server offers 1.4, and the update
+// fetches the intermediate image from the global server, writes it, then the file's images.
+class IntermediateRoad : public UpdateRoad {
+protected:
+    sim::HeadsetPersona persona() override { return sim::intermediate_image_headset(); }
+};
+
+TEST_F(IntermediateRoad, UpdateThroughTheIntermediateImage)
+{
+    reachTheUpdatePage();
+    EXPECT_EQ(app().deviceTarget(), demo_firmware::kIntermediateProduct);
+    EXPECT_EQ(sheet().ui.tfCurrentVersion->text().toStdString(), "v1.2");
+    EXPECT_EQ(sheet().ui.tfNewVersion->text().toStdString(), "v1.4");
+
+    const std::filesystem::path target = chosen.path() / demo_firmware::kIntermediateProductImage;
+    ASSERT_NO_FATAL_FAILURE(updateThroughTheOffer(target, "road-5-intermediate-progress"));
+    grab_page(window(), "road-6-intermediate-done");
+
+    const std::string intermediate = "/kivobluetoothmanager/" + std::string(demo_firmware::kIntermediateImage.fileName);
+    EXPECT_EQ(server.requestCount(intermediate), 1);
+    std::vector<uint8_t> erased;
+    for (const sim::Bytes& out : headset.hid().outputs())
+        if (out[1] == COMMAND_ERASE)
+            erased.push_back(out[2]);
+    EXPECT_EQ(erased, (std::vector<uint8_t>{0, 0, 0, 1})) << "two intermediate images as image 0, then the file's";
+    EXPECT_EQ(statusLine(), "Firmware updated successfully");
+    EXPECT_EQ(app().data().deviceVersion(), (FirmwareQuad{1, 4, 0, 0})) << "recognition reads 1.4";
 }

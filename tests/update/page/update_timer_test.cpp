@@ -172,6 +172,17 @@ TEST_F(UpdateTimer, FailureEndingsByTheirCode)
     EXPECT_TRUE(quit);
 }
 
+TEST_F(UpdateTimer, IdTheRunFoundTheDeviceUnderIsTheSessionsOnceTheRunHasEnded)
+{
+    ASSERT_TRUE(runOn(0x6020, [](kivo::UpdateShared& shared) {
+        shared.setUsbStatusFound(0x6021);
+        ends_at(3, 1)(shared);
+    }));
+    EXPECT_EQ(app().usbStatus(), 0x6021);
+    ASSERT_TRUE(runOn(0x6020, ends_at(3, 1)));
+    EXPECT_EQ(app().usbStatus(), 0x6020);
+}
+
 TEST_F(UpdateTimer, RestartToRecoverRemembersTheRunAndQuits)
 {
     bool quit = false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "text/update_texts.h"
 #include "update/state/page_controls.h"
 
@@ -183,7 +185,9 @@ TEST(RestorePageControls, ByStateBusyFlagProductAndFields)
         EXPECT_EQ(controls.versionValueShown, c.versionValue);
         EXPECT_EQ(controls.popUpShown, c.popUp);
         EXPECT_EQ(controls.instructionsShown, c.popUp);
-        EXPECT_FALSE(controls.dataRowsShown);
+        // The OEM headset's family keeps all six rows on these tabs; the other family three at 2.1.
+        const long rows = std::count(controls.dataRowsShown.begin(), controls.dataRowsShown.end(), true);
+        EXPECT_EQ(rows, !c.state.restorePossible ? 0 : c.product == kOem ? 6 : 3);
         EXPECT_EQ(controls.rowOneRightAligned, !c.state.restorePossible);
         EXPECT_EQ(controls.tableShown, c.table);
         EXPECT_EQ(controls.tableAboveInstructions, c.state.languageItems >= 2);
@@ -211,4 +215,59 @@ TEST(RestorePageControls, BackupVersionTextsByProduct)
     EXPECT_EQ(kivo::backup_version_text(kCamera, backup), "v1.3.2.5");
     EXPECT_EQ(kivo::backup_version_text(0x5345, backup), "v2.5.3");
     EXPECT_EQ(kivo::backup_version_text(kOem, backup), "v2.5");
+}
+
+TEST(RestorePageControls, DataRowsByFamilyTabAndBackupVersion)
+{
+    const int other = -1;
+    struct Case {
+        const char* what;
+        int product;
+        int tab; // -1: a selection outside the tabs
+        int major;
+        int minor;
+        bool possible;
+        std::array<bool, 6> rows;
+        bool table;
+    };
+    constexpr bool y = true;
+    constexpr bool n = false;
+    const Case cases[] = {
+        {"a product in no family", 0x3020, kTabDeviceSettings, 2, 1, y, {n, n, n, n, n, n}, n},
+        {"... on the FM tab", 0x3020, kTabSecondSettings, 2, 1, y, {n, n, n, n, n, n}, n},
+        {"the older family below 4.0", 0x5060, kTabDeviceSettings, 3, 9, y, {y, y, y, n, n, n}, n},
+        {"the six-preset FM page", 0x6010, kTabSecondSettings, 1, 0, y, {y, y, y, n, n, y}, n},
+        {"no speed dial rows", 0x5560, kTabSpeedDial, 1, 0, y, {n, n, n, n, n, n}, n},
+        {"4.0", 0x4D10, kTabDeviceSettings, 4, 0, y, {y, y, y, y, n, n}, n},
+        {"4.1", 0x4D10, kTabDeviceSettings, 4, 1, y, {y, y, y, y, y, y}, n},
+        {"4.2", 0x4D10, kTabDeviceSettings, 4, 2, y, {y, y, y, y, y, n}, n},
+        {"4.9", 0x4D10, kTabDeviceSettings, 4, 9, y, {y, y, y, y, y, n}, n},
+        {"5.0", 0x4D10, kTabDeviceSettings, 5, 0, y, {y, y, y, y, y, y}, n},
+        {"3.9, the speed-dial tab", 0x4D10, kTabSpeedDial, 3, 9, y, {y, y, y, n, n, n}, n},
+        {"1.0 below the bound", 0x2020, kTabDeviceSettings, 1, 0, y, {y, y, y, y, y, n}, n},
+        {"1.1 on the bound", 0x2020, kTabDeviceSettings, 1, 1, y, {y, y, y, y, y, y}, n},
+        {"1.9 below the bound", 0x4D45, kTabDeviceSettings, 1, 9, y, {y, y, y, n, n, n}, n},
+        {"2.0 on the bound", 0x4D45, kTabDeviceSettings, 2, 0, y, {y, y, y, y, n, n}, n},
+        {"the table's family below 1.1", 0x4210, kTabDeviceSettings, 1, 0, y, {y, y, y, y, n, n}, y},
+        {"the table and six rows", 0x3110, kTabDeviceSettings, 2, 1, y, {y, y, y, y, y, y}, y},
+        {"neither without a restore", 0x3110, kTabDeviceSettings, 2, 1, n, {n, n, n, n, n, n}, n},
+        {"one row on the settings tab", 0x4040, kTabDeviceSettings, 1, 0, y, {y, n, n, n, n, n}, n},
+        {"six on the speed-dial tab", 0x4040, kTabSpeedDial, 1, 0, y, {y, y, y, y, y, y}, n},
+        {"tab kind 0", 0x4040, other, 1, 0, y, {y, y, y, y, y, y}, n},
+        {"tab kind 0, one row", 0x2120, other, 1, 0, y, {y, n, n, n, n, n}, n},
+        {"two rows on every tab", 0x5210, other, 1, 0, y, {y, y, n, n, n, n}, n},
+        {"the first family on the FM tab", 0x2110, kTabSecondSettings, 1, 0, y, {y, y, y, n, n, n}, n},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        UpdatePageState state;
+        state.restorePossible = c.possible;
+        state.tabs = {1, {c.tab == other ? kTabDeviceSettings : c.tab, 0, 0}, c.tab == other ? 3 : 0};
+        KIVOBluetoothDeviceData& backup = state.dataToUnarchive.emplace();
+        backup.setDeviceVersionMajor_Minor(c.major, c.minor);
+        const kivo::RestorePageControls controls = kivo::restore_page_controls(state, PageContext{false, 0, c.product});
+        EXPECT_EQ(controls.dataRowsShown, c.rows);
+        EXPECT_EQ(controls.tableShown, c.table);
+        EXPECT_EQ(controls.dateShown, c.possible);
+    }
 }

@@ -11,6 +11,8 @@ namespace kivo {
 extern const TransferPath kQccBtOnlyPath; // paths/qcc_bt_only.cpp
 extern const TransferPath kMeshBt31Path; // paths/mesh_bt31.cpp
 extern const TransferPath kHid4210Path; // paths/hid4210.cpp
+extern const TransferPath kKelporIntermediatePath; // paths/kelpor_intermediate.cpp
+extern const TransferPath kQccBtVpPath; // paths/qcc_bt_vp.cpp
 extern const TransferPath kAiroha6APath; // paths/airoha_6a.cpp
 extern const TransferPath kAiroha68Path; // paths/airoha_68.cpp
 extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
@@ -18,6 +20,8 @@ extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kHidDual43Path; // paths/hid_dual43.cpp
 extern const TransferPath kDownloadMode60Path; // paths/download_mode60.cpp
 extern const TransferPath kHidCameraPath; // paths/hid_camera.cpp
+extern const TransferPath kDfuAfterDownloadModePath; // paths/usb_dfu.cpp
+extern const TransferPath kUsbDfuPath; // paths/usb_dfu.cpp
 
 // The start of the OEM mesh headsets' path, before any command that changes the headset: the
 // shared steps with the version identity check, the module and Bluetooth blocks checked.

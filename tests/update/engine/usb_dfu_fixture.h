@@ -1,0 +1,99 @@
+#pragma once
+// A USB DFU run on the simulated bus: plain-USB headsets and devices in their loader, the DFU file
+// the run loads, the status lines the run went through, the DFU requests a device received, a
+// claim-failure count of the test's own, and the check that no USB handle stays open.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/dfu.h"
+#include "tests/sim/usb_headsets.h"
+#include "tests/update/engine/update_fixture.h"
+#include "text/product_names.h"
+
+class UsbDfuRunTest : public UpdateRunTest {
+protected:
+    void SetUp() override
+    {
+        UpdateRunTest::SetUp();
+        inputs.dfuClaimFailureCount = &claimFailures;
+        shared.setObserver([this](const kivo::UpdateProgress& p) {
+            changes.push_back(p);
+            const std::string line = shared.updateStatus()[0];
+            if (statuses.empty() || statuses.back() != line)
+                statuses.push_back(line);
+            // The preparation's last write (3 %, or marker 8 for the two-device product): the BCCMD
+            // link is closed, the DFU requests come next.
+            const bool prepared = (p.updateProcessed == 3 && last_.updateProcessed != 3) ||
+                (p.addUpdateProcessed == 8 && last_.addUpdateProcessed != 8);
+            last_ = p;
+            if (prepared && armAfterPreparation)
+                std::exchange(armAfterPreparation, nullptr)();
+        });
+        target(0x4D10);
+        inputs.data.setDeviceVersion({5, 1, 0, 0});
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(bus().open_usb_handles(), 0) << "a run left a USB device open";
+        UpdateRunTest::TearDown();
+    }
+
+    // The recognized device, found under usb_status (a loader's id has bit 15 set).
+    void recognized(uint16_t product_id, int usb_status, FirmwareQuad version = {})
+    {
+        target(product_id);
+        inputs.session.usbStatus = usb_status;
+        inputs.data.setDeviceVersion(version);
+    }
+
+    // A headset of the product as it ships, running its normal firmware.
+    std::shared_ptr<sim::Device> plugHeadset(uint16_t product_id, uint16_t version_tenths = 0)
+    {
+        sim::UsbHeadsetPersona persona = sim::usb_headset(product_id, "Headset");
+        if (version_tenths != 0)
+            persona.version_tenths = version_tenths;
+        return bus().plug(sim::make_usb_headset(persona));
+    }
+    std::shared_ptr<sim::Device> plugLoader(uint16_t loader_id) { return bus().plug(sim::make_dfu_device(loader_id)); }
+
+    // The run's DFU file: an image that names its model by this text.
+    fwfile::Bytes useDfuFile(const std::string& model_text, size_t payload = 3000)
+    {
+        const fwfile::Bytes file =
+            fwfile::make_dfu_image(model_text, payload, static_cast<uint16_t>(inputs.session.deviceTarget));
+        useFile(file, "firmware.dfu");
+        return file;
+    }
+    // The expected model text of a product: its internal name and a model id.
+    static std::string model(int product_id, int model_id)
+    {
+        char id[8];
+        std::snprintf(id, sizeof id, "#%04X", static_cast<unsigned>(model_id));
+        return kivo::ProductNames::tavk_product_name_for_internal(product_id, true) + id;
+    }
+
+    // The DFU class requests (bRequest) a device received, in order.
+    static std::vector<int> dfuRequests(const sim::Device& device)
+    {
+        std::vector<int> requests;
+        for (const sim::ControlRecord& record : device.usb.transcript())
+            if (record.api == sim::UsbApi::Libusb01 && (record.setup.request_type & 0x7F) == 0x21)
+                requests.push_back(record.setup.request);
+        return requests;
+    }
+    // The DFU requests of the run, by name.
+    static constexpr int kDetach = 0, kDnload = 1, kGetStatus = 3, kClrStatus = 4, kAbort = 6;
+
+    int claimFailures = 0;
+    // Every status line the run showed (English), in order.
+    std::vector<std::string> statuses;
+    // Run once when the preparation is over, before the first DFU request.
+    std::function<void()> armAfterPreparation;
+
+private:
+    kivo::UpdateProgress last_;
+};

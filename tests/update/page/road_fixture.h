@@ -1,0 +1,74 @@
+#pragma once
+// The whole application offscreen with a local firmware server serving the demo firmware: the steps
+// of an update's road through the window (recognition, the new-update sheet and its save panel) and
+// the wait for the update page to settle.
+
+#include <QFileDialog>
+#include <QPushButton>
+
+#include <filesystem>
+
+#include "app/message_box_sheet.h"
+#include "main/page_factory.h"
+#include "recognition/page/recognition_page.h"
+#include "tests/app/app_fixture.h"
+#include "tests/app/net/demo_firmware.h"
+#include "update/page/new_update_sheet.h"
+#include "update/page/update_page.h"
+
+class RoadTest : public AppTest {
+protected:
+    // Long enough for two whole runs under the sanitizers; the devices' own waits are virtual.
+    static constexpr int kRoadLimitMs = 180000;
+
+    PageFactory pages() override { return application_pages(); }
+    std::string serverBase() override { return server.base(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(demo_firmware::write_folder(firmware.path()));
+        server.serveFolder("/kivobluetoothmanager/", firmware.path());
+        AppTest::SetUp();
+    }
+
+    UpdateViewController& update() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
+    UpdateViewController& restore() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
+    MessageBoxSheet& box() { return *window().sheetMessageBox; }
+    NewUpdateSheet& sheet() { return *update().sheetNewUpdateFound(); }
+
+    bool settled(UpdateViewController& page)
+    {
+        return run_events_until(
+            [&] { return !app().onProcessing() && !page.readActive() && !page.runActive() && !page.downloadActive(); },
+            kRoadLimitMs);
+    }
+
+    // Home (the product of the configuration selected), NEXT, recognition's NEXT: the update page,
+    // read.
+    void reachTheUpdatePage()
+    {
+        app().deviceSelectionViewController()->btnNext()->click();
+        ASSERT_EQ(app().mode(), kModeRecognition);
+        app().deviceRecognitionViewController()->btnNext()->click();
+        ASSERT_TRUE(run_events_until([&] { return app().mode() == kModeUpdate; }, kRoadLimitMs));
+        ASSERT_TRUE(settled(update()));
+    }
+
+    // YES on the sheet, and the save panel accepted with target.
+    void acceptTheOffer(const std::filesystem::path& target)
+    {
+        ASSERT_TRUE(sheet().isVisible());
+        sheet().ui.btnYes->click();
+        QFileDialog* panel = nullptr;
+        for (QFileDialog* dialog : window().findChildren<QFileDialog*>(QStringLiteral("savePanel")))
+            if (dialog->isVisible())
+                panel = dialog;
+        ASSERT_NE(panel, nullptr);
+        panel->selectFile(QString::fromStdString(target.string()));
+        QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
+    }
+
+    fwfile::TempFolder firmware;
+    fwfile::TempFolder chosen;
+    testnet::LocalHttpServer server;
+};
