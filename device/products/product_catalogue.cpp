@@ -12,6 +12,7 @@
 #include "device/products/fm_presets.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
+#include "device/products/hid_camera_products.h"
 #include "device/products/hid_name_records.h"
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
@@ -170,6 +171,9 @@ const std::vector<ProductSet>& rule_sets()
         {"kSettingsChangeRow16", ids(kSettingsChangeRow16)},
         {"kSettingsChangeRow17", ids(kSettingsChangeRow17)},
         {"kUpdateInstructionProducts", ids(kUpdateInstructionProducts)},
+        {"kHidCameraCameraProducts", ids(kHidCameraCameraProducts)},
+        {"kHidCameraGroupQProducts", ids(kHidCameraGroupQProducts)},
+        {"kHidCameraGroupRProducts", ids(kHidCameraGroupRProducts)},
         {"kPlainStatusProducts", ids(kPlainStatusProducts)},
         {"kReconfigureAfterUpdateProducts", ids(kReconfigureAfterUpdateProducts)},
         {"kPowerCycleAfterUpdateProduct", {kPowerCycleAfterUpdateProduct}},

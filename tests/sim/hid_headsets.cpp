@@ -31,6 +31,8 @@ struct HeadsetState {
     bool ready = false;
     // The Airoha face of a shortReports headset.
     std::optional<AirohaFace> airoha;
+    // A download-mode headset in download mode.
+    bool inDownloadMode = false;
 };
 
 namespace {
@@ -257,6 +259,35 @@ uint8_t ready_answer(HeadsetState& state)
     return ++state.readyQuestionsSinceRunLoader >= *at ? 1 : 0;
 }
 
+bool loader_command(uint8_t command)
+{
+    return command == kErase || command == kBlock || command == kLastBlock || command == kVerify ||
+        command == kRunLoader;
+}
+
+// A download-mode headset running its normal firmware: 0x0E with no data sends it into download
+// mode, and refuses the loader commands meanwhile. Nothing for other commands, nor once in download
+// mode (whose run loader ends it).
+std::optional<HidReply> answer_download_mode(HeadsetState& state, const Bytes& out)
+{
+    const std::optional<DownloadModePersona>& mode = state.persona.downloadMode;
+    const uint8_t command = out[1];
+    if (!mode || !loader_command(command))
+        return std::nullopt;
+    if (state.inDownloadMode) {
+        if (command == kRunLoader)
+            state.inDownloadMode = false;
+        return std::nullopt;
+    }
+    const bool no_data = out.size() > 3 && out[2] == 0 && out[3] == 0;
+    if (command != kLastBlock || !no_data)
+        return one_report(status_report(command, kFailed));
+    state.inDownloadMode = true;
+    if (auto device = state.headset.lock())
+        bus().leave(device, state.persona.leaveAfter, mode->away, mode->backAs);
+    return one_report(status_report(command, 0));
+}
+
 HidReply answer_command(HeadsetState& state, const Bytes& out);
 
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
@@ -287,6 +318,8 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
     const uint8_t command = out[1];
     if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
+    if (std::optional<HidReply> download = answer_download_mode(state, out))
+        return std::move(*download);
     if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[0], p.version, out))
         return std::move(*loader);
     switch (command) {

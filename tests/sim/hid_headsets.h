@@ -32,6 +32,15 @@ struct SecondModulePersona {
     std::vector<CommandFault> commandFaults;
 };
 
+// A headset that takes its loader commands only in download mode: while it runs its normal
+// firmware, 0x0E with no data (length 0 in bytes 2-3) is answered and makes it leave the bus and
+// come back `away` later (never when empty), under `backAs` when set, in download mode; its loader
+// commands (erase, blocks, verify, run loader) fail until then. Its run loader ends download mode.
+struct DownloadModePersona {
+    std::optional<kivo::Duration> away = std::chrono::seconds(2);
+    std::optional<uint16_t> backAs;
+};
+
 struct HeadsetPersona {
     uint16_t product_id = 0x3142;
     // Answered to every name read; empty: the name record has no words.
@@ -101,6 +110,9 @@ struct HeadsetPersona {
 
     // ---- Two modules (see tests/sim/README.md) ----
     std::optional<SecondModulePersona> secondModule;
+
+    // ---- Download mode (see tests/sim/README.md) ----
+    std::optional<DownloadModePersona> downloadMode;
 };
 
 // The FM block the OEM headset keeps in record 0x15: written magic, 95.1 MHz on preset 2, presets

@@ -159,9 +159,15 @@ bool search_device(const HidOpener& open, int attempts)
 
 UserPollEnd poll_until_done(const UserPoll& poll)
 {
+    return poll_until_done(
+        poll, [&poll](HidStatusReport& answer) { return hid_command(0, hid_request(poll.command), answer) == 1; });
+}
+
+UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
+{
     for (int polls = 1; polls <= kUserPollBoundSeconds; ++polls) {
         HidStatusReport answer{};
-        if (hid_command(0, hid_request(poll.command), answer) == 1) {
+        if (exchange(answer)) {
             if (poll.traceName != nullptr)
                 system_logf("%s = [%d]", poll.traceName, answer[3]);
             if (answer[3] != 0)

@@ -7,6 +7,7 @@
 // person acts on it.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -43,6 +44,9 @@ inline constexpr HidStepTags kIntermediateImageTags{nullptr,  nullptr,  nullptr,
 // The single-image Qualcomm headsets.
 inline constexpr HidStepTags kQccBtOnlyTags{"[B][00]", "[B][9]", nullptr,  "[B][0]", "[B][1]", "[B][2]",
                                             "[B][3]",  "[B][4]", "[B][5]", "[B][6]", "[B][7]"};
+
+// The paths whose failing steps append no tag.
+inline constexpr HidStepTags kNoTags{"", "", "", "", "", "", "", "", "", "", ""};
 
 // The Bluetooth blocks of the OEM mesh headsets.
 inline constexpr HidStepTags kMeshBt31BluetoothTags{nullptr, nullptr, nullptr, "[1]",   "[2]",  "[3]",
@@ -140,6 +144,11 @@ struct UserPoll {
 // Polls until done, a second between polls, at most kUserPollBoundSeconds polls. Writes no status:
 // the caller names the failure.
 UserPollEnd poll_until_done(const UserPoll& poll);
+// One poll's exchange: true with the answer when it succeeded.
+using PollExchange = std::function<bool(HidStatusReport& answer)>;
+// The same with each poll sent by `exchange`, for a path whose report is not cleared between
+// commands.
+UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);

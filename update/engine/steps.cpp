@@ -248,7 +248,8 @@ bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed
 void succeed(UpdateRun& run, std::string_view trace_line)
 {
     hid_close_devices();
-    system_log(trace_line);
+    if (!trace_line.empty())
+        system_log(trace_line);
     run.shared.change([](UpdateProgress& p) {
         p.updateRestoreError = 0;
         p.addUpdateProcessed = 99;

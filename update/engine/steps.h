@@ -79,7 +79,8 @@ void enter_phase(UpdateRun& run, int marker);
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first = true);
 // Steps 1 and 2, the version identity check, then steps 3 to 6.
 bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed> entries);
-// Step 7: both slots closed, the trace line, updateRestoreError 0, marker 99, a second, 100 %.
+// Step 7: both slots closed, the trace line (none when empty), updateRestoreError 0, marker 99, a
+// second, 100 %.
 void succeed(UpdateRun& run, std::string_view trace_line);
 
 // ---- Message boxes the worker waits for ----------------------------------------------------------

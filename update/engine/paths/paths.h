@@ -6,6 +6,7 @@
 
 #include "update/engine/container_view.h"
 #include "update/engine/family_paths.h"
+#include "update/engine/hid_image.h"
 
 namespace kivo {
 
@@ -20,6 +21,9 @@ extern const TransferPath kMeshAirohaQccVpPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshAirohaQccPath; // paths/mesh_airoha_qcc.cpp
 extern const TransferPath kMeshQcc65Path; // paths/mesh_qcc65.cpp
 extern const TransferPath kMeshThenBt32Path; // paths/mesh_then_bt32.cpp
+extern const TransferPath kHidDual43Path; // paths/hid_dual43.cpp
+extern const TransferPath kDownloadMode60Path; // paths/download_mode60.cpp
+extern const TransferPath kHidCameraPath; // paths/hid_camera.cpp
 extern const TransferPath kDfuAfterDownloadModePath; // paths/usb_dfu.cpp
 extern const TransferPath kUsbDfuPath; // paths/usb_dfu.cpp
 
@@ -35,6 +39,15 @@ std::vector<const ContainerEntry*> mesh_bluetooth_blocks(const UpdateRun& run);
 // answers (byte 16 of its voice-prompt version) is 10 x the first + the second version number of
 // the voice-prompt block.
 bool voice_prompts_held(uint8_t held, uint32_t first, uint32_t second);
+
+// The download-mode and HID camera headsets (paths/download_mode60.cpp): the readiness poll (0x0D
+// on slot 0 sent by `exchange`, once a second, a failed exchange counted as a "not yet"), which
+// gives up at its bound with "Cannot get status" ...
+bool wait_until_ready(UpdateRun& run, const PollExchange& exchange);
+// ... and their end once the loader was started: marker 99, a minute for the headset to restart,
+// `box_step` (the box flag alone, or the re-plug box), the polls until it is back ("Cannot get
+// status" at their bound), then the ending: the box closed and 100 %.
+void end_after_restart(UpdateRun& run, void (*box_step)(UpdateRun& run));
 
 // A member whose transfer is not built yet: the run ends at once, before any device command
 // (paths/unbuilt.cpp) ...
