@@ -20,6 +20,7 @@
 #include "settings/panel_visibility.h"
 #include "settings/table/handlers.h"
 #include "settings/timeout_field.h"
+#include "tests/settings/panel_products.h"
 
 using namespace kivo::settings;
 using Record = KIVOBluetoothDeviceData;
@@ -55,20 +56,6 @@ std::string hex(int id)
     return text;
 }
 
-// Every product the panel's sets name, the all-settings table families included.
-std::vector<int> panel_products()
-{
-    std::set<int> ids;
-    for (const kivo::ProductSet& set : kivo::product_sets())
-        if (set.name.starts_with("kPanel") || set.name == "kAllSettingsTableProducts" || set.name == "kBriskoProductId")
-            ids.insert(set.ids.begin(), set.ids.end());
-    return {ids.begin(), ids.end()};
-}
-
-// A version in each firmware band of the tables, and each threshold itself.
-constexpr std::pair<int, int> kVersions[] = {{0, 0}, {1, 0}, {1, 1}, {1, 2}, {1, 9}, {2, 0}, {3, 9},
-                                             {4, 0}, {4, 1}, {4, 2}, {4, 9}, {5, 0}, {5, 3}};
-
 } // namespace
 
 TEST(PanelLayout, ProductAndFirmwareChooseTheLayout)
@@ -91,16 +78,21 @@ TEST(PanelLayout, ProductAndFirmwareChooseTheLayout)
 
 TEST(PanelLayout, LayoutsSetTheFramesOfTheirGridsAndButtons)
 {
-    // The EDR note grid: PLC below the note at 4.0; at 4.1 slot 6 and the note row both placed.
+    // The EDR note grid: PLC below the note at 4.0; at 4.1 slot 6 is placed, and the note row
+    // stands a row lower, clear of it.
     auto frames = frames_of(layout_of(0x4D10, 4, 0));
     EXPECT_EQ(frames["lblNoteEDR"], (Frame{50, 140, 424, 34}));
     EXPECT_EQ(frames["lblPLC"], (Frame{50, 115, 207, 17}));
     EXPECT_EQ(frames["btnPLC"], (Frame{257, 113, 19, 17}));
     EXPECT_EQ(frames["radioPLC"], (Frame{289, 113, 182, 18}));
     EXPECT_EQ(frames.count("lblBitpoolRate"), 0u);
+    EXPECT_EQ(frames["lblNoteApply"], (Frame{50, 58, 424, 17}));
+    EXPECT_EQ(frames["btnNoteApply"], (Frame{465, 56, 20, 17}));
     frames = frames_of(layout_of(0x4D10, 4, 1));
     EXPECT_EQ(frames["radioMicrophoneBoost"], (Frame{289, 64, 182, 18}));
-    EXPECT_EQ(frames["lblNoteApply"], (Frame{50, 58, 424, 17}));
+    EXPECT_EQ(frames["lblMicrophoneBoost"], (Frame{50, 65, 207, 17}));
+    EXPECT_EQ(frames["lblNoteApply"], (Frame{50, 40, 424, 17}));
+    EXPECT_EQ(frames["btnNoteApply"], (Frame{465, 38, 20, 17}));
     // The radio grid from 4.2; sidetone joins in slot 5 at 5.0 and microphone boost moves to slot 6.
     frames = frames_of(layout_of(0x4D10, 4, 2));
     EXPECT_EQ(frames["radioBitpoolRate"], (Frame{289, 148, 182, 18}));
@@ -146,7 +138,7 @@ TEST(PanelLayout, LayoutsSetTheFramesOfTheirGridsAndButtons)
 TEST(PanelLayout, EveryFrameLiesInsideThePageArea)
 {
     for (int product : panel_products())
-        for (auto [major, minor] : kVersions)
+        for (auto [major, minor] : kPanelVersions)
             for (const OutletFrame& placed : layout_of(product, major, minor).frames) {
                 const Frame frame = top_left(placed.frame);
                 EXPECT_TRUE(frame.x >= 0 && frame.y >= 0 && frame.x + frame.width <= kPanelWidth &&
@@ -235,7 +227,7 @@ TEST(PanelVisibility, RowsShownByProductAndFirmware)
 TEST(PanelData, PlacementVisibilityGettersAndKeysAgree)
 {
     for (int product : panel_products())
-        for (auto [major, minor] : kVersions) {
+        for (auto [major, minor] : kPanelVersions) {
             SCOPED_TRACE(hex(product) + " at " + std::to_string(major) + "." + std::to_string(minor));
             const Record device = recognized(product, major, minor);
             const ClassicLayout layout = classic_layout(product, device);
@@ -284,7 +276,7 @@ TEST(PanelData, PlacementVisibilityGettersAndKeysAgree)
 TEST(PanelData, TheHandlerOfEachRowWritesWhatTheRowReads)
 {
     for (int product : panel_products())
-        for (auto [major, minor] : kVersions) {
+        for (auto [major, minor] : kPanelVersions) {
             const Record device = recognized(product, major, minor);
             const ClassicLayout layout = classic_layout(product, device);
             const ClassicRows shown = classic_visibility(product, device);
