@@ -144,7 +144,7 @@ constexpr PanelGrid kPopUp = PanelGrid::PopUpRowGrid;
 // clang-format off
 constexpr Slots kBriskoSix = {R::HandsfreeVOX, R::Sidetone, R::MotionSensorSensitivity, R::AudioMultitasking, R::AudioMultitaskingSensitivity, R::NavigationAppOverlay};
 
-constexpr std::array<LayoutEntry, 32> kLayouts = {{
+constexpr std::array<LayoutEntry, 34> kLayouts = {{
     {1, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, kEmpty, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, kGeneric, true},
     {2, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, kGeneric, true},
     // Its sixth row would stand over the note row's place.
@@ -181,6 +181,12 @@ constexpr std::array<LayoutEntry, 32> kLayouts = {{
     // The All Settings button at its wide place, so that its frame never depends on the product
     // shown before.
     {32, PanelGrid::None, {}, false, kNoNote, kWide, 0, kNoneFilled, GetterColumn::None, true},
+    // A product outside every set: nothing is placed, not even the bar, and nothing is filled.
+    {33, PanelGrid::None, {}, false, kNoNote, kNo, 0, kNoneFilled, GetterColumn::None, false},
+    // The four-row Vantor headsets below firmware 1.2 show the EDR note and PLC rather than the
+    // rows of layout 15: placed as the early EDR note grid places them, so that the note and PLC
+    // never stand where an earlier product's layout left them.
+    {34, PanelGrid::EarlyEdrNoteGrid, {R::HandsfreeVOX, R::EDR, R::PLC, kEmpty, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
 }};
 // clang-format on
 
@@ -215,7 +221,7 @@ constexpr std::array kBrisko = {kBriskoProductId};
 constexpr std::array kRadioProduct = {kPanelRadioProduct};
 
 // The sets are disjoint, so the order decides nothing.
-constexpr std::array<LayoutChoice, 43> kChoices = {{
+constexpr std::array<LayoutChoice, 44> kChoices = {{
     {kPanelC1Products, below(4, 0), 1},
     {kPanelC1Products, between(4, 0, 4, 1), 2},
     {kPanelC1Products, between(4, 1, 4, 2), 3},
@@ -240,7 +246,8 @@ constexpr std::array<LayoutChoice, 43> kChoices = {{
     {kPanelThreeRowProducts, kAnyFirmware, 12},
     {kFourRow, kAnyFirmware, 13},
     {kFourRowLate, kAnyFirmware, 14},
-    {kPanelVantorFourRowProducts, kAnyFirmware, 15},
+    {kPanelVantorFourRowProducts, below(1, 2), 34},
+    {kPanelVantorFourRowProducts, from(1, 2), 15},
     {kPanelPhoneVoxSecondProducts, kAnyFirmware, 16},
     {kSidetoneFirst, kAnyFirmware, 17},
     {kSidetoneSecond, kAnyFirmware, 18},
@@ -321,8 +328,6 @@ ClassicLayout classic_layout(int product, const KIVOBluetoothDeviceData& recogni
 {
     ClassicLayout layout;
     layout.number = layout_number(product, recognized.deviceVersion());
-    if (layout.number == kLayoutNothing)
-        return layout;
     const LayoutEntry& entry = kLayouts[static_cast<std::size_t>(layout.number - 1)];
     layout.getters = entry.getters;
     if (entry.buttonBar)
