@@ -5,10 +5,10 @@
 // block reports, each carrying its data length: on the paths whose report keeps what the command
 // before left, the bytes past that length are residue, not image; or 62-byte chunk reports of the
 // Airoha headsets) must be the start of a verified
-// entry's data, the image its module assembled too, and every chunk sent to the module must lie in
-// one; an Airoha module's runs of 62-byte chunks and a QCC module's runs of 65-byte chunks after an
-// erase must each start one, as a headset's do. Beside it: the run ends, with nothing left open on
-// the bus.
+// entry's data, the images its module assembled too (its own, and the iM501 chip's behind it), and
+// every chunk sent to the module must lie in one; an Airoha module's runs of 62-byte chunks and a
+// QCC module's runs of 65-byte chunks after an erase must each start one, as a headset's do. Beside
+// it: the run ends, with nothing left open on the bus.
 //
 // A whole update of a simulated headset (with its module, or its second module behind a HID
 // interface of its own) on a fuzzed file, through the transfer path of its product, on the
@@ -200,6 +200,7 @@ sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
     case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
     case kivo::UpdateFamilyPath::MeshThenBt32: return sim::mesh_then_bt32_headset();
     case kivo::UpdateFamilyPath::MeshQcc65: return sim::mesh_qcc65_headset();
+    case kivo::UpdateFamilyPath::CameraMeshBt: return sim::camera_mesh_headset();
     default: return sim::oem_headset();
     }
 }
@@ -362,7 +363,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (!starts_a_verified_entry(verified, image))
                 std::abort();
     if (headset.module) {
-        if (!starts_a_verified_entry(verified, headset.moduleImage()))
+        if (!starts_a_verified_entry(verified, headset.moduleImage()) ||
+            !starts_a_verified_entry(verified, headset.im501Image()))
             std::abort();
         // The Airoha module's block in 62-byte chunks, the QCC module's image in 65-byte ones (the OEM
         // module's checked write sends a refused chunk again: its runs are not the entry's).

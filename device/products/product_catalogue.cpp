@@ -7,6 +7,7 @@
 #include "device/products/backup_compatibility.h"
 #include "device/products/backup_summary_groups.h"
 #include "device/products/camera_cards.h"
+#include "device/products/camera_mesh_products.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
 #include "device/products/fm_presets.h"
@@ -254,6 +255,9 @@ const std::vector<ProductSet>& rule_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kCameraMeshCameraProducts", ids(kCameraMeshCameraProducts)},
+        {"kCameraMeshAllEntriesProducts", ids(kCameraMeshAllEntriesProducts)},
+        {"kCameraMeshNoLanguageProducts", ids(kCameraMeshNoLanguageProducts)},
         {"kMeshDfuReadyStateProducts", ids(kMeshDfuReadyStateProducts)},
         {"kIntermediateImages", column<IntermediateImage>(kIntermediateImages, &IntermediateImage::productId)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},

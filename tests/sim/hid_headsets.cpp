@@ -53,6 +53,7 @@ constexpr uint8_t kReadyState = 0x12;
 constexpr uint8_t kInstructionPoll = 0x0D;
 constexpr uint8_t kFmRadioQuery = 0x1A;
 constexpr uint8_t kModuleSwitchOem = 0x50;
+constexpr uint8_t kMountStatus = 0x80;
 constexpr uint8_t kNameRecord = 0x3C;
 constexpr uint8_t kOemNameRecord = 0x1D;
 constexpr uint8_t kShortNameRecord = 0x02;
@@ -336,6 +337,10 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
     case kModuleSwitchQcc:
     case kModuleSwitchOem: switch_module_over(state); return one_report(status_report(command, 0));
     case kModuleNormalMode: send_module_back(state.module); return one_report(status_report(command, 0));
+    case kMountStatus:
+        if (state.interfaces[0].occurrences.at(kMountStatus) <= p.mountStatusFailures)
+            return one_report(status_report(command, kFailed, p.mountStatusByte));
+        return one_report(status_report(command, 0));
     default: return one_report(status_report(command, 0));
     }
 }
@@ -499,6 +504,16 @@ HeadsetPersona oem_headset_with_settings()
     return p;
 }
 
+HeadsetPersona camera_mesh_headset()
+{
+    HeadsetPersona p = oem_headset();
+    p.product_id = 0x3148;
+    p.name = "Ostrel Vane";
+    p.version = {1, 2, 0, 0};
+    p.records = {{0x04, {0x1D21, 0x0183, 0x0000, 0x0000}}};
+    return p;
+}
+
 HeadsetPersona intermediate_image_headset()
 {
     HeadsetPersona p;
@@ -609,6 +624,12 @@ Bytes PluggedHeadset::moduleImage() const
 {
     std::lock_guard lock(bus().mutex());
     return state->module.state ? module_image(*state->module.state) : Bytes{};
+}
+
+Bytes PluggedHeadset::im501Image() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->module.state ? module_im501_image(*state->module.state) : Bytes{};
 }
 
 VersionQuad PluggedHeadset::moduleVersion() const

@@ -113,6 +113,12 @@ struct HeadsetPersona {
 
     // ---- Download mode (see tests/sim/README.md) ----
     std::optional<DownloadModePersona> downloadMode;
+
+    // ---- Voice prompts (see tests/sim/README.md) ----
+    // The mount status (0x80): its first mountStatusFailures answers fail with byte 3 =
+    // mountStatusByte, the later ones succeed with byte 3 = 0.
+    int mountStatusFailures = 0;
+    uint8_t mountStatusByte = 1;
 };
 
 // The FM block the OEM headset keeps in record 0x15: written magic, 95.1 MHz on preset 2, presets
@@ -156,6 +162,11 @@ ModulePersona qcc_mesh_module();
 HeadsetPersona mesh_qcc65_headset();
 HeadsetPersona mesh_qcc65_headset_3161();
 
+// A camera-mesh headset without a camera: 0x3148 ("Ostrel Vane" 1.2) with the OEM headset's module
+// (0x3120, 1.3, behind which it keeps its iM501 voice chip) and a unit-language record 0x04 of four
+// words.
+HeadsetPersona camera_mesh_headset();
+
 // A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
 // and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader
 // faces are every headset's.
@@ -191,6 +202,8 @@ struct PluggedHeadset {
     // The module's image as it assembled it from the chunks it accepted since its erase, and the
     // version it reports now (its module persona's, or the marker of the image it last ran).
     Bytes moduleImage() const;
+    // The iM501 image the module holds for its voice chip.
+    Bytes im501Image() const;
     VersionQuad moduleVersion() const;
     // The blocks the Airoha face assembled, in the order erased (none without the face) ...
     std::vector<AirohaFace::Block> airohaBlocks() const;

@@ -14,6 +14,12 @@ struct ModuleState {
     // CRC confirms or refuses it, any other command takes it unchecked.
     Bytes image;
     Bytes pending;
+    // The iM501 behind the module: its image, written instead of the module's own from the chip's
+    // erase to the module's next erase; a chunk CRC refused in a pass spoils the pass, whose
+    // all-CRC is then refused.
+    Bytes im501;
+    bool writingIm501 = false;
+    bool im501PassSpoiled = false;
     // Erased and not yet run: the module stays on the bus whatever `stays` says.
     bool inLoader = false;
     // Left for good: no switch brings it back.
@@ -43,6 +49,8 @@ constexpr uint8_t kVerify = 0x07;
 constexpr uint8_t kRunLoader = 0x08;
 constexpr uint8_t kChunkCrc = 0x5A;
 constexpr uint8_t kAllCrc = 0x5B;
+constexpr uint8_t kIm501FinalCheck = 0x47;
+constexpr uint8_t kIm501Image = 1;
 
 uint8_t byte_at(const Bytes& out, size_t i) { return i < out.size() ? out[i] : 0; }
 
@@ -62,7 +70,20 @@ void erase(ModuleState& state)
     state.image.clear();
     state.pending.clear();
     state.inLoader = true;
+    state.writingIm501 = false;
 }
+
+// The chip's erase leaves the module's own image and loader as they are.
+void erase_im501(ModuleState& state)
+{
+    state.im501.clear();
+    state.pending.clear();
+    state.writingIm501 = true;
+    state.im501PassSpoiled = false;
+}
+
+// The image the chunks go into.
+Bytes& written_image(ModuleState& state) { return state.writingIm501 ? state.im501 : state.image; }
 
 // Runs the image it holds: takes on its version marker, then leaves.
 void run_loader(ModuleState& state)
@@ -77,18 +98,22 @@ void run_loader(ModuleState& state)
 // image does.
 void forget(ModuleState& state, uint8_t command)
 {
-    if (command == kChunkCrc)
+    if (command == kChunkCrc) {
         state.pending.clear();
+        state.im501PassSpoiled = state.writingIm501;
+    }
     if (command == kAllCrc) {
-        state.image.clear();
+        written_image(state).clear();
         state.pending.clear();
+        state.im501PassSpoiled = false;
     }
 }
 
 // A held chunk that no CRC followed: the plain write.
 void take_pending(ModuleState& state)
 {
-    state.image.insert(state.image.end(), state.pending.begin(), state.pending.end());
+    Bytes& image = written_image(state);
+    image.insert(image.end(), state.pending.begin(), state.pending.end());
     state.pending.clear();
 }
 
@@ -129,7 +154,12 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
         report[kBuildAt] = state.persona.build;
         return one_report(std::move(report));
     }
-    case kErase: erase(state); return status(command);
+    case kErase:
+        if (byte_at(out, 2) == kIm501Image)
+            erase_im501(state);
+        else
+            erase(state);
+        return status(command);
     case kChunk: return take_chunk(state, out);
     case kChunkCrc:
         if (state.pending.empty() || device_crc16(state.pending) != crc_in(out)) {
@@ -139,11 +169,12 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
         take_pending(state);
         return status(command);
     case kAllCrc:
-        if (device_crc16(state.image) != crc_in(out)) {
+        if ((state.writingIm501 && state.im501PassSpoiled) || device_crc16(written_image(state)) != crc_in(out)) {
             forget(state, command);
             return status(command, kFailed);
         }
         return status(command);
+    case kIm501FinalCheck: return one_report(status_report(command, 0, state.persona.im501FinalCheck));
     case kRunLoader: run_loader(state); return status(command);
     case kVerify:
     default: return status(command);
@@ -162,6 +193,9 @@ HidReply answer_with_faults(ModuleState& state, const Bytes& out, Answerer answe
                                    command) != state.persona.failingCommands.end();
     if (failing || (fault != nullptr && fault->kind == CommandFault::FinalStatus)) {
         forget(state, command);
+        // An erase that fails still names the image the chunks after it go to.
+        if (command == kErase)
+            state.writingIm501 = byte_at(out, 2) == kIm501Image;
         return failed(command, fault != nullptr ? fault->status : kFailed);
     }
     if (fault == nullptr)
@@ -272,6 +306,8 @@ void send_module_back(const SimModule& module)
 Bytes module_image(const ModuleState& state) { return state.image; }
 
 VersionQuad module_version(const ModuleState& state) { return state.persona.version; }
+
+Bytes module_im501_image(const ModuleState& state) { return state.im501; }
 
 std::vector<AirohaFace::Block> module_airoha_blocks(const ModuleState& state)
 {

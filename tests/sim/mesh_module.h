@@ -3,8 +3,10 @@
 // as a HID device of its own. It answers its version (65-byte reports for the QCC modules,
 // 1023-byte reports for the OEM module) and has a loader face in either report form: over 1023-byte
 // reports erase, chunks of at most 58 bytes checked by CRC, the all-CRC, verify and run loader; over
-// 65-byte reports no-op, erase, chunks of at most 61 bytes, verify and run loader. An Airoha module
-// takes its block over 62-byte reports through the Airoha face instead (see tests/sim/README.md).
+// 65-byte reports no-op, erase, chunks of at most 61 bytes, verify and run loader. Through the
+// 1023-byte face the module also writes the iM501 voice chip behind it (an erase naming image 1,
+// then checked chunks and the chip's final check). An Airoha module takes its block over 62-byte
+// reports through the Airoha face instead (see tests/sim/README.md).
 
 #include <chrono>
 #include <cstdint>
@@ -40,6 +42,8 @@ struct ModulePersona {
     // Commands answered with a failure status every time, and single occurrences that go wrong.
     std::vector<uint8_t> failingCommands;
     std::vector<CommandFault> commandFaults;
+    // Byte 3 of the iM501 final check's answer (0x47): 1 passed, 0 failed.
+    uint8_t im501FinalCheck = 1;
 };
 
 struct ModuleState;
@@ -62,6 +66,9 @@ void send_module_back(const SimModule& module);
 // its erase) and the version it reports.
 Bytes module_image(const ModuleState& state);
 VersionQuad module_version(const ModuleState& state);
+// The iM501 image the module holds: the chunks accepted since the chip's erase or the last refused
+// all-CRC.
+Bytes module_im501_image(const ModuleState& state);
 // The blocks an Airoha module assembled, in the order erased (none for the others).
 std::vector<AirohaFace::Block> module_airoha_blocks(const ModuleState& state);
 

@@ -7,10 +7,6 @@
 namespace kivo {
 namespace {
 
-constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
-
-constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
-
 // By UpdateFamilyPath, in its order.
 constexpr std::array<const TransferPath*, 17> kPaths = {
     &kHid4210Path,   &kKelporIntermediatePath, &kQccBtVpPath,         &kQccBtOnlyPath,

@@ -76,15 +76,23 @@ bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& t
     return !how.askResult || hid_step(run, COMMAND_GET_DFU_RESULT, 0, tags.result);
 }
 
-bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags)
+bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags,
+                            const AfterVerifyHook& after_verify)
 {
     bool run_loader = false;
     for (const ContainerEntry* block : blocks) {
-        run_loader = run_loader || block->number == 0;
-        system_logf("block %u, type %u: %zu bytes", block->number, block->type, block->data.size());
-        if (!hid_step(run, COMMAND_ERASE, block->imageId(), tags.erase) ||
-            !send_blocks(run, block->data, tags, false, 0) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
-            return false;
+        for (int verified = 1;; ++verified) {
+            run_loader = run_loader || block->number == 0;
+            system_logf("block %u, type %u: %zu bytes", block->number, block->type, block->data.size());
+            if (!hid_step(run, COMMAND_ERASE, block->imageId(), tags.erase) ||
+                !send_blocks(run, block->data, tags, false, 0) || !hid_step(run, COMMAND_VERIFY, 0, tags.verify))
+                return false;
+            const AfterVerify next = after_verify ? after_verify(*block, verified) : AfterVerify::Next;
+            if (next == AfterVerify::Stop)
+                return false;
+            if (next == AfterVerify::Next)
+                break;
+        }
     }
     if (run_loader && !hid_step(run, RUN_LOADER, 0, tags.runLoader))
         return false;

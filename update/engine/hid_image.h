@@ -92,11 +92,19 @@ HidCommandReport hid_block_report(std::span<const uint8_t> block, bool last, boo
 // The image write sequence, on the slot `how` names. On a failure the status carries the step's tag.
 bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& tags, const HidImageWrite& how = {});
 
+// What follows a Bluetooth block's verify: the next block, the same block handled again from its
+// erase, or the end of the run (the hook has written the status).
+enum class AfterVerify { Next, Again, Stop };
+// Asked after each verify with the block and how often it has been verified so far (1 the first
+// time).
+using AfterVerifyHook = std::function<AfterVerify(const ContainerEntry& block, int verified)>;
+
 // The Bluetooth blocks of the mesh headsets, on slot 0 in the order given: each erased as the low
-// byte of its block type, sent in blocks of 0x06 (the last one too) and verified; then the loader
-// run, only when a block numbered 0 was written, and the reconnect wait, which follows in every
-// case. On a failure the status carries the step's tag.
-bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags);
+// byte of its block type, sent in blocks of 0x06 (the last one too) and verified, then the hook (if
+// any); then the loader run, only when a block numbered 0 was written, and the reconnect wait, which
+// follows in every case. On a failure the status carries the step's tag.
+bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* const> blocks, const HidStepTags& tags,
+                            const AfterVerifyHook& after_verify = {});
 
 // The loader restart: the restart command, then the reconnect wait with its first pause.
 bool restart_loader(UpdateRun& run, const HidStepTags& tags);

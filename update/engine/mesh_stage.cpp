@@ -16,7 +16,6 @@
 namespace kivo {
 namespace {
 
-constexpr uint8_t kChunkCrcCommand = 0x5A;
 constexpr uint8_t kCrcLength = 2;
 constexpr size_t kChunkDataAt = 4;
 constexpr MeshVersion kCrcThreshold{1, 0, 2, 1, 0};
@@ -44,27 +43,9 @@ MeshVersion read_mesh_version()
     return version;
 }
 
-HidCommandReport chunk_report(std::span<const uint8_t> chunk)
-{
-    HidCommandReport report = hid_request(COMMAND_WRITE_BLOCK);
-    report[3] = static_cast<uint8_t>(chunk.size());
-    std::copy(chunk.begin(), chunk.end(), report.begin() + kChunkDataAt);
-    return report;
-}
-
-// The chunk CRC and the all-CRC: the value low byte first.
-HidCommandReport crc_report(uint8_t code, uint16_t crc)
-{
-    HidCommandReport report = hid_request(code);
-    report[3] = kCrcLength;
-    report[4] = static_cast<uint8_t>(crc & 0xFF);
-    report[5] = static_cast<uint8_t>(crc >> 8);
-    return report;
-}
-
 bool send_chunk(UpdateRun& run, std::span<const uint8_t> chunk, const char* send_tag, const char* status_tag)
 {
-    if (hid_send_report(0, chunk_report(chunk)) != 1) {
+    if (hid_send_report(0, mesh_chunk_report(chunk)) != 1) {
         status_cannot_get_status(run, send_tag);
         return false;
     }
@@ -75,11 +56,6 @@ bool send_chunk(UpdateRun& run, std::span<const uint8_t> chunk, const char* send
     return true;
 }
 
-std::span<const uint8_t> chunk_at(std::span<const uint8_t> module, size_t sent)
-{
-    return module.subspan(sent, std::min(module.size() - sent, kMeshChunkLength));
-}
-
 // Each chunk is followed by its CRC; a refused chunk goes again from the same offset. After the
 // last chunk the all-CRC over every accepted chunk; a refused one starts the next pass afresh.
 bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags)
@@ -88,11 +64,11 @@ bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshSt
         uint16_t all_crc = 0;
         int refusals = 0;
         for (size_t sent = 0; sent < module.size();) {
-            const std::span<const uint8_t> chunk = chunk_at(module, sent);
+            const std::span<const uint8_t> chunk = mesh_chunk_at(module, sent);
             if (!send_chunk(run, chunk, tags.checkedChunkSend, tags.checkedChunkStatus))
                 return false;
             HidStatusReport answer{};
-            if (hid_command(0, crc_report(kChunkCrcCommand, crc16_xmodem(chunk)), answer) == 1) {
+            if (hid_command(0, mesh_crc_report(kMeshChunkCrcCommand, crc16_xmodem(chunk)), answer) == 1) {
                 all_crc = crc16_xmodem(chunk, all_crc);
                 sent += chunk.size();
                 refusals = 0;
@@ -105,7 +81,7 @@ bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshSt
             }
         }
         HidStatusReport answer{};
-        if (hid_command(0, crc_report(COMMAND_ALL_CRC_READ, all_crc), answer) == 1)
+        if (hid_command(0, mesh_crc_report(COMMAND_ALL_CRC_READ, all_crc), answer) == 1)
             return true;
         system_logf("all-CRC pass %d refused", pass);
     }
@@ -116,7 +92,7 @@ bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshSt
 bool write_plain(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags)
 {
     for (size_t sent = 0; sent < module.size();) {
-        const std::span<const uint8_t> chunk = chunk_at(module, sent);
+        const std::span<const uint8_t> chunk = mesh_chunk_at(module, sent);
         if (!send_chunk(run, chunk, tags.chunkSend, tags.chunkStatus))
             return false;
         sent += chunk.size();
@@ -171,7 +147,39 @@ bool mesh_write_checked(const MeshVersion& v)
                    false) >= 0;
 }
 
+HidCommandReport mesh_chunk_report(std::span<const uint8_t> chunk)
+{
+    HidCommandReport report = hid_request(COMMAND_WRITE_BLOCK);
+    report[3] = static_cast<uint8_t>(chunk.size());
+    std::copy(chunk.begin(), chunk.end(), report.begin() + kChunkDataAt);
+    return report;
+}
+
+HidCommandReport mesh_crc_report(uint8_t code, uint16_t crc)
+{
+    HidCommandReport report = hid_request(code);
+    report[3] = kCrcLength;
+    report[4] = static_cast<uint8_t>(crc & 0xFF);
+    report[5] = static_cast<uint8_t>(crc >> 8);
+    return report;
+}
+
+std::span<const uint8_t> mesh_chunk_at(std::span<const uint8_t> image, size_t sent)
+{
+    return image.subspan(sent, std::min(image.size() - sent, kMeshChunkLength));
+}
+
 bool write_mesh_module(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags)
+{
+    if (!write_mesh_module_keeping_module(run, module, tags))
+        return false;
+    system_log("mesh module back");
+    hid_close_devices();
+    system_log("headset search");
+    return find_headset(run, tags.headsetAtEnd);
+}
+
+bool write_mesh_module_keeping_module(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags)
 {
     if (!write_module(run, module, tags))
         return false;
@@ -199,12 +207,7 @@ bool write_mesh_module(UpdateRun& run, std::span<const uint8_t> module, const Me
     sleep_ms(kPauseAfterSecondSwitchMs);
     system_log("mesh module search after the second switch");
     hid_close_devices();
-    if (!find_module(run, kModuleBackAttempts, tags.moduleBack))
-        return false;
-    system_log("mesh module back");
-    hid_close_devices();
-    system_log("headset search");
-    return find_headset(run, tags.headsetAtEnd);
+    return find_module(run, kModuleBackAttempts, tags.moduleBack);
 }
 
 } // namespace kivo

@@ -3,11 +3,14 @@
 // Bluetooth blocks: the headset switches the module over, the module is found under its own
 // identity, erased and written in 58-byte chunks (each checked by CRC from module 1.0.2.1 on),
 // verified, and started while the headset holds its power; the headset switches it over once more
-// and is opened again. The stage ends with the headset open in slot 0.
+// and is opened again. The stage ends with the headset open in slot 0; a caller with more to write
+// into the module stops when the module is back after that switch, open in slot 0.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
+
+#include "link/hid_reports.h"
 
 namespace kivo {
 
@@ -61,5 +64,18 @@ bool mesh_write_checked(const MeshVersion& version);
 // The stage from the switch command to the headset found again, on the module image `module`.
 // On a failure the status carries the step's tag.
 bool write_mesh_module(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags = kMeshStageTags);
+// The same up to the module back after the second switch, left open in slot 0 (the headset is not
+// looked for again; headsetAtEnd is not used).
+bool write_mesh_module_keeping_module(UpdateRun& run, std::span<const uint8_t> module,
+                                      const MeshStageTags& tags = kMeshStageTags);
+
+// The module's chunk and CRC reports, which whatever goes through the module is written with: a
+// chunk of at most kMeshChunkLength bytes (its length in byte 3, its data from byte 4), and a CRC
+// command (the chunk CRC or the all-CRC) carrying its value low byte first.
+inline constexpr uint8_t kMeshChunkCrcCommand = 0x5A;
+HidCommandReport mesh_chunk_report(std::span<const uint8_t> chunk);
+HidCommandReport mesh_crc_report(uint8_t code, uint16_t crc);
+// The chunk of at most kMeshChunkLength bytes from `sent` on.
+std::span<const uint8_t> mesh_chunk_at(std::span<const uint8_t> image, size_t sent);
 
 } // namespace kivo

@@ -14,6 +14,7 @@
 
 #include "device/products/background_volume.h"
 #include "device/products/backup_summary_groups.h"
+#include "device/products/camera_mesh_products.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/hid_camera_products.h"
 #include "device/products/oem_headsets.h"
@@ -26,6 +27,7 @@
 #include "device/products/settings_default_rule.h"
 #include "device/products/settings_save_families.h"
 #include "device/products/speed_dial_save_paths.h"
+#include "device/products/unit_language_shift.h"
 #include "device/products/update_paths.h"
 #include "device/products/usb_dfu_products.h"
 #include "link/hid_discovery.h"
@@ -241,6 +243,20 @@ TEST(ProductCatalogue, MeshPathRulesBelongToTheirPaths)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
     for (int id : find_product_set("kMeshDfuReadyStateProducts")->ids)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshQcc65) << std::hex << id;
+}
+
+TEST(ProductCatalogue, CameraMeshRulesBelongToTheirPath)
+{
+    for (std::string_view name :
+         {"kCameraMeshCameraProducts", "kCameraMeshAllEntriesProducts", "kCameraMeshNoLanguageProducts"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_EQ(update_family_path(id), UpdateFamilyPath::CameraMeshBt) << name << std::hex << " 0x" << id;
+    // The second table of language codes: the one product of the path in the shifted family.
+    EXPECT_EQ(ids_where([](int id) {
+                  return update_family_path(id) == UpdateFamilyPath::CameraMeshBt &&
+                      product_in(kKelporShiftedLanguageProducts, id);
+              }),
+              std::vector<int>{0x3320});
 }
 
 TEST(ProductCatalogue, HidCameraGroupsBelongToTheirPath)

@@ -26,6 +26,7 @@ extern const TransferPath kDownloadMode60Path; // paths/download_mode60.cpp
 extern const TransferPath kHidCameraPath; // paths/hid_camera.cpp
 extern const TransferPath kDfuAfterDownloadModePath; // paths/usb_dfu.cpp
 extern const TransferPath kUsbDfuPath; // paths/usb_dfu.cpp
+extern const TransferPath kCameraMeshBtPath; // paths/camera_mesh_bt.cpp
 
 // The start of the paths of the mesh headsets whose file keeps the module and the Bluetooth blocks
 // in the block table (paths/mesh_bt31.cpp), before any command that changes the headset: the shared

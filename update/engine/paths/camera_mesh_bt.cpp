@@ -1,0 +1,158 @@
+// The camera-mesh headsets: a mesh-intercom module and an iM501 voice chip beside the Bluetooth
+// part, three of them with a camera, every image from one file. In order: the camera image onto
+// the camera's memory card (the camera products), the mesh module, the iM501 through the module,
+// the Bluetooth blocks, then the voice-prompt language.
+
+#include <vector>
+
+#include "common/system_log.h"
+#include "device/products/camera_mesh_products.h"
+#include "device/products/unit_language_shift.h"
+#include "link/hid_discovery.h"
+#include "link/hid_protocol.h"
+#include "recognition/hid_requests.h"
+#include "update/engine/hid_image.h"
+#include "update/engine/im501_stage.h"
+#include "update/engine/mesh_stage.h"
+#include "update/engine/paths/paths.h"
+#include "update/engine/run.h"
+#include "update/engine/steps.h"
+#include "update/engine/voice_prompt_language.h"
+
+namespace kivo {
+namespace {
+
+constexpr PathPhase kPhases[] = {
+    {1, "firmware file loaded"},
+    {2, "settings backed up"},
+    {4, "camera, module, voice chip and Bluetooth blocks being written"},
+    {89, "closing"},
+    {99, "update written"},
+};
+
+// The Bluetooth blocks' tags are those of the headsets whose Airoha module goes first: the erase
+// [1][50], the rest [2] to [6].
+constexpr const HidStepTags& kBluetoothTags = kMeshThenBt32BluetoothTags;
+constexpr char kHeadsetNotBackTag[] = "[27]";
+// The iM501 left unwritten, reported once the module and the headset are back.
+constexpr char kIm501NotWrittenTag[] = "[28]";
+
+// Asked after the verify of the block numbered 1 (the voice prompts): byte 3 not 0 in a failed
+// answer means they did not mount, and the block is written again.
+constexpr uint8_t kVoicePromptMountStatus = COMMAND_BLOCK_TEST;
+constexpr uint32_t kVoicePromptBlockNumber = 1;
+// A block whose voice prompts never mount would be written for ever: after this many rewrites the
+// next refusal ends the run as a failed verify.
+constexpr int kMountRewriteBound = 3;
+
+bool start_camera_mesh_bt(UpdateRun& run)
+{
+    const CameraMeshLayout layout = camera_mesh_layout(run.deviceTarget());
+    std::vector<EntryNeed> needs;
+    for (const int block : {layout.cameraBlock, layout.meshBlock, layout.voiceChipBlock})
+        if (block >= 0)
+            needs.push_back({ContainerTable::Block, block});
+    // The Bluetooth blocks are written as far as the table has them.
+    if (layout.bluetoothBlocks < 0)
+        needs.push_back({ContainerTable::Block, kEveryEntry, false});
+    for (int block = 0; block < layout.bluetoothBlocks; ++block)
+        needs.push_back({ContainerTable::Block, block, false});
+    return run_shared_steps_checking_version(run, needs);
+}
+
+// ---- Camera stage --------------------------------------------------------------------------------
+// The camera image onto the camera's memory card. Built on the camera card steps; until they are
+// there, the camera products end here, before any command that changes the headset.
+bool update_camera(UpdateRun& run, const ContainerEntry& image)
+{
+    system_logf("camera image: %zu bytes", image.data.size());
+    end_unbuilt(run, "CameraMeshBt camera stage");
+    return false;
+}
+
+std::vector<const ContainerEntry*> bluetooth_blocks(const UpdateRun& run, const CameraMeshLayout& layout)
+{
+    const int count = layout.bluetoothBlocks < 0 ? run.container.count() : layout.bluetoothBlocks;
+    std::vector<const ContainerEntry*> blocks;
+    for (int i = 0; i < count; ++i)
+        if (const ContainerEntry* block = run.container.block(i))
+            blocks.push_back(block);
+    return blocks;
+}
+
+// The answer is cleared first: an exchange whose write never reached the headset reads 0 in byte 3,
+// not what the previous answer left there.
+AfterVerify check_voice_prompts_mounted(UpdateRun& run, const ContainerEntry& block, int verified)
+{
+    if (block.number != kVoicePromptBlockNumber)
+        return AfterVerify::Next;
+    HidStatusReport answer{};
+    if (hid_command(0, hid_request(kVoicePromptMountStatus), answer) == 1 || answer[3] == 0)
+        return AfterVerify::Next;
+    system_logf("voice prompts not mounted [%d], block %u written again", answer[3], block.number);
+    if (verified <= kMountRewriteBound)
+        return AfterVerify::Again;
+    system_logf("voice prompts still not mounted after %d rewrites", kMountRewriteBound);
+    status_cannot_get_status(run, kBluetoothTags.verify);
+    return AfterVerify::Stop;
+}
+
+// Told to the Bluetooth part open in slot 0; the result is only traced by the writers.
+void set_unit_language(const UpdateRun& run)
+{
+    using L = VoicePromptLanguage;
+    const int product_id = run.deviceTarget();
+    const std::string& language = run.in.strLanguageFirmware;
+    if (!camera_mesh_language_written(product_id))
+        return;
+    if (product_in(kKelporShiftedLanguageProducts, product_id))
+        L::bt_set_unit_language_kelpor_with(0, L::UnitLanguageCodeFromStringForKelpor(language));
+    else
+        L::bt_set_unit_language_with(0, L::UnitLanguageCodeFromString(language));
+}
+
+void run_camera_mesh_bt(UpdateRun& run)
+{
+    system_log("--------CAMERA MESH BT UPDATE START");
+    if (!start_camera_mesh_bt(run))
+        return;
+    const CameraMeshLayout layout = camera_mesh_layout(run.deviceTarget());
+    if (layout.cameraBlock >= 0 && !update_camera(run, *run.container.block(layout.cameraBlock)))
+        return;
+    if (!write_mesh_module_keeping_module(run, run.container.block(layout.meshBlock)->data))
+        return;
+
+    // The iM501 fails nothing here: the module and the headset must come back whatever it did.
+    const bool im501_written = write_im501(run.container.block(layout.voiceChipBlock)->data);
+    system_log("iM501 done");
+    hid_close_devices();
+    system_log("headset search after the iM501");
+    if (!search_device(run.in.opener, kHeadsetSearchAttempts)) {
+        status_not_found(run, kHeadsetNotBackTag);
+        return;
+    }
+
+    AfterVerifyHook after_verify;
+    if (camera_mesh_all_entries(run.deviceTarget()))
+        after_verify = [&run](const ContainerEntry& block, int verified) {
+            return check_voice_prompts_mounted(run, block, verified);
+        };
+    if (!write_bluetooth_blocks(run, bluetooth_blocks(run, layout), kBluetoothTags, after_verify))
+        return;
+    set_unit_language(run);
+
+    hid_close_devices();
+    enter_phase(run, 89);
+    if (!im501_written) {
+        system_log("iM501 not written");
+        status_cannot_get_status(run, kIm501NotWrittenTag);
+        return;
+    }
+    succeed(run, "--------CAMERA MESH BT UPDATE END");
+}
+
+} // namespace
+
+const TransferPath kCameraMeshBtPath{"CameraMeshBt", run_camera_mesh_bt, kPhases};
+
+} // namespace kivo
