@@ -347,6 +347,12 @@ def update_run_seeds():
     mesh_then_bt32 = with_block(container(b"v1.0", 0x3210, True, [pattern(1100, 34), pattern(500, 35),
                                                                   pattern(130, 36)]), 3, 2, 2, 1)
 
+    camera_mesh = container(b"v1.0", 0x3132, True, [pattern(1100, 37), pattern(500, 38), pattern(300, 39),
+                                                    pattern(130, 40)])
+    camera_mesh_past_end = bytearray(camera_mesh)
+    camera_mesh_past_end[TABLE_OFFSET + ENTRY * 4 + EXTENDED_ENTRY * 3 + 12:
+                         TABLE_OFFSET + ENTRY * 4 + EXTENDED_ENTRY * 3 + 16] = le32(1 << 30)
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
     kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
     intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
@@ -407,6 +413,13 @@ def update_run_seeds():
         "mesh-qcc65": run(0x6510, mesh_qcc65),
         "mesh-qcc65-module-past-end": run(0x6510, bytes(mesh_qcc65_past_end)),
         "mesh-then-bt32": run(0x3210, mesh_then_bt32),
+        # Two Bluetooth blocks, the mesh module, the iM501; 0x3148 writes every entry as a
+        # Bluetooth block, the iM501 past the end of the other.
+        "camera-mesh": run(0x3132, camera_mesh),
+        "camera-mesh-every-entry": run(0x3148, container(b"v1.0", 0x3148, True, [pattern(1100, 37), pattern(500, 38),
+                                                                                 pattern(300, 39), pattern(130, 40),
+                                                                                 pattern(90, 41)])),
+        "camera-mesh-im501-past-end": run(0x3132, bytes(camera_mesh_past_end)),
     }
 
 
