@@ -156,17 +156,9 @@ TEST_F(MeshBt31, HostileContainersChangeNothing)
         SCOPED_TRACE(c.what);
         bus().reset();
         plug();
-        std::vector<fwfile::Bytes> blocks;
-        for (int i = 0; i < c.blocks; ++i)
-            blocks.push_back(fwfile::pattern(500, static_cast<uint32_t>(20 + i)));
-        fwfile::Bytes file = useBlocks(blocks);
-        c.spoil(file);
-        useFile(file);
+        useSpoiledBlocks(c.blocks, c.spoil, 500, 20);
         run();
-        EXPECT_EQ(progress().updateRestoreError, 3);
-        EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
-        EXPECT_EQ(commands(), std::vector<uint8_t>{0x01}) << "the version read alone";
-        EXPECT_TRUE(moduleCommands().empty());
+        expectCorruptedBeforeAnyChange();
     }
 }
 

@@ -4,6 +4,7 @@
 // files with two Bluetooth blocks and the module in block 2; or against another headset with a
 // module, opened by product.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,6 +66,25 @@ protected:
         const std::string marker = "SIMVERSION=" + version;
         std::copy(marker.begin(), marker.end(), image.begin() + static_cast<std::ptrdiff_t>(size / 2));
         return image;
+    }
+
+    // A file of `count` blocks of `size` bytes (seeds from `seed` on), spoiled, as the run's file.
+    void useSpoiledBlocks(int count, const std::function<void(fwfile::Bytes&)>& spoil, size_t size, uint32_t seed)
+    {
+        std::vector<fwfile::Bytes> blocks;
+        for (int i = 0; i < count; ++i)
+            blocks.push_back(fwfile::pattern(size, seed + static_cast<uint32_t>(i)));
+        fwfile::Bytes file = useBlocks(blocks);
+        spoil(file);
+        useFile(file);
+    }
+    // A run refused for its file after the version read, before any command that changes anything.
+    void expectCorruptedBeforeAnyChange() const
+    {
+        EXPECT_EQ(progress().updateRestoreError, 3);
+        EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
+        EXPECT_EQ(commands(), std::vector<uint8_t>{0x01}) << "the version read alone";
+        EXPECT_TRUE(moduleCommands().empty());
     }
 
     std::vector<uint8_t> commands() const { return sim::commands_sent(headset.hid()); }
