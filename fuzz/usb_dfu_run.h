@@ -43,12 +43,12 @@ inline bool took_image_bytes(const sim::Device& device)
 }
 
 // Whether every DNLOAD the device took carries the bytes of image at the place its block number
-// gives.
+// gives (the final zero-length one, numbered past the image's end, carries none).
 inline bool downloads_lie_in(const sim::Device& device, std::span<const uint8_t> image)
 {
     for (const sim::ControlRecord& record : device.usb.transcript()) {
         if (record.api != sim::UsbApi::Libusb01 || record.setup.request_type != kDfuOut ||
-            record.setup.request != kDfuDnload || record.result < 0)
+            record.setup.request != kDfuDnload || record.result < 0 || record.data.empty())
             continue;
         const size_t at = size_t{record.setup.value} * kDfuBlockBytes;
         if (at + record.data.size() > image.size() ||
