@@ -339,6 +339,14 @@ def update_run_seeds():
     mesh_airoha_past_end = bytearray(mesh_airoha)
     mesh_airoha_past_end[TABLE_OFFSET + 12:TABLE_OFFSET + 16] = le32(1 << 30)
 
+    # The QCC module headsets: the Bluetooth image and the module in section entries 0 and 1 (the
+    # loader checks the other table); the Airoha module's block of type 1 after two Bluetooth blocks.
+    mesh_qcc65 = container(b"v1.0", 0x6510, True, [pattern(1100, 32), pattern(130, 33)])
+    mesh_qcc65_past_end = bytearray(mesh_qcc65)
+    mesh_qcc65_past_end[TABLE_OFFSET + ENTRY + 12:TABLE_OFFSET + ENTRY + 16] = le32(1 << 30)
+    mesh_then_bt32 = with_block(container(b"v1.0", 0x3210, True, [pattern(1100, 34), pattern(500, 35),
+                                                                  pattern(130, 36)]), 3, 2, 2, 1)
+
     single = container(b"v2.2", 0x5590, True, [pattern(2500, 9)])
     kelpor = with_block(container(b"v1.4", 0x3340, True, [pattern(1500, 6), pattern(900, 7)]), 2, 0, 0, 0, (1, 4))
     intermediate = container(b"v1.3", 0x3340, True, [pattern(1200, 8)])
@@ -353,7 +361,25 @@ def update_run_seeds():
     for i in range(4):
         at = TABLE_OFFSET + ENTRY * i
         two_modules[at:at + 8] = le32(i) + le32(i + 1)
+    # Block numbers 3, 0, 2 and 1 of a dual-version headset: each on the slot its number names. Its
+    # loader checks the standard table: a block aimed past the end is the view's to refuse.
+    dual = container(b"v1.0", 0x4310, True, [pattern(1500, 10), pattern(700, 11), pattern(300, 12),
+                                              pattern(1100, 13)])
+    for i, number in enumerate((3, 0, 2, 1)):
+        dual = with_block(dual, 4, i, number, i + 5)
+    dual_past_end = bytearray(dual)
+    dual_past_end[TABLE_OFFSET + ENTRY * 4 + 12:TABLE_OFFSET + ENTRY * 4 + 16] = le32(1 << 30)
+    # The loader's block 0 and one more, of a download-mode headset and of HID camera headsets.
+    def loader_and_one(product):
+        blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15)])
+        return with_block(with_block(blocks, 2, 0, 0, 1), 2, 1, 2, 4)
     return {
+        "dual-version-blocks": run(0x4310, dual),
+        "dual-version-block-past-end": run(0x4310, bytes(dual_past_end)),
+        "download-mode-blocks": run(0x6010, loader_and_one(0x6010)),
+        "hid-camera-replug-box": run(0x5610, loader_and_one(0x5610)),
+        "hid-camera-loader-at-once": run(0x3050, loader_and_one(0x3050)),
+        "hid-camera-readiness-no-box": run(0x5320, loader_and_one(0x5320)),
         "dfu-headset": run(0x4D10, aldero),
         "dfu-loader": run(0x4D10, aldero, 0x20),
         "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
@@ -378,6 +404,9 @@ def update_run_seeds():
         "mesh-airoha-qcc-vp": run(0x5630, mesh_airoha_vp),
         "mesh-airoha-qcc": run(0x5552, mesh_airoha),
         "mesh-airoha-qcc-section-past-end": run(0x5552, bytes(mesh_airoha_past_end)),
+        "mesh-qcc65": run(0x6510, mesh_qcc65),
+        "mesh-qcc65-module-past-end": run(0x6510, bytes(mesh_qcc65_past_end)),
+        "mesh-then-bt32": run(0x3210, mesh_then_bt32),
     }
 
 

@@ -2,10 +2,13 @@
 // whatever the file says. An entry is verified when it and its data lie inside the file and the MD5
 // of its data is its digest, in either table; this target decides that itself, apart from the
 // engine. Every run of blocks each HID interface of the headset received after an erase (1023-byte
-// block reports, or 62-byte chunk reports of the Airoha headsets) must be the start of a verified
+// block reports, each carrying its data length: on the paths whose report keeps what the command
+// before left, the bytes past that length are residue, not image; or 62-byte chunk reports of the
+// Airoha headsets) must be the start of a verified
 // entry's data, the image its module assembled too, and every chunk sent to the module must lie in
-// one; an Airoha module's runs of 62-byte chunks after an erase must each start one, as a headset's
-// do. Beside it: the run ends, with nothing left open on the bus.
+// one; an Airoha module's runs of 62-byte chunks and a QCC module's runs of 65-byte chunks after an
+// erase must each start one, as a headset's do. Beside it: the run ends, with nothing left open on
+// the bus.
 //
 // A whole update of a simulated headset (with its module, or its second module behind a HID
 // interface of its own) on a fuzzed file, through the transfer path of its product, on the
@@ -74,6 +77,7 @@ constexpr uint8_t kLastBlock = 0x0E;
 constexpr size_t kBlockDataAt = 4;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kShortReport = 62;
+constexpr size_t kReport65 = 65;
 constexpr uint16_t kQualcommPart = 0x33F0;
 
 bool dfu_path(uint16_t id)
@@ -164,20 +168,24 @@ bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
 
 // The blocks one interface of the headset received, one run of bytes per erase (and one before the
 // first): 1023-byte reports carry the command in byte 1 and a big-endian length in bytes 2-3;
-// 62-byte reports the command in byte 2 and the length in byte 3. The data starts at byte 4 in both.
-std::vector<Bytes> headset_images(const sim::HidInterface& headset)
+// 62-byte reports the command in byte 2 and the length in byte 3; 65-byte reports the command in
+// byte 1 and the length in byte 3, with no command of their own for the last chunk. The data starts
+// at byte 4 in all three. Where 0x0E is the command that sends a headset into download mode, it
+// carries no block.
+std::vector<Bytes> headset_images(const sim::HidInterface& headset, bool last_block_command = true)
 {
     std::vector<Bytes> images(1);
     for (const sim::Bytes& out : headset.outputs()) {
         if (out.size() < kBlockDataAt)
             continue;
         const bool short_report = out.size() == kShortReport;
+        const bool chunk_length_byte = short_report || out.size() == kReport65;
         const uint8_t command = short_report ? out[2] : out[1];
         if (command == kErase)
             images.emplace_back();
-        if (command != kBlock && (short_report || command != kLastBlock))
+        if (command != kBlock && (chunk_length_byte || !last_block_command || command != kLastBlock))
             continue;
-        const size_t claimed = short_report ? out[kChunkLengthAt] : size_t{out[2]} << 8 | out[3];
+        const size_t claimed = chunk_length_byte ? out[kChunkLengthAt] : size_t{out[2]} << 8 | out[3];
         const size_t length = std::min(claimed, out.size() - kBlockDataAt);
         images.back().insert(images.back().end(), out.begin() + kBlockDataAt,
                              out.begin() + static_cast<std::ptrdiff_t>(kBlockDataAt + length));
@@ -185,12 +193,15 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset)
     return images;
 }
 
-// The headsets with an Airoha module carry it; the others are the OEM headset under another id.
+// The headsets with an Airoha or a QCC module carry it; the others are the OEM headset under
+// another id.
 sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
 {
     switch (path) {
     case kivo::UpdateFamilyPath::MeshAirohaQccVp: return sim::mesh_airoha_qcc_vp_headset();
     case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
+    case kivo::UpdateFamilyPath::MeshThenBt32: return sim::mesh_then_bt32_headset();
+    case kivo::UpdateFamilyPath::MeshQcc65: return sim::mesh_qcc65_headset();
     default: return sim::oem_headset();
     }
 }
@@ -309,9 +320,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     persona.instructionDoneAt = 1;
     if (kivo::update_needs_instructions(product))
         persona.readyAfterRunLoaderAt = 1;
-    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210;
+    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210 || path == kivo::UpdateFamilyPath::HidDual43;
     if (two_modules)
         persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
+    const bool download_mode = path == kivo::UpdateFamilyPath::DownloadMode60;
+    if (download_mode)
+        persona.downloadMode = sim::DownloadModePersona{};
     if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
         // Its Airoha face answers every block's version read.
         persona.shortReports = true;
@@ -330,9 +344,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.session.usbStatus = product;
     inputs.session.recognized = true;
     inputs.data.setDeviceRecognized(product);
-    // The headsets with a module are checked against the version recognition read.
-    inputs.data.setDeviceVersion01(
-        {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
+    // The headsets are checked against the version recognition read (the module-01 one of those
+    // with a module).
+    const FirmwareQuad recognized{persona.version.major, persona.version.minor, persona.version.secondaryType,
+                                  persona.version.secondary};
+    inputs.data.setDeviceVersion(recognized);
+    inputs.data.setDeviceVersion01(recognized);
     if (two_modules)
         inputs.data.setDeviceVersion02({1, 4, 0, 0});
     inputs.archiveFolder = folder.path() / "archive";
@@ -345,14 +362,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
     for (const auto& iface : headset.headset->hid)
-        for (const Bytes& image : headset_images(*iface))
+        for (const Bytes& image : headset_images(*iface, !download_mode))
             if (!starts_a_verified_entry(verified, image))
                 std::abort();
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
-        // The Airoha module's block, in 62-byte chunks.
-        if (persona.module->airoha)
+        // The Airoha module's block in 62-byte chunks, the QCC module's image in 65-byte ones (the OEM
+        // module's checked write sends a refused chunk again: its runs are not the entry's).
+        if (persona.module->airoha || path == kivo::UpdateFamilyPath::MeshQcc65)
             for (const Bytes& image : headset_images(*headset.module->hid.front()))
                 if (!starts_a_verified_entry(verified, image))
                     std::abort();

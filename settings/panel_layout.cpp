@@ -97,9 +97,18 @@ constexpr std::array<OutletFrame, 2> kNoteRow = {{
     {"lblNoteApply", {50, 58, 424, 17}},
     {"btnNoteApply", {465, 56, 20, 17}},
 }};
+// The sixth slot of the EDR note grid reaches down into the note row's place; below such a row
+// the note row stands one row's step (25 points) lower, still above the button bar.
+constexpr std::array<OutletFrame, 2> kNoteRowBelowTheLastRow = {{
+    {"lblNoteApply", {50, 40, 424, 17}},
+    {"btnNoteApply", {465, 38, 20, 17}},
+}};
 constexpr Frame kAllSettingsWide{137, 76, 250, 19};
 
 // ---- Layouts -------------------------------------------------------------------------------------------
+
+// Whether a layout places the note row, and where.
+enum class NoteRowPlace : std::uint8_t { NotPlaced, AtItsPlace, BelowTheLastRow };
 
 // Where a layout puts the All Settings button: nowhere, at its wide place, or at the label frame of
 // the slot after the layout's last row.
@@ -113,7 +122,7 @@ struct LayoutEntry {
     PanelGrid grid;
     Slots slots;
     bool edrNote;
-    bool noteRow;
+    NoteRowPlace noteRow;
     AllSettingsPlace allSettings;
     int allSettingsSlot;
     std::array<std::optional<ClassicRow>, 2> alsoFilled;
@@ -122,6 +131,8 @@ struct LayoutEntry {
 };
 
 constexpr GetterColumn kGeneric = GetterColumn::Generic;
+constexpr NoteRowPlace kNote = NoteRowPlace::AtItsPlace;
+constexpr NoteRowPlace kNoNote = NoteRowPlace::NotPlaced;
 constexpr AllSettingsPlace kNo = AllSettingsPlace::NotPlaced;
 constexpr AllSettingsPlace kWide = AllSettingsPlace::Wide;
 constexpr AllSettingsPlace kAtLabel = AllSettingsPlace::LabelOfSlot;
@@ -133,42 +144,49 @@ constexpr PanelGrid kPopUp = PanelGrid::PopUpRowGrid;
 // clang-format off
 constexpr Slots kBriskoSix = {R::HandsfreeVOX, R::Sidetone, R::MotionSensorSensitivity, R::AudioMultitasking, R::AudioMultitaskingSensitivity, R::NavigationAppOverlay};
 
-constexpr std::array<LayoutEntry, 32> kLayouts = {{
-    {1, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, kEmpty, kEmpty, kEmpty}, true, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {2, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, kEmpty, kEmpty}, true, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {3, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, R::BitpoolRate, R::MicrophoneBoost}, true, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {4, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, R::BitpoolRate, kEmpty}, true, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {5, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::MicrophoneBoost, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {6, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, R::MicrophoneBoost}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {7, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {8, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {9, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {10, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty}, false, true, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
-    {11, PanelGrid::EarlyEdrNoteGrid, {R::HandsfreeVOX, R::EDR, R::PLC, kEmpty, kEmpty, kEmpty}, true, true, kNo, 0, kIntercomFilled, kGeneric, true},
-    {12, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, kEmpty, kEmpty, kEmpty}, false, true, kNo, 0, kIntercomFilled, kGeneric, true},
-    {13, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, true, kNo, 0, kIntercomFilled, kGeneric, true},
-    {14, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {15, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
-    {16, kRadio, {kEmpty, R::HandsfreeVOX, kEmpty, kEmpty, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {17, kRadio, {R::Sidetone, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {18, kRadio, {kEmpty, R::Sidetone, kEmpty, kEmpty, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {19, kRadio, {R::HandsfreeVOX, R::EDR, kEmpty, kEmpty, kEmpty, kEmpty}, false, false, kNo, 0, kNoneFilled, kGeneric, true},
-    {20, kRadio, {R::HandsfreeVOX, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}, false, false, kNo, 0, kNoneFilled, kGeneric, true},
-    {21, kRadio, {R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {22, kRadio, {R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, R::AutoGainControl, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {23, kRadio, {R::EDR, R::BitpoolRate, kEmpty, kEmpty, kEmpty, kEmpty}, false, true, kNo, 0, kNoneFilled, kGeneric, true},
-    {24, kPopUp, kBriskoSix, false, false, kWide, 0, kNoneFilled, GetterColumn::Brisko, true},
+constexpr std::array<LayoutEntry, 34> kLayouts = {{
+    {1, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, kEmpty, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {2, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    // Its sixth row would stand over the note row's place.
+    {3, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, R::BitpoolRate, R::MicrophoneBoost}, true, NoteRowPlace::BelowTheLastRow, kNo, 0, kNoneFilled, kGeneric, true},
+    {4, PanelGrid::EdrNoteGrid, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::PLC, R::BitpoolRate, kEmpty}, true, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {5, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::MicrophoneBoost, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {6, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, R::MicrophoneBoost}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {7, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {8, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {9, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {10, kRadio, {R::HandsfreeVOX, R::IntercomVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty}, false, kNote, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
+    {11, PanelGrid::EarlyEdrNoteGrid, {R::HandsfreeVOX, R::EDR, R::PLC, kEmpty, kEmpty, kEmpty}, true, kNote, kNo, 0, kIntercomFilled, kGeneric, true},
+    {12, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, kEmpty, kEmpty, kEmpty}, false, kNote, kNo, 0, kIntercomFilled, kGeneric, true},
+    {13, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, kNote, kNo, 0, kIntercomFilled, kGeneric, true},
+    {14, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {15, kRadio, {R::HandsfreeVOX, R::EDR, R::BitpoolRate, R::Sidetone, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
+    {16, kRadio, {kEmpty, R::HandsfreeVOX, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {17, kRadio, {R::Sidetone, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {18, kRadio, {kEmpty, R::Sidetone, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {19, kRadio, {R::HandsfreeVOX, R::EDR, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNoNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {20, kRadio, {R::HandsfreeVOX, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNoNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {21, kRadio, {R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {22, kRadio, {R::EDR, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl, R::AutoGainControl, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {23, kRadio, {R::EDR, R::BitpoolRate, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNote, kNo, 0, kNoneFilled, kGeneric, true},
+    {24, kPopUp, kBriskoSix, false, kNoNote, kWide, 0, kNoneFilled, GetterColumn::Brisko, true},
     // The only layout left with its bar where it stood; placed like every other layout here.
-    {25, kPopUp, kBriskoSix, false, false, kNo, 0, kNoneFilled, GetterColumn::Brisko, true},
-    {26, kPopUp, {R::HandsfreeVOX, R::Sidetone, R::AudioMultitasking, R::AudioMultitaskingSensitivity, kEmpty, kEmpty}, false, false, kNo, 0, kNoneFilled, GetterColumn::Brisko, true},
-    {27, kPopUp, {R::AudioBoost, R::HandsfreeVOX, R::IntercomVOX, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl}, false, false, kWide, 0, kNoneFilled, kGeneric, true},
-    {28, kPopUp, {R::AudioBoost, R::HandsfreeVOX, R::IntercomVOX, R::BitpoolRate, R::AdvancedNoiseControl, kEmpty}, false, false, kAtLabel, 6, kNoneFilled, kGeneric, true},
-    {29, kPopUp, {R::AudioBoost, R::BitpoolRate, R::AdvancedNoiseControl, kEmpty, kEmpty, kEmpty}, false, false, kAtLabel, 4, kNoneFilled, kGeneric, true},
-    {30, kPopUp, {R::BitpoolRate, R::AdvancedNoiseControl, kEmpty, kEmpty, kEmpty, kEmpty}, false, false, kAtLabel, 3, kNoneFilled, kGeneric, true},
-    {31, PanelGrid::None, {}, false, true, kNo, 0, {R::RadioTransmitGain, R::AudioChannelTimeout}, kGeneric, true},
+    {25, kPopUp, kBriskoSix, false, kNoNote, kNo, 0, kNoneFilled, GetterColumn::Brisko, true},
+    {26, kPopUp, {R::HandsfreeVOX, R::Sidetone, R::AudioMultitasking, R::AudioMultitaskingSensitivity, kEmpty, kEmpty}, false, kNoNote, kNo, 0, kNoneFilled, GetterColumn::Brisko, true},
+    {27, kPopUp, {R::AudioBoost, R::HandsfreeVOX, R::IntercomVOX, R::BitpoolRate, R::Sidetone, R::AdvancedNoiseControl}, false, kNoNote, kWide, 0, kNoneFilled, kGeneric, true},
+    {28, kPopUp, {R::AudioBoost, R::HandsfreeVOX, R::IntercomVOX, R::BitpoolRate, R::AdvancedNoiseControl, kEmpty}, false, kNoNote, kAtLabel, 6, kNoneFilled, kGeneric, true},
+    {29, kPopUp, {R::AudioBoost, R::BitpoolRate, R::AdvancedNoiseControl, kEmpty, kEmpty, kEmpty}, false, kNoNote, kAtLabel, 4, kNoneFilled, kGeneric, true},
+    {30, kPopUp, {R::BitpoolRate, R::AdvancedNoiseControl, kEmpty, kEmpty, kEmpty, kEmpty}, false, kNoNote, kAtLabel, 3, kNoneFilled, kGeneric, true},
+    {31, PanelGrid::None, {}, false, kNote, kNo, 0, {R::RadioTransmitGain, R::AudioChannelTimeout}, kGeneric, true},
     // The All Settings button at its wide place, so that its frame never depends on the product
     // shown before.
-    {32, PanelGrid::None, {}, false, false, kWide, 0, kNoneFilled, GetterColumn::None, true},
+    {32, PanelGrid::None, {}, false, kNoNote, kWide, 0, kNoneFilled, GetterColumn::None, true},
+    // A product outside every set: nothing is placed, not even the bar, and nothing is filled.
+    {33, PanelGrid::None, {}, false, kNoNote, kNo, 0, kNoneFilled, GetterColumn::None, false},
+    // The four-row Vantor headsets below firmware 1.2 show the EDR note and PLC rather than the
+    // rows of layout 15: placed as the early EDR note grid places them, so that the note and PLC
+    // never stand where an earlier product's layout left them.
+    {34, PanelGrid::EarlyEdrNoteGrid, {R::HandsfreeVOX, R::EDR, R::PLC, kEmpty, kEmpty, kEmpty}, true, kNote, kNo, 0, kNoneFilled, GetterColumn::Vantor, true},
 }};
 // clang-format on
 
@@ -203,7 +221,7 @@ constexpr std::array kBrisko = {kBriskoProductId};
 constexpr std::array kRadioProduct = {kPanelRadioProduct};
 
 // The sets are disjoint, so the order decides nothing.
-constexpr std::array<LayoutChoice, 43> kChoices = {{
+constexpr std::array<LayoutChoice, 44> kChoices = {{
     {kPanelC1Products, below(4, 0), 1},
     {kPanelC1Products, between(4, 0, 4, 1), 2},
     {kPanelC1Products, between(4, 1, 4, 2), 3},
@@ -228,7 +246,8 @@ constexpr std::array<LayoutChoice, 43> kChoices = {{
     {kPanelThreeRowProducts, kAnyFirmware, 12},
     {kFourRow, kAnyFirmware, 13},
     {kFourRowLate, kAnyFirmware, 14},
-    {kPanelVantorFourRowProducts, kAnyFirmware, 15},
+    {kPanelVantorFourRowProducts, below(1, 2), 34},
+    {kPanelVantorFourRowProducts, from(1, 2), 15},
     {kPanelPhoneVoxSecondProducts, kAnyFirmware, 16},
     {kSidetoneFirst, kAnyFirmware, 17},
     {kSidetoneSecond, kAnyFirmware, 18},
@@ -309,8 +328,6 @@ ClassicLayout classic_layout(int product, const KIVOBluetoothDeviceData& recogni
 {
     ClassicLayout layout;
     layout.number = layout_number(product, recognized.deviceVersion());
-    if (layout.number == kLayoutNothing)
-        return layout;
     const LayoutEntry& entry = kLayouts[static_cast<std::size_t>(layout.number - 1)];
     layout.getters = entry.getters;
     if (entry.buttonBar)
@@ -323,8 +340,10 @@ ClassicLayout classic_layout(int product, const KIVOBluetoothDeviceData& recogni
         if (entry.edrNote && entry.grid == PanelGrid::EarlyEdrNoteGrid && slot == kEarlyEdrNoteAfterSlot)
             place_note(layout, kEarlyEdrNoteFrame);
     }
-    if (entry.noteRow)
+    if (entry.noteRow == NoteRowPlace::AtItsPlace)
         layout.frames.insert(layout.frames.end(), kNoteRow.begin(), kNoteRow.end());
+    else if (entry.noteRow == NoteRowPlace::BelowTheLastRow)
+        layout.frames.insert(layout.frames.end(), kNoteRowBelowTheLastRow.begin(), kNoteRowBelowTheLastRow.end());
     if (entry.allSettings == AllSettingsPlace::Wide)
         layout.frames.push_back({"btnAllSettings", kAllSettingsWide});
     else if (entry.allSettings == AllSettingsPlace::LabelOfSlot)

@@ -1,6 +1,6 @@
 #pragma once
 // Where the settings page's fixed panel puts its rows and which values it shows, by product and by
-// the firmware of the recognized record: 33 layouts over four grids. A layout moves controls (sets
+// the firmware of the recognized record: 34 layouts over four grids. A layout moves controls (sets
 // their frames) and fills their values; which of them show is panel_visibility.
 //
 // Frames are in the panel's own coordinates: points in a 525 x 270 area whose origin is the bottom
@@ -70,7 +70,7 @@ struct OutletFrame {
 };
 
 struct ClassicLayout {
-    int number = 33; // 1 to 33; 33 places and fills nothing
+    int number = 33; // 1 to 34; 33 places and fills nothing
     // Every frame the layout sets, in the order it sets them: the button bar, the rows slot by
     // slot (label, information button, control; the EDR note at its place), the note row and the
     // All Settings button.

@@ -29,7 +29,8 @@ inline constexpr int kPanelVantorFiveRowProduct = 0x4D76;
 inline constexpr std::array kPanelThreeRowProducts = {0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4030};
 inline constexpr int kPanelFourRowProduct = 0x4D85;
 inline constexpr int kPanelFourRowLateProduct = 0x6000;
-// Four rows read through the Vantor getters.
+// Four rows read through the Vantor getters; below firmware 1.2 phone VOX, EDR, the EDR note and
+// PLC.
 inline constexpr std::array kPanelVantorFourRowProducts = {0x4D06, 0x4D16, 0x4D86};
 // Phone VOX alone, in the second slot.
 inline constexpr std::array kPanelPhoneVoxSecondProducts = {0x2120, 0x4021};

@@ -12,6 +12,7 @@
 #include "device/products/fm_presets.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
+#include "device/products/hid_camera_products.h"
 #include "device/products/hid_name_records.h"
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
@@ -19,6 +20,7 @@
 #include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
+#include "device/products/mesh_dfu_readiness.h"
 #include "device/products/mesh_module_headsets.h"
 #include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
@@ -169,6 +171,9 @@ const std::vector<ProductSet>& rule_sets()
         {"kSettingsChangeRow16", ids(kSettingsChangeRow16)},
         {"kSettingsChangeRow17", ids(kSettingsChangeRow17)},
         {"kUpdateInstructionProducts", ids(kUpdateInstructionProducts)},
+        {"kHidCameraCameraProducts", ids(kHidCameraCameraProducts)},
+        {"kHidCameraGroupQProducts", ids(kHidCameraGroupQProducts)},
+        {"kHidCameraGroupRProducts", ids(kHidCameraGroupRProducts)},
         {"kPlainStatusProducts", ids(kPlainStatusProducts)},
         {"kReconfigureAfterUpdateProducts", ids(kReconfigureAfterUpdateProducts)},
         {"kPowerCycleAfterUpdateProduct", {kPowerCycleAfterUpdateProduct}},
@@ -249,6 +254,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kQixaUnitLanguageIds", ids(kQixaUnitLanguageIds)},
         {"kKelpor8rUnitLanguageIds", ids(kKelpor8rUnitLanguageIds)},
         {"kModuleInBlockOneProducts", ids(kModuleInBlockOneProducts)},
+        {"kMeshDfuReadyStateProducts", ids(kMeshDfuReadyStateProducts)},
         {"kIntermediateImages", column<IntermediateImage>(kIntermediateImages, &IntermediateImage::productId)},
         {"kFmTenPresetProducts", ids(kFmTenPresetProducts)},
         {"kFmSaveFamilyAProducts", ids(kFmSaveFamilyAProducts)},

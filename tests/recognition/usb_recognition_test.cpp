@@ -2,19 +2,13 @@
 // (power table, write-back of a saved record, settings per chip), devices in firmware-management
 // mode, the camera without its card, and products made of two devices.
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "app/camera_card/camera_card_finder.h"
 #include "device/products/settings_tabs.h"
 #include "tests/recognition/recognition_fixture.h"
+#include "tests/sim/camera_card.h"
 #include "tests/sim/usb_headsets.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -525,23 +519,12 @@ TEST_F(UsbRecognition, DeviceOtherThanTheSelectedIsReadButNeverWritten)
 
 TEST_F(UsbRecognition, CameraIsRecognizedOnlyWithItsCard)
 {
-    const fs::path root = fs::temp_directory_path() / ("usb_camera_" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root / "block" / "sdz" / "sdz1");
-    std::ofstream(root / "block" / "sdz" / "removable") << "1\n";
-    const fs::path card = root / "media" / "rider" / "CARD";
-    kivo::VolumeSystem& volumes = kivo::camera_volume_system();
-    const kivo::VolumeSystem real = volumes;
-    volumes = {root / "mounts", root / "block", {root / "media"}};
-    std::ofstream(root / "mounts") << "/dev/sdz1 " << card.string() << " vfat rw 0 0\n";
-
+    sim::CameraCard card(0x3020);
     for (const bool with_card : {false, true}) {
         SCOPED_TRACE(with_card);
         start_over();
-        if (with_card) {
-            fs::create_directories(card / "LUMORA");
-            std::ofstream(card / "LUMORA" / "LUMORA.VER") << "1.0\n";
-        }
+        if (with_card)
+            card.insert();
         plug(headset(0x3020));
         run.callerMode = 5;
         run.session.deviceTarget = 0x3020;
@@ -557,8 +540,6 @@ TEST_F(UsbRecognition, CameraIsRecognizedOnlyWithItsCard)
             EXPECT_TRUE(run.doWarn);
         }
     }
-    volumes = real;
-    fs::remove_all(root);
 }
 
 TEST_F(UsbRecognition, TwoHalvesOfOneProductShareOneRecord)

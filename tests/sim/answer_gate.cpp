@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "tests/sim/bus.h"
+
 namespace sim {
 
 void AnswerGate::hold(RequestMatch match)
@@ -26,7 +28,7 @@ void AnswerGate::release()
     released_.notify_all();
 }
 
-void AnswerGate::pass(const Bytes& request, std::unique_lock<std::recursive_mutex>& bus_lock)
+void AnswerGate::pass(const Bytes& request, std::unique_lock<BusMutex>& bus_lock)
 {
     std::unique_lock lock(mutex_);
     if (!match_ || !match_(request))

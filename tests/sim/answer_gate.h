@@ -14,6 +14,8 @@
 
 namespace sim {
 
+class BusMutex;
+
 using RequestMatch = std::function<bool(const Bytes& request)>;
 
 class AnswerGate {
@@ -27,7 +29,7 @@ public:
     void release();
 
     // For the faces: waits here while request is held, with the bus lock let go meanwhile.
-    void pass(const Bytes& request, std::unique_lock<std::recursive_mutex>& bus_lock);
+    void pass(const Bytes& request, std::unique_lock<BusMutex>& bus_lock);
 
 private:
     mutable std::mutex mutex_;

@@ -77,6 +77,22 @@ void Bus::schedule(kivo::Duration after, std::function<void()> event)
     events_.push_back({clock_.now() + after, event_order_++, std::move(event)});
 }
 
+void Bus::sleep(kivo::Duration d)
+{
+    if (mutex_.held_here()) {
+        clock_.advance(d);
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    const kivo::Duration end = clock_.now() + std::max(d, kivo::Duration::zero());
+    run_due_events();
+    for (auto next = next_event_time(); next && *next <= end; next = next_event_time()) {
+        clock_.advance_to(*next);
+        run_due_events();
+    }
+    clock_.advance_to(end);
+}
+
 std::optional<kivo::Duration> Bus::next_event_time() const
 {
     std::lock_guard lock(mutex_);
@@ -188,6 +204,20 @@ void Bus::reset()
     usb_calls_ = {};
     usb_transfers_ = 0;
     usb_library_faults = {};
+}
+
+void BusMutex::lock()
+{
+    mutex_.lock();
+    if (depth_++ == 0)
+        owner_.store(std::this_thread::get_id(), std::memory_order_relaxed);
+}
+
+void BusMutex::unlock()
+{
+    if (--depth_ == 0)
+        owner_.store(std::thread::id(), std::memory_order_relaxed);
+    mutex_.unlock();
 }
 
 Bus& bus()

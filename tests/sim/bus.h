@@ -3,11 +3,13 @@
 // this API (plug, unplug, schedule events at virtual times, read transcripts, arm faults); the
 // link reaches it only through the C faces that the real library headers declare.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "tests/sim/answer_gate.h"
@@ -18,6 +20,20 @@
 namespace sim {
 
 inline constexpr uint16_t kVendorId = 0x092B;
+
+// The bus lock: recursive, since faces and events nest, and able to tell whether the calling
+// thread holds it (a sleep inside a face call must not run events under the face's feet).
+class BusMutex {
+public:
+    void lock();
+    void unlock();
+    bool held_here() const { return owner_.load(std::memory_order_relaxed) == std::this_thread::get_id(); }
+
+private:
+    std::recursive_mutex mutex_;
+    std::atomic<std::thread::id> owner_{};
+    int depth_ = 0;
+};
 
 // A physical device: an identity on the bus and the faces it shows.
 class Device {
@@ -66,6 +82,7 @@ public:
     void schedule(kivo::Duration after, std::function<void()> event);
 
     std::vector<std::shared_ptr<Device>> devices() const;
+    // Its sleeps run the events that fall due meanwhile (see sleep below).
     VirtualClock& clock() { return clock_; }
 
     // HID library bookkeeping, for checks that nothing is left open.
@@ -99,9 +116,9 @@ public:
     void reset();
 
     // For the C faces: the bus lock, and firing the events that are due.
-    std::recursive_mutex& mutex() { return mutex_; }
+    BusMutex& mutex() { return mutex_; }
     // Takes the bus lock and fires what is due: how a face call begins.
-    [[nodiscard]] std::unique_lock<std::recursive_mutex> enter()
+    [[nodiscard]] std::unique_lock<BusMutex> enter()
     {
         std::unique_lock lock(mutex_);
         run_due_events();
@@ -126,8 +143,14 @@ private:
 
     void assign_paths(Device& device);
 
-    mutable std::recursive_mutex mutex_;
-    VirtualClock clock_;
+    // A sleep on the bus's clock. Outside a face call it takes the bus lock, as a face call does,
+    // and runs each event that falls due at its own time, so that a worker that only sleeps sees
+    // the bus change. Inside a face call (the lock held already) it only moves time: the events
+    // wait for the next face call, as the face's own waits leave them.
+    void sleep(kivo::Duration d);
+
+    mutable BusMutex mutex_;
+    VirtualClock clock_{[this](kivo::Duration d) { sleep(d); }};
     std::vector<std::shared_ptr<Device>> devices_;
     std::vector<Event> events_;
     uint64_t event_order_ = 0;

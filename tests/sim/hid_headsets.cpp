@@ -31,6 +31,8 @@ struct HeadsetState {
     bool ready = false;
     // The Airoha face of a shortReports headset.
     std::optional<AirohaFace> airoha;
+    // A download-mode headset in download mode.
+    bool inDownloadMode = false;
 };
 
 namespace {
@@ -257,6 +259,35 @@ uint8_t ready_answer(HeadsetState& state)
     return ++state.readyQuestionsSinceRunLoader >= *at ? 1 : 0;
 }
 
+bool loader_command(uint8_t command)
+{
+    return command == kErase || command == kBlock || command == kLastBlock || command == kVerify ||
+        command == kRunLoader;
+}
+
+// A download-mode headset running its normal firmware: 0x0E with no data sends it into download
+// mode, and refuses the loader commands meanwhile. Nothing for other commands, nor once in download
+// mode (whose run loader ends it).
+std::optional<HidReply> answer_download_mode(HeadsetState& state, const Bytes& out)
+{
+    const std::optional<DownloadModePersona>& mode = state.persona.downloadMode;
+    const uint8_t command = out[1];
+    if (!mode || !loader_command(command))
+        return std::nullopt;
+    if (state.inDownloadMode) {
+        if (command == kRunLoader)
+            state.inDownloadMode = false;
+        return std::nullopt;
+    }
+    const bool no_data = out.size() > 3 && out[2] == 0 && out[3] == 0;
+    if (command != kLastBlock || !no_data)
+        return one_report(status_report(command, kFailed));
+    state.inDownloadMode = true;
+    if (auto device = state.headset.lock())
+        bus().leave(device, state.persona.leaveAfter, mode->away, mode->backAs);
+    return one_report(status_report(command, 0));
+}
+
 HidReply answer_command(HeadsetState& state, const Bytes& out);
 
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
@@ -287,6 +318,8 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
     const uint8_t command = out[1];
     if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
+    if (std::optional<HidReply> download = answer_download_mode(state, out))
+        return std::move(*download);
     if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[0], p.version, out))
         return std::move(*loader);
     switch (command) {
@@ -344,6 +377,17 @@ HidReply answer_short_report(HeadsetPersona& p, const Bytes& out)
     }
 }
 
+// A headset with a mesh module, which its switch command brings up.
+HeadsetPersona headset_with_module(uint16_t product_id, std::string name, VersionQuad version, ModulePersona module)
+{
+    HeadsetPersona p;
+    p.product_id = product_id;
+    p.name = std::move(name);
+    p.version = version;
+    p.module = std::move(module);
+    return p;
+}
+
 } // namespace
 
 HeadsetPersona oem_headset()
@@ -397,12 +441,7 @@ ModulePersona airoha_mesh_module()
 
 HeadsetPersona mesh_airoha_qcc_headset()
 {
-    HeadsetPersona p;
-    p.product_id = 0x5552;
-    p.name = "Branwick Vallo Q";
-    p.version = {2, 3, 0, 0};
-    p.module = airoha_mesh_module();
-    return p;
+    return headset_with_module(0x5552, "Branwick Vallo Q", {2, 3, 0, 0}, airoha_mesh_module());
 }
 
 HeadsetPersona mesh_airoha_qcc_vp_headset()
@@ -413,6 +452,32 @@ HeadsetPersona mesh_airoha_qcc_vp_headset()
     p.version = {1, 6, 0, 0};
     p.records[kVoicePromptVersionRecord] = {0, 0, 0, 0, 0x0000, 0x000C};
     return p;
+}
+
+HeadsetPersona mesh_then_bt32_headset()
+{
+    return headset_with_module(0x3210, "Egrano", {1, 5, 0, 0}, airoha_mesh_module());
+}
+
+ModulePersona qcc_mesh_module()
+{
+    ModulePersona module;
+    module.product_id = 0x6511;
+    module.version = {1, 2, 0, 0};
+    module.backAfterRunLoader = std::chrono::seconds(2);
+    return module;
+}
+
+HeadsetPersona mesh_qcc65_headset()
+{
+    return headset_with_module(0x6510, "Morvik Kesso Duo", {1, 4, 0, 0}, qcc_mesh_module());
+}
+
+HeadsetPersona mesh_qcc65_headset_3161()
+{
+    ModulePersona module = qcc_mesh_module();
+    module.product_id = 0x3160;
+    return headset_with_module(0x3161, "Tressel", {1, 1, 0, 0}, module);
 }
 
 HeadsetPersona oem_headset_with_settings()

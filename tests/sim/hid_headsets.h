@@ -32,6 +32,15 @@ struct SecondModulePersona {
     std::vector<CommandFault> commandFaults;
 };
 
+// A headset that takes its loader commands only in download mode: while it runs its normal
+// firmware, 0x0E with no data (length 0 in bytes 2-3) is answered and makes it leave the bus and
+// come back `away` later (never when empty), under `backAs` when set, in download mode; its loader
+// commands (erase, blocks, verify, run loader) fail until then. Its run loader ends download mode.
+struct DownloadModePersona {
+    std::optional<kivo::Duration> away = std::chrono::seconds(2);
+    std::optional<uint16_t> backAs;
+};
+
 struct HeadsetPersona {
     uint16_t product_id = 0x3142;
     // Answered to every name read; empty: the name record has no words.
@@ -101,6 +110,9 @@ struct HeadsetPersona {
 
     // ---- Two modules (see tests/sim/README.md) ----
     std::optional<SecondModulePersona> secondModule;
+
+    // ---- Download mode (see tests/sim/README.md) ----
+    std::optional<DownloadModePersona> downloadMode;
 };
 
 // The FM block the OEM headset keeps in record 0x15: written magic, 95.1 MHz on preset 2, presets
@@ -131,6 +143,18 @@ ModulePersona airoha_mesh_module();
 HeadsetPersona mesh_airoha_qcc_headset();
 HeadsetPersona mesh_airoha_qcc_vp_headset();
 inline constexpr uint8_t kVoicePromptVersionRecord = 0x3E;
+// The same module carried by 0x3210 ("Egrano" 1.5), whose 0x50 switch brings it up and whose
+// Qualcomm part takes its Bluetooth blocks on the loader face.
+HeadsetPersona mesh_then_bt32_headset();
+
+// The QCC mesh module: 0x6511 1.2, which takes its image over 65-byte reports; after its run loader
+// it leaves and comes back by itself 2 s later, until its headset's 0x10 sends it away.
+ModulePersona qcc_mesh_module();
+// The headsets that carry it, whose 0x0F switch brings it up: 0x6510 ("Morvik Kesso Duo" 1.4),
+// asked for its ready state (`readiness`), and 0x3161 ("Tressel" 1.1), never asked, whose module
+// shows up as 0x3160.
+HeadsetPersona mesh_qcc65_headset();
+HeadsetPersona mesh_qcc65_headset_3161();
 
 // A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
 // and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader

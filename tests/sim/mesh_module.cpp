@@ -28,12 +28,14 @@ constexpr size_t kReport65 = 65;
 constexpr size_t kShortReport = 62;
 constexpr size_t kShortCommandAt = 2;
 constexpr size_t kMaxChunk = 58;
+constexpr size_t kMaxChunk65 = 61;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kChunkDataAt = 4;
 constexpr size_t kCrcAt = 4;
 constexpr size_t kBuildAt = 7;
 constexpr uint8_t kFailed = 2;
 
+constexpr uint8_t kNop = 0x00;
 constexpr uint8_t kGetVersion = 0x01;
 constexpr uint8_t kErase = 0x05;
 constexpr uint8_t kChunk = 0x06;
@@ -46,11 +48,29 @@ uint8_t byte_at(const Bytes& out, size_t i) { return i < out.size() ? out[i] : 0
 
 HidReply status(uint8_t command, uint8_t value = 0) { return one_report(status_report(command, value)); }
 
+HidReply status65(uint8_t command, uint8_t value = 0) { return one_report(status_report65(command, value)); }
+
 // After its run loader.
 void leave(ModuleState& state)
 {
     if (auto device = state.device.lock())
         bus().leave(device, state.persona.leaveAfter, state.persona.backAfterRunLoader);
+}
+
+void erase(ModuleState& state)
+{
+    state.image.clear();
+    state.pending.clear();
+    state.inLoader = true;
+}
+
+// Runs the image it holds: takes on its version marker, then leaves.
+void run_loader(ModuleState& state)
+{
+    if (const std::optional<VersionQuad> version = version_marker(state.image))
+        state.persona.version = *version;
+    state.inLoader = false;
+    leave(state);
 }
 
 // What a refused chunk CRC or all-CRC undoes: the chunk waits to be sent again, or the whole
@@ -72,13 +92,22 @@ void take_pending(ModuleState& state)
     state.pending.clear();
 }
 
-HidReply take_chunk(ModuleState& state, const Bytes& out)
+// A chunk's data: byte 3 the length (1 to `longest`), the data from byte 4; nothing when refused.
+std::optional<Bytes> chunk_data(const Bytes& out, size_t longest)
 {
     const size_t n = byte_at(out, kChunkLengthAt);
-    if (n == 0 || n > kMaxChunk || kChunkDataAt + n > out.size())
-        return status(kChunk, kFailed);
+    if (n == 0 || n > longest || kChunkDataAt + n > out.size())
+        return std::nullopt;
     const auto data = out.begin() + static_cast<std::ptrdiff_t>(kChunkDataAt);
-    state.pending.assign(data, data + static_cast<std::ptrdiff_t>(n));
+    return Bytes(data, data + static_cast<std::ptrdiff_t>(n));
+}
+
+HidReply take_chunk(ModuleState& state, const Bytes& out)
+{
+    std::optional<Bytes> data = chunk_data(out, kMaxChunk);
+    if (!data)
+        return status(kChunk, kFailed);
+    state.pending = std::move(*data);
     return status(kChunk);
 }
 
@@ -100,11 +129,7 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
         report[kBuildAt] = state.persona.build;
         return one_report(std::move(report));
     }
-    case kErase:
-        state.image.clear();
-        state.pending.clear();
-        state.inLoader = true;
-        return status(command);
+    case kErase: erase(state); return status(command);
     case kChunk: return take_chunk(state, out);
     case kChunkCrc:
         if (state.pending.empty() || device_crc16(state.pending) != crc_in(out)) {
@@ -119,18 +144,17 @@ HidReply answer_command(ModuleState& state, const Bytes& out)
             return status(command, kFailed);
         }
         return status(command);
-    case kRunLoader:
-        if (const std::optional<VersionQuad> version = version_marker(state.image))
-            state.persona.version = *version;
-        state.inLoader = false;
-        leave(state);
-        return status(command);
+    case kRunLoader: run_loader(state); return status(command);
     case kVerify:
     default: return status(command);
     }
 }
 
-HidReply answer_long_report(ModuleState& state, const Bytes& out)
+// A reply of each report form: the usual answer, and the status of a command that failed.
+using Answerer = HidReply (*)(ModuleState& state, const Bytes& out);
+using FailedStatus = HidReply (*)(uint8_t command, uint8_t status);
+
+HidReply answer_with_faults(ModuleState& state, const Bytes& out, Answerer answer, FailedStatus failed)
 {
     const uint8_t command = out[1];
     const CommandFault* fault = fault_of(state.persona.commandFaults, command, ++state.occurrences[command]);
@@ -138,12 +162,12 @@ HidReply answer_long_report(ModuleState& state, const Bytes& out)
                                    command) != state.persona.failingCommands.end();
     if (failing || (fault != nullptr && fault->kind == CommandFault::FinalStatus)) {
         forget(state, command);
-        return status(command, fault != nullptr ? fault->status : kFailed);
+        return failed(command, fault != nullptr ? fault->status : kFailed);
     }
     if (fault == nullptr)
-        return answer_command(state, out);
+        return answer(state, out);
     return reply_with_fault(
-        *fault, [&] { return answer_command(state, out); },
+        *fault, [&] { return answer(state, out); },
         [&] {
             state.gone = true;
             if (auto device = state.device.lock())
@@ -164,15 +188,30 @@ HidReply answer_short_report(ModuleState& state, const Bytes& out)
     return state.airoha->answer(out);
 }
 
-HidReply answer_report65(const ModuleState& state, const Bytes& out)
+// The QCC module's 65-byte loader face: every chunk goes straight into its image.
+HidReply answer_report65(ModuleState& state, const Bytes& out)
 {
     const uint8_t command = out[1];
-    if (command != kGetVersion)
-        return one_report(status_report65(command, 0));
-    if (!state.persona.answers)
-        return {};
-    const VersionQuad v = state.persona.version;
-    return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
+    switch (command) {
+    case kGetVersion: {
+        if (!state.persona.answers)
+            return {};
+        const VersionQuad v = state.persona.version;
+        return one_report(status_report65(command, 0, {v.major, v.minor, v.secondaryType, v.secondary}));
+    }
+    case kErase: erase(state); return status65(command);
+    case kChunk: {
+        const std::optional<Bytes> data = chunk_data(out, kMaxChunk65);
+        if (!data)
+            return status65(command, kFailed);
+        state.image.insert(state.image.end(), data->begin(), data->end());
+        return status65(command);
+    }
+    case kRunLoader: run_loader(state); return status65(command);
+    case kNop:
+    case kVerify:
+    default: return status65(command);
+    }
 }
 
 } // namespace
@@ -196,7 +235,9 @@ SimModule make_module(const ModulePersona& persona)
             return HidReply{};
         if (out.size() == kShortReport && state->airoha)
             return answer_short_report(*state, out);
-        return out.size() == kReport65 ? answer_report65(*state, out) : answer_long_report(*state, out);
+        if (out.size() == kReport65)
+            return answer_with_faults(*state, out, answer_report65, status65);
+        return answer_with_faults(*state, out, answer_command, status);
     };
     return {device, state};
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The mesh-intercom module a headset carries: switched over by its headset, it shows up on the bus
 // as a HID device of its own. It answers its version (65-byte reports for the QCC modules,
-// 1023-byte reports for the OEM module) and, over 1023-byte reports, has a loader face of its own:
-// erase, chunks of at most 58 bytes checked by CRC, the all-CRC, verify and run loader. An Airoha
-// module takes its block over 62-byte reports through the Airoha face instead (see
-// tests/sim/README.md).
+// 1023-byte reports for the OEM module) and has a loader face in either report form: over 1023-byte
+// reports erase, chunks of at most 58 bytes checked by CRC, the all-CRC, verify and run loader; over
+// 65-byte reports no-op, erase, chunks of at most 61 bytes, verify and run loader. An Airoha module
+// takes its block over 62-byte reports through the Airoha face instead (see tests/sim/README.md).
 
 #include <chrono>
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "tests/sim/bus.h"
 #include "tests/sim/usb_headsets.h"
@@ -58,6 +59,40 @@ TEST(Simulator, DeviceLeavesAndComesBackAsAnotherProduct)
     EXPECT_EQ(count_entries(0x3142), 0);
     EXPECT_EQ(count_entries(0xB142), 1);
     EXPECT_EQ(hid_write(dev, buf, sizeof buf), -1) << "a handle of the earlier presence stays dead";
+    hid_close(dev);
+}
+
+// A sleep runs the events that fall due, each at its own time; a sleep inside a device call (a
+// device's handler, with the bus lock held) only moves time, and its events wait for the next call.
+TEST(Simulator, SleepRunsDueEventsAtTheirTimeExceptInsideADeviceCall)
+{
+    sim::Session session;
+    sim::Bus& b = session.bus();
+    std::vector<kivo::Duration> ran;
+    auto note = [&] { ran.push_back(kivo::clock().now()); };
+    b.schedule(1s, [&] {
+        note();
+        b.schedule(1s, note);
+    });
+    kivo::sleep_ms(5000);
+    EXPECT_EQ(ran, (std::vector<kivo::Duration>{1s, 2s}));
+    EXPECT_EQ(kivo::clock().now(), 5s);
+
+    size_t ran_in_handler = 0;
+    auto device = b.plug_hid(0x3142, [&](const sim::Bytes&) {
+        kivo::sleep_ms(2000);
+        ran_in_handler = ran.size();
+        return sim::HidReply{};
+    });
+    hid_device* dev = hid_open_path(device->hid[0]->path().c_str());
+    ASSERT_NE(dev, nullptr);
+    b.schedule(1s, note);
+    unsigned char report[3] = {1, 0x04, 0};
+    EXPECT_EQ(hid_write(dev, report, sizeof report), 3);
+    EXPECT_EQ(ran_in_handler, 2u);
+    EXPECT_EQ(ran.size(), 2u);
+    EXPECT_EQ(count_entries(0x3142), 1);
+    EXPECT_EQ(ran, (std::vector<kivo::Duration>{1s, 2s, 7s})) << "run by the next device call";
     hid_close(dev);
 }
 

@@ -2,6 +2,14 @@
 
 namespace sim {
 
+void VirtualClock::sleep_for(kivo::Duration d)
+{
+    if (sleeper_)
+        sleeper_(d);
+    else
+        advance(d);
+}
+
 void VirtualClock::advance(kivo::Duration d)
 {
     if (d > kivo::Duration::zero())

@@ -21,6 +21,8 @@ constexpr size_t kDataAt = 4;
 constexpr size_t kChunkDataAt = 4;
 constexpr uint8_t kVerifyAllKind = 2;
 constexpr int kChunkAnswerPolls = 1000;
+// A mesh module comes back sooner than a headset after its run loader.
+constexpr int kPauseAfterMeshRunLoader = 3;
 
 // A command of the sequence: its code, the answer length it expects (echo and status included) and
 // its time-out in the timed exchange.
@@ -206,6 +208,19 @@ bool write_airoha_block(UpdateRun& run, const ContainerEntry& block, const Airoh
     // Any value is taken: only the trace shows it.
     system_logf("block %u: DFU result %d", number, answer[kDataAt]);
     return true;
+}
+
+bool write_airoha_mesh_block(UpdateRun& run, const ContainerEntry& block)
+{
+    if (block.type == kAirohaVersionedBlockType) {
+        AirohaVersion version{};
+        if (!read_airoha_version(run, block.number, AirohaExchange::Table, kAirohaTableTags.versionRead, version))
+            return false;
+    }
+    AirohaBlockWrite how;
+    how.reconnectPause = kPauseAfterMeshRunLoader;
+    how.opener = hid_open_airoha_mesh;
+    return write_airoha_block(run, block, how);
 }
 
 } // namespace kivo

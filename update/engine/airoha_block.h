@@ -97,4 +97,9 @@ bool airoha_block_current(const ContainerEntry& block, const AirohaVersion& vers
 // step's tag with the block number; the device is open again in slot 0 after a success.
 bool write_airoha_block(UpdateRun& run, const ContainerEntry& block, const AirohaBlockWrite& how);
 
+// The mesh form, for an Airoha mesh module open in slot 0: the table exchange, a version read first
+// for a block of the versioned type (it only decides whether the run goes on: the block is written
+// whatever the module holds), and the module found again by its own identity after a shorter pause.
+bool write_airoha_mesh_block(UpdateRun& run, const ContainerEntry& block);
+
 } // namespace kivo

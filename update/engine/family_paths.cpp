@@ -9,12 +9,7 @@ namespace {
 
 constexpr TransferPath unbuilt(std::string_view name) { return {name, run_unbuilt_member, {}}; }
 
-constexpr TransferPath kMeshQcc65Path = unbuilt("MeshQcc65");
-constexpr TransferPath kMeshThenBt32Path = unbuilt("MeshThenBt32");
 constexpr TransferPath kCameraMeshBtPath = unbuilt("CameraMeshBt");
-constexpr TransferPath kHidDual43Path = unbuilt("HidDual43");
-constexpr TransferPath kHidCameraPath = unbuilt("HidCamera");
-constexpr TransferPath kDownloadMode60Path = unbuilt("DownloadMode60");
 
 // By UpdateFamilyPath, in its order.
 constexpr std::array<const TransferPath*, 17> kPaths = {

@@ -16,13 +16,6 @@ namespace {
 
 constexpr size_t kBlockDataAt = 4;
 
-bool reopened(const HidOpener& opener)
-{
-    uint32_t product_id = 0;
-    std::array<char, 256> text{};
-    return opener && opener(product_id, text) == 0;
-}
-
 bool send_blocks(UpdateRun& run, std::span<const uint8_t> data, const HidStepTags& tags, bool last_own_command,
                  int slot)
 {
@@ -128,17 +121,24 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const
         // The openers refuse a filled slot: the link kept from before the pause goes first.
         if (poll == 1 && form == ReconnectForm::PollOnly)
             hid_close_devices();
-        const bool back = reopened(open);
+        const bool back = hid_open_once(open);
         hid_close_devices();
         if (back)
             break;
     }
     if (form == ReconnectForm::PollOnly)
         return true;
-    if (reopened(open))
+    if (hid_open_once(open))
         return true;
     hid_close_devices();
     return false;
+}
+
+bool hid_open_once(const HidOpener& opener)
+{
+    uint32_t product_id = 0;
+    std::array<char, 256> text{};
+    return opener && opener(product_id, text) == 0;
 }
 
 bool search_device(const HidOpener& open, int attempts)
@@ -159,9 +159,15 @@ bool search_device(const HidOpener& open, int attempts)
 
 UserPollEnd poll_until_done(const UserPoll& poll)
 {
+    return poll_until_done(
+        poll, [&poll](HidStatusReport& answer) { return hid_command(0, hid_request(poll.command), answer) == 1; });
+}
+
+UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
+{
     for (int polls = 1; polls <= kUserPollBoundSeconds; ++polls) {
         HidStatusReport answer{};
-        if (hid_command(0, hid_request(poll.command), answer) == 1) {
+        if (exchange(answer)) {
             if (poll.traceName != nullptr)
                 system_logf("%s = [%d]", poll.traceName, answer[3]);
             if (answer[3] != 0)
@@ -178,6 +184,11 @@ UserPollEnd poll_until_done(const UserPoll& poll)
 void status_cannot_get_status(UpdateRun& run, const char* tag)
 {
     status_failure(run, UpdateTexts::tavk_string_cannot_get_status_in, tag != nullptr ? tag : "");
+}
+
+void status_not_found(UpdateRun& run, const char* tag)
+{
+    status_failure_try_again(run, UpdateTexts::tavk_string_cannot_get_status_in, tag != nullptr ? tag : "");
 }
 
 } // namespace kivo

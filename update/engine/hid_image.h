@@ -7,6 +7,7 @@
 // person acts on it.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -44,9 +45,15 @@ inline constexpr HidStepTags kIntermediateImageTags{nullptr,  nullptr,  nullptr,
 inline constexpr HidStepTags kQccBtOnlyTags{"[B][00]", "[B][9]", nullptr,  "[B][0]", "[B][1]", "[B][2]",
                                             "[B][3]",  "[B][4]", "[B][5]", "[B][6]", "[B][7]"};
 
+// The paths whose failing steps append no tag.
+inline constexpr HidStepTags kNoTags{"", "", "", "", "", "", "", "", "", "", ""};
+
 // The Bluetooth blocks of the OEM mesh headsets.
 inline constexpr HidStepTags kMeshBt31BluetoothTags{nullptr, nullptr, nullptr, "[1]",   "[2]",  "[3]",
                                                     "[4]",   "[5]",   "[6]",   nullptr, nullptr};
+// The Bluetooth blocks of the headsets whose Airoha module goes first.
+inline constexpr HidStepTags kMeshThenBt32BluetoothTags{nullptr, nullptr, nullptr, "[1][50]", "[2]",  "[3]",
+                                                        "[4]",   "[5]",   "[6]",   nullptr,   nullptr};
 
 // A headset that never comes back is given up after this many one-second polls (after the first
 // pause); a failed poll counts as a "not yet".
@@ -108,6 +115,9 @@ enum class ReconnectForm {
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen,
                     const HidOpener& opener = {});
 
+// One open with `opener` (none: no device). True with the device open in slot 0.
+bool hid_open_once(const HidOpener& opener);
+
 // The search for a device that shows up under an identity of its own (a mesh module) or comes
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots
 // are closed and a second passes. True with the device open in slot 0.
@@ -134,8 +144,15 @@ struct UserPoll {
 // Polls until done, a second between polls, at most kUserPollBoundSeconds polls. Writes no status:
 // the caller names the failure.
 UserPollEnd poll_until_done(const UserPoll& poll);
+// One poll's exchange: true with the answer when it succeeded.
+using PollExchange = std::function<bool(HidStatusReport& answer)>;
+// The same with each poll sent by `exchange`, for a path whose report is not cleared between
+// commands.
+UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange);
 
 // "<failure>. Cannot get status<tag>" (no tag for nullptr).
 void status_cannot_get_status(UpdateRun& run, const char* tag);
+// The failure of a search: "<failure>. Cannot get status. Try again.<tag>".
+void status_not_found(UpdateRun& run, const char* tag);
 
 } // namespace kivo

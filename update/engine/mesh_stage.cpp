@@ -8,7 +8,6 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "text/update_texts.h"
 #include "update/engine/crc16.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/run.h"
@@ -25,12 +24,6 @@ constexpr MeshVersion kCrcThreshold{1, 0, 2, 1, 0};
 constexpr int kPauseAfterSwitchMs = 5000;
 constexpr int kPauseAfterModuleRunLoaderMs = 10'000;
 constexpr int kPauseAfterSecondSwitchMs = 3000;
-
-// The failure of a search: "<failure>. Cannot get status. Try again.<tag>".
-void status_not_found(UpdateRun& run, const char* tag)
-{
-    status_failure_try_again(run, UpdateTexts::tavk_string_cannot_get_status_in, tag);
-}
 
 // A command whose failure is only traced.
 void traced_command(uint8_t code, const char* name)

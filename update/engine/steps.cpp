@@ -220,6 +220,14 @@ void begin_transfer(UpdateRun& run, int marker)
     });
 }
 
+void enter_phase(UpdateRun& run, int marker)
+{
+    run.shared.change([marker](UpdateProgress& p) {
+        p.addUpdateProcessed = marker;
+        p.updateTimerProcessed = 0;
+    });
+}
+
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first)
 {
     if (!open_recognized_device(run, close_first) || !load_firmware(run, entries) || !back_up_settings(run))
@@ -240,7 +248,8 @@ bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed
 void succeed(UpdateRun& run, std::string_view trace_line)
 {
     hid_close_devices();
-    system_log(trace_line);
+    if (!trace_line.empty())
+        system_log(trace_line);
     run.shared.change([](UpdateProgress& p) {
         p.updateRestoreError = 0;
         p.addUpdateProcessed = 99;

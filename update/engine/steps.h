@@ -72,11 +72,15 @@ bool back_up_settings(UpdateRun& run);
 // Steps 5 and 6: marker 2, the processing text, the pacing fields cleared, updateRestoreError 1,
 // then the marker the transfer starts with (4, unless the path's first phase says otherwise).
 void begin_transfer(UpdateRun& run, int marker = 4);
+// A phase of the path's own between the transfer's start and the ending: its marker, and the timer's
+// counter cleared so that the bar is paced afresh.
+void enter_phase(UpdateRun& run, int marker);
 // Steps 1 to 6 in order.
 bool run_shared_steps(UpdateRun& run, std::span<const EntryNeed> entries, bool close_first = true);
 // Steps 1 and 2, the version identity check, then steps 3 to 6.
 bool run_shared_steps_checking_version(UpdateRun& run, std::span<const EntryNeed> entries);
-// Step 7: both slots closed, the trace line, updateRestoreError 0, marker 99, a second, 100 %.
+// Step 7: both slots closed, the trace line (none when empty), updateRestoreError 0, marker 99, a
+// second, 100 %.
 void succeed(UpdateRun& run, std::string_view trace_line);
 
 // ---- Message boxes the worker waits for ----------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "device/products/background_volume.h"
 #include "device/products/backup_summary_groups.h"
 #include "device/products/fm_radio_save.h"
+#include "device/products/hid_camera_products.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/product_catalogue.h"
 #include "device/products/product_set.h"
@@ -234,10 +235,25 @@ TEST(ProductCatalogue, SettingsSaveSplitsCoverTheirFamiliesExactly)
             EXPECT_EQ(settings_save_family(id), SettingsSaveFamily::F12) << name << std::hex << " 0x" << id;
 }
 
-TEST(ProductCatalogue, MeshBlockLayoutsBelongToTheirPath)
+TEST(ProductCatalogue, MeshPathRulesBelongToTheirPaths)
 {
     for (int id : find_product_set("kModuleInBlockOneProducts")->ids)
         EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshBt31) << std::hex << id;
+    for (int id : find_product_set("kMeshDfuReadyStateProducts")->ids)
+        EXPECT_EQ(update_family_path(id), UpdateFamilyPath::MeshQcc65) << std::hex << id;
+}
+
+TEST(ProductCatalogue, HidCameraGroupsBelongToTheirPath)
+{
+    EXPECT_EQ(kHidCameraCameraProducts.size(), 5u);
+    EXPECT_EQ(kHidCameraGroupQProducts.size(), 29u);
+    // Group R is group Q without the two headsets that ask for readiness first.
+    std::vector<int> r(kHidCameraGroupQProducts.begin(), kHidCameraGroupQProducts.end());
+    std::erase_if(r, [](int id) { return id == 0x5320 || id == 0x5330; });
+    EXPECT_EQ(sorted(r), sorted({kHidCameraGroupRProducts.begin(), kHidCameraGroupRProducts.end()}));
+    for (std::string_view name : {"kHidCameraCameraProducts", "kHidCameraGroupQProducts"})
+        for (int id : find_product_set(name)->ids)
+            EXPECT_EQ(update_family_path(id), UpdateFamilyPath::HidCamera) << name << std::hex << " 0x" << id;
 }
 
 TEST(ProductCatalogue, EveryIntermediateImageProductHasOneImage)

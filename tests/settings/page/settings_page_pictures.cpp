@@ -35,9 +35,9 @@ TEST_F(SettingsPageTest, Pictures)
     if (folder == nullptr)
         GTEST_SKIP() << "KIVO_SETTINGS_PICTURES names no folder";
     QDir().mkpath(folder);
-    const Case cases[] = {{0x4D10, 3, 9}, {0x4D10, 4, 0}, {0x4D10, 4, 1}, {0x4D10, 4, 2},
-                          {0x4D10, 5, 1}, {0x4210, 1, 0}, {0x4210, 1, 2}, {0x5210, 1, 0},
-                          {0x3142, 1, 0}, {0x2120, 1, 0}, {0x4D05, 1, 1}, {0x6600, 1, 0}};
+    const Case cases[] = {{0x4D10, 3, 9}, {0x4D10, 4, 0}, {0x4D10, 4, 1}, {0x4D10, 4, 2}, {0x4D10, 5, 1},
+                          {0x4210, 1, 0}, {0x4210, 1, 2}, {0x5210, 1, 0}, {0x3142, 1, 0}, {0x2120, 1, 0},
+                          {0x4D05, 1, 1}, {0x4D06, 1, 1}, {0x6600, 1, 0}};
     const char* languages = std::getenv("KIVO_SETTINGS_PICTURE_LANGUAGES");
     const std::string wanted = languages ? languages : "0,1";
     for (int language = 0; language <= 12; ++language) {

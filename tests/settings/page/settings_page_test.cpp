@@ -4,14 +4,20 @@
 
 #include <QShortcut>
 
+#include <set>
+#include <tuple>
+
 #include "app/language_sheet.h"
 #include "app/manager_window.h"
 #include "app/message_box_sheet.h"
 #include "settings/page/stepper.h"
 #include "settings/panel_layout.h"
+#include "settings/panel_visibility.h"
 #include "tests/app/run_events.h"
+#include "tests/settings/page/overlapping_texts.h"
 #include "tests/settings/page/settings_page_fixture.h"
 #include "tests/settings/page/unfit_texts.h"
+#include "tests/settings/panel_products.h"
 
 using namespace kivo::settings;
 using R = ClassicRow;
@@ -374,6 +380,31 @@ TEST_F(SettingsPageTest, EveryTextFitsInEveryLanguage)
                 EXPECT_EQ(clipped_texts(page().view(), note_beside_its_button), std::vector<std::string>{})
                     << std::hex << product << std::dec << " at " << major << "." << minor << " in " << language;
             }
+}
+
+// Every layout with every set of rows it shows: no label, cell or control stands over another, in
+// English and in a language that shows the apply note's button.
+TEST_F(SettingsPageTest, NoTwoThingsOfThePanelStandOverOneAnother)
+{
+    // First, in the fresh page, a product outside every set: it moves nothing, so its rows stand
+    // at the interface file's frames.
+    std::vector<std::tuple<int, int, int>> devices = {{0x6600, 1, 0}};
+    std::set<std::pair<int, unsigned long>> seen;
+    for (int product : panel_products())
+        for (const auto& [major, minor] : kPanelVersions) {
+            KIVOBluetoothDeviceData record;
+            record.setDeviceRecognized(product);
+            record.setDeviceVersionMajor_Minor(major, minor);
+            const std::pair key{classic_layout(product, record).number, classic_visibility(product, record).to_ulong()};
+            if (seen.insert(key).second)
+                devices.emplace_back(product, major, minor);
+        }
+    for (const auto& [product, major, minor] : devices)
+        for (int language : {kivo::kEnglish, kivo::kFrench}) {
+            enter(product, major, minor, language);
+            EXPECT_EQ(overlapping_texts(ui().panel), std::vector<std::string>{})
+                << std::hex << product << std::dec << " at " << major << "." << minor << " in " << language;
+        }
 }
 
 TEST_F(SettingsPageTest, ATitleTooLongForOneLineTakesTwoInItsRowUntilItFitsOneAgain)

@@ -19,8 +19,13 @@ TEST(FamilyPaths, FirstListedMemberWinsAndTheRestIsUsbDfu)
              Case{0x5552, UpdateFamilyPath::MeshAirohaQcc, "MeshAirohaQcc"}, // also a MeshQcc65 product
              Case{0x5630, UpdateFamilyPath::MeshAirohaQccVp, "MeshAirohaQccVp"}, // likewise
              Case{0x5590, UpdateFamilyPath::QccBtOnly, "QccBtOnly"},
+             Case{0x3161, UpdateFamilyPath::MeshQcc65, "MeshQcc65"},
+             Case{0x3210, UpdateFamilyPath::MeshThenBt32, "MeshThenBt32"},
              Case{0x4210, UpdateFamilyPath::Hid4210, "Hid4210"},
              Case{0x3142, UpdateFamilyPath::MeshBt31, "MeshBt31"},
+             Case{0x4310, UpdateFamilyPath::HidDual43, "HidDual43"},
+             Case{0x5610, UpdateFamilyPath::HidCamera, "HidCamera"},
+             Case{0x6010, UpdateFamilyPath::DownloadMode60, "DownloadMode60"},
              Case{0x6020, UpdateFamilyPath::DfuAfterDownloadMode, "DfuAfterDownloadMode"},
              Case{0x4D10, UpdateFamilyPath::UsbDfu, "UsbDfu"},
              Case{0x7777, UpdateFamilyPath::UsbDfu, "UsbDfu"},

@@ -11,7 +11,7 @@
 #include "common/page_ids.h"
 #include "link/usb_link.h"
 #include "recognition/recognition_run.h"
-#include "tests/update/engine/update_fixture.h"
+#include "tests/update/engine/mesh_fixture.h"
 #include "update/engine/backup_file.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/mesh_stage.h"
@@ -32,10 +32,6 @@ constexpr uint8_t kLastBlock = 0x0E;
 constexpr uint8_t kMeshSwitch = 0x0F;
 constexpr uint8_t kReadyState = 0x12;
 constexpr uint8_t kVerifyAll = 0x5B;
-constexpr size_t kShortReport = 62;
-
-uint8_t command_of(const sim::Bytes& out) { return out.size() == kShortReport ? out[2] : out[1]; }
-
 size_t parts(size_t length, size_t part) { return (length + part - 1) / part; }
 
 // What the headset is sent for one image, worked out apart from the engine: erase, blocks of 1019
@@ -123,17 +119,7 @@ protected:
     std::vector<uint8_t> commands() const { return sim::commands_sent(headset.hid()); }
     std::vector<uint8_t> moduleCommands() const { return sim::commands_sent(moduleInterface()); }
 
-    // The device and command of the run's last write, over both transcripts.
-    std::pair<std::string, uint8_t> lastWrite() const
-    {
-        const std::vector<sim::HidWrite>& h = headset.hid().transcript();
-        const std::vector<sim::HidWrite>& m = moduleInterface().transcript();
-        if (h.empty() && m.empty())
-            return {"nothing", 0};
-        if (m.empty() || (!h.empty() && h.back().at >= m.back().at))
-            return {"headset", command_of(h.back().bytes)};
-        return {"module", command_of(m.back().bytes)};
-    }
+    std::pair<std::string, uint8_t> lastWrite() const { return last_write(headset); }
 
     std::string cannotGetStatus(const std::string& tag) const
     {

@@ -1,12 +1,30 @@
 #pragma once
 // Runs against the OEM mesh headset with its module: the headset as it ships (2.1, its module 1.3
 // checking every chunk by CRC), recognized with its own version as module-01 version, and firmware
-// files with two Bluetooth blocks and the module in block 2.
+// files with two Bluetooth blocks and the module in block 2; or against another headset with a
+// module, opened by product.
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "tests/link/test_opener.h"
 #include "tests/update/engine/update_fixture.h"
+
+// The device and command of a run's last write, over the headset's and its module's transcripts
+// ("nothing" when neither was written to).
+inline std::pair<std::string, uint8_t> last_write(const sim::PluggedHeadset& headset)
+{
+    // The command sits in byte 2 of 62-byte reports, in byte 1 of the others.
+    auto command_of = [](const sim::Bytes& out) { return out.size() == 62 ? out[2] : out[1]; };
+    const std::vector<sim::HidWrite>& h = headset.hid().transcript();
+    const std::vector<sim::HidWrite>& m = headset.module->hid.front()->transcript();
+    if (h.empty() && m.empty())
+        return {"nothing", 0};
+    if (m.empty() || (!h.empty() && h.back().at >= m.back().at))
+        return {"headset", command_of(h.back().bytes)};
+    return {"module", command_of(m.back().bytes)};
+}
 
 class MeshRunTest : public UpdateRunTest {
 protected:
@@ -18,6 +36,16 @@ protected:
     }
 
     void plug() { headset = sim::plug_headset(persona); }
+    // A headset the link's general opener never opens, recognized with its own version.
+    void plugByProduct(const sim::HeadsetPersona& p)
+    {
+        persona = p;
+        target(p.product_id);
+        inputs.opener = open_product(p.product_id);
+        inputs.data.setDeviceVersion01(
+            {p.version.major, p.version.minor, p.version.secondaryType, p.version.secondary});
+        plug();
+    }
 
     // A firmware file of the run's product with these blocks, numbered 0, 1, 2, ... with block type
     // 6 + number.

@@ -67,6 +67,30 @@ TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileTheWorkerOpensAndClosesI
     EXPECT_EQ(progress().updateRestoreError, 0);
 }
 
+// A HID camera headset that shows its re-plug box twice while the main thread reads the block.
+TEST_F(UpdateRunTest, MainThreadReadsTheSharedBlockWhileAHidCameraUpdateGoes)
+{
+    target(0x5610);
+    inputs.opener = open_product(0x5610);
+    inputs.data.setDeviceVersion({1, 0, 0, 0});
+    sim::HeadsetPersona persona;
+    persona.product_id = 0x5610;
+    persona.instructionDoneAt = 3;
+    sim::plug_headset(persona);
+    useBlocks({fwfile::pattern(2000, 1), fwfile::pattern(500, 2)}, {{0, 1, {}}, {2, 3, {}}});
+    std::thread worker([this] { run(); });
+    do {
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+        EXPECT_GE(progress().updateProcessed, 0);
+        host.openedMessageBox();
+    } while (!shared.updateFinished());
+    worker.join();
+    EXPECT_EQ(progress().updateRestoreError, 0);
+    EXPECT_EQ(progress().updateProcessed, 100);
+    std::lock_guard lock(host.mutex);
+    EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+}
+
 TEST_F(UsbDfuRunTest, MainThreadReadsTheSharedBlockWhileTheWorkerPostsTheSpinner)
 {
     sim::HeadsetPersona persona;

@@ -10,9 +10,9 @@
 
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
+#include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
-#include "tests/link/test_opener.h"
 #include "update/engine/crc16.h"
 #include "update/engine/unit_language_step.h"
 #include "update/engine/voice_prompt_language.h"

@@ -3,6 +3,8 @@
 // its floor; each section goes to the module its type names, the loaders of the main sections
 // start, and the headset restarts on its own.
 
+#include <vector>
+
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
@@ -12,6 +14,7 @@
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
+#include "update/engine/two_module_write.h"
 
 namespace kivo {
 namespace {
@@ -23,9 +26,6 @@ constexpr PathPhase kPhases[] = {
     {86, "headset restarting"},  {99, "update written"},
 };
 
-// No step of this path appends a tag.
-constexpr HidStepTags kNoTags{"", "", "", "", "", "", "", "", "", "", ""};
-
 // The settings group whose first word names the hardware revision (after the byte swap, its low
 // byte is answer byte 5), and the revisions that refuse firmware below the floor.
 constexpr uint8_t kRevisionGroup = 5;
@@ -33,25 +33,6 @@ constexpr size_t kRevisionByte = 5;
 constexpr uint8_t kRevisionsWithFloor[] = {0x1B, 0x10};
 // The floor: 1.7 with third number 5 (the secondary type is not compared).
 constexpr FirmwareQuad kFloor{1, 7, 2, 5};
-
-constexpr int kPauseAfterLoaders = 5;
-
-// Where a section goes by its type: 0 and 2 to the first module, the others to the second; 0 and
-// 1 are the modules' main sections, whose loader starts once every section is written.
-struct SectionTarget {
-    int slot;
-    bool startsLoader;
-};
-
-SectionTarget target_of(uint32_t section_type)
-{
-    switch (section_type) {
-    case 0: return {0, true};
-    case 2: return {0, false};
-    case 1: return {1, true};
-    default: return {1, false};
-    }
-}
 
 // Whether the headset is of a revision with a floor: group 5 read on slot 0, tried twice; two
 // failures skip the floor.
@@ -89,20 +70,14 @@ bool firmware_not_below_floor(UpdateRun& run)
     return false;
 }
 
-bool write_sections(UpdateRun& run, bool (&starts_loader)[2])
+// Each section on its module, as a cleared report.
+bool write_section(UpdateRun& run, const ContainerEntry& section, int slot)
 {
-    for (int i = 0; i < run.container.count(); ++i) {
-        const ContainerEntry& section = *run.container.section(i);
-        const SectionTarget target = target_of(section.number);
-        starts_loader[target.slot] = starts_loader[target.slot] || target.startsLoader;
-        HidImageWrite how;
-        how.lastBlockOwnCommand = false;
-        how.slot = target.slot;
-        how.endAfterVerify = true;
-        if (!write_hid_image(run, {section.imageId(), section.data}, kNoTags, how))
-            return false;
-    }
-    return true;
+    HidImageWrite how;
+    how.lastBlockOwnCommand = false;
+    how.slot = slot;
+    how.endAfterVerify = true;
+    return write_hid_image(run, {section.imageId(), section.data}, kNoTags, how);
 }
 
 void run_hid4210(UpdateRun& run)
@@ -113,21 +88,15 @@ void run_hid4210(UpdateRun& run)
         !firmware_not_below_floor(run) || !back_up_settings(run))
         return;
     begin_transfer(run);
-    bool starts_loader[2] = {false, false};
-    if (!write_sections(run, starts_loader))
+    std::vector<const ContainerEntry*> sections;
+    for (int i = 0; i < run.container.count(); ++i)
+        sections.push_back(run.container.section(i));
+    const TwoModuleWire wire{
+        [&run](const ContainerEntry& section, int slot) { return write_section(run, section, slot); },
+        [&run](int slot) { return hid_step(run, RUN_LOADER, 0, kNoTags.runLoader, slot); },
+    };
+    if (!write_two_modules(run, sections, wire))
         return;
-    for (const int slot : {0, 1})
-        if (starts_loader[slot] && !hid_step(run, RUN_LOADER, 0, kNoTags.runLoader, slot))
-            return;
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 86;
-        p.updateTimerProcessed = 0;
-    });
-    // The headset comes back on its own; nothing is asked of it afterwards.
-    if (!reconnect_wait(run, kPauseAfterLoaders, ReconnectForm::PollOnly)) {
-        status_cannot_get_status(run, kNoTags.reopenAfterRunLoader);
-        return;
-    }
     succeed(run, "--------4210 UPDATE END");
 }
 

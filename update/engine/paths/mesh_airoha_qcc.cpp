@@ -5,16 +5,14 @@
 // headset holds that version already. Each stage checks, loads the file and backs up afresh, so the
 // bar starts again at every stage.
 
-#include <array>
-
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "text/update_texts.h"
 #include "update/engine/airoha_block.h"
 #include "update/engine/hid_image.h"
+#include "update/engine/mesh_dfu_switch.h"
 #include "update/engine/mesh_stage.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
@@ -64,53 +62,15 @@ constexpr PathPhase kPhases[] = {
     {99, "update written"},
 };
 
-constexpr char kNotReadyExchangeTag[] = "[01][qm]";
-constexpr char kNotReadyTag[] = "[02][qm]";
-constexpr char kMeshSwitchTag[] = "[1][50]";
 constexpr char kModuleNotFoundTag[] = "[8]";
 // The open of the headset for its image.
 constexpr char kHeadsetOpenTag[] = "[B][9]";
 
 constexpr int kPauseAfterSwitchMs = 2000;
-// The module comes back sooner than a headset after its run loader.
-constexpr int kPauseAfterModuleRunLoader = 3;
 
 // The voice-prompt version: command 0x03 for this group, the number in answer byte 16.
 constexpr uint8_t kVoicePromptGroup = 0x3E;
 constexpr size_t kVoicePromptNumberAt = 16;
-
-// Answer byte 3 of the ready-state command: 0 when the headset is ready for the switch.
-constexpr size_t kReadinessAt = 3;
-
-bool headset_ready(UpdateRun& run)
-{
-    HidStatusReport answer{};
-    if (hid_command(0, hid_request(COMMAND_READY_STATE), answer) != 1) {
-        status_cannot_get_status(run, kNotReadyExchangeTag);
-        return false;
-    }
-    if (answer[kReadinessAt] != 0) {
-        system_logf("ready state %d", answer[kReadinessAt]);
-        status_cannot_get_status(run, kNotReadyTag);
-        return false;
-    }
-    return true;
-}
-
-// The module's block, over 62-byte reports through the answer-length table. Its version read only
-// decides whether the run goes on: the block is written whatever the module holds.
-bool write_module_block(UpdateRun& run, const ContainerEntry& block)
-{
-    if (block.type == kAirohaVersionedBlockType) {
-        AirohaVersion version{};
-        if (!read_airoha_version(run, block.number, AirohaExchange::Table, kAirohaTableTags.versionRead, version))
-            return false;
-    }
-    AirohaBlockWrite how;
-    how.reconnectPause = kPauseAfterModuleRunLoader;
-    how.opener = hid_open_airoha_mesh;
-    return write_airoha_block(run, block, how);
-}
 
 // Stage A, from the recognized headset to the headset open again after its module's block.
 bool update_module(UpdateRun& run, std::span<const EntryNeed> needs, int module_block)
@@ -120,21 +80,18 @@ bool update_module(UpdateRun& run, std::span<const EntryNeed> needs, int module_
         return false;
     // The marker stays 2 until the module is searched for.
     begin_transfer(run, 2);
-    if (!headset_ready(run) || !hid_step(run, MESH_DFU_COMMAND_QCC, 0, kMeshSwitchTag))
+    if (!switch_to_mesh_dfu(run, true))
         return false;
     hid_close_devices();
     sleep_ms(kPauseAfterSwitchMs);
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 4;
-        p.updateTimerProcessed = 0;
-    });
+    enter_phase(run, 4);
     hid_close_devices();
     system_log("mesh module search");
     if (!search_device(hid_open_airoha_mesh, kModuleSearchAttempts)) {
-        status_failure_try_again(run, UpdateTexts::tavk_string_cannot_get_status_in, kModuleNotFoundTag);
+        status_not_found(run, kModuleNotFoundTag);
         return false;
     }
-    return write_module_block(run, *run.container.block(module_block)) && open_recognized_device(run);
+    return write_airoha_mesh_block(run, *run.container.block(module_block)) && open_recognized_device(run);
 }
 
 // The number that decides whether the voice prompts are written (answer byte 16); 0 when the
@@ -160,9 +117,7 @@ bool begin_image_stage(UpdateRun& run, std::span<const EntryNeed> needs)
         return false;
     begin_transfer(run);
     hid_close_devices();
-    uint32_t product_id = 0;
-    std::array<char, 256> text{};
-    if (run.in.opener && run.in.opener(product_id, text) == 0)
+    if (hid_open_once(run.in.opener))
         return true;
     status_cannot_get_status(run, kHeadsetOpenTag);
     return false;

@@ -20,27 +20,15 @@ constexpr PathPhase kPhases[] = {
     {89, "voice-prompt language"}, {99, "update written"},
 };
 
-std::vector<const ContainerEntry*> bluetooth_blocks(const UpdateRun& run, const MeshBlockLayout& layout)
-{
-    std::vector<const ContainerEntry*> blocks;
-    for (int i = 0; i < layout.bluetoothBlocks; ++i)
-        if (const ContainerEntry* block = run.container.block(i))
-            blocks.push_back(block);
-    return blocks;
-}
-
 void run_mesh_bt31(UpdateRun& run)
 {
     if (!start_mesh_bt31(run))
         return;
     const MeshBlockLayout layout = mesh_block_layout(run.deviceTarget());
     if (!write_mesh_module(run, run.container.block(layout.moduleBlock)->data) ||
-        !write_bluetooth_blocks(run, bluetooth_blocks(run, layout), kMeshBt31BluetoothTags))
+        !write_bluetooth_blocks(run, mesh_bluetooth_blocks(run), kMeshBt31BluetoothTags))
         return;
-    run.shared.change([](UpdateProgress& p) {
-        p.addUpdateProcessed = 89;
-        p.updateTimerProcessed = 0;
-    });
+    enter_phase(run, 89);
     set_unit_language_after_update(run.in.firmwareFile, run.deviceTarget(), run.in.strLanguageFirmware);
     succeed(run, "--------MESH BT31 UPDATE END");
 }
@@ -57,6 +45,16 @@ bool start_mesh_bt31(UpdateRun& run)
         {ContainerTable::Block, layout.bluetoothBlocks - 1, false},
     }};
     return run_shared_steps_checking_version(run, needs);
+}
+
+std::vector<const ContainerEntry*> mesh_bluetooth_blocks(const UpdateRun& run)
+{
+    const MeshBlockLayout layout = mesh_block_layout(run.deviceTarget());
+    std::vector<const ContainerEntry*> blocks;
+    for (int i = 0; i < layout.bluetoothBlocks; ++i)
+        if (const ContainerEntry* block = run.container.block(i))
+            blocks.push_back(block);
+    return blocks;
 }
 
 const TransferPath kMeshBt31Path{"MeshBt31", run_mesh_bt31, kPhases};

@@ -1,0 +1,264 @@
+// The HID camera path's headset stage: the headset's images over cleared command reports, the
+// voice-prompt language of one family, the loader (after the readiness poll for most), the re-plug
+// box of most products, a minute, the polls for the headset and the ending, against a simulated
+// headset in virtual time. The products with a camera end before any command.
+
+#include <functional>
+
+#include "common/page_ids.h"
+#include "device/products/hid_camera_products.h"
+#include "tests/update/engine/block_paths_fixture.h"
+#include "text/instruction_texts.h"
+
+namespace {
+
+constexpr uint8_t kVerify = 0x07;
+constexpr uint8_t kRunLoader = 0x08;
+constexpr uint8_t kReadiness = 0x0D;
+constexpr uint8_t kUnitLanguageGroup = 4;
+
+const std::vector<uint8_t> kImageCommands = {0x01, 0x05, 0x06, 0x06, 0x07, 0x05, 0x06, 0x07};
+
+std::vector<uint8_t> then(std::vector<uint8_t> first, const std::vector<uint8_t>& more)
+{
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
+}
+
+sim::Bytes report_of(std::initializer_list<uint8_t> start)
+{
+    sim::Bytes report(1023, 0);
+    std::copy(start.begin(), start.end(), report.begin());
+    return report;
+}
+
+} // namespace
+
+class HidCamera : public BlockPathTest {
+protected:
+    void SetUp() override
+    {
+        BlockPathTest::SetUp();
+        arrange(0x5610);
+    }
+
+    // A headset of the product at 1.4, recognized so, ready at the first poll, with a unit-language
+    // record of four words.
+    void arrange(uint16_t product)
+    {
+        target(product);
+        inputs.opener = open_product(product);
+        inputs.data.setDeviceVersion({1, 4, 0, 0});
+        persona = {};
+        persona.product_id = product;
+        persona.version = {1, 4, 0, 0};
+        persona.instructionDoneAt = 1;
+        persona.records[kUnitLanguageGroup] = {0x0102, 0x0304, 0x0506, 0x07C0};
+    }
+
+    std::string replugText() const
+    {
+        return kivo::InstructionTexts::getMessageBoxFirstButton(inputs.session.deviceTarget, 0);
+    }
+};
+
+TEST_F(HidCamera, HeadsetStageByProductGroup)
+{
+    struct Case {
+        uint16_t product;
+        const char* what;
+        std::vector<uint8_t> stage; // the commands after the images
+        size_t boxes; // re-plug boxes shown, each closed by the worker
+        int pauseAfterLoader; // seconds from the loader to marker 99
+    };
+    const Case cases[] = {
+        {0x5320, "no box, readiness poll", {0x0D, 0x08}, 0, 0},
+        {0x3050, "no box, loader without readiness poll", {0x08}, 0, 1},
+        {0x5610, "re-plug box, readiness poll; the box again after the minute", {0x0D, 0x08}, 2, 0},
+        {0x3310, "the voice-prompt language first", {0x03, 0x04, 0x08}, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        arrange(c.product);
+        replug();
+        const fwfile::Bytes image = withVersion(1500, "1.5.0.0", 1);
+        useBlockList({{0, 1, image}, {2, 4, fwfile::pattern(300, 2)}});
+        run();
+
+        EXPECT_EQ(progress().updateRestoreError, 0) << status();
+        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 98, 99, 100}));
+        EXPECT_EQ(commands(), then(kImageCommands, c.stage));
+        EXPECT_EQ(headset.image(1), image);
+        EXPECT_EQ(headset.version(), (sim::VersionQuad{1, 5, 0, 0}));
+        const kivo::Duration loader = writesOf(kRunLoader).at(0).at;
+        EXPECT_EQ(seconds(firstTime(&kivo::UpdateProgress::addUpdateProcessed, 99) - loader), c.pauseAfterLoader);
+        EXPECT_EQ(seconds(firstTime(&kivo::UpdateProgress::addUpdateProcessed, 100) - loader),
+                  c.pauseAfterLoader + 60 + 1 + 2);
+
+        ASSERT_EQ(host.boxes.size(), c.boxes);
+        for (const FakeUpdateHost::Box& box : host.boxes) {
+            EXPECT_EQ(box.message, replugText());
+            EXPECT_TRUE(box.warning);
+            EXPECT_FALSE(box.cancel || box.ok);
+            EXPECT_EQ(box.size, 0);
+            EXPECT_EQ(box.purpose, kBoxInstruction);
+        }
+        // The first closed after the loader, the second by the ending.
+        EXPECT_EQ(host.closes, (c.boxes == 2 ? std::vector<int>{1, 2} : std::vector<int>{}));
+        EXPECT_FALSE(host.openedMessageBox());
+    }
+}
+
+// The language the user chose ("Polish", code 4 in this family) goes into the unit-language record
+// (group 4) as its low five bits; the headset's answer is not looked at.
+TEST_F(HidCamera, KelporHeadsetsAreToldTheirVoicePromptLanguage)
+{
+    for (const bool answered : {true, false}) {
+        SCOPED_TRACE(answered ? "written" : "the write fails");
+        arrange(0x3310);
+        if (!answered)
+            persona.failingWrites = {kUnitLanguageGroup};
+        inputs.strLanguageFirmware = "Polish";
+        replug();
+        useTwoBlocks();
+        run();
+        EXPECT_EQ(progress().updateRestoreError, 0) << status();
+        const std::vector<sim::Bytes> sent = headset.hid().outputs();
+        const std::vector<sim::Bytes> language(sent.begin() + 8, sent.begin() + 10);
+        EXPECT_EQ(language[0], report_of({0x01, 0x03, 0x04}));
+        EXPECT_EQ(language[1], report_of({0x01, 0x04, 0x04, 0x04, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0xC4}));
+    }
+}
+
+TEST_F(HidCamera, WithoutALoaderImageTheBoxStaysUpUntilTheEnding)
+{
+    replug();
+    useBlockList({{2, 4, fwfile::pattern(300, 2)}});
+    run();
+    EXPECT_EQ(progress().updateRestoreError, 0) << status();
+    EXPECT_EQ(commands(), (std::vector<uint8_t>{0x01, 0x05, 0x06, 0x07, 0x0D}));
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.closes, (std::vector<int>{1}));
+    EXPECT_EQ(seconds(sim::bus().clock().now() - writesOf(kReadiness).at(0).at), 60 + 1 + 2 + 2);
+}
+
+// Every command starts from a cleared report: nothing of the block before reaches the verify.
+TEST_F(HidCamera, CommandsStartFromClearedReports)
+{
+    replug();
+    useTwoBlocks();
+    run();
+    const sim::Bytes verify = writesOf(kVerify).at(0).bytes;
+    EXPECT_EQ(verify, report_of({0x01, kVerify}));
+    EXPECT_EQ(writesOf(kReadiness).at(0).bytes, report_of({0x01, kReadiness}));
+    EXPECT_EQ(writesOf(kRunLoader).at(0).bytes, report_of({0x01, kRunLoader}));
+}
+
+TEST_F(HidCamera, CameraProductsEndBeforeAnyCommand)
+{
+    for (const int product : kivo::kHidCameraCameraProducts) {
+        SCOPED_TRACE(product);
+        arrange(static_cast<uint16_t>(product));
+        replug();
+        useTwoBlocks();
+        run();
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_EQ(status(), "Failed to update firmware");
+        EXPECT_TRUE(commands().empty());
+        EXPECT_TRUE(bus().hid_opens().empty());
+        EXPECT_TRUE(shared.updateFinished());
+    }
+}
+
+TEST_F(HidCamera, EachFailingStepEndsTheRun)
+{
+    using sim::CommandFault;
+    struct Case {
+        const char* step;
+        std::string status;
+        int error;
+        std::vector<uint8_t> sent; // none after the failure
+        std::vector<CommandFault> faults = {};
+        std::function<void()> arrange = {};
+    };
+    const std::vector<uint8_t> polled = then(kImageCommands, {0x0D});
+    const Case cases[] = {
+        {"opened as the application opens", kNotRecognized, 2, {}, {}, [this] { inputs.opener = hid_open_device; }},
+        {"another version",
+         kNotRecognized,
+         2,
+         {0x01},
+         {},
+         [this] {
+             inputs.data.setDeviceVersion({1, 4, 0, 1});
+         }},
+        {"block entry outside the file",
+         kCorrupted,
+         3,
+         {0x01},
+         {},
+         [this] {
+             useBlockOutsideTheFile({{0, 1, fwfile::pattern(100, 1)}}, 0);
+         }},
+        {"erase", kCannotGetStatus, 1, {0x01, 0x05}, {{0x05, 1}}},
+        {"block send", kCannotGetStatus, 1, {0x01, 0x05}, {{0x06, 1, CommandFault::WriteFails}}},
+        {"block status", kCannotGetStatus, 1, {0x01, 0x05, 0x06}, {{0x06, 1}}},
+        {"verify", kCannotGetStatus, 1, {0x01, 0x05, 0x06, 0x06, 0x07}, {{0x07, 1}}},
+        {"run loader after the readiness poll", kCannotGetStatus, 1, then(polled, {0x08}), {{0x08, 1}}},
+        {"run loader without the readiness poll",
+         kCannotGetStatus,
+         1,
+         then(kImageCommands, {0x08}),
+         {},
+         [this] {
+             arrange(0x3050);
+             persona.commandFaults = {{0x08, 1}};
+             useTwoBlocks();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        arrange(0x5610);
+        persona.commandFaults = c.faults;
+        runFailing(c.arrange);
+        expectEnded(c.status, c.error);
+        EXPECT_EQ(commands(), c.sent);
+        EXPECT_FALSE(host.openedMessageBox()) << "the ending closes the box";
+    }
+}
+
+// A headset that never gets ready, or never comes back, is given up at the bound of its poll with
+// its box closed by the ending.
+TEST_F(HidCamera, SilentHeadsetsAreGivenUpAtTheBounds)
+{
+    struct Case {
+        uint16_t product;
+        bool ready;
+        std::vector<int> closes;
+    };
+    for (const Case& c :
+         {Case{0x5610, false, {1}}, Case{0x5320, false, {}}, Case{0x5610, true, {1, 2}}, Case{0x3050, true, {}}}) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << (c.ready ? " never back" : " never ready"));
+        arrange(c.product);
+        if (!c.ready)
+            persona.instructionDoneAt = std::nullopt;
+        persona.awayAfterRunLoader = std::nullopt;
+        replug();
+        useTwoBlocks();
+        run();
+        EXPECT_EQ(status(), kCannotGetStatus);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        if (c.ready) {
+            EXPECT_EQ(commands().back(), kRunLoader);
+            const long long after_loader = seconds(sim::bus().clock().now() - writesOf(kRunLoader).at(0).at);
+            EXPECT_GE(after_loader, 60 + kivo::kReconnectPollBound);
+            EXPECT_LT(after_loader, 60 + kivo::kReconnectPollBound + 10);
+        } else {
+            EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kivo::kUserPollBoundSeconds));
+            EXPECT_EQ(commands().back(), kReadiness);
+        }
+        EXPECT_EQ(host.closes, c.closes);
+        EXPECT_FALSE(host.openedMessageBox());
+    }
+}
