@@ -3,10 +3,9 @@
 // in 58-byte chunks through the answer-length table, a 1 MiB QCC mesh module in 61-byte chunks over
 // 65-byte reports, a whole update of the OEM mesh headset (a 1 MiB module and two 1 MiB Bluetooth
 // blocks) and one of a voice-prompt headset with an Airoha module (a 1 MiB module block, Bluetooth
-// image and voice-prompt image), a whole USB DFU update of a 1 MiB image into a plain-USB headset
-// in its loader and into the two devices of the two-device product, under the virtual clock so
-// that only the host's own work is measured; and the CRC-16 of the mesh and Airoha writes over
-// 64 MiB.
+// image and voice-prompt image), a whole USB DFU update of a 1 MiB image into a plain-USB headset in
+// its loader and into the two devices of the two-device product, under the virtual clock so that
+// only the host's own work is measured; and the CRC-16 of the mesh and Airoha writes over 64 MiB.
 
 #include <benchmark/benchmark.h>
 
