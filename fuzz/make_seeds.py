@@ -384,6 +384,7 @@ def update_run_seeds():
         "dfu-loader": run(0x4D10, aldero, 0x20),
         "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
         "dfu-camera": run(0x3020, lumora),
+        "dfu-camera-loader": run(0x3020, lumora, 0x20),
         "single-image": run(0x5590, single),
         "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
         "two-modules": run(0x4210, bytes(two_modules)),

@@ -31,7 +31,9 @@
 // beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
 // verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
 // such image (without its suffix) at the place its block number gives (block n from byte n x 1023),
-// and the other maker's device receives nothing.
+// and the other maker's device receives nothing. The camera has its memory card in: the camera
+// image written there must be a verified entry, whole, and the box that ends its run is left up
+// only once the image is there.
 // Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the devices in their loader,
 // where the run writes them.
 
@@ -46,6 +48,7 @@
 
 #include <zlib.h>
 
+#include "device/products/helmet_camera.h"
 #include "device/products/intermediate_images.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
@@ -59,8 +62,10 @@
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
+#include "tests/sim/camera_card.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
+#include "update/engine/camera_image_move.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
@@ -240,15 +245,29 @@ void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, co
                     const std::vector<Data>& verified)
 {
     usb_link_start();
+    // The camera's card, in for the camera's runs.
+    std::optional<sim::CameraCard> card;
+    if (product == kivo::kCameraProductId)
+        card.emplace(product).insert();
     const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
     const auto foreign = fuzz::plug_foreign_dfu_device();
-    fuzz::run_update_checked(std::move(inputs), *foreign);
+    bool ended_by_box = false;
+    fuzz::run_update_checked(std::move(inputs), *foreign, &ended_by_box);
     const std::vector<Data> images = verified_dfu_images(file, verified);
     for (const auto& device : devices)
         if (fuzz::took_image_bytes(*device) && std::none_of(images.begin(), images.end(), [&](Data image) {
                 return fuzz::downloads_lie_in(*device, image);
             }))
             std::abort();
+    // The camera image on the card is a verified entry, whole; the box that ends the run is
+    // left up only once it is there.
+    const std::optional<Bytes> on_card = card ? card->read(kivo::kCameraCardImageFile) : std::nullopt;
+    if (on_card && std::none_of(verified.begin(), verified.end(), [&](Data entry) {
+            return std::equal(entry.begin(), entry.end(), on_card->begin(), on_card->end());
+        }))
+        std::abort();
+    if (ended_by_box && !on_card)
+        std::abort();
 }
 
 } // namespace
