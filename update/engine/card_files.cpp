@@ -5,10 +5,12 @@
 
 #include <array>
 #include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+
+#include "common/atomic_file.h"
 
 namespace kivo {
 namespace {
@@ -40,17 +42,9 @@ private:
     int fd_;
 };
 
-bool write_all(int fd, std::span<const uint8_t> bytes)
+bool write_bytes(int fd, std::span<const uint8_t> bytes)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes = bytes.subspan(static_cast<size_t>(written));
-    }
-    return true;
+    return write_all(fd, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 // The target opened for writing from its start, replacing what it held.
@@ -103,7 +97,7 @@ bool CardFiles::remove(const std::string& path)
 bool CardFiles::create(const std::string& path, std::span<const uint8_t> contents)
 {
     Descriptor file = open_for_writing(path);
-    return file.get() >= 0 && write_all(file.get(), contents) && flush_and_close(file);
+    return file.get() >= 0 && write_bytes(file.get(), contents) && flush_and_close(file);
 }
 
 bool CardFiles::move(const std::string& from, const std::string& to)
@@ -145,7 +139,7 @@ bool CardFiles::copy(const std::string& from, const std::string& to)
             return false;
         if (*got == 0)
             break;
-        if (!write_all(target.get(), std::span(buffer).first(*got)))
+        if (!write_bytes(target.get(), std::span(buffer).first(*got)))
             return false;
     }
     return flush_and_close(target);
