@@ -18,7 +18,7 @@ CameraImageMove moved_or_failed(bool moved)
 
 } // namespace
 
-CameraImageMove move_camera_image(const std::filesystem::path& archive_folder)
+CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder)
 {
     const std::string card = getCameraDiskPath(kCameraProductId);
     if (card.empty()) {
@@ -39,11 +39,6 @@ CameraImageMove move_camera_image(const std::filesystem::path& archive_folder)
     // next run's).
     files.remove(source);
     return moved_or_failed(true);
-}
-
-bool updateLumoraFirmware(const std::filesystem::path& archive_folder)
-{
-    return move_camera_image(archive_folder) == CameraImageMove::Moved;
 }
 
 } // namespace kivo

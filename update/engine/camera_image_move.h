@@ -23,10 +23,8 @@ enum class CameraImageMove {
 // Moves the image onto the card, replacing one an earlier run left: a rename, or, where that fails
 // (the card is another file system: the usual case), a copy flushed to the card before the source
 // is removed. A copy that fails is removed from the card and the source kept. Traces "FILE OK 2"
-// or "ERROR".
-CameraImageMove move_camera_image(const std::filesystem::path& archive_folder);
-
-// Whether the image reached the card.
-bool updateLumoraFirmware(const std::filesystem::path& archive_folder);
+// or "ERROR". Says whether the image reached the card, and why not: the run's failure line tells
+// a missing card from a failed move.
+CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder);
 
 } // namespace kivo

@@ -133,7 +133,7 @@ TEST(CameraImageMove, ReachesTheCardWholeOrNotAtAll)
         files.copyFailsHalfWay = c.copyFailsHalfWay;
         kivo::install_card_files(&files);
         testing::internal::CaptureStderr();
-        const CameraImageMove moved = kivo::move_camera_image(archive.path());
+        const CameraImageMove moved = kivo::updateLumoraFirmware(archive.path());
         const std::string trace = testing::internal::GetCapturedStderr();
         kivo::install_card_files(nullptr);
 

@@ -35,7 +35,7 @@ void run_usb_dfu(UpdateRun& run)
     // The helmet camera's camera image goes onto its card once its Bluetooth image is written.
     const bool camera = run.deviceTarget() == kCameraProductId;
     CameraImageMove moved = CameraImageMove::Failed;
-    const auto move_camera_image_to_card = [&] { moved = move_camera_image(run.in.archiveFolder); };
+    const auto move_camera_image_to_card = [&] { moved = updateLumoraFirmware(run.in.archiveFolder); };
     if (!dfu_download_image(run, devices) ||
         !dfu_finish_download(run, devices, camera ? move_camera_image_to_card : std::function<void()>{}))
         return;
