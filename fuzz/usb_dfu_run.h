@@ -44,7 +44,7 @@ inline bool took_image_bytes(const sim::Device& device)
 }
 
 // Whether every DNLOAD the device took carries the bytes of image at the place its block number
-// gives. The final block carries none: its number counts the blocks, past the image's end.
+// gives (the final zero-length one, numbered past the image's end, carries none).
 inline bool downloads_lie_in(const sim::Device& device, std::span<const uint8_t> image)
 {
     for (const sim::ControlRecord& record : device.usb.transcript()) {

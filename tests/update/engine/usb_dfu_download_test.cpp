@@ -78,6 +78,20 @@ protected:
     void SetUp() override
     {
         UsbDfuRunTest::SetUp();
+        recordEventSeconds();
+    }
+    // A fresh bus and host for the next case of a table, its box events timed again.
+    void startCaseAgain()
+    {
+        bus().reset();
+        host.reset();
+        recordEventSeconds();
+    }
+
+private:
+    void recordEventSeconds()
+    {
+        eventSeconds.clear();
         host.onEvent = [this](const Event&) { eventSeconds.push_back(virtualSeconds()); };
     }
 };
@@ -336,10 +350,7 @@ TEST_F(UsbDfuDownload, HeadsetIsLetGoUntilItRunsItsNewFirmware)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        bus().reset();
-        host.reset();
-        host.onEvent = [this](const Event&) { eventSeconds.push_back(virtualSeconds()); };
-        eventSeconds.clear();
+        startCaseAgain();
         const auto headset = plugHeadsetInItsLoader(0x4D10);
         c.fault(*headset);
         // The image the demo server offers, marked 5.2.
@@ -400,10 +411,7 @@ TEST_F(UsbDfuDownload, TwoDeviceProductAsksForAReplugOrAPowerCycleWhenItsDevices
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        bus().reset();
-        host.reset();
-        host.onEvent = [this](const Event&) { eventSeconds.push_back(virtualSeconds()); };
-        eventSeconds.clear();
+        startCaseAgain();
         shared.change([](kivo::UpdateProgress& p) { p = {}; });
         changes.clear();
         sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
