@@ -14,6 +14,7 @@ struct CameraState {
     bool on = false;
     int switchOns = 0;
     int statusAnswers = 0;
+    std::vector<Bytes> taken;
 };
 
 namespace {
@@ -39,6 +40,7 @@ bool take_image(CameraState& camera)
     if (const std::optional<VersionQuad> version = version_marker(*image))
         p.card->put(p.versionFile, std::to_string(version->major) + "." + std::to_string(version->minor) + "\n");
     p.card->erase(p.firmwareFile);
+    camera.taken.push_back(*image);
     return true;
 }
 
@@ -107,5 +109,7 @@ std::optional<HidReply> answer_camera(const std::shared_ptr<CameraState>& camera
 }
 
 bool camera_on(const CameraState& camera) { return camera.on; }
+
+std::vector<Bytes> camera_images(const CameraState& camera) { return camera.taken; }
 
 } // namespace sim

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/sim/camera_card.h"
 #include "tests/sim/hid_interface.h"
@@ -51,5 +52,7 @@ struct CameraState;
 std::shared_ptr<CameraState> make_camera(const CameraPersona& persona);
 std::optional<HidReply> answer_camera(const std::shared_ptr<CameraState>& camera, const Bytes& out);
 bool camera_on(const CameraState& camera);
+// The images the camera took, in order.
+std::vector<Bytes> camera_images(const CameraState& camera);
 
 } // namespace sim

@@ -641,6 +641,12 @@ bool PluggedHeadset::cameraOn() const
     return state->camera && camera_on(*state->camera);
 }
 
+std::vector<Bytes> PluggedHeadset::cameraImages() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->camera ? camera_images(*state->camera) : std::vector<Bytes>{};
+}
+
 std::vector<Bytes> settings_writes(const HidInterface& iface)
 {
     std::vector<Bytes> writes;

@@ -201,8 +201,9 @@ struct PluggedHeadset {
     std::vector<AirohaFace::Block> airohaBlocks() const;
     // ... and those of an Airoha module.
     std::vector<AirohaFace::Block> moduleAirohaBlocks() const;
-    // Whether its camera is on (false without one).
+    // Whether its camera is on (false without one), and the images it took from its card.
     bool cameraOn() const;
+    std::vector<Bytes> cameraImages() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);
