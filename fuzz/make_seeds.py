@@ -378,9 +378,11 @@ def update_run_seeds():
     def loader_and_one(product):
         blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15)])
         return with_block(with_block(blocks, 2, 0, 0, 1), 2, 1, 2, 4)
-    # The camera headsets: the headset's blocks 0 and 1, then the camera image (2.3) in entry 2.
+    # The camera headsets: the headset's blocks 0 and 1, then the camera image (2.3, with the version
+    # marker the simulated camera takes on) in entry 2.
     def with_camera(product):
-        blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15), pattern(2500, 16)])
+        camera = b"SIMVERSION=2.3.0.0" + pattern(2500, 16)
+        blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15), camera])
         return with_block(with_block(with_block(blocks, 3, 0, 0, 1), 3, 1, 2, 4), 3, 2, 3, 9, (2, 3))
     camera_past_end = bytearray(with_camera(0x5570))
     camera_past_end[TABLE_OFFSET + ENTRY * 3 + EXTENDED_ENTRY * 2 + 12:
