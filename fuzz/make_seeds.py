@@ -429,9 +429,9 @@ def update_run_seeds():
 
 def update_dfu_status_seeds():
     """The devices, then GETSTATUS answers: a size byte (7: whole; bit 7: the second device) and 6 bytes."""
-    def answer(state, size=7, status=0, second=False):
-        return bytes([size | (0x80 if second else 0), status, 0, 0, 0, state, 0])
-    app_idle, app_detach, dfu_idle, dfu_error = 0, 1, 2, 10
+    def answer(state, size=7, status=0, second=False, poll=0):
+        return bytes([size | (0x80 if second else 0), status, poll & 0xFF, (poll >> 8) & 0xFF, poll >> 16, state, 0])
+    app_idle, app_detach, dfu_idle, dn_busy, dnload_idle, dfu_error = 0, 1, 2, 4, 5, 10
     return {
         "detach": bytes([0]) + answer(app_idle) + answer(app_detach) + answer(dfu_idle),
         "loader-idle": bytes([1]) + answer(dfu_idle),
@@ -442,6 +442,11 @@ def update_dfu_status_seeds():
         "never-back": bytes([0x04]),
         "back-normal": bytes([0x08]),
         "claim-fails": bytes([0x13]),
+        # Stage A's answer, then the download's: a busy device, a lost block, a poll of hours.
+        "download-busy": bytes([1]) + answer(dfu_idle) * 2 + answer(dn_busy, poll=2000) + answer(dnload_idle),
+        "download-error": bytes([1]) + answer(dfu_idle) * 2 + answer(dfu_error, status=3) + answer(dfu_idle),
+        "download-hours": bytes([1]) + answer(dfu_idle) * 2 + answer(dn_busy, poll=0xFFFFFF) * 3,
+        "pair-download": bytes([0x22]) + answer(dfu_idle) + answer(dfu_idle, second=True),
     }
 
 

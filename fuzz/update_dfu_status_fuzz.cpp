@@ -1,6 +1,7 @@
 // Invariant: whatever the devices answer to GETSTATUS, a device is detached only right after a whole
 // 6-byte answer that said appIDLE, no byte reaches a device that the run's DFU image does not hold
-// (the bytes each received by DNLOAD are the start of the image), a DFU device of another maker on
+// there (every DNLOAD carries the image's bytes at the place its block number gives), a run that
+// ends at 100 % has written the whole image into every device, a DFU device of another maker on
 // the same bus receives nothing, and the run ends within a bounded virtual time with nothing left
 // open on the bus.
 //
@@ -9,7 +10,8 @@
 //
 // Input: byte 0 the devices (bits 0-1: a 0x4D10 headset, a 0x4D10 in its loader, the two devices
 // of 0x5310, a 0x6440 headset; bit 2: a detached device never comes back; bit 3: it comes back in
-// its firmware; bit 4: its claims fail once back); then GETSTATUS answers, each a byte (bits 0-2: how many of the 6
+// its firmware; bit 4: its claims fail once back; bit 5: the devices start in their loader, where
+// the run writes them); then GETSTATUS answers, each a byte (bits 0-2: how many of the 6
 // bytes are sent, 7 meaning 6; bit 7: for the second device) and 6 answer bytes. Answers left after the input ends are
 // the device's own.
 
@@ -80,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sim::Session session;
     usb_link_start();
     kivo::UpdateInputs inputs;
-    const auto devices = fuzz::plug_dfu_devices(shape.product, shape.loader, inputs);
+    const auto devices = fuzz::plug_dfu_devices(shape.product, shape.loader || (shape_byte & 0x20) != 0, inputs);
     const auto foreign = fuzz::plug_foreign_dfu_device();
     for (const auto& device : devices) {
         device->usb.gone_after_reset = (shape_byte & 0x04) != 0;
@@ -106,15 +108,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.firmwareFile = folder.put("firmware.dfu", file);
     inputs.archiveFolder = folder.path() / "archive";
     inputs.opener = open_product(shape.product);
-    fuzz::run_update_checked(std::move(inputs), *foreign);
+    const kivo::UpdateProgress ended = fuzz::run_update_checked(std::move(inputs), *foreign);
     if (sim::bus().clock().now() > kRunLimit)
         std::abort();
     const std::span<const uint8_t> image(file.data(), file.size() - DfuFileSuffix::kSize);
+    const bool written = ended.updateProcessed == 100;
     for (const auto& device : devices) {
-        if (!detached_only_when_idle(*device))
+        if (!detached_only_when_idle(*device) || !fuzz::downloads_lie_in(*device, image))
             std::abort();
-        const std::vector<uint8_t> sent = fuzz::downloaded(*device);
-        if (sent.size() > image.size() || !std::equal(sent.begin(), sent.end(), image.begin()))
+        const sim::Bytes assembled = device->usb.dfu->image();
+        if (written && !std::equal(image.begin(), image.end(), assembled.begin(), assembled.end()))
             std::abort();
     }
     return 0;

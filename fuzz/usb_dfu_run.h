@@ -1,12 +1,14 @@
 #pragma once
 // What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product, recognized
 // as recognition would record them, another maker's DFU device beside them, the run with the checks
-// every run must pass, and what a device received on the wire.
+// every run must pass, and what a device received on the wire, placed by its block numbers.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "link/bccmd.h"
@@ -26,15 +28,34 @@ inline constexpr uint8_t kDfuDetach = 0;
 inline constexpr uint8_t kDfuDnload = 1;
 inline constexpr uint8_t kDfuGetStatus = 3;
 
-// The bytes a device received by DNLOAD, in order.
-inline std::vector<uint8_t> downloaded(const sim::Device& device)
+// The wire form of a download: a DNLOAD carries the image bytes its block number (wValue) puts it
+// at, block n from byte n x 1023; the final one carries none.
+inline constexpr size_t kDfuBlockBytes = 1023;
+
+// Whether the device took any image bytes by DNLOAD.
+inline bool took_image_bytes(const sim::Device& device)
 {
-    std::vector<uint8_t> bytes;
     for (const sim::ControlRecord& record : device.usb.transcript())
         if (record.api == sim::UsbApi::Libusb01 && record.setup.request_type == kDfuOut &&
-            record.setup.request == kDfuDnload && record.result >= 0)
-            bytes.insert(bytes.end(), record.data.begin(), record.data.end());
-    return bytes;
+            record.setup.request == kDfuDnload && record.result >= 0 && !record.data.empty())
+            return true;
+    return false;
+}
+
+// Whether every DNLOAD the device took carries the bytes of image at the place its block number
+// gives (the final zero-length one, numbered past the image's end, carries none).
+inline bool downloads_lie_in(const sim::Device& device, std::span<const uint8_t> image)
+{
+    for (const sim::ControlRecord& record : device.usb.transcript()) {
+        if (record.api != sim::UsbApi::Libusb01 || record.setup.request_type != kDfuOut ||
+            record.setup.request != kDfuDnload || record.result < 0 || record.data.empty())
+            continue;
+        const size_t at = size_t{record.setup.value} * kDfuBlockBytes;
+        if (at + record.data.size() > image.size() ||
+            !std::equal(record.data.begin(), record.data.end(), image.begin() + static_cast<std::ptrdiff_t>(at)))
+            return false;
+    }
+    return true;
 }
 
 // The version the chip of the first plain-USB device reports, as recognition reads it.
@@ -51,32 +72,26 @@ inline FirmwareQuad chip_version(uint32_t chip)
     return {static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
 }
 
-// Plugs the product's plain-USB headset (both devices of the two-device product), or one device in
-// its loader, and records it in the run's inputs as recognition would. Returns the devices.
+// Plugs the product's plain-USB headset (both devices of the two-device product), running its
+// firmware or in its loader, and records it in the run's inputs as recognition would. Returns the
+// devices.
 inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t product, bool loader,
                                                                   kivo::UpdateInputs& inputs)
 {
     std::vector<std::shared_ptr<sim::Device>> devices;
-    const sim::UsbHeadsetPersona persona = sim::usb_headset(product, "Headset");
-    int recognized = persona.chip_id;
-    FirmwareQuad version;
-    if (loader) {
-        const auto id = static_cast<uint16_t>(product | sim::kManagementModeBit);
-        devices.push_back(sim::bus().plug(sim::make_dfu_device(id)));
-        recognized = product;
-    } else if (product == sim::kTwoDeviceProduct) {
+    sim::UsbHeadsetPersona persona = sim::usb_headset(product, "Headset");
+    persona.in_loader = loader;
+    if (product == sim::kTwoDeviceProduct) {
         for (const auto& device : sim::plug_usb_pair(persona))
             devices.push_back(device);
-        version = chip_version(persona.chip_id);
     } else {
         devices.push_back(sim::bus().plug(sim::make_usb_headset(persona)));
-        version = chip_version(persona.chip_id);
     }
     inputs.session.deviceTarget = product;
     inputs.session.recognized = true;
     inputs.session.usbStatus = devices.front()->product_id;
-    inputs.data.setDeviceRecognized(recognized);
-    inputs.data.setDeviceVersion(version);
+    inputs.data.setDeviceRecognized(loader ? product : persona.chip_id);
+    inputs.data.setDeviceVersion(loader ? FirmwareQuad{} : chip_version(persona.chip_id));
     return devices;
 }
 
@@ -87,8 +102,8 @@ inline std::shared_ptr<sim::Device> plug_foreign_dfu_device()
 }
 
 // The whole update, with a claim-failure count of its own; aborts unless it ended with nothing left
-// open on the bus and the foreign device untouched.
-inline void run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign)
+// open on the bus and the foreign device untouched. Returns where the run ended.
+inline kivo::UpdateProgress run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign)
 {
     int claim_failures = 0;
     inputs.dfuClaimFailureCount = &claim_failures;
@@ -98,6 +113,7 @@ inline void run_update_checked(kivo::UpdateInputs inputs, const sim::Device& for
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
         !foreign.usb.transcript().empty())
         std::abort();
+    return shared.progress();
 }
 
 } // namespace fuzz

@@ -289,6 +289,7 @@ const std::vector<ProductSet>& rule_sets()
         // The ids the loader shows carry the management-mode bit: the normal ids stand for them.
         {"kDfuExpectedIds (normal)", column<DfuExpectedId>(kDfuExpectedIds, &DfuExpectedId::normal)},
         {"kDfuNoReplugBoxProducts", ids(kDfuNoReplugBoxProducts)},
+        {"kDfuNoPowerCycleBoxProducts", ids(kDfuNoPowerCycleBoxProducts)},
         {"kDfuClaimReopenProduct", {kDfuClaimReopenProduct}},
         {"kDfuWaitRestartIds", ids(kDfuWaitRestartIds)},
         {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},

@@ -2,7 +2,8 @@
 // The products of the USB DFU update paths and their rules: the model ids a DFU file may name, the
 // products that have their persistent store cleared before a transfer, the ids the download-mode
 // products come back under, the products whose detach shows no re-plug box, how the wait for DFU
-// mode reads a normal-firmware id on the bus, and the progress scale of a transfer.
+// mode reads a normal-firmware id on the bus, the products not asked to switch off and on after the
+// download, and the progress scale of a transfer.
 
 #include "common/management_mode.h"
 #include "device/products/product_set.h"
@@ -57,6 +58,11 @@ inline constexpr std::array<DfuExpectedId, 3> kDfuExpectedIds{{
 // Products whose detach shows no re-plug box (the run behaves as if one were up).
 inline constexpr std::array kDfuNoReplugBoxProducts = {0x3020, 0x6420, 0x6470, 0x6460, 0x6480, 0x6490, 0x6440,
                                                        0x6450, 0x6430, 0x6000, 0x6020, 0x6022, 0x6024};
+
+// Products that get no box asking to switch the device off and on once the image is written.
+inline constexpr std::array kDfuNoPowerCycleBoxProducts = {0x5310, 0x3010, 0x6020, 0x6022, 0x6024, 0x3020,
+                                                           0x6420, 0x6470, 0x6460, 0x6480, 0x6490, 0x6440,
+                                                           0x6450, 0x6430, 0x6000, 0x4120};
 
 // The one product whose devices are opened again at once after a failed claim in the wait.
 inline constexpr int kDfuClaimReopenProduct = 0x6440;

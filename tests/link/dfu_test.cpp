@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/link/usb_fixture.h"
+#include "tests/sim/usb_headsets.h"
 
 using namespace std::chrono_literals;
 using Bytes = sim::Bytes;
@@ -76,11 +77,14 @@ TEST_F(Dfu, RequestsCarryTheirFields)
 {
     auto device = plug(sim::make_dfu_device(0xCD10));
     device->usb.dfu->status = {0, 0x030201, sim::kDfuIdle, 0};
+    // A block is taken without a busy time: the status read after it says dfuDNLOAD-IDLE.
+    device->usb.dfu->busy_answers = 0;
     usb_dev_handle* handles[1] = {};
     ASSERT_EQ(dfu_open_devices(kDfuManagementDevices, handles), 1);
     usb_dev_handle* h = handles[0];
     const Bytes block = {1, 2, 3, 4, 5};
     std::array<uint8_t, kDfuStatusSize> status{};
+    std::array<uint8_t, kDfuStatusSize> status_after_block{};
 
     struct Case {
         const char* what;
@@ -92,9 +96,16 @@ TEST_F(Dfu, RequestsCarryTheirFields)
         int result;
     };
     const Case cases[] = {
-        {"download", [&] { return dfu_download(h, 0, 0x10005, block); }, 0x21, 1, 0x0005, block, 5},
-        {"final block", [&] { return dfu_download(h, 0, 6, {}); }, 0x21, 1, 6, {}, 0},
         {"get status", [&] { return dfu_get_status(h, 0, status); }, 0xA1, 3, 0, {0, 0x01, 0x02, 0x03, 2, 0}, 6},
+        {"download", [&] { return dfu_download(h, 0, 0x10005, block); }, 0x21, 1, 0x0005, block, 5},
+        {"get status after a block",
+         [&] { return dfu_get_status(h, 0, status_after_block); },
+         0xA1,
+         3,
+         0,
+         {0, 0, 0, 0, 5, 0},
+         6},
+        {"final block", [&] { return dfu_download(h, 0, 6, {}); }, 0x21, 1, 6, {}, 0},
         {"clear status", [&] { return dfu_clear_status(h, 0); }, 0x21, 4, 0, {}, 0},
         {"abort", [&] { return dfu_abort(h, 0); }, 0x21, 6, 0, {}, 0},
         {"request 7", [&] { return dfu_request7(h, 0); }, 0x21, 7, 0, {}, 0},
@@ -165,6 +176,62 @@ TEST_F(Dfu, DetachAndResetBringTheDeviceBackInManagementMode)
     EXPECT_EQ(dfu_list_devices(kDfuNormalDevices, listed), 1);
     EXPECT_EQ(listed[0]->descriptor.idProduct, 0x4D10);
     EXPECT_EQ(dfu_find_interface(listed[0]), 2);
+}
+
+// The simulated loader takes a download as USB DFU 1.1 has it, and runs the image's version once
+// it leaves.
+TEST_F(Dfu, LoaderTakesADownloadStateByStateAndRunsItsVersionAfterTheReset)
+{
+    sim::UsbHeadsetPersona persona = sim::usb_headset(0x4D10, "Aldero");
+    persona.in_loader = true;
+    auto device = plug(sim::make_usb_headset(persona));
+    usb_dev_handle* handles[1] = {};
+    ASSERT_EQ(dfu_open_devices(kDfuManagementDevices, handles), 1);
+    usb_dev_handle* h = handles[0];
+    const std::string text = "SIMVERSION=5.3.2.7";
+    const Bytes marked(text.begin(), text.end());
+    std::array<uint8_t, kDfuStatusSize> status{};
+    auto read = [&](kivo::Duration after) {
+        bus().clock().advance(after);
+        EXPECT_EQ(dfu_get_status(h, 0, status), 6);
+        const uint32_t poll = status[1] | status[2] << 8 | status[3] << 16;
+        return std::array<uint32_t, 3>{status[0], poll, status[4]};
+    };
+    struct Step {
+        const char* what;
+        std::function<int()> call;
+        int result;
+        kivo::Duration before; // virtual time first
+        std::array<uint32_t, 3> answer; // of the status read that follows: bStatus, poll, bState
+    };
+    const Step steps[] = {
+        {"block 0", [&] { return dfu_download(h, 0, 0, marked); }, 18, 0ms, {0, 5, sim::kDfuDnBusy}},
+        {"a block while busy stalls",
+         [&] { return dfu_download(h, 0, 1, marked); },
+         -EPIPE,
+         0ms,
+         {sim::kDfuErrStalledPkt, 0, sim::kDfuError}},
+        {"cleared", [&] { return dfu_clear_status(h, 0); }, 0, 0ms, {0, 0, sim::kDfuIdle}},
+        {"block 0 again", [&] { return dfu_download(h, 0, 0, marked); }, 18, 0ms, {0, 5, sim::kDfuDnBusy}},
+        {"nothing, before the poll time", [] { return 0; }, 0, 4ms, {0, 5, sim::kDfuDnBusy}},
+        {"nothing, once it has passed", [] { return 0; }, 0, 1ms, {0, 0, sim::kDfuDnloadIdle}},
+        {"the final block", [&] { return dfu_download(h, 0, 1, {}); }, 0, 0ms, {0, 100, sim::kDfuManifest}},
+        {"nothing, once the manifest is over", [] { return 0; }, 0, 100ms, {0, 0, sim::kDfuManifestWaitReset}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(step.call(), step.result);
+        EXPECT_EQ(read(step.before), step.answer);
+    }
+    EXPECT_EQ(device->usb.dfu->image(), marked);
+
+    bus().usb_reset(device);
+    close_all(handles);
+    kivo::sleep_ms(200);
+    std::array<struct usb_device*, 1> listed{};
+    ASSERT_EQ(dfu_list_devices(kDfuNormalDevices, listed), 1) << "the final block told it to leave";
+    EXPECT_EQ(listed[0]->descriptor.idProduct, 0x4D10);
+    EXPECT_EQ(device->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{53, 0x0207}));
 }
 
 TEST_F(Dfu, FindInterfaceTakesTheFirstDfuAlternateSetting)

@@ -181,7 +181,7 @@ void Bus::usb_reset(const std::shared_ptr<Device>& device)
     schedule(device->usb.reenumerate_after, [this, device] {
         uint16_t product_id = device->product_id;
         if (device->usb.dfu)
-            product_id = device->usb.dfu->reset(device->usb.layout);
+            product_id = device->usb.dfu->reset(device->usb.layout, device->usb.ps_store.get());
         if (device->usb.faults_after_reset) {
             device->usb.faults = *device->usb.faults_after_reset;
             device->usb.faults_after_reset.reset();

@@ -129,7 +129,7 @@ int UsbFace::answer_control(const ControlSetup& setup, uint8_t* data)
 int UsbFace::control(UsbApi api, const ControlSetup& setup, uint8_t* data, int timeout_ms)
 {
     const bool in = (setup.request_type & kDirectionIn) != 0;
-    ControlRecord record{api, setup, {}, timeout_ms, 0};
+    ControlRecord record{api, setup, {}, timeout_ms, 0, bus().clock().now()};
     if (!in && data != nullptr)
         record.data.assign(data, data + setup.length);
 

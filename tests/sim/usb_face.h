@@ -60,6 +60,7 @@ struct ControlRecord {
     Bytes data; // host to device: the bytes sent; device to host: the bytes answered
     int timeout_ms;
     int result; // bytes transferred, or a negative errno
+    kivo::Duration at{}; // the virtual time the transfer began
 };
 
 // Scripted misbehaviour. Counters count down as they strike; -1 means for ever.

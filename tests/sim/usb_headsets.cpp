@@ -107,9 +107,33 @@ PsStore::Keys ps_keys_of(const UsbHeadsetPersona& p)
     return keys;
 }
 
+void store_firmware_version(PsStore& store, uint16_t product_id, uint8_t major, uint8_t minor, uint8_t secondary_type,
+                            uint8_t secondary)
+{
+    constexpr uint16_t kCamera = 0x3020;
+    auto pair = [](uint8_t low, uint8_t high) { return static_cast<uint16_t>(low | (high << 8)); };
+    if (product_id == kCamera) {
+        store.keys[kKeyFirmwareVersion] = {pair(secondary, secondary_type), pair(minor, major)};
+        return;
+    }
+    const auto tenths = static_cast<uint16_t>(major * 10 + minor);
+    store.keys[kKeyFirmwareVersion] = {tenths, pair(secondary, secondary_type)};
+    if (store.keys.contains(kKeyOldFirmwareVersion))
+        store.keys[kKeyOldFirmwareVersion] = {tenths, 0};
+}
+
 std::shared_ptr<Device> make_usb_headset(const UsbHeadsetPersona& persona)
 {
-    return make_bccmd_device(persona.product_id, ps_keys_of(persona));
+    auto device = make_bccmd_device(persona.product_id, ps_keys_of(persona));
+    if (persona.in_loader) {
+        DfuPersona& dfu = *device->usb.dfu;
+        dfu.runtime_layout = device->usb.layout;
+        dfu.dfu_mode = true;
+        dfu.status.state = kDfuIdle;
+        device->usb.layout = dfu_mode_layout();
+        device->product_id = dfu.dfu_product;
+    }
+    return device;
 }
 
 std::array<std::shared_ptr<Device>, 2> plug_usb_pair(const UsbHeadsetPersona& persona)

@@ -19,6 +19,7 @@ inline constexpr uint16_t kKeyBdAddress = 0x0001;
 inline constexpr uint16_t kKeyDeviceName = 0x0108;
 inline constexpr uint16_t kKeyChipProductId = 0x02A3;
 inline constexpr uint16_t kKeyFirmwareVersion = 0x02A4;
+inline constexpr uint16_t kKeyOldFirmwareVersion = 0x0293;
 inline constexpr uint16_t kKeyLocalFeatures = 239;
 inline constexpr uint16_t kKeyBasicSettings = 654;
 inline constexpr uint16_t kKeyIntercomVox = 664;
@@ -51,6 +52,9 @@ struct UsbHeadsetPersona {
     std::vector<std::string> speed_dials; // one key each, a character in each word's low byte
     std::optional<uint16_t> transmit_gain;
     std::optional<uint16_t> channel_timeout_ms;
+    // Running its firmware-management loader (under its id with bit 15 set), the store kept for
+    // when it runs its firmware again.
+    bool in_loader = false;
 };
 
 // The features a chip announces with EDR on and off.
@@ -65,6 +69,11 @@ inline constexpr std::array<uint16_t, 15> kFactoryFmBlock = {0x56E9, 9510, 1, 87
 UsbHeadsetPersona usb_headset(uint16_t product_id, std::string name);
 
 PsStore::Keys ps_keys_of(const UsbHeadsetPersona& persona);
+// The version keys of a chip that now runs firmware major.minor (its secondary pair beside it), as
+// recognition reads them: the camera keeps all four numbers in one key; the others keep tenths, and
+// the old version key, where the store has it, says the same.
+void store_firmware_version(PsStore& store, uint16_t product_id, uint8_t major, uint8_t minor, uint8_t secondary_type,
+                            uint8_t secondary);
 std::shared_ptr<Device> make_usb_headset(const UsbHeadsetPersona& persona);
 
 // The one product made of two devices; the link opens every other product as one device.

@@ -49,18 +49,26 @@ sim::HeadsetPersona persona_for(uint16_t product_id)
     return persona;
 }
 
-// A plain-USB device as recognition meets it: a device in firmware-management mode when the id has
-// bit 15 set; otherwise a headset with its display name and the keys its chip keeps, both halves of
-// it for the product made of two devices.
-void plug_usb_device(uint16_t product_id)
+// A plain-USB device as recognition meets it: a headset with its display name and the keys its chip
+// keeps, at version when one is given, both halves of it for the product made of two devices. With
+// bit 15 set it is that headset running its firmware-management loader, its store kept for when it
+// runs its firmware again; a loader id of no such headset is a bare loader.
+void plug_usb_device(uint16_t product_id, const std::optional<std::array<uint8_t, 4>>& version)
 {
-    if (product_id & sim::kManagementModeBit) {
+    const auto product = static_cast<uint16_t>(product_id & ~sim::kManagementModeBit);
+    const bool in_loader = product != product_id;
+    if (in_loader && !usb_product_table_contains(sim::kVendorId, product)) {
         sim::bus().plug(sim::make_dfu_device(product_id));
         return;
     }
-    const sim::UsbHeadsetPersona persona =
-        sim::usb_headset(product_id, kivo::ProductNames::tavk_product_name(product_id));
-    if (product_id == sim::kTwoDeviceProduct)
+    sim::UsbHeadsetPersona persona = sim::usb_headset(product, kivo::ProductNames::tavk_product_name(product));
+    persona.in_loader = in_loader;
+    if (version) {
+        persona.version_tenths = static_cast<uint16_t>((*version)[0] * 10 + (*version)[1]);
+        persona.secondary_type = (*version)[2];
+        persona.secondary = (*version)[3];
+    }
+    if (product == sim::kTwoDeviceProduct)
         sim::plug_usb_pair(persona);
     else
         sim::bus().plug(sim::make_usb_headset(persona));
@@ -89,7 +97,8 @@ void list_devices()
             std::printf("  hid:0x%04X  %s\n", pid, name.c_str());
         const auto loader = static_cast<uint16_t>(pid | sim::kManagementModeBit);
         if (usb_device_known(pid) && usb_device_known(loader))
-            std::printf("  usb:0x%04X  %s (usb:0x%04X: in firmware-management mode)\n", pid, name.c_str(), loader);
+            std::printf("  usb:0x%04X  %s (usb:0x%04X: in its firmware-management loader)\n", pid, name.c_str(),
+                        loader);
         else if (usb_device_known(pid))
             std::printf("  usb:0x%04X  %s\n", pid, name.c_str());
     }
@@ -139,7 +148,7 @@ int main(int argc, char** argv)
                                    (*device.version)[3]};
             sim::plug_headset(persona);
         } else {
-            plug_usb_device(device.product_id);
+            plug_usb_device(device.product_id, device.version);
         }
     }
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "common/management_mode.h"
+
 namespace {
 
 bool parse_product_id(const std::string& text, uint16_t& id)
@@ -40,6 +42,19 @@ std::optional<std::array<uint8_t, 4>> parse_version(const std::string& text)
     return version;
 }
 
+// A plain-USB headset keeps major.minor in tenths in its chip's store, so its minor is one digit;
+// in its loader it reports no version at all.
+const char* usb_version_refused(const SimDeviceOption& device)
+{
+    if (device.face != SimDeviceOption::Usb)
+        return nullptr;
+    if (device.product_id & MANAGEMENT_MODE_BIT)
+        return "a device in its firmware-management loader reports no version";
+    if ((*device.version)[1] > 9)
+        return "a plain-USB headset keeps its minor version as one digit, 0 to 9";
+    return nullptr;
+}
+
 } // namespace
 
 std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string>& args, std::string& error)
@@ -63,16 +78,19 @@ std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string
                 : value.substr(colon + 1, at == std::string::npos ? at : at - colon - 1);
             if (colon == std::string::npos || (face != "hid" && face != "usb") ||
                 !parse_product_id(id, device.product_id)) {
-                error = "bad device '" + value + "' (want hid:0xPID, hid:0xPID@2.1 or usb:0xPID)";
+                error = "bad device '" + value + "' (want hid:0xPID, hid:0xPID@2.1, usb:0xPID or usb:0xPID@5.1)";
                 return std::nullopt;
             }
             device.face = face == "hid" ? SimDeviceOption::Hid : SimDeviceOption::Usb;
             if (at != std::string::npos) {
                 device.version = parse_version(value.substr(at + 1));
-                if (!device.version || device.face != SimDeviceOption::Hid) {
+                if (!device.version) {
                     error = "bad device '" + value +
-                        "' (a version is major.minor or major.minor.type.secondary, "
-                        "each 0 to 255, for hid devices)";
+                        "' (a version is major.minor or major.minor.type.secondary, each 0 to 255)";
+                    return std::nullopt;
+                }
+                if (const char* why = usb_version_refused(device)) {
+                    error = "bad device '" + value + "' (" + why + ")";
                     return std::nullopt;
                 }
             }

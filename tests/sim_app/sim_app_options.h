@@ -10,7 +10,8 @@
 struct SimDeviceOption {
     enum Face { Hid, Usb } face;
     uint16_t product_id;
-    // hid:0xPID@major.minor (or @major.minor.type.secondary): the version the headset starts at.
+    // hid:0xPID@major.minor (or @major.minor.type.secondary), usb:0xPID@5.1 likewise (minor 0 to 9, never
+    // on a loader's id): the version the headset starts at.
     std::optional<std::array<uint8_t, 4>> version = std::nullopt;
 };
 
@@ -30,9 +31,9 @@ struct SimAppOptions {
 std::optional<SimAppOptions> parse_sim_app_options(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr char kSimAppUsage[] =
-    "usage: kivo-sim-app [--device hid:0xPID[@VERSION]]... [--device usb:0xPID]... [--select 0xPID]\n"
-    "                    [--server-base URL] [--screenshot FILE [--screenshot-delay MS]] [--list-devices]\n"
-    "                    [--help]\n";
+    "usage: kivo-sim-app [--device hid:0xPID[@VERSION]]... [--device usb:0xPID[@VERSION]]...\n"
+    "                    [--select 0xPID] [--server-base URL] [--screenshot FILE [--screenshot-delay MS]]\n"
+    "                    [--list-devices] [--help]\n";
 
 inline constexpr char kSimAppHelp[] =
     "Runs the manager on a simulated USB bus with virtual devices, for watching a flow without one.\n"
@@ -43,8 +44,12 @@ inline constexpr char kSimAppHelp[] =
     "                        major.minor.type.secondary; each number 0 to 255); hid:0x3340@1.2 takes\n"
     "                        an intermediate image from the server before a file above 1.3\n"
     "  --device usb:0xPID    an older headset over plain USB, its settings in its chip's persistent\n"
-    "                        store: 0x4D10, 0x5310 (a product made of two devices), ...; with bit 15\n"
-    "                        set (usb:0xCD10) the device runs its firmware-management loader\n"
+    "                        store: 0x4D10, 0x5310 (a product made of two devices), ...\n"
+    "  --device usb:0x4D10@5.1  the same headset starting at firmware 5.1 (major.minor with a minor of\n"
+    "                        0 to 9, or a whole major.minor.type.secondary)\n"
+    "  --device usb:0xCD10   a headset running its firmware-management loader (its id with bit 15 set),\n"
+    "                        its store kept for when it runs its firmware again; usb:0xD310 plugs both\n"
+    "                        devices of 0x5310 so; recognition finds it ready for its update\n"
     "  --select 0xPID        start as if the product last selected were 0xPID (the home page otherwise\n"
     "                        selects only the OEM headset), e.g. --select 0x4D10 with --device usb:0x4D10\n"
     "  --server-base URL     read the manager version list and firmware lists from URL (ending in /)\n"

@@ -34,7 +34,11 @@ TEST(SimAppOptions, BadInputIsNamed)
                                                  {"--device", "hid:0x3142@2..1"},
                                                  {"--device", "hid:0x3142@-2.1"},
                                                  {"--device", "hid:0x3142@2.1.0.3.4"},
-                                                 {"--device", "usb:0x4D10@1.0"},
+                                                 {"--device", "usb:0xCD10@5.1"},
+                                                 {"--device", "usb:0xD310@1.2.0.0"},
+                                                 {"--device", "usb:0x4D10@5.10"},
+                                                 {"--device", "usb:0x4D10@256.1"},
+                                                 {"--device", "usb:0x4D10@5.1.256.0"},
                                                  {"--device"},
                                                  {"--bogus"},
                                                  {"--screenshot-delay", "-5"},
@@ -64,22 +68,28 @@ TEST(SimAppOptions, AHeadsetsStartVersion)
 {
     struct Case {
         const char* device;
+        SimDeviceOption::Face face;
+        uint16_t product_id;
         std::optional<std::array<uint8_t, 4>> version;
     };
     const Case cases[] = {
-        {"hid:0x3142@2.1", std::array<uint8_t, 4>{2, 1, 0, 0}},
-        {"hid:0x3142@2.1.1.4", std::array<uint8_t, 4>{2, 1, 1, 4}},
-        {"hid:3142@255.0", std::array<uint8_t, 4>{255, 0, 0, 0}},
-        {"hid:0x3142", std::nullopt},
-        {"usb:0x4D10", std::nullopt},
+        {"hid:0x3142@2.1", SimDeviceOption::Hid, 0x3142, std::array<uint8_t, 4>{2, 1, 0, 0}},
+        {"hid:0x3142@2.1.1.4", SimDeviceOption::Hid, 0x3142, std::array<uint8_t, 4>{2, 1, 1, 4}},
+        {"hid:3142@255.0", SimDeviceOption::Hid, 0x3142, std::array<uint8_t, 4>{255, 0, 0, 0}},
+        {"hid:0x3142", SimDeviceOption::Hid, 0x3142, std::nullopt},
+        {"usb:0x4D10", SimDeviceOption::Usb, 0x4D10, std::nullopt},
+        {"usb:0x4D10@5.1", SimDeviceOption::Usb, 0x4D10, std::array<uint8_t, 4>{5, 1, 0, 0}},
+        {"usb:0x4D10@255.9.2.7", SimDeviceOption::Usb, 0x4D10, std::array<uint8_t, 4>{255, 9, 2, 7}},
+        {"usb:0xCD10", SimDeviceOption::Usb, 0xCD10, std::nullopt},
+        {"usb:0xD310", SimDeviceOption::Usb, 0xD310, std::nullopt},
     };
     for (const Case& c : cases) {
         std::string error;
         const auto options = parse_sim_app_options({"--device", c.device}, error);
         ASSERT_TRUE(options) << c.device << ": " << error;
         ASSERT_EQ(options->devices.size(), 1u);
-        EXPECT_EQ(options->devices[0].product_id,
-                  std::string(c.device).find("4D10") != std::string::npos ? 0x4D10 : 0x3142);
+        EXPECT_EQ(options->devices[0].face, c.face) << c.device;
+        EXPECT_EQ(options->devices[0].product_id, c.product_id) << c.device;
         EXPECT_EQ(options->devices[0].version, c.version) << c.device;
     }
 }

@@ -32,19 +32,12 @@ constexpr int kMostReturnsToStart = 5;
 constexpr int kClaimFailuresTolerated = 2;
 constexpr int kSecondBoxSize = 1;
 
-std::string device_tag(int index) { return fill_format(" [%d]", {index}); }
-std::string step_tag(int step, int index) { return fill_format(" %d [%d]", {step, index}); }
 std::string count_tag(int found, int count) { return fill_format(" [%d / %d]", {found, count}); }
 
 void fail(UpdateRun& run, LanguageText reason, const std::string& tag)
 {
     run.shared.setUpdateRestoreError(1);
     status_failure(run, reason, tag);
-}
-
-std::string box_text(const UpdateRun& run, std::string (*text)(int, ManagerLanguage))
-{
-    return text(run.deviceTarget(), run.in.languageManager);
 }
 
 void clear_slot(DfuDeviceSlot& slot) { slot = {}; }
@@ -61,14 +54,14 @@ bool open_and_read_status(UpdateRun& run, DfuDevices& devices, int i)
     slot.handle = usb_open(slot.device);
     if (slot.handle == nullptr) {
         dfu_close_held(devices);
-        fail(run, UpdateTexts::tavk_string_cannot_open_device_in, device_tag(i));
+        fail(run, UpdateTexts::tavk_string_cannot_open_device_in, dfu_device_tag(i));
         return false;
     }
     if (usb_claim_interface(slot.handle, slot.interface) < 0) {
         system_logf("USB DFU [%d]: cannot claim interface %d: %s", i, slot.interface, usb_strerror());
         if (!run.host.openedMessageBox()) {
             dfu_close_held(devices);
-            fail(run, UpdateTexts::tavk_string_cannot_claim_device_in, device_tag(i));
+            fail(run, UpdateTexts::tavk_string_cannot_claim_device_in, dfu_device_tag(i));
             return false;
         }
     }
@@ -83,15 +76,15 @@ bool open_and_read_status(UpdateRun& run, DfuDevices& devices, int i)
     };
     std::optional<DfuStatus> status = read_dfu_status(slot.handle, slot.interface);
     if (!status)
-        return fail_cleaning_up({UpdateTexts::tavk_string_cannot_get_status_in, device_tag(i)});
+        return fail_cleaning_up({UpdateTexts::tavk_string_cannot_get_status_in, dfu_device_tag(i)});
     if (status->bState == dfuERROR) {
         if (dfu_clear_status(slot.handle, slot.interface) < 0)
-            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_clear_status_in, device_tag(i)});
+            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_clear_status_in, dfu_device_tag(i)});
         if (dfu_abort(slot.handle, slot.interface) < 0)
-            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_abort_previous_action_in, device_tag(i)});
+            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_abort_previous_action_in, dfu_device_tag(i)});
         status = read_dfu_status(slot.handle, slot.interface);
         if (!status)
-            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_get_status_in, step_tag(2, i)});
+            return fail_cleaning_up({UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(2, i)});
     }
     slot.status = *status;
     return true;
@@ -108,18 +101,18 @@ bool detach(UpdateRun& run, DfuDevices& devices, int i)
         return false;
     };
     if (slot.status.bState != appIDLE)
-        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_not_idle_in, device_tag(i));
+        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_not_idle_in, dfu_device_tag(i));
     slot.bcdDevice = slot.device->descriptor.bcdDevice;
     slot.idProduct = slot.device->descriptor.idProduct;
     slot.idVendor = slot.device->descriptor.idVendor;
     if (dfu_detach(slot.handle, slot.interface) < 0)
-        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_in, device_tag(i));
+        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_in, dfu_device_tag(i));
     const std::optional<DfuStatus> status = read_dfu_status(slot.handle, slot.interface);
     if (!status)
-        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_get_status_in, step_tag(3, i));
+        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(3, i));
     slot.status = *status;
     if (status->bState != appDETACH)
-        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_try_again_in, device_tag(i));
+        return fail_cleaning_up(UpdateTexts::tavk_string_cannot_detach_device_try_again_in, dfu_device_tag(i));
     return true;
 }
 
@@ -165,7 +158,7 @@ StageA status_and_detach(UpdateRun& run, DfuDevices& devices, int& last_detached
     if (product_in(kDfuNoReplugBoxProducts, run.deviceTarget()))
         mark_box_without_box(run);
     else
-        open_instruction_box(run, box_text(run, InstructionTexts::getMessageBoxFirstButton));
+        open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxFirstButton));
     return StageA::Detached;
 }
 
@@ -208,7 +201,7 @@ Wait open_found_devices(UpdateRun& run, DfuDevices& devices, std::span<struct us
             slot.handle = usb_open(slot.device);
             if (slot.handle == nullptr) {
                 dfu_close_held(devices);
-                fail(run, UpdateTexts::tavk_string_cannot_open_device_in, step_tag(2, i));
+                fail(run, UpdateTexts::tavk_string_cannot_open_device_in, dfu_step_tag(2, i));
                 return Wait::Failed;
             }
             system_logf("USB DFU [%d]: opened %p", i, static_cast<void*>(slot.handle));
@@ -220,9 +213,9 @@ Wait open_found_devices(UpdateRun& run, DfuDevices& devices, std::span<struct us
             if (!status || status->bState != dfuIDLE) {
                 dfu_clean_up(devices, kCleanUpPasses);
                 if (!status)
-                    fail(run, UpdateTexts::tavk_string_cannot_get_status_in, step_tag(4, i));
+                    fail(run, UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(4, i));
                 else
-                    fail(run, UpdateTexts::tavk_string_cannot_use_device_in, device_tag(i));
+                    fail(run, UpdateTexts::tavk_string_cannot_use_device_in, dfu_device_tag(i));
                 return Wait::Failed;
             }
             slot.status = *status;
@@ -268,7 +261,8 @@ Wait wait_for_dfu_mode(UpdateRun& run, DfuDevices& devices, uint16_t vendor)
             return seen;
         if (pass == kSecondBoxPass && run.host.openedMessageBox()) {
             close_instruction_box(run);
-            open_instruction_box(run, box_text(run, InstructionTexts::getMessageBoxFailureFirstButton), kSecondBoxSize);
+            open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxFailureFirstButton),
+                                 kSecondBoxSize);
         }
         if (pass >= kLastWaitPass) {
             close_instruction_box(run);
@@ -342,7 +336,7 @@ bool dfu_devices_ready(UpdateRun& run, DfuDevices& devices)
         case Wait::ClaimFailedTryAgain: break;
         case Wait::DeviceCameBackNormal:
             if (++returns > kMostReturnsToStart) {
-                fail(run, UpdateTexts::tavk_string_cannot_detach_device_try_again_in, device_tag(last_detached));
+                fail(run, UpdateTexts::tavk_string_cannot_detach_device_try_again_in, dfu_device_tag(last_detached));
                 return false;
             }
             system_logf("USB DFU: a device came back with its normal firmware; detach again (%d)", returns);
@@ -380,6 +374,20 @@ void dfu_clean_up(DfuDevices& devices, int passes, bool trace)
             usb_close(slot.handle);
             clear_slot(slot);
         }
+}
+
+std::string dfu_box_text(const UpdateRun& run, std::string (*text)(int device_target, ManagerLanguage in))
+{
+    return text(run.deviceTarget(), run.in.languageManager);
+}
+
+std::string dfu_device_tag(int index) { return fill_format(" [%d]", {index}); }
+std::string dfu_step_tag(int step, int index) { return fill_format(" %d [%d]", {step, index}); }
+
+void dfu_fail(UpdateRun& run, DfuDevices& devices, LanguageText reason, std::string_view tag)
+{
+    dfu_close_held(devices);
+    fail(run, reason, std::string(tag));
 }
 
 void dfu_close_held(DfuDevices& devices)

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+
+#include "update/engine/steps.h"
 
 namespace kivo {
 
@@ -80,5 +84,16 @@ bool dfu_devices_ready(UpdateRun& run, DfuDevices& devices);
 void dfu_clean_up(DfuDevices& devices, int passes, bool trace = false);
 // Releases and closes every device held, without a reset.
 void dfu_close_held(DfuDevices& devices);
+
+// The text of an instruction box for the run's product and language.
+std::string dfu_box_text(const UpdateRun& run, std::string (*text)(int device_target, ManagerLanguage in));
+
+// The tags of the failure lines: " [i]" names the device, " n [i]" the step before it.
+std::string dfu_device_tag(int index);
+std::string dfu_step_tag(int step, int index);
+// A failure once the devices are open: every device held is released and closed without a reset
+// (a device in its loader stays there, for the next run to find), then updateRestoreError 1 and
+// "<failure>. <reason><tag>".
+void dfu_fail(UpdateRun& run, DfuDevices& devices, LanguageText reason, std::string_view tag);
 
 } // namespace kivo

@@ -55,7 +55,8 @@ int main(int argc, char** argv)
                         "Serve it:  kivo-sim-fwserver --root %s\n"
                         "Then:      kivo-sim-app --device hid:0x3142@2.1 --server-base <the base it prints>\n"
                         "or:        kivo-sim-app --device hid:0x3340@1.2 --server-base <the base it prints>\n"
-                        "or:        kivo-sim-app --device usb:0x4D10 --select 0x4D10 --server-base <the base>\n",
+                        "or:        kivo-sim-app --device usb:0xCD10 --server-base <the base it prints>\n"
+                        "or:        kivo-sim-app --device usb:0x4D10@5.1 --select 0x4D10 --server-base <the base>\n",
                         value.c_str(), demo_firmware::kLatestImage, demo_firmware::kEarlierImage,
                         demo_firmware::kIntermediateProductImage, demo_firmware::kPlainUsbImage,
                         demo_firmware::kTwoDeviceImage, value.c_str());

@@ -375,11 +375,8 @@ TEST(ProductCatalogue, RestoreTableLinesAndFamilies)
 TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
 {
     const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
-        {"kDfuWaitRestartIds", 45},
-        {"kDfuWaitIgnoredIds", 15},
-        {"kDfuNoReplugBoxProducts", 13},
-        {"kDfuPsClearProducts", 8},
-        {"kDfuSecondModels (recognized)", 12},
+        {"kDfuWaitRestartIds", 45},          {"kDfuWaitIgnoredIds", 15}, {"kDfuNoReplugBoxProducts", 13},
+        {"kDfuNoPowerCycleBoxProducts", 16}, {"kDfuPsClearProducts", 8}, {"kDfuSecondModels (recognized)", 12},
         {"kDfuTargetModelProducts", 3},
     };
     for (const auto& [name, size] : sizes) {
@@ -399,8 +396,9 @@ TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
     EXPECT_EQ(
         sorted(download_mode),
         sorted(std::vector<int>(kDfuAfterDownloadModePathProducts.begin(), kDfuAfterDownloadModePathProducts.end())));
-    for (std::string_view name : {"kDfuTargetModelProducts", "kDfuSecondModels (recognized)", "kDfuPsClearProducts",
-                                  "kDfuNoReplugBoxProducts", "kDfuClaimReopenProduct", "kDfuTwoDeviceProduct"})
+    for (std::string_view name :
+         {"kDfuTargetModelProducts", "kDfuSecondModels (recognized)", "kDfuPsClearProducts", "kDfuNoReplugBoxProducts",
+          "kDfuNoPowerCycleBoxProducts", "kDfuClaimReopenProduct", "kDfuTwoDeviceProduct"})
         for (int id : find_product_set(name)->ids)
             EXPECT_TRUE(update_family_path(id) == UpdateFamilyPath::UsbDfu ||
                         update_family_path(id) == UpdateFamilyPath::DfuAfterDownloadMode)

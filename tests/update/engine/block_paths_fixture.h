@@ -57,7 +57,7 @@ protected:
         useBlockList({{0, 1, withVersion(1500, "1.5.0.0", 1)}, {2, 4, fwfile::pattern(300, 2)}});
     }
 
-    // One run of a table of failures: the usual file, then what the case arranges, on a fresh bus ...
+    // One run of a table of failures: the usual file, then what the case arranges, on a fresh bus.
     void runFailing(const std::function<void()>& arrange)
     {
         useTwoBlocks();
@@ -65,14 +65,6 @@ protected:
             arrange();
         replug();
         run();
-    }
-    // ... which ends with this status and code, nothing left open.
-    void expectEnded(const std::string& text, int error)
-    {
-        EXPECT_EQ(status(), text);
-        EXPECT_EQ(progress().updateRestoreError, error);
-        EXPECT_EQ(bus().open_hid_handles(), 0);
-        EXPECT_TRUE(shared.updateFinished());
     }
 
     // A firmware file of the run's product with these blocks (number and image id as given).

@@ -7,6 +7,7 @@
 
 #include "link/firmware_container.h"
 #include "tests/link/test_opener.h"
+#include "tests/update/engine/two_module_failures.h"
 #include "tests/update/engine/update_fixture.h"
 #include "update/engine/hid_image.h"
 
@@ -198,17 +199,7 @@ TEST_F(Hid4210, VersionFloorReadsTheFileName)
 TEST_F(Hid4210, EachFailingStepEndsTheRun)
 {
     using sim::CommandFault;
-    struct Case {
-        const char* step;
-        std::string status;
-        int error;
-        size_t sent0; // commands on each interface: none after the failure
-        size_t sent1;
-        std::vector<CommandFault> faults0 = {};
-        std::vector<CommandFault> faults1 = {};
-        std::function<void()> arrange = {};
-    };
-    const Case cases[] = {
+    const TwoModuleFailure cases[] = {
         // The application's opener does not take this product.
         {"opened as the application opens",
          kNotRecognized,
@@ -269,7 +260,7 @@ TEST_F(Hid4210, EachFailingStepEndsTheRun)
          {},
          [this] { persona.awayAfterRunLoader = std::nullopt; }},
     };
-    for (const Case& c : cases) {
+    for (const TwoModuleFailure& c : cases) {
         SCOPED_TRACE(c.step);
         arrange();
         persona.commandFaults = c.faults0;
@@ -279,11 +270,8 @@ TEST_F(Hid4210, EachFailingStepEndsTheRun)
             c.arrange();
         plug();
         run();
-        EXPECT_EQ(status(), c.status);
-        EXPECT_EQ(progress().updateRestoreError, c.error);
+        expectEnded(c.status, c.error);
         EXPECT_EQ(commands(0).size(), c.sent0);
         EXPECT_EQ(commands(1).size(), c.sent1);
-        EXPECT_EQ(bus().open_hid_handles(), 0);
-        EXPECT_TRUE(shared.updateFinished());
     }
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "tests/update/engine/block_paths_fixture.h"
+#include "tests/update/engine/two_module_failures.h"
 
 namespace {
 
@@ -148,17 +149,7 @@ TEST_F(HidDual43, ReportKeepsWhatEarlierCommandsLeft)
 TEST_F(HidDual43, EachFailingStepEndsTheRun)
 {
     using sim::CommandFault;
-    struct Case {
-        const char* step;
-        std::string status;
-        int error;
-        size_t sent0; // commands on each interface: none after the failure
-        size_t sent1;
-        std::vector<CommandFault> faults0 = {};
-        std::vector<CommandFault> faults1 = {};
-        std::function<void()> arrange = {};
-    };
-    const Case cases[] = {
+    const TwoModuleFailure cases[] = {
         // The application's opener does not take this product.
         {"opened as the application opens",
          kNotRecognized,
@@ -217,7 +208,7 @@ TEST_F(HidDual43, EachFailingStepEndsTheRun)
          {},
          [this] { persona.awayAfterRunLoader = std::nullopt; }},
     };
-    for (const Case& c : cases) {
+    for (const TwoModuleFailure& c : cases) {
         SCOPED_TRACE(c.step);
         arrange();
         persona.commandFaults = c.faults0;

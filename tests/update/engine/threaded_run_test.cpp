@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "update/engine/pacing.h"
+
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/mesh_fixture.h"
 #include "tests/update/engine/update_fixture.h"
@@ -109,4 +111,27 @@ TEST_F(UsbDfuRunTest, MainThreadReadsTheSharedBlockWhileTheWorkerPostsTheSpinner
               (std::vector<FakeUpdateHost::Event>{{FakeUpdateHost::Event::SpinnerStarted},
                                                   {FakeUpdateHost::Event::SpinnerStopped}}));
     EXPECT_EQ(progress().updateRestoreError, 2);
+}
+
+TEST_F(UsbDfuRunTest, MainThreadPacesTheSharedFieldsWhileADfuUpdateGoes)
+{
+    plugHeadsetInItsLoader(0x4D10);
+    useDfuFile(model(0x4D10, 0x4D10), 5000);
+    kivo::PacingCounters counters;
+    std::thread worker([this] { run(); });
+    int highest_before_the_end = 0;
+    while (!shared.updateFinished()) {
+        // One tick of the timer's pacing, as the page does it.
+        const bool box_open = host.openedMessageBox();
+        shared.change([&](kivo::UpdateProgress& p) {
+            kivo::pace_progress(p, kivo::PacingGroup::Default, box_open, counters);
+            if (p.updateProcessed < 100)
+                highest_before_the_end = std::max(highest_before_the_end, p.updateProcessed);
+        });
+        EXPECT_EQ(shared.updateStatus().size(), 13u);
+    }
+    worker.join();
+    EXPECT_LE(highest_before_the_end, 99);
+    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(progress().updateRestoreError, 0);
 }

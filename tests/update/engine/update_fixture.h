@@ -70,6 +70,14 @@ protected:
 
     kivo::UpdateProgress progress() const { return shared.progress(); }
     std::string status(int language = 0) const { return shared.updateStatus()[static_cast<size_t>(language)]; }
+    // The run ended with this status and code, nothing left open.
+    void expectEnded(const std::string& text, int error)
+    {
+        EXPECT_EQ(status(), text);
+        EXPECT_EQ(progress().updateRestoreError, error);
+        EXPECT_EQ(bus().open_hid_handles(), 0);
+        EXPECT_TRUE(shared.updateFinished());
+    }
     // The phase markers in the order written, each once.
     std::vector<int> markers() const
     {

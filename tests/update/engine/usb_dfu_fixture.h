@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/dfu.h"
+#include "link/dfu_file.h"
 #include "tests/sim/usb_headsets.h"
 #include "tests/update/engine/update_fixture.h"
 #include "text/product_names.h"
@@ -59,6 +60,15 @@ protected:
         return bus().plug(sim::make_usb_headset(persona));
     }
     std::shared_ptr<sim::Device> plugLoader(uint16_t loader_id) { return bus().plug(sim::make_dfu_device(loader_id)); }
+    // A headset of the product in its loader, its persistent store kept for when it runs its
+    // firmware again; the run recognizes it there.
+    std::shared_ptr<sim::Device> plugHeadsetInItsLoader(uint16_t product_id)
+    {
+        sim::UsbHeadsetPersona persona = sim::usb_headset(product_id, "Headset");
+        persona.in_loader = true;
+        recognized(product_id, product_id | sim::kManagementModeBit);
+        return bus().plug(sim::make_usb_headset(persona));
+    }
 
     // The run's DFU file: an image that names its model by this text.
     fwfile::Bytes useDfuFile(const std::string& model_text, size_t payload = 3000)
@@ -67,6 +77,11 @@ protected:
             fwfile::make_dfu_image(model_text, payload, static_cast<uint16_t>(inputs.session.deviceTarget));
         useFile(file, "firmware.dfu");
         return file;
+    }
+    // The image a DFU file carries: the file without its suffix.
+    static fwfile::Bytes imageOf(const fwfile::Bytes& file)
+    {
+        return fwfile::Bytes(file.begin(), file.end() - static_cast<std::ptrdiff_t>(DfuFileSuffix::kSize));
     }
     // The expected model text of a product: its internal name and a model id.
     static std::string model(int product_id, int model_id)
@@ -85,8 +100,23 @@ protected:
                 requests.push_back(record.setup.request);
         return requests;
     }
+    // The DNLOAD requests a device received, in order, failed ones included.
+    struct Dnload {
+        int block;
+        size_t length;
+        int result;
+        bool operator==(const Dnload&) const = default;
+    };
+    static std::vector<Dnload> dnloads(const sim::Device& device)
+    {
+        std::vector<Dnload> out;
+        for (const sim::ControlRecord& record : device.usb.transcript())
+            if (record.api == sim::UsbApi::Libusb01 && record.setup.request_type == 0x21 && record.setup.request == 1)
+                out.push_back({record.setup.value, record.setup.length, record.result});
+        return out;
+    }
     // The DFU requests of the run, by name.
-    static constexpr int kDetach = 0, kDnload = 1, kGetStatus = 3, kClrStatus = 4, kAbort = 6;
+    static constexpr int kDetach = 0, kDnload = 1, kGetStatus = 3, kClrStatus = 4, kAbort = 6, kRequest7 = 7;
 
     int claimFailures = 0;
     // Every status line the run showed (English), in order.

@@ -1,6 +1,7 @@
 // The USB DFU paths up to the download: the download-mode prelude, the search, identification, the
 // DFU image and the preparation; then the DFU status, the detach and the wait for DFU mode, against
-// simulated plain-USB headsets and loaders, in virtual time.
+// simulated plain-USB headsets and loaders, in virtual time (the download and the end of a run are
+// usb_dfu_download_test.cpp's).
 
 #include <algorithm>
 #include <filesystem>
@@ -138,22 +139,22 @@ TEST_F(UsbDfu, ImageIsLoadedUnderEachModelTextTheProductMayCarry)
         target(static_cast<uint16_t>(c.target));
         inputs.data.setDeviceRecognized(c.recognized);
         inputs.session.usbStatus = c.usbStatus;
-        useDfuFile(c.modelText);
+        const fwfile::Bytes file = useDfuFile(c.modelText);
         run();
         EXPECT_EQ(loadTries(), c.tries);
         if (c.loaded) {
-            // The loader is idle: on to the download, which the next stage writes.
-            EXPECT_EQ(progress().updateRestoreError, 1);
-            EXPECT_EQ(status(), kFailed);
-            EXPECT_EQ(dfuRequests(*loader), std::vector<int>{kGetStatus});
+            // The loader is idle: the image is written.
+            EXPECT_EQ(progress().updateRestoreError, 0);
+            EXPECT_EQ(status(), kProcessing);
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
         } else {
             EXPECT_EQ(progress().updateRestoreError, 3);
             EXPECT_EQ(
                 status(),
                 failed("Firmware not for " + kivo::ProductNames::tavk_product_name_for_internal(c.recognized, false)));
             EXPECT_TRUE(dfuRequests(*loader).empty());
+            EXPECT_TRUE(loader->usb.dfu->downloads.empty());
         }
-        EXPECT_TRUE(loader->usb.dfu->downloads.empty());
     }
     EXPECT_EQ(kivo::dfu_model_text(0x5010, 0x5061), "Elmora#5061");
     EXPECT_EQ(kivo::dfu_model_text(0x4D11, 0x4D11), "");
@@ -163,14 +164,17 @@ TEST_F(UsbDfu, DeviceInItsLoaderIsNeitherIdentifiedNorClearedNorBackedUp)
 {
     const auto loader = plugLoader(0xCD10);
     recognized(0x4D10, 0xCD10);
-    useDfuFile(model(0x4D10, 0x4D10));
+    const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10));
     run();
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), std::string(kProcessing) + " without backup firmware"),
               statuses.end());
     EXPECT_FALSE(std::filesystem::exists(inputs.archiveFolder)) << "no backup";
     EXPECT_TRUE(sim::ps_writes(*loader).empty());
-    EXPECT_EQ(dfuRequests(*loader), std::vector<int>{kGetStatus});
-    EXPECT_EQ(progress().updateRestoreError, 1);
+    const std::vector<int> requests = dfuRequests(*loader);
+    EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 3),
+              (std::vector<int>{kGetStatus, kGetStatus, kDnload}));
+    EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+    EXPECT_EQ(progress().updateRestoreError, 0);
 }
 
 TEST_F(UsbDfu, DownloadModeProductInItsLoaderSkipsThePreludeAndIsExpectedUnderItsLoaderId)
@@ -320,13 +324,16 @@ TEST_F(UsbDfu, ErrorStateIsClearedAndAnIdleDeviceIsNeverDetached)
     const auto loader = plugLoader(0xCD10);
     loader->usb.dfu->scripted = {{sim::kDfuErrFirmware, 0, sim::kDfuError, 0}};
     recognized(0x4D10, 0xCD10);
-    useDfuFile(model(0x4D10, 0x4D10));
+    const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10));
     run();
-    EXPECT_EQ(dfuRequests(*loader), (std::vector<int>{kGetStatus, kClrStatus, kAbort, kGetStatus}));
-    EXPECT_TRUE(loader->usb.dfu->downloads.empty());
-    EXPECT_EQ(status(), kFailed);
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_TRUE(host.boxes.empty());
+    const std::vector<int> requests = dfuRequests(*loader);
+    EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 6),
+              (std::vector<int>{kGetStatus, kClrStatus, kAbort, kGetStatus, kGetStatus, kDnload}));
+    EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+    EXPECT_EQ(status(), kProcessing);
+    EXPECT_EQ(progress().updateRestoreError, 0);
+    ASSERT_EQ(host.boxes.size(), 1u) << "no re-plug box, the power-cycle box alone";
+    EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxSecondButton(0x4D10, 0));
 }
 
 TEST_F(UsbDfu, StageAFailuresEndWithTheirTextAndNothingHeld)
@@ -510,14 +517,17 @@ TEST_F(UsbDfu, ClaimsThatFailInTheWaitEndTheThirdRun)
         sim::UsbFaults claim_fails;
         claim_fails.fail_claim = 1;
         headset->usb.faults_after_reset = claim_fails;
-        useDfuFile(model(0x4D10, 0x4D10));
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10));
         run();
         if (run_number < 3) {
-            // Back to the start: the device is found in its loader, idle, and on to the download.
+            // Back to the start: the device is found in its loader, idle, and written.
             EXPECT_EQ(claimFailures, run_number);
-            EXPECT_EQ(status(), kFailed);
-            EXPECT_EQ(dfuRequests(*headset), (std::vector<int>{kGetStatus, kDetach, kGetStatus, kGetStatus}));
-            EXPECT_EQ(host.closes, std::vector<int>{1});
+            EXPECT_EQ(status(), kProcessing);
+            const std::vector<int> requests = dfuRequests(*headset);
+            EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 6),
+                      (std::vector<int>{kGetStatus, kDetach, kGetStatus, kGetStatus, kGetStatus, kDnload}));
+            EXPECT_EQ(headset->usb.dfu->image(), imageOf(file));
+            EXPECT_EQ(host.closes.front(), 1) << "the re-plug box closed before the claim is tried again";
         } else {
             EXPECT_EQ(claimFailures, 0);
             EXPECT_EQ(status(), failed("Cannot claim device T2 [0]"));

@@ -1,19 +1,25 @@
 // The products updated over USB DFU: found and identified over plain USB, the DFU image loaded,
 // then the DFU transfer. A device running its normal firmware is detached into its loader and
-// waited for; that run writes nothing, and the next run finds it in DFU mode. The download-mode
-// products are first switched into download mode over HID.
+// waited for; that run writes nothing, and the next run finds it in DFU mode and writes the image:
+// the blocks, the manifest wait, the final block, then the devices let go until they run their
+// new firmware. The download-mode products are first switched into download mode over HID.
 
+#include "device/products/helmet_camera.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
+#include "update/engine/usb_dfu_closing.h"
+#include "update/engine/usb_dfu_download.h"
 #include "update/engine/usb_dfu_preparation.h"
 #include "update/engine/usb_dfu_transfer.h"
 
 namespace kivo {
 namespace {
 
-// The path writes the percentage itself; only the two-device product leaves a marker for the timer.
+// The path writes the percentage itself, the timer's linear fill moving it at the end; only the
+// two-device product leaves markers for the timer.
 constexpr PathPhase kPhases[] = {
     {8, "two-device product: transfer started"},
+    {99, "two-device product: devices written"},
 };
 
 void run_usb_dfu(UpdateRun& run)
@@ -21,9 +27,15 @@ void run_usb_dfu(UpdateRun& run)
     DfuDevices devices;
     if (!prepare_usb_dfu(run, devices.count) || !dfu_devices_ready(run, devices))
         return;
-    // The devices are in DFU mode and idle: the download is not built yet.
-    dfu_close_held(devices);
-    end_unbuilt(run, "UsbDfu download");
+    if (run.deviceTarget() == kCameraProductId) {
+        // The camera's image goes onto its card once its Bluetooth image is written: not built yet.
+        dfu_close_held(devices);
+        end_unbuilt(run, "UsbDfu camera download");
+        return;
+    }
+    if (!dfu_download_image(run, devices) || !dfu_finish_download(run, devices))
+        return;
+    dfu_close_after_download(run, devices);
 }
 
 void run_dfu_after_download_mode(UpdateRun& run)

@@ -1,0 +1,123 @@
+#include "update/engine/usb_dfu_closing.h"
+
+#include <array>
+#include <span>
+
+#include "common/clock.h"
+#include "common/system_log.h"
+#include "device/products/usb_dfu_products.h"
+#include "link/dfu.h"
+#include "text/instruction_texts.h"
+#include "update/engine/run.h"
+#include "update/engine/steps.h"
+#include "update/engine/usb_dfu_transfer.h"
+
+namespace kivo {
+namespace {
+
+constexpr int kPassMs = 1000;
+constexpr int kCleanUpPasses = 10;
+// The passes over the devices still in their loader, before and after the power-cycle box. A
+// device that stays there until it gets request 7 would keep the first passes going for ever.
+constexpr int kMostPasses = 241;
+constexpr int kBoxClosedPauseMs = 4000;
+constexpr int kEndPauseMs = 2000;
+constexpr int kTwoDeviceEndPauseMs = 1000;
+// The two-device product asks for the power cycle once the devices stay away this long.
+constexpr int kPartlyBackPasses = 10;
+constexpr int kNoneBackPasses = 11;
+
+using Handles = std::array<usb_dev_handle*, kDfuMaxDevices>;
+
+// Opens up to count devices of the mode; each gets request 7 first when asked, then is released,
+// reset and closed (the results are of no use: the device goes either way). Returns how many
+// were opened.
+int open_and_let_go(int mode, int count, bool request7)
+{
+    Handles handles{};
+    const int opened = dfu_open_devices(mode, std::span(handles).first(static_cast<size_t>(count)));
+    for (int i = 0; i < opened; ++i) {
+        usb_dev_handle* handle = handles[static_cast<size_t>(i)];
+        if (request7)
+            dfu_request7(handle, 0);
+        usb_release_interface(handle, 0);
+        usb_reset(handle);
+        usb_close(handle);
+    }
+    return opened;
+}
+
+// Devices that came back in their loader are reset again, until a pass finds none.
+void reset_devices_in_loader(UpdateRun& run, int count)
+{
+    const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;
+    int opened_in_all = 0;
+    for (int pass = 1; pass <= kMostPasses; ++pass) {
+        sleep_ms(kPassMs);
+        const int opened = open_and_let_go(kDfuManagementDevices, count, false);
+        if (opened == 0)
+            return;
+        opened_in_all += opened;
+        // More returns than devices: the user is asked to plug them in again.
+        if (two_device_product && opened_in_all > count)
+            open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxFirstButton));
+    }
+    system_logf("USB DFU: devices still in their loader after %d passes", kMostPasses);
+}
+
+// Request 7 to the devices still in their loader, until count devices run their normal
+// firmware.
+void wait_for_normal_firmware(UpdateRun& run, int count)
+{
+    const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;
+    int partly_back = 0;
+    int none_back = 0;
+    for (int pass = 1; pass <= kMostPasses; ++pass) {
+        sleep_ms(kPassMs);
+        if (two_device_product && (partly_back > kPartlyBackPasses || none_back >= kNoneBackPasses))
+            open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxSecondButton));
+        open_and_let_go(kDfuManagementDevices, count, true);
+        const int normal = open_and_let_go(kDfuNormalDevices, count, false);
+        if (normal == count)
+            return;
+        partly_back = normal > 0 ? partly_back + 1 : 0;
+        none_back = normal == 0 ? none_back + 1 : 0;
+    }
+    // The power-cycle box has asked the user to switch the device off and on: the recognition that
+    // follows finds it or says it is not there.
+    system_logf("USB DFU: devices not back in their firmware after %d passes", kMostPasses);
+}
+
+} // namespace
+
+void dfu_close_after_download(UpdateRun& run, DfuDevices& devices)
+{
+    const int count = devices.count;
+    const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;
+    dfu_clean_up(devices, kCleanUpPasses, true);
+    if (two_device_product)
+        run.shared.setAddUpdateProcessed(99);
+    reset_devices_in_loader(run, count);
+    close_instruction_box(run);
+    if (!product_in(kDfuNoPowerCycleBoxProducts, run.deviceTarget()))
+        open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxSecondButton));
+    wait_for_normal_firmware(run, count);
+
+    const int last_box = run.box;
+    close_instruction_box(run);
+    sleep_ms(kBoxClosedPauseMs);
+    // Once more, by its number: a box someone else opened meanwhile stays.
+    if (!two_device_product && last_box != 0)
+        run.host.closeMessageBox(last_box);
+    run.host.setOpenedMessageBox(false);
+    sleep_ms(kEndPauseMs);
+    run.shared.change([](UpdateProgress& p) {
+        p.updateProcessed = 100;
+        p.updateRestoreError = 0;
+    });
+    system_log("USB DFU: update done");
+    if (two_device_product)
+        sleep_ms(kTwoDeviceEndPauseMs);
+}
+
+} // namespace kivo
