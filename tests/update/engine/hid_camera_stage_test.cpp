@@ -116,7 +116,8 @@ protected:
         card.reset();
         card.emplace(product, marker);
         persona.camera = sim::camera_of(product, *card);
-        files = *kivo::camera_files(product);
+        if (const kivo::CameraFiles* of_product = kivo::camera_files(product))
+            files = *of_product;
         cardFiles = {};
         useCameraFile();
     }
