@@ -15,6 +15,10 @@
 // simulated bus under the virtual clock. A headset that needs the user to act reports the step at
 // the first poll.
 //
+// The headsets with a camera carry it with its memory card: the camera image goes onto the card, not
+// to the headset. Every image the camera took from the card, and every copy left on it under the
+// temporary or the camera firmware file's name, must be a verified entry's data, whole.
+//
 // The headsets that take an intermediate image fetch it from a local server: its bytes reach the
 // headset too, so the verified entries of the served body count as well.
 //
@@ -48,7 +52,10 @@
 
 #include <zlib.h>
 
+#include "device/products/camera_cards.h"
+#include "device/products/camera_files.h"
 #include "device/products/helmet_camera.h"
+#include "device/products/hid_camera_products.h"
 #include "device/products/intermediate_images.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
@@ -162,6 +169,12 @@ bool starts_a_verified_entry(const std::vector<Data>& verified, const Bytes& byt
     return bytes.empty() || std::any_of(verified.begin(), verified.end(), [&](Data entry) {
                return bytes.size() <= entry.size() && std::equal(bytes.begin(), bytes.end(), entry.begin());
            });
+}
+
+bool is_a_verified_entry(const std::vector<Data>& verified, const Bytes& bytes)
+{
+    return std::any_of(verified.begin(), verified.end(),
+                       [&](Data entry) { return std::equal(bytes.begin(), bytes.end(), entry.begin(), entry.end()); });
 }
 
 bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
@@ -356,6 +369,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         part.product_id = kQualcommPart;
         sim::plug_headset(part);
     }
+    std::optional<sim::CameraCard> card;
+    if (kivo::hid_camera_has_camera(product)) {
+        const bool marked = !kivo::camera_card_marker(product).empty();
+        card.emplace(product, marked ? sim::CameraCard::Marker::Written : sim::CameraCard::Marker::Missing);
+        persona.camera = sim::camera_of(product, *card);
+    }
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);
@@ -384,6 +403,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const Bytes& image : headset_images(*iface, !download_mode))
             if (!starts_a_verified_entry(verified, image))
                 std::abort();
+    if (card) {
+        for (const Bytes& image : headset.cameraImages())
+            if (!is_a_verified_entry(verified, image))
+                std::abort();
+        const kivo::CameraFiles& files = *kivo::camera_files(product);
+        for (const std::string_view name : {files.temporaryFile, files.firmwareFile})
+            if (const std::optional<sim::Bytes> copy = card->read(std::string(name)))
+                if (!is_a_verified_entry(verified, *copy))
+                    std::abort();
+    }
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()))
             std::abort();
