@@ -19,6 +19,8 @@ bool fail(std::string* error, const std::string& what, int err)
     return false;
 }
 
+} // namespace
+
 bool write_all(int fd, std::string_view contents)
 {
     while (!contents.empty()) {
@@ -32,8 +34,6 @@ bool write_all(int fd, std::string_view contents)
     }
     return true;
 }
-
-} // namespace
 
 bool write_file_atomically(const std::filesystem::path& path, std::string_view contents, std::string* error)
 {

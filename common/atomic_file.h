@@ -14,4 +14,8 @@ namespace kivo {
 // The folder must exist.
 bool write_file_atomically(const std::filesystem::path& path, std::string_view contents, std::string* error = nullptr);
 
+// Writes all of contents to the open descriptor fd, again after a signal cut a write short; false
+// on a write error.
+bool write_all(int fd, std::string_view contents);
+
 } // namespace kivo

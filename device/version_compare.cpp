@@ -5,9 +5,12 @@
 #include <cstdint>
 
 #include "device/device_data.h"
+#include "device/leading_int.h"
 #include "device/products/helmet_camera.h"
 
 namespace {
+
+using kivo::leading_int;
 
 // Callers test only the sign, but the difference is returned raw (3.0 against 1.5 gives 2). It is
 // taken in 64 bits so that extreme parts cannot overflow, and clamped only when it does not fit.
@@ -30,33 +33,6 @@ int sign_of_compare(int a, int b) { return a > b ? 1 : (a < b ? -1 : 0); }
 
 // A release candidate (type 1) ranks below every other secondary type.
 int ranked_type(int type) { return type == 1 ? -1 : type; }
-
-bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// Reads a part the way a leading-digits conversion does: leading white space, an optional sign,
-// then digits up to the first non-digit; no digits read as 0. Saturates to the int range.
-int leading_int(std::string_view part)
-{
-    size_t i = 0;
-    while (i < part.size() && is_space(part[i]))
-        ++i;
-    bool negative = false;
-    if (i < part.size() && (part[i] == '+' || part[i] == '-'))
-        negative = part[i++] == '-';
-    int64_t value = 0;
-    for (; i < part.size() && part[i] >= '0' && part[i] <= '9'; ++i) {
-        value = value * 10 + (part[i] - '0');
-        if (value > int64_t{INT_MAX} + 1) // past both limits: no need to read on
-            break;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // Splits text at every "." into exactly N parts; false when the count differs.
 template <size_t N> bool split_exact(std::string_view text, std::array<std::string_view, N>& parts)

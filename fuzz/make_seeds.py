@@ -184,6 +184,11 @@ def password_text_seeds():
     return {f"text-{i}": text.encode() for i, text in enumerate(texts)}
 
 
+def camera_version_seeds():
+    texts = [b"2.3", b"2.3.17\n", b"4", b"", b" 2. 3", b"v2.3", b"-1.+5", b"99999999999999999999.1", b"2\xff.3"]
+    return {f"text-{i}": text for i, text in enumerate(texts)}
+
+
 def mount_table_seeds():
     card = "/tmp/kivo-mount-fuzz/media/card"
     return {
@@ -379,7 +384,19 @@ def update_run_seeds():
     def loader_and_one(product):
         blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15)])
         return with_block(with_block(blocks, 2, 0, 0, 1), 2, 1, 2, 4)
+    # The camera headsets: the headset's blocks 0 and 1, then the camera image (2.3, with the version
+    # marker the simulated camera takes on) in entry 2.
+    def with_camera(product):
+        camera = b"SIMVERSION=2.3.0.0" + pattern(2500, 16)
+        blocks = container(b"v1.0", product, True, [pattern(1500, 14), pattern(300, 15), camera])
+        return with_block(with_block(with_block(blocks, 3, 0, 0, 1), 3, 1, 2, 4), 3, 2, 3, 9, (2, 3))
+    camera_past_end = bytearray(with_camera(0x5570))
+    camera_past_end[TABLE_OFFSET + ENTRY * 3 + EXTENDED_ENTRY * 2 + 12:
+                    TABLE_OFFSET + ENTRY * 3 + EXTENDED_ENTRY * 2 + 16] = le32(1 << 30)
     return {
+        "hid-camera-stage": run(0x5570, with_camera(0x5570)),
+        "hid-camera-stage-self-off": run(0x5580, with_camera(0x5580)),
+        "hid-camera-stage-image-past-end": run(0x5570, bytes(camera_past_end)),
         "dual-version-blocks": run(0x4310, dual),
         "dual-version-block-past-end": run(0x4310, bytes(dual_past_end)),
         "download-mode-blocks": run(0x6010, loader_and_one(0x6010)),
@@ -390,6 +407,7 @@ def update_run_seeds():
         "dfu-loader": run(0x4D10, aldero, 0x20),
         "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
         "dfu-camera": run(0x3020, lumora),
+        "dfu-camera-loader": run(0x3020, lumora, 0x20),
         "single-image": run(0x5590, single),
         "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
         "two-modules": run(0x4210, bytes(two_modules)),
@@ -472,6 +490,7 @@ def settings_save_seeds():
 SEEDS = {
     "firmware_index_fuzz": firmware_index_seeds,
     "update_container_view_fuzz": update_container_view_seeds,
+    "camera_version_fuzz": camera_version_seeds,
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,
     "update_run_fuzz": update_run_seeds,

@@ -15,6 +15,10 @@
 // simulated bus under the virtual clock. A headset that needs the user to act reports the step at
 // the first poll.
 //
+// The headsets with a camera carry it with its memory card: the camera image goes onto the card, not
+// to the headset. Every image the camera took from the card, and every copy left on it under the
+// temporary or the camera firmware file's name, must be a verified entry's data, whole.
+//
 // The headsets that take an intermediate image fetch it from a local server: its bytes reach the
 // headset too, so the verified entries of the served body count as well.
 //
@@ -31,7 +35,9 @@
 // beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
 // verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
 // such image (without its suffix) at the place its block number gives (block n from byte n x 1023),
-// and the other maker's device receives nothing.
+// and the other maker's device receives nothing. The camera has its memory card in: the camera
+// image written there must be a verified entry, whole, and the box that ends its run is left up
+// only once the image is there.
 // Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the devices in their loader,
 // where the run writes them.
 
@@ -46,6 +52,10 @@
 
 #include <zlib.h>
 
+#include "device/products/camera_cards.h"
+#include "device/products/camera_files.h"
+#include "device/products/helmet_camera.h"
+#include "device/products/hid_camera_products.h"
 #include "device/products/intermediate_images.h"
 #include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
@@ -59,8 +69,10 @@
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
+#include "tests/sim/camera_card.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
+#include "update/engine/camera_image_move.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
@@ -159,6 +171,12 @@ bool starts_a_verified_entry(const std::vector<Data>& verified, const Bytes& byt
            });
 }
 
+bool is_a_verified_entry(const std::vector<Data>& verified, const Bytes& bytes)
+{
+    return std::any_of(verified.begin(), verified.end(),
+                       [&](Data entry) { return std::equal(bytes.begin(), bytes.end(), entry.begin(), entry.end()); });
+}
+
 bool lies_in_a_verified_entry(const std::vector<Data>& verified, Data bytes)
 {
     return std::any_of(verified.begin(), verified.end(), [&](Data entry) {
@@ -241,15 +259,29 @@ void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, co
                     const std::vector<Data>& verified)
 {
     usb_link_start();
+    // The camera's card, in for the camera's runs.
+    std::optional<sim::CameraCard> card;
+    if (product == kivo::kCameraProductId)
+        card.emplace(product).insert();
     const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
     const auto foreign = fuzz::plug_foreign_dfu_device();
-    fuzz::run_update_checked(std::move(inputs), *foreign);
+    bool ended_by_box = false;
+    fuzz::run_update_checked(std::move(inputs), *foreign, &ended_by_box);
     const std::vector<Data> images = verified_dfu_images(file, verified);
     for (const auto& device : devices)
         if (fuzz::took_image_bytes(*device) && std::none_of(images.begin(), images.end(), [&](Data image) {
                 return fuzz::downloads_lie_in(*device, image);
             }))
             std::abort();
+    // The camera image on the card is a verified entry, whole; the box that ends the run is
+    // left up only once it is there.
+    const std::optional<Bytes> on_card = card ? card->read(kivo::kCameraCardImageFile) : std::nullopt;
+    if (on_card && std::none_of(verified.begin(), verified.end(), [&](Data entry) {
+            return std::equal(entry.begin(), entry.end(), on_card->begin(), on_card->end());
+        }))
+        std::abort();
+    if (ended_by_box && !on_card)
+        std::abort();
 }
 
 } // namespace
@@ -338,6 +370,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         part.product_id = kQualcommPart;
         sim::plug_headset(part);
     }
+    std::optional<sim::CameraCard> card;
+    if (kivo::hid_camera_has_camera(product)) {
+        const bool marked = !kivo::camera_card_marker(product).empty();
+        card.emplace(product, marked ? sim::CameraCard::Marker::Written : sim::CameraCard::Marker::Missing);
+        persona.camera = sim::camera_of(product, *card);
+    }
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);
@@ -366,6 +404,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const Bytes& image : headset_images(*iface, !download_mode))
             if (!starts_a_verified_entry(verified, image))
                 std::abort();
+    if (card) {
+        for (const Bytes& image : headset.cameraImages())
+            if (!is_a_verified_entry(verified, image))
+                std::abort();
+        const kivo::CameraFiles& files = *kivo::camera_files(product);
+        for (const std::string_view name : {files.temporaryFile, files.firmwareFile})
+            if (const std::optional<sim::Bytes> copy = card->read(std::string(name)))
+                if (!is_a_verified_entry(verified, *copy))
+                    std::abort();
+    }
     if (headset.module) {
         if (!starts_a_verified_entry(verified, headset.moduleImage()) ||
             !starts_a_verified_entry(verified, headset.im501Image()))

@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "common/page_ids.h"
 #include "link/bccmd.h"
 #include "link/usb_link.h"
 #include "tests/sim/bus.h"
@@ -102,17 +103,23 @@ inline std::shared_ptr<sim::Device> plug_foreign_dfu_device()
 }
 
 // The whole update, with a claim-failure count of its own; aborts unless it ended with nothing left
-// open on the bus and the foreign device untouched. Returns where the run ended.
-inline kivo::UpdateProgress run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign)
+// open on the bus and the foreign device untouched, and ended either by publishing updateFinished or
+// by leaving up the box whose OK ends the run (the camera's), never both. Returns where the run
+// ended; ended_by_box, when given, says whether the box was left up.
+inline kivo::UpdateProgress run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign,
+                                               bool* ended_by_box = nullptr)
 {
     int claim_failures = 0;
     inputs.dfuClaimFailureCount = &claim_failures;
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(std::move(inputs), shared, host);
-    if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0 || sim::bus().open_usb_handles() != 0 ||
-        !foreign.usb.transcript().empty())
+    const bool box_ends_run = !host.boxes.empty() && host.boxes.back().purpose == kBoxCameraUpdateDone;
+    if (shared.updateFinished() == box_ends_run || sim::bus().open_hid_handles() != 0 ||
+        sim::bus().open_usb_handles() != 0 || !foreign.usb.transcript().empty())
         std::abort();
+    if (ended_by_box != nullptr)
+        *ended_by_box = box_ends_run;
     return shared.progress();
 }
 

@@ -7,6 +7,7 @@
 #include "device/products/backup_compatibility.h"
 #include "device/products/backup_summary_groups.h"
 #include "device/products/camera_cards.h"
+#include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
@@ -94,6 +95,7 @@ const std::vector<ProductSet>& rule_sets()
     static const std::vector<ProductSet> sets = {
         {"kCameraProductId", {kCameraProductId}},
         {"kCameraCardMarkers", column<CameraCardMarker>(kCameraCardMarkers, &CameraCardMarker::productId)},
+        {"kCameraFiles", column<CameraFiles>(kCameraFiles, &CameraFiles::productId)},
         {"kSixPresetProducts", ids(kSixPresetProducts)},
         {"kBackgroundVolumeProducts", ids(kBackgroundVolumeProducts)},
         {"kKelporShiftedLanguageProducts", ids(kKelporShiftedLanguageProducts)},
@@ -175,6 +177,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kHidCameraCameraProducts", ids(kHidCameraCameraProducts)},
         {"kHidCameraGroupQProducts", ids(kHidCameraGroupQProducts)},
         {"kHidCameraGroupRProducts", ids(kHidCameraGroupRProducts)},
+        {"kHidCameraSelfOffProducts", ids(kHidCameraSelfOffProducts)},
         {"kPlainStatusProducts", ids(kPlainStatusProducts)},
         {"kReconfigureAfterUpdateProducts", ids(kReconfigureAfterUpdateProducts)},
         {"kPowerCycleAfterUpdateProduct", {kPowerCycleAfterUpdateProduct}},

@@ -42,6 +42,13 @@ protected:
         kivo::set_address_opener([this](const std::string& address) { opened_.push_back(address); });
         kivo::set_firmware_server_base(serverBase());
         kivo::set_archive_folder(archiveFolder());
+        startApplication();
+    }
+
+    // The application as the program's entry starts it: a delegate and its controller reading this
+    // test's configuration file.
+    void startApplication()
+    {
         delegate_ = std::make_unique<KIVOBluetoothManagerAppDelegate>(pages());
         delegate_->setConfigurationFile(configurationFile());
         delegate_->setRelauncher([this] { ++relaunches_; });
@@ -63,6 +70,16 @@ protected:
         kivo::set_address_opener(nullptr);
         kivo::set_firmware_server_base({});
         kivo::set_archive_folder({});
+    }
+
+    // The relaunched program: the application ended (a quit that has not written its configuration
+    // writes it now), then a new one started, reading the configuration the quit left. The
+    // simulated bus stays as it is.
+    void startAgain()
+    {
+        delegate_->applicationWillTerminate();
+        delegate_.reset();
+        startApplication();
     }
 
     KIVOBluetoothManagerAppController& app() { return delegate_->appController(); }

@@ -184,4 +184,11 @@ bool CameraCard::holds(const fs::path& relative) const
     return fs::is_regular_file(slot_->files() / relative, error);
 }
 
+void CameraCard::erase(const fs::path& relative)
+{
+    std::lock_guard lock(bus().mutex());
+    std::error_code ignored;
+    fs::remove(slot_->files() / relative, ignored);
+}
+
 } // namespace sim

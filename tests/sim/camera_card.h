@@ -50,6 +50,8 @@ public:
     void put(const std::filesystem::path& relative, const Bytes& contents);
     std::optional<Bytes> read(const std::filesystem::path& relative) const;
     bool holds(const std::filesystem::path& relative) const;
+    // Removes a file, in or out.
+    void erase(const std::filesystem::path& relative);
 
 private:
     struct Slot;

@@ -33,6 +33,7 @@ struct HeadsetState {
     std::optional<AirohaFace> airoha;
     // A download-mode headset in download mode.
     bool inDownloadMode = false;
+    std::shared_ptr<CameraState> camera;
 };
 
 namespace {
@@ -323,6 +324,9 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
         return std::move(*download);
     if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[0], p.version, out))
         return std::move(*loader);
+    if (state.camera)
+        if (std::optional<HidReply> camera = answer_camera(state.camera, out))
+            return std::move(*camera);
     switch (command) {
     case kReadyState: return one_report(status_report(command, 0, ready_answer(state)));
     case kInstructionPoll: return one_report(status_report(command, 0, instruction_answer(state)));
@@ -550,6 +554,8 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
     state->persona = persona;
     if (persona.module)
         state->module = make_module(*persona.module);
+    if (persona.camera)
+        state->camera = make_camera(*persona.camera);
     auto headset = std::make_shared<Device>(persona.product_id);
     state->headset = headset;
     if (persona.shortReports) {
@@ -648,6 +654,18 @@ std::vector<AirohaFace::Block> PluggedHeadset::moduleAirohaBlocks() const
 {
     std::lock_guard lock(bus().mutex());
     return state->module.state ? module_airoha_blocks(*state->module.state) : std::vector<AirohaFace::Block>{};
+}
+
+bool PluggedHeadset::cameraOn() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->camera && camera_on(*state->camera);
+}
+
+std::vector<Bytes> PluggedHeadset::cameraImages() const
+{
+    std::lock_guard lock(bus().mutex());
+    return state->camera ? camera_images(*state->camera) : std::vector<Bytes>{};
 }
 
 std::vector<Bytes> settings_writes(const HidInterface& iface)

@@ -18,6 +18,7 @@
 
 #include "tests/sim/airoha_face.h"
 #include "tests/sim/bus.h"
+#include "tests/sim/headset_camera.h"
 #include "tests/sim/hid_persona_parts.h"
 #include "tests/sim/mesh_module.h"
 
@@ -114,6 +115,10 @@ struct HeadsetPersona {
     // ---- Download mode (see tests/sim/README.md) ----
     std::optional<DownloadModePersona> downloadMode;
 
+    // ---- A camera (see tests/sim/README.md) ----
+    // Answers the camera commands 0x20 to 0x22 and shows its card while on.
+    std::optional<CameraPersona> camera;
+
     // ---- Voice prompts (see tests/sim/README.md) ----
     // The mount status (0x80): its first mountStatusFailures answers fail with byte 3 =
     // mountStatusByte, the later ones succeed with byte 3 = 0.
@@ -209,6 +214,9 @@ struct PluggedHeadset {
     std::vector<AirohaFace::Block> airohaBlocks() const;
     // ... and those of an Airoha module.
     std::vector<AirohaFace::Block> moduleAirohaBlocks() const;
+    // Whether its camera is on (false without one), and the images it took from its card.
+    bool cameraOn() const;
+    std::vector<Bytes> cameraImages() const;
 };
 
 PluggedHeadset plug_headset(const HeadsetPersona& persona);

@@ -87,6 +87,7 @@ bool ContainerView::take(ContainerTable table, int index)
                                        digest.size());
     if (!std::equal(digest.begin(), digest.end(), stored.begin()))
         return false;
+    entry.digest = digest;
     if (block)
         for (size_t v = 0; v < Layout::kBlockVersionCount; ++v)
             entry.versions[v] = read_le32(bytes_, at + Layout::kBlockVersionField + 4 * v);

@@ -12,6 +12,7 @@
 #include <span>
 
 #include "link/firmware_file.h"
+#include "link/md5.h"
 
 namespace kivo {
 
@@ -37,6 +38,8 @@ struct ContainerEntry {
     uint32_t length = 0;
     // Block entries only.
     std::array<uint32_t, 5> versions{};
+    // The entry's MD5 digest of its data (checked against the data before the entry is handed out).
+    Md5Digest digest{};
     std::span<const uint8_t> data;
 
     uint8_t imageId() const { return static_cast<uint8_t>(type & 0xFF); }

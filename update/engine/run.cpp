@@ -32,14 +32,16 @@ void start(UpdateRun& run)
 }
 
 // Every run ends here, whatever happened: nothing stays open, and updateFinished comes last, so
-// that the timer that sees it may join at once.
+// that the timer that sees it may join at once. A run the page ends leaves it to the page, and its
+// box up: it is not the worker's.
 void end(UpdateRun& run)
 {
     hid_close_devices();
     run.container.clear();
     run.dfuImage = {};
     close_instruction_box(run);
-    run.shared.setUpdateFinished(true);
+    if (!run.endedByPage)
+        run.shared.setUpdateFinished(true);
 }
 
 } // namespace

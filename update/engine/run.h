@@ -84,9 +84,13 @@ struct UpdateRun {
     std::array<char, 512> message{};
     // The number of the last message box the worker opened.
     int box = 0;
+    // Set by a path whose run the user ends: the worker leaves a box up whose answer ends the run on
+    // the page, and the ending does not publish updateFinished.
+    bool endedByPage = false;
 };
 
-// The run: start, path, ending. Returns once the run has published updateFinished.
+// The run: start, path, ending. Returns once the run has published updateFinished, or has left
+// its end to the page (endedByPage).
 void threadMethodUpdate(UpdateInputs inputs, UpdateShared& shared, UpdateHost& host);
 
 } // namespace kivo

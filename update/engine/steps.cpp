@@ -103,6 +103,14 @@ void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_v
     }));
 }
 
+void status_failure_tagged_try_again(UpdateRun& run, LanguageText reason, std::string_view tag)
+{
+    run.shared.setUpdateStatus(status_in_every_language([&](int i) {
+        return fill_format("%@. %@ %@. %@.",
+                           {failure(run, i), reason(i), std::string(tag), AppText::tavk_string_try_again_in(i)});
+    }));
+}
+
 void status_message(UpdateRun& run, LanguageText message)
 {
     run.shared.setUpdateStatus(status_in_every_language([&](int i) { return fill_format("%@", {message(i)}); }));

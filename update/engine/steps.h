@@ -45,6 +45,8 @@ void status_loader_message(UpdateRun& run, std::string_view message, std::string
 void fail_loading(UpdateRun& run, std::string_view message);
 // "<failure>. <reason>. Try again.<tag>"
 void status_failure_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
+// "<failure>. <reason> <tag>. Try again.": the camera stages' form, the tag before "Try again".
+void status_failure_tagged_try_again(UpdateRun& run, LanguageText reason, std::string_view tag);
 // "<message>": one message alone, neither processing nor failure text before it.
 void status_message(UpdateRun& run, LanguageText message);
 

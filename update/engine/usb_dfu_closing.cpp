@@ -4,9 +4,11 @@
 #include <span>
 
 #include "common/clock.h"
+#include "common/page_ids.h"
 #include "common/system_log.h"
 #include "device/products/usb_dfu_products.h"
 #include "link/dfu.h"
+#include "text/app_text.h"
 #include "text/instruction_texts.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
@@ -23,6 +25,9 @@ constexpr int kMostPasses = 241;
 constexpr int kBoxClosedPauseMs = 4000;
 constexpr int kEndPauseMs = 2000;
 constexpr int kTwoDeviceEndPauseMs = 1000;
+// The camera is let go this many times at most.
+constexpr int kCameraLetGoAttempts = 11;
+constexpr int kCameraBoxSize = 3;
 // The two-device product asks for the power cycle once the devices stay away this long.
 constexpr int kPartlyBackPasses = 10;
 constexpr int kNoneBackPasses = 11;
@@ -118,6 +123,35 @@ void dfu_close_after_download(UpdateRun& run, DfuDevices& devices)
     system_log("USB DFU: update done");
     if (two_device_product)
         sleep_ms(kTwoDeviceEndPauseMs);
+}
+
+void dfu_end_camera_update(UpdateRun& run, DfuDevices& devices, CameraImageMove moved)
+{
+    const int count = devices.count;
+    // Released whatever became of the camera image: the camera comes back with its new Bluetooth
+    // firmware either way.
+    dfu_clean_up(devices, kCleanUpPasses, true);
+    for (int attempt = 1; attempt <= kCameraLetGoAttempts; ++attempt) {
+        sleep_ms(kPassMs);
+        open_and_let_go(kDfuManagementDevices, count, true);
+        if (open_and_let_go(kDfuNormalDevices, count, false) == count)
+            break;
+    }
+    if (moved != CameraImageMove::Moved) {
+        run.shared.setUpdateRestoreError(1);
+        status_failure(run,
+                       moved == CameraImageMove::NoCard ? AppText::tavk_string_check_sd_card_in
+                                                        : AppText::tavk_string_camera_update_fail_in);
+        return;
+    }
+    // Only the user sees when the camera has taken its image: the box's OK ends the run. It is not
+    // the worker's box, so the ending leaves it up.
+    close_instruction_box(run);
+    run.host.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+        dfu_box_text(run, InstructionTexts::getMessageBoxSecondButton), true, std::nullopt,
+        AppText::tavk_string_ok_in(run.in.languageManager), kCameraBoxSize, kBoxCameraUpdateDone);
+    run.endedByPage = true;
+    system_log("USB DFU: camera update waits for the user");
 }
 
 } // namespace kivo

@@ -160,7 +160,7 @@ bool dfu_download_image(UpdateRun& run, DfuDevices& devices)
     return true;
 }
 
-bool dfu_finish_download(UpdateRun& run, DfuDevices& devices)
+bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::function<void()>& before_settling)
 {
     const DfuProgressScale scale = dfu_progress_scale(run.deviceTarget());
     run.shared.setUpdateProcessed(scale.afterDownload);
@@ -189,6 +189,8 @@ bool dfu_finish_download(UpdateRun& run, DfuDevices& devices)
         p.updateTimerProcessed = p.updateProcessed;
     });
     system_log("USB DFU: final blocks sent");
+    if (before_settling)
+        before_settling();
     sleep_ms(kSettlePauseMs);
     return true;
 }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "device/products/usb_dfu_products.h"
 
@@ -32,7 +33,7 @@ int dfu_manifest_progress(const DfuProgressScale& scale, uint64_t waited, uint64
 // The image into each device in turn.
 bool dfu_download_image(UpdateRun& run, DfuDevices& devices);
 // The manifest wait, the final block of each device, the timer's pacing towards the end value, and
-// the pause while the devices settle.
-bool dfu_finish_download(UpdateRun& run, DfuDevices& devices);
+// the pause while the devices settle; before_settling runs just before that pause.
+bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::function<void()>& before_settling = {});
 
 } // namespace kivo

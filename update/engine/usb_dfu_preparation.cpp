@@ -25,6 +25,7 @@
 #include "text/product_names.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
+#include "update/engine/camera_image_move.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 
@@ -45,7 +46,6 @@ constexpr int kNormalSearchTries = 5;
 // into the archive folder, the DFU image to be loaded, the camera image to be moved to the camera
 // after the transfer.
 constexpr char kCameraDfuImageFile[] = "__lumora_dfu_bluetooth__.img";
-constexpr char kCameraImageFile[] = "__lumora_firmware__.bin";
 constexpr EntryNeed kCameraEntries[] = {{ContainerTable::Section, 0}, {ContainerTable::Section, 1}};
 
 constexpr uint16_t kPsKeyFirmwareVersion = 0x02A4;

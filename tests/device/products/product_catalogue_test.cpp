@@ -14,6 +14,8 @@
 
 #include "device/products/background_volume.h"
 #include "device/products/backup_summary_groups.h"
+#include "device/products/camera_cards.h"
+#include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/hid_camera_products.h"
@@ -267,9 +269,31 @@ TEST(ProductCatalogue, HidCameraGroupsBelongToTheirPath)
     std::vector<int> r(kHidCameraGroupQProducts.begin(), kHidCameraGroupQProducts.end());
     std::erase_if(r, [](int id) { return id == 0x5320 || id == 0x5330; });
     EXPECT_EQ(sorted(r), sorted({kHidCameraGroupRProducts.begin(), kHidCameraGroupRProducts.end()}));
+    for (int id : kHidCameraSelfOffProducts)
+        EXPECT_TRUE(hid_camera_has_camera(id)) << std::hex << id;
     for (std::string_view name : {"kHidCameraCameraProducts", "kHidCameraGroupQProducts"})
         for (int id : find_product_set(name)->ids)
             EXPECT_EQ(update_family_path(id), UpdateFamilyPath::HidCamera) << name << std::hex << " 0x" << id;
+}
+
+// Every camera product of the two paths that copy a camera image has its files, and a card found by
+// its marker is the card whose version file the update reads.
+TEST(ProductCatalogue, CameraFilesServeTheCameraPaths)
+{
+    std::vector<int> cameras(kHidCameraCameraProducts.begin(), kHidCameraCameraProducts.end());
+    for (int id : ids_where([](int id) { return update_family_path(id) == UpdateFamilyPath::CameraMeshBt; }))
+        if (id == 0x3232 || id == 0x3233 || id == 0x3240)
+            cameras.push_back(id);
+    EXPECT_EQ(sorted(find_product_set("kCameraFiles")->ids), sorted(cameras));
+    for (const CameraFiles& files : kCameraFiles) {
+        SCOPED_TRACE(::testing::Message() << std::hex << files.productId);
+        EXPECT_NE(files.temporaryFile, files.firmwareFile);
+        EXPECT_NE(files.firmwareFile, files.versionFile);
+        const std::string_view marker = camera_card_marker(files.productId);
+        if (!marker.empty()) {
+            EXPECT_EQ(marker, files.versionFile);
+        }
+    }
 }
 
 TEST(ProductCatalogue, EveryIntermediateImageProductHasOneImage)

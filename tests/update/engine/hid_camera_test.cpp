@@ -1,12 +1,11 @@
 // The HID camera path's headset stage: the headset's images over cleared command reports, the
 // voice-prompt language of one family, the loader (after the readiness poll for most), the re-plug
 // box of most products, a minute, the polls for the headset and the ending, against a simulated
-// headset in virtual time. The products with a camera end before any command.
+// headset in virtual time. The camera stage of the products with a camera: hid_camera_stage_test.cpp.
 
 #include <functional>
 
 #include "common/page_ids.h"
-#include "device/products/hid_camera_products.h"
 #include "tests/update/engine/block_paths_fixture.h"
 #include "text/instruction_texts.h"
 
@@ -153,22 +152,6 @@ TEST_F(HidCamera, CommandsStartFromClearedReports)
     EXPECT_EQ(verify, report_of({0x01, kVerify}));
     EXPECT_EQ(writesOf(kReadiness).at(0).bytes, report_of({0x01, kReadiness}));
     EXPECT_EQ(writesOf(kRunLoader).at(0).bytes, report_of({0x01, kRunLoader}));
-}
-
-TEST_F(HidCamera, CameraProductsEndBeforeAnyCommand)
-{
-    for (const int product : kivo::kHidCameraCameraProducts) {
-        SCOPED_TRACE(product);
-        arrange(static_cast<uint16_t>(product));
-        replug();
-        useTwoBlocks();
-        run();
-        EXPECT_EQ(progress().updateRestoreError, 1);
-        EXPECT_EQ(status(), "Failed to update firmware");
-        EXPECT_TRUE(commands().empty());
-        EXPECT_TRUE(bus().hid_opens().empty());
-        EXPECT_TRUE(shared.updateFinished());
-    }
 }
 
 TEST_F(HidCamera, EachFailingStepEndsTheRun)

@@ -487,15 +487,3 @@ TEST_F(UsbDfuDownload, FailureLeavesNothingOpenAndTheDeviceInItsLoader)
     const std::vector<int> requests = dfuRequests(*loader);
     EXPECT_EQ(count_of(requests, kClrStatus), 10 + 1) << "ten in the budget, one at the next run's start";
 }
-
-TEST_F(UsbDfuDownload, CameraEndsBeforeItsFirstBlockWithNothingHeld)
-{
-    const auto camera = plugLoader(0xB020);
-    recognized(0x3020, 0xB020, {0, 0, 0, 11});
-    useFirmware({fwfile::make_dfu_image(model(0x3020, 0x3020), 2000, 0x3020), fwfile::pattern(5000, 30)});
-    run();
-    EXPECT_EQ(dfuRequests(*camera), std::vector<int>{kGetStatus});
-    EXPECT_EQ(status(), kFailed);
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_EQ(bus().open_usb_handles(), 0);
-}

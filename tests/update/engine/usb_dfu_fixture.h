@@ -3,7 +3,10 @@
 // the run loads, the status lines the run went through, the DFU requests a device received, a
 // claim-failure count of the test's own, and the check that no USB handle stays open.
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +16,13 @@
 #include "tests/sim/usb_headsets.h"
 #include "tests/update/engine/update_fixture.h"
 #include "text/product_names.h"
+
+// A file's bytes; none when it cannot be read.
+inline std::vector<uint8_t> read_bytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 class UsbDfuRunTest : public UpdateRunTest {
 protected:

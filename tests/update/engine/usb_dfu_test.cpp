@@ -23,12 +23,6 @@ constexpr char kProcessing[] = "On updating firmware.";
 
 std::string failed(const std::string& reason) { return std::string(kFailed) + ". " + reason; }
 
-std::vector<uint8_t> read_bytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 } // namespace
 
 class UsbDfu : public UsbDfuRunTest {

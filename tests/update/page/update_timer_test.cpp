@@ -25,18 +25,25 @@ using kivo::UpdateTexts;
 
 namespace {
 
-// A worker that runs a script over the shared block, then says it has finished.
+// A worker that runs a script over the shared block, then says it has finished; or, as the camera's
+// run does, leaves up the box whose OK ends the run and returns without a word.
 class FakeWorkerPage : public UpdateViewController {
 public:
     using UpdateViewController::UpdateViewController;
     std::function<void(kivo::UpdateShared&)> script;
+    bool boxEndsRun = false;
 
 protected:
-    void runUpdate(kivo::UpdateInputs, kivo::UpdateShared& shared, kivo::UpdateHost&) override
+    void runUpdate(kivo::UpdateInputs, kivo::UpdateShared& shared, kivo::UpdateHost& host) override
     {
         shared.change([](kivo::UpdateProgress& p) { p.updateRestoreError = 1; });
         if (script)
             script(shared);
+        if (boxEndsRun) {
+            host.openMessageBoxWithMessage_warning_buttonCancel_buttonOK_withSize_forWhat(
+                "Switch the camera off and on", true, std::nullopt, "OK", 3, kBoxCameraUpdateDone);
+            return;
+        }
         shared.setUpdateFinished(true);
     }
 };
@@ -278,5 +285,35 @@ TEST_F(UpdateTimer, CameraConfirmationEndsTheRunAsASuccess)
     box().okButton()->click();
     EXPECT_TRUE(update->checkLumoraUpdateComplete());
     ASSERT_TRUE(run_events_until([&] { return !update->runActive(); }));
+    EXPECT_EQ(spies.recognition->recognitions, 1);
+}
+
+TEST_F(UpdateTimer, CameraRunWhoseWorkerHasReturnedWaitsBusyForItsBoxOk)
+{
+    recognize(0x3020);
+    app().setUsbStatus(0xB020);
+    app().setFirmwareUpdateWithStatus(true);
+    update->boxEndsRun = true;
+    update->script = ends_at(40, 1, "On updating firmware.");
+    update->startUpdateRun("/tmp/camera.img");
+    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    // Ticks go by: the run stays up, the page busy, the quit refused.
+    run_events_until([] { return false; }, 200);
+    EXPECT_TRUE(update->runActive());
+    EXPECT_EQ(update->state(), kStateUpdateRunning);
+    EXPECT_TRUE(app().onProcessing());
+    bool quit = false;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { quit = true; });
+    app().stopManager();
+    EXPECT_FALSE(quit);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(app().messageBoxStatus(), kBoxCameraUpdateDone);
+
+    box().okButton()->click();
+    ASSERT_TRUE(run_events_until([&] { return !update->runActive(); }));
+    EXPECT_FALSE(app().onProcessing());
+    EXPECT_EQ(statusLine(), AppText::tavk_status_success_usb_in(kModeUpdate, 0xB020, 0));
+    EXPECT_FALSE(box().isVisible()) << "no ending box for the camera";
+    EXPECT_EQ(app().mode(), kModeRecognition);
     EXPECT_EQ(spies.recognition->recognitions, 1);
 }

@@ -3,8 +3,8 @@
 // is ready, for most), a minute for the restart, and the ending shared with the download-mode
 // headsets. Most products show a box that asks the user to re-plug the headset meanwhile.
 //
-// Five products carry a camera whose image goes onto its memory card before the headset stage
-// runs on the file's entries 0 and 1; that camera stage is not built yet.
+// Five products carry a camera whose image goes onto its memory card first
+// (paths/hid_camera_stage.cpp); their headset stage then runs on the file's entries 0 and 1.
 
 #include <vector>
 
@@ -15,6 +15,7 @@
 #include "recognition/hid_requests.h"
 #include "text/instruction_texts.h"
 #include "update/engine/hid_image.h"
+#include "update/engine/paths/hid_camera_stage.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
@@ -26,10 +27,11 @@ namespace {
 // Every block entry is a headset image; on the camera products entries 0 and 1 are (2 is the
 // camera's).
 constexpr EntryNeed kEveryBlock[] = {{ContainerTable::Block, kEveryEntry}};
-constexpr EntryNeed kCameraProductBlocks[] = {{ContainerTable::Block, 0}, {ContainerTable::Block, 1}};
+constexpr EntryNeed kCameraProductBlocks[] = {
+    {ContainerTable::Block, 0}, {ContainerTable::Block, 1}, {ContainerTable::Block, kCameraImageEntry}};
 
 constexpr PathPhase kPhases[] = {
-    {1, "firmware file loaded"}, {2, "settings backed up"}, {98, "headset images being written"},
+    {1, "firmware file loaded"}, {2, "settings backed up"}, {98, "camera and headset images being written"},
     {99, "headset restarting"},  {100, "update written"},
 };
 
@@ -115,11 +117,9 @@ void run_headset_stage(UpdateRun& run, std::span<const ContainerEntry* const> im
 
 void run_hid_camera(UpdateRun& run)
 {
-    if (hid_camera_has_camera(run.deviceTarget())) {
-        end_unbuilt(run, "HidCamera camera stage");
-        return;
-    }
     if (!start_hid_camera(run))
+        return;
+    if (hid_camera_has_camera(run.deviceTarget()) && !run_hid_camera_stage(run))
         return;
     run_headset_stage(run, headset_images(run));
 }

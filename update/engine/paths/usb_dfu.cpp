@@ -2,9 +2,14 @@
 // then the DFU transfer. A device running its normal firmware is detached into its loader and
 // waited for; that run writes nothing, and the next run finds it in DFU mode and writes the image:
 // the blocks, the manifest wait, the final block, then the devices let go until they run their
-// new firmware. The download-mode products are first switched into download mode over HID.
+// new firmware. The helmet camera's camera image goes onto its memory card, and the user's OK,
+// once the camera has taken it, ends its run. The download-mode products are first switched into
+// download mode over HID.
+
+#include <functional>
 
 #include "device/products/helmet_camera.h"
+#include "update/engine/camera_image_move.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/usb_dfu_closing.h"
@@ -27,15 +32,17 @@ void run_usb_dfu(UpdateRun& run)
     DfuDevices devices;
     if (!prepare_usb_dfu(run, devices.count) || !dfu_devices_ready(run, devices))
         return;
-    if (run.deviceTarget() == kCameraProductId) {
-        // The camera's image goes onto its card once its Bluetooth image is written: not built yet.
-        dfu_close_held(devices);
-        end_unbuilt(run, "UsbDfu camera download");
+    // The helmet camera's camera image goes onto its card once its Bluetooth image is written.
+    const bool camera = run.deviceTarget() == kCameraProductId;
+    CameraImageMove moved = CameraImageMove::Failed;
+    const auto move_camera_image_to_card = [&] { moved = updateLumoraFirmware(run.in.archiveFolder); };
+    if (!dfu_download_image(run, devices) ||
+        !dfu_finish_download(run, devices, camera ? move_camera_image_to_card : std::function<void()>{}))
         return;
-    }
-    if (!dfu_download_image(run, devices) || !dfu_finish_download(run, devices))
-        return;
-    dfu_close_after_download(run, devices);
+    if (camera)
+        dfu_end_camera_update(run, devices, moved);
+    else
+        dfu_close_after_download(run, devices);
 }
 
 void run_dfu_after_download_mode(UpdateRun& run)

@@ -1,0 +1,44 @@
+#include "update/engine/camera_image_move.h"
+
+#include <string>
+
+#include "app/camera_card/camera_card_finder.h"
+#include "common/system_log.h"
+#include "device/products/helmet_camera.h"
+#include "update/engine/card_files.h"
+
+namespace kivo {
+namespace {
+
+CameraImageMove moved_or_failed(bool moved)
+{
+    system_log(moved ? "FILE OK 2" : "ERROR");
+    return moved ? CameraImageMove::Moved : CameraImageMove::Failed;
+}
+
+} // namespace
+
+CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder)
+{
+    const std::string card = getCameraDiskPath(kCameraProductId);
+    if (card.empty()) {
+        system_log("ERROR");
+        return CameraImageMove::NoCard;
+    }
+    CardFiles& files = card_files();
+    const std::string source = (archive_folder / kCameraImageFile).string();
+    const std::string target = card + kCameraCardImageFile;
+    if (files.move(source, target))
+        return moved_or_failed(true);
+    if (!files.copy(source, target)) {
+        // Whatever the card holds under the name now, the camera must not take it for this image.
+        files.remove(target);
+        return moved_or_failed(false);
+    }
+    // The image is whole on the card: the source may go (a source left over is replaced by the
+    // next run's).
+    files.remove(source);
+    return moved_or_failed(true);
+}
+
+} // namespace kivo
