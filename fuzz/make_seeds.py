@@ -438,6 +438,11 @@ def update_run_seeds():
                                                                                  pattern(300, 39), pattern(130, 40),
                                                                                  pattern(90, 41)])),
         "camera-mesh-im501-past-end": run(0x3132, bytes(camera_mesh_past_end)),
+        # The camera image (2.3, with its marker) in entry 2, before the module and the iM501.
+        "camera-mesh-camera": run(0x3232, with_block(
+            container(b"v1.0", 0x3232, True, [pattern(1100, 42), pattern(500, 43),
+                                               b"SIMVERSION=2.3.0.0" + pattern(700, 44), pattern(300, 45),
+                                               pattern(130, 46)]), 5, 2, 2, 8, (2, 3))),
     }
 
 

@@ -54,6 +54,7 @@
 
 #include "device/products/camera_cards.h"
 #include "device/products/camera_files.h"
+#include "device/products/camera_mesh_products.h"
 #include "device/products/helmet_camera.h"
 #include "device/products/hid_camera_products.h"
 #include "device/products/intermediate_images.h"
@@ -371,7 +372,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         sim::plug_headset(part);
     }
     std::optional<sim::CameraCard> card;
-    if (kivo::hid_camera_has_camera(product)) {
+    if (kivo::hid_camera_has_camera(product) || kivo::camera_mesh_has_camera(product)) {
         const bool marked = !kivo::camera_card_marker(product).empty();
         card.emplace(product, marked ? sim::CameraCard::Marker::Written : sim::CameraCard::Marker::Missing);
         persona.camera = sim::camera_of(product, *card);

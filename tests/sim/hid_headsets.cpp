@@ -518,6 +518,15 @@ HeadsetPersona camera_mesh_headset()
     return p;
 }
 
+HeadsetPersona camera_mesh_camera_headset(CameraCard& card)
+{
+    HeadsetPersona p = camera_mesh_headset();
+    p.product_id = 0x3232;
+    p.name = "Ostrel Tarsk";
+    p.camera = camera_of(p.product_id, card);
+    return p;
+}
+
 HeadsetPersona intermediate_image_headset()
 {
     HeadsetPersona p;

@@ -171,6 +171,8 @@ HeadsetPersona mesh_qcc65_headset_3161();
 // (0x3120, 1.3, behind which it keeps its iM501 voice chip) and a unit-language record 0x04 of four
 // words.
 HeadsetPersona camera_mesh_headset();
+// The same headset as 0x3232 ("Ostrel Tarsk"), with its camera and this card in the camera's slot.
+HeadsetPersona camera_mesh_camera_headset(CameraCard& card);
 
 // A headset whose older firmware takes an intermediate image before a newer one (0x3340), at 1.2;
 // and one whose files carry a Bluetooth and a voice-prompt image (0x3342), at 1.0. Their loader

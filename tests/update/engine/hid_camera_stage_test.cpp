@@ -3,11 +3,10 @@
 // camera switched off and on to take it, its version read back, the camera left off; then the
 // headset's own images. Each failure ends once with its tag and no command after it.
 
-#include <set>
-
 #include "device/products/camera_files.h"
 #include "tests/sim/camera_card.h"
 #include "tests/update/engine/block_paths_fixture.h"
+#include "tests/update/engine/faulty_card_files.h"
 #include "update/engine/camera_card_steps.h"
 #include "update/engine/card_files.h"
 
@@ -44,47 +43,6 @@ std::vector<CommandFault> failing_status(int first, int last)
         faults.push_back({kStatus, n});
     return faults;
 }
-
-// The card operations of the copy as the platform does them, but for the faults a test arms.
-class FaultyCardFiles : public kivo::CardFiles {
-public:
-    enum Op { Create, Move, Open, Size, Remove };
-    std::set<Op> failing;
-    // The copy arrives with its first byte changed.
-    bool createFlipsAByte = false;
-    // The move copies: the temporary file stays beside the camera firmware file.
-    bool moveKeepsSource = false;
-
-    bool remove(const std::string& path) override { return !failing.contains(Remove) && CardFiles::remove(path); }
-    bool create(const std::string& path, std::span<const uint8_t> contents) override
-    {
-        if (failing.contains(Create))
-            return false;
-        std::vector<uint8_t> bytes(contents.begin(), contents.end());
-        if (createFlipsAByte)
-            bytes[0] ^= 0xFF;
-        return CardFiles::create(path, bytes);
-    }
-    bool move(const std::string& from, const std::string& to) override
-    {
-        if (failing.contains(Move))
-            return false;
-        if (!moveKeepsSource)
-            return CardFiles::move(from, to);
-        std::error_code error;
-        return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    }
-    std::optional<uint64_t> size(const std::string& path) override
-    {
-        if (failing.contains(Size))
-            return uint64_t{1};
-        return CardFiles::size(path);
-    }
-    std::unique_ptr<kivo::CardFileReader> open(const std::string& path) override
-    {
-        return failing.contains(Open) ? nullptr : CardFiles::open(path);
-    }
-};
 
 } // namespace
 

@@ -5,12 +5,17 @@
 
 #include <vector>
 
+#include "common/clock.h"
 #include "common/system_log.h"
+#include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/unit_language_shift.h"
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
+#include "text/app_text.h"
+#include "text/update_texts.h"
+#include "update/engine/camera_card_steps.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/im501_stage.h"
 #include "update/engine/mesh_stage.h"
@@ -61,13 +66,93 @@ bool start_camera_mesh_bt(UpdateRun& run)
 }
 
 // ---- Camera stage --------------------------------------------------------------------------------
-// The camera image onto the camera's memory card. Built on the camera card steps; until they are
-// there, the camera products end here, before any command that changes the headset.
+// Switched on, the camera shows its memory card as a disk: the camera image is copied onto it and
+// checked (camera_card_steps.h), the camera switched off and on to take it, its version read back,
+// and the camera left off. Failures say "<failure>. <reason> [50][c][n]. Try again.".
+
+constexpr CameraCopyTags kCameraCopyTags{
+    .create = "[50][c][3]",
+    .move = "[50][c][4]",
+    .openCleanTemporary = "[50][c][5]",
+    .openCleanFirmware = "[50][c][6]",
+    .open = "[50][c][7]",
+    .digestCleanTemporary = "[50][c][8]",
+    .digestCleanFirmware = "[50][c][9]",
+    .digest = "[50][c][10]",
+    .size = "[50][c][11]",
+};
+
+constexpr int kCardLooks = 20;
+constexpr int kCardLooksAfterRestart = 120;
+constexpr int kSecondMs = 1000;
+
+bool camera_step_fails(UpdateRun& run, const char* tag,
+                       LanguageText reason = UpdateTexts::tavk_string_cannot_get_status_in)
+{
+    status_failure_tagged_try_again(run, reason, tag);
+    return false;
+}
+
+bool camera_update_fails(UpdateRun& run, const char* tag)
+{
+    return camera_step_fails(run, tag, AppText::tavk_string_camera_update_fail_in);
+}
+
+// The camera on; its state asked once, a failed exchange only traced: a cleared answer reads off.
+bool switch_camera_on(UpdateRun& run)
+{
+    if (!camera_command(kCameraOn))
+        return camera_step_fails(run, "[50][c][0]");
+    sleep_ms(2 * kSecondMs);
+    HidStatusReport answer{};
+    if (!camera_command(kCameraStatus, &answer))
+        system_log("camera status exchange failed");
+    if (answer[3] != 1)
+        return camera_step_fails(run, "[50][c][1]");
+    return true;
+}
+
+// The copy on the card taken by the camera: off, on, its card back with the image's version, off.
+bool restart_camera_with_copy(UpdateRun& run, const CameraFiles& files, const ContainerEntry& image)
+{
+    sleep_ms(2 * kSecondMs);
+    if (!camera_command(kCameraOff))
+        return camera_step_fails(run, "[50][c][12]");
+    sleep_ms(10 * kSecondMs);
+    if (!camera_command(kCameraOn))
+        return camera_step_fails(run, "[50][c][13]");
+    sleep_ms(15 * kSecondMs);
+    const std::string card = find_camera_card(run, kCardLooksAfterRestart);
+    if (card.empty())
+        return camera_update_fails(run, "[50][c][16]");
+    sleep_ms(3 * kSecondMs);
+    if (!camera_runs_image_version(card, files, image))
+        return camera_update_fails(run, "[50][c][14]");
+    sleep_ms(3 * kSecondMs);
+    system_log("camera updated, switched off");
+    if (!camera_command(kCameraOff))
+        return camera_step_fails(run, "[50][c][15]");
+    return true;
+}
+
 bool update_camera(UpdateRun& run, const ContainerEntry& image)
 {
-    system_logf("camera image: %zu bytes", image.data.size());
-    end_unbuilt(run, "CameraMeshBt camera stage");
-    return false;
+    const CameraFiles& files = *camera_files(run.deviceTarget());
+    if (!switch_camera_on(run))
+        return false;
+    sleep_ms(10 * kSecondMs);
+    const std::string card = find_camera_card(run, kCardLooks);
+    if (card.empty()) {
+        status_failure(run, AppText::tavk_string_check_sd_card_in);
+        return false;
+    }
+    remove_leftover_copy(card, files);
+    if (camera_runs_image_version(card, files, image)) {
+        if (!camera_command(kCameraOff))
+            return camera_step_fails(run, "[50][c][2]");
+        return true;
+    }
+    return copy_camera_image(run, card, files, image, kCameraCopyTags) && restart_camera_with_copy(run, files, image);
 }
 
 std::vector<const ContainerEntry*> bluetooth_blocks(const UpdateRun& run, const CameraMeshLayout& layout)

@@ -1,0 +1,51 @@
+#pragma once
+// The camera card's file operations for the camera stages' tests, which install it for their runs.
+
+#include <filesystem>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "update/engine/card_files.h"
+
+// The card operations of the copy as the platform does them, but for the faults a test arms.
+class FaultyCardFiles : public kivo::CardFiles {
+public:
+    enum Op { Create, Move, Open, Size, Remove };
+    std::set<Op> failing;
+    // The copy arrives with its first byte changed.
+    bool createFlipsAByte = false;
+    // The move copies: the temporary file stays beside the camera firmware file.
+    bool moveKeepsSource = false;
+
+    bool remove(const std::string& path) override { return !failing.contains(Remove) && CardFiles::remove(path); }
+    bool create(const std::string& path, std::span<const uint8_t> contents) override
+    {
+        if (failing.contains(Create))
+            return false;
+        std::vector<uint8_t> bytes(contents.begin(), contents.end());
+        if (createFlipsAByte)
+            bytes[0] ^= 0xFF;
+        return CardFiles::create(path, bytes);
+    }
+    bool move(const std::string& from, const std::string& to) override
+    {
+        if (failing.contains(Move))
+            return false;
+        if (!moveKeepsSource)
+            return CardFiles::move(from, to);
+        std::error_code error;
+        return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    }
+    std::optional<uint64_t> size(const std::string& path) override
+    {
+        if (failing.contains(Size))
+            return uint64_t{1};
+        return CardFiles::size(path);
+    }
+    std::unique_ptr<kivo::CardFileReader> open(const std::string& path) override
+    {
+        return failing.contains(Open) ? nullptr : CardFiles::open(path);
+    }
+};
