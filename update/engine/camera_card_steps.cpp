@@ -75,24 +75,32 @@ std::optional<Md5Digest> digest_of_file(const std::string& path)
 
 bool remove_if_present(const std::string& path) { return !card_files().exists(path) || card_files().remove(path); }
 
-void fail(UpdateRun& run, const char* tag, LanguageText reason = UpdateTexts::tavk_string_cannot_get_status_in)
-{
-    status_failure_tagged_try_again(run, reason, tag);
-}
-
 // Removes what the copy left: the temporary file, then the camera firmware file. A removal that
 // fails ends the run with its own tag; otherwise the run ends with `tag`.
 void clean_up_and_fail(UpdateRun& run, const std::string& card, const CameraFiles& files, const char* temporary_tag,
                        const char* firmware_tag, const char* tag)
 {
     if (!remove_if_present(on_card(card, files.temporaryFile)))
-        return fail(run, temporary_tag);
-    if (!remove_if_present(on_card(card, files.firmwareFile)))
-        return fail(run, firmware_tag);
-    fail(run, tag);
+        camera_step_fails(run, temporary_tag);
+    else if (!remove_if_present(on_card(card, files.firmwareFile)))
+        camera_step_fails(run, firmware_tag);
+    else
+        camera_step_fails(run, tag);
 }
 
 } // namespace
+
+bool camera_step_fails(UpdateRun& run, const char* tag)
+{
+    status_failure_tagged_try_again(run, UpdateTexts::tavk_string_cannot_get_status_in, tag);
+    return false;
+}
+
+bool camera_update_fails(UpdateRun& run, const char* tag)
+{
+    status_failure_tagged_try_again(run, AppText::tavk_string_camera_update_fail_in, tag);
+    return false;
+}
 
 bool camera_command(uint8_t code, HidStatusReport* answer)
 {
@@ -162,11 +170,11 @@ bool copy_camera_image(UpdateRun& run, const std::string& card, const CameraFile
     const std::string temporary = on_card(card, files.temporaryFile);
     const std::string firmware = on_card(card, files.firmwareFile);
     if (!card_files().create(temporary, image.data)) {
-        fail(run, tags.create);
+        camera_step_fails(run, tags.create);
         return false;
     }
     if (!card_files().move(temporary, firmware)) {
-        fail(run, tags.move, AppText::tavk_string_camera_update_fail_in);
+        camera_update_fails(run, tags.move);
         return false;
     }
     const std::optional<Md5Digest> digest = digest_of_file(firmware);
@@ -184,7 +192,7 @@ bool copy_camera_image(UpdateRun& run, const std::string& card, const CameraFile
         system_log("camera copy: size differs");
         if (card_files().exists(firmware))
             card_files().remove(firmware);
-        fail(run, tags.size);
+        camera_step_fails(run, tags.size);
         return false;
     }
     system_log("camera copy checked");

@@ -25,6 +25,11 @@ inline constexpr uint8_t kCameraOn = 0x20;
 inline constexpr uint8_t kCameraOff = 0x21;
 inline constexpr uint8_t kCameraStatus = 0x22;
 
+// The camera stages' failures: "<failure>. Cannot get status <tag>. Try again.", and the same with
+// "Camera firmware update failed" as the reason. Both return false.
+bool camera_step_fails(UpdateRun& run, const char* tag);
+bool camera_update_fails(UpdateRun& run, const char* tag);
+
 // One camera command; true when the exchange succeeded, with its answer when one is asked for.
 bool camera_command(uint8_t code, HidStatusReport* answer = nullptr);
 

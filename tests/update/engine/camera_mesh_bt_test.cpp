@@ -8,7 +8,7 @@
 #include "device/products/camera_files.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/camera_card.h"
-#include "tests/update/engine/faulty_card_files.h"
+#include "tests/update/engine/camera_stage_support.h"
 #include "tests/update/engine/mesh_fixture.h"
 #include "update/engine/crc16.h"
 #include "update/engine/hid_image.h"
@@ -396,14 +396,6 @@ constexpr uint8_t kCameraOff = 0x21;
 constexpr uint8_t kCameraStatus = 0x22;
 constexpr uint8_t kMeshSwitch = 0x50;
 
-std::string failed(const std::string& reason_and_tag) { return "Failed to update firmware. " + reason_and_tag; }
-std::string cannot_get_status(const std::string& tag) { return failed("Cannot get status " + tag + ". Try again."); }
-std::string camera_failed(const std::string& tag)
-{
-    return failed("Camera firmware update failed " + tag + ". Try again.");
-}
-const std::string kCheckCard = failed("Check your SD Card");
-
 } // namespace
 
 class CameraMeshBtCamera : public CameraMeshBt {
@@ -426,11 +418,12 @@ protected:
         card.reset();
         const bool marked = !kivo::camera_card_marker(product).empty();
         card.emplace(product, marked ? sim::CameraCard::Marker::Written : sim::CameraCard::Marker::Missing);
-        card->put(std::string(kivo::camera_files(product)->versionFile), "1.0");
+        if (const kivo::CameraFiles* of_product = kivo::camera_files(product))
+            files = *of_product;
+        card->put(std::string(files.versionFile), "1.0");
         persona = sim::camera_mesh_camera_headset(*card);
         persona.product_id = product;
         persona.camera = sim::camera_of(product, *card);
-        files = *kivo::camera_files(product);
         cardFiles = {};
         target(product);
     }

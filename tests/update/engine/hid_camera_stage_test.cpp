@@ -6,7 +6,7 @@
 #include "device/products/camera_files.h"
 #include "tests/sim/camera_card.h"
 #include "tests/update/engine/block_paths_fixture.h"
-#include "tests/update/engine/faulty_card_files.h"
+#include "tests/update/engine/camera_stage_support.h"
 #include "update/engine/camera_card_steps.h"
 #include "update/engine/card_files.h"
 
@@ -26,14 +26,6 @@ std::vector<uint8_t> then(std::vector<uint8_t> first, const std::vector<uint8_t>
     first.insert(first.end(), more.begin(), more.end());
     return first;
 }
-
-std::string failed(const std::string& reason_and_tag) { return "Failed to update firmware. " + reason_and_tag; }
-std::string cannot_get_status(const std::string& tag) { return failed("Cannot get status " + tag + ". Try again."); }
-std::string camera_failed(const std::string& tag)
-{
-    return failed("Camera firmware update failed " + tag + ". Try again.");
-}
-const std::string kCheckCard = failed("Check your SD Card");
 
 // Status exchanges from the first to the last that fail (the headset dropping off meanwhile).
 std::vector<CommandFault> failing_status(int first, int last)

@@ -14,7 +14,6 @@
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
-#include "text/update_texts.h"
 #include "update/engine/camera_card_steps.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/im501_stage.h"
@@ -85,18 +84,6 @@ constexpr CameraCopyTags kCameraCopyTags{
 constexpr int kCardLooks = 20;
 constexpr int kCardLooksAfterRestart = 120;
 constexpr int kSecondMs = 1000;
-
-bool camera_step_fails(UpdateRun& run, const char* tag,
-                       LanguageText reason = UpdateTexts::tavk_string_cannot_get_status_in)
-{
-    status_failure_tagged_try_again(run, reason, tag);
-    return false;
-}
-
-bool camera_update_fails(UpdateRun& run, const char* tag)
-{
-    return camera_step_fails(run, tag, AppText::tavk_string_camera_update_fail_in);
-}
 
 // The camera on; its state asked once, a failed exchange only traced: a cleared answer reads off.
 bool switch_camera_on(UpdateRun& run)

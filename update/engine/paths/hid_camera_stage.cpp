@@ -12,7 +12,6 @@
 #include "device/products/camera_files.h"
 #include "device/products/hid_camera_products.h"
 #include "text/app_text.h"
-#include "text/update_texts.h"
 #include "update/engine/camera_card_steps.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
@@ -83,14 +82,6 @@ bool exchange_until_off(int exchanges)
     return false;
 }
 
-bool fail(UpdateRun& run, const char* tag, LanguageText reason = UpdateTexts::tavk_string_cannot_get_status_in)
-{
-    status_failure_tagged_try_again(run, reason, tag);
-    return false;
-}
-
-bool camera_fail(UpdateRun& run, const char* tag) { return fail(run, tag, AppText::tavk_string_camera_update_fail_in); }
-
 // A status poll for a state, then a switch. The switch's failure tag depends on how the poll ended.
 struct PollThenSwitch {
     bool awaitOn;
@@ -104,9 +95,9 @@ bool poll_then_switch(UpdateRun& run, const PollThenSwitch& step)
 {
     const PollEnd end = poll_camera_state(step.awaitOn);
     if (end == PollEnd::Failed)
-        return fail(run, step.pollTag);
+        return camera_step_fails(run, step.pollTag);
     if (!camera_command(step.command))
-        return fail(run, end == PollEnd::Reached ? step.switchTag : step.switchTagAfterFailedSixthPoll);
+        return camera_step_fails(run, end == PollEnd::Reached ? step.switchTag : step.switchTagAfterFailedSixthPoll);
     return true;
 }
 
@@ -116,14 +107,14 @@ bool cycle_self_switching_camera(UpdateRun& run)
 {
     sleep_ms(30 * kSecondMs);
     if (!exchange_until_off(kSelfOffExchanges))
-        return camera_fail(run, "[5][1]");
+        return camera_update_fails(run, "[5][1]");
     if (!camera_command(kCameraOff))
-        return fail(run, "[5][0]");
+        return camera_step_fails(run, "[5][0]");
     sleep_ms(10 * kSecondMs);
     if (!exchange_until_off(kOffExchangesAfterSelfOff))
-        return fail(run, "[5][3]");
+        return camera_step_fails(run, "[5][3]");
     if (!camera_command(kCameraOn))
-        return fail(run, "[5][2]");
+        return camera_step_fails(run, "[5][2]");
     return true;
 }
 
@@ -141,10 +132,10 @@ bool restart_camera_with_copy(UpdateRun& run, const CameraFiles& files, const Co
         return false;
     const std::string card = find_camera_card(run, kCardLooksAfterRestart);
     if (card.empty())
-        return camera_fail(run, "[2][3]");
+        return camera_update_fails(run, "[2][3]");
     sleep_ms(3 * kSecondMs);
     if (!camera_runs_image_version(card, files, image))
-        return camera_fail(run, "[2][2]");
+        return camera_update_fails(run, "[2][2]");
     sleep_ms(3 * kSecondMs);
     return true;
 }
@@ -158,10 +149,10 @@ bool run_hid_camera_stage(UpdateRun& run)
     const ContainerEntry& image = *run.container.block(kCameraImageEntry);
 
     if (!camera_command(kCameraOn))
-        return fail(run, "[1][0]");
+        return camera_step_fails(run, "[1][0]");
     sleep_ms(kSecondMs);
     if (poll_camera_state(true) == PollEnd::Failed)
-        return fail(run, "[4][1]");
+        return camera_step_fails(run, "[4][1]");
     sleep_ms(15 * kSecondMs);
     const std::string card = find_camera_card(run, kCardLooks);
     if (card.empty()) {
@@ -179,7 +170,7 @@ bool run_hid_camera_stage(UpdateRun& run)
     if (!poll_then_switch(run, off_step))
         return false;
     if (poll_camera_state(false) == PollEnd::Failed)
-        return fail(run, "[4][5]");
+        return camera_step_fails(run, "[4][5]");
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The camera card's file operations for the camera stages' tests, which install it for their runs.
+// What the camera stages' tests share: the card's file operations with faults on cue, which the
+// tests install for their runs, and the English status lines of the stages' failures.
 
 #include <filesystem>
 #include <set>
@@ -8,6 +9,17 @@
 #include <vector>
 
 #include "update/engine/card_files.h"
+
+inline std::string failed(const std::string& reason_and_tag) { return "Failed to update firmware. " + reason_and_tag; }
+inline std::string cannot_get_status(const std::string& tag)
+{
+    return failed("Cannot get status " + tag + ". Try again.");
+}
+inline std::string camera_failed(const std::string& tag)
+{
+    return failed("Camera firmware update failed " + tag + ". Try again.");
+}
+inline const std::string kCheckCard = failed("Check your SD Card");
 
 // The card operations of the copy as the platform does them, but for the faults a test arms.
 class FaultyCardFiles : public kivo::CardFiles {
