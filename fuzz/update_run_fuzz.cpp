@@ -22,7 +22,7 @@
 // The headsets that take an intermediate image fetch it from a local server: its bytes reach the
 // headset too, so the verified entries of the served body count as well.
 //
-// Input: bytes 0-1 the product (little-endian: itself when its transfer path is built and, for the
+// Input: bytes 0-1 the product (little-endian: itself when it takes a container path or, for the
 // USB DFU paths, the simulator has it as a plain-USB product, else one of those), byte 2 what is
 // made right in the file before the run (bit 0: the product id at offset 28; bit 1: the digests of
 // the extended table; bit 2: those of the standard table; each for the entries that lie inside the
@@ -99,15 +99,13 @@ bool dfu_path(uint16_t id)
     return &path == &kivo::kUsbDfuPath || &path == &kivo::kDfuAfterDownloadModePath;
 }
 
-// The products whose path is built: the container paths' (every other id would take the USB DFU
-// path, the default one), and the plain-USB products the simulator has.
+// The products the simulator can update: the container paths' (every other id would take the USB
+// DFU path, the default one), and the plain-USB products the simulator has.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
     for (int id = 1; id < static_cast<int>(sim::kManagementModeBit); ++id) {
         const auto product = static_cast<uint16_t>(id);
-        if (kivo::transfer_path_for(id).run == kivo::run_unbuilt_member)
-            continue;
         if (!dfu_path(product) || usb_product_table_contains(sim::kVendorId, product))
             ids.push_back(product);
     }

@@ -255,18 +255,6 @@ TEST_F(Frame, EndingClosesEverythingBeforeItSaysFinished)
     EXPECT_FALSE(host.openedMessageBox());
 }
 
-TEST_F(Frame, UnbuiltMemberEndsBeforeAnyCommand)
-{
-    // The members are built one by one: a path of the test's own stands for the ones still to come.
-    const kivo::TransferPath unbuilt{"Unbuilt", kivo::run_unbuilt_member, {}};
-    inputs.path = &unbuilt;
-    run();
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_EQ(status(), "Failed to update firmware");
-    EXPECT_TRUE(commands().empty());
-    EXPECT_TRUE(shared.updateFinished());
-}
-
 // The boxes the worker opens and closes itself: one at a time, and a flag set without a box never
 // closes a box someone else opened.
 TEST_F(Frame, InstructionBoxesOpenOnceAndCloseOnlyTheirOwnBox)

@@ -50,10 +50,4 @@ bool wait_until_ready(UpdateRun& run, const PollExchange& exchange);
 // status" at their bound), then the ending: the box closed and 100 %.
 void end_after_restart(UpdateRun& run, void (*box_step)(UpdateRun& run));
 
-// A member whose transfer is not built yet: the run ends at once, before any device command
-// (paths/unbuilt.cpp) ...
-void run_unbuilt_member(UpdateRun& run);
-// ... and the same for some products of a built member, named in the trace line.
-void end_unbuilt(UpdateRun& run, std::string_view what);
-
 } // namespace kivo
