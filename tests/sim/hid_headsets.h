@@ -130,6 +130,8 @@ struct HeadsetPersona {
 // 87.5, 95.1 and 101.7 MHz, RDS on, region 0.
 inline const std::vector<uint16_t> kOemFmBlock = {0x66E9, 9510, 2, 8750, 9510, 10170, 0, 0, 0, 0, 0, 0, 0, 1, 0};
 
+// The named personas (headset_personas.cpp) follow.
+//
 // The OEM headset: "VARGO Zeltra" 2.1, language pack 1 v1.0, its module 1.3 (product 0x3120), its
 // FM block.
 HeadsetPersona oem_headset();
