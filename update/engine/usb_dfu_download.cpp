@@ -155,7 +155,8 @@ bool dfu_download_image(UpdateRun& run, DfuDevices& devices)
         system_logf("USB DFU [%d]: writing %zu bytes", i, image.size());
         if (!download_into(run, devices, i, image, scale))
             return false;
-        sleep_ms(kDevicePauseMs);
+        if (i + 1 < devices.count)
+            sleep_ms(kDevicePauseMs); // between devices only
     }
     return true;
 }

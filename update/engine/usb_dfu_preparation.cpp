@@ -59,7 +59,7 @@ void fail_not_recognized(UpdateRun& run)
     status_failure(run, AppText::tavk_string_not_recognized_device_in);
 }
 
-// Step 2: the device (or devices) found in the management-mode search, then opened as normal
+// The device (or devices) found in the management-mode search, then opened as normal
 // devices; the product id the run compares with the one it was recognized under.
 bool find_devices(UpdateRun& run, std::array<uint32_t, 2>& ids, int& count, uint32_t& compared)
 {
@@ -104,7 +104,7 @@ bool find_devices(UpdateRun& run, std::array<uint32_t, 2>& ids, int& count, uint
     return true;
 }
 
-// Step 3: a device running its normal firmware must be the recognized product at the recognized
+// A device running its normal firmware must be the recognized product at the recognized
 // version (asked count times of the first device).
 bool identify_device(UpdateRun& run, int count)
 {
@@ -172,7 +172,7 @@ std::filesystem::path extract_camera_images(UpdateRun& run)
     return dfu_image;
 }
 
-// Step 4: the DFU image, under each model text the recognized product's file may carry.
+// The DFU image, under each model text the recognized product's file may carry.
 bool load_image(UpdateRun& run)
 {
     const int recognized = run.in.data.deviceRecognized();
@@ -209,7 +209,7 @@ bool load_image(UpdateRun& run)
     return false;
 }
 
-// Step 5: the settings backup, in update mode; a device in its loader has no settings to keep.
+// The settings backup, in update mode; a device in its loader has no settings to keep.
 bool back_up(UpdateRun& run)
 {
     if (run.mode() != kModeUpdate)
@@ -221,7 +221,7 @@ bool back_up(UpdateRun& run)
     return back_up_settings(run);
 }
 
-// Step 6: the persistent store of the products that need it cleared (results ignored), the link
+// The persistent store of the products that need it cleared (results ignored), the link
 // closed, and the first percentage of the transfer.
 void prepare_transfer(UpdateRun& run, uint32_t first_device)
 {

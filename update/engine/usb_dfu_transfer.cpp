@@ -45,7 +45,7 @@ void clear_slot(DfuDeviceSlot& slot) { slot = {}; }
 enum class StageA { Failed, AllIdle, Detached };
 enum class Wait { Failed, Recovery, DeviceCameBackNormal, ClaimFailedTryAgain, Ready };
 
-// Step 1.2 for one device: opened, its DFU interface claimed (a failure is borne while a box is
+// One device at the start: opened, its DFU interface claimed (a failure is borne while a box is
 // up: the user is re-plugging), its status read, and an error state cleared.
 bool open_and_read_status(UpdateRun& run, DfuDevices& devices, int i)
 {
@@ -90,7 +90,7 @@ bool open_and_read_status(UpdateRun& run, DfuDevices& devices, int i)
     return true;
 }
 
-// Step 1.4 for one device that is not idle: it must run its normal firmware, and leave it when
+// One device that is not idle: it must run its normal firmware, and leave it when
 // told to.
 bool detach(UpdateRun& run, DfuDevices& devices, int i)
 {
@@ -116,7 +116,7 @@ bool detach(UpdateRun& run, DfuDevices& devices, int i)
     return true;
 }
 
-// Step 1: the status of every device; the ones running their normal firmware are detached and
+// The status of every device; the ones running their normal firmware are detached and
 // reset, and the user is asked to plug them in again.
 StageA status_and_detach(UpdateRun& run, DfuDevices& devices, int& last_detached, uint16_t& vendor)
 {
@@ -187,8 +187,8 @@ Wait look_for_dfu_devices(uint16_t vendor, std::array<struct usb_device*, kMostF
     return Wait::Ready;
 }
 
-// Step 2.4: the devices found back in DFU mode, opened and claimed on interface 0, must be in
-// dfuIDLE. A failed claim is step 2.5's.
+// The devices found back in DFU mode, opened and claimed on interface 0, must be in dfuIDLE. A
+// claim that fails is counted below.
 Wait open_found_devices(UpdateRun& run, DfuDevices& devices, std::span<struct usb_device* const> found)
 {
     for (;;) {
@@ -224,7 +224,7 @@ Wait open_found_devices(UpdateRun& run, DfuDevices& devices, std::span<struct us
         if (!claim_failed)
             return Wait::Ready;
 
-        // Step 2.5: claims that keep failing end the run at the third, counted over runs.
+        // Claims that keep failing end the run at the third, counted over runs.
         system_logf("USB DFU [%d]: cannot claim interface 0: %s", i, usb_strerror());
         int& failures =
             run.in.dfuClaimFailureCount != nullptr ? *run.in.dfuClaimFailureCount : process_dfu_claim_failure_count();
@@ -243,7 +243,7 @@ Wait open_found_devices(UpdateRun& run, DfuDevices& devices, std::span<struct us
     }
 }
 
-// Step 2: a pass a second until the detached devices are back in DFU mode, at most 301 passes.
+// A pass a second until the detached devices are back in DFU mode, at most 301 passes.
 Wait wait_for_dfu_mode(UpdateRun& run, DfuDevices& devices, uint16_t vendor)
 {
     system_log("USB DFU: waiting for the devices in DFU mode");
@@ -277,7 +277,7 @@ Wait wait_for_dfu_mode(UpdateRun& run, DfuDevices& devices, uint16_t vendor)
     return open_found_devices(run, devices, std::span(found).first(static_cast<size_t>(devices.count)));
 }
 
-// Step 2.6: the devices are back in DFU mode and idle; this run has written nothing.
+// The devices are back in DFU mode and idle; this run has written nothing.
 void end_detach_only(UpdateRun& run, DfuDevices& devices)
 {
     const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;

@@ -441,13 +441,14 @@ TEST_F(UsbDfuDownload, FailureLeavesNothingOpenAndTheDeviceInItsLoader)
         std::string line;
         bool nextRunWrites; // left in dfuIDLE or dfuERROR
     };
-    // Two blocks: block 0 at once, block 1 at 15 ms (10 ms, then 5 ms busy), the device's second
-    // at 25 ms, the manifest read at 1025 ms, its 5 ms wait, the final block at 1030 ms.
+    // Two blocks: block 0 at once, block 1 at 15 ms (10 ms, then 5 ms busy), the download done at
+    // 25 ms (no pause after the only device), the manifest read at once, its 5 ms wait, the final
+    // block at 30 ms.
     const Case cases[] = {
         {"blocks", kDnload, 11, 0, "Cannot update next block [0]", true},
         {"status reads in the download", kGetStatus, 11, 5, "Cannot get status 5 [0]", false},
-        {"the status read before the manifest", kGetStatus, 1, 1020, "Cannot get status 6 [0]", false},
-        {"the final block", kDnload, 1, 1028, "Cannot send final block [0]", false},
+        {"the status read before the manifest", kGetStatus, 1, 22, "Cannot get status 6 [0]", false},
+        {"the final block", kDnload, 1, 28, "Cannot send final block [0]", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

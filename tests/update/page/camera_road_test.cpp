@@ -52,6 +52,7 @@ TEST_F(CameraRoad, RestartToRecoverThenTheRelaunchWritesTheCamera)
     update().updateUi().btnUpdate->click();
     ASSERT_TRUE(run_events_until([&] { return quit; }, kRoadLimitMs));
     EXPECT_EQ(camera->product_id, 0xB020) << "back in its loader";
+    EXPECT_EQ(update().runShared()->progress().updateRestoreError, 4) << "the restart to recover";
     EXPECT_TRUE(app().restartToRecover());
     EXPECT_EQ(app().modeRestartToRecover(), kModeUpdate);
     EXPECT_EQ(app().strRestartDFUFirmwareFile(), firmwareFile);
