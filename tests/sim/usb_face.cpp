@@ -139,6 +139,8 @@ int UsbFace::control(UsbApi api, const ControlSetup& setup, uint8_t* data, int t
         record.result = -ETIMEDOUT;
     } else if (request_matches && strike(faults.fail_control)) {
         record.result = -faults.control_errno;
+    } else if (!in && setup.length > 0 && request_matches && strike(faults.short_control)) {
+        record.result = setup.length - 1;
     } else {
         record.result = answer_control(setup, data);
         if (in && record.result > 0)

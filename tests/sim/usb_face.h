@@ -73,6 +73,9 @@ struct UsbFaults {
     int fail_control = 0; // control transfers fail with control_errno (EPIPE: a stall)
     int control_errno = EPIPE;
     int fail_only_request = -1; // >= 0: fail_control strikes only this bRequest
+    // Host-to-device control transfers (of fail_only_request, when set) end one byte short: the
+    // device takes nothing of them.
+    int short_control = 0;
     int control_timeouts = 0; // control transfers time out after their full time-out
     size_t interrupt_chunk = 0; // > 0: interrupt data arrives in pieces of this size
 };

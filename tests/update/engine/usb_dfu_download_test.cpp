@@ -292,6 +292,36 @@ TEST_F(UsbDfuDownload, OneRetryBudgetOfTenIsSharedByFailedReadsErrorStatesAndFai
     }
 }
 
+// A DNLOAD that moved fewer bytes than its block did not deliver the block: it counts as a failed
+// one, sent again while the budget lasts.
+TEST_F(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
+{
+    for (const int shortBlocks : {1, 11}) {
+        SCOPED_TRACE(shortBlocks);
+        bus().reset();
+        const auto loader = plugHeadsetInItsLoader(0x4D10);
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 3000);
+        armAfterPreparation = [&] {
+            loader->usb.faults.short_control = shortBlocks;
+            loader->usb.faults.fail_only_request = kDnload;
+        };
+        run();
+        const std::vector<Dnload> wire = dnloads(*loader);
+        ASSERT_GE(wire.size(), 2u);
+        EXPECT_EQ(wire[0], (Dnload{0, 1023, 1022})) << "one byte short";
+        if (shortBlocks == 1) {
+            EXPECT_EQ(wire[1], (Dnload{0, 1023, 1023})) << "the same block again";
+            EXPECT_EQ(progress().updateProcessed, 100);
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+        } else {
+            EXPECT_EQ(status(), failed("Cannot update next block [0]"));
+            EXPECT_EQ(progress().updateRestoreError, 1);
+            EXPECT_EQ(loader->product_id, 0xCD10) << "still in its loader";
+        }
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+    }
+}
+
 TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
 {
     struct Case {
