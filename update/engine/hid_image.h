@@ -54,6 +54,9 @@ inline constexpr HidStepTags kMeshBt31BluetoothTags{nullptr, nullptr, nullptr, "
 // The Bluetooth blocks of the headsets whose Airoha module goes first.
 inline constexpr HidStepTags kMeshThenBt32BluetoothTags{nullptr, nullptr, nullptr, "[1][50]", "[2]",  "[3]",
                                                         "[4]",   "[5]",   "[6]",   nullptr,   nullptr};
+// The Bluetooth blocks of the camera-mesh headsets (the same values today, each path its own).
+inline constexpr HidStepTags kCameraMeshBtBluetoothTags{nullptr, nullptr, nullptr, "[1][50]", "[2]",  "[3]",
+                                                        "[4]",   "[5]",   "[6]",   nullptr,   nullptr};
 
 // A headset that never comes back is given up after this many one-second polls (after the first
 // pause); a failed poll counts as a "not yet".

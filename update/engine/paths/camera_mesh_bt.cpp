@@ -34,9 +34,8 @@ constexpr PathPhase kPhases[] = {
     {99, "update written"},
 };
 
-// The Bluetooth blocks' tags are those of the headsets whose Airoha module goes first: the erase
-// [1][50], the rest [2] to [6].
-constexpr const HidStepTags& kBluetoothTags = kMeshThenBt32BluetoothTags;
+// The Bluetooth blocks' tags: the erase [1][50], the rest [2] to [6].
+constexpr const HidStepTags& kBluetoothTags = kCameraMeshBtBluetoothTags;
 constexpr char kHeadsetNotBackTag[] = "[27]";
 // The iM501 left unwritten, reported once the module and the headset are back.
 constexpr char kIm501NotWrittenTag[] = "[28]";
