@@ -3,6 +3,7 @@
 // tests install for their runs, and the English status lines of the stages' failures.
 
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <span>
 #include <string>
@@ -24,7 +25,8 @@ inline const std::string kCheckCard = failed("Check your SD Card");
 // The card operations of the copy as the platform does them, but for the faults a test arms.
 class FaultyCardFiles : public kivo::CardFiles {
 public:
-    enum Op { Create, Move, Open, Size, Remove };
+    // Read: the file opens and its first piece reads, then reading fails.
+    enum Op { Create, Move, Open, Read, Size, Remove };
     std::set<Op> failing;
     // The copy arrives with its first byte changed.
     bool createFlipsAByte = false;
@@ -58,6 +60,30 @@ public:
     }
     std::unique_ptr<kivo::CardFileReader> open(const std::string& path) override
     {
-        return failing.contains(Open) ? nullptr : CardFiles::open(path);
+        if (failing.contains(Open))
+            return nullptr;
+        std::unique_ptr<kivo::CardFileReader> reader = CardFiles::open(path);
+        if (!reader || !failing.contains(Read))
+            return reader;
+        return std::make_unique<FailingAfterFirstPiece>(std::move(reader));
     }
+
+private:
+    class FailingAfterFirstPiece : public kivo::CardFileReader {
+    public:
+        explicit FailingAfterFirstPiece(std::unique_ptr<kivo::CardFileReader> reader)
+            : reader_(std::move(reader))
+        { }
+        std::optional<size_t> read(std::span<uint8_t> into) override
+        {
+            if (read_)
+                return std::nullopt;
+            read_ = true;
+            return reader_->read(into);
+        }
+
+    private:
+        std::unique_ptr<kivo::CardFileReader> reader_;
+        bool read_ = false;
+    };
 };

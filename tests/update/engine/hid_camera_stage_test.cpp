@@ -175,6 +175,8 @@ TEST_F(HidCameraStage, CardSteps)
              cardFiles.moveKeepsSource = true;
          },
          cannot_get_status("[2][5]"), until_card},
+        {"a read failing part-way counts as the open", [&] { cardFiles.failing = {Op::Read}; },
+         cannot_get_status("[2][5]"), until_card},
         {"MD5 differs: both removed",
          [&] {
              cardFiles.createFlipsAByte = true;
