@@ -303,13 +303,20 @@ TEST_F(CameraMeshBt, EachFailingStepEndsWithItsTagAndNothingAfter)
         const char* expected;
         std::vector<CommandFault> headsetFaults;
         std::vector<CommandFault> moduleFaults;
+        std::function<void(sim::HeadsetPersona&)> more = {};
     };
     // The headset gets 0x01, 0x50, 0x52, 0x53, 0x50 before its Bluetooth blocks.
     const Case cases[] = {
         {"[7]", {{0x50, 1}}, {}},
+        {"[8] again", {}, {}, [](sim::HeadsetPersona& p) { p.module->appears = false; }},
         {"[9]", {}, {{kErase, 1}}},
         {"[10][1]", {}, {{kChunk, 2, CommandFault::WriteFails}}},
         {"[11][1]", {}, {{kChunk, 2}}},
+        {"[12] every chunk CRC refused",
+         {},
+         {},
+         [](sim::HeadsetPersona& p) { p.module->failingCommands = {kChunkCrc}; }},
+        {"[12] every all-CRC refused", {}, {}, [](sim::HeadsetPersona& p) { p.module->failingCommands = {kAllCrc}; }},
         {"[13]", {}, {{kVerify, 1}}},
         {"[14] again", {{0x50, 1, CommandFault::Leaves}}, {}},
         {"[15] again", {}, {{kVerify, 1, CommandFault::Leaves}}},
@@ -323,12 +330,16 @@ TEST_F(CameraMeshBt, EachFailingStepEndsWithItsTagAndNothingAfter)
         {"[3]", {{kChunk, 3}}, {}},
         {"[4]", {{kVerify, 2}}, {}},
         {"[5]", {{kRunLoader, 1}}, {}},
+        {"[6] the headset never back", {}, {}, [](sim::HeadsetPersona& p) { p.awayAfterRunLoader = std::nullopt; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         bus().reset();
+        persona = sim::camera_mesh_headset();
         persona.commandFaults = c.headsetFaults;
         persona.module->commandFaults = c.moduleFaults;
+        if (c.more)
+            c.more(persona);
         plugAs(0x3132);
         useImages();
         run();
@@ -339,9 +350,19 @@ TEST_F(CameraMeshBt, EachFailingStepEndsWithItsTagAndNothingAfter)
         EXPECT_EQ(progress().updateRestoreError, 1);
         EXPECT_EQ(count(commands(), kReadRecord), 0) << "no language after a failure";
         const std::vector<uint8_t> module_sent = moduleCommands();
-        const bool bluetooth_stage = tag == "[1][50]" || tag == "[2]" || tag == "[3]" || tag == "[4]" || tag == "[5]";
+        const bool bluetooth_stage =
+            tag == "[1][50]" || tag == "[2]" || tag == "[3]" || tag == "[4]" || tag == "[5]" || tag == "[6]";
         EXPECT_EQ(count(module_sent, kFinalCheck), bluetooth_stage || tag == "[27]" ? 1 : 0)
             << "the iM501 only after the whole mesh stage";
+        if (tag == "[6]") {
+            // The pause, then polls a second apart up to the bound, after the run loader.
+            const long long waited = virtualSeconds() -
+                std::chrono::duration_cast<std::chrono::seconds>(sim::writes_of(headset.hid(), kRunLoader).back().at)
+                    .count();
+            EXPECT_GE(waited, kivo::kPauseAfterBluetoothBlocks + kivo::kReconnectPollBound);
+            EXPECT_LT(waited, kivo::kPauseAfterBluetoothBlocks + kivo::kReconnectPollBound + 60);
+            EXPECT_EQ(commands().back(), kRunLoader);
+        }
     }
 }
 
@@ -494,6 +515,7 @@ TEST_F(CameraMeshBtCamera, CameraSteps)
         bool copied = false; // the camera took the image
         bool copyLeft = false;
         bool temporaryLeft = false;
+        int looks = 0; // card looks a second apart after the last switch-on, when the run ends there
     };
     const Case cases[] = {
         // The version file is read after the leftover temporary file went.
@@ -521,8 +543,8 @@ TEST_F(CameraMeshBtCamera, CameraSteps)
              persona.camera->cardShowsAt = 1;
              persona.camera->keepsVersion = true;
          },
-         camera_failed("[50][c][16]"), false, true},
-        {"no card at first", [&] { persona.camera->cardShowsAt = 0; }, kCheckCard},
+         camera_failed("[50][c][16]"), false, true, false, 120},
+        {"no card at first", [&] { persona.camera->cardShowsAt = 0; }, kCheckCard, false, false, false, 20},
         {"camera on",
          [&] {
              persona.commandFaults = {{kCameraOn, 1}};
@@ -573,6 +595,13 @@ TEST_F(CameraMeshBtCamera, CameraSteps)
         run();
 
         EXPECT_EQ(headset.cameraImages().size(), c.copied ? 1u : 0u);
+        if (c.looks > 0) {
+            const long long spent = virtualSeconds() -
+                std::chrono::duration_cast<std::chrono::seconds>(sim::writes_of(headset.hid(), kCameraOn).back().at)
+                    .count();
+            EXPECT_GE(spent, c.looks);
+            EXPECT_LT(spent, c.looks + 60);
+        }
         EXPECT_EQ(holds(files.firmwareFile), c.copyLeft);
         EXPECT_EQ(holds(files.temporaryFile), c.temporaryLeft);
         if (c.status.empty()) {
@@ -602,14 +631,40 @@ TEST_F(CameraMeshBtCamera, CameraWithoutCardMarkerNeverFindsItsCard)
 
 TEST_F(CameraMeshBtCamera, CameraImageMustLieInsideTheFile)
 {
-    plugAs(0x3232);
-    useSpoiledBlocks(
-        5,
-        [](fwfile::Bytes& file) {
-            fwfile::put_le32(file, fwfile::entry_position(5, true, 2) + FirmwareContainer::kEntryLengthField, 1 << 30);
-        },
-        300, 50);
-    run();
-    expectCorruptedBeforeAnyChange();
-    EXPECT_TRUE(headset.cameraImages().empty());
+    struct Case {
+        const char* what;
+        std::function<void()> use;
+    };
+    const Case cases[] = {
+        {"the camera image past the end",
+         [&] {
+             useSpoiledBlocks(
+                 5,
+                 [](fwfile::Bytes& file) {
+                     fwfile::put_le32(file, fwfile::entry_position(5, true, 2) + FirmwareContainer::kEntryLengthField,
+                                      1 << 30);
+                 },
+                 300, 50);
+         }},
+        {"no block entry 2",
+         [&] {
+             useBlocks({bluetooth0, bluetooth1, module, im501}, {{0, 6, {}}, {1, 7, {}}, {3, 9, {}}, {4, 10, {}}});
+         }},
+        {"no mesh module entry",
+         [&] {
+             useBlocks({bluetooth0, bluetooth1, cameraImage, im501},
+                       {{0, 6, {}}, {1, 7, {}}, {2, 8, {3, 1, 0, 0, 0}}, {4, 10, {}}});
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        arrange(0x3232);
+        plugAs(0x3232);
+        c.use();
+        run();
+        expectCorruptedBeforeAnyChange();
+        EXPECT_TRUE(headset.cameraImages().empty());
+        EXPECT_EQ(onCard(files.versionFile), "1.0") << "the card untouched";
+    }
 }

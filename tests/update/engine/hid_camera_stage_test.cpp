@@ -137,6 +137,7 @@ TEST_F(HidCameraStage, CardSteps)
         std::vector<uint8_t> sent = {}; // the camera commands; none after a failure
         bool copyLeft = false;
         bool temporaryLeft = false;
+        int looks = 0; // card looks a second apart after the last switch-on, when the run ends there
     };
     const std::vector<uint8_t> until_card = {0x01, kOn, kStatus};
     const std::vector<uint8_t> until_restart = {0x01, kOn, kStatus, kStatus, kOff, kStatus, kOn};
@@ -202,7 +203,7 @@ TEST_F(HidCameraStage, CardSteps)
         {"a card without the camera's marker is not found", [&] { arrange(0x5570, sim::CameraCard::Marker::Missing); },
          kCheckCard, until_card},
         {"the card does not come back", [&] { persona.camera->cardShowsAt = 1; }, camera_failed("[2][3]"),
-         until_restart},
+         until_restart, false, false, 200},
         {"the camera keeps its old version", [&] { persona.camera->keepsVersion = true; }, camera_failed("[2][2]"),
          until_restart, true},
     };
@@ -224,6 +225,11 @@ TEST_F(HidCameraStage, CardSteps)
         }
         EXPECT_EQ(holdsCopy(), c.copyLeft);
         EXPECT_EQ(holdsTemporary(), c.temporaryLeft);
+        if (c.looks > 0) {
+            const long long spent = seconds(sim::bus().clock().now() - writesOf(kOn).back().at);
+            EXPECT_GE(spent, c.looks);
+            EXPECT_LT(spent, c.looks + 60);
+        }
     }
 }
 
