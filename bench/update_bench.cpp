@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
@@ -170,6 +171,29 @@ void BM_MeshQcc65Module(benchmark::State& state)
 }
 BENCHMARK(BM_MeshQcc65Module)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 
+// Whole updates on a fresh simulated bus each time (its transcripts would grow from run to run):
+// `plug` puts the devices on it, and each run writes `copies` x range(0) bytes.
+void time_whole_updates(benchmark::State& state, const kivo::UpdateInputs& inputs, const std::function<void()>& plug,
+                        int copies)
+{
+    sim::Session session;
+    NoBoxes host;
+    const QuietStandardOutput quiet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sim::bus().reset();
+        plug();
+        kivo::UpdateShared shared;
+        state.ResumeTiming();
+        kivo::threadMethodUpdate(inputs, shared, host);
+        if (shared.progress().updateProcessed != 100) {
+            state.SkipWithError("the update failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * copies * state.range(0));
+}
+
 // A whole update of the OEM mesh headset: its module (CRC-checked, in 58-byte chunks) and two
 // Bluetooth blocks, each of range(0) bytes, from the firmware file to the success ending.
 void BM_MeshBt31Update(benchmark::State& state)
@@ -187,22 +211,8 @@ void BM_MeshBt31Update(benchmark::State& state)
     inputs.session.usbStatus = 0x3142;
     inputs.data.setDeviceRecognized(0x3142);
     inputs.data.setDeviceVersion01({2, 1, 0, 0});
-    sim::Session session;
-    NoBoxes host;
-    const QuietStandardOutput quiet;
-    for (auto _ : state) {
-        state.PauseTiming();
-        sim::bus().reset();
-        sim::plug_headset(sim::oem_headset());
-        kivo::UpdateShared shared;
-        state.ResumeTiming();
-        kivo::threadMethodUpdate(inputs, shared, host);
-        if (shared.progress().updateProcessed != 100) {
-            state.SkipWithError("the update failed");
-            break;
-        }
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 3 * state.range(0));
+    time_whole_updates(
+        state, inputs, [] { sim::plug_headset(sim::oem_headset()); }, 3);
 }
 BENCHMARK(BM_MeshBt31Update)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 
@@ -229,22 +239,8 @@ void BM_MeshAirohaQccVpUpdate(benchmark::State& state)
     inputs.data.setDeviceRecognized(persona.product_id);
     inputs.data.setDeviceVersion01(
         {persona.version.major, persona.version.minor, persona.version.secondaryType, persona.version.secondary});
-    sim::Session session;
-    NoBoxes host;
-    const QuietStandardOutput quiet;
-    for (auto _ : state) {
-        state.PauseTiming();
-        sim::bus().reset();
-        sim::plug_headset(persona);
-        kivo::UpdateShared shared;
-        state.ResumeTiming();
-        kivo::threadMethodUpdate(inputs, shared, host);
-        if (shared.progress().updateProcessed != 100) {
-            state.SkipWithError("the update failed");
-            break;
-        }
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 3 * state.range(0));
+    time_whole_updates(
+        state, inputs, [&persona] { sim::plug_headset(persona); }, 3);
 }
 BENCHMARK(BM_MeshAirohaQccVpUpdate)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 
@@ -269,25 +265,15 @@ void BM_UsbDfuUpdate(benchmark::State& state)
     inputs.data.setDeviceRecognized(product);
     sim::UsbHeadsetPersona persona = sim::usb_headset(product, "Headset");
     persona.in_loader = true;
-    sim::Session session;
-    NoBoxes host;
-    const QuietStandardOutput quiet;
-    for (auto _ : state) {
-        state.PauseTiming();
-        sim::bus().reset();
-        if (two_devices)
-            sim::plug_usb_pair(persona);
-        else
-            sim::bus().plug(sim::make_usb_headset(persona));
-        kivo::UpdateShared shared;
-        state.ResumeTiming();
-        kivo::threadMethodUpdate(inputs, shared, host);
-        if (shared.progress().updateProcessed != 100) {
-            state.SkipWithError("the update failed");
-            break;
-        }
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (two_devices ? 2 : 1) * state.range(0));
+    time_whole_updates(
+        state, inputs,
+        [&] {
+            if (two_devices)
+                sim::plug_usb_pair(persona);
+            else
+                sim::bus().plug(sim::make_usb_headset(persona));
+        },
+        two_devices ? 2 : 1);
 }
 BENCHMARK(BM_UsbDfuUpdate)
     ->Args({kMiB, 0x4D10})
