@@ -33,6 +33,12 @@ public:
         host_.setOnProcessing(busy);
         refreshControls();
     }
+    // The busy flag for work whose page shows no bar of its own: only the frame follows it.
+    void setFrameBusy(bool busy)
+    {
+        host_.setOnProcessing(busy);
+        host_.setControls();
+    }
     // The frame around the page, then the page.
     void refreshControls()
     {

@@ -119,7 +119,7 @@ void DeviceSelectionViewController::targetDeviceSet(QObject*)
     // that the page shown next is not held busy by it.
     if (checkRun_.active() && !checkDetached_) {
         checkDetached_ = true;
-        host().setOnProcessing(false);
+        setFrameBusy(false);
     }
     host().session().deviceTarget = deviceTargetSelected_;
     host().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, 0);
@@ -138,12 +138,9 @@ void DeviceSelectionViewController::checkManagerUpdate()
 {
     // Only the frame follows the busy flag here: the check refuses the window's actions, and the
     // page's own bar does not turn for it.
-    kivo::PageHost& app = host();
-    app.setOnProcessing(true);
-    app.setControls();
+    setFrameBusy(true);
     if (checkStarted_) {
-        app.setOnProcessing(false);
-        app.setControls();
+        setFrameBusy(false);
         return;
     }
     checkStarted_ = true;
