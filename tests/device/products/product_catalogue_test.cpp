@@ -10,6 +10,7 @@
 #include <functional>
 #include <set>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "device/products/background_volume.h"
@@ -419,6 +420,28 @@ TEST(ProductCatalogue, UsbDfuSetsHaveTheirSizesAndBelongToTheDfuPaths)
             EXPECT_TRUE(update_family_path(id) == UpdateFamilyPath::UsbDfu ||
                         update_family_path(id) == UpdateFamilyPath::DfuAfterDownloadMode)
                 << name << std::hex << " 0x" << id;
+}
+
+// The DFU progress scale: the pair's line and everyone else's. Each chains up: the download's span
+// ends where the manifest wait starts, that wait ends at 100, and the timer's target lies past the wait's start.
+TEST(ProductCatalogue, DfuProgressScaleLines)
+{
+    struct Row {
+        int product;
+        DfuProgressScale expected;
+    };
+    const Row rows[] = {{kDfuTwoDeviceProduct, {8, 16, 24, 76, 90}}, {0x4D10, {5, 11, 16, 84, 99}},
+                        {0x3020, {5, 11, 16, 84, 99}}};
+    for (const Row& row : rows) {
+        const DfuProgressScale s = dfu_progress_scale(row.product);
+        EXPECT_EQ(std::tie(s.start, s.downloadSpan, s.afterDownload, s.manifestSpan, s.timerTarget),
+                  std::tie(row.expected.start, row.expected.downloadSpan, row.expected.afterDownload,
+                           row.expected.manifestSpan, row.expected.timerTarget))
+            << std::hex << row.product;
+        EXPECT_EQ(s.start + s.downloadSpan, s.afterDownload) << std::hex << row.product;
+        EXPECT_EQ(s.afterDownload + s.manifestSpan, 100) << std::hex << row.product;
+        EXPECT_GT(s.timerTarget, s.afterDownload) << std::hex << row.product;
+    }
 }
 
 TEST(ProductCatalogue, BackupSummaryGroupsAndFamilies)
