@@ -6,11 +6,14 @@
 #include "device/products/background_volume.h"
 #include "device/products/backup_compatibility.h"
 #include "device/products/backup_summary_groups.h"
+#include "device/products/basic_word_layouts.h"
 #include "device/products/camera_cards.h"
 #include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
+#include "device/products/factory_table.h"
+#include "device/products/factory_trace.h"
 #include "device/products/fm_presets.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
@@ -298,6 +301,7 @@ const std::vector<ProductSet>& rule_sets()
         {"kDfuWaitRestartIds", ids(kDfuWaitRestartIds)},
         {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
         {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
+        {"kFactoryTracedProduct", {kFactoryTracedProduct}},
     };
     return sets;
 }
@@ -352,9 +356,27 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable summary_families{"restore summary families", {}};
         for (const RestoreSummaryFamily& family : restore_summary_families())
             summary_families.rows.push_back({"", ids(family.products)});
-        return std::vector<FirstMatchTable>{
-            tabs,        groups,           paths,        pacing,        families,       word_counts,     sub_paths,
-            fm_families, speed_dial_paths, default_rows, restore_lines, summary_groups, summary_families};
+        FirstMatchTable factory_groups{"factory settings", {}};
+        for (const factory::Group& group : factory::factory_table())
+            factory_groups.rows.push_back({"", group.products});
+        FirstMatchTable word_layouts{"basic settings word layouts", {}};
+        for (const BasicWordLayout& layout : kBasicWordLayouts)
+            word_layouts.rows.push_back({"", ids(layout.products)});
+        return std::vector<FirstMatchTable>{tabs,
+                                            groups,
+                                            paths,
+                                            pacing,
+                                            families,
+                                            word_counts,
+                                            sub_paths,
+                                            fm_families,
+                                            speed_dial_paths,
+                                            default_rows,
+                                            restore_lines,
+                                            summary_groups,
+                                            summary_families,
+                                            factory_groups,
+                                            word_layouts};
     }();
     return tables;
 }
