@@ -1,6 +1,8 @@
 #include "device/products/product_catalogue.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <span>
 
 #include "device/products/background_volume.h"
@@ -59,6 +61,9 @@
 #include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
 #include "device/products/usb_dfu_products.h"
+#include "device/products/usb_power_tables.h"
+#include "device/products/usb_settings_reads.h"
+#include "device/products/usb_write_back_rows.h"
 #include "device/products/without_settings_pages.h"
 
 namespace kivo {
@@ -71,6 +76,14 @@ template <typename Row, typename Field> std::vector<int> column(std::span<const 
     std::vector<int> out;
     for (const Row& row : rows)
         out.push_back(row.*field);
+    return out;
+}
+
+// A fixed-size list of ids that 0 pads.
+template <size_t N> std::vector<int> padded(const std::array<int, N>& set)
+{
+    std::vector<int> out;
+    std::copy_if(set.begin(), set.end(), std::back_inserter(out), [](int id) { return id != 0; });
     return out;
 }
 
@@ -302,6 +315,10 @@ const std::vector<ProductSet>& rule_sets()
         {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
         {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
         {"kFactoryTracedProduct", {kFactoryTracedProduct}},
+        {"usb_settings::kFmBlockChips", ids(usb_settings::kFmBlockChips)},
+        {"usb_settings::kRadioGainChips", ids(usb_settings::kRadioGainChips)},
+        {"usb_settings::kSidetoneWhenUnreadChip", {usb_settings::kSidetoneWhenUnreadChip}},
+        {"usb_power::kLowAddressTableChips", ids(usb_power::kLowAddressTableChips)},
     };
     return sets;
 }
@@ -362,6 +379,18 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable word_layouts{"basic settings word layouts", {}};
         for (const BasicWordLayout& layout : kBasicWordLayouts)
             word_layouts.rows.push_back({"", ids(layout.products)});
+        FirstMatchTable usb_reads{"USB settings reads", {}};
+        for (const usb_settings::SettingsReadRow& row : usb_settings::settings_read_rows())
+            usb_reads.rows.push_back({"", row.chips});
+        FirstMatchTable usb_write_backs{"USB write-back rows", {}};
+        for (const usb_write_back::WriteBackRow& row : usb_write_back::write_back_rows())
+            usb_write_backs.rows.push_back({"", row.targets});
+        FirstMatchTable power_groups{"USB power table groups", {}};
+        for (const usb_power::PowerTableGroup& group : usb_power::kPowerTableGroups)
+            power_groups.rows.push_back({"", padded(group.targets)});
+        FirstMatchTable power_thresholds{"USB power address thresholds", {}};
+        for (const usb_power::AddressThreshold& row : usb_power::kAddressThresholds)
+            power_thresholds.rows.push_back({"", padded(row.targets)});
         return std::vector<FirstMatchTable>{tabs,
                                             groups,
                                             paths,
