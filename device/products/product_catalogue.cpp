@@ -24,6 +24,7 @@
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
+#include "device/products/instruction_key_products.h"
 #include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
@@ -32,6 +33,7 @@
 #include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/overlay_exclusion.h"
+#include "device/products/panel_module_versions.h"
 #include "device/products/panel_names.h"
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
@@ -315,6 +317,20 @@ const std::vector<ProductSet>& rule_sets()
         {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
         {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
         {"kFactoryTracedProduct", {kFactoryTracedProduct}},
+        {"kInstructionCableOnlyProducts", ids(kInstructionCableOnlyProducts)},
+        {"kInstructionFirstMinusProducts", ids(kInstructionFirstMinusProducts)},
+        {"kInstructionPhoneKeyProducts", ids(kInstructionPhoneKeyProducts)},
+        {"kInstructionFirstCenterProducts", ids(kInstructionFirstCenterProducts)},
+        {"kInstructionLeftKeyProducts", ids(kInstructionLeftKeyProducts)},
+        {"kInstructionPairingKeyProducts", ids(kInstructionPairingKeyProducts)},
+        {"kInstructionMinusKeyProducts", ids(kInstructionMinusKeyProducts)},
+        {"kInstructionRetryPhoneKeyProducts", ids(kInstructionRetryPhoneKeyProducts)},
+        {"kInstructionRetryCenterProducts", ids(kInstructionRetryCenterProducts)},
+        {"kInstructionSecondCenterPlusProducts", ids(kInstructionSecondCenterPlusProducts)},
+        {"kInstructionSwitchOffProducts", ids(kInstructionSwitchOffProducts)},
+        {"kInstructionCameraProducts", ids(kInstructionCameraProducts)},
+        {"kFirstModuleVersionProducts", ids(kFirstModuleVersionProducts)},
+        {"kSecondModuleProducts", ids(kSecondModuleProducts)},
         {"usb_settings::kFmBlockChips", ids(usb_settings::kFmBlockChips)},
         {"usb_settings::kRadioGainChips", ids(usb_settings::kRadioGainChips)},
         {"usb_settings::kSidetoneWhenUnreadChip", {usb_settings::kSidetoneWhenUnreadChip}},
