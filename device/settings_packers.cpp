@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "device/device_data.h"
 #include "device/products/basic_word_layouts.h"

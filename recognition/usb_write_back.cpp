@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #include "device/products/usb_write_back_rows.h"
 #include "link/bccmd.h"
