@@ -5,7 +5,8 @@
 
 #include "common/system_log.h"
 #include "device/device_data.h"
-#include "device/factory_table.h"
+#include "device/products/factory_table.h"
+#include "device/products/factory_trace.h"
 
 using Record = KIVOBluetoothDeviceData;
 
@@ -44,9 +45,6 @@ static_assert(factory::simpleUI == 1u << (factory::kNamedCount - 1));
 // The factory FM record's magic code.
 constexpr int kFmMagicCode = 0x56E9;
 constexpr int kSixPresets = 6;
-
-// The one product whose factory words are traced to the system log.
-constexpr int kTracedProduct = 0x3110;
 
 bool reached(const Record& record, const factory::Since& since, int major, int minor)
 {
@@ -152,7 +150,7 @@ void Record::initializeObjectWithDevice_VersionMajor_Minor(int device, int major
         for (const factory::SlotValue& value : row->values)
             apply_value(*this, value);
         apply_fm(*this, row->fm);
-        if (device == kTracedProduct)
+        if (device == kivo::kFactoryTracedProduct)
             kivo::system_logf("ARGGG %X %X %X %X\n", static_cast<unsigned>(basicSettingBrisko_[0]),
                               static_cast<unsigned>(basicSettingBrisko_[1]),
                               static_cast<unsigned>(basicSettingBrisko_[2]),

@@ -19,7 +19,7 @@ void Record::SetBasicSettingQCCVOXSensitivity(int level) { put_code(basicSetting
 // The level is read from bits 9-11, but the device's own patterns for the two highest levels also
 // set bit 7, so the setter writes bits 7 and 9-11 together.
 namespace {
-constexpr uint32_t kJunovaMask = 0x0E80;
+constexpr uint32_t kJunovaMask = 0xE80;
 constexpr std::array<uint32_t, 6> kJunovaPatterns = {0x000, 0x200, 0x400, 0x600, 0x880, 0xA80};
 } // namespace
 

@@ -6,8 +6,8 @@ any header. This check fails when
   - a Qt-free folder includes a Qt or ui_ header, or links a target that uses Qt;
   - a file includes a header of a folder none of whose targets its own targets link (which also
     keeps every layer from reaching the layers above it);
-  - a folder marked no-ids (shell and page code, the all-settings table) writes a product id (0x and
-    four hex digits) outside the allow list.
+  - a folder marked no-ids (every folder but device/products, link and the flasher) writes a product
+    id (0x and four hex digits) outside the allow list.
 
 usage: check_layers.py --root SOURCE_DIR --links BUILD_DIR/layer_links.txt
 The links file is written by CMake: one line per target, "target: direct-deps | interface-deps".

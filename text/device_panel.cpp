@@ -5,6 +5,7 @@
 
 #include "device/device_session.h"
 #include "device/products/helmet_camera.h"
+#include "device/products/panel_module_versions.h"
 #include "device/products/panel_names.h"
 #include "text/product_names.h"
 #include "text/tables/device_panel_table.h"
@@ -19,11 +20,6 @@ namespace {
 // The secondary type whose version shows a third number.
 constexpr int kThreeNumberType = 2;
 constexpr int kReleaseCandidateType = 1;
-
-bool listed(std::span<const std::uint16_t> products, int product_id)
-{
-    return std::find(products.begin(), products.end(), product_id) != products.end();
-}
 
 // The camera writes its version with the secondary pair first.
 std::string camera_version(const FirmwareQuad& q)
@@ -111,11 +107,11 @@ DevicePanel recognized_device_panel(const DevicePanelState& state, const KIVOBlu
     }
 
     const FirmwareQuad shown =
-        listed(kFirstModuleVersionProducts, product) ? data.deviceVersion01() : data.deviceVersion();
+        product_in(kFirstModuleVersionProducts, product) ? data.deviceVersion01() : data.deviceVersion();
     std::string name =
         product == kRemoteWithFixedName ? ProductNames::tavk_product_name(product) : shown_name(data.deviceName());
     std::string version = version_of(product, shown);
-    if (listed(kSecondModuleProducts, product))
+    if (product_in(kSecondModuleProducts, product))
         version += second_module_suffix(product, data.deviceVersion01(), data.deviceVersion02());
     return {getImageFileName(data), std::move(name), std::move(version)};
 }

@@ -4,27 +4,24 @@
 
 namespace kivo {
 
-using text_tables::kProducts;
-using text_tables::ProductEntry;
-
 namespace {
 
 constexpr bool ids_ascending()
 {
-    return std::is_sorted(kProducts.begin(), kProducts.end(),
+    return std::is_sorted(kProductList.begin(), kProductList.end(),
                           [](const ProductEntry& a, const ProductEntry& b) { return a.id <= b.id; });
 }
 static_assert(ids_ascending(), "the product table must be sorted by id without repeats");
 
 } // namespace
 
-std::span<const ProductEntry> product_table() { return kProducts; }
+std::span<const ProductEntry> product_table() { return kProductList; }
 
 const ProductEntry* find_product(int product_id)
 {
-    auto it = std::lower_bound(kProducts.begin(), kProducts.end(), product_id,
+    auto it = std::lower_bound(kProductList.begin(), kProductList.end(), product_id,
                                [](const ProductEntry& entry, int id) { return entry.id < id; });
-    return it != kProducts.end() && it->id == product_id ? &*it : nullptr;
+    return it != kProductList.end() && it->id == product_id ? &*it : nullptr;
 }
 
 std::string ProductNames::tavk_product_name_for_internal(int product_id, bool for_internal)

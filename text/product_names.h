@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "device/products/panel_names.h"
+#include "device/products/product_list.h"
 #include "text/localized.h"
-#include "text/tables/products_table.h"
 
 namespace kivo {
 
@@ -23,9 +23,9 @@ inline constexpr std::string_view kLockPicture = "lock";
 // EVO model.
 inline constexpr std::string_view kBriskoEvoPicture = "brisko_evo";
 
-std::span<const text_tables::ProductEntry> product_table();
+std::span<const ProductEntry> product_table();
 // The entry of a product id; nullptr for an id the manager does not know.
-const text_tables::ProductEntry* find_product(int product_id);
+const ProductEntry* find_product(int product_id);
 
 class ProductNames {
 public:

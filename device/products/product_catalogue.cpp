@@ -1,16 +1,21 @@
 #include "device/products/product_catalogue.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <span>
 
 #include "device/products/background_volume.h"
 #include "device/products/backup_compatibility.h"
 #include "device/products/backup_summary_groups.h"
+#include "device/products/basic_word_layouts.h"
 #include "device/products/camera_cards.h"
 #include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/classic_panel.h"
 #include "device/products/diagnostic_log_modules.h"
+#include "device/products/factory_table.h"
+#include "device/products/factory_trace.h"
 #include "device/products/fm_presets.h"
 #include "device/products/fm_radio_save.h"
 #include "device/products/helmet_camera.h"
@@ -19,6 +24,7 @@
 #include "device/products/hid_readiness.h"
 #include "device/products/hid_settings_groups.h"
 #include "device/products/home_selection.h"
+#include "device/products/instruction_key_products.h"
 #include "device/products/intermediate_images.h"
 #include "device/products/late_hd_intercom.h"
 #include "device/products/mesh_block_layout.h"
@@ -27,6 +33,7 @@
 #include "device/products/new_update_rules.h"
 #include "device/products/oem_headsets.h"
 #include "device/products/overlay_exclusion.h"
+#include "device/products/panel_module_versions.h"
 #include "device/products/panel_names.h"
 #include "device/products/plain_update_status.h"
 #include "device/products/progress_pacing.h"
@@ -56,6 +63,9 @@
 #include "device/products/update_run_endings.h"
 #include "device/products/usb_chip_identity.h"
 #include "device/products/usb_dfu_products.h"
+#include "device/products/usb_power_tables.h"
+#include "device/products/usb_settings_reads.h"
+#include "device/products/usb_write_back_rows.h"
 #include "device/products/without_settings_pages.h"
 
 namespace kivo {
@@ -68,6 +78,14 @@ template <typename Row, typename Field> std::vector<int> column(std::span<const 
     std::vector<int> out;
     for (const Row& row : rows)
         out.push_back(row.*field);
+    return out;
+}
+
+// A fixed-size list of ids that 0 pads.
+template <size_t N> std::vector<int> padded(const std::array<int, N>& set)
+{
+    std::vector<int> out;
+    std::copy_if(set.begin(), set.end(), std::back_inserter(out), [](int id) { return id != 0; });
     return out;
 }
 
@@ -298,6 +316,25 @@ const std::vector<ProductSet>& rule_sets()
         {"kDfuWaitRestartIds", ids(kDfuWaitRestartIds)},
         {"kDfuWaitIgnoredIds", ids(kDfuWaitIgnoredIds)},
         {"kDfuWaitRecoveryProduct", {kDfuWaitRecoveryProduct}},
+        {"kFactoryTracedProduct", {kFactoryTracedProduct}},
+        {"kInstructionCableOnlyProducts", ids(kInstructionCableOnlyProducts)},
+        {"kInstructionFirstMinusProducts", ids(kInstructionFirstMinusProducts)},
+        {"kInstructionPhoneKeyProducts", ids(kInstructionPhoneKeyProducts)},
+        {"kInstructionFirstCenterProducts", ids(kInstructionFirstCenterProducts)},
+        {"kInstructionLeftKeyProducts", ids(kInstructionLeftKeyProducts)},
+        {"kInstructionPairingKeyProducts", ids(kInstructionPairingKeyProducts)},
+        {"kInstructionMinusKeyProducts", ids(kInstructionMinusKeyProducts)},
+        {"kInstructionRetryPhoneKeyProducts", ids(kInstructionRetryPhoneKeyProducts)},
+        {"kInstructionRetryCenterProducts", ids(kInstructionRetryCenterProducts)},
+        {"kInstructionSecondCenterPlusProducts", ids(kInstructionSecondCenterPlusProducts)},
+        {"kInstructionSwitchOffProducts", ids(kInstructionSwitchOffProducts)},
+        {"kInstructionCameraProducts", ids(kInstructionCameraProducts)},
+        {"kFirstModuleVersionProducts", ids(kFirstModuleVersionProducts)},
+        {"kSecondModuleProducts", ids(kSecondModuleProducts)},
+        {"usb_settings::kFmBlockChips", ids(usb_settings::kFmBlockChips)},
+        {"usb_settings::kRadioGainChips", ids(usb_settings::kRadioGainChips)},
+        {"usb_settings::kSidetoneWhenUnreadChip", {usb_settings::kSidetoneWhenUnreadChip}},
+        {"usb_power::kLowAddressTableChips", ids(usb_power::kLowAddressTableChips)},
     };
     return sets;
 }
@@ -352,9 +389,39 @@ const std::vector<FirstMatchTable>& first_match_tables()
         FirstMatchTable summary_families{"restore summary families", {}};
         for (const RestoreSummaryFamily& family : restore_summary_families())
             summary_families.rows.push_back({"", ids(family.products)});
-        return std::vector<FirstMatchTable>{
-            tabs,        groups,           paths,        pacing,        families,       word_counts,     sub_paths,
-            fm_families, speed_dial_paths, default_rows, restore_lines, summary_groups, summary_families};
+        FirstMatchTable factory_groups{"factory settings", {}};
+        for (const factory::Group& group : factory::factory_table())
+            factory_groups.rows.push_back({"", group.products});
+        FirstMatchTable word_layouts{"basic settings word layouts", {}};
+        for (const BasicWordLayout& layout : kBasicWordLayouts)
+            word_layouts.rows.push_back({"", ids(layout.products)});
+        FirstMatchTable usb_reads{"USB settings reads", {}};
+        for (const usb_settings::SettingsReadRow& row : usb_settings::settings_read_rows())
+            usb_reads.rows.push_back({"", row.chips});
+        FirstMatchTable usb_write_backs{"USB write-back rows", {}};
+        for (const usb_write_back::WriteBackRow& row : usb_write_back::write_back_rows())
+            usb_write_backs.rows.push_back({"", row.targets});
+        FirstMatchTable power_groups{"USB power table groups", {}};
+        for (const usb_power::PowerTableGroup& group : usb_power::kPowerTableGroups)
+            power_groups.rows.push_back({"", padded(group.targets)});
+        FirstMatchTable power_thresholds{"USB power address thresholds", {}};
+        for (const usb_power::AddressThreshold& row : usb_power::kAddressThresholds)
+            power_thresholds.rows.push_back({"", padded(row.targets)});
+        return std::vector<FirstMatchTable>{tabs,
+                                            groups,
+                                            paths,
+                                            pacing,
+                                            families,
+                                            word_counts,
+                                            sub_paths,
+                                            fm_families,
+                                            speed_dial_paths,
+                                            default_rows,
+                                            restore_lines,
+                                            summary_groups,
+                                            summary_families,
+                                            factory_groups,
+                                            word_layouts};
     }();
     return tables;
 }

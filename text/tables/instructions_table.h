@@ -1,7 +1,8 @@
 #pragma once
 // What the update asks the user to do with the device, by product id: the first step, the first
 // step again after the device did not answer, and the second step. Each row names the keys (or the
-// product) that fill its format; a product in no row of a step has no instruction for it.
+// product) that fill its format; a product in no row of a step has no instruction for it. The
+// product sets of the rows are device/products/instruction_key_products.h.
 // Translation order: French, German, Italian, Japanese, Korean, Spanish, Dutch, Russian, Chinese,
 // Finnish, Czech, Polish.
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "device/products/instruction_key_products.h"
 #include "text/localized.h"
 
 namespace kivo::text_tables {
@@ -131,71 +133,38 @@ enum class InstructionArg {
 };
 
 struct InstructionRow {
-    std::span<const std::uint16_t> ids;
+    std::span<const int> ids;
     const Translated* format;
     std::array<InstructionArg, 2> args;
     int arg_count;
 };
 
-// Product-id sets; a set that two steps share is written once.
-inline constexpr std::uint16_t kCableOnlyIds[] = {0x3010, 0x3020, 0x4120, 0x5310};
-inline constexpr std::uint16_t kFirstMinusIds[] = {
-    0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x3030, 0x3032, 0x3040, 0x3300, 0x4010, 0x4020,
-    0x4021, 0x4030, 0x5520, 0x5522, 0x5524, 0x5526, 0x5536, 0x5560, 0x5562, 0x5610, 0x5611, 0x5612,
-    0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5720, 0x5910, 0x5920, 0x6112, 0x6114, 0x6210};
-// The first-step phone-key products, also the jog-dial and phone-key products of the second step.
-inline constexpr std::uint16_t kPhoneKeyIds[] = {
-    0x4D05, 0x4D06, 0x4D10, 0x4D15, 0x4D16, 0x4D30, 0x4D35, 0x4D40, 0x4D45, 0x4D55, 0x4D65,
-    0x4D75, 0x4D76, 0x4D85, 0x4D86, 0x5010, 0x5011, 0x5020, 0x5030, 0x5040, 0x5050, 0x5060,
-    0x5061, 0x5070, 0x5080, 0x5510, 0x5530, 0x5532, 0x5550, 0x5570, 0x5580, 0x5710};
-inline constexpr std::uint16_t kFirstCenterIds[] = {0x2020, 0x4110, 0x4111, 0x4112, 0x4113, 0x4D20, 0x4D21,
-                                                    0x4D50, 0x6000, 0x6110, 0x6111, 0x6120, 0x6121};
-inline constexpr std::uint16_t kLeftKeyIds[] = {0x4040};
-inline constexpr std::uint16_t kPairingKeyIds[] = {0x5210};
-// The minus-key products after a failure, also the plus- and minus-key products of the second step.
-inline constexpr std::uint16_t kMinusKeyIds[] = {
-    0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x2310, 0x3030, 0x3032, 0x3040, 0x4010, 0x4020,
-    0x4021, 0x4030, 0x5522, 0x5524, 0x5526, 0x5536, 0x5560, 0x5562, 0x5610, 0x5611, 0x5612,
-    0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5720, 0x5910, 0x5920, 0x6210};
-inline constexpr std::uint16_t kRetryPhoneKeyIds[] = {
-    0x4D05, 0x4D10, 0x4D15, 0x4D30, 0x4D35, 0x4D40, 0x4D45, 0x4D55, 0x4D65, 0x4D75,
-    0x4D85, 0x5010, 0x5011, 0x5020, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070,
-    0x5080, 0x5510, 0x5530, 0x5532, 0x5550, 0x5570, 0x5580, 0x5710};
-inline constexpr std::uint16_t kRetryCenterIds[] = {0x2020, 0x4110, 0x4111, 0x4112, 0x4113, 0x4D20,
-                                                    0x4D21, 0x4D50, 0x5520, 0x6000, 0x6110, 0x6111,
-                                                    0x6112, 0x6114, 0x6120, 0x6121};
-inline constexpr std::uint16_t kSecondCenterPlusIds[] = {0x2020, 0x4110, 0x4111, 0x4112, 0x4113, 0x4120,
-                                                         0x4D20, 0x4D21, 0x4D50, 0x5520, 0x6000, 0x6110,
-                                                         0x6111, 0x6112, 0x6114, 0x6120, 0x6121};
-inline constexpr std::uint16_t kSwitchOffIds[] = {0x3010, 0x5310};
-inline constexpr std::uint16_t kCameraIds[] = {0x3020};
-
 inline constexpr InstructionRow kFirstStep[] = {
-    {kCableOnlyIds, &kUnplugAndReplug, {}, 0},
-    {kFirstMinusIds, &kPressAndHoldKey, {InstructionArg::MinusKey}, 1},
-    {kPhoneKeyIds, &kPressAndHoldKey, {InstructionArg::PhoneKey}, 1},
-    {kFirstCenterIds, &kPressAndHoldKey, {InstructionArg::CenterKey}, 1},
-    {kLeftKeyIds, &kPressAndHoldKey, {InstructionArg::LeftKey}, 1},
-    {kPairingKeyIds, &kPressAndHoldKey, {InstructionArg::PairingKey}, 1},
+    {kInstructionCableOnlyProducts, &kUnplugAndReplug, {}, 0},
+    {kInstructionFirstMinusProducts, &kPressAndHoldKey, {InstructionArg::MinusKey}, 1},
+    {kInstructionPhoneKeyProducts, &kPressAndHoldKey, {InstructionArg::PhoneKey}, 1},
+    {kInstructionFirstCenterProducts, &kPressAndHoldKey, {InstructionArg::CenterKey}, 1},
+    {kInstructionLeftKeyProducts, &kPressAndHoldKey, {InstructionArg::LeftKey}, 1},
+    {kInstructionPairingKeyProducts, &kPressAndHoldKey, {InstructionArg::PairingKey}, 1},
 };
 
 inline constexpr InstructionRow kFirstStepAfterFailure[] = {
-    {kCableOnlyIds, &kUnplugAndReplug, {}, 0},
-    {kMinusKeyIds, &kReplugHoldingKey, {InstructionArg::MinusKey}, 1},
-    {kRetryPhoneKeyIds, &kReplugHoldingKey, {InstructionArg::PhoneKey}, 1},
-    {kRetryCenterIds, &kReplugHoldingKey, {InstructionArg::CenterKey}, 1},
-    {kLeftKeyIds, &kReplugHoldingKey, {InstructionArg::LeftKey}, 1},
-    {kPairingKeyIds, &kReplugHoldingKey, {InstructionArg::PairingKey}, 1},
+    {kInstructionCableOnlyProducts, &kUnplugAndReplug, {}, 0},
+    {kInstructionMinusKeyProducts, &kReplugHoldingKey, {InstructionArg::MinusKey}, 1},
+    {kInstructionRetryPhoneKeyProducts, &kReplugHoldingKey, {InstructionArg::PhoneKey}, 1},
+    {kInstructionRetryCenterProducts, &kReplugHoldingKey, {InstructionArg::CenterKey}, 1},
+    {kInstructionLeftKeyProducts, &kReplugHoldingKey, {InstructionArg::LeftKey}, 1},
+    {kInstructionPairingKeyProducts, &kReplugHoldingKey, {InstructionArg::PairingKey}, 1},
 };
 
 inline constexpr InstructionRow kSecondStep[] = {
-    {kPhoneKeyIds, &kPressAndHoldTwoKeys, {InstructionArg::JogDial, InstructionArg::PhoneKey}, 2},
-    {kMinusKeyIds, &kPressAndHoldTwoKeys, {InstructionArg::PlusKey, InstructionArg::MinusKey}, 2},
-    {kSecondCenterPlusIds, &kPressAndHoldTwoKeys, {InstructionArg::CenterKey, InstructionArg::PlusKey}, 2},
-    {kLeftKeyIds, &kPressAndHoldTwoKeys, {InstructionArg::LeftKey, InstructionArg::RightKey}, 2},
-    {kPairingKeyIds, &kPressAndHoldTwoKeys, {InstructionArg::PttKey, InstructionArg::PairingKey}, 2},
-    {kSwitchOffIds, &kSwitchOffAndOn, {InstructionArg::ProductName}, 1},
-    {kCameraIds, &kCameraReconnectSteps, {}, 0},
+    {kInstructionPhoneKeyProducts, &kPressAndHoldTwoKeys, {InstructionArg::JogDial, InstructionArg::PhoneKey}, 2},
+    {kInstructionMinusKeyProducts, &kPressAndHoldTwoKeys, {InstructionArg::PlusKey, InstructionArg::MinusKey}, 2},
+    {kInstructionSecondCenterPlusProducts, &kPressAndHoldTwoKeys, {InstructionArg::CenterKey, InstructionArg::PlusKey}, 2},
+    {kInstructionLeftKeyProducts, &kPressAndHoldTwoKeys, {InstructionArg::LeftKey, InstructionArg::RightKey}, 2},
+    {kInstructionPairingKeyProducts, &kPressAndHoldTwoKeys, {InstructionArg::PttKey, InstructionArg::PairingKey}, 2},
+    {kInstructionSwitchOffProducts, &kSwitchOffAndOn, {InstructionArg::ProductName}, 1},
+    {kInstructionCameraProducts, &kCameraReconnectSteps, {}, 0},
 };
 
 } // namespace kivo::text_tables

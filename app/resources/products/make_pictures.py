@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the product pictures and writes products.qrc.
 
-Every picture named in text/tables/products_table.h gets one SVG, drawn from the template of its
+Every picture named in device/products/product_list.h gets one SVG, drawn from the template of its
 family and coloured from its name, so pictures of one family look alike and no two are the same.
 The emblem and the lock are drawn here too. Run it again after adding a picture to the table:
 
@@ -15,7 +15,7 @@ import re
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parents[2]
-TABLE = ROOT / "app" / "text" / "tables" / "products.h"
+TABLE = ROOT / "device" / "products" / "product_list.h"
 QRC = HERE.parent / "products.qrc"
 
 EXTRA = ["brisko_evo"]  # chosen at run time, not listed in the table

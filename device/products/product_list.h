@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kivo::text_tables {
+namespace kivo {
 
 struct ProductEntry {
     std::uint16_t id;
@@ -19,7 +19,7 @@ struct ProductEntry {
     const char* picture;
 };
 
-inline constexpr std::array<ProductEntry, 285> kProducts{{
+inline constexpr std::array<ProductEntry, 285> kProductList{{
     {0x2010, "Hailor", "Hailor", "hailor"},
     {0x2011, "HailorDuo", "HailorDuo", "hailor"},
     {0x2020, "Galvex", "Galvex", "galvex"},
@@ -307,4 +307,4 @@ inline constexpr std::array<ProductEntry, 285> kProducts{{
     {0x6A04, "Halvern Nessel S Duo", "Halvern_NesselSDuo", "halvern_nessel"},
 }};
 
-} // namespace kivo::text_tables
+} // namespace kivo

@@ -1,7 +1,7 @@
 // The factory table: every product id the manager knows and its factory settings per firmware
 // range (see factory_table.h for the row form).
 
-#include "device/factory_table.h"
+#include "device/products/factory_table.h"
 
 namespace kivo::factory {
 
