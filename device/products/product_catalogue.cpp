@@ -421,7 +421,11 @@ const std::vector<FirstMatchTable>& first_match_tables()
                                             summary_groups,
                                             summary_families,
                                             factory_groups,
-                                            word_layouts};
+                                            word_layouts,
+                                            usb_reads,
+                                            usb_write_backs,
+                                            power_groups,
+                                            power_thresholds};
     }();
     return tables;
 }
