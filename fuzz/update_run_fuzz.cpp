@@ -23,7 +23,8 @@
 // headset too, so the verified entries of the served body count as well.
 //
 // Input: bytes 0-1 the product (little-endian: itself when it takes a container path or, for the
-// USB DFU paths, the simulator has it as a plain-USB product, else one of those), byte 2 what is
+// USB DFU paths, the simulator has it as a plain-USB product or a download-mode headset, else one
+// of those), byte 2 what is
 // made right in the file before the run (bit 0: the product id at offset 28; bit 1: the digests of
 // the extended table; bit 2: those of the standard table; each for the entries that lie inside the
 // file; bit 3: an intermediate body follows), with bit 3 two bytes of its length (little-endian)
@@ -31,15 +32,17 @@
 // of two blocks), then the file.
 //
 // The plain-USB products take the USB DFU paths: a plain-USB headset (both devices of the
-// two-device product) or a device in its loader on the bus, and a DFU device of another maker
-// beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
+// two-device product), a device in its loader, or the HID headset of a download-mode product (with
+// one of the maker's headsets that the management-mode search finds) on the bus, and a DFU device
+// of another maker beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
 // verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
 // such image (without its suffix) at the place its block number gives (block n from byte n x 1023),
 // and the other maker's device receives nothing. The camera has its memory card in: the camera
 // image written there must be a verified entry, whole, and the box that ends its run is left up
 // only once the image is there.
 // Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the devices in their loader,
-// where the run writes them.
+// where the run writes them (else a download-mode product's headset is on the HID link, its prelude
+// ahead), bit 6 makes them the maker's lenient loaders (else they keep to USB DFU 1.1 strictly).
 
 #include <algorithm>
 #include <cstdint>
@@ -100,13 +103,15 @@ bool dfu_path(uint16_t id)
 }
 
 // The products the simulator can update: the container paths' (every other id would take the USB
-// DFU path, the default one), and the plain-USB products the simulator has.
+// DFU path, the default one), the plain-USB products the simulator has, and the download-mode
+// products, whose HID headsets come back on plain USB.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
     for (int id = 1; id < static_cast<int>(sim::kManagementModeBit); ++id) {
         const auto product = static_cast<uint16_t>(id);
-        if (!dfu_path(product) || usb_product_table_contains(sim::kVendorId, product))
+        if (!dfu_path(product) || usb_product_table_contains(sim::kVendorId, product) ||
+            kivo::dfu_expected_id(product) != nullptr)
             ids.push_back(product);
     }
     return ids;
@@ -254,15 +259,18 @@ std::vector<Data> verified_dfu_images(const Bytes& file, const std::vector<Data>
 }
 
 // A whole update of a plain-USB product over USB DFU, and its invariant.
-void run_dfu_update(uint16_t product, bool loader, kivo::UpdateInputs inputs, const Bytes& file,
+void run_dfu_update(uint16_t product, bool loader, sim::DfuMode mode, kivo::UpdateInputs inputs, const Bytes& file,
                     const std::vector<Data>& verified)
 {
+    const sim::DfuModeScope scope(mode);
     usb_link_start();
     // The camera's card, in for the camera's runs.
     std::optional<sim::CameraCard> card;
     if (product == kivo::kCameraProductId)
         card.emplace(product).insert();
-    const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
+    const bool prelude = !loader && kivo::dfu_expected_id(product) != nullptr;
+    const auto devices = prelude ? std::vector{fuzz::plug_download_mode_headset(product, inputs)}
+                                 : fuzz::plug_dfu_devices(product, loader, inputs);
     const auto foreign = fuzz::plug_foreign_dfu_device();
     bool ended_by_box = false;
     fuzz::run_update_checked(std::move(inputs), *foreign, &ended_by_box);
@@ -343,7 +351,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         inputs.firmwareFile = folder.put("firmware.img", file);
         inputs.archiveFolder = folder.path() / "archive";
         inputs.opener = open_product(product);
-        run_dfu_update(product, (fixes & 0x20) != 0, std::move(inputs), file, verified);
+        run_dfu_update(product, (fixes & 0x20) != 0, (fixes & 0x40) != 0 ? sim::DfuMode::Lenient : sim::DfuMode::Strict,
+                       std::move(inputs), file, verified);
         return 0;
     }
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);

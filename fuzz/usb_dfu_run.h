@@ -1,10 +1,12 @@
 #pragma once
-// What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product, recognized
-// as recognition would record them, another maker's DFU device beside them, the run with the checks
-// every run must pass, and what a device received on the wire, placed by its block numbers.
+// What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product (or the HID
+// headset of a download-mode product), recognized as recognition would record them, another maker's
+// DFU device beside them, the run with the checks every run must pass, and what a device received
+// on the wire, placed by its block numbers.
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -12,9 +14,11 @@
 #include <vector>
 
 #include "common/page_ids.h"
+#include "device/products/usb_dfu_products.h"
 #include "link/bccmd.h"
 #include "link/usb_link.h"
 #include "tests/sim/bus.h"
+#include "tests/sim/hid_headsets.h"
 #include "tests/sim/usb_devices.h"
 #include "tests/sim/usb_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
@@ -94,6 +98,27 @@ inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t produ
     inputs.data.setDeviceRecognized(loader ? product : persona.chip_id);
     inputs.data.setDeviceVersion(loader ? FirmwareQuad{} : chip_version(persona.chip_id));
     return devices;
+}
+
+// A download-mode headset of the product on the HID link, which its prelude sends to plain USB
+// under the id the path expects of it, recorded as recognition would; and beside it one of the
+// maker's headsets that the management-mode search looks for, which that search needs to go on.
+// Returns the headset.
+inline std::shared_ptr<sim::Device> plug_download_mode_headset(uint16_t product, kivo::UpdateInputs& inputs)
+{
+    const kivo::DfuExpectedId& ids = *kivo::dfu_expected_id(product);
+    sim::HeadsetPersona persona;
+    persona.product_id = product;
+    const sim::UsbHeadsetPersona plain = sim::usb_headset(static_cast<uint16_t>(ids.normal), "Headset");
+    persona.plainUsbDownloadMode = sim::PlainUsbDownloadMode{std::chrono::seconds(2), plain};
+    const sim::PluggedHeadset headset = sim::plug_headset(persona);
+    sim::bus().plug(sim::make_usb_headset(sim::usb_headset(0x6420, "Bystander")));
+    inputs.session.deviceTarget = product;
+    inputs.session.recognized = true;
+    inputs.session.usbStatus = product;
+    inputs.data.setDeviceRecognized(plain.chip_id);
+    inputs.data.setDeviceVersion({plain.version_tenths / 10, plain.version_tenths % 10, 0, 0});
+    return headset.headset;
 }
 
 // A DFU device of another maker on the same bus, which no run may touch.
