@@ -314,6 +314,14 @@ TEST_P(UsbDfuDownload, FinalBlockWaitsForTheLastBlockAndTheManifestIsFollowed)
         {"manifestation tolerant",
          [](sim::DfuPersona& d) { d.manifestation_tolerant = true; },
          {then(start, {{"state 2", 100}}), then(start, {{"state 8", 100}})}},
+        // A minute a wait. The strict device refuses the read before its time and has not
+        // manifested: it stays in its loader until request 7, after the 50 s pause and the 241
+        // passes over devices in the loader. The lenient one is asked until it has been manifesting
+        // five minutes, and then left to it.
+        {"a manifest of hours",
+         [](sim::DfuPersona& d) { d.manifest_poll_ms = 0xFFFFFF; },
+         {then(start, {{"no status", 60000}, {"request 7", 50000 + 241000 + 1000}}),
+          then(start, std::vector<Timed>(5, {"state 7", 60000}))}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -435,6 +443,8 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
         // Empty: written. The strict device stalls a read before the poll time it asked for: its
         // block is then lost, and the download begins again until the budget is spent.
         PerMode<std::string> line;
+        size_t imageBytes = 1500; // two blocks
+        long long busyInAllMs = 300000; // from the first busy answer to the last read
     };
     const std::string busy = "aborting (status 0 & state 4) [0]";
     const Case cases[] = {
@@ -443,6 +453,9 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
         {"busy for ever", 1000, -1, 1000, busy},
         // No pause asked for: each busy answer still counts a millisecond, so the reads end too.
         {"busy for ever without a poll timeout", 0, -1, 0, busy},
+        // The only block keeps it busy: the manifest wait takes its first second, the reads before
+        // the final block the five minutes after it.
+        {"busy for ever after the last block", 1000, -1, 1000, busy, 900, 1000 + 300000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -450,7 +463,7 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
         const auto loader = plugHeadsetInItsLoader(0x4D10);
         loader->usb.dfu->busy_poll_ms = c.pollMs;
         loader->usb.dfu->busy_answers = c.busyAnswers;
-        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 1500);
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), c.imageBytes);
         run();
         const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
         // Stage A's read, the one before block 0, then the first busy answer.
@@ -464,7 +477,7 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
         } else if (line == busy) {
             EXPECT_EQ(status(), failed(line));
             if (c.pollMs > 0)
-                EXPECT_EQ(ms_of(reads.back()->at - reads[2]->at), 300000) << "busy five minutes in all";
+                EXPECT_EQ(ms_of(reads.back()->at - reads[2]->at), c.busyInAllMs) << "busy five minutes in all";
             else
                 EXPECT_EQ(reads.size() - 3, 300000u) << "a millisecond each, then the answer that ends it";
             EXPECT_EQ(dnloads(*loader).size(), 1u);
@@ -596,6 +609,7 @@ TEST_P(UsbDfuDownload, FailureLeavesNothingOpenAndTheDeviceInItsLoader)
         {"blocks", kDnload, 11, 0, "Cannot update next block [0]", true},
         {"status reads in the download", kGetStatus, 11, 5, "Cannot get status 5 [0]", {true, false}},
         {"the status read before the manifest", kGetStatus, 1, 22, "Cannot get status 6 [0]", {true, false}},
+        {"the status read before the final block", kGetStatus, 1, 27, "Cannot get status 6 [0]", {true, false}},
         {"the final block", kDnload, 1, 28, "Cannot send final block [0]", {true, false}},
     };
     for (const Case& c : cases) {
