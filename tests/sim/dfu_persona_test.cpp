@@ -13,6 +13,7 @@
 
 #include "tests/sim/bus.h"
 #include "tests/sim/usb_devices.h"
+#include "tests/sim/usb_headsets.h"
 
 using namespace std::chrono_literals;
 
@@ -68,14 +69,9 @@ protected:
     std::shared_ptr<sim::Device> plugLoader(sim::DfuMode mode)
     {
         const sim::DfuModeScope scope(mode);
-        auto device = sim::make_bccmd_device(0x4D10);
-        sim::DfuPersona& dfu = *device->usb.dfu;
-        dfu.runtime_layout = device->usb.layout;
-        dfu.dfu_mode = true;
-        dfu.status.state = sim::kDfuIdle;
-        device->usb.layout = sim::dfu_mode_layout();
-        device->product_id = dfu.dfu_product;
-        return sim::bus().plug(device);
+        sim::UsbHeadsetPersona persona = sim::usb_headset(0x4D10, "Aldero");
+        persona.in_loader = true;
+        return sim::bus().plug(sim::make_usb_headset(persona));
     }
     void walk(sim::Device& device, const std::vector<Step>& steps)
     {
