@@ -1,6 +1,7 @@
 #include "app/manager_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -67,7 +68,9 @@ void ManagerWindow::resizeEvent(QResizeEvent* event)
 
 void ManagerWindow::placeListTabs()
 {
-    // Drops down under the second page-title tab, over the page.
+    // Drops down under the second page-title tab, over the page. The tabs may have been shown just
+    // now: their place is the one their layout gives them once it has run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QPoint below =
         ui.btnDetailTitlePagesSecond->mapTo(ui.centralwidget, QPoint(0, ui.btnDetailTitlePagesSecond->height()));
     boxListTabsBox->move(below);

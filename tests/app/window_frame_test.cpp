@@ -119,6 +119,10 @@ TEST_F(WindowFrameTest, PageTitleTabsShowTheSelectedTabInTheWindowsColour)
 
 TEST_F(WindowFrameTest, ThreeTabsOpenAListWithTheSelectedEntryMarked)
 {
+    // The window starts on a page without tabs.
+    FrameState home;
+    home.mode = kModeHome;
+    draw(home);
     FrameState state = settings_state({1, 2, 3}, 3, 2);
     QImage shot = draw(state);
     EXPECT_EQ(ui.lblDetailTitlePagesFirstForeground->text().toStdString(), "FM Radio") << "the selected tab";
@@ -128,6 +132,9 @@ TEST_F(WindowFrameTest, ThreeTabsOpenAListWithTheSelectedEntryMarked)
     state.listTabsOpened = true;
     shot = draw(state);
     ASSERT_TRUE(window.boxListTabsBox->isVisible());
+    // It drops down right under the second tab, over the page.
+    const QPushButton& second = *ui.btnDetailTitlePagesSecond;
+    EXPECT_EQ(window.boxListTabsBox->pos(), second.mapTo(ui.centralwidget, QPoint(0, second.height())));
     for (int i = 0; i < 3; ++i) {
         const QLabel* entry = window.lblListTabs[static_cast<size_t>(i)];
         EXPECT_TRUE(window.btnListTabs[static_cast<size_t>(i)]->isEnabled());
