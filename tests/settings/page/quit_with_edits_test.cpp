@@ -133,6 +133,16 @@ protected:
         EXPECT_EQ(quits, 0) << "nothing ends before the answer";
     }
 
+    // The page shown with an edit, Ctrl+Q, and YES to the question.
+    void answerYesToTheQuitsPrompt(const PageCase& page, bool failing_writes)
+    {
+        page.show(failing_writes);
+        page.edit();
+        ui().menuItemQuit->trigger();
+        expectThePrompt(page);
+        box().okButton()->click();
+    }
+
     int quits = 0;
     int sidetone = 0;
     std::shared_ptr<sim::Device> usbHeadset;
@@ -173,11 +183,7 @@ TEST_F(QuitWithEdits, YesSavesAndQuitsOnceTheSaveHasEnded)
 {
     for (const PageCase& page : pageCases()) {
         SCOPED_TRACE(page.name);
-        page.show(false);
-        page.edit();
-        ui().btnClose->click();
-        expectThePrompt(page);
-        box().okButton()->click();
+        answerYesToTheQuitsPrompt(page, false);
         EXPECT_TRUE(app().onProcessing());
         for (const Trigger& trigger : triggers())
             trigger.quit();
@@ -199,11 +205,7 @@ TEST_F(QuitWithEdits, AFailedSaveKeepsTheManagerOpenWithItsMessage)
         if (page.mode == kModeSettings)
             continue; // its save fails only by the device's absence, tested with the page
         SCOPED_TRACE(page.name);
-        page.show(true);
-        page.edit();
-        ui().menuItemQuit->trigger();
-        expectThePrompt(page);
-        box().okButton()->click();
+        answerYesToTheQuitsPrompt(page, true);
         waitUntilIdle();
         EXPECT_EQ(quits, 0);
         EXPECT_EQ(app().mode(), page.mode);
