@@ -232,6 +232,12 @@ public:
     void showOnlineHelp();
     void showStatus();
     void stopManager() override;
+    void quitAfterSavePrompt() override;
+    // Quits and starts the manager again, on its home page: the restart its boxes announce, without
+    // a recovery.
+    void restartManager();
+    // The quit asked for is to be followed by a new run of the manager.
+    bool relaunchAtQuit() const { return relaunchAtQuit_; }
     // Saves the diagnostic log where the user chooses.
     void logStatus();
     // Writes the diagnostic log to file; false when it cannot be written.
@@ -286,6 +292,11 @@ private:
     void connectWindow();
 
     bool refuseAction();
+    // The quit's guard: work that can be stopped is, other work keeps it refused (false).
+    bool stopWorkForQuit();
+    // Ends the application, unless a settings page's save prompt opens first (true then too);
+    // false when the quit is refused.
+    bool quitManager();
     bool leaveSettingsPageFor(int target, bool check_act);
     bool settingsExcluded() const;
     void showPage(DetailViewController* page);
@@ -317,6 +328,7 @@ private:
     int languageManager_ = 0;
     bool showShortcuts_ = false;
     bool listTabsOpened_ = false;
+    bool relaunchAtQuit_ = false;
     int osVersionPrimary_ = 10;
     int osVersionSecondary_ = 9;
     int osVersionMinor_ = 0;

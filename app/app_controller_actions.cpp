@@ -301,21 +301,47 @@ void KIVOBluetoothManagerAppController::showStatus()
         message, statusWithWarning(), std::nullopt, AppText::tavk_string_ok_in(languageManager_), 1, kBoxStatus);
 }
 
-void KIVOBluetoothManagerAppController::stopManager()
+bool KIVOBluetoothManagerAppController::stopWorkForQuit()
 {
     // Work that writes nothing that cannot be redone (a recognition, the manager check) is stopped;
     // an update, a restore or a save keeps the quit refused: stopping it could brick the device.
     if (onProcessing()) {
         DetailViewController* page = currentDetailViewController();
         if (page == nullptr || !page->stopWorkForQuit())
-            return;
+            return false;
         page->setBusy(false);
     }
     closeListTabs();
-    emit quitRequested();
+    return true;
 }
 
-// The purposes any page may open: they lead home, quit, or to help, whichever page is shown.
+bool KIVOBluetoothManagerAppController::quitManager()
+{
+    if (!stopWorkForQuit())
+        return false;
+    // Unsaved settings are asked about as when the page is left; the answer ends the application.
+    if (!leaveSettingsPageFor(kivo::kQuitAfterSavePrompt, true))
+        emit quitRequested();
+    return true;
+}
+
+void KIVOBluetoothManagerAppController::stopManager() { quitManager(); }
+
+void KIVOBluetoothManagerAppController::quitAfterSavePrompt()
+{
+    if (stopWorkForQuit())
+        emit quitRequested();
+}
+
+void KIVOBluetoothManagerAppController::restartManager()
+{
+    relaunchAtQuit_ = true;
+    if (!quitManager())
+        relaunchAtQuit_ = false;
+}
+
+// The purposes any page may open: they lead home, quit (and restart), or to help, whichever page
+// is shown.
 void KIVOBluetoothManagerAppController::routeShellMessageBoxes()
 {
     using kivo::MessageBoxPurpose;
@@ -329,7 +355,7 @@ void KIVOBluetoothManagerAppController::routeShellMessageBoxes()
                                    stopManager();
                                },
                                {}});
-    messageBox_->routes().add(MessageBoxPurpose::Quit, nullptr, {[this] { stopManager(); }, {}});
+    messageBox_->routes().add(MessageBoxPurpose::Quit, nullptr, {[this] { restartManager(); }, {}});
     messageBox_->routes().add(MessageBoxPurpose::SupportMail, nullptr,
                               {{}, [] { kivo::open_address(kivo::addresses::kSupportMail); }});
     messageBox_->routes().add(MessageBoxPurpose::RecognitionHelp, nullptr,

@@ -47,8 +47,9 @@ void KIVOBluetoothManagerAppDelegate::applicationWillTerminate()
     terminated_ = true;
     kivo::write_configuration(configurationFile_, *controller_);
     usb_link_stop();
-    // The new run reads the configuration just written and recovers the device.
-    if (controller_->restartToRecover() && relaunch_)
+    // The new run reads the configuration just written: it recovers the device, or opens on the
+    // home page after a plain restart.
+    if ((controller_->restartToRecover() || controller_->relaunchAtQuit()) && relaunch_)
         relaunch_();
 }
 

@@ -26,7 +26,7 @@ public:
     // folder and the configuration's), then shows the window and its first page.
     void start();
     // The end-of-run work, once: the configuration is written, the USB library ends and, when a
-    // restart to recover was asked for, the program is started again.
+    // restart (to recover, or plain) was asked for, the program is started again.
     void applicationWillTerminate();
 
     // Where the configuration is read and written (the user's configuration file unless a test

@@ -101,6 +101,9 @@ bool write_configuration(const std::filesystem::path& file, const KIVOBluetoothM
     std::filesystem::create_directories(file.parent_path(), ignored);
     KeyedArchiver coder(kivo::kConfigurationClassName);
     controller.encodeWithCoder(coder);
+    // A quit that changed nothing leaves the file as it is: no new file, no wait for the disk.
+    if (std::string stored; read_small_file(file, stored) && stored == coder.text())
+        return true;
     std::string error;
     if (write_file_atomically(file, coder.text(), &error))
         return true;

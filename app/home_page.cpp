@@ -1,5 +1,9 @@
 #include "app/home_page.h"
 
+#include <QEvent>
+#include <QWindow>
+
+#include <functional>
 #include <utility>
 
 #include "app/resource_images.h"
@@ -37,6 +41,42 @@ static_assert(std::size(kLegacyModels) == kivo::kLegacyModelProducts.size());
 
 int legacy_product(std::size_t index) { return kivo::kLegacyModelProducts[index]; }
 
+// Runs action (on owner's thread, after the events at hand) once the window of widget has been
+// drawn on the screen, or at once when it has been already or has no screen window at all.
+class WhenWindowDrawn : public QObject {
+public:
+    WhenWindowDrawn(QWindow& window, QObject& owner, std::function<void()> action)
+        : QObject(&owner)
+        , action_(std::move(action))
+    {
+        window.installEventFilter(this);
+    }
+
+    static void run(QWidget& widget, QObject& owner, std::function<void()> action)
+    {
+        QWindow* window = widget.window()->windowHandle();
+        if (window == nullptr || window->isExposed())
+            action();
+        else
+            new WhenWindowDrawn(*window, owner, std::move(action));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the drawing this exposure asks for.
+            QMetaObject::invokeMethod(parent(), std::move(action_), Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 } // namespace
 
 DeviceSelectionViewController::DeviceSelectionViewController(kivo::PageHost& host)
@@ -60,8 +100,9 @@ DeviceSelectionViewController::~DeviceSelectionViewController() { checkRun_.stop
 
 bool DeviceSelectionViewController::stopWorkForQuit()
 {
-    if (!checkRun_.active())
+    if (!managerCheckRunning())
         return false;
+    checkDue_ = false;
     checkRun_.stop();
     checkDetached_ = false;
     return true;
@@ -117,7 +158,7 @@ void DeviceSelectionViewController::targetDeviceSet(QObject*)
 {
     // NEXT while the manager check runs: the check goes on unseen and gives up the busy state, so
     // that the page shown next is not held busy by it.
-    if (checkRun_.active() && !checkDetached_) {
+    if (managerCheckRunning() && !checkDetached_) {
         checkDetached_ = true;
         setFrameBusy(false);
     }
@@ -144,6 +185,16 @@ void DeviceSelectionViewController::checkManagerUpdate()
         return;
     }
     checkStarted_ = true;
+    // The worker, and the network library its first GET loads, wait until the window has been
+    // drawn: they stay off the way to the first window.
+    checkDue_ = true;
+    WhenWindowDrawn::run(*view_, *this, [this] { startManagerCheck(); });
+}
+
+void DeviceSelectionViewController::startManagerCheck()
+{
+    if (!std::exchange(checkDue_, false))
+        return;
     // Chosen here: the time-zone lookup is a Qt call, which stays on the main thread.
     const std::string base = kivo::firmware_server_base();
     checkRun_.start<std::optional<kivo::LatestManagerVersion>>(

@@ -36,9 +36,11 @@ public:
     const Ui::DeviceSelectionView& ui() const { return ui_; }
 
     // The once-per-run check for a newer manager: a worker reads the server's list, the timer
-    // ends the check and switches to the offer when there is one.
+    // ends the check and switches to the offer when there is one. The window's actions wait from
+    // the call on; the worker itself starts once the window has been drawn.
     void checkManagerUpdate();
-    bool managerCheckRunning() const { return checkRun_.active(); }
+    // Due or running.
+    bool managerCheckRunning() const { return checkDue_ || checkRun_.active(); }
 
     // The worker's half: reads the list from base (nothing when no usable list came).
     static std::optional<kivo::LatestManagerVersion> threadMethodCheckManagerUpdate(const std::string& base);
@@ -47,12 +49,17 @@ public:
     void timerMethodCheckManagerUpdate(const std::optional<kivo::LatestManagerVersion>& latest);
 
 private:
+    // The worker of a due check; nothing when the check was stopped before it began.
+    void startManagerCheck();
+
     QWidget* view_;
     Ui::DeviceSelectionView ui_;
     int deviceTargetSelected_ = 0;
 
     // The page lives for the whole run, so this is once per run.
     bool checkStarted_ = false;
+    // Asked for, its worker waiting for the window to be drawn.
+    bool checkDue_ = false;
     // The user went on while the check ran: it no longer holds the busy state, and its end only
     // records the version it read.
     bool checkDetached_ = false;

@@ -1,6 +1,10 @@
 #include "app/manager_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+
+#include <algorithm>
 
 #include "app/resource_images.h"
 #include "app/sheet_frame.h"
@@ -41,6 +45,11 @@ ManagerWindow::ManagerWindow()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() + 2);
     ui.lblDetailTitle->setFont(bold);
+    // The margin keeps the title off the bar's ends only: the text gets the bar's whole height, at
+    // least the font's, so that the accents over capitals are not cut.
+    ui.lblDetailTitle->setMargin(0);
+    ui.lblDetailTitle->setContentsMargins(10, 0, 10, 0);
+    ui.lblDetailTitle->setFixedHeight(std::max(ui.lblDetailTitle->maximumHeight(), QFontMetrics(bold).height()));
 }
 
 void ManagerWindow::closeEvent(QCloseEvent* event)
@@ -59,7 +68,9 @@ void ManagerWindow::resizeEvent(QResizeEvent* event)
 
 void ManagerWindow::placeListTabs()
 {
-    // Drops down under the second page-title tab, over the page.
+    // Drops down under the second page-title tab, over the page. The tabs may have been shown just
+    // now: their place is the one their layout gives them once it has run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QPoint below =
         ui.btnDetailTitlePagesSecond->mapTo(ui.centralwidget, QPoint(0, ui.btnDetailTitlePagesSecond->height()));
     boxListTabsBox->move(below);

@@ -32,11 +32,10 @@ public:
 
     // Asked when the user closes the window; the window closes only when it answers true.
     std::function<bool()> closeRequested;
+    // Puts the list of tabs under the second page-title tab, where it drops down.
+    void placeListTabs();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void placeListTabs();
 };

@@ -50,6 +50,12 @@ void MessageBoxSheet::present(const std::string& message, bool warning, const st
     open();
     raise();
     activateWindow();
+    // The sheet is reused: the button pressed last would otherwise keep the focus, and with it the
+    // default, so that Return answered a question as the previous box was answered.
+    if (ok)
+        ui_->btnMessageBoxOK->setFocus(Qt::OtherFocusReason);
+    else if (cancel)
+        ui_->btnMessageBoxCancel->setFocus(Qt::OtherFocusReason);
 }
 
 void MessageBoxSheet::dismiss() { done(QDialog::Accepted); }

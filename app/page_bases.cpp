@@ -49,3 +49,15 @@ void SettingsPageBase::routeMessageBoxes()
                                                                             : MessageBoxPurpose::SaveSettings;
     host().routeMessageBox(save_prompt, this, {[this] { save(nullptr); }, [this] { moveToModeToGo(); }});
 }
+
+void SettingsPageBase::moveOnWithoutSaving(int mode_to_go)
+{
+    if (mode_to_go == kivo::kQuitAfterSavePrompt) {
+        host().quitAfterSavePrompt();
+        return;
+    }
+    // The page being left is no longer the current one: the switch does not ask again.
+    host().setMode(mode_to_go);
+    host().setDetailViewController(kivo::caller_hands_back(mode_to_go) ? kivo::mode_handed_back_to(mode_to_go)
+                                                                       : mode_to_go);
+}

@@ -90,6 +90,11 @@ public:
     virtual void moveToDeviceSelection(QObject* sender) = 0;
     virtual void moveToFirmwareUpdate(QObject* sender) = 0;
 
+protected:
+    // The save prompt was declined: on to the page the user was leaving for, or out of the
+    // application when a quit raised it.
+    void moveOnWithoutSaving(int mode_to_go);
+
 private:
     int pageMode_;
 };

@@ -70,8 +70,12 @@ public:
     // What the answers to a box of purpose do for page, until page is left (see BoxRoutes).
     virtual void routeMessageBox(MessageBoxPurpose purpose, const void* page, BoxRoute route) = 0;
 
-    // Ends the application unless something is being processed.
+    // Ends the application unless something is being processed; unsaved changes of a settings page
+    // are asked about first, as when the page is left.
     virtual void stopManager() = 0;
+    // The save prompt that quitting raised has been answered (and a save it asked for has ended
+    // well): ends the application without asking again.
+    virtual void quitAfterSavePrompt() = 0;
 
     // ---- Busy flag: while set, every action of the window is refused ------------------------------
     virtual bool onProcessing() const = 0;

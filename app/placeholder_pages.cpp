@@ -119,12 +119,7 @@ void PlaceholderSettingsPage::initializeObject()
     setControls();
 }
 
-void PlaceholderSettingsPage::moveToModeToGo()
-{
-    host().setMode(modeToGo_);
-    host().setDetailViewController(kivo::caller_hands_back(modeToGo_) ? kivo::mode_handed_back_to(modeToGo_)
-                                                                      : modeToGo_);
-}
+void PlaceholderSettingsPage::moveToModeToGo() { moveOnWithoutSaving(modeToGo_); }
 
 void PlaceholderSettingsPage::moveToDeviceSelection(QObject*)
 {

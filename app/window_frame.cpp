@@ -269,8 +269,9 @@ void WindowFrame::enableListTabsTo(bool open, const FrameState& state)
 {
     const SettingsTabs& tabs = state.tabs;
     window_.boxListTabsBox->setVisible(open);
+    // Placed as it opens: the tabs it hangs from show only on some pages.
     if (open)
-        window_.boxListTabsBox->raise();
+        window_.placeListTabs();
     for (int i = 0; i < 3; ++i) {
         QPushButton* button = window_.btnListTabs[static_cast<size_t>(i)];
         QLabel* label = window_.lblListTabs[static_cast<size_t>(i)];

@@ -31,6 +31,9 @@ constexpr bool is_settings_mode(int mode)
 {
     return mode >= mode_number(DetailMode::Settings) && mode <= mode_number(DetailMode::SpeedDial);
 }
+// The page to go to of a save prompt that quitting raised: once the prompt is answered (and a save
+// it asked for has ended well) the application ends instead of showing a page.
+inline constexpr int kQuitAfterSavePrompt = -1;
 
 // What OK and Cancel of the one message box do once it has closed; purposes nobody takes only
 // close the box.
@@ -43,7 +46,7 @@ enum class MessageBoxPurpose : int {
     SaveSecondSettings = 5, // ... second settings page
     SaveSpeedDial = 6, // ... speed-dial page
     RestartToRecover = 7, // OK: remember the mode and quit (relaunch follows)
-    Quit = 8, // OK: quit
+    Quit = 8, // OK: quit, and start the manager again (its boxes say it restarts)
     SupportMail = 9, // Cancel: write to support
     RecognitionHelp = 10, // Cancel: the recognition-failure help page
     CameraUpdateDone = 11, // OK: the camera update is complete

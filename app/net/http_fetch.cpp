@@ -57,20 +57,20 @@ HttpResult http_get(std::string_view base, std::string_view path, std::chrono::m
 
     CURL* c = curl.get();
     curl_get::set_get_options(c, url, base, headers.get());
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, timeout_ms);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, timeout_ms);
-    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(max_body));
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, append_body);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, stop_transfer);
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_get::setopt(c, CURLOPT_TIMEOUT_MS, timeout_ms);
+    curl_get::setopt(c, CURLOPT_CONNECTTIMEOUT_MS, timeout_ms);
+    curl_get::setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(max_body));
+    curl_get::setopt(c, CURLOPT_WRITEFUNCTION, append_body);
+    curl_get::setopt(c, CURLOPT_WRITEDATA, &body);
+    curl_get::setopt(c, CURLOPT_XFERINFOFUNCTION, stop_transfer);
+    curl_get::setopt(c, CURLOPT_NOPROGRESS, 0L);
 
-    const CURLcode code = curl_easy_perform(c);
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
+    const CURLcode code = curl_get::perform(c);
+    curl_get::response_code(c, &result.status);
     if (body.too_long || code == CURLE_FILESIZE_EXCEEDED) {
         result.error = "the answer is longer than " + std::to_string(max_body) + " bytes";
     } else if (code != CURLE_OK) {
-        result.error = curl_easy_strerror(code);
+        result.error = curl_get::error_text(code);
     } else if (result.status < 200 || result.status > 299) {
         result.error = "HTTP status " + std::to_string(result.status);
     } else {

@@ -31,7 +31,7 @@ size_t take_block(char* data, size_t size, size_t count, void* user)
 {
     auto* transfer = static_cast<Transfer*>(user);
     long status = 0;
-    curl_easy_getinfo(transfer->curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_get::response_code(transfer->curl, &status);
     if (!success_status(status)) {
         transfer->refusedStatus = true;
         return 0; // an error page never reaches the sink
@@ -88,20 +88,20 @@ HttpStreamResult http_get_stream(std::string_view base, std::string_view path, c
     transfer.largestBody = limits.largestBody;
 
     curl_get::set_get_options(c, url, base, headers.get());
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.idleTimeout.count()));
+    curl_get::setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.idleTimeout.count()));
     if (limits.largestBody != 0)
-        curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.largestBody));
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeed);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.lowSpeedTime.count()));
-    curl_easy_setopt(c, CURLOPT_BUFFERSIZE, kReceiveBufferSize);
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, take_block);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, watch_transfer);
-    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+        curl_get::setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.largestBody));
+    curl_get::setopt(c, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeed);
+    curl_get::setopt(c, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.lowSpeedTime.count()));
+    curl_get::setopt(c, CURLOPT_BUFFERSIZE, kReceiveBufferSize);
+    curl_get::setopt(c, CURLOPT_WRITEFUNCTION, take_block);
+    curl_get::setopt(c, CURLOPT_WRITEDATA, &transfer);
+    curl_get::setopt(c, CURLOPT_XFERINFOFUNCTION, watch_transfer);
+    curl_get::setopt(c, CURLOPT_XFERINFODATA, &transfer);
+    curl_get::setopt(c, CURLOPT_NOPROGRESS, 0L);
 
-    const CURLcode code = curl_easy_perform(c);
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
+    const CURLcode code = curl_get::perform(c);
+    curl_get::response_code(c, &result.status);
     result.bytes = transfer.bytes;
     if (transfer.refusedStatus || (code == CURLE_OK && !success_status(result.status)))
         result.error = "HTTP status " + std::to_string(result.status);
@@ -115,7 +115,7 @@ HttpStreamResult http_get_stream(std::string_view base, std::string_view path, c
         result.error = "slower than " + std::to_string(limits.lowSpeed) + " bytes a second for " +
             std::to_string(limits.lowSpeedTime.count()) + " seconds";
     else if (code != CURLE_OK)
-        result.error = curl_easy_strerror(code);
+        result.error = curl_get::error_text(code);
     else
         result.ok = true;
     return result;

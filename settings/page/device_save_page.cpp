@@ -113,11 +113,8 @@ void DeviceSavePage::openSavePrompt(kivo::MessageBoxPurpose purpose)
 
 void DeviceSavePage::moveToModeToGo()
 {
-    kivo::PageHost& app = host();
-    dataCurrent_.copyWithSource_version(app.data(), 0);
-    // The page being left is no longer the current one: the switch does not ask again.
-    app.setMode(modeToGo_);
-    app.setDetailViewController(kivo::caller_hands_back(modeToGo_) ? kivo::mode_handed_back_to(modeToGo_) : modeToGo_);
+    dataCurrent_.copyWithSource_version(host().data(), 0);
+    moveOnWithoutSaving(modeToGo_);
 }
 
 void DeviceSavePage::moveToDeviceSelection(QObject*)
@@ -202,7 +199,12 @@ void DeviceSavePage::timerMethodSave(int result)
     app.setStrStatusAll(meaning.status);
     app.setStatus_withWarning(app.getStrStatus(), !saved);
     setBusy(false);
-    if (saved)
+    if (!saved)
+        return;
+    // A save asked for by quitting ends the application once the device holds the edits.
+    if (handBackTo == kivo::kQuitAfterSavePrompt)
+        app.quitAfterSavePrompt();
+    else
         app.setDeviceRecognitionWithStatus_info_from(
             false, std::nullopt, handBackTo == 0 ? app.mode() : kivo::caller_handing_back_to(handBackTo));
 }

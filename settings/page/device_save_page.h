@@ -43,7 +43,8 @@ public:
     // Save: nothing while busy; an open tab list closes; the page's checkACT must pass (only the
     // settings page has a field to check); then the save starts.
     void save(QObject* sender) override;
-    // The prompt declined: the edits go and the page the user was leaving for is shown.
+    // The prompt declined: the edits go and the page the user was leaving for is shown (or the
+    // application ends, when quitting raised the prompt).
     void moveToModeToGo() override;
     void moveToDeviceSelection(QObject* sender) override;
     void moveToFirmwareUpdate(QObject* sender) override;

@@ -36,7 +36,8 @@ constexpr RuleClause kVantorAudioBoostRules[] = {
     {table_rows::kAudioBoostGreyedBySpeakerSelect, kAnyFirmware, nullptr, -1, &kE2},
     {table_rows::kEgranoSpeakerHeadsets, kAnyFirmware, &kSpeakerOther, -1, &kE2},
     {table_rows::kEgranoEarlyHeadsets, kAnyFirmware, &kSpeakerOther, -1, &kE3},
-    {table_rows::kEgranoEarlyHeadsets, kAnyFirmware, &kSpeaker0To7, 1, &kE2},
+    // Only the layout from 1.3 shows the second row; the one held back below 1.3 keeps E0.
+    {table_rows::kEgranoEarlyHeadsets, from(1, 3), &kSpeaker0To7, 1, &kE2},
 };
 constexpr RuleClause kAudioBoostRules[] = {
     {table_rows::kAudioBoostGreyedByHdSpeakerFrom1_4, from(1, 4), nullptr, -1, &kE8},

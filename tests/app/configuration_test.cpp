@@ -72,6 +72,16 @@ TEST_F(Configuration, QuitWritesTheKeysInOrderAndTheNextStartReadsThem)
     EXPECT_FALSE(app().isRestartDFU());
     EXPECT_EQ(app().mode(), kModeHome);
     EXPECT_EQ(app().deviceSelectionViewController()->deviceTargetSelected(), 0x5010);
+
+    // A quit that changed nothing leaves the file as it was; a change is written.
+    startAgain();
+    const auto written = std::filesystem::last_write_time(configurationFile());
+    startAgain();
+    EXPECT_EQ(std::filesystem::last_write_time(configurationFile()), written);
+    app().setDeviceTarget(0x5020);
+    startAgain();
+    EXPECT_NE(std::filesystem::last_write_time(configurationFile()), written);
+    EXPECT_EQ(app().deviceSelectionViewController()->deviceTargetSelected(), 0x5020);
 }
 
 TEST_F(Configuration, PendingRestartFirmwareIsKeptAndTheRelaunchRecognizesOnce)

@@ -2,6 +2,7 @@
 // rule, the server choice, the home page around the check and the offer page.
 
 #include <QRegularExpression>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -321,6 +322,8 @@ TEST_F(EarlyNext, TheRecognitionPageIsReadyAndTheChecksEndLeavesItAlone)
 TEST_F(EarlyNext, QuitDuringTheCheckStopsItsRead)
 {
     ASSERT_TRUE(home().managerCheckRunning());
+    // The read waits until the window has been drawn; then it asks the server.
+    run_events_until([&] { return !server->requestedPaths().empty(); });
     int quits = 0;
     QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
     testing::internal::CaptureStderr();
@@ -330,6 +333,24 @@ TEST_F(EarlyNext, QuitDuringTheCheckStopsItsRead)
     EXPECT_FALSE(home().managerCheckRunning());
     EXPECT_NE(log.find("manager version list: Operation was aborted by an application callback"), std::string::npos)
         << "the quit ended the read, not its time-out: " << log;
+}
+
+// The first window comes before the check's read: until the window has been drawn the check is due
+// (the window's actions wait), and a quit then ends it before it has read anything.
+TEST_F(EarlyNext, TheCheckReadsOnlyOnceTheWindowHasBeenDrawn)
+{
+    ASSERT_TRUE(home().managerCheckRunning());
+    EXPECT_TRUE(app().onProcessing());
+    EXPECT_FALSE(window().windowHandle()->isExposed());
+    EXPECT_TRUE(server->requestedPaths().empty());
+    int quits = 0;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
+    app().stopManager();
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(home().managerCheckRunning());
+    run_events_until([&] { return window().windowHandle()->isExposed(); });
+    run_events_for(100);
+    EXPECT_TRUE(server->requestedPaths().empty()) << "a check stopped before its start never reads";
 }
 
 class LateNewerList : public EarlyNext {

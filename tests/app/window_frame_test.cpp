@@ -2,11 +2,16 @@
 // a grabbed picture: which main buttons are on, the page-title tabs and the tab list, the titles
 // in the interface language, and the recognized-device panel.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QShortcut>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
 
 #include "app/manager_window.h"
 #include "app/window_colors.h"
@@ -114,6 +119,10 @@ TEST_F(WindowFrameTest, PageTitleTabsShowTheSelectedTabInTheWindowsColour)
 
 TEST_F(WindowFrameTest, ThreeTabsOpenAListWithTheSelectedEntryMarked)
 {
+    // The window starts on a page without tabs.
+    FrameState home;
+    home.mode = kModeHome;
+    draw(home);
     FrameState state = settings_state({1, 2, 3}, 3, 2);
     QImage shot = draw(state);
     EXPECT_EQ(ui.lblDetailTitlePagesFirstForeground->text().toStdString(), "FM Radio") << "the selected tab";
@@ -123,6 +132,9 @@ TEST_F(WindowFrameTest, ThreeTabsOpenAListWithTheSelectedEntryMarked)
     state.listTabsOpened = true;
     shot = draw(state);
     ASSERT_TRUE(window.boxListTabsBox->isVisible());
+    // It drops down right under the second tab, over the page.
+    const QPushButton& second = *ui.btnDetailTitlePagesSecond;
+    EXPECT_EQ(window.boxListTabsBox->pos(), second.mapTo(ui.centralwidget, QPoint(0, second.height())));
     for (int i = 0; i < 3; ++i) {
         const QLabel* entry = window.lblListTabs[static_cast<size_t>(i)];
         EXPECT_TRUE(window.btnListTabs[static_cast<size_t>(i)]->isEnabled());
@@ -233,5 +245,88 @@ TEST_F(WindowFrameTest, EveryTitleShowsWholeInEveryLanguage)
                 }
             }
         }
+    }
+}
+
+namespace {
+
+// The box of the pixels that are not the background colour: where a text's ink is.
+QRect ink_box(const QImage& image, const QColor& background)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int distance = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                std::abs(c.blue() - background.blue());
+            if (distance > 60)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// Every title the header shows: each page's, and recognition's for each page that asks for it.
+std::vector<FrameState> header_states()
+{
+    std::vector<FrameState> states;
+    for (int mode = kModeManagerUpdate; mode <= kModeSpeedDial; ++mode) {
+        FrameState state;
+        state.mode = mode;
+        states.push_back(state);
+    }
+    for (int caller = kModeUpdate; caller <= kModeSpeedDial; ++caller) {
+        FrameState state;
+        state.mode = kModeRecognition;
+        state.recognitionCaller = caller;
+        states.push_back(state);
+    }
+    return states;
+}
+
+} // namespace
+
+// The header is looked at as drawn: the ink of its title is as tall and as wide as the same text
+// drawn with room all round, so no accent over a capital and no descender is cut, and it keeps
+// off the bar's edges. With KIVO_HEADER_SHOTS naming a file, the settings page's header in every
+// language is saved there, one under the other.
+TEST_F(WindowFrameTest, TheHeaderShowsEveryTitleWholeInItsFullHeight)
+{
+    QLabel& header = *ui.lblDetailTitle;
+    const QFontMetrics metrics(header.font());
+    EXPECT_GE(header.contentsRect().height(), metrics.height());
+    QImage languages(header.width(), header.height() * kivo::kInterfaceLanguageCount, QImage::Format_ARGB32);
+    for (int language = 0; language < kivo::kInterfaceLanguageCount; ++language) {
+        for (FrameState state : header_states()) {
+            state.language = language;
+            draw(state);
+            const QString title = header.text();
+            SCOPED_TRACE(title.toStdString());
+            const QImage shot = header.grab().toImage();
+            const QRect drawn = ink_box(shot, kivo::colors::kBrandOrange);
+
+            QImage room(metrics.horizontalAdvance(title) + 4 * metrics.height(), 3 * metrics.height(),
+                        QImage::Format_ARGB32);
+            room.fill(kivo::colors::kBrandOrange);
+            QPainter painter(&room);
+            painter.setFont(header.font());
+            painter.setPen(Qt::white);
+            painter.drawText(2 * metrics.height(), 2 * metrics.height(), title);
+            painter.end();
+            const QRect whole = ink_box(room, kivo::colors::kBrandOrange);
+
+            EXPECT_NEAR(drawn.height(), whole.height(), 1);
+            EXPECT_NEAR(drawn.width(), whole.width(), 1);
+            EXPECT_GT(drawn.top(), 0);
+            EXPECT_LT(drawn.bottom(), shot.height() - 1);
+            EXPECT_LT(drawn.right(), shot.width() - 1);
+            if (state.mode == kModeSettings) {
+                QPainter stack(&languages);
+                stack.drawImage(0, header.height() * language, shot);
+            }
+        }
+    }
+    if (const char* file = std::getenv("KIVO_HEADER_SHOTS"); file != nullptr && *file != '\0') {
+        EXPECT_TRUE(languages.save(QString::fromUtf8(file)));
     }
 }

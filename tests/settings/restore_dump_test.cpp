@@ -94,9 +94,15 @@ TEST(RestoreDump, ABackupsSpeedDialNumbersAndItsVersionOnTheRevisionsList)
     // A second backup adds its line to the same list.
     run("backup 0x5210 1.3 " + archive + " revisions=" + server, status);
     ASSERT_EQ(status, 0);
-    std::ostringstream list;
-    list << std::ifstream(folder / "server" / "Revisions", std::ios::binary).rdbuf();
-    EXPECT_EQ(list.str(), "Ostler_JunovaGo:v2.1:Ostler_JunovaGo.img\r\nYewdel:v1.3:Yewdel.img\r\n");
+    // Both lists name each version, so that the update page reads its index and RESTORE finds the
+    // version, and the server holds the image of each.
+    for (const char* leaf : {"Revisions", "Firmware"}) {
+        std::ostringstream list;
+        list << std::ifstream(folder / "server" / leaf, std::ios::binary).rdbuf();
+        EXPECT_EQ(list.str(), "Ostler_JunovaGo:v2.1:Ostler_JunovaGo.img\r\nYewdel:v1.3:Yewdel.img\r\n") << leaf;
+    }
+    for (const char* image : {"Ostler_JunovaGo.img", "Yewdel.img"})
+        EXPECT_GT(std::filesystem::file_size(folder / "server" / image), 0u) << image;
     const std::string refusals[] = {"backup 0x5440 2.1 " + archive + " dials=1,2,3,4", "restore 0x5440 2.1 dials=1",
                                     "restore 0x5440 2.1 revisions=/tmp"};
     for (const std::string& refused : refusals) {

@@ -30,8 +30,10 @@
 //                                                 dials= gives its three speed-dial numbers (as
 //                                                 written, an empty one for none); revisions= adds
 //                                                 the line "NAME:vMAJOR.MINOR:NAME.img" of its
-//                                                 version to DIR/Revisions, so that a firmware
-//                                                 server on DIR lists it and a restore is possible
+//                                                 version to DIR/Revisions and DIR/Firmware and
+//                                                 writes DIR/NAME.img, so that a firmware server on
+//                                                 DIR lists it, the update page reads its index and
+//                                                 a restore is possible
 // Numbers are decimal or 0x hexadecimal.
 
 #include <chrono>
@@ -57,6 +59,7 @@
 #include "settings/table/restore_layouts.h"
 #include "settings/table/restore_rows.h"
 #include "settings/table/setting_catalogue.h"
+#include "tests/app/net/demo_firmware.h"
 #include "text/product_names.h"
 #include "text/text_format.h"
 #include "update/engine/backup_file.h"
@@ -352,16 +355,33 @@ bool parse_restore(int argc, char** argv, int first, Command command, RestoreArg
     return true;
 }
 
-// Adds the backup's version to the revisions list in folder; false when it cannot be written.
-bool list_revision(const std::filesystem::path& folder, const KIVOBluetoothDeviceData& record, int product)
+// Makes folder the firmware server of the backup's version: the version in its Revisions list and
+// in its Firmware index (so that the update page finds the device up to date), and the image the
+// restore downloads, a container whose Bluetooth block carries the version the simulated headsets
+// report once they run it. False when a file cannot be written.
+bool serve_backup_version(const std::filesystem::path& folder, const KIVOBluetoothDeviceData& record, int product)
 {
     const std::string name = kivo::ProductNames::tavk_product_name_for_internal(product, true);
+    const int major = record.deviceVersionMajor();
+    const int minor = record.deviceVersionMinor();
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    std::ofstream list(folder / kivo::kRevisionsLeaf, std::ios::binary | std::ios::app);
-    list << kivo::fill_format("%@:v%d.%d:%@.img\r\n",
-                              {name, record.deviceVersionMajor(), record.deviceVersionMinor(), name});
-    return static_cast<bool>(list.flush());
+    const std::string line = kivo::fill_format("%@:v%d.%d:%@.img\r\n", {name, major, minor, name});
+    for (const char* leaf : {kivo::kRevisionsLeaf, kivo::kFirmwareLeaf}) {
+        std::ofstream list(folder / leaf, std::ios::binary | std::ios::app);
+        list << line;
+        if (!list.flush())
+            return false;
+    }
+    constexpr size_t kBlockBytes = 64 * 1024;
+    try {
+        fwfile::write_file(
+            folder / (name + ".img"),
+            demo_firmware::multi_image_container(static_cast<uint16_t>(product), major, minor, {0}, kBlockBytes));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
 }
 
 int restore(int argc, char** argv)
@@ -409,8 +429,8 @@ int backup(int argc, char** argv)
         return 1;
     }
     std::printf("%s\n", path.c_str());
-    if (!in.revisions.empty() && !list_revision(in.revisions, record, in.product)) {
-        std::fprintf(stderr, "backup: cannot write %s\n", (std::filesystem::path(in.revisions) / "Revisions").c_str());
+    if (!in.revisions.empty() && !serve_backup_version(in.revisions, record, in.product)) {
+        std::fprintf(stderr, "backup: cannot write into %s\n", in.revisions.c_str());
         return 1;
     }
     return 0;

@@ -51,10 +51,11 @@ inline constexpr RowFrames kDataRows[6] = {
     {{4, 126, 305, 17}, {315, 126, 200, 17}}, {{4, 109, 305, 17}, {315, 109, 200, 17}},
 };
 // The table of backed-up settings stands in the data rows' place and the room below them, down to
-// the progress bar, in whole rows: seven; five above the voice-prompt instructions when they show.
+// the progress bar, in whole rows: seven. Above the voice-prompt instructions, when they show, it
+// shows five whole rows and still reaches down to the bottom of data row 6, which it covers.
 inline constexpr int kTableRowHeight = 19;
 inline constexpr PageFrame kTable{4, 76, 511, 7 * kTableRowHeight + 2};
-inline constexpr PageFrame kTableAboveInstructions{4, 114, 511, 5 * kTableRowHeight + 2};
+inline constexpr PageFrame kTableAboveInstructions{4, 109, 511, 102};
 inline constexpr PageFrame kProgressBar{17, 51, 490, 20};
 inline constexpr PageFrame kProgressNumber{223, 43, 38, 17};
 inline constexpr PageFrame kProgressPercent{263, 43, 38, 17};

@@ -36,10 +36,10 @@ constexpr RowEntry noise_control(int row)
 {
     return {row, &titles::kAdvancedNoiseControl, &Record::advancedNoiseControl, Inverted};
 }
-// The gain control row shows the noise control setting.
+// The gain control row shows the backup's own gain control setting, as the settings panel does.
 constexpr RowEntry gain_control(int row)
 {
-    return {row, &titles::kAutoGainControl, &Record::advancedNoiseControl, Inverted};
+    return {row, &titles::kAutoGainControl, &Record::autoGainControl, Inverted};
 }
 constexpr RowEntry audio_boost(int row) { return {row, &titles::kAudioBoost, &Record::audioBoost, Inverted}; }
 

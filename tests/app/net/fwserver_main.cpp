@@ -53,10 +53,14 @@ int main(int argc, char** argv)
             std::printf("Wrote %s: Firmware (lists 2.2 and, for 0x3340, 1.4, for 0x4D10, 5.2, for 0x5310, 1.2),\n"
                         "Revisions (lists 2.1), %s, %s, %s, %s, %s and the intermediate image of 0x3340.\n"
                         "Serve it:  kivo-sim-fwserver --root %s\n"
-                        "Then:      kivo-sim-app --device hid:0x3142@2.1 --server-base <the base it prints>\n"
-                        "or:        kivo-sim-app --device hid:0x3340@1.2 --server-base <the base it prints>\n"
-                        "or:        kivo-sim-app --device usb:0xCD10 --server-base <the base it prints>\n"
-                        "or:        kivo-sim-app --device usb:0x4D10@5.1 --select 0x4D10 --server-base <the base>\n",
+                        "Then, with <the base it prints> (kivo-sim-app is also in build-asan/tests/sim_app/):\n"
+                        "  build-sim/tests/sim_app/kivo-sim-app --device hid:0x3142@2.1 --server-base <the base>\n"
+                        "  build-sim/tests/sim_app/kivo-sim-app --device hid:0x3340@1.2 --server-base <the base>\n"
+                        "  build-sim/tests/sim_app/kivo-sim-app --device usb:0xCD10 --server-base <the base>\n"
+                        "  build-sim/tests/sim_app/kivo-sim-app --device usb:0x4D10@5.1 --select 0x4D10 "
+                        "--server-base <the base>\n"
+                        "  build-sim/tests/sim_app/kivo-sim-app --device usb:0x5310@1.1 --select 0x5310 "
+                        "--server-base <the base>\n",
                         value.c_str(), demo_firmware::kLatestImage, demo_firmware::kEarlierImage,
                         demo_firmware::kIntermediateProductImage, demo_firmware::kPlainUsbImage,
                         demo_firmware::kTwoDeviceImage, value.c_str());

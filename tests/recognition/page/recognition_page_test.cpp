@@ -360,6 +360,9 @@ TEST_F(ScriptedRecognition, FailureAfterUpdatingAnotherProductOffersARestart)
     QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { ++quits; });
     box().okButton()->click();
     EXPECT_EQ(quits, 1);
+    delegate().applicationWillTerminate();
+    EXPECT_EQ(relaunches(), 1) << "YES restarts, as the question offers";
+    EXPECT_FALSE(app().restartToRecover());
 }
 
 TEST_F(ScriptedRecognition, UnknownResultOnlyEndsTheRun)

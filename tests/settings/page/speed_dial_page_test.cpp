@@ -3,6 +3,9 @@
 // takes, Default and Cancel, the labels, the hand-over of the save prompt's No, the save's results
 // through its timer and the busy flag during the recognition after it.
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "app/message_box_sheet.h"
 #include "settings/page/device_settings_speed_dial_page.h"
 #include "tests/settings/page/page_test_support.h"
@@ -144,6 +147,32 @@ TEST_F(SpeedDialPage, TheNoOfThePromptGoesWhereTheUserWasGoing)
     box().cancelButton()->click();
     EXPECT_EQ(app().mode(), kModeUpdate);
     EXPECT_EQ(page().dataCurrent().speedDialAt(0), "0123456789") << "the edit is dropped";
+}
+
+// The one box is reused: a NO pressed before keeps no hold on the next question, whose Return is YES.
+TEST_F(SpeedDialPage, ThePromptDefaultsToYesAfterAnEarlierNo)
+{
+    showHeadset();
+    editNumber(0, "999");
+    ui().btnBack->click();
+    ASSERT_EQ(app().messageBoxStatus(), kBoxSaveSpeedDial);
+    EXPECT_EQ(box().focusWidget(), box().okButton());
+    box().cancelButton()->setFocus(); // where a click of the mouse leaves it
+    box().cancelButton()->click();
+    ASSERT_EQ(app().mode(), kModeUpdate);
+    waitUntilIdle();
+
+    app().setDeviceSettingsSpeedDialWithStatus(true);
+    editNumber(0, "999");
+    ui().btnBack->click();
+    ASSERT_EQ(app().messageBoxStatus(), kBoxSaveSpeedDial);
+    ASSERT_EQ(box().focusWidget(), box().okButton());
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box().focusWidget(), &press);
+    EXPECT_EQ(app().messageBoxStatus(), kBoxNone);
+    EXPECT_TRUE(app().onProcessing()) << "Return answered YES: the save runs";
+    waitUntilIdle();
+    EXPECT_EQ(app().data().speedDialAt(0), "999");
 }
 
 TEST_F(SpeedDialPage, AGoodSaveWritesTheRecordsAndTheDeviceIsReadAgain)

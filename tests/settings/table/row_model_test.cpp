@@ -156,6 +156,14 @@ TEST(TableRows, ARowsRuleFollowsProductFirmwareCodesAndItsPlaceInTheList)
     Device later(0x3132, {1, 4}, -1);
     later.with(SettingKey::EgranoSpeakerAccessorySelect, code(8));
     EXPECT_TRUE(later.row(TableKind::AudioBoost).enabled);
+    // Below 1.3 the layout holds the second row back; it keeps the rule of every other product, E0.
+    for (const auto& [version, rule] : {std::pair{FirmwareQuad{1, 2}, &kE0}, std::pair{FirmwareQuad{1, 3}, &kE2}}) {
+        const Device device(0x3132, version, 0);
+        const std::optional<ResolvedRow> second =
+            resolve_row(device.context(), device.row_of(TableKind::AudioBoost, 1));
+        ASSERT_TRUE(second.has_value()) << version.minor;
+        EXPECT_EQ(second->rule, rule) << rule_name(*second->rule) << " at 1." << version.minor;
+    }
 
     // 0x3112: the HD speaker accessory greys audio boost from 3.1, the Duvane speakers from 3.3.
     for (const auto& [version, key, greyed] :

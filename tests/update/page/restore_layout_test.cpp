@@ -450,6 +450,14 @@ TEST_F(RestoreLayout, TheTableShowsWholeRowsDownToTheProgressArea)
         const int last = c.wholeRows - 1;
         EXPECT_LE(table.rowViewportPosition(last) + table.rowHeight(last), table.viewport()->height());
         EXPECT_GE(table.rowViewportPosition(last), 0);
+        // The summary's data rows stay shown under the table: it covers each of them whole, so no
+        // part of a row's text shows below it.
+        const QRect covered = ui().scrollViewRestore->geometry();
+        for (const QWidget* row :
+             {ui().lblRestoredData1, ui().tfRestoredData1, ui().lblRestoredData6, ui().tfRestoredData6})
+            EXPECT_TRUE(covered.contains(row->geometry())) << row->objectName().toStdString();
+        window().show();
+        grab_page(window(), "restore-table-" + std::to_string(c.languages) + "-languages");
     }
 }
 

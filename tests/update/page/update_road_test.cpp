@@ -176,12 +176,27 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
     acceptTheOffer(chosen.path() / "latest.img");
     run_events_until([&] { return box().isVisible(); });
     EXPECT_EQ(statusLine(), "Failed to update firmware. Firmware corrupted");
-    EXPECT_EQ(app().messageBoxStatus(), kBoxQuit) << "the box's OK ends the manager";
+    EXPECT_EQ(app().messageBoxStatus(), kBoxQuit);
     EXPECT_NE(box().messageText().toStdString().find("will restart"), std::string::npos);
     for (uint8_t command : commandsSince(sent))
         EXPECT_FALSE(changes_the_headset(command)) << std::hex << int(command);
     EXPECT_EQ(read_text(backup), backup_bytes) << "the earlier backup is untouched";
     EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 1, 0, 0}));
+
+    // The box's OK does what it says: the manager quits and starts again, on its home page, with
+    // nothing to recover.
+    bool quit = false;
+    QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { quit = true; });
+    box().okButton()->click();
+    EXPECT_TRUE(quit);
+    EXPECT_FALSE(app().restartToRecover());
+    EXPECT_EQ(relaunches(), 0) << "the new run starts once this one has ended";
+    delegate().applicationWillTerminate();
+    EXPECT_EQ(relaunches(), 1);
+    startAgain();
+    EXPECT_EQ(app().mode(), kModeHome);
+    EXPECT_FALSE(app().restartToRecover());
+    EXPECT_FALSE(app().onProcessing()) << "no recognition started by itself";
 }
 
 TEST_F(UpdateRoad, AMissingImageStartsNothing)

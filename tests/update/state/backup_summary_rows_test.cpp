@@ -192,7 +192,9 @@ Written a2dp(int row) { return {row, "High Quality A2DP:", "Enabled"}; }
 Written microphone(int row) { return {row, "Microphone Boosting:", "Disabled"}; }
 Written sidetone(int row) { return {row, "Sidetone:", "Enabled"}; }
 Written noise_control(int row) { return {row, "Advanced Noise Control:", "Enabled"}; }
-Written gain_control(int row) { return {row, "Auto Gain Control:", "Enabled"}; }
+// The gain control row reads the backup's own setting (on: inverted, the disabled text), not the
+// noise control beside it.
+Written gain_control(int row) { return {row, "Auto Gain Control:", "Disabled"}; }
 
 TEST(BackupSummaryRows, TheOlderUsbHeadsetsByGroupTabAndFirmware)
 {
@@ -242,7 +244,7 @@ TEST(BackupSummaryRows, TheOlderUsbHeadsetsByGroupTabAndFirmware)
         {0x4113, kSettings, 1, 0, {edr(1), a2dp(2)}},
         {0x4111, kSettings, 1, 0, {edr(1), a2dp(2)}},
         {0x4112, kSettings, 1, 0, {edr(1), a2dp(2)}},
-        // Noise control and gain control: one value under two labels.
+        // Noise control and gain control: each its own setting.
         {0x4120, kSettings, 1, 0, {edr(1), a2dp(2), sidetone(3), noise_control(4), gain_control(5)}},
         {0x6420, kSettings, 1, 0, {vox_phone(1), edr(2)}},
         {0x6470, kSettings, 1, 0, {vox_phone(1), edr(2)}},
