@@ -192,16 +192,21 @@ TEST_F(AirohaPaths, HostileContainersSendNothing)
     }
 }
 
-TEST_F(AirohaPaths, NoBlocksIsASuccessWithNothingSent)
+// Nothing to write is no firmware: the file check refuses it, as it would a broken one.
+TEST_F(AirohaPaths, FileWithoutBlocksIsCorruptedAndSendsNothing)
 {
     for (const uint16_t product : {uint16_t{0x6800}, uint16_t{0x6A01}}) {
         SCOPED_TRACE(product);
         bus().reset();
+        shared.change([](kivo::UpdateProgress& fresh) { fresh = {}; });
+        changes.clear();
         plug(product == 0x6800 ? sim::airoha_68_headset() : sim::airoha_6a_headset());
         useBlocks({}, {});
         run();
-        EXPECT_EQ(progress().updateRestoreError, 0);
-        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(progress().updateRestoreError, 3);
+        EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
+        EXPECT_EQ(markers(), (std::vector<int>{0, 1}));
         EXPECT_TRUE(commands().empty());
+        EXPECT_FALSE(backupWritten());
     }
 }

@@ -186,6 +186,7 @@ TEST_F(DownloadMode60, EachFailingStepEndsTheRun)
          [this] {
              useBlockOutsideTheFile({{0, 1, fwfile::pattern(100, 1)}}, 0);
          }},
+        {"a file without blocks", kCorrupted, 3, {0x0E, 0x01}, {}, [this] { useBlockList({}); }},
         // Its answer is only traced; the headset that stayed out of download mode refuses the erase.
         {"download mode refused", kCannotGetStatus, 1, {0x0E, 0x01, 0x05}, {{0x0E, 1}}},
         {"erase", kCannotGetStatus, 1, {0x0E, 0x01, 0x05}, {{0x05, 1}}},

@@ -184,6 +184,7 @@ TEST_F(HidCamera, EachFailingStepEndsTheRun)
          [this] {
              useBlockOutsideTheFile({{0, 1, fwfile::pattern(100, 1)}}, 0);
          }},
+        {"a file without blocks", kCorrupted, 3, {0x01}, {}, [this] { useBlockList({}); }},
         {"erase", kCannotGetStatus, 1, {0x01, 0x05}, {{0x05, 1}}},
         {"block send", kCannotGetStatus, 1, {0x01, 0x05}, {{0x06, 1, CommandFault::WriteFails}}},
         {"block status", kCannotGetStatus, 1, {0x01, 0x05, 0x06}, {{0x06, 1}}},
