@@ -127,19 +127,46 @@ TEST_F(DownloadMode60, ReadinessPollAsksOnceASecond)
     }
 }
 
+// A headset that never gets ready, or goes silent or busy for good, is given up within the poll's
+// bound of virtual time (an exchange under way at the bound may take its own bound more), with
+// nothing sent after the poll and no box to close.
 TEST_F(DownloadMode60, HeadsetNeverReadyIsGivenUpAtTheBound)
 {
-    persona.instructionDoneAt = std::nullopt;
-    replug();
-    useTwoBlocks();
-    run();
-    EXPECT_EQ(status(), kCannotGetStatus);
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kivo::kUserPollBoundSeconds));
-    EXPECT_EQ(commands().back(), kReadiness) << "no command after the bound";
-    EXPECT_EQ(seconds(sim::bus().clock().now() - writesOf(kReadiness).front().at), kivo::kUserPollBoundSeconds);
-    EXPECT_FALSE(host.openedMessageBox());
-    EXPECT_TRUE(host.closes.empty());
+    using sim::CommandFault;
+    constexpr long long kBound = kivo::kUserPollBoundSeconds;
+    struct Case {
+        const char* what;
+        std::vector<CommandFault> faults;
+        long long atMost; // virtual seconds from the first poll to the end
+    };
+    const Case cases[] = {
+        {"never ready", {}, kBound},
+        {"silent for good", {{kReadiness, 1, CommandFault::Silent, 2, 0, true}}, kBound + kHidReportTimeoutMs / 1000},
+        // Busy answers a second apart (below): more of them than the link's exchange bound lets it read.
+        {"busy for good",
+         {{kReadiness, 1, CommandFault::Busy, 0, 2 * kHidExchangeTimeoutMs / 1000, true}},
+         kBound + kHidExchangeTimeoutMs / 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        persona.instructionDoneAt = std::nullopt;
+        persona.commandFaults = c.faults;
+        replug();
+        headset.hid().faults.report_interval = std::chrono::seconds(1);
+        useTwoBlocks();
+        run();
+        EXPECT_EQ(status(), kCannotGetStatus);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        if (c.faults.empty()) {
+            EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kBound));
+        }
+        EXPECT_EQ(commands().back(), kReadiness) << "no command after the bound";
+        const long long spent = seconds(sim::bus().clock().now() - writesOf(kReadiness).front().at);
+        EXPECT_GE(spent, kBound);
+        EXPECT_LE(spent, c.atMost);
+        EXPECT_FALSE(host.openedMessageBox());
+        EXPECT_TRUE(host.closes.empty());
+    }
 }
 
 TEST_F(DownloadMode60, EachFailingStepEndsTheRun)

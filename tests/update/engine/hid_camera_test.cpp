@@ -212,35 +212,61 @@ TEST_F(HidCamera, EachFailingStepEndsTheRun)
     }
 }
 
-// A headset that never gets ready, or never comes back, is given up at the bound of its poll with
-// its box closed by the ending.
+// A headset that never gets ready (or goes silent or busy for good during the readiness poll), or
+// never comes back, is given up at the bound of its poll with its box closed by the ending: the
+// readiness poll within its bound of virtual time, an exchange under way at the bound taking its
+// own bound more at most.
 TEST_F(HidCamera, SilentHeadsetsAreGivenUpAtTheBounds)
 {
+    using sim::CommandFault;
+    constexpr long long kBound = kivo::kUserPollBoundSeconds;
+    enum class Away { NeverReady, Silent, Busy, NeverBack };
     struct Case {
         uint16_t product;
-        bool ready;
+        Away away;
         std::vector<int> closes;
     };
-    for (const Case& c :
-         {Case{0x5610, false, {1}}, Case{0x5320, false, {}}, Case{0x5610, true, {1, 2}}, Case{0x3050, true, {}}}) {
-        SCOPED_TRACE(::testing::Message() << std::hex << c.product << (c.ready ? " never back" : " never ready"));
+    const Case cases[] = {
+        {0x5610, Away::NeverReady, {1}}, {0x5320, Away::NeverReady, {}},    {0x5610, Away::Silent, {1}},
+        {0x5320, Away::Busy, {}},        {0x5610, Away::NeverBack, {1, 2}}, {0x3050, Away::NeverBack, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << " " << static_cast<int>(c.away));
         arrange(c.product);
-        if (!c.ready)
-            persona.instructionDoneAt = std::nullopt;
         persona.awayAfterRunLoader = std::nullopt;
+        long long at_most = kBound;
+        switch (c.away) {
+        case Away::NeverReady: persona.instructionDoneAt = std::nullopt; break;
+        case Away::Silent:
+            persona.commandFaults = {{kReadiness, 1, CommandFault::Silent, 2, 0, true}};
+            at_most += kHidReportTimeoutMs / 1000;
+            break;
+        case Away::Busy:
+            // Busy answers a second apart (below): more of them than the exchange bound lets it read.
+            persona.commandFaults = {{kReadiness, 1, CommandFault::Busy, 0, 2 * kHidExchangeTimeoutMs / 1000, true}};
+            at_most += kHidExchangeTimeoutMs / 1000;
+            break;
+        case Away::NeverBack: break;
+        }
         replug();
+        headset.hid().faults.report_interval = std::chrono::seconds(1);
         useTwoBlocks();
         run();
         EXPECT_EQ(status(), kCannotGetStatus);
         EXPECT_EQ(progress().updateRestoreError, 1);
-        if (c.ready) {
+        if (c.away == Away::NeverBack) {
             EXPECT_EQ(commands().back(), kRunLoader);
             const long long after_loader = seconds(sim::bus().clock().now() - writesOf(kRunLoader).at(0).at);
             EXPECT_GE(after_loader, 60 + kivo::kReconnectPollBound);
             EXPECT_LT(after_loader, 60 + kivo::kReconnectPollBound + 10);
         } else {
-            EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kivo::kUserPollBoundSeconds));
+            if (c.away == Away::NeverReady) {
+                EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kBound));
+            }
             EXPECT_EQ(commands().back(), kReadiness);
+            const long long spent = seconds(sim::bus().clock().now() - writesOf(kReadiness).front().at);
+            EXPECT_GE(spent, kBound);
+            EXPECT_LE(spent, at_most);
         }
         EXPECT_EQ(host.closes, c.closes);
         EXPECT_FALSE(host.openedMessageBox());
