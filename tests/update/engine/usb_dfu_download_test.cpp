@@ -207,8 +207,9 @@ TEST_F(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
         uint32_t pollMs;
         int highest; // before the timer's fill
     };
-    // T = 0 skips the wait; a T of a minute (the most one device waits) reaches 16 + 60 x 84 / 125.
-    for (const Case c : {Case{0, 16}, Case{60000, 56}}) {
+    // T = 0 skips the wait; a T of a minute reaches 16 + 60 x 84 / 125, and one of 200 s (past a
+    // minute, the device's own time all the same) 16 + 200 x 84 / 265.
+    for (const Case c : {Case{0, 16}, Case{60000, 56}, Case{200000, 79}}) {
         SCOPED_TRACE(c.pollMs);
         std::vector<int> first_run;
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -233,6 +234,26 @@ TEST_F(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
                 EXPECT_EQ(manifest, first_run) << "the steps are seeded from the virtual clock";
         }
     }
+}
+
+// A device that asks for hours before its manifest is given the five minutes one device may wait:
+// the run stays bounded, and the final block then finds it still busy.
+TEST_F(UsbDfuDownload, ManifestWaitOfHoursIsCutToFiveMinutes)
+{
+    const auto loader = plugHeadsetInItsLoader(0x4D10);
+    loader->usb.dfu->busy_poll_ms = 0xFFFFFF;
+    useDfuFile(model(0x4D10, 0x4D10), 100);
+    run();
+    const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
+    ASSERT_FALSE(reads.empty());
+    EXPECT_EQ(reads.back()->data.at(4), sim::kDfuDnBusy);
+    std::vector<kivo::Duration> final_blocks;
+    for (const sim::ControlRecord& record : loader->usb.transcript())
+        if (record.setup.request_type == 0x21 && record.setup.request == kDnload && record.setup.length == 0)
+            final_blocks.push_back(record.at);
+    ASSERT_EQ(final_blocks.size(), 1u);
+    EXPECT_EQ(ms_of(final_blocks[0] - reads.back()->at), 300000);
+    EXPECT_EQ(status(), failed("Cannot send final block [0]"));
 }
 
 TEST_F(UsbDfuDownload, OneRetryBudgetOfTenIsSharedByFailedReadsErrorStatesAndFailedBlocks)
@@ -322,7 +343,7 @@ TEST_F(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
     }
 }
 
-TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
+TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
 {
     struct Case {
         const char* what;
@@ -333,7 +354,10 @@ TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
     };
     const Case cases[] = {
         {"the device's own poll timeout", 2000, 1, 2000, true},
-        {"a poll timeout of hours", 0xFFFFFF, 1, 60000, false},
+        {"a poll timeout past a minute", 90000, 1, 90000, true},
+        {"a poll timeout of hours", 0xFFFFFF, 1, 300000, false},
+        // 200 s, then what is left of the five minutes (100 s), then the end.
+        {"two poll timeouts longer than what is left", 200000, 2, 200000, false},
         {"busy for ever", 1000, -1, 1000, false},
         // No pause asked for: each busy answer still counts a millisecond, so the reads end too.
         {"busy for ever without a poll timeout", 0, -1, 0, false},
