@@ -440,6 +440,64 @@ TEST_F(UsbDfuDownload, HeadsetIsLetGoUntilItRunsItsNewFirmware)
     }
 }
 
+// A run may end without its devices back in their firmware only where a box has asked the user to
+// switch them off and on, and only when none is still in its loader at the last pass (its image did
+// not take): otherwise it fails with the step's line once the passes are over.
+TEST_F(UsbDfuDownload, DevicesNotBackFailTheRunUnlessTheUserWasAskedToSwitchThemOffAndOn)
+{
+    struct Case {
+        const char* what;
+        uint16_t product;
+        bool imageNotTaken; // else away for good after the reset
+        const char* line; // nullptr: the run succeeds
+    };
+    const Case cases[] = {
+        {"away, the box asked for it", 0x4D10, false, nullptr},
+        {"in its loader, the box asked for it", 0x4D10, true, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x6420, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x4120, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x3010, false, "Cannot get status 7 [0 / 1]"},
+        {"in its loader, no box", 0x4120, true, "Cannot get status 7 [0 / 1]"},
+        // The two devices ask for the power cycle themselves while they stay away (the table below).
+        {"both in their loader", 0x5310, true, "Cannot get status 7 [0 / 2]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << ": " << c.what);
+        startCaseAgain();
+        shared.change([](kivo::UpdateProgress& p) { p = {}; });
+        std::vector<std::shared_ptr<sim::Device>> devices;
+        if (c.product == 0x5310) {
+            sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+            persona.in_loader = true;
+            for (const auto& device : sim::plug_usb_pair(persona))
+                devices.push_back(device);
+            recognized(0x5310, 0xD310, {1, 1, 0, 0});
+        } else {
+            devices.push_back(plugHeadsetInItsLoader(c.product));
+        }
+        for (const auto& device : devices) {
+            if (c.imageNotTaken)
+                device->usb.dfu->image_not_taken = true;
+            else
+                device->usb.gone_after_reset = true;
+        }
+        useDfuFile(model(c.product, c.product));
+        run();
+
+        EXPECT_TRUE(shared.updateFinished());
+        EXPECT_FALSE(host.openedMessageBox());
+        if (c.line == nullptr) {
+            EXPECT_EQ(progress().updateRestoreError, 0) << status();
+            EXPECT_EQ(progress().updateProcessed, 100);
+            continue;
+        }
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_LT(progress().updateProcessed, 100);
+        EXPECT_EQ(devices[0]->usb.dfu->image(), imageOf(read_bytes(inputs.firmwareFile))) << "written whole";
+    }
+}
+
 TEST_F(UsbDfuDownload, TwoDeviceProductAsksForAReplugOrAPowerCycleWhenItsDevicesStayAway)
 {
     struct Case {
