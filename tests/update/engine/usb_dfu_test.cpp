@@ -487,6 +487,36 @@ TEST_F(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
     EXPECT_EQ(progress().updateRestoreError, 1);
 }
 
+// A product detached without a re-plug box still gets the second one after pass 60. When a device
+// then shows up running its firmware under an id that starts the detach again, that box goes before
+// the flag stands alone once more: every box the run opened is closed.
+TEST_F(UsbDfu, SecondReplugBoxIsClosedWhenTheDetachStartsAgain)
+{
+    const auto headset = plugHeadset(0x6420);
+    recognized(0x6420, 0x6420, {1, 1, 0, 0});
+    headset->usb.gone_after_reset = true;
+    useDfuFile(model(0x6420, 0x6420));
+    armAfterPreparation = [&] {
+        bus().schedule(std::chrono::seconds(70), [&] {
+            headset->usb.dfu->detached = false;
+            headset->usb.dfu->status.state = sim::kDfuAppIdle;
+            bus().replug(*headset, 0x4D10);
+        });
+    };
+    run();
+
+    const std::vector<int> requests = dfuRequests(*headset);
+    EXPECT_EQ(std::count(requests.begin(), requests.end(), kDetach), 2) << "detached again";
+    ASSERT_EQ(host.boxes.size(), 2u);
+    for (const FakeUpdateHost::Box& box : host.boxes) {
+        EXPECT_EQ(box.message, kivo::InstructionTexts::getMessageBoxFailureFirstButton(0x6420, 0));
+        EXPECT_EQ(box.size, 1);
+    }
+    EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(host.openedMessageBox());
+    EXPECT_EQ(status(), failed("Cannot identify device [0 / 1]"));
+}
+
 TEST_F(UsbDfu, DeviceThatKeepsComingBackInItsFirmwareIsDetachedFiveTimesMore)
 {
     const auto headset = plugHeadset(0x4D10);
