@@ -30,9 +30,10 @@ CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder
     const std::string target = card + kCameraCardImageFile;
     if (files.move(source, target))
         return moved_or_failed(true);
-    if (!files.copy(source, target)) {
-        // Whatever the card holds under the name now, the camera must not take it for this image.
-        files.remove(target);
+    // The camera takes whatever its name holds: the name is given only to a whole copy, flushed.
+    const std::string temporary = card + kCameraCardTemporaryFile;
+    if (!files.copy(source, temporary) || !files.move(temporary, target)) {
+        files.remove(temporary);
         return moved_or_failed(false);
     }
     // The image is whole on the card: the source may go (a source left over is replaced by the
