@@ -77,6 +77,8 @@ TEST_F(AirohaPaths, Airoha6AReopensBeforeEveryBlockAndReadsBlockThreeFromTheQual
     // The headset holds block 0 already: it is written all the same.
     p.airoha.blockVersions[0] = {1, 2, 3, 4, 5};
     p.airoha.blockVersions[5] = {0, 0, 0, 0, 0};
+    // A DFU result value other than 0 is only traced.
+    p.airoha.dfuResult = 0x21;
     plug(p);
     plugQualcommPart();
     const std::vector<fwfile::Bytes> data = {fwfile::pattern(100, 5), fwfile::pattern(60, 6), fwfile::pattern(20, 7)};
