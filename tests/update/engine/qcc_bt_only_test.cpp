@@ -313,8 +313,6 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
 {
     using sim::CommandFault;
     constexpr long long kBound = kivo::kUserPollBoundSeconds;
-    constexpr long long kExchangeBound = kHidExchangeTimeoutMs / 1000;
-    constexpr long long kReportBound = kHidReportTimeoutMs / 1000;
     struct Case {
         const char* what;
         std::function<void(sim::HeadsetPersona&)> arrange;
@@ -323,13 +321,6 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
         long long atLeast; // virtual seconds from its first poll to the end
         long long atMost;
         std::vector<int> closes; // by the worker, then the ending
-    };
-    const CommandFault silent{kInstructionPoll, 1, CommandFault::Silent, 2, 0, true};
-    // Busy answers a second apart (below): more of them than the link's exchange bound lets it read.
-    const CommandFault busy{kInstructionPoll, 1, CommandFault::Busy, 0, 2 * kHidExchangeTimeoutMs / 1000, true};
-    auto on_ready_state = [](CommandFault f) {
-        f.command = kReadyState;
-        return f;
     };
     const Case cases[] = {
         {"user never acts",
@@ -357,18 +348,18 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
          kBound,
          {1}},
         {"instruction poll silent for good",
-         [&](sim::HeadsetPersona& p) { p.commandFaults = {silent}; },
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {silent_for_good(kInstructionPoll)}; },
          "[B][8]",
          -1,
          kBound,
-         kBound + kReportBound,
+         kBound + kReportBoundSeconds,
          {1}},
         {"instruction poll busy for good",
-         [&](sim::HeadsetPersona& p) { p.commandFaults = {busy}; },
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {busy_for_good(kInstructionPoll)}; },
          "[B][8]",
          -1,
          kBound,
-         kBound + kExchangeBound,
+         kBound + kExchangeBoundSeconds,
          {1}},
         {"readiness command failing",
          [](sim::HeadsetPersona& p) {
@@ -388,18 +379,18 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
          {1, 2}},
         // The readiness command's failed exchange ends the poll at once.
         {"readiness silent for good",
-         [&](sim::HeadsetPersona& p) { p.commandFaults = {on_ready_state(silent)}; },
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {silent_for_good(kReadyState)}; },
          "[B][7]",
          1,
-         kReportBound,
-         kReportBound,
+         kReportBoundSeconds,
+         kReportBoundSeconds,
          {1, 2}},
         {"readiness busy for good",
-         [&](sim::HeadsetPersona& p) { p.commandFaults = {on_ready_state(busy)}; },
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {busy_for_good(kReadyState)}; },
          "[B][7]",
          1,
-         kExchangeBound,
-         kExchangeBound,
+         kExchangeBoundSeconds,
+         kExchangeBoundSeconds,
          {1, 2}},
     };
     for (const uint16_t product : {uint16_t{0x4D16}, uint16_t{0x4D06}, uint16_t{0x4D76}, uint16_t{0x4D86}}) {
@@ -415,7 +406,7 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
             persona.commandFaults.clear();
             c.arrange(persona);
             plug();
-            headset.hid().faults.report_interval = std::chrono::seconds(1);
+            pace_busy_answers(headset);
             useFirmware({fwfile::pattern(1500, 3)});
             run();
 
