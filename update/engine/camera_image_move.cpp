@@ -34,6 +34,8 @@ CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder
     const std::string temporary = card + kCameraCardTemporaryFile;
     if (!files.copy(source, temporary) || !files.move(temporary, target)) {
         files.remove(temporary);
+        // Whatever the card holds under the name, the camera must not take it for this image.
+        files.remove(target);
         return moved_or_failed(false);
     }
     // The image is whole on the card: the source may go (a source left over is replaced by the

@@ -18,7 +18,7 @@ enum class CameraImageMove {
     Moved,
     // No card of the camera mounted writable: nothing is moved.
     NoCard,
-    // The image did not reach the card whole; nothing of it stays under the camera's name.
+    // The image did not reach the card whole; nothing stays under the camera's name.
     Failed,
 };
 
@@ -26,7 +26,8 @@ enum class CameraImageMove {
 // (the card is another file system: the usual case), a copy under the temporary name on the card,
 // flushed, then renamed to the camera's name, before the source is removed. A card pulled or a
 // write that fails half-way never leaves part of the image under the camera's name: a copy that
-// fails is removed from the card (where the card is still there) and the source kept. Traces
+// fails is removed from the card (where the card is still there), with whatever stood under the
+// camera's name, and the source kept. Traces
 // "FILE OK 2" or "ERROR". Says whether the image reached the card, and why not: the run's failure
 // line tells a missing card from a failed move.
 CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder);
