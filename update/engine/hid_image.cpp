@@ -173,7 +173,10 @@ UserPollEnd poll_until_done(const UserPoll& poll)
 
 UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
 {
-    for (int polls = 1; polls <= kUserPollBoundSeconds; ++polls) {
+    // Counted in clock time: a silent or busy headset spends the link's bound on every exchange.
+    const Duration start = clock_now();
+    const long long bound_ms = 1000LL * kUserPollBoundSeconds;
+    for (int polls = 1;; ++polls) {
         HidStatusReport answer{};
         if (exchange(answer)) {
             if (poll.traceName != nullptr)
@@ -183,10 +186,14 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
         } else if (poll.failedExchangeEnds) {
             return UserPollEnd::ExchangeFailed;
         }
-        sleep_ms(kPollIntervalMs);
+        const long long left_ms = bound_ms - elapsed_ms(start);
+        if (left_ms > 0)
+            sleep_ms(std::min<long long>(kPollIntervalMs, left_ms));
+        if (elapsed_ms(start) >= bound_ms) {
+            system_logf("command %02X: not done after %d s (%d polls)", poll.command, kUserPollBoundSeconds, polls);
+            return UserPollEnd::BoundReached;
+        }
     }
-    system_logf("command %02X: not done after %d polls", poll.command, kUserPollBoundSeconds);
-    return UserPollEnd::BoundReached;
 }
 
 void status_cannot_get_status(UpdateRun& run, const char* tag)

@@ -136,24 +136,26 @@ bool search_device(const HidOpener& open, int attempts);
 
 // ---- A person acts on the headset ---------------------------------------------------------------
 // While an instruction box is up, the worker asks the headset once a second whether the person has
-// done the step. A person may never act and a headset may be gone: the poll gives up after this
-// many polls.
-inline constexpr int kUserPollBoundSeconds = 600;
+// done the step. A person may never act, and a headset may be gone, silent or busy for good: the
+// poll gives up once this much clock time has passed since it began, its exchanges included (one
+// under way at the bound ends first: at most kHidExchangeTimeoutMs more). Five minutes, as the
+// wait for a re-plugged device gives: pressing a key or re-plugging a cable takes seconds.
+inline constexpr int kUserPollBoundSeconds = 300;
 
 enum class UserPollEnd { Done, ExchangeFailed, BoundReached };
 
 struct UserPoll {
     // Sent on slot 0 from a cleared report; answer byte 3 not 0 means done.
     uint8_t command;
-    // A failed exchange ends the poll; otherwise it waits a second and counts towards the bound,
-    // like a "not yet" answer.
+    // A failed exchange ends the poll; otherwise it waits a second, like a "not yet" answer, and its
+    // time counts towards the bound.
     bool failedExchangeEnds = false;
     // Each answered value is traced as "<name> = [<value>]"; nullptr for none.
     const char* traceName = nullptr;
 };
 
-// Polls until done, a second between polls, at most kUserPollBoundSeconds polls. Writes no status:
-// the caller names the failure.
+// Polls until done, a second between polls, for at most kUserPollBoundSeconds of clock time. Writes
+// no status: the caller names the failure.
 UserPollEnd poll_until_done(const UserPoll& poll);
 // One poll's exchange: true with the answer when it succeeded.
 using PollExchange = std::function<bool(HidStatusReport& answer)>;

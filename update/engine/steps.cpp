@@ -298,6 +298,9 @@ void close_instruction_box(UpdateRun& run)
 
 void mark_box_without_box(UpdateRun& run)
 {
+    // A box the worker left up (the second re-plug box of a wait that starts again) would stay on
+    // screen: once its number is gone, nothing could close it.
+    close_instruction_box(run);
     run.box = 0;
     run.host.setOpenedMessageBox(true);
 }

@@ -100,6 +100,7 @@ void open_instruction_box(UpdateRun& run, const std::string& text, int size = 0)
 void close_instruction_box(UpdateRun& run);
 // The flag alone, for a step that behaves as if its box were up without showing one: with no box
 // number kept, neither close_instruction_box nor the run's ending closes a box someone else opened.
+// A box the worker opened and left up is closed first.
 void mark_box_without_box(UpdateRun& run);
 
 } // namespace kivo

@@ -20,10 +20,11 @@ constexpr int kRetryBudget = 10;
 constexpr int kRetryPauseMs = 1000;
 constexpr int kBlockPauseMs = 10;
 constexpr int kDevicePauseMs = 1000;
-// A device asks for up to 4.6 hours a poll: one wait is at most a minute, and a block that keeps
-// the device busy for five minutes in all ends the run. Each busy answer counts at least a
-// millisecond, so that a device answering busy with no poll time at all is bounded too.
-constexpr uint32_t kLongestPollMs = 60000;
+// A device's poll timeout is the least time it asks to be left alone, up to 4.6 hours: a wait is
+// that long, but never longer than what is left of the five minutes a block may keep the device
+// busy in all, after which the run ends. Each busy answer counts at least a millisecond, so that a
+// device answering busy with no poll time at all is bounded too. The manifest wait gives each
+// device its own time, up to the same five minutes.
 constexpr long long kLongestBusyMs = 300000;
 // The manifest wait moves in random steps of up to this, so that the bar keeps moving.
 constexpr uint32_t kLongestManifestStepMs = 5000;
@@ -89,7 +90,7 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
                 dfu_fail(run, devices, UpdateTexts::tavk_string_aborting_in, status_tag(*status, i));
                 return false;
             }
-            const uint32_t wait = std::min(status->bwPollTimeout, kLongestPollMs);
+            const long long wait = std::min<long long>(status->bwPollTimeout, kLongestBusyMs - busy_ms);
             busy_ms += std::max<long long>(wait, 1);
             sleep_ms(wait);
             continue;
@@ -173,7 +174,7 @@ bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::functio
             dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(kManifestStatusStep, i));
             return false;
         }
-        total_ms += std::min(status->bwPollTimeout, kLongestPollMs);
+        total_ms += static_cast<uint64_t>(std::min<long long>(status->bwPollTimeout, kLongestBusyMs));
     }
     wait_out_manifest(run, scale, total_ms);
     for (int i = 0; i < devices.count; ++i) {

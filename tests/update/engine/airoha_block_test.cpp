@@ -258,6 +258,8 @@ TEST_F(AirohaBlock, TableExchangeStatuses)
          false},
         {"verify-all busy past the link's bound", [](auto& p) { p.airoha.verifyBusy = 400; }, false},
         {"verify-all answered with an unknown status", [](auto& p) { p.airoha.verifyStatus = 0x80; }, false},
+        // The value goes to the trace only.
+        {"a DFU result value other than 0", [](auto& p) { p.airoha.dfuResult = 7; }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -207,8 +207,9 @@ TEST_F(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
         uint32_t pollMs;
         int highest; // before the timer's fill
     };
-    // T = 0 skips the wait; a T of a minute (the most one device waits) reaches 16 + 60 x 84 / 125.
-    for (const Case c : {Case{0, 16}, Case{60000, 56}}) {
+    // T = 0 skips the wait; a T of a minute reaches 16 + 60 x 84 / 125, and one of 200 s (past a
+    // minute, the device's own time all the same) 16 + 200 x 84 / 265.
+    for (const Case c : {Case{0, 16}, Case{60000, 56}, Case{200000, 79}}) {
         SCOPED_TRACE(c.pollMs);
         std::vector<int> first_run;
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -233,6 +234,26 @@ TEST_F(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
                 EXPECT_EQ(manifest, first_run) << "the steps are seeded from the virtual clock";
         }
     }
+}
+
+// A device that asks for hours before its manifest is given the five minutes one device may wait:
+// the run stays bounded, and the final block then finds it still busy.
+TEST_F(UsbDfuDownload, ManifestWaitOfHoursIsCutToFiveMinutes)
+{
+    const auto loader = plugHeadsetInItsLoader(0x4D10);
+    loader->usb.dfu->busy_poll_ms = 0xFFFFFF;
+    useDfuFile(model(0x4D10, 0x4D10), 100);
+    run();
+    const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
+    ASSERT_FALSE(reads.empty());
+    EXPECT_EQ(reads.back()->data.at(4), sim::kDfuDnBusy);
+    std::vector<kivo::Duration> final_blocks;
+    for (const sim::ControlRecord& record : loader->usb.transcript())
+        if (record.setup.request_type == 0x21 && record.setup.request == kDnload && record.setup.length == 0)
+            final_blocks.push_back(record.at);
+    ASSERT_EQ(final_blocks.size(), 1u);
+    EXPECT_EQ(ms_of(final_blocks[0] - reads.back()->at), 300000);
+    EXPECT_EQ(status(), failed("Cannot send final block [0]"));
 }
 
 TEST_F(UsbDfuDownload, OneRetryBudgetOfTenIsSharedByFailedReadsErrorStatesAndFailedBlocks)
@@ -322,7 +343,7 @@ TEST_F(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
     }
 }
 
-TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
+TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
 {
     struct Case {
         const char* what;
@@ -333,7 +354,10 @@ TEST_F(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
     };
     const Case cases[] = {
         {"the device's own poll timeout", 2000, 1, 2000, true},
-        {"a poll timeout of hours", 0xFFFFFF, 1, 60000, false},
+        {"a poll timeout past a minute", 90000, 1, 90000, true},
+        {"a poll timeout of hours", 0xFFFFFF, 1, 300000, false},
+        // 200 s, then what is left of the five minutes (100 s), then the end.
+        {"two poll timeouts longer than what is left", 200000, 2, 200000, false},
         {"busy for ever", 1000, -1, 1000, false},
         // No pause asked for: each busy answer still counts a millisecond, so the reads end too.
         {"busy for ever without a poll timeout", 0, -1, 0, false},
@@ -413,6 +437,64 @@ TEST_F(UsbDfuDownload, HeadsetIsLetGoUntilItRunsItsNewFirmware)
             EXPECT_EQ(headset->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{52, 0}))
                 << "the marker's version";
         }
+    }
+}
+
+// A run may end without its devices back in their firmware only where a box has asked the user to
+// switch them off and on, and only when none is still in its loader at the last pass (its image did
+// not take): otherwise it fails with the step's line once the passes are over.
+TEST_F(UsbDfuDownload, DevicesNotBackFailTheRunUnlessTheUserWasAskedToSwitchThemOffAndOn)
+{
+    struct Case {
+        const char* what;
+        uint16_t product;
+        bool imageNotTaken; // else away for good after the reset
+        const char* line; // nullptr: the run succeeds
+    };
+    const Case cases[] = {
+        {"away, the box asked for it", 0x4D10, false, nullptr},
+        {"in its loader, the box asked for it", 0x4D10, true, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x6420, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x4120, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x3010, false, "Cannot get status 7 [0 / 1]"},
+        {"in its loader, no box", 0x4120, true, "Cannot get status 7 [0 / 1]"},
+        // The two devices ask for the power cycle themselves while they stay away (the table below).
+        {"both in their loader", 0x5310, true, "Cannot get status 7 [0 / 2]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << ": " << c.what);
+        startCaseAgain();
+        shared.change([](kivo::UpdateProgress& p) { p = {}; });
+        std::vector<std::shared_ptr<sim::Device>> devices;
+        if (c.product == 0x5310) {
+            sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+            persona.in_loader = true;
+            for (const auto& device : sim::plug_usb_pair(persona))
+                devices.push_back(device);
+            recognized(0x5310, 0xD310, {1, 1, 0, 0});
+        } else {
+            devices.push_back(plugHeadsetInItsLoader(c.product));
+        }
+        for (const auto& device : devices) {
+            if (c.imageNotTaken)
+                device->usb.dfu->image_not_taken = true;
+            else
+                device->usb.gone_after_reset = true;
+        }
+        useDfuFile(model(c.product, c.product));
+        run();
+
+        EXPECT_TRUE(shared.updateFinished());
+        EXPECT_FALSE(host.openedMessageBox());
+        if (c.line == nullptr) {
+            EXPECT_EQ(progress().updateRestoreError, 0) << status();
+            EXPECT_EQ(progress().updateProcessed, 100);
+            continue;
+        }
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_LT(progress().updateProcessed, 100);
+        EXPECT_EQ(devices[0]->usb.dfu->image(), imageOf(read_bytes(inputs.firmwareFile))) << "written whole";
     }
 }
 
