@@ -37,6 +37,14 @@ std::shared_ptr<Device> Bus::plug(std::shared_ptr<Device> device)
     return device;
 }
 
+std::shared_ptr<Device> Bus::plug_ahead(std::shared_ptr<Device> device)
+{
+    std::lock_guard lock(mutex_);
+    devices_.erase(std::remove(devices_.begin(), devices_.end(), device), devices_.end());
+    devices_.insert(devices_.begin(), device);
+    return plug(device);
+}
+
 std::shared_ptr<Device> Bus::plug_hid(uint16_t product_id, HidHandler handler, uint16_t usage_page, uint16_t usage,
                                       uint16_t vendor_id)
 {
