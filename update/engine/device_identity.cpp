@@ -68,8 +68,11 @@ bool open_sought(const SoughtDevice& sought)
 
 std::vector<uint32_t> updated_usb_ids(const UpdateRun& run)
 {
+    // Switched into download mode, the device shows its download-mode ids; back in its firmware,
+    // it may show the id it was recognized under as well.
     if (const DfuExpectedId* expected = dfu_expected_id(run.deviceTarget()))
-        return {static_cast<uint32_t>(expected->normal), static_cast<uint32_t>(expected->management)};
+        return {static_cast<uint32_t>(expected->normal), static_cast<uint32_t>(expected->management),
+                static_cast<uint32_t>(expected->product)};
     const auto status = static_cast<uint32_t>(run.usbStatus());
     if (const std::optional<UsbProductPair> pair = usb_product_pair(status))
         return {pair->normal, pair->management};

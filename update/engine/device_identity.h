@@ -9,7 +9,7 @@
 //   a plain-USB device (its DFU status, the wait for DFU mode, the closing passes): the recognized
 //     id and its partner in the other half of the link's USB table (normal firmware and loader:
 //     both devices of the two-device product), or for the products switched into download mode
-//     first, the two ids they come back under.
+//     first, the two ids they come back under and their own.
 //
 // Any other of the maker's devices is passed over by the walk that would find it (never opened,
 // or closed again at once when an opener does not look at the ids): it receives no command, and

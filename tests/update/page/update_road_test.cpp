@@ -185,6 +185,36 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
     EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 1, 0, 0}));
 }
 
+// A person plugs a second headset in while the OEM headset updates (the application's opener finds
+// both, the second one first): the update goes on to the OEM headset and ends as it would without it;
+// the second headset is sent nothing that changes it.
+TEST_F(UpdateRoad, AHeadsetPluggedInWhileAnotherUpdatesKeepsItsFirmware)
+{
+    sim::HeadsetPersona persona;
+    persona.product_id = 0x6038;
+    persona.version = {1, 2, 0, 0};
+    const sim::PluggedHeadset other = sim::plug_headset(persona);
+    sim::bus().unplug(*other.headset);
+
+    reachTheUpdatePage();
+    // Plugged in once the module is written, when the headset holds its power while the module
+    // restarts: the headset searches, its Bluetooth blocks and its restart are still to come.
+    sim::AnswerGate& gate = headset.headset->gate;
+    const sim::GateRelease release(gate);
+    gate.hold(sim::hid_command(COMMAND_POWER_HOLD));
+    acceptTheOffer(chosen.path() / "VARGO_Zeltra_v2.2.img");
+    ASSERT_TRUE(run_events_until([&] { return gate.held(); }, kRoadLimitMs));
+    sim::bus().plug_ahead(other.headset);
+    gate.release();
+    ASSERT_TRUE(run_events_until(
+        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
+    EXPECT_EQ(statusLine(), "Firmware updated successfully");
+    EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 2, 0, 0}));
+    EXPECT_EQ(other.version(), (sim::VersionQuad{1, 2, 0, 0}));
+    for (uint8_t command : sim::commands_sent(other.hid()))
+        EXPECT_FALSE(changes_the_headset(command)) << std::hex << int(command);
+}
+
 TEST_F(UpdateRoad, AMissingImageStartsNothing)
 {
     server.serve(kLatestPath, testnet::Reply{404, "not here"});
