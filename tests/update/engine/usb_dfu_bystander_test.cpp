@@ -159,3 +159,42 @@ TEST_F(UsbDfuBystander, UsbDfuPathsReachOnlyTheDeviceBeingUpdated)
         expectOthersUntouched();
     }
 }
+
+// The device being updated gone, another of the maker's in its place ahead of it: the run counts
+// fewer devices than it has and ends as a run that found fewer, never taking the other one.
+TEST_F(UsbDfuBystander, AnotherDeviceInThePlaceOfTheOneBeingUpdatedIsNotCounted)
+{
+    struct Case {
+        const char* what;
+        bool inLoader;
+        const char* status;
+    };
+    const Case cases[] = {
+        // Gone before its DFU status is read.
+        {"gone before stage A", true, "Failed to update firmware. Cannot get device [0 / 1]"},
+        // Detached, and never back in DFU mode.
+        {"not back from its detach", false, "Failed to update firmware. Cannot identify device [0 / 1]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        others.clear();
+        sim::UsbHeadsetPersona persona = sim::usb_headset(0x4D10, "Headset");
+        persona.in_loader = c.inLoader;
+        const auto device = bus().plug(sim::make_usb_headset(persona));
+        const auto other = makeDevice(0x4D20, true);
+        armAfterPreparation = [&] {
+            if (c.inLoader)
+                bus().unplug(*device);
+            else
+                device->usb.gone_after_reset = true;
+            keep(bus().plug_ahead(other));
+        };
+        recognized(0x4D10, device->product_id, c.inLoader ? FirmwareQuad{} : FirmwareQuad{5, 1, 0, 0});
+        useDfuFile(model(0x4D10, 0x4D10));
+        run();
+        EXPECT_EQ(status(), c.status);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        expectOthersUntouched();
+    }
+}
