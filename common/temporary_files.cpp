@@ -35,9 +35,13 @@ std::string atomic_temporary_template(const std::filesystem::path& target)
 
 std::filesystem::path download_temporary(const std::filesystem::path& target, unsigned serial)
 {
-    return target.parent_path() /
-        ("." + target.filename().string() + std::string(kDownloadMark) + std::to_string(::getpid()) + "-" +
-         std::to_string(serial));
+    std::string name = ".";
+    name += target.filename().string();
+    name += kDownloadMark;
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(serial);
+    return target.parent_path() / name;
 }
 
 bool is_atomic_temporary(std::string_view file_name)

@@ -35,7 +35,11 @@ std::string fm_mhz_text(int frequency)
     const bool negative = frequency < 0;
     const int64_t hundredths = negative ? -static_cast<int64_t>(frequency) : frequency;
     const int64_t tenths = (hundredths + 5) / 10;
-    return (negative ? "-" : "") + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    std::string text = negative ? "-" : "";
+    text += std::to_string(tenths / 10);
+    text += '.';
+    text += std::to_string(tenths % 10);
+    return text;
 }
 
 FmPresetView fm_preset_view(int region, int frequency, std::string_view empty_word)

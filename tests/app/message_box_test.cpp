@@ -107,7 +107,7 @@ TEST_F(MessageBox, WorkerWaitsForTheAnswerFromTheMainThread)
         update->answer.waitUntilAnswered();
         went_on = true;
     });
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     EXPECT_EQ(box().messageText().toStdString(), "Skip the backup file?");
     EXPECT_FALSE(went_on);
     box().okButton()->click();
@@ -135,7 +135,7 @@ TEST_F(MessageBox, WorkersBoxWaitingToBeShownKeepsItsOwnPurpose)
     EXPECT_EQ(update->cameraDone, 1) << "the box on screen was the camera's";
     EXPECT_FALSE(app().skipRestoreBackupFile());
 
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     EXPECT_EQ(box().messageText().toStdString(), "Skip the backup file?");
     EXPECT_EQ(app().messageBoxStatus(), kBoxSkipRestoreBackup);
     box().okButton()->click();
@@ -153,12 +153,12 @@ TEST_F(MessageBox, WorkerClosesOnlyItsOwnBox)
             "Press the button", true, std::nullopt, std::nullopt, 0, kBoxStatus);
     });
     opener.join();
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     int kept = -1;
     std::thread closer([&] { kept = app().closeMessageBox(own); });
     closer.join();
     EXPECT_EQ(kept, kBoxStatus);
-    ASSERT_TRUE(run_events_until([&] { return !box().isVisible(); }));
+    run_events_until([&] { return !box().isVisible(); });
     EXPECT_EQ(app().messageBoxStatus(), 0);
 
     std::thread second([&] {
@@ -166,7 +166,7 @@ TEST_F(MessageBox, WorkerClosesOnlyItsOwnBox)
             "Press the button", true, std::nullopt, std::nullopt, 0, kBoxStatus);
     });
     second.join();
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     open(kBoxToHome);
     std::thread late([&] { kept = app().closeMessageBox(own); });
     late.join();

@@ -49,8 +49,8 @@ Bytes status_report65(uint8_t command, uint8_t status, const Bytes& results)
 
 Bytes answer(uint8_t command, uint8_t status, const Bytes& data)
 {
-    Bytes a{command, status};
-    a.insert(a.end(), data.begin(), data.end());
+    Bytes a = data;
+    a.insert(a.begin(), {command, status});
     return a;
 }
 

@@ -134,12 +134,11 @@ TEST(HttpStream, BoundsOnSizeAndSpeed)
         SCOPED_TRACE(c.what);
         server.serve("/kivobluetoothmanager/fw.img", c.reply);
         Received received;
-        const auto started = std::chrono::steady_clock::now();
         const kivo::HttpStreamResult result = kivo::http_get_stream(server.base(), "fw.img", received.sink(), c.limits);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, 5s) << "a bound ends it, not the idle timeout";
         EXPECT_EQ(result.ok, c.failure == nullptr) << result.error;
         EXPECT_EQ(result.bytes, received.bytes.size());
         if (c.failure != nullptr) {
+            // The reason names the bound that ended it; the idle time-out would say "no data".
             EXPECT_NE(result.error.find(c.failure), std::string::npos) << result.error;
             if (c.limits.largestBody != 0) {
                 EXPECT_LE(result.bytes, c.limits.largestBody) << "no byte past the bound reaches the sink";

@@ -1,6 +1,5 @@
 // What the download makes of the device's status answers, and of reports that do not get through.
 
-#include <chrono>
 
 #include "tests/flasher/hid/hiddfu_fixture.h"
 
@@ -144,13 +143,11 @@ TEST_F(HidDfuStatus, FailedQueriesAreRetriedForThePollTimeOutWithPauses)
         persona.status_answer_length = c.answer_length;
         sim::PluggedHidDfu target = plug(persona);
         HidDfuSession session{device(), kHidDfuReportLength, c.poll_timeout_ms};
-        const auto start = std::chrono::steady_clock::now();
         capture();
         EXPECT_EQ(hiddfu_wait_status(session, c.final), c.result);
         EXPECT_EQ(captured(), repeated("failed to get status\n", c.lines));
         EXPECT_EQ(virtual_ms(), c.ms);
         EXPECT_EQ(failed_queries(target), c.failures);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     }
 }
 
@@ -159,14 +156,12 @@ TEST_F(HidDfuStatus, LongPollTimeOutsAreHonouredUpToTheBound)
     sim::HidDfuPersona persona;
     persona.poll_timeout_ms = 0xFFFFFF;
     sim::PluggedHidDfu target = plug(persona);
-    const auto start = std::chrono::steady_clock::now();
     capture();
     HidDfuSession session{device()};
     EXPECT_EQ(hiddfu_download_file(session, put(dfu_file(2034)).c_str()), 0);
     captured();
     EXPECT_EQ(session.poll_timeout_ms, 0xFFFFFFu);
     EXPECT_EQ(virtual_ms(), 3 * kHidDfuPollTimeoutLimitMs);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(target.manifested());
 }
 

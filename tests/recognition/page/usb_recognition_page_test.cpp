@@ -17,7 +17,7 @@ protected:
         app().deviceSelectionViewController()->btnNext()->click();
         ASSERT_EQ(app().mode(), kModeRecognition);
         app().deviceRecognitionViewController()->btnNext()->click();
-        ASSERT_TRUE(run_events_until([&] { return !app().onProcessing(); }, 20000));
+        run_events_until([&] { return !app().onProcessing(); });
     }
 };
 

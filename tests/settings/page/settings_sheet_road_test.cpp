@@ -69,9 +69,8 @@ TEST_F(SettingsSheetRoad, SmartphoneConnectionSwitchedOffInTheSheetReachesTheHea
     ASSERT_EQ(app().mode(), kModeRecognition);
     app().deviceRecognitionViewController()->btnNext()->click();
     UpdatePageBase& update = *app().updateViewController();
-    ASSERT_TRUE(run_events_until(
-        [&] { return app().mode() == kModeUpdate && !app().onProcessing() && update.btnNext()->isEnabled(); },
-        kRoadLimitMs));
+    run_events_until(
+        [&] { return app().mode() == kModeUpdate && !app().onProcessing() && update.btnNext()->isEnabled(); });
     update.btnNext()->click();
     ASSERT_EQ(app().mode(), kModeSettings);
 
@@ -96,10 +95,10 @@ TEST_F(SettingsSheetRoad, SmartphoneConnectionSwitchedOffInTheSheetReachesTheHea
     box().okButton()->click();
     EXPECT_FALSE(sheet().isVisible());
     EXPECT_TRUE(app().onProcessing()) << "the save runs";
-    ASSERT_TRUE(run_events_until([&] { return page().rcThreadSave() != kivo::settings::kSaveRunning; }, kRoadLimitMs));
+    run_events_until([&] { return page().rcThreadSave() != kivo::settings::kSaveRunning; });
     EXPECT_EQ(page().rcThreadSave(), kivo::settings::kSaveSucceeded);
     EXPECT_EQ(app().mode(), kModeRecognition) << "the device is read again";
-    ASSERT_TRUE(run_events_until([&] { return !app().onProcessing(); }, kRoadLimitMs));
+    run_events_until([&] { return !app().onProcessing(); });
     ASSERT_EQ(app().mode(), kModeSettings);
     EXPECT_EQ(statusLine(), "Device setting saved successfully");
 

@@ -43,7 +43,7 @@ protected:
     void openSheet()
     {
         page().moveToAllSettins(ui().btnAllSettings);
-        run_events_until([] { return false; }, 20);
+        run_events_for(20);
     }
     bool sheetOpen() { return sheet().isVisible(); }
     // The FM radio row set to the other column: a change the page saves.
@@ -161,13 +161,13 @@ TEST_F(SettingsSheet, OpensModalOverTheWindowAt550x400WhereItWasLeft)
     EXPECT_EQ(sheet().parentWidget()->window(), &window());
     EXPECT_EQ(sheet().size(), QSize(550, 400));
     EXPECT_EQ(table().numberOfRows(), 7);
-    EXPECT_TRUE(run_events_until([&] { return QApplication::activeWindow() == &sheet(); }, 2000));
+    run_events_until([&] { return QApplication::activeWindow() == &sheet(); });
 
     // Moved and resized as the window system does it for a user's drag.
     const QPoint moved = sheet().pos() + QPoint(37, 21);
     sheet().windowHandle()->setFramePosition(moved);
     sheet().windowHandle()->resize(700, 520);
-    run_events_until([&] { return sheet().pos() == moved && sheet().width() == 700; }, 500);
+    run_events_until([&] { return sheet().pos() == moved && sheet().width() == 700; });
     ASSERT_EQ(sheet().pos(), moved);
     ASSERT_EQ(sheet().width(), 700);
     ui().btnDeviceAllSettingsBasicClose->click();
@@ -228,7 +228,7 @@ TEST_F(SettingsSheet, CloseEndsTheSheetOrAsksAndEachAnswerEndsIt)
     box().okButton()->click();
     EXPECT_FALSE(sheetOpen());
     EXPECT_TRUE(app().onProcessing());
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(page().rcThreadSave(), kSaveWriteFailed);
     EXPECT_TRUE(page().isSettingsChanged()) << "a failed write keeps the edits";
 }
@@ -262,7 +262,7 @@ TEST_F(SettingsSheet, OnlyTheSheetsSaveSavesPastARefusedTimeout)
     EXPECT_FALSE(sheetOpen());
     EXPECT_TRUE(app().onProcessing());
     EXPECT_EQ(app().messageBoxStatus(), 0);
-    ASSERT_TRUE(waitUntilIdle());
+    waitUntilIdle();
     EXPECT_EQ(page().rcThreadSave(), kSaveWriteFailed);
     EXPECT_EQ(page().dataCurrent().audioChannelTimeout(), 30);
 }
@@ -283,7 +283,7 @@ TEST_F(SettingsSheet, EveryTextOfTheSheetAndItsQuestionIsWholeInEveryLanguage)
         openSheet();
         changeFmRadio();
         ui().btnDeviceAllSettingsBasicClose->click();
-        run_events_until([] { return false; }, 30);
+        run_events_for(30);
         auto* label = box().findChild<QLabel*>("tfMessageBox");
         ASSERT_NE(label, nullptr);
         EXPECT_TRUE(text_fits(label)) << language << ": " << label->text().toStdString();

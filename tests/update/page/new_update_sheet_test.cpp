@@ -45,7 +45,7 @@ protected:
         app().data().setLastSixBDAddress(address);
         app().setUsbStatus(product);
         app().setFirmwareUpdateWithStatus(true);
-        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+        run_events_until([&] { return !page().readActive(); });
     }
 
     std::vector<std::string> items(const QComboBox* pop_up)
@@ -96,13 +96,13 @@ TEST_F(NewUpdateOffer, SheetShowsBothVersionsAndThePagesLanguages)
     // stands comes again in the new language.
     app().setLanguageManager(kivo::kGerman);
     page().readLatest();
-    ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+    run_events_until([&] { return !page().readActive(); });
     EXPECT_TRUE(page().newUpdateFound());
     EXPECT_TRUE(sheet().isVisible());
     EXPECT_EQ(sheetUi().btnYes->text().toStdString(), AppText::tavk_string_yes_in(kivo::kGerman));
     sheetUi().btnNo->click();
     page().readLatest();
-    ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+    run_events_until([&] { return !page().readActive(); });
     EXPECT_FALSE(sheet().isVisible()) << "declined, and a re-read does not decide again";
     app().setLanguageManager(0);
 }

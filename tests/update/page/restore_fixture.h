@@ -86,7 +86,7 @@ protected:
         app().setUsbStatus(product);
         app().setFirmwareRestoreWithStatus(true);
         ASSERT_EQ(app().mode(), kModeRestore);
-        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+        run_events_until([&] { return !page().readActive(); });
     }
 
     void languages(int count)

