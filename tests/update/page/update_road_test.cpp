@@ -71,8 +71,7 @@ protected:
         acceptTheOffer(target);
         run_events_until([&] { return update().runActive(); });
         grabTheProgress(update(), shot);
-        run_events_until(
-            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
+        run_events_until([&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
         settled(update());
     }
 
@@ -134,8 +133,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
     restore().restoreUi().btnRestore->click();
     run_events_until([&] { return restore().runActive(); });
     grabTheProgress(restore(), "road-4-restore-progress");
-    run_events_until(
-        [&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
+    run_events_until([&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
     settled(restore());
     EXPECT_EQ(read_text(archiveFolder() / "VARGO_Zeltra.img"),
               read_text(firmware.path() / demo_firmware::kEarlierImage));
@@ -202,11 +200,10 @@ TEST_F(UpdateRoad, AHeadsetPluggedInWhileAnotherUpdatesKeepsItsFirmware)
     const sim::GateRelease release(gate);
     gate.hold(sim::hid_command(COMMAND_POWER_HOLD));
     acceptTheOffer(chosen.path() / "VARGO_Zeltra_v2.2.img");
-    ASSERT_TRUE(run_events_until([&] { return gate.held(); }, kRoadLimitMs));
+    run_events_until([&] { return gate.held(); });
     sim::bus().plug_ahead(other.headset);
     gate.release();
-    ASSERT_TRUE(run_events_until(
-        [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); }, kRoadLimitMs));
+    run_events_until([&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
     EXPECT_EQ(statusLine(), "Firmware updated successfully");
     EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 2, 0, 0}));
     EXPECT_EQ(other.version(), (sim::VersionQuad{1, 2, 0, 0}));
