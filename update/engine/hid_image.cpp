@@ -113,9 +113,13 @@ bool restart_loader(UpdateRun& run, const HidStepTags& tags)
     return false;
 }
 
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const HidOpener& opener)
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
 {
-    const HidOpener& open = opener ? opener : run.in.opener;
+    return reconnect_wait(pause_seconds, form, updated_headset(run));
+}
+
+bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought)
+{
     if (form == ReconnectForm::CloseAndReopen)
         hid_close_devices();
     sleep_ms(1000LL * pause_seconds);
@@ -129,33 +133,24 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const
         // The openers refuse a filled slot: the link kept from before the pause goes first.
         if (poll == 1 && form == ReconnectForm::PollOnly)
             hid_close_devices();
-        const bool back = hid_open_once(open);
+        const bool back = open_sought(sought);
         hid_close_devices();
         if (back)
             break;
     }
     if (form == ReconnectForm::PollOnly)
         return true;
-    if (hid_open_once(open))
+    if (open_sought(sought))
         return true;
     hid_close_devices();
     return false;
 }
 
-bool hid_open_once(const HidOpener& opener)
-{
-    uint32_t product_id = 0;
-    std::array<char, 256> text{};
-    return opener && opener(product_id, text) == 0;
-}
-
-bool search_device(const HidOpener& open, int attempts)
+bool search_device(const SoughtDevice& sought, int attempts)
 {
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        uint32_t product_id = 0;
-        std::array<char, 256> text{};
-        if (open && open(product_id, text) == 0) {
-            system_logf("found %04X at attempt %d", static_cast<unsigned>(product_id), attempt);
+        if (open_sought(sought)) {
+            system_logf("%s found at attempt %d", sought.what, attempt);
             return true;
         }
         hid_close_devices();

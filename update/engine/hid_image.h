@@ -13,6 +13,7 @@
 
 #include "link/hid_reports.h"
 #include "update/engine/container_view.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 
 namespace kivo {
@@ -120,19 +121,17 @@ enum class ReconnectForm {
     PollOnly,
 };
 
-// The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
-// Writes no status: the caller names the failure with its tag. The polls and the last open use
-// `opener` (a module's identity); empty: the run's.
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen,
-                    const HidOpener& opener = {});
-
-// One open with `opener` (none: no device). True with the device open in slot 0.
-bool hid_open_once(const HidOpener& opener);
+// The wait for the headset being updated, which restarts. True once it is back (and,
+// CloseAndReopen, open in slot 0). Writes no status: the caller names the failure with its tag.
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+// The same for the device `sought` (a module's identity): the polls and the last open look for it
+// alone.
+bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought);
 
 // The search for a device that shows up under an identity of its own (a mesh module) or comes
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots
 // are closed and a second passes. True with the device open in slot 0.
-bool search_device(const HidOpener& open, int attempts);
+bool search_device(const SoughtDevice& sought, int attempts);
 
 // ---- A person acts on the headset ---------------------------------------------------------------
 // While an instruction box is up, the worker asks the headset once a second whether the person has

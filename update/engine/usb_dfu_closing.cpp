@@ -12,6 +12,7 @@
 #include "text/instruction_texts.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 #include "update/engine/usb_dfu_transfer.h"
@@ -38,13 +39,14 @@ constexpr int kNotBackStep = 7;
 
 using Handles = std::array<usb_dev_handle*, kDfuMaxDevices>;
 
-// Opens up to count devices of the mode; each gets request 7 first when asked, then is released,
-// reset and closed (the results are of no use: the device goes either way). Returns how many
-// were opened.
-int open_and_let_go(int mode, int count, bool request7)
+// Opens up to count devices of the mode, of the device being updated only; each gets request 7
+// first when asked, then is released, reset and closed (the results are of no use: the device goes
+// either way). Returns how many were opened.
+int open_and_let_go(const UpdateRun& run, int mode, int count, bool request7)
 {
     Handles handles{};
-    const int opened = dfu_open_devices(mode, std::span(handles).first(static_cast<size_t>(count)));
+    const int opened = dfu_open_devices(mode, std::span(handles).first(static_cast<size_t>(count)),
+                                        updated_usb_filter(run, "USB DFU closing"));
     for (int i = 0; i < opened; ++i) {
         usb_dev_handle* handle = handles[static_cast<size_t>(i)];
         if (request7)
@@ -63,7 +65,7 @@ void reset_devices_in_loader(UpdateRun& run, int count)
     int opened_in_all = 0;
     for (int pass = 1; pass <= kMostPasses; ++pass) {
         sleep_ms(kPassMs);
-        const int opened = open_and_let_go(kDfuManagementDevices, count, false);
+        const int opened = open_and_let_go(run, kDfuManagementDevices, count, false);
         if (opened == 0)
             return;
         opened_in_all += opened;
@@ -94,8 +96,8 @@ Return wait_for_normal_firmware(UpdateRun& run, int count)
         sleep_ms(kPassMs);
         if (two_device_product && (partly_back > kPartlyBackPasses || none_back >= kNoneBackPasses))
             open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxSecondButton));
-        last.inLoader = open_and_let_go(kDfuManagementDevices, count, true);
-        last.normal = open_and_let_go(kDfuNormalDevices, count, false);
+        last.inLoader = open_and_let_go(run, kDfuManagementDevices, count, true);
+        last.normal = open_and_let_go(run, kDfuNormalDevices, count, false);
         if (last.normal == count) {
             last.back = true;
             return last;
@@ -162,8 +164,8 @@ void dfu_end_camera_update(UpdateRun& run, DfuDevices& devices, CameraImageMove 
     dfu_clean_up(devices, kCleanUpPasses, true);
     for (int attempt = 1; attempt <= kCameraLetGoAttempts; ++attempt) {
         sleep_ms(kPassMs);
-        open_and_let_go(kDfuManagementDevices, count, true);
-        if (open_and_let_go(kDfuNormalDevices, count, false) == count)
+        open_and_let_go(run, kDfuManagementDevices, count, true);
+        if (open_and_let_go(run, kDfuNormalDevices, count, false) == count)
             break;
     }
     if (moved != CameraImageMove::Moved) {

@@ -20,8 +20,9 @@ constexpr uint8_t kReadiness = 0x0D;
 // Opens whichever of two products is there.
 kivo::HidOpener open_either(uint16_t first, uint16_t second)
 {
-    return [a = open_product(first), b = open_product(second)](uint32_t& id, std::span<char> text) {
-        return a(id, text) == 0 ? 0 : b(id, text);
+    return [a = open_product(first), b = open_product(second)](uint32_t& id, std::span<char> text,
+                                                               const kivo::ProductFilter& accept) {
+        return a(id, text, accept) == 0 ? 0 : b(id, text, accept);
     };
 }
 

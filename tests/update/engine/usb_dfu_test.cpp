@@ -539,10 +539,12 @@ TEST_F(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
     EXPECT_EQ(progress().updateRestoreError, 1);
 }
 
-// A product detached without a re-plug box still gets the second one after pass 60. When a device
-// then shows up running its firmware under an id that starts the detach again, that box goes before
-// the flag stands alone once more: every box the run opened is closed.
-TEST_F(UsbDfu, SecondReplugBoxIsClosedWhenTheDetachStartsAgain)
+// A product detached without a re-plug box still gets the second one after pass 60. A device of
+// another product that shows up running a firmware whose id would start the detach again is passed
+// over: the run is not sent back to detach it, and the box goes with the ending. (Only the device
+// being updated may start the detach again, and no product without a re-plug box comes back under
+// such an id; the frame test holds that a box left up then would be closed.)
+TEST_F(UsbDfu, AnotherProductBackInItsFirmwareDoesNotStartTheDetachAgain)
 {
     const auto headset = plugHeadset(0x6420);
     recognized(0x6420, 0x6420, {1, 1, 0, 0});
@@ -558,13 +560,10 @@ TEST_F(UsbDfu, SecondReplugBoxIsClosedWhenTheDetachStartsAgain)
     run();
 
     const std::vector<int> requests = dfuRequests(*headset);
-    EXPECT_EQ(std::count(requests.begin(), requests.end(), kDetach), 2) << "detached again";
-    ASSERT_EQ(host.boxes.size(), 2u);
-    for (const FakeUpdateHost::Box& box : host.boxes) {
-        EXPECT_EQ(box.message, kivo::InstructionTexts::getMessageBoxFailureFirstButton(0x6420, 0));
-        EXPECT_EQ(box.size, 1);
-    }
-    EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(std::count(requests.begin(), requests.end(), kDetach), 1) << "not detached again";
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxFailureFirstButton(0x6420, 0));
+    EXPECT_EQ(host.closes, (std::vector<int>{1}));
     EXPECT_FALSE(host.openedMessageBox());
     EXPECT_EQ(status(), failed("Cannot identify device [0 / 1]"));
 }

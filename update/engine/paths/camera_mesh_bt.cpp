@@ -10,7 +10,6 @@
 #include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/unit_language_shift.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
@@ -198,7 +197,7 @@ void run_camera_mesh_bt(UpdateRun& run)
     system_log("iM501 done");
     hid_close_devices();
     system_log("headset search after the iM501");
-    if (!search_device(run.in.opener, kHeadsetSearchAttempts)) {
+    if (!search_device(updated_headset(run), kHeadsetSearchAttempts)) {
         status_not_found(run, kHeadsetNotBackTag);
         return;
     }
