@@ -311,7 +311,8 @@ def update_mesh_stage_seeds():
 
 
 def update_run_seeds():
-    """Product (little-endian), what is made right before the run (none: the files are whole), file."""
+    """Product (little-endian), what is made right before the run (none: the files are whole; bit 6
+    the other headset there from the start, bit 7 on the USB DFU paths in its loader), file."""
     def run(product, file, fixes=0):
         return le16(product) + bytes([fixes]) + file
 
@@ -405,12 +406,16 @@ def update_run_seeds():
         "hid-camera-readiness-no-box": run(0x5320, loader_and_one(0x5320)),
         "dfu-headset": run(0x4D10, aldero),
         "dfu-loader": run(0x4D10, aldero, 0x20),
-        "dfu-loader-lenient": run(0x4D10, aldero, 0x60),
-        "dfu-download-mode-prelude": run(0x6020, dfu_image(b"Pintra_BelvoDuo#6020", 3000, 0x6020)),
+        "dfu-loader-lenient": run(0x4D10 | 0x8000, aldero, 0x20),
         "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
         "dfu-camera": run(0x3020, lumora),
         "dfu-camera-loader": run(0x3020, lumora, 0x20),
+        "dfu-loader-beside-a-loader": run(0x4D10, aldero, 0xA0),
+        "dfu-headset-beside-a-loader-from-the-start": run(0x4D10, aldero, 0xC0),
+        "dfu-download-mode": run(0x6020, dfu_image(b"Pintra_BelvoDuo#6020", 3000, 0x6020)),
+        "dfu-download-mode-loader": run(0x6022, dfu_image(b"Pintra_BelvoS#6022", 3000, 0x6022), 0x20),
         "single-image": run(0x5590, single),
+        "single-image-other-from-the-start": run(0x5590, single, 0x40),
         "single-image-with-instructions": run(0x4D16, container(b"v2.2", 0x4D16, True, [pattern(2500, 9)])),
         "two-modules": run(0x4210, bytes(two_modules)),
         "single-image-header": run(0x5590, bytes(aimed)),

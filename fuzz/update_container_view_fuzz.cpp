@@ -1,5 +1,6 @@
 // The checked view of a firmware container over untrusted files: whatever the tables say, every
-// entry it hands a transfer path lies inside the file and its data match the digest of its entry.
+// entry it hands a transfer path lies inside the file and its data match the digest of its entry,
+// and a path that writes every block entry is never handed a file without any.
 //
 // Input: byte 0 picks what the path reads (bit 0: section entry 0, bit 1: section entry 1, bit 2:
 // block entries 0 and 1 where present, bit 3: block entry 2, bit 4: every block entry), then the
@@ -41,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     using Layout = FirmwareContainer;
     const uint64_t count = static_cast<uint64_t>(view.count());
+    if ((pick & 0x10) != 0 && count == 0)
+        std::abort();
     auto intact = [&](const kivo::ContainerEntry* entry, uint64_t digest_at) {
         if (entry == nullptr)
             return;

@@ -19,11 +19,22 @@
 // to the headset. Every image the camera took from the card, and every copy left on it under the
 // temporary or the camera firmware file's name, must be a verified entry's data, whole.
 //
-// The headsets that take an intermediate image fetch it from a local server: its bytes reach the
-// headset too, so the verified entries of the served body count as well.
+// The headsets that take an intermediate image run firmware below every floor and fetch it from a
+// local server when the file's first block is above the floor: its bytes reach the headset too, so
+// the verified entries of the served body count as well.
+//
+// Another of the maker's headsets is on the bus, ahead of the one updated, which the same opener
+// finds: plugged in once the run has begun (or, bit 6 of byte 2, there from the start). No command
+// may reach it or its module: a command that would change it is among them. The same holds on the
+// USB DFU paths for another of the maker's plain-USB headsets (bit 7: in its loader), plugged ahead
+// once the run has prepared its transfer (or there from the start), and for the device the
+// download-mode products' search needs beside theirs.
+//
+// At its exit the target prints which transfer paths its inputs took ("update_run_fuzz: 17 of 17
+// transfer paths: ..."): scripts/fuzz.sh runs it once over its seeds for that line.
 //
 // Input: bytes 0-1 the product (little-endian: itself when it takes a container path or, for the
-// USB DFU paths, the simulator has it as a plain-USB product or a download-mode headset, else one
+// USB DFU paths, the simulator has it as a plain-USB product or a download-mode product, else one
 // of those), byte 2 what is
 // made right in the file before the run (bit 0: the product id at offset 28; bit 1: the digests of
 // the extended table; bit 2: those of the standard table; each for the entries that lie inside the
@@ -33,24 +44,29 @@
 //
 // The plain-USB products take the USB DFU paths: a plain-USB headset (both devices of the
 // two-device product), a device in its loader, or the HID headset of a download-mode product (with
-// one of the maker's headsets that the management-mode search finds) on the bus, and a DFU device
-// of another maker beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
-// verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
+// a device behind it that the management-mode search finds) on the bus, and a DFU device of another
+// maker beside it. There an image is verified when its DFU suffix's CRC is right: the file itself,
+// or a verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
 // such image (without its suffix) at the place its block number gives (block n from byte n x 1023),
 // and the other maker's device receives nothing. The camera has its memory card in: the camera
 // image written there must be a verified entry, whole, and the box that ends its run is left up
 // only once the image is there.
 // Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the devices in their loader,
-// where the run writes them (else a download-mode product's headset is on the HID link, its prelude
-// ahead), bit 6 makes them the maker's lenient loaders (else they keep to USB DFU 1.1 strictly).
+// where the run writes them; the download-mode products, while they run their firmware, are on the
+// HID link, where their prelude sends them to plain USB under their download-mode id. Bit 15 of
+// bytes 0-1 makes the USB DFU paths' devices the maker's lenient loaders (else they keep to USB DFU
+// 1.1 strictly).
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
+#include <string>
 #include <vector>
 
 #include <zlib.h>
@@ -61,8 +77,8 @@
 #include "device/products/helmet_camera.h"
 #include "device/products/hid_camera_products.h"
 #include "device/products/intermediate_images.h"
-#include "device/products/update_instructions.h"
 #include "device/products/update_paths.h"
+#include "device/products/usb_dfu_products.h"
 #include "fuzz/usb_dfu_run.h"
 #include "link/dfu_file.h"
 #include "link/firmware_container.h"
@@ -76,6 +92,7 @@
 #include "tests/sim/camera_card.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
+#include "tests/update/engine/family_headsets.h"
 #include "update/engine/camera_image_move.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/paths/paths.h"
@@ -94,7 +111,32 @@ constexpr size_t kBlockDataAt = 4;
 constexpr size_t kChunkLengthAt = 3;
 constexpr size_t kShortReport = 62;
 constexpr size_t kReport65 = 65;
-constexpr uint16_t kQualcommPart = 0x33F0;
+
+// The other headset of the maker's on the bus: the OEM headset, with its module (its sibling when
+// the OEM headset is the one updated); on the USB DFU paths a plain-USB headset of another product.
+constexpr uint16_t kOtherHeadset = 0x3142;
+constexpr uint16_t kOtherHeadsetSibling = 0x3143;
+constexpr uint16_t kOtherUsbHeadset = 0x4D20;
+constexpr uint16_t kOtherUsbHeadsetSibling = 0x4D10;
+constexpr auto kPlugOnceBegun = std::chrono::milliseconds(1);
+
+// The transfer paths the inputs took, printed at exit.
+class PathsTaken {
+public:
+    void take(kivo::UpdateFamilyPath path) { taken_.insert(path); }
+    ~PathsTaken()
+    {
+        std::string names;
+        for (const kivo::UpdateFamilyPath path : taken_)
+            names += " " + std::string(kivo::transfer_path(path).name);
+        std::fprintf(stderr, "update_run_fuzz: %zu of %d transfer paths:%s\n", taken_.size(),
+                     static_cast<int>(kivo::UpdateFamilyPath::UsbDfu) + 1, names.c_str());
+    }
+
+private:
+    std::set<kivo::UpdateFamilyPath> taken_;
+};
+PathsTaken paths_taken;
 
 bool dfu_path(uint16_t id)
 {
@@ -215,20 +257,6 @@ std::vector<Bytes> headset_images(const sim::HidInterface& headset, bool last_bl
     return images;
 }
 
-// The headsets with an Airoha or a QCC module carry it; the others are the OEM headset under
-// another id.
-sim::HeadsetPersona headset_of(kivo::UpdateFamilyPath path)
-{
-    switch (path) {
-    case kivo::UpdateFamilyPath::MeshAirohaQccVp: return sim::mesh_airoha_qcc_vp_headset();
-    case kivo::UpdateFamilyPath::MeshAirohaQcc: return sim::mesh_airoha_qcc_headset();
-    case kivo::UpdateFamilyPath::MeshThenBt32: return sim::mesh_then_bt32_headset();
-    case kivo::UpdateFamilyPath::MeshQcc65: return sim::mesh_qcc65_headset();
-    case kivo::UpdateFamilyPath::CameraMeshBt: return sim::camera_mesh_headset();
-    default: return sim::oem_headset();
-    }
-}
-
 uint32_t stored_dfu_crc(Data file)
 {
     const size_t at = file.size() - DfuFileSuffix::kCrcSize;
@@ -258,9 +286,27 @@ std::vector<Data> verified_dfu_images(const Bytes& file, const std::vector<Data>
     return images;
 }
 
+// Where the other headset of the maker's is, and (on the USB DFU paths) whether it runs its loader.
+struct OtherHeadset {
+    bool fromTheStart;
+    bool inLoader;
+};
+
+// A device of the maker's that no command may reach, as it was before the run.
+struct Bystander {
+    std::shared_ptr<sim::Device> device;
+    uint64_t generation;
+};
+
+// Sent nothing, never reset, still on the bus.
+bool untouched_over_usb(const Bystander& b)
+{
+    return b.device->usb.transcript().empty() && b.device->present() && b.device->generation() == b.generation;
+}
+
 // A whole update of a plain-USB product over USB DFU, and its invariant.
-void run_dfu_update(uint16_t product, bool loader, sim::DfuMode mode, kivo::UpdateInputs inputs, const Bytes& file,
-                    const std::vector<Data>& verified)
+void run_dfu_update(uint16_t product, bool loader, sim::DfuMode mode, const OtherHeadset& other,
+                    kivo::UpdateInputs inputs, const Bytes& file, const std::vector<Data>& verified)
 {
     const sim::DfuModeScope scope(mode);
     usb_link_start();
@@ -268,12 +314,32 @@ void run_dfu_update(uint16_t product, bool loader, sim::DfuMode mode, kivo::Upda
     std::optional<sim::CameraCard> card;
     if (product == kivo::kCameraProductId)
         card.emplace(product).insert();
-    const bool prelude = !loader && kivo::dfu_expected_id(product) != nullptr;
-    const auto devices = prelude ? std::vector{fuzz::plug_download_mode_headset(product, inputs)}
-                                 : fuzz::plug_dfu_devices(product, loader, inputs);
+    const auto devices = fuzz::plug_dfu_devices(product, loader, inputs);
     const auto foreign = fuzz::plug_foreign_dfu_device();
+    std::vector<Bystander> bystanders;
+    if (const auto companion = fuzz::plug_search_companion(product))
+        bystanders.push_back({companion, companion->generation()});
+    sim::UsbHeadsetPersona persona =
+        sim::usb_headset(product == kOtherUsbHeadset ? kOtherUsbHeadsetSibling : kOtherUsbHeadset, "Other");
+    persona.in_loader = other.inLoader;
+    const std::shared_ptr<sim::Device> ahead = sim::make_usb_headset(persona);
+    const auto plug_ahead = [&] {
+        sim::bus().plug_ahead(ahead);
+        bystanders.push_back({ahead, ahead->generation()});
+    };
+    if (other.fromTheStart)
+        plug_ahead();
+    // Otherwise plugged at the end of the preparation: the second time 3 % shows for a download-mode
+    // product switched by its prelude (which shows 3 % first).
+    int threes_before = other.fromTheStart ? -1 : kivo::dfu_expected_id(product) != nullptr && !loader ? 1 : 0;
     bool ended_by_box = false;
-    fuzz::run_update_checked(std::move(inputs), *foreign, &ended_by_box);
+    fuzz::run_update_checked(std::move(inputs), *foreign, &ended_by_box, [&] {
+        if (threes_before-- == 0)
+            plug_ahead();
+    });
+    for (const Bystander& bystander : bystanders)
+        if (!untouched_over_usb(bystander))
+            std::abort();
     const std::vector<Data> images = verified_dfu_images(file, verified);
     for (const auto& device : devices)
         if (fuzz::took_image_bytes(*device) && std::none_of(images.begin(), images.end(), [&](Data image) {
@@ -315,10 +381,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
-    const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
+    const auto named = static_cast<uint16_t>((data[0] | data[1] << 8) & ~sim::kManagementModeBit);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
+    const sim::DfuMode mode = (data[1] & 0x80) != 0 ? sim::DfuMode::Lenient : sim::DfuMode::Strict;
     const uint8_t fixes = data[2];
     size_t at = 3;
     Bytes intermediate = sound_intermediate();
@@ -346,38 +413,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     sim::Session session;
+    paths_taken.take(kivo::update_family_path(product));
+    const OtherHeadset other{(fixes & 0x40) != 0, (fixes & 0x80) != 0};
     if (dfu_path(product)) {
         kivo::UpdateInputs inputs;
         inputs.firmwareFile = folder.put("firmware.img", file);
         inputs.archiveFolder = folder.path() / "archive";
         inputs.opener = open_product(product);
-        run_dfu_update(product, (fixes & 0x20) != 0, (fixes & 0x40) != 0 ? sim::DfuMode::Lenient : sim::DfuMode::Strict,
-                       std::move(inputs), file, verified);
+        run_dfu_update(product, (fixes & 0x20) != 0, mode, other, std::move(inputs), file, verified);
         return 0;
     }
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);
-    sim::HeadsetPersona persona = headset_of(path);
-    persona.product_id = product;
-    persona.instructionDoneAt = 1;
-    if (kivo::update_needs_instructions(product))
-        persona.readyAfterRunLoaderAt = 1;
-    const bool two_modules = path == kivo::UpdateFamilyPath::Hid4210 || path == kivo::UpdateFamilyPath::HidDual43;
-    if (two_modules)
-        persona.secondModule = sim::SecondModulePersona{{1, 4, 0, 0}, {}, {}};
+    sim::HeadsetPersona persona = family::headset_persona(product);
+    // Below every intermediate-image floor: a file above it fetches the intermediate image.
+    if (path == kivo::UpdateFamilyPath::KelporIntermediate)
+        persona.version = {1, 1, 0, 0};
     const bool download_mode = path == kivo::UpdateFamilyPath::DownloadMode60;
-    if (download_mode)
-        persona.downloadMode = sim::DownloadModePersona{};
-    if (path == kivo::UpdateFamilyPath::Airoha6A || path == kivo::UpdateFamilyPath::Airoha68) {
-        // Its Airoha face answers every block's version read.
-        persona.shortReports = true;
-        for (int block = 0; block <= 0xFF; ++block)
-            persona.airoha.blockVersions[static_cast<uint8_t>(block)] = {1, 0, 0, 0, 0};
-    }
-    if (path == kivo::UpdateFamilyPath::Airoha6A) {
-        sim::HeadsetPersona part;
-        part.product_id = kQualcommPart;
-        sim::plug_headset(part);
-    }
     std::optional<sim::CameraCard> card;
     if (kivo::hid_camera_has_camera(product) || kivo::camera_mesh_has_camera(product)) {
         const bool marked = !kivo::camera_card_marker(product).empty();
@@ -385,27 +436,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         persona.camera = sim::camera_of(product, *card);
     }
     const sim::PluggedHeadset headset = sim::plug_headset(persona);
+    family::plug_companions(product);
+    const uint16_t other_product = product == kOtherHeadset ? kOtherHeadsetSibling : kOtherHeadset;
+    const sim::PluggedHeadset bystander = sim::plug_headset(family::headset_persona(other_product));
+    if (other.fromTheStart) {
+        sim::bus().plug_ahead(bystander.headset);
+    } else {
+        sim::bus().unplug(*bystander.headset);
+        sim::bus().schedule(kPlugOnceBegun, [device = bystander.headset] { sim::bus().plug_ahead(device); });
+    }
     kivo::UpdateInputs inputs;
     inputs.firmwareFile = folder.put("firmware.img", file);
-    inputs.session.deviceTarget = product;
-    inputs.session.usbStatus = product;
-    inputs.session.recognized = true;
-    inputs.data.setDeviceRecognized(product);
-    // The headsets are checked against the version recognition read (the module-01 one of those
-    // with a module).
-    const FirmwareQuad recognized{persona.version.major, persona.version.minor, persona.version.secondaryType,
-                                  persona.version.secondary};
-    inputs.data.setDeviceVersion(recognized);
-    inputs.data.setDeviceVersion01(recognized);
-    if (two_modules)
-        inputs.data.setDeviceVersion02({1, 4, 0, 0});
+    family::recognize(persona, inputs);
     inputs.archiveFolder = folder.path() / "archive";
-    inputs.opener = two_modules ? open_product_in_two_slots(product) : open_product(product);
+    inputs.opener = family::headset_opener(product, {other_product});
     inputs.globalServerBase = server.base();
     kivo::UpdateShared shared;
     FakeUpdateHost host;
     kivo::threadMethodUpdate(inputs, shared, host);
 
+    // Nothing reached the other headset, nor its module.
+    for (const auto& iface : bystander.headset->hid)
+        if (!iface->outputs().empty())
+            std::abort();
+    if (bystander.module && !bystander.module->hid.front()->outputs().empty())
+        std::abort();
     if (!shared.updateFinished() || sim::bus().open_hid_handles() != 0)
         std::abort();
     for (const auto& iface : headset.headset->hid)

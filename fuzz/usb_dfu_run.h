@@ -1,14 +1,15 @@
 #pragma once
 // What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product (or the HID
 // headset of a download-mode product), recognized as recognition would record them, another maker's
-// DFU device beside them, the run with the checks every run must pass, and what a device received
-// on the wire, placed by its block numbers.
+// DFU device beside them, another device of the maker's, the run with the checks every run must
+// pass, and what a device received on the wire, placed by its block numbers.
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -79,46 +80,50 @@ inline FirmwareQuad chip_version(uint32_t chip)
 
 // Plugs the product's plain-USB headset (both devices of the two-device product), running its
 // firmware or in its loader, and records it in the run's inputs as recognition would. Returns the
-// devices.
+// devices. A product switched into download mode first is on the HID link, where recognition found
+// it, until its prelude sends it to plain USB under its download-mode id (running its firmware);
+// in its loader it is on USB under that loader's id.
 inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t product, bool loader,
                                                                   kivo::UpdateInputs& inputs)
 {
     std::vector<std::shared_ptr<sim::Device>> devices;
-    sim::UsbHeadsetPersona persona = sim::usb_headset(product, "Headset");
+    const kivo::DfuExpectedId* download_mode = kivo::dfu_expected_id(product);
+    const auto on_usb = static_cast<uint16_t>(download_mode != nullptr ? download_mode->normal : product);
+    sim::UsbHeadsetPersona persona = sim::usb_headset(on_usb, "Headset");
     persona.in_loader = loader;
+    inputs.session.deviceTarget = product;
+    inputs.session.recognized = true;
+    if (download_mode != nullptr && !loader) {
+        sim::HeadsetPersona hid_face;
+        hid_face.product_id = product;
+        hid_face.plainUsbDownloadMode = sim::PlainUsbDownloadMode{std::chrono::seconds(2), persona};
+        devices.push_back(sim::plug_headset(hid_face).headset);
+        inputs.session.usbStatus = product;
+        inputs.data.setDeviceRecognized(persona.chip_id);
+        inputs.data.setDeviceVersion(
+            {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+        return devices;
+    }
     if (product == sim::kTwoDeviceProduct) {
         for (const auto& device : sim::plug_usb_pair(persona))
             devices.push_back(device);
     } else {
         devices.push_back(sim::bus().plug(sim::make_usb_headset(persona)));
     }
-    inputs.session.deviceTarget = product;
-    inputs.session.recognized = true;
     inputs.session.usbStatus = devices.front()->product_id;
     inputs.data.setDeviceRecognized(loader ? product : persona.chip_id);
     inputs.data.setDeviceVersion(loader ? FirmwareQuad{} : chip_version(persona.chip_id));
     return devices;
 }
 
-// A download-mode headset of the product on the HID link, which its prelude sends to plain USB
-// under the id the path expects of it, recorded as recognition would; and beside it one of the
-// maker's headsets that the management-mode search looks for, which that search needs to go on.
-// Returns the headset.
-inline std::shared_ptr<sim::Device> plug_download_mode_headset(uint16_t product, kivo::UpdateInputs& inputs)
+// The search of the download-mode products runs over the management-mode search's set, which
+// holds none of their ids: a device of that set must be on the bus (behind theirs) for their run
+// to go on. Plugs one for those products; none for the others.
+inline std::shared_ptr<sim::Device> plug_search_companion(uint16_t product)
 {
-    const kivo::DfuExpectedId& ids = *kivo::dfu_expected_id(product);
-    sim::HeadsetPersona persona;
-    persona.product_id = product;
-    const sim::UsbHeadsetPersona plain = sim::usb_headset(static_cast<uint16_t>(ids.normal), "Headset");
-    persona.plainUsbDownloadMode = sim::PlainUsbDownloadMode{std::chrono::seconds(2), plain};
-    const sim::PluggedHeadset headset = sim::plug_headset(persona);
-    sim::bus().plug(sim::make_usb_headset(sim::usb_headset(0x6420, "Bystander")));
-    inputs.session.deviceTarget = product;
-    inputs.session.recognized = true;
-    inputs.session.usbStatus = product;
-    inputs.data.setDeviceRecognized(plain.chip_id);
-    inputs.data.setDeviceVersion({plain.version_tenths / 10, plain.version_tenths % 10, 0, 0});
-    return headset.headset;
+    if (kivo::dfu_expected_id(product) == nullptr)
+        return nullptr;
+    return sim::bus().plug(sim::make_dfu_device(0xCD10));
 }
 
 // A DFU device of another maker on the same bus, which no run may touch.
@@ -130,13 +135,23 @@ inline std::shared_ptr<sim::Device> plug_foreign_dfu_device()
 // The whole update, with a claim-failure count of its own; aborts unless it ended with nothing left
 // open on the bus and the foreign device untouched, and ended either by publishing updateFinished or
 // by leaving up the box whose OK ends the run (the camera's), never both. Returns where the run
-// ended; ended_by_box, when given, says whether the box was left up.
+// ended; ended_by_box, when given, says whether the box was left up. at_three, when given, runs
+// each time the run shows 3 % (or marker 8 for the two-device product) anew: the end of the
+// preparation, before the first DFU request (and the end of the download-mode prelude before it).
 inline kivo::UpdateProgress run_update_checked(kivo::UpdateInputs inputs, const sim::Device& foreign,
-                                               bool* ended_by_box = nullptr)
+                                               bool* ended_by_box = nullptr, const std::function<void()>& at_three = {})
 {
     int claim_failures = 0;
     inputs.dfuClaimFailureCount = &claim_failures;
     kivo::UpdateShared shared;
+    kivo::UpdateProgress last;
+    shared.setObserver([&](const kivo::UpdateProgress& p) {
+        const bool three = (p.updateProcessed == 3 && last.updateProcessed != 3) ||
+            (p.addUpdateProcessed == 8 && last.addUpdateProcessed != 8);
+        last = p;
+        if (three && at_three)
+            at_three();
+    });
     FakeUpdateHost host;
     kivo::threadMethodUpdate(std::move(inputs), shared, host);
     const bool box_ends_run = !host.boxes.empty() && host.boxes.back().purpose == kBoxCameraUpdateDone;

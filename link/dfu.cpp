@@ -95,7 +95,7 @@ int dfu_find_interface(const struct usb_device* device)
     return -1;
 }
 
-int dfu_list_devices(int mode, std::span<struct usb_device*> devices)
+int dfu_list_devices(int mode, std::span<struct usb_device*> devices, const kivo::ProductFilter& accept)
 {
     if (devices.empty())
         return 0;
@@ -105,21 +105,21 @@ int dfu_list_devices(int mode, std::span<struct usb_device*> devices)
     size_t n = 0;
     for (struct usb_bus* bus = usb_get_busses(); bus != nullptr && n < found.size(); bus = bus->next)
         for (struct usb_device* dev = bus->devices; dev != nullptr && n < found.size(); dev = dev->next)
-            if (wanted(*dev, mode))
+            if (wanted(*dev, mode) && kivo::product_passes(accept, dev->descriptor.idProduct))
                 found[n++] = dev;
     n = std::min(n, devices.size());
     std::copy_n(found.begin(), n, devices.begin());
     return static_cast<int>(n);
 }
 
-int dfu_open_devices(int mode, std::span<usb_dev_handle*> handles)
+int dfu_open_devices(int mode, std::span<usb_dev_handle*> handles, const kivo::ProductFilter& accept)
 {
     if (handles.empty())
         return 0;
     std::array<struct usb_device*, kDfuMaxListed> listed{};
     int count = 0;
     const UsbClaimProbe probe = usb_probe_claim([&]() -> struct usb_device* {
-        count = dfu_list_devices(mode, std::span(listed).first(std::min(handles.size(), listed.size())));
+        count = dfu_list_devices(mode, std::span(listed).first(std::min(handles.size(), listed.size())), accept);
         return count > 0 ? listed[0] : nullptr;
     });
     if (probe.outcome != UsbClaimProbe::Claimed)

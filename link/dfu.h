@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <span>
 
+#include "link/product_filter.h"
+
 inline constexpr int kDfuTimeoutMs = 10000;
 inline constexpr int kDfuDetachTimeoutMs = 5000; // wValue of DETACH
 inline constexpr int kDfuNoHandle = -5; // no transfer was made
@@ -35,9 +37,10 @@ int dfu_request7(usb_dev_handle* handle, int interface);
 // protocol 0; -1 when there is none.
 int dfu_find_interface(const struct usb_device* device);
 // Rescans and lists up to devices.size() (and at most 30) DFU devices of DEVICE_VENDOR_ID that
-// are not hubs, by mode; returns how many were written.
-int dfu_list_devices(int mode, std::span<struct usb_device*> devices);
-// Lists by mode and opens up to handles.size() devices: the first with the interface probe of
-// the management-mode opener, the others on their DFU interface. Returns the number opened;
-// those handles are the caller's to release and close.
-int dfu_open_devices(int mode, std::span<usb_dev_handle*> handles);
+// are not hubs, by mode, passing over those whose product id `accept` refuses; returns how many
+// were written.
+int dfu_list_devices(int mode, std::span<struct usb_device*> devices, const kivo::ProductFilter& accept = {});
+// Lists by mode (and `accept`) and opens up to handles.size() devices: the first with the interface
+// probe of the management-mode opener, the others on their DFU interface. Returns the number
+// opened; those handles are the caller's to release and close.
+int dfu_open_devices(int mode, std::span<usb_dev_handle*> handles, const kivo::ProductFilter& accept = {});

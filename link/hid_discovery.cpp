@@ -26,8 +26,8 @@ constexpr std::array<uint16_t, 81> kGeneralProducts = {
 // Opened on any interface.
 constexpr std::array<uint16_t, 2> kAnyInterfaceProducts = {0x3142, 0x3143};
 constexpr std::array<uint16_t, 4> kQccMeshProducts = {0x3160, 0x3220, 0x6501, 0x6511};
-constexpr uint16_t kVantorMeshProduct = 0x3120;
-constexpr uint16_t kAirohaMeshProduct = 0x3220;
+constexpr std::array<uint16_t, 1> kVantorMeshProducts = {0x3120};
+constexpr std::array<uint16_t, 1> kAirohaMeshProducts = {0x3220};
 constexpr uint16_t kAirohaMeshAltProduct = 0x33F0;
 constexpr std::array<uint16_t, 2> kQuvinProducts = {0x5345, 0x5346};
 
@@ -81,8 +81,8 @@ bool slot_free(int slot)
 }
 
 // The walk of the single-slot openers: the first matching vendor entry that opens goes to slot 0.
-int open_single(const char* family, const std::function<bool(const hid_device_info&)>& matches, uint32_t& product_id,
-                std::span<char> text, bool trace_first = false)
+int open_single(const char* family, const std::function<bool(const hid_device_info&)>& matches,
+                const kivo::ProductFilter& accept, uint32_t& product_id, std::span<char> text, bool trace_first = false)
 {
     if (!slot_free(0))
         return kHidOpenNotFound;
@@ -96,7 +96,7 @@ int open_single(const char* family, const std::function<bool(const hid_device_in
             continue;
         if (family != nullptr)
             link_trace("%s mesh pid[%04X]\n", family, e->product_id);
-        if (!matches(*e))
+        if (!matches(*e) || !kivo::product_passes(accept, e->product_id))
             continue;
         if (hid_device* dev = open_entry(*e)) {
             hid_set_slot(0, dev);
@@ -110,7 +110,7 @@ int open_single(const char* family, const std::function<bool(const hid_device_in
 
 } // namespace
 
-int hid_open_device(uint32_t& product_id, std::span<char> text)
+int hid_open_device(uint32_t& product_id, std::span<char> text, const kivo::ProductFilter& accept)
 {
     return open_single(
         nullptr,
@@ -118,7 +118,7 @@ int hid_open_device(uint32_t& product_id, std::span<char> text)
             return contains(kAnyInterfaceProducts, e.product_id) ||
                 (contains(kGeneralProducts, e.product_id) && vendor_interface(e));
         },
-        product_id, text, true);
+        accept, product_id, text, true);
 }
 
 bool hid_device_product(uint32_t product_id)
@@ -126,31 +126,38 @@ bool hid_device_product(uint32_t product_id)
     return contains(kAnyInterfaceProducts, product_id) || contains(kGeneralProducts, product_id);
 }
 
-int hid_open_vantor_mesh(uint32_t& product_id, std::span<char> text)
+int hid_open_vantor_mesh(uint32_t& product_id, std::span<char> text, const kivo::ProductFilter& accept)
 {
     return open_single(
-        "vantor", [](const hid_device_info& e) { return e.product_id == kVantorMeshProduct; }, product_id, text);
-}
-
-int hid_open_qcc_mesh(uint32_t& product_id, std::span<char> text)
-{
-    return open_single(
-        "qcc", [](const hid_device_info& e) { return contains(kQccMeshProducts, e.product_id); }, product_id, text);
-}
-
-int hid_open_airoha_mesh(uint32_t& product_id, std::span<char> text)
-{
-    return open_single(
-        "airoha", [](const hid_device_info& e) { return e.product_id == kAirohaMeshProduct && vendor_interface(e); },
+        "vantor", [](const hid_device_info& e) { return contains(kVantorMeshProducts, e.product_id); }, accept,
         product_id, text);
 }
 
-int hid_open_airoha_mesh_alt(uint32_t& product_id, std::span<char> text)
+int hid_open_qcc_mesh(uint32_t& product_id, std::span<char> text, const kivo::ProductFilter& accept)
+{
+    return open_single(
+        "qcc", [](const hid_device_info& e) { return contains(kQccMeshProducts, e.product_id); }, accept, product_id,
+        text);
+}
+
+int hid_open_airoha_mesh(uint32_t& product_id, std::span<char> text, const kivo::ProductFilter& accept)
+{
+    return open_single(
+        "airoha",
+        [](const hid_device_info& e) { return contains(kAirohaMeshProducts, e.product_id) && vendor_interface(e); },
+        accept, product_id, text);
+}
+
+int hid_open_airoha_mesh_alt(uint32_t& product_id, std::span<char> text, const kivo::ProductFilter& accept)
 {
     return open_single(
         "airoha", [](const hid_device_info& e) { return e.product_id == kAirohaMeshAltProduct && vendor_interface(e); },
-        product_id, text);
+        accept, product_id, text);
 }
+
+std::span<const uint16_t> hid_vantor_mesh_products() { return kVantorMeshProducts; }
+std::span<const uint16_t> hid_qcc_mesh_products() { return kQccMeshProducts; }
+std::span<const uint16_t> hid_airoha_mesh_products() { return kAirohaMeshProducts; }
 
 int hid_open_quvin_devices(uint32_t& product_id0, uint32_t& product_id1, std::span<char> text, int mode)
 {

@@ -65,6 +65,17 @@ bool usb_product_table_contains(uint16_t vendor_id, uint16_t product_id)
     });
 }
 
+std::optional<UsbProductPair> usb_product_pair(uint32_t product_id)
+{
+    for (size_t i = 0; i < kUsbNormalProductCount; ++i) {
+        const uint16_t normal = UsbProductTable[i].product_id;
+        const uint16_t management = UsbProductTable[kUsbNormalProductCount + i].product_id;
+        if (product_id == normal || product_id == management)
+            return UsbProductPair{normal, management};
+    }
+    return std::nullopt;
+}
+
 bool usb_management_probe_product(uint32_t product_id)
 {
     return product_id <= 0xFFFF && contains(kProbeProducts, product_id & ~MANAGEMENT_MODE_BIT);

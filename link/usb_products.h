@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "common/management_mode.h"
 #include "link/hid_reports.h"
@@ -18,6 +19,15 @@ inline constexpr size_t kUsbNormalProductCount = 61;
 extern const std::array<UsbProductEntry, 2 * kUsbNormalProductCount> UsbProductTable;
 
 bool usb_product_table_contains(uint16_t vendor_id, uint16_t product_id);
+
+// One product of the table under both its ids: running its normal firmware and its
+// firmware-management loader.
+struct UsbProductPair {
+    uint16_t normal;
+    uint16_t management;
+};
+// The pair of the table that holds this id in either half; none when the table does not hold it.
+std::optional<UsbProductPair> usb_product_pair(uint32_t product_id);
 // The 80 ids the firmware-management probe opens: 40 normal ids and each with bit 15 set.
 bool usb_management_probe_product(uint32_t product_id);
 // The ids the chip's product-id key may name: the normal ids of the table, except that

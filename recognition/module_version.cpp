@@ -21,7 +21,7 @@ bool open_module(const ModuleRoute& route)
     uint32_t product_id = 0;
     std::array<char, 256> text{};
     for (int attempt = 0; attempt < kModuleOpenTries; ++attempt) {
-        if (route.open(product_id, text) == 0) {
+        if (route.open(product_id, text, {}) == 0) {
             system_log("-----Mesh handle open success\n");
             return true;
         }

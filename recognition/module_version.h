@@ -7,6 +7,7 @@
 #include <span>
 
 #include "device/device_data.h"
+#include "link/product_filter.h"
 #include "recognition/recognition_run.h"
 
 namespace kivo {
@@ -19,7 +20,7 @@ inline constexpr int kModuleOpenPauseMs = 1000;
 struct ModuleRoute {
     const char* token; // names the family in the log
     uint8_t switchCommand; // sent to the headset: module into update mode
-    int (*open)(uint32_t& product_id, std::span<char> text);
+    int (*open)(uint32_t& product_id, std::span<char> text, const ProductFilter& accept);
     bool versionOver65; // the module answers 65-byte reports, else 1023/67-byte ones
     bool backToNormalMode; // the headset is told to leave module-update mode afterwards
     const char* notFoundLog;

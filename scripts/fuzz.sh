@@ -28,6 +28,8 @@ out=build-fuzz/runs
 rm -rf "$out" build-fuzz/artifacts
 mkdir -p "$out" build-fuzz/corpus build-fuzz/artifacts
 python3 fuzz/make_seeds.py build-fuzz/seeds
+# Which transfer paths the whole-update target's seeds take (it prints them at its exit).
+build-fuzz/fuzz/update_run_fuzz build-fuzz/seeds/update_run_fuzz/* 2>&1 | grep '^update_run_fuzz: ' || true
 
 # One target: its corpus grows in build-fuzz/corpus/<name>, its seeds are read alongside.
 run_target() {

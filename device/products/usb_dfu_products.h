@@ -3,9 +3,11 @@
 // products that have their persistent store cleared before a transfer, the ids the download-mode
 // products come back under, the products whose detach shows no re-plug box, how the wait for DFU
 // mode reads a normal-firmware id on the bus, the products not asked to switch off and on after the
-// download, and the progress scale of a transfer.
+// download (and whose run fails when their devices do not come back), and the progress scale of a
+// transfer.
 
 #include "common/management_mode.h"
+#include "device/products/helmet_camera.h"
 #include "device/products/product_set.h"
 
 namespace kivo {
@@ -63,6 +65,15 @@ inline constexpr std::array kDfuNoReplugBoxProducts = {0x3020, 0x6420, 0x6470, 0
 inline constexpr std::array kDfuNoPowerCycleBoxProducts = {0x5310, 0x3010, 0x6020, 0x6022, 0x6024, 0x3020,
                                                            0x6420, 0x6470, 0x6460, 0x6480, 0x6490, 0x6440,
                                                            0x6450, 0x6430, 0x6000, 0x4120};
+
+// Whether a run whose devices are not back in their normal firmware at the end of the wait fails:
+// nobody has asked the user to switch them off and on, so the run cannot say it succeeded. The
+// two-device product asks for that during the wait itself, and the camera has an ending of its own.
+constexpr bool dfu_fails_when_not_back(int product_id)
+{
+    return product_in(kDfuNoPowerCycleBoxProducts, product_id) && product_id != kDfuTwoDeviceProduct &&
+        product_id != kCameraProductId;
+}
 
 // The one product whose devices are opened again at once after a failed claim in the wait.
 inline constexpr int kDfuClaimReopenProduct = 0x6440;

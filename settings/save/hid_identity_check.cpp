@@ -68,7 +68,7 @@ HidIdentity confirm_hid_device(const HidIdentityCheck& check, const HidOpener& o
         hid_close_devices();
     uint32_t product_id = 0;
     std::array<char, 256> text{};
-    if (!opener || opener(product_id, text) != 0)
+    if (!opener || opener(product_id, text, {}) != 0)
         return HidIdentity::NotRecognized;
     if (static_cast<int>(product_id) != usb_status) {
         system_logf("save: found %X, recognized %X", product_id, static_cast<unsigned>(usb_status));

@@ -276,6 +276,8 @@ TEST_F(Dfu, ListingTakesOnlyTheMakersDfuDevicesByMode)
         int mode;
         size_t room;
         std::vector<uint16_t> expected;
+        // The caller's filter: the one product it looks for (0: any).
+        uint16_t only = 0;
     };
     const Case cases[] = {
         {kDfuAllDevices, 8, {0x4D10, 0xCD20, 0x4D30}},
@@ -283,10 +285,16 @@ TEST_F(Dfu, ListingTakesOnlyTheMakersDfuDevicesByMode)
         {kDfuManagementDevices, 8, {0xCD20}},
         {kDfuAllDevices, 2, {0x4D10, 0xCD20}},
         {kDfuAllDevices, 0, {}},
+        // The others are passed over, and do not take the room of the one looked for.
+        {kDfuAllDevices, 1, {0x4D30}, 0x4D30},
+        {kDfuManagementDevices, 8, {}, 0x4D30},
     };
     for (const Case& c : cases) {
         std::vector<struct usb_device*> listed(c.room);
-        const int n = dfu_list_devices(c.mode, listed);
+        kivo::ProductFilter only;
+        if (c.only != 0)
+            only = [&c](uint32_t product_id) { return product_id == c.only; };
+        const int n = dfu_list_devices(c.mode, listed, only);
         EXPECT_EQ(product_ids(std::span(listed).first(static_cast<size_t>(n))), c.expected)
             << "mode " << c.mode << " room " << c.room;
     }

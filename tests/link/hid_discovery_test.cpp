@@ -9,7 +9,7 @@
 
 namespace {
 
-using SingleOpener = int (*)(uint32_t&, std::span<char>);
+using SingleOpener = int (*)(uint32_t&, std::span<char>, const kivo::ProductFilter&);
 
 struct Opener {
     const char* name;
@@ -41,7 +41,7 @@ TEST_F(Discovery, NothingOnTheBusLeavesSlotsAndTextUntouched)
         uint32_t product_id = 0xDEAD;
         char text[40] = "untouched";
         capture();
-        EXPECT_EQ(o.open(product_id, std::span<char>(text)), -2) << o.name;
+        EXPECT_EQ(o.open(product_id, std::span<char>(text), {}), -2) << o.name;
         captured();
         EXPECT_EQ(product_id, 0xDEADu);
         EXPECT_STREQ(text, "untouched");
@@ -92,7 +92,7 @@ TEST_F(Discovery, EachOpenerTakesItsProductsOnTheRightInterface)
         uint32_t product_id = 0;
         char text[31];
         capture();
-        const int result = c.open(product_id, std::span<char>(text));
+        const int result = c.open(product_id, std::span<char>(text), {});
         captured();
         EXPECT_EQ(result, c.opens ? 0 : -2);
         if (c.opens) {
@@ -133,6 +133,20 @@ TEST_F(Discovery, OtherVendorsAreNeverOpenedAndTheFirstListedDeviceWins)
     EXPECT_EQ(foreign->hid[0]->open_count(), 0);
     EXPECT_TRUE(first->hid[0]->is_open());
     EXPECT_EQ(second->hid[0]->open_count(), 0);
+}
+
+TEST_F(Discovery, ADeviceTheCallerRefusesIsPassedOverUnopened)
+{
+    auto refused = plug(0x6801);
+    auto taken = plug(0x3142);
+    uint32_t product_id = 0;
+    char text[31];
+    capture();
+    ASSERT_EQ(hid_open_device(product_id, text, [](uint32_t id) { return id == 0x3142; }), 0);
+    captured();
+    EXPECT_EQ(product_id, 0x3142u);
+    EXPECT_EQ(refused->hid[0]->open_count(), 0);
+    EXPECT_TRUE(taken->hid[0]->is_open());
 }
 
 TEST_F(Discovery, AnEntryThatFailsToOpenIsPassedOver)

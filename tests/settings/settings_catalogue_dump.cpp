@@ -211,8 +211,10 @@ int save(std::string_view product_text, std::string_view version_text)
     std::printf("family F%d\n", static_cast<int>(family));
     if (family == kivo::SettingsSaveFamily::F12) {
         std::string keys;
-        for (const PsKeySave& key : ps_keys_to_save(product, device))
-            keys += " " + std::to_string(key.key);
+        for (const PsKeySave& key : ps_keys_to_save(product, device)) {
+            keys += ' ';
+            keys += std::to_string(key.key);
+        }
         std::printf("checks open, management mode, per device: product id, chip, firmware\n");
         std::printf("keys%s (each when it differs)\n", keys.c_str());
         return 0;
@@ -232,7 +234,9 @@ int shown()
         for (; i < reads.size() && reads[i].first == key; ++i) {
             char id[8];
             std::snprintf(id, sizeof id, "0x%04X", reads[i].second);
-            products += (products.empty() ? "" : " ") + std::string(id);
+            if (!products.empty())
+                products += ' ';
+            products += id;
         }
         const std::string_view name = setting(key).name;
         std::printf("%.*s\t%s\n", static_cast<int>(name.size()), name.data(), products.c_str());
@@ -250,9 +254,12 @@ int handler_writers(std::string_view product_text)
     for (const Handler& h : handlers()) {
         const Writer& w = writer_for(h.id, product);
         std::string line(h.name);
-        if (w.key)
-            line += "\t" + std::string(setting(*w.key).setterName) + "\t" + std::string(value_rule_text(w.rule));
-        else
+        if (w.key) {
+            line += '\t';
+            line += setting(*w.key).setterName;
+            line += '\t';
+            line += value_rule_text(w.rule);
+        } else
             line += "\tnothing stored";
         if (h.coupling != Coupling::None)
             line += "\tthen " + std::string(coupling_text(h.coupling));

@@ -37,6 +37,16 @@ std::shared_ptr<Device> Bus::plug(std::shared_ptr<Device> device)
     return device;
 }
 
+std::shared_ptr<Device> Bus::plug_ahead(std::shared_ptr<Device> device)
+{
+    std::lock_guard lock(mutex_);
+    plug(device);
+    // Moved to the front, the others keeping their order behind it.
+    const auto at = std::find(devices_.begin(), devices_.end(), device);
+    std::rotate(devices_.begin(), at, at + 1);
+    return device;
+}
+
 std::shared_ptr<Device> Bus::plug_hid(uint16_t product_id, HidHandler handler, uint16_t usage_page, uint16_t usage,
                                       uint16_t vendor_id)
 {

@@ -68,6 +68,10 @@ class Bus {
 public:
     // Puts a device on the bus, after those already there (enumeration order is plug order).
     std::shared_ptr<Device> plug(std::shared_ptr<Device> device);
+    // Puts a device on the bus ahead of those already there: the first one every walk meets (a
+    // device plugged into a port the host enumerates first). Like any device, it keeps its place
+    // when it leaves and comes back.
+    std::shared_ptr<Device> plug_ahead(std::shared_ptr<Device> device);
     // A device with one HID interface answering through handler.
     std::shared_ptr<Device> plug_hid(uint16_t product_id, HidHandler handler, uint16_t usage_page = 0xFF00,
                                      uint16_t usage = 1, uint16_t vendor_id = kVendorId);

@@ -368,7 +368,7 @@ uint16_t DfuPersona::reset(UsbLayout& layout, PsStore* store)
         layout = dfu_mode_layout();
         dfu_mode = true;
         status = {0, 0, kDfuIdle, 0};
-    } else if (dfu_mode && leave_requested) {
+    } else if (dfu_mode && leave_requested && !image_not_taken) {
         layout = runtime_layout;
         dfu_mode = false;
         status = {0, 0, kDfuAppIdle, 0};

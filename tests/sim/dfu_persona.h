@@ -184,6 +184,8 @@ public:
     std::optional<DfuBlockFault> block_fault;
     // The final block (strict: the manifest) does not send the device away: only request 7 does.
     bool leaves_only_on_request7 = false;
+    // The image did not take: told to leave, the loader comes back still in its loader.
+    bool image_not_taken = false;
 
     // The image as written. Lenient: the blocks by block number, since a download last began with
     // block 0 in dfuIDLE (a later block of the same number replaces an earlier one). Strict: the

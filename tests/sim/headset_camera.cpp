@@ -4,6 +4,7 @@
 
 #include "device/products/camera_files.h"
 #include "device/products/hid_camera_products.h"
+#include "link/hid_reports.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_persona_parts.h"
 
@@ -18,10 +19,6 @@ struct CameraState {
 };
 
 namespace {
-
-constexpr uint8_t kOn = 0x20;
-constexpr uint8_t kOff = 0x21;
-constexpr uint8_t kStatus = 0x22;
 
 void switch_off(CameraState& camera)
 {
@@ -94,12 +91,12 @@ std::optional<HidReply> answer_camera(const std::shared_ptr<CameraState>& camera
 {
     const uint8_t command = out[1];
     switch (command) {
-    case kOn: switch_on(camera); return one_report(status_report(command, 0));
-    case kOff:
+    case COMMAND_CAMERA_ON: switch_on(camera); return one_report(status_report(command, 0));
+    case COMMAND_CAMERA_OFF:
         if (camera->on)
             switch_off(*camera);
         return one_report(status_report(command, 0));
-    case kStatus: {
+    case COMMAND_CAMERA_STATUS: {
         const std::optional<int> wrong_from = camera->persona.wrongStateFrom;
         const bool wrong = wrong_from && ++camera->statusAnswers >= *wrong_from;
         return one_report(status_report(command, 0, camera->on != wrong ? 1 : 0));

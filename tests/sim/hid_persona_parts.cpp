@@ -15,7 +15,7 @@ constexpr uint8_t kGetVersion = 0x01;
 const CommandFault* fault_of(const std::vector<CommandFault>& faults, uint8_t command, int occurrence)
 {
     const auto fault = std::find_if(faults.begin(), faults.end(), [&](const CommandFault& f) {
-        return f.command == command && f.occurrence == occurrence;
+        return f.command == command && (f.occurrence == occurrence || (f.everyLater && occurrence > f.occurrence));
     });
     return fault == faults.end() ? nullptr : &*fault;
 }

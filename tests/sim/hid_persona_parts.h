@@ -1,6 +1,7 @@
 #pragma once
 // What the virtual HID devices share: the version quad they report, the version marker their
-// images may carry, and faults armed on single occurrences of a command.
+// images may carry, and faults armed on single occurrences of a command (or on one and every later
+// one).
 
 #include <cstdint>
 #include <functional>
@@ -23,7 +24,8 @@ struct VersionQuad {
     bool operator==(const VersionQuad&) const = default;
 };
 
-// One occurrence of a command that goes wrong (the n-th time the device gets that command).
+// One occurrence of a command that goes wrong (the n-th time the device gets that command), or with
+// everyLater that one and every later one.
 struct CommandFault {
     enum Kind {
         WriteFails, // the write of the report fails
@@ -37,6 +39,7 @@ struct CommandFault {
     Kind kind = FinalStatus;
     uint8_t status = 2;
     int busy = 0;
+    bool everyLater = false;
 };
 
 // The fault armed for this occurrence of a command, if any.

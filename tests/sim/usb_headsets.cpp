@@ -22,12 +22,6 @@ uint16_t chip_id_of(uint16_t product_id)
     }
 }
 
-// The id a product's loader shows: its chip's id with bit 15 set (0x6021 comes back as 0xE020).
-uint16_t loader_id_of(uint16_t product_id)
-{
-    return static_cast<uint16_t>(chip_id_of(product_id) | kManagementModeBit);
-}
-
 // Firmware (in tenths) that the product's family runs: the first chips had reached 5.1, the
 // later ones 2.1; the rest run 1.1.
 constexpr std::array<uint16_t, 14> kFirmware51 = {0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020,
@@ -131,7 +125,6 @@ void store_firmware_version(PsStore& store, uint16_t product_id, uint8_t major, 
 std::shared_ptr<Device> make_usb_headset(const UsbHeadsetPersona& persona)
 {
     auto device = make_bccmd_device(persona.product_id, ps_keys_of(persona));
-    device->usb.dfu->dfu_product = loader_id_of(persona.product_id);
     if (persona.in_loader) {
         DfuPersona& dfu = *device->usb.dfu;
         dfu.runtime_layout = device->usb.layout;

@@ -196,7 +196,9 @@ bool write_airoha_block(UpdateRun& run, const ContainerEntry& block, const Airoh
         fail(run, how.tags->runLoader, number);
         return false;
     }
-    if (!reconnect_wait(run, how.reconnectPause, ReconnectForm::CloseAndReopen, how.opener)) {
+    const bool back = how.device ? reconnect_wait(how.reconnectPause, ReconnectForm::CloseAndReopen, *how.device)
+                                 : reconnect_wait(run, how.reconnectPause);
+    if (!back) {
         fail(run, how.tags->reopen, number);
         return false;
     }
@@ -219,7 +221,7 @@ bool write_airoha_mesh_block(UpdateRun& run, const ContainerEntry& block)
     }
     AirohaBlockWrite how;
     how.reconnectPause = kPauseAfterMeshRunLoader;
-    how.opener = hid_open_airoha_mesh;
+    how.device = airoha_mesh_module();
     return write_airoha_block(run, block, how);
 }
 

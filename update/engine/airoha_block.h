@@ -8,11 +8,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "link/hid_discovery.h"
 #include "update/engine/container_view.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/hid_image.h"
 
 namespace kivo {
@@ -75,8 +77,8 @@ struct AirohaBlockWrite {
     const AirohaBlockTags* tags = &kAirohaTableTags;
     // The first pause of the reconnect wait after run loader, in seconds.
     int reconnectPause = kPauseAfterRunLoader;
-    // What finds the device again after its run loader; empty: the run's opener.
-    HidOpener opener;
+    // What finds the device again after its run loader; none: the headset being updated.
+    std::optional<SoughtDevice> device;
 };
 
 // The five version numbers the device answers for a block (answer bytes 4 to 8).

@@ -19,18 +19,13 @@ namespace kivo {
 
 struct UpdateRun;
 
-// The camera's switch and its state, sent on slot 0 from cleared reports; the status answers byte 3
-// = 1 while the camera is on.
-inline constexpr uint8_t kCameraOn = 0x20;
-inline constexpr uint8_t kCameraOff = 0x21;
-inline constexpr uint8_t kCameraStatus = 0x22;
-
 // The camera stages' failures: "<failure>. Cannot get status <tag>. Try again.", and the same with
 // "Camera firmware update failed" as the reason. Both return false.
 bool camera_step_fails(UpdateRun& run, const char* tag);
 bool camera_update_fails(UpdateRun& run, const char* tag);
 
-// One camera command; true when the exchange succeeded, with its answer when one is asked for.
+// One camera command (COMMAND_CAMERA_ON, _OFF or _STATUS), sent on slot 0 from a cleared report;
+// true when the exchange succeeded, with its answer when one is asked for.
 bool camera_command(uint8_t code, HidStatusReport* answer = nullptr);
 
 // The card of the run's product: up to `calls` looks, one second apart. Its path ends with "/";

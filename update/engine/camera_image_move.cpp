@@ -30,8 +30,11 @@ CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder
     const std::string target = card + kCameraCardImageFile;
     if (files.move(source, target))
         return moved_or_failed(true);
-    if (!files.copy(source, target)) {
-        // Whatever the card holds under the name now, the camera must not take it for this image.
+    // The camera takes whatever its name holds: the name is given only to a whole copy, flushed.
+    const std::string temporary = card + kCameraCardTemporaryFile;
+    if (!files.copy(source, temporary) || !files.move(temporary, target)) {
+        files.remove(temporary);
+        // Whatever the card holds under the name, the camera must not take it for this image.
         files.remove(target);
         return moved_or_failed(false);
     }

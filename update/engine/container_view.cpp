@@ -30,6 +30,10 @@ bool ContainerView::check(FirmwareBuffer file, size_t size, std::span<const Entr
     const auto signed_count = static_cast<int32_t>(read_le32(bytes_, Layout::kSectionCountOffset));
     const int count = signed_count > 0 ? signed_count : 0;
     for (const EntryNeed& need : needs) {
+        if (need.index == kEveryEntry && need.required && count == 0) {
+            clear();
+            return false;
+        }
         const int first = need.index == kEveryEntry ? 0 : need.index;
         const int last = need.index == kEveryEntry ? count - 1 : need.index;
         if (need.index != kEveryEntry && (need.index < 0 || need.index >= count)) {

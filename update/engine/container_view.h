@@ -18,7 +18,8 @@ namespace kivo {
 
 enum class ContainerTable { Section, Block };
 
-// An entry a path will read. Required entries must exist; the others are read where present.
+// An entry a path will read. Required entries must exist; the others are read where present. Every
+// entry of a table, required, means at least one: a file with nothing to write is no firmware.
 struct EntryNeed {
     ContainerTable table;
     // The entry's index, or kEveryEntry for all entries of the table.

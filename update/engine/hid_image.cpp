@@ -113,9 +113,13 @@ bool restart_loader(UpdateRun& run, const HidStepTags& tags)
     return false;
 }
 
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const HidOpener& opener)
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
 {
-    const HidOpener& open = opener ? opener : run.in.opener;
+    return reconnect_wait(pause_seconds, form, updated_headset(run));
+}
+
+bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought)
+{
     if (form == ReconnectForm::CloseAndReopen)
         hid_close_devices();
     sleep_ms(1000LL * pause_seconds);
@@ -129,33 +133,24 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form, const
         // The openers refuse a filled slot: the link kept from before the pause goes first.
         if (poll == 1 && form == ReconnectForm::PollOnly)
             hid_close_devices();
-        const bool back = hid_open_once(open);
+        const bool back = open_sought(sought);
         hid_close_devices();
         if (back)
             break;
     }
     if (form == ReconnectForm::PollOnly)
         return true;
-    if (hid_open_once(open))
+    if (open_sought(sought))
         return true;
     hid_close_devices();
     return false;
 }
 
-bool hid_open_once(const HidOpener& opener)
-{
-    uint32_t product_id = 0;
-    std::array<char, 256> text{};
-    return opener && opener(product_id, text) == 0;
-}
-
-bool search_device(const HidOpener& open, int attempts)
+bool search_device(const SoughtDevice& sought, int attempts)
 {
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        uint32_t product_id = 0;
-        std::array<char, 256> text{};
-        if (open && open(product_id, text) == 0) {
-            system_logf("found %04X at attempt %d", static_cast<unsigned>(product_id), attempt);
+        if (open_sought(sought)) {
+            system_logf("%s found at attempt %d", sought.what, attempt);
             return true;
         }
         hid_close_devices();
@@ -173,7 +168,10 @@ UserPollEnd poll_until_done(const UserPoll& poll)
 
 UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
 {
-    for (int polls = 1; polls <= kUserPollBoundSeconds; ++polls) {
+    // Counted in clock time: a silent or busy headset spends the link's bound on every exchange.
+    const Duration start = clock_now();
+    const long long bound_ms = 1000LL * kUserPollBoundSeconds;
+    for (int polls = 1;; ++polls) {
         HidStatusReport answer{};
         if (exchange(answer)) {
             if (poll.traceName != nullptr)
@@ -183,10 +181,14 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
         } else if (poll.failedExchangeEnds) {
             return UserPollEnd::ExchangeFailed;
         }
-        sleep_ms(kPollIntervalMs);
+        const long long left_ms = bound_ms - elapsed_ms(start);
+        if (left_ms > 0)
+            sleep_ms(std::min<long long>(kPollIntervalMs, left_ms));
+        if (elapsed_ms(start) >= bound_ms) {
+            system_logf("command %02X: not done after %d s (%d polls)", poll.command, kUserPollBoundSeconds, polls);
+            return UserPollEnd::BoundReached;
+        }
     }
-    system_logf("command %02X: not done after %d polls", poll.command, kUserPollBoundSeconds);
-    return UserPollEnd::BoundReached;
 }
 
 void status_cannot_get_status(UpdateRun& run, const char* tag)

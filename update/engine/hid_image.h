@@ -13,6 +13,7 @@
 
 #include "link/hid_reports.h"
 #include "update/engine/container_view.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 
 namespace kivo {
@@ -120,40 +121,40 @@ enum class ReconnectForm {
     PollOnly,
 };
 
-// The wait for a headset that restarts. True once it is back (and, CloseAndReopen, open in slot 0).
-// Writes no status: the caller names the failure with its tag. The polls and the last open use
-// `opener` (a module's identity); empty: the run's.
-bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen,
-                    const HidOpener& opener = {});
-
-// One open with `opener` (none: no device). True with the device open in slot 0.
-bool hid_open_once(const HidOpener& opener);
+// The wait for the headset being updated, which restarts. True once it is back (and,
+// CloseAndReopen, open in slot 0). Writes no status: the caller names the failure with its tag.
+bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+// The same for the device `sought` (a module's identity): the polls and the last open look for it
+// alone.
+bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought);
 
 // The search for a device that shows up under an identity of its own (a mesh module) or comes
 // back (the headset after its module): up to `attempts` opens; after each failed one both slots
 // are closed and a second passes. True with the device open in slot 0.
-bool search_device(const HidOpener& open, int attempts);
+bool search_device(const SoughtDevice& sought, int attempts);
 
 // ---- A person acts on the headset ---------------------------------------------------------------
 // While an instruction box is up, the worker asks the headset once a second whether the person has
-// done the step. A person may never act and a headset may be gone: the poll gives up after this
-// many polls.
-inline constexpr int kUserPollBoundSeconds = 600;
+// done the step. A person may never act, and a headset may be gone, silent or busy for good: the
+// poll gives up once this much clock time has passed since it began, its exchanges included (one
+// under way at the bound ends first: at most kHidExchangeTimeoutMs more). Five minutes, as the
+// wait for a re-plugged device gives: pressing a key or re-plugging a cable takes seconds.
+inline constexpr int kUserPollBoundSeconds = 300;
 
 enum class UserPollEnd { Done, ExchangeFailed, BoundReached };
 
 struct UserPoll {
     // Sent on slot 0 from a cleared report; answer byte 3 not 0 means done.
     uint8_t command;
-    // A failed exchange ends the poll; otherwise it waits a second and counts towards the bound,
-    // like a "not yet" answer.
+    // A failed exchange ends the poll; otherwise it waits a second, like a "not yet" answer, and its
+    // time counts towards the bound.
     bool failedExchangeEnds = false;
     // Each answered value is traced as "<name> = [<value>]"; nullptr for none.
     const char* traceName = nullptr;
 };
 
-// Polls until done, a second between polls, at most kUserPollBoundSeconds polls. Writes no status:
-// the caller names the failure.
+// Polls until done, a second between polls, for at most kUserPollBoundSeconds of clock time. Writes
+// no status: the caller names the failure.
 UserPollEnd poll_until_done(const UserPoll& poll);
 // One poll's exchange: true with the answer when it succeeded.
 using PollExchange = std::function<bool(HidStatusReport& answer)>;

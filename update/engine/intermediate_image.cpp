@@ -34,13 +34,13 @@ bool takes_intermediate_image(const IntermediateImage& image, const KIVOBluetoot
     return old && file_above;
 }
 
-HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle)
+HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time)
 {
-    return {.idleTimeout = idle, .largestBody = 0, .lowSpeed = 0, .lowSpeedTime = std::chrono::seconds(0)};
+    return {.idleTimeout = idle, .largestBody = 0, .lowSpeed = kDownloadLowSpeed, .lowSpeedTime = low_speed_time};
 }
 
 IntermediateFetch fetch_intermediate_image(const std::string& base, std::string_view file_name,
-                                           std::chrono::milliseconds idle, ContainerView& view)
+                                           const HttpStreamLimits& limits, ContainerView& view)
 {
     std::vector<uint8_t> body;
     bool too_large = false;
@@ -52,7 +52,7 @@ IntermediateFetch fetch_intermediate_image(const std::string& base, std::string_
         body.insert(body.end(), block.begin(), block.end());
         return true;
     };
-    const HttpStreamResult result = http_get_stream(base, file_name, keep, intermediate_fetch_limits(idle));
+    const HttpStreamResult result = http_get_stream(base, file_name, keep, limits);
     if (!result.ok && (result.status == 0 || result.status == 200)) {
         const std::string error = too_large
             ? "the body is larger than " + std::to_string(kLargestIntermediateImage) + " bytes"

@@ -24,20 +24,22 @@ inline constexpr std::uint64_t kLargestIntermediateImage = std::uint64_t{64} << 
 bool takes_intermediate_image(const IntermediateImage& image, const KIVOBluetoothDeviceData& data,
                               const ContainerEntry& first_block);
 
-// The fetch's bounds: idle without data, and nothing else (the body's own bound is its sink's).
-HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle);
+// The fetch's bounds: idle without data, and slower than kDownloadLowSpeed bytes a second for
+// low_speed_time, as a firmware download (the body's own bound is its sink's).
+HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time);
 
 enum class IntermediateFetch {
     Fetched,
-    // A transport error, a status other than 200, an empty body, a stall, a body over the bound.
+    // A transport error, a status other than 200, an empty body, a stall, a trickle, a body over
+    // the bound.
     NotDownloaded,
     // A block entry outside the body, or its table, or a digest that does not match.
     Corrupted,
 };
 
-// GETs base + file_name and checks every block entry of the body into view, which then holds the
-// body. Writes the trace lines of a failed fetch.
+// GETs base + file_name within limits and checks every block entry of the body into view, which
+// then holds the body. Writes the trace lines of a failed fetch.
 IntermediateFetch fetch_intermediate_image(const std::string& base, std::string_view file_name,
-                                           std::chrono::milliseconds idle, ContainerView& view);
+                                           const HttpStreamLimits& limits, ContainerView& view);
 
 } // namespace kivo

@@ -5,7 +5,6 @@
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/device_data.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "update/engine/crc16.h"
@@ -102,7 +101,7 @@ bool write_plain(UpdateRun& run, std::span<const uint8_t> module, const MeshStag
 
 bool find_module(UpdateRun& run, int attempts, const char* tag)
 {
-    if (search_device(hid_open_vantor_mesh, attempts))
+    if (search_device(vantor_mesh_module(), attempts))
         return true;
     status_not_found(run, tag);
     return false;
@@ -110,7 +109,7 @@ bool find_module(UpdateRun& run, int attempts, const char* tag)
 
 bool find_headset(UpdateRun& run, const char* tag)
 {
-    if (search_device(run.in.opener, kHeadsetSearchAttempts))
+    if (search_device(updated_headset(run), kHeadsetSearchAttempts))
         return true;
     status_not_found(run, tag);
     return false;

@@ -4,7 +4,6 @@
 
 #include "common/clock.h"
 #include "common/system_log.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "update/engine/hid_image.h"
@@ -63,7 +62,7 @@ bool send_chunks(UpdateRun& run, std::span<const uint8_t> module)
 bool module_back()
 {
     for (int tries = 1; tries <= kQccModuleBackTries; ++tries) {
-        const bool back = hid_open_once(hid_open_qcc_mesh);
+        const bool back = open_sought(qcc_mesh_module());
         hid_close_devices();
         if (back) {
             system_logf("qcc mesh module back at try %d", tries);

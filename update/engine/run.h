@@ -47,8 +47,10 @@ struct UpdateInputs {
     // The global firmware server's base (ends in "/"), where intermediate images are fetched
     // whatever server the index came from.
     std::string globalServerBase;
-    // How long that fetch may go without data.
+    // How long that fetch may go without data, and how long it may stay slower than
+    // kDownloadLowSpeed bytes a second.
     std::chrono::milliseconds intermediateIdleTimeout = kDownloadIdleTimeout;
+    std::chrono::seconds intermediateLowSpeedTime = kDownloadLowSpeedTime;
     // The path to run; none: the one of session.deviceTarget.
     const TransferPath* path = nullptr;
     // The count of failed claims in the USB DFU wait, kept from run to run; none: the process's own.

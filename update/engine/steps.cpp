@@ -16,6 +16,7 @@
 #include "text/text_format.h"
 #include "text/update_texts.h"
 #include "update/engine/backup_file.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 
 namespace kivo {
@@ -133,13 +134,24 @@ bool open_recognized_device(UpdateRun& run, bool close_first)
         hid_close_devices();
     uint32_t product_id = 0;
     std::array<char, 256> text{};
-    const bool opened = run.in.opener && run.in.opener(product_id, text) == 0;
+    const bool opened = run.in.opener && run.in.opener(product_id, text, {}) == 0;
     if (opened && static_cast<int>(product_id) == run.usbStatus())
         return true;
     system_logf("update: %s device %04X, recognized as %04X", opened ? "another" : "no",
                 static_cast<unsigned>(product_id), static_cast<unsigned>(run.usbStatus()));
     run.shared.setUpdateRestoreError(2);
     status_failure(run, AppText::tavk_string_not_recognized_device_in);
+    return false;
+}
+
+bool reopen_recognized_device(UpdateRun& run, std::string_view tag)
+{
+    hid_close_devices();
+    if (open_sought(updated_headset(run)))
+        return true;
+    system_logf("update: headset %04X not found again", static_cast<unsigned>(run.usbStatus()));
+    run.shared.setUpdateRestoreError(2);
+    status_failure(run, AppText::tavk_string_not_recognized_device_in, tag);
     return false;
 }
 
@@ -298,6 +310,9 @@ void close_instruction_box(UpdateRun& run)
 
 void mark_box_without_box(UpdateRun& run)
 {
+    // A box the worker left up (the second re-plug box of a wait that starts again) would stay on
+    // screen: once its number is gone, nothing could close it.
+    close_instruction_box(run);
     run.box = 0;
     run.host.setOpenedMessageBox(true);
 }

@@ -52,8 +52,12 @@ void status_message(UpdateRun& run, LanguageText message);
 
 // ---- Shared steps ------------------------------------------------------------------------------
 // Steps 1 and 2: both slots closed first (unless the path keeps them), then the run's opener; the
-// device must report the id it was recognized under. Otherwise updateRestoreError 2.
+// device it finds first must report the id it was recognized under. Otherwise updateRestoreError 2.
 bool open_recognized_device(UpdateRun& run, bool close_first = true);
+// The same once the run is under way (device_identity.h): both slots closed, then the headset being
+// updated opened again, any other device passed over. Otherwise updateRestoreError 2, the
+// not-recognized text and `tag`.
+bool reopen_recognized_device(UpdateRun& run, std::string_view tag = {});
 // The headsets with a module: the version the headset answers (1.0.0.0 when it does not) must be
 // the module-01 version of the record. Otherwise updateRestoreError 2, as a device not recognized.
 bool check_version_identity(UpdateRun& run);
@@ -100,6 +104,7 @@ void open_instruction_box(UpdateRun& run, const std::string& text, int size = 0)
 void close_instruction_box(UpdateRun& run);
 // The flag alone, for a step that behaves as if its box were up without showing one: with no box
 // number kept, neither close_instruction_box nor the run's ending closes a box someone else opened.
+// A box the worker opened and left up is closed first.
 void mark_box_without_box(UpdateRun& run);
 
 } // namespace kivo

@@ -2,7 +2,9 @@
 // The end of a USB DFU update whose image is written: the devices released, reset and closed, the
 // ones still in their loader let go, the user asked to switch the device off and on where the
 // product needs it, and the wait until the devices run their normal firmware again; then 100 %.
-// Every wait is bounded; a device not back at the end is left to the recognition that follows.
+// Every wait is bounded. A device not back at the end is left to the recognition that follows where
+// a box has asked the user to switch it off and on; otherwise, or when a device is still in its
+// loader, the run fails: "Cannot get status 7 [back / count]".
 
 #include "update/engine/camera_image_move.h"
 

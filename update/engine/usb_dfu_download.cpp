@@ -20,10 +20,11 @@ constexpr int kRetryBudget = 10;
 constexpr int kRetryPauseMs = 1000;
 constexpr int kBlockPauseMs = 10;
 constexpr int kDevicePauseMs = 1000;
-// A device asks for up to 4.6 hours a poll: one wait is at most a minute, and a block that keeps
-// the device busy for five minutes in all ends the run. Each busy answer counts at least a
-// millisecond, so that a device answering busy with no poll time at all is bounded too.
-constexpr uint32_t kLongestPollMs = 60000;
+// A device's poll timeout is the least time it asks to be left alone, up to 4.6 hours: a wait is
+// that long, but never longer than what is left of the five minutes a block may keep the device
+// busy in all, after which the run ends. Each busy answer counts at least a millisecond, so that a
+// device answering busy with no poll time at all is bounded too. The manifest wait gives each
+// device its own time, up to the same five minutes.
 constexpr long long kLongestBusyMs = 300000;
 // The manifest wait moves in random steps of up to this, so that the bar keeps moving.
 constexpr uint32_t kLongestManifestStepMs = 5000;
@@ -41,7 +42,7 @@ std::string status_tag(const DfuStatus& status, int index)
 // before its next status read.
 bool busy(const DfuStatus& status) { return status.bState == dfuDNBUSY || status.bState == dfuMANIFEST; }
 
-// The pauses a busy device asks for, each at most a minute and five minutes in all.
+// The pauses a busy device asks for, each whole but never past five minutes in all.
 class BusyWait {
 public:
     // Sleeps the pause asked for; false, without sleeping, once the device has been busy too long.
@@ -49,7 +50,7 @@ public:
     {
         if (waited_ms_ >= kLongestBusyMs)
             return false;
-        const uint32_t pause = std::min(poll_ms, kLongestPollMs);
+        const long long pause = std::min<long long>(poll_ms, kLongestBusyMs - waited_ms_);
         waited_ms_ += std::max<long long>(pause, 1);
         sleep_ms(pause);
         return true;
@@ -166,22 +167,25 @@ bool wait_until_last_block_written(UpdateRun& run, DfuDevices& devices, int i)
 // it: either ends the reads, not the run.
 void follow_manifestation(const DfuDeviceSlot& slot, int i)
 {
+    // The pause the answer before the final block asked for.
+    sleep_ms(std::min<long long>(slot.status.bwPollTimeout, kLongestBusyMs));
     BusyWait busy_wait;
-    DfuStatus last = slot.status;
-    for (uint8_t state = dfuMANIFEST_SYNC; state == dfuMANIFEST_SYNC || state == dfuMANIFEST;) {
-        if (!busy_wait.wait(last.bwPollTimeout)) {
-            system_logf("USB DFU [%d]: still manifesting; left to it", i);
-            return;
-        }
+    for (;;) {
         const std::optional<DfuStatus> status = read_dfu_status(slot.handle, 0);
         if (!status) {
             system_logf("USB DFU [%d]: no status while manifesting", i);
             return;
         }
-        last = *status;
-        state = status->bState;
+        if (status->bState != dfuMANIFEST_SYNC && status->bState != dfuMANIFEST) {
+            system_logf("USB DFU [%d]: status %d in state %d after the final block", i, status->bStatus,
+                        status->bState);
+            return;
+        }
+        if (!busy_wait.wait(status->bwPollTimeout)) {
+            system_logf("USB DFU [%d]: still manifesting; left to it", i);
+            return;
+        }
     }
-    system_logf("USB DFU [%d]: status %d in state %d after the final block", i, last.bStatus, last.bState);
 }
 
 // The devices' own time to take in what they received, in random steps so that the bar
@@ -242,7 +246,7 @@ bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::functio
             dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(kManifestStatusStep, i));
             return false;
         }
-        total_ms += std::min(status->bwPollTimeout, kLongestPollMs);
+        total_ms += static_cast<uint64_t>(std::min<long long>(status->bwPollTimeout, kLongestBusyMs));
     }
     wait_out_manifest(run, scale, total_ms);
     for (int i = 0; i < devices.count; ++i) {

@@ -13,6 +13,7 @@
 #include "text/instruction_texts.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 
@@ -121,7 +122,10 @@ bool detach(UpdateRun& run, DfuDevices& devices, int i)
 StageA status_and_detach(UpdateRun& run, DfuDevices& devices, int& last_detached, uint16_t& vendor)
 {
     std::array<struct usb_device*, kDfuMaxDevices> listed{};
-    const int found = dfu_list_devices(kDfuAllDevices, std::span(listed).first(static_cast<size_t>(devices.count)));
+    // The device being updated only, in its firmware or its loader: a count short of it is "found
+    // fewer", whatever else of the maker's is on the bus.
+    const int found = dfu_list_devices(kDfuAllDevices, std::span(listed).first(static_cast<size_t>(devices.count)),
+                                       updated_usb_filter(run, "USB DFU status"));
     if (found != devices.count) {
         fail(run, UpdateTexts::tavk_string_cannot_get_device_in, count_tag(found, devices.count));
         return StageA::Failed;
@@ -162,8 +166,10 @@ StageA status_and_detach(UpdateRun& run, DfuDevices& devices, int& last_detached
     return StageA::Detached;
 }
 
-// One pass of the wait over every device on every bus.
-Wait look_for_dfu_devices(uint16_t vendor, std::array<struct usb_device*, kMostFoundPerPass>& found, int& found_count)
+// One pass of the wait over every device on every bus. Of the maker's devices, only the one being
+// updated counts, back in its firmware or in DFU mode: any other is passed over.
+Wait look_for_dfu_devices(uint16_t vendor, const ProductFilter& updated,
+                          std::array<struct usb_device*, kMostFoundPerPass>& found, int& found_count)
 {
     usb_find_busses();
     usb_find_devices();
@@ -172,6 +178,8 @@ Wait look_for_dfu_devices(uint16_t vendor, std::array<struct usb_device*, kMostF
         for (struct usb_device* dev = bus->devices; dev != nullptr; dev = dev->next) {
             const usb_device_descriptor& d = dev->descriptor;
             if (d.idVendor == DEVICE_VENDOR_ID) {
+                if (!updated(d.idProduct))
+                    continue;
                 switch (dfu_wait_id(d.idProduct)) {
                 case DfuWaitId::Recovery: return Wait::Recovery;
                 case DfuWaitId::Restart: return Wait::DeviceCameBackNormal;
@@ -249,9 +257,10 @@ Wait wait_for_dfu_mode(UpdateRun& run, DfuDevices& devices, uint16_t vendor)
     system_log("USB DFU: waiting for the devices in DFU mode");
     std::array<struct usb_device*, kMostFoundPerPass> found{};
     int found_count = 0;
+    const ProductFilter updated = updated_usb_filter(run, "USB DFU wait");
     for (int pass = 1; found_count < devices.count; ++pass) {
         sleep_ms(kPassMs);
-        const Wait seen = look_for_dfu_devices(vendor, found, found_count);
+        const Wait seen = look_for_dfu_devices(vendor, updated, found, found_count);
         if (seen == Wait::Recovery) {
             system_log("USB DFU: the camera is back; restart to recover");
             run.shared.setUpdateRestoreError(4);

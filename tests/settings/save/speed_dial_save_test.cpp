@@ -273,7 +273,7 @@ TEST_F(SaveTest, PageSavesCloseWhatAnEarlierRunLeftOpen)
         SettingsSaveInput input = speed_dial_input(persona);
         uint32_t opened = 0;
         std::array<char, 256> text{};
-        ASSERT_EQ(input.opener(opened, text), 0) << "slot 0 filled before the save";
+        ASSERT_EQ(input.opener(opened, text, {}), 0) << "slot 0 filled before the save";
         EXPECT_EQ(c.save(input), kPageSaveSucceeded);
     }
 }

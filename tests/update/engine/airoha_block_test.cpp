@@ -132,12 +132,12 @@ TEST_F(AirohaBlock, ChunksAndCrcsAsTheyGoOnTheWire)
     }
 }
 
-// The mesh modules come back under an identity of their own, sooner: the caller chooses the opener
-// and the pause of the reconnect wait.
+// The mesh modules come back under an identity of their own, sooner: the caller chooses the device
+// looked for and the pause of the reconnect wait.
 TEST_F(AirohaBlock, ComesBackThroughTheCallersOpenerAfterTheCallersPause)
 {
     plug(sim::airoha_68_headset());
-    inputs.opener = [](uint32_t&, std::span<char>) { return kHidOpenNotFound; };
+    inputs.opener = [](uint32_t&, std::span<char>, const kivo::ProductFilter&) { return kHidOpenNotFound; };
     kivo::UpdateRun update(inputs, shared, host);
     uint32_t opened = 0;
     std::array<char, 64> text{};
@@ -146,7 +146,8 @@ TEST_F(AirohaBlock, ComesBackThroughTheCallersOpenerAfterTheCallersPause)
     block.number = 2;
     const fwfile::Bytes data = fwfile::pattern(80, 5);
     block.data = data;
-    const kivo::AirohaBlockWrite how{AirohaExchange::Table, &kivo::kAirohaTableTags, 3, hid_open_device};
+    const kivo::AirohaBlockWrite how{AirohaExchange::Table, &kivo::kAirohaTableTags, 3,
+                                     kivo::SoughtDevice{"headset", hid_open_device, {0x6800}}};
     ASSERT_TRUE(kivo::write_airoha_block(update, block, how)) << status();
     hid_close_devices();
 
@@ -258,6 +259,8 @@ TEST_F(AirohaBlock, TableExchangeStatuses)
          false},
         {"verify-all busy past the link's bound", [](auto& p) { p.airoha.verifyBusy = 400; }, false},
         {"verify-all answered with an unknown status", [](auto& p) { p.airoha.verifyStatus = 0x80; }, false},
+        // The value goes to the trace only.
+        {"a DFU result value other than 0", [](auto& p) { p.airoha.dfuResult = 7; }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

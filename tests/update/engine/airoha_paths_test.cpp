@@ -77,6 +77,8 @@ TEST_F(AirohaPaths, Airoha6AReopensBeforeEveryBlockAndReadsBlockThreeFromTheQual
     // The headset holds block 0 already: it is written all the same.
     p.airoha.blockVersions[0] = {1, 2, 3, 4, 5};
     p.airoha.blockVersions[5] = {0, 0, 0, 0, 0};
+    // A DFU result value other than 0 is only traced.
+    p.airoha.dfuResult = 0x21;
     plug(p);
     plugQualcommPart();
     const std::vector<fwfile::Bytes> data = {fwfile::pattern(100, 5), fwfile::pattern(60, 6), fwfile::pattern(20, 7)};
@@ -192,16 +194,21 @@ TEST_F(AirohaPaths, HostileContainersSendNothing)
     }
 }
 
-TEST_F(AirohaPaths, NoBlocksIsASuccessWithNothingSent)
+// Nothing to write is no firmware: the file check refuses it, as it would a broken one.
+TEST_F(AirohaPaths, FileWithoutBlocksIsCorruptedAndSendsNothing)
 {
     for (const uint16_t product : {uint16_t{0x6800}, uint16_t{0x6A01}}) {
         SCOPED_TRACE(product);
         bus().reset();
+        shared.change([](kivo::UpdateProgress& fresh) { fresh = {}; });
+        changes.clear();
         plug(product == 0x6800 ? sim::airoha_68_headset() : sim::airoha_6a_headset());
         useBlocks({}, {});
         run();
-        EXPECT_EQ(progress().updateRestoreError, 0);
-        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(progress().updateRestoreError, 3);
+        EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
+        EXPECT_EQ(markers(), (std::vector<int>{0, 1}));
         EXPECT_TRUE(commands().empty());
+        EXPECT_FALSE(backupWritten());
     }
 }

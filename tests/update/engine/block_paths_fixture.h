@@ -116,6 +116,18 @@ protected:
     }
     static long long seconds(kivo::Duration d) { return std::chrono::duration_cast<std::chrono::seconds>(d).count(); }
 
+    // The poll of `command` was given up at its bound: the failure line, nothing sent after the
+    // poll, and from its first poll to the end at least the bound and at most `at_most` seconds.
+    void expectPollGivenUp(uint8_t command, long long at_most)
+    {
+        EXPECT_EQ(status(), kCannotGetStatus);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_EQ(commands().back(), command) << "no command after the poll";
+        const long long spent = seconds(sim::bus().clock().now() - writesOf(command).at(0).at);
+        EXPECT_GE(spent, kivo::kUserPollBoundSeconds);
+        EXPECT_LE(spent, at_most);
+    }
+
     static inline const std::string kNotRecognized = "Failed to update firmware. Not the recognized device";
     static inline const std::string kCannotGetStatus = "Failed to update firmware. Cannot get status";
     static inline const std::string kCorrupted = "Failed to update firmware. Firmware corrupted";

@@ -160,7 +160,30 @@ TEST_F(CameraMeshBtCamera, CameraSteps)
         {"creation", [&] { cardFiles.failing = {Op::Create}; }, cannot_get_status("[50][c][3]")},
         {"move", [&] { cardFiles.failing = {Op::Move}; }, camera_failed("[50][c][4]"), false, false, true},
         {"open", [&] { cardFiles.failing = {Op::Open}; }, cannot_get_status("[50][c][7]")},
+        // A removal of the clean-up that fails names itself; the one after the size's does not.
+        {"open, the temporary file not removed",
+         [&] {
+             cardFiles.failing = {Op::Open, Op::Remove};
+             cardFiles.moveKeepsSource = true;
+         },
+         cannot_get_status("[50][c][5]"), false, true, true},
+        {"open, the copy not removed",
+         [&] {
+             cardFiles.failing = {Op::Open, Op::Remove};
+         },
+         cannot_get_status("[50][c][6]"), false, true},
+        {"the MD5 differs, the copy not removed",
+         [&] {
+             cardFiles.createFlipsAByte = true;
+             cardFiles.failing = {Op::Remove};
+         },
+         cannot_get_status("[50][c][9]"), false, true},
         {"size", [&] { cardFiles.failing = {Op::Size}; }, cannot_get_status("[50][c][11]")},
+        {"size, the copy not removed",
+         [&] {
+             cardFiles.failing = {Op::Size, Op::Remove};
+         },
+         cannot_get_status("[50][c][11]"), false, true},
         {"off after the copy",
          [&] {
              persona.commandFaults = {{kCameraOff, 1}};

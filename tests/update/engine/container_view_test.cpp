@@ -114,3 +114,20 @@ TEST(ContainerView, ChecksOnlyTheEntriesAskedFor)
     EXPECT_FALSE(check(view, file, {{ContainerTable::Block, 1, false}}));
     EXPECT_TRUE(check(view, file, {{ContainerTable::Block, 2, false}}));
 }
+
+// A path that writes every entry of a table has nothing to write in a file without entries: no
+// firmware, whatever else the file holds. A path that reads a table only where it has entries
+// takes such a file.
+TEST(ContainerView, EveryEntryOfATableWithoutEntriesIsRefused)
+{
+    fwfile::Bytes empty = fwfile::make_container({"v1.0", 0x5590, true, {}});
+    for (const uint32_t count : {0u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(static_cast<int32_t>(count));
+        fwfile::put_le32(empty, Layout::kSectionCountOffset, count);
+        kivo::ContainerView view;
+        EXPECT_FALSE(check(view, empty, {{ContainerTable::Block, kivo::kEveryEntry}}));
+        EXPECT_FALSE(check(view, empty, {{ContainerTable::Section, kivo::kEveryEntry}}));
+        ASSERT_TRUE(check(view, empty, {{ContainerTable::Block, kivo::kEveryEntry, false}}));
+        EXPECT_EQ(view.count(), 0);
+    }
+}

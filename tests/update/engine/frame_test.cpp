@@ -285,6 +285,13 @@ TEST_F(Frame, InstructionBoxesOpenOnceAndCloseOnlyTheirOwnBox)
     kivo::close_instruction_box(run);
     EXPECT_EQ(host.closes.size(), 1u) << "the flag alone closed a box";
     EXPECT_FALSE(host.openedMessageBox());
+
+    // A box the worker left up is closed before the flag stands alone: nothing else would close it.
+    kivo::open_instruction_box(run, "Plug it in again", 1);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    kivo::mark_box_without_box(run);
+    EXPECT_EQ(host.closes, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(host.openedMessageBox());
 }
 
 TEST_F(Frame, TheEndingClosesTheWorkersBoxButNeverOneItOnlyMarked)

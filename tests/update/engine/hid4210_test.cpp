@@ -124,17 +124,6 @@ TEST_F(Hid4210, WritesEachSectionToItsModuleThenWaitsWithoutReopening)
     EXPECT_EQ(bus().hid_opens().size(), 2u + 2u);
 }
 
-TEST_F(Hid4210, FileWithoutSectionsGoesStraightToTheWait)
-{
-    plug();
-    useSections({});
-    run();
-    EXPECT_EQ(progress().updateRestoreError, 0) << status();
-    EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4, 86, 99}));
-    EXPECT_EQ(commands(0), (std::vector<uint8_t>{0x01, 0x03}));
-    EXPECT_EQ(commands(1), (std::vector<uint8_t>{0x01}));
-}
-
 TEST_F(Hid4210, SecondModuleWithoutAVersionAnswerCountsAsOneZero)
 {
     persona.secondModule->commandFaults = {{0x01, 1, sim::CommandFault::Silent}};
@@ -242,11 +231,21 @@ TEST_F(Hid4210, EachFailingStepEndsTheRun)
              file.back() ^= 0xFF;
              useFile(file);
          }},
+        // Nothing to write is no firmware: refused at the load, before the version floor's read.
+        {"file without sections",
+         "Failed to update firmware. Firmware corrupted",
+         3,
+         1,
+         1,
+         {},
+         {},
+         [this] { useSections({}); }},
         {"erase, first module", kCannotGetStatus, 1, 3, 1, {{0x05, 1}}},
         {"block send, first module", kCannotGetStatus, 1, 4, 1, {{0x06, 2, CommandFault::WriteFails}}},
         {"block status, first module", kCannotGetStatus, 1, 4, 1, {{0x06, 1}}},
         {"verify, first module", kCannotGetStatus, 1, 6, 1, {{0x07, 1}}},
         {"erase, second module", kCannotGetStatus, 1, 6, 2, {}, {{0x05, 1}}},
+        {"block send, second module", kCannotGetStatus, 1, 6, 3, {}, {{0x06, 2, CommandFault::WriteFails}}},
         {"block status, second module", kCannotGetStatus, 1, 6, 4, {}, {{0x06, 2}}},
         {"verify, second module", kCannotGetStatus, 1, 6, 5, {}, {{0x07, 1}}},
         {"loader, first module (before the second's)", kCannotGetStatus, 1, 7, 5, {{0x08, 1}}},

@@ -186,6 +186,25 @@ TEST_F(HidCameraStage, CardSteps)
          cannot_get_status("[2][6]"), until_card},
         {"size differs: the copy removed", [&] { cardFiles.failing = {Op::Size}; }, cannot_get_status("[2][4]"),
          until_card},
+        // Its removal is not looked at.
+        {"size differs, the copy not removed",
+         [&] {
+             cardFiles.failing = {Op::Size, Op::Remove};
+         },
+         cannot_get_status("[2][4]"), until_card, true},
+        {"MD5 differs, the temporary file not removed",
+         [&] {
+             cardFiles.createFlipsAByte = true;
+             cardFiles.moveKeepsSource = true;
+             cardFiles.failing = {Op::Remove};
+         },
+         cannot_get_status("[2][9]"), until_card, true, true},
+        {"MD5 differs, the copy not removed",
+         [&] {
+             cardFiles.createFlipsAByte = true;
+             cardFiles.failing = {Op::Remove};
+         },
+         cannot_get_status("[2][10]"), until_card, true},
         {"clean-up of the temporary file",
          [&] {
              cardFiles.failing = {Op::Open, Op::Remove};

@@ -184,6 +184,7 @@ TEST_F(HidCamera, EachFailingStepEndsTheRun)
          [this] {
              useBlockOutsideTheFile({{0, 1, fwfile::pattern(100, 1)}}, 0);
          }},
+        {"a file without blocks", kCorrupted, 3, {0x01}, {}, [this] { useBlockList({}); }},
         {"erase", kCannotGetStatus, 1, {0x01, 0x05}, {{0x05, 1}}},
         {"block send", kCannotGetStatus, 1, {0x01, 0x05}, {{0x06, 1, CommandFault::WriteFails}}},
         {"block status", kCannotGetStatus, 1, {0x01, 0x05, 0x06}, {{0x06, 1}}},
@@ -211,35 +212,56 @@ TEST_F(HidCamera, EachFailingStepEndsTheRun)
     }
 }
 
-// A headset that never gets ready, or never comes back, is given up at the bound of its poll with
-// its box closed by the ending.
+// A headset that never gets ready (or goes silent or busy for good during the readiness poll), or
+// never comes back, is given up at the bound of its poll with its box closed by the ending: the
+// readiness poll within its bound of virtual time, an exchange under way at the bound taking its
+// own bound more at most.
 TEST_F(HidCamera, SilentHeadsetsAreGivenUpAtTheBounds)
 {
+    constexpr long long kBound = kivo::kUserPollBoundSeconds;
+    enum class Away { NeverReady, Silent, Busy, NeverBack };
     struct Case {
         uint16_t product;
-        bool ready;
+        Away away;
         std::vector<int> closes;
     };
-    for (const Case& c :
-         {Case{0x5610, false, {1}}, Case{0x5320, false, {}}, Case{0x5610, true, {1, 2}}, Case{0x3050, true, {}}}) {
-        SCOPED_TRACE(::testing::Message() << std::hex << c.product << (c.ready ? " never back" : " never ready"));
+    const Case cases[] = {
+        {0x5610, Away::NeverReady, {1}}, {0x5320, Away::NeverReady, {}},    {0x5610, Away::Silent, {1}},
+        {0x5320, Away::Busy, {}},        {0x5610, Away::NeverBack, {1, 2}}, {0x3050, Away::NeverBack, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << " " << static_cast<int>(c.away));
         arrange(c.product);
-        if (!c.ready)
-            persona.instructionDoneAt = std::nullopt;
         persona.awayAfterRunLoader = std::nullopt;
+        long long at_most = kBound;
+        switch (c.away) {
+        case Away::NeverReady: persona.instructionDoneAt = std::nullopt; break;
+        case Away::Silent:
+            persona.commandFaults = {silent_for_good(kReadiness)};
+            at_most += kReportBoundSeconds;
+            break;
+        case Away::Busy:
+            persona.commandFaults = {busy_for_good(kReadiness)};
+            at_most += kExchangeBoundSeconds;
+            break;
+        case Away::NeverBack: break;
+        }
         replug();
+        pace_busy_answers(headset);
         useTwoBlocks();
         run();
-        EXPECT_EQ(status(), kCannotGetStatus);
-        EXPECT_EQ(progress().updateRestoreError, 1);
-        if (c.ready) {
+        if (c.away == Away::NeverBack) {
+            EXPECT_EQ(status(), kCannotGetStatus);
+            EXPECT_EQ(progress().updateRestoreError, 1);
             EXPECT_EQ(commands().back(), kRunLoader);
             const long long after_loader = seconds(sim::bus().clock().now() - writesOf(kRunLoader).at(0).at);
             EXPECT_GE(after_loader, 60 + kivo::kReconnectPollBound);
             EXPECT_LT(after_loader, 60 + kivo::kReconnectPollBound + 10);
         } else {
-            EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kivo::kUserPollBoundSeconds));
-            EXPECT_EQ(commands().back(), kReadiness);
+            expectPollGivenUp(kReadiness, at_most);
+            if (c.away == Away::NeverReady) {
+                EXPECT_EQ(writesOf(kReadiness).size(), static_cast<size_t>(kBound));
+            }
         }
         EXPECT_EQ(host.closes, c.closes);
         EXPECT_FALSE(host.openedMessageBox());

@@ -86,17 +86,6 @@ TEST_F(HidDual43, BlocksNumberedTwoGoToTheFirstModuleAndStartNoLoader)
     EXPECT_EQ(headset.image(4, 0), fwfile::pattern(900, 2));
 }
 
-TEST_F(HidDual43, FileWithoutBlocksGoesStraightToTheWait)
-{
-    replug();
-    useBlockList({});
-    run();
-    EXPECT_EQ(progress().updateRestoreError, 0) << status();
-    EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4, 86, 99}));
-    EXPECT_EQ(commands(0), (std::vector<uint8_t>{0x01}));
-    EXPECT_EQ(commands(1), (std::vector<uint8_t>{0x01}));
-}
-
 TEST_F(HidDual43, SecondModuleWithoutAVersionAnswerCountsAsOneZero)
 {
     persona.secondModule->commandFaults = {{0x01, 1, sim::CommandFault::Silent}};
@@ -190,11 +179,14 @@ TEST_F(HidDual43, EachFailingStepEndsTheRun)
          [this] {
              useBlockOutsideTheFile({{0, 1, fwfile::pattern(100, 1)}, {1, 2, fwfile::pattern(100, 2)}}, 1);
          }},
+        // Nothing to write is no firmware: nothing erased, no loader started.
+        {"a file without blocks", kCorrupted, 3, 1, 1, {}, {}, [this] { useBlockList({}); }},
         {"erase, first module", kCannotGetStatus, 1, 2, 1, {{0x05, 1}}},
         {"block send, first module", kCannotGetStatus, 1, 3, 1, {{0x06, 2, CommandFault::WriteFails}}},
         {"block status, first module", kCannotGetStatus, 1, 3, 1, {{0x06, 1}}},
         {"verify, first module", kCannotGetStatus, 1, 5, 1, {{0x07, 1}}},
         {"erase, second module", kCannotGetStatus, 1, 5, 2, {}, {{0x05, 1}}},
+        {"block send, second module", kCannotGetStatus, 1, 5, 3, {}, {{0x06, 2, CommandFault::WriteFails}}},
         {"block status, second module", kCannotGetStatus, 1, 5, 4, {}, {{0x06, 2}}},
         {"verify, second module", kCannotGetStatus, 1, 5, 5, {}, {{0x07, 1}}},
         {"loader, first module (before the second's)", kCannotGetStatus, 1, 6, 5, {{0x08, 1}}},

@@ -3,7 +3,6 @@
 // local server. Simulated headsets with a loader face, in virtual time.
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -157,14 +156,16 @@ TEST_F(MultiImagePaths, VoicePromptHeadsetTakesEveryBlockUnderItsImageId)
     EXPECT_TRUE(server.requestedPaths().empty());
 }
 
-TEST_F(MultiImagePaths, VoicePromptFileWithoutBlocksWritesNothingAndSucceeds)
+// Nothing to write is no firmware: the file check refuses it before anything is erased.
+TEST_F(MultiImagePaths, VoicePromptFileWithoutBlocksIsCorruptedAndSendsNothing)
 {
     headsetFor(0x3342, 1, 0);
     plug();
     useFile(fwfile::make_container({"v1.1", 0x3342, true, {}}));
     run();
-    EXPECT_EQ(progress().updateRestoreError, 0);
-    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(progress().updateRestoreError, 3);
+    EXPECT_EQ(status(), "Failed to update firmware. Firmware corrupted");
+    EXPECT_EQ(markers(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(commands().empty());
 }
 
@@ -172,7 +173,6 @@ TEST_F(MultiImagePaths, VoicePromptFileWithoutBlocksWritesNothingAndSucceeds)
 
 TEST_F(MultiImagePaths, OldHeadsetTakesTheIntermediateImageOnlyForAFileAboveItsFloor)
 {
-    const fwfile::Bytes empty_intermediate = fwfile::make_container({"v1.3", 0x3340, true, {}});
     struct Case {
         const char* what;
         uint16_t product;
@@ -180,7 +180,6 @@ TEST_F(MultiImagePaths, OldHeadsetTakesTheIntermediateImageOnlyForAFileAboveItsF
         uint32_t fileMajor;
         uint32_t fileMinor;
         bool fetched;
-        std::optional<fwfile::Bytes> served = std::nullopt;
     };
     const Case cases[] = {
         {"below 1.3 with a file of 1.3", 0x3340, 2, 1, 3, false},
@@ -190,13 +189,12 @@ TEST_F(MultiImagePaths, OldHeadsetTakesTheIntermediateImageOnlyForAFileAboveItsF
         {"below 1.2 with a file of 1.3", 0x3430, 1, 1, 3, true},
         {"at 1.3", 0x3340, 3, 1, 4, false},
         {"a file of major 2^31 (compared unsigned)", 0x3340, 2, 0x80000000u, 0, true},
-        {"an intermediate image without blocks", 0x3340, 2, 1, 4, true, empty_intermediate},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         headsetFor(c.product, 1, c.recordedMinor);
         plug();
-        const fwfile::Bytes intermediate = c.served.value_or(demo_firmware::intermediate_image(c.product, kImageBytes));
+        const fwfile::Bytes intermediate = demo_firmware::intermediate_image(c.product, kImageBytes);
         serveIntermediate(c.product, intermediate);
         const std::vector<std::string> asked_before = server.requestedPaths();
         const fwfile::Bytes file = useVersion(c.fileMajor, c.fileMinor);
@@ -210,7 +208,7 @@ TEST_F(MultiImagePaths, OldHeadsetTakesTheIntermediateImageOnlyForAFileAboveItsF
         EXPECT_EQ(asked,
                   c.fetched ? std::vector<std::string>{intermediatePath(c.product)} : std::vector<std::string>{});
 
-        const size_t intermediate_count = c.fetched && !c.served ? 2 : 0;
+        const size_t intermediate_count = c.fetched ? 2 : 0;
         const std::vector<SentImage> expected =
             images_of(intermediate, std::vector<uint8_t>(intermediate_count, 0)) + images_of(file, {0, 1});
         EXPECT_EQ(images_sent(headset.hid()), expected) << "the intermediate blocks as image 0, then the file's";
@@ -250,6 +248,7 @@ TEST_F(MultiImagePaths, IntermediateImageThatCannotBeUsedEndsBeforeAnyErase)
     const size_t second_entry = fwfile::entry_position(2, true, 1);
     std::string wrong_digest = body;
     wrong_digest.back() ^= 0x5A;
+    const fwfile::Bytes without_blocks = fwfile::make_container({"v1.3", 0x3340, true, {}});
 
     const std::string cannot_download = "Failed to update firmware. Cannot download firmware";
     const std::string corrupted = "Failed to update firmware. Firmware corrupted[u]";
@@ -276,6 +275,8 @@ TEST_F(MultiImagePaths, IntermediateImageThatCannotBeUsedEndsBeforeAnyErase)
         {"a table past the end", {200, patched(FirmwareContainer::kSectionCountOffset, 1000)}, corrupted},
         {"a digest that does not match", {200, wrong_digest}, corrupted},
         {"shorter than a header", {200, "v1.3"}, corrupted},
+        // It would leave the old headset without the image it needs before the new ones.
+        {"a table without blocks", {200, std::string(without_blocks.begin(), without_blocks.end())}, corrupted},
     };
     inputs.intermediateIdleTimeout = 1s;
     for (const Case& c : cases) {
@@ -298,6 +299,31 @@ TEST_F(MultiImagePaths, IntermediateImageThatCannotBeUsedEndsBeforeAnyErase)
     // In every language, with the loader's own text.
     EXPECT_NE(status(2), status(0));
     EXPECT_EQ(status(2).substr(status(2).size() - 3), "[u]");
+}
+
+// A server that sends a byte now and then is never idle long enough for the idle bound: the fetch
+// ends at the low-speed bound of a firmware download (shortened here), before anything is erased.
+TEST_F(MultiImagePaths, TricklingIntermediateImageEndsAtTheLowSpeedBound)
+{
+    using namespace std::chrono_literals;
+    const fwfile::Bytes good = demo_firmware::intermediate_image(0x3340, kImageBytes);
+    plug();
+    // Ten bytes a second, never a second without one.
+    server.serve(intermediatePath(0x3340),
+                 {.body = std::string(good.begin(), good.end()), .chunkSize = 1, .chunkPause = 100ms});
+    inputs.intermediateLowSpeedTime = 1s;
+    useVersion(1, 4);
+    testing::internal::CaptureStderr();
+    run();
+    const std::string trace = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE(trace.find("Error on load = slower than 1024 bytes a second for 1 seconds"), std::string::npos) << trace;
+    EXPECT_EQ(trace.find("no data for"), std::string::npos) << "not the idle bound";
+    EXPECT_EQ(status(), "Failed to update firmware. Cannot download firmware");
+    EXPECT_EQ(progress().updateRestoreError, 1);
+    EXPECT_FALSE(erased());
+    EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4}));
+    EXPECT_EQ(bus().open_hid_handles(), 0);
 }
 
 TEST_F(MultiImagePaths, IntermediateFamilyFileWithoutBlockZeroEndsBeforeAnyCommand)

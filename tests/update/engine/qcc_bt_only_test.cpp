@@ -305,31 +305,37 @@ TEST_F(QccBtOnlyInstructions, BoxFoundOpenIsNotOpenedAgainButThePollRuns)
     EXPECT_EQ(host.closes, std::vector<int>{1}) << "the box someone else opened stays";
 }
 
-// A user who never acts, a headset gone or failing, a readiness that fails or never comes: the
-// run ends within the bound, polling once a second, and the ending closes the box.
+// A user who never acts, a headset gone, failing, silent or busy for good, a readiness that fails
+// or never comes: the run ends with the poll's tag within the poll's bound of virtual time (an
+// exchange under way at the bound may take its own bound more), polling at most once a second, and
+// the ending closes the box. On each of the four products that ask the user to act.
 TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
 {
     using sim::CommandFault;
+    constexpr long long kBound = kivo::kUserPollBoundSeconds;
     struct Case {
         const char* what;
         std::function<void(sim::HeadsetPersona&)> arrange;
         const char* tag;
-        long polls; // of the command polled last, as the headset saw them
-        long long seconds; // virtual seconds at the end, at least
+        long polls; // of the command polled last, as the headset saw them; -1: not counted
+        long long atLeast; // virtual seconds from its first poll to the end
+        long long atMost;
         std::vector<int> closes; // by the worker, then the ending
     };
     const Case cases[] = {
         {"user never acts",
          [](sim::HeadsetPersona& p) { p.instructionDoneAt = std::nullopt; },
          "[B][8]",
-         600,
-         600,
+         kBound,
+         kBound,
+         kBound,
          {1}},
         {"instruction poll failing",
          [](sim::HeadsetPersona& p) { p.failingCommands = {kInstructionPoll}; },
          "[B][8]",
-         600,
-         600,
+         kBound,
+         kBound,
+         kBound,
          {1}},
         {"headset gone during the instruction poll",
          [](sim::HeadsetPersona& p) {
@@ -338,7 +344,22 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
          },
          "[B][8]",
          3,
-         600,
+         kBound,
+         kBound,
+         {1}},
+        {"instruction poll silent for good",
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {silent_for_good(kInstructionPoll)}; },
+         "[B][8]",
+         -1,
+         kBound,
+         kBound + kReportBoundSeconds,
+         {1}},
+        {"instruction poll busy for good",
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {busy_for_good(kInstructionPoll)}; },
+         "[B][8]",
+         -1,
+         kBound,
+         kBound + kExchangeBoundSeconds,
          {1}},
         {"readiness command failing",
          [](sim::HeadsetPersona& p) {
@@ -347,37 +368,67 @@ TEST_F(QccBtOnlyInstructions, PollsEndWithinTheirBound)
          "[B][7]",
          1,
          0,
+         0,
          {1, 2}},
         {"readiness staying 0",
          [](sim::HeadsetPersona& p) { p.readyAfterRunLoaderAt = std::nullopt; },
          "[B][7]",
-         600,
-         600,
+         kBound,
+         kBound,
+         kBound,
+         {1, 2}},
+        // The readiness command's failed exchange ends the poll at once.
+        {"readiness silent for good",
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {silent_for_good(kReadyState)}; },
+         "[B][7]",
+         1,
+         kReportBoundSeconds,
+         kReportBoundSeconds,
+         {1, 2}},
+        {"readiness busy for good",
+         [&](sim::HeadsetPersona& p) { p.commandFaults = {busy_for_good(kReadyState)}; },
+         "[B][7]",
+         1,
+         kExchangeBoundSeconds,
+         kExchangeBoundSeconds,
          {1, 2}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        bus().reset();
-        host.reset();
-        persona.instructionDoneAt = 1;
-        persona.readyAfterRunLoaderAt = 1;
-        persona.failingCommands.clear();
-        persona.commandFaults.clear();
-        c.arrange(persona);
-        plug();
-        useFirmware({fwfile::pattern(1500, 3)});
-        run();
+    for (const uint16_t product : {uint16_t{0x4D16}, uint16_t{0x4D06}, uint16_t{0x4D76}, uint16_t{0x4D86}}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << std::hex << product << ": " << c.what);
+            bus().reset();
+            host.reset();
+            target(product);
+            persona.product_id = product;
+            persona.instructionDoneAt = 1;
+            persona.readyAfterRunLoaderAt = 1;
+            persona.failingCommands.clear();
+            persona.commandFaults.clear();
+            c.arrange(persona);
+            plug();
+            pace_busy_answers(headset);
+            useFirmware({fwfile::pattern(1500, 3)});
+            run();
 
-        EXPECT_EQ(status(), std::string("Failed to update firmware. Cannot get status") + c.tag);
-        EXPECT_EQ(progress().updateRestoreError, 1);
-        const uint8_t polled = std::string(c.tag) == "[B][8]" ? kInstructionPoll : kReadyState;
-        EXPECT_EQ(commands().back(), polled) << "no command after the poll";
-        EXPECT_EQ(sent(polled), c.polls);
-        EXPECT_GE(virtualSeconds(), c.seconds);
-        EXPECT_LT(virtualSeconds(), c.seconds + 30);
-        EXPECT_EQ(host.closes, c.closes);
-        EXPECT_FALSE(host.openedMessageBox());
-        EXPECT_EQ(bus().open_hid_handles(), 0);
+            EXPECT_EQ(status(), std::string("Failed to update firmware. Cannot get status") + c.tag);
+            EXPECT_EQ(progress().updateRestoreError, 1);
+            const uint8_t polled = std::string(c.tag) == "[B][8]" ? kInstructionPoll : kReadyState;
+            EXPECT_EQ(commands().back(), polled) << "no command after the poll";
+            if (c.polls >= 0) {
+                EXPECT_EQ(sent(polled), c.polls);
+            }
+            const std::vector<sim::HidWrite> polls = sim::writes_of(headset.hid(), polled);
+            ASSERT_FALSE(polls.empty());
+            for (size_t i = 1; i < polls.size(); ++i)
+                EXPECT_GE(polls[i].at - polls[i - 1].at, std::chrono::seconds(1)) << "never faster than once a second";
+            const long long spent =
+                std::chrono::duration_cast<std::chrono::seconds>(sim::bus().clock().now() - polls.front().at).count();
+            EXPECT_GE(spent, c.atLeast);
+            EXPECT_LE(spent, c.atMost);
+            EXPECT_EQ(host.closes, c.closes);
+            EXPECT_FALSE(host.openedMessageBox());
+            EXPECT_EQ(bus().open_hid_handles(), 0);
+        }
     }
 }
 

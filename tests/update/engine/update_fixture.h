@@ -19,6 +19,25 @@
 #include "tests/update/engine/test_paths.h"
 #include "update/engine/run.h"
 
+// A headset whose command stays silent, or answers busy, for good from its first occurrence: each
+// exchange of it ends at the link's read bound, or at its exchange bound once the busy answers come
+// a second apart (pace_busy_answers), more of them than that bound lets the link read.
+inline sim::CommandFault silent_for_good(uint8_t command)
+{
+    return {command, 1, sim::CommandFault::Silent, 2, 0, true};
+}
+inline sim::CommandFault busy_for_good(uint8_t command)
+{
+    return {command, 1, sim::CommandFault::Busy, 0, 2 * kHidExchangeTimeoutMs / 1000, true};
+}
+inline void pace_busy_answers(const sim::PluggedHeadset& headset)
+{
+    headset.hid().faults.report_interval = std::chrono::seconds(1);
+}
+// The link's bounds on one exchange, in whole seconds.
+inline constexpr long long kReportBoundSeconds = kHidReportTimeoutMs / 1000;
+inline constexpr long long kExchangeBoundSeconds = kHidExchangeTimeoutMs / 1000;
+
 class UpdateRunTest : public ::testing::Test {
 protected:
     void SetUp() override

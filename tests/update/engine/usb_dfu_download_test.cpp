@@ -249,8 +249,9 @@ TEST_P(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
         uint32_t pollMs;
         int highest; // before the timer's fill
     };
-    // T = 0 skips the wait; a T of a minute (the most one device waits) reaches 16 + 60 x 84 / 125.
-    for (const Case c : {Case{0, 16}, Case{60000, 56}}) {
+    // T = 0 skips the wait; a T of a minute reaches 16 + 60 x 84 / 125, and one of 200 s (past a
+    // minute, the device's own time all the same) 16 + 200 x 84 / 265.
+    for (const Case c : {Case{0, 16}, Case{60000, 56}, Case{200000, 79}}) {
         SCOPED_TRACE(c.pollMs);
         std::vector<int> first_run;
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -277,9 +278,6 @@ TEST_P(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
     }
 }
 
-// A request the strict device stalls also puts it into dfuERROR, which the next status read shows:
-// a failed block or status read costs the budget twice there, once for the failure and once for
-// the error state.
 // After its last block a device is asked for its status until it has written it, only then gets
 // its final block, and is asked again through its manifest, each read after the pause the answer
 // before asked for: the strict device takes the final block only in dfuDNLOAD-IDLE and begins its
@@ -314,14 +312,14 @@ TEST_P(UsbDfuDownload, FinalBlockWaitsForTheLastBlockAndTheManifestIsFollowed)
         {"manifestation tolerant",
          [](sim::DfuPersona& d) { d.manifestation_tolerant = true; },
          {then(start, {{"state 2", 100}}), then(start, {{"state 8", 100}})}},
-        // A minute a wait. The strict device refuses the read before its time and has not
-        // manifested: it stays in its loader until request 7, after the 50 s pause and the 241
-        // passes over devices in the loader. The lenient one is asked until it has been manifesting
-        // five minutes, and then left to it.
+        // Its poll time waited out up to five minutes. The strict device refuses the read before
+        // its time and has not manifested: it stays in its loader until request 7, after the 50 s
+        // pause and the 241 passes over devices in the loader. The lenient one answers that it is
+        // still manifesting, and is left to it.
         {"a manifest of hours",
          [](sim::DfuPersona& d) { d.manifest_poll_ms = 0xFFFFFF; },
-         {then(start, {{"no status", 60000}, {"request 7", 50000 + 241000 + 1000}}),
-          then(start, std::vector<Timed>(5, {"state 7", 60000}))}},
+         {then(start, {{"no status", 300000}, {"request 7", 50000 + 241000 + 1000}}),
+          then(start, {{"state 7", 300000}})}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -337,6 +335,34 @@ TEST_P(UsbDfuDownload, FinalBlockWaitsForTheLastBlockAndTheManifestIsFollowed)
     }
 }
 
+// A device that asks for hours before its manifest is given the five minutes one device may wait:
+// the run stays bounded. Its status is then read before the final block: the lenient device, still
+// busy, is waited for five minutes more and given up; the strict one refuses a read before its time.
+TEST_P(UsbDfuDownload, ManifestWaitOfHoursIsCutToFiveMinutes)
+{
+    const auto loader = plugHeadsetInItsLoader(0x4D10);
+    loader->usb.dfu->busy_poll_ms = 0xFFFFFF;
+    useDfuFile(model(0x4D10, 0x4D10), 100);
+    run();
+    const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
+    // Stage A's read, the one before the only block, the one that gives the manifest wait, then the
+    // ones before the final block.
+    ASSERT_GE(reads.size(), 4u);
+    EXPECT_EQ(reads[2]->data.at(4), sim::kDfuDnBusy);
+    EXPECT_EQ(ms_of(reads[3]->at - reads[2]->at), 300000);
+    if (strict()) {
+        EXPECT_EQ(reads[3]->result, -EPIPE);
+        EXPECT_EQ(status(), failed("Cannot get status 6 [0]"));
+    } else {
+        EXPECT_EQ(ms_of(reads.back()->at - reads[3]->at), 300000);
+        EXPECT_EQ(status(), failed("aborting (status 0 & state 4) [0]"));
+    }
+    EXPECT_EQ(dnloads(*loader).size(), 1u) << "no final block";
+}
+
+// A request the strict device stalls also puts it into dfuERROR, which the next status read shows:
+// a failed block or status read costs the budget twice there, once for the failure and once for
+// the error state.
 TEST_P(UsbDfuDownload, OneRetryBudgetOfTenIsSharedByFailedReadsErrorStatesAndFailedBlocks)
 {
     struct Case {
@@ -433,7 +459,7 @@ TEST_P(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
     }
 }
 
-TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
+TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
 {
     struct Case {
         const char* what;
@@ -449,7 +475,10 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
     const std::string busy = "aborting (status 0 & state 4) [0]";
     const Case cases[] = {
         {"the device's own poll timeout", 2000, 1, 2000, ""},
-        {"a poll timeout of hours", 0xFFFFFF, 1, 60000, {"Cannot get status 5 [0]", busy}},
+        {"a poll timeout past a minute", 90000, 1, 90000, ""},
+        {"a poll timeout of hours", 0xFFFFFF, 1, 300000, {"Cannot get status 5 [0]", busy}},
+        // 200 s, then what is left of the five minutes (100 s), then the end.
+        {"two poll timeouts longer than what is left", 200000, 2, 200000, {"Cannot get status 5 [0]", busy}},
         {"busy for ever", 1000, -1, 1000, busy},
         // No pause asked for: each busy answer still counts a millisecond, so the reads end too.
         {"busy for ever without a poll timeout", 0, -1, 0, busy},
@@ -483,7 +512,9 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForAMinuteAtMostAndFiveMinutesInAll)
             EXPECT_EQ(dnloads(*loader).size(), 1u);
         } else {
             EXPECT_EQ(status(), failed(line));
-            EXPECT_EQ(reads[3]->result, -EPIPE) << "a read in dfuDNBUSY";
+            EXPECT_TRUE(std::any_of(reads.begin(), reads.end(), [](const sim::ControlRecord* r) {
+                return r->result == -EPIPE;
+            })) << "a read in dfuDNBUSY";
         }
     }
 }
@@ -536,6 +567,64 @@ TEST_P(UsbDfuDownload, HeadsetIsLetGoUntilItRunsItsNewFirmware)
             EXPECT_EQ(headset->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{52, 0}))
                 << "the marker's version";
         }
+    }
+}
+
+// A run may end without its devices back in their firmware only where a box has asked the user to
+// switch them off and on, and only when none is still in its loader at the last pass (its image did
+// not take): otherwise it fails with the step's line once the passes are over.
+TEST_P(UsbDfuDownload, DevicesNotBackFailTheRunUnlessTheUserWasAskedToSwitchThemOffAndOn)
+{
+    struct Case {
+        const char* what;
+        uint16_t product;
+        bool imageNotTaken; // else away for good after the reset
+        const char* line; // nullptr: the run succeeds
+    };
+    const Case cases[] = {
+        {"away, the box asked for it", 0x4D10, false, nullptr},
+        {"in its loader, the box asked for it", 0x4D10, true, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x6420, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x4120, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x3010, false, "Cannot get status 7 [0 / 1]"},
+        {"in its loader, no box", 0x4120, true, "Cannot get status 7 [0 / 1]"},
+        // The two devices ask for the power cycle themselves while they stay away (the table below).
+        {"both in their loader", 0x5310, true, "Cannot get status 7 [0 / 2]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << ": " << c.what);
+        startCaseAgain();
+        shared.change([](kivo::UpdateProgress& p) { p = {}; });
+        std::vector<std::shared_ptr<sim::Device>> devices;
+        if (c.product == 0x5310) {
+            sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+            persona.in_loader = true;
+            for (const auto& device : sim::plug_usb_pair(persona))
+                devices.push_back(device);
+            recognized(0x5310, 0xD310, {1, 1, 0, 0});
+        } else {
+            devices.push_back(plugHeadsetInItsLoader(c.product));
+        }
+        for (const auto& device : devices) {
+            if (c.imageNotTaken)
+                device->usb.dfu->image_not_taken = true;
+            else
+                device->usb.gone_after_reset = true;
+        }
+        useDfuFile(model(c.product, c.product));
+        run();
+
+        EXPECT_TRUE(shared.updateFinished());
+        EXPECT_FALSE(host.openedMessageBox());
+        if (c.line == nullptr) {
+            EXPECT_EQ(progress().updateRestoreError, 0) << status();
+            EXPECT_EQ(progress().updateProcessed, 100);
+            continue;
+        }
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_LT(progress().updateProcessed, 100);
+        EXPECT_EQ(devices[0]->usb.dfu->image(), imageOf(read_bytes(inputs.firmwareFile))) << "written whole";
     }
 }
 

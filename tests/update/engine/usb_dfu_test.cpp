@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "common/page_ids.h"
 #include "tests/app/net/demo_firmware.h"
@@ -300,6 +301,57 @@ TEST_P(UsbDfu, DownloadModeHeadsetIsWrittenFromItsPrelude)
     }
 }
 
+// The prelude's own failures: no headset to switch, or another product, ends the run before the
+// pause and the search; a switch the headset refuses is only traced, and the run goes on.
+TEST_P(UsbDfu, DownloadModePreludeEndsOnlyWhenTheHeadsetIsNotTheRecognizedOne)
+{
+    struct Case {
+        const char* what;
+        std::optional<uint16_t> plugged; // the HID headset, if any
+        std::vector<sim::CommandFault> faults;
+        const char* trace; // nullptr: the switch is not sent
+    };
+    const Case cases[] = {
+        {"no headset", std::nullopt, {}, nullptr},
+        {"another product", 0x6022, {}, nullptr},
+        {"the switch refused", 0x6020, {{0x0E, 1}}, "COMMAND_ENTER_DNLD_MODE FAIL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        host.reset();
+        sim::PluggedHeadset headset;
+        if (c.plugged) {
+            sim::HeadsetPersona persona;
+            persona.product_id = *c.plugged;
+            persona.commandFaults = c.faults;
+            headset = sim::plug_headset(persona);
+        }
+        recognized(0x6020, 0x6020);
+        inputs.opener = open_product(c.plugged.value_or(0x6020));
+        testing::internal::CaptureStderr();
+        run();
+        const std::string trace = testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(progress().updateRestoreError, 2);
+        EXPECT_EQ(status(), failed("Not the recognized device"));
+        EXPECT_EQ(bus().open_hid_handles(), 0);
+        if (c.trace == nullptr) {
+            EXPECT_TRUE(host.events.empty()) << "no spinner, no pause";
+            EXPECT_EQ(virtualSeconds(), 0);
+            if (c.plugged) {
+                EXPECT_TRUE(sim::commands_sent(headset.hid()).empty());
+            }
+            continue;
+        }
+        // Switched or not, the pause with the spinner and the search follow (nothing found here).
+        EXPECT_NE(trace.find(c.trace), std::string::npos) << trace;
+        EXPECT_EQ(sim::commands_sent(headset.hid()), std::vector<uint8_t>{0x0E});
+        EXPECT_EQ(host.events, (std::vector<Event>{{Event::SpinnerStarted}, {Event::SpinnerStopped}}));
+        EXPECT_GE(virtualSeconds(), 10 + 19);
+    }
+}
+
 TEST_P(UsbDfu, PersistentStoreIsClearedBeforeTheTransfer)
 {
     struct Case {
@@ -555,6 +607,88 @@ TEST_P(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
     EXPECT_EQ(at[3] - at[0], 301) << "the end after pass 301";
     EXPECT_EQ(status(), failed("Cannot identify device [0 / 1]"));
     EXPECT_EQ(progress().updateRestoreError, 1);
+}
+
+// A product detached without a re-plug box still gets the second one after pass 60. A device of
+// another product that shows up running a firmware whose id would start the detach again is passed
+// over: the run is not sent back to detach it, and the box goes with the ending. (Only the device
+// being updated may start the detach again, and no product without a re-plug box comes back under
+// such an id; the frame test holds that a box left up then would be closed.)
+TEST_P(UsbDfu, AnotherProductBackInItsFirmwareDoesNotStartTheDetachAgain)
+{
+    const auto headset = plugHeadset(0x6420);
+    recognized(0x6420, 0x6420, {1, 1, 0, 0});
+    headset->usb.gone_after_reset = true;
+    useDfuFile(model(0x6420, 0x6420));
+    armAfterPreparation = [&] {
+        bus().schedule(std::chrono::seconds(70), [&] {
+            headset->usb.dfu->detached = false;
+            headset->usb.dfu->status.state = sim::kDfuAppIdle;
+            bus().replug(*headset, 0x4D10);
+        });
+    };
+    run();
+
+    const std::vector<int> requests = dfuRequests(*headset);
+    EXPECT_EQ(std::count(requests.begin(), requests.end(), kDetach), 1) << "not detached again";
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxFailureFirstButton(0x6420, 0));
+    EXPECT_EQ(host.closes, (std::vector<int>{1}));
+    EXPECT_FALSE(host.openedMessageBox());
+    EXPECT_EQ(status(), failed("Cannot identify device [0 / 1]"));
+}
+
+// A device back in DFU mode that cannot be opened, cannot tell its status or is not idle ends the
+// run with its line; every handle is released and closed, and the re-plug box goes with the ending.
+TEST_P(UsbDfu, DeviceBackInDfuModeThatCannotBeUsedEndsTheRun)
+{
+    struct Case {
+        const char* line;
+        std::function<void(sim::Device&)> arm;
+        std::vector<int> requests;
+    };
+    const Case cases[] = {
+        {"Cannot open device 2 [0]",
+         [](sim::Device& d) {
+             sim::UsbFaults faults;
+             faults.fail_open = 1;
+             d.usb.faults_after_reset = faults;
+         },
+         {kGetStatus, kDetach, kGetStatus}},
+        {"Cannot get status 4 [0]",
+         [](sim::Device& d) {
+             sim::UsbFaults faults;
+             faults.fail_control = 1;
+             faults.fail_only_request = kGetStatus;
+             d.usb.faults_after_reset = faults;
+         },
+         {kGetStatus, kDetach, kGetStatus, kGetStatus}},
+        // Stage A's two answers as the device gives them, then an error state in its loader.
+        {"Cannot use device [0]",
+         [](sim::Device& d) {
+             d.usb.dfu->scripted = {{0, 0, sim::kDfuAppIdle, 0},
+                                    {0, 0, sim::kDfuAppDetach, 0},
+                                    {sim::kDfuErrFirmware, 0, sim::kDfuError, 0}};
+         },
+         {kGetStatus, kDetach, kGetStatus, kGetStatus}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        bus().reset();
+        host.reset();
+        const auto headset = plugHeadset(0x4D10);
+        c.arm(*headset);
+        useDfuFile(model(0x4D10, 0x4D10));
+        run();
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_EQ(dfuRequests(*headset), c.requests);
+        EXPECT_EQ(headset->product_id, 0xCD10) << "in its loader, for the next run";
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+        EXPECT_EQ(bus().claimed_usb_interfaces(), 0);
+        EXPECT_EQ(host.closes, std::vector<int>{1});
+        EXPECT_FALSE(host.openedMessageBox());
+    }
 }
 
 TEST_P(UsbDfu, DeviceThatKeepsComingBackInItsFirmwareIsDetachedFiveTimesMore)

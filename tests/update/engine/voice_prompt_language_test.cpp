@@ -176,7 +176,7 @@ protected:
         sim::PluggedHeadset headset = sim::plug_headset(persona);
         uint32_t opened = 0;
         std::array<char, 64> text{};
-        EXPECT_EQ(open_product(product)(opened, text), 0);
+        EXPECT_EQ(open_product(product)(opened, text, {}), 0);
         return headset;
     }
     std::vector<sim::Bytes> languageCommands(const sim::PluggedHeadset& headset) const

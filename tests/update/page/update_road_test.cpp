@@ -71,8 +71,7 @@ protected:
         acceptTheOffer(target);
         run_events_until([&] { return update().runActive(); });
         grabTheProgress(update(), shot);
-        run_events_until(
-            [&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
+        run_events_until([&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
         settled(update());
     }
 
@@ -134,8 +133,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
     restore().restoreUi().btnRestore->click();
     run_events_until([&] { return restore().runActive(); });
     grabTheProgress(restore(), "road-4-restore-progress");
-    run_events_until(
-        [&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
+    run_events_until([&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
     settled(restore());
     EXPECT_EQ(read_text(archiveFolder() / "VARGO_Zeltra.img"),
               read_text(firmware.path() / demo_firmware::kEarlierImage));
@@ -197,6 +195,35 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
     EXPECT_EQ(app().mode(), kModeHome);
     EXPECT_FALSE(app().restartToRecover());
     EXPECT_FALSE(app().onProcessing()) << "no recognition started by itself";
+}
+
+// A person plugs a second headset in while the OEM headset updates (the application's opener finds
+// both, the second one first): the update goes on to the OEM headset and ends as it would without it;
+// the second headset is sent nothing that changes it.
+TEST_F(UpdateRoad, AHeadsetPluggedInWhileAnotherUpdatesKeepsItsFirmware)
+{
+    sim::HeadsetPersona persona;
+    persona.product_id = 0x6038;
+    persona.version = {1, 2, 0, 0};
+    const sim::PluggedHeadset other = sim::plug_headset(persona);
+    sim::bus().unplug(*other.headset);
+
+    reachTheUpdatePage();
+    // Plugged in once the module is written, when the headset holds its power while the module
+    // restarts: the headset searches, its Bluetooth blocks and its restart are still to come.
+    sim::AnswerGate& gate = headset.headset->gate;
+    const sim::GateRelease release(gate);
+    gate.hold(sim::hid_command(COMMAND_POWER_HOLD));
+    acceptTheOffer(chosen.path() / "VARGO_Zeltra_v2.2.img");
+    run_events_until([&] { return gate.held(); });
+    sim::bus().plug_ahead(other.headset);
+    gate.release();
+    run_events_until([&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
+    EXPECT_EQ(statusLine(), "Firmware updated successfully");
+    EXPECT_EQ(headset.version(), (sim::VersionQuad{2, 2, 0, 0}));
+    EXPECT_EQ(other.version(), (sim::VersionQuad{1, 2, 0, 0}));
+    for (uint8_t command : sim::commands_sent(other.hid()))
+        EXPECT_FALSE(changes_the_headset(command)) << std::hex << int(command);
 }
 
 TEST_F(UpdateRoad, AMissingImageStartsNothing)

@@ -6,7 +6,6 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "text/app_text.h"
 #include "update/engine/airoha_block.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
@@ -45,19 +44,6 @@ bool read_qualcomm_version(UpdateRun& run, uint32_t block_number)
     return true;
 }
 
-// Every block is opened afresh, whatever the version read found, and with no product-id check.
-bool reopen(UpdateRun& run)
-{
-    hid_close_devices();
-    uint32_t product_id = 0;
-    std::array<char, 256> text{};
-    if (run.in.opener && run.in.opener(product_id, text) == 0)
-        return true;
-    run.shared.setUpdateRestoreError(2);
-    status_failure(run, AppText::tavk_string_not_recognized_device_in);
-    return false;
-}
-
 void run_airoha_6a(UpdateRun& run)
 {
     if (!open_recognized_device(run) || !load_firmware(run, kEveryBlock))
@@ -70,7 +56,8 @@ void run_airoha_6a(UpdateRun& run)
         const bool read = block.number == kQualcommVersionBlock
             ? read_qualcomm_version(run, block.number)
             : read_airoha_version(run, block.number, AirohaExchange::Timed, kAirohaTimedTags.versionRead, version);
-        if (!read || !reopen(run) || !write_airoha_block(run, block, how))
+        // Every block is opened afresh, whatever the version read found.
+        if (!read || !reopen_recognized_device(run) || !write_airoha_block(run, block, how))
             return;
     }
     succeed(run, "--------AIROHA 6A UPDATE END");

@@ -10,7 +10,6 @@
 #include "device/products/camera_files.h"
 #include "device/products/camera_mesh_products.h"
 #include "device/products/unit_language_shift.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
@@ -87,11 +86,11 @@ constexpr int kSecondMs = 1000;
 // The camera on; its state asked once, a failed exchange only traced: a cleared answer reads off.
 bool switch_camera_on(UpdateRun& run)
 {
-    if (!camera_command(kCameraOn))
+    if (!camera_command(COMMAND_CAMERA_ON))
         return camera_step_fails(run, "[50][c][0]");
     sleep_ms(2 * kSecondMs);
     HidStatusReport answer{};
-    if (!camera_command(kCameraStatus, &answer))
+    if (!camera_command(COMMAND_CAMERA_STATUS, &answer))
         system_log("camera status exchange failed");
     if (answer[3] != 1)
         return camera_step_fails(run, "[50][c][1]");
@@ -102,10 +101,10 @@ bool switch_camera_on(UpdateRun& run)
 bool restart_camera_with_copy(UpdateRun& run, const CameraFiles& files, const ContainerEntry& image)
 {
     sleep_ms(2 * kSecondMs);
-    if (!camera_command(kCameraOff))
+    if (!camera_command(COMMAND_CAMERA_OFF))
         return camera_step_fails(run, "[50][c][12]");
     sleep_ms(10 * kSecondMs);
-    if (!camera_command(kCameraOn))
+    if (!camera_command(COMMAND_CAMERA_ON))
         return camera_step_fails(run, "[50][c][13]");
     sleep_ms(15 * kSecondMs);
     const std::string card = find_camera_card(run, kCardLooksAfterRestart);
@@ -116,7 +115,7 @@ bool restart_camera_with_copy(UpdateRun& run, const CameraFiles& files, const Co
         return camera_update_fails(run, "[50][c][14]");
     sleep_ms(3 * kSecondMs);
     system_log("camera updated, switched off");
-    if (!camera_command(kCameraOff))
+    if (!camera_command(COMMAND_CAMERA_OFF))
         return camera_step_fails(run, "[50][c][15]");
     return true;
 }
@@ -134,7 +133,7 @@ bool update_camera(UpdateRun& run, const ContainerEntry& image)
     }
     remove_leftover_copy(card, files);
     if (camera_runs_image_version(card, files, image)) {
-        if (!camera_command(kCameraOff))
+        if (!camera_command(COMMAND_CAMERA_OFF))
             return camera_step_fails(run, "[50][c][2]");
         return true;
     }
@@ -198,7 +197,7 @@ void run_camera_mesh_bt(UpdateRun& run)
     system_log("iM501 done");
     hid_close_devices();
     system_log("headset search after the iM501");
-    if (!search_device(run.in.opener, kHeadsetSearchAttempts)) {
+    if (!search_device(updated_headset(run), kHeadsetSearchAttempts)) {
         status_not_found(run, kHeadsetNotBackTag);
         return;
     }

@@ -37,7 +37,7 @@ bool enter_download_mode(UpdateRun& run, KeptReport& report)
                                                           : "COMMAND_ENTER_DNLD_MODE FAIL");
     hid_close_devices();
     sleep_ms(kDownloadModePauseMs);
-    return open_recognized_device(run);
+    return reopen_recognized_device(run);
 }
 
 void run_download_mode60(UpdateRun& run)

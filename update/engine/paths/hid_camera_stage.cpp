@@ -51,7 +51,7 @@ PollEnd poll_camera_state(bool on)
 {
     for (int poll = 1; poll <= kStatusPolls; ++poll) {
         HidStatusReport answer{};
-        if (camera_command(kCameraStatus, &answer)) {
+        if (camera_command(COMMAND_CAMERA_STATUS, &answer)) {
             if (answer[3] == (on ? 1 : 0))
                 return PollEnd::Reached;
         } else if (poll == kPollThatMayFail) {
@@ -71,7 +71,7 @@ bool exchange_until_off(int exchanges)
 {
     for (int exchange = 1; exchange <= exchanges; ++exchange) {
         HidStatusReport answer{};
-        if (camera_command(kCameraStatus, &answer) && answer[3] == 0) {
+        if (camera_command(COMMAND_CAMERA_STATUS, &answer) && answer[3] == 0) {
             system_logf("camera off after %d status exchanges", exchange);
             return true;
         }
@@ -108,12 +108,12 @@ bool cycle_self_switching_camera(UpdateRun& run)
     sleep_ms(30 * kSecondMs);
     if (!exchange_until_off(kSelfOffExchanges))
         return camera_update_fails(run, "[5][1]");
-    if (!camera_command(kCameraOff))
+    if (!camera_command(COMMAND_CAMERA_OFF))
         return camera_step_fails(run, "[5][0]");
     sleep_ms(10 * kSecondMs);
     if (!exchange_until_off(kOffExchangesAfterSelfOff))
         return camera_step_fails(run, "[5][3]");
-    if (!camera_command(kCameraOn))
+    if (!camera_command(COMMAND_CAMERA_ON))
         return camera_step_fails(run, "[5][2]");
     return true;
 }
@@ -122,10 +122,10 @@ bool cycle_self_switching_camera(UpdateRun& run)
 bool restart_camera_with_copy(UpdateRun& run, const CameraFiles& files, const ContainerEntry& image)
 {
     sleep_ms(kSecondMs);
-    if (!poll_then_switch(run, {true, "[4][2]", kCameraOff, "[0][0]", "[3][2]"}))
+    if (!poll_then_switch(run, {true, "[4][2]", COMMAND_CAMERA_OFF, "[0][0]", "[3][2]"}))
         return false;
     sleep_ms(2 * kSecondMs);
-    if (!poll_then_switch(run, {false, "[4][3]", kCameraOn, "[3][3]", "[1][1]"}))
+    if (!poll_then_switch(run, {false, "[4][3]", COMMAND_CAMERA_ON, "[3][3]", "[1][1]"}))
         return false;
     sleep_ms(20 * kSecondMs);
     if (hid_camera_switches_itself_off(run.deviceTarget()) && !cycle_self_switching_camera(run))
@@ -148,7 +148,7 @@ bool run_hid_camera_stage(UpdateRun& run)
     // Checked by the start, which asks for it.
     const ContainerEntry& image = *run.container.block(kCameraImageEntry);
 
-    if (!camera_command(kCameraOn))
+    if (!camera_command(COMMAND_CAMERA_ON))
         return camera_step_fails(run, "[1][0]");
     sleep_ms(kSecondMs);
     if (poll_camera_state(true) == PollEnd::Failed)
@@ -161,9 +161,9 @@ bool run_hid_camera_stage(UpdateRun& run)
     }
     remove_leftover_copy(card, files);
 
-    PollThenSwitch off_step{true, "[4][4]", kCameraOff, "[3][4]", "[3][2]"};
+    PollThenSwitch off_step{true, "[4][4]", COMMAND_CAMERA_OFF, "[3][4]", "[3][2]"};
     if (camera_runs_image_version(card, files, image)) {
-        off_step = {true, "[4][2]", kCameraOff, "[3][2]", "[3][2]"};
+        off_step = {true, "[4][2]", COMMAND_CAMERA_OFF, "[3][2]", "[3][2]"};
     } else if (!copy_camera_image(run, card, files, image, kCopyTags) || !restart_camera_with_copy(run, files, image)) {
         return false;
     }

@@ -38,7 +38,9 @@ bool fetch_intermediate(UpdateRun& run, const IntermediateImage& image, Containe
 {
     system_logf("intermediate image %s%.*s", run.in.globalServerBase.c_str(), static_cast<int>(image.fileName.size()),
                 image.fileName.data());
-    switch (fetch_intermediate_image(run.in.globalServerBase, image.fileName, run.in.intermediateIdleTimeout, view)) {
+    const HttpStreamLimits limits =
+        intermediate_fetch_limits(run.in.intermediateIdleTimeout, run.in.intermediateLowSpeedTime);
+    switch (fetch_intermediate_image(run.in.globalServerBase, image.fileName, limits, view)) {
     case IntermediateFetch::Fetched: return true;
     case IntermediateFetch::NotDownloaded:
         status_failure(run, UpdateTexts::tavk_string_cannot_download_firmware_in);

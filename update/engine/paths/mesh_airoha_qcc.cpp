@@ -7,7 +7,6 @@
 
 #include "common/clock.h"
 #include "common/system_log.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "update/engine/airoha_block.h"
@@ -87,11 +86,11 @@ bool update_module(UpdateRun& run, std::span<const EntryNeed> needs, int module_
     enter_phase(run, 4);
     hid_close_devices();
     system_log("mesh module search");
-    if (!search_device(hid_open_airoha_mesh, kModuleSearchAttempts)) {
+    if (!search_device(airoha_mesh_module(), kModuleSearchAttempts)) {
         status_not_found(run, kModuleNotFoundTag);
         return false;
     }
-    return write_airoha_mesh_block(run, *run.container.block(module_block)) && open_recognized_device(run);
+    return write_airoha_mesh_block(run, *run.container.block(module_block)) && reopen_recognized_device(run);
 }
 
 // The number that decides whether the voice prompts are written (answer byte 16); 0 when the
@@ -117,7 +116,7 @@ bool begin_image_stage(UpdateRun& run, std::span<const EntryNeed> needs)
         return false;
     begin_transfer(run);
     hid_close_devices();
-    if (hid_open_once(run.in.opener))
+    if (open_sought(updated_headset(run)))
         return true;
     status_cannot_get_status(run, kHeadsetOpenTag);
     return false;
@@ -144,7 +143,7 @@ void run_mesh_airoha_qcc_vp(UpdateRun& run)
         succeed(run, "--------MESH AIROHA QCC VP UPDATE END (voice prompts current)");
         return;
     }
-    if (!open_recognized_device(run) || !begin_image_stage(run, kVpNeeds) ||
+    if (!reopen_recognized_device(run) || !begin_image_stage(run, kVpNeeds) ||
         !write_headset_image(run, *run.container.block(kVpVoicePromptBlock)))
         return;
     succeed(run, "--------MESH AIROHA QCC VP UPDATE END");

@@ -6,9 +6,7 @@
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/products/mesh_dfu_readiness.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
-#include "text/app_text.h"
 #include "update/engine/hid_image.h"
 #include "update/engine/mesh_dfu_switch.h"
 #include "update/engine/mesh_stage.h"
@@ -47,19 +45,9 @@ bool find_module(UpdateRun& run)
     hid_close_devices();
     sleep_ms(kPauseAfterSwitchMs);
     system_log("qcc mesh module search");
-    if (search_device(hid_open_qcc_mesh, kModuleSearchAttempts))
+    if (search_device(qcc_mesh_module(), kModuleSearchAttempts))
         return true;
     status_cannot_get_status(run, kModuleNotFoundTag);
-    return false;
-}
-
-// Whatever device the opener finds: its product id is not checked again.
-bool open_headset_again(UpdateRun& run)
-{
-    if (hid_open_once(run.in.opener))
-        return true;
-    run.shared.setUpdateRestoreError(2);
-    status_failure(run, AppText::tavk_string_not_recognized_device_in, kHeadsetNotBackTag);
     return false;
 }
 
@@ -69,7 +57,8 @@ void run_mesh_qcc65(UpdateRun& run)
         return;
     system_log("--------MESH QCC65 UPDATE START");
     if (!switch_to_mesh_dfu(run, asks_ready_before_mesh_dfu(run.deviceTarget())) || !find_module(run) ||
-        !write_qcc_mesh_module(run, run.container.section(kModuleSection)->data) || !open_headset_again(run) ||
+        !write_qcc_mesh_module(run, run.container.section(kModuleSection)->data) ||
+        !reopen_recognized_device(run, kHeadsetNotBackTag) ||
         !hid_step(run, COMMAND_MESH_NORMAL_MODE, 0, kNormalModeTag))
         return;
     // Image 0, whatever the entry names.

@@ -6,7 +6,6 @@
 #include "common/clock.h"
 #include "common/system_log.h"
 #include "device/products/mesh_block_layout.h"
-#include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "update/engine/airoha_block.h"
 #include "update/engine/hid_image.h"
@@ -29,9 +28,9 @@ constexpr char kHeadsetNotBackTag[] = "[27]";
 
 constexpr int kPauseAfterSwitchMs = 2000;
 
-bool find(UpdateRun& run, const HidOpener& opener, int attempts, const char* tag)
+bool find(UpdateRun& run, const SoughtDevice& sought, int attempts, const char* tag)
 {
-    if (search_device(opener, attempts))
+    if (search_device(sought, attempts))
         return true;
     status_not_found(run, tag);
     return false;
@@ -45,14 +44,14 @@ bool update_module(UpdateRun& run)
     sleep_ms(kPauseAfterSwitchMs);
     hid_close_devices();
     system_log("airoha mesh module search");
-    if (!find(run, hid_open_airoha_mesh, kModuleSearchAttempts, kModuleNotFoundTag))
+    if (!find(run, airoha_mesh_module(), kModuleSearchAttempts, kModuleNotFoundTag))
         return false;
     const ContainerEntry& block = *run.container.block(mesh_block_layout(run.deviceTarget()).moduleBlock);
     if (!write_airoha_mesh_block(run, block))
         return false;
     hid_close_devices();
     system_log("headset search after the module");
-    return find(run, run.in.opener, kHeadsetSearchAttempts, kHeadsetNotBackTag);
+    return find(run, updated_headset(run), kHeadsetSearchAttempts, kHeadsetNotBackTag);
 }
 
 void run_mesh_then_bt32(UpdateRun& run)
