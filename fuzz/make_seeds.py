@@ -406,6 +406,7 @@ def update_run_seeds():
         "hid-camera-readiness-no-box": run(0x5320, loader_and_one(0x5320)),
         "dfu-headset": run(0x4D10, aldero),
         "dfu-loader": run(0x4D10, aldero, 0x20),
+        "dfu-loader-lenient": run(0x4D10 | 0x8000, aldero, 0x20),
         "dfu-pair": run(0x5310, dfu_image(b"Xandel#5310", 3000, 0x5310)),
         "dfu-camera": run(0x3020, lumora),
         "dfu-camera-loader": run(0x3020, lumora, 0x20),
@@ -453,7 +454,8 @@ def update_run_seeds():
 
 
 def update_dfu_status_seeds():
-    """The devices, then GETSTATUS answers: a size byte (7: whole; bit 7: the second device) and 6 bytes."""
+    """The devices (bit 6: the lenient loaders), then GETSTATUS answers: a size byte (7: whole; bit 7: the
+    second device) and 6 bytes."""
     def answer(state, size=7, status=0, second=False, poll=0):
         return bytes([size | (0x80 if second else 0), status, poll & 0xFF, (poll >> 8) & 0xFF, poll >> 16, state, 0])
     app_idle, app_detach, dfu_idle, dn_busy, dnload_idle, dfu_error = 0, 1, 2, 4, 5, 10
@@ -461,6 +463,7 @@ def update_dfu_status_seeds():
         "detach": bytes([0]) + answer(app_idle) + answer(app_detach) + answer(dfu_idle),
         "loader-idle": bytes([1]) + answer(dfu_idle),
         "loader-error": bytes([1]) + answer(dfu_error, status=10) + answer(dfu_idle),
+        "loader-error-lenient": bytes([0x41]) + answer(dfu_error, status=10) + answer(dfu_idle),
         "pair": bytes([2]) + answer(app_idle) + answer(app_idle, second=True) + answer(app_detach)
         + answer(app_detach, second=True),
         "short": bytes([0]) + answer(app_idle, size=3),

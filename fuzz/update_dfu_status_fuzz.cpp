@@ -11,7 +11,8 @@
 // Input: byte 0 the devices (bits 0-1: a 0x4D10 headset, a 0x4D10 in its loader, the two devices
 // of 0x5310, a 0x6440 headset; bit 2: a detached device never comes back; bit 3: it comes back in
 // its firmware; bit 4: its claims fail once back; bit 5: the devices start in their loader, where
-// the run writes them); then GETSTATUS answers, each a byte (bits 0-2: how many of the 6
+// the run writes them; bit 6: the devices are the maker's lenient loaders, else they keep to USB DFU
+// 1.1 strictly); then GETSTATUS answers, each a byte (bits 0-2: how many of the 6
 // bytes are sent, 7 meaning 6; bit 7: for the second device) and 6 answer bytes. Answers left after the input ends are
 // the device's own.
 
@@ -80,6 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Shape shape = kShapes[shape_byte & 0x03];
 
     sim::Session session;
+    const sim::DfuModeScope mode((shape_byte & 0x40) != 0 ? sim::DfuMode::Lenient : sim::DfuMode::Strict);
     usb_link_start();
     kivo::UpdateInputs inputs;
     const auto devices = fuzz::plug_dfu_devices(shape.product, shape.loader || (shape_byte & 0x20) != 0, inputs);

@@ -43,16 +43,19 @@
 // of two blocks), then the file.
 //
 // The plain-USB products take the USB DFU paths: a plain-USB headset (both devices of the
-// two-device product) or a device in its loader on the bus, and a DFU device of another maker
-// beside it. There an image is verified when its DFU suffix's CRC is right: the file itself, or a
-// verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
+// two-device product), a device in its loader, or the HID headset of a download-mode product (with
+// a device behind it that the management-mode search finds) on the bus, and a DFU device of another
+// maker beside it. There an image is verified when its DFU suffix's CRC is right: the file itself,
+// or a verified container entry (the camera's); every DNLOAD a device took must carry the bytes of one
 // such image (without its suffix) at the place its block number gives (block n from byte n x 1023),
 // and the other maker's device receives nothing. The camera has its memory card in: the camera
 // image written there must be a verified entry, whole, and the box that ends its run is left up
 // only once the image is there.
 // Bit 4 of byte 2 makes the CRC of the file's DFU suffix right, bit 5 puts the devices in their loader,
-// where the run writes them. The download-mode products are on USB under their download-mode id,
-// their HID face beside (which the run switches) while they run their firmware.
+// where the run writes them; the download-mode products, while they run their firmware, are on the
+// HID link, where their prelude sends them to plain USB under their download-mode id. Bit 15 of
+// bytes 0-1 makes the USB DFU paths' devices the maker's lenient loaders (else they keep to USB DFU
+// 1.1 strictly).
 
 #include <algorithm>
 #include <cstdint>
@@ -142,7 +145,8 @@ bool dfu_path(uint16_t id)
 }
 
 // The products the simulator can update: the container paths' (every other id would take the USB
-// DFU path, the default one), and the plain-USB products the simulator has.
+// DFU path, the default one), the plain-USB products the simulator has, and the download-mode
+// products, whose HID headsets come back on plain USB.
 std::vector<uint16_t> built_products()
 {
     std::vector<uint16_t> ids;
@@ -301,9 +305,10 @@ bool untouched_over_usb(const Bystander& b)
 }
 
 // A whole update of a plain-USB product over USB DFU, and its invariant.
-void run_dfu_update(uint16_t product, bool loader, const OtherHeadset& other, kivo::UpdateInputs inputs,
-                    const Bytes& file, const std::vector<Data>& verified)
+void run_dfu_update(uint16_t product, bool loader, sim::DfuMode mode, const OtherHeadset& other,
+                    kivo::UpdateInputs inputs, const Bytes& file, const std::vector<Data>& verified)
 {
+    const sim::DfuModeScope scope(mode);
     usb_link_start();
     // The camera's card, in for the camera's runs.
     std::optional<sim::CameraCard> card;
@@ -376,10 +381,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static testnet::LocalHttpServer server;
     if (size < 3 || products.empty())
         return 0;
-    const auto named = static_cast<uint16_t>(data[0] | data[1] << 8);
+    const auto named = static_cast<uint16_t>((data[0] | data[1] << 8) & ~sim::kManagementModeBit);
     const uint16_t product = std::find(products.begin(), products.end(), named) != products.end()
         ? named
         : products[named % products.size()];
+    const sim::DfuMode mode = (data[1] & 0x80) != 0 ? sim::DfuMode::Lenient : sim::DfuMode::Strict;
     const uint8_t fixes = data[2];
     size_t at = 3;
     Bytes intermediate = sound_intermediate();
@@ -414,7 +420,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         inputs.firmwareFile = folder.put("firmware.img", file);
         inputs.archiveFolder = folder.path() / "archive";
         inputs.opener = open_product(product);
-        run_dfu_update(product, (fixes & 0x20) != 0, other, std::move(inputs), file, verified);
+        run_dfu_update(product, (fixes & 0x20) != 0, mode, other, std::move(inputs), file, verified);
         return 0;
     }
     const kivo::UpdateFamilyPath path = kivo::update_family_path(product);

@@ -1,11 +1,12 @@
 #pragma once
-// What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product, recognized
-// as recognition would record them, another maker's DFU device beside them, another device of the
-// maker's, the run with the checks every run must pass, and what a device received on the wire,
-// placed by its block numbers.
+// What the fuzz targets of the USB DFU paths share: the plain-USB devices of a product (or the HID
+// headset of a download-mode product), recognized as recognition would record them, another maker's
+// DFU device beside them, another device of the maker's, the run with the checks every run must
+// pass, and what a device received on the wire, placed by its block numbers.
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -79,8 +80,9 @@ inline FirmwareQuad chip_version(uint32_t chip)
 
 // Plugs the product's plain-USB headset (both devices of the two-device product), running its
 // firmware or in its loader, and records it in the run's inputs as recognition would. Returns the
-// devices. A product switched into download mode first is on USB under its download-mode id
-// (running its firmware, beside its HID face, which the run switches and recognition found).
+// devices. A product switched into download mode first is on the HID link, where recognition found
+// it, until its prelude sends it to plain USB under its download-mode id (running its firmware);
+// in its loader it is on USB under that loader's id.
 inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t product, bool loader,
                                                                   kivo::UpdateInputs& inputs)
 {
@@ -89,21 +91,26 @@ inline std::vector<std::shared_ptr<sim::Device>> plug_dfu_devices(uint16_t produ
     const auto on_usb = static_cast<uint16_t>(download_mode != nullptr ? download_mode->normal : product);
     sim::UsbHeadsetPersona persona = sim::usb_headset(on_usb, "Headset");
     persona.in_loader = loader;
+    inputs.session.deviceTarget = product;
+    inputs.session.recognized = true;
+    if (download_mode != nullptr && !loader) {
+        sim::HeadsetPersona hid_face;
+        hid_face.product_id = product;
+        hid_face.plainUsbDownloadMode = sim::PlainUsbDownloadMode{std::chrono::seconds(2), persona};
+        devices.push_back(sim::plug_headset(hid_face).headset);
+        inputs.session.usbStatus = product;
+        inputs.data.setDeviceRecognized(persona.chip_id);
+        inputs.data.setDeviceVersion(
+            {persona.version_tenths / 10, persona.version_tenths % 10, persona.secondary_type, persona.secondary});
+        return devices;
+    }
     if (product == sim::kTwoDeviceProduct) {
         for (const auto& device : sim::plug_usb_pair(persona))
             devices.push_back(device);
     } else {
         devices.push_back(sim::bus().plug(sim::make_usb_headset(persona)));
     }
-    inputs.session.deviceTarget = product;
-    inputs.session.recognized = true;
     inputs.session.usbStatus = devices.front()->product_id;
-    if (download_mode != nullptr && !loader) {
-        sim::HeadsetPersona hid_face;
-        hid_face.product_id = product;
-        sim::plug_headset(hid_face);
-        inputs.session.usbStatus = product;
-    }
     inputs.data.setDeviceRecognized(loader ? product : persona.chip_id);
     inputs.data.setDeviceVersion(loader ? FirmwareQuad{} : chip_version(persona.chip_id));
     return devices;

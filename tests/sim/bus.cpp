@@ -188,10 +188,12 @@ void Bus::usb_reset(const std::shared_ptr<Device>& device)
     unplug(*device);
     if (device->usb.gone_after_reset)
         return;
-    schedule(device->usb.reenumerate_after, [this, device] {
-        uint16_t product_id = device->product_id;
-        if (device->usb.dfu)
-            product_id = device->usb.dfu->reset(device->usb.layout, device->usb.ps_store.get());
+    // The device takes the reset now (a detach whose time-out runs out meanwhile still counts) and
+    // shows itself after it.
+    uint16_t product_id = device->product_id;
+    if (device->usb.dfu)
+        product_id = device->usb.dfu->reset(device->usb.layout, device->usb.ps_store.get());
+    schedule(device->usb.reenumerate_after, [this, device, product_id] {
         if (device->usb.faults_after_reset) {
             device->usb.faults = *device->usb.faults_after_reset;
             device->usb.faults_after_reset.reset();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace sim {
 
@@ -33,6 +34,8 @@ struct HeadsetState {
     std::optional<AirohaFace> airoha;
     // A download-mode headset in download mode.
     bool inDownloadMode = false;
+    // The plain-USB face a plain-USB download mode puts on.
+    std::shared_ptr<Device> plainUsb;
     std::shared_ptr<CameraState> camera;
 };
 
@@ -290,6 +293,27 @@ std::optional<HidReply> answer_download_mode(HeadsetState& state, const Bytes& o
     return one_report(status_report(command, 0));
 }
 
+// A headset whose download mode is on plain USB: 0x0E with no data is answered, and it leaves the
+// HID bus to come back with its plain-USB face, in the same place on the bus. Nothing for other
+// commands.
+std::optional<HidReply> answer_plain_usb_switch(HeadsetState& state, const Bytes& out)
+{
+    const bool no_data = out.size() > 3 && out[2] == 0 && out[3] == 0;
+    if (!state.plainUsb || out[1] != kLastBlock || !no_data)
+        return std::nullopt;
+    if (auto device = state.headset.lock()) {
+        std::shared_ptr<Device> plain = std::exchange(state.plainUsb, nullptr);
+        const kivo::Duration after = state.persona.leaveAfter;
+        bus().schedule(after, [device] { bus().unplug(*device); });
+        bus().schedule(after + state.persona.plainUsbDownloadMode->away, [device, plain] {
+            device->hid.clear();
+            device->usb = plain->usb;
+            bus().replug(*device, plain->product_id);
+        });
+    }
+    return one_report(status_report(kLastBlock, 0));
+}
+
 HidReply answer_command(HeadsetState& state, const Bytes& out);
 
 HidReply answer_long_report(HeadsetState& state, const Bytes& out)
@@ -321,6 +345,8 @@ HidReply answer_command(HeadsetState& state, const Bytes& out)
     if (failing(p, command) || failing_record(p, command, out[2]) || failing_write(p, command, out[2]))
         return one_report(status_report(command, kFailed));
     if (std::optional<HidReply> download = answer_download_mode(state, out))
+        return std::move(*download);
+    if (std::optional<HidReply> download = answer_plain_usb_switch(state, out))
         return std::move(*download);
     if (std::optional<HidReply> loader = answer_loader(state, state.interfaces[0], p.version, out))
         return std::move(*loader);
@@ -422,8 +448,10 @@ PluggedHeadset plug_headset(const HeadsetPersona& persona)
             return out.size() < 3 ? HidReply{} : answer_second_module(*state, out);
         };
     }
+    if (persona.plainUsbDownloadMode)
+        state->plainUsb = make_usb_headset(persona.plainUsbDownloadMode->headset);
     bus().plug(headset);
-    return {headset, state->module.device, state};
+    return {headset, state->module.device, state, headset->hid};
 }
 
 std::vector<uint16_t> PluggedHeadset::record(uint8_t id) const

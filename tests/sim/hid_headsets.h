@@ -21,6 +21,7 @@
 #include "tests/sim/headset_camera.h"
 #include "tests/sim/hid_persona_parts.h"
 #include "tests/sim/mesh_module.h"
+#include "tests/sim/usb_headsets.h"
 
 namespace sim {
 
@@ -40,6 +41,14 @@ struct SecondModulePersona {
 struct DownloadModePersona {
     std::optional<kivo::Duration> away = std::chrono::seconds(2);
     std::optional<uint16_t> backAs;
+};
+
+// A headset whose download mode is on plain USB: 0x0E with no data is answered, and the headset
+// leaves the HID bus and comes back `away` later (inside the path's 10-second pause) as `headset`:
+// its HID interfaces gone, a plain-USB headset running its firmware, its DFU loader behind it.
+struct PlainUsbDownloadMode {
+    kivo::Duration away = std::chrono::seconds(2);
+    UsbHeadsetPersona headset;
 };
 
 struct HeadsetPersona {
@@ -114,6 +123,7 @@ struct HeadsetPersona {
 
     // ---- Download mode (see tests/sim/README.md) ----
     std::optional<DownloadModePersona> downloadMode;
+    std::optional<PlainUsbDownloadMode> plainUsbDownloadMode;
 
     // ---- A camera (see tests/sim/README.md) ----
     // Answers the camera commands 0x20 to 0x22 and shows its card while on.
@@ -193,8 +203,10 @@ struct PluggedHeadset {
     // Made at once, on the bus only while the headset has it switched over; null without a module.
     std::shared_ptr<Device> module;
     std::shared_ptr<HeadsetState> state;
+    // Its HID interfaces as plugged, kept when the headset leaves the HID bus for plain USB.
+    std::vector<std::shared_ptr<HidInterface>> interfaces;
     // The interface of the headset (0), or of its second module (1).
-    HidInterface& hid(size_t interface_index = 0) const { return *headset->hid.at(interface_index); }
+    HidInterface& hid(size_t interface_index = 0) const { return *interfaces.at(interface_index); }
     // What the headset holds now under a record id (empty: nothing) ...
     std::vector<uint16_t> record(uint8_t id) const;
     // ... and under a 62-byte sub-record.

@@ -109,6 +109,12 @@ int UsbFace::dfu_interface() const
     return -1;
 }
 
+bool UsbFace::to_dfu_interface(const ControlSetup& setup) const
+{
+    return dfu && (setup.request_type & kRequestTypeMask) == kRequestTypeClass &&
+        (setup.request_type & kRecipientMask) == kRecipientInterface && setup.index == dfu_interface();
+}
+
 int UsbFace::answer_control(const ControlSetup& setup, uint8_t* data)
 {
     if ((setup.request_type & kRequestTypeMask) != kRequestTypeClass)
@@ -121,7 +127,7 @@ int UsbFace::answer_control(const ControlSetup& setup, uint8_t* data)
             queue_interrupt(std::move(*event), ps_store->answer_delay);
         return setup.length;
     }
-    if (recipient == kRecipientInterface && dfu && setup.index == dfu_interface())
+    if (to_dfu_interface(setup))
         return dfu->request(setup, data);
     return -EPIPE;
 }
@@ -139,6 +145,9 @@ int UsbFace::control(UsbApi api, const ControlSetup& setup, uint8_t* data, int t
         record.result = -ETIMEDOUT;
     } else if (request_matches && strike(faults.fail_control)) {
         record.result = -faults.control_errno;
+        // A stall is the device's own refusal: its DFU interface takes it as any request it refuses.
+        if (faults.control_errno == EPIPE && to_dfu_interface(setup))
+            dfu->stalled_by_fault();
     } else if (!in && setup.length > 0 && request_matches && strike(faults.short_control)) {
         record.result = setup.length - 1;
     } else {

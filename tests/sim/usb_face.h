@@ -70,7 +70,10 @@ struct UsbFaults {
     int fail_descriptor = 0; // libusb_get_device_descriptor fails
     int fail_claim = 0;
     int claim_errno = EBUSY;
-    int fail_control = 0; // control transfers fail with control_errno (EPIPE: a stall)
+    // Control transfers fail with control_errno. EPIPE is a stall: the DFU interface takes it as a
+    // request it refused (the strict device goes to its error state); any other errno never
+    // reached the device.
+    int fail_control = 0;
     int control_errno = EPIPE;
     int fail_only_request = -1; // >= 0: fail_control strikes only this bRequest
     // Host-to-device control transfers (of fail_only_request, when set) end one byte short: the
@@ -133,6 +136,7 @@ private:
         Bytes bytes;
     };
     int answer_control(const ControlSetup& setup, uint8_t* data);
+    bool to_dfu_interface(const ControlSetup& setup) const;
 
     std::vector<ControlRecord> transcript_;
     std::deque<Pending> interrupt_;

@@ -38,6 +38,28 @@ std::string status_tag(const DfuStatus& status, int index)
     return fill_format(" (status %d & state %d) [%d]", {status.bStatus, status.bState, index});
 }
 
+// A device busy with what it received (or, as some loaders say, manifesting) asks for a pause
+// before its next status read.
+bool busy(const DfuStatus& status) { return status.bState == dfuDNBUSY || status.bState == dfuMANIFEST; }
+
+// The pauses a busy device asks for, each whole but never past five minutes in all.
+class BusyWait {
+public:
+    // Sleeps the pause asked for; false, without sleeping, once the device has been busy too long.
+    bool wait(uint32_t poll_ms)
+    {
+        if (waited_ms_ >= kLongestBusyMs)
+            return false;
+        const long long pause = std::min<long long>(poll_ms, kLongestBusyMs - waited_ms_);
+        waited_ms_ += std::max<long long>(pause, 1);
+        sleep_ms(pause);
+        return true;
+    }
+
+private:
+    long long waited_ms_ = 0;
+};
+
 // The image into device i, block by block, until every byte is sent.
 bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const uint8_t> image,
                    const DfuProgressScale& scale)
@@ -55,10 +77,9 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
         return true;
     };
     // How long the device has been busy since the last block went.
-    long long busy_ms = 0;
-    // The last block sent, until a status says the device took it: an error state reports that
-    // block lost, and it goes again.
-    size_t unconfirmed = 0;
+    BusyWait busy_wait;
+    // The most of the image sent so far: the bar never goes back.
+    size_t reached = 0;
     while (slot.bytesLeft > 0) {
         const std::optional<DfuStatus> status = read_dfu_status(slot.handle, 0);
         if (!status) {
@@ -76,26 +97,23 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
             system_logf("USB DFU [%d]: status %d in state %d at block %d", i, status->bStatus, status->bState,
                         slot.blockNumber);
             dfu_clear_status(slot.handle, 0);
-            if (unconfirmed > 0) {
-                offset -= unconfirmed;
-                slot.bytesLeft += unconfirmed;
-                --slot.blockNumber;
-                unconfirmed = 0;
-            }
+            // Cleared, the device is in dfuIDLE, where a DNLOAD begins a new download: the image
+            // goes again from its first block (a device that places blocks by number takes block 0
+            // the same way).
+            offset = 0;
+            slot.bytesLeft = image.size();
+            slot.blockNumber = 0;
+            busy_wait = {};
             retry();
             continue;
         }
-        if (status->bState == dfuDNBUSY || status->bState == dfuMANIFEST) {
-            if (busy_ms >= kLongestBusyMs) {
+        if (busy(*status)) {
+            if (!busy_wait.wait(status->bwPollTimeout)) {
                 dfu_fail(run, devices, UpdateTexts::tavk_string_aborting_in, status_tag(*status, i));
                 return false;
             }
-            const long long wait = std::min<long long>(status->bwPollTimeout, kLongestBusyMs - busy_ms);
-            busy_ms += std::max<long long>(wait, 1);
-            sleep_ms(wait);
             continue;
         }
-        unconfirmed = 0;
         const size_t length = std::min(slot.bytesLeft, kDfuBlockSize);
         const int sent = dfu_download(slot.handle, 0, slot.blockNumber, image.subspan(offset, length));
         // A transfer of fewer bytes than the block is a failed one.
@@ -109,11 +127,65 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
         offset += length;
         slot.bytesLeft -= length;
         ++slot.blockNumber;
-        busy_ms = 0;
-        unconfirmed = length;
-        run.shared.setUpdateProcessed(dfu_download_progress(scale, offset, image.size(), i, devices.count));
+        busy_wait = {};
+        if (offset > reached) {
+            reached = offset;
+            run.shared.setUpdateProcessed(dfu_download_progress(scale, offset, image.size(), i, devices.count));
+        }
     }
     return true;
+}
+
+// Before its final block a device must have written its last one: its status is read, after the
+// pause each answer asks for, until it is no longer busy. A device that follows the standard
+// leaves dfuDNLOAD-SYNC only at such a read; in any state but dfuDNLOAD-IDLE the final block will
+// be refused.
+bool wait_until_last_block_written(UpdateRun& run, DfuDevices& devices, int i)
+{
+    DfuDeviceSlot& slot = devices.slots[static_cast<size_t>(i)];
+    BusyWait busy_wait;
+    for (;;) {
+        const std::optional<DfuStatus> status = read_dfu_status(slot.handle, 0);
+        if (!status) {
+            dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(kManifestStatusStep, i));
+            return false;
+        }
+        slot.status = *status;
+        if (!busy(*status))
+            return true;
+        if (!busy_wait.wait(status->bwPollTimeout)) {
+            dfu_fail(run, devices, UpdateTexts::tavk_string_aborting_in, status_tag(*status, i));
+            return false;
+        }
+    }
+}
+
+// After its final block a device manifests its image: a device that follows the standard begins
+// only at the status read of dfuMANIFEST-SYNC. Its status is read through dfuMANIFEST-SYNC and
+// dfuMANIFEST, each read after the pause the last answer asked for. A device that has gone to
+// manifest or to its reset answers no more, and one that manifests past the busy bound is left to
+// it: either ends the reads, not the run.
+void follow_manifestation(const DfuDeviceSlot& slot, int i)
+{
+    // The pause the answer before the final block asked for.
+    sleep_ms(std::min<long long>(slot.status.bwPollTimeout, kLongestBusyMs));
+    BusyWait busy_wait;
+    for (;;) {
+        const std::optional<DfuStatus> status = read_dfu_status(slot.handle, 0);
+        if (!status) {
+            system_logf("USB DFU [%d]: no status while manifesting", i);
+            return;
+        }
+        if (status->bState != dfuMANIFEST_SYNC && status->bState != dfuMANIFEST) {
+            system_logf("USB DFU [%d]: status %d in state %d after the final block", i, status->bStatus,
+                        status->bState);
+            return;
+        }
+        if (!busy_wait.wait(status->bwPollTimeout)) {
+            system_logf("USB DFU [%d]: still manifesting; left to it", i);
+            return;
+        }
+    }
 }
 
 // The devices' own time to take in what they received, in random steps so that the bar
@@ -178,6 +250,8 @@ bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::functio
     }
     wait_out_manifest(run, scale, total_ms);
     for (int i = 0; i < devices.count; ++i) {
+        if (!wait_until_last_block_written(run, devices, i))
+            return false;
         const DfuDeviceSlot& slot = devices.slots[static_cast<size_t>(i)];
         if (dfu_download(slot.handle, 0, slot.blockNumber, {}) != 0) {
             dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_send_final_block_in, dfu_device_tag(i));
@@ -191,6 +265,8 @@ bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::functio
         p.updateTimerProcessed = p.updateProcessed;
     });
     system_log("USB DFU: final blocks sent");
+    for (int i = 0; i < devices.count; ++i)
+        follow_manifestation(devices.slots[static_cast<size_t>(i)], i);
     if (before_settling)
         before_settling();
     sleep_ms(kSettlePauseMs);

@@ -1,9 +1,11 @@
 #pragma once
 // The download of the USB DFU transfer, once every device is open, claimed and in dfuIDLE: the
-// image into each device in 1023-byte blocks (one device after the other), the wait while the
-// devices take in what they received, and the final zero-length block that starts their
-// manifest. The percentage moves with the bytes sent and the time waited; the timer then paces
-// the bar towards its end value while the devices settle.
+// image into each device in 1023-byte blocks (one device after the other; after an error state
+// the image again from its first block), the wait while the devices take in what they received,
+// the final zero-length block that starts their manifest once a status read has seen the last
+// block written, and status reads through the manifest while a device answers. The percentage
+// moves with the bytes sent and the time waited; the timer then paces the bar towards its end
+// value while the devices settle.
 //
 // A step that fails has released and closed every device held (without a reset: a device in its
 // loader stays there for the next run) and written the status line and updateRestoreError 1; it
@@ -32,8 +34,9 @@ int dfu_manifest_progress(const DfuProgressScale& scale, uint64_t waited, uint64
 
 // The image into each device in turn.
 bool dfu_download_image(UpdateRun& run, DfuDevices& devices);
-// The manifest wait, the final block of each device, the timer's pacing towards the end value, and
-// the pause while the devices settle; before_settling runs just before that pause.
+// The manifest wait, the final block of each device, the timer's pacing towards the end value, the
+// status through each device's manifest, and the pause while the devices settle; before_settling
+// runs just before that pause.
 bool dfu_finish_download(UpdateRun& run, DfuDevices& devices, const std::function<void()>& before_settling = {});
 
 } // namespace kivo

@@ -34,6 +34,7 @@ enum DfuState : uint8_t {
     appDETACH = 1,
     dfuIDLE = 2,
     dfuDNBUSY = 4,
+    dfuMANIFEST_SYNC = 6,
     dfuMANIFEST = 7,
     dfuERROR = 10,
 };

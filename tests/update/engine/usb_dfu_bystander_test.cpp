@@ -2,7 +2,8 @@
 // or its loader, ahead of the device being updated: the DFU status, the detach, the wait for DFU
 // mode, the download and the closing passes (request 7, release, reset) reach the device being
 // updated only, and the run ends as it would without the other device. There from the start, the
-// other device is the one the search finds first, and the run ends at the start check.
+// other device is the one the search finds first, and the run ends at the start check. Against both
+// DFU modes of the simulated devices.
 
 #include <optional>
 #include <vector>
@@ -53,7 +54,7 @@ std::ostream& operator<<(std::ostream& out, const UsbOutcome& o)
 
 } // namespace
 
-class UsbDfuBystander : public UsbDfuRunTest {
+class UsbDfuBystander : public UsbDfuModeTest {
 protected:
     // The plain-USB product a recognized product is on the bus as (the download-mode products'
     // USB face).
@@ -131,7 +132,9 @@ protected:
     fwfile::Bytes image;
 };
 
-TEST_F(UsbDfuBystander, UsbDfuPathsReachOnlyTheDeviceBeingUpdated)
+INSTANTIATE_TEST_SUITE_P(DfuModes, UsbDfuBystander, kBothDfuModes, dfu_mode_name);
+
+TEST_P(UsbDfuBystander, UsbDfuPathsReachOnlyTheDeviceBeingUpdated)
 {
     for (const UsbRoad& road : kUsbRoads) {
         SCOPED_TRACE(road.what);
@@ -162,7 +165,7 @@ TEST_F(UsbDfuBystander, UsbDfuPathsReachOnlyTheDeviceBeingUpdated)
 
 // The device being updated gone, another of the maker's in its place ahead of it: the run counts
 // fewer devices than it has and ends as a run that found fewer, never taking the other one.
-TEST_F(UsbDfuBystander, AnotherDeviceInThePlaceOfTheOneBeingUpdatedIsNotCounted)
+TEST_P(UsbDfuBystander, AnotherDeviceInThePlaceOfTheOneBeingUpdatedIsNotCounted)
 {
     struct Case {
         const char* what;

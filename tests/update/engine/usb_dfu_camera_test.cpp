@@ -1,7 +1,8 @@
 // The helmet camera over USB DFU once it is in its loader: its Bluetooth image written, its camera
 // image moved onto its memory card, the devices let go, and the box whose OK ends the run left up
 // for the page; without a card, or when the image does not reach it, the camera is still let go
-// and the run ends with the failure line, the camera image kept for the next run.
+// and the run ends with the failure line, the camera image kept for the next run. Against both DFU
+// modes of the simulated camera.
 
 #include <algorithm>
 #include <filesystem>
@@ -26,7 +27,7 @@ public:
 
 } // namespace
 
-class UsbDfuCamera : public UsbDfuRunTest {
+class UsbDfuCamera : public UsbDfuModeTest {
 protected:
     // The camera in its loader and its firmware file: the DFU image and the camera image.
     std::shared_ptr<sim::Device> plugCameraInItsLoader()
@@ -47,7 +48,9 @@ protected:
     fwfile::Bytes cameraImage;
 };
 
-TEST_F(UsbDfuCamera, ImagesWrittenThenTheBoxWhoseOkEndsTheRunStaysUp)
+INSTANTIATE_TEST_SUITE_P(DfuModes, UsbDfuCamera, kBothDfuModes, dfu_mode_name);
+
+TEST_P(UsbDfuCamera, ImagesWrittenThenTheBoxWhoseOkEndsTheRunStaysUp)
 {
     sim::CameraCard card(0x3020);
     card.insert();
@@ -75,7 +78,7 @@ TEST_F(UsbDfuCamera, ImagesWrittenThenTheBoxWhoseOkEndsTheRunStaysUp)
     EXPECT_EQ(status(), "On updating firmware.");
 }
 
-TEST_F(UsbDfuCamera, ImageThatDoesNotReachTheCardEndsTheRunWithTheDeviceLetGo)
+TEST_P(UsbDfuCamera, ImageThatDoesNotReachTheCardEndsTheRunWithTheDeviceLetGo)
 {
     enum class Card { Out, ReadOnly, Unwritable };
     struct Case {

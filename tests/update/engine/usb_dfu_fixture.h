@@ -1,14 +1,19 @@
 #pragma once
 // A USB DFU run on the simulated bus: plain-USB headsets and devices in their loader, the DFU file
 // the run loads, the status lines the run went through, the DFU requests a device received, a
-// claim-failure count of the test's own, and the check that no USB handle stays open.
+// claim-failure count of the test's own, and the check that no USB handle stays open. The tables
+// run against both kinds of simulated DFU device (UsbDfuModeTest): the strict one of the standard
+// and the maker's lenient loader.
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "link/dfu.h"
@@ -137,3 +142,45 @@ protected:
 private:
     kivo::UpdateProgress last_;
 };
+
+// What a table row expects of the strict device and of the lenient one; one value for both.
+template <class T> struct PerMode {
+    PerMode() = default;
+    template <class U>
+    requires(!std::is_same_v<U, PerMode>) PerMode(const U& both)
+        : strict(both)
+        , lenient(both)
+    { }
+    PerMode(T on_strict, T on_lenient)
+        : strict(std::move(on_strict))
+        , lenient(std::move(on_lenient))
+    { }
+    T strict{};
+    T lenient{};
+};
+
+// A USB DFU run whose devices keep to the DFU mode of the test's parameter.
+class UsbDfuModeTest : public UsbDfuRunTest, public testing::WithParamInterface<sim::DfuMode> {
+protected:
+    void SetUp() override
+    {
+        mode_.emplace(GetParam());
+        UsbDfuRunTest::SetUp();
+    }
+    void TearDown() override
+    {
+        UsbDfuRunTest::TearDown();
+        mode_.reset();
+    }
+    bool strict() const { return GetParam() == sim::DfuMode::Strict; }
+    template <class T> const T& expected(const PerMode<T>& row) const { return strict() ? row.strict : row.lenient; }
+
+private:
+    std::optional<sim::DfuModeScope> mode_;
+};
+
+inline const auto kBothDfuModes = testing::Values(sim::DfuMode::Strict, sim::DfuMode::Lenient);
+inline std::string dfu_mode_name(const testing::TestParamInfo<sim::DfuMode>& info)
+{
+    return sim::dfu_mode_name(info.param);
+}

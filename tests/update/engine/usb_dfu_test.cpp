@@ -1,9 +1,10 @@
 // The USB DFU paths up to the download: the download-mode prelude, the search, identification, the
 // DFU image and the preparation; then the DFU status, the detach and the wait for DFU mode, against
-// simulated plain-USB headsets and loaders, in virtual time (the download and the end of a run are
-// usb_dfu_download_test.cpp's).
+// simulated plain-USB headsets and loaders of either DFU mode, in virtual time (the download and
+// the end of a run are usb_dfu_download_test.cpp's).
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -26,8 +27,23 @@ std::string failed(const std::string& reason) { return std::string(kFailed) + ".
 
 } // namespace
 
-class UsbDfu : public UsbDfuRunTest {
+class UsbDfu : public UsbDfuModeTest {
 protected:
+    // A download-mode headset on the HID link whose download mode is its plain-USB face (its
+    // chip at 1.1, as the product's family runs).
+    sim::PluggedHeadset plugDownloadModeHeadset(uint16_t product_id)
+    {
+        sim::HeadsetPersona persona;
+        persona.product_id = product_id;
+        persona.plainUsbDownloadMode = sim::PlainUsbDownloadMode{
+            std::chrono::seconds(2), sim::usb_headset(static_cast<uint16_t>(product_id + 1), "Headset")};
+        return sim::plug_headset(persona);
+    }
+    static std::vector<int> firstOf(std::vector<int> requests, size_t n)
+    {
+        requests.resize(std::min(requests.size(), n));
+        return requests;
+    }
     // How many image loads the run tried (each shows 1 %).
     int loadTries() const
     {
@@ -37,7 +53,9 @@ protected:
     }
 };
 
-TEST_F(UsbDfu, SearchThatFindsNothingEndsAfterItsTwentyTries)
+INSTANTIATE_TEST_SUITE_P(DfuModes, UsbDfu, kBothDfuModes, dfu_mode_name);
+
+TEST_P(UsbDfu, SearchThatFindsNothingEndsAfterItsTwentyTries)
 {
     run();
     EXPECT_EQ(progress().updateRestoreError, 2);
@@ -46,7 +64,7 @@ TEST_F(UsbDfu, SearchThatFindsNothingEndsAfterItsTwentyTries)
     EXPECT_LE(virtualSeconds(), 20);
 }
 
-TEST_F(UsbDfu, TwoDeviceProductTakesOneOrTwoDevicesAndComparesTheSecondInItsLoader)
+TEST_P(UsbDfu, TwoDeviceProductTakesOneOrTwoDevicesAndComparesTheSecondInItsLoader)
 {
     struct Case {
         const char* what;
@@ -83,7 +101,7 @@ TEST_F(UsbDfu, TwoDeviceProductTakesOneOrTwoDevicesAndComparesTheSecondInItsLoad
     }
 }
 
-TEST_F(UsbDfu, ChipOfAnotherProductOrVersionIsNotTheRecognizedDevice)
+TEST_P(UsbDfu, ChipOfAnotherProductOrVersionIsNotTheRecognizedDevice)
 {
     struct Case {
         int recognized;
@@ -106,7 +124,7 @@ TEST_F(UsbDfu, ChipOfAnotherProductOrVersionIsNotTheRecognizedDevice)
     }
 }
 
-TEST_F(UsbDfu, ImageIsLoadedUnderEachModelTextTheProductMayCarry)
+TEST_P(UsbDfu, ImageIsLoadedUnderEachModelTextTheProductMayCarry)
 {
     struct Case {
         int recognized;
@@ -155,7 +173,7 @@ TEST_F(UsbDfu, ImageIsLoadedUnderEachModelTextTheProductMayCarry)
     EXPECT_EQ(kivo::dfu_model_text(0x4D11, 0x4D11), "");
 }
 
-TEST_F(UsbDfu, DeviceInItsLoaderIsNeitherIdentifiedNorClearedNorBackedUp)
+TEST_P(UsbDfu, DeviceInItsLoaderIsNeitherIdentifiedNorClearedNorBackedUp)
 {
     const auto loader = plugLoader(0xCD10);
     recognized(0x4D10, 0xCD10);
@@ -166,13 +184,12 @@ TEST_F(UsbDfu, DeviceInItsLoaderIsNeitherIdentifiedNorClearedNorBackedUp)
     EXPECT_FALSE(std::filesystem::exists(inputs.archiveFolder)) << "no backup";
     EXPECT_TRUE(sim::ps_writes(*loader).empty());
     const std::vector<int> requests = dfuRequests(*loader);
-    EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 3),
-              (std::vector<int>{kGetStatus, kGetStatus, kDnload}));
+    EXPECT_EQ(firstOf(requests, 3), (std::vector<int>{kGetStatus, kGetStatus, kDnload}));
     EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
     EXPECT_EQ(progress().updateRestoreError, 0);
 }
 
-TEST_F(UsbDfu, DownloadModeProductInItsLoaderSkipsThePreludeAndIsExpectedUnderItsLoaderId)
+TEST_P(UsbDfu, DownloadModeProductInItsLoaderSkipsThePreludeAndIsExpectedUnderItsLoaderId)
 {
     struct Case {
         const char* what;
@@ -206,12 +223,10 @@ TEST_F(UsbDfu, DownloadModeProductInItsLoaderSkipsThePreludeAndIsExpectedUnderIt
     }
 }
 
-TEST_F(UsbDfu, DownloadModePreludeSwitchesTheHeadsetWhileTheSpinnerTurns)
+TEST_P(UsbDfu, DownloadModePreludeSwitchesTheHeadsetWhileTheSpinnerTurns)
 {
-    sim::HeadsetPersona persona;
-    persona.product_id = 0x6020;
-    const sim::PluggedHeadset headset = sim::plug_headset(persona);
-    recognized(0x6020, 0x6020);
+    const sim::PluggedHeadset headset = plugDownloadModeHeadset(0x6020);
+    recognized(0x6020, 0x6020, {1, 1, 0, 0});
     inputs.opener = open_product(0x6020);
     std::vector<int> shownAtSpinner;
     host.onEvent = [&](const Event&) { shownAtSpinner.push_back(progress().updateProcessed); };
@@ -225,16 +240,70 @@ TEST_F(UsbDfu, DownloadModePreludeSwitchesTheHeadsetWhileTheSpinnerTurns)
         if (shown.empty() || shown.back() != p.updateProcessed)
             shown.push_back(p.updateProcessed);
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3}));
-    // 10 s for the headset to switch, then the 20 tries of the search.
+    // Back on plain USB under the id the path expects of it ...
+    EXPECT_EQ(headset.headset->product_id, 0x6021);
+    EXPECT_TRUE(headset.headset->present());
+    EXPECT_TRUE(headset.headset->hid.empty());
+    // ... where the management-mode search, which looks for other products only, never finds it
+    // alone: 10 s for the headset to switch, then the 20 tries of the search.
     EXPECT_GE(virtualSeconds(), 10 + 19);
     EXPECT_LE(virtualSeconds(), 10 + 20);
     EXPECT_EQ(progress().updateRestoreError, 2);
     EXPECT_EQ(status(), failed("Not the recognized device"));
+    EXPECT_TRUE(dfuRequests(*headset.headset).empty());
+}
+
+// From the HID prelude to the image written: the switched headset is detached into its loader by a
+// first run, and written by the run after, once recognition has found it there. The management-mode
+// search needs a device it looks for on the bus: another of the maker's headsets, which neither run
+// may change.
+TEST_P(UsbDfu, DownloadModeHeadsetIsWrittenFromItsPrelude)
+{
+    struct Case {
+        uint16_t product;
+        uint16_t onPlainUsb;
+        uint16_t loader;
+    };
+    for (const Case c : {Case{0x6020, 0x6021, 0xE020}, Case{0x6022, 0x6023, 0xE022}, Case{0x6024, 0x6025, 0xE024}}) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.product);
+        bus().reset();
+        host.reset();
+        const sim::PluggedHeadset headset = plugDownloadModeHeadset(c.product);
+        const auto bystander = plugHeadset(0x6420);
+        const uint64_t bystander_presence = bystander->generation();
+        const fwfile::Bytes file = useDfuFile(model(c.product, c.product));
+
+        recognized(c.product, c.product, {1, 1, 0, 0});
+        inputs.opener = open_product(c.product);
+        run();
+        EXPECT_EQ(sim::commands_sent(headset.hid()), std::vector<uint8_t>{0x0E});
+        EXPECT_EQ(shared.usbStatusFound(), c.onPlainUsb);
+        EXPECT_EQ(dfuRequests(*headset.headset), (std::vector<int>{kGetStatus, kDetach, kGetStatus, kGetStatus}));
+        EXPECT_EQ(headset.headset->product_id, c.loader);
+        EXPECT_TRUE(headset.headset->usb.dfu->downloads.empty()) << "a detach run writes nothing";
+        EXPECT_TRUE(host.boxes.empty());
+        EXPECT_EQ(progress().updateProcessed, 5);
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_EQ(status(), kProcessing);
+
+        // Recognition finds it back in its loader meanwhile.
+        kivo::sleep_ms(1000);
+        recognized(c.product, c.loader);
+        run();
+        EXPECT_EQ(headset.headset->usb.dfu->image(), imageOf(file));
+        EXPECT_EQ(headset.headset->product_id, c.onPlainUsb) << "running its new firmware";
+        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(progress().updateRestoreError, 0);
+        EXPECT_EQ(status(), kProcessing);
+
+        EXPECT_TRUE(dfuRequests(*bystander).empty());
+        EXPECT_EQ(bystander->generation(), bystander_presence) << "never reset";
+    }
 }
 
 // The prelude's own failures: no headset to switch, or another product, ends the run before the
 // pause and the search; a switch the headset refuses is only traced, and the run goes on.
-TEST_F(UsbDfu, DownloadModePreludeEndsOnlyWhenTheHeadsetIsNotTheRecognizedOne)
+TEST_P(UsbDfu, DownloadModePreludeEndsOnlyWhenTheHeadsetIsNotTheRecognizedOne)
 {
     struct Case {
         const char* what;
@@ -283,7 +352,7 @@ TEST_F(UsbDfu, DownloadModePreludeEndsOnlyWhenTheHeadsetIsNotTheRecognizedOne)
     }
 }
 
-TEST_F(UsbDfu, PersistentStoreIsClearedBeforeTheTransfer)
+TEST_P(UsbDfu, PersistentStoreIsClearedBeforeTheTransfer)
 {
     struct Case {
         uint16_t tenths;
@@ -308,7 +377,7 @@ TEST_F(UsbDfu, PersistentStoreIsClearedBeforeTheTransfer)
     }
 }
 
-TEST_F(UsbDfu, DetachRunLeavesTheHeadsetInItsLoaderAndWritesNothing)
+TEST_P(UsbDfu, DetachRunLeavesTheHeadsetInItsLoaderAndWritesNothing)
 {
     const auto headset = plugHeadset(0x4D10);
     // Another maker's loader on the same bus is never touched.
@@ -349,7 +418,7 @@ TEST_F(UsbDfu, DetachRunLeavesTheHeadsetInItsLoaderAndWritesNothing)
     EXPECT_EQ(foreign->product_id, 0xCD10);
 }
 
-TEST_F(UsbDfu, BothDevicesOfTheTwoDeviceProductAreDetached)
+TEST_P(UsbDfu, BothDevicesOfTheTwoDeviceProductAreDetached)
 {
     const auto pair = sim::plug_usb_pair(sim::usb_headset(0x5310, "Xandel"));
     target(0x5310);
@@ -365,15 +434,15 @@ TEST_F(UsbDfu, BothDevicesOfTheTwoDeviceProductAreDetached)
     EXPECT_EQ(progress().updateRestoreError, 1);
 }
 
-TEST_F(UsbDfu, ErrorStateIsClearedAndAnIdleDeviceIsNeverDetached)
+TEST_P(UsbDfu, ErrorStateIsClearedAndAnIdleDeviceIsNeverDetached)
 {
     const auto loader = plugLoader(0xCD10);
-    loader->usb.dfu->scripted = {{sim::kDfuErrFirmware, 0, sim::kDfuError, 0}};
+    loader->usb.dfu->status = {sim::kDfuErrFirmware, 0, sim::kDfuError, 0};
     recognized(0x4D10, 0xCD10);
     const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10));
     run();
     const std::vector<int> requests = dfuRequests(*loader);
-    EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 6),
+    EXPECT_EQ(firstOf(requests, 6),
               (std::vector<int>{kGetStatus, kClrStatus, kAbort, kGetStatus, kGetStatus, kDnload}));
     EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
     EXPECT_EQ(status(), kProcessing);
@@ -382,7 +451,7 @@ TEST_F(UsbDfu, ErrorStateIsClearedAndAnIdleDeviceIsNeverDetached)
     EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxSecondButton(0x4D10, 0));
 }
 
-TEST_F(UsbDfu, StageAFailuresEndWithTheirTextAndNothingHeld)
+TEST_P(UsbDfu, StageAFailuresEndWithTheirTextAndNothingHeld)
 {
     using sim::DfuStatus;
     struct Case {
@@ -403,27 +472,28 @@ TEST_F(UsbDfu, StageAFailuresEndWithTheirTextAndNothingHeld)
     const DfuStatus error{sim::kDfuErrFirmware, 0, sim::kDfuError, 0};
     const DfuStatus app_idle{0, 0, sim::kDfuAppIdle, 0};
     const DfuStatus short_answer{0, 0, sim::kDfuAppIdle, 0, 3};
+    // A device really in its error state, as the requests that clear it need it.
+    auto in_error_failing = [error](int request) {
+        return [error, request](sim::Device& d) {
+            d.usb.dfu->status = error;
+            d.usb.faults.fail_control = 1;
+            d.usb.faults.fail_only_request = request;
+        };
+    };
     const Case cases[] = {
         {"Cannot open device [0]", {}, [](sim::Device& d) { d.usb.faults.fail_open = 1; }},
         {"Cannot claim device [0]", {}, [](sim::Device& d) { d.usb.faults.fail_claim = 1; }},
         {"Cannot get status [0]", {kGetStatus}, failing(kGetStatus)},
         {"Cannot get status [0]", {kGetStatus}, [](sim::Device& d) { d.usb.faults.control_timeouts = 1; }},
         {"Cannot get status [0]", {kGetStatus}, answering({short_answer})},
-        {"Cannot clear status [0]",
-         {kGetStatus, kClrStatus},
-         [](sim::Device& d) {
-             d.usb.dfu->scripted = {{sim::kDfuErrFirmware, 0, sim::kDfuError, 0}};
-             d.usb.faults.fail_control = 1;
-             d.usb.faults.fail_only_request = 4;
+        {"Cannot clear status [0]", {kGetStatus, kClrStatus}, in_error_failing(kClrStatus)},
+        {"Cannot abort previous action [0]", {kGetStatus, kClrStatus, kAbort}, in_error_failing(kAbort)},
+        {"Cannot get status 2 [0]",
+         {kGetStatus, kClrStatus, kAbort, kGetStatus},
+         [=](sim::Device& d) {
+             d.usb.dfu->status = error;
+             d.usb.dfu->scripted = {error, short_answer};
          }},
-        {"Cannot abort previous action [0]",
-         {kGetStatus, kClrStatus, kAbort},
-         [](sim::Device& d) {
-             d.usb.dfu->scripted = {{sim::kDfuErrFirmware, 0, sim::kDfuError, 0}};
-             d.usb.faults.fail_control = 1;
-             d.usb.faults.fail_only_request = 6;
-         }},
-        {"Cannot get status 2 [0]", {kGetStatus, kClrStatus, kAbort, kGetStatus}, answering({error, short_answer})},
         {"Cannot detach device(not idle) [0]", {kGetStatus}, answering({{0, 0, sim::kDfuDnBusy, 0}})},
         {"Cannot detach device [0]", {kGetStatus, kDetach}, failing(kDetach)},
         {"Cannot get status 3 [0]", {kGetStatus, kDetach, kGetStatus}, answering({app_idle, short_answer})},
@@ -458,7 +528,7 @@ TEST_F(UsbDfu, StageAFailuresEndWithTheirTextAndNothingHeld)
     }
 }
 
-TEST_F(UsbDfu, DeviceWithoutADfuInterfaceIsNotCounted)
+TEST_P(UsbDfu, DeviceWithoutADfuInterfaceIsNotCounted)
 {
     const auto headset = plugHeadset(0x4D10);
     headset->usb.layout.configs[0].pop_back();
@@ -468,7 +538,7 @@ TEST_F(UsbDfu, DeviceWithoutADfuInterfaceIsNotCounted)
     EXPECT_TRUE(dfuRequests(*headset).empty());
 }
 
-TEST_F(UsbDfu, CameraBackInItsLoaderMeansRestartToRecover)
+TEST_P(UsbDfu, CameraBackInItsLoaderMeansRestartToRecover)
 {
     const auto camera = plugHeadset(0x3020);
     recognized(0x3020, 0x3020, {0, 0, 0, 11});
@@ -484,7 +554,7 @@ TEST_F(UsbDfu, CameraBackInItsLoaderMeansRestartToRecover)
     EXPECT_EQ(read_bytes(inputs.archiveFolder / "__lumora_firmware__.bin"), camera_image);
 }
 
-TEST_F(UsbDfu, CameraFileThatCannotBeTakenApartEndsBeforeAnyDfuRequest)
+TEST_P(UsbDfu, CameraFileThatCannotBeTakenApartEndsBeforeAnyDfuRequest)
 {
     struct Case {
         const char* line;
@@ -517,7 +587,7 @@ TEST_F(UsbDfu, CameraFileThatCannotBeTakenApartEndsBeforeAnyDfuRequest)
     }
 }
 
-TEST_F(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
+TEST_P(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
 {
     const auto headset = plugHeadset(0x4D10);
     headset->usb.gone_after_reset = true;
@@ -544,7 +614,7 @@ TEST_F(UsbDfu, DeviceThatNeverComesBackIsGivenUpAfterPass301)
 // over: the run is not sent back to detach it, and the box goes with the ending. (Only the device
 // being updated may start the detach again, and no product without a re-plug box comes back under
 // such an id; the frame test holds that a box left up then would be closed.)
-TEST_F(UsbDfu, AnotherProductBackInItsFirmwareDoesNotStartTheDetachAgain)
+TEST_P(UsbDfu, AnotherProductBackInItsFirmwareDoesNotStartTheDetachAgain)
 {
     const auto headset = plugHeadset(0x6420);
     recognized(0x6420, 0x6420, {1, 1, 0, 0});
@@ -570,7 +640,7 @@ TEST_F(UsbDfu, AnotherProductBackInItsFirmwareDoesNotStartTheDetachAgain)
 
 // A device back in DFU mode that cannot be opened, cannot tell its status or is not idle ends the
 // run with its line; every handle is released and closed, and the re-plug box goes with the ending.
-TEST_F(UsbDfu, DeviceBackInDfuModeThatCannotBeUsedEndsTheRun)
+TEST_P(UsbDfu, DeviceBackInDfuModeThatCannotBeUsedEndsTheRun)
 {
     struct Case {
         const char* line;
@@ -621,7 +691,7 @@ TEST_F(UsbDfu, DeviceBackInDfuModeThatCannotBeUsedEndsTheRun)
     }
 }
 
-TEST_F(UsbDfu, DeviceThatKeepsComingBackInItsFirmwareIsDetachedFiveTimesMore)
+TEST_P(UsbDfu, DeviceThatKeepsComingBackInItsFirmwareIsDetachedFiveTimesMore)
 {
     const auto headset = plugHeadset(0x4D10);
     headset->usb.dfu->stays_in_firmware = true;
@@ -635,7 +705,7 @@ TEST_F(UsbDfu, DeviceThatKeepsComingBackInItsFirmwareIsDetachedFiveTimesMore)
     EXPECT_LT(virtualSeconds(), 30);
 }
 
-TEST_F(UsbDfu, ClaimsThatFailInTheWaitEndTheThirdRun)
+TEST_P(UsbDfu, ClaimsThatFailInTheWaitEndTheThirdRun)
 {
     for (int run_number = 1; run_number <= 3; ++run_number) {
         SCOPED_TRACE(run_number);
@@ -652,7 +722,7 @@ TEST_F(UsbDfu, ClaimsThatFailInTheWaitEndTheThirdRun)
             EXPECT_EQ(claimFailures, run_number);
             EXPECT_EQ(status(), kProcessing);
             const std::vector<int> requests = dfuRequests(*headset);
-            EXPECT_EQ(std::vector<int>(requests.begin(), requests.begin() + 6),
+            EXPECT_EQ(firstOf(requests, 6),
                       (std::vector<int>{kGetStatus, kDetach, kGetStatus, kGetStatus, kGetStatus, kDnload}));
             EXPECT_EQ(headset->usb.dfu->image(), imageOf(file));
             EXPECT_EQ(host.closes.front(), 1) << "the re-plug box closed before the claim is tried again";
@@ -664,7 +734,7 @@ TEST_F(UsbDfu, ClaimsThatFailInTheWaitEndTheThirdRun)
     }
 }
 
-TEST_F(UsbDfu, ClaimThatFailsInTheWaitReopensTheProductThatAsksForIt)
+TEST_P(UsbDfu, ClaimThatFailsInTheWaitReopensTheProductThatAsksForIt)
 {
     const auto headset = plugHeadset(0x6440);
     recognized(0x6440, 0x6440, {1, 1, 0, 0});

@@ -2,10 +2,12 @@
 // a headset at 5.1 in its normal firmware (a detach run, UPDATE again and the box that returns
 // home, recognition finding it in its loader, and the run that writes it), the two devices of the
 // two-device product in their loader, a file made for another product, and a device pulled off the
-// bus in the middle of its download.
+// bus in the middle of its download; each against both DFU modes of the simulated devices.
 
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "link/dfu_file.h"
 #include "tests/sim/usb_headsets.h"
@@ -27,10 +29,24 @@ bool changes_the_device(const sim::ControlRecord& record)
 // The image a device holds once it took the whole DFU file: the file without its suffix.
 fwfile::Bytes image_of(const fwfile::Bytes& file) { return {file.begin(), file.end() - DfuFileSuffix::kSize}; }
 
+std::string mode_name(const testing::TestParamInfo<sim::DfuMode>& info) { return sim::dfu_mode_name(info.param); }
+
 } // namespace
 
-class UsbUpdateRoad : public RoadTest {
+// Against both DFU modes of the simulated devices.
+class UsbUpdateRoad : public RoadTest, public testing::WithParamInterface<sim::DfuMode> {
 protected:
+    void SetUp() override
+    {
+        mode_.emplace(GetParam());
+        RoadTest::SetUp();
+    }
+    void TearDown() override
+    {
+        RoadTest::TearDown();
+        mode_.reset();
+    }
+
     // The offer taken into a file of that name; the run has ended.
     void updateThroughTheOffer(const std::string& name)
     {
@@ -52,6 +68,9 @@ protected:
                 pullAfterBlocks(device, blocks);
         });
     }
+
+private:
+    std::optional<sim::DfuModeScope> mode_;
 };
 
 // The configuration's last product: the plain-USB headset, found in its normal firmware.
@@ -59,8 +78,10 @@ class NormalModeRoad : public UsbUpdateRoad {
 protected:
     void configure(KIVOBluetoothManagerAppController& c) override { c.setDeviceTarget(0x4D10); }
 };
+INSTANTIATE_TEST_SUITE_P(DfuModes, NormalModeRoad, testing::Values(sim::DfuMode::Strict, sim::DfuMode::Lenient),
+                         mode_name);
 
-TEST_F(NormalModeRoad, DetachRunThenTheHeadsetFoundInItsLoader)
+TEST_P(NormalModeRoad, DetachRunThenTheHeadsetFoundInItsLoader)
 {
     // Another maker's loader first on the bus, where a careless search would take it.
     const auto foreign = sim::bus().plug(sim::make_dfu_device(0xCD10, 0x1234));
@@ -113,7 +134,7 @@ TEST_F(NormalModeRoad, DetachRunThenTheHeadsetFoundInItsLoader)
     EXPECT_TRUE(foreign->usb.dfu->downloads.empty());
 }
 
-TEST_F(NormalModeRoad, FileForAnotherProductChangesNothing)
+TEST_P(NormalModeRoad, FileForAnotherProductChangesNothing)
 {
     const auto headset = sim::bus().plug(sim::make_usb_headset(sim::usb_headset(0x4D10, "Aldero")));
     // The server offers 5.2 to the headset, in a file made for the two-device product.
@@ -154,8 +175,10 @@ protected:
     const std::string name = kivo::ProductNames::tavk_product_name_for_internal(sim::kTwoDeviceProduct, true);
     std::array<std::shared_ptr<sim::Device>, 2> halves;
 };
+INSTANTIATE_TEST_SUITE_P(DfuModes, TwoDeviceRoad, testing::Values(sim::DfuMode::Strict, sim::DfuMode::Lenient),
+                         mode_name);
 
-TEST_F(TwoDeviceRoad, BothDevicesWrittenFromTheirLoader)
+TEST_P(TwoDeviceRoad, BothDevicesWrittenFromTheirLoader)
 {
     reachTheUpdatePage();
     EXPECT_EQ(app().deviceTarget(), sim::kTwoDeviceProduct);
@@ -175,7 +198,7 @@ TEST_F(TwoDeviceRoad, BothDevicesWrittenFromTheirLoader)
     EXPECT_EQ(statusLine(), "Firmware updated successfully");
 }
 
-TEST_F(TwoDeviceRoad, DevicePulledDuringItsDownloadLeavesTheOtherToRecognition)
+TEST_P(TwoDeviceRoad, DevicePulledDuringItsDownloadLeavesTheOtherToRecognition)
 {
     reachTheUpdatePage();
     pullAfterBlocks(halves[0], 20);
