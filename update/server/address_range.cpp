@@ -1,4 +1,4 @@
-#include "update/engine/address_range.h"
+#include "update/server/address_range.h"
 
 #include "device/products/torvik_address.h"
 

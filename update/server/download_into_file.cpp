@@ -1,4 +1,4 @@
-#include "update/engine/download_into_file.h"
+#include "update/server/download_into_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "update/engine/firmware_index.h"
+#include "update/server/firmware_index.h"
 
 #include <climits>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "update/engine/latest_read.h"
+#include "update/server/latest_read.h"
 
 #include "app/net/http_fetch.h"
 #include "common/system_log.h"
-#include "update/engine/new_update.h"
+#include "update/server/new_update.h"
 
 namespace kivo {
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "update/engine/firmware_index.h"
+#include "update/server/firmware_index.h"
 
 namespace kivo {
 

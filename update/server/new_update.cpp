@@ -1,10 +1,10 @@
-#include "update/engine/new_update.h"
+#include "update/server/new_update.h"
 
 #include "common/system_log.h"
 #include "device/products/new_update_rules.h"
 #include "device/products/version_forms.h"
 #include "text/text_format.h"
-#include "update/engine/address_range.h"
+#include "update/server/address_range.h"
 
 namespace kivo {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "update/engine/firmware_index.h"
+#include "update/server/firmware_index.h"
 
 using kivo::FirmwareIndexQuery;
 using kivo::FirmwareIndexRead;

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "tests/app/net/local_http_server.h"
-#include "update/engine/latest_read.h"
+#include "update/server/latest_read.h"
 
 using namespace std::chrono_literals;
 using testnet::LocalHttpServer;

@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "update/engine/new_update.h"
+#include "update/server/new_update.h"
 
 namespace {
 

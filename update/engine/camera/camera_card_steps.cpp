@@ -1,4 +1,4 @@
-#include "update/engine/camera_card_steps.h"
+#include "update/engine/camera/camera_card_steps.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
 #include "text/update_texts.h"
-#include "update/engine/card_files.h"
+#include "update/engine/camera/card_files.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 

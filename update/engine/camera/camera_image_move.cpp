@@ -1,11 +1,11 @@
-#include "update/engine/camera_image_move.h"
+#include "update/engine/camera/camera_image_move.h"
 
 #include <string>
 
 #include "app/camera_card/camera_card_finder.h"
 #include "common/system_log.h"
 #include "device/products/helmet_camera.h"
-#include "update/engine/card_files.h"
+#include "update/engine/camera/card_files.h"
 
 namespace kivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "update/engine/card_files.h"
+#include "update/engine/camera/card_files.h"
 
 #include <fcntl.h>
 #include <unistd.h>

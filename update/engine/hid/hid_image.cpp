@@ -1,4 +1,4 @@
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "update/engine/intermediate_image.h"
+#include "update/engine/hid/intermediate_image.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,11 +1,11 @@
-#include "update/engine/kept_report.h"
+#include "update/engine/hid/kept_report.h"
 
 #include <algorithm>
 
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "update/engine/container_view.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 namespace {

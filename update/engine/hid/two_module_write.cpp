@@ -1,7 +1,7 @@
-#include "update/engine/two_module_write.h"
+#include "update/engine/hid/two_module_write.h"
 
 #include "update/engine/container_view.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 #include "update/engine/run.h"
 
 namespace kivo {

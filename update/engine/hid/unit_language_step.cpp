@@ -1,10 +1,10 @@
-#include "update/engine/unit_language_step.h"
+#include "update/engine/hid/unit_language_step.h"
 
 #include "common/system_log.h"
 #include "device/products/unit_language_write.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/voice_prompt_language.h"
+#include "update/engine/hid/voice_prompt_language.h"
 
 namespace kivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "update/engine/voice_prompt_language.h"
+#include "update/engine/hid/voice_prompt_language.h"
 
 #include <algorithm>
 #include <array>

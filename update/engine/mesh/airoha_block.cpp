@@ -1,4 +1,4 @@
-#include "update/engine/airoha_block.h"
+#include "update/engine/mesh/airoha_block.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/text_format.h"
-#include "update/engine/crc16.h"
+#include "update/engine/mesh/crc16.h"
 #include "update/engine/run.h"
 
 namespace kivo {

@@ -15,7 +15,7 @@
 #include "link/hid_discovery.h"
 #include "update/engine/container_view.h"
 #include "update/engine/device_identity.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 

@@ -1,4 +1,4 @@
-#include "update/engine/crc16.h"
+#include "update/engine/mesh/crc16.h"
 
 #include <array>
 

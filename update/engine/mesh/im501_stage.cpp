@@ -1,10 +1,10 @@
-#include "update/engine/im501_stage.h"
+#include "update/engine/mesh/im501_stage.h"
 
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/crc16.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/mesh/crc16.h"
+#include "update/engine/mesh/mesh_stage.h"
 
 namespace kivo {
 namespace {

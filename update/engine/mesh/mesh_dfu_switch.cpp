@@ -1,9 +1,9 @@
-#include "update/engine/mesh_dfu_switch.h"
+#include "update/engine/mesh/mesh_dfu_switch.h"
 
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "update/engine/mesh_stage.h"
+#include "update/engine/mesh/mesh_stage.h"
 
 #include <algorithm>
 
@@ -7,8 +7,8 @@
 #include "device/device_data.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/crc16.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/mesh/crc16.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 

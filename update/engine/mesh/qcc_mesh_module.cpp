@@ -1,4 +1,4 @@
-#include "update/engine/qcc_mesh_module.h"
+#include "update/engine/mesh/qcc_mesh_module.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include "common/system_log.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "update/engine/usb_dfu_closing.h"
+#include "update/engine/usb_dfu/usb_dfu_closing.h"
 
 #include <array>
 #include <span>
@@ -15,7 +15,7 @@
 #include "update/engine/device_identity.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/usb_dfu_transfer.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
 
 namespace kivo {
 namespace {

@@ -6,7 +6,7 @@
 // a box has asked the user to switch it off and on; otherwise, or when a device is still in its
 // loader, the run fails: "Cannot get status 7 [back / count]".
 
-#include "update/engine/camera_image_move.h"
+#include "update/engine/camera/camera_image_move.h"
 
 namespace kivo {
 

@@ -1,4 +1,4 @@
-#include "update/engine/usb_dfu_download.h"
+#include "update/engine/usb_dfu/usb_dfu_download.h"
 
 #include <algorithm>
 #include <random>
@@ -10,7 +10,7 @@
 #include "text/text_format.h"
 #include "text/update_texts.h"
 #include "update/engine/run.h"
-#include "update/engine/usb_dfu_transfer.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
 
 namespace kivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "update/engine/usb_dfu_preparation.h"
+#include "update/engine/usb_dfu/usb_dfu_preparation.h"
 
 #include <array>
 #include <filesystem>
@@ -25,7 +25,7 @@
 #include "text/product_names.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
-#include "update/engine/camera_image_move.h"
+#include "update/engine/camera/camera_image_move.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 

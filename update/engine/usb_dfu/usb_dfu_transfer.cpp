@@ -1,4 +1,4 @@
-#include "update/engine/usb_dfu_transfer.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
 
 #include <array>
 

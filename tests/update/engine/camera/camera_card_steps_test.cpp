@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/link/firmware_file_builder.h"
-#include "update/engine/camera_card_steps.h"
+#include "update/engine/camera/camera_card_steps.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "tests/link/firmware_file_builder.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/camera_card.h"
-#include "update/engine/camera_image_move.h"
-#include "update/engine/card_files.h"
+#include "update/engine/camera/camera_image_move.h"
+#include "update/engine/camera/card_files.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "tests/link/test_opener.h"
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
-#include "update/engine/crc16.h"
-#include "update/engine/unit_language_step.h"
-#include "update/engine/voice_prompt_language.h"
+#include "update/engine/hid/unit_language_step.h"
+#include "update/engine/hid/voice_prompt_language.h"
+#include "update/engine/mesh/crc16.h"
 
 using kivo::VoicePromptLanguage;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/update/engine/airoha_fixture.h"
-#include "update/engine/airoha_block.h"
+#include "update/engine/mesh/airoha_block.h"
 
 namespace {
 

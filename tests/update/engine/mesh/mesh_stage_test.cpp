@@ -1,12 +1,12 @@
 // The start of the OEM mesh headsets' path and the module stage over 1023-byte reports, against
 // the simulated headset and its module, in virtual time. The stage runs here on its own: the
-// product path, with the Bluetooth blocks, is tested in mesh_bt31_test.cpp.
+// product path, with the Bluetooth blocks, is tested in paths/mesh_bt31_test.cpp.
 
 #include <algorithm>
 
 #include "tests/update/engine/mesh_fixture.h"
-#include "update/engine/crc16.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/mesh/crc16.h"
+#include "update/engine/mesh/mesh_stage.h"
 #include "update/engine/paths/paths.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "link/firmware_container.h"
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/update_fixture.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 class BlockPathTest : public UpdateRunTest {
 protected:

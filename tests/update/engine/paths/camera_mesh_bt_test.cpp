@@ -2,7 +2,7 @@
 // products), the mesh module, the iM501 voice chip through the module, the Bluetooth blocks and the
 // unit language, against the simulated headset with its module, camera and card, in virtual time.
 
-#include "tests/update/engine/camera_mesh_fixture.h"
+#include "tests/update/engine/paths/camera_mesh_fixture.h"
 
 TEST_F(CameraMeshBt, UpdatesModuleIm501AndBluetoothBlocksEndToEnd)
 {

@@ -2,7 +2,7 @@
 // module, the iM501 and the Bluetooth blocks, against the simulated camera and card, in virtual
 // time.
 
-#include "tests/update/engine/camera_mesh_fixture.h"
+#include "tests/update/engine/paths/camera_mesh_fixture.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include "device/products/camera_files.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/camera_card.h"
-#include "tests/update/engine/camera_stage_support.h"
 #include "tests/update/engine/mesh_fixture.h"
-#include "update/engine/crc16.h"
-#include "update/engine/hid_image.h"
+#include "tests/update/engine/paths/camera_stage_support.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/mesh/crc16.h"
 
 namespace camera_mesh_test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "update/engine/card_files.h"
+#include "update/engine/camera/card_files.h"
 
 inline std::string failed(const std::string& reason_and_tag) { return "Failed to update firmware. " + reason_and_tag; }
 inline std::string cannot_get_status(const std::string& tag)

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "tests/update/engine/block_paths_fixture.h"
+#include "tests/update/engine/paths/block_paths_fixture.h"
 #include "update/engine/pacing.h"
 
 namespace {

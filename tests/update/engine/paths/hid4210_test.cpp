@@ -7,9 +7,9 @@
 
 #include "link/firmware_container.h"
 #include "tests/link/test_opener.h"
-#include "tests/update/engine/two_module_failures.h"
+#include "tests/update/engine/paths/two_module_failures.h"
 #include "tests/update/engine/update_fixture.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // being updated only. Every reopen, reconnect wait and headset search passes the other headset over
 // while the updated one is away, and the run ends as it would without it.
 
-#include "tests/update/engine/bystander_fixture.h"
+#include "tests/update/engine/paths/bystander_fixture.h"
 
 namespace {
 

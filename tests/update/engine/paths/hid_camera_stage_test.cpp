@@ -5,10 +5,10 @@
 
 #include "device/products/camera_files.h"
 #include "tests/sim/camera_card.h"
-#include "tests/update/engine/block_paths_fixture.h"
-#include "tests/update/engine/camera_stage_support.h"
-#include "update/engine/camera_card_steps.h"
-#include "update/engine/card_files.h"
+#include "tests/update/engine/paths/block_paths_fixture.h"
+#include "tests/update/engine/paths/camera_stage_support.h"
+#include "update/engine/camera/camera_card_steps.h"
+#include "update/engine/camera/card_files.h"
 
 namespace {
 

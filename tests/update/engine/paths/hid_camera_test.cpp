@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "common/page_ids.h"
-#include "tests/update/engine/block_paths_fixture.h"
+#include "tests/update/engine/paths/block_paths_fixture.h"
 #include "text/instruction_texts.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "tests/update/engine/block_paths_fixture.h"
-#include "tests/update/engine/two_module_failures.h"
+#include "tests/update/engine/paths/block_paths_fixture.h"
+#include "tests/update/engine/paths/two_module_failures.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "recognition/recognition_run.h"
 #include "tests/update/engine/mesh_fixture.h"
 #include "update/engine/backup_file.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/mesh/mesh_stage.h"
 #include "update/engine/paths/paths.h"
 
 namespace {

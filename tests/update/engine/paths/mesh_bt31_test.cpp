@@ -7,7 +7,7 @@
 #include "recognition/recognition_run.h"
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/mesh_fixture.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace {
 

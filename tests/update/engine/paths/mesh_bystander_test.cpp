@@ -3,7 +3,7 @@
 // over, so that neither it nor its module is ever switched, erased or written, and the run ends as
 // it would without it.
 
-#include "tests/update/engine/bystander_fixture.h"
+#include "tests/update/engine/paths/bystander_fixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "tests/update/engine/mesh_fixture.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace {
 

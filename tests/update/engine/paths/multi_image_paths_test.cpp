@@ -9,8 +9,8 @@
 #include "tests/app/net/demo_firmware.h"
 #include "tests/app/net/local_http_server.h"
 #include "tests/update/engine/update_fixture.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/intermediate_image.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/intermediate_image.h"
 
 namespace {
 

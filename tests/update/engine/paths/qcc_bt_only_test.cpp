@@ -10,7 +10,7 @@
 #include "tests/update/engine/update_fixture.h"
 #include "text/instruction_texts.h"
 #include "update/engine/family_paths.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "tests/sim/camera_card.h"
 #include "tests/update/engine/usb_dfu_fixture.h"
 #include "text/instruction_texts.h"
-#include "update/engine/card_files.h"
+#include "update/engine/camera/card_files.h"
 
 namespace {
 

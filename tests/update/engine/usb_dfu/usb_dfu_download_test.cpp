@@ -16,9 +16,9 @@
 #include "tests/app/net/demo_firmware.h"
 #include "tests/update/engine/usb_dfu_fixture.h"
 #include "text/instruction_texts.h"
-#include "update/engine/usb_dfu_closing.h"
-#include "update/engine/usb_dfu_download.h"
-#include "update/engine/usb_dfu_transfer.h"
+#include "update/engine/usb_dfu/usb_dfu_closing.h"
+#include "update/engine/usb_dfu/usb_dfu_download.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
 
 namespace {
 

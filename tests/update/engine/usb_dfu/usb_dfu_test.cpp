@@ -14,7 +14,7 @@
 #include "tests/link/test_opener.h"
 #include "tests/update/engine/usb_dfu_fixture.h"
 #include "text/instruction_texts.h"
-#include "update/engine/usb_dfu_preparation.h"
+#include "update/engine/usb_dfu/usb_dfu_preparation.h"
 
 namespace {
 
