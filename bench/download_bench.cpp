@@ -25,7 +25,7 @@
 #include <string>
 
 #include "tests/app/net/local_http_server.h"
-#include "update/engine/download_into_file.h"
+#include "update/server/download_into_file.h"
 
 namespace {
 

@@ -21,12 +21,12 @@
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/sim/usb_headsets.h"
-#include "update/engine/airoha_block.h"
-#include "update/engine/crc16.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/qcc_mesh_module.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/mesh/airoha_block.h"
+#include "update/engine/mesh/crc16.h"
+#include "update/engine/mesh/qcc_mesh_module.h"
 #include "update/engine/run.h"
-#include "update/engine/usb_dfu_preparation.h"
+#include "update/engine/usb_dfu/usb_dfu_preparation.h"
 
 namespace {
 

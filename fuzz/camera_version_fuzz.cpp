@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/utf8_text.h"
-#include "update/engine/camera_card_steps.h"
+#include "update/engine/camera/camera_card_steps.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "update/engine/firmware_index.h"
+#include "update/server/firmware_index.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

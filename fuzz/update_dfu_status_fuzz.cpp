@@ -28,7 +28,7 @@
 #include "tests/link/firmware_file_builder.h"
 #include "tests/link/test_opener.h"
 #include "update/engine/run.h"
-#include "update/engine/usb_dfu_preparation.h"
+#include "update/engine/usb_dfu/usb_dfu_preparation.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "tests/sim/bus.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/mesh/mesh_stage.h"
 #include "update/engine/run.h"
 
 namespace {

@@ -93,7 +93,7 @@
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/fake_update_host.h"
 #include "tests/update/engine/family_headsets.h"
-#include "update/engine/camera_image_move.h"
+#include "update/engine/camera/camera_image_move.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"

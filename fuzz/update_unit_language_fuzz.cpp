@@ -17,7 +17,7 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "tests/sim/bus.h"
-#include "update/engine/voice_prompt_language.h"
+#include "update/engine/hid/voice_prompt_language.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

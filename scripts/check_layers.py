@@ -7,7 +7,10 @@ any header. This check fails when
   - a file includes a header of a folder none of whose targets its own targets link (which also
     keeps every layer from reaching the layers above it);
   - a folder marked no-ids (every folder but device/products, link and the flasher) writes a product
-    id (0x and four hex digits) outside the allow list.
+    id (0x and four hex digits) outside the allow list;
+  - a target links, directly or through others, a target that a "never" line walls off from it.
+A line of the table may name a single file instead of a folder: that file is then held to its own
+line's targets rather than its folder's.
 
 usage: check_layers.py --root SOURCE_DIR --links BUILD_DIR/layer_links.txt
 The links file is written by CMake: one line per target, "target: direct-deps | interface-deps".
@@ -36,18 +39,20 @@ class Layer:
 
 
 def read_table(path):
-    layers, allowed = [], set()
+    layers, allowed, walls = [], set(), []
     for number, raw in enumerate(path.read_text().splitlines(), 1):
         line = raw.split("#", 1)[0].split()
         if not line:
             continue
         if line[0] == "allow-literal" and len(line) == 3:
             allowed.add((line[1], line[2].lower()))
+        elif line[0] == "never" and len(line) == 3:
+            walls.append((line[1].split(","), line[2].split(",")))
         elif len(line) == 4 and line[2] in ("qt", "no-qt") and line[3] in ("ids", "no-ids"):
             layers.append(Layer(line[0], line[1].split(","), line[2] == "qt", line[3] == "ids"))
         else:
             sys.exit(f"{path}:{number}: cannot read: {raw}")
-    return layers, allowed
+    return layers, allowed, walls
 
 
 def read_links(path):
@@ -78,9 +83,12 @@ def closure(targets, direct, interface):
 
 
 def owner(path, layers):
-    """The deepest listed folder that holds path (relative to the root), or None."""
+    """The line of path (relative to the root): its own, when the table lists the file, else the
+    deepest listed folder that holds it, or None."""
     best = None
     for layer in layers:
+        if path == layer.folder:
+            return layer
         prefix = layer.folder + "/"
         if path.startswith(prefix) and (best is None or len(layer.folder) > len(best.folder)):
             best = layer
@@ -91,13 +99,45 @@ def code_only(text):
     return LINE_COMMENT.sub("", BLOCK_COMMENT.sub("", text))
 
 
+def linked(target, direct):
+    """Every target that target links, directly or through others, privately or not."""
+    seen, todo = set(), list(direct.get(target, []))
+    while todo:
+        other = todo.pop()
+        if other not in seen:
+            seen.add(other)
+            todo.extend(direct.get(other, []))
+    return seen
+
+
+def check_walls(layers, walls, direct):
+    faults = []
+    for upper, lower in walls:
+        for folder in upper + lower:
+            if not any(layer.folder == folder for layer in layers):
+                faults.append(f"never {','.join(upper)} {','.join(lower)}: {folder} is not listed")
+        walled = {t for layer in layers for t in layer.targets
+                  if any(layer.folder == f or layer.folder.startswith(f + "/") for f in lower)}
+        for layer in layers:
+            if layer.folder not in upper:
+                continue
+            for target in (t for t in layer.targets if t in direct):
+                for crossed in sorted(linked(target, direct) & walled - {target}):
+                    faults.append(f"{layer.folder}: {target} links {crossed}, across the wall to "
+                                  f"{', '.join(lower)}")
+    return faults
+
+
 def check(root, layers, allowed, direct, interface):
     faults = []
-    present = [layer for layer in layers if (root / layer.folder).is_dir()]
+    present = [layer for layer in layers if (root / layer.folder).exists()]
     qt_targets = {t for layer in layers if layer.qt for t in layer.targets}
     for layer in present:
-        files = [p for p in sorted((root / layer.folder).rglob("*")) if p.suffix in SOURCE_SUFFIXES]
-        files = [p for p in files if owner(p.relative_to(root).as_posix(), present) is layer]
+        if (root / layer.folder).is_file():
+            files = [root / layer.folder]
+        else:
+            files = [p for p in sorted((root / layer.folder).rglob("*")) if p.suffix in SOURCE_SUFFIXES]
+            files = [p for p in files if owner(p.relative_to(root).as_posix(), present) is layer]
         if not files:
             continue
         known = [t for t in layer.targets if t in direct]
@@ -143,9 +183,10 @@ def main():
     parser.add_argument("--links", type=Path, required=True)
     parser.add_argument("--table", type=Path)
     args = parser.parse_args()
-    layers, allowed = read_table(args.table or args.root / "scripts" / "layers.txt")
+    layers, allowed, walls = read_table(args.table or args.root / "scripts" / "layers.txt")
     direct, interface = read_links(args.links)
     faults = check(args.root, layers, allowed, direct, interface)
+    faults += check_walls(layers, walls, direct)
     for fault in faults:
         print(fault)
     print(f"layering: {len(faults)} fault(s)")

@@ -63,7 +63,7 @@
 #include "text/product_names.h"
 #include "text/text_format.h"
 #include "update/engine/backup_file.h"
-#include "update/engine/firmware_index.h"
+#include "update/server/firmware_index.h"
 
 using namespace kivo::settings;
 

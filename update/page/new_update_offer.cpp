@@ -10,9 +10,9 @@
 #include "text/app_text.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
-#include "update/engine/new_update.h"
 #include "update/page/new_update_sheet.h"
 #include "update/page/update_page.h"
+#include "update/server/new_update.h"
 
 using kivo::AppText;
 using kivo::UpdateTexts;

@@ -3,7 +3,7 @@
 #include "app/data_folders.h"
 #include "app/server_choice.h"
 #include "link/hid_discovery.h"
-#include "update/engine/address_range.h"
+#include "update/server/address_range.h"
 
 using kivo::MessageBoxPurpose;
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "update/engine/address_range.h"
 #include "update/engine/pacing.h"
+#include "update/server/address_range.h"
 
 using kivo::PacingCounters;
 using kivo::PacingGroup;

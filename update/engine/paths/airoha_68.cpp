@@ -3,7 +3,7 @@
 // (all five version numbers equal) is left as it is.
 
 #include "common/system_log.h"
-#include "update/engine/airoha_block.h"
+#include "update/engine/mesh/airoha_block.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"

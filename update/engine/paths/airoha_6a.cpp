@@ -6,7 +6,7 @@
 #include "link/hid_discovery.h"
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
-#include "update/engine/airoha_block.h"
+#include "update/engine/mesh/airoha_block.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"

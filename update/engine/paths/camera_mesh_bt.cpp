@@ -13,14 +13,14 @@
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
-#include "update/engine/camera_card_steps.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/im501_stage.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/camera/camera_card_steps.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/voice_prompt_language.h"
+#include "update/engine/mesh/im501_stage.h"
+#include "update/engine/mesh/mesh_stage.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/voice_prompt_language.h"
 
 namespace kivo {
 namespace {

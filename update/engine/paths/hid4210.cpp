@@ -10,11 +10,11 @@
 #include "recognition/hid_requests.h"
 #include "text/app_text.h"
 #include "update/engine/firmware_name_version.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/two_module_write.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/two_module_write.h"
 
 namespace kivo {
 namespace {

@@ -14,12 +14,12 @@
 #include "link/hid_protocol.h"
 #include "recognition/hid_requests.h"
 #include "text/instruction_texts.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/voice_prompt_language.h"
 #include "update/engine/paths/hid_camera_stage.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/voice_prompt_language.h"
 
 namespace kivo {
 namespace {

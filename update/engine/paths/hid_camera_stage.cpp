@@ -1,9 +1,9 @@
 // The camera stage of the HID camera headsets. Switched on, the camera shows its memory card as a
-// disk; the worker copies the camera image onto it and checks the copy (update/engine/camera_card_steps.h),
-// switches the camera off and on so that it takes the image, reads its version back from the card,
-// and leaves it off. The status poll between the switches counts a failed 6th exchange as the state
-// it waits for (the headset drops off while the camera restarts); the switch after such a poll
-// fails with a tag of its own.
+// disk; the worker copies the camera image onto it and checks the copy
+// (update/engine/camera/camera_card_steps.h), switches the camera off and on so that it takes the
+// image, reads its version back from the card, and leaves it off. The status poll between the
+// switches counts a failed 6th exchange as the state it waits for (the headset drops off while the
+// camera restarts); the switch after such a poll fails with a tag of its own.
 
 #include "update/engine/paths/hid_camera_stage.h"
 
@@ -12,7 +12,7 @@
 #include "device/products/camera_files.h"
 #include "device/products/hid_camera_products.h"
 #include "text/app_text.h"
-#include "update/engine/camera_card_steps.h"
+#include "update/engine/camera/camera_card_steps.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
 

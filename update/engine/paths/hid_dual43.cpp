@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "link/hid_protocol.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/kept_report.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/kept_report.h"
+#include "update/engine/hid/two_module_write.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/two_module_write.h"
 
 namespace kivo {
 namespace {

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "device/products/mesh_block_layout.h"
-#include "update/engine/hid_image.h"
-#include "update/engine/mesh_stage.h"
+#include "update/engine/hid/hid_image.h"
+#include "update/engine/hid/unit_language_step.h"
+#include "update/engine/mesh/mesh_stage.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
-#include "update/engine/unit_language_step.h"
 
 namespace kivo {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "update/engine/container_view.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 

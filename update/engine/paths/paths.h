@@ -6,7 +6,7 @@
 
 #include "update/engine/container_view.h"
 #include "update/engine/family_paths.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 
 namespace kivo {
 

@@ -6,7 +6,7 @@
 #include "common/system_log.h"
 #include "device/products/update_instructions.h"
 #include "text/instruction_texts.h"
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"

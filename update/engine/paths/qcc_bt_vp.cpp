@@ -1,7 +1,7 @@
 // Qualcomm headsets whose firmware file holds a Bluetooth and a voice-prompt image: every block
 // entry written in order, each erased under the image id of its block type.
 
-#include "update/engine/hid_image.h"
+#include "update/engine/hid/hid_image.h"
 #include "update/engine/paths/multi_image.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"

@@ -9,13 +9,13 @@
 #include <functional>
 
 #include "device/products/helmet_camera.h"
-#include "update/engine/camera_image_move.h"
+#include "update/engine/camera/camera_image_move.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/run.h"
-#include "update/engine/usb_dfu_closing.h"
-#include "update/engine/usb_dfu_download.h"
-#include "update/engine/usb_dfu_preparation.h"
-#include "update/engine/usb_dfu_transfer.h"
+#include "update/engine/usb_dfu/usb_dfu_closing.h"
+#include "update/engine/usb_dfu/usb_dfu_download.h"
+#include "update/engine/usb_dfu/usb_dfu_preparation.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
 
 namespace kivo {
 namespace {

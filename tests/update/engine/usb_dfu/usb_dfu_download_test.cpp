@@ -1,0 +1,743 @@
+// The USB DFU paths from the download on: the image in 1023-byte blocks, the retry budget, the
+// busy device, the manifest wait, the final block and the manifest, the end of the update that
+// waits for the devices to run their new firmware, and the failures, against simulated devices in
+// their loader of either DFU mode (the strict device of USB DFU 1.1 and the maker's lenient
+// loader), in virtual time.
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <ostream>
+#include <string>
+
+#include "common/page_ids.h"
+#include "tests/app/net/demo_firmware.h"
+#include "tests/update/engine/usb_dfu_fixture.h"
+#include "text/instruction_texts.h"
+#include "update/engine/usb_dfu/usb_dfu_closing.h"
+#include "update/engine/usb_dfu/usb_dfu_download.h"
+#include "update/engine/usb_dfu/usb_dfu_transfer.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Event = FakeUpdateHost::Event;
+using kivo::DfuProgressScale;
+
+constexpr char kFailed[] = "Failed to update firmware";
+constexpr char kProcessing[] = "On updating firmware.";
+constexpr DfuProgressScale kOneDevice = kivo::dfu_progress_scale(0x4D10);
+constexpr DfuProgressScale kTwoDevices = kivo::dfu_progress_scale(0x5310);
+
+std::string failed(const std::string& reason) { return std::string(kFailed) + ". " + reason; }
+
+long long ms_of(kivo::Duration d) { return std::chrono::duration_cast<std::chrono::milliseconds>(d).count(); }
+
+// The GETSTATUS transfers a device received, in order.
+std::vector<const sim::ControlRecord*> status_reads(const sim::Device& device)
+{
+    std::vector<const sim::ControlRecord*> reads;
+    for (const sim::ControlRecord& record : device.usb.transcript())
+        if (record.api == sim::UsbApi::Libusb01 && record.setup.request_type == 0xA1 && record.setup.request == 3)
+            reads.push_back(&record);
+    return reads;
+}
+
+// The virtual times of a device's DNLOADs that went through, in order.
+std::vector<kivo::Duration> dnload_times(const sim::Device& device, bool final_block_too = true)
+{
+    std::vector<kivo::Duration> times;
+    for (const sim::ControlRecord& record : device.usb.transcript())
+        if (record.setup.request_type == 0x21 && record.setup.request == 1 && record.result >= 0 &&
+            (final_block_too || record.setup.length > 0))
+            times.push_back(record.at);
+    return times;
+}
+kivo::Duration last_dnload_at(const sim::Device& device) { return dnload_times(device).back(); }
+kivo::Duration last_block_at(const sim::Device& device) { return dnload_times(device, false).back(); }
+kivo::Duration first_block_at(const sim::Device& device) { return dnload_times(device).front(); }
+
+// The DFU requests a device received from its last block on, each with the virtual time since the
+// one before (the block's for the first): "state n" for a status read and the state it answered,
+// "no status" for one that failed, "final block", "request 7".
+struct Timed {
+    std::string what;
+    long long afterMs;
+    bool operator==(const Timed&) const = default;
+};
+void PrintTo(const Timed& t, std::ostream* os) { *os << t.what << " +" << t.afterMs << "ms"; }
+
+std::vector<Timed> requests_after_last_block(const sim::Device& device)
+{
+    const std::vector<sim::ControlRecord>& transcript = device.usb.transcript();
+    auto last_block = std::find_if(transcript.rbegin(), transcript.rend(), [](const sim::ControlRecord& r) {
+        return r.setup.request_type == 0x21 && r.setup.request == 1 && r.setup.length > 0;
+    });
+    std::vector<Timed> out;
+    if (last_block == transcript.rend())
+        return out;
+    kivo::Duration before = last_block->at;
+    for (auto r = last_block.base(); r != transcript.end(); ++r) {
+        std::string what;
+        if (r->setup.request_type == 0xA1 && r->setup.request == 3)
+            what = r->result == 6 ? "state " + std::to_string(r->data.at(4)) : "no status";
+        else if (r->setup.request_type == 0x21 && r->setup.request == 1)
+            what = "final block";
+        else if (r->setup.request_type == 0x21 && r->setup.request == 7)
+            what = "request 7";
+        else
+            continue;
+        out.push_back({what, ms_of(r->at - before)});
+        before = r->at;
+    }
+    return out;
+}
+
+int count_of(const std::vector<int>& requests, int request)
+{
+    return static_cast<int>(std::count(requests.begin(), requests.end(), request));
+}
+
+} // namespace
+
+class UsbDfuDownload : public UsbDfuModeTest {
+protected:
+    // The distinct percentages the run showed, in order.
+    std::vector<int> shown() const
+    {
+        std::vector<int> out;
+        for (const kivo::UpdateProgress& p : changes)
+            if (out.empty() || out.back() != p.updateProcessed)
+                out.push_back(p.updateProcessed);
+        return out;
+    }
+    // The virtual time at each box event of the run.
+    std::vector<kivo::Duration> eventTimes;
+    void SetUp() override
+    {
+        UsbDfuModeTest::SetUp();
+        recordEventTimes();
+    }
+    // A fresh bus and host for the next case of a table, its box events timed again.
+    void startCaseAgain()
+    {
+        bus().reset();
+        host.reset();
+        recordEventTimes();
+    }
+
+private:
+    void recordEventTimes()
+    {
+        eventTimes.clear();
+        host.onEvent = [this](const Event&) { eventTimes.push_back(bus().clock().now()); };
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(DfuModes, UsbDfuDownload, kBothDfuModes, dfu_mode_name);
+
+TEST(UsbDfuProgress, FormulasFollowTheScaleWithoutOverflow)
+{
+    struct Case {
+        const char* what;
+        int value;
+        int expected;
+    };
+    constexpr uint64_t kBig = 3'000'000'000; // bytes: sent x 16 passes 32 bits
+    constexpr uint64_t kUncappedPolls = 2 * 0xFFFFFF; // two 24-bit poll timeouts: waited x 84 passes 32 bits
+    const Case cases[] = {
+        {"one device, nothing sent", kivo::dfu_download_progress(kOneDevice, 0, 3000, 0, 1), 5},
+        {"one device, half", kivo::dfu_download_progress(kOneDevice, 1500, 3000, 0, 1), 10},
+        {"one device, all", kivo::dfu_download_progress(kOneDevice, 3000, 3000, 0, 1), 16},
+        {"device 0 of two, nothing", kivo::dfu_download_progress(kTwoDevices, 0, 3000, 0, 2), 8},
+        {"device 0 of two, all", kivo::dfu_download_progress(kTwoDevices, 3000, 3000, 0, 2), 16},
+        {"device 1 of two, nothing", kivo::dfu_download_progress(kTwoDevices, 0, 3000, 1, 2), 16},
+        {"device 1 of two, all", kivo::dfu_download_progress(kTwoDevices, 3000, 3000, 1, 2), 24},
+        {"a large image", kivo::dfu_download_progress(kOneDevice, kBig, kBig, 0, 1), 16},
+        {"a large image, two thirds", kivo::dfu_download_progress(kOneDevice, kBig / 3 * 2, kBig, 0, 1), 12},
+        {"manifest start", kivo::dfu_manifest_progress(kOneDevice, 0, 60000), 16},
+        // The divisor is T + 65 s: a wait of two minutes moves the bar only part of its span.
+        {"a two-minute manifest, done", kivo::dfu_manifest_progress(kOneDevice, 120000, 120000), 16 + 54},
+        {"two-device manifest, done", kivo::dfu_manifest_progress(kTwoDevices, 120000, 120000), 24 + 49},
+        {"uncapped polls, done", kivo::dfu_manifest_progress(kOneDevice, kUncappedPolls, kUncappedPolls), 16 + 83},
+        {"never above D + M",
+         kivo::dfu_manifest_progress(kOneDevice, std::numeric_limits<uint32_t>::max(),
+                                     std::numeric_limits<uint32_t>::max()),
+         16 + 83},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.value, c.expected) << c.what;
+}
+
+// The download alone, on a device in its loader, with an image of any size: what goes on the wire
+// and what the device reassembles.
+TEST_P(UsbDfuDownload, BlocksFollowTheImageSizeAndTheFinalBlockCountsThem)
+{
+    for (const size_t size : {1, 1022, 1023, 1024, 2046}) {
+        SCOPED_TRACE(size);
+        bus().reset();
+        const auto loader = plugLoader(0xCD10);
+        recognized(0x4D10, 0xCD10);
+        const fwfile::Bytes image = fwfile::pattern(size, 7);
+        kivo::UpdateRun run(inputs, shared, host);
+        run.dfuImage.buffer.reset(static_cast<uint8_t*>(std::malloc(size)));
+        std::copy(image.begin(), image.end(), run.dfuImage.buffer.get());
+        run.dfuImage.size = size;
+        kivo::DfuDevices devices;
+        devices.count = 1;
+        ASSERT_TRUE(kivo::dfu_devices_ready(run, devices));
+        ASSERT_TRUE(kivo::dfu_download_image(run, devices));
+        ASSERT_TRUE(kivo::dfu_finish_download(run, devices));
+        kivo::dfu_close_after_download(run, devices);
+
+        std::vector<Dnload> expected;
+        const size_t blocks = (size + kivo::kDfuBlockSize - 1) / kivo::kDfuBlockSize;
+        for (size_t b = 0; b < blocks; ++b) {
+            const size_t length = std::min(kivo::kDfuBlockSize, size - b * kivo::kDfuBlockSize);
+            expected.push_back({static_cast<int>(b), length, static_cast<int>(length)});
+        }
+        expected.push_back({static_cast<int>(blocks), 0, 0});
+        EXPECT_EQ(dnloads(*loader), expected);
+        EXPECT_EQ(loader->usb.dfu->image(), image);
+        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(progress().updateRestoreError, 0);
+    }
+}
+
+TEST_P(UsbDfuDownload, BothDevicesOfTheTwoDeviceProductAreWrittenOneAfterTheOther)
+{
+    sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+    persona.in_loader = true;
+    const auto pair = sim::plug_usb_pair(persona);
+    recognized(0x5310, 0xD310, {1, 1, 0, 0});
+    // Ten blocks, the version marker inside.
+    fwfile::Bytes file = fwfile::make_dfu_image(model(0x5310, 0x5310), 10230 - 27, 0x5310);
+    const std::string marker = "SIMVERSION=1.2.0.0";
+    std::copy(marker.begin(), marker.end(), file.begin() + 4000);
+    fwfile::put_dfu_crc(file);
+    useFile(file, "firmware.dfu");
+    run();
+
+    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(progress().updateRestoreError, 0);
+    EXPECT_EQ(status(), kProcessing);
+    for (const auto& device : pair) {
+        EXPECT_EQ(device->usb.dfu->image(), imageOf(file));
+        EXPECT_EQ(device->product_id, 0x5310) << "running its firmware again";
+        EXPECT_EQ(device->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{12, 0}));
+        EXPECT_EQ(count_of(dfuRequests(*device), kRequest7), 0);
+    }
+    EXPECT_LT(last_block_at(*pair[0]), first_block_at(*pair[1])) << "one after the other";
+    // 8 to 16 while device 0 is written, 16 to 24 while device 1 is, then 24 until the timer's fill.
+    EXPECT_EQ(shown(),
+              (std::vector<int>{0, 1, 2, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 100}));
+    EXPECT_EQ(markers(), (std::vector<int>{0, 8, 99}));
+    const auto paced = std::find_if(changes.begin(), changes.end(),
+                                    [](const kivo::UpdateProgress& p) { return p.updateTimerPercentToProcess > 0; });
+    ASSERT_NE(paced, changes.end());
+    EXPECT_EQ(paced->updateTimerProcessed, 24);
+    EXPECT_EQ(paced->updateTimerPercentToProcess, 90 - 24);
+    EXPECT_EQ(paced->updateTimerProcessTime, 0);
+    EXPECT_TRUE(host.boxes.empty()) << "no power-cycle box, and every device came back";
+}
+
+TEST_P(UsbDfuDownload, ManifestWaitMovesPartOfItsSpanAndRepeatsFromRunToRun)
+{
+    struct Case {
+        uint32_t pollMs;
+        int highest; // before the timer's fill
+    };
+    // T = 0 skips the wait; a T of a minute reaches 16 + 60 x 84 / 125, and one of 200 s (past a
+    // minute, the device's own time all the same) 16 + 200 x 84 / 265.
+    for (const Case c : {Case{0, 16}, Case{60000, 56}, Case{200000, 79}}) {
+        SCOPED_TRACE(c.pollMs);
+        std::vector<int> first_run;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            bus().reset();
+            changes.clear();
+            const auto loader = plugHeadsetInItsLoader(0x4D10);
+            loader->usb.dfu->busy_poll_ms = c.pollMs;
+            useDfuFile(model(0x4D10, 0x4D10), 100);
+            run();
+            EXPECT_EQ(progress().updateProcessed, 100);
+            std::vector<int> manifest;
+            for (const kivo::UpdateProgress& p : changes)
+                if (p.updateProcessed >= 16 && p.updateProcessed < 100 && p.updateTimerPercentToProcess == 0)
+                    manifest.push_back(p.updateProcessed);
+            ASSERT_FALSE(manifest.empty());
+            EXPECT_TRUE(std::is_sorted(manifest.begin(), manifest.end()));
+            EXPECT_EQ(manifest.back(), c.highest);
+            EXPECT_EQ(manifest.size() > 2, c.pollMs > 0) << "a wait in random steps of at most 5 s";
+            if (attempt == 0)
+                first_run = manifest;
+            else
+                EXPECT_EQ(manifest, first_run) << "the steps are seeded from the virtual clock";
+        }
+    }
+}
+
+// After its last block a device is asked for its status until it has written it, only then gets
+// its final block, and is asked again through its manifest, each read after the pause the answer
+// before asked for: the strict device takes the final block only in dfuDNLOAD-IDLE and begins its
+// manifest only at the read in dfuMANIFEST-SYNC. A device that answers no more once manifested
+// (the strict one waits for its reset) ends the reads, not the run.
+TEST_P(UsbDfuDownload, FinalBlockWaitsForTheLastBlockAndTheManifestIsFollowed)
+{
+    struct Case {
+        const char* what;
+        std::function<void(sim::DfuPersona&)> device;
+        PerMode<std::vector<Timed>> requests;
+    };
+    // The last block's 10 ms pause, the status read that gives the manifest wait (the 5 ms the
+    // block keeps the device busy), the read after it, the final block, the manifest's reads.
+    const std::vector<Timed> start = {{"state 4", 10}, {"state 5", 5}, {"final block", 0}, {"state 7", 0}};
+    auto then = [](std::vector<Timed> first, const std::vector<Timed>& more) {
+        first.insert(first.end(), more.begin(), more.end());
+        return first;
+    };
+    const Case cases[] = {
+        {"busy once a block",
+         [](sim::DfuPersona&) {},
+         {then(start, {{"no status", 100}}), then(start, {{"state 8", 100}})}},
+        {"busy twice a block",
+         [](sim::DfuPersona& d) { d.busy_answers = 2; },
+         {{{"state 4", 10}, {"state 4", 5}, {"state 5", 5}, {"final block", 0}, {"state 7", 0}, {"no status", 100}},
+          {{"state 4", 10}, {"state 4", 5}, {"state 5", 5}, {"final block", 0}, {"state 7", 0}, {"state 8", 100}}}},
+        {"a long manifest",
+         [](sim::DfuPersona& d) { d.manifest_poll_ms = 3000; },
+         {then(start, {{"no status", 3000}}), then(start, {{"state 8", 3000}})}},
+        // Back in dfuIDLE after its manifest (the lenient loader knows no such thing).
+        {"manifestation tolerant",
+         [](sim::DfuPersona& d) { d.manifestation_tolerant = true; },
+         {then(start, {{"state 2", 100}}), then(start, {{"state 8", 100}})}},
+        // Its poll time waited out up to five minutes. The strict device refuses the read before
+        // its time and has not manifested: it stays in its loader until request 7, after the 50 s
+        // pause and the 241 passes over devices in the loader. The lenient one answers that it is
+        // still manifesting, and is left to it.
+        {"a manifest of hours",
+         [](sim::DfuPersona& d) { d.manifest_poll_ms = 0xFFFFFF; },
+         {then(start, {{"no status", 300000}, {"request 7", 50000 + 241000 + 1000}}),
+          then(start, {{"state 7", 300000}})}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        const auto headset = plugHeadsetInItsLoader(0x4D10);
+        c.device(*headset->usb.dfu);
+        useFile(demo_firmware::dfu_file(0x4D10, "5.2.0.0"));
+        run();
+        EXPECT_EQ(requests_after_last_block(*headset), expected(c.requests));
+        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(headset->product_id, 0x4D10) << "running its new firmware";
+        EXPECT_EQ(headset->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{52, 0}));
+    }
+}
+
+// A device that asks for hours before its manifest is given the five minutes one device may wait:
+// the run stays bounded. Its status is then read before the final block: the lenient device, still
+// busy, is waited for five minutes more and given up; the strict one refuses a read before its time.
+TEST_P(UsbDfuDownload, ManifestWaitOfHoursIsCutToFiveMinutes)
+{
+    const auto loader = plugHeadsetInItsLoader(0x4D10);
+    loader->usb.dfu->busy_poll_ms = 0xFFFFFF;
+    useDfuFile(model(0x4D10, 0x4D10), 100);
+    run();
+    const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
+    // Stage A's read, the one before the only block, the one that gives the manifest wait, then the
+    // ones before the final block.
+    ASSERT_GE(reads.size(), 4u);
+    EXPECT_EQ(reads[2]->data.at(4), sim::kDfuDnBusy);
+    EXPECT_EQ(ms_of(reads[3]->at - reads[2]->at), 300000);
+    if (strict()) {
+        EXPECT_EQ(reads[3]->result, -EPIPE);
+        EXPECT_EQ(status(), failed("Cannot get status 6 [0]"));
+    } else {
+        EXPECT_EQ(ms_of(reads.back()->at - reads[3]->at), 300000);
+        EXPECT_EQ(status(), failed("aborting (status 0 & state 4) [0]"));
+    }
+    EXPECT_EQ(dnloads(*loader).size(), 1u) << "no final block";
+}
+
+// A request the strict device stalls also puts it into dfuERROR, which the next status read shows:
+// a failed block or status read costs the budget twice there, once for the failure and once for
+// the error state.
+TEST_P(UsbDfuDownload, OneRetryBudgetOfTenIsSharedByFailedReadsErrorStatesAndFailedBlocks)
+{
+    struct Case {
+        const char* what;
+        int failedBlocks; // the first DNLOADs fail
+        int failedReads; // then, once block 0 is in, the status reads fail
+        int errorStates; // then block 1 is reported lost
+        PerMode<std::string> line; // empty: written
+    };
+    const std::string lost = "aborting (status 3 & state 10) [0]";
+    const std::string stalled = "aborting (status 15 & state 10) [0]";
+    const Case cases[] = {
+        {"ten failed status reads", 0, 10, 0, {stalled, ""}},
+        {"five failed status reads", 0, 5, 0, ""},
+        {"eleven failed status reads", 0, 11, 0, "Cannot get status 5 [0]"},
+        {"ten error states", 0, 0, 10, ""},
+        {"eleven error states", 0, 0, 11, lost},
+        {"a failed block", 1, 0, 0, ""},
+        {"five failed blocks", 5, 0, 0, ""},
+        {"eleven failed blocks", 11, 0, 0, "Cannot update next block [0]"},
+        {"ten of the three", 3, 4, 3, {stalled, ""}},
+        {"eleven of the three", 3, 4, 4, {stalled, lost}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        const auto loader = plugHeadsetInItsLoader(0x4D10);
+        loader->usb.dfu->block_fault = sim::DfuBlockFault{1, sim::kDfuErrWrite, c.errorStates};
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 3000);
+        armAfterPreparation = [&] {
+            loader->usb.faults.fail_control = c.failedBlocks;
+            loader->usb.faults.fail_only_request = kDnload;
+            // Block 0 goes once the failed ones have waited their second each (the strict device's
+            // error state another second each).
+            const int pauses = c.failedBlocks * (strict() ? 2 : 1);
+            bus().schedule(std::chrono::milliseconds(pauses * 1000 + 5), [&] {
+                loader->usb.faults.fail_control = c.failedReads;
+                loader->usb.faults.fail_only_request = kGetStatus;
+            });
+        };
+        run();
+        const std::string& line = expected(c.line);
+        if (line.empty()) {
+            EXPECT_EQ(progress().updateProcessed, 100);
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+            // Three blocks and the final one, each failed block sent again, blocks 0 and 1 again
+            // after each error state, and block 0 again after the strict device's error state that
+            // failed reads after it leave.
+            const std::vector<Dnload> wire = dnloads(*loader);
+            const int after_reads = strict() && c.failedReads > 0 ? 1 : 0;
+            EXPECT_EQ(wire.size(), static_cast<size_t>(4 + c.failedBlocks + 2 * c.errorStates + after_reads));
+            // Block 0 again after each failed one.
+            const auto failed_blocks = static_cast<size_t>(c.failedBlocks);
+            ASSERT_GT(wire.size(), failed_blocks);
+            for (size_t i = 0; i < failed_blocks; ++i)
+                EXPECT_EQ(wire[i].block, 0);
+            EXPECT_EQ(wire[failed_blocks], (Dnload{0, 1023, 1023}));
+        } else {
+            EXPECT_EQ(status(), failed(line));
+            EXPECT_EQ(progress().updateRestoreError, 1);
+            EXPECT_EQ(loader->product_id, 0xCD10) << "still in its loader";
+        }
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+    }
+}
+
+// A DNLOAD that moved fewer bytes than its block did not deliver the block: it counts as a failed
+// one, sent again while the budget lasts.
+TEST_P(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
+{
+    for (const int shortBlocks : {1, 11}) {
+        SCOPED_TRACE(shortBlocks);
+        bus().reset();
+        const auto loader = plugHeadsetInItsLoader(0x4D10);
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 3000);
+        armAfterPreparation = [&] {
+            loader->usb.faults.short_control = shortBlocks;
+            loader->usb.faults.fail_only_request = kDnload;
+        };
+        run();
+        const std::vector<Dnload> wire = dnloads(*loader);
+        ASSERT_GE(wire.size(), 2u);
+        EXPECT_EQ(wire[0], (Dnload{0, 1023, 1022})) << "one byte short";
+        if (shortBlocks == 1) {
+            EXPECT_EQ(wire[1], (Dnload{0, 1023, 1023})) << "the same block again";
+            EXPECT_EQ(progress().updateProcessed, 100);
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+        } else {
+            EXPECT_EQ(status(), failed("Cannot update next block [0]"));
+            EXPECT_EQ(progress().updateRestoreError, 1);
+            EXPECT_EQ(loader->product_id, 0xCD10) << "still in its loader";
+        }
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+    }
+}
+
+TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
+{
+    struct Case {
+        const char* what;
+        uint32_t pollMs;
+        int busyAnswers;
+        long long waitMs; // between the first busy answer and the next read
+        // Empty: written. The strict device stalls a read before the poll time it asked for: its
+        // block is then lost, and the download begins again until the budget is spent.
+        PerMode<std::string> line;
+        size_t imageBytes = 1500; // two blocks
+        long long busyInAllMs = 300000; // from the first busy answer to the last read
+    };
+    const std::string busy = "aborting (status 0 & state 4) [0]";
+    const Case cases[] = {
+        {"the device's own poll timeout", 2000, 1, 2000, ""},
+        {"a poll timeout past a minute", 90000, 1, 90000, ""},
+        {"a poll timeout of hours", 0xFFFFFF, 1, 300000, {"Cannot get status 5 [0]", busy}},
+        // 200 s, then what is left of the five minutes (100 s), then the end.
+        {"two poll timeouts longer than what is left", 200000, 2, 200000, {"Cannot get status 5 [0]", busy}},
+        {"busy for ever", 1000, -1, 1000, busy},
+        // No pause asked for: each busy answer still counts a millisecond, so the reads end too.
+        {"busy for ever without a poll timeout", 0, -1, 0, busy},
+        // The only block keeps it busy: the manifest wait takes its first second, the reads before
+        // the final block the five minutes after it.
+        {"busy for ever after the last block", 1000, -1, 1000, busy, 900, 1000 + 300000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        const auto loader = plugHeadsetInItsLoader(0x4D10);
+        loader->usb.dfu->busy_poll_ms = c.pollMs;
+        loader->usb.dfu->busy_answers = c.busyAnswers;
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), c.imageBytes);
+        run();
+        const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
+        // Stage A's read, the one before block 0, then the first busy answer.
+        ASSERT_GE(reads.size(), 4u);
+        EXPECT_EQ(reads[2]->data.at(4), sim::kDfuDnBusy);
+        EXPECT_EQ(ms_of(reads[3]->at - reads[2]->at), c.waitMs);
+        const std::string& line = expected(c.line);
+        if (line.empty()) {
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+            EXPECT_EQ(progress().updateProcessed, 100);
+        } else if (line == busy) {
+            EXPECT_EQ(status(), failed(line));
+            if (c.pollMs > 0)
+                EXPECT_EQ(ms_of(reads.back()->at - reads[2]->at), c.busyInAllMs) << "busy five minutes in all";
+            else
+                EXPECT_EQ(reads.size() - 3, 300000u) << "a millisecond each, then the answer that ends it";
+            EXPECT_EQ(dnloads(*loader).size(), 1u);
+        } else {
+            EXPECT_EQ(status(), failed(line));
+            EXPECT_TRUE(std::any_of(reads.begin(), reads.end(), [](const sim::ControlRecord* r) {
+                return r->result == -EPIPE;
+            })) << "a read in dfuDNBUSY";
+        }
+    }
+}
+
+TEST_P(UsbDfuDownload, HeadsetIsLetGoUntilItRunsItsNewFirmware)
+{
+    struct Case {
+        const char* what;
+        std::function<void(sim::Device&)> fault;
+        int request7s;
+        // Seconds: the manifest's 0.1 s, the 50 s pause, then the passes over devices in the loader.
+        double boxAfterFinalBlock;
+        double endAfterBox; // the passes until it runs its firmware, then 4 s and 2 s
+        uint16_t productAtEnd;
+    };
+    const Case cases[] = {
+        {"back in its firmware at the first pass", [](sim::Device&) {}, 0, 0.1 + 50 + 1, 1 + 6, 0x4D10},
+        // The first passes end at their bound; request 7 sends it away.
+        {"in its loader until request 7", [](sim::Device& d) { d.usb.dfu->leaves_only_on_request7 = true; }, 1,
+         0.1 + 50 + 241, 2 + 6, 0x4D10},
+        // 241 passes, then 100 %: the box has asked for the power cycle, recognition tells the rest.
+        {"never back", [](sim::Device& d) { d.usb.gone_after_reset = true; }, 0, 0.1 + 50 + 1, 241 + 6, 0xCD10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        startCaseAgain();
+        const auto headset = plugHeadsetInItsLoader(0x4D10);
+        c.fault(*headset);
+        // The image the demo server offers, marked 5.2.
+        useFile(demo_firmware::dfu_file(0x4D10, "5.2.0.0"));
+        run();
+
+        EXPECT_EQ(progress().updateProcessed, 100);
+        EXPECT_EQ(progress().updateRestoreError, 0);
+        EXPECT_EQ(count_of(dfuRequests(*headset), kRequest7), c.request7s);
+        EXPECT_EQ(headset->product_id, c.productAtEnd);
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].message, kivo::InstructionTexts::getMessageBoxSecondButton(0x4D10, 0));
+        EXPECT_TRUE(host.boxes[0].warning);
+        EXPECT_FALSE(host.boxes[0].ok);
+        EXPECT_EQ(host.boxes[0].size, 0);
+        EXPECT_EQ(host.boxes[0].purpose, kBoxInstruction);
+        // Closed, then once more by its number.
+        EXPECT_EQ(host.closes, (std::vector<int>{1, 1}));
+        EXPECT_FALSE(host.openedMessageBox());
+        ASSERT_EQ(eventTimes.size(), 3u);
+        EXPECT_EQ(ms_of(eventTimes[0] - last_dnload_at(*headset)), std::lround(c.boxAfterFinalBlock * 1000));
+        EXPECT_EQ(ms_of(bus().clock().now() - eventTimes[0]), std::lround(c.endAfterBox * 1000));
+        if (c.productAtEnd == 0x4D10) {
+            EXPECT_EQ(headset->usb.ps_store->keys[sim::kKeyFirmwareVersion], (std::vector<uint16_t>{52, 0}))
+                << "the marker's version";
+        }
+    }
+}
+
+// A run may end without its devices back in their firmware only where a box has asked the user to
+// switch them off and on, and only when none is still in its loader at the last pass (its image did
+// not take): otherwise it fails with the step's line once the passes are over.
+TEST_P(UsbDfuDownload, DevicesNotBackFailTheRunUnlessTheUserWasAskedToSwitchThemOffAndOn)
+{
+    struct Case {
+        const char* what;
+        uint16_t product;
+        bool imageNotTaken; // else away for good after the reset
+        const char* line; // nullptr: the run succeeds
+    };
+    const Case cases[] = {
+        {"away, the box asked for it", 0x4D10, false, nullptr},
+        {"in its loader, the box asked for it", 0x4D10, true, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x6420, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x4120, false, "Cannot get status 7 [0 / 1]"},
+        {"away, no box", 0x3010, false, "Cannot get status 7 [0 / 1]"},
+        {"in its loader, no box", 0x4120, true, "Cannot get status 7 [0 / 1]"},
+        // The two devices ask for the power cycle themselves while they stay away (the table below).
+        {"both in their loader", 0x5310, true, "Cannot get status 7 [0 / 2]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::hex << c.product << ": " << c.what);
+        startCaseAgain();
+        shared.change([](kivo::UpdateProgress& p) { p = {}; });
+        std::vector<std::shared_ptr<sim::Device>> devices;
+        if (c.product == 0x5310) {
+            sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+            persona.in_loader = true;
+            for (const auto& device : sim::plug_usb_pair(persona))
+                devices.push_back(device);
+            recognized(0x5310, 0xD310, {1, 1, 0, 0});
+        } else {
+            devices.push_back(plugHeadsetInItsLoader(c.product));
+        }
+        for (const auto& device : devices) {
+            if (c.imageNotTaken)
+                device->usb.dfu->image_not_taken = true;
+            else
+                device->usb.gone_after_reset = true;
+        }
+        useDfuFile(model(c.product, c.product));
+        run();
+
+        EXPECT_TRUE(shared.updateFinished());
+        EXPECT_FALSE(host.openedMessageBox());
+        if (c.line == nullptr) {
+            EXPECT_EQ(progress().updateRestoreError, 0) << status();
+            EXPECT_EQ(progress().updateProcessed, 100);
+            continue;
+        }
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_LT(progress().updateProcessed, 100);
+        EXPECT_EQ(devices[0]->usb.dfu->image(), imageOf(read_bytes(inputs.firmwareFile))) << "written whole";
+    }
+}
+
+TEST_P(UsbDfuDownload, TwoDeviceProductAsksForAReplugOrAPowerCycleWhenItsDevicesStayAway)
+{
+    struct Case {
+        const char* what;
+        std::function<void(sim::Device& first, sim::Device& second)> fault;
+        std::string box;
+        long long endAfterBox;
+    };
+    const std::string replug = kivo::InstructionTexts::getMessageBoxFirstButton(0x5310, 0);
+    const std::string power_cycle = kivo::InstructionTexts::getMessageBoxSecondButton(0x5310, 0);
+    const Case cases[] = {
+        // Back in the loader at every pass: more returns than devices by the second pass; the box
+        // goes at the power-cycle step, and request 7 sends them away.
+        {"devices back in their loader",
+         [](sim::Device& a, sim::Device& b) {
+             a.usb.dfu->leaves_only_on_request7 = true;
+             b.usb.dfu->leaves_only_on_request7 = true;
+         },
+         replug, 239 + 2 + 7},
+        // The power-cycle box at the twelfth pass, then the passes to 241, 4 s, 2 s and 1 s.
+        {"none back",
+         [](sim::Device& a, sim::Device& b) {
+             a.usb.gone_after_reset = true;
+             b.usb.gone_after_reset = true;
+         },
+         power_cycle, 241 - 12 + 7},
+        {"one back", [](sim::Device&, sim::Device& b) { b.usb.gone_after_reset = true; }, power_cycle, 241 - 12 + 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        startCaseAgain();
+        shared.change([](kivo::UpdateProgress& p) { p = {}; });
+        changes.clear();
+        sim::UsbHeadsetPersona persona = sim::usb_headset(0x5310, "Xandel");
+        persona.in_loader = true;
+        const auto pair = sim::plug_usb_pair(persona);
+        c.fault(*pair[0], *pair[1]);
+        recognized(0x5310, 0xD310, {1, 1, 0, 0});
+        useDfuFile(model(0x5310, 0x5310));
+        run();
+        EXPECT_EQ(progress().updateProcessed, 100);
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].message, c.box);
+        EXPECT_EQ(host.closes, std::vector<int>{1}) << "no second close for the two-device product";
+        ASSERT_EQ(eventTimes.size(), 2u);
+        EXPECT_EQ(ms_of(bus().clock().now() - eventTimes[0]), c.endAfterBox * 1000);
+        EXPECT_EQ(markers(), (std::vector<int>{0, 8, 99}));
+    }
+}
+
+TEST_P(UsbDfuDownload, FailureLeavesNothingOpenAndTheDeviceInItsLoader)
+{
+    struct Case {
+        const char* what;
+        int request; // failing from the time below
+        int failures;
+        long long atMs; // after the preparation
+        std::string line;
+        // Left in dfuIDLE or dfuERROR, the next run writes it; left in the middle of its download,
+        // the next run finds it neither idle nor running its firmware. The strict device goes to
+        // dfuERROR at any request it stalls.
+        PerMode<bool> nextRunWrites;
+    };
+    // Two blocks: block 0 at once, block 1 at 15 ms (10 ms, then 5 ms busy), the download done at
+    // 25 ms (no pause after the only device), the manifest read at once, its 5 ms wait, the read
+    // that finds the last block written and the final block at 30 ms.
+    const Case cases[] = {
+        {"blocks", kDnload, 11, 0, "Cannot update next block [0]", true},
+        {"status reads in the download", kGetStatus, 11, 5, "Cannot get status 5 [0]", {true, false}},
+        {"the status read before the manifest", kGetStatus, 1, 22, "Cannot get status 6 [0]", {true, false}},
+        {"the status read before the final block", kGetStatus, 1, 27, "Cannot get status 6 [0]", {true, false}},
+        {"the final block", kDnload, 1, 28, "Cannot send final block [0]", {true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        host.reset();
+        const auto loader = plugHeadsetInItsLoader(0x4D10);
+        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 1500);
+        armAfterPreparation = [&] {
+            bus().schedule(std::chrono::milliseconds(c.atMs), [&] {
+                loader->usb.faults.fail_control = c.failures;
+                loader->usb.faults.fail_only_request = c.request;
+            });
+        };
+        run();
+        EXPECT_EQ(status(), failed(c.line));
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_EQ(bus().open_usb_handles(), 0);
+        EXPECT_EQ(loader->product_id, 0xCD10) << "still in its loader";
+        EXPECT_TRUE(host.boxes.empty());
+        run();
+        if (expected(c.nextRunWrites)) {
+            EXPECT_EQ(progress().updateProcessed, 100);
+            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+        } else {
+            EXPECT_EQ(status(), failed("Cannot detach device(not idle) [0]"));
+        }
+    }
+    // A device left in an error state is cleared by the next run and written.
+    bus().reset();
+    const auto loader = plugHeadsetInItsLoader(0x4D10);
+    loader->usb.dfu->block_fault = sim::DfuBlockFault{1, sim::kDfuErrWrite, 11};
+    const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 3000);
+    run();
+    EXPECT_EQ(status(), failed("aborting (status 3 & state 10) [0]"));
+    EXPECT_EQ(loader->usb.dfu->status.state, sim::kDfuError);
+    run();
+    EXPECT_EQ(progress().updateProcessed, 100);
+    EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
+    const std::vector<int> requests = dfuRequests(*loader);
+    EXPECT_EQ(count_of(requests, kClrStatus), 10 + 1) << "ten in the budget, one at the next run's start";
+}
