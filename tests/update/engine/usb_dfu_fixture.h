@@ -5,6 +5,8 @@
 // run against both kinds of simulated DFU device (UsbDfuModeTest): the strict one of the standard
 // and the maker's lenient loader.
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -28,6 +30,30 @@ inline std::vector<uint8_t> read_bytes(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
+
+// The status lines of a run: "Failed to update firmware. <reason>", and the line while it writes.
+inline constexpr char kFailed[] = "Failed to update firmware";
+inline constexpr char kProcessing[] = "On updating firmware.";
+inline std::string failed(const std::string& reason) { return std::string(kFailed) + ". " + reason; }
+
+inline long long ms_of(kivo::Duration d) { return std::chrono::duration_cast<std::chrono::milliseconds>(d).count(); }
+
+inline int count_of(const std::vector<int>& requests, int request)
+{
+    return static_cast<int>(std::count(requests.begin(), requests.end(), request));
+}
+
+// The virtual times of a device's DNLOADs that went through, in order.
+inline std::vector<kivo::Duration> dnload_times(const sim::Device& device, bool final_block_too = true)
+{
+    std::vector<kivo::Duration> times;
+    for (const sim::ControlRecord& record : device.usb.transcript())
+        if (record.setup.request_type == 0x21 && record.setup.request == 1 && record.result >= 0 &&
+            (final_block_too || record.setup.length > 0))
+            times.push_back(record.at);
+    return times;
+}
+inline kivo::Duration last_dnload_at(const sim::Device& device) { return dnload_times(device).back(); }
 
 class UsbDfuRunTest : public UpdateRunTest {
 protected:
@@ -129,6 +155,12 @@ protected:
             if (record.api == sim::UsbApi::Libusb01 && record.setup.request_type == 0x21 && record.setup.request == 1)
                 out.push_back({record.setup.value, record.setup.length, record.result});
         return out;
+    }
+    // The first n of a device's requests.
+    static std::vector<int> firstOf(std::vector<int> requests, size_t n)
+    {
+        requests.resize(std::min(requests.size(), n));
+        return requests;
     }
     // The DFU requests of the run, by name.
     static constexpr int kDetach = 0, kDnload = 1, kGetStatus = 3, kClrStatus = 4, kAbort = 6, kRequest7 = 7;
