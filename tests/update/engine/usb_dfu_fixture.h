@@ -53,7 +53,12 @@ inline std::vector<kivo::Duration> dnload_times(const sim::Device& device, bool 
             times.push_back(record.at);
     return times;
 }
-inline kivo::Duration last_dnload_at(const sim::Device& device) { return dnload_times(device).back(); }
+// The time of the last one; zero when there was none.
+inline kivo::Duration last_dnload_at(const sim::Device& device)
+{
+    const std::vector<kivo::Duration> times = dnload_times(device);
+    return times.empty() ? kivo::Duration{} : times.back();
+}
 
 class UsbDfuRunTest : public UpdateRunTest {
 protected:

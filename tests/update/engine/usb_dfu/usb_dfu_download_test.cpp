@@ -36,8 +36,17 @@ std::vector<const sim::ControlRecord*> status_reads(const sim::Device& device)
     return reads;
 }
 
-kivo::Duration last_block_at(const sim::Device& device) { return dnload_times(device, false).back(); }
-kivo::Duration first_block_at(const sim::Device& device) { return dnload_times(device).front(); }
+// The times of the last block and of the first DNLOAD; zero when there was none.
+kivo::Duration last_block_at(const sim::Device& device)
+{
+    const std::vector<kivo::Duration> times = dnload_times(device, false);
+    return times.empty() ? kivo::Duration{} : times.back();
+}
+kivo::Duration first_block_at(const sim::Device& device)
+{
+    const std::vector<kivo::Duration> times = dnload_times(device);
+    return times.empty() ? kivo::Duration{} : times.front();
+}
 
 // The DFU requests a device received from its last block on, each with the virtual time since the
 // one before (the block's for the first): "state n" for a status read and the state it answered,
