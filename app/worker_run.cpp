@@ -7,7 +7,9 @@
 namespace kivo {
 namespace {
 std::atomic<long long> period_ms{1000};
-}
+// The runs whose timer is going: started, not yet finished.
+std::atomic<int> active_runs{0};
+} // namespace
 
 std::chrono::milliseconds worker_timer_period() { return std::chrono::milliseconds(period_ms.load()); }
 
@@ -39,6 +41,7 @@ void WorkerRun::start(std::function<void()> work, std::function<void()> tick)
         }
     });
     timer_.start(worker_timer_period());
+    active_runs.fetch_add(1);
 }
 
 void WorkerRun::stop()
@@ -49,9 +52,14 @@ void WorkerRun::stop()
 
 void WorkerRun::finish()
 {
-    timer_.stop();
+    if (timer_.isActive()) {
+        timer_.stop();
+        active_runs.fetch_sub(1);
+    }
     if (thread_.joinable())
         thread_.join();
 }
+
+bool WorkerRun::anyActive() { return active_runs.load() > 0; }
 
 } // namespace kivo

@@ -64,6 +64,8 @@ public:
     // Stops the timer and joins the thread. Safe to call from tick and more than once.
     void finish();
     bool active() const { return timer_.isActive(); }
+    // Whether any run of the program is active: while none is, no worker can change anything.
+    static bool anyActive();
 
     // What a stoppable run's work watches; lowered by every start.
     const std::atomic<bool>& stopFlag() const { return stop_; }

@@ -229,7 +229,8 @@ TEST_F(FirmwareDownload, BothPanelsShowTheirColumnsWhole)
         ASSERT_NE(details, nullptr);
         const auto* files = qobject_cast<const QFileSystemModel*>(details->model());
         ASSERT_NE(files, nullptr);
-        run_events_until([&] { return files->rowCount(details->rootIndex()) == 2; });
+        // The panel's own thread reads the folder.
+        run_events_until_unbounded([&] { return files->rowCount(details->rootIndex()) == 2; });
         run_events_for(50);
         grab_page(*dialog, name);
         // What each cell's text (and the name's icon) needs, as the view's delegate measures it.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/message_box_sheet.h"
 #include "main/page_factory.h"
@@ -40,6 +41,23 @@ protected:
     {
         run_events_until(
             [&] { return !app().onProcessing() && !page.readActive() && !page.runActive() && !page.downloadActive(); });
+    }
+
+    // Runs action and the events until it has started a run of page's (through a download first,
+    // where it takes one). Each run makes a progress block of its own, which the page holds as the
+    // last one goes: nothing left of an earlier run (its ending, a box its worker closes as it
+    // ends) passes for this one.
+    void startRun(UpdateViewController& page, const std::function<void()>& action)
+    {
+        const kivo::UpdateShared* before = page.runShared();
+        action();
+        run_events_until([&] { return page.runShared() != before; });
+    }
+    // The run that action starts, to its end and what follows it.
+    void runToItsEnd(UpdateViewController& page, const std::function<void()>& action)
+    {
+        startRun(page, action);
+        settled(page);
     }
 
     // Home (the product of the configuration selected), NEXT, recognition's NEXT: the update page,

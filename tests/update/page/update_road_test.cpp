@@ -68,8 +68,7 @@ protected:
     // The offer accepted into target, and the update that follows to its end, pictured on the way.
     void updateThroughTheOffer(const std::filesystem::path& target, const std::string& shot)
     {
-        acceptTheOffer(target);
-        run_events_until([&] { return update().runActive(); });
+        startRun(update(), [&] { acceptTheOffer(target); });
         grabTheProgress(update(), shot);
         run_events_until([&] { return !update().runActive() && app().mode() == kModeUpdate && !app().onProcessing(); });
         settled(update());
@@ -130,8 +129,7 @@ TEST_F(UpdateRoad, UpdateToTheLatestThenRestoreTheBackedUpVersionWithItsSettings
 
     // The restore: the backup's image into the restore image, written, the settings written back.
     const size_t before_restore = headset.hid().outputs().size();
-    restore().restoreUi().btnRestore->click();
-    run_events_until([&] { return restore().runActive(); });
+    startRun(restore(), [&] { restore().restoreUi().btnRestore->click(); });
     grabTheProgress(restore(), "road-4-restore-progress");
     run_events_until([&] { return !restore().runActive() && app().mode() == kModeRestore && !app().onProcessing(); });
     settled(restore());
@@ -171,8 +169,8 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
 
     reachTheUpdatePage();
     const size_t sent = sim::commands_sent(headset.hid()).size();
-    acceptTheOffer(chosen.path() / "latest.img");
-    run_events_until([&] { return box().isVisible(); });
+    runToItsEnd(update(), [&] { acceptTheOffer(chosen.path() / "latest.img"); });
+    ASSERT_TRUE(box().isVisible());
     EXPECT_EQ(statusLine(), "Failed to update firmware. Firmware corrupted");
     EXPECT_EQ(app().messageBoxStatus(), kBoxQuit);
     EXPECT_NE(box().messageText().toStdString().find("will restart"), std::string::npos);
