@@ -99,6 +99,27 @@ TEST(HttpStream, FailedTransfers)
         << "http and https only";
 }
 
+// A server that accepts and then sends nothing (or nothing more) ends at the idle bound and says
+// so, also when the low-speed bound is as long, as the download's defaults are.
+TEST(HttpStream, SilenceEndsAtTheIdleBoundWithItsReason)
+{
+    LocalHttpServer server;
+    const std::string body = image(100000);
+    const Reply silences[] = {Reply{.neverAnswer = true}, Reply{.body = body, .cutAfter = 1000, .stallAfterCut = true}};
+    const kivo::HttpStreamLimits bounds[] = {{.idleTimeout = 1s}, {.idleTimeout = 1s, .lowSpeedTime = 1s}};
+    for (const Reply& reply : silences) {
+        for (const kivo::HttpStreamLimits& limits : bounds) {
+            SCOPED_TRACE(testing::Message() << (reply.neverAnswer ? "no answer" : "stall after some data")
+                                            << ", low-speed bound " << limits.lowSpeedTime.count() << " s");
+            server.serve("/kivobluetoothmanager/fw.img", reply);
+            const kivo::HttpStreamResult result = kivo::http_get_stream(
+                server.base(), "fw.img", [](auto) { return true; }, limits);
+            EXPECT_FALSE(result.ok);
+            EXPECT_EQ(result.error, "no data for 1000 ms");
+        }
+    }
+}
+
 TEST(HttpStream, BoundsOnSizeAndSpeed)
 {
     LocalHttpServer server;
