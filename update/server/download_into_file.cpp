@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "common/folder_flush.h"
 #include "common/system_log.h"
 #include "common/temporary_files.h"
 
@@ -112,6 +113,9 @@ bool DownloadFile::commit()
         return false;
     }
     temporary_.clear();
+    // The new name survives a power cut; failing that, the file is in place all the same.
+    if (!flush_folder(target_.parent_path()))
+        system_log("the folder of a download could not be flushed: " + target_.string());
     return true;
 }
 
