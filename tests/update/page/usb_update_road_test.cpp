@@ -99,9 +99,11 @@ TEST_P(NormalModeRoad, DetachRunThenTheHeadsetFoundInItsLoader)
     EXPECT_EQ(headset->product_id, 0xCD10) << "back in its loader";
     EXPECT_TRUE(headset->usb.dfu->downloads.empty()) << "nothing written by the detach run";
 
-    // The recognized id is no longer on the bus.
+    // The recognized id is no longer on the bus. (The detach run's box may still be up: the run's
+    // end is waited for, not only a box.)
     update().updateUi().btnUpdate->click();
-    run_events_until([&] { return box().isVisible(); });
+    ASSERT_TRUE(update().runActive());
+    run_events_until([&] { return !update().runActive() && box().isVisible(); });
     EXPECT_EQ(statusLine(), "Failed to update firmware. Not the recognized device");
     EXPECT_EQ(restoreError(), 2);
     EXPECT_EQ(app().messageBoxStatus(), kBoxToHome);
