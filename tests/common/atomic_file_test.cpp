@@ -7,58 +7,18 @@
 #include <limits.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/atomic_file.h"
 #include "common/folder_flush.h"
+#include "tests/app/file_text.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class Folder {
-public:
-    Folder()
-    {
-        std::string name = (fs::temp_directory_path() / "kivo-atomic-XXXXXX").string();
-        path_ = ::mkdtemp(name.data()) != nullptr ? fs::path(name) : fs::path();
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string read_text(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write_text(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::vector<std::string> names_in(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The file an open descriptor stands for.
 std::string path_of(int fd)
@@ -76,7 +36,7 @@ const std::string kNew(100000, 'n');
 
 TEST(AtomicFile, ReplacesTheFileWithoutWritingIntoTheOldOne)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     const fs::path file = folder.path() / "settings.conf";
     write_text(file, kOld);
     // A second name of the old file's data: a write in place would change it too.
@@ -122,7 +82,7 @@ TEST(AtomicFile, AWriteThatCannotFinishLeavesTheOldFileWholeAndNoTemporary)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Folder folder;
+        const ScratchFolder folder;
         const fs::path file = folder.path() / "settings.conf";
         if (c.targetIsFolder) {
             fs::create_directory(file);
@@ -145,7 +105,7 @@ TEST(AtomicFile, AWriteThatCannotFinishLeavesTheOldFileWholeAndNoTemporary)
 
 TEST(AtomicFile, TheDataIsFlushedBeforeTheRenameAndTheFolderAfterIt)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     const fs::path file = folder.path() / "settings.conf";
     write_text(file, kOld);
     std::vector<std::string> calls;
@@ -176,7 +136,7 @@ TEST(AtomicFile, TheDataIsFlushedBeforeTheRenameAndTheFolderAfterIt)
 
 TEST(FolderFlush, AFolderOfAFileSystemWithoutEntriesToFlushCountsAsFlushed)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     struct Case {
         const char* what;
         fs::path folder;

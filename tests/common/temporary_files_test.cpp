@@ -11,34 +11,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/temporary_files.h"
+#include "tests/app/file_text.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-class Folder {
-public:
-    Folder()
-    {
-        std::string name = (fs::temp_directory_path() / "kivo-temporaries-XXXXXX").string();
-        path_ = ::mkdtemp(name.data()) != nullptr ? fs::path(name) : fs::path();
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // The name mkstemp makes of the atomic writer's template, the file left as a killed write leaves it.
 std::string atomic_temporary_in(const fs::path& folder, const std::string& target)
@@ -54,7 +37,7 @@ std::string atomic_temporary_in(const fs::path& folder, const std::string& targe
 
 TEST(TemporaryFiles, TheCleanUpRemovesOnlyTemporariesEarlierRunsLeft)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     ASSERT_FALSE(folder.path().empty());
     const fs::file_time_type start = fs::file_time_type::clock::now();
     struct Case {
@@ -118,22 +101,16 @@ pid_t ended_process()
     return child;
 }
 
-std::string read_all(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 } // namespace
 
 TEST(TemporaryFiles, ARecordNamesTheDownloadsTemporaryUntilItIsForgotten)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     const fs::path records = folder.path() / "records";
     const fs::path temporary = kivo::download_temporary(folder.path() / "fw.img", 3);
     ASSERT_TRUE(kivo::record_download_temporary(records, temporary));
     const std::string record = "fw.img.download-" + std::to_string(::getpid()) + "-3.record";
-    EXPECT_EQ(read_all(records / record), temporary.string() + "\n");
+    EXPECT_EQ(read_text(records / record), temporary.string() + "\n");
     EXPECT_FALSE(kivo::is_atomic_temporary(record) || kivo::is_download_temporary(record))
         << "the clean-up of stale temporaries leaves records alone";
     kivo::forget_download_temporary(records, temporary);
@@ -142,7 +119,7 @@ TEST(TemporaryFiles, ARecordNamesTheDownloadsTemporaryUntilItIsForgotten)
 
 TEST(TemporaryFiles, TheCleanUpRemovesExactlyTheRecordedTemporariesOfEndedRuns)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     const fs::path records = folder.path() / "records";
     const fs::path user = folder.path() / "Downloads";
     fs::create_directories(user);
@@ -186,13 +163,9 @@ TEST(TemporaryFiles, TheCleanUpRemovesExactlyTheRecordedTemporariesOfEndedRuns)
         EXPECT_EQ(fs::exists(user / c.name), !c.removed);
         EXPECT_EQ(std::count(removed.begin(), removed.end(), user / c.name), c.removed ? 1 : 0);
     }
-    EXPECT_EQ(read_all(precious), "keep");
+    EXPECT_EQ(read_text(precious), "keep");
     EXPECT_TRUE(fs::is_symlink(link)) << "a link of that name is not a file the download made";
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(records))
-        left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"fw.img.download-" + running + "-2.record", "precious.doc"}))
+    EXPECT_EQ(names_in(records), (std::vector<std::string>{"fw.img.download-" + running + "-2.record", "precious.doc"}))
         << "the records of ended runs go; a running one's stays, and a file of another form is not a record";
     EXPECT_TRUE(kivo::remove_recorded_downloads(folder.path() / "missing").empty());
 }

@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,16 +17,17 @@
 #include <vector>
 
 #include "common/temporary_files.h"
+#include "tests/app/file_text.h"
 #include "tests/app/net/local_http_server.h"
+#include "tests/common/scratch_folder.h"
 #include "update/server/download_into_file.h"
 
 namespace fs = std::filesystem;
 
 TEST(FirmwareDownloadFile, ALargeBodyArrivesWholeAndInOrder)
 {
-    std::string name = (fs::temp_directory_path() / "kivo-download-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    const fs::path folder(name);
+    const ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
     // Past several writes and several writeback steps, ending part-way through a write.
     std::string body((size_t{17} << 20) + 12345, '\0');
     for (size_t i = 0; i < body.size(); ++i)
@@ -47,7 +47,6 @@ TEST(FirmwareDownloadFile, ALargeBodyArrivesWholeAndInOrder)
     written << in.rdbuf();
     EXPECT_TRUE(written.str() == body) << "every byte, in order";
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    fs::remove_all(folder);
 }
 
 TEST(FirmwareDownloadFile, AFileThatCannotKeepTheBodyIsTheFilesFailure)
@@ -84,32 +83,10 @@ TEST(FirmwareDownloadFile, AFileThatCannotKeepTheBodyIsTheFilesFailure)
     }
 }
 
-namespace {
-
-std::vector<std::string> names_in(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string read_all(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
-
 TEST(FirmwareDownloadFile, ItsTemporaryIsRecordedWhileItExists)
 {
-    std::string name = (fs::temp_directory_path() / "kivo-download-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    const fs::path folder(name);
+    const ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
     const fs::path records = folder / "records";
     for (const bool kept : {true, false}) {
         SCOPED_TRACE(kept ? "kept" : "discarded");
@@ -117,7 +94,7 @@ TEST(FirmwareDownloadFile, ItsTemporaryIsRecordedWhileItExists)
         ASSERT_TRUE(file.create(folder / "fw.img", records));
         const std::vector<std::string> recorded = names_in(records);
         ASSERT_EQ(recorded.size(), 1u);
-        EXPECT_EQ(read_all(records / recorded[0]), file.temporary().string() + "\n");
+        EXPECT_EQ(read_text(records / recorded[0]), file.temporary().string() + "\n");
         if (kept) {
             ASSERT_TRUE(file.commit());
         } else {
@@ -125,16 +102,14 @@ TEST(FirmwareDownloadFile, ItsTemporaryIsRecordedWhileItExists)
         }
         EXPECT_TRUE(fs::is_empty(records));
     }
-    fs::remove_all(folder);
 }
 
 // A run killed while the body arrives leaves its hidden temporary beside the user's file; the next
 // start removes exactly that one, and nothing else of the user's folder.
 TEST(FirmwareDownloadFile, TheTemporaryOfARunKilledHalfWayIsRemovedAtTheNextStart)
 {
-    std::string name = (fs::temp_directory_path() / "kivo-download-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    const fs::path home(name);
+    const ScratchFolder scratch;
+    const fs::path& home = scratch.path();
     const fs::path user = home / "Downloads";
     const fs::path records = home / "manager" / "records";
     fs::create_directories(user);
@@ -162,7 +137,6 @@ TEST(FirmwareDownloadFile, TheTemporaryOfARunKilledHalfWayIsRemovedAtTheNextStar
 
     EXPECT_EQ(kivo::remove_recorded_downloads(records), std::vector<fs::path>{user / temporary});
     EXPECT_EQ(names_in(user), (std::vector<std::string>{".notes.txt.download-1-1", "fw.img"}));
-    EXPECT_EQ(read_all(user / "fw.img"), "the user's earlier image");
+    EXPECT_EQ(read_text(user / "fw.img"), "the user's earlier image");
     EXPECT_TRUE(fs::is_empty(records));
-    fs::remove_all(home);
 }
