@@ -154,7 +154,7 @@ bool record_download_temporary(const std::filesystem::path& records, const std::
 {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(temporary, error);
-    if (error)
+    if (error || !is_download_temporary(path.filename().string()))
         return false;
     std::filesystem::create_directories(records, error);
     return write_file_atomically(records / record_name(path), path.string() + "\n");

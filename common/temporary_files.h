@@ -32,14 +32,14 @@ std::vector<std::string> remove_stale_temporaries(const std::filesystem::path& f
 
 // Records a download's temporary in the records folder (created when missing): the file
 // "<file>.download-<pid>-<serial>.record" holding the temporary's absolute path. False when it
-// cannot be written.
+// cannot be written, or temporary is not of the download temporary's form.
 bool record_download_temporary(const std::filesystem::path& records, const std::filesystem::path& temporary);
 // Removes the record of a temporary, if any.
 void forget_download_temporary(const std::filesystem::path& records, const std::filesystem::path& temporary);
 // Removes the temporaries recorded in the records folder by processes that have ended: each
 // recorded path of the name its record stands for, which is of the download temporary's form, and
-// that is a regular file; then the records. A record of a process still running (a download under way in
-// another window of the manager) is left. Returns the paths removed.
+// that is a regular file; then the records. A record of a process still running (a download under
+// way in another window of the manager) is left. Returns the paths removed.
 std::vector<std::filesystem::path> remove_recorded_downloads(const std::filesystem::path& records);
 
 } // namespace kivo

@@ -60,9 +60,9 @@ struct DownloadOutcome {
 bool connection_didReceiveData(int descriptor, std::span<const char> block);
 
 // The transfer, on the page's worker: GETs base + file_name within limits and appends the body to
-// descriptor as it arrives, gathering blocks into writes of 1 MiB. An empty body is a failure: it is never an image,
-// and taking it would replace the user's file with nothing. Closes descriptor in every case, after flushing the file to
-// the disk when the whole body arrived.
+// descriptor as it arrives, gathering blocks into writes of 1 MiB. An empty body is a failure: it is
+// never an image, and taking it would replace the user's file with nothing. Closes descriptor in
+// every case, after flushing the file to the disk when the whole body arrived.
 DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
                               const HttpStreamLimits& limits = {});
 
