@@ -32,10 +32,12 @@ KIVOBluetoothManagerAppDelegate::~KIVOBluetoothManagerAppDelegate() { applicatio
 
 void KIVOBluetoothManagerAppDelegate::start()
 {
-    // Only the manager's own folders: it keeps no record of where the user's downloads went, and
-    // looks into no folder of the user's.
-    for (const std::filesystem::path& folder : {kivo::archive_folder(), configurationFile_.parent_path()})
+    // The manager's own folders, and in the user's folders only the download temporaries it
+    // recorded.
+    const std::filesystem::path records = kivo::download_records_folder();
+    for (const std::filesystem::path& folder : {kivo::archive_folder(), configurationFile_.parent_path(), records})
         kivo::remove_stale_temporaries(folder, started_);
+    kivo::remove_recorded_downloads(records);
     controller_->window()->show();
     controller_->initializeObject();
 }

@@ -7,6 +7,7 @@
 namespace kivo {
 namespace {
 constexpr char kArchiveFolderName[] = "VARGOZeltraDeviceManagerArchive";
+constexpr char kDownloadRecordsFolderName[] = "downloads-under-way";
 std::mutex folder_mutex;
 std::filesystem::path chosen_archive_folder;
 } // namespace
@@ -27,6 +28,8 @@ void set_archive_folder(std::filesystem::path folder)
     std::lock_guard lock(folder_mutex);
     chosen_archive_folder = std::move(folder);
 }
+
+std::filesystem::path download_records_folder() { return archive_folder() / kDownloadRecordsFolderName; }
 
 std::filesystem::path configuration_folder()
 {

@@ -201,6 +201,21 @@ def mount_table_seeds():
 
 # ---- Device answers ------------------------------------------------------------------------------
 
+def download_record_seeds():
+    user = "/tmp/kivo-record-fuzz/user"
+    temporary = ".fw.img.download-999999999-0"
+    return {
+        "recorded": f"{user}/{temporary}\n".encode(),
+        "without-newline": f"{user}/{temporary}".encode(),
+        "relative": f"user/{temporary}\n".encode(),
+        "another-name": f"{user}/.other.img.download-999999999-0\n".encode(),
+        "a-link": f"{user}/.link.img.download-999999999-0\n".encode(),
+        "elsewhere": f"/tmp/kivo-record-fuzz/{temporary}\n".encode(),
+        "two-lines": f"{user}/{temporary}\n{user}/fw.img\n".encode(),
+        "empty": b"",
+    }
+
+
 def hid_script(product, replies, faults=0):
     """Product, fault byte and replies (control, data) in fuzz/scripted_hid.h's form."""
     out = bytearray(le16(product)) + bytes([faults])
@@ -505,6 +520,7 @@ SEEDS = {
     "firmware_index_fuzz": firmware_index_seeds,
     "update_container_view_fuzz": update_container_view_seeds,
     "camera_version_fuzz": camera_version_seeds,
+    "download_record_fuzz": download_record_seeds,
     "update_unit_language_fuzz": update_unit_language_seeds,
     "update_mesh_stage_fuzz": update_mesh_stage_seeds,
     "update_run_fuzz": update_run_seeds,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,29 +15,13 @@
 #include <vector>
 
 #include "common/temporary_files.h"
+#include "tests/app/file_text.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-class Folder {
-public:
-    Folder()
-    {
-        std::string name = (fs::temp_directory_path() / "kivo-temporaries-XXXXXX").string();
-        path_ = ::mkdtemp(name.data()) != nullptr ? fs::path(name) : fs::path();
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // The name mkstemp makes of the atomic writer's template, the file left as a killed write leaves it.
 std::string atomic_temporary_in(const fs::path& folder, const std::string& target)
@@ -52,7 +37,7 @@ std::string atomic_temporary_in(const fs::path& folder, const std::string& targe
 
 TEST(TemporaryFiles, TheCleanUpRemovesOnlyTemporariesEarlierRunsLeft)
 {
-    const Folder folder;
+    const ScratchFolder folder;
     ASSERT_FALSE(folder.path().empty());
     const fs::file_time_type start = fs::file_time_type::clock::now();
     struct Case {
@@ -102,4 +87,85 @@ TEST(TemporaryFiles, TheCleanUpRemovesOnlyTemporariesEarlierRunsLeft)
     EXPECT_TRUE(fs::is_directory(folder.path() / "old.tavkarch.saving-Dir123"));
     EXPECT_TRUE(fs::is_symlink(folder.path() / ".VARGO_Zeltra.img.download-1-2"));
     EXPECT_TRUE(kivo::remove_stale_temporaries(folder.path() / "missing", start).empty());
+}
+
+namespace {
+
+// The id of a process that has ended (and been waited for).
+pid_t ended_process()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+} // namespace
+
+TEST(TemporaryFiles, ARecordNamesTheDownloadsTemporaryUntilItIsForgotten)
+{
+    const ScratchFolder folder;
+    const fs::path records = folder.path() / "records";
+    const fs::path temporary = kivo::download_temporary(folder.path() / "fw.img", 3);
+    ASSERT_TRUE(kivo::record_download_temporary(records, temporary));
+    const std::string record = "fw.img.download-" + std::to_string(::getpid()) + "-3.record";
+    EXPECT_EQ(read_text(records / record), temporary.string() + "\n");
+    EXPECT_FALSE(kivo::is_atomic_temporary(record) || kivo::is_download_temporary(record))
+        << "the clean-up of stale temporaries leaves records alone";
+    kivo::forget_download_temporary(records, temporary);
+    EXPECT_TRUE(fs::is_empty(records));
+}
+
+TEST(TemporaryFiles, TheCleanUpRemovesExactlyTheRecordedTemporariesOfEndedRuns)
+{
+    const ScratchFolder folder;
+    const fs::path records = folder.path() / "records";
+    const fs::path user = folder.path() / "Downloads";
+    fs::create_directories(user);
+    const std::string ended = std::to_string(ended_process());
+    const std::string running = std::to_string(::getpid());
+    struct Case {
+        const char* what;
+        std::string name;
+        bool recorded;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"recorded by an ended run", ".fw.img.download-" + ended + "-0", true, true},
+        {"a name of that form, not recorded", ".fw.img.download-" + ended + "-1", false, false},
+        {"recorded by a run still going", ".fw.img.download-" + running + "-2", true, false},
+        {"the user's own file", "fw.img", false, false},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(user / c.name) << "left";
+        if (c.recorded) {
+            ASSERT_TRUE(kivo::record_download_temporary(records, user / c.name));
+        }
+    }
+    // Records that do not name a temporary of their own name are never followed.
+    const auto plant = [&](const std::string& record, const std::string& text) {
+        std::ofstream(records / record) << text;
+    };
+    const fs::path precious = user / "precious.doc";
+    std::ofstream(precious) << "keep";
+    plant("a.img.download-" + ended + "-7.record", precious.string() + "\n");
+    plant("precious.doc.download-" + ended + "-8.record", "Downloads/.precious.doc.download-" + ended + "-8\n");
+    plant("precious.doc", precious.string() + "\n");
+    const fs::path link = user / (".link.img.download-" + ended + "-9");
+    fs::create_symlink(precious, link);
+    ASSERT_TRUE(kivo::record_download_temporary(records, link));
+
+    const std::vector<fs::path> removed = kivo::remove_recorded_downloads(records);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(fs::exists(user / c.name), !c.removed);
+        EXPECT_EQ(std::count(removed.begin(), removed.end(), user / c.name), c.removed ? 1 : 0);
+    }
+    EXPECT_EQ(read_text(precious), "keep");
+    EXPECT_TRUE(fs::is_symlink(link)) << "a link of that name is not a file the download made";
+    EXPECT_EQ(names_in(records), (std::vector<std::string>{"fw.img.download-" + running + "-2.record", "precious.doc"}))
+        << "the records of ended runs go; a running one's stays, and a file of another form is not a record";
+    EXPECT_TRUE(kivo::remove_recorded_downloads(folder.path() / "missing").empty());
 }

@@ -240,6 +240,9 @@ TEST(BackupArchive, MalformedOrForeignContentRaisesArchiveError)
         R"({"$class": "KIVOBluetoothManagerAppController", "keyDeviceRecognized": 1})",
         R"({"$class": 7})",
         header + R"("keyDeviceRecognized": "0x3142"})",
+        // The first integers past an int, as an unsigned reader meets them, and 2^32.
+        header + R"("keyDeviceRecognized": 2147483648})",
+        header + R"("keyDeviceRecognized": 4294967295})",
         header + R"("keyDeviceRecognized": 4294967296})",
         header + R"("keySidetone": -2147483649})",
         header + R"("keySidetone": 1.5})",
@@ -253,6 +256,13 @@ TEST(BackupArchive, MalformedOrForeignContentRaisesArchiveError)
     };
     for (const auto& text : cases)
         EXPECT_THROW(kivo::unarchive_device_record(text), ArchiveError) << text;
+}
+
+TEST(BackupArchive, TheEdgesOfAnIntAreTaken)
+{
+    const std::string header = R"({"$class": "KIVOBluetoothDeviceData", )";
+    EXPECT_EQ(kivo::unarchive_device_record(header + R"("keySidetone": 2147483647})").sidetone(), INT_MAX);
+    EXPECT_EQ(kivo::unarchive_device_record(header + R"("keySidetone": -2147483648})").sidetone(), INT_MIN);
 }
 
 TEST(BackupArchive, DatesReadInAnyZoneAndWriteWithTheLocalOffset)

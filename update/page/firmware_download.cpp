@@ -1,6 +1,7 @@
 // The pages' downloads: Browse and the save panel of the update page, the download of a firmware
 // image from the server on the page's worker into a file that takes the target's place only when
-// the whole image has arrived, and the ends of a download on the main thread.
+// the whole image has arrived and the update's loader takes it, and the ends of a download on the
+// main thread.
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -8,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "app/data_folders.h"
 #include "app/net/server_path.h"
 #include "app/server_choice.h"
 #include "common/clock.h"
@@ -15,6 +17,7 @@
 #include "text/app_text.h"
 #include "text/text_format.h"
 #include "text/update_texts.h"
+#include "update/engine/firmware_file_check.h"
 #include "update/page/update_page.h"
 
 using kivo::AppText;
@@ -134,7 +137,7 @@ void UpdateViewController::downloadFirmwareFromServer()
         return;
     }
     download_ = std::make_unique<kivo::DownloadFile>();
-    if (!download_->create(state_.localPathLatestVersion)) {
+    if (!download_->create(state_.localPathLatestVersion, kivo::download_records_folder())) {
         endDownload(DownloadFailure::FileNotCreated, true);
         return;
     }
@@ -149,19 +152,33 @@ void UpdateViewController::downloadFirmwareFromServer()
         endDownload(DownloadFailure::NoConnection, true);
         return;
     }
+    const std::filesystem::path temporary = download_->temporary();
+    const int target = host().session().deviceTarget;
+    const int recognized = host().data().deviceRecognized();
     worker_.start<kivo::DownloadOutcome>(
-        [descriptor, base, name, stop = &worker_.stopFlag()] {
+        [descriptor, base, name, temporary, target, recognized, stop = &worker_.stopFlag()] {
             // Leaving the page while it runs stops the transfer at its next look.
             const kivo::StopFlagWatch watch(*stop);
-            return kivo::download_into(descriptor, base, name);
+            kivo::DownloadOutcome outcome = kivo::download_into(descriptor, base, name);
+            // Only firmware the update would take replaces the user's file: a body that HTTP calls
+            // whole may still be half an image, or a page.
+            std::string reason;
+            if (outcome.ok && !kivo::firmware_file_loads(temporary, target, recognized, reason)) {
+                outcome.ok = false;
+                outcome.error = "not firmware the update takes: " + reason;
+            }
+            return outcome;
         },
         [this](kivo::DownloadOutcome outcome) {
             if (outcome.ok) {
                 connectionDidFinishLoading();
-            } else {
-                kivo::system_log("firmware download: " + outcome.error);
-                connection_didFailWithError();
+                return;
             }
+            kivo::system_log("firmware download: " + outcome.error);
+            if (outcome.notKept)
+                endDownload(DownloadFailure::FileNotCreated, false);
+            else
+                connection_didFailWithError();
         });
 }
 

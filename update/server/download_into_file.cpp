@@ -5,8 +5,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
+#include "common/atomic_file.h"
+#include "common/folder_flush.h"
 #include "common/system_log.h"
 #include "common/temporary_files.h"
 
@@ -73,21 +76,26 @@ private:
 
 DownloadFile::~DownloadFile() { discard(); }
 
-bool DownloadFile::create(const std::filesystem::path& target)
+bool DownloadFile::create(const std::filesystem::path& target, const std::filesystem::path& records)
 {
     discard();
     target_ = target;
+    records_ = records;
     if (target.filename().empty())
         return false;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::filesystem::path candidate = temporary_beside(target);
-        const int fd = ::open(candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        temporary_ = temporary_beside(target);
+        // Recorded before the file exists: a run killed at any moment after leaves it found.
+        if (!records_.empty() && !record_download_temporary(records_, temporary_))
+            system_log("download not recorded in " + records_.string() + ": " + temporary_.string());
+        const int fd = ::open(temporary_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        const int err = errno;
         if (fd >= 0) {
             ::close(fd);
-            temporary_ = candidate;
             return true;
         }
-        if (errno != EEXIST)
+        forget();
+        if (err != EEXIST)
             return false;
     }
     return false;
@@ -111,7 +119,10 @@ bool DownloadFile::commit()
         discard();
         return false;
     }
-    temporary_.clear();
+    // The new name survives a power cut; failing that, the file is in place all the same.
+    if (!flush_folder(target_.parent_path()))
+        system_log("the folder of a download could not be flushed: " + target_.string());
+    forget();
     return true;
 }
 
@@ -121,33 +132,42 @@ void DownloadFile::discard()
         return;
     std::error_code ignored;
     std::filesystem::remove(temporary_, ignored);
+    forget();
+}
+
+void DownloadFile::forget()
+{
+    if (!records_.empty())
+        forget_download_temporary(records_, temporary_);
     temporary_.clear();
 }
 
 bool connection_didReceiveData(int descriptor, std::span<const char> block)
 {
-    while (!block.empty()) {
-        const ssize_t written = ::write(descriptor, block.data(), block.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        block = block.subspan(static_cast<size_t>(written));
-    }
-    return true;
+    return write_all(descriptor, std::string_view(block.data(), block.size()));
 }
 
 DownloadOutcome download_into(int descriptor, const std::string& base, const std::string& file_name,
                               const HttpStreamLimits& limits)
 {
     BodyWriter writer(descriptor);
+    int write_error = 0;
     HttpStreamResult result = http_get_stream(
-        base, file_name, [&writer](std::span<const char> block) { return writer.take(block); }, limits);
+        base, file_name,
+        [&](std::span<const char> block) {
+            if (writer.take(block))
+                return true;
+            write_error = errno;
+            return false;
+        },
+        limits);
     if (result.ok && !writer.finish()) {
         result.ok = false;
-        result.error = "the received data could not be kept";
+        write_error = errno;
     }
-    DownloadOutcome outcome{result.ok, result.bytes, result.error};
+    DownloadOutcome outcome{result.ok, write_error != 0, result.bytes, result.error};
+    if (outcome.notKept)
+        outcome.error = std::string("the received data could not be kept: ") + std::strerror(write_error);
     if (outcome.ok && outcome.bytes == 0) {
         outcome.ok = false;
         outcome.error = "the server sent an empty body";
@@ -155,10 +175,12 @@ DownloadOutcome download_into(int descriptor, const std::string& base, const std
     // Kept only once it is on the disk: the rename that follows must not publish a hollow file.
     if (outcome.ok && ::fsync(descriptor) != 0) {
         outcome.ok = false;
+        outcome.notKept = true;
         outcome.error = "the file could not be written to the disk";
     }
     if (::close(descriptor) != 0 && outcome.ok) {
         outcome.ok = false;
+        outcome.notKept = true;
         outcome.error = "the file could not be closed";
     }
     return outcome;

@@ -99,6 +99,34 @@ TEST(HttpStream, FailedTransfers)
         << "http and https only";
 }
 
+// A server that accepts and then sends nothing (or nothing more) ends at the idle bound and says
+// so, before a longer low-speed bound; one that sends no byte at all says so also when the
+// low-speed bound is as long, as the download's defaults are. (Once some data came, a bound as
+// long may fire first: both then describe the same stall.)
+TEST(HttpStream, SilenceEndsAtTheIdleBoundWithItsReason)
+{
+    LocalHttpServer server;
+    const std::string body = image(100000);
+    struct Case {
+        const char* what;
+        Reply reply;
+        kivo::HttpStreamLimits limits;
+    };
+    const Case cases[] = {
+        {"no answer", Reply{.neverAnswer = true}, {.idleTimeout = 1s}},
+        {"no answer, bounds as long", Reply{.neverAnswer = true}, {.idleTimeout = 1s, .lowSpeedTime = 1s}},
+        {"stall after some data", Reply{.body = body, .cutAfter = 1000, .stallAfterCut = true}, {.idleTimeout = 1s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.serve("/kivobluetoothmanager/fw.img", c.reply);
+        const kivo::HttpStreamResult result = kivo::http_get_stream(
+            server.base(), "fw.img", [](auto) { return true; }, c.limits);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, "no data for 1000 ms");
+    }
+}
+
 TEST(HttpStream, BoundsOnSizeAndSpeed)
 {
     LocalHttpServer server;

@@ -5,12 +5,14 @@
 #include <fstream>
 
 #include "device/backup_archive.h"
+#include "link/hid_slots.h"
 #include "tests/link/test_opener.h"
 #include "tests/sim/hid_headsets.h"
 #include "tests/update/engine/update_fixture.h"
 #include "text/app_text.h"
 #include "text/instruction_texts.h"
 #include "text/update_texts.h"
+#include "update/engine/device_identity.h"
 #include "update/engine/family_paths.h"
 #include "update/engine/paths/paths.h"
 #include "update/engine/steps.h"
@@ -90,6 +92,27 @@ TEST_F(Frame, AnotherDeviceOrNoneEndsAsNotTheRecognizedOne)
         EXPECT_TRUE(commands().empty());
         EXPECT_FALSE(std::filesystem::exists(backup_of_oem_headset(inputs)));
         EXPECT_EQ(bus().open_hid_handles(), 0);
+    }
+}
+
+// The last guard of every reopen: an opener that takes a device whatever the filter says.
+TEST_F(Frame, AReopenClosesADeviceOfAnotherIdThatTheOpenerTookAllTheSame)
+{
+    const kivo::HidOpener careless = [](uint32_t& product_id, std::span<char> text, const kivo::ProductFilter&) {
+        return open_product(0x3142)(product_id, text, {});
+    };
+    struct Case {
+        const char* what;
+        uint32_t sought;
+        bool opened;
+    };
+    for (const Case c : {Case{"another product", 0x5440, false}, Case{"the one sought", 0x3142, true}}) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(kivo::open_sought(kivo::SoughtDevice{"headset", careless, {c.sought}}), c.opened);
+        EXPECT_EQ(hid_slot(0) != nullptr, c.opened);
+        EXPECT_EQ(bus().open_hid_handles(), c.opened ? 1 : 0);
+        EXPECT_TRUE(headset.hid().transcript().empty()) << "nothing sent";
+        hid_close_devices();
     }
 }
 

@@ -1,8 +1,9 @@
 // The pages' downloads and the actions that start work, in the whole application offscreen against
 // a local firmware server, with a worker that only notes what it was asked to write: Browse, the
-// save panel, a download in blocks into a file that replaces the target only at its end, each
-// failure with its texts (an empty body and a body past the download's bounds among them), the end
-// of a download on each page, and Update and Restore with and without a run to recover.
+// save panel, a download in blocks into a file that replaces the target only at its end and only
+// with firmware, each failure with its texts (an empty body, a body past the download's bounds, a
+// page or half an image, a disk that refuses the data among them) and the user's earlier file kept,
+// the end of a download on each page, and Update and Restore with and without a run to recover.
 
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -10,14 +11,20 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <mutex>
+#include <optional>
 
+#include "app/data_folders.h"
 #include "app/net/http_stream.h"
 #include "device/backup_archive.h"
 #include "main/page_factory.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/file_text.h"
+#include "tests/link/firmware_file_builder.h"
 #include "tests/update/page/page_shots.h"
 #include "text/app_text.h"
 #include "text/text_format.h"
@@ -75,13 +82,43 @@ private:
     RunLog& log_;
 };
 
-std::string image(size_t size, char seed)
+// A firmware container for the OEM headset, as the server holds it.
+std::string image(size_t size, uint32_t seed)
 {
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(seed + i * 13 + i / 509);
-    return bytes;
+    const fwfile::Bytes file = fwfile::make_container({"v2.2", 0x3142, true, {fwfile::pattern(size, seed)}});
+    return std::string(file.begin(), file.end());
 }
+
+// A page of the kind a server sends in place of a file.
+constexpr char kPage[] = "<html><body>Service unavailable</body></html>\n";
+
+// The first half of body, announced as the whole: HTTP calls it complete.
+Reply first_half_of(const std::string& body) { return Reply{.body = body.substr(0, body.size() / 2)}; }
+
+// While it lasts, a file of the process cannot grow past `bytes`: its writes fail there, as on a
+// full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        // The signal of a write past the limit would end the process: the write's failure is enough.
+        previousSignal_ = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, previous_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        ::signal(SIGXFSZ, previousSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousSignal_)(int) = SIG_DFL;
+};
 
 std::string status_of(const std::string& first, const std::string& reason, const char* format = "%@. %@")
 {
@@ -150,10 +187,11 @@ protected:
         return nullptr;
     }
 
-    // Chooses file in the open panel and accepts it.
+    // Chooses file in the panel and accepts it (a file there replaced, as the person agrees to).
     void accept(QFileDialog* dialog, const std::filesystem::path& file)
     {
         ASSERT_NE(dialog, nullptr);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
         dialog->selectFile(QString::fromStdString(file.string()));
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     }
@@ -169,6 +207,9 @@ protected:
     {
         std::vector<std::string> found;
         for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            // The records of downloads under way, none once a download has ended.
+            if (entry.path() == kivo::download_records_folder() && std::filesystem::is_empty(entry.path()))
+                continue;
             const std::string name = entry.path().filename().string();
             if (std::find(kept.begin(), kept.end(), name) == kept.end())
                 found.push_back(name);
@@ -279,6 +320,7 @@ TEST_F(FirmwareDownload, YesDownloadsTheLatestAndUpdatesWithIt)
 
     EXPECT_EQ(read_text(target), latest) << "every block, in order";
     EXPECT_EQ(leftovers(folder, {"latest.img"}), std::vector<std::string>{});
+    EXPECT_TRUE(std::filesystem::is_empty(kivo::download_records_folder())) << "its record forgotten";
     EXPECT_EQ(update().updateUi().tfFirmwareFile->text().toStdString(), target.string());
     const std::vector<AskedRun> runs = log.taken();
     ASSERT_EQ(runs.size(), 1u) << "the offer stood: the update starts at the download's end";
@@ -347,6 +389,7 @@ TEST_F(FirmwareDownload, FailuresOnTheRestorePage)
     const std::string reason_get = UpdateTexts::tavk_string_cannot_get_backup_firmware_in(0);
     const std::string reason_download = UpdateTexts::tavk_string_cannot_download_backup_firmware_in(0);
     const std::string listed = "VARGO_Zeltra:v2.1:VARGO_Zeltra_v2.1.img\r\n";
+    std::optional<FileSizeLimit> limit;
     const Case cases[] = {
         {"a folder where the restore image goes", listed,
          [&] {
@@ -368,6 +411,14 @@ TEST_F(FirmwareDownload, FailuresOnTheRestorePage)
              server.serve(kBackupImage, Reply{200, ""});
          },
          "%@. %@", reason_download},
+        {"a page, not firmware", listed,
+         [&] {
+             server.serve(kBackupImage, Reply{200, kPage});
+         },
+         "%@. %@", reason_download},
+        {"half the image, announced whole", listed, [&] { server.serve(kBackupImage, first_half_of(backup)); },
+         "%@. %@", reason_download},
+        {"the disk refuses the data", listed, [&] { limit.emplace(backup.size() / 2); }, "%@. %@", reason_get},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -378,6 +429,7 @@ TEST_F(FirmwareDownload, FailuresOnTheRestorePage)
         const int requests = server.requestCount(kBackupImage);
         restore().restoreUi().btnRestore->click();
         downloadEnds(restore());
+        limit.reset();
 
         EXPECT_EQ(statusLine(),
                   status_of(AppText::tavk_status_failure_usb_in(kModeRestore, 0x3142, 0), c.reason, c.format));
@@ -409,6 +461,7 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         std::string reason;
         bool declines;
         std::string target = "latest.img";
+        bool diskRefuses = false;
     };
     const std::string listed = "VARGO_Zeltra:v2.2:fw/VARGO_Zeltra_v2.2.img\r\n";
     const Case cases[] = {
@@ -423,6 +476,12 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         {"a body announced past the largest download, then silent", listed,
          Reply{.body = "x", .cutAfter = 1, .stallAfterCut = true, .announcedLength = kivo::kLargestDownload + 1},
          UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
+        {"a page, not firmware", listed, Reply{200, kPage}, UpdateTexts::tavk_string_cannot_download_firmware_in(0),
+         false},
+        {"half the image, announced whole", listed, first_half_of(latest),
+         UpdateTexts::tavk_string_cannot_download_firmware_in(0), false},
+        {"the disk refuses the data", listed, Reply{.body = latest}, UpdateTexts::tavk_string_cannot_create_file_in(0),
+         false, "latest.img", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -430,9 +489,16 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         enterUpdate(c.index);
         sheet().ui.btnYes->click();
         const std::filesystem::path target = folder / c.target;
+        const bool earlier = std::filesystem::is_directory(target.parent_path());
+        if (earlier)
+            write_text(target, "the user's earlier image");
         const int requests = server.requestCount(kImage);
+        std::optional<FileSizeLimit> limit;
+        if (c.diskRefuses)
+            limit.emplace(latest.size() / 2);
         accept(panel("savePanel"), target);
         downloadEnds(update());
+        limit.reset();
         EXPECT_EQ(statusLine(), status_of(UpdateTexts::tavk_string_failed_to_download_latest_firmware_in(0), c.reason));
         if (c.declines) {
             EXPECT_EQ(server.requestCount(kImage), requests) << "no request";
@@ -441,11 +507,12 @@ TEST_F(FirmwareDownload, FailuresOnTheUpdatePage)
         EXPECT_EQ(update().state(), kStateIdle);
         EXPECT_FALSE(app().onProcessing());
         EXPECT_EQ(update().newUpdateFound(), !c.declines) << "a failure at the start declines the offer";
-        EXPECT_FALSE(std::filesystem::exists(target));
-        EXPECT_EQ(leftovers(folder, {}), std::vector<std::string>{});
+        if (earlier) {
+            EXPECT_EQ(read_text(target), "the user's earlier image");
+        }
+        EXPECT_EQ(leftovers(folder, {"latest.img"}), std::vector<std::string>{});
         EXPECT_TRUE(update().updateUi().tfFirmwareFile->text().isEmpty());
         EXPECT_TRUE(log.taken().empty());
-        // A file wrongly left would make the next save panel ask before replacing it.
         std::filesystem::remove(target);
     }
     EXPECT_EQ(server.requestCount("/kivobluetoothmanager/fw/./VARGO_Zeltra_v2.2.img"), 0);

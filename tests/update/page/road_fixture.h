@@ -1,7 +1,7 @@
 #pragma once
 // The whole application offscreen with a local firmware server serving the demo firmware: the steps
-// of an update's road through the window (recognition, the new-update sheet and its save panel) and
-// the wait for the update page to settle.
+// of an update's road through the window (recognition, the new-update sheet and its save panel, or
+// a file picked with Browse) and the wait for the update page to settle.
 
 #include <QFileDialog>
 #include <QPushButton>
@@ -71,18 +71,37 @@ protected:
         settled(update());
     }
 
-    // YES on the sheet, and the save panel accepted with target.
+    // YES on the sheet, and the save panel accepted with target (a file there replaced, as the
+    // person agrees to).
     void acceptTheOffer(const std::filesystem::path& target)
     {
         ASSERT_TRUE(sheet().isVisible());
         sheet().ui.btnYes->click();
-        QFileDialog* panel = nullptr;
-        for (QFileDialog* dialog : window().findChildren<QFileDialog*>(QStringLiteral("savePanel")))
-            if (dialog->isVisible())
-                panel = dialog;
+        QFileDialog* panel = shownPanel("savePanel");
         ASSERT_NE(panel, nullptr);
+        panel->setOption(QFileDialog::DontConfirmOverwrite);
         panel->selectFile(QString::fromStdString(target.string()));
         QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
+    }
+
+    // BROWSE, file picked, and UPDATE.
+    void updateWithAPickedFile(const std::filesystem::path& file)
+    {
+        update().updateUi().btnBrowse->click();
+        QFileDialog* panel = shownPanel("browsePanel");
+        ASSERT_NE(panel, nullptr);
+        panel->selectFile(QString::fromStdString(file.string()));
+        QMetaObject::invokeMethod(panel, "accept", Qt::DirectConnection);
+        ASSERT_TRUE(update().updateUi().btnUpdate->isEnabled());
+        update().updateUi().btnUpdate->click();
+    }
+
+    QFileDialog* shownPanel(const char* name)
+    {
+        for (QFileDialog* dialog : window().findChildren<QFileDialog*>(QString::fromLatin1(name)))
+            if (dialog->isVisible())
+                return dialog;
+        return nullptr;
     }
 
     fwfile::TempFolder firmware;

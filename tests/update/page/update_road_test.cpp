@@ -169,7 +169,21 @@ TEST_F(UpdateRoad, AnImageWithAWrongDigestChangesNothing)
 
     reachTheUpdatePage();
     const size_t sent = sim::commands_sent(headset.hid()).size();
-    runToItsEnd(update(), [&] { acceptTheOffer(chosen.path() / "latest.img"); });
+    // Downloaded over the user's earlier file, it is refused before it takes that file's place.
+    const std::filesystem::path target = chosen.path() / "latest.img";
+    write_text(target, "the user's earlier image");
+    acceptTheOffer(target);
+    settled(update());
+    EXPECT_EQ(statusLine(), "Failed to download latest firmware. Cannot download firmware");
+    EXPECT_EQ(read_text(target), "the user's earlier image");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(chosen.path()), {}), 1) << "no temporary left";
+    EXPECT_FALSE(update().runActive());
+    EXPECT_EQ(commandsSince(sent), std::vector<uint8_t>{}) << "no update started";
+
+    // Picked by the user, the update's loader refuses it.
+    const std::filesystem::path picked = chosen.path() / "picked.img";
+    write_text(picked, std::string(corrupted.begin(), corrupted.end()));
+    runToItsEnd(update(), [&] { updateWithAPickedFile(picked); });
     ASSERT_TRUE(box().isVisible());
     EXPECT_EQ(statusLine(), "Failed to update firmware. Firmware corrupted");
     EXPECT_EQ(app().messageBoxStatus(), kBoxQuit);

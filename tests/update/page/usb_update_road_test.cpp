@@ -144,7 +144,15 @@ TEST_P(NormalModeRoad, FileForAnotherProductChangesNothing)
     const size_t transfers = headset->usb.transcript().size();
     const size_t store_writes = sim::ps_writes(*headset).size();
     const uint64_t presence = headset->generation();
-    updateThroughTheOffer(demo_firmware::kPlainUsbImage);
+    // Downloaded, it is refused before it becomes the user's file.
+    acceptTheOffer(chosen.path() / demo_firmware::kPlainUsbImage);
+    settled(update());
+    EXPECT_EQ(statusLine(), "Failed to download latest firmware. Cannot download firmware");
+    EXPECT_TRUE(std::filesystem::is_empty(chosen.path()));
+    EXPECT_EQ(headset->usb.transcript().size(), transfers) << "no update started";
+
+    // Picked by the user, the update's loader refuses it.
+    runToItsEnd(update(), [&] { updateWithAPickedFile(firmware.path() / demo_firmware::kPlainUsbImage); });
     ASSERT_TRUE(box().isVisible());
     EXPECT_EQ(statusLine(), "Failed to update firmware. Firmware not for Aldero");
     EXPECT_EQ(restoreError(), 3);

@@ -46,7 +46,6 @@ constexpr int kNormalSearchTries = 5;
 // into the archive folder, the DFU image to be loaded, the camera image to be moved to the camera
 // after the transfer.
 constexpr char kCameraDfuImageFile[] = "__lumora_dfu_bluetooth__.img";
-constexpr EntryNeed kCameraEntries[] = {{ContainerTable::Section, 0}, {ContainerTable::Section, 1}};
 
 constexpr uint16_t kPsKeyFirmwareVersion = 0x02A4;
 constexpr std::array<uint16_t, 2> kPsKeysClearedAlways = {ps_key::kIntercomVox, ps_key::kPhoneVox};
@@ -176,27 +175,20 @@ std::filesystem::path extract_camera_images(UpdateRun& run)
 bool load_image(UpdateRun& run)
 {
     const int recognized = run.in.data.deviceRecognized();
-    std::vector<int> models{product_in(kDfuTargetModelProducts, recognized) ? run.deviceTarget() : recognized};
-    for (const int model : {dfu_second_model(recognized), dfu_third_model(recognized)})
-        if (model != 0)
-            models.push_back(model);
-
     std::filesystem::path file = run.in.firmwareFile;
-    for (size_t i = 0; i < models.size(); ++i) {
-        int model = models[i];
-        if (i == 0 && recognized == kCameraProductId) {
-            file = extract_camera_images(run);
-            if (file.empty())
-                return false;
-            model = kCameraProductId;
-        }
+    if (recognized == kCameraProductId) {
+        file = extract_camera_images(run);
+        if (file.empty())
+            return false;
+    }
+    const std::vector<std::string> texts = dfu_model_texts(recognized, run.deviceTarget());
+    for (size_t i = 0; i < texts.size(); ++i) {
         run.message.fill(0);
-        const std::string text = dfu_model_text(recognized, model);
         size_t size = 0;
-        if (text.empty())
+        if (texts[i].empty())
             format_text(run.message, kDfuNotForFormat, 0, "");
         else
-            size = dfu_file_load(file.c_str(), run.dfuImage.buffer, run.message, text);
+            size = dfu_file_load(file.c_str(), run.dfuImage.buffer, run.message, texts[i]);
         run.shared.setUpdateProcessed(1);
         if (i == 0)
             system_logf("dfu_file_load [%zu] [%s]", size, file.c_str());
@@ -255,6 +247,16 @@ std::string dfu_model_text(int recognized, int model_id)
 {
     const std::string name = ProductNames::tavk_product_name_for_internal(recognized, true);
     return name.empty() ? std::string() : fill_format("%@#%04X", {name, model_id});
+}
+
+std::vector<std::string> dfu_model_texts(int recognized, int target)
+{
+    std::vector<std::string> texts{
+        dfu_model_text(recognized, product_in(kDfuTargetModelProducts, recognized) ? target : recognized)};
+    for (const int model : {dfu_second_model(recognized), dfu_third_model(recognized)})
+        if (model != 0)
+            texts.push_back(dfu_model_text(recognized, model));
+    return texts;
 }
 
 bool switch_to_download_mode(UpdateRun& run)
