@@ -124,6 +124,9 @@ enum class ReconnectForm {
 // The wait for the headset being updated, which restarts. True once it is back (and,
 // CloseAndReopen, open in slot 0). Writes no status: the caller names the failure with its tag.
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+// The same after the headset's loader has run (and in the final polls): it may come back under the
+// id of its firmware file (updated_headset_after_loader).
+bool reconnect_after_loader(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
 // The same for the device `sought` (a module's identity): the polls and the last open look for it
 // alone.
 bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought);

@@ -110,7 +110,7 @@ void end_after_restart(UpdateRun& run, void (*box_step)(UpdateRun& run))
     });
     sleep_ms(kRestartPauseMs);
     box_step(run);
-    if (!reconnect_wait(run, 0, ReconnectForm::PollOnly)) {
+    if (!reconnect_after_loader(run, 0, ReconnectForm::PollOnly)) {
         status_cannot_get_status(run, nullptr);
         return;
     }
