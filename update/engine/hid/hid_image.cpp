@@ -177,7 +177,7 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
 {
     // Counted in clock time: a silent or busy headset spends the link's bound on every exchange.
     const Duration start = clock_now();
-    const long long bound_ms = 1000LL * kUserPollBoundSeconds;
+    const long long bound_ms = 1000LL * poll.boundSeconds;
     for (int polls = 1;; ++polls) {
         HidStatusReport answer{};
         if (exchange(answer)) {
@@ -192,7 +192,7 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
         if (left_ms > 0)
             sleep_ms(std::min<long long>(kPollIntervalMs, left_ms));
         if (elapsed_ms(start) >= bound_ms) {
-            system_logf("command %02X: not done after %d s (%d polls)", poll.command, kUserPollBoundSeconds, polls);
+            system_logf("command %02X: not done after %d s (%d polls)", poll.command, poll.boundSeconds, polls);
             return UserPollEnd::BoundReached;
         }
     }
