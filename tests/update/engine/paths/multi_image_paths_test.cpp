@@ -326,6 +326,33 @@ TEST_F(MultiImagePaths, TricklingIntermediateImageEndsAtTheLowSpeedBound)
     EXPECT_EQ(bus().open_hid_handles(), 0);
 }
 
+// A server fast enough for the low-speed bound but slow for the size of the image holds the headset
+// waiting: the fetch ends at its bound on the whole time (shortened here), before anything is
+// erased.
+TEST_F(MultiImagePaths, SlowIntermediateImageEndsAtTheWholeTimeBound)
+{
+    using namespace std::chrono_literals;
+    const fwfile::Bytes good = demo_firmware::intermediate_image(0x3340, 20000);
+    plug();
+    // About 5 KiB a second, never a second without data: the whole image takes about four seconds.
+    server.serve(intermediatePath(0x3340),
+                 {.body = std::string(good.begin(), good.end()), .chunkSize = 512, .chunkPause = 100ms});
+    inputs.intermediateLowSpeedTime = 1s;
+    inputs.intermediateFetchTime = 1s;
+    useVersion(1, 4);
+    testing::internal::CaptureStderr();
+    run();
+    const std::string trace = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE(trace.find("Error on load = longer than 1 seconds in all"), std::string::npos) << trace;
+    EXPECT_EQ(trace.find("slower than"), std::string::npos) << "not the low-speed bound";
+    EXPECT_EQ(trace.find("no data for"), std::string::npos) << "not the idle bound";
+    EXPECT_EQ(status(), "Failed to update firmware. Cannot download firmware");
+    EXPECT_EQ(progress().updateRestoreError, 1);
+    EXPECT_FALSE(erased());
+    EXPECT_EQ(bus().open_hid_handles(), 0);
+}
+
 TEST_F(MultiImagePaths, IntermediateFamilyFileWithoutBlockZeroEndsBeforeAnyCommand)
 {
     plug();
