@@ -75,6 +75,16 @@ void show_download_progress(UpdateRun& run, const DfuProgressScale& scale, size_
         run.shared.setUpdateProcessed(percent);
 }
 
+// One retry from the device's budget, and the pause before it; false once the budget is spent.
+bool spend_retry(DfuDeviceSlot& slot)
+{
+    if (slot.retriesLeft == 0)
+        return false;
+    --slot.retriesLeft;
+    sleep_ms(kRetryPauseMs);
+    return true;
+}
+
 // A device that reports an error (bStatus not 0) is cleared, at the cost of a retry: cleared, it is
 // in dfuIDLE, where a DNLOAD begins a new download, so the image goes again from its first block (a
 // device that places blocks by number takes block 0 the same way). False, with the "aborting"
@@ -88,9 +98,7 @@ bool clear_error(UpdateRun& run, DfuDevices& devices, int i, const DfuStatus& st
     }
     system_logf("USB DFU [%d]: status %d in state %d at block %d", i, status.bStatus, status.bState, slot.blockNumber);
     dfu_clear_status(slot.handle, 0);
-    --slot.retriesLeft;
-    sleep_ms(kRetryPauseMs);
-    return true;
+    return spend_retry(slot);
 }
 
 // The image into device i, block by block from the first, until every byte is sent; from the
@@ -102,19 +110,12 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
     slot.blockNumber = 0;
     slot.bytesLeft = image.size();
     size_t offset = 0;
-    auto retry = [&slot] {
-        if (slot.retriesLeft == 0)
-            return false;
-        --slot.retriesLeft;
-        sleep_ms(kRetryPauseMs);
-        return true;
-    };
     // How long the device has been busy since the last block went.
     BusyWait busy_wait;
     while (slot.bytesLeft > 0) {
         const std::optional<DfuStatus> status = read_dfu_status(slot.handle, 0);
         if (!status) {
-            if (retry())
+            if (spend_retry(slot))
                 continue;
             dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_get_status_in, dfu_step_tag(kDownloadStatusStep, i));
             return false;
@@ -145,7 +146,7 @@ bool download_into(UpdateRun& run, DfuDevices& devices, int i, std::span<const u
         const int sent = dfu_download(slot.handle, 0, slot.blockNumber, image.subspan(offset, length));
         // A transfer of fewer bytes than the block is a failed one.
         if (sent != static_cast<int>(length)) {
-            if (retry())
+            if (spend_retry(slot))
                 continue;
             dfu_fail(run, devices, UpdateTexts::tavk_string_cannot_update_next_block_in, dfu_device_tag(i));
             return false;
