@@ -319,48 +319,6 @@ TEST_P(UsbDfuDownload, ManifestLongerThanAStepWaitsIsNotAskedEarly)
     EXPECT_EQ(headset->product_id, 0xCD10) << "still in its loader";
 }
 
-// Once its last block has gone, a device asks for a time before its next status read, which the
-// manifest wait gives it. Within the five minutes a step waits, it is waited out; past them, the
-// download ends at once with its "aborting" line, with no status read before that time (the strict
-// device would refuse it) and no final block.
-TEST_P(UsbDfuDownload, TimeBeforeTheFinalBlockPastAStepsBoundEndsTheDownloadAtOnce)
-{
-    struct Case {
-        const char* what;
-        uint32_t pollMs;
-        bool written;
-    };
-    const Case cases[] = {
-        {"five minutes", 300000, true},
-        {"a millisecond more", 300001, false},
-        {"hours", 0xFFFFFF, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        bus().reset();
-        const auto loader = plugHeadsetInItsLoader(0x4D10);
-        loader->usb.dfu->busy_poll_ms = c.pollMs;
-        const fwfile::Bytes file = useDfuFile(model(0x4D10, 0x4D10), 100);
-        run();
-        const std::vector<const sim::ControlRecord*> reads = status_reads(*loader);
-        // Stage A's read, the one before the only block, the one that asks for the time.
-        ASSERT_GE(reads.size(), 3u);
-        EXPECT_EQ(reads[2]->data.at(4), sim::kDfuDnBusy);
-        if (c.written) {
-            ASSERT_GE(reads.size(), 4u);
-            EXPECT_EQ(ms_of(reads[3]->at - reads[2]->at), 300000);
-            EXPECT_EQ(reads[3]->result, 6);
-            EXPECT_EQ(loader->usb.dfu->image(), imageOf(file));
-            EXPECT_EQ(progress().updateProcessed, 100);
-        } else {
-            EXPECT_EQ(reads.size(), 3u) << "not asked again, before its time or after";
-            EXPECT_EQ(status(), failed("aborting (status 0 & state 4) [0]"));
-            EXPECT_EQ(dnloads(*loader).size(), 1u) << "no final block";
-            EXPECT_EQ(loader->product_id, 0xCD10) << "still in its loader";
-        }
-    }
-}
-
 // A request the strict device stalls also puts it into dfuERROR, which the next status read shows:
 // a failed block or status read costs the budget twice there, once for the failure and once for
 // the error state.
@@ -522,8 +480,9 @@ TEST_P(UsbDfuDownload, ShortBlockTransferCountsAsAFailedBlock)
 }
 
 // A busy device is waited for the poll time it asks for, within five minutes from its first busy
-// answer after a block; a poll time past what is left of them ends the download at once with its
-// "aborting" line, never with a status read before its time (the strict device would refuse it).
+// answer after a block (after the last one, the manifest wait gives it its time); a poll time past
+// what is left of them ends the download at once with its "aborting" line and no final block,
+// never with a status read before its time (the strict device would refuse it).
 TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
 {
     struct Case {
@@ -551,6 +510,11 @@ TEST_P(UsbDfuDownload, BusyDeviceIsWaitedForItsPollTimeoutUpToFiveMinutesInAll)
         // The only block keeps it busy: the manifest wait takes its first second, the reads before
         // the final block the five minutes after it.
         {"busy for ever after the last block", 1000, -1, 1000, busy, 900, 1000 + 300000},
+        // The time the only block asks for is the manifest wait's: waited out within the five
+        // minutes, and past them the end at once, not asked again.
+        {"five minutes after the last block", 300000, 1, 300000, "", 100},
+        {"a millisecond more after the last block", 300001, 1, std::nullopt, busy, 100, 0},
+        {"hours after the last block", 0xFFFFFF, 1, std::nullopt, busy, 100, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
