@@ -21,6 +21,9 @@ struct Transfer {
     curl_off_t lastCount = 0;
     std::chrono::milliseconds idleTimeout{0};
     bool idle = false;
+    std::chrono::steady_clock::time_point began = std::chrono::steady_clock::now();
+    std::chrono::seconds wholeTime{0};
+    bool overTime = false;
     std::uint64_t largestBody = 0;
     bool tooLarge = false;
 };
@@ -57,6 +60,10 @@ int watch_transfer(void* user, curl_off_t, curl_off_t received, curl_off_t, curl
     if (stop_requested())
         return 1;
     const auto now = std::chrono::steady_clock::now();
+    if (transfer->wholeTime.count() > 0 && now - transfer->began > transfer->wholeTime) {
+        transfer->overTime = true;
+        return 1;
+    }
     if (received != transfer->lastCount) {
         transfer->lastCount = received;
         transfer->lastData = now;
@@ -86,6 +93,7 @@ HttpStreamResult http_get_stream(std::string_view base, std::string_view path, c
     transfer.sink = &sink;
     transfer.idleTimeout = limits.idleTimeout;
     transfer.largestBody = limits.largestBody;
+    transfer.wholeTime = limits.wholeTime;
 
     curl_get::set_get_options(c, url, base, headers.get());
     curl_get::setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.idleTimeout.count()));
@@ -111,6 +119,8 @@ HttpStreamResult http_get_stream(std::string_view base, std::string_view path, c
         result.error = "the received data could not be kept";
     else if (transfer.idle)
         result.error = "no data for " + std::to_string(limits.idleTimeout.count()) + " ms";
+    else if (transfer.overTime)
+        result.error = "longer than " + std::to_string(limits.wholeTime.count()) + " seconds in all";
     else if (code == CURLE_OPERATION_TIMEDOUT && result.status != 0)
         result.error = "slower than " + std::to_string(limits.lowSpeed) + " bytes a second for " +
             std::to_string(limits.lowSpeedTime.count()) + " seconds";

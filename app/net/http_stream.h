@@ -30,6 +30,8 @@ struct HttpStreamLimits {
     // Fewer than lowSpeed bytes a second over lowSpeedTime ends it; a time of 0: no bound.
     long lowSpeed = kDownloadLowSpeed;
     std::chrono::seconds lowSpeedTime = kDownloadLowSpeedTime;
+    // The whole transfer, connecting included, taking longer ends it; 0: no bound.
+    std::chrono::seconds wholeTime{0};
 };
 
 struct HttpStreamResult {
@@ -45,7 +47,7 @@ using HttpSink = std::function<bool(std::span<const char>)>;
 // GETs base followed by path with the protocols, no-cache headers and redirect rule of http_get.
 // Fails when the status is not 2xx (the sink sees nothing of that answer), when the sink refuses a
 // block, when the body ends short of its announced length, and when a bound of limits is passed;
-// the whole transfer has no time limit. On a thread that watches a stop flag (common/clock.h),
+// the whole transfer has no time limit unless limits give one. On a thread that watches a stop flag (common/clock.h),
 // raising it ends the transfer within about a second, as not ok.
 HttpStreamResult http_get_stream(std::string_view base, std::string_view path, const HttpSink& sink,
                                  const HttpStreamLimits& limits = {});

@@ -64,6 +64,7 @@ DfuPersona::DfuPersona(uint16_t runtime_product_id, uint16_t dfu_product_id, boo
     , dfu_product(dfu_product_id)
     , dfu_mode(in_dfu_mode)
     , runtime_layout{0, {{{dfu_alt_setting(0)}}}, {}}
+    , image_manifested_(!in_dfu_mode)
 {
     status.state = dfu_mode ? kDfuIdle : kDfuAppIdle;
 }
@@ -137,8 +138,16 @@ void DfuPersona::strict_advance()
 void DfuPersona::manifested()
 {
     manifest_done_ = true;
+    image_manifested_ = true;
     if (!leaves_only_on_request7)
         leave_requested = true;
+}
+
+bool DfuPersona::runs_its_image()
+{
+    if (mode == DfuMode::Lenient)
+        lenient_advance();
+    return leave_requested && image_manifested_ && !image_not_taken;
 }
 
 std::optional<uint8_t> DfuPersona::strict_next(DfuRequestKind kind) const
@@ -164,8 +173,10 @@ void DfuPersona::strict_take_block(const ControlSetup& setup, const uint8_t* dat
 {
     Bytes bytes(data, data + setup.length);
     downloads.push_back({setup.value, bytes});
-    if (status.state == kDfuIdle)
+    if (status.state == kDfuIdle) {
         in_sequence_.clear();
+        image_manifested_ = false;
+    }
     block_status_ = block_fault_strikes(setup.value).value_or(kDfuStatusOk);
     if (block_status_ == kDfuStatusOk)
         in_sequence_.insert(in_sequence_.end(), bytes.begin(), bytes.end());
@@ -221,6 +232,7 @@ int DfuPersona::strict_request(const ControlSetup& setup, uint8_t* data)
     case DfuRequestKind::FinalBlock:
         downloads.push_back({setup.value, {}});
         manifest_done_ = false;
+        image_manifested_ = false;
         status = {kDfuStatusOk, 0, kDfuManifestSync, 0};
         return 0;
     case DfuRequestKind::GetStatus:
@@ -250,6 +262,11 @@ int DfuPersona::lenient_stall()
 
 void DfuPersona::lenient_advance()
 {
+    // The manifest runs out on the clock from the final block on, whether or not it is asked after.
+    if (manifest_pending_ && now() >= manifest_until_) {
+        manifest_pending_ = false;
+        image_manifested_ = true;
+    }
     const bool time_up = now() >= busy_until_;
     switch (status.state) {
     case kDfuDnBusy:
@@ -291,6 +308,9 @@ int DfuPersona::lenient_download(const ControlSetup& setup, const uint8_t* data)
             return lenient_stall();
         downloads.push_back({setup.value, {}});
         status = {kDfuStatusOk, 0, kDfuManifestSync, 0};
+        image_manifested_ = false;
+        manifest_pending_ = true;
+        manifest_until_ = after_ms(manifest_poll_ms);
         if (!leaves_only_on_request7)
             leave_requested = true;
         return 0;
@@ -299,8 +319,11 @@ int DfuPersona::lenient_download(const ControlSetup& setup, const uint8_t* data)
         return lenient_stall();
     Bytes bytes(data, data + setup.length);
     downloads.push_back({setup.value, bytes});
-    if (status.state == kDfuIdle && setup.value == 0)
+    if (status.state == kDfuIdle && setup.value == 0) {
         written_.clear();
+        image_manifested_ = false;
+        manifest_pending_ = false;
+    }
     if (const std::optional<uint8_t> failed = block_fault_strikes(setup.value)) {
         status = {*failed, 0, kDfuError, 0};
         return setup.length;
@@ -368,7 +391,7 @@ uint16_t DfuPersona::reset(UsbLayout& layout, PsStore* store)
         layout = dfu_mode_layout();
         dfu_mode = true;
         status = {0, 0, kDfuIdle, 0};
-    } else if (dfu_mode && leave_requested && !image_not_taken) {
+    } else if (dfu_mode && runs_its_image()) {
         layout = runtime_layout;
         dfu_mode = false;
         status = {0, 0, kDfuAppIdle, 0};

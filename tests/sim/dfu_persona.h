@@ -10,9 +10,10 @@
 // on only at a GETSTATUS. Lenient is the maker's loader as the update path was first written for:
 // busy and manifest times run out on the clock alone, CLRSTATUS and ABORT are taken anywhere, a
 // DETACH never times out and blocks are placed by their number. In both, request 7 (the maker's
-// own) tells the loader to leave; a reset brings it back running its normal firmware once it was
-// told to leave (request 7, or in the lenient mode the final block, in the strict one a finished
-// manifestation); before that it comes back still in the loader.
+// own) tells the loader to leave, and so does the final block in the lenient mode, a finished
+// manifestation in the strict one. A reset brings it back running its normal firmware only when
+// it was told to leave and holds an image it manifested (the final block taken and its manifest
+// over: in the lenient mode on the clock alone); otherwise it comes back still in the loader.
 
 #include <cstdint>
 #include <deque>
@@ -222,6 +223,9 @@ private:
     // A block the fault drops, if it strikes now.
     std::optional<uint8_t> block_fault_strikes(uint16_t number);
     void manifested();
+    // Whether a reset now brings the device back running its image: told to leave, with an image
+    // it manifested.
+    bool runs_its_image();
     static int answer(const DfuStatus& answer, uint8_t* data);
 
     std::map<uint16_t, Bytes> written_; // lenient
@@ -232,6 +236,13 @@ private:
     kivo::Duration detach_until_{};
     int busy_left_ = 0;
     bool manifest_done_ = false;
+    // The image the loader holds was manifested: only such an image runs. A device made running its
+    // firmware holds that firmware; one made in its loader holds none. Kept over a reset in the
+    // loader; a new download, or a new final block, clears it.
+    bool image_manifested_;
+    // Lenient: the final block taken, its manifest over at manifest_until_.
+    bool manifest_pending_ = false;
+    kivo::Duration manifest_until_{};
 };
 
 // A DFU interface as this maker's devices show it (class 0xFE, subclass 1, protocol 0).

@@ -1,8 +1,7 @@
 // The simulated DFU device's two modes, as the update path's tests rely on them: the strict device
 // moves through the states of USB DFU 1.1 only as the standard allows, refuses everything else
-// into its error state, writes its image in sequence, leaves its loader only once manifested (or
-// told to by request 7) and gives up a detach that no reset follows in time; the lenient one is the
-// maker's loader.
+// into its error state, writes its image in sequence and gives up a detach that no reset follows in
+// time; the lenient one is the maker's loader. Both run only an image they manifested.
 
 #include <gtest/gtest.h>
 
@@ -142,20 +141,23 @@ TEST_F(DfuPersonaTest, StrictDeviceMovesOnlyAsTheStateTableAllows)
 }
 
 // Manifested, the device waits for its reset and answers nothing meanwhile; it leaves its loader
-// at the reset only once manifested (or told to by request 7): the final block alone does not send
-// the strict device away, where it sends the lenient one.
-TEST_F(DfuPersonaTest, DeviceLeavesItsLoaderAtTheResetOnceManifested)
+// at the reset only when told to (its manifest, request 7, the lenient one's final block) and
+// holding an image it manifested: the final block taken and its manifest over (the lenient one's
+// on the clock alone). A loader told to leave with an image it never manifested stays.
+TEST_F(DfuPersonaTest, DeviceLeavesItsLoaderAtTheResetOnlyWithAnImageItManifested)
 {
     struct Case {
         const char* what;
         sim::DfuMode mode;
-        std::function<void(sim::Device&)> before_reset; // after the final block
+        bool finalBlock;
+        std::function<void(sim::Device&)> before_reset; // after the final block, if any
         uint16_t productAfterReset;
     };
+    auto request7 = [](sim::Device& d) { EXPECT_EQ(send(d, kOut, sim::kDfuRequest7), 0); };
     const Case cases[] = {
-        {"strict, no status read after the final block", sim::DfuMode::Strict, [](sim::Device&) {}, 0xCD10},
-        {"strict, manifesting when reset", sim::DfuMode::Strict, [](sim::Device& d) { get_status(d); }, 0xCD10},
-        {"strict, manifested", sim::DfuMode::Strict,
+        {"strict, no status read after the final block", sim::DfuMode::Strict, true, [](sim::Device&) {}, 0xCD10},
+        {"strict, manifesting when reset", sim::DfuMode::Strict, true, [](sim::Device& d) { get_status(d); }, 0xCD10},
+        {"strict, manifested", sim::DfuMode::Strict, true,
          [](sim::Device& d) {
              EXPECT_EQ(get_status(d), 6);
              sim::bus().clock().advance(100ms);
@@ -163,7 +165,7 @@ TEST_F(DfuPersonaTest, DeviceLeavesItsLoaderAtTheResetOnceManifested)
              EXPECT_EQ(d.usb.dfu->status.state, sim::kDfuManifestWaitReset);
          },
          0x4D10},
-        {"strict, manifestation tolerant", sim::DfuMode::Strict,
+        {"strict, manifestation tolerant", sim::DfuMode::Strict, true,
          [](sim::Device& d) {
              d.usb.dfu->manifestation_tolerant = true;
              EXPECT_EQ(get_status(d), 6);
@@ -172,8 +174,26 @@ TEST_F(DfuPersonaTest, DeviceLeavesItsLoaderAtTheResetOnceManifested)
              EXPECT_EQ(d.usb.dfu->status.state, sim::kDfuIdle) << "back in dfuIDLE after its manifest";
          },
          0x4D10},
-        {"strict, request 7", sim::DfuMode::Strict, [](sim::Device& d) { send(d, kOut, sim::kDfuRequest7); }, 0x4D10},
-        {"lenient, no status read after the final block", sim::DfuMode::Lenient, [](sim::Device&) {}, 0x4D10},
+        {"strict, request 7 before the manifest", sim::DfuMode::Strict, true, request7, 0xCD10},
+        {"strict, manifested, then request 7 where only that sends it away", sim::DfuMode::Strict, true,
+         [&](sim::Device& d) {
+             d.usb.dfu->leaves_only_on_request7 = true;
+             EXPECT_EQ(get_status(d), 6);
+             sim::bus().clock().advance(100ms);
+             request7(d);
+         },
+         0x4D10},
+        {"strict, request 7 without a final block", sim::DfuMode::Strict, false, request7, 0xCD10},
+        {"lenient, its manifest over", sim::DfuMode::Lenient, true,
+         [](sim::Device&) { sim::bus().clock().advance(100ms); }, 0x4D10},
+        {"lenient, reset before its manifest is over", sim::DfuMode::Lenient, true,
+         [](sim::Device&) { sim::bus().clock().advance(99ms); }, 0xCD10},
+        {"lenient, request 7 without a final block", sim::DfuMode::Lenient, false,
+         [&](sim::Device& d) {
+             sim::bus().clock().advance(100ms);
+             request7(d);
+         },
+         0xCD10},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -182,8 +202,48 @@ TEST_F(DfuPersonaTest, DeviceLeavesItsLoaderAtTheResetOnceManifested)
         device->usb.dfu->busy_answers = 0;
         ASSERT_EQ(block(*device, 0, "SIMVERSION=5.3.0.0"), 18);
         ASSERT_EQ(get_status(*device), 6);
-        ASSERT_EQ(final_block(*device), 0);
+        if (c.finalBlock) {
+            ASSERT_EQ(final_block(*device), 0);
+        }
         c.before_reset(*device);
+        reset_and_wait(device);
+        EXPECT_EQ(device->product_id, c.productAfterReset);
+    }
+}
+
+// A manifested image runs once the loader is told to leave, after a reset that kept the loader; a
+// new download in the loader is unmanifested until its own final block and manifest.
+TEST_F(DfuPersonaTest, ManifestedImageOutlivesAResetInTheLoaderUntilANewDownload)
+{
+    struct Case {
+        const char* what;
+        sim::DfuMode mode;
+        bool newDownload; // after the reset, before request 7
+        uint16_t productAfterReset;
+    };
+    const Case cases[] = {
+        {"strict, request 7 after the reset", sim::DfuMode::Strict, false, 0x4D10},
+        {"strict, a new download first", sim::DfuMode::Strict, true, 0xCD10},
+        {"lenient, request 7 after the reset", sim::DfuMode::Lenient, false, 0x4D10},
+        {"lenient, a new download first", sim::DfuMode::Lenient, true, 0xCD10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim::bus().reset();
+        const auto device = plugLoader(c.mode);
+        device->usb.dfu->busy_answers = 0;
+        device->usb.dfu->leaves_only_on_request7 = true;
+        ASSERT_EQ(block(*device, 0, "SIMVERSION=5.3.0.0"), 18);
+        ASSERT_EQ(get_status(*device), 6);
+        ASSERT_EQ(final_block(*device), 0);
+        get_status(*device);
+        sim::bus().clock().advance(100ms);
+        reset_and_wait(device);
+        ASSERT_EQ(device->product_id, 0xCD10) << "not told to leave";
+        if (c.newDownload) {
+            ASSERT_EQ(block(*device, 0, "SIMVERSION=5.4.0.0"), 18);
+        }
+        ASSERT_EQ(send(*device, kOut, sim::kDfuRequest7), 0);
         reset_and_wait(device);
         EXPECT_EQ(device->product_id, c.productAfterReset);
     }

@@ -183,15 +183,16 @@ Bytes address_report(const HeadsetPersona& p)
     return report;
 }
 
-// The headset restarts: it leaves the bus and comes back `away` later, or never. Once.
-void restart(HeadsetState& state, std::optional<kivo::Duration> away)
+// The headset restarts: it leaves the bus and comes back `away` later (under `back_as` when set),
+// or never. Once.
+void restart(HeadsetState& state, std::optional<kivo::Duration> away, std::optional<uint16_t> back_as = std::nullopt)
 {
     const kivo::Duration now = bus().clock().now();
     if (state.leavesAt && now < *state.leavesAt)
         return;
     state.leavesAt = now + state.persona.leaveAfter;
     if (auto device = state.headset.lock())
-        bus().leave(device, state.persona.leaveAfter, away);
+        bus().leave(device, state.persona.leaveAfter, away, back_as);
 }
 
 // Erase, blocks, verify, run loader, result, loader restart, on one interface's loader face,
@@ -225,7 +226,7 @@ std::optional<HidReply> answer_loader(HeadsetState& state, InterfaceState& face,
             p.records = *p.factoryRecords;
         state.ranLoader = true;
         state.readyQuestionsSinceRunLoader = 0;
-        restart(state, p.awayAfterRunLoader);
+        restart(state, p.awayAfterRunLoader, p.backAsAfterRunLoader);
         return one_report(status_report(command, 0));
     case kResult: return one_report(status_report(command, 0, p.dfuResult));
     default: return std::nullopt;

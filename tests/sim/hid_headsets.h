@@ -95,6 +95,9 @@ struct HeadsetPersona {
     kivo::Duration leaveAfter = std::chrono::milliseconds(100);
     std::optional<kivo::Duration> awayAfterRestart = std::chrono::seconds(1);
     std::optional<kivo::Duration> awayAfterRunLoader = std::chrono::seconds(3);
+    // Comes back from its run loader under this product id, when set: the id of the firmware it
+    // now runs, which may be another product's.
+    std::optional<uint16_t> backAsAfterRunLoader;
     // After a run loader its settings records become these, when set.
     std::optional<std::map<uint8_t, std::vector<uint16_t>>> factoryRecords;
     // Single occurrences of commands that go wrong, beside failingCommands (every occurrence).

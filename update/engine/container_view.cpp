@@ -51,6 +51,7 @@ bool ContainerView::check(FirmwareBuffer file, size_t size, std::span<const Entr
         }
     }
     count_ = count;
+    productId_ = read_le32(bytes_, Layout::kProductIdOffset);
     return true;
 }
 

@@ -56,6 +56,8 @@ public:
 
     // The entry count of the file, 0 when it is 0 or less.
     int count() const { return count_; }
+    // The product id the file is for (its header's); 0 while the view holds nothing.
+    uint32_t productId() const { return productId_; }
     // A checked entry; nullptr when it was not asked for or is not present.
     const ContainerEntry* section(int index) const { return find(sections_, index); }
     const ContainerEntry* block(int index) const { return find(blocks_, index); }
@@ -67,6 +69,7 @@ private:
     FirmwareBuffer file_;
     std::span<const uint8_t> bytes_;
     int count_ = 0;
+    uint32_t productId_ = 0;
     // The bytes hashed so far, per table (section, block).
     std::array<uint64_t, 2> hashed_{};
     std::map<int, ContainerEntry> sections_;

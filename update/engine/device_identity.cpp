@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -23,19 +24,34 @@ bool listed(const std::vector<uint32_t>& ids, uint32_t product_id)
     return std::find(ids.begin(), ids.end(), product_id) != ids.end();
 }
 
-void trace_refusal(const char* step, const char* what, uint32_t found, const std::vector<uint32_t>& expected)
+} // namespace
+
+void PassedOver::refuse(const char* step, const char* what, uint32_t found, const std::vector<uint32_t>& expected)
 {
+    if (listed(traced_, found))
+        return;
+    traced_.push_back(found);
     system_logf("%s: passed over %04X, not the %s (%s)", step, static_cast<unsigned>(found), what,
                 ids_text(expected).c_str());
 }
-
-} // namespace
 
 bool SoughtDevice::accepts(uint32_t product_id) const { return listed(ids, product_id); }
 
 SoughtDevice updated_headset(const UpdateRun& run)
 {
     return {"headset", run.in.opener, {static_cast<uint32_t>(run.usbStatus())}};
+}
+
+SoughtDevice updated_headset_after_loader(const UpdateRun& run)
+{
+    SoughtDevice headset = updated_headset(run);
+    const uint32_t file_product = run.container.productId();
+    if (file_product != 0 && !headset.accepts(file_product)) {
+        system_logf("update: back from its loader the headset may show %04X, the id of its firmware file",
+                    static_cast<unsigned>(file_product));
+        headset.ids.push_back(file_product);
+    }
+    return headset;
 }
 
 SoughtDevice vantor_mesh_module() { return {"mesh module", hid_open_vantor_mesh, widened(hid_vantor_mesh_products())}; }
@@ -46,12 +62,18 @@ SoughtDevice airoha_mesh_module() { return {"mesh module", hid_open_airoha_mesh,
 
 bool open_sought(const SoughtDevice& sought)
 {
+    PassedOver passed;
+    return open_sought(sought, passed);
+}
+
+bool open_sought(const SoughtDevice& sought, PassedOver& passed)
+{
     if (!sought.open)
         return false;
-    const ProductFilter accept = [&sought](uint32_t product_id) {
+    const ProductFilter accept = [&sought, &passed](uint32_t product_id) {
         if (sought.accepts(product_id))
             return true;
-        trace_refusal("update", sought.what, product_id, sought.ids);
+        passed.refuse("update", sought.what, product_id, sought.ids);
         return false;
     };
     uint32_t product_id = 0;
@@ -61,7 +83,7 @@ bool open_sought(const SoughtDevice& sought)
     if (sought.accepts(product_id))
         return true;
     // An opener that took it all the same: closed before anything is sent.
-    trace_refusal("update", sought.what, product_id, sought.ids);
+    passed.refuse("update", sought.what, product_id, sought.ids);
     hid_close_devices();
     return false;
 }
@@ -81,10 +103,11 @@ std::vector<uint32_t> updated_usb_ids(const UpdateRun& run)
 
 ProductFilter updated_usb_filter(const UpdateRun& run, const char* step)
 {
-    return [ids = updated_usb_ids(run), step](uint32_t product_id) {
+    // Shared by the filter's copies: the walks copy the filter they are given.
+    return [ids = updated_usb_ids(run), step, passed = std::make_shared<PassedOver>()](uint32_t product_id) {
         if (listed(ids, product_id))
             return true;
-        trace_refusal(step, "device being updated", product_id, ids);
+        passed->refuse(step, "device being updated", product_id, ids);
         return false;
     };
 }

@@ -27,6 +27,12 @@ namespace kivo {
 
 struct TransferPath;
 
+// The whole fetch of an intermediate image, which holds the headset waiting with its link open: an
+// image of a few MiB comes in well within five minutes over any line the low-speed bound lets
+// through for long (4 MiB needs about 14 KiB a second), and five minutes are what the run waits for
+// a person too.
+inline constexpr std::chrono::seconds kIntermediateFetchTime{300};
+
 // Everything a run reads, copied on the main thread before it starts.
 struct UpdateInputs {
     // The firmware file to write (UTF-8).
@@ -47,10 +53,11 @@ struct UpdateInputs {
     // The global firmware server's base (ends in "/"), where intermediate images are fetched
     // whatever server the index came from.
     std::string globalServerBase;
-    // How long that fetch may go without data, and how long it may stay slower than
-    // kDownloadLowSpeed bytes a second.
+    // How long that fetch may go without data, how long it may stay slower than kDownloadLowSpeed
+    // bytes a second, and how long it may take in all.
     std::chrono::milliseconds intermediateIdleTimeout = kDownloadIdleTimeout;
     std::chrono::seconds intermediateLowSpeedTime = kDownloadLowSpeedTime;
+    std::chrono::seconds intermediateFetchTime = kIntermediateFetchTime;
     // The path to run; none: the one of session.deviceTarget.
     const TransferPath* path = nullptr;
     // The count of failed claims in the USB DFU wait, kept from run to run; none: the process's own.

@@ -157,6 +157,11 @@ TEST(HttpStream, BoundsOnSizeAndSpeed)
          nullptr},
         {"a trickle that never stalls", Reply{.body = body.substr(0, 50000), .chunkSize = 16, .chunkPause = 50ms},
          small, "slower"},
+        // Ten KiB a second, well above the low speed, for about five seconds.
+        {"fast enough, but longer than the whole time",
+         Reply{.body = body.substr(0, 50000), .chunkSize = 2048, .chunkPause = 200ms},
+         {.idleTimeout = 10s, .largestBody = 0, .lowSpeed = 1024, .lowSpeedTime = 1s, .wholeTime = 1s},
+         "in all"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

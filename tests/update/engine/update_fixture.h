@@ -21,14 +21,16 @@
 
 // A headset whose command stays silent, or answers busy, for good from its first occurrence: each
 // exchange of it ends at the link's read bound, or at its exchange bound once the busy answers come
-// a second apart (pace_busy_answers), more of them than that bound lets the link read.
+// a second apart (pace_busy_answers). An exchange that gives up leaves the rest of its answers
+// queued for the next one: there are enough of them that no poll bound (ten minutes at most) lets
+// the link read to the end of the first.
 inline sim::CommandFault silent_for_good(uint8_t command)
 {
     return {command, 1, sim::CommandFault::Silent, 2, 0, true};
 }
 inline sim::CommandFault busy_for_good(uint8_t command)
 {
-    return {command, 1, sim::CommandFault::Busy, 0, 2 * kHidExchangeTimeoutMs / 1000, true};
+    return {command, 1, sim::CommandFault::Busy, 0, 4 * kHidExchangeTimeoutMs / 1000, true};
 }
 inline void pace_busy_answers(const sim::PluggedHeadset& headset)
 {

@@ -78,6 +78,8 @@ protected:
             last_ = p;
             if (prepared && armAfterPreparation)
                 std::exchange(armAfterPreparation, nullptr)();
+            if (onProgress)
+                onProgress(p);
         });
         target(0x4D10);
         inputs.data.setDeviceVersion({5, 1, 0, 0});
@@ -175,6 +177,8 @@ protected:
     std::vector<std::string> statuses;
     // Run once when the preparation is over, before the first DFU request.
     std::function<void()> armAfterPreparation;
+    // Run at every change of the progress fields, on the worker.
+    std::function<void(const kivo::UpdateProgress&)> onProgress;
 
 private:
     kivo::UpdateProgress last_;

@@ -32,7 +32,9 @@ CameraImageMove updateLumoraFirmware(const std::filesystem::path& archive_folder
         return moved_or_failed(true);
     // The camera takes whatever its name holds: the name is given only to a whole copy, flushed.
     const std::string temporary = card + kCameraCardTemporaryFile;
-    if (!files.copy(source, temporary) || !files.move(temporary, target)) {
+    // The rename is on the card's disk before the source goes: a card pulled just after would
+    // otherwise hold neither name's entry, and the image would be lost with the source.
+    if (!files.copy(source, temporary) || !files.move(temporary, target) || !files.sync_folder(card)) {
         files.remove(temporary);
         // Whatever the card holds under the name, the camera must not take it for this image.
         files.remove(target);

@@ -24,7 +24,8 @@ enum class CameraImageMove {
 
 // Moves the image onto the card, replacing one an earlier run left: a rename, or, where that fails
 // (the card is another file system: the usual case), a copy under the temporary name on the card,
-// flushed, then renamed to the camera's name, before the source is removed. A card pulled or a
+// flushed, then renamed to the camera's name and the card's folder flushed, before the source is
+// removed. A card pulled or a
 // write that fails half-way never leaves part of the image under the camera's name: a copy that
 // fails is removed from the card (where the card is still there), with whatever stood under the
 // camera's name, and the source kept. Traces

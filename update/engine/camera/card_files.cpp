@@ -107,6 +107,12 @@ bool CardFiles::move(const std::string& from, const std::string& to)
     return !error;
 }
 
+bool CardFiles::sync_folder(const std::string& folder)
+{
+    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return directory.get() >= 0 && ::fsync(directory.get()) == 0 && directory.close();
+}
+
 std::optional<uint64_t> CardFiles::size(const std::string& path)
 {
     std::error_code error;

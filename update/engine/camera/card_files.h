@@ -29,6 +29,9 @@ public:
     virtual bool create(const std::string& path, std::span<const uint8_t> contents);
     // Renames from to to, replacing a file of that name. Fails across file systems.
     virtual bool move(const std::string& from, const std::string& to);
+    // Flushes the folder's entries to its disk (a rename in it done before is then kept when the
+    // card is pulled). The path names the folder, with or without its last separator.
+    virtual bool sync_folder(const std::string& folder);
     virtual std::optional<uint64_t> size(const std::string& path);
     // nullptr when the file cannot be opened for reading.
     virtual std::unique_ptr<CardFileReader> open(const std::string& path);

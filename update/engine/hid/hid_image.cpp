@@ -68,7 +68,7 @@ bool write_hid_image(UpdateRun& run, const HidImage& image, const HidStepTags& t
         return true;
     if (!hid_step(run, RUN_LOADER, 0, tags.runLoader, how.slot))
         return false;
-    if (!reconnect_wait(run, how.reconnectPause)) {
+    if (!reconnect_after_loader(run, how.reconnectPause)) {
         status_cannot_get_status(run, tags.reopenAfterRunLoader);
         return false;
     }
@@ -97,7 +97,7 @@ bool write_bluetooth_blocks(UpdateRun& run, std::span<const ContainerEntry* cons
     if (run_loader && !hid_step(run, RUN_LOADER, 0, tags.runLoader))
         return false;
     system_log("Bluetooth blocks written, waiting for the headset");
-    if (reconnect_wait(run, kPauseAfterBluetoothBlocks))
+    if (reconnect_after_loader(run, kPauseAfterBluetoothBlocks))
         return true;
     status_cannot_get_status(run, tags.reopenAfterRunLoader);
     return false;
@@ -118,11 +118,17 @@ bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form)
     return reconnect_wait(pause_seconds, form, updated_headset(run));
 }
 
+bool reconnect_after_loader(UpdateRun& run, int pause_seconds, ReconnectForm form)
+{
+    return reconnect_wait(pause_seconds, form, updated_headset_after_loader(run));
+}
+
 bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought)
 {
     if (form == ReconnectForm::CloseAndReopen)
         hid_close_devices();
     sleep_ms(1000LL * pause_seconds);
+    PassedOver passed;
     for (int poll = 1;; ++poll) {
         if (poll > kReconnectPollBound) {
             system_logf("device not back after %d polls", kReconnectPollBound);
@@ -133,14 +139,14 @@ bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& s
         // The openers refuse a filled slot: the link kept from before the pause goes first.
         if (poll == 1 && form == ReconnectForm::PollOnly)
             hid_close_devices();
-        const bool back = open_sought(sought);
+        const bool back = open_sought(sought, passed);
         hid_close_devices();
         if (back)
             break;
     }
     if (form == ReconnectForm::PollOnly)
         return true;
-    if (open_sought(sought))
+    if (open_sought(sought, passed))
         return true;
     hid_close_devices();
     return false;
@@ -148,8 +154,9 @@ bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& s
 
 bool search_device(const SoughtDevice& sought, int attempts)
 {
+    PassedOver passed;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        if (open_sought(sought)) {
+        if (open_sought(sought, passed)) {
             system_logf("%s found at attempt %d", sought.what, attempt);
             return true;
         }
@@ -170,7 +177,7 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
 {
     // Counted in clock time: a silent or busy headset spends the link's bound on every exchange.
     const Duration start = clock_now();
-    const long long bound_ms = 1000LL * kUserPollBoundSeconds;
+    const long long bound_ms = 1000LL * poll.boundSeconds;
     for (int polls = 1;; ++polls) {
         HidStatusReport answer{};
         if (exchange(answer)) {
@@ -185,7 +192,7 @@ UserPollEnd poll_until_done(const UserPoll& poll, const PollExchange& exchange)
         if (left_ms > 0)
             sleep_ms(std::min<long long>(kPollIntervalMs, left_ms));
         if (elapsed_ms(start) >= bound_ms) {
-            system_logf("command %02X: not done after %d s (%d polls)", poll.command, kUserPollBoundSeconds, polls);
+            system_logf("command %02X: not done after %d s (%d polls)", poll.command, poll.boundSeconds, polls);
             return UserPollEnd::BoundReached;
         }
     }

@@ -124,6 +124,9 @@ enum class ReconnectForm {
 // The wait for the headset being updated, which restarts. True once it is back (and,
 // CloseAndReopen, open in slot 0). Writes no status: the caller names the failure with its tag.
 bool reconnect_wait(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
+// The same after the headset's loader has run (and in the final polls): it may come back under the
+// id of its firmware file (updated_headset_after_loader).
+bool reconnect_after_loader(UpdateRun& run, int pause_seconds, ReconnectForm form = ReconnectForm::CloseAndReopen);
 // The same for the device `sought` (a module's identity): the polls and the last open look for it
 // alone.
 bool reconnect_wait(int pause_seconds, ReconnectForm form, const SoughtDevice& sought);
@@ -140,6 +143,9 @@ bool search_device(const SoughtDevice& sought, int attempts);
 // under way at the bound ends first: at most kHidExchangeTimeoutMs more). Five minutes, as the
 // wait for a re-plugged device gives: pressing a key or re-plugging a cable takes seconds.
 inline constexpr int kUserPollBoundSeconds = 300;
+// A headset asked the same until it is ready, with no person to act, is given the ten minutes of
+// the 600 one-second polls it once had: its own time, not a person's.
+inline constexpr int kReadinessPollBoundSeconds = 600;
 
 enum class UserPollEnd { Done, ExchangeFailed, BoundReached };
 
@@ -151,10 +157,12 @@ struct UserPoll {
     bool failedExchangeEnds = false;
     // Each answered value is traced as "<name> = [<value>]"; nullptr for none.
     const char* traceName = nullptr;
+    // The clock time the poll may take.
+    int boundSeconds = kUserPollBoundSeconds;
 };
 
-// Polls until done, a second between polls, for at most kUserPollBoundSeconds of clock time. Writes
-// no status: the caller names the failure.
+// Polls until done, a second between polls, for at most the poll's bound of clock time. Writes no
+// status: the caller names the failure.
 UserPollEnd poll_until_done(const UserPoll& poll);
 // One poll's exchange: true with the answer when it succeeded.
 using PollExchange = std::function<bool(HidStatusReport& answer)>;

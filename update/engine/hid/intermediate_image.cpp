@@ -34,9 +34,14 @@ bool takes_intermediate_image(const IntermediateImage& image, const KIVOBluetoot
     return old && file_above;
 }
 
-HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time)
+HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time,
+                                           std::chrono::seconds whole_time)
 {
-    return {.idleTimeout = idle, .largestBody = 0, .lowSpeed = kDownloadLowSpeed, .lowSpeedTime = low_speed_time};
+    return {.idleTimeout = idle,
+            .largestBody = 0,
+            .lowSpeed = kDownloadLowSpeed,
+            .lowSpeedTime = low_speed_time,
+            .wholeTime = whole_time};
 }
 
 IntermediateFetch fetch_intermediate_image(const std::string& base, std::string_view file_name,

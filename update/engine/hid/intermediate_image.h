@@ -25,13 +25,15 @@ bool takes_intermediate_image(const IntermediateImage& image, const KIVOBluetoot
                               const ContainerEntry& first_block);
 
 // The fetch's bounds: idle without data, and slower than kDownloadLowSpeed bytes a second for
-// low_speed_time, as a firmware download (the body's own bound is its sink's).
-HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time);
+// low_speed_time, as a firmware download, and longer than whole_time in all (the body's own bound
+// is its sink's).
+HttpStreamLimits intermediate_fetch_limits(std::chrono::milliseconds idle, std::chrono::seconds low_speed_time,
+                                           std::chrono::seconds whole_time);
 
 enum class IntermediateFetch {
     Fetched,
-    // A transport error, a status other than 200, an empty body, a stall, a trickle, a body over
-    // the bound.
+    // A transport error, a status other than 200, an empty body, a stall, a trickle, a fetch past
+    // its whole time, a body over the bound.
     NotDownloaded,
     // A block entry outside the body, or its table, or a digest that does not match.
     Corrupted,

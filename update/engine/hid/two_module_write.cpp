@@ -38,7 +38,7 @@ bool write_two_modules(UpdateRun& run, std::span<const ContainerEntry* const> im
         p.updateTimerProcessed = 0;
     });
     // The headset comes back on its own; nothing is asked of it afterwards.
-    if (reconnect_wait(run, kPauseAfterLoaders, ReconnectForm::PollOnly))
+    if (reconnect_after_loader(run, kPauseAfterLoaders, ReconnectForm::PollOnly))
         return true;
     status_cannot_get_status(run, nullptr);
     return false;

@@ -197,7 +197,7 @@ bool write_airoha_block(UpdateRun& run, const ContainerEntry& block, const Airoh
         return false;
     }
     const bool back = how.device ? reconnect_wait(how.reconnectPause, ReconnectForm::CloseAndReopen, *how.device)
-                                 : reconnect_wait(run, how.reconnectPause);
+                                 : reconnect_after_loader(run, how.reconnectPause);
     if (!back) {
         fail(run, how.tags->reopen, number);
         return false;

@@ -11,6 +11,7 @@
 #include "update/engine/mesh/crc16.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
+#include "update/engine/try_budget.h"
 
 namespace kivo {
 namespace {
@@ -22,6 +23,9 @@ constexpr MeshVersion kCrcThreshold{1, 0, 2, 1, 0};
 constexpr int kPauseAfterSwitchMs = 5000;
 constexpr int kPauseAfterModuleRunLoaderMs = 10'000;
 constexpr int kPauseAfterSecondSwitchMs = 3000;
+// A chunk goes out and is checked in three exchanges (the chunk, its status, its CRC): a module that
+// answers in time takes this a send.
+constexpr long long kChunkSendTryMs = 3 * kAnswerInTimeMs;
 
 // A command whose failure is only traced.
 void traced_command(uint8_t code, const char* name)
@@ -55,13 +59,15 @@ bool send_chunk(UpdateRun& run, std::span<const uint8_t> chunk, const char* send
     return true;
 }
 
-// Each chunk is followed by its CRC; a refused chunk goes again from the same offset. After the
-// last chunk the all-CRC over every accepted chunk; a refused one starts the next pass afresh.
+// Each chunk is followed by its CRC; a refused chunk goes again from the same offset, within the
+// count of refusals and the clock time of as many sends answered in time. After the last chunk the
+// all-CRC over every accepted chunk; a refused one starts the next pass afresh.
 bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshStageTags& tags)
 {
     for (int pass = 1; pass <= kCheckedWritePasses; ++pass) {
         uint16_t all_crc = 0;
         int refusals = 0;
+        TryBudget sends(kChunkCrcRefusalBound, kChunkSendTryMs);
         for (size_t sent = 0; sent < module.size();) {
             const std::span<const uint8_t> chunk = mesh_chunk_at(module, sent);
             if (!send_chunk(run, chunk, tags.checkedChunkSend, tags.checkedChunkStatus))
@@ -71,10 +77,12 @@ bool write_checked(UpdateRun& run, std::span<const uint8_t> module, const MeshSt
                 all_crc = crc16_xmodem(chunk, all_crc);
                 sent += chunk.size();
                 refusals = 0;
+                sends = TryBudget(kChunkCrcRefusalBound, kChunkSendTryMs);
                 continue;
             }
             system_logf("chunk CRC at %zu refused", sent);
-            if (++refusals == kChunkCrcRefusalBound) {
+            if (++refusals == kChunkCrcRefusalBound || !sends.left()) {
+                system_logf("chunk at %zu given up after %d refusals", sent, refusals);
                 status_cannot_get_status(run, tags.checkedPasses);
                 return false;
             }

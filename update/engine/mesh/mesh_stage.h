@@ -45,8 +45,8 @@ inline constexpr int kModuleSearchAttempts = 20;
 inline constexpr int kModuleBackAttempts = 100;
 inline constexpr int kHeadsetSearchAttempts = 20;
 inline constexpr int kCheckedWritePasses = 6;
-// A chunk the module keeps refusing would be sent for ever: this many refusals in a row end the
-// run as the sixth refused pass does.
+// A chunk the module keeps refusing would be sent for ever: this many refusals in a row, or their
+// clock time against a module that answers in time, end the run as the sixth refused pass does.
 inline constexpr int kChunkCrcRefusalBound = 10;
 
 // The module's version as it answers it (bytes 3 to 7); 1.0.0.0.0 when it does not.

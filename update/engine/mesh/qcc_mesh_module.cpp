@@ -61,8 +61,10 @@ bool send_chunks(UpdateRun& run, std::span<const uint8_t> module)
 // Each try is closed at once, found or not: the headset is opened next.
 bool module_back()
 {
+    const SoughtDevice module = qcc_mesh_module();
+    PassedOver passed;
     for (int tries = 1; tries <= kQccModuleBackTries; ++tries) {
-        const bool back = open_sought(qcc_mesh_module());
+        const bool back = open_sought(module, passed);
         hid_close_devices();
         if (back) {
             system_logf("qcc mesh module back at try %d", tries);

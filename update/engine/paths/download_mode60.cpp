@@ -28,7 +28,9 @@ constexpr int kPauseAroundBlocksMs = 5000;
 constexpr int kRestartPauseMs = 60'000;
 constexpr int kEndingPauseMs = 2000;
 
-constexpr UserPoll kReadinessPoll{COMMAND_WAIT_POLL, false, "ready"};
+// With a box up the person re-plugging the headset is waited for; without one, the headset alone.
+constexpr UserPoll kReadinessPoll{COMMAND_WAIT_POLL, false, "ready", kReadinessPollBoundSeconds};
+constexpr UserPoll kReadinessPollWhileReplugged{COMMAND_WAIT_POLL, false, "ready"};
 
 // The headset restarts in download mode (whatever it answers) and must come back as itself.
 bool enter_download_mode(UpdateRun& run, KeptReport& report)
@@ -62,9 +64,9 @@ void run_download_mode60(UpdateRun& run)
     }
     sleep_ms(kPauseAroundBlocksMs);
     mark_box_without_box(run);
-    const bool ready = wait_until_ready(run, [&report](HidStatusReport& answer) {
-        return report.command(0, COMMAND_WAIT_POLL, std::nullopt, &answer);
-    });
+    const bool ready = wait_until_ready(
+        run, [&report](HidStatusReport& answer) { return report.command(0, COMMAND_WAIT_POLL, std::nullopt, &answer); },
+        false);
     if (!ready)
         return;
     if (start_loader && !report.command(0, RUN_LOADER, 0)) {
@@ -94,9 +96,9 @@ void end_with_headset_back(UpdateRun& run)
 
 } // namespace
 
-bool wait_until_ready(UpdateRun& run, const PollExchange& exchange)
+bool wait_until_ready(UpdateRun& run, const PollExchange& exchange, bool replugged)
 {
-    if (poll_until_done(kReadinessPoll, exchange) == UserPollEnd::Done)
+    if (poll_until_done(replugged ? kReadinessPollWhileReplugged : kReadinessPoll, exchange) == UserPollEnd::Done)
         return true;
     status_cannot_get_status(run, nullptr);
     return false;
@@ -110,7 +112,7 @@ void end_after_restart(UpdateRun& run, void (*box_step)(UpdateRun& run))
     });
     sleep_ms(kRestartPauseMs);
     box_step(run);
-    if (!reconnect_wait(run, 0, ReconnectForm::PollOnly)) {
+    if (!reconnect_after_loader(run, 0, ReconnectForm::PollOnly)) {
         status_cannot_get_status(run, nullptr);
         return;
     }

@@ -73,7 +73,8 @@ void open_replug_box(UpdateRun& run)
 bool ready_after_cleared_polls(UpdateRun& run)
 {
     return wait_until_ready(
-        run, [](HidStatusReport& answer) { return hid_command(0, hid_request(COMMAND_WAIT_POLL), answer) == 1; });
+        run, [](HidStatusReport& answer) { return hid_command(0, hid_request(COMMAND_WAIT_POLL), answer) == 1; },
+        hid_camera_replug_box(run.deviceTarget()));
 }
 
 // The headset's images, in order, on slot 0; then its loader and the wait for it to come back.

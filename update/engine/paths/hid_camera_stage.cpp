@@ -15,6 +15,7 @@
 #include "update/engine/camera/camera_card_steps.h"
 #include "update/engine/run.h"
 #include "update/engine/steps.h"
+#include "update/engine/try_budget.h"
 
 namespace kivo {
 namespace {
@@ -43,13 +44,23 @@ constexpr int kSelfOffExchanges = 100;
 constexpr int kOffExchangesAfterSelfOff = 30;
 
 constexpr int kSecondMs = 1000;
+// Each status exchange is followed by a second's pause: a camera that answers in time takes this a
+// try, so that the polls end in clock time too (try_budget.h).
+constexpr long long kStatusTryMs = kSecondMs + kAnswerInTimeMs;
 
 enum class PollEnd { Reached, ReachedByFailedSixthPoll, Failed };
 
-// Up to kStatusPolls status exchanges, a second apart, until the camera answers `on` (1) or off (0).
+// Up to kStatusPolls status exchanges, a second apart, until the camera answers `on` (1) or off (0);
+// within the clock time of as many exchanges answered in time.
 PollEnd poll_camera_state(bool on)
 {
+    const TryBudget budget(kStatusPolls, kStatusTryMs);
     for (int poll = 1; poll <= kStatusPolls; ++poll) {
+        if (!budget.left()) {
+            system_logf("camera status: not %s within %lld s, %d polls", on ? "on" : "off", budget.allowedMs() / 1000,
+                        poll - 1);
+            return PollEnd::Failed;
+        }
         HidStatusReport answer{};
         if (camera_command(COMMAND_CAMERA_STATUS, &answer)) {
             if (answer[3] == (on ? 1 : 0))
@@ -66,10 +77,15 @@ PollEnd poll_camera_state(bool on)
 }
 
 // Up to `exchanges` status exchanges, a second apart, until one answers off; a failed exchange is a
-// "not yet".
+// "not yet". Within the clock time of as many exchanges answered in time.
 bool exchange_until_off(int exchanges)
 {
+    const TryBudget budget(exchanges, kStatusTryMs);
     for (int exchange = 1; exchange <= exchanges; ++exchange) {
+        if (!budget.left()) {
+            system_logf("camera not off within %lld s, %d status exchanges", budget.allowedMs() / 1000, exchange - 1);
+            return false;
+        }
         HidStatusReport answer{};
         if (camera_command(COMMAND_CAMERA_STATUS, &answer) && answer[3] == 0) {
             system_logf("camera off after %d status exchanges", exchange);

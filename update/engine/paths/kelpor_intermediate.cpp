@@ -38,8 +38,8 @@ bool fetch_intermediate(UpdateRun& run, const IntermediateImage& image, Containe
 {
     system_logf("intermediate image %s%.*s", run.in.globalServerBase.c_str(), static_cast<int>(image.fileName.size()),
                 image.fileName.data());
-    const HttpStreamLimits limits =
-        intermediate_fetch_limits(run.in.intermediateIdleTimeout, run.in.intermediateLowSpeedTime);
+    const HttpStreamLimits limits = intermediate_fetch_limits(
+        run.in.intermediateIdleTimeout, run.in.intermediateLowSpeedTime, run.in.intermediateFetchTime);
     switch (fetch_intermediate_image(run.in.globalServerBase, image.fileName, limits, view)) {
     case IntermediateFetch::Fetched: return true;
     case IntermediateFetch::NotDownloaded:

@@ -43,8 +43,9 @@ bool voice_prompts_held(uint8_t held, uint32_t first, uint32_t second);
 
 // The download-mode and HID camera headsets (paths/download_mode60.cpp): the readiness poll (0x0D
 // on slot 0 sent by `exchange`, once a second, a failed exchange counted as a "not yet"), which
-// gives up at its bound with "Cannot get status" ...
-bool wait_until_ready(UpdateRun& run, const PollExchange& exchange);
+// gives up at its bound with "Cannot get status": a person's time while the re-plug box is up
+// (`replugged`), the headset's own without one ...
+bool wait_until_ready(UpdateRun& run, const PollExchange& exchange, bool replugged);
 // ... and their end once the loader was started: marker 99, a minute for the headset to restart,
 // `box_step` (the box flag alone, or the re-plug box), the polls until it is back ("Cannot get
 // status" at their bound), then the ending: the box closed and 100 %.

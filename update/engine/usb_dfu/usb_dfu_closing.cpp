@@ -39,14 +39,16 @@ constexpr int kNotBackStep = 7;
 
 using Handles = std::array<usb_dev_handle*, kDfuMaxDevices>;
 
-// Opens up to count devices of the mode, of the device being updated only; each gets request 7
-// first when asked, then is released, reset and closed (the results are of no use: the device goes
-// either way). Returns how many were opened.
-int open_and_let_go(const UpdateRun& run, int mode, int count, bool request7)
+// The step a device passed over is traced under.
+constexpr char kClosingStep[] = "USB DFU closing";
+
+// Opens up to count devices of the mode that `updated` takes for the device being updated; each
+// gets request 7 first when asked, then is released, reset and closed (the results are of no use:
+// the device goes either way). Returns how many were opened.
+int open_and_let_go(const ProductFilter& updated, int mode, int count, bool request7)
 {
     Handles handles{};
-    const int opened = dfu_open_devices(mode, std::span(handles).first(static_cast<size_t>(count)),
-                                        updated_usb_filter(run, "USB DFU closing"));
+    const int opened = dfu_open_devices(mode, std::span(handles).first(static_cast<size_t>(count)), updated);
     for (int i = 0; i < opened; ++i) {
         usb_dev_handle* handle = handles[static_cast<size_t>(i)];
         if (request7)
@@ -62,10 +64,11 @@ int open_and_let_go(const UpdateRun& run, int mode, int count, bool request7)
 void reset_devices_in_loader(UpdateRun& run, int count)
 {
     const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;
+    const ProductFilter updated = updated_usb_filter(run, kClosingStep);
     int opened_in_all = 0;
     for (int pass = 1; pass <= kMostPasses; ++pass) {
         sleep_ms(kPassMs);
-        const int opened = open_and_let_go(run, kDfuManagementDevices, count, false);
+        const int opened = open_and_let_go(updated, kDfuManagementDevices, count, false);
         if (opened == 0)
             return;
         opened_in_all += opened;
@@ -89,6 +92,7 @@ struct Return {
 Return wait_for_normal_firmware(UpdateRun& run, int count)
 {
     const bool two_device_product = run.deviceTarget() == kDfuTwoDeviceProduct;
+    const ProductFilter updated = updated_usb_filter(run, kClosingStep);
     int partly_back = 0;
     int none_back = 0;
     Return last;
@@ -96,8 +100,8 @@ Return wait_for_normal_firmware(UpdateRun& run, int count)
         sleep_ms(kPassMs);
         if (two_device_product && (partly_back > kPartlyBackPasses || none_back >= kNoneBackPasses))
             open_instruction_box(run, dfu_box_text(run, InstructionTexts::getMessageBoxSecondButton));
-        last.inLoader = open_and_let_go(run, kDfuManagementDevices, count, true);
-        last.normal = open_and_let_go(run, kDfuNormalDevices, count, false);
+        last.inLoader = open_and_let_go(updated, kDfuManagementDevices, count, true);
+        last.normal = open_and_let_go(updated, kDfuNormalDevices, count, false);
         if (last.normal == count) {
             last.back = true;
             return last;
@@ -162,10 +166,11 @@ void dfu_end_camera_update(UpdateRun& run, DfuDevices& devices, CameraImageMove 
     // Released whatever became of the camera image: the camera comes back with its new Bluetooth
     // firmware either way.
     dfu_clean_up(devices, kCleanUpPasses, true);
+    const ProductFilter updated = updated_usb_filter(run, kClosingStep);
     for (int attempt = 1; attempt <= kCameraLetGoAttempts; ++attempt) {
         sleep_ms(kPassMs);
-        open_and_let_go(run, kDfuManagementDevices, count, true);
-        if (open_and_let_go(run, kDfuNormalDevices, count, false) == count)
+        open_and_let_go(updated, kDfuManagementDevices, count, true);
+        if (open_and_let_go(updated, kDfuNormalDevices, count, false) == count)
             break;
     }
     if (moved != CameraImageMove::Moved) {

@@ -34,6 +34,7 @@ enum DfuState : uint8_t {
     appDETACH = 1,
     dfuIDLE = 2,
     dfuDNBUSY = 4,
+    dfuDNLOAD_IDLE = 5,
     dfuMANIFEST_SYNC = 6,
     dfuMANIFEST = 7,
     dfuERROR = 10,
@@ -56,9 +57,11 @@ struct DfuDeviceSlot {
     uint16_t bcdDevice = 0;
     uint16_t idProduct = 0;
     uint16_t idVendor = 0;
-    // The download: the next block number and the bytes still to send.
+    // The download: the next block number, the bytes still to send, and the retries left for failed
+    // status reads, error states and failed blocks, from the first block to the final one.
     int blockNumber = 0;
     size_t bytesLeft = 0;
+    int retriesLeft = 0;
 };
 
 inline constexpr int kDfuMaxDevices = 2;

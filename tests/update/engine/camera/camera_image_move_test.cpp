@@ -1,7 +1,8 @@
 // The camera image moved from the archive folder onto the helmet camera's memory card: a rename on
 // the same file system, a flushed copy under a temporary name renamed on the card across file
-// systems (the rename failing through the seam), and every way it does not reach the card, with
-// never a part of it under the camera's name and the image kept.
+// systems (the rename failing through the seam) with the card's folder flushed before the source
+// goes, and every way it does not reach the card, with never a part of it under the camera's name
+// and the image kept.
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,15 @@ public:
     bool otherFileSystem = false;
     Cut cut = Cut::None;
     bool renameOnCardFails = false;
+    bool syncFails = false;
     sim::CameraCard* card = nullptr;
     std::vector<std::string> calls;
+
+    bool sync_folder(const std::string& folder) override
+    {
+        calls.push_back("sync");
+        return !syncFails && CardFiles::sync_folder(folder);
+    }
 
     bool move(const std::string& from, const std::string& to) override
     {
@@ -76,6 +84,7 @@ TEST(CameraImageMove, OnlyAWholeImageEverStandsUnderTheCamerasName)
         bool otherFileSystem = false;
         Cut cut = Cut::None;
         bool renameOnCardFails = false;
+        bool syncFails = false;
         CameraImageMove expected = CameraImageMove::Moved;
         std::vector<std::string> calls = {};
         bool temporaryLeft = false; // the part of a copy on a card pulled out
@@ -91,7 +100,7 @@ TEST(CameraImageMove, OnlyAWholeImageEverStandsUnderTheCamerasName)
         {.what = "another file system: a copy, renamed on the card, then the source goes",
          .card = Card::Writable,
          .otherFileSystem = true,
-         .calls = {first_move, "copy " + temporary, last_move, "remove " + source}},
+         .calls = {first_move, "copy " + temporary, last_move, "sync", "remove " + source}},
         {.what = "an earlier run's image replaced",
          .card = Card::Writable,
          .earlierTarget = true,
@@ -100,7 +109,7 @@ TEST(CameraImageMove, OnlyAWholeImageEverStandsUnderTheCamerasName)
          .card = Card::Writable,
          .earlierTarget = true,
          .otherFileSystem = true,
-         .calls = {first_move, "copy " + temporary, last_move, "remove " + source}},
+         .calls = {first_move, "copy " + temporary, last_move, "sync", "remove " + source}},
         {.what = "no card", .card = Card::Out, .expected = NoCard},
         {.what = "a read-only card", .card = Card::ReadOnly, .expected = NoCard},
         {.what = "no image to move",
@@ -132,6 +141,13 @@ TEST(CameraImageMove, OnlyAWholeImageEverStandsUnderTheCamerasName)
          .renameOnCardFails = true,
          .expected = Failed,
          .calls = {first_move, "copy " + temporary, last_move, "remove " + temporary, "remove " + target}},
+        // The rename may not survive the card pulled: the source stays for the next run.
+        {.what = "the card's folder not flushed after the rename",
+         .card = Card::Writable,
+         .otherFileSystem = true,
+         .syncFails = true,
+         .expected = Failed,
+         .calls = {first_move, "copy " + temporary, last_move, "sync", "remove " + temporary, "remove " + target}},
     };
     const fwfile::Bytes image = fwfile::pattern(200'000, 7);
     const std::string earlier = "an earlier run's camera image";
@@ -150,6 +166,7 @@ TEST(CameraImageMove, OnlyAWholeImageEverStandsUnderTheCamerasName)
         files.otherFileSystem = c.otherFileSystem;
         files.cut = c.cut;
         files.renameOnCardFails = c.renameOnCardFails;
+        files.syncFails = c.syncFails;
         files.card = &card;
         kivo::install_card_files(&files);
         testing::internal::CaptureStderr();

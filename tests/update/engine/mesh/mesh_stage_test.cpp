@@ -151,6 +151,50 @@ TEST_F(MeshStage, CheckedWriteGivesUpAfterSixPassesOrTenRefusalsOfOneChunk)
     }
 }
 
+// The re-sends of a refused chunk end in clock time as well as by their count: a module whose
+// chunk CRC waits out its bound for good (silent 30 s, busy 300 s) ends within the ten sends times
+// six seconds (three exchanges answered within two each) and the exchange under way; one that
+// answers slowly but in time has its chunk sent the whole ten times.
+TEST_F(MeshStage, ChunkResendsEndInClockTimeAsWellAsByCount)
+{
+    using namespace std::chrono_literals;
+    struct Case {
+        const char* what;
+        std::vector<sim::CommandFault> faults;
+        long long exchangeSeconds; // the CRC exchange's bound under the fault; 0: answered in time
+    };
+    const Case cases[] = {
+        {"silent for good", {silent_for_good(kChunkCrc)}, kReportBoundSeconds},
+        {"busy for good", {busy_for_good(kChunkCrc)}, kExchangeBoundSeconds},
+        {"refused, each answer 1.9 s late", {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        persona.module->commandFaults = c.faults;
+        persona.module->failingCommands = c.faults.empty() ? std::vector<uint8_t>{kChunkCrc} : std::vector<uint8_t>{};
+        plug();
+        sim::HidInterface& module = *headset.module->hid.front();
+        module.faults.report_interval = 1s;
+        if (c.faults.empty())
+            module.faults.reply_delay = 1900ms;
+        useModule(fwfile::pattern(150, 44));
+        EXPECT_FALSE(runStage());
+        EXPECT_EQ(status(), cannotGetStatus("[12]"));
+        const std::vector<sim::HidWrite> crcs = sim::writes_of(module, kChunkCrc);
+        const std::vector<uint8_t> sent = moduleCommands();
+        const long chunks = std::count(sent.begin(), sent.end(), kChunk);
+        if (c.exchangeSeconds == 0) {
+            EXPECT_EQ(chunks, kivo::kChunkCrcRefusalBound) << "every send of the count";
+            continue;
+        }
+        EXPECT_LT(chunks, kivo::kChunkCrcRefusalBound);
+        ASSERT_FALSE(crcs.empty());
+        const auto spent = std::chrono::duration_cast<std::chrono::seconds>(bus().clock().now() - crcs.front().at);
+        EXPECT_LE(spent.count(), 6 * kivo::kChunkCrcRefusalBound + c.exchangeSeconds + 1);
+    }
+}
+
 TEST_F(MeshStage, ModuleSearchMakesTwentyAttemptsOneSecondApartAfterFive)
 {
     struct Case {

@@ -117,14 +117,14 @@ protected:
     static long long seconds(kivo::Duration d) { return std::chrono::duration_cast<std::chrono::seconds>(d).count(); }
 
     // The poll of `command` was given up at its bound: the failure line, nothing sent after the
-    // poll, and from its first poll to the end at least the bound and at most `at_most` seconds.
-    void expectPollGivenUp(uint8_t command, long long at_most)
+    // poll, and from its first poll to the end at least `bound` and at most `at_most` seconds.
+    void expectPollGivenUp(uint8_t command, long long bound, long long at_most)
     {
         EXPECT_EQ(status(), kCannotGetStatus);
         EXPECT_EQ(progress().updateRestoreError, 1);
         EXPECT_EQ(commands().back(), command) << "no command after the poll";
         const long long spent = seconds(sim::bus().clock().now() - writesOf(command).at(0).at);
-        EXPECT_GE(spent, kivo::kUserPollBoundSeconds);
+        EXPECT_GE(spent, bound);
         EXPECT_LE(spent, at_most);
     }
 

@@ -165,6 +165,57 @@ TEST_F(CameraMeshBt, Im501FailuresEndWithTheirTagAfterTheBluetoothBlocksAndLangu
     }
 }
 
+// The iM501 passes end in clock time as well as by their count: a module whose iM501 chunks and
+// all-CRCs wait out their bounds for good (silent 30 s, busy 300 s) gives up the passes once the
+// failed exchanges have taken more than a pass's eight seconds, after the first chunk; one whose
+// chunks answer slowly but in time (a busy answer, then the status a second later), refusing every
+// all-CRC at once, gets all six passes. The final check and the rest of the run follow either way.
+TEST_F(CameraMeshBt, Im501PassesEndInClockTimeAsWellAsByCount)
+{
+    using namespace std::chrono_literals;
+    using sim::CommandFault;
+    // The module's own image took seven chunks, seven chunk CRCs and one all-CRC.
+    const auto from = [](CommandFault fault, int occurrence) {
+        fault.occurrence = occurrence;
+        return fault;
+    };
+    const CommandFault slow{0, 8, CommandFault::Busy, 0, 1, true};
+    struct Case {
+        const char* what;
+        std::vector<CommandFault> faults;
+        long passes; // all-CRC commands of the iM501
+        long chunks; // its chunk writes
+    };
+    const Case cases[] = {
+        {"silent for good", {from(silent_for_good(kChunk), 8), from(silent_for_good(kAllCrc), 2)}, 0, 1},
+        {"busy for good", {from(busy_for_good(kChunk), 8), from(busy_for_good(kAllCrc), 2)}, 0, 1},
+        // Three chunks a pass (58, 58, 14 bytes).
+        {"slow chunks, every all-CRC refused",
+         {{kChunk, slow.occurrence, slow.kind, 0, slow.busy, true},
+          {kChunkCrc, slow.occurrence, slow.kind, 0, slow.busy, true},
+          {kAllCrc, 2, CommandFault::FinalStatus, 2, 0, true}},
+         6,
+         6 * 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus().reset();
+        persona.module->commandFaults = c.faults;
+        // On the bus for as long as the slow exchanges take.
+        persona.module->stays = 2h;
+        plugAs(0x3132);
+        headset.module->hid.front()->faults.report_interval = 1s;
+        useImages();
+        run();
+        const std::vector<uint8_t> im501_sent = im501Commands();
+        EXPECT_EQ(count(im501_sent, kAllCrc), c.passes);
+        EXPECT_EQ(count(im501_sent, kChunk), c.chunks);
+        EXPECT_EQ(im501_sent.back(), kFinalCheck) << "the final check is sent in every case";
+        EXPECT_EQ(headset.image(6), bluetooth0) << "the Bluetooth blocks follow";
+        EXPECT_EQ(status(), cannotGetStatus("[28]"));
+    }
+}
+
 TEST_F(CameraMeshBt, RefusedIm501ChunkStartsThePassAgainFromTheFirstChunk)
 {
     // The second chunk's CRC refused (the module's own image took seven): its pass stops there, the

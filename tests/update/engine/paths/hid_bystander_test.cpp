@@ -22,3 +22,19 @@ const BystanderRoad kHidRoads[] = {
 } // namespace
 
 TEST_F(BystanderRoadTest, HidPathsWriteOnlyTheHeadsetBeingUpdated) { expectRoads(kHidRoads); }
+
+// The headset of the single-image road is away 70 s after its run loader, polled once a second, with
+// the bystander met at every poll: each of its two waits (after the loader restart, after the run
+// loader) traces the bystander once.
+TEST_F(BystanderRoadTest, EachWaitTracesTheDevicePassedOverOnce)
+{
+    testing::internal::CaptureStderr();
+    const RoadOutcome outcome = runRoad({"QccBtOnly", 0x6038, 0x3142}, BystanderPlace::PluggedAheadOnceBegun);
+    const std::string trace = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(outcome.error, 0) << outcome;
+    const std::string line = "update: passed over 3142, not the headset (6038)\n";
+    size_t lines = 0;
+    for (size_t at = trace.find(line); at != std::string::npos; at = trace.find(line, at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 2u) << trace;
+}

@@ -435,3 +435,73 @@ TEST_F(HidCameraStage, SelfSwitchingCameraIsCycledOnceMore)
         EXPECT_EQ(commands(), then(then(cycled, kHeadsetImages), {0x0D, 0x08}));
     }
 }
+
+// The camera-status polls end in clock time as well as by their count: a headset whose status
+// exchanges wait out their bounds for good (silent 30 s, busy 300 s) ends within the count times
+// three seconds (the second between polls and an answer within two) and the exchange under way; one
+// that answers slowly but within two seconds gets the whole count. The first poll for the camera on
+// (30 exchanges), and the self-switching camera's waits until it is off (100, then 30).
+TEST_F(HidCameraStage, StatusPollsEndInClockTimeAsWellAsByCount)
+{
+    using namespace std::chrono_literals;
+    const auto silent_from = [](int occurrence) {
+        CommandFault fault = silent_for_good(kStatus);
+        fault.occurrence = occurrence;
+        return fault;
+    };
+    const auto busy_from = [](int occurrence) {
+        CommandFault fault = busy_for_good(kStatus);
+        fault.occurrence = occurrence;
+        return fault;
+    };
+    struct Case {
+        const char* what;
+        uint16_t product;
+        std::optional<CommandFault> fault; // for good, from its occurrence on
+        std::string status;
+        int loopFrom; // the loop's first status exchange
+        int count; // the loop's exchanges
+        long long exchangeSeconds = 0; // one exchange's bound under the fault; 0: answered in time
+        std::optional<kivo::Duration> offAfterTaking = std::nullopt;
+        // Without a fault, every answer 1.9 s late and, from this status exchange on, the camera
+        // answers the state it is not in (the self-switching camera is never off on its own).
+        std::optional<int> wrongStateFrom = std::nullopt;
+    };
+    const Case cases[] = {
+        {"poll for on, silent", 0x5570, silent_from(1), cannot_get_status("[4][1]"), 1, 30, kReportBoundSeconds},
+        {"poll for on, busy", 0x5570, busy_from(1), cannot_get_status("[4][1]"), 1, 30, kExchangeBoundSeconds},
+        {"poll for on, slow", 0x5570, std::nullopt, cannot_get_status("[4][1]"), 1, 30, 0, std::nullopt, 1},
+        {"self-off wait, silent", 0x5580, silent_from(4), camera_failed("[5][1]"), 4, 100, kReportBoundSeconds},
+        {"self-off wait, busy", 0x5580, busy_from(4), camera_failed("[5][1]"), 4, 100, kExchangeBoundSeconds},
+        {"self-off wait, slow", 0x5580, std::nullopt, camera_failed("[5][1]"), 4, 100},
+        {"off wait after the off, silent", 0x5580, silent_from(5), cannot_get_status("[5][3]"), 5, 30,
+         kReportBoundSeconds, 40s},
+        {"off wait after the off, busy", 0x5580, busy_from(5), cannot_get_status("[5][3]"), 5, 30,
+         kExchangeBoundSeconds, 40s},
+        {"off wait after the off, slow", 0x5580, std::nullopt, cannot_get_status("[5][3]"), 5, 30, 0, 40s, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        arrange(c.product);
+        persona.camera->offAfterTaking = c.offAfterTaking;
+        persona.camera->wrongStateFrom = c.wrongStateFrom;
+        if (c.fault)
+            persona.commandFaults = {*c.fault};
+        replug();
+        pace_busy_answers(headset);
+        if (!c.fault)
+            headset.hid().faults.reply_delay = 1900ms;
+        run();
+        expectEnded(c.status, 1);
+        EXPECT_EQ(commands().back(), kStatus) << "nothing after the polls";
+        const std::vector<sim::HidWrite> polls = writesOf(kStatus);
+        const auto in_loop = static_cast<int>(polls.size()) - (c.loopFrom - 1);
+        if (c.exchangeSeconds == 0) {
+            EXPECT_EQ(in_loop, c.count) << "every poll of the count";
+            continue;
+        }
+        EXPECT_LT(in_loop, c.count);
+        const long long spent = seconds(sim::bus().clock().now() - polls.at(static_cast<size_t>(c.loopFrom - 1)).at);
+        EXPECT_LE(spent, 3 * c.count + c.exchangeSeconds + 1);
+    }
+}

@@ -302,28 +302,59 @@ TEST_F(MultiImagePaths, IntermediateImageThatCannotBeUsedEndsBeforeAnyErase)
 }
 
 // A server that sends a byte now and then is never idle long enough for the idle bound: the fetch
-// ends at the low-speed bound of a firmware download (shortened here), before anything is erased.
-TEST_F(MultiImagePaths, TricklingIntermediateImageEndsAtTheLowSpeedBound)
+// ends at the low-speed bound of a firmware download. One fast enough for that bound but slow for
+// the size of the image ends at the bound on the fetch's whole time. Both bounds shortened here;
+// each run ends before anything is erased, its trace line naming the bound that ended it.
+TEST_F(MultiImagePaths, IntermediateImageFetchEndsAtItsTimeBounds)
 {
     using namespace std::chrono_literals;
-    const fwfile::Bytes good = demo_firmware::intermediate_image(0x3340, kImageBytes);
-    plug();
-    // Ten bytes a second, never a second without one.
-    server.serve(intermediatePath(0x3340),
-                 {.body = std::string(good.begin(), good.end()), .chunkSize = 1, .chunkPause = 100ms});
+    struct Case {
+        const char* what;
+        size_t imageBytes;
+        testnet::Reply reply; // the body filled in below
+        const char* line; // the bound's
+        const char* notLine; // the other time bound's
+        std::chrono::seconds fetchTime; // the whole time's bound
+    };
+    const Case cases[] = {
+        // Ten bytes a second, never a second without one.
+        {"a trickle",
+         kImageBytes,
+         {.chunkSize = 1, .chunkPause = 100ms},
+         "Error on load = slower than 1024 bytes a second for 1 seconds",
+         "in all",
+         kivo::kIntermediateFetchTime},
+        // About 5 KiB a second, never a second without data: the image takes about four seconds.
+        {"slow for its size",
+         20000,
+         {.chunkSize = 512, .chunkPause = 100ms},
+         "Error on load = longer than 1 seconds in all",
+         "slower than",
+         1s},
+    };
     inputs.intermediateLowSpeedTime = 1s;
-    useVersion(1, 4);
-    testing::internal::CaptureStderr();
-    run();
-    const std::string trace = testing::internal::GetCapturedStderr();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        inputs.intermediateFetchTime = c.fetchTime;
+        plug();
+        const fwfile::Bytes good = demo_firmware::intermediate_image(0x3340, c.imageBytes);
+        testnet::Reply reply = c.reply;
+        reply.body = std::string(good.begin(), good.end());
+        server.serve(intermediatePath(0x3340), reply);
+        useVersion(1, 4);
+        testing::internal::CaptureStderr();
+        run();
+        const std::string trace = testing::internal::GetCapturedStderr();
 
-    EXPECT_NE(trace.find("Error on load = slower than 1024 bytes a second for 1 seconds"), std::string::npos) << trace;
-    EXPECT_EQ(trace.find("no data for"), std::string::npos) << "not the idle bound";
-    EXPECT_EQ(status(), "Failed to update firmware. Cannot download firmware");
-    EXPECT_EQ(progress().updateRestoreError, 1);
-    EXPECT_FALSE(erased());
-    EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4}));
-    EXPECT_EQ(bus().open_hid_handles(), 0);
+        EXPECT_NE(trace.find(c.line), std::string::npos) << trace;
+        EXPECT_EQ(trace.find(c.notLine), std::string::npos) << "not the other time bound";
+        EXPECT_EQ(trace.find("no data for"), std::string::npos) << "not the idle bound";
+        EXPECT_EQ(status(), "Failed to update firmware. Cannot download firmware");
+        EXPECT_EQ(progress().updateRestoreError, 1);
+        EXPECT_FALSE(erased());
+        EXPECT_EQ(markers(), (std::vector<int>{0, 1, 2, 4}));
+        EXPECT_EQ(bus().open_hid_handles(), 0);
+    }
 }
 
 TEST_F(MultiImagePaths, IntermediateFamilyFileWithoutBlockZeroEndsBeforeAnyCommand)

@@ -52,6 +52,14 @@ std::ostream& operator<<(std::ostream& out, const UsbOutcome& o)
     return out << "\"" << o.status << "\" error " << o.error << ", " << o.requests.size() << " devices";
 }
 
+int occurrences(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 } // namespace
 
 class UsbDfuBystander : public UsbDfuModeTest {
@@ -195,9 +203,15 @@ TEST_P(UsbDfuBystander, AnotherDeviceInThePlaceOfTheOneBeingUpdatedIsNotCounted)
         };
         recognized(0x4D10, device->product_id, c.inLoader ? FirmwareQuad{} : FirmwareQuad{5, 1, 0, 0});
         useDfuFile(model(0x4D10, 0x4D10));
+        testing::internal::CaptureStderr();
         run();
+        const std::string trace = testing::internal::GetCapturedStderr();
         EXPECT_EQ(status(), c.status);
         EXPECT_EQ(progress().updateRestoreError, 1);
         expectOthersUntouched();
+        // Met at each of the wait's 301 passes, traced once.
+        if (!c.inLoader) {
+            EXPECT_EQ(occurrences(trace, "USB DFU wait: passed over CD20, not the device being updated"), 1) << trace;
+        }
     }
 }
