@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/folder_flush.h"
 
 namespace kivo {
 namespace {
@@ -107,11 +108,7 @@ bool CardFiles::move(const std::string& from, const std::string& to)
     return !error;
 }
 
-bool CardFiles::sync_folder(const std::string& folder)
-{
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return directory.get() >= 0 && ::fsync(directory.get()) == 0 && directory.close();
-}
+bool CardFiles::sync_folder(const std::string& folder) { return flush_folder(folder); }
 
 std::optional<uint64_t> CardFiles::size(const std::string& path)
 {
